@@ -1,0 +1,106 @@
+// Feeds arbitrary bytes through the reader, the separator substitution, the
+// staging file and the line splitter, and checks that nothing is lost on the
+// way: the pieces make up the decoded text, no piece cuts a line, and the
+// staged lines come back as the text's lines.
+#include "import/stagingfile.h"
+#include "import/textreader.h"
+
+#include <QBuffer>
+#include <QStringDecoder>
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+
+namespace {
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+QString decodeWhole(QByteArrayView bytes, TextEncoding encoding)
+{
+    if (const auto mark = DetectUnicode(bytes, bytes.size()))
+        bytes = bytes.sliced(mark->length);
+    QString text;
+    if (encoding == TextEncoding::Windows1252) {
+        appendWindows1252(text, bytes);
+        return text;
+    }
+    const QStringConverter::Encoding qt = encoding == TextEncoding::Utf8 ? QStringConverter::Utf8
+        : encoding == TextEncoding::Utf16LE                                  ? QStringConverter::Utf16LE
+        : encoding == TextEncoding::Utf16BE                                  ? QStringConverter::Utf16BE
+        : encoding == TextEncoding::Utf32LE                                  ? QStringConverter::Utf32LE
+                                                                             : QStringConverter::Utf32BE;
+    QStringDecoder decoder(qt, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+QStringList referenceLines(const QString &text)
+{
+    QStringList lines;
+    QString current;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            lines.append(current);
+            current.clear();
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            current.append(c);
+        }
+    }
+    if (!current.isEmpty())
+        lines.append(current);
+    return lines;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    if (size < 2)
+        return 0;
+    // The first two bytes choose the sizes and the separator; the rest is the file.
+    const TextReader::Sizes sizes{1 + data[0] % 64, 1 + data[1] % 48};
+    const QString separator = QStringList{QString(), u","_s, u" "_s, u"ab"_s, u"\t"_s}.at(data[1] % 5);
+    QByteArray bytes(reinterpret_cast<const char *>(data + 2), static_cast<qsizetype>(size - 2));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+
+    TextReader reader(buffer, u"fuzz"_s, sizes);
+    QStringList pieces;
+    QString piece;
+    while (reader.readPiece(piece))
+        pieces.append(piece);
+    check(!pieces.isEmpty());
+    // Every piece but the last ends at a line break, and no CR LF is split.
+    for (qsizetype i = 0; i + 1 < pieces.size(); ++i) {
+        const QString &current = pieces.at(i);
+        check(current.endsWith(u'\n') || current.endsWith(u'\r'));
+        check(!(current.endsWith(u'\r') && pieces.at(i + 1).startsWith(u'\n')));
+    }
+    const QString whole = pieces.join(QString());
+    check(whole == decodeWhole(bytes, reader.encoding()));
+
+    QString staged = whole;
+    if (!separator.isEmpty())
+        staged.replace(separator, ColumnMarker);
+    StagingFile staging;
+    staging.WriteTextFile(staged);
+    staging.WriteTextFile(u"\r\n");
+    staging.rewind();
+    const QStringList expected = referenceLines(staged + u"\r\n"_s);
+    check(staging.lineCount() == expected.size());
+    QString line;
+    for (const QString &expectedLine : expected) {
+        check(staging.ReadTextLines(line));
+        check(line == expectedLine);
+        check(cutAtColumnMarker(line).join(ColumnMarker) == line);
+    }
+    check(!staging.ReadTextLines(line));
+    return 0;
+}

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then starts Quillora ("run") or runs
+# every test ("test"). Meant for Debian 12; apt needs root.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+top=$(dirname "$here")
+build=${QUILLORA_BUILD_DIR:-$top/build}
+cd "$top"
+
+install_packages() {
+    local missing=()
+    while read -r package; do
+        [[ -z "$package" || "$package" == \#* ]] && continue
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done < "$here/debian-packages.txt"
+    if ((${#missing[@]})); then
+        local sudo=()
+        [[ $(id -u) -ne 0 ]] && sudo=(sudo)
+        "${sudo[@]}" apt-get update
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+    fi
+}
+
+build_all() {
+    cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$build"
+}
+
+run_fuzz() {
+    # The reader and the line splitter under libFuzzer, for a bounded time.
+    local fuzz_build="$build-fuzz"
+    cmake -S "$top" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DCMAKE_CXX_COMPILER=clang++ -DQUILLORA_BUILD_FUZZ=ON -DQUILLORA_BUILD_TESTS=OFF \
+        -DQUILLORA_BUILD_BENCH=OFF -DQUILLORA_BUILD_LIBREOFFICE=OFF
+    cmake --build "$fuzz_build" --target fuzz_textreader
+    local corpus
+    corpus=$(mktemp -d)
+    cp "$top"/fuzz/corpus/* "$corpus"/
+    "$fuzz_build/bin/fuzz_textreader" -max_total_time="${QUILLORA_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 \
+        -print_final_stats=1 "$corpus"
+    rm -rf "$corpus"
+}
+
+case "${1:-}" in
+run)
+    install_packages
+    build_all
+    if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+        echo "No display found: Quillora starts on a virtual screen (xvfb-run)."
+        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/quillora"
+    fi
+    exec "$build/bin/quillora"
+    ;;
+test)
+    install_packages
+    build_all
+    run_fuzz
+    # Qt tests draw off screen; LibreOffice gets a real window on a virtual screen.
+    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac

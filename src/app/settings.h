@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <memory>
+
+class QSettings;
+
+namespace quillora {
+
+// One stored preference: its key and the text a missing key reads as.
+struct SettingKey
+{
+    QStringView name;
+    QStringView defaultValue;
+};
+
+namespace Setting {
+inline constexpr SettingKey Option1{u"Option1", u"1"};
+inline constexpr SettingKey Option2{u"Option2", u"0"};
+inline constexpr SettingKey Option3{u"Option3", u"0"};
+inline constexpr SettingKey Option7{u"Option7", u"0"};
+inline constexpr SettingKey Option4{u"Option4", u"0"};
+inline constexpr SettingKey Option5{u"Option5", u"1"};
+inline constexpr SettingKey Option6{u"Option6", u"0"};
+inline constexpr SettingKey Text1{u"Text1", u""};
+inline constexpr SettingKey Snapshot{u"Snapshot", u""};
+inline constexpr SettingKey LastFolder{u"LastFolder", u""};
+inline constexpr SettingKey Extension{u"Extension", u"txt"};
+} // namespace Setting
+
+// The per-user store: text values in the section "Quillora". The QSettings is
+// passed in, so tests use a file of their own.
+class SettingsStore
+{
+public:
+    explicit SettingsStore(QSettings &settings);
+
+    QString GetSetting(const SettingKey &key) const;
+    QString GetSetting(QStringView key, const QString &defaultValue) const;
+    void SaveSetting(const SettingKey &key, const QString &value);
+    void SaveSetting(QStringView key, const QString &value);
+
+private:
+    QSettings &m_settings;
+};
+
+// The user's own store (organisation "Marrowind", application "Quillora").
+std::unique_ptr<QSettings> openUserSettings();
+
+// "True"/"False" in any case, or a number (non-zero is true). Anything else
+// throws a Failure, as a type mismatch.
+bool ToTruthValue(const QString &text);
+QString TruthText(bool value);
+
+} // namespace quillora

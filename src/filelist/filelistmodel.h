@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+namespace quillora {
+
+// The ordered file list: one entry per row, its text the full path of a file.
+// Entries are neither unique nor checked for existence.
+class FileListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void AddListEntry(const QString &path);
+    bool IsInList(const QString &path) const;
+
+    int count() const { return static_cast<int>(m_entries.size()); }
+    // The path of the entry at 0-based position index.
+    QString entryAt(int index) const { return m_entries.at(index); }
+    const QStringList &entries() const { return m_entries; }
+    void clear();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QStringList m_entries;
+};
+
+} // namespace quillora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace quillora {
+
+// Collapses every run of "/" to one, a leading run included, so paths built
+// from a folder that ends in "/" and a name get single separators.
+QString RemoveDoubleBackslashes(const QString &path);
+
+// What follows the last "/"; the whole path when it holds none.
+QString FileNameOf(const QString &path);
+
+// The open dialog's selection as the dialog control hands it over: one path
+// alone, or the folder and each name, separated by NUL characters.
+namespace OpenDialog {
+inline constexpr int MaxFileSize = 30000;
+inline constexpr QStringView Title = u"Add File(s) - Use Ctrl & Shift to select multiple files";
+inline constexpr QStringView Filter = u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+
+// Builds the selection text; nullopt when it does not fit the buffer.
+std::optional<QString> selectionText(const QStringList &paths);
+
+// The dialog filter turned into Qt's form; "*.*" becomes "*" so that names
+// without a dot are listed too.
+QStringList qtFilters(QStringView filter);
+} // namespace OpenDialog
+
+} // namespace quillora

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace quillora {
+
+// Runs calls one after the other on a thread of its own, while the caller
+// keeps its own thread alive: a slow answer from the spreadsheet application
+// never freezes the window.
+class CallThread
+{
+public:
+    CallThread();
+    ~CallThread();
+    CallThread(const CallThread &) = delete;
+    CallThread &operator=(const CallThread &) = delete;
+
+    // Runs f on the call thread and returns its result (or rethrows what it
+    // threw); meanwhile whileWaiting runs every few milliseconds.
+    template <class F>
+    auto call(F &&f, const std::function<void()> &whileWaiting) -> std::invoke_result_t<F>
+    {
+        // Shared, so the task outlives the job even while the job unwinds.
+        auto task = std::make_shared<std::packaged_task<std::invoke_result_t<F>()>>(std::forward<F>(f));
+        auto result = task->get_future();
+        post([task] { (*task)(); });
+        while (result.wait_for(WaitSlice) != std::future_status::ready)
+            whileWaiting();
+        return result.get();
+    }
+
+private:
+    static constexpr std::chrono::milliseconds WaitSlice{10};
+
+    void post(std::function<void()> job);
+    void work();
+
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_jobs;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
+
+} // namespace quillora

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace quillora {
+
+class SpreadsheetDocument;
+
+// Keeps, in order, the characters of text that occur in allowed.
+QString KeepCharacters(QStringView text, QStringView allowed);
+
+// Letters, digits and the space of a file name: 'sales report.txt' gives
+// 'sales reporttxt'.
+QString SheetNameOf(QStringView fileName);
+
+// r * n rounded half to even, plus 1, for a uniform draw r from [0, 1): a
+// whole number from 1 to n + 1.
+int RandomNumber(int n, double r);
+
+// A name for a file's sheet that the document does not have yet: the file's
+// sheet name, lengthened by a random number while the name is taken. A file
+// name without any usable character gets "File" and its list position.
+QString FreeSheetName(const QString &fileName, int listPosition,
+                      const std::function<bool(const QString &)> &isTaken,
+                      const std::function<double()> &random);
+
+} // namespace quillora

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QIODevice>
+#include <QString>
+#include <QStringDecoder>
+
+#include <optional>
+
+namespace quillora {
+
+enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+
+struct EncodingMark
+{
+    TextEncoding encoding;
+    int length; // bytes of the mark, not part of the text
+};
+
+// The byte-order marks, tested in this order on the first bytes of a file of
+// fileSize bytes: FF FE 00 00 and 00 00 FE FF (UTF-32), EF BB BF (UTF-8),
+// FF FE and FE FF (UTF-16). Each is read as the encoding it names.
+std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
+
+// Strict UTF-8 validation, fed in chunks of any size.
+class Utf8Validator
+{
+public:
+    bool feed(QByteArrayView bytes);
+    // True when everything fed was valid and no sequence was left open.
+    bool finish() const { return m_valid && m_pending == 0; }
+
+private:
+    bool m_valid = true;
+    int m_pending = 0;     // continuation bytes still expected
+    uchar m_lowest = 0x80; // bounds of the next continuation byte
+    uchar m_highest = 0xBF;
+};
+
+// Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
+// of the same value, so every byte has a character.
+void appendWindows1252(QString &out, QByteArrayView bytes);
+
+// Reads a text file in pieces of whole lines, decoding it as its mark says;
+// without a mark, valid UTF-8 is read as UTF-8 and anything else as
+// Windows-1252. A piece is at most PieceSize characters unless one line is
+// longer: a line is never cut.
+class TextReader
+{
+public:
+    static constexpr qsizetype PieceSize = 65536;
+
+    struct Sizes
+    {
+        qint64 read = 256 * 1024;      // bytes per read from the device
+        qsizetype piece = PieceSize;   // characters per piece
+    };
+
+    // Opens the file and works out its encoding; throws Failure when it
+    // cannot be read.
+    explicit TextReader(const QString &path);
+    // Reads an open device instead, in the sizes given.
+    TextReader(QIODevice &device, const QString &name, Sizes sizes);
+
+    TextEncoding encoding() const { return m_encoding; }
+
+    // The next piece, line breaks untouched; false once the text is used up.
+    // An empty file gives one empty piece. Throws Failure on a read error.
+    bool readPiece(QString &piece);
+
+private:
+    void start();
+    [[noreturn]] void readFailed() const;
+    TextEncoding detectEncoding();
+    bool fillPending();
+    qsizetype pieceEnd();
+
+    QString m_path;
+    QFile m_file;
+    QIODevice *m_device = nullptr;
+    Sizes m_sizes;
+    TextEncoding m_encoding = TextEncoding::Windows1252;
+    QStringDecoder m_decoder;
+    QString m_pending;
+    qsizetype m_searchedTo = 0;
+    bool m_atEnd = false;
+    bool m_gavePiece = false;
+};
+
+} // namespace quillora

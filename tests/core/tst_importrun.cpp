@@ -1,0 +1,484 @@
+#include "import/importrun.h"
+#include "import/stagingfile.h"
+#include "memoryspreadsheet.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+// The window as the run sees it: a list, the options, a progress bar and the
+// dialogs, all recorded.
+struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
+{
+    QStringList files;
+    bool oneSheet = true;
+    std::optional<QString> split;
+    QList<int> progressValues;
+    QStringList progressTexts;
+    QStringList notices;
+    QList<int> errorSteps;
+    QStringList errorTexts;
+    bool cancelFlag = false;
+    int yields = 0;
+    std::function<void()> onYield;
+
+    int entryCount() const override { return static_cast<int>(files.size()); }
+    QString entry(int index) const override
+    {
+        if (index >= files.size())
+            throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
+        return files.at(index);
+    }
+    bool oneSheetMode() const override { return oneSheet; }
+    std::optional<QString> splitText() const override { return split; }
+    void setProgressValue(int value) override { progressValues.append(value); }
+    void setProgressText(const QString &text) override { progressTexts.append(text); }
+    void setDefaultPointer() override {}
+    void yield() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+    }
+    bool cancelled() const override { return cancelFlag; }
+    void notice(const QString &text) override { notices.append(text); }
+    ErrorReporter &errorReporter() override { return *this; }
+    void ShowApplicationError(QStringView, int step, const QString &description) override
+    {
+        errorSteps.append(step);
+        errorTexts.append(description);
+    }
+};
+
+QList<QStringList> rowsOf(const MemorySpreadsheet &office, const QString &sheet)
+{
+    const auto found = office.sheet(sheet);
+    return found ? MemorySpreadsheet::rowsOf(*found) : QList<QStringList>{{u"<no sheet>"_s}};
+}
+} // namespace
+
+class tst_ImportRun : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void emptyListSaysSo();
+    void oneSheetPutsFilesOneAfterTheOther();
+    void splitting_data();
+    void splitting();
+    void separateSheetsInReverseOrderNamedAfterFiles();
+    void collidingNamesAreTestedAgain();
+    void fileCalledSheet2KeepsItsSheet();
+    void onlyTheNewDocumentsOwnSheetsGo_data();
+    void onlyTheNewDocumentsOwnSheetsGo();
+    void longLineIsOneRow();
+    void everyEncodingArrivesIntact();
+    void blocksGiveTheSameDocumentAsSingleCells();
+    void cellsOutsideTheSheetAreReportedOnce();
+    void unreadableFileContributesNothing_data();
+    void unreadableFileContributesNothing();
+    void fileVanishingDuringTheRun();
+    void entryRemovedDuringTheRunIsNotReplaced();
+    void optionsChangedDuringTheRunActOnTheRest();
+    void singleLineShowsFullProgress();
+    void officeLostIsReportedOnceAndTheNextRunStartsAfresh();
+    void officeMissingIsReportedOnce();
+    void closingTheWindowStopsTheRun();
+
+private:
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir->filePath(name), bytes); }
+    ImportResult run(FakeWindow &window, MemorySpreadsheet &office, std::function<double()> random = [] { return 0.5; })
+    {
+        ImportRun importRun(window, window, office, std::move(random));
+        return importRun.run();
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+};
+
+void tst_ImportRun::init()
+{
+    m_dir.emplace();
+}
+
+void tst_ImportRun::cleanup()
+{
+    // No staging file is ever left behind.
+    QCOMPARE(QDir(QDir::tempPath()).entryList({u"quillora-*"_s}, QDir::Files), QStringList());
+}
+
+void tst_ImportRun::emptyListSaysSo()
+{
+    FakeWindow window;
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.notices, QStringList{u"No files added."_s});
+    QCOMPARE(office.starts, 0);
+    QVERIFY(window.errorSteps.isEmpty());
+}
+
+void tst_ImportRun::oneSheetPutsFilesOneAfterTheOther()
+{
+    FakeWindow window;
+    window.files = {file(u"one.txt"_s, "a\r\nb\r\n"), file(u"two.txt"_s, "c")};
+    MemorySpreadsheet office;
+    const ImportResult result = run(window, office);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"a"_s}, {u"b"_s}, {}, {u"c"_s}}));
+    QCOMPARE(office.sheetNames(), QStringList{u"Sheet1"_s});
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+    QVERIFY(window.errorSteps.isEmpty());
+    QCOMPARE(result.filesImported, 2);
+    QCOMPARE(window.progressTexts.first(), u"Processing: one.txt"_s);
+    QCOMPARE(window.progressTexts.last(), u"Progress Bar"_s);
+    QCOMPARE(window.progressValues.last(), 0);
+    QVERIFY(window.progressValues.contains(50));
+    QVERIFY(window.progressValues.contains(100));
+}
+
+void tst_ImportRun::splitting_data()
+{
+    QTest::addColumn<std::optional<QString>>("split");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QList<QStringList>>("rows");
+    using Rows = QList<QStringList>;
+    const QByteArray marker = QString(ColumnMarker).toUtf8();
+
+    QTest::newRow("comma, empty pieces at both ends")
+        << std::optional<QString>(u","_s) << QByteArray(",a,,b,") << Rows{{QString(), u"a"_s, QString(), u"b"_s}};
+    QTest::newRow("space") << std::optional<QString>(u" "_s) << QByteArray("x y  z") << Rows{{u"x"_s, u"y"_s, QString(), u"z"_s}};
+    QTest::newRow("tab") << std::optional<QString>(u"\t"_s) << QByteArray("1\t2\r\n3") << Rows{{u"1"_s, u"2"_s}, {u"3"_s}};
+    QTest::newRow("several characters form one separator")
+        << std::optional<QString>(u"ab"_s) << QByteArray("1ab2ab3\r\n1a2b3") << Rows{{u"1"_s, u"2"_s, u"3"_s}, {u"1a2b3"_s}};
+    QTest::newRow("empty separator cuts nothing")
+        << std::optional<QString>(QString()) << QByteArray("a,b c") << Rows{{u"a,b c"_s}};
+    QTest::newRow("marker cuts even unformatted")
+        << std::optional<QString>() << (QByteArray("a") + marker + "b") << Rows{{u"a"_s, u"b"_s}};
+    QTest::newRow("numbers and formulas stay text")
+        << std::optional<QString>(u","_s) << QByteArray("007,=1+1,1e5,TRUE, 12 ,12/05,-")
+        << Rows{{u"007"_s, u"=1+1"_s, u"1e5"_s, u"TRUE"_s, u" 12 "_s, u"12/05"_s, u"-"_s}};
+    QTest::newRow("quotes mean nothing")
+        << std::optional<QString>(u","_s) << QByteArray("\"a,b\"") << Rows{{u"\"a"_s, u"b\""_s}};
+}
+
+void tst_ImportRun::splitting()
+{
+    QFETCH(std::optional<QString>, split);
+    QFETCH(QByteArray, text);
+    QFETCH(QList<QStringList>, rows);
+    FakeWindow window;
+    window.split = split;
+    window.files = {file(u"in.txt"_s, text)};
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), rows);
+}
+
+void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"A.txt"_s, "a1\r\na2"), file(u"B.txt"_s, "b1"), file(u"sales report.csv"_s, "c1")};
+    MemorySpreadsheet office;
+    const ImportResult result = run(window, office);
+    QCOMPARE(office.sheetNames(), (QStringList{u"sales reportcsv"_s, u"Btxt"_s, u"Atxt"_s}));
+    QCOMPARE(rowsOf(office, u"Atxt"_s), (QList<QStringList>{{u"a1"_s}, {u"a2"_s}}));
+    QCOMPARE(rowsOf(office, u"sales reportcsv"_s), (QList<QStringList>{{u"c1"_s}}));
+    QCOMPARE(result.filesImported, 3);
+    QVERIFY(window.errorSteps.isEmpty());
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+}
+
+void tst_ImportRun::collidingNamesAreTestedAgain()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"x/data.txt"_s, "first"), file(u"y/data.txt"_s, "second"), file(u"z/DATA.TXT"_s, "third"),
+                    file(u"w/data.txt"_s, "fourth"), file(u"v/---"_s, "fifth")};
+    MemorySpreadsheet office;
+    QList<double> draws{0.5, 0.5, 0.5, 0.25};
+    run(window, office, [&] { return draws.isEmpty() ? 0.75 : draws.takeFirst(); });
+    // DATA.TXT draws 4001 again, which is taken without regard to case.
+    QCOMPARE(office.sheetNames(),
+             (QStringList{u"File 5"_s, u"datatxt6001"_s, u"DATATXT2001"_s, u"datatxt4001"_s, u"datatxt"_s}));
+    QCOMPARE(rowsOf(office, u"datatxt"_s), QList<QStringList>{{u"first"_s}});
+    QCOMPARE(rowsOf(office, u"datatxt4001"_s), QList<QStringList>{{u"second"_s}});
+    QCOMPARE(rowsOf(office, u"DATATXT2001"_s), QList<QStringList>{{u"third"_s}});
+    QCOMPARE(rowsOf(office, u"datatxt6001"_s), QList<QStringList>{{u"fourth"_s}});
+    QCOMPARE(rowsOf(office, u"File 5"_s), QList<QStringList>{{u"fifth"_s}});
+    QVERIFY(window.errorSteps.isEmpty());
+}
+
+void tst_ImportRun::fileCalledSheet2KeepsItsSheet()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"Sheet2"_s, "kept"), file(u"Sheet1"_s, "also kept")};
+    MemorySpreadsheet office;
+    run(window, office, [] { return 0.0; });
+    QCOMPARE(office.sheetNames(), (QStringList{u"Sheet11"_s, u"Sheet2"_s}));
+    QCOMPARE(rowsOf(office, u"Sheet2"_s), QList<QStringList>{{u"kept"_s}});
+    QCOMPARE(rowsOf(office, u"Sheet11"_s), QList<QStringList>{{u"also kept"_s}});
+}
+
+void tst_ImportRun::onlyTheNewDocumentsOwnSheetsGo_data()
+{
+    QTest::addColumn<QStringList>("newSheets");
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("three defaults, one sheet") << QStringList{u"Sheet1"_s, u"Sheet2"_s, u"Sheet3"_s} << true
+                                               << QStringList{u"Sheet1"_s};
+    QTest::newRow("three defaults, separate") << QStringList{u"Sheet1"_s, u"Sheet2"_s, u"Sheet3"_s} << false
+                                              << QStringList{u"ftxt"_s};
+    QTest::newRow("other names stay") << QStringList{u"Tabelle1"_s} << false << QStringList{u"ftxt"_s, u"Tabelle1"_s};
+}
+
+void tst_ImportRun::onlyTheNewDocumentsOwnSheetsGo()
+{
+    QFETCH(QStringList, newSheets);
+    QFETCH(bool, oneSheet);
+    QFETCH(QStringList, after);
+    FakeWindow window;
+    window.oneSheet = oneSheet;
+    window.files = {file(u"f.txt"_s, "x")};
+    MemorySpreadsheet office;
+    office.newSheetNames = newSheets;
+    run(window, office);
+    QCOMPARE(office.sheetNames(), after);
+    QVERIFY(window.errorSteps.isEmpty());
+}
+
+void tst_ImportRun::longLineIsOneRow()
+{
+    const QByteArray longLine(200000, 'q');
+    FakeWindow window;
+    window.files = {file(u"long.txt"_s, "before\r\n" + longLine + "\r\nafter\r\n")};
+    MemorySpreadsheet office;
+    run(window, office);
+    const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows.at(1), QStringList{QString::fromLatin1(longLine)});
+    QCOMPARE(rows.at(2), QStringList{u"after"_s});
+}
+
+void tst_ImportRun::everyEncodingArrivesIntact()
+{
+    const QString text = u"Ελληνικά,日本語,😀,€"_s;
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"16.txt"_s, utf16(text + u"\r\n"_s, false)), file(u"1252.txt"_s, "caf\xE9,\x80\r\n"),
+                    file(u"8.txt"_s, (text + u"\n"_s).toUtf8()), file(u"32.txt"_s, utf32(text, true))};
+    MemorySpreadsheet office;
+    run(window, office);
+    const QStringList cells = text.split(u',');
+    QCOMPARE(rowsOf(office, u"Sheet1"_s),
+             (QList<QStringList>{cells, {}, {u"café"_s, u"€"_s}, {}, cells, {}, cells}));
+}
+
+void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
+{
+    QByteArray text;
+    QList<QStringList> expected;
+    for (int i = 0; i < 10000; ++i) {
+        const int width = i % 7; // ragged rows, empty ones among them
+        QStringList cells;
+        for (int c = 0; c < width; ++c)
+            cells.append(c == 2 ? QString() : u"r%1c%2"_s.arg(i).arg(c));
+        text += cells.join(u';').toUtf8() + "\n";
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+        expected.append(cells);
+    }
+    FakeWindow window;
+    window.split = u";"_s;
+    window.files = {file(u"big.txt"_s, text)};
+    MemorySpreadsheet office;
+    const ImportResult result = run(window, office);
+    QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
+    while (expected.last().isEmpty())
+        expected.removeLast();
+    QCOMPARE(rows, expected);
+    QCOMPARE(office.sheet(u"Sheet1"_s)->cellCalls, 0);
+    QVERIFY(office.sheet(u"Sheet1"_s)->writeCalls <= 4);
+    QCOMPARE(result.rowsWritten, 10001); // and the empty row after the file
+}
+
+void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
+{
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2\r\n1\r\nlost,too")};
+    MemorySpreadsheet office;
+    office.limits = {5, 3};
+    const ImportResult result = run(window, office);
+    QCOMPARE(window.errorSteps, QList<int>{184});
+    QVERIFY2(window.errorTexts.first().startsWith(u"4 cells could not be written"_s), qPrintable(window.errorTexts.first()));
+    QCOMPARE(result.cellsLeftOut, 4);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s),
+             (QList<QStringList>{{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}, {u"1"_s, u"2"_s}, {u"1"_s}}));
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+}
+
+void tst_ImportRun::unreadableFileContributesNothing_data()
+{
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<int>("step");
+    QTest::newRow("one sheet") << true << 128;
+    QTest::newRow("separate sheets") << false << 222;
+}
+
+void tst_ImportRun::unreadableFileContributesNothing()
+{
+    QFETCH(bool, oneSheet);
+    QFETCH(int, step);
+    FakeWindow window;
+    window.oneSheet = oneSheet;
+    const QString locked = file(u"locked.txt"_s, "secret");
+    QFile::setPermissions(locked, {});
+    const bool canStillRead = QFile(locked).open(QIODevice::ReadOnly); // as root, permissions do not stop us
+    window.files = {file(u"first.txt"_s, "first"), m_dir->filePath(u"vanished.txt"_s), locked, file(u"last.txt"_s, "last")};
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.errorSteps.first(), step);
+    QVERIFY(window.errorTexts.first().contains(u"vanished.txt"_s));
+    QCOMPARE(window.errorSteps.size(), canStillRead ? 1 : 2);
+    if (oneSheet) {
+        QList<QStringList> expected{{u"first"_s}};
+        if (canStillRead)
+            expected.append({u"secret"_s});
+        expected.append({u"last"_s});
+        QCOMPARE(rowsOf(office, u"Sheet1"_s), expected);
+    } else {
+        QStringList sheets{u"lasttxt"_s};
+        if (canStillRead)
+            sheets.append(u"lockedtxt"_s);
+        sheets.append(u"firsttxt"_s);
+        QCOMPARE(office.sheetNames(), sheets);
+    }
+}
+
+void tst_ImportRun::fileVanishingDuringTheRun()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    const QString second = file(u"second.txt"_s, "gone");
+    window.files = {file(u"first.txt"_s, "here"), second};
+    window.onYield = [&] {
+        if (window.progressTexts.contains(u"Processing: first.txt"_s))
+            QFile::remove(second);
+    };
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.errorSteps, QList<int>{222});
+    QCOMPARE(office.sheetNames(), QStringList{u"firsttxt"_s});
+}
+
+void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()
+{
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, "a"), file(u"b.txt"_s, "b"), file(u"c.txt"_s, "c")};
+    window.onYield = [&] {
+        if (window.files.size() == 3)
+            window.files = {window.files.first()};
+    };
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.errorSteps, (QList<int>{120, 120}));
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), QList<QStringList>{{u"a"_s}});
+}
+
+void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
+{
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"a.txt"_s, "1,2"), file(u"b.txt"_s, "3,4 5")};
+    window.onYield = [&] {
+        if (window.progressTexts.contains(u"Processing: b.txt"_s))
+            window.split = u" "_s;
+    };
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"1"_s, u"2"_s}, {u"3,4"_s, u"5"_s}}));
+}
+
+void tst_ImportRun::singleLineShowsFullProgress()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"empty.txt"_s, QByteArray())};
+    MemorySpreadsheet office;
+    run(window, office);
+    QVERIFY(window.errorSteps.isEmpty());
+    QCOMPARE(window.progressValues, (QList<int>{100, 0}));
+    QCOMPARE(office.sheetNames(), QStringList{u"emptytxt"_s});
+}
+
+void tst_ImportRun::officeLostIsReportedOnceAndTheNextRunStartsAfresh()
+{
+    QByteArray text;
+    for (int i = 0; i < 20000; ++i)
+        text += "line\n";
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"a.txt"_s, text), file(u"b.txt"_s, text)};
+    MemorySpreadsheet office;
+    bool dead = false;
+    office.beforeCall = [&](const QString &operation) {
+        if (operation == u"writeRows"_s)
+            dead = true;
+        if (dead)
+            throw SpreadsheetLost(u"LibreOffice closed the connection."_s);
+    };
+    run(window, office);
+    QCOMPARE(window.errorSteps, QList<int>{278});
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+
+    dead = false;
+    office.beforeCall = nullptr;
+    FakeWindow again;
+    again.files = {window.files.first()};
+    run(again, office);
+    QVERIFY(again.errorSteps.isEmpty());
+    QCOMPARE(office.starts, 2);
+    QCOMPARE(office.documents.size(), 2);
+}
+
+void tst_ImportRun::officeMissingIsReportedOnce()
+{
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, "a"), file(u"b.txt"_s, "b")};
+    MemorySpreadsheet office;
+    office.beforeCall = [](const QString &) { throw SpreadsheetLost(u"LibreOffice did not answer within 60 seconds."_s); };
+    run(window, office);
+    QCOMPARE(window.errorSteps, QList<int>{162});
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+}
+
+void tst_ImportRun::closingTheWindowStopsTheRun()
+{
+    QByteArray text;
+    for (int i = 0; i < 50000; ++i)
+        text += "some,line,of,text\n";
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, text), file(u"b.txt"_s, text)};
+    MemorySpreadsheet office;
+    office.beforeCall = [&](const QString &operation) {
+        if (operation == u"writeRows"_s)
+            window.cancelFlag = true; // closed while the first block is written
+    };
+    const ImportResult result = run(window, office);
+    QVERIFY(result.cancelled);
+    QVERIFY(window.notices.isEmpty());
+    // What was written so far stays.
+    QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), ImportRun::BlockRows);
+}
+
+QTEST_GUILESS_MAIN(tst_ImportRun)
+#include "tst_importrun.moc"

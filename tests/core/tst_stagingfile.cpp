@@ -1,0 +1,148 @@
+#include "import/stagingfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+
+namespace {
+QStringList readBack(StagingFile &staging)
+{
+    staging.rewind();
+    QStringList lines;
+    QString line;
+    while (staging.ReadTextLines(line))
+        lines.append(line);
+    return lines;
+}
+} // namespace
+
+class tst_StagingFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void linesComeBack_data();
+    void linesComeBack();
+    void everyCharacterSurvives();
+    void lineCountMatchesReadBack();
+    void rollBackForgetsAFailedFile();
+    void clearEmpties();
+    void uniquePrivateAndRemoved();
+    void longLinesAcrossReadChunks();
+    void cutAtMarker_data();
+    void cutAtMarker();
+};
+
+void tst_StagingFile::linesComeBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF") << u"a\r\nb\r\n"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("LF") << u"a\nb\n"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("CR") << u"a\rb\r"_s << QStringList{u"a"_s, u"b"_s};
+    QTest::newRow("mixed, no break at the end") << u"a\r\n\nb\rc"_s << QStringList{u"a"_s, QString(), u"b"_s, u"c"_s};
+    QTest::newRow("empty line before the end") << u"a\r\n\r\n"_s << QStringList{u"a"_s, QString()};
+    QTest::newRow("nothing") << QString() << QStringList();
+}
+
+void tst_StagingFile::linesComeBack()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    StagingFile staging;
+    staging.WriteTextFile(text);
+    QCOMPARE(readBack(staging), lines);
+}
+
+void tst_StagingFile::everyCharacterSurvives()
+{
+    // UTF-16 text, Windows-1252 text, characters no 8-bit code page has and a
+    // lone surrogate, one after the other in one file.
+    const QString first = u"Ελληνικά 😀"_s + QChar(0xD800) + u"x"_s;
+    const QString second = u"Grüße ¸ € \u0081"_s;
+    StagingFile staging;
+    staging.WriteTextFile(QString(first + u"\r\n"_s));
+    staging.WriteTextFile(QString(second + u"\r\n"_s));
+    QCOMPARE(readBack(staging), (QStringList{first, second}));
+}
+
+void tst_StagingFile::lineCountMatchesReadBack()
+{
+    StagingFile staging;
+    staging.WriteTextFile(u"a\r"_s);
+    staging.WriteTextFile(u"\nb\n\rc\r\n"_s); // the CR LF split over two writes is one break
+    QCOMPARE(staging.lineCount(), 4);
+    QCOMPARE(readBack(staging).size(), 4);
+}
+
+void tst_StagingFile::rollBackForgetsAFailedFile()
+{
+    StagingFile staging;
+    staging.WriteTextFile(u"kept\r\n"_s);
+    const qint64 mark = staging.mark();
+    staging.WriteTextFile(u"half of a file\r\nthat failed"_s);
+    staging.rollBack(mark);
+    QCOMPARE(staging.lineCount(), 1);
+    staging.WriteTextFile(u"next\r\n"_s);
+    QCOMPARE(readBack(staging), (QStringList{u"kept"_s, u"next"_s}));
+}
+
+void tst_StagingFile::clearEmpties()
+{
+    StagingFile staging;
+    staging.WriteTextFile(u"old\r\nlines\r\n"_s);
+    staging.clear();
+    QCOMPARE(staging.lineCount(), 0);
+    staging.WriteTextFile(u"new\r\n"_s);
+    QCOMPARE(readBack(staging), QStringList{u"new"_s});
+}
+
+void tst_StagingFile::uniquePrivateAndRemoved()
+{
+    QString path;
+    {
+        StagingFile one;
+        StagingFile two;
+        path = one.path();
+        QVERIFY(path != two.path());
+        QCOMPARE(QFileInfo(path).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        QCOMPARE(QFileInfo(path).permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ReadGroup), 0);
+        QVERIFY(QFileInfo::exists(path));
+    }
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+void tst_StagingFile::longLinesAcrossReadChunks()
+{
+    const QString longLine(300001, u'z');
+    StagingFile staging;
+    staging.WriteTextFile(u"a\r"_s);
+    staging.WriteTextFile(QString(longLine + u"\r"_s));
+    staging.WriteTextFile(u"\nb"_s);
+    QCOMPARE(readBack(staging), (QStringList{u"a"_s, longLine, u"b"_s}));
+}
+
+void tst_StagingFile::cutAtMarker_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QStringList>("cells");
+    const QString m = ColumnMarker;
+    QTest::newRow("empty line has no cell") << QString() << QStringList();
+    QTest::newRow("no marker") << u"abc"_s << QStringList{u"abc"_s};
+    QTest::newRow("markers at both ends and doubled")
+        << (m + u"a"_s + m + m + u"b"_s + m) << QStringList{QString(), u"a"_s, QString(), u"b"_s, QString()};
+}
+
+void tst_StagingFile::cutAtMarker()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, cells);
+    QCOMPARE(cutAtColumnMarker(line), cells);
+}
+
+QTEST_GUILESS_MAIN(tst_StagingFile)
+#include "tst_stagingfile.moc"

@@ -1,0 +1,205 @@
+#include "app/failure.h"
+#include "import/textreader.h"
+#include "testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+Q_DECLARE_METATYPE(quillora::TextEncoding)
+
+namespace {
+QStringList readPieces(const QString &path)
+{
+    TextReader reader(path);
+    QStringList pieces;
+    QString piece;
+    while (reader.readPiece(piece))
+        pieces.append(piece);
+    return pieces;
+}
+
+// Characters outside Latin-1 and the BMP, to catch any lossy step.
+const QString Mixed = u"Grüße, 日本語; 😀 €\tend"_s;
+} // namespace
+
+class tst_TextReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void encodings_data();
+    void encodings();
+    void marksNeedTheirLength();
+    void emptyFileGivesOneEmptyPiece();
+    void lineBreaksStayInThePieces();
+    void piecesEndAtLineBreaks();
+    void aLongLineIsNeverCut();
+    void crLfIsNeverSplitAcrossPieces();
+    void windows1252HasACharacterForEveryByte();
+    void utf8Validation_data();
+    void utf8Validation();
+    void missingFileFails();
+    void folderIsNotAFile();
+
+private:
+    QTemporaryDir m_dir;
+    int m_count = 0;
+    QString write(const QByteArray &bytes) { return writeFile(m_dir.filePath(u"f%1.txt"_s.arg(m_count++)), bytes); }
+};
+
+void tst_TextReader::encodings_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("UTF-8 with mark") << (QByteArray("\xEF\xBB\xBF") + Mixed.toUtf8()) << TextEncoding::Utf8 << Mixed;
+    QTest::newRow("UTF-8 without mark") << Mixed.toUtf8() << TextEncoding::Utf8 << Mixed;
+    QTest::newRow("plain ASCII") << QByteArray("a,b\r\nc") << TextEncoding::Utf8 << u"a,b\r\nc"_s;
+    QTest::newRow("UTF-16LE") << utf16(Mixed, false) << TextEncoding::Utf16LE << Mixed;
+    QTest::newRow("UTF-16BE") << utf16(Mixed, true) << TextEncoding::Utf16BE << Mixed;
+    QTest::newRow("UTF-32LE") << utf32(Mixed, false) << TextEncoding::Utf32LE << Mixed;
+    QTest::newRow("UTF-32BE") << utf32(Mixed, true) << TextEncoding::Utf32BE << Mixed;
+    QTest::newRow("Windows-1252") << QByteArray("Gr\xFC\xDF" "e \x80 \x93q\x94")
+                                  << TextEncoding::Windows1252 << u"Grüße € “q”"_s;
+    QTest::newRow("UTF-8 broken late") << (QByteArray(300000, 'a') + "\xC3(") << TextEncoding::Windows1252
+                                       << (QString(300000, u'a') + u"Ã("_s);
+    // A second mark after the first is text, and stays.
+    QTest::newRow("UTF-16LE twice marked") << utf16(u"\uFEFFx"_s, false) << TextEncoding::Utf16LE << u"\uFEFFx"_s;
+}
+
+void tst_TextReader::encodings()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(QString, text);
+    const QString path = write(bytes);
+    QCOMPARE(TextReader(path).encoding(), encoding);
+    QCOMPARE(readPieces(path).join(QString()), text);
+}
+
+void tst_TextReader::marksNeedTheirLength()
+{
+    // FF FE 00 00 is UTF-32 only in a file of four bytes or more; the two
+    // bytes FF FE alone are an empty UTF-16 file.
+    QCOMPARE(DetectUnicode(QByteArrayView("\xFF\xFE\x00\x00", 4), 4)->encoding, TextEncoding::Utf32LE);
+    QCOMPARE(DetectUnicode(QByteArrayView("\xFF\xFE\x00", 3), 3)->encoding, TextEncoding::Utf16LE);
+    QCOMPARE(DetectUnicode("\xFF\xFE", 2)->length, 2);
+    QVERIFY(!DetectUnicode("\xEF\xBB", 2));
+    QVERIFY(!DetectUnicode("abcd", 4));
+    const QString path = write("\xFF\xFE");
+    QCOMPARE(TextReader(path).encoding(), TextEncoding::Utf16LE);
+    QCOMPARE(readPieces(path), QStringList{QString()});
+}
+
+void tst_TextReader::emptyFileGivesOneEmptyPiece()
+{
+    QCOMPARE(readPieces(write(QByteArray())), QStringList{QString()});
+    QCOMPARE(readPieces(write("\xEF\xBB\xBF")), QStringList{QString()});
+}
+
+void tst_TextReader::lineBreaksStayInThePieces()
+{
+    QCOMPARE(readPieces(write("a\r\nb\nc\rd\r\n")), QStringList{u"a\r\nb\nc\rd\r\n"_s});
+}
+
+void tst_TextReader::piecesEndAtLineBreaks()
+{
+    // 65,537 characters in lines of 100: pieces hold whole lines only.
+    QByteArray bytes;
+    const QByteArray line = QByteArray(99, 'x') + '\n';
+    while (bytes.size() < 65537)
+        bytes += line;
+    bytes.truncate(65537);
+    const QStringList pieces = readPieces(write(bytes));
+    QCOMPARE(pieces.size(), 2);
+    QCOMPARE(pieces.at(0).size(), 65500);
+    QVERIFY(pieces.at(0).endsWith(u'\n'));
+    QCOMPARE(pieces.join(QString()).toLatin1(), bytes);
+}
+
+void tst_TextReader::aLongLineIsNeverCut()
+{
+    const QByteArray longLine(200000, 'L');
+    const QByteArray bytes = "short\r\n" + longLine + "\r\nafter";
+    const QStringList pieces = readPieces(write(bytes));
+    QCOMPARE(pieces.join(QString()).toLatin1(), bytes);
+    bool foundWhole = false;
+    for (const QString &piece : pieces)
+        foundWhole = foundWhole || piece.contains(QString::fromLatin1(longLine) + u"\r\n"_s);
+    QVERIFY(foundWhole);
+    for (const QString &piece : pieces.first(pieces.size() - 1))
+        QVERIFY(piece.endsWith(u'\n') || piece.endsWith(u'\r'));
+}
+
+void tst_TextReader::crLfIsNeverSplitAcrossPieces()
+{
+    // A CR right at the piece size, its LF just after it.
+    QByteArray bytes(TextReader::PieceSize - 1, 'a');
+    bytes += "\r\nnext\r\n";
+    const QStringList pieces = readPieces(write(bytes));
+    for (const QString &piece : pieces)
+        QVERIFY(!piece.startsWith(u'\n'));
+    QCOMPARE(pieces.join(QString()).toLatin1(), bytes);
+}
+
+void tst_TextReader::windows1252HasACharacterForEveryByte()
+{
+    QByteArray all;
+    for (int b = 1; b < 256; ++b)
+        all.append(char(b));
+    QString decoded;
+    appendWindows1252(decoded, all);
+    QCOMPARE(decoded.size(), 255);
+    QCOMPARE(decoded.at(0x80 - 1), QChar(0x20AC));
+    QCOMPARE(decoded.at(0x81 - 1), QChar(0x81));
+    QCOMPARE(decoded.at(0xFF - 1), QChar(0xFF));
+    QVERIFY(!decoded.contains(QChar::ReplacementCharacter));
+}
+
+void tst_TextReader::utf8Validation_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("ascii") << QByteArray("abc") << true;
+    QTest::newRow("two, three, four bytes") << QByteArray("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") << true;
+    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << false;
+    QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF") << false;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+    QTest::newRow("cut short") << QByteArray("\xE2\x82") << false;
+    QTest::newRow("stray continuation") << QByteArray("a\x80") << false;
+    QTest::newRow("latin-1 word") << QByteArray("caf\xE9") << false;
+}
+
+void tst_TextReader::utf8Validation()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    Utf8Validator whole;
+    whole.feed(bytes);
+    QCOMPARE(whole.finish(), valid);
+    // Fed a byte at a time, the answer is the same.
+    Utf8Validator bytewise;
+    for (char b : bytes)
+        bytewise.feed(QByteArrayView(&b, 1));
+    QCOMPARE(bytewise.finish(), valid);
+}
+
+void tst_TextReader::missingFileFails()
+{
+    QVERIFY_THROWS_EXCEPTION(Failure, TextReader(m_dir.filePath(u"missing.txt"_s)));
+}
+
+void tst_TextReader::folderIsNotAFile()
+{
+    QVERIFY_THROWS_EXCEPTION(Failure, TextReader(m_dir.path()));
+}
+
+QTEST_GUILESS_MAIN(tst_TextReader)
+#include "tst_textreader.moc"

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "import/spreadsheet.h"
+
+#include <QList>
+
+#include <functional>
+#include <map>
+
+namespace quillora::test {
+
+// An in-memory spreadsheet application that behaves as LibreOffice does where
+// the import run relies on it: a new document with "Sheet1", sheet names
+// unique without regard to case, refused names, the last sheet never removed,
+// a fixed sheet size. It records every document it makes.
+class MemorySpreadsheet : public SpreadsheetProvider
+{
+public:
+    struct Sheet
+    {
+        QString name;
+        std::map<std::pair<int, int>, QString> cells; // (row, column) -> text
+        int writeCalls = 0;
+        int cellCalls = 0;
+    };
+    struct Document
+    {
+        QList<std::shared_ptr<Sheet>> sheets;
+    };
+
+    QStringList newSheetNames{QStringLiteral("Sheet1")};
+    SheetLimits limits{1024, 1048576};
+    // Called before each operation with its name; throw from it to make the
+    // operation fail (SpreadsheetLost to mimic a crash).
+    std::function<void(const QString &operation)> beforeCall;
+
+    int starts = 0;
+    QList<std::shared_ptr<Document>> documents;
+
+    void start() override;
+    std::unique_ptr<SpreadsheetDocument> newDocument() override;
+
+    // Test helpers over the last document.
+    std::shared_ptr<Document> lastDocument() const { return documents.isEmpty() ? nullptr : documents.last(); }
+    QStringList sheetNames() const;
+    std::shared_ptr<Sheet> sheet(const QString &name) const;
+    // The rows of a sheet as lists of cell texts; an empty cell reads "".
+    static QList<QStringList> rowsOf(const Sheet &sheet);
+
+    void call(const QString &operation) const
+    {
+        if (beforeCall)
+            beforeCall(operation);
+    }
+};
+
+} // namespace quillora::test

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/dialogs.h"
+
+#include <QQueue>
+#include <QStringList>
+
+namespace quillora::test {
+
+// Answers every dialog from queued answers and records what was shown.
+class ScriptedDialogs : public Dialogs
+{
+public:
+    struct Shown
+    {
+        QString kind; // "notice", "warning", "question", "input", "openFiles", "pickFolder"
+        QString title;
+        QString text;
+    };
+
+    QList<Shown> shown;
+    QQueue<bool> questionAnswers;
+    QQueue<std::optional<QString>> inputAnswers;
+    QQueue<QStringList> openFilesAnswers;
+    QQueue<QString> folderAnswers;
+    // Runs while a box is shown, as a person might act meanwhile.
+    std::function<void()> whileShowing;
+
+    void notice(const QString &text) override { record(u"notice", {}, text); }
+    void warning(const QString &title, const QString &text) override { record(u"warning", title, text); }
+    bool question(const QString &text) override
+    {
+        record(u"question", {}, text);
+        return questionAnswers.isEmpty() ? false : questionAnswers.dequeue();
+    }
+    std::optional<QString> input(const QString &prompt, const QString &defaultText) override
+    {
+        record(u"input", defaultText, prompt);
+        return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
+    }
+    QStringList openFiles(const QString &title, const QStringList &filters) override
+    {
+        record(u"openFiles", title, filters.join(u";;"));
+        return openFilesAnswers.isEmpty() ? QStringList() : openFilesAnswers.dequeue();
+    }
+    QString pickFolder(const QString &title, const QString &startFolder) override
+    {
+        record(u"pickFolder", title, startFolder);
+        return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
+
+    QStringList texts(QStringView kind) const
+    {
+        QStringList result;
+        for (const Shown &s : shown) {
+            if (s.kind == kind)
+                result.append(s.text);
+        }
+        return result;
+    }
+
+private:
+    void record(QStringView kind, const QString &title, const QString &text)
+    {
+        shown.append({kind.toString(), title, text});
+        if (whileShowing)
+            whileShowing();
+    }
+};
+
+} // namespace quillora::test

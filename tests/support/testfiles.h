@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace quillora::test {
+
+// Writes bytes to a file, creating folders on the way; returns the path.
+QString writeFile(const QString &path, const QByteArray &bytes);
+
+// Text encoded as UTF-16 or UTF-32 in either byte order, with or without a mark.
+QByteArray utf16(const QString &text, bool bigEndian, bool withMark = true);
+QByteArray utf32(const QString &text, bool bigEndian, bool withMark = true);
+
+} // namespace quillora::test
