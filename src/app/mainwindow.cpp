@@ -162,9 +162,11 @@ bool MainWindow::Form_Load()
     load.step(128, [this] { m_listView->setHeaderHidden(false); });
     load.step(130, [this] { m_listView->setColumnWidth(0, fromTwips(6000)); });
     // Restored in this order, so that of two conflicting values the later one wins.
+    std::map<int, QString> stored;
+    load.step(132, [&] { stored = m_options->storedOptions(); });
     const std::array<std::pair<int, int>, 7> restores{{{132, 5}, {134, 6}, {136, 1}, {138, 2}, {140, 3}, {142, 7}, {144, 4}}};
     for (const auto &[step, number] : restores)
-        load.step(step, [this, number = number] { m_options->restoreOption(number); });
+        load.step(step, [&, number = number] { m_options->restoreOption(number, stored.at(number)); });
     load.step(146, [this] { m_options->restoreSeparatorText(); });
     bool keepRunning = true;
     load.step(148, [&] {
@@ -194,8 +196,9 @@ void MainWindow::setSurfacesBackground(const QColor &color)
     for (int number = 1; number <= 7; ++number)
         surfaces.append(m_options->option(number));
     for (QWidget *surface : surfaces) {
+        // Buttons fill with the Button role, everything else with Window.
         QPalette p = surface->palette();
-        p.setColor(QPalette::Window, color);
+        p.setColor(surface->backgroundRole(), color);
         surface->setPalette(p);
         surface->setAutoFillBackground(true);
     }

@@ -104,10 +104,17 @@ QRadioButton *OptionsPanel::option(int number) const
     return m_options.at(static_cast<size_t>(number));
 }
 
-void OptionsPanel::restoreOption(int number)
+std::map<int, QString> OptionsPanel::storedOptions() const
 {
-    const SettingKey &key = specOf(number).key;
-    if (ToTruthValue(m_settings.GetSetting(key)))
+    std::map<int, QString> stored;
+    for (const OptionSpec &spec : optionTable())
+        stored[spec.number] = m_settings.GetSetting(spec.key);
+    return stored;
+}
+
+void OptionsPanel::restoreOption(int number, const QString &storedValue)
+{
+    if (ToTruthValue(storedValue))
         selectOption(number);
     else
         clearOption(number);

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <array>
+#include <map>
 #include <optional>
 
 class QGroupBox;
@@ -24,10 +25,16 @@ class OptionsPanel : public QObject
 public:
     OptionsPanel(QWidget *form, SettingsStore &settings);
 
-    // Start-up restore of one option from its setting: true selects it (with
-    // the group's click handling when that changes the selection), false only
-    // clears it. A value that is no truth value throws and changes nothing.
-    void restoreOption(int number);
+    // The stored value of every option, read before any is restored: the
+    // click handling of one restore rewrites its group's keys, and the
+    // options restored after it must still see what was stored.
+    std::map<int, QString> storedOptions() const;
+
+    // Start-up restore of one option from its stored value: true selects it
+    // (with the group's click handling when that changes the selection),
+    // false only clears it. A value that is no truth value throws and
+    // changes nothing.
+    void restoreOption(int number, const QString &storedValue);
     void restoreSeparatorText();
 
     // Selects an option as program code does: the click handling runs when

@@ -1,0 +1,460 @@
+#include "app/dialogs.h"
+#include "app/mainwindow.h"
+#include "app/settings.h"
+#include "app/textprogressbar.h"
+#include "filelist/filelistmodel.h"
+#include "import/importcontroller.h"
+#include "import/optionspanel.h"
+#include "memoryspreadsheet.h"
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsFollowTheLayout();
+    void firstStartHasTheDefaults();
+    void badStoredValueIsReportedAndStartUpGoesOn();
+    void laterRestoreWinsAndRewritesItsGroup();
+    void noStoredSelectionLeavesTheGroupEmpty();
+    void clicksWriteTheirGroupsKeys();
+    void separatorIsRememberedAsTyped();
+    void secondStartRestoresTheFirstStartsChoice();
+    void skinAndPointerImage();
+    void homePageOpensOnTheSeventhDraw();
+    void officeCheckCanEndTheStart();
+    void addOneFile();
+    void addSeveralFilesInTheDialogsOrder();
+    void cancelAddsNothing();
+    void tooManyFilesAreRefused();
+    void reportShowsItsLineBreaks();
+    void startImportingFillsADocument();
+    void secondClickDuringARunDoesNothing();
+    void optionChangedDuringARunActsOnIt();
+    void closingDuringARunStopsIt();
+    void screenshot();
+
+private:
+    std::unique_ptr<MainWindow> makeWindow();
+    QSettings &settings() { return *m_ini; }
+    template <class T>
+    T *child(MainWindow &window, const QString &name)
+    {
+        T *found = window.findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettings> m_ini;
+    std::unique_ptr<SettingsStore> m_store;
+    ScriptedDialogs m_dialogs;
+    MemorySpreadsheet m_office;
+    QList<QUrl> m_opened;
+    double m_draw = 0.5;
+    std::function<bool()> m_officeCheck;
+};
+
+void tst_MainWindow::init()
+{
+    m_dir.emplace();
+    m_ini = std::make_unique<QSettings>(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
+    m_store = std::make_unique<SettingsStore>(*m_ini);
+    m_dialogs = ScriptedDialogs();
+    m_office.documents.clear();
+    m_office.beforeCall = nullptr;
+    m_opened.clear();
+    m_draw = 0.5;
+    m_officeCheck = nullptr;
+}
+
+void tst_MainWindow::cleanup()
+{
+    QCOMPARE(QDir(QDir::tempPath()).entryList({u"quillora-*"_s}, QDir::Files), QStringList());
+}
+
+std::unique_ptr<MainWindow> tst_MainWindow::makeWindow()
+{
+    AppServices services{
+        .dialogs = m_dialogs,
+        .settings = *m_store,
+        .programFolder = m_dir->filePath(u"program"_s),
+        .random = [this] { return m_draw; },
+        .openUrl = [this](const QUrl &url) { m_opened.append(url); },
+        .spreadsheets = &m_office,
+        .checkOfficeInstalled = m_officeCheck,
+    };
+    return std::make_unique<MainWindow>(services);
+}
+
+void tst_MainWindow::controlsFollowTheLayout()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QCOMPARE(window->windowTitle(), u"Quillora"_s);
+    QCOMPARE(window->size(), QSize(536, 548));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window->font().bold());
+
+    const QList<std::tuple<QString, QString, QRect>> buttons{
+        {u"PushButton1"_s, u"Add Text File(s)"_s, {8, 184, 256, 27}},
+        {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
+        {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
+        {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
+        {u"PushButton2"_s, u"Start Importing"_s, {8, 478, 520, 27}},
+    };
+    for (const auto &[name, caption, geometry] : buttons) {
+        auto *button = child<QPushButton>(*window, name);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->geometry(), geometry);
+        QCOMPARE(button->font().pointSizeF(), 11.25);
+    }
+    QCOMPARE(child<QToolButton>(*window, u"PushButton3"_s)->accessibleName(), u"Move Up"_s);
+    QCOMPARE(child<QToolButton>(*window, u"PushButton5"_s)->geometry(), QRect(471, 96, 57, 80));
+
+    auto *list = child<QTreeView>(*window, u"ListView1"_s);
+    QCOMPARE(list->geometry(), QRect(8, 8, 456, 169));
+    QVERIFY(!list->isHeaderHidden());
+    QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"Text File(s)"_s);
+    QCOMPARE(list->columnWidth(0), 400);
+    QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
+
+    QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 145));
+    QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these character(s):"_s);
+    QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
+    QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
+    auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
+    QCOMPARE(progress->text(), u"Progress Bar"_s);
+    QCOMPARE(progress->geometry(), QRect(8, 513, 520, 27));
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(m_dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::firstStartHasTheDefaults()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->options().option(5)->isChecked());
+    QVERIFY(window->options().option(1)->isChecked());
+    QVERIFY(window->options().separatorEdit()->text().isEmpty());
+    QVERIFY(window->options().oneSheetMode());
+    QVERIFY(!window->options().splitText());
+    // Nothing changed, so nothing was written.
+    QVERIFY(settings().allKeys().isEmpty());
+    QVERIFY(m_dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::badStoredValueIsReportedAndStartUpGoesOn()
+{
+    m_store->SaveSetting(Setting::Option2, u"yes"_s);
+    m_store->SaveSetting(Setting::Option3, u"True"_s);
+    m_store->SaveSetting(Setting::Text1, u";"_s);
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QCOMPARE(m_dialogs.shown.first().kind, u"warning"_s);
+    QCOMPARE(m_dialogs.shown.first().title, u"Application Error"_s);
+    QVERIFY(m_dialogs.shown.first().text.startsWith(
+        u"Type mismatch\r\nin Tessaline2021/08/31.Form1.Form_Load at line 138\r\r"_s));
+    QVERIFY(!window->options().option(2)->isChecked());
+    QVERIFY(window->options().option(3)->isChecked());
+    QCOMPARE(window->options().separatorEdit()->text(), u";"_s);
+}
+
+void tst_MainWindow::laterRestoreWinsAndRewritesItsGroup()
+{
+    m_store->SaveSetting(Setting::Option1, u"True"_s);
+    m_store->SaveSetting(Setting::Option3, u"true"_s);
+    m_store->SaveSetting(Setting::Option4, u"1"_s);
+    m_store->SaveSetting(Setting::Option5, u"True"_s);
+    m_store->SaveSetting(Setting::Option6, u"-1"_s);
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->options().option(4)->isChecked());
+    QVERIFY(window->options().option(6)->isChecked());
+    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option3), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option4), u"True"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+}
+
+void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
+{
+    m_store->SaveSetting(Setting::Option5, u"False"_s);
+    m_store->SaveSetting(Setting::Option6, u"False"_s);
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(!window->options().option(5)->isChecked());
+    QVERIFY(!window->options().option(6)->isChecked());
+    // With no sheet option chosen, each file gets its own sheet.
+    QVERIFY(!window->options().oneSheetMode());
+    window->options().option(5)->click();
+    QCOMPARE(m_store->GetSetting(Setting::Option5), u"True"_s);
+}
+
+void tst_MainWindow::clicksWriteTheirGroupsKeys()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    child<QRadioButton>(*window, u"Option7"_s)->click();
+    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option2), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option3), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option7), u"True"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option4), u"False"_s);
+    QVERIFY(!settings().contains(u"Quillora/Option5"_s));
+    QCOMPARE(window->options().splitText(), std::optional<QString>(u"\t"_s));
+
+    child<QRadioButton>(*window, u"Option6"_s)->click();
+    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+    QVERIFY(window->options().option(7)->isChecked());
+
+    window->options().selectOption(3); // as the sample loader does
+    QCOMPARE(m_store->GetSetting(Setting::Option3), u"True"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option7), u"False"_s);
+}
+
+void tst_MainWindow::separatorIsRememberedAsTyped()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    child<QRadioButton>(*window, u"Option4"_s)->click();
+    QTest::keyClicks(child<QLineEdit>(*window, u"Text1"_s), u"||"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Text1), u"||"_s);
+    QCOMPARE(window->options().splitText(), std::optional<QString>(u"||"_s));
+}
+
+void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
+{
+    {
+        auto first = makeWindow();
+        QVERIFY(first->Form_Load());
+        child<QRadioButton>(*first, u"Option7"_s)->click();
+        child<QRadioButton>(*first, u"Option6"_s)->click();
+        QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
+    }
+    m_ini->sync();
+    m_ini = std::make_unique<QSettings>(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
+    m_store = std::make_unique<SettingsStore>(*m_ini);
+    auto second = makeWindow();
+    QVERIFY(second->Form_Load());
+    QVERIFY(second->options().option(7)->isChecked());
+    QVERIFY(second->options().option(6)->isChecked());
+    QVERIFY(!second->options().option(1)->isChecked());
+    QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
+    QVERIFY(m_dialogs.shown.isEmpty());
+}
+
+void tst_MainWindow::skinAndPointerImage()
+{
+    writeFile(m_dir->filePath(u"program/x/o.cjs"_s), "QPushButton { color: rgb(1, 2, 3); }");
+    writeFile(m_dir->filePath(u"program/HAND-M.CUR"_s), "not an image");
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->styleSheet().contains(u"rgb(1, 2, 3)"_s));
+    QCOMPARE(window->palette().color(QPalette::Window), window->palette().color(QPalette::Button));
+    // An unreadable pointer image is reported and the start goes on.
+    QCOMPARE(m_dialogs.shown.size(), 1);
+    QVERIFY(m_dialogs.shown.first().text.contains(u"Form_Load at line 106"_s));
+    QVERIFY(!window->handPointer());
+
+    QImage hand(32, 32, QImage::Format_ARGB32);
+    hand.fill(Qt::red);
+    QVERIFY(hand.save(m_dir->filePath(u"program/HAND-M.CUR"_s), "PNG"));
+    m_dialogs.shown.clear();
+    auto again = makeWindow();
+    QVERIFY(again->Form_Load());
+    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(again->handPointer());
+}
+
+void tst_MainWindow::homePageOpensOnTheSeventhDraw()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(m_opened.isEmpty());
+    m_draw = 0.065;
+    auto lucky = makeWindow();
+    QVERIFY(lucky->Form_Load());
+    QCOMPARE(m_opened, QList<QUrl>{QUrl(u"https://quillora.example/"_s)});
+}
+
+void tst_MainWindow::officeCheckCanEndTheStart()
+{
+    int checks = 0;
+    m_officeCheck = [&] {
+        ++checks;
+        return false;
+    };
+    auto window = makeWindow();
+    QVERIFY(!window->Form_Load());
+    QCOMPARE(checks, 1);
+    QVERIFY(!window->isVisible());
+}
+
+void tst_MainWindow::addOneFile()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    m_dialogs.openFilesAnswers.enqueue({u"/data//odd name.txt"_s});
+    child<QPushButton>(*window, u"PushButton1"_s)->click();
+    QCOMPARE(window->fileList().entries(), QStringList{u"/data//odd name.txt"_s});
+    QCOMPARE(m_dialogs.shown.first().title, u"Add File(s) - Use Ctrl & Shift to select multiple files"_s);
+    QCOMPARE(m_dialogs.shown.first().text, u"Text Files (*.txt);;All Files (*)"_s);
+}
+
+void tst_MainWindow::addSeveralFilesInTheDialogsOrder()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    m_dialogs.openFilesAnswers.enqueue({u"/d/c.txt"_s, u"/d/a.txt"_s, u"/d/b.txt"_s});
+    m_dialogs.openFilesAnswers.enqueue({u"/r.txt"_s, u"/s.txt"_s});
+    m_dialogs.openFilesAnswers.enqueue({u"/d/a.txt"_s});
+    auto *button = child<QPushButton>(*window, u"PushButton1"_s);
+    button->click();
+    button->click();
+    button->click();
+    QCOMPARE(window->fileList().entries(),
+             (QStringList{u"/d/c.txt"_s, u"/d/a.txt"_s, u"/d/b.txt"_s, u"/r.txt"_s, u"/s.txt"_s, u"/d/a.txt"_s}));
+    QCOMPARE(m_dialogs.texts(u"warning"), QStringList());
+}
+
+void tst_MainWindow::cancelAddsNothing()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    child<QPushButton>(*window, u"PushButton1"_s)->click();
+    QCOMPARE(window->fileList().count(), 0);
+    QCOMPARE(m_dialogs.shown.size(), 1); // the dialog itself, nothing after it
+}
+
+void tst_MainWindow::tooManyFilesAreRefused()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QStringList many;
+    for (int i = 0; i < 2000; ++i)
+        many.append(u"/data/a-rather-long-file-name-%1.txt"_s.arg(i));
+    m_dialogs.openFilesAnswers.enqueue(many);
+    child<QPushButton>(*window, u"PushButton1"_s)->click();
+    QCOMPARE(window->fileList().count(), 0);
+    QCOMPARE(m_dialogs.texts(u"notice"),
+             QStringList{u"You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button."_s});
+}
+
+void tst_MainWindow::reportShowsItsLineBreaks()
+{
+    QCOMPARE(WidgetDialogs::displayText(u"what\r\nin X at line 1\r\rPlease"_s), u"what\nin X at line 1\n\nPlease"_s);
+}
+
+void tst_MainWindow::startImportingFillsADocument()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->options().selectOption(3);
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "1,2\r\n"));
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"b.txt"_s), "x,,y"));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)),
+             (QList<QStringList>{{u"1"_s, u"2"_s}, {}, {u"x"_s, QString(), u"y"_s}}));
+    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    QCOMPARE(window->progressBar()->text(), u"Progress Bar"_s);
+    QCOMPARE(window->progressBar()->value(), 0);
+    QVERIFY(!window->importController().isBusy());
+
+    window->fileList().clear();
+    m_dialogs.shown.clear();
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"No files added."_s});
+}
+
+void tst_MainWindow::secondClickDuringARunDoesNothing()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "a"));
+    auto *start = child<QPushButton>(*window, u"PushButton2"_s);
+    bool clickedDuringRun = false;
+    QTimer::singleShot(0, this, [&] {
+        clickedDuringRun = window->importController().isBusy();
+        start->click();
+    });
+    start->click();
+    QVERIFY(clickedDuringRun);
+    QCOMPARE(m_office.documents.size(), 1);
+    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+}
+
+void tst_MainWindow::optionChangedDuringARunActsOnIt()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->options().selectOption(3);
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "x y,z"));
+    // The first yield comes before the file is read.
+    QTimer::singleShot(0, this, [&] { child<QRadioButton>(*window, u"Option2"_s)->click(); });
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"x"_s, u"y,z"_s}));
+}
+
+void tst_MainWindow::closingDuringARunStopsIt()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    QByteArray text;
+    for (int i = 0; i < 30000; ++i)
+        text += "a line of text\n";
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), text));
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"b.txt"_s), text));
+    QTimer::singleShot(0, this, [&] { window->close(); });
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QVERIFY(window->importController().lastResult().cancelled);
+    QVERIFY(m_dialogs.texts(u"notice").isEmpty());
+    QVERIFY(!window->isVisible());
+}
+
+void tst_MainWindow::screenshot()
+{
+    // Set QUILLORA_SCREENSHOT to a PNG path to look at the window.
+    const QString path = qEnvironmentVariable("QUILLORA_SCREENSHOT");
+    if (path.isEmpty())
+        QSKIP("QUILLORA_SCREENSHOT is not set");
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->fileList().AddListEntry(u"/home/user/reports/2024/sales-north.txt"_s);
+    window->fileList().AddListEntry(u"/home/user/reports/2024/sales-south.txt"_s);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(window->grab().save(path));
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
