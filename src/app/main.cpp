@@ -1,5 +1,5 @@
+#include "app/application.h"
 #include "app/dialogs.h"
-#include "app/mainwindow.h"
 #include "app/product.h"
 #include "app/settings.h"
 
@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QSettings>
 
-using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
 
 int main(int argc, char *argv[])
@@ -17,21 +16,13 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(Product::Organisation.toString());
     QApplication::setApplicationName(Product::Name.toString());
 
-    const std::unique_ptr<QSettings> userSettings = openUserSettings();
-    SettingsStore settings(*userSettings);
+    const std::unique_ptr<QSettings> settings = openUserSettings();
     WidgetDialogs dialogs(SetAppTitle(Product::Name));
-
-    AppServices services{
+    return runQuillora({
         .dialogs = dialogs,
-        .settings = settings,
+        .settings = *settings,
         .programFolder = QApplication::applicationDirPath(),
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); },
-    };
-    MainWindow window(services);
-    dialogs.setParentWindow(&window);
-    if (!window.Form_Load())
-        return 0;
-    window.show();
-    return app.exec();
+    });
 }

@@ -1,5 +1,6 @@
 #include "import/importrun.h"
 #include "import/stagingfile.h"
+#include "fakewindow.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 
@@ -12,50 +13,6 @@ using namespace quillora;
 using namespace quillora::test;
 
 namespace {
-// The window as the run sees it: a list, the options, a progress bar and the
-// dialogs, all recorded.
-struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
-{
-    QStringList files;
-    bool oneSheet = true;
-    std::optional<QString> split;
-    QList<int> progressValues;
-    QStringList progressTexts;
-    QStringList notices;
-    QList<int> errorSteps;
-    QStringList errorTexts;
-    bool cancelFlag = false;
-    int yields = 0;
-    std::function<void()> onYield;
-
-    int entryCount() const override { return static_cast<int>(files.size()); }
-    QString entry(int index) const override
-    {
-        if (index >= files.size())
-            throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
-        return files.at(index);
-    }
-    bool oneSheetMode() const override { return oneSheet; }
-    std::optional<QString> splitText() const override { return split; }
-    void setProgressValue(int value) override { progressValues.append(value); }
-    void setProgressText(const QString &text) override { progressTexts.append(text); }
-    void setDefaultPointer() override {}
-    void yield() override
-    {
-        ++yields;
-        if (onYield)
-            onYield();
-    }
-    bool cancelled() const override { return cancelFlag; }
-    void notice(const QString &text) override { notices.append(text); }
-    ErrorReporter &errorReporter() override { return *this; }
-    void ShowApplicationError(QStringView, int step, const QString &description) override
-    {
-        errorSteps.append(step);
-        errorTexts.append(description);
-    }
-};
-
 QList<QStringList> rowsOf(const MemorySpreadsheet &office, const QString &sheet)
 {
     const auto found = office.sheet(sheet);

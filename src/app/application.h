@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QSettings;
+
+namespace quillora {
+
+class Dialogs;
+class MainWindow;
+
+// Everything the program takes from its surroundings; main() passes the real
+// ones, tests their own.
+struct Surroundings
+{
+    Dialogs &dialogs;
+    QSettings &settings;
+    // Where the skin, the pointer images, the samples and the bridge module are.
+    QString programFolder;
+    std::function<double()> random;
+    std::function<void(const QUrl &)> openUrl;
+    // Called once the window is loaded, before it shows; tests look at it there.
+    std::function<void(MainWindow &)> loaded{};
+};
+
+// Loads the LibreOffice bridge, builds the main window and runs start-up.
+// Returns the program's exit code: 0 at once when start-up ends the program,
+// else whatever the event loop returns once the window is closed.
+int runQuillora(const Surroundings &surroundings);
+
+} // namespace quillora

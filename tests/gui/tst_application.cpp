@@ -1,0 +1,117 @@
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "app/suitecheck.h"
+#include "calcreader.h"
+#include "filelist/filelistmodel.h"
+#include "import/libreoffice/officesession.h"
+#include "import/optionspanel.h"
+#include "scripteddialogs.h"
+#include "testfiles.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+class tst_Application : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void officeMissingEndsBeforeTheWindowShows();
+    void officeMissingYesOpensTheDownloadPage();
+    void importThroughTheWindowIntoLibreOffice();
+
+private:
+    int run(std::function<void(MainWindow &)> loaded);
+
+    std::optional<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettings> m_settings;
+    ScriptedDialogs m_dialogs;
+    QList<QUrl> m_opened;
+    bool m_windowShown = false;
+};
+
+void tst_Application::init()
+{
+    m_dir.emplace();
+    m_settings = std::make_unique<QSettings>(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
+    m_dialogs = ScriptedDialogs();
+    m_opened.clear();
+    m_windowShown = false;
+}
+
+void tst_Application::cleanup()
+{
+    qunsetenv("UNO_PATH");
+}
+
+int tst_Application::run(std::function<void(MainWindow &)> loaded)
+{
+    return runQuillora({
+        .dialogs = m_dialogs,
+        .settings = *m_settings,
+        .programFolder = QApplication::applicationDirPath(),
+        .random = [] { return 0.5; },
+        .openUrl = [this](const QUrl &url) { m_opened.append(url); },
+        .loaded = std::move(loaded),
+    });
+}
+
+void tst_Application::officeMissingEndsBeforeTheWindowShows()
+{
+    // LibreOffice's folder named, but nothing there.
+    qputenv("UNO_PATH", m_dir->path().toLocal8Bit());
+    m_dialogs.questionAnswers.enqueue(false);
+    bool visibleAtLoad = true;
+    QCOMPARE(run([&](MainWindow &window) { visibleAtLoad = window.isVisible(); }), 0);
+    QVERIFY(!visibleAtLoad);
+    QCOMPARE(m_dialogs.texts(u"question"), QStringList{officeMissingText()});
+    QVERIFY(officeMissingText().startsWith(u"Error 214878392\r\n\r\nOpenOffice is required to run this software. "
+                                           u"It is not installed on this computer.\r\rWoud you like to open this "
+                                           u"site now?\r\n\r\n(If you think this error is a mistake"_s));
+    QVERIFY(officeMissingText().endsWith(u"'About' window to support@quillora.example)"_s));
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_settings->allKeys().isEmpty());
+}
+
+void tst_Application::officeMissingYesOpensTheDownloadPage()
+{
+    qputenv("UNO_PATH", m_dir->path().toLocal8Bit());
+    m_dialogs.questionAnswers.enqueue(true);
+    QCOMPARE(run({}), 0);
+    QCOMPARE(m_opened, QList<QUrl>{QUrl(u"https://quillora.example/get-libreoffice"_s)});
+}
+
+void tst_Application::importThroughTheWindowIntoLibreOffice()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("LibreOffice needs a display: run the tests under xvfb-run");
+    const QString path = writeFile(m_dir->filePath(u"data.txt"_s), "a,b\r\nc");
+    bool imported = false;
+    const int code = run([&](MainWindow &window) {
+        window.fileList().AddListEntry(path);
+        window.options().selectOption(3);
+        QTimer::singleShot(0, &window, [&] {
+            window.findChild<QPushButton *>(u"PushButton2"_s)->click();
+            imported = true;
+            window.close();
+        });
+    });
+    killOfficeOnPipe(lo::OfficeSession::defaultPipeName());
+    QCOMPARE(code, 0);
+    QVERIFY(imported);
+    QCOMPARE(m_dialogs.texts(u"warning"), QStringList());
+    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+}
+
+QTEST_MAIN(tst_Application)
+#include "tst_application.moc"

@@ -1,0 +1,143 @@
+#include "calcreader.h"
+
+#include "import/libreoffice/officesession.h"
+
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XSheetCellCursor.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XUsedAreaCursor.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/util/XModifiable.hpp>
+
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
+
+using namespace css;
+using quillora::lo::toQString;
+using quillora::lo::toOUString;
+
+namespace quillora::test {
+
+namespace {
+uno::Reference<sheet::XSpreadsheet> sheetNamed(const uno::Reference<sheet::XSpreadsheetDocument> &document,
+                                              const QString &name)
+{
+    uno::Reference<sheet::XSpreadsheet> sheet;
+    document->getSheets()->getByName(toOUString(name)) >>= sheet;
+    return sheet;
+}
+
+QString pattern(const QString &pipeName)
+{
+    return QStringLiteral("pipe,name=") + pipeName + u';';
+}
+
+QString pattern(lo::OfficeSession &session)
+{
+    return pattern(session.pipeName());
+}
+
+int quietly(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    process.waitForFinished();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+} // namespace
+
+QStringList calcSheetNames(const uno::Reference<sheet::XSpreadsheetDocument> &document)
+{
+    QStringList names;
+    const uno::Reference<container::XIndexAccess> sheets(document->getSheets(), uno::UNO_QUERY_THROW);
+    for (sal_Int32 i = 0; i < sheets->getCount(); ++i) {
+        uno::Reference<container::XNamed> sheet;
+        sheets->getByIndex(i) >>= sheet;
+        names.append(toQString(sheet->getName()));
+    }
+    return names;
+}
+
+QList<QStringList> calcRows(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name)
+{
+    const uno::Reference<sheet::XSpreadsheet> sheet = sheetNamed(document, name);
+    const uno::Reference<sheet::XSheetCellCursor> cursor = sheet->createCursor();
+    uno::Reference<sheet::XUsedAreaCursor>(cursor, uno::UNO_QUERY_THROW)->gotoEndOfUsedArea(false);
+    const table::CellRangeAddress end =
+        uno::Reference<sheet::XCellRangeAddressable>(cursor, uno::UNO_QUERY_THROW)->getRangeAddress();
+    const uno::Sequence<uno::Sequence<uno::Any>> data =
+        uno::Reference<sheet::XCellRangeData>(sheet->getCellRangeByPosition(0, 0, end.EndColumn, end.EndRow),
+                                              uno::UNO_QUERY_THROW)
+            ->getDataArray();
+    QList<QStringList> rows;
+    for (const uno::Sequence<uno::Any> &values : data) {
+        QStringList cells;
+        for (const uno::Any &value : values) {
+            rtl::OUString text;
+            value >>= text;
+            cells.append(toQString(text));
+        }
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+        rows.append(cells);
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+CalcCell calcCell(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name, int column,
+                  int row)
+{
+    const uno::Reference<table::XCell> cell = sheetNamed(document, name)->getCellByPosition(column, row);
+    return {cell->getType(), toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString())};
+}
+
+bool officeRuns(lo::OfficeSession &session)
+{
+    return quietly(QStringLiteral("pgrep"), {QStringLiteral("-f"), pattern(session)}) == 0;
+}
+
+void stopOffice(lo::OfficeSession &session)
+{
+    try {
+        if (session.connected()) {
+            // Unsaved documents would make LibreOffice ask before it ends.
+            const uno::Reference<container::XEnumeration> components =
+                session.desktop()->getComponents()->createEnumeration();
+            while (components->hasMoreElements()) {
+                uno::Reference<util::XModifiable> modifiable(components->nextElement(), uno::UNO_QUERY);
+                if (modifiable.is())
+                    modifiable->setModified(false);
+            }
+            session.desktop()->terminate();
+        }
+    } catch (const uno::Exception &) {
+        // It goes away while answering.
+    }
+    const QDeadlineTimer deadline(30000);
+    while (officeRuns(session) && !deadline.hasExpired())
+        QThread::msleep(200);
+    if (officeRuns(session))
+        quietly(QStringLiteral("pkill"), {QStringLiteral("-9"), QStringLiteral("-f"), pattern(session)});
+}
+
+void killOffice(lo::OfficeSession &session)
+{
+    killOfficeOnPipe(session.pipeName());
+}
+
+void killOfficeOnPipe(const QString &pipeName)
+{
+    quietly(QStringLiteral("pkill"), {QStringLiteral("-9"), QStringLiteral("-f"), pattern(pipeName)});
+}
+
+} // namespace quillora::test

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/table/CellContentType.hpp>
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace quillora::lo {
+class OfficeSession;
+}
+
+namespace quillora::test {
+
+// Reads a Calc document back through UNO, for comparing it with what was meant.
+QStringList calcSheetNames(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
+// Every row of the sheet's used area, each without its trailing empty cells,
+// and without trailing empty rows: the form MemorySpreadsheet::rowsOf gives.
+QList<QStringList> calcRows(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,
+                            const QString &sheet);
+struct CalcCell
+{
+    css::table::CellContentType type;
+    QString text;
+};
+CalcCell calcCell(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document, const QString &sheet,
+                  int column, int row);
+
+// Ends the LibreOffice the tests started (with its own profile) and waits
+// until its processes are gone; the product itself never closes LibreOffice.
+void stopOffice(quillora::lo::OfficeSession &session);
+// Kills the LibreOffice that accepts on the session's pipe, as a crash would.
+void killOffice(quillora::lo::OfficeSession &session);
+void killOfficeOnPipe(const QString &pipeName);
+bool officeRuns(quillora::lo::OfficeSession &session);
+
+} // namespace quillora::test

@@ -1,0 +1,213 @@
+// Against a real LibreOffice, started by the tests with a profile of their own.
+#include "calcreader.h"
+#include "fakewindow.h"
+#include "import/libreoffice/libreofficeprovider.h"
+#include "import/spreadsheetmodule.h"
+#include "import/stagingfile.h"
+#include "memoryspreadsheet.h"
+#include "testfiles.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+using css::table::CellContentType_EMPTY;
+using css::table::CellContentType_TEXT;
+
+class tst_Calc : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void documentIsTheOneMeant_data();
+    void documentIsTheOneMeant();
+    void textStaysText();
+    void blocksEqualSingleCells();
+    void fileCalledSheet2KeepsItsSheet();
+    void lineWiderThanTheSheet();
+    void closedBetweenTwoRuns();
+    void killedDuringARun();
+
+private:
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> document() const { return m_office->lastDocument(); }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<lo::LibreOfficeProvider> m_office;
+    QStringList m_files;
+};
+
+void tst_Calc::initTestCase()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("LibreOffice needs a display: run the tests under xvfb-run");
+    const QString programFolder = findOfficeProgramFolder();
+    QVERIFY2(!programFolder.isEmpty(), "LibreOffice is not installed");
+    m_office = std::make_unique<lo::LibreOfficeProvider>(programFolder);
+    m_office->start();
+    QVERIFY(m_office->session().connected());
+
+    const QString mixed = u"Grüße,日本\r\n😀 smile\n"_s;
+    m_files = {file(u"a.txt"_s, "alpha beta,gamma\tdelta\r\n\r\n,lead,trail,\r\n x ab y ab z\r\n"),
+               file(u"b.txt"_s, utf16(mixed, false)), file(u"c.txt"_s, "caf\xE9,\x80\rend"),
+               file(u"d.txt"_s, "\xEF\xBB\xBF=1+1,007,1e5,TRUE\r\n"), file(u"empty.txt"_s, QByteArray())};
+}
+
+void tst_Calc::cleanupTestCase()
+{
+    if (m_office)
+        stopOffice(m_office->session());
+}
+
+void tst_Calc::documentIsTheOneMeant_data()
+{
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<std::optional<QString>>("split");
+    QTest::newRow("one sheet, whole lines") << true << std::optional<QString>();
+    QTest::newRow("one sheet, space") << true << std::optional<QString>(u" "_s);
+    QTest::newRow("one sheet, comma") << true << std::optional<QString>(u","_s);
+    QTest::newRow("one sheet, tab") << true << std::optional<QString>(u"\t"_s);
+    QTest::newRow("one sheet, own text") << true << std::optional<QString>(u"ab"_s);
+    QTest::newRow("separate sheets, comma") << false << std::optional<QString>(u","_s);
+    QTest::newRow("separate sheets, whole lines") << false << std::optional<QString>();
+}
+
+void tst_Calc::documentIsTheOneMeant()
+{
+    QFETCH(bool, oneSheet);
+    QFETCH(std::optional<QString>, split);
+    FakeWindow model;
+    model.oneSheet = oneSheet;
+    model.split = split;
+    model.files = m_files;
+    MemorySpreadsheet memory;
+    model.run(memory);
+
+    FakeWindow window = model;
+    window.notices.clear();
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+    const QStringList names = calcSheetNames(document());
+    QCOMPARE(names, memory.sheetNames());
+    for (const QString &name : names)
+        QCOMPARE(calcRows(document(), name), MemorySpreadsheet::rowsOf(*memory.sheet(name)));
+}
+
+void tst_Calc::textStaysText()
+{
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"numbers.txt"_s, "007,1e5,TRUE,=1+1,-, 12 ,12/05,,'quoted\r\n")};
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    const QStringList texts{u"007"_s, u"1e5"_s, u"TRUE"_s, u"=1+1"_s, u"-"_s, u" 12 "_s, u"12/05"_s};
+    for (int column = 0; column < texts.size(); ++column) {
+        const CalcCell cell = calcCell(document(), u"Sheet1"_s, column, 0);
+        QCOMPARE(cell.type, CellContentType_TEXT);
+        QCOMPARE(cell.text, texts.at(column));
+    }
+    QCOMPARE(calcCell(document(), u"Sheet1"_s, 7, 0).type, CellContentType_EMPTY);
+    QCOMPARE(calcCell(document(), u"Sheet1"_s, 8, 0).text, u"'quoted"_s);
+}
+
+void tst_Calc::blocksEqualSingleCells()
+{
+    m_office->start();
+    auto doc = m_office->newDocument();
+    doc->insertSheet(u"single"_s, 1);
+    const QList<QStringList> rows{{u"a"_s, QString(), u"=2"_s},
+                                  {},
+                                  {u"x"_s},
+                                  {QString(), QString(), QString(), u"far"_s},
+                                  {u"0.5"_s, u"ä€😀"_s}};
+    doc->sheetAt(0)->writeRows(3, rows);
+    auto single = doc->sheetAt(1);
+    for (int r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows.at(r).size(); ++c)
+            single->setCellText(c, 3 + r, rows.at(r).at(c));
+    }
+    QCOMPARE(calcRows(document(), u"Sheet1"_s), calcRows(document(), u"single"_s));
+    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(6), (QStringList{QString(), QString(), QString(), u"far"_s}));
+    QCOMPARE(calcCell(document(), u"Sheet1"_s, 1, 3).type, CellContentType_EMPTY);
+    QCOMPARE(calcCell(document(), u"Sheet1"_s, 2, 3).type, CellContentType_TEXT);
+}
+
+void tst_Calc::fileCalledSheet2KeepsItsSheet()
+{
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(u"Sheet2"_s, "mine"), file(u"sheet1"_s, "also mine")};
+    window.run(*m_office, [] { return 0.0; });
+    QCOMPARE(window.errorTexts, QStringList());
+    // "sheet1" is taken, as LibreOffice ignores case; the default sheet goes.
+    QCOMPARE(calcSheetNames(document()), (QStringList{u"sheet11"_s, u"Sheet2"_s}));
+    QCOMPARE(calcRows(document(), u"Sheet2"_s), QList<QStringList>{{u"mine"_s}});
+}
+
+void tst_Calc::lineWiderThanTheSheet()
+{
+    m_office->start();
+    const int columns = m_office->newDocument()->limits().columns;
+    QStringList cells;
+    for (int i = 0; i < columns + 76; ++i)
+        cells.append(QString::number(i));
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"wide.txt"_s, cells.join(u',').toUtf8() + "\r\nnext")};
+    const ImportResult result = window.run(*m_office);
+    QCOMPARE(window.errorSteps, QList<int>{184});
+    QCOMPARE(result.cellsLeftOut, 76);
+    const QList<QStringList> rows = calcRows(document(), u"Sheet1"_s);
+    QCOMPARE(rows.value(0), cells.first(columns));
+    QCOMPARE(rows.value(1), QStringList{u"next"_s});
+}
+
+void tst_Calc::closedBetweenTwoRuns()
+{
+    stopOffice(m_office->session());
+    QVERIFY(!officeRuns(m_office->session()));
+    FakeWindow window;
+    window.files = {m_files.first()};
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+}
+
+void tst_Calc::killedDuringARun()
+{
+    QByteArray text;
+    for (int i = 0; i < 200000; ++i)
+        text += "one,two,three,four,five,six\n";
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"big.txt"_s, text), file(u"big2.txt"_s, text)};
+    bool killed = false;
+    // Killed as soon as the run has its new document.
+    m_office->start();
+    const auto before = m_office->lastDocument();
+    window.onYield = [&, before] {
+        if (!killed && m_office->lastDocument() != before) {
+            killed = true;
+            killOffice(m_office->session());
+        }
+    };
+    window.run(*m_office);
+    QVERIFY(killed);
+    QCOMPARE(window.errorSteps.size(), 1);
+    QVERIFY2(window.errorTexts.first().contains(u"LibreOffice"_s), qPrintable(window.errorTexts.first()));
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+
+    FakeWindow again;
+    again.files = {m_files.first()};
+    again.run(*m_office);
+    QCOMPARE(again.errorTexts, QStringList());
+    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+}
+
+QTEST_GUILESS_MAIN(tst_Calc)
+#include "tst_calc.moc"

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/failure.h"
+#include "import/importrun.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace quillora::test {
+
+// The window as the run sees it: a list, the options, a progress bar and the
+// dialogs, all recorded.
+struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
+{
+    QStringList files;
+    bool oneSheet = true;
+    std::optional<QString> split;
+    QList<int> progressValues;
+    QStringList progressTexts;
+    QStringList notices;
+    QList<int> errorSteps;
+    QStringList errorTexts;
+    bool cancelFlag = false;
+    int yields = 0;
+    std::function<void()> onYield;
+
+    int entryCount() const override { return static_cast<int>(files.size()); }
+    QString entry(int index) const override
+    {
+        if (index >= files.size())
+            throw Failure(QStringLiteral("The list no longer holds entry %1.").arg(index + 1));
+        return files.at(index);
+    }
+    bool oneSheetMode() const override { return oneSheet; }
+    std::optional<QString> splitText() const override { return split; }
+    void setProgressValue(int value) override { progressValues.append(value); }
+    void setProgressText(const QString &text) override { progressTexts.append(text); }
+    void setDefaultPointer() override {}
+    void yield() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+    }
+    bool cancelled() const override { return cancelFlag; }
+    void notice(const QString &text) override { notices.append(text); }
+    ErrorReporter &errorReporter() override { return *this; }
+    ImportResult run(SpreadsheetProvider &office, std::function<double()> random = [] { return 0.5; })
+    {
+        ImportRun importRun(*this, *this, office, std::move(random));
+        return importRun.run();
+    }
+    void ShowApplicationError(QStringView, int step, const QString &description) override
+    {
+        errorSteps.append(step);
+        errorTexts.append(description);
+    }
+};
+
+} // namespace quillora::test
