@@ -22,18 +22,33 @@ public:
     CallThread(const CallThread &) = delete;
     CallThread &operator=(const CallThread &) = delete;
 
-    // Runs f on the call thread and returns its result (or rethrows what it
-    // threw); meanwhile whileWaiting runs every few milliseconds.
+    // Queues f for the call thread; the future gives its result or what it threw.
     template <class F>
-    auto call(F &&f, const std::function<void()> &whileWaiting) -> std::invoke_result_t<F>
+    auto start(F &&f) -> std::future<std::invoke_result_t<F>>
     {
         // Shared, so the task outlives the job even while the job unwinds.
         auto task = std::make_shared<std::packaged_task<std::invoke_result_t<F>()>>(std::forward<F>(f));
         auto result = task->get_future();
         post([task] { (*task)(); });
+        return result;
+    }
+
+    // Waits for a result while whileWaiting runs every few milliseconds.
+    template <class R>
+    static R wait(std::future<R> &result, const std::function<void()> &whileWaiting)
+    {
         while (result.wait_for(WaitSlice) != std::future_status::ready)
             whileWaiting();
         return result.get();
+    }
+
+    // Runs f on the call thread and returns its result (or rethrows what it
+    // threw); meanwhile whileWaiting runs every few milliseconds.
+    template <class F>
+    auto call(F &&f, const std::function<void()> &whileWaiting) -> std::invoke_result_t<F>
+    {
+        auto result = start(std::forward<F>(f));
+        return wait(result, whileWaiting);
     }
 
 private:

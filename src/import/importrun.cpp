@@ -233,9 +233,12 @@ void ImportRun::writeSheet(const QString &sheetName)
         }
         maybeYield();
         if (stopped() || m_officeLost)
-            return;
+            break;
     }
     flushRows(static_cast<int>(firstRow), rows, totalLines);
+    finishWriting();
+    if (stopped() || m_officeLost)
+        return;
     if (leftOut > 0) {
         // One report for the sheet, not one per cell.
         m_result.cellsLeftOut += leftOut;
@@ -249,15 +252,33 @@ void ImportRun::writeSheet(const QString &sheetName)
     }
 }
 
+// Sends a block to the spreadsheet and returns while it is written, so that
+// the next block is read and cut meanwhile; one block is in flight at most.
 void ImportRun::flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines)
 {
     if (rows.empty())
         return;
-    if (officeStep(m_steps->writeCells, [&] { m_sheet->writeRows(firstRow, rows); }))
-        m_result.rowsWritten += std::ssize(rows);
-    const qint64 lastIndex = firstRow + std::ssize(rows) - 1;
-    m_guard.step(m_steps->progress, [&] { showProgress(lastIndex, totalLines - 1); });
+    finishWriting();
+    if (m_officeLost || stopped()) {
+        rows.clear();
+        return;
+    }
+    auto block = std::make_shared<const std::vector<QStringList>>(std::move(rows));
     rows.clear();
+    m_writingRows = std::ssize(*block);
+    m_writingLastIndex = firstRow + m_writingRows - 1;
+    m_writingTotal = totalLines;
+    SpreadsheetSheet *sheet = m_sheet.get();
+    m_writing = m_calls.start([sheet, firstRow, block] { sheet->writeRows(firstRow, *block); });
+}
+
+void ImportRun::finishWriting()
+{
+    if (!m_writing.valid())
+        return;
+    if (officeResult(m_steps->writeCells, std::move(m_writing)))
+        m_result.rowsWritten += m_writingRows;
+    m_guard.step(m_steps->progress, [this] { showProgress(m_writingLastIndex, m_writingTotal - 1); });
 }
 
 void ImportRun::removeDefaultSheets()
@@ -287,25 +308,26 @@ void ImportRun::complete()
     m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
 }
 
-template <class F>
-auto ImportRun::inOffice(F &&f)
-{
-    return m_calls.call(std::forward<F>(f), [this] { m_observer.yield(); });
-}
-
 bool ImportRun::officeStep(int number, const std::function<void()> &action)
 {
     if (m_officeLost || stopped())
         return false;
+    return officeResult(number, m_calls.start(action));
+}
+
+bool ImportRun::officeResult(int number, std::future<void> result)
+{
     try {
-        inOffice(action);
+        CallThread::wait(result, [this] { m_observer.yield(); });
         return true;
     } catch (const SpreadsheetLost &) {
         // Reported once; every later step would only fail the same way.
         m_officeLost = true;
-        m_guard.report(number, std::current_exception());
+        if (!stopped())
+            m_guard.report(number, std::current_exception());
     } catch (...) {
-        m_guard.report(number, std::current_exception());
+        if (!stopped())
+            m_guard.report(number, std::current_exception());
     }
     return false;
 }

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -84,14 +85,14 @@ private:
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void writeSheet(const QString &sheetName);
     void flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines);
+    void finishWriting();
     void removeDefaultSheets();
     void complete();
 
     // Runs an action on the spreadsheet off the window's thread, as a guarded
     // step. Once the application is gone, later steps are skipped unreported.
     bool officeStep(int number, const std::function<void()> &action);
-    template <class F>
-    auto inOffice(F &&f);
+    bool officeResult(int number, std::future<void> result);
 
     void maybeYield();
     bool stopped() const { return m_observer.cancelled(); }
@@ -111,6 +112,12 @@ private:
     SheetLimits m_limits;
     QStringList m_originalSheets;
     bool m_officeLost = false;
+    // The block being written while the next one is read: its rows, and the
+    // index of its last line with the sheet's line count, for the progress.
+    std::future<void> m_writing;
+    qint64 m_writingRows = 0;
+    qint64 m_writingLastIndex = 0;
+    qint64 m_writingTotal = 0;
     int m_lastProgress = -1;
     ImportResult m_result;
 };

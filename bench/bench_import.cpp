@@ -1,0 +1,159 @@
+// Imports through the real LibreOffice bridge, by the same run the window
+// uses, and has LibreOffice load the same data with its own CSV import:
+//   (a) 50 files x 2,000 lines x 8 fields, one sheet
+//   (b) the same 50 files, a sheet each (LibreOffice: a document each)
+//   (c) one file of 200,000 lines x 10 fields
+// Prints seconds, cells per second, the ratio to LibreOffice's own import and
+// Quillora's peak memory. LibreOffice is started first, so neither side pays
+// for its start.
+#include "benchsupport.h"
+#include "import/libreoffice/libreofficeprovider.h"
+#include "import/libreoffice/officesession.h"
+#include "import/spreadsheetmodule.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <osl/file.hxx>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::bench;
+using namespace css;
+using rtl::OUString;
+
+namespace {
+struct Scenario
+{
+    QString name;
+    QStringList files;
+    bool oneSheet;
+    int fields;
+    qint64 bytes;
+    qint64 cells;
+    // What LibreOffice loads for the same data: one CSV per document.
+    QStringList csvFiles;
+};
+
+void closeDocument(const uno::Reference<uno::XInterface> &document)
+{
+    const uno::Reference<util::XCloseable> closeable(document, uno::UNO_QUERY);
+    if (closeable.is())
+        closeable->close(true);
+}
+
+OUString csvOptions(int fields)
+{
+    // Comma, no text delimiter (quotes are plain characters), UTF-8, from
+    // line 1, every column as text.
+    QString options = u"44,,76,1,"_s;
+    for (int c = 1; c <= fields; ++c)
+        options += u"%1%2/2"_s.arg(c > 1 ? u"/"_s : QString()).arg(c);
+    return lo::toOUString(options);
+}
+
+double timeCsvImport(lo::OfficeSession &session, const Scenario &scenario)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::vector<uno::Reference<uno::XInterface>> documents;
+    for (const QString &path : scenario.csvFiles) {
+        OUString url;
+        osl::FileBase::getFileURLFromSystemPath(lo::toOUString(path), url);
+        uno::Sequence<beans::PropertyValue> properties(2);
+        properties.getArray()[0].Name = OUString("FilterName");
+        properties.getArray()[0].Value <<= OUString("Text - txt - csv (StarCalc)");
+        properties.getArray()[1].Name = OUString("FilterOptions");
+        properties.getArray()[1].Value <<= csvOptions(scenario.fields);
+        documents.push_back(session.desktop()->loadComponentFromURL(url, OUString("_blank"), 0, properties));
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    for (const auto &document : documents)
+        closeDocument(document);
+    return seconds;
+}
+
+QString concatenate(const QStringList &files, const QString &path)
+{
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    for (const QString &file : files) {
+        QFile in(file);
+        in.open(QIODevice::ReadOnly);
+        out.write(in.readAll());
+    }
+    return path;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const bool quick = app.arguments().contains(u"--quick"_s);
+    const QString programFolder = findOfficeProgramFolder();
+    if (programFolder.isEmpty()) {
+        std::fprintf(stderr, "LibreOffice was not found\n");
+        return 1;
+    }
+    QTemporaryDir dir;
+    const int smallLines = quick ? 200 : 2000;
+    const int bigLines = quick ? 20000 : 200000;
+    qint64 smallBytes = 0;
+    qint64 bigBytes = 0;
+    const QStringList small = makeCsvFiles(dir.path(), u"small"_s, 50, smallLines, 8, &smallBytes);
+    const QStringList big = makeCsvFiles(dir.path(), u"big"_s, 1, bigLines, 10, &bigBytes);
+    const QString joined = concatenate(small, dir.filePath(u"joined.csv"_s));
+    const std::vector<Scenario> scenarios{
+        {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}},
+        {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small},
+        {u"(c) 1 file, %1 lines"_s.arg(bigLines), big, true, 10, bigBytes, qint64(bigLines) * 10, big},
+    };
+
+    lo::LibreOfficeProvider office(programFolder);
+    office.start();
+    {
+        // A first document warms LibreOffice up for both sides.
+        BenchWindow warmUp;
+        warmUp.files = {small.first()};
+        warmUp.timeRun(office);
+        closeDocument(office.lastDocument());
+    }
+
+    std::printf("%-28s %9s %12s %9s %12s %7s %9s %12s\n", "scenario", "quillora", "cells/s", "lo csv", "cells/s",
+                "ratio", "staging", "peak mem");
+    int failures = 0;
+    for (const Scenario &scenario : scenarios) {
+        BenchWindow window;
+        window.files = scenario.files;
+        window.oneSheet = scenario.oneSheet;
+
+        NullSpreadsheet nothing;
+        const double staging = window.timeRun(nothing);
+
+        const qint64 before = currentMemory();
+        resetPeakMemory();
+        const double seconds = window.timeRun(office);
+        const qint64 peak = peakMemory() - before;
+        closeDocument(office.lastDocument());
+
+        const double csv = timeCsvImport(office.session(), scenario);
+        failures += window.failures;
+        std::printf("%-28s %8.2fs %12.0f %8.2fs %12.0f %6.2fx %8.2fs %7s %.1fx\n", qPrintable(scenario.name), seconds,
+                    scenario.cells / seconds, csv, scenario.cells / csv, seconds / csv, staging,
+                    qPrintable(megabytes(peak)), double(peak) / scenario.bytes);
+    }
+    std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's growth during the run\n",
+                qPrintable(megabytes(smallBytes)), qPrintable(megabytes(bigBytes)));
+    try {
+        office.session().desktop()->terminate();
+    } catch (const uno::Exception &) {
+    }
+    return failures == 0 ? 0 : 1;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/errorreport.h"
+#include "import/importrun.h"
+#include "import/spreadsheet.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+namespace quillora::bench {
+
+// Writes `files` files of `lines` lines with `fields` comma-separated fields
+// each into folder; returns their paths and adds the bytes written to *bytes.
+QStringList makeCsvFiles(const QString &folder, const QString &stem, int files, int lines, int fields,
+                         qint64 *bytes);
+
+// The window as the benchmark drives it: options fixed, events processed at
+// every yield as the real window does, failures counted and printed.
+class BenchWindow : public ImportInputs, public ImportObserver, public ErrorReporter
+{
+public:
+    QStringList files;
+    bool oneSheet = true;
+    std::optional<QString> split = QStringLiteral(",");
+    int failures = 0;
+
+    int entryCount() const override { return static_cast<int>(files.size()); }
+    QString entry(int index) const override { return files.at(index); }
+    bool oneSheetMode() const override { return oneSheet; }
+    std::optional<QString> splitText() const override { return split; }
+    void setProgressValue(int) override {}
+    void setProgressText(const QString &) override {}
+    void setDefaultPointer() override {}
+    void yield() override;
+    bool cancelled() const override { return false; }
+    void notice(const QString &) override {}
+    ErrorReporter &errorReporter() override { return *this; }
+    void ShowApplicationError(QStringView location, int step, const QString &description) override;
+
+    // Runs one import and returns its seconds, click to "Done.".
+    double timeRun(SpreadsheetProvider &spreadsheets, ImportResult *result = nullptr);
+};
+
+// A spreadsheet that takes every row and keeps none: what a run costs
+// without the spreadsheet application.
+class NullSpreadsheet : public SpreadsheetProvider
+{
+public:
+    qint64 cells = 0;
+    void start() override {}
+    std::unique_ptr<SpreadsheetDocument> newDocument() override;
+};
+
+// Peak resident memory of this process in bytes, and resetting it.
+qint64 peakMemory();
+qint64 currentMemory();
+void resetPeakMemory();
+
+QString megabytes(qint64 bytes);
+
+} // namespace quillora::bench
