@@ -50,13 +50,20 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
 
 ImportRun::~ImportRun()
 {
+    releaseDocument();
+}
+
+void ImportRun::releaseDocument()
+{
     // The document stays open in the application; only our references go, on
     // the thread that used them.
+    if (!m_sheet && !m_document)
+        return;
     try {
         m_calls.call([this] {
             m_sheet.reset();
             m_document.reset();
-        }, [] {});
+        }, [this] { m_observer.yield(); });
     } catch (...) {
     }
 }
@@ -74,6 +81,7 @@ ImportResult ImportRun::run()
     else
         runSeparateSheets();
     m_staging.reset();
+    releaseDocument();
     m_result.cancelled = stopped();
     if (!m_result.cancelled)
         complete();

@@ -88,6 +88,7 @@ private:
     void finishWriting();
     void removeDefaultSheets();
     void complete();
+    void releaseDocument();
 
     // Runs an action on the spreadsheet off the window's thread, as a guarded
     // step. Once the application is gone, later steps are skipped unreported.
