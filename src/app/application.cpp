@@ -55,7 +55,7 @@ int runQuillora(const Surroundings &surroundings)
         surroundings.loaded(window);
     if (!keepRunning)
         return 0;
-    window.show();
+    window.showCentred();
     return QApplication::exec();
 }
 

@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QRadioButton>
+#include <QScreen>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
@@ -174,6 +175,13 @@ bool MainWindow::Form_Load()
             keepRunning = m_services.checkOfficeInstalled();
     });
     return keepRunning;
+}
+
+void MainWindow::showCentred()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
 }
 
 void MainWindow::ApplySkin()

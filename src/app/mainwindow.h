@@ -56,6 +56,8 @@ public:
     // Runs the start-up sequence; false when the program must end before the
     // window is shown.
     bool Form_Load();
+    // Shows the window in the middle of its screen, as it first appears.
+    void showCentred();
 
     FileListModel &fileList() const { return *m_fileList; }
     OptionsPanel &options() const { return *m_options; }

@@ -6,6 +6,9 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <atomic>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,6 +52,7 @@ private slots:
     void officeLostIsReportedOnceAndTheNextRunStartsAfresh();
     void officeMissingIsReportedOnce();
     void closingTheWindowStopsTheRun();
+    void windowKeepsBreathingWhileTheSpreadsheetWorks();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir->filePath(name), bytes); }
@@ -435,6 +439,27 @@ void tst_ImportRun::closingTheWindowStopsTheRun()
     QVERIFY(window.notices.isEmpty());
     // What was written so far stays.
     QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), ImportRun::BlockRows);
+}
+
+void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()
+{
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, "a\r\nb")};
+    MemorySpreadsheet office;
+    int yieldsDuringCall = 0;
+    std::atomic<bool> inCall = false; // set on the call thread
+    window.onYield = [&] { yieldsDuringCall += inCall ? 1 : 0; };
+    office.beforeCall = [&](const QString &operation) {
+        if (operation != u"newDocument"_s && operation != u"writeRows"_s)
+            return;
+        inCall = true;
+        QThread::msleep(300); // a slow answer from the spreadsheet
+        inCall = false;
+    };
+    run(window, office);
+    // The window got its turn many times while the two slow calls ran.
+    QVERIFY2(yieldsDuringCall >= 10, qPrintable(QString::number(yieldsDuringCall)));
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"a"_s}, {u"b"_s}}));
 }
 
 QTEST_GUILESS_MAIN(tst_ImportRun)

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,6 +55,7 @@ private slots:
     void secondClickDuringARunDoesNothing();
     void optionChangedDuringARunActsOnIt();
     void closingDuringARunStopsIt();
+    void showsCentredOnItsScreen();
     void screenshot();
 
 private:
@@ -439,6 +441,16 @@ void tst_MainWindow::closingDuringARunStopsIt()
     QVERIFY(window->importController().lastResult().cancelled);
     QVERIFY(m_dialogs.texts(u"notice").isEmpty());
     QVERIFY(!window->isVisible());
+}
+
+void tst_MainWindow::showsCentredOnItsScreen()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->showCentred();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QPoint offset = window->geometry().center() - window->screen()->availableGeometry().center();
+    QVERIFY2(offset.manhattanLength() <= 16, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 void tst_MainWindow::screenshot()
