@@ -65,6 +65,18 @@ QIcon applicationIcon()
 }
 } // namespace
 
+QPoint cursorHotSpot(QByteArrayView cursorFile)
+{
+    // A .cur file is an icon directory of type 2 whose first entry carries
+    // the hot spot where an icon keeps its colour planes and bit count.
+    const auto word = [&](qsizetype at) {
+        return static_cast<int>(static_cast<uchar>(cursorFile[at]) | static_cast<uchar>(cursorFile[at + 1]) << 8);
+    };
+    if (cursorFile.size() < 22 || word(2) != 2)
+        return QPoint(0, 0);
+    return QPoint(word(10), word(12));
+}
+
 MainWindow::MainWindow(AppServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
@@ -215,11 +227,14 @@ void MainWindow::setSurfacesBackground(const QColor &color)
 void MainWindow::loadHandPointer()
 {
     const QString path = m_services.programFolder + u"/HAND-M.CUR"_s;
-    const QPixmap image(path);
-    if (image.isNull())
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QPixmap image;
+    if (!image.loadFromData(bytes))
         throw Failure(u"The pointer image \"%1\" cannot be read."_s.arg(path));
     // The window's pointer is not switched here; hovering over a button does that.
-    m_handPointer = QCursor(image, 0, 0);
+    const QPoint hotSpot = cursorHotSpot(bytes);
+    m_handPointer = QCursor(image, hotSpot.x(), hotSpot.y());
 }
 
 void MainWindow::MaybeOpenHomePage()

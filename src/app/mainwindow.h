@@ -43,6 +43,9 @@ struct AppServices
     std::function<void()> takeSampleSnapshot{};
 };
 
+// The hot spot a Windows cursor file names; (0, 0) for anything else.
+QPoint cursorHotSpot(QByteArrayView cursorFile);
+
 // Form1, the main and only working window. It builds the controls and wires
 // them to the operations; the work itself lives in the core library.
 class MainWindow : public QWidget, private ErrorReporter

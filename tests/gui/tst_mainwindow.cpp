@@ -9,6 +9,7 @@
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -287,14 +288,23 @@ void tst_MainWindow::skinAndPointerImage()
     QVERIFY(m_dialogs.shown.first().text.contains(u"Form_Load at line 106"_s));
     QVERIFY(!window->handPointer());
 
+    // A cursor file: an icon directory of type 2 with its hot spot at (5, 3).
     QImage hand(32, 32, QImage::Format_ARGB32);
     hand.fill(Qt::red);
-    QVERIFY(hand.save(m_dir->filePath(u"program/HAND-M.CUR"_s), "PNG"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(hand.save(&buffer, "ICO"));
+    QByteArray cursor = buffer.data();
+    cursor[2] = 2;
+    cursor[10] = 5;
+    cursor[12] = 3;
+    writeFile(m_dir->filePath(u"program/HAND-M.CUR"_s), cursor);
     m_dialogs.shown.clear();
     auto again = makeWindow();
     QVERIFY(again->Form_Load());
     QVERIFY(m_dialogs.shown.isEmpty());
     QVERIFY(again->handPointer());
+    QCOMPARE(again->handPointer()->hotSpot(), QPoint(5, 3));
 }
 
 void tst_MainWindow::homePageOpensOnTheSeventhDraw()
