@@ -151,7 +151,7 @@ std::optional<QString> ImportRun::beginFile(int index)
 
 bool ImportRun::stagePieces(const QString &path)
 {
-    const qint64 start = m_staging->mark();
+    const StagingFile::Mark start = m_staging->mark();
     const auto dropFile = [&] {
         m_guard.step(m_steps->write, [&] { m_staging->rollBack(start); });
         return false;

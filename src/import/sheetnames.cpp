@@ -1,7 +1,5 @@
 #include "sheetnames.h"
 
-#include "spreadsheet.h"
-
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,17 +44,6 @@ QString FreeSheetName(const QString &fileName, int listPosition,
         name = base + QString::number(suffix);
     }
     return name;
-}
-
-bool SheetExists(SpreadsheetDocument &document, const QString &name)
-{
-    bool exists = false;
-    const int count = document.sheetCount();
-    for (int i = 0; i < count; ++i) {
-        if (document.sheetName(i) == name)
-            exists = true;
-    }
-    return exists;
 }
 
 } // namespace quillora

@@ -6,8 +6,6 @@
 
 namespace quillora {
 
-class SpreadsheetDocument;
-
 // Keeps, in order, the characters of text that occur in allowed.
 QString KeepCharacters(QStringView text, QStringView allowed);
 

@@ -71,29 +71,16 @@ void StagingFile::countLines(QStringView text)
 
 void StagingFile::clear()
 {
-    rollBack(0);
-    m_lines = 0;
-    m_endsWithCr = false;
+    rollBack(Mark());
 }
 
-void StagingFile::rollBack(qint64 mark)
+void StagingFile::rollBack(const Mark &mark)
 {
-    if (!m_file.resize(mark * 2) || !m_file.seek(mark * 2))
+    if (!m_file.resize(mark.written * 2) || !m_file.seek(mark.written * 2))
         fail(u"The staging file cannot be emptied"_s);
-    if (mark < m_written) {
-        // Count again what stays; rolling back is rare and the text short.
-        m_written = mark;
-        m_lines = 0;
-        m_endsWithCr = false;
-        rewind();
-        QString line;
-        qint64 lines = 0;
-        while (ReadTextLines(line))
-            ++lines;
-        m_lines = lines;
-        if (!m_file.seek(mark * 2))
-            fail(u"The staging file cannot be written"_s);
-    }
+    m_written = mark.written;
+    m_lines = mark.lines;
+    m_endsWithCr = mark.endsWithCr;
 }
 
 void StagingFile::rewind()

@@ -37,8 +37,14 @@ public:
     void clear();
     // The current end, and going back to it: a source file that fails half
     // way leaves nothing behind.
-    qint64 mark() const { return m_written; }
-    void rollBack(qint64 mark);
+    struct Mark
+    {
+        qint64 written = 0;
+        qint64 lines = 0;
+        bool endsWithCr = false;
+    };
+    Mark mark() const { return {m_written, m_lines, m_endsWithCr}; }
+    void rollBack(const Mark &mark);
 
     // The number of lines staged so far: each line break ends one.
     qint64 lineCount() const { return m_lines; }

@@ -83,7 +83,7 @@ void tst_StagingFile::rollBackForgetsAFailedFile()
 {
     StagingFile staging;
     staging.WriteTextFile(u"kept\r\n"_s);
-    const qint64 mark = staging.mark();
+    const StagingFile::Mark mark = staging.mark();
     staging.WriteTextFile(u"half of a file\r\nthat failed"_s);
     staging.rollBack(mark);
     QCOMPARE(staging.lineCount(), 1);

@@ -23,8 +23,6 @@ public:
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QStringList> openFilesAnswers;
     QQueue<QString> folderAnswers;
-    // Runs while a box is shown, as a person might act meanwhile.
-    std::function<void()> whileShowing;
 
     void notice(const QString &text) override { record(u"notice", {}, text); }
     void warning(const QString &title, const QString &text) override { record(u"warning", title, text); }
@@ -63,8 +61,6 @@ private:
     void record(QStringView kind, const QString &title, const QString &text)
     {
         shown.append({kind.toString(), title, text});
-        if (whileShowing)
-            whileShowing();
     }
 };
 
