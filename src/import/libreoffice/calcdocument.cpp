@@ -9,6 +9,9 @@
 #include <com/sun/star/table/XTableColumns.hpp>
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/util/NumberFormat.hpp>
+#include <com/sun/star/util/XNumberFormatTypes.hpp>
+#include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace css;
@@ -47,8 +50,9 @@ std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows)
     return rectangles;
 }
 
-CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, AliveFlag alive)
+CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive)
     : m_sheet(std::move(sheet))
+    , m_textFormat(textFormat)
     , m_alive(std::move(alive))
 {
 }
@@ -88,6 +92,8 @@ void CalcSheet::writeRows(int firstRow, std::span<const QStringList> rows)
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
             const uno::Reference<table::XCellRange> range = m_sheet->getCellRangeByPosition(
                 0, top, rectangle.width - 1, top + static_cast<sal_Int32>(rectangle.count) - 1);
+            uno::Reference<beans::XPropertySet>(range, uno::UNO_QUERY_THROW)
+                ->setPropertyValue(OUString("NumberFormat"), uno::Any(m_textFormat));
             uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)->setDataArray(data);
         }
     });
@@ -97,6 +103,11 @@ CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document,
     : m_document(std::move(document))
     , m_alive(std::move(alive))
 {
+    translated(m_alive, [&] {
+        const uno::Reference<util::XNumberFormatsSupplier> formats(m_document, uno::UNO_QUERY_THROW);
+        m_textFormat = uno::Reference<util::XNumberFormatTypes>(formats->getNumberFormats(), uno::UNO_QUERY_THROW)
+                           ->getStandardFormat(util::NumberFormat::TEXT, lang::Locale());
+    });
     setRowHeightsAdjusted(false);
 }
 
@@ -147,7 +158,8 @@ QString CalcDocument::sheetName(int index)
 
 std::unique_ptr<SpreadsheetSheet> CalcDocument::sheetAt(int index)
 {
-    return translated(m_alive, [&] { return std::make_unique<CalcSheet>(sheetByIndex(index), m_alive); });
+    return translated(m_alive,
+                      [&] { return std::make_unique<CalcSheet>(sheetByIndex(index), m_textFormat, m_alive); });
 }
 
 bool CalcDocument::hasSheet(const QString &name)

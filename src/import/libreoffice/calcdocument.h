@@ -12,7 +12,7 @@ namespace quillora::lo {
 class CalcSheet : public SpreadsheetSheet
 {
 public:
-    CalcSheet(css::uno::Reference<css::sheet::XSpreadsheet> sheet, AliveFlag alive);
+    CalcSheet(css::uno::Reference<css::sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive);
 
     QString name() override;
     void setCellText(int column, int row, const QString &text) override;
@@ -20,12 +20,15 @@ public:
 
 private:
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
+    sal_Int32 m_textFormat;
     AliveFlag m_alive;
 };
 
 // A new Calc document. Rows are written with setDataArray of strings, which
-// Calc keeps as text; automatic row heights are off while the document is
-// being filled and come back on when the run lets go of it.
+// Calc keeps as text, into cells formatted as text first, as Calc's own text
+// import does for text columns; Calc then need not test every string for a
+// number. Automatic row heights are off while the document is being filled
+// and come back on when the run lets go of it.
 class CalcDocument : public SpreadsheetDocument
 {
 public:
@@ -50,6 +53,7 @@ private:
 
     css::uno::Reference<css::sheet::XSpreadsheetDocument> m_document;
     AliveFlag m_alive;
+    sal_Int32 m_textFormat = 0;
 };
 
 // Rows of different lengths grouped into rectangles that waste little: each
