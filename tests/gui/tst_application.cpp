@@ -5,10 +5,13 @@
 #include "filelist/filelistmodel.h"
 #include "import/libreoffice/officesession.h"
 #include "import/optionspanel.h"
+#include "import/spreadsheetmodule.h"
 #include "scripteddialogs.h"
 #include "testfiles.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,6 +32,7 @@ private slots:
     void officeMissingEndsBeforeTheWindowShows();
     void officeMissingYesOpensTheDownloadPage();
     void importThroughTheWindowIntoLibreOffice();
+    void findingLibreOffice();
 
 private:
     int run(std::function<void(MainWindow &)> loaded);
@@ -38,6 +42,7 @@ private:
     ScriptedDialogs m_dialogs;
     QList<QUrl> m_opened;
     bool m_windowShown = false;
+    const QByteArray m_path = qgetenv("PATH");
 };
 
 void tst_Application::init()
@@ -52,6 +57,7 @@ void tst_Application::init()
 void tst_Application::cleanup()
 {
     qunsetenv("UNO_PATH");
+    qputenv("PATH", m_path);
 }
 
 int tst_Application::run(std::function<void(MainWindow &)> loaded)
@@ -111,6 +117,28 @@ void tst_Application::importThroughTheWindowIntoLibreOffice()
     QVERIFY(imported);
     QCOMPARE(m_dialogs.texts(u"warning"), QStringList());
     QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+}
+
+void tst_Application::findingLibreOffice()
+{
+    const QString installed = u"/usr/lib/libreoffice/program"_s;
+    if (!QFileInfo::exists(installed + u"/soffice"_s))
+        QSKIP("LibreOffice is not installed in its Debian folder");
+    // UNO_PATH, when set, is the only place looked at.
+    qputenv("UNO_PATH", m_dir->path().toLocal8Bit());
+    QCOMPARE(findOfficeProgramFolder(), QString());
+    qputenv("UNO_PATH", installed.toLocal8Bit());
+    QCOMPARE(findOfficeProgramFolder(), installed);
+    // Else the soffice on PATH, through its links.
+    qunsetenv("UNO_PATH");
+    const QString bin = m_dir->filePath(u"bin"_s);
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(QFile::link(installed + u"/soffice"_s, bin + u"/soffice"_s));
+    qputenv("PATH", bin.toLocal8Bit());
+    QCOMPARE(findOfficeProgramFolder(), installed);
+    // Else the usual install folders.
+    qputenv("PATH", m_dir->filePath(u"nothing"_s).toLocal8Bit());
+    QCOMPARE(findOfficeProgramFolder(), installed);
 }
 
 QTEST_MAIN(tst_Application)
