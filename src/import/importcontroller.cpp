@@ -24,7 +24,8 @@ public:
 };
 } // namespace
 
-ImportController::ImportController(Parts parts, SpreadsheetProvider *spreadsheets, std::function<double()> random)
+ImportController::ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets,
+                                   std::function<double()> random)
     : QObject(parts.window)
     , m_parts(parts)
     , m_spreadsheets(spreadsheets)

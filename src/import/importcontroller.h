@@ -33,7 +33,7 @@ public:
         ErrorReporter &errorReporter;
     };
 
-    ImportController(Parts parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);
+    ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);
 
     // A second click while a run is going does nothing.
     void PushButton2_Click();

@@ -36,7 +36,7 @@ bool fail(QString *why, const QString &text)
 QString findOfficeProgramFolder()
 {
     if (qEnvironmentVariableIsSet("UNO_PATH")) {
-        const QString folder = qEnvironmentVariable("UNO_PATH");
+        QString folder = qEnvironmentVariable("UNO_PATH");
         return isProgramFolder(folder) ? QDir(folder).absolutePath() : QString();
     }
     const QString soffice = QStandardPaths::findExecutable(u"soffice"_s);

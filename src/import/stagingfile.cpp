@@ -11,7 +11,7 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-constexpr qint64 ReadChars = 128 * 1024;
+constexpr qint64 ReadChars = qint64(128) * 1024;
 static_assert(sizeof(char16_t) == 2);
 } // namespace
 
