@@ -7,9 +7,9 @@
 // Quillora's peak memory. LibreOffice is started first, so neither side pays
 // for its start.
 #include "benchsupport.h"
-#include "import/libreoffice/libreofficeprovider.h"
-#include "import/libreoffice/officesession.h"
-#include "import/spreadsheetmodule.h"
+#include "libreoffice/libreofficeprovider.h"
+#include "libreoffice/officesession.h"
+#include "core/import/spreadsheetmodule.h"
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>

@@ -2,8 +2,8 @@
 // run does, with a spreadsheet that keeps nothing: the cost of everything but
 // the spreadsheet application. Prints lines per second and peak memory.
 #include "benchsupport.h"
-#include "import/stagingfile.h"
-#include "import/textreader.h"
+#include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/errorreport.h"
-#include "import/importrun.h"
-#include "import/spreadsheet.h"
+#include "core/errorreport.h"
+#include "core/import/importrun.h"
+#include "core/import/spreadsheet.h"
 
 #include <QElapsedTimer>
 #include <QString>

@@ -2,8 +2,8 @@
 // staging file and the line splitter, and checks that nothing is lost on the
 // way: the pieces make up the decoded text, no piece cuts a line, and the
 // staged lines come back as the text's lines.
-#include "import/stagingfile.h"
-#include "import/textreader.h"
+#include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
 
 #include <QBuffer>
 #include <QStringDecoder>

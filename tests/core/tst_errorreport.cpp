@@ -1,6 +1,6 @@
-#include "app/errorreport.h"
-#include "app/failure.h"
-#include "app/product.h"
+#include "core/errorreport.h"
+#include "core/failure.h"
+#include "core/product.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
-#include "import/importrun.h"
-#include "import/stagingfile.h"
+#include "core/import/importrun.h"
+#include "core/text/stagingfile.h"
 #include "fakewindow.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"

@@ -1,5 +1,5 @@
-#include "filelist/filelistmodel.h"
-#include "filelist/paths.h"
+#include "core/list/filelistmodel.h"
+#include "core/list/paths.h"
 
 #include <QTest>
 

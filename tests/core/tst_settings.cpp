@@ -1,5 +1,5 @@
-#include "app/failure.h"
-#include "app/settings.h"
+#include "core/failure.h"
+#include "core/settings.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "import/sheetnames.h"
+#include "core/import/sheetnames.h"
 
 #include <QTest>
 

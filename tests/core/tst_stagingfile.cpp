@@ -1,4 +1,4 @@
-#include "import/stagingfile.h"
+#include "core/text/stagingfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/failure.h"
-#include "import/textreader.h"
+#include "core/failure.h"
+#include "core/text/textreader.h"
 #include "testfiles.h"
 
 #include <QFile>

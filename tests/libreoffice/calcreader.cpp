@@ -1,6 +1,6 @@
 #include "calcreader.h"
 
-#include "import/libreoffice/officesession.h"
+#include "libreoffice/officesession.h"
 
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>

@@ -1,9 +1,9 @@
 // Against a real LibreOffice, started by the tests with a profile of their own.
 #include "calcreader.h"
 #include "fakewindow.h"
-#include "import/libreoffice/libreofficeprovider.h"
-#include "import/spreadsheetmodule.h"
-#include "import/stagingfile.h"
+#include "libreoffice/libreofficeprovider.h"
+#include "core/import/spreadsheetmodule.h"
+#include "core/text/stagingfile.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 

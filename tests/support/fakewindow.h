@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/failure.h"
-#include "import/importrun.h"
+#include "core/failure.h"
+#include "core/import/importrun.h"
 
 #include <QStringList>
 

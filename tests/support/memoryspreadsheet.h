@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/spreadsheet.h"
+#include "core/import/spreadsheet.h"
 
 #include <QList>
 

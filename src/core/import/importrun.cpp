@@ -1,0 +1,361 @@
+#include "core/import/importrun.h"
+
+#include "core/list/paths.h"
+#include "core/import/sheetnames.h"
+#include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
+
+#include <array>
+#include <span>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+struct DefaultSheet
+{
+    QStringView name;
+    int test, remove;
+};
+
+// The line numbers each mode reports its steps with.
+struct ImportSteps
+{
+    int path, value, text, read, pieces, splitTest, write; // staging one file
+    int readBack, progress, writeCells;                     // writing one sheet
+    std::span<const DefaultSheet> defaults;                 // removed at the end
+};
+
+namespace {
+constexpr std::array<DefaultSheet, 2> OneSheetDefaults{{{u"Sheet2", 192, 194}, {u"Sheet3", 196, 198}}};
+constexpr std::array<DefaultSheet, 3> SeparateDefaults{
+    {{u"Sheet1", 290, 292}, {u"Sheet2", 294, 296}, {u"Sheet3", 298, 300}}};
+
+constexpr ImportSteps OneSheetSteps{120, 122, 124, 128, 130, 140, 156, 170, 178, 184, OneSheetDefaults};
+constexpr ImportSteps SeparateSteps{210, 212, 214, 222, 224, 234, 250, 264, 272, 278, SeparateDefaults};
+
+constexpr qint64 YieldEveryMs = 20;
+} // namespace
+
+ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, SpreadsheetProvider &spreadsheets,
+                     std::function<double()> random)
+    : m_inputs(inputs)
+    , m_observer(observer)
+    , m_spreadsheets(spreadsheets)
+    , m_random(std::move(random))
+    , m_guard(Location::StartImporting, observer.errorReporter())
+{
+    m_sinceYield.start();
+}
+
+ImportRun::~ImportRun()
+{
+    releaseDocument();
+}
+
+void ImportRun::releaseDocument()
+{
+    // The document stays open in the application; only our references go, on
+    // the thread that used them.
+    if (!m_sheet && !m_document)
+        return;
+    try {
+        m_calls.call([this] {
+            m_sheet.reset();
+            m_document.reset();
+        }, [this] { m_observer.yield(); });
+    } catch (...) {
+    }
+}
+
+ImportResult ImportRun::run()
+{
+    if (!m_guard.test(104, [this] { return m_inputs.entryCount() > 0; })) {
+        m_guard.step(314, [this] { m_observer.notice(u"No files added."_s); });
+        return m_result;
+    }
+    const bool oneSheet = m_guard.test(110, [this] { return m_inputs.oneSheetMode(); });
+    m_steps = oneSheet ? &OneSheetSteps : &SeparateSteps;
+    if (oneSheet)
+        runOneSheet();
+    else
+        runSeparateSheets();
+    m_staging.reset();
+    releaseDocument();
+    m_result.cancelled = stopped();
+    if (!m_result.cancelled)
+        complete();
+    return m_result;
+}
+
+void ImportRun::runOneSheet()
+{
+    if (!m_guard.step(114, [this] { m_staging = std::make_unique<StagingFile>(); }))
+        return;
+    int count = 0;
+    m_guard.step(118, [&] { count = m_inputs.entryCount(); });
+    for (int index = 0; index < count && !stopped(); ++index) {
+        if (const auto path = beginFile(index); path && stagePieces(*path))
+            ++m_result.filesImported;
+    }
+    if (stopped() || !openDocument(162))
+        return;
+    if (!officeStep(168, [this] { m_sheet = m_document->sheetAt(0); }))
+        return;
+    writeSheet(m_originalSheets.value(0));
+    removeDefaultSheets();
+    m_guard.step(200, [this] { m_staging.reset(); });
+}
+
+void ImportRun::runSeparateSheets()
+{
+    if (!openDocument(202))
+        return;
+    if (!m_guard.step(218, [this] { m_staging = std::make_unique<StagingFile>(); }))
+        return;
+    int count = 0;
+    m_guard.step(208, [&] { count = m_inputs.entryCount(); });
+    for (int index = 0; index < count && !stopped() && !m_officeLost; ++index) {
+        const auto path = beginFile(index);
+        if (!path || !m_guard.step(220, [this] { m_staging->clear(); }))
+            continue;
+        // A file that cannot be read, or whose sheet cannot be made,
+        // contributes nothing: its lines never land on another file's sheet.
+        if (!stagePieces(*path))
+            continue;
+        QString sheetName;
+        if (!addFileSheet(*path, index, sheetName))
+            continue;
+        writeSheet(sheetName);
+        ++m_result.filesImported;
+        m_guard.step(286, [this] { m_staging->clear(); });
+    }
+    removeDefaultSheets();
+}
+
+std::optional<QString> ImportRun::beginFile(int index)
+{
+    QString path;
+    // An entry removed during the run is reported and skipped, never
+    // replaced by the file before it.
+    if (!m_guard.step(m_steps->path, [&] { path = m_inputs.entry(index); }))
+        return std::nullopt;
+    m_guard.step(m_steps->value, [&] { showProgress(index + 1, m_inputs.entryCount()); });
+    m_guard.step(m_steps->text, [&] { m_observer.setProgressText(u"Processing: "_s + FileNameOf(path)); });
+    m_observer.yield();
+    m_sinceYield.restart();
+    if (stopped())
+        return std::nullopt;
+    return path;
+}
+
+bool ImportRun::stagePieces(const QString &path)
+{
+    const StagingFile::Mark start = m_staging->mark();
+    const auto dropFile = [&] {
+        m_guard.step(m_steps->write, [&] { m_staging->rollBack(start); });
+        return false;
+    };
+    std::optional<TextReader> reader;
+    if (!m_guard.step(m_steps->read, [&] { reader.emplace(path); }))
+        return false;
+    QString piece;
+    for (;;) {
+        bool more = false;
+        if (!m_guard.step(m_steps->pieces, [&] { more = reader->readPiece(piece); }))
+            return dropFile();
+        if (!more)
+            break;
+        // The options are read for every piece: a change made during the run
+        // acts on the rest of it.
+        std::optional<QString> split;
+        m_guard.step(m_steps->splitTest, [&] { split = m_inputs.splitText(); });
+        if (split && !split->isEmpty())
+            piece.replace(*split, ColumnMarker);
+        if (!m_guard.step(m_steps->write, [&] { m_staging->WriteTextFile(piece); }))
+            return dropFile();
+        maybeYield();
+        if (stopped())
+            return false;
+    }
+    return m_guard.step(m_steps->write, [&] { m_staging->WriteTextFile(u"\r\n"); });
+}
+
+bool ImportRun::openDocument(int startStep)
+{
+    if (!officeStep(startStep, [this] { m_spreadsheets.start(); }))
+        return false;
+    return officeStep(startStep + 4, [this] {
+        m_document = m_spreadsheets.newDocument();
+        m_limits = m_document->limits();
+        m_originalSheets.clear();
+        for (int i = 0, count = m_document->sheetCount(); i < count; ++i)
+            m_originalSheets.append(m_document->sheetName(i));
+    });
+}
+
+bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
+{
+    if (!officeStep(256, [&] {
+            sheetName = FreeSheetName(FileNameOf(path), index + 1,
+                                      [this](const QString &name) { return m_document->hasSheet(name); },
+                                      m_random);
+        }))
+        return false;
+    if (!officeStep(260, [&] { m_document->insertSheet(sheetName, 0); }))
+        return false;
+    return officeStep(262, [this] { m_sheet = m_document->sheetAt(0); });
+}
+
+void ImportRun::writeSheet(const QString &sheetName)
+{
+    if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
+        return;
+    const qint64 totalLines = m_staging->lineCount();
+    std::vector<QStringList> rows;
+    qsizetype blockCells = 0;
+    qint64 firstRow = 0;
+    qint64 row = 0;
+    qint64 leftOut = 0;
+    QString line;
+    for (;;) {
+        bool more = false;
+        if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
+            break;
+        QStringList cells = cutAtColumnMarker(line);
+        if (row >= m_limits.rows) {
+            leftOut += cells.size();
+        } else {
+            if (cells.size() > m_limits.columns) {
+                leftOut += cells.size() - m_limits.columns;
+                cells.resize(m_limits.columns);
+            }
+            blockCells += cells.size();
+            rows.push_back(std::move(cells));
+        }
+        ++row;
+        if (std::ssize(rows) >= BlockRows || blockCells >= BlockCells) {
+            flushRows(static_cast<int>(firstRow), rows, totalLines);
+            firstRow = row;
+            blockCells = 0;
+        }
+        maybeYield();
+        if (stopped() || m_officeLost)
+            break;
+    }
+    flushRows(static_cast<int>(firstRow), rows, totalLines);
+    finishWriting();
+    if (stopped() || m_officeLost)
+        return;
+    if (leftOut > 0) {
+        // One report for the sheet, not one per cell.
+        m_result.cellsLeftOut += leftOut;
+        m_guard.step(m_steps->writeCells, [&] {
+            throw Failure(u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
+                          u"%3 columns and %4 rows."_s.arg(leftOut)
+                              .arg(sheetName)
+                              .arg(m_limits.columns)
+                              .arg(m_limits.rows));
+        });
+    }
+}
+
+// Sends a block to the spreadsheet and returns while it is written, so that
+// the next block is read and cut meanwhile; one block is in flight at most.
+void ImportRun::flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines)
+{
+    if (rows.empty())
+        return;
+    finishWriting();
+    if (m_officeLost || stopped()) {
+        rows.clear();
+        return;
+    }
+    auto block = std::make_shared<const std::vector<QStringList>>(std::move(rows));
+    rows.clear();
+    m_writingRows = std::ssize(*block);
+    m_writingLastIndex = firstRow + m_writingRows - 1;
+    m_writingTotal = totalLines;
+    SpreadsheetSheet *sheet = m_sheet.get();
+    m_writing = m_calls.start([sheet, firstRow, block] { sheet->writeRows(firstRow, *block); });
+}
+
+void ImportRun::finishWriting()
+{
+    if (!m_writing.valid())
+        return;
+    if (officeResult(m_steps->writeCells, std::move(m_writing)))
+        m_result.rowsWritten += m_writingRows;
+    m_guard.step(m_steps->progress, [this] { showProgress(m_writingLastIndex, m_writingTotal - 1); });
+}
+
+void ImportRun::removeDefaultSheets()
+{
+    if (stopped() || !m_document)
+        return;
+    // Only the sheets the new document came with go, and never the last one:
+    // a file's sheet that happens to be called "Sheet2" stays.
+    for (const DefaultSheet &sheet : m_steps->defaults) {
+        const QString name = sheet.name.toString();
+        if (!m_originalSheets.contains(name))
+            continue;
+        bool present = false;
+        officeStep(sheet.test, [&] {
+            present = SheetExists(*m_document, name) && m_document->sheetCount() > 1;
+        });
+        if (present)
+            officeStep(sheet.remove, [&] { m_document->removeSheet(name); });
+    }
+}
+
+void ImportRun::complete()
+{
+    m_guard.step(302, [this] { m_observer.setDefaultPointer(); });
+    m_guard.step(304, [this] { m_observer.setProgressValue(0); });
+    m_guard.step(306, [this] { m_observer.setProgressText(u"Progress Bar"_s); });
+    m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
+}
+
+bool ImportRun::officeStep(int number, const std::function<void()> &action)
+{
+    if (m_officeLost || stopped())
+        return false;
+    return officeResult(number, m_calls.start(action));
+}
+
+bool ImportRun::officeResult(int number, std::future<void> result)
+{
+    try {
+        CallThread::wait(result, [this] { m_observer.yield(); });
+        return true;
+    } catch (const SpreadsheetLost &) {
+        // Reported once; every later step would only fail the same way.
+        m_officeLost = true;
+        if (!stopped())
+            m_guard.report(number, std::current_exception());
+    } catch (...) {
+        if (!stopped())
+            m_guard.report(number, std::current_exception());
+    }
+    return false;
+}
+
+void ImportRun::maybeYield()
+{
+    if (m_sinceYield.elapsed() < YieldEveryMs)
+        return;
+    m_observer.yield();
+    m_sinceYield.restart();
+}
+
+void ImportRun::showProgress(qint64 done, qint64 total)
+{
+    // With a single line there is nothing to divide by: the work is all done.
+    const int value = total <= 0 ? 100 : static_cast<int>(std::clamp<qint64>(done * 100 / total, 0, 100));
+    if (value == m_lastProgress)
+        return;
+    m_lastProgress = value;
+    m_observer.setProgressValue(value);
+}
+
+} // namespace quillora

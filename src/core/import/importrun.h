@@ -1,0 +1,126 @@
+#pragma once
+
+#include "core/errorreport.h"
+#include "core/import/callthread.h"
+#include "core/import/spreadsheet.h"
+
+#include <QElapsedTimer>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <future>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quillora {
+
+class StagingFile;
+struct ImportSteps;
+
+// What the run reads from the window, each time at the moment of use: the
+// user may change the list and the options while it runs.
+class ImportInputs
+{
+public:
+    virtual ~ImportInputs() = default;
+    virtual int entryCount() const = 0;
+    // The path of the entry at 0-based position index; throws when the list
+    // has no such entry any more.
+    virtual QString entry(int index) const = 0;
+    virtual bool oneSheetMode() const = 0;
+    // The text to cut lines at; nullopt when lines stay whole.
+    virtual std::optional<QString> splitText() const = 0;
+};
+
+// What the run tells the window, and how it lets the window breathe.
+class ImportObserver
+{
+public:
+    virtual ~ImportObserver() = default;
+    virtual void setProgressValue(int value) = 0;
+    virtual void setProgressText(const QString &text) = 0;
+    virtual void setDefaultPointer() = 0;
+    // Lets the window process pending events (repaints, clicks).
+    virtual void yield() = 0;
+    // The window was closed: the run stops at its next chance.
+    virtual bool cancelled() const = 0;
+    virtual void notice(const QString &text) = 0;
+    virtual ErrorReporter &errorReporter() = 0;
+};
+
+struct ImportResult
+{
+    int filesImported = 0;
+    qint64 rowsWritten = 0;
+    qint64 cellsLeftOut = 0;
+    bool cancelled = false;
+};
+
+// One "Start Importing": stages every listed file, split as the options say,
+// and writes the staged lines into a new spreadsheet document, on one sheet or
+// a sheet per file. Every step is guarded: a failure is reported with its
+// line number and the run goes on.
+class ImportRun
+{
+public:
+    ImportRun(ImportInputs &inputs, ImportObserver &observer, SpreadsheetProvider &spreadsheets,
+              std::function<double()> random);
+    ~ImportRun();
+
+    // Rows written per call to the spreadsheet, and the cells one call may
+    // carry at most.
+    static constexpr int BlockRows = 4096;
+    static constexpr int BlockCells = 65536;
+
+    ImportResult run();
+
+private:
+    void runOneSheet();
+    void runSeparateSheets();
+    std::optional<QString> beginFile(int index);
+    bool stagePieces(const QString &path);
+    bool openDocument(int startStep);
+    bool addFileSheet(const QString &path, int index, QString &sheetName);
+    void writeSheet(const QString &sheetName);
+    void flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines);
+    void finishWriting();
+    void removeDefaultSheets();
+    void complete();
+    void releaseDocument();
+
+    // Runs an action on the spreadsheet off the window's thread, as a guarded
+    // step. Once the application is gone, later steps are skipped unreported.
+    bool officeStep(int number, const std::function<void()> &action);
+    bool officeResult(int number, std::future<void> result);
+
+    void maybeYield();
+    bool stopped() const { return m_observer.cancelled(); }
+    void showProgress(qint64 done, qint64 total);
+
+    ImportInputs &m_inputs;
+    ImportObserver &m_observer;
+    SpreadsheetProvider &m_spreadsheets;
+    std::function<double()> m_random;
+    GuardedOperation m_guard;
+    CallThread m_calls;
+    QElapsedTimer m_sinceYield;
+    std::unique_ptr<StagingFile> m_staging;
+    std::unique_ptr<SpreadsheetDocument> m_document;
+    std::unique_ptr<SpreadsheetSheet> m_sheet;
+    const ImportSteps *m_steps = nullptr;
+    SheetLimits m_limits;
+    QStringList m_originalSheets;
+    bool m_officeLost = false;
+    // The block being written while the next one is read: its rows, and the
+    // index of its last line with the sheet's line count, for the progress.
+    std::future<void> m_writing;
+    qint64 m_writingRows = 0;
+    qint64 m_writingLastIndex = 0;
+    qint64 m_writingTotal = 0;
+    int m_lastProgress = -1;
+    ImportResult m_result;
+};
+
+} // namespace quillora

@@ -1,0 +1,49 @@
+#include "core/import/sheetnames.h"
+
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+QString KeepCharacters(QStringView text, QStringView allowed)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (allowed.contains(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+QString SheetNameOf(QStringView fileName)
+{
+    return KeepCharacters(fileName, u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 ");
+}
+
+int RandomNumber(int n, double r)
+{
+    // nearbyint rounds half to even in the default rounding mode.
+    return static_cast<int>(std::nearbyint(r * n)) + 1;
+}
+
+QString FreeSheetName(const QString &fileName, int listPosition,
+                      const std::function<bool(const QString &)> &isTaken,
+                      const std::function<double()> &random)
+{
+    QString base = SheetNameOf(fileName);
+    if (base.trimmed().isEmpty())
+        base = u"File %1"_s.arg(listPosition);
+    QString name = base;
+    // Random suffixes first, as users know them; should they keep colliding,
+    // count upwards past the random range so the loop always ends.
+    constexpr int RandomTries = 64;
+    for (int attempt = 0; isTaken(name); ++attempt) {
+        const int suffix = attempt < RandomTries ? RandomNumber(8000, random()) : 8001 + attempt - RandomTries + 1;
+        name = base + QString::number(suffix);
+    }
+    return name;
+}
+
+} // namespace quillora

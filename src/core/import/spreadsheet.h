@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/failure.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <span>
+
+namespace quillora {
+
+// The connection to the spreadsheet application died (it was closed or it
+// crashed). Every later call on the same document would fail the same way.
+class SpreadsheetLost : public Failure
+{
+public:
+    using Failure::Failure;
+};
+
+struct SheetLimits
+{
+    int columns = 0;
+    int rows = 0;
+};
+
+class SpreadsheetSheet
+{
+public:
+    virtual ~SpreadsheetSheet() = default;
+
+    virtual QString name() = 0;
+    // One cell, as text: never read as a number or a formula. An empty text
+    // leaves the cell empty.
+    virtual void setCellText(int column, int row, const QString &text) = 0;
+    // A block of rows from column 0, row firstRow on; rows may differ in
+    // length. The sheet ends as if every cell had been set on its own; cells
+    // past a row's end are left alone.
+    virtual void writeRows(int firstRow, std::span<const QStringList> rows) = 0;
+};
+
+class SpreadsheetDocument
+{
+public:
+    virtual ~SpreadsheetDocument() = default;
+
+    virtual int sheetCount() = 0;
+    virtual QString sheetName(int index) = 0;
+    virtual std::unique_ptr<SpreadsheetSheet> sheetAt(int index) = 0;
+    // Whether the name is taken, as the application judges names (LibreOffice
+    // ignores letter case).
+    virtual bool hasSheet(const QString &name) = 0;
+    virtual void removeSheet(const QString &name) = 0;
+    // Throws when the application refuses the name.
+    virtual void insertSheet(const QString &name, int position) = 0;
+    virtual SheetLimits limits() = 0;
+};
+
+// The spreadsheet application: started (or reached) on demand, it opens new
+// documents that stay open after the run.
+class SpreadsheetProvider
+{
+public:
+    virtual ~SpreadsheetProvider() = default;
+
+    // Starts the application, or reuses the connection while it lives.
+    virtual void start() = 0;
+    // A new empty document in a window of its own.
+    virtual std::unique_ptr<SpreadsheetDocument> newDocument() = 0;
+};
+
+// Exact, case-sensitive comparison of every sheet's name with the given one.
+bool SheetExists(SpreadsheetDocument &document, const QString &name);
+
+} // namespace quillora

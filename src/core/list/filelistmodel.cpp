@@ -1,0 +1,48 @@
+#include "core/list/filelistmodel.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+void FileListModel::AddListEntry(const QString &path)
+{
+    const int row = count();
+    beginInsertRows({}, row, row);
+    m_entries.append(path);
+    endInsertRows();
+}
+
+bool FileListModel::IsInList(const QString &path) const
+{
+    return m_entries.contains(path, Qt::CaseSensitive);
+}
+
+void FileListModel::clear()
+{
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
+}
+
+int FileListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant FileListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::EditRole)
+        return m_entries.at(index.row());
+    return {};
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return u"Text File(s)"_s;
+    return {};
+}
+
+} // namespace quillora

@@ -1,0 +1,62 @@
+#include "gui/application.h"
+
+#include "gui/dialogs.h"
+#include "gui/mainwindow.h"
+#include "core/settings.h"
+#include "gui/suitecheck.h"
+#include "core/import/spreadsheetmodule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+Q_LOGGING_CATEGORY(lcApp, "quillora.app")
+
+namespace {
+// The module sits next to the program in a build, in lib/quillora once installed.
+QString moduleFolder(const QString &programFolder)
+{
+    const QString installed = QDir(programFolder).filePath(u"../lib/quillora"_s);
+    return QFileInfo::exists(QDir(installed).filePath(u"libquillora_libreoffice.so"_s)) ? installed : programFolder;
+}
+} // namespace
+
+int runQuillora(const Surroundings &surroundings)
+{
+    // Loading the bridge finds LibreOffice but does not start it, so start-up
+    // stays quick; LibreOffice starts at the first import.
+    QString why;
+    const std::unique_ptr<SpreadsheetModule> module =
+        SpreadsheetModule::load(moduleFolder(surroundings.programFolder), &why);
+    if (!module)
+        qCInfo(lcApp) << "LibreOffice is not available:" << why;
+
+    SettingsStore settings(surroundings.settings);
+    AppServices services{
+        .dialogs = surroundings.dialogs,
+        .settings = settings,
+        .programFolder = surroundings.programFolder,
+        .random = surroundings.random,
+        .openUrl = surroundings.openUrl,
+        .spreadsheets = module ? &module->provider() : nullptr,
+        .checkOfficeInstalled =
+            [&] { return CheckOpenOfficeInstalled(module != nullptr, surroundings.dialogs, surroundings.openUrl); },
+    };
+    MainWindow window(services);
+    if (auto *dialogs = dynamic_cast<WidgetDialogs *>(&surroundings.dialogs))
+        dialogs->setParentWindow(&window);
+    const bool keepRunning = window.Form_Load();
+    if (surroundings.loaded)
+        surroundings.loaded(window);
+    if (!keepRunning)
+        return 0;
+    window.showCentred();
+    return QApplication::exec();
+}
+
+} // namespace quillora

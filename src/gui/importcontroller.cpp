@@ -1,0 +1,94 @@
+#include "gui/importcontroller.h"
+
+#include "gui/dialogs.h"
+#include "gui/textprogressbar.h"
+#include "core/list/filelistmodel.h"
+#include "gui/optionspanel.h"
+#include "core/import/spreadsheet.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// Stands in when no spreadsheet application could be loaded: every run
+// reports that, once, at its start.
+class NoSpreadsheet : public SpreadsheetProvider
+{
+public:
+    void start() override { throw SpreadsheetLost(u"No spreadsheet application is available."_s); }
+    std::unique_ptr<SpreadsheetDocument> newDocument() override { return nullptr; }
+};
+} // namespace
+
+ImportController::ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets,
+                                   std::function<double()> random)
+    : QObject(parts.window)
+    , m_parts(parts)
+    , m_spreadsheets(spreadsheets)
+    , m_random(std::move(random))
+{
+}
+
+void ImportController::PushButton2_Click()
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    NoSpreadsheet none;
+    ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
+    m_lastResult = run.run();
+    m_busy = false;
+}
+
+int ImportController::entryCount() const
+{
+    return m_parts.fileList.count();
+}
+
+QString ImportController::entry(int index) const
+{
+    if (index < 0 || index >= m_parts.fileList.count())
+        throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
+    return m_parts.fileList.entryAt(index);
+}
+
+bool ImportController::oneSheetMode() const
+{
+    return m_parts.options.oneSheetMode();
+}
+
+std::optional<QString> ImportController::splitText() const
+{
+    return m_parts.options.splitText();
+}
+
+void ImportController::setProgressValue(int value)
+{
+    m_parts.progressBar->setValue(value);
+}
+
+void ImportController::setProgressText(const QString &text)
+{
+    m_parts.progressBar->setText(text);
+}
+
+void ImportController::setDefaultPointer()
+{
+    m_parts.window->unsetCursor();
+}
+
+void ImportController::yield()
+{
+    QCoreApplication::processEvents();
+}
+
+void ImportController::notice(const QString &text)
+{
+    m_parts.dialogs.notice(text);
+}
+
+} // namespace quillora

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/import/importrun.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QWidget;
+
+namespace quillora {
+
+class Dialogs;
+class FileListModel;
+class OptionsPanel;
+class SpreadsheetProvider;
+class TextProgressBar;
+
+// "Start Importing": holds the busy flag and lends the run what the window
+// has: the list, the options, the progress bar and the dialogs.
+class ImportController : public QObject, private ImportInputs, private ImportObserver
+{
+    Q_OBJECT
+
+public:
+    struct Parts
+    {
+        QWidget *window;
+        FileListModel &fileList;
+        OptionsPanel &options;
+        TextProgressBar *progressBar;
+        Dialogs &dialogs;
+        ErrorReporter &errorReporter;
+    };
+
+    ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);
+
+    // A second click while a run is going does nothing.
+    void PushButton2_Click();
+    bool isBusy() const { return m_busy; }
+    // The window is closing: the run stops at its next chance.
+    void cancel() { m_cancelled = true; }
+    const ImportResult &lastResult() const { return m_lastResult; }
+
+private:
+    int entryCount() const override;
+    QString entry(int index) const override;
+    bool oneSheetMode() const override;
+    std::optional<QString> splitText() const override;
+
+    void setProgressValue(int value) override;
+    void setProgressText(const QString &text) override;
+    void setDefaultPointer() override;
+    void yield() override;
+    bool cancelled() const override { return m_cancelled; }
+    void notice(const QString &text) override;
+    ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
+
+    Parts m_parts;
+    SpreadsheetProvider *m_spreadsheets;
+    std::function<double()> m_random;
+    bool m_busy = false;
+    bool m_cancelled = false;
+    ImportResult m_lastResult;
+};
+
+} // namespace quillora

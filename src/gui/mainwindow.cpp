@@ -1,0 +1,303 @@
+#include "gui/mainwindow.h"
+
+#include "gui/dialogs.h"
+#include "core/product.h"
+#include "core/settings.h"
+#include "gui/textprogressbar.h"
+#include "gui/twips.h"
+#include "core/list/filelistmodel.h"
+#include "core/list/paths.h"
+#include "gui/importcontroller.h"
+#include "gui/optionspanel.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QRadioButton>
+#include <QScreen>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+#include <QTreeView>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+constexpr QStringView ListToolTip = u"Drag and drop files here. Double-click item to remove it. Move | line to "
+                                    u"right and out of window to reveal full names.";
+
+QFont windowFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(9);
+    font.setBold(true);
+    return font;
+}
+
+QFont buttonFont()
+{
+    QFont font(u"Arial"_s);
+    font.setPointSizeF(11.25);
+    font.setBold(true);
+    return font;
+}
+
+// The application icon: a page of text lines over a spreadsheet grid.
+QIcon applicationIcon()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x2e, 0x5c, 0x3a), 3));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(8, 4, 48, 56), 4, 4);
+    painter.setPen(QPen(QColor(0x2e, 0x5c, 0x3a), 2));
+    for (int y = 16; y <= 48; y += 8)
+        painter.drawLine(16, y, 48, y);
+    painter.drawLine(32, 12, 32, 52);
+    return QIcon(pixmap);
+}
+} // namespace
+
+QPoint cursorHotSpot(QByteArrayView cursorFile)
+{
+    // A .cur file is an icon directory of type 2 whose first entry carries
+    // the hot spot where an icon keeps its colour planes and bit count.
+    const auto word = [&](qsizetype at) {
+        return static_cast<int>(static_cast<uchar>(cursorFile[at]) | static_cast<uchar>(cursorFile[at + 1]) << 8);
+    };
+    if (cursorFile.size() < 22 || word(2) != 2)
+        return QPoint(0, 0);
+    return QPoint(word(10), word(12));
+}
+
+MainWindow::MainWindow(AppServices services, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_services(std::move(services))
+    , m_appTitle(SetAppTitle(Product::Name))
+{
+    setObjectName(u"Form1"_s);
+    buildControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls()
+{
+    setFont(windowFont());
+    setFixedSize(fromTwips(8040), fromTwips(8220));
+
+    m_fileList = new FileListModel(this);
+    m_listView = new QTreeView(this);
+    m_listView->setObjectName(u"ListView1"_s);
+    m_listView->setGeometry(twipsRect(120, 120, 6840, 2535));
+    m_listView->setModel(m_fileList);
+    m_listView->setRootIsDecorated(false);
+    m_listView->setUniformRowHeights(true);
+    m_listView->setItemsExpandable(false);
+    m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_listView->setToolTip(ListToolTip.toString());
+    m_listView->header()->setStretchLastSection(false);
+    m_listView->setHeaderHidden(true); // the column appears at start-up
+
+    addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
+    addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
+    QPushButton *addFiles = addPushButton(u"PushButton1", u"Add Text File(s)", twipsRect(120, 2760, 3840, 405));
+    addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
+    addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
+    addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
+
+    m_options = new OptionsPanel(this, m_services.settings);
+    setSurfacesBackground(Qt::white);
+
+    QPushButton *start = addPushButton(u"PushButton2", u"Start Importing", twipsRect(120, 7170, 7800, 405));
+
+    m_progressBar = new TextProgressBar(this);
+    m_progressBar->setObjectName(u"ProgressBar1"_s);
+    m_progressBar->setGeometry(twipsRect(120, 7700, 7800, 405));
+    m_progressBar->setRange(0, 100);
+    m_progressBar->setValue(0);
+    m_progressBar->setTextVisible(true);
+    m_progressBar->setAlignment(Qt::AlignCenter);
+    m_progressBar->setText(u"Progress Bar"_s);
+
+    m_import = new ImportController({this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this},
+                                    m_services.spreadsheets, m_services.random);
+
+    connect(addFiles, &QPushButton::clicked, this, &MainWindow::PushButton1_Click);
+    connect(start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
+}
+
+QPushButton *MainWindow::addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(QString::fromUtf16(caption), this);
+    button->setObjectName(QString::fromUtf16(name));
+    button->setFont(buttonFont());
+    button->setGeometry(geometry);
+    return button;
+}
+
+QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
+                                        bool up)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QString::fromUtf16(name));
+    // The caption wraps under the arrow, as on a tall narrow button.
+    button->setText(QString::fromUtf16(caption).replace(u' ', u'\n'));
+    button->setAccessibleName(QString::fromUtf16(caption));
+    button->setIcon(style()->standardIcon(up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(buttonFont());
+    button->setGeometry(geometry);
+    return button;
+}
+
+bool MainWindow::Form_Load()
+{
+    GuardedOperation load(Location::FormLoad, *this);
+    load.step(100, [this] { ApplySkin(); });
+    if (load.test(104, [this] { return PathExists(m_services.programFolder + u"/HAND-M.CUR"_s); }))
+        load.step(106, [this] { loadHandPointer(); });
+    load.step(108, [this] {
+        MaybeOpenHomePage();
+        takeSnapshotOnFirstStart();
+    });
+    load.step(126, [this] { setCaptions(); });
+    load.step(128, [this] { m_listView->setHeaderHidden(false); });
+    load.step(130, [this] { m_listView->setColumnWidth(0, fromTwips(6000)); });
+    // Restored in this order, so that of two conflicting values the later one wins.
+    std::map<int, QString> stored;
+    load.step(132, [&] { stored = m_options->storedOptions(); });
+    const std::array<std::pair<int, int>, 7> restores{{{132, 5}, {134, 6}, {136, 1}, {138, 2}, {140, 3}, {142, 7}, {144, 4}}};
+    for (const auto &[step, number] : restores)
+        load.step(step, [&, number = number] { m_options->restoreOption(number, stored.at(number)); });
+    load.step(146, [this] { m_options->restoreSeparatorText(); });
+    bool keepRunning = true;
+    load.step(148, [&] {
+        if (m_services.checkOfficeInstalled)
+            keepRunning = m_services.checkOfficeInstalled();
+    });
+    return keepRunning;
+}
+
+void MainWindow::showCentred()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    show();
+}
+
+void MainWindow::ApplySkin()
+{
+    const QString skinPath = m_services.programFolder + u"/x/o.cjs"_s;
+    const QFileInfo skin(skinPath);
+    if (!skin.isFile() || skin.isHidden())
+        return;
+    QFile file(skinPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure(u"The skin \"%1\" cannot be read: %2"_s.arg(skinPath, file.errorString()));
+    setSurfacesBackground(palette().color(QPalette::Button));
+    setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+// The window, both frames and every option button share one background.
+void MainWindow::setSurfacesBackground(const QColor &color)
+{
+    QList<QWidget *> surfaces{this, m_options->sheetFrame(), m_options->formatFrame()};
+    for (int number = 1; number <= 7; ++number)
+        surfaces.append(m_options->option(number));
+    for (QWidget *surface : surfaces) {
+        // Buttons fill with the Button role, everything else with Window.
+        QPalette p = surface->palette();
+        p.setColor(surface->backgroundRole(), color);
+        surface->setPalette(p);
+        surface->setAutoFillBackground(true);
+    }
+}
+
+void MainWindow::loadHandPointer()
+{
+    const QString path = m_services.programFolder + u"/HAND-M.CUR"_s;
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QPixmap image;
+    if (!image.loadFromData(bytes))
+        throw Failure(u"The pointer image \"%1\" cannot be read."_s.arg(path));
+    // The window's pointer is not switched here; hovering over a button does that.
+    const QPoint hotSpot = cursorHotSpot(bytes);
+    m_handPointer = QCursor(image, hotSpot.x(), hotSpot.y());
+}
+
+void MainWindow::MaybeOpenHomePage()
+{
+    if (m_services.random && ShouldOpenHomePage(m_services.random()) && m_services.openUrl)
+        m_services.openUrl(QUrl(Product::HomePage.toString()));
+}
+
+void MainWindow::takeSnapshotOnFirstStart()
+{
+    if (m_services.settings.GetSetting(Setting::Snapshot).isEmpty() && m_services.takeSampleSnapshot)
+        m_services.takeSampleSnapshot();
+}
+
+void MainWindow::setCaptions()
+{
+    setWindowTitle(Product::Name.toString());
+    setWindowIcon(applicationIcon());
+    QGuiApplication::setApplicationDisplayName(m_appTitle);
+}
+
+void MainWindow::PushButton1_Click()
+{
+    GuardedOperation click(Location::AddTextFiles, *this);
+    QString fileName;
+    bool tooMany = false;
+    click.step(108, [&] {
+        const QStringList chosen = m_services.dialogs.openFiles(OpenDialog::Title.toString(),
+                                                                OpenDialog::qtFilters(OpenDialog::Filter));
+        const std::optional<QString> selection = OpenDialog::selectionText(chosen);
+        tooMany = !selection;
+        fileName = selection.value_or(QString());
+    });
+    if (tooMany) {
+        m_services.dialogs.notice(u"You've selected too many files to add.\r\r"
+                                  u"Please try adding via the \"Add All\" button."_s);
+        return;
+    }
+    if (!click.test(110, [&] { return !fileName.isEmpty(); }))
+        return;
+    QStringList parts;
+    click.step(112, [&] { parts = fileName.split(QChar(u'\0')); });
+    if (click.test(114, [&] { return parts.size() == 1; })) {
+        click.step(118, [&] { m_fileList->AddListEntry(parts.value(0)); });
+        return;
+    }
+    if (!click.test(120, [&] { return parts.size() > 1; }))
+        return;
+    // The folder comes first, then each name in the dialog's order.
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        click.step(132, [&] { m_fileList->AddListEntry(RemoveDoubleBackslashes(parts.at(0) + u'/' + parts.at(i))); });
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing ends the program at once; a run in progress stops at its next chance.
+    m_import->cancel();
+    event->accept();
+}
+
+void MainWindow::ShowApplicationError(QStringView location, int step, const QString &description)
+{
+    m_services.dialogs.warning(ApplicationErrorTitle.toString(), ApplicationErrorText(location, step, description));
+}
+
+} // namespace quillora

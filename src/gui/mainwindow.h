@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/errorreport.h"
+
+#include <QCursor>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPushButton;
+class QToolButton;
+class QTreeView;
+
+namespace quillora {
+
+class Dialogs;
+class FileListModel;
+class ImportController;
+class OptionsPanel;
+class SettingsStore;
+class SpreadsheetProvider;
+class TextProgressBar;
+
+// What the window needs from the outside world; tests pass their own.
+struct AppServices
+{
+    Dialogs &dialogs;
+    SettingsStore &settings;
+    // The folder that holds the skin, the pointer images and the samples.
+    QString programFolder;
+    // Uniform draws from [0, 1) for the home-page lottery and sheet names.
+    std::function<double()> random;
+    std::function<void(const QUrl &)> openUrl;
+    // The spreadsheet application the import run writes to.
+    SpreadsheetProvider *spreadsheets = nullptr;
+    // The check that the office suite is present; false ends the program
+    // before the window shows. Unset, start-up assumes it is present.
+    std::function<bool()> checkOfficeInstalled{};
+    // Records the sample files on the first start. Unset, nothing is recorded.
+    std::function<void()> takeSampleSnapshot{};
+};
+
+// The hot spot a Windows cursor file names; (0, 0) for anything else.
+QPoint cursorHotSpot(QByteArrayView cursorFile);
+
+// Form1, the main and only working window. It builds the controls and wires
+// them to the operations; the work itself lives in the core library.
+class MainWindow : public QWidget, private ErrorReporter
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(AppServices services, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the start-up sequence; false when the program must end before the
+    // window is shown.
+    bool Form_Load();
+    // Shows the window in the middle of its screen, as it first appears.
+    void showCentred();
+
+    FileListModel &fileList() const { return *m_fileList; }
+    OptionsPanel &options() const { return *m_options; }
+    TextProgressBar *progressBar() const { return m_progressBar; }
+    ImportController &importController() const { return *m_import; }
+    const QString &applicationTitle() const { return m_appTitle; }
+    std::optional<QCursor> handPointer() const { return m_handPointer; }
+
+    void PushButton1_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void ShowApplicationError(QStringView location, int step, const QString &description) override;
+    void buildControls();
+    QPushButton *addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry);
+    QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
+                                bool up);
+    void ApplySkin();
+    void setSurfacesBackground(const QColor &color);
+    void loadHandPointer();
+    void MaybeOpenHomePage();
+    void takeSnapshotOnFirstStart();
+    void setCaptions();
+
+    AppServices m_services;
+    QString m_appTitle;
+    FileListModel *m_fileList = nullptr;
+    QTreeView *m_listView = nullptr;
+    OptionsPanel *m_options = nullptr;
+    TextProgressBar *m_progressBar = nullptr;
+    ImportController *m_import = nullptr;
+    std::optional<QCursor> m_handPointer;
+};
+
+} // namespace quillora

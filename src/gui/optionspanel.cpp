@@ -1,0 +1,190 @@
+#include "gui/optionspanel.h"
+
+#include "gui/twips.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QRadioButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+Q_LOGGING_CATEGORY(lcOptions, "quillora.options")
+
+namespace {
+struct OptionSpec
+{
+    int number;
+    QStringView caption;
+    SettingKey key;
+    QRect geometry; // inside its frame
+};
+
+// The format group from top to bottom, then the sheet group.
+const std::array<OptionSpec, 7> &optionTable()
+{
+    static const std::array<OptionSpec, 7> table{{
+        {1, u"Do not format", Setting::Option1, twipsRect(240, 300, 5655, 255)},
+        {2, u"Split data into new Calc column by space", Setting::Option2, twipsRect(240, 650, 5415, 255)},
+        {3, u"Split data into new Calc column by comma", Setting::Option3, twipsRect(240, 1000, 5415, 255)},
+        {7, u"Split data into new Calc column by tab", Setting::Option7, twipsRect(240, 1350, 5115, 255)},
+        {4, u"Split data into new Calc column by these character(s):", Setting::Option4,
+         twipsRect(240, 1700, 4875, 255)},
+        {5, u"Import all text files to one sheet", Setting::Option5, twipsRect(240, 300, 5655, 255)},
+        {6, u"Import each text file to a separate sheet", Setting::Option6, twipsRect(240, 650, 5775, 255)},
+    }};
+    return table;
+}
+
+// Keys of each group in the order they are written.
+constexpr std::array<int, 5> FormatGroup{1, 2, 3, 7, 4};
+constexpr std::array<int, 2> SheetGroup{5, 6};
+
+const OptionSpec &specOf(int number)
+{
+    for (const OptionSpec &spec : optionTable()) {
+        if (spec.number == number)
+            return spec;
+    }
+    throw std::out_of_range("no such option");
+}
+
+bool inFormatGroup(int number)
+{
+    return std::find(FormatGroup.begin(), FormatGroup.end(), number) != FormatGroup.end();
+}
+} // namespace
+
+OptionsPanel::OptionsPanel(QWidget *form, SettingsStore &settings)
+    : QObject(form)
+    , m_settings(settings)
+{
+    buildControls(form);
+}
+
+void OptionsPanel::buildControls(QWidget *form)
+{
+    m_frame2 = new QGroupBox(u"Import Options"_s, form);
+    m_frame2->setObjectName(u"Frame2"_s);
+    m_frame2->setGeometry(twipsRect(120, 3720, 7800, 1095));
+    m_frame1 = new QGroupBox(u"Format Options"_s, form);
+    m_frame1->setObjectName(u"Frame1"_s);
+    m_frame1->setGeometry(twipsRect(120, 4875, 7800, 2175));
+
+    for (const OptionSpec &spec : optionTable()) {
+        QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
+        auto *button = new QRadioButton(spec.caption.toString(), frame);
+        button->setObjectName(u"Option%1"_s.arg(spec.number));
+        button->setGeometry(spec.geometry);
+        m_options[static_cast<size_t>(spec.number)] = button;
+        const int number = spec.number;
+        connect(button, &QRadioButton::clicked, this, [this, number] { saveGroupOf(number); });
+    }
+    option(5)->setChecked(true);
+    option(1)->setChecked(true);
+
+    m_text1 = new QLineEdit(m_frame1);
+    m_text1->setObjectName(u"Text1"_s);
+    m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
+    // The separator is remembered as the user types it, so it comes back at
+    // the next start.
+    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &text) {
+        try {
+            m_settings.SaveSetting(Setting::Text1, text);
+        } catch (const std::exception &e) {
+            qCWarning(lcOptions) << e.what();
+        }
+    });
+}
+
+QRadioButton *OptionsPanel::option(int number) const
+{
+    return m_options.at(static_cast<size_t>(number));
+}
+
+std::map<int, QString> OptionsPanel::storedOptions() const
+{
+    std::map<int, QString> stored;
+    for (const OptionSpec &spec : optionTable())
+        stored[spec.number] = m_settings.GetSetting(spec.key);
+    return stored;
+}
+
+void OptionsPanel::restoreOption(int number, const QString &storedValue)
+{
+    if (ToTruthValue(storedValue))
+        selectOption(number);
+    else
+        clearOption(number);
+}
+
+void OptionsPanel::restoreSeparatorText()
+{
+    m_text1->setText(m_settings.GetSetting(Setting::Text1));
+}
+
+void OptionsPanel::selectOption(int number)
+{
+    QRadioButton *button = option(number);
+    if (button->isChecked())
+        return;
+    button->setChecked(true);
+    saveGroupOf(number);
+}
+
+void OptionsPanel::clearOption(int number)
+{
+    // An exclusive button refuses to be cleared; lift the rule for a moment.
+    QRadioButton *button = option(number);
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(true);
+}
+
+void OptionsPanel::saveGroupOf(int number)
+{
+    // Option clicks have no error report of their own: a store that cannot be
+    // written only costs the remembered choice.
+    try {
+        if (inFormatGroup(number))
+            saveFormatGroup();
+        else
+            saveSheetGroup();
+    } catch (const std::exception &e) {
+        qCWarning(lcOptions) << e.what();
+    }
+}
+
+void OptionsPanel::saveFormatGroup()
+{
+    for (int number : FormatGroup)
+        m_settings.SaveSetting(specOf(number).key, TruthText(option(number)->isChecked()));
+}
+
+void OptionsPanel::saveSheetGroup()
+{
+    for (int number : SheetGroup)
+        m_settings.SaveSetting(specOf(number).key, TruthText(option(number)->isChecked()));
+}
+
+bool OptionsPanel::oneSheetMode() const
+{
+    return option(5)->isChecked();
+}
+
+std::optional<QString> OptionsPanel::splitText() const
+{
+    if (option(2)->isChecked())
+        return u" "_s;
+    if (option(3)->isChecked())
+        return u","_s;
+    if (option(4)->isChecked())
+        return m_text1->text();
+    if (option(7)->isChecked())
+        return u"\t"_s;
+    return std::nullopt;
+}
+
+} // namespace quillora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <QObject>
+
+#include <array>
+#include <map>
+#include <optional>
+
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
+namespace quillora {
+
+// The two option groups of the main window: where the files go (one sheet or
+// a sheet each) and how lines are split. The controls are the only store of
+// the options; every change of selection is written to the settings at once.
+class OptionsPanel : public QObject
+{
+    Q_OBJECT
+
+public:
+    OptionsPanel(QWidget *form, SettingsStore &settings);
+
+    // The stored value of every option, read before any is restored: the
+    // click handling of one restore rewrites its group's keys, and the
+    // options restored after it must still see what was stored.
+    std::map<int, QString> storedOptions() const;
+
+    // Start-up restore of one option from its stored value: true selects it
+    // (with the group's click handling when that changes the selection),
+    // false only clears it. A value that is no truth value throws and
+    // changes nothing.
+    void restoreOption(int number, const QString &storedValue);
+    void restoreSeparatorText();
+
+    // Selects an option as program code does: the click handling runs when
+    // the selection changes.
+    void selectOption(int number);
+
+    QRadioButton *option(int number) const;
+    QLineEdit *separatorEdit() const { return m_text1; }
+    QGroupBox *sheetFrame() const { return m_frame2; }
+    QGroupBox *formatFrame() const { return m_frame1; }
+
+    // Read at the moment of use by the import run.
+    bool oneSheetMode() const;
+    // The text to cut lines at: the first of space, comma, the user's own
+    // text and tab whose option is selected; nullopt for "Do not format".
+    std::optional<QString> splitText() const;
+
+private:
+    void buildControls(QWidget *form);
+    void saveGroupOf(int number);
+    void saveFormatGroup();
+    void saveSheetGroup();
+    void clearOption(int number);
+
+    SettingsStore &m_settings;
+    QGroupBox *m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
+    QLineEdit *m_text1 = nullptr;
+    std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
+};
+
+} // namespace quillora

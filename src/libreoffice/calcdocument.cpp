@@ -1,0 +1,189 @@
+#include "libreoffice/calcdocument.h"
+
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/table/XColumnRowRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
+#include <com/sun/star/table/XTableRows.hpp>
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/util/NumberFormat.hpp>
+#include <com/sun/star/util/XNumberFormatTypes.hpp>
+#include <com/sun/star/util/XNumberFormatsSupplier.hpp>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace css;
+
+namespace quillora::lo {
+
+namespace {
+// A rectangle is closed when padding would make it more than twice as
+// large as its cells, with some slack for short blocks.
+constexpr size_t PaddingSlack = 256;
+} // namespace
+
+std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows)
+{
+    std::vector<RowRectangle> rectangles;
+    RowRectangle current;
+    size_t cells = 0;
+    const auto close = [&] {
+        if (current.count > 0 && current.width > 0)
+            rectangles.push_back(current);
+    };
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int width = static_cast<int>(rows[i].size());
+        const int wider = std::max(current.width, width);
+        const size_t area = static_cast<size_t>(wider) * (current.count + 1);
+        if (current.count > 0 && area > 2 * (cells + static_cast<size_t>(width)) + PaddingSlack) {
+            close();
+            current = RowRectangle{i, 0, 0};
+            cells = 0;
+        }
+        current.width = std::max(current.width, width);
+        ++current.count;
+        cells += static_cast<size_t>(width);
+    }
+    close();
+    return rectangles;
+}
+
+CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive)
+    : m_sheet(std::move(sheet))
+    , m_textFormat(textFormat)
+    , m_alive(std::move(alive))
+{
+}
+
+QString CalcSheet::name()
+{
+    return translated(m_alive, [&] {
+        return toQString(uno::Reference<container::XNamed>(m_sheet, uno::UNO_QUERY_THROW)->getName());
+    });
+}
+
+void CalcSheet::setCellText(int column, int row, const QString &text)
+{
+    translated(m_alive, [&] {
+        const uno::Reference<table::XCell> cell = m_sheet->getCellByPosition(column, row);
+        uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->setString(toOUString(text));
+    });
+}
+
+void CalcSheet::writeRows(int firstRow, std::span<const QStringList> rows)
+{
+    translated(m_alive, [&] {
+        for (const RowRectangle &rectangle : rectanglesOf(rows)) {
+            uno::Sequence<uno::Sequence<uno::Any>> data(static_cast<sal_Int32>(rectangle.count));
+            uno::Sequence<uno::Any> *dataRows = data.getArray();
+            for (size_t r = 0; r < rectangle.count; ++r) {
+                const QStringList &cells = rows[rectangle.first + r];
+                uno::Sequence<uno::Any> values(rectangle.width);
+                uno::Any *value = values.getArray();
+                for (const QString &cell : cells)
+                    *value++ <<= toOUString(cell);
+                // Padding: an empty string leaves the cell empty.
+                for (qsizetype c = cells.size(); c < rectangle.width; ++c)
+                    *value++ <<= OUString();
+                dataRows[r] = std::move(values);
+            }
+            const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
+            const uno::Reference<table::XCellRange> range = m_sheet->getCellRangeByPosition(
+                0, top, rectangle.width - 1, top + static_cast<sal_Int32>(rectangle.count) - 1);
+            uno::Reference<beans::XPropertySet>(range, uno::UNO_QUERY_THROW)
+                ->setPropertyValue(OUString("NumberFormat"), uno::Any(m_textFormat));
+            uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)->setDataArray(data);
+        }
+    });
+}
+
+CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document, AliveFlag alive)
+    : m_document(std::move(document))
+    , m_alive(std::move(alive))
+{
+    translated(m_alive, [&] {
+        const uno::Reference<util::XNumberFormatsSupplier> formats(m_document, uno::UNO_QUERY_THROW);
+        m_textFormat = uno::Reference<util::XNumberFormatTypes>(formats->getNumberFormats(), uno::UNO_QUERY_THROW)
+                           ->getStandardFormat(util::NumberFormat::TEXT, lang::Locale());
+    });
+    setRowHeightsAdjusted(false);
+}
+
+CalcDocument::~CalcDocument()
+{
+    try {
+        setRowHeightsAdjusted(true);
+    } catch (...) {
+        // LibreOffice may be gone; the document then is too.
+    }
+}
+
+void CalcDocument::setRowHeightsAdjusted(bool adjusted)
+{
+    translated(m_alive, [&] {
+        uno::Reference<beans::XPropertySet>(m_document, uno::UNO_QUERY_THROW)
+            ->setPropertyValue(OUString("IsAdjustHeightEnabled"), uno::Any(adjusted));
+    });
+}
+
+uno::Reference<sheet::XSpreadsheets> CalcDocument::sheets() const
+{
+    return m_document->getSheets();
+}
+
+uno::Reference<sheet::XSpreadsheet> CalcDocument::sheetByIndex(int index) const
+{
+    uno::Reference<sheet::XSpreadsheet> sheet;
+    uno::Reference<container::XIndexAccess>(sheets(), uno::UNO_QUERY_THROW)->getByIndex(index) >>= sheet;
+    if (!sheet.is())
+        throw Failure(u"The document has no sheet at position %1."_s.arg(index));
+    return sheet;
+}
+
+int CalcDocument::sheetCount()
+{
+    return translated(m_alive, [&] {
+        return static_cast<int>(uno::Reference<container::XIndexAccess>(sheets(), uno::UNO_QUERY_THROW)->getCount());
+    });
+}
+
+QString CalcDocument::sheetName(int index)
+{
+    return translated(m_alive, [&] {
+        return toQString(uno::Reference<container::XNamed>(sheetByIndex(index), uno::UNO_QUERY_THROW)->getName());
+    });
+}
+
+std::unique_ptr<SpreadsheetSheet> CalcDocument::sheetAt(int index)
+{
+    return translated(m_alive,
+                      [&] { return std::make_unique<CalcSheet>(sheetByIndex(index), m_textFormat, m_alive); });
+}
+
+bool CalcDocument::hasSheet(const QString &name)
+{
+    return translated(m_alive, [&] { return static_cast<bool>(sheets()->hasByName(toOUString(name))); });
+}
+
+void CalcDocument::removeSheet(const QString &name)
+{
+    translated(m_alive, [&] { sheets()->removeByName(toOUString(name)); });
+}
+
+void CalcDocument::insertSheet(const QString &name, int position)
+{
+    translated(m_alive, [&] { sheets()->insertNewByName(toOUString(name), static_cast<sal_Int16>(position)); });
+}
+
+SheetLimits CalcDocument::limits()
+{
+    return translated(m_alive, [&] {
+        const uno::Reference<table::XColumnRowRange> whole(sheetByIndex(0), uno::UNO_QUERY_THROW);
+        return SheetLimits{static_cast<int>(whole->getColumns()->getCount()),
+                           static_cast<int>(whole->getRows()->getCount())};
+    });
+}
+
+} // namespace quillora::lo

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "libreoffice/unoerror.h"
+
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/sheet/XSpreadsheets.hpp>
+
+namespace quillora::lo {
+
+// One sheet of a Calc document, written as text.
+class CalcSheet : public SpreadsheetSheet
+{
+public:
+    CalcSheet(css::uno::Reference<css::sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive);
+
+    QString name() override;
+    void setCellText(int column, int row, const QString &text) override;
+    void writeRows(int firstRow, std::span<const QStringList> rows) override;
+
+private:
+    css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
+    sal_Int32 m_textFormat;
+    AliveFlag m_alive;
+};
+
+// A new Calc document. Rows are written with setDataArray of strings, which
+// Calc keeps as text, into cells formatted as text first, as Calc's own text
+// import does for text columns; Calc then need not test every string for a
+// number. Automatic row heights are off while the document is being filled
+// and come back on when the run lets go of it.
+class CalcDocument : public SpreadsheetDocument
+{
+public:
+    CalcDocument(css::uno::Reference<css::sheet::XSpreadsheetDocument> document, AliveFlag alive);
+    ~CalcDocument() override;
+
+    int sheetCount() override;
+    QString sheetName(int index) override;
+    std::unique_ptr<SpreadsheetSheet> sheetAt(int index) override;
+    bool hasSheet(const QString &name) override;
+    void removeSheet(const QString &name) override;
+    void insertSheet(const QString &name, int position) override;
+    SheetLimits limits() override;
+
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> model() const { return m_document; }
+
+private:
+    // The sheet container, fetched anew for every operation.
+    css::uno::Reference<css::sheet::XSpreadsheets> sheets() const;
+    css::uno::Reference<css::sheet::XSpreadsheet> sheetByIndex(int index) const;
+    void setRowHeightsAdjusted(bool adjusted);
+
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> m_document;
+    AliveFlag m_alive;
+    sal_Int32 m_textFormat = 0;
+};
+
+// Rows of different lengths grouped into rectangles that waste little: each
+// becomes one setDataArray, short rows padded with empty cells.
+struct RowRectangle
+{
+    size_t first = 0;
+    size_t count = 0;
+    int width = 0;
+};
+std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows);
+
+} // namespace quillora::lo

@@ -1,0 +1,48 @@
+#include "libreoffice/libreofficeprovider.h"
+
+#include "libreoffice/calcdocument.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace css;
+
+namespace quillora::lo {
+
+LibreOfficeProvider::LibreOfficeProvider(QString programFolder)
+    : m_session(std::move(programFolder))
+{
+}
+
+void LibreOfficeProvider::start()
+{
+    translated(m_session.alive(), [&] { m_session.ensureConnected(); });
+}
+
+std::unique_ptr<SpreadsheetDocument> LibreOfficeProvider::newDocument()
+{
+    const AliveFlag alive = m_session.alive();
+    return translated(alive, [&] {
+        if (!m_session.connected())
+            throwLost();
+        const uno::Reference<lang::XComponent> component = m_session.desktop()->loadComponentFromURL(
+            OUString("private:factory/scalc"), OUString("_blank"), 0, uno::Sequence<beans::PropertyValue>());
+        uno::Reference<sheet::XSpreadsheetDocument> document(component, uno::UNO_QUERY);
+        if (!document.is())
+            throw Failure(u"LibreOffice did not open a new spreadsheet document."_s);
+        {
+            std::lock_guard lock(m_mutex);
+            m_lastDocument = document;
+        }
+        return std::make_unique<CalcDocument>(document, alive);
+    });
+}
+
+uno::Reference<sheet::XSpreadsheetDocument> LibreOfficeProvider::lastDocument() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_lastDocument;
+}
+
+} // namespace quillora::lo

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "libreoffice/officesession.h"
+
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+
+#include <mutex>
+
+namespace quillora::lo {
+
+// The spreadsheet application of the import run: LibreOffice Calc.
+class LibreOfficeProvider : public SpreadsheetProvider
+{
+public:
+    explicit LibreOfficeProvider(QString programFolder);
+
+    void start() override;
+    std::unique_ptr<SpreadsheetDocument> newDocument() override;
+
+    OfficeSession &session() { return m_session; }
+    // The document the last run made, for reading it back.
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> lastDocument() const;
+
+private:
+    OfficeSession m_session;
+    mutable std::mutex m_mutex;
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> m_lastDocument;
+};
+
+} // namespace quillora::lo
