@@ -209,19 +209,20 @@ void MainWindow::ApplySkin()
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
-// The window, both frames and every option button share one background.
+// The window and both frames share one background. The option buttons paint
+// none of their own: a filled button would stand out as a box on a frame
+// whose style shades its inside.
 void MainWindow::setSurfacesBackground(const QColor &color)
 {
-    QList<QWidget *> surfaces{this, m_options->sheetFrame(), m_options->formatFrame()};
-    for (int number = 1; number <= 7; ++number)
-        surfaces.append(m_options->option(number));
-    for (QWidget *surface : surfaces) {
-        // Buttons fill with the Button role, everything else with Window.
+    for (QWidget *surface : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_options->sheetFrame()),
+                             static_cast<QWidget *>(m_options->formatFrame())}) {
         QPalette p = surface->palette();
         p.setColor(surface->backgroundRole(), color);
         surface->setPalette(p);
         surface->setAutoFillBackground(true);
     }
+    for (int number = 1; number <= 7; ++number)
+        m_options->option(number)->setAutoFillBackground(false);
 }
 
 void MainWindow::loadHandPointer()

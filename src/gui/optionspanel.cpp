@@ -79,11 +79,18 @@ void OptionsPanel::buildControls(QWidget *form)
         button->setObjectName(u"Option%1"_s.arg(spec.number));
         button->setGeometry(spec.geometry);
         m_options[static_cast<size_t>(spec.number)] = button;
-        const int number = spec.number;
-        connect(button, &QRadioButton::clicked, this, [this, number] { saveGroupOf(number); });
     }
     option(5)->setChecked(true);
     option(1)->setChecked(true);
+    // Saved whenever a button becomes selected, however that happens: a
+    // click, the keyboard, an accessibility tool or the program itself. The
+    // button cleared by the change has already let go when this runs.
+    for (const OptionSpec &spec : optionTable()) {
+        connect(option(spec.number), &QRadioButton::toggled, this, [this, number = spec.number](bool checked) {
+            if (checked)
+                saveGroupOf(number);
+        });
+    }
 
     m_text1 = new QLineEdit(m_frame1);
     m_text1->setObjectName(u"Text1"_s);
@@ -127,11 +134,7 @@ void OptionsPanel::restoreSeparatorText()
 
 void OptionsPanel::selectOption(int number)
 {
-    QRadioButton *button = option(number);
-    if (button->isChecked())
-        return;
-    button->setChecked(true);
-    saveGroupOf(number);
+    option(number)->setChecked(true);
 }
 
 void OptionsPanel::clearOption(int number)

@@ -42,6 +42,8 @@ private slots:
     void laterRestoreWinsAndRewritesItsGroup();
     void noStoredSelectionLeavesTheGroupEmpty();
     void clicksWriteTheirGroupsKeys();
+    void selectionByAnyMeansIsSaved();
+    void optionButtonsShareTheirFramesSurface();
     void separatorIsRememberedAsTyped();
     void secondStartRestoresTheFirstStartsChoice();
     void skinAndPointerImage();
@@ -242,6 +244,40 @@ void tst_MainWindow::clicksWriteTheirGroupsKeys()
     window->options().selectOption(3); // as the sample loader does
     QCOMPARE(m_store->GetSetting(Setting::Option3), u"True"_s);
     QCOMPARE(m_store->GetSetting(Setting::Option7), u"False"_s);
+}
+
+void tst_MainWindow::selectionByAnyMeansIsSaved()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The keyboard: an arrow key moves the selection within the group.
+    QRadioButton *first = child<QRadioButton>(*window, u"Option1"_s);
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Down);
+    QVERIFY(window->options().option(2)->isChecked());
+    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option2), u"True"_s);
+    // An accessibility tool sets the state without a click.
+    window->options().option(6)->setChecked(true);
+    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+}
+
+void tst_MainWindow::optionButtonsShareTheirFramesSurface()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QGroupBox *frame = window->options().formatFrame();
+    const QImage image = frame->grab().toImage();
+    for (int number : {1, 2, 3, 7, 4}) {
+        // Past the caption inside the button, and just right of the button.
+        const QRect button = window->options().option(number)->geometry();
+        const QPoint inside(button.right() - 3, button.center().y());
+        const QPoint beside(button.right() + 2, button.center().y());
+        QCOMPARE(image.pixelColor(inside), image.pixelColor(beside));
+    }
 }
 
 void tst_MainWindow::separatorIsRememberedAsTyped()
