@@ -21,22 +21,63 @@ void check(bool condition)
         std::abort();
 }
 
+// The whole text decoded at once, as plainly as possible: what the reader
+// gives in pieces must be exactly this.
 QString decodeWhole(QByteArrayView bytes, TextEncoding encoding)
 {
     if (const auto mark = DetectUnicode(bytes, bytes.size()))
         bytes = bytes.sliced(mark->length);
     QString text;
-    if (encoding == TextEncoding::Windows1252) {
+    const auto byteAt = [&](qsizetype i) { return static_cast<char32_t>(static_cast<uchar>(bytes[i])); };
+    switch (encoding) {
+    case TextEncoding::Windows1252:
         appendWindows1252(text, bytes);
-        return text;
+        break;
+    case TextEncoding::Utf8:
+        // Qt's decoder, given the whole text, ends an unfinished sequence with U+FFFD.
+        text = QStringDecoder(QStringConverter::Utf8,
+                              QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
+                   .decode(bytes);
+        break;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        const bool big = encoding == TextEncoding::Utf16BE;
+        QList<char16_t> units;
+        for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+            units.append(char16_t(big ? byteAt(i) << 8 | byteAt(i + 1) : byteAt(i + 1) << 8 | byteAt(i)));
+        for (qsizetype i = 0; i < units.size(); ++i) {
+            if (QChar::isHighSurrogate(units[i]) && i + 1 < units.size() && QChar::isLowSurrogate(units[i + 1])) {
+                text.append(QChar(units[i]));
+                text.append(QChar(units[++i]));
+            } else {
+                text.append(QChar::isSurrogate(units[i]) ? QChar(QChar::ReplacementCharacter) : QChar(units[i]));
+            }
+        }
+        if (bytes.size() % 2)
+            text.append(QChar(QChar::ReplacementCharacter));
+        break;
     }
-    const QStringConverter::Encoding qt = encoding == TextEncoding::Utf8 ? QStringConverter::Utf8
-        : encoding == TextEncoding::Utf16LE                                  ? QStringConverter::Utf16LE
-        : encoding == TextEncoding::Utf16BE                                  ? QStringConverter::Utf16BE
-        : encoding == TextEncoding::Utf32LE                                  ? QStringConverter::Utf32LE
-                                                                             : QStringConverter::Utf32BE;
-    QStringDecoder decoder(qt, QStringConverter::Flag::ConvertInitialBom);
-    return decoder.decode(bytes);
+    case TextEncoding::Utf32LE:
+    case TextEncoding::Utf32BE: {
+        const bool big = encoding == TextEncoding::Utf32BE;
+        for (qsizetype i = 0; i + 3 < bytes.size(); i += 4) {
+            const char32_t v = big ? byteAt(i) << 24 | byteAt(i + 1) << 16 | byteAt(i + 2) << 8 | byteAt(i + 3)
+                                   : byteAt(i + 3) << 24 | byteAt(i + 2) << 16 | byteAt(i + 1) << 8 | byteAt(i);
+            if (v > 0x10FFFF || (v >= 0xD800 && v <= 0xDFFF)) {
+                text.append(QChar(QChar::ReplacementCharacter));
+            } else if (QChar::requiresSurrogates(v)) {
+                text.append(QChar(QChar::highSurrogate(v)));
+                text.append(QChar(QChar::lowSurrogate(v)));
+            } else {
+                text.append(QChar(char16_t(v)));
+            }
+        }
+        if (bytes.size() % 4)
+            text.append(QChar(QChar::ReplacementCharacter));
+        break;
+    }
+    }
+    return text;
 }
 
 QStringList referenceLines(const QString &text)
@@ -85,6 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QString whole = pieces.join(QString());
     check(whole == decodeWhole(bytes, reader.encoding()));
+    // LibreOffice is sent only well-formed UTF-16.
+    check(isValidUtf16(whole));
 
     QString staged = whole;
     if (!separator.isEmpty())
@@ -99,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const QString &expectedLine : expected) {
         check(staging.ReadTextLines(line));
         check(line == expectedLine);
+        check(isValidUtf16(line));
         check(cutAtColumnMarker(line).join(ColumnMarker) == line);
     }
     check(!staging.ReadTextLines(line));

@@ -9,6 +9,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <csignal>
+#include <sys/resource.h>
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
@@ -46,6 +48,8 @@ private slots:
     void unreadableFileContributesNothing_data();
     void unreadableFileContributesNothing();
     void fileVanishingDuringTheRun();
+    void fileThatDoesNotFitIsNotImported_data();
+    void fileThatDoesNotFitIsNotImported();
     void entryRemovedDuringTheRunIsNotReplaced();
     void optionsChangedDuringTheRunActOnTheRest();
     void singleLineShowsFullProgress();
@@ -339,6 +343,47 @@ void tst_ImportRun::fileVanishingDuringTheRun()
     run(window, office);
     QCOMPARE(window.errorSteps, QList<int>{222});
     QCOMPARE(office.sheetNames(), QStringList{u"firsttxt"_s});
+}
+
+void tst_ImportRun::fileThatDoesNotFitIsNotImported_data()
+{
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<int>("step");
+    QTest::newRow("one sheet") << true << 156;
+    QTest::newRow("a sheet each") << false << 250;
+}
+
+void tst_ImportRun::fileThatDoesNotFitIsNotImported()
+{
+    QFETCH(bool, oneSheet);
+    QFETCH(int, step);
+    FakeWindow window;
+    window.oneSheet = oneSheet;
+    window.files = {file(u"a.txt"_s, QByteArray(1000, 'a')), file(u"big.txt"_s, QByteArray(5000, 'b')),
+                    file(u"c.txt"_s, "c")};
+    MemorySpreadsheet office;
+    // A limit on the size of the files this process writes stands in for a
+    // full disk: the staging file has room for 8 KiB, the big file needs 10.
+    rlimit old{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small{8 * 1024, old.rlim_max};
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const ImportResult result = run(window, office);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+
+    QCOMPARE(result.filesImported, 2);
+    QCOMPARE(window.errorSteps, QList<int>{step});
+    QVERIFY2(window.errorTexts.first().contains(u"big.txt"_s), qPrintable(window.errorTexts.first()));
+    QVERIFY2(window.errorTexts.first().endsWith(qt_error_string(EFBIG)), qPrintable(window.errorTexts.first()));
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+    if (oneSheet) {
+        QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{QString(1000, u'a')}, {u"c"_s}}));
+    } else {
+        QCOMPARE(office.sheetNames(), (QStringList{u"ctxt"_s, u"atxt"_s}));
+        QCOMPARE(rowsOf(office, u"atxt"_s), QList<QStringList>{{QString(1000, u'a')}});
+    }
 }
 
 void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()

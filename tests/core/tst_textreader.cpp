@@ -2,6 +2,7 @@
 #include "core/text/textreader.h"
 #include "testfiles.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,27 @@ void tst_TextReader::encodings_data()
                                        << (QString(300000, u'a') + u"Ã("_s);
     // A second mark after the first is text, and stays.
     QTest::newRow("UTF-16LE twice marked") << utf16(u"\uFEFFx"_s, false) << TextEncoding::Utf16LE << u"\uFEFFx"_s;
+
+    // Whatever makes no character becomes U+FFFD, at the end as in the middle.
+    const QString bad = QString(QChar::ReplacementCharacter);
+    QTest::newRow("UTF-16LE unpaired high surrogate") << QByteArray("\xFF\xFE" "a\0\0\xD8" "b\0", 8)
+                                                     << TextEncoding::Utf16LE << u"a"_s + bad + u"b"_s;
+    QTest::newRow("UTF-16BE unpaired low surrogate") << QByteArray("\xFE\xFF\0a\xDC\0\0b", 8)
+                                                    << TextEncoding::Utf16BE << u"a"_s + bad + u"b"_s;
+    QTest::newRow("UTF-16LE high surrogate at the end") << QByteArray("\xFF\xFE" "a\0\x3D\xD8", 6)
+                                                       << TextEncoding::Utf16LE << u"a"_s + bad;
+    QTest::newRow("UTF-16LE odd byte at the end") << QByteArray("\xFF\xFE" "a\0b", 5) << TextEncoding::Utf16LE
+                                                 << u"a"_s + bad;
+    QTest::newRow("UTF-32LE past U+10FFFF") << QByteArray("\xFF\xFE\0\0" "a\0\0\0" "\0\0\x11\0" "b\0\0\0", 16)
+                                           << TextEncoding::Utf32LE << u"a"_s + bad + u"b"_s;
+    QTest::newRow("UTF-32BE surrogate value") << QByteArray("\0\0\xFE\xFF" "\0\0\xD8\0" "\0\0\0b", 12)
+                                             << TextEncoding::Utf32BE << bad + u"b"_s;
+    QTest::newRow("UTF-32LE two stray bytes") << QByteArray("\xFF\xFE\0\0" "a\0\0\0" "b\0", 10)
+                                             << TextEncoding::Utf32LE << u"a"_s + bad;
+    QTest::newRow("UTF-8 marked, cut at the end") << QByteArray("\xEF\xBB\xBF" "a\xE2\x82")
+                                                 << TextEncoding::Utf8 << u"a"_s + bad + bad;
+    QTest::newRow("UTF-8 marked, cut in the middle") << QByteArray("\xEF\xBB\xBF" "a\xE2\x82" "b")
+                                                    << TextEncoding::Utf8 << u"a"_s + bad + bad + u"b"_s;
 }
 
 void tst_TextReader::encodings()
@@ -81,6 +103,15 @@ void tst_TextReader::encodings()
     const QString path = write(bytes);
     QCOMPARE(TextReader(path).encoding(), encoding);
     QCOMPARE(readPieces(path).join(QString()), text);
+    // Read a byte at a time, every character is cut across reads.
+    QByteArray copy = bytes;
+    QBuffer device(&copy);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    TextReader bytewise(device, u"bytes"_s, {1, 7});
+    QString whole, piece;
+    while (bytewise.readPiece(piece))
+        whole += piece;
+    QCOMPARE(whole, text);
 }
 
 void tst_TextReader::marksNeedTheirLength()

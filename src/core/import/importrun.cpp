@@ -172,13 +172,28 @@ bool ImportRun::stagePieces(const QString &path)
         m_guard.step(m_steps->splitTest, [&] { split = m_inputs.splitText(); });
         if (split && !split->isEmpty())
             piece.replace(*split, ColumnMarker);
-        if (!m_guard.step(m_steps->write, [&] { m_staging->WriteTextFile(piece); }))
+        if (!m_guard.step(m_steps->write, [&] { stageText(path, piece); }))
             return dropFile();
         maybeYield();
         if (stopped())
             return false;
     }
-    return m_guard.step(m_steps->write, [&] { m_staging->WriteTextFile(u"\r\n"); });
+    // On the disk before the next file starts: a file that does not fit is
+    // this file's failure, and the files before it stay whole.
+    if (!m_guard.step(m_steps->write, [&] { stageText(path, u"\r\n", true); }))
+        return dropFile();
+    return true;
+}
+
+void ImportRun::stageText(const QString &path, QStringView text, bool commit)
+{
+    try {
+        m_staging->WriteTextFile(text);
+        if (commit)
+            m_staging->commit();
+    } catch (const Failure &failure) {
+        throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(path, failure.description()));
+    }
 }
 
 bool ImportRun::openDocument(int startStep)

@@ -81,6 +81,7 @@ private:
     void runSeparateSheets();
     std::optional<QString> beginFile(int index);
     bool stagePieces(const QString &path);
+    void stageText(const QString &path, QStringView text, bool commit = false);
     bool openDocument(int startStep);
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void writeSheet(const QString &sheetName);

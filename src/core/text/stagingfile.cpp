@@ -6,12 +6,17 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <cerrno>
+#include <unistd.h>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
 namespace {
 constexpr qint64 ReadChars = qint64(128) * 1024;
+// Written to the disk in blocks of about this many bytes.
+constexpr qsizetype WriteBlock = 1024 * 1024;
 static_assert(sizeof(char16_t) == 2);
 } // namespace
 
@@ -28,7 +33,10 @@ StagingFile::StagingFile()
     // QTemporaryFile creates with O_CREAT | O_EXCL and mode 0600: an existing
     // name, a planted link included, is never opened.
     if (!m_file.open())
-        fail(u"The staging file cannot be created in %1"_s.arg(QDir::tempPath()));
+        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(QDir::tempPath(), m_file.errorString()));
+    // Reads and writes go straight to the descriptor at known offsets: no
+    // buffer of QFile's own can keep bytes that did not reach the disk.
+    m_fd = m_file.handle();
 }
 
 StagingFile::~StagingFile()
@@ -37,22 +45,42 @@ StagingFile::~StagingFile()
     DeleteFileQuietly(m_file.fileName());
 }
 
-void StagingFile::fail(const QString &what) const
+void StagingFile::fail(const QString &what, int error) const
 {
-    throw Failure(what + u": "_s + m_file.errorString());
+    throw Failure(u"The staging file %1 %2: %3"_s.arg(m_file.fileName(), what, qt_error_string(error)));
 }
 
 void StagingFile::WriteTextFile(QStringView text)
 {
     if (text.isEmpty())
         return;
-    QByteArray bytes(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    if constexpr (Q_BYTE_ORDER != Q_LITTLE_ENDIAN)
-        qToLittleEndian<char16_t>(text.utf16(), text.size(), bytes.data());
-    if (m_file.write(bytes) != bytes.size())
-        fail(u"The staging file cannot be written"_s);
+    const qsizetype start = m_writeBuffer.size();
+    m_writeBuffer.resize(start + text.size() * 2);
+    qToLittleEndian<char16_t>(text.utf16(), text.size(), m_writeBuffer.data() + start);
     m_written += text.size();
     countLines(text);
+    if (m_writeBuffer.size() >= WriteBlock)
+        commit();
+}
+
+void StagingFile::commit()
+{
+    const char *data = m_writeBuffer.constData();
+    qsizetype left = m_writeBuffer.size();
+    while (left > 0) {
+        const ssize_t done = ::pwrite(m_fd, data, static_cast<size_t>(left), m_onDisk);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0) {
+            const int error = done < 0 ? errno : ENOSPC;
+            m_writeBuffer.remove(0, data - m_writeBuffer.constData());
+            fail(u"cannot be written"_s, error);
+        }
+        data += done;
+        left -= done;
+        m_onDisk += done;
+    }
+    m_writeBuffer.clear();
 }
 
 void StagingFile::countLines(QStringView text)
@@ -76,8 +104,15 @@ void StagingFile::clear()
 
 void StagingFile::rollBack(const Mark &mark)
 {
-    if (!m_file.resize(mark.written * 2) || !m_file.seek(mark.written * 2))
-        fail(u"The staging file cannot be emptied"_s);
+    const qint64 keep = mark.written * 2;
+    if (keep >= m_onDisk) {
+        m_writeBuffer.truncate(keep - m_onDisk);
+    } else {
+        m_writeBuffer.clear();
+        if (::ftruncate(m_fd, keep) != 0)
+            fail(u"cannot be emptied"_s, errno);
+        m_onDisk = keep;
+    }
     m_written = mark.written;
     m_lines = mark.lines;
     m_endsWithCr = mark.endsWithCr;
@@ -85,10 +120,10 @@ void StagingFile::rollBack(const Mark &mark)
 
 void StagingFile::rewind()
 {
-    if (!m_file.flush() || !m_file.seek(0))
-        fail(u"The staging file cannot be read"_s);
+    commit();
     m_readBuffer.clear();
     m_readPos = 0;
+    m_readOffset = 0;
     m_readAtEnd = false;
 }
 
@@ -96,17 +131,22 @@ bool StagingFile::fillReadBuffer()
 {
     m_readBuffer.remove(0, m_readPos);
     m_readPos = 0;
-    const qint64 remaining = m_written * 2 - m_file.pos();
+    const qint64 remaining = m_onDisk - m_readOffset;
     if (remaining <= 0) {
         m_readAtEnd = true;
         return false;
     }
-    const QByteArray bytes = m_file.read(std::min(ReadChars * 2, remaining));
-    if (bytes.isEmpty() || bytes.size() % 2 != 0)
-        fail(u"The staging file cannot be read"_s);
+    QByteArray bytes(std::min(ReadChars * 2, remaining), Qt::Uninitialized);
+    ssize_t done;
+    do {
+        done = ::pread(m_fd, bytes.data(), static_cast<size_t>(bytes.size()), m_readOffset);
+    } while (done < 0 && errno == EINTR);
+    if (done <= 0 || done % 2 != 0)
+        fail(u"cannot be read"_s, done < 0 ? errno : EIO);
+    m_readOffset += done;
     const qsizetype start = m_readBuffer.size();
-    m_readBuffer.resize(start + bytes.size() / 2);
-    qFromLittleEndian<char16_t>(bytes.constData(), bytes.size() / 2, m_readBuffer.data() + start);
+    m_readBuffer.resize(start + done / 2);
+    qFromLittleEndian<char16_t>(bytes.constData(), done / 2, m_readBuffer.data() + start);
     return true;
 }
 

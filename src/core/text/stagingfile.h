@@ -18,8 +18,10 @@ QStringList cutAtColumnMarker(const QString &line);
 // own in the system's temporary folder, created exclusively and readable only
 // by its owner, so that neither another user's planted link nor a second
 // running Quillora can touch it. The text is kept as UTF-16, so every
-// character of every source file survives staging. The file is removed when
-// the object goes.
+// character of every source file survives staging. Writes are gathered in
+// memory and reach the disk at commit() at the latest, so a full disk is
+// found out for the file that did not fit, not at the end of the run. The
+// file is removed when the object goes.
 class StagingFile
 {
 public:
@@ -31,8 +33,12 @@ public:
 
     QString path() const { return m_file.fileName(); }
 
-    // Appends text unchanged; throws Failure when it cannot be written.
+    // Appends text unchanged; throws Failure, with the system's reason, when
+    // it cannot be written.
     void WriteTextFile(QStringView text);
+    // Puts everything written so far on the disk; throws Failure with the
+    // system's reason ("No space left on device") when it does not fit.
+    void commit();
     // Empties the file for the next source file.
     void clear();
     // The current end, and going back to it: a source file that fails half
@@ -55,15 +61,19 @@ public:
 
 private:
     void countLines(QStringView text);
-    void fail(const QString &what) const;
+    [[noreturn]] void fail(const QString &what, int error) const;
     bool fillReadBuffer();
 
     QTemporaryFile m_file;
+    int m_fd = -1;
+    QByteArray m_writeBuffer; // bytes not yet on the disk, which hold m_onDisk bytes
+    qint64 m_onDisk = 0;
     qint64 m_written = 0; // in characters
     qint64 m_lines = 0;
     bool m_endsWithCr = false;
     QString m_readBuffer;
     qsizetype m_readPos = 0;
+    qint64 m_readOffset = 0; // in bytes
     bool m_readAtEnd = false;
 };
 

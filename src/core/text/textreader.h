@@ -42,6 +42,34 @@ private:
 // of the same value, so every byte has a character.
 void appendWindows1252(QString &out, QByteArrayView bytes);
 
+// Decodes a text fed in chunks of any size into valid UTF-16: bytes that
+// make no character, an unpaired surrogate, a value past U+10FFFF and a
+// character the text ends inside of each become U+FFFD, at the end as in the
+// middle. What LibreOffice is sent must be valid UTF-16, or the bridge fails.
+class TextDecoder
+{
+public:
+    explicit TextDecoder(TextEncoding encoding);
+
+    void decode(QByteArrayView bytes, QString &out);
+    // The text has ended: a character still open becomes U+FFFD.
+    void finish(QString &out);
+
+private:
+    void decodeUtf8(QByteArrayView bytes, QString &out);
+    void decodeUtf16(QByteArrayView bytes, QString &out);
+    void decodeUtf32(QByteArrayView bytes, QString &out);
+    void appendUtf16Unit(char16_t unit, char16_t *&dest);
+
+    TextEncoding m_encoding;
+    QStringDecoder m_utf8;
+    QByteArray m_held;         // the start of a character whose end has not come yet
+    char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
+};
+
+// Whether text is well-formed UTF-16: every surrogate in a pair.
+bool isValidUtf16(QStringView text);
+
 // Reads a text file in pieces of whole lines, decoding it as its mark says;
 // without a mark, valid UTF-8 is read as UTF-8 and anything else as
 // Windows-1252. A piece is at most PieceSize characters unless one line is
@@ -81,7 +109,7 @@ private:
     QIODevice *m_device = nullptr;
     Sizes m_sizes;
     TextEncoding m_encoding = TextEncoding::Windows1252;
-    QStringDecoder m_decoder;
+    std::optional<TextDecoder> m_decoder;
     QString m_pending;
     qsizetype m_searchedTo = 0;
     bool m_atEnd = false;
