@@ -50,6 +50,8 @@ public:
     qint64 cells = 0;
     void start() override {}
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
+    void abandon() override {}
+    QString applicationName() const override { return QStringLiteral("NullSpreadsheet"); }
 };
 
 // Peak resident memory of this process in bytes, and resetting it.

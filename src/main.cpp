@@ -1,3 +1,4 @@
+#include "core/import/spreadsheetmodule.h"
 #include "gui/application.h"
 #include "gui/dialogs.h"
 #include "core/product.h"
@@ -12,6 +13,7 @@ using namespace quillora;
 
 int main(int argc, char *argv[])
 {
+    ignoreBrokenPipes();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(Product::Organisation.toString());
     QApplication::setApplicationName(Product::Name.toString());

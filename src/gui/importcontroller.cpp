@@ -21,6 +21,8 @@ class NoSpreadsheet : public SpreadsheetProvider
 public:
     void start() override { throw SpreadsheetLost(u"No spreadsheet application is available."_s); }
     std::unique_ptr<SpreadsheetDocument> newDocument() override { return nullptr; }
+    void abandon() override {}
+    QString applicationName() const override { return u"LibreOffice"_s; }
 };
 } // namespace
 

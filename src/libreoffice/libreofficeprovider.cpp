@@ -10,13 +10,24 @@ using namespace css;
 
 namespace quillora::lo {
 
-LibreOfficeProvider::LibreOfficeProvider(QString programFolder)
-    : m_session(std::move(programFolder))
+LibreOfficeProvider::LibreOfficeProvider(QString programFolder, std::chrono::milliseconds deadline, QString pipeName)
+    : m_session(std::move(programFolder), deadline, std::move(pipeName))
 {
+}
+
+QString LibreOfficeProvider::applicationName() const
+{
+    return u"LibreOffice"_s;
 }
 
 void LibreOfficeProvider::start()
 {
+    if (!m_session.connected()) {
+        // A proxy kept from a connection that is gone would stand in for the
+        // same object when the new connection hands it out again.
+        std::lock_guard lock(m_mutex);
+        m_lastDocument.clear();
+    }
     translated(m_session.alive(), [&] { m_session.ensureConnected(); });
 }
 

@@ -12,10 +12,14 @@ namespace quillora::lo {
 class LibreOfficeProvider : public SpreadsheetProvider
 {
 public:
-    explicit LibreOfficeProvider(QString programFolder);
+    explicit LibreOfficeProvider(QString programFolder,
+                                 std::chrono::milliseconds deadline = std::chrono::seconds(90),
+                                 QString pipeName = {});
 
     void start() override;
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
+    void abandon() override { m_session.abandon(); }
+    QString applicationName() const override;
 
     OfficeSession &session() { return m_session; }
     // The document the last run made, for reading it back.

@@ -1,5 +1,7 @@
 #include "libreoffice/officesession.h"
 
+#include "core/import/spreadsheetmodule.h"
+
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/connection/Connector.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
@@ -12,15 +14,23 @@
 #include <rtl/bootstrap.hxx>
 
 #include <QCryptographicHash>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QRandomGenerator>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QProcess>
 #include <QThread>
 
+#include <condition_variable>
+#include <functional>
 #include <mutex>
+#include <stop_token>
+#include <thread>
 
 #include <cerrno>
 #include <csignal>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -76,16 +86,98 @@ bool processRuns(qint64 pid)
 {
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
+
+// Calls onExpiry, on a thread of its own, when the time runs out before the
+// watchdog goes.
+class Watchdog
+{
+public:
+    Watchdog(std::chrono::milliseconds time, std::function<void()> onExpiry)
+        : m_thread([this, time, onExpiry = std::move(onExpiry)](std::stop_token stop) {
+            std::mutex mutex;
+            std::unique_lock lock(mutex);
+            m_wake.wait_for(lock, stop, time, [] { return false; });
+            if (!stop.stop_requested())
+                onExpiry();
+        })
+    {
+    }
+
+private:
+    std::condition_variable_any m_wake;
+    std::jthread m_thread;
+};
+
+[[noreturn]] void throwNoAnswer(std::chrono::milliseconds deadline)
+{
+    throw SpreadsheetLost(u"LibreOffice did not answer within %1 seconds."_s.arg(
+        QString::number(std::chrono::duration<double>(deadline).count(), 'g', 3)));
+}
 } // namespace
 
-OfficeSession::OfficeSession(QString programFolder, std::chrono::seconds deadline)
+Q_LOGGING_CATEGORY(lcSession, "quillora.libreoffice")
+
+OfficeSession::OfficeSession(QString programFolder, std::chrono::milliseconds deadline, QString pipeName)
     : m_programFolder(std::move(programFolder))
     , m_deadline(deadline)
-    , m_pipe(defaultPipeName())
+    , m_pipe(pipeName.isEmpty() ? defaultPipeName() : std::move(pipeName))
 {
+    // From here on LibreOffice may die while a block is on its way to it.
+    ignoreBrokenPipes();
 }
 
 OfficeSession::~OfficeSession() = default;
+
+QString OfficeSession::pipeSocketPath(const QString &pipeName)
+{
+    // Where LibreOffice's runtime puts the socket of a named pipe.
+    const QString folder = ::access("/tmp", W_OK) == 0 ? u"/tmp"_s : u"/var/tmp"_s;
+    return u"%1/OSL_PIPE_%2_%3"_s.arg(folder).arg(::getuid()).arg(pipeName);
+}
+
+OfficeSession::Pipe OfficeSession::inspectPipe(const QString &pipeName, QString *why)
+{
+    // The socket sits in a shared folder under a name anyone can work out:
+    // only a socket of our own is LibreOffice's. The folder is sticky, so a
+    // socket that is ours now cannot be swapped by another user before we
+    // connect.
+    struct stat info{};
+    if (::lstat(QFile::encodeName(pipeSocketPath(pipeName)).constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return Pipe::Missing;
+        if (why)
+            *why = qt_error_string(errno);
+        return Pipe::Foreign;
+    }
+    if (!S_ISSOCK(info.st_mode)) {
+        if (why)
+            *why = u"it is not a socket"_s;
+        return Pipe::Foreign;
+    }
+    if (info.st_uid != ::getuid()) {
+        if (why)
+            *why = u"it belongs to another user"_s;
+        return Pipe::Foreign;
+    }
+    return Pipe::Ours;
+}
+
+void OfficeSession::choosePipe()
+{
+    QString why;
+    if (inspectPipe(m_pipe, &why) != Pipe::Foreign)
+        return;
+    // Something that is not ours sits where the pipe belongs: it is never
+    // connected to. A name nobody can guess takes the pipe's place, and
+    // LibreOffice is asked to accept on that one.
+    const QString planted = pipeSocketPath(m_pipe);
+    std::array<quint32, 4> random{};
+    QRandomGenerator::system()->fillRange(random.data(), random.size());
+    m_pipe = u"%1-%2"_s.arg(defaultPipeName(), QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(random.data()),
+                                                                            sizeof(random))
+                                                                     .toHex()));
+    qCWarning(lcSession) << "Not connecting to" << planted << "(" << why << "); using the pipe" << m_pipe;
+}
 
 QString OfficeSession::defaultPipeName()
 {
@@ -98,14 +190,45 @@ QString OfficeSession::defaultPipeName()
 
 void OfficeSession::ensureConnected()
 {
+    m_abandoned = false;
+    // Nothing below waits past the deadline: when it passes, the bridge is
+    // disposed and whatever waited on it returns.
+    const Watchdog watchdog(m_deadline, [this] { abandon(); });
     if (connected() && connectionAnswers())
         return;
     disconnect();
+    if (m_abandoned)
+        throwNoAnswer(m_deadline);
     if (!m_local.is())
         m_local = localContext(m_programFolder);
+    choosePipe();
     if (tryConnect())
         return;
+    if (m_abandoned)
+        throwNoAnswer(m_deadline);
     startOffice();
+}
+
+void OfficeSession::abandon()
+{
+    m_abandoned = true;
+    css::uno::Reference<bridge::XBridge> bridge;
+    {
+        std::lock_guard lock(m_bridgeMutex);
+        bridge = m_bridge;
+    }
+    // The bridge's listener clears the alive flag.
+    disposeBridge(bridge);
+}
+
+void OfficeSession::disposeBridge(const css::uno::Reference<bridge::XBridge> &bridge)
+{
+    if (!bridge.is())
+        return;
+    try {
+        uno::Reference<lang::XComponent>(bridge, uno::UNO_QUERY_THROW)->dispose();
+    } catch (const uno::Exception &) {
+    }
 }
 
 bool OfficeSession::connectionAnswers()
@@ -121,18 +244,28 @@ void OfficeSession::disconnect()
 {
     m_desktop.clear();
     m_remote.clear();
-    if (m_bridge.is()) {
-        try {
-            uno::Reference<lang::XComponent>(m_bridge, uno::UNO_QUERY_THROW)->dispose();
-        } catch (const uno::Exception &) {
-        }
-        m_bridge.clear();
+    css::uno::Reference<bridge::XBridge> bridge;
+    {
+        std::lock_guard lock(m_bridgeMutex);
+        bridge = std::exchange(m_bridge, {});
     }
+    disposeBridge(bridge);
     m_alive->store(false);
 }
 
 bool OfficeSession::tryConnect()
 {
+    if (m_abandoned)
+        return false;
+    QString why;
+    switch (inspectPipe(m_pipe, &why)) {
+    case Pipe::Missing:
+        return false; // LibreOffice does not accept on it (yet)
+    case Pipe::Foreign:
+        throw SpreadsheetLost(u"Quillora does not connect to %1: %2."_s.arg(pipeSocketPath(m_pipe), why));
+    case Pipe::Ours:
+        break;
+    }
     uno::Reference<connection::XConnection> pipe;
     try {
         pipe = connection::Connector::create(m_local)->connect(OUString("pipe,name=") + toOUString(m_pipe));
@@ -142,17 +275,26 @@ bool OfficeSession::tryConnect()
     try {
         auto alive = std::make_shared<std::atomic<bool>>(true);
         auto bridge = bridge::BridgeFactory::create(m_local)->createBridge(OUString(), OUString("urp"), pipe, nullptr);
+        {
+            std::lock_guard lock(m_bridgeMutex);
+            m_bridge = bridge;
+        }
+        if (m_abandoned) {
+            disconnect();
+            return false;
+        }
         uno::Reference<lang::XComponent>(bridge, uno::UNO_QUERY_THROW)
             ->addEventListener(uno::Reference<lang::XEventListener>(new BridgeWatcher(alive)));
         uno::Reference<uno::XComponentContext> remote(bridge->getInstance(OUString("StarOffice.ComponentContext")),
                                                       uno::UNO_QUERY_THROW);
         m_desktop = frame::Desktop::create(remote);
         m_remote = remote;
-        m_bridge = bridge;
         m_alive = alive;
         return true;
     } catch (const uno::Exception &) {
-        // LibreOffice is still starting up, or went away again: try later.
+        // LibreOffice is still starting up, went away again, or did not
+        // answer in time: the bridge goes, and the caller decides.
+        disconnect();
         return false;
     }
 }
@@ -170,8 +312,8 @@ void OfficeSession::startOffice()
     const QDeadlineTimer deadline(m_deadline);
     std::optional<QDeadlineTimer> graceAfterExit;
     while (!tryConnect()) {
-        if (deadline.hasExpired())
-            throw SpreadsheetLost(u"LibreOffice did not answer within %1 seconds."_s.arg(m_deadline.count()));
+        if (deadline.hasExpired() || m_abandoned)
+            throwNoAnswer(m_deadline);
         if (!graceAfterExit && !processRuns(pid))
             graceAfterExit.emplace(std::chrono::seconds(15));
         if (graceAfterExit && graceAfterExit->hasExpired())

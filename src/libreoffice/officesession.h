@@ -8,7 +8,9 @@
 
 #include <QString>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
 
 namespace quillora::lo {
 
@@ -19,12 +21,18 @@ namespace quillora::lo {
 class OfficeSession
 {
 public:
-    explicit OfficeSession(QString programFolder, std::chrono::seconds deadline = std::chrono::seconds(90));
+    // The pipe is the user's default one unless a name is given.
+    explicit OfficeSession(QString programFolder, std::chrono::milliseconds deadline = std::chrono::seconds(90),
+                           QString pipeName = {});
     ~OfficeSession();
 
-    // Reaches LibreOffice, starting it first when needed. Throws
-    // SpreadsheetLost when it does not answer in time.
+    // Reaches LibreOffice, starting it first when needed. Every wait in it,
+    // the first call included, ends by the deadline: then it throws
+    // SpreadsheetLost.
     void ensureConnected();
+    // Gives up on LibreOffice, from any thread: the connection is disposed,
+    // so a call waiting for an answer returns with SpreadsheetLost.
+    void abandon();
 
     bool connected() const { return m_desktop.is() && m_alive->load(); }
     css::uno::Reference<css::frame::XDesktop2> desktop() const { return m_desktop; }
@@ -34,18 +42,28 @@ public:
 
     // The pipe LibreOffice accepts Quillora on: one per user and profile.
     static QString defaultPipeName();
+    // The socket file behind a pipe name, where LibreOffice makes it.
+    static QString pipeSocketPath(const QString &pipeName);
 
 private:
+    enum class Pipe { Missing, Ours, Foreign };
+    static Pipe inspectPipe(const QString &pipeName, QString *why = nullptr);
+    void choosePipe();
     bool connectionAnswers();
     bool tryConnect();
     void startOffice();
     void disconnect();
+    void disposeBridge(const css::uno::Reference<css::bridge::XBridge> &bridge);
 
     QString m_programFolder;
-    std::chrono::seconds m_deadline;
+    std::chrono::milliseconds m_deadline;
     QString m_pipe;
     css::uno::Reference<css::uno::XComponentContext> m_local;
+    // The bridge being set up or in use; abandon() may dispose it from
+    // another thread.
+    std::mutex m_bridgeMutex;
     css::uno::Reference<css::bridge::XBridge> m_bridge;
+    std::atomic<bool> m_abandoned = false;
     css::uno::Reference<css::uno::XComponentContext> m_remote;
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
     AliveFlag m_alive = std::make_shared<std::atomic<bool>>(false);

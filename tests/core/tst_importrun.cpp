@@ -5,6 +5,7 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -56,13 +57,17 @@ private slots:
     void officeLostIsReportedOnceAndTheNextRunStartsAfresh();
     void officeMissingIsReportedOnce();
     void closingTheWindowStopsTheRun();
+    void officeThatDoesNotAnswerIsGivenUp_data();
+    void officeThatDoesNotAnswerIsGivenUp();
     void windowKeepsBreathingWhileTheSpreadsheetWorks();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir->filePath(name), bytes); }
-    ImportResult run(FakeWindow &window, MemorySpreadsheet &office, std::function<double()> random = [] { return 0.5; })
+    ImportResult run(FakeWindow &window, MemorySpreadsheet &office, std::function<double()> random = [] { return 0.5; },
+                     ImportRun::Deadlines deadlines = {})
     {
         ImportRun importRun(window, window, office, std::move(random));
+        importRun.setDeadlines(deadlines);
         return importRun.run();
     }
 
@@ -484,6 +489,53 @@ void tst_ImportRun::closingTheWindowStopsTheRun()
     QVERIFY(window.notices.isEmpty());
     // What was written so far stays.
     QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), ImportRun::BlockRows);
+}
+
+void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp_data()
+{
+    QTest::addColumn<QString>("hangAt");
+    QTest::addColumn<bool>("windowClosed");
+    QTest::newRow("starting") << u"start"_s << false;
+    QTest::newRow("first call") << u"newDocument"_s << false;
+    QTest::newRow("writing") << u"writeRows"_s << false;
+    QTest::newRow("window closed while it hangs") << u"writeRows"_s << true;
+}
+
+void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
+{
+    QFETCH(QString, hangAt);
+    QFETCH(bool, windowClosed);
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, "a\r\nb")};
+    MemorySpreadsheet office;
+    std::atomic<bool> hanging = false;
+    office.beforeCall = [&](const QString &operation) {
+        if (operation == hangAt && !hanging.exchange(true))
+            office.hangUntilAbandoned();
+    };
+    window.onYield = [&] { window.cancelFlag = windowClosed && hanging; };
+    // A deadline the closed window must not wait for.
+    const auto deadline = windowClosed ? std::chrono::minutes(10) : std::chrono::milliseconds(300);
+    QElapsedTimer timer;
+    timer.start();
+    const ImportResult result = run(window, office, [] { return 0.5; }, {deadline, deadline});
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(office.abandons(), 1);
+    QCOMPARE(result.cancelled, windowClosed);
+    if (windowClosed) {
+        QVERIFY(window.errorTexts.isEmpty());
+        QVERIFY(window.notices.isEmpty());
+        return;
+    }
+    QCOMPARE(window.errorTexts, QStringList{u"MemorySpreadsheet did not answer within 0.3 seconds; the import ends here."_s});
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+
+    // The next run reaches the application anew.
+    FakeWindow again;
+    again.files = window.files;
+    run(again, office);
+    QCOMPARE(again.errorTexts, QStringList());
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"a"_s}, {u"b"_s}}));
 }
 
 void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()

@@ -11,6 +11,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -58,6 +59,7 @@ private slots:
     void secondClickDuringARunDoesNothing();
     void optionChangedDuringARunActsOnIt();
     void closingDuringARunStopsIt();
+    void closingWhileTheSpreadsheetHangsEndsAtOnce();
     void showsCentredOnItsScreen();
     void screenshot();
 
@@ -486,6 +488,26 @@ void tst_MainWindow::closingDuringARunStopsIt()
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QVERIFY(window->importController().lastResult().cancelled);
     QVERIFY(m_dialogs.texts(u"notice").isEmpty());
+    QVERIFY(!window->isVisible());
+}
+
+void tst_MainWindow::closingWhileTheSpreadsheetHangsEndsAtOnce()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "a"));
+    m_office.beforeCall = [this](const QString &operation) {
+        if (operation == u"newDocument"_s)
+            m_office.hangUntilAbandoned();
+    };
+    QTimer::singleShot(200, this, [&] { window->close(); });
+    QElapsedTimer timer;
+    timer.start();
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(window->importController().lastResult().cancelled);
+    QVERIFY(m_dialogs.shown.isEmpty());
     QVERIFY(!window->isVisible());
 }
 

@@ -7,14 +7,58 @@
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
 using namespace quillora::test;
 using css::table::CellContentType_EMPTY;
 using css::table::CellContentType_TEXT;
+
+namespace {
+// A socket planted where a pipe's socket belongs: it listens but never answers.
+class PlantedSocket
+{
+public:
+    explicit PlantedSocket(const QString &path)
+        : m_path(QFile::encodeName(path))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, m_path.constData(), sizeof(address.sun_path));
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)) != 0
+            || ::listen(m_fd, 8) != 0)
+            qFatal("cannot plant a socket at %s", m_path.constData());
+    }
+    ~PlantedSocket()
+    {
+        ::close(m_fd);
+        ::unlink(m_path.constData());
+    }
+    // Whether anybody connected to it.
+    bool wasConnectedTo() const
+    {
+        const int peer = ::accept(m_fd, nullptr, nullptr);
+        if (peer >= 0)
+            ::close(peer);
+        return peer >= 0;
+    }
+
+private:
+    QByteArray m_path;
+    int m_fd = -1;
+};
+} // namespace
 
 class tst_Calc : public QObject
 {
@@ -29,8 +73,13 @@ private slots:
     void blocksEqualSingleCells();
     void fileCalledSheet2KeepsItsSheet();
     void lineWiderThanTheSheet();
+    void malformedTextArrivesAsReplacementCharacters();
     void closedBetweenTwoRuns();
     void killedDuringARun();
+    void plantedPipeIsNeverConnectedTo_data();
+    void plantedPipeIsNeverConnectedTo();
+    void silentPipeMeetsTheDeadline();
+    void givenUpConnectionIsMadeAnew();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
@@ -48,6 +97,11 @@ void tst_Calc::initTestCase()
     const QString programFolder = findOfficeProgramFolder();
     QVERIFY2(!programFolder.isEmpty(), "LibreOffice is not installed");
     m_office = std::make_unique<lo::LibreOfficeProvider>(programFolder);
+    // A LibreOffice that dies while a block is being sent must not take this
+    // process with it.
+    struct sigaction pipeAction{};
+    QVERIFY(::sigaction(SIGPIPE, nullptr, &pipeAction) == 0);
+    QVERIFY(pipeAction.sa_handler == SIG_IGN);
     m_office->start();
     QVERIFY(m_office->session().connected());
 
@@ -167,6 +221,25 @@ void tst_Calc::lineWiderThanTheSheet()
     QCOMPARE(rows.value(1), QStringList{u"next"_s});
 }
 
+void tst_Calc::malformedTextArrivesAsReplacementCharacters()
+{
+    // Unpaired surrogates and values past U+10FFFF cannot cross to
+    // LibreOffice; as U+FFFD they do, and the files after them arrive too.
+    FakeWindow window;
+    window.files = {file(u"before.txt"_s, "before"),
+                    file(u"utf16.txt"_s, QByteArray("\xFF\xFE" "a\0\0\xD8" "b\0", 8)),
+                    file(u"utf32.txt"_s, QByteArray("\xFF\xFE\0\0" "c\0\0\0" "\0\0\x11\0", 12)),
+                    file(u"after.txt"_s, "after")};
+    const ImportResult result = window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(result.filesImported, 4);
+    const QString bad(QChar::ReplacementCharacter);
+    QCOMPARE(calcRows(document(), u"Sheet1"_s), (QList<QStringList>{{u"before"_s},
+                                                                    {u"a"_s + bad + u"b"_s},
+                                                                    {u"c"_s + bad},
+                                                                    {u"after"_s}}));
+}
+
 void tst_Calc::closedBetweenTwoRuns()
 {
     stopOffice(m_office->session());
@@ -206,6 +279,82 @@ void tst_Calc::killedDuringARun()
     again.files = {m_files.first()};
     again.run(*m_office);
     QCOMPARE(again.errorTexts, QStringList());
+    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+}
+
+void tst_Calc::plantedPipeIsNeverConnectedTo_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a plain file") << u"file"_s;
+    QTest::newRow("a link to a socket of ours") << u"link"_s;
+    QTest::newRow("another user's socket") << u"foreign"_s;
+}
+
+void tst_Calc::plantedPipeIsNeverConnectedTo()
+{
+    QFETCH(QString, kind);
+    const QString pipe = u"quillora-planted-%1-%2"_s.arg(kind).arg(::getpid());
+    const QString path = lo::OfficeSession::pipeSocketPath(pipe);
+    std::optional<PlantedSocket> socket;
+    if (kind == u"file"_s) {
+        writeFile(path, "planted");
+    } else if (kind == u"link"_s) {
+        socket.emplace(path + u"-target"_s);
+        QVERIFY(QFile::link(path + u"-target"_s, path));
+    } else {
+        if (::getuid() != 0)
+            QSKIP("only root can plant a socket owned by another user");
+        socket.emplace(path);
+        QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+    }
+    const auto removePlanted = qScopeGuard([&] { QFile::remove(path); });
+
+    // One connection to a LibreOffice per process, as in the program: two
+    // bridges to one office would share the proxies of its objects.
+    m_office.reset();
+    const auto reconnect = qScopeGuard([&] {
+        m_office = std::make_unique<lo::LibreOfficeProvider>(findOfficeProgramFolder());
+        m_office->start();
+    });
+    {
+        // The running LibreOffice is asked to accept on a name of our own instead.
+        lo::LibreOfficeProvider office(findOfficeProgramFolder(), std::chrono::seconds(60), pipe);
+        office.start();
+        QVERIFY(office.session().connected());
+        QVERIFY(office.session().pipeName() != pipe);
+        QVERIFY(office.session().pipeName().startsWith(lo::OfficeSession::defaultPipeName()));
+        if (socket)
+            QVERIFY(!socket->wasConnectedTo());
+    }
+}
+
+void tst_Calc::silentPipeMeetsTheDeadline()
+{
+    // Something of ours accepts on the pipe but never answers.
+    const QString pipe = u"quillora-silent-%1"_s.arg(::getpid());
+    const PlantedSocket silent(lo::OfficeSession::pipeSocketPath(pipe));
+    lo::LibreOfficeProvider office(findOfficeProgramFolder(), std::chrono::seconds(2), pipe);
+    QElapsedTimer timer;
+    timer.start();
+    FakeWindow window;
+    window.files = {m_files.first()};
+    window.run(office);
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(silent.wasConnectedTo());
+    QCOMPARE(window.errorTexts, QStringList{u"LibreOffice did not answer within 2 seconds."_s});
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
+}
+
+void tst_Calc::givenUpConnectionIsMadeAnew()
+{
+    // As after a call that did not answer in time: the next run connects
+    // again to the same LibreOffice.
+    m_office->start();
+    m_office->abandon();
+    FakeWindow window;
+    window.files = {m_files.first()};
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
     QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
 }
 

@@ -180,4 +180,27 @@ QList<QStringList> MemorySpreadsheet::rowsOf(const Sheet &sheet)
     return rows;
 }
 
+void MemorySpreadsheet::abandon()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_abandons;
+    }
+    m_abandonedChanged.notify_all();
+}
+
+int MemorySpreadsheet::abandons() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_abandons;
+}
+
+void MemorySpreadsheet::hangUntilAbandoned() const
+{
+    std::unique_lock lock(m_mutex);
+    const int before = m_abandons;
+    m_abandonedChanged.wait(lock, [&] { return m_abandons != before; });
+    throw SpreadsheetLost(u"The connection was given up."_s);
+}
+
 } // namespace quillora::test

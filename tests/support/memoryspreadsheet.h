@@ -4,7 +4,9 @@
 
 #include <QList>
 
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <map>
 
 namespace quillora::test {
@@ -39,6 +41,13 @@ public:
 
     void start() override;
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
+    void abandon() override;
+    QString applicationName() const override { return QStringLiteral("MemorySpreadsheet"); }
+
+    // For beforeCall: a call that never answers until the run gives up on
+    // the application; then it fails as a lost connection does.
+    void hangUntilAbandoned() const;
+    int abandons() const;
 
     // Test helpers over the last document.
     std::shared_ptr<Document> lastDocument() const { return documents.isEmpty() ? nullptr : documents.last(); }
@@ -52,6 +61,11 @@ public:
         if (beforeCall)
             beforeCall(operation);
     }
+
+private:
+    mutable std::mutex m_mutex;
+    mutable std::condition_variable m_abandonedChanged;
+    int m_abandons = 0;
 };
 
 } // namespace quillora::test

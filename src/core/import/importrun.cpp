@@ -5,6 +5,8 @@
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
+#include <QDeadlineTimer>
+
 #include <array>
 #include <span>
 
@@ -59,11 +61,13 @@ void ImportRun::releaseDocument()
     // the thread that used them.
     if (!m_sheet && !m_document)
         return;
+    std::future<void> released = m_calls.start([this] {
+        m_sheet.reset();
+        m_document.reset();
+    });
+    waitForOffice(released, m_deadlines.call);
     try {
-        m_calls.call([this] {
-            m_sheet.reset();
-            m_document.reset();
-        }, [this] { m_observer.yield(); });
+        released.get();
     } catch (...) {
     }
 }
@@ -198,7 +202,7 @@ void ImportRun::stageText(const QString &path, QStringView text, bool commit)
 
 bool ImportRun::openDocument(int startStep)
 {
-    if (!officeStep(startStep, [this] { m_spreadsheets.start(); }))
+    if (!officeStep(startStep, [this] { m_spreadsheets.start(); }, m_deadlines.start))
         return false;
     return officeStep(startStep + 4, [this] {
         m_document = m_spreadsheets.newDocument();
@@ -299,7 +303,7 @@ void ImportRun::finishWriting()
 {
     if (!m_writing.valid())
         return;
-    if (officeResult(m_steps->writeCells, std::move(m_writing)))
+    if (officeResult(m_steps->writeCells, std::move(m_writing), m_deadlines.call))
         m_result.rowsWritten += m_writingRows;
     m_guard.step(m_steps->progress, [this] { showProgress(m_writingLastIndex, m_writingTotal - 1); });
 }
@@ -333,26 +337,62 @@ void ImportRun::complete()
 
 bool ImportRun::officeStep(int number, const std::function<void()> &action)
 {
-    if (m_officeLost || stopped())
-        return false;
-    return officeResult(number, m_calls.start(action));
+    return officeStep(number, action, m_deadlines.call);
 }
 
-bool ImportRun::officeResult(int number, std::future<void> result)
+bool ImportRun::officeStep(int number, const std::function<void()> &action, std::chrono::milliseconds deadline)
 {
+    if (m_officeLost || stopped())
+        return false;
+    return officeResult(number, m_calls.start(action), deadline);
+}
+
+bool ImportRun::officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline)
+{
+    const Wait waited = waitForOffice(result, deadline);
     try {
-        CallThread::wait(result, [this] { m_observer.yield(); });
-        return true;
+        result.get();
+        return waited == Wait::Answered;
     } catch (const SpreadsheetLost &) {
         // Reported once; every later step would only fail the same way.
         m_officeLost = true;
-        if (!stopped())
+        if (waited == Wait::Answered && !stopped())
             m_guard.report(number, std::current_exception());
     } catch (...) {
-        if (!stopped())
+        if (waited == Wait::Answered && !stopped())
             m_guard.report(number, std::current_exception());
     }
+    if (waited == Wait::TimedOut) {
+        m_officeLost = true;
+        const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(deadline).count();
+        m_guard.report(number, std::make_exception_ptr(SpreadsheetLost(
+                                   u"%1 did not answer within %2 seconds; the import ends here."_s.arg(
+                                       m_spreadsheets.applicationName(), QString::number(seconds, 'g', 3)))));
+    }
     return false;
+}
+
+// Waits for a call while the window breathes. A call that does not answer
+// in time, or that is still running when the window closes, is given up:
+// the connection ends, which makes the call return, so nothing waits for
+// ever and the window closes at once.
+ImportRun::Wait ImportRun::waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline)
+{
+    constexpr std::chrono::milliseconds Slice{10};
+    const QDeadlineTimer timer(deadline);
+    Wait outcome = Wait::Answered;
+    while (result.wait_for(Slice) != std::future_status::ready) {
+        if (outcome == Wait::Answered) {
+            if (stopped())
+                outcome = Wait::Cancelled;
+            else if (timer.hasExpired())
+                outcome = Wait::TimedOut;
+            if (outcome != Wait::Answered)
+                m_spreadsheets.abandon();
+        }
+        m_observer.yield();
+    }
+    return outcome;
 }
 
 void ImportRun::maybeYield()

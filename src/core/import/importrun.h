@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 #include <functional>
 #include <future>
 #include <memory>
@@ -74,6 +76,16 @@ public:
     static constexpr int BlockRows = 4096;
     static constexpr int BlockCells = 65536;
 
+    // How long the run waits for the spreadsheet application before it gives
+    // up on it: for it to start (which includes starting LibreOffice), and
+    // for any other call.
+    struct Deadlines
+    {
+        std::chrono::milliseconds start{std::chrono::seconds(150)};
+        std::chrono::milliseconds call{std::chrono::seconds(60)};
+    };
+    void setDeadlines(const Deadlines &deadlines) { m_deadlines = deadlines; }
+
     ImportResult run();
 
 private:
@@ -94,7 +106,10 @@ private:
     // Runs an action on the spreadsheet off the window's thread, as a guarded
     // step. Once the application is gone, later steps are skipped unreported.
     bool officeStep(int number, const std::function<void()> &action);
-    bool officeResult(int number, std::future<void> result);
+    bool officeStep(int number, const std::function<void()> &action, std::chrono::milliseconds deadline);
+    bool officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline);
+    enum class Wait { Answered, TimedOut, Cancelled };
+    Wait waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline);
 
     void maybeYield();
     bool stopped() const { return m_observer.cancelled(); }
@@ -112,6 +127,7 @@ private:
     std::unique_ptr<SpreadsheetSheet> m_sheet;
     const ImportSteps *m_steps = nullptr;
     SheetLimits m_limits;
+    Deadlines m_deadlines;
     QStringList m_originalSheets;
     bool m_officeLost = false;
     // The block being written while the next one is read: its rows, and the

@@ -67,6 +67,12 @@ public:
     virtual void start() = 0;
     // A new empty document in a window of its own.
     virtual std::unique_ptr<SpreadsheetDocument> newDocument() = 0;
+    // Stops waiting for the application, from any thread: the connection
+    // ends, so a call that waits for an answer returns at once (throwing
+    // SpreadsheetLost). The next start() reaches the application anew.
+    virtual void abandon() = 0;
+    // The application's name, as reports give it.
+    virtual QString applicationName() const = 0;
 };
 
 // Exact, case-sensitive comparison of every sheet's name with the given one.

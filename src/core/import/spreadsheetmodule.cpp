@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <csignal>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -32,6 +34,14 @@ bool fail(QString *why, const QString &text)
     return false;
 }
 } // namespace
+
+void ignoreBrokenPipes()
+{
+    struct sigaction ignore{};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, nullptr);
+}
 
 QString findOfficeProgramFolder()
 {

@@ -14,6 +14,12 @@ class SpreadsheetProvider;
 using CreateSpreadsheets = SpreadsheetProvider *(*)(const char16_t *programFolder, qsizetype length);
 inline constexpr char CreateSpreadsheetsSymbol[] = "quillora_create_spreadsheets";
 
+// Makes a write to a pipe whose reader has gone fail with an error instead of
+// ending the process: LibreOffice may die while a block is on its way to it,
+// and that must give one report, not a dead program. Called first thing by
+// every program that talks to LibreOffice.
+void ignoreBrokenPipes();
+
 // LibreOffice's program folder: UNO_PATH when set, else the folder of the
 // soffice found on PATH (links resolved), else the usual install folders.
 // Empty when LibreOffice cannot be found. Never starts LibreOffice.
