@@ -130,6 +130,11 @@ void stopOffice(lo::OfficeSession &session)
         quietly(QStringLiteral("pkill"), {QStringLiteral("-9"), QStringLiteral("-f"), pattern(session)});
 }
 
+void signalOffice(lo::OfficeSession &session, const QString &signal)
+{
+    quietly(QStringLiteral("pkill"), {u'-' + signal, QStringLiteral("-f"), pattern(session)});
+}
+
 void killOffice(lo::OfficeSession &session)
 {
     killOfficeOnPipe(session.pipeName());

@@ -33,6 +33,8 @@ void stopOffice(quillora::lo::OfficeSession &session);
 // Kills the LibreOffice that accepts on the session's pipe, as a crash would.
 void killOffice(quillora::lo::OfficeSession &session);
 void killOfficeOnPipe(const QString &pipeName);
+// Sends a signal (STOP, CONT) to the LibreOffice on the session's pipe.
+void signalOffice(quillora::lo::OfficeSession &session, const QString &signal);
 bool officeRuns(quillora::lo::OfficeSession &session);
 
 } // namespace quillora::test

@@ -80,6 +80,7 @@ private slots:
     void plantedPipeIsNeverConnectedTo();
     void silentPipeMeetsTheDeadline();
     void givenUpConnectionIsMadeAnew();
+    void hungOfficeIsGivenUp();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
@@ -356,6 +357,36 @@ void tst_Calc::givenUpConnectionIsMadeAnew()
     window.run(*m_office);
     QCOMPARE(window.errorTexts, QStringList());
     QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+}
+
+void tst_Calc::hungOfficeIsGivenUp()
+{
+    // LibreOffice stops answering once the run has its document.
+    QByteArray text;
+    for (int i = 0; i < 100000; ++i)
+        text += "one,two,three\n";
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"big.txt"_s, text)};
+    m_office->start();
+    const auto before = m_office->lastDocument();
+    bool stopped = false;
+    window.onYield = [&, before] {
+        if (!stopped && m_office->lastDocument() != before) {
+            stopped = true;
+            signalOffice(m_office->session(), u"STOP"_s);
+        }
+    };
+    const auto resume = qScopeGuard([&] { signalOffice(m_office->session(), u"CONT"_s); });
+    QElapsedTimer timer;
+    timer.start();
+    window.run(*m_office, [] { return 0.5; }, {std::chrono::seconds(60), std::chrono::seconds(3)});
+    QVERIFY(stopped);
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(window.errorTexts.size(), 1);
+    QVERIFY2(window.errorTexts.first().startsWith(u"LibreOffice did not answer within 3 seconds"_s),
+             qPrintable(window.errorTexts.first()));
+    QCOMPARE(window.notices, QStringList{u"Done."_s});
 }
 
 QTEST_GUILESS_MAIN(tst_Calc)

@@ -46,9 +46,11 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool cancelled() const override { return cancelFlag; }
     void notice(const QString &text) override { notices.append(text); }
     ErrorReporter &errorReporter() override { return *this; }
-    ImportResult run(SpreadsheetProvider &office, std::function<double()> random = [] { return 0.5; })
+    ImportResult run(SpreadsheetProvider &office, std::function<double()> random = [] { return 0.5; },
+                     ImportRun::Deadlines deadlines = {})
     {
         ImportRun importRun(*this, *this, office, std::move(random));
+        importRun.setDeadlines(deadlines);
         return importRun.run();
     }
     void ShowApplicationError(QStringView, int step, const QString &description) override
