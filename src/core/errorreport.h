@@ -18,6 +18,8 @@ inline constexpr QStringView AddFolder = u"in Tessaline2021/08/31.Form1.PushButt
 inline constexpr QStringView MoveDown = u"in Tessaline2021/08/31.Form1.PushButton5_Click ";
 inline constexpr QStringView ClearList = u"in Tessaline2021/08/31.Form1.PushButton6_Click ";
 inline constexpr QStringView LoadSamples = u"in Tessaline2021/08/31.Form1.PushButton7_Click ";
+// Drops have no report of their own elsewhere; theirs names the handler.
+inline constexpr QStringView DropFiles = u"in Tessaline2021/08/31.Form1.ListView1_OLEDragDrop ";
 inline constexpr QStringView FolderWalk = u"in Corvane2021/08/31.AddFolder.GetSubDirectories2016 ";
 } // namespace Location
 

@@ -80,7 +80,10 @@ void ImportController::setProgressText(const QString &text)
 
 void ImportController::setDefaultPointer()
 {
-    m_parts.window->unsetCursor();
+    if (m_defaultPointer)
+        m_defaultPointer();
+    else
+        m_parts.window->unsetCursor();
 }
 
 void ImportController::yield()

@@ -41,6 +41,8 @@ public:
     // The window is closing: the run stops at its next chance.
     void cancel() { m_cancelled = true; }
     const ImportResult &lastResult() const { return m_lastResult; }
+    // What "the ordinary pointer again" means for the window.
+    void setDefaultPointerAction(std::function<void()> action) { m_defaultPointer = std::move(action); }
 
 private:
     int entryCount() const override;
@@ -62,6 +64,7 @@ private:
     bool m_busy = false;
     bool m_cancelled = false;
     ImportResult m_lastResult;
+    std::function<void()> m_defaultPointer;
 };
 
 } // namespace quillora

@@ -7,7 +7,9 @@
 #include "gui/twips.h"
 #include "core/list/filelistmodel.h"
 #include "core/list/paths.h"
+#include "gui/filelistcontroller.h"
 #include "gui/importcontroller.h"
+#include "gui/pointerfeedback.h"
 #include "gui/optionspanel.h"
 
 #include <QCloseEvent>
@@ -108,11 +110,12 @@ void MainWindow::buildControls()
     m_listView->header()->setStretchLastSection(false);
     m_listView->setHeaderHidden(true); // the column appears at start-up
 
-    addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
-    addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
+    QToolButton *moveUp = addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
+    QToolButton *moveDown = addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
     QPushButton *addFiles = addPushButton(u"PushButton1", u"Add Text File(s)", twipsRect(120, 2760, 3840, 405));
-    addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
-    addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
+    QPushButton *addFolder =
+        addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
+    QPushButton *clearList = addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
     addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
 
     m_options = new OptionsPanel(this, m_services.settings);
@@ -129,11 +132,35 @@ void MainWindow::buildControls()
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setText(u"Progress Bar"_s);
 
+    watchPointerSurfaces();
+    m_list = new FileListController({this, m_listView, *m_fileList, m_services.dialogs, m_services.settings, *this,
+                                     *m_pointer, m_services.programFolder});
     m_import = new ImportController({this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this},
                                     m_services.spreadsheets, m_services.random);
+    m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
 
-    connect(addFiles, &QPushButton::clicked, this, &MainWindow::PushButton1_Click);
+    connect(addFiles, &QPushButton::clicked, m_list, &FileListController::PushButton1_Click);
+    connect(moveUp, &QToolButton::clicked, m_list, &FileListController::PushButton3_Click);
+    connect(addFolder, &QPushButton::clicked, m_list, &FileListController::PushButton4_Click);
+    connect(moveDown, &QToolButton::clicked, m_list, &FileListController::PushButton5_Click);
+    connect(clearList, &QPushButton::clicked, m_list, &FileListController::PushButton6_Click);
     connect(start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
+}
+
+// The hand over the seven push buttons, the ordinary pointer over the
+// window's surface, the frames, the options and the list; Text1 and the
+// progress bar change nothing.
+void MainWindow::watchPointerSurfaces()
+{
+    m_pointer = new PointerFeedback(this);
+    m_pointer->watch(this, PointerFeedback::Default, true);
+    m_pointer->watch(m_options->sheetFrame(), PointerFeedback::Default, true);
+    m_pointer->watch(m_options->formatFrame(), PointerFeedback::Default, true);
+    for (int number = 1; number <= 7; ++number) {
+        m_pointer->watch(m_options->option(number), PointerFeedback::Default);
+        m_pointer->watch(findChild<QAbstractButton *>(u"PushButton%1"_s.arg(number)), PointerFeedback::Hand);
+    }
+    m_pointer->watch(m_listView->viewport(), PointerFeedback::Default);
 }
 
 QPushButton *MainWindow::addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry)
@@ -236,6 +263,7 @@ void MainWindow::loadHandPointer()
     // The window's pointer is not switched here; hovering over a button does that.
     const QPoint hotSpot = cursorHotSpot(bytes);
     m_handPointer = QCursor(image, hotSpot.x(), hotSpot.y());
+    m_pointer->setHandPointer(m_handPointer);
 }
 
 void MainWindow::MaybeOpenHomePage()
@@ -257,42 +285,12 @@ void MainWindow::setCaptions()
     QGuiApplication::setApplicationDisplayName(m_appTitle);
 }
 
-void MainWindow::PushButton1_Click()
-{
-    GuardedOperation click(Location::AddTextFiles, *this);
-    QString fileName;
-    bool tooMany = false;
-    click.step(108, [&] {
-        const QStringList chosen = m_services.dialogs.openFiles(OpenDialog::Title.toString(),
-                                                                OpenDialog::qtFilters(OpenDialog::Filter));
-        const std::optional<QString> selection = OpenDialog::selectionText(chosen);
-        tooMany = !selection;
-        fileName = selection.value_or(QString());
-    });
-    if (tooMany) {
-        m_services.dialogs.notice(u"You've selected too many files to add.\r\r"
-                                  u"Please try adding via the \"Add All\" button."_s);
-        return;
-    }
-    if (!click.test(110, [&] { return !fileName.isEmpty(); }))
-        return;
-    QStringList parts;
-    click.step(112, [&] { parts = fileName.split(QChar(u'\0')); });
-    if (click.test(114, [&] { return parts.size() == 1; })) {
-        click.step(118, [&] { m_fileList->AddListEntry(parts.value(0)); });
-        return;
-    }
-    if (!click.test(120, [&] { return parts.size() > 1; }))
-        return;
-    // The folder comes first, then each name in the dialog's order.
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        click.step(132, [&] { m_fileList->AddListEntry(RemoveDoubleBackslashes(parts.at(0) + u'/' + parts.at(i))); });
-}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // Closing ends the program at once; a run in progress stops at its next chance.
+    // Closing ends the program at once; a run or a folder scan in progress
+    // stops at its next chance.
     m_import->cancel();
+    m_list->cancel();
     event->accept();
 }
 

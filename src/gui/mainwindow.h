@@ -17,7 +17,9 @@ class QTreeView;
 namespace quillora {
 
 class Dialogs;
+class FileListController;
 class FileListModel;
+class PointerFeedback;
 class ImportController;
 class OptionsPanel;
 class SettingsStore;
@@ -68,8 +70,9 @@ public:
     ImportController &importController() const { return *m_import; }
     const QString &applicationTitle() const { return m_appTitle; }
     std::optional<QCursor> handPointer() const { return m_handPointer; }
-
-    void PushButton1_Click();
+    FileListController &listController() const { return *m_list; }
+    PointerFeedback &pointer() const { return *m_pointer; }
+    QTreeView *listView() const { return m_listView; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -82,6 +85,7 @@ private:
                                 bool up);
     void ApplySkin();
     void setSurfacesBackground(const QColor &color);
+    void watchPointerSurfaces();
     void loadHandPointer();
     void MaybeOpenHomePage();
     void takeSnapshotOnFirstStart();
@@ -94,6 +98,8 @@ private:
     OptionsPanel *m_options = nullptr;
     TextProgressBar *m_progressBar = nullptr;
     ImportController *m_import = nullptr;
+    FileListController *m_list = nullptr;
+    PointerFeedback *m_pointer = nullptr;
     std::optional<QCursor> m_handPointer;
 };
 

@@ -5,8 +5,7 @@
 #include "core/list/filelistmodel.h"
 #include "gui/importcontroller.h"
 #include "gui/optionspanel.h"
-#include "memoryspreadsheet.h"
-#include "scripteddialogs.h"
+#include "windowfixture.h"
 #include "testfiles.h"
 
 #include <QBuffer>
@@ -18,8 +17,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -64,57 +61,19 @@ private slots:
     void screenshot();
 
 private:
-    std::unique_ptr<MainWindow> makeWindow();
-    QSettings &settings() { return *m_ini; }
-    template <class T>
-    T *child(MainWindow &window, const QString &name)
-    {
-        T *found = window.findChild<T *>(name);
-        if (!found)
-            qFatal("no child %s", qPrintable(name));
-        return found;
-    }
+    std::unique_ptr<MainWindow> makeWindow() { return m_f->makeWindow(); }
 
-    std::optional<QTemporaryDir> m_dir;
-    std::unique_ptr<QSettings> m_ini;
-    std::unique_ptr<SettingsStore> m_store;
-    ScriptedDialogs m_dialogs;
-    MemorySpreadsheet m_office;
-    QList<QUrl> m_opened;
-    double m_draw = 0.5;
-    std::function<bool()> m_officeCheck;
+    std::optional<WindowFixture> m_f;
 };
 
 void tst_MainWindow::init()
 {
-    m_dir.emplace();
-    m_ini = std::make_unique<QSettings>(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
-    m_store = std::make_unique<SettingsStore>(*m_ini);
-    m_dialogs = ScriptedDialogs();
-    m_office.documents.clear();
-    m_office.beforeCall = nullptr;
-    m_opened.clear();
-    m_draw = 0.5;
-    m_officeCheck = nullptr;
+    m_f.emplace();
 }
 
 void tst_MainWindow::cleanup()
 {
     QCOMPARE(QDir(QDir::tempPath()).entryList({u"quillora-*"_s}, QDir::Files), QStringList());
-}
-
-std::unique_ptr<MainWindow> tst_MainWindow::makeWindow()
-{
-    AppServices services{
-        .dialogs = m_dialogs,
-        .settings = *m_store,
-        .programFolder = m_dir->filePath(u"program"_s),
-        .random = [this] { return m_draw; },
-        .openUrl = [this](const QUrl &url) { m_opened.append(url); },
-        .spreadsheets = &m_office,
-        .checkOfficeInstalled = m_officeCheck,
-    };
-    return std::make_unique<MainWindow>(services);
 }
 
 void tst_MainWindow::controlsFollowTheLayout()
@@ -159,7 +118,7 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(progress->text(), u"Progress Bar"_s);
     QCOMPARE(progress->geometry(), QRect(8, 513, 520, 27));
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::firstStartHasTheDefaults()
@@ -172,21 +131,21 @@ void tst_MainWindow::firstStartHasTheDefaults()
     QVERIFY(window->options().oneSheetMode());
     QVERIFY(!window->options().splitText());
     // Nothing changed, so nothing was written.
-    QVERIFY(settings().allKeys().isEmpty());
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_f->ini->allKeys().isEmpty());
+    QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::badStoredValueIsReportedAndStartUpGoesOn()
 {
-    m_store->SaveSetting(Setting::Option2, u"yes"_s);
-    m_store->SaveSetting(Setting::Option3, u"True"_s);
-    m_store->SaveSetting(Setting::Text1, u";"_s);
+    m_f->store->SaveSetting(Setting::Option2, u"yes"_s);
+    m_f->store->SaveSetting(Setting::Option3, u"True"_s);
+    m_f->store->SaveSetting(Setting::Text1, u";"_s);
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QCOMPARE(m_dialogs.shown.first().kind, u"warning"_s);
-    QCOMPARE(m_dialogs.shown.first().title, u"Application Error"_s);
-    QVERIFY(m_dialogs.shown.first().text.startsWith(
+    QCOMPARE(m_f->dialogs.shown.size(), 1);
+    QCOMPARE(m_f->dialogs.shown.first().kind, u"warning"_s);
+    QCOMPARE(m_f->dialogs.shown.first().title, u"Application Error"_s);
+    QVERIFY(m_f->dialogs.shown.first().text.startsWith(
         u"Type mismatch\r\nin Tessaline2021/08/31.Form1.Form_Load at line 138\r\r"_s));
     QVERIFY(!window->options().option(2)->isChecked());
     QVERIFY(window->options().option(3)->isChecked());
@@ -195,26 +154,26 @@ void tst_MainWindow::badStoredValueIsReportedAndStartUpGoesOn()
 
 void tst_MainWindow::laterRestoreWinsAndRewritesItsGroup()
 {
-    m_store->SaveSetting(Setting::Option1, u"True"_s);
-    m_store->SaveSetting(Setting::Option3, u"true"_s);
-    m_store->SaveSetting(Setting::Option4, u"1"_s);
-    m_store->SaveSetting(Setting::Option5, u"True"_s);
-    m_store->SaveSetting(Setting::Option6, u"-1"_s);
+    m_f->store->SaveSetting(Setting::Option1, u"True"_s);
+    m_f->store->SaveSetting(Setting::Option3, u"true"_s);
+    m_f->store->SaveSetting(Setting::Option4, u"1"_s);
+    m_f->store->SaveSetting(Setting::Option5, u"True"_s);
+    m_f->store->SaveSetting(Setting::Option6, u"-1"_s);
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QVERIFY(window->options().option(4)->isChecked());
     QVERIFY(window->options().option(6)->isChecked());
-    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option3), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option4), u"True"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option4), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option6), u"True"_s);
 }
 
 void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
 {
-    m_store->SaveSetting(Setting::Option5, u"False"_s);
-    m_store->SaveSetting(Setting::Option6, u"False"_s);
+    m_f->store->SaveSetting(Setting::Option5, u"False"_s);
+    m_f->store->SaveSetting(Setting::Option6, u"False"_s);
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QVERIFY(!window->options().option(5)->isChecked());
@@ -222,7 +181,7 @@ void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
     // With no sheet option chosen, each file gets its own sheet.
     QVERIFY(!window->options().oneSheetMode());
     window->options().option(5)->click();
-    QCOMPARE(m_store->GetSetting(Setting::Option5), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"True"_s);
 }
 
 void tst_MainWindow::clicksWriteTheirGroupsKeys()
@@ -230,22 +189,22 @@ void tst_MainWindow::clicksWriteTheirGroupsKeys()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     child<QRadioButton>(*window, u"Option7"_s)->click();
-    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option2), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option3), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option7), u"True"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option4), u"False"_s);
-    QVERIFY(!settings().contains(u"Quillora/Option5"_s));
+    QCOMPARE(m_f->store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option2), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option7), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option4), u"False"_s);
+    QVERIFY(!m_f->ini->contains(u"Quillora/Option5"_s));
     QCOMPARE(window->options().splitText(), std::optional<QString>(u"\t"_s));
 
     child<QRadioButton>(*window, u"Option6"_s)->click();
-    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option6), u"True"_s);
     QVERIFY(window->options().option(7)->isChecked());
 
     window->options().selectOption(3); // as the sample loader does
-    QCOMPARE(m_store->GetSetting(Setting::Option3), u"True"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option7), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option7), u"False"_s);
 }
 
 void tst_MainWindow::selectionByAnyMeansIsSaved()
@@ -259,12 +218,12 @@ void tst_MainWindow::selectionByAnyMeansIsSaved()
     first->setFocus();
     QTest::keyClick(first, Qt::Key_Down);
     QVERIFY(window->options().option(2)->isChecked());
-    QCOMPARE(m_store->GetSetting(Setting::Option1), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option2), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option1), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option2), u"True"_s);
     // An accessibility tool sets the state without a click.
     window->options().option(6)->setChecked(true);
-    QCOMPARE(m_store->GetSetting(Setting::Option5), u"False"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Option6), u"True"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option6), u"True"_s);
 }
 
 void tst_MainWindow::optionButtonsShareTheirFramesSurface()
@@ -288,7 +247,7 @@ void tst_MainWindow::separatorIsRememberedAsTyped()
     QVERIFY(window->Form_Load());
     child<QRadioButton>(*window, u"Option4"_s)->click();
     QTest::keyClicks(child<QLineEdit>(*window, u"Text1"_s), u"||"_s);
-    QCOMPARE(m_store->GetSetting(Setting::Text1), u"||"_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Text1), u"||"_s);
     QCOMPARE(window->options().splitText(), std::optional<QString>(u"||"_s));
 }
 
@@ -301,29 +260,27 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
         child<QRadioButton>(*first, u"Option6"_s)->click();
         QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
     }
-    m_ini->sync();
-    m_ini = std::make_unique<QSettings>(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
-    m_store = std::make_unique<SettingsStore>(*m_ini);
+    m_f->reopenSettings();
     auto second = makeWindow();
     QVERIFY(second->Form_Load());
     QVERIFY(second->options().option(7)->isChecked());
     QVERIFY(second->options().option(6)->isChecked());
     QVERIFY(!second->options().option(1)->isChecked());
     QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::skinAndPointerImage()
 {
-    writeFile(m_dir->filePath(u"program/x/o.cjs"_s), "QPushButton { color: rgb(1, 2, 3); }");
-    writeFile(m_dir->filePath(u"program/HAND-M.CUR"_s), "not an image");
+    writeFile(m_f->dir.filePath(u"program/x/o.cjs"_s), "QPushButton { color: rgb(1, 2, 3); }");
+    writeFile(m_f->dir.filePath(u"program/HAND-M.CUR"_s), "not an image");
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QVERIFY(window->styleSheet().contains(u"rgb(1, 2, 3)"_s));
     QCOMPARE(window->palette().color(QPalette::Window), window->palette().color(QPalette::Button));
     // An unreadable pointer image is reported and the start goes on.
-    QCOMPARE(m_dialogs.shown.size(), 1);
-    QVERIFY(m_dialogs.shown.first().text.contains(u"Form_Load at line 106"_s));
+    QCOMPARE(m_f->dialogs.shown.size(), 1);
+    QVERIFY(m_f->dialogs.shown.first().text.contains(u"Form_Load at line 106"_s));
     QVERIFY(!window->handPointer());
 
     // A cursor file: an icon directory of type 2 with its hot spot at (5, 3).
@@ -336,11 +293,11 @@ void tst_MainWindow::skinAndPointerImage()
     cursor[2] = 2;
     cursor[10] = 5;
     cursor[12] = 3;
-    writeFile(m_dir->filePath(u"program/HAND-M.CUR"_s), cursor);
-    m_dialogs.shown.clear();
+    writeFile(m_f->dir.filePath(u"program/HAND-M.CUR"_s), cursor);
+    m_f->dialogs.shown.clear();
     auto again = makeWindow();
     QVERIFY(again->Form_Load());
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_f->dialogs.shown.isEmpty());
     QVERIFY(again->handPointer());
     QCOMPARE(again->handPointer()->hotSpot(), QPoint(5, 3));
 }
@@ -349,17 +306,17 @@ void tst_MainWindow::homePageOpensOnTheSeventhDraw()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    QVERIFY(m_opened.isEmpty());
-    m_draw = 0.065;
+    QVERIFY(m_f->opened.isEmpty());
+    m_f->draw = 0.065;
     auto lucky = makeWindow();
     QVERIFY(lucky->Form_Load());
-    QCOMPARE(m_opened, QList<QUrl>{QUrl(u"https://quillora.example/"_s)});
+    QCOMPARE(m_f->opened, QList<QUrl>{QUrl(u"https://quillora.example/"_s)});
 }
 
 void tst_MainWindow::officeCheckCanEndTheStart()
 {
     int checks = 0;
-    m_officeCheck = [&] {
+    m_f->officeCheck = [&] {
         ++checks;
         return false;
     };
@@ -373,27 +330,27 @@ void tst_MainWindow::addOneFile()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    m_dialogs.openFilesAnswers.enqueue({u"/data//odd name.txt"_s});
+    m_f->dialogs.openFilesAnswers.enqueue({u"/data//odd name.txt"_s});
     child<QPushButton>(*window, u"PushButton1"_s)->click();
     QCOMPARE(window->fileList().entries(), QStringList{u"/data//odd name.txt"_s});
-    QCOMPARE(m_dialogs.shown.first().title, u"Add File(s) - Use Ctrl & Shift to select multiple files"_s);
-    QCOMPARE(m_dialogs.shown.first().text, u"Text Files (*.txt);;All Files (*)"_s);
+    QCOMPARE(m_f->dialogs.shown.first().title, u"Add File(s) - Use Ctrl & Shift to select multiple files"_s);
+    QCOMPARE(m_f->dialogs.shown.first().text, u"Text Files (*.txt);;All Files (*)"_s);
 }
 
 void tst_MainWindow::addSeveralFilesInTheDialogsOrder()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    m_dialogs.openFilesAnswers.enqueue({u"/d/c.txt"_s, u"/d/a.txt"_s, u"/d/b.txt"_s});
-    m_dialogs.openFilesAnswers.enqueue({u"/r.txt"_s, u"/s.txt"_s});
-    m_dialogs.openFilesAnswers.enqueue({u"/d/a.txt"_s});
+    m_f->dialogs.openFilesAnswers.enqueue({u"/d/c.txt"_s, u"/d/a.txt"_s, u"/d/b.txt"_s});
+    m_f->dialogs.openFilesAnswers.enqueue({u"/r.txt"_s, u"/s.txt"_s});
+    m_f->dialogs.openFilesAnswers.enqueue({u"/d/a.txt"_s});
     auto *button = child<QPushButton>(*window, u"PushButton1"_s);
     button->click();
     button->click();
     button->click();
     QCOMPARE(window->fileList().entries(),
              (QStringList{u"/d/c.txt"_s, u"/d/a.txt"_s, u"/d/b.txt"_s, u"/r.txt"_s, u"/s.txt"_s, u"/d/a.txt"_s}));
-    QCOMPARE(m_dialogs.texts(u"warning"), QStringList());
+    QCOMPARE(m_f->dialogs.texts(u"warning"), QStringList());
 }
 
 void tst_MainWindow::cancelAddsNothing()
@@ -402,7 +359,7 @@ void tst_MainWindow::cancelAddsNothing()
     QVERIFY(window->Form_Load());
     child<QPushButton>(*window, u"PushButton1"_s)->click();
     QCOMPARE(window->fileList().count(), 0);
-    QCOMPARE(m_dialogs.shown.size(), 1); // the dialog itself, nothing after it
+    QCOMPARE(m_f->dialogs.shown.size(), 1); // the dialog itself, nothing after it
 }
 
 void tst_MainWindow::tooManyFilesAreRefused()
@@ -412,10 +369,10 @@ void tst_MainWindow::tooManyFilesAreRefused()
     QStringList many;
     for (int i = 0; i < 2000; ++i)
         many.append(u"/data/a-rather-long-file-name-%1.txt"_s.arg(i));
-    m_dialogs.openFilesAnswers.enqueue(many);
+    m_f->dialogs.openFilesAnswers.enqueue(many);
     child<QPushButton>(*window, u"PushButton1"_s)->click();
     QCOMPARE(window->fileList().count(), 0);
-    QCOMPARE(m_dialogs.texts(u"notice"),
+    QCOMPARE(m_f->dialogs.texts(u"notice"),
              QStringList{u"You've selected too many files to add.\r\rPlease try adding via the \"Add All\" button."_s});
 }
 
@@ -429,27 +386,27 @@ void tst_MainWindow::startImportingFillsADocument()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     window->options().selectOption(3);
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "1,2\r\n"));
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"b.txt"_s), "x,,y"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "1,2\r\n"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"b.txt"_s), "x,,y"));
     child<QPushButton>(*window, u"PushButton2"_s)->click();
-    QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)),
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)),
              (QList<QStringList>{{u"1"_s, u"2"_s}, {}, {u"x"_s, QString(), u"y"_s}}));
-    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
     QCOMPARE(window->progressBar()->text(), u"Progress Bar"_s);
     QCOMPARE(window->progressBar()->value(), 0);
     QVERIFY(!window->importController().isBusy());
 
     window->fileList().clear();
-    m_dialogs.shown.clear();
+    m_f->dialogs.shown.clear();
     child<QPushButton>(*window, u"PushButton2"_s)->click();
-    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"No files added."_s});
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"No files added."_s});
 }
 
 void tst_MainWindow::secondClickDuringARunDoesNothing()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "a"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "a"));
     auto *start = child<QPushButton>(*window, u"PushButton2"_s);
     bool clickedDuringRun = false;
     QTimer::singleShot(0, this, [&] {
@@ -458,8 +415,8 @@ void tst_MainWindow::secondClickDuringARunDoesNothing()
     });
     start->click();
     QVERIFY(clickedDuringRun);
-    QCOMPARE(m_office.documents.size(), 1);
-    QCOMPARE(m_dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    QCOMPARE(m_f->office.documents.size(), 1);
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
 }
 
 void tst_MainWindow::optionChangedDuringARunActsOnIt()
@@ -467,11 +424,11 @@ void tst_MainWindow::optionChangedDuringARunActsOnIt()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     window->options().selectOption(3);
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "x y,z"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "x y,z"));
     // The first yield comes before the file is read.
     QTimer::singleShot(0, this, [&] { child<QRadioButton>(*window, u"Option2"_s)->click(); });
     child<QPushButton>(*window, u"PushButton2"_s)->click();
-    QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"x"_s, u"y,z"_s}));
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"x"_s, u"y,z"_s}));
 }
 
 void tst_MainWindow::closingDuringARunStopsIt()
@@ -482,12 +439,12 @@ void tst_MainWindow::closingDuringARunStopsIt()
     QByteArray text;
     for (int i = 0; i < 30000; ++i)
         text += "a line of text\n";
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), text));
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"b.txt"_s), text));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), text));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"b.txt"_s), text));
     QTimer::singleShot(0, this, [&] { window->close(); });
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QVERIFY(window->importController().lastResult().cancelled);
-    QVERIFY(m_dialogs.texts(u"notice").isEmpty());
+    QVERIFY(m_f->dialogs.texts(u"notice").isEmpty());
     QVERIFY(!window->isVisible());
 }
 
@@ -496,10 +453,10 @@ void tst_MainWindow::closingWhileTheSpreadsheetHangsEndsAtOnce()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     window->show();
-    window->fileList().AddListEntry(writeFile(m_dir->filePath(u"a.txt"_s), "a"));
-    m_office.beforeCall = [this](const QString &operation) {
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "a"));
+    m_f->office.beforeCall = [this](const QString &operation) {
         if (operation == u"newDocument"_s)
-            m_office.hangUntilAbandoned();
+            m_f->office.hangUntilAbandoned();
     };
     QTimer::singleShot(200, this, [&] { window->close(); });
     QElapsedTimer timer;
@@ -507,7 +464,7 @@ void tst_MainWindow::closingWhileTheSpreadsheetHangsEndsAtOnce()
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(window->importController().lastResult().cancelled);
-    QVERIFY(m_dialogs.shown.isEmpty());
+    QVERIFY(m_f->dialogs.shown.isEmpty());
     QVERIFY(!window->isVisible());
 }
 

@@ -24,6 +24,27 @@ void FileListModel::clear()
     endResetModel();
 }
 
+void FileListModel::insertEntry(int index, const QString &path)
+{
+    beginInsertRows({}, index, index);
+    m_entries.insert(index, path);
+    endInsertRows();
+}
+
+void FileListModel::removeEntry(int index)
+{
+    beginRemoveRows({}, index, index);
+    m_entries.removeAt(index);
+    endRemoveRows();
+}
+
+void FileListModel::setEntry(int index, const QString &path)
+{
+    m_entries[index] = path;
+    const QModelIndex changed = this->index(index);
+    emit dataChanged(changed, changed);
+}
+
 int FileListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : count();

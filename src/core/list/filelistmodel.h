@@ -22,6 +22,11 @@ public:
     QString entryAt(int index) const { return m_entries.at(index); }
     const QStringList &entries() const { return m_entries; }
     void clear();
+    // Entry edits at 0-based positions: an inserted entry pushes the ones
+    // from there on down, a removed one pulls them up.
+    void insertEntry(int index, const QString &path);
+    void removeEntry(int index);
+    void setEntry(int index, const QString &path);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -1,0 +1,330 @@
+#include "core/list/folderexpansion.h"
+
+#include "core/list/paths.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <vector>
+
+#include <cerrno>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// The longest folder path the walk descends into, and the longest subfolder
+// name it takes: the limits of this platform's paths.
+constexpr qsizetype MaxPath = 4096;
+constexpr qsizetype MaxName = 260;
+// How often a long walk lets the window process its events.
+constexpr qint64 BreatheEveryMs = 20;
+
+QByteArray nativePath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+bool canWrite(const struct stat &info)
+{
+    // By its permissions, as the user stands to it: a read-only file stays
+    // read-only for root too.
+    if (info.st_uid == ::getuid())
+        return info.st_mode & S_IWUSR;
+    if (info.st_gid == ::getgid())
+        return info.st_mode & S_IWGRP;
+    return info.st_mode & S_IWOTH;
+}
+
+QStringView lastName(QStringView path)
+{
+    while (path.size() > 1 && path.endsWith(u'/'))
+        path.chop(1);
+    return path.mid(path.lastIndexOf(u'/') + 1);
+}
+
+struct FolderEntry
+{
+    QString name;
+    bool folder = false;
+};
+
+// A folder's entries without "." and "..", each marked as a folder or not
+// (links followed), in sorted order; nullopt with the system's error number
+// when the folder cannot be listed.
+std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &error)
+{
+    DIR *dir = ::opendir(nativePath(folder).constData());
+    if (!dir) {
+        error = errno;
+        return std::nullopt;
+    }
+    std::vector<FolderEntry> entries;
+    while (const dirent *entry = ::readdir(dir)) {
+        const char *name = entry->d_name;
+        if (qstrcmp(name, ".") == 0 || qstrcmp(name, "..") == 0)
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat info{};
+            isFolder = ::fstatat(::dirfd(dir), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+        }
+        entries.push_back({QFile::decodeName(name), isFolder});
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry &a, const FolderEntry &b) {
+        const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    return entries;
+}
+
+bool isRootFolder(QStringView folder)
+{
+    return !folder.isEmpty() && std::all_of(folder.begin(), folder.end(), [](QChar c) { return c == u'/'; });
+}
+
+bool isHiddenSystemFolder(const QString &folder)
+{
+    const std::optional<int> attributes = GetAttributes(folder);
+    const bool hiddenSystem = attributes
+        && (*attributes == FileAttribute::HiddenSystemFolder || *attributes == FileAttribute::HiddenSystemLink);
+    // The root folder is walked whatever its attributes say.
+    return hiddenSystem && !isRootFolder(folder);
+}
+} // namespace
+
+std::optional<int> GetAttributes(const QString &path)
+{
+    const QByteArray native = nativePath(path);
+    struct stat info{};
+    if (::lstat(native.constData(), &info) != 0)
+        return std::nullopt;
+    int value = 0;
+    if (S_ISLNK(info.st_mode)) {
+        value |= FileAttribute::ReparsePoint;
+        struct stat target{};
+        if (::stat(native.constData(), &target) == 0)
+            info = target;
+    }
+    if (S_ISDIR(info.st_mode))
+        value |= FileAttribute::Directory;
+    else if (S_ISREG(info.st_mode))
+        value |= FileAttribute::Archive;
+    const QStringView name = lastName(path);
+    if (name.startsWith(u'.') && name != u"." && name != u"..")
+        value |= FileAttribute::Hidden;
+    if (!canWrite(info))
+        value |= FileAttribute::ReadOnly;
+    return value;
+}
+
+bool IsExistingFile(const QString &path)
+{
+    struct stat info{};
+    return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool IsFolder(const QString &path)
+{
+    struct stat info{};
+    return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool HasUnsafeChars(QStringView name)
+{
+    // Windows-1252 has every character up to U+00FF as its own code; what it
+    // codes from 128 to 159 and what it lacks ("?") are both unsafe.
+    return std::any_of(name.begin(), name.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 32 || u == u'?' || u == 127 || (u >= 0x80 && u < 0xA0) || u > 0xFF;
+    });
+}
+
+bool MatchesWildcard(QStringView name, QStringView pattern)
+{
+    if (pattern == u"*.*")
+        return true;
+    const auto same = [](QChar a, QChar b) { return a == b || a.toCaseFolded() == b.toCaseFolded(); };
+    qsizetype n = 0, p = 0;
+    qsizetype starAt = -1, nameAtStar = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == u'*') {
+            starAt = p++;
+            nameAtStar = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (starAt >= 0) {
+            // Let the last star take one more character and try again.
+            p = starAt + 1;
+            n = ++nameAtStar;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+void sortNames(QStringList &names)
+{
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
+        const int order = QString::compare(a, b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+}
+
+QStringList GetFileList(const QString &folder, const QString &pattern)
+{
+    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+    int error = 0;
+    const auto entries = readFolder(prefix, error);
+    QStringList names;
+    if (!entries)
+        return names;
+    for (const FolderEntry &entry : *entries) {
+        if (!entry.folder && MatchesWildcard(entry.name, pattern) && IsExistingFile(prefix + entry.name))
+            names.append(entry.name);
+    }
+    return names;
+}
+
+Breather::Breather(std::function<void()> yield, std::function<bool()> stop)
+    : m_yield(std::move(yield))
+    , m_stop(std::move(stop))
+{
+    m_sinceYield.start();
+}
+
+void Breather::breathe()
+{
+    if (!m_yield || m_sinceYield.elapsed() < BreatheEveryMs)
+        return;
+    m_yield();
+    m_sinceYield.restart();
+}
+
+FolderWalk::FolderWalk(ErrorReporter &reporter, Breather &breather)
+    : m_guard(Location::FolderWalk, reporter)
+    , m_breather(breather)
+{
+}
+
+bool FolderWalk::firstVisit(const QString &folder)
+{
+    struct stat info{};
+    if (::stat(nativePath(folder).constData(), &info) != 0)
+        return true; // the second pass finds out what it is
+    return m_visited.emplace(static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino)).second;
+}
+
+void FolderWalk::GetSubDirectories2016(QStringList &folders, bool recurse)
+{
+    for (const QString &folder : std::as_const(folders))
+        firstVisit(folder);
+    // One level at a time: the folders given, then every folder one level
+    // below them, and so on.
+    QStringList level = folders;
+    qsizetype levelStart = 0;
+    for (;;) {
+        QStringList found;
+        m_guard.step(106, [&] {
+            for (const QString &folder : std::as_const(level)) {
+                if (m_breather.stopped())
+                    return;
+                lookInto(folder, folders, levelStart, found);
+            }
+        });
+        QStringList kept;
+        m_guard.step(152, [&] {
+            for (const QString &folder : std::as_const(found)) {
+                m_breather.breathe();
+                if (IsFolder(folder) && !isHiddenSystemFolder(folder))
+                    kept.append(folder);
+            }
+        });
+        levelStart = folders.size();
+        folders += kept;
+        if (!recurse || kept.isEmpty() || m_breather.stopped())
+            return;
+        level = std::move(kept);
+    }
+}
+
+void FolderWalk::lookInto(const QString &folder, QStringList &folders, qsizetype levelStart, QStringList &found)
+{
+    if (!IsFolder(folder) || folder.size() >= MaxPath)
+        return;
+    m_breather.breathe();
+    // A hidden system folder below the start is passed over; one that
+    // vanished since it was listed is too.
+    if (!GetAttributes(folder) || isHiddenSystemFolder(folder))
+        return;
+    int error = 0;
+    const auto entries = readFolder(folder, error);
+    if (!entries) {
+        // Unreadable or gone: dropped with everything below it. Any other
+        // error keeps the folder, and its own files are still listed.
+        if (error == EACCES || error == EPERM || error == ENOENT || error == ENOTDIR) {
+            const qsizetype at = folders.indexOf(folder, levelStart);
+            if (at >= 0)
+                folders.removeAt(at);
+        }
+        return;
+    }
+    for (const FolderEntry &entry : *entries) {
+        m_breather.breathe();
+        if (!entry.folder || entry.name.size() >= MaxName || HasUnsafeChars(entry.name))
+            continue;
+        const QString subfolder = folder + entry.name + u'/';
+        if (firstVisit(subfolder))
+            found.append(subfolder);
+    }
+}
+
+void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
+                    FolderWalk &walk, Breather &breather, const ExpansionSteps &steps)
+{
+    const auto run = [&](int number, const std::function<void()> &action) {
+        if (steps.guard)
+            return steps.guard->step(number, action);
+        action();
+        return true;
+    };
+    QStringList folders;
+    run(steps.start, [&] { folders = QStringList{folder + u'/'}; });
+    run(steps.walk, [&] { walk.GetSubDirectories2016(folders, true); });
+    // A step that failed (and was reported) skips what depends on it.
+    for (const QString &entry : std::as_const(folders)) {
+        QString current;
+        QStringList names;
+        if (!run(steps.cut, [&] { current = entry.chopped(1); })
+            || !run(steps.list, [&] { names = GetFileList(current, pattern); }))
+            continue;
+        for (const QString &name : std::as_const(names)) {
+            breather.breathe();
+            if (breather.stopped())
+                return;
+            if (name.startsWith(u'~'))
+                continue;
+            QString path;
+            if (!run(steps.path, [&] { path = current + u'/' + name; }))
+                continue;
+            run(steps.append, [&] {
+                // One look at the file answers both tests: a regular file
+                // carries the archive bit, and a hidden writable one is 34.
+                const std::optional<int> attributes = GetAttributes(path);
+                if (attributes && (*attributes & FileAttribute::Archive) && *attributes != FileAttribute::HiddenFile)
+                    addEntry(RemoveDoubleBackslashes(path));
+            });
+        }
+    }
+}
+
+} // namespace quillora

@@ -1,0 +1,317 @@
+// Filling, ordering and emptying the list through the window, headless.
+#include "core/list/filelistmodel.h"
+#include "gui/filelistcontroller.h"
+#include "gui/pointerfeedback.h"
+#include "testfiles.h"
+#include "windowfixture.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTest>
+#include <QTreeView>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+namespace {
+void sendMouse(QWidget *widget, QEvent::Type type, QPoint position, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {})
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, position, widget->mapToGlobal(position), type == QEvent::MouseMove ? Qt::NoButton : button,
+                      held, modifiers);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// What a file manager hands over when files are dropped.
+std::unique_ptr<QMimeData> fileDrag(const QStringList &paths)
+{
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    return data;
+}
+} // namespace
+
+class tst_FileList : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup() { m_window.reset(); }
+    void addAllFilesInFolder_data();
+    void addAllFilesInFolder();
+    void folderScanShowsTheBusyPointer();
+    void dropAppendsFilesAndFolders();
+    void dropWithoutFilesIsRefused();
+    void moveUpAndDown();
+    void dragExchangesTexts_data();
+    void dragExchangesTexts();
+    void removing();
+    void busyPointerBlocksEditing();
+    void noCurrentEntryDoesNothing();
+    void pointerFollowsTheSurfaces();
+
+private:
+    QStringList entries() const { return m_window->fileList().entries(); }
+    QTreeView *view() const { return m_window->listView(); }
+    QWidget *viewport() const { return view()->viewport(); }
+    QPoint rowCenter(int row) const { return view()->visualRect(m_window->fileList().index(row)).center(); }
+    void fill(const QStringList &texts, int current);
+    QString tree(const QString &relative) { return m_fixture->dir.filePath(u"tree/"_s + relative); }
+    void press(QAbstractButton *button) { button->click(); }
+    QAbstractButton *button(int number) { return child<QAbstractButton>(*m_window, u"PushButton%1"_s.arg(number)); }
+
+    std::optional<WindowFixture> m_fixture;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_FileList::init()
+{
+    m_window.reset();
+    m_fixture.emplace();
+    m_window = m_fixture->makeWindow();
+    QVERIFY(m_window->Form_Load());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    for (const QString &name : {u"a.txt"_s, u"b.TXT"_s, u"c.doc"_s, u"sub/d.txt"_s})
+        writeFile(tree(name), "x");
+}
+
+void tst_FileList::fill(const QStringList &texts, int current)
+{
+    m_window->fileList().clear();
+    for (const QString &text : texts)
+        m_window->fileList().AddListEntry(text);
+    if (current >= 0)
+        view()->setCurrentIndex(m_window->fileList().index(current));
+}
+
+void tst_FileList::addAllFilesInFolder_data()
+{
+    QTest::addColumn<std::optional<QString>>("answer");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("extension");  // stored afterwards
+    QTest::addColumn<bool>("folderStored");
+    QTest::newRow("an extension") << std::optional<QString>(u"txt"_s) << u"tree"_s << 3 << u"txt"_s << true;
+    QTest::newRow("every file") << std::optional<QString>(u"*"_s) << u"tree"_s << 4 << u"*"_s << true;
+    QTest::newRow("input cancelled") << std::optional<QString>() << u"tree"_s << 0 << u"doc"_s << false;
+    QTest::newRow("input empty") << std::optional<QString>(QString()) << u"tree"_s << 0 << u"doc"_s << false;
+    QTest::newRow("browser cancelled") << std::optional<QString>(u"txt"_s) << QString() << 0 << u"txt"_s << false;
+}
+
+void tst_FileList::addAllFilesInFolder()
+{
+    QFETCH(std::optional<QString>, answer);
+    QFETCH(QString, folder);
+    QFETCH(int, added);
+    QFETCH(QString, extension);
+    QFETCH(bool, folderStored);
+    WindowFixture &f = *m_fixture;
+    f.store->SaveSetting(Setting::Extension, u"doc"_s);
+    f.store->SaveSetting(Setting::LastFolder, u"/earlier"_s);
+    f.dialogs.inputAnswers.enqueue(answer);
+    f.dialogs.folderAnswers.enqueue(folder.isEmpty() ? QString() : f.dir.filePath(folder));
+    press(button(4));
+
+    QCOMPARE(entries().size(), added);
+    QCOMPARE(f.store->GetSetting(Setting::Extension), extension);
+    QCOMPARE(f.store->GetSetting(Setting::LastFolder), folderStored ? f.dir.filePath(folder) : u"/earlier"_s);
+    // The stored extension is the input's default text, the last folder the
+    // browser's start; the prompt is the program's own.
+    const ScriptedDialogs::Shown input = f.dialogs.shown.value(0);
+    QCOMPARE(input.title, u"doc"_s);
+    QCOMPARE(input.text, u"Enter file extension to load:\r\r(* for all files, txt for all txt files, doc for all "
+                         u"doc files, etc.)"_s);
+    if (answer && !answer->isEmpty())
+        QCOMPARE(f.dialogs.shown.value(1).text, u"/earlier"_s);
+    else
+        QCOMPARE(f.dialogs.shown.size(), 1);
+    if (added == 3)
+        QCOMPARE(entries(), (QStringList{tree(u"a.txt"_s), tree(u"b.TXT"_s), tree(u"sub/d.txt"_s)}));
+    QCOMPARE(m_window->pointer().value(), int(PointerFeedback::Default));
+}
+
+void tst_FileList::folderScanShowsTheBusyPointer()
+{
+    QList<int> pointerWhileAdding;
+    connect(&m_window->fileList(), &QAbstractItemModel::rowsInserted, this,
+            [&] { pointerWhileAdding.append(m_window->pointer().value()); });
+    m_fixture->dialogs.inputAnswers.enqueue(u"txt"_s);
+    m_fixture->dialogs.folderAnswers.enqueue(m_fixture->dir.filePath(u"tree"_s));
+    press(button(4));
+    QCOMPARE(pointerWhileAdding, (QList<int>{11, 11, 11}));
+    QCOMPARE(m_window->pointer().value(), 0);
+}
+
+void tst_FileList::dropAppendsFilesAndFolders()
+{
+    const QString single = writeFile(m_fixture->dir.filePath(u"~loose.txt"_s), "x");
+    const QString second = writeFile(m_fixture->dir.filePath(u"other/z.bin"_s), "x");
+    fill({single}, -1);
+    const auto data = fileDrag({single, m_fixture->dir.filePath(u"tree"_s), second});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &drop);
+    QVERIFY(drop.isAccepted());
+    // Files as given (a "~" name and a duplicate included), a folder's files
+    // of any extension level by level, in drop order.
+    QTRY_COMPARE(entries(), (QStringList{single, single, tree(u"a.txt"_s), tree(u"b.TXT"_s), tree(u"c.doc"_s),
+                                         tree(u"sub/d.txt"_s), second}));
+}
+
+void tst_FileList::dropWithoutFilesIsRefused()
+{
+    QMimeData text;
+    text.setText(u"/etc/passwd"_s);
+    text.setUrls({QUrl(u"https://quillora.example/list.txt"_s)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &enter);
+    QVERIFY(!enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(viewport(), &drop);
+    QTest::qWait(20);
+    QVERIFY(entries().isEmpty());
+}
+
+void tst_FileList::moveUpAndDown()
+{
+    const QStringList abc{u"A"_s, u"B"_s, u"C"_s};
+    fill(abc, 1);
+    press(button(3));
+    QCOMPARE(entries(), (QStringList{u"B"_s, u"A"_s, u"C"_s}));
+    QCOMPARE(view()->currentIndex().row(), 0);
+    QVERIFY(view()->hasFocus());
+    press(button(3)); // at the top already
+    QCOMPARE(entries(), (QStringList{u"B"_s, u"A"_s, u"C"_s}));
+    press(button(5));
+    QCOMPARE(entries(), abc);
+    QCOMPARE(view()->currentIndex().row(), 1);
+    fill(abc, 2);
+    button(1)->setFocus();
+    press(button(5)); // at the bottom already
+    QCOMPARE(entries(), abc);
+    QVERIFY(view()->hasFocus());
+    // The same path twice: still the current one moves.
+    fill({u"X"_s, u"X"_s}, 1);
+    press(button(3));
+    QCOMPARE(view()->currentIndex().row(), 0);
+    QVERIFY(m_fixture->dialogs.shown.isEmpty());
+}
+
+void tst_FileList::dragExchangesTexts_data()
+{
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<int>>("rowsPassed");
+    QTest::addColumn<QStringList>("after");
+    const QStringList abcde{u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s};
+    QTest::newRow("slow slide carries the text") << abcde << QList<int>{1, 2, 3, 4}
+                                                 << QStringList{u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"A"_s};
+    QTest::newRow("a jump swaps two texts") << abcde << QList<int>{3}
+                                            << QStringList{u"D"_s, u"B"_s, u"C"_s, u"A"_s, u"E"_s};
+    QTest::newRow("an equal text is not exchanged") << QStringList{u"A"_s, u"A"_s, u"B"_s} << QList<int>{1}
+                                                    << QStringList{u"A"_s, u"A"_s, u"B"_s};
+}
+
+void tst_FileList::dragExchangesTexts()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QList<int>, rowsPassed);
+    QFETCH(QStringList, after);
+    fill(texts, -1);
+    // Any button arms the drag.
+    sendMouse(viewport(), QEvent::MouseButtonPress, rowCenter(0), Qt::RightButton);
+    for (int row : rowsPassed)
+        sendMouse(viewport(), QEvent::MouseMove, rowCenter(row), Qt::RightButton);
+    sendMouse(viewport(), QEvent::MouseButtonRelease, rowCenter(rowsPassed.last()), Qt::RightButton);
+    QCOMPARE(entries(), after);
+    if (after != texts)
+        QCOMPARE(view()->currentIndex().row(), rowsPassed.last());
+    QCOMPARE(viewport()->cursor().shape(), Qt::ArrowCursor);
+    // Moves after the release exchange nothing.
+    sendMouse(viewport(), QEvent::MouseMove, rowCenter(0));
+    QCOMPARE(entries(), after);
+}
+
+void tst_FileList::removing()
+{
+    fill({u"A"_s, u"B"_s, u"C"_s, u"D"_s}, 1);
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier),
+                                                  Qt::KeyboardModifiers(Qt::ControlModifier)})
+        QTest::keyClick(view(), Qt::Key_Delete, modifiers);
+    QCOMPARE(entries(), QStringList{u"A"_s});
+    fill({u"A"_s, u"B"_s, u"C"_s}, -1);
+    sendMouse(viewport(), QEvent::MouseButtonPress, rowCenter(2));
+    sendMouse(viewport(), QEvent::MouseButtonRelease, rowCenter(2));
+    sendMouse(viewport(), QEvent::MouseButtonDblClick, rowCenter(2));
+    QCOMPARE(entries(), (QStringList{u"A"_s, u"B"_s}));
+    press(button(6));
+    QVERIFY(entries().isEmpty());
+    QTest::keyClick(view(), Qt::Key_Delete);
+    press(button(6));
+    QVERIFY(m_fixture->dialogs.shown.isEmpty());
+}
+
+void tst_FileList::busyPointerBlocksEditing()
+{
+    const QStringList abc{u"A"_s, u"B"_s, u"C"_s};
+    fill(abc, 1);
+    m_window->pointer().setValue(PointerFeedback::Busy);
+    press(button(3));
+    press(button(5));
+    QTest::keyClick(view(), Qt::Key_Delete);
+    sendMouse(viewport(), QEvent::MouseButtonDblClick, rowCenter(1));
+    press(button(6));
+    QCOMPARE(entries(), abc);
+    // Hovering a push button keeps the hourglass.
+    sendMouse(button(1), QEvent::MouseMove, QPoint(3, 3));
+    QCOMPARE(m_window->pointer().value(), int(PointerFeedback::Busy));
+    QCOMPARE(m_window->cursor().shape(), Qt::WaitCursor);
+}
+
+void tst_FileList::noCurrentEntryDoesNothing()
+{
+    const QStringList abc{u"A"_s, u"B"_s, u"C"_s};
+    fill(abc, -1);
+    view()->clearSelection();
+    press(button(3));
+    press(button(5));
+    QTest::keyClick(view(), Qt::Key_Delete);
+    sendMouse(viewport(), QEvent::MouseButtonDblClick, QPoint(5, viewport()->height() - 5));
+    QCOMPARE(entries(), abc);
+    QVERIFY(m_fixture->dialogs.shown.isEmpty());
+}
+
+void tst_FileList::pointerFollowsTheSurfaces()
+{
+    PointerFeedback &pointer = m_window->pointer();
+    sendMouse(button(7), QEvent::MouseMove, QPoint(3, 3));
+    QCOMPARE(pointer.value(), int(PointerFeedback::Hand));
+    QCOMPARE(m_window->cursor().shape(), Qt::PointingHandCursor);
+    // Text1 and the progress bar leave the value as it was.
+    sendMouse(child<QLineEdit>(*m_window, u"Text1"_s), QEvent::MouseMove, QPoint(3, 3));
+    sendMouse(child<QWidget>(*m_window, u"ProgressBar1"_s), QEvent::MouseMove, QPoint(3, 3));
+    QCOMPARE(pointer.value(), int(PointerFeedback::Hand));
+    sendMouse(child<QRadioButton>(*m_window, u"Option3"_s), QEvent::MouseMove, QPoint(3, 3));
+    QCOMPARE(pointer.value(), int(PointerFeedback::Default));
+    for (QWidget *surface : {static_cast<QWidget *>(viewport()), static_cast<QWidget *>(m_window.get()),
+                             child<QWidget>(*m_window, u"Frame1"_s)}) {
+        sendMouse(button(3), QEvent::MouseMove, QPoint(3, 3));
+        QCOMPARE(pointer.value(), int(PointerFeedback::Hand));
+        sendMouse(surface, QEvent::MouseMove, QPoint(1, 1));
+        QCOMPARE(pointer.value(), int(PointerFeedback::Default));
+    }
+}
+
+QTEST_MAIN(tst_FileList)
+#include "tst_filelist.moc"

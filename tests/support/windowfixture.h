@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/settings.h"
+#include "gui/mainwindow.h"
+#include "memoryspreadsheet.h"
+#include "scripteddialogs.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace quillora::test {
+
+// A main window on test surroundings: settings in an INI file of a temporary
+// folder, scripted dialogs, the in-memory spreadsheet, a fixed random draw.
+struct WindowFixture
+{
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> ini = std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")),
+                                                                 QSettings::IniFormat);
+    std::unique_ptr<SettingsStore> store = std::make_unique<SettingsStore>(*ini);
+    ScriptedDialogs dialogs;
+    MemorySpreadsheet office;
+    QList<QUrl> opened;
+    double draw = 0.5;
+    std::function<bool()> officeCheck;
+
+    std::unique_ptr<MainWindow> makeWindow()
+    {
+        AppServices services{
+            .dialogs = dialogs,
+            .settings = *store,
+            .programFolder = dir.filePath(QStringLiteral("program")),
+            .random = [this] { return draw; },
+            .openUrl = [this](const QUrl &url) { opened.append(url); },
+            .spreadsheets = &office,
+            .checkOfficeInstalled = officeCheck,
+        };
+        return std::make_unique<MainWindow>(services);
+    }
+
+    // Settings read afresh from the file, as at the next start.
+    void reopenSettings()
+    {
+        ini->sync();
+        ini = std::make_unique<QSettings>(dir.filePath(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        store = std::make_unique<SettingsStore>(*ini);
+    }
+};
+
+template <class T>
+T *child(QWidget &window, const QString &name)
+{
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no child %s", qPrintable(name));
+    return found;
+}
+
+} // namespace quillora::test
