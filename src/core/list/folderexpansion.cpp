@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,12 +51,22 @@ QStringView lastName(QStringView path)
 struct FolderEntry
 {
     QString name;
-    bool folder = false;
+    bool folder = false; // links followed
+    bool file = false;   // a regular file, links followed
+    // A hidden file its user may write, the one kind of file a walk leaves
+    // out by its attributes.
+    bool hiddenWritable = false;
 };
 
-// A folder's entries without "." and "..", each marked as a folder or not
-// (links followed), in sorted order; nullopt with the system's error number
-// when the folder cannot be listed.
+bool isHiddenName(QStringView name)
+{
+    return name.startsWith(u'.') && name != u"." && name != u"..";
+}
+
+// A folder's entries without "." and "..", in sorted order; nullopt with the
+// system's error number when the folder cannot be listed. What each entry is
+// comes from the listing itself where it can, and from one look at the entry
+// where it must (links, hidden files), so a large folder costs few calls.
 std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &error)
 {
     DIR *dir = ::opendir(nativePath(folder).constData());
@@ -68,12 +79,23 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
         const char *name = entry->d_name;
         if (qstrcmp(name, ".") == 0 || qstrcmp(name, "..") == 0)
             continue;
-        bool isFolder = entry->d_type == DT_DIR;
-        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+        FolderEntry item{QFile::decodeName(name)};
+        const bool hidden = isHiddenName(item.name);
+        if (entry->d_type == DT_DIR) {
+            item.folder = true;
+        } else if (entry->d_type == DT_REG && !hidden) {
+            item.file = true;
+        } else if (entry->d_type == DT_REG || entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat own{};
             struct stat info{};
-            isFolder = ::fstatat(::dirfd(dir), name, &info, 0) == 0 && S_ISDIR(info.st_mode);
+            if (::fstatat(::dirfd(dir), name, &own, AT_SYMLINK_NOFOLLOW) == 0
+                && ::fstatat(::dirfd(dir), name, &info, 0) == 0) {
+                item.folder = S_ISDIR(info.st_mode);
+                item.file = S_ISREG(info.st_mode);
+                item.hiddenWritable = item.file && hidden && !S_ISLNK(own.st_mode) && canWrite(info);
+            }
         }
-        entries.push_back({QFile::decodeName(name), isFolder});
+        entries.push_back(std::move(item));
     }
     ::closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const FolderEntry &a, const FolderEntry &b) {
@@ -81,6 +103,21 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
         return order != 0 ? order < 0 : a.name < b.name;
     });
     return entries;
+}
+
+// The files of a folder that match the pattern.
+std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pattern)
+{
+    int error = 0;
+    std::optional<std::vector<FolderEntry>> entries = readFolder(folder.endsWith(u'/') ? folder : folder + u'/', error);
+    std::vector<FolderEntry> files;
+    if (!entries)
+        return files;
+    for (FolderEntry &entry : *entries) {
+        if (entry.file && MatchesWildcard(entry.name, pattern))
+            files.push_back(std::move(entry));
+    }
+    return files;
 }
 
 bool isRootFolder(QStringView folder)
@@ -115,8 +152,7 @@ std::optional<int> GetAttributes(const QString &path)
         value |= FileAttribute::Directory;
     else if (S_ISREG(info.st_mode))
         value |= FileAttribute::Archive;
-    const QStringView name = lastName(path);
-    if (name.startsWith(u'.') && name != u"." && name != u"..")
+    if (isHiddenName(lastName(path)))
         value |= FileAttribute::Hidden;
     if (!canWrite(info))
         value |= FileAttribute::ReadOnly;
@@ -182,16 +218,9 @@ void sortNames(QStringList &names)
 
 QStringList GetFileList(const QString &folder, const QString &pattern)
 {
-    const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
-    int error = 0;
-    const auto entries = readFolder(prefix, error);
     QStringList names;
-    if (!entries)
-        return names;
-    for (const FolderEntry &entry : *entries) {
-        if (!entry.folder && MatchesWildcard(entry.name, pattern) && IsExistingFile(prefix + entry.name))
-            names.append(entry.name);
-    }
+    for (FolderEntry &entry : matchingFiles(folder, pattern))
+        names.append(std::move(entry.name));
     return names;
 }
 
@@ -303,24 +332,23 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
     // A step that failed (and was reported) skips what depends on it.
     for (const QString &entry : std::as_const(folders)) {
         QString current;
-        QStringList names;
+        std::vector<FolderEntry> files;
         if (!run(steps.cut, [&] { current = entry.chopped(1); })
-            || !run(steps.list, [&] { names = GetFileList(current, pattern); }))
+            || !run(steps.list, [&] { files = matchingFiles(current, pattern); }))
             continue;
-        for (const QString &name : std::as_const(names)) {
+        for (const FolderEntry &file : files) {
             breather.breathe();
             if (breather.stopped())
                 return;
-            if (name.startsWith(u'~'))
+            if (file.name.startsWith(u'~'))
                 continue;
             QString path;
-            if (!run(steps.path, [&] { path = current + u'/' + name; }))
+            if (!run(steps.path, [&] { path = current + u'/' + file.name; }))
                 continue;
+            // The listing looked at each file once: a regular file (links
+            // followed) goes in unless it is hidden and writable.
             run(steps.append, [&] {
-                // One look at the file answers both tests: a regular file
-                // carries the archive bit, and a hidden writable one is 34.
-                const std::optional<int> attributes = GetAttributes(path);
-                if (attributes && (*attributes & FileAttribute::Archive) && *attributes != FileAttribute::HiddenFile)
+                if (!file.hiddenWritable)
                     addEntry(RemoveDoubleBackslashes(path));
             });
         }
