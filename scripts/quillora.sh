@@ -43,6 +43,9 @@ run_fuzz() {
 }
 
 case "${1:-}" in
+install)
+    install_packages
+    ;;
 run)
     install_packages
     build_all
@@ -60,7 +63,7 @@ test)
     xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|install" >&2
     exit 2
     ;;
 esac

@@ -18,10 +18,12 @@ namespace quillora {
 Q_LOGGING_CATEGORY(lcApp, "quillora.app")
 
 namespace {
-// The module sits next to the program in a build, in lib/quillora once installed.
+// The module sits next to the program in a build, in the library folder's
+// "quillora" once installed.
 QString moduleFolder(const QString &programFolder)
 {
-    const QString installed = QDir(programFolder).filePath(u"../lib/quillora"_s);
+    const QString installed =
+        QDir::cleanPath(QDir(programFolder).filePath(QLatin1StringView(QUILLORA_MODULE_FROM_PROGRAM)));
     return QFileInfo::exists(QDir(installed).filePath(u"libquillora_libreoffice.so"_s)) ? installed : programFolder;
 }
 } // namespace

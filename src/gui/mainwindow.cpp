@@ -2,6 +2,7 @@
 
 #include "gui/dialogs.h"
 #include "core/product.h"
+#include "core/samples.h"
 #include "core/settings.h"
 #include "gui/textprogressbar.h"
 #include "gui/twips.h"
@@ -19,7 +20,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QHeaderView>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -49,21 +49,13 @@ QFont buttonFont()
     return font;
 }
 
-// The application icon: a page of text lines over a spreadsheet grid.
+// The application icon: text pages going into a sheet of cells.
 QIcon applicationIcon()
 {
-    QPixmap pixmap(64, 64);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x2e, 0x5c, 0x3a), 3));
-    painter.setBrush(Qt::white);
-    painter.drawRoundedRect(QRectF(8, 4, 48, 56), 4, 4);
-    painter.setPen(QPen(QColor(0x2e, 0x5c, 0x3a), 2));
-    for (int y = 16; y <= 48; y += 8)
-        painter.drawLine(16, y, 48, y);
-    painter.drawLine(32, 12, 32, 52);
-    return QIcon(pixmap);
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(u":/icons/quillora-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
 }
 } // namespace
 
@@ -116,7 +108,8 @@ void MainWindow::buildControls()
     QPushButton *addFolder =
         addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
     QPushButton *clearList = addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
-    addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
+    QPushButton *loadSamples =
+        addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
 
     m_options = new OptionsPanel(this, m_services.settings);
     setSurfacesBackground(Qt::white);
@@ -144,6 +137,7 @@ void MainWindow::buildControls()
     connect(addFolder, &QPushButton::clicked, m_list, &FileListController::PushButton4_Click);
     connect(moveDown, &QToolButton::clicked, m_list, &FileListController::PushButton5_Click);
     connect(clearList, &QPushButton::clicked, m_list, &FileListController::PushButton6_Click);
+    connect(loadSamples, &QPushButton::clicked, this, &MainWindow::PushButton7_Click);
     connect(start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
 }
 
@@ -274,8 +268,27 @@ void MainWindow::MaybeOpenHomePage()
 
 void MainWindow::takeSnapshotOnFirstStart()
 {
-    if (m_services.settings.GetSetting(Setting::Snapshot).isEmpty() && m_services.takeSampleSnapshot)
-        m_services.takeSampleSnapshot();
+    if (m_services.settings.GetSetting(Setting::Snapshot).isEmpty())
+        TakeSampleSnapshot(m_services.settings, sampleFolder(m_services.programFolder));
+}
+
+void MainWindow::PushButton7_Click()
+{
+    GuardedOperation click(Location::LoadSamples, *this);
+    click.step(100, [this] { LoadSampleFiles(); });
+    click.step(110, [this] { m_options->selectOption(3); });
+}
+
+void MainWindow::LoadSampleFiles()
+{
+    for (const QString &path : recordedSamples(m_services.settings)) {
+        if (PathExists(path) && !m_fileList->IsInList(path))
+            m_fileList->AddListEntry(path);
+    }
+    if (m_services.dialogs.question(u"Would you like this software to open the folder where these sample files are "
+                                    u"stored (so that you can view them before working with them)?"_s)
+        && m_services.openUrl)
+        m_services.openUrl(QUrl::fromLocalFile(sampleFolder(m_services.programFolder) + u'/'));
 }
 
 void MainWindow::setCaptions()

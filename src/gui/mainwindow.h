@@ -41,8 +41,6 @@ struct AppServices
     // The check that the office suite is present; false ends the program
     // before the window shows. Unset, start-up assumes it is present.
     std::function<bool()> checkOfficeInstalled{};
-    // Records the sample files on the first start. Unset, nothing is recorded.
-    std::function<void()> takeSampleSnapshot{};
 };
 
 // The hot spot a Windows cursor file names; (0, 0) for anything else.
@@ -74,6 +72,8 @@ public:
     PointerFeedback &pointer() const { return *m_pointer; }
     QTreeView *listView() const { return m_listView; }
 
+    void PushButton7_Click();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -89,6 +89,7 @@ private:
     void loadHandPointer();
     void MaybeOpenHomePage();
     void takeSnapshotOnFirstStart();
+    void LoadSampleFiles();
     void setCaptions();
 
     AppServices m_services;

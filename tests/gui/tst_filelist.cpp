@@ -1,12 +1,14 @@
 // Filling, ordering and emptying the list through the window, headless.
 #include "core/list/filelistmodel.h"
 #include "gui/filelistcontroller.h"
+#include "gui/optionspanel.h"
 #include "gui/pointerfeedback.h"
 #include "testfiles.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
@@ -58,6 +60,7 @@ private slots:
     void busyPointerBlocksEditing();
     void noCurrentEntryDoesNothing();
     void pointerFollowsTheSurfaces();
+    void sampleFiles();
 
 private:
     QStringList entries() const { return m_window->fileList().entries(); }
@@ -311,6 +314,40 @@ void tst_FileList::pointerFollowsTheSurfaces()
         sendMouse(surface, QEvent::MouseMove, QPoint(1, 1));
         QCOMPARE(pointer.value(), int(PointerFeedback::Default));
     }
+}
+
+void tst_FileList::sampleFiles()
+{
+    // Two samples beside the program at the first start.
+    m_window.reset();
+    m_fixture.emplace();
+    const QString samples = m_fixture->dir.filePath(u"program/Samples"_s);
+    const QString a = writeFile(samples + u"/a.txt"_s, "a");
+    const QString b = writeFile(samples + u"/b.txt"_s, "b");
+    m_window = m_fixture->makeWindow();
+    QVERIFY(m_window->Form_Load());
+    WindowFixture &f = *m_fixture;
+    f.dialogs.questionAnswers << false << true << false;
+    const QString question = u"Would you like this software to open the folder where these sample files are stored "
+                             u"(so that you can view them before working with them)?"_s;
+    press(button(7));
+    press(button(7));
+    QCOMPARE(entries(), (QStringList{a, b}));
+    QCOMPARE(f.opened, QList<QUrl>{QUrl::fromLocalFile(samples + u'/')});
+    // A sample deleted since is skipped; the question comes every time.
+    m_window->fileList().clear();
+    QFile::remove(a);
+    press(button(7));
+    QCOMPARE(entries(), QStringList{b});
+    QCOMPARE(f.dialogs.texts(u"question"), QStringList(3, question));
+    QVERIFY(f.dialogs.texts(u"warning").isEmpty());
+    // The comma option is chosen and stored; the sheet options are untouched.
+    QVERIFY(m_window->options().option(3)->isChecked());
+    const QStringList stored{f.store->GetSetting(Setting::Option1), f.store->GetSetting(Setting::Option2),
+                             f.store->GetSetting(Setting::Option3), f.store->GetSetting(Setting::Option7),
+                             f.store->GetSetting(Setting::Option4)};
+    QCOMPARE(stored, (QStringList{u"False"_s, u"False"_s, u"True"_s, u"False"_s, u"False"_s}));
+    QVERIFY(!f.ini->contains(u"Quillora/Option5"_s));
 }
 
 QTEST_MAIN(tst_FileList)
