@@ -3,11 +3,11 @@ set(CPACK_PACKAGE_NAME quillora)
 set(CPACK_PACKAGE_VENDOR "Marrowind")
 set(CPACK_PACKAGE_CONTACT "Quillora support <support@quillora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Load many text files into a LibreOffice Calc spreadsheet in one go")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillora lists plain-text files (by file dialog, folder and extension, or drag and drop),\n"
-    "puts them in order and writes every line into a row of a new Calc document, on one sheet\n"
-    "or a sheet per file, whole or cut into cells at a space, comma, tab or separator of your\n"
-    "own, every cell as text.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Quillora lists plain-text files (by file dialog, folder and extension, or drag and\n"
+    "drop), puts them in order and writes every line into a row of a new Calc document,\n"
+    "on one sheet or a sheet per file, whole or cut into cells at a space, comma, tab or\n"
+    "separator of your own, every cell as text.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://quillora.example/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL quillora)
