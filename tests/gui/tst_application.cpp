@@ -86,7 +86,8 @@ void tst_Application::officeMissingEndsBeforeTheWindowShows()
                                            u"site now?\r\n\r\n(If you think this error is a mistake"_s));
     QVERIFY(officeMissingText().endsWith(u"'About' window to support@quillora.example)"_s));
     QVERIFY(m_opened.isEmpty());
-    QVERIFY(m_settings->allKeys().isEmpty());
+    // Start-up records the samples before it checks for LibreOffice; nothing else is written.
+    QCOMPARE(m_settings->allKeys(), QStringList{u"Quillora/Snapshot"_s});
 }
 
 void tst_Application::officeMissingYesOpensTheDownloadPage()
