@@ -1,23 +1,50 @@
+#include "cli/commandline.h"
 #include "core/import/spreadsheetmodule.h"
-#include "gui/application.h"
-#include "gui/dialogs.h"
 #include "core/product.h"
 #include "core/settings.h"
+#include "gui/application.h"
+#include "gui/dialogs.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QRandomGenerator>
 #include <QSettings>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+#include <unistd.h>
 
 using namespace quillora;
 
-int main(int argc, char *argv[])
+namespace {
+void setIdentity()
 {
-    ignoreBrokenPipes();
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(Product::Organisation.toString());
-    QApplication::setApplicationName(Product::Name.toString());
+    QCoreApplication::setOrganizationName(Product::Organisation.toString());
+    QCoreApplication::setApplicationName(Product::Name.toString());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLORA_VERSION));
+}
 
+// Any argument makes a command-line run: no window, no display needed.
+int runCommandLine(int argc, char *argv[])
+{
+    const bool terminal = ::isatty(STDERR_FILENO);
+    // Help and usage name the program by its name, not the path it was run by.
+    std::vector<char *> arguments(argv, argv + argc);
+    static char name[] = "quillora";
+    arguments[0] = name;
+    QCoreApplication app(argc, arguments.data());
+    setIdentity();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Console console{out, err, terminal};
+    return runQuilloraCommand(QCoreApplication::arguments(), console, QCoreApplication::applicationDirPath());
+}
+
+int runWindow(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    setIdentity();
     const std::unique_ptr<QSettings> settings = openUserSettings();
     WidgetDialogs dialogs(SetAppTitle(Product::Name));
     return runQuillora({
@@ -27,4 +54,11 @@ int main(int argc, char *argv[])
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); },
     });
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    ignoreBrokenPipes();
+    return argc > 1 ? runCommandLine(argc, argv) : runWindow(argc, argv);
 }

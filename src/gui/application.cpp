@@ -17,16 +17,6 @@ namespace quillora {
 
 Q_LOGGING_CATEGORY(lcApp, "quillora.app")
 
-namespace {
-// The module sits next to the program in a build, in the library folder's
-// "quillora" once installed.
-QString moduleFolder(const QString &programFolder)
-{
-    const QString installed =
-        QDir::cleanPath(QDir(programFolder).filePath(QLatin1StringView(QUILLORA_MODULE_FROM_PROGRAM)));
-    return QFileInfo::exists(QDir(installed).filePath(u"libquillora_libreoffice.so"_s)) ? installed : programFolder;
-}
-} // namespace
 
 int runQuillora(const Surroundings &surroundings)
 {
@@ -34,7 +24,7 @@ int runQuillora(const Surroundings &surroundings)
     // stays quick; LibreOffice starts at the first import.
     QString why;
     const std::unique_ptr<SpreadsheetModule> module =
-        SpreadsheetModule::load(moduleFolder(surroundings.programFolder), &why);
+        SpreadsheetModule::load(moduleFolderFor(surroundings.programFolder), &why);
     if (!module)
         qCInfo(lcApp) << "LibreOffice is not available:" << why;
 

@@ -15,6 +15,17 @@ LibreOfficeProvider::LibreOfficeProvider(QString programFolder, std::chrono::mil
 {
 }
 
+void LibreOfficeProvider::setHidden(bool hidden)
+{
+    m_hidden = hidden;
+    m_session.setHeadless(hidden);
+}
+
+void LibreOfficeProvider::endStartedApplication()
+{
+    translated(m_session.alive(), [&] { m_session.endStartedOffice(); });
+}
+
 QString LibreOfficeProvider::applicationName() const
 {
     return u"LibreOffice"_s;
@@ -37,8 +48,15 @@ std::unique_ptr<SpreadsheetDocument> LibreOfficeProvider::newDocument()
     return translated(alive, [&] {
         if (!m_session.connected())
             throwLost();
+        uno::Sequence<beans::PropertyValue> arguments;
+        if (m_hidden) {
+            beans::PropertyValue hidden;
+            hidden.Name = OUString("Hidden");
+            hidden.Value <<= true;
+            arguments = uno::Sequence<beans::PropertyValue>(&hidden, 1);
+        }
         const uno::Reference<lang::XComponent> component = m_session.desktop()->loadComponentFromURL(
-            OUString("private:factory/scalc"), OUString("_blank"), 0, uno::Sequence<beans::PropertyValue>());
+            OUString("private:factory/scalc"), OUString("_blank"), 0, arguments);
         uno::Reference<sheet::XSpreadsheetDocument> document(component, uno::UNO_QUERY);
         if (!document.is())
             throw Failure(u"LibreOffice did not open a new spreadsheet document."_s);

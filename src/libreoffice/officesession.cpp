@@ -209,6 +209,24 @@ void OfficeSession::ensureConnected()
     startOffice();
 }
 
+void OfficeSession::endStartedOffice()
+{
+    // The process started here is the office itself only when no LibreOffice
+    // was running: otherwise it handed its arguments over and ended long ago.
+    const qint64 pid = std::exchange(m_startedPid, 0);
+    if (!processRuns(pid) || !connected())
+        return;
+    try {
+        m_desktop->terminate();
+    } catch (const uno::Exception &) {
+        // It goes away while answering.
+    }
+    disconnect();
+    const QDeadlineTimer deadline(std::chrono::seconds(30));
+    while (processRuns(pid) && !deadline.hasExpired())
+        QThread::msleep(50);
+}
+
 void OfficeSession::abandon()
 {
     m_abandoned = true;
@@ -303,11 +321,21 @@ void OfficeSession::startOffice()
 {
     // A LibreOffice that is already running takes the --accept over and the
     // process started here ends at once.
-    const QStringList arguments{u"--nologo"_s, u"--norestore"_s, u"--nodefault"_s,
-                                u"--accept=pipe,name=%1;urp;StarOffice.ComponentContext"_s.arg(m_pipe)};
+    QStringList arguments{u"--nologo"_s, u"--norestore"_s, u"--nodefault"_s,
+                          u"--accept=pipe,name=%1;urp;StarOffice.ComponentContext"_s.arg(m_pipe)};
+    if (m_headless)
+        arguments.prepend(u"--headless"_s);
+    // What LibreOffice prints is no business of ours (nor of a command
+    // line's standard error).
+    QProcess office;
+    office.setProgram(m_programFolder + u"/soffice"_s);
+    office.setArguments(arguments);
+    office.setStandardOutputFile(QProcess::nullDevice());
+    office.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
-    if (!QProcess::startDetached(m_programFolder + u"/soffice"_s, arguments, QString(), &pid))
+    if (!office.startDetached(&pid))
         throw SpreadsheetLost(u"LibreOffice could not be started from %1."_s.arg(m_programFolder));
+    m_startedPid = pid;
 
     const QDeadlineTimer deadline(m_deadline);
     std::optional<QDeadlineTimer> graceAfterExit;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <mutex>
 #include <map>
+#include <optional>
 
 namespace quillora::test {
 
@@ -28,6 +29,10 @@ public:
     struct Document
     {
         QList<std::shared_ptr<Sheet>> sheets;
+        bool hidden = false;
+        QString storedAs; // the path of the last storeAs
+        std::optional<DocumentFormat> storedFormat;
+        bool closed = false;
     };
 
     QStringList newSheetNames{QStringLiteral("Sheet1")};
@@ -37,11 +42,15 @@ public:
     std::function<void(const QString &operation)> beforeCall;
 
     int starts = 0;
+    bool hidden = false;
+    int endedApplications = 0;
     QList<std::shared_ptr<Document>> documents;
 
     void start() override;
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
     void abandon() override;
+    void setHidden(bool hidden) override { this->hidden = hidden; }
+    void endStartedApplication() override { ++endedApplications; }
     QString applicationName() const override { return QStringLiteral("MemorySpreadsheet"); }
 
     // For beforeCall: a call that never answers until the run gives up on

@@ -87,6 +87,7 @@ ImportResult ImportRun::run()
     m_staging.reset();
     releaseDocument();
     m_result.cancelled = stopped();
+    m_result.officeLost = m_officeLost;
     if (!m_result.cancelled)
         complete();
     return m_result;
@@ -108,6 +109,7 @@ void ImportRun::runOneSheet()
         return;
     writeSheet(m_originalSheets.value(0));
     removeDefaultSheets();
+    finishDocument();
     m_guard.step(200, [this] { m_staging.reset(); });
 }
 
@@ -135,6 +137,7 @@ void ImportRun::runSeparateSheets()
         m_guard.step(286, [this] { m_staging->clear(); });
     }
     removeDefaultSheets();
+    finishDocument();
 }
 
 std::optional<QString> ImportRun::beginFile(int index)
@@ -325,6 +328,13 @@ void ImportRun::removeDefaultSheets()
         if (present)
             officeStep(sheet.remove, [&] { m_document->removeSheet(name); });
     }
+}
+
+void ImportRun::finishDocument()
+{
+    if (!m_finish || !m_document || stopped())
+        return;
+    m_result.documentFinished = officeStep(308, [this] { m_finish(*m_document); }, m_deadlines.finish);
 }
 
 void ImportRun::complete()

@@ -58,6 +58,10 @@ struct ImportResult
     qint64 rowsWritten = 0;
     qint64 cellsLeftOut = 0;
     bool cancelled = false;
+    // The application was missing, did not answer or went away.
+    bool officeLost = false;
+    // The document was finished as asked (stored, for instance).
+    bool documentFinished = false;
 };
 
 // One "Start Importing": stages every listed file, split as the options say,
@@ -83,8 +87,13 @@ public:
     {
         std::chrono::milliseconds start{std::chrono::seconds(150)};
         std::chrono::milliseconds call{std::chrono::seconds(60)};
+        // For finishing the document (storing a large one takes a while).
+        std::chrono::milliseconds finish{std::chrono::minutes(10)};
     };
     void setDeadlines(const Deadlines &deadlines) { m_deadlines = deadlines; }
+    // What is done with the document once everything is written, on the
+    // spreadsheet's side (for instance storing it and closing it).
+    void setFinishDocument(std::function<void(SpreadsheetDocument &)> finish) { m_finish = std::move(finish); }
 
     ImportResult run();
 
@@ -100,6 +109,7 @@ private:
     void flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines);
     void finishWriting();
     void removeDefaultSheets();
+    void finishDocument();
     void complete();
     void releaseDocument();
 
@@ -128,6 +138,7 @@ private:
     const ImportSteps *m_steps = nullptr;
     SheetLimits m_limits;
     Deadlines m_deadlines;
+    std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     bool m_officeLost = false;
     // The block being written while the next one is read: its rows, and the

@@ -43,6 +43,13 @@ void ignoreBrokenPipes()
     ::sigaction(SIGPIPE, &ignore, nullptr);
 }
 
+QString moduleFolderFor(const QString &programFolder)
+{
+    const QString installed =
+        QDir::cleanPath(QDir(programFolder).filePath(QLatin1StringView(QUILLORA_MODULE_FROM_PROGRAM)));
+    return QFileInfo::exists(QDir(installed).filePath(u"libquillora_libreoffice.so"_s)) ? installed : programFolder;
+}
+
 QString findOfficeProgramFolder()
 {
     if (qEnvironmentVariableIsSet("UNO_PATH")) {

@@ -25,6 +25,10 @@ void ignoreBrokenPipes();
 // Empty when LibreOffice cannot be found. Never starts LibreOffice.
 QString findOfficeProgramFolder();
 
+// Where the bridge module is for a program in the given folder: beside it in
+// a build, in the library folder's "quillora" once installed.
+QString moduleFolderFor(const QString &programFolder);
+
 // The bridge module, loaded at run time so that the program starts on a
 // machine without LibreOffice. Loading finds LibreOffice and its libraries
 // but does not start it.

@@ -1,0 +1,163 @@
+#include "cli/commandline.h"
+
+#include "cli/commandlineimport.h"
+#include "core/import/spreadsheetmodule.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <csignal>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+const QCommandLineOption OutputOption({u"o"_s, u"output"_s},
+                                      u"Save the document as FILE instead of showing it in Calc; the format follows "
+                                      u"the extension: .ods, .xlsx or .fods."_s,
+                                      u"FILE"_s);
+const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
+                                            u"A sheet per file (default: all files on one sheet)."_s);
+const QCommandLineOption SplitOption(u"split"_s, u"space, comma or tab: cut each line into cells there."_s,
+                                     u"WHERE"_s);
+const QCommandLineOption SeparatorOption(u"separator"_s,
+                                         u"Cut each line into cells at TEXT (any text, several characters "
+                                         u"allowed)."_s,
+                                         u"TEXT"_s);
+const QCommandLineOption ExtensionOption(u"extension"_s,
+                                         u"For a folder PATH: its files whose names end in .EXT, walked as \"Add All "
+                                         u"File(s) In Folder\" walks (default: every file, as a drop)."_s,
+                                         u"EXT"_s);
+const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
+const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
+
+ParsedCommandLine usageError(const QString &reason)
+{
+    return {ParsedCommandLine::Action::UsageError, {}, reason};
+}
+
+void setUpParser(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        u"Loads text files into a LibreOffice Calc spreadsheet, every line a row and every cell text.\n"
+        u"Without options, opens the window. PATHs are taken in the order given; a folder brings its files\n"
+        u"and those of every folder below it, level by level.\n\n"
+        u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
+        u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
+        u"3 when LibreOffice is missing or was lost during the run."_s);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, ExtensionOption, ForceOption,
+                       QuietOption});
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import."_s, u"PATH..."_s);
+}
+
+std::optional<QString> splitOf(const QString &where)
+{
+    if (where == u"space")
+        return u" "_s;
+    if (where == u"comma")
+        return u","_s;
+    if (where == u"tab")
+        return u"\t"_s;
+    return std::nullopt;
+}
+
+void stopOnSignal(int)
+{
+    CommandLineImport::interrupt();
+}
+} // namespace
+
+std::optional<DocumentFormat> formatOfFile(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"ods")
+        return DocumentFormat::Ods;
+    if (suffix == u"xlsx")
+        return DocumentFormat::Xlsx;
+    if (suffix == u"fods")
+        return DocumentFormat::Fods;
+    return std::nullopt;
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    setUpParser(parser);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(u"help"_s))
+        return {ParsedCommandLine::Action::Help, {}, parser.helpText()};
+    if (parser.isSet(u"version"_s))
+        return {ParsedCommandLine::Action::Version, {},
+                QCoreApplication::applicationName().toLower() + u' ' + QCoreApplication::applicationVersion()
+                    + u'\n'};
+
+    CommandLineOptions options;
+    options.paths = parser.positionalArguments();
+    if (options.paths.isEmpty())
+        return usageError(u"no PATH given."_s);
+    options.sheetPerFile = parser.isSet(SheetPerFileOption);
+    options.force = parser.isSet(ForceOption);
+    options.quiet = parser.isSet(QuietOption);
+    options.extension = parser.value(ExtensionOption);
+    if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
+        return usageError(u"--split and --separator exclude each other."_s);
+    if (parser.isSet(SplitOption)) {
+        options.split = splitOf(parser.value(SplitOption));
+        if (!options.split)
+            return usageError(u"--split takes space, comma or tab, not \"%1\"."_s.arg(parser.value(SplitOption)));
+    }
+    if (parser.isSet(SeparatorOption)) {
+        if (parser.value(SeparatorOption).isEmpty())
+            return usageError(u"--separator needs a text to cut at."_s);
+        options.split = parser.value(SeparatorOption);
+    }
+    if (parser.isSet(OutputOption)) {
+        options.output = parser.value(OutputOption);
+        const std::optional<DocumentFormat> format = formatOfFile(options.output);
+        if (!format)
+            return usageError(u"%1: the file must end in .ods, .xlsx or .fods."_s.arg(options.output));
+        options.format = *format;
+        // Not even looked at without --force: a file that is there stays.
+        if (!options.force && QFileInfo(options.output).exists())
+            return usageError(u"%1 exists; --force replaces it."_s.arg(options.output));
+    }
+    return {ParsedCommandLine::Action::Import, options, {}};
+}
+
+int runQuilloraCommand(const QStringList &arguments, Console &console, const QString &programFolder)
+{
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    switch (parsed.action) {
+    case ParsedCommandLine::Action::Help:
+    case ParsedCommandLine::Action::Version:
+        console.out << parsed.text;
+        console.out.flush();
+        return ExitStatus::Success;
+    case ParsedCommandLine::Action::UsageError:
+        console.err << u"quillora: "_s << parsed.text << u"\nTry 'quillora --help' for more information.\n"_s;
+        console.err.flush();
+        return ExitStatus::Usage;
+    case ParsedCommandLine::Action::Import:
+        break;
+    }
+    QString why;
+    const std::unique_ptr<SpreadsheetModule> module = SpreadsheetModule::load(moduleFolderFor(programFolder), &why);
+    if (!module) {
+        console.err << u"quillora: LibreOffice is not available: "_s << why << u'\n';
+        console.err.flush();
+        return ExitStatus::NoSpreadsheet;
+    }
+    std::signal(SIGINT, stopOnSignal);
+    std::signal(SIGTERM, stopOnSignal);
+    CommandLineImport import(parsed.options, console, module->provider());
+    return import.run();
+}
+
+} // namespace quillora

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/import/spreadsheet.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QTextStream;
+
+namespace quillora {
+
+// What a command line asks for.
+struct CommandLineOptions
+{
+    QStringList paths;
+    // Empty: the document opens in a visible Calc.
+    QString output;
+    DocumentFormat format = DocumentFormat::Ods;
+    bool sheetPerFile = false;
+    // The text lines are cut at; none: lines stay whole.
+    std::optional<QString> split;
+    // For folder paths: the extension their files must have; empty: every file.
+    QString extension;
+    bool force = false;
+    bool quiet = false;
+};
+
+struct ParsedCommandLine
+{
+    enum class Action { Import, Help, Version, UsageError };
+    Action action = Action::UsageError;
+    CommandLineOptions options;
+    // The help text, or the one-line reason of a usage error.
+    QString text;
+};
+
+// Exit statuses of a command-line run.
+namespace ExitStatus {
+inline constexpr int Success = 0;
+inline constexpr int SomethingFailed = 1; // a file not read, cells that did not fit, a failed store
+inline constexpr int Usage = 2;
+inline constexpr int NoSpreadsheet = 3; // LibreOffice missing, or lost during the run
+inline constexpr int Interrupted = 130;
+} // namespace ExitStatus
+
+// Reads the arguments (the program's name first), without exiting or
+// printing: the caller decides what to show.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);
+
+// The format a file name asks for by its extension; nullopt for any other.
+std::optional<DocumentFormat> formatOfFile(const QString &path);
+
+// Where a command-line run writes: standard output for help and version,
+// standard error for progress and reports; terminal says whether standard
+// error is one (progress is drawn only then).
+struct Console
+{
+    QTextStream &out;
+    QTextStream &err;
+    bool terminal = false;
+};
+
+// The whole command: parses, finds LibreOffice next to the program and runs
+// the import. Returns the exit status.
+int runQuilloraCommand(const QStringList &arguments, Console &console, const QString &programFolder);
+
+} // namespace quillora

@@ -1,0 +1,208 @@
+#include "cli/commandlineimport.h"
+
+#include "core/failure.h"
+#include "core/list/folderexpansion.h"
+#include "core/list/paths.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryFile>
+#include <QTextStream>
+
+#include <atomic>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+std::atomic<bool> interrupted = false;
+// How often the progress line may be redrawn.
+constexpr qint64 RedrawEveryMs = 200;
+
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+} // namespace
+
+CommandLineImport::CommandLineImport(CommandLineOptions options, Console &console, SpreadsheetProvider &spreadsheets)
+    : m_options(std::move(options))
+    , m_console(console)
+    , m_spreadsheets(spreadsheets)
+{
+}
+
+void CommandLineImport::interrupt()
+{
+    interrupted = true;
+}
+
+bool CommandLineImport::cancelled() const
+{
+    return interrupted;
+}
+
+QStringList CommandLineImport::listedFiles()
+{
+    // As the window's list would hold them: a file as given, a folder by the
+    // folder expansion, with the extension's pattern or every file.
+    QStringList files;
+    const QString pattern = m_options.extension.isEmpty() ? u"*.*"_s : u"*."_s + m_options.extension;
+    Breather breather({}, [] { return bool(interrupted); });
+    FolderWalk walk(*this, breather);
+    for (const QString &path : std::as_const(m_options.paths)) {
+        if (!IsFolder(path)) {
+            files.append(path);
+            continue;
+        }
+        QString folder = path;
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        AddFolderFiles(folder, pattern, [&](const QString &file) { files.append(file); }, walk, breather);
+    }
+    return files;
+}
+
+int CommandLineImport::run()
+{
+    m_sinceDrawn.start();
+    m_files = listedFiles();
+    if (interrupted)
+        return ExitStatus::Interrupted;
+
+    ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
+    // Stored under a name of its own beside the output file: the output file
+    // itself is touched only by the final rename.
+    std::optional<QTemporaryFile> stored;
+    if (!m_options.output.isEmpty()) {
+        const QFileInfo output(m_options.output);
+        stored.emplace(output.absolutePath() + u"/.quillora-XXXXXX."_s + output.suffix());
+        if (!stored->open()) {
+            report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), stored->errorString()));
+            return ExitStatus::SomethingFailed;
+        }
+        stored->close();
+        m_spreadsheets.setHidden(true);
+        const QString path = stored->fileName();
+        const DocumentFormat format = m_options.format;
+        importRun.setFinishDocument([path, format](SpreadsheetDocument &document) {
+            document.storeAs(path, format);
+            document.close();
+        });
+    }
+    const ImportResult result = importRun.run();
+    clearProgress();
+    const bool saved = stored && result.documentFinished && moveIntoPlace(stored->fileName());
+    if (stored) {
+        try {
+            m_spreadsheets.endStartedApplication();
+        } catch (const std::exception &e) {
+            report(u"LibreOffice could not be ended: %1"_s.arg(QString::fromUtf8(e.what())));
+        }
+    }
+    return exitStatus(result, saved);
+}
+
+bool CommandLineImport::moveIntoPlace(const QString &stored)
+{
+    const QByteArray from = QFile::encodeName(stored);
+    const QByteArray to = QFile::encodeName(m_options.output);
+    // The permissions of the file replaced, or those a new file gets; the
+    // temporary name was private to the user.
+    struct stat replaced{};
+    mode_t mode = 0666 & ~currentUmask();
+    if (::stat(to.constData(), &replaced) == 0)
+        mode = replaced.st_mode & 07777;
+    ::chmod(from.constData(), mode);
+    // Without --force a file that appeared meanwhile is not replaced either.
+    const int done = m_options.force ? ::rename(from.constData(), to.constData())
+                                     : ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+    if (done == 0)
+        return true;
+    report(u"%1: not saved: %2"_s.arg(m_options.output, qt_error_string(errno)));
+    return false;
+}
+
+int CommandLineImport::exitStatus(const ImportResult &result, bool saved) const
+{
+    if (result.cancelled || interrupted)
+        return ExitStatus::Interrupted;
+    if (result.officeLost)
+        return ExitStatus::NoSpreadsheet;
+    if (m_reports > 0 || (!m_options.output.isEmpty() && !saved))
+        return ExitStatus::SomethingFailed;
+    return ExitStatus::Success;
+}
+
+QString CommandLineImport::entry(int index) const
+{
+    if (index < 0 || index >= m_files.size())
+        throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
+    m_current = index;
+    return m_files.at(index);
+}
+
+void CommandLineImport::notice(const QString &text)
+{
+    // "Done." needs no line of its own; an empty list does.
+    if (text == u"No files added.")
+        report(u"no files to import."_s);
+}
+
+void CommandLineImport::ShowApplicationError(QStringView, int, const QString &description)
+{
+    // A report about the file being read names it first.
+    const QString file = m_current >= 0 ? m_files.value(m_current) : QString();
+    report(!file.isEmpty() && description.contains(file) ? file + u": "_s + description : description);
+}
+
+void CommandLineImport::report(const QString &text)
+{
+    ++m_reports;
+    clearProgress();
+    m_console.err << u"quillora: "_s << text << u'\n';
+    m_console.err.flush();
+}
+
+void CommandLineImport::setProgressValue(int value)
+{
+    m_percent = value;
+    drawProgress();
+}
+
+void CommandLineImport::drawProgress(bool force)
+{
+    if (!m_console.terminal || m_options.quiet || m_current < 0)
+        return;
+    const QString line = u"[%1/%2] %3 %4%"_s.arg(m_current + 1)
+                             .arg(m_files.size())
+                             .arg(FileNameOf(m_files.value(m_current)))
+                             .arg(m_percent);
+    if (line == m_lastProgress || (!force && m_progressShown && m_sinceDrawn.elapsed() < RedrawEveryMs))
+        return;
+    m_console.err << u'\r' << line << u"\x1B[K"_s;
+    m_console.err.flush();
+    m_lastProgress = line;
+    m_progressShown = true;
+    m_sinceDrawn.restart();
+}
+
+void CommandLineImport::clearProgress()
+{
+    if (!m_progressShown)
+        return;
+    m_console.err << u"\r\x1B[K"_s;
+    m_console.err.flush();
+    m_progressShown = false;
+    m_lastProgress.clear();
+}
+
+} // namespace quillora
