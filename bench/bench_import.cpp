@@ -5,7 +5,9 @@
 //   (c) one file of 200,000 lines x 10 fields
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
 // Quillora's peak memory. LibreOffice is started first, so neither side pays
-// for its start.
+// for its start. Then (a) and (c) again as the command line's --output does
+// them: into a hidden document stored as .ods and .xlsx, against LibreOffice
+// loading the CSV hidden and storing it to the same format.
 #include "benchsupport.h"
 #include "libreoffice/libreofficeprovider.h"
 #include "libreoffice/officesession.h"
@@ -13,6 +15,7 @@
 
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <osl/file.hxx>
 
@@ -58,20 +61,48 @@ OUString csvOptions(int fields)
     return lo::toOUString(options);
 }
 
-double timeCsvImport(lo::OfficeSession &session, const Scenario &scenario)
+OUString fileUrl(const QString &path)
+{
+    OUString url;
+    osl::FileBase::getFileURLFromSystemPath(lo::toOUString(path), url);
+    return url;
+}
+
+beans::PropertyValue property(const char *name, const uno::Any &value)
+{
+    beans::PropertyValue property;
+    property.Name = OUString::createFromAscii(name);
+    property.Value = value;
+    return property;
+}
+
+// LibreOffice's own import of the scenario's CSV files, each into a document
+// of its own; with a store path, hidden and stored with the filter, as a
+// conversion does.
+double timeCsvImport(lo::OfficeSession &session, const Scenario &scenario, const QString &storeAs = {},
+                     const char *filter = nullptr)
 {
     QElapsedTimer timer;
     timer.start();
     std::vector<uno::Reference<uno::XInterface>> documents;
     for (const QString &path : scenario.csvFiles) {
-        OUString url;
-        osl::FileBase::getFileURLFromSystemPath(lo::toOUString(path), url);
-        uno::Sequence<beans::PropertyValue> properties(2);
-        properties.getArray()[0].Name = OUString("FilterName");
-        properties.getArray()[0].Value <<= OUString("Text - txt - csv (StarCalc)");
-        properties.getArray()[1].Name = OUString("FilterOptions");
-        properties.getArray()[1].Value <<= csvOptions(scenario.fields);
-        documents.push_back(session.desktop()->loadComponentFromURL(url, OUString("_blank"), 0, properties));
+        std::vector<beans::PropertyValue> properties{
+            property("FilterName", uno::Any(OUString("Text - txt - csv (StarCalc)"))),
+            property("FilterOptions", uno::Any(csvOptions(scenario.fields)))};
+        if (!storeAs.isEmpty())
+            properties.push_back(property("Hidden", uno::Any(true)));
+        const uno::Reference<lang::XComponent> document = session.desktop()->loadComponentFromURL(
+            fileUrl(path), OUString("_blank"), 0,
+            uno::Sequence<beans::PropertyValue>(properties.data(), static_cast<sal_Int32>(properties.size())));
+        if (!storeAs.isEmpty()) {
+            const beans::PropertyValue store[] = {property("FilterName", uno::Any(OUString::createFromAscii(filter))),
+                                                  property("Overwrite", uno::Any(true))};
+            uno::Reference<frame::XStorable>(document, uno::UNO_QUERY_THROW)
+                ->storeToURL(fileUrl(storeAs), uno::Sequence<beans::PropertyValue>(store, 2));
+            closeDocument(document);
+        } else {
+            documents.push_back(document);
+        }
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     for (const auto &document : documents)
@@ -156,6 +187,39 @@ int main(int argc, char *argv[])
         std::printf("%-28s %8.2fs %12.0f %8.2fs %12.0f %6.2fx %8.2fs %7s %.1fx\n", qPrintable(scenario.name), seconds,
                     scenario.cells / seconds, csv, scenario.cells / csv, seconds / csv, staging,
                     qPrintable(megabytes(peak)), double(peak) / scenario.bytes);
+    }
+    if (!arguments.contains(u"--no-store"_s) && withCsv) {
+        // As `quillora --output FILE` does it: hidden, stored, closed.
+        std::printf("\n%-28s %9s %9s %7s\n", "stored as a file", "quillora", "lo csv", "ratio");
+        office.setHidden(true);
+        struct Format
+        {
+            const char *suffix;
+            DocumentFormat format;
+            const char *filter;
+        };
+        const Format formats[] = {{"ods", DocumentFormat::Ods, "calc8"},
+                                  {"xlsx", DocumentFormat::Xlsx, "Calc Office Open XML"}};
+        for (const Scenario &scenario : scenarios) {
+            if (!scenario.oneSheet || (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')')))
+                continue;
+            for (const Format &format : formats) {
+                const QString ours = dir.filePath(u"quillora.%1"_s.arg(QLatin1StringView(format.suffix)));
+                const QString theirs = dir.filePath(u"libreoffice.%1"_s.arg(QLatin1StringView(format.suffix)));
+                BenchWindow window;
+                window.files = scenario.files;
+                window.finish = [&](SpreadsheetDocument &document) {
+                    document.storeAs(ours, format.format);
+                    document.close();
+                };
+                const double seconds = window.timeRun(office);
+                const double csv = timeCsvImport(office.session(), scenario, theirs, format.filter);
+                failures += window.failures;
+                std::printf("%-22s %-5s %8.2fs %8.2fs %6.2fx\n", qPrintable(scenario.name.left(22).trimmed()), format.suffix,
+                            seconds, csv, seconds / csv);
+            }
+        }
+        office.setHidden(false);
     }
     std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's growth during the run\n",
                 qPrintable(megabytes(smallBytes)), qPrintable(megabytes(bigBytes)));

@@ -60,6 +60,7 @@ double BenchWindow::timeRun(SpreadsheetProvider &spreadsheets, ImportResult *res
     {
         // The run lets go of the document when it ends; that is timed too.
         ImportRun run(*this, *this, spreadsheets, [] { return 0.5; });
+        run.setFinishDocument(finish);
         done = run.run();
     }
     if (result)

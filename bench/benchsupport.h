@@ -24,6 +24,8 @@ public:
     bool oneSheet = true;
     std::optional<QString> split = QStringLiteral(",");
     int failures = 0;
+    // What becomes of the document at the end (stored, say); unset, it stays open.
+    std::function<void(SpreadsheetDocument &)> finish;
 
     int entryCount() const override { return static_cast<int>(files.size()); }
     QString entry(int index) const override { return files.at(index); }

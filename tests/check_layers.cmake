@@ -1,6 +1,7 @@
 # Fails when the layers are crossed: the core includes a widget or GUI header
-# or anything from gui/ or libreoffice/, the window includes the bridge (which
-# is loaded at run time), or the core links more of Qt than Qt Core.
+# or anything from the layers above it, the window or the command line
+# includes the bridge (which is loaded at run time), the command line includes
+# the window or GUI headers, or the core links more of Qt than Qt Core.
 #   cmake -DSOURCE_DIR=src -DCORE_LINKS=a|b -DQT_UI_INCLUDE_DIRS=x|y -P check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 foreach(var SOURCE_DIR CORE_LINKS QT_UI_INCLUDE_DIRS)
@@ -52,8 +53,10 @@ function(check_folder folder forbidden_pattern check_ui)
     set(broken "${broken}" PARENT_SCOPE)
 endfunction()
 
-check_folder(core "^(gui|libreoffice)/" TRUE)
-check_folder(gui "^libreoffice/" FALSE)
+check_folder(core "^(gui|libreoffice|cli)/" TRUE)
+check_folder(gui "^(libreoffice|cli)/" FALSE)
+# The command line runs without a display: no widgets, no GUI.
+check_folder(cli "^(gui|libreoffice)/" TRUE)
 
 string(REPLACE "|" ";" core_links "${CORE_LINKS}")
 foreach(library IN LISTS core_links)

@@ -43,7 +43,7 @@ void setUpParser(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         u"Loads text files into a LibreOffice Calc spreadsheet, every line a row and every cell text.\n"
-        u"Without options, opens the window. PATHs are taken in the order given; a folder brings its files\n"
+        u"Without arguments, opens the window. PATHs are taken in the order given; a folder brings its files\n"
         u"and those of every folder below it, level by level.\n\n"
         u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"

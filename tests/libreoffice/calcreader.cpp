@@ -13,7 +13,11 @@
 #include <com/sun/star/sheet/XUsedAreaCursor.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
+#include <osl/file.hxx>
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -99,6 +103,23 @@ CalcCell calcCell(const uno::Reference<sheet::XSpreadsheetDocument> &document, c
 {
     const uno::Reference<table::XCell> cell = sheetNamed(document, name)->getCellByPosition(column, row);
     return {cell->getType(), toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString())};
+}
+
+uno::Reference<sheet::XSpreadsheetDocument> openCalcFile(lo::OfficeSession &session, const QString &path)
+{
+    rtl::OUString url;
+    osl::FileBase::getFileURLFromSystemPath(toOUString(path), url);
+    beans::PropertyValue hidden;
+    hidden.Name = rtl::OUString("Hidden");
+    hidden.Value <<= true;
+    const uno::Reference<lang::XComponent> component = session.desktop()->loadComponentFromURL(
+        url, rtl::OUString("_blank"), 0, uno::Sequence<beans::PropertyValue>(&hidden, 1));
+    return uno::Reference<sheet::XSpreadsheetDocument>(component, uno::UNO_QUERY_THROW);
+}
+
+void closeCalcFile(const uno::Reference<sheet::XSpreadsheetDocument> &document)
+{
+    uno::Reference<util::XCloseable>(document, uno::UNO_QUERY_THROW)->close(true);
 }
 
 bool officeRuns(lo::OfficeSession &session)

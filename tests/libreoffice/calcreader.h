@@ -27,6 +27,11 @@ struct CalcCell
 CalcCell calcCell(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document, const QString &sheet,
                   int column, int row);
 
+// Opens a stored spreadsheet file without a window, and closes it again.
+css::uno::Reference<css::sheet::XSpreadsheetDocument> openCalcFile(quillora::lo::OfficeSession &session,
+                                                                   const QString &path);
+void closeCalcFile(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
+
 // Ends the LibreOffice the tests started (with its own profile) and waits
 // until its processes are gone; the product itself never closes LibreOffice.
 void stopOffice(quillora::lo::OfficeSession &session);

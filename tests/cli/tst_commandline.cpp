@@ -1,0 +1,256 @@
+// The command line without LibreOffice: parsing, and runs over the in-memory
+// spreadsheet (exit statuses, reports, the output file's safety).
+#include "cli/commandline.h"
+#include "cli/commandlineimport.h"
+#include "memoryspreadsheet.h"
+#include "testfiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+
+using Action = ParsedCommandLine::Action;
+
+class tst_CommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void usageErrors_data();
+    void usageErrors();
+    void options_data();
+    void options();
+    void exitStatuses_data();
+    void exitStatuses();
+    void outputIsRenamedIntoPlace();
+    void failedStoreKeepsTheFile();
+    void folderWithExtension();
+    void progressOnlyOnATerminal_data();
+    void progressOnlyOnATerminal();
+
+private:
+    struct Run
+    {
+        int status = -1;
+        QString err;
+    };
+    Run run(const QStringList &arguments, bool terminal = false);
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir->filePath(name), bytes); }
+
+    std::optional<QTemporaryDir> m_dir;
+    MemorySpreadsheet m_office;
+};
+
+void tst_CommandLine::init()
+{
+    m_dir.emplace();
+    m_office.documents.clear();
+    m_office.beforeCall = nullptr;
+}
+
+tst_CommandLine::Run tst_CommandLine::run(const QStringList &arguments, bool terminal)
+{
+    const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
+    if (parsed.action != Action::Import)
+        qFatal("not an import: %s", qPrintable(parsed.text));
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console{outStream, errStream, terminal};
+    CommandLineImport import(parsed.options, console, m_office);
+    Run result;
+    result.status = import.run();
+    errStream.flush();
+    result.err = err;
+    return result;
+}
+
+void tst_CommandLine::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reason");
+    const QString existing = writeFile(QDir::temp().filePath(u"quillora-cli-existing.ods"_s), "x");
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s, u"a"_s} << u"Unknown option 'bogus'."_s;
+    QTest::newRow("no path") << QStringList{u"--split=comma"_s} << u"no PATH given."_s;
+    QTest::newRow("both split options") << QStringList{u"--split=tab"_s, u"--separator=;"_s, u"a"_s}
+                                        << u"--split and --separator exclude each other."_s;
+    QTest::newRow("unknown split") << QStringList{u"--split=semicolon"_s, u"a"_s}
+                                   << u"--split takes space, comma or tab, not \"semicolon\"."_s;
+    QTest::newRow("empty separator") << QStringList{u"--separator="_s, u"a"_s}
+                                     << u"--separator needs a text to cut at."_s;
+    QTest::newRow("unknown output format") << QStringList{u"-o"_s, u"out.csv"_s, u"a"_s}
+                                           << u"out.csv: the file must end in .ods, .xlsx or .fods."_s;
+    QTest::newRow("output exists") << QStringList{u"--output"_s, existing, u"a"_s}
+                                   << existing + u" exists; --force replaces it."_s;
+}
+
+void tst_CommandLine::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
+    QCOMPARE(parsed.action, Action::UsageError);
+    QCOMPARE(parsed.text, reason);
+    // The whole command says so in two lines and exits with 2.
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console{outStream, errStream, false};
+    QCOMPARE(runQuilloraCommand(QStringList{u"quillora"_s} + arguments, console, m_dir->path()), ExitStatus::Usage);
+    errStream.flush();
+    QCOMPARE(err, u"quillora: "_s + reason + u"\nTry 'quillora --help' for more information.\n"_s);
+    QVERIFY(out.isEmpty());
+}
+
+void tst_CommandLine::options_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<std::optional<QString>>("split");
+    QTest::addColumn<bool>("sheetPerFile");
+    QTest::addColumn<DocumentFormat>("format");
+    QTest::newRow("whole lines, one sheet") << QStringList{u"b"_s, u"a"_s} << std::optional<QString>() << false
+                                            << DocumentFormat::Ods;
+    QTest::newRow("space") << QStringList{u"--split=space"_s, u"a"_s} << std::optional<QString>(u" "_s) << false
+                           << DocumentFormat::Ods;
+    QTest::newRow("tab, a sheet each, xlsx")
+        << QStringList{u"--split"_s, u"tab"_s, u"--sheet-per-file"_s, u"-o"_s, u"new.XLSX"_s, u"a"_s}
+        << std::optional<QString>(u"\t"_s) << true << DocumentFormat::Xlsx;
+    QTest::newRow("own separator, fods") << QStringList{u"--separator=||"_s, u"--output=x.fods"_s, u"a"_s}
+                                         << std::optional<QString>(u"||"_s) << false << DocumentFormat::Fods;
+}
+
+void tst_CommandLine::options()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(std::optional<QString>, split);
+    QFETCH(bool, sheetPerFile);
+    QFETCH(DocumentFormat, format);
+    const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
+    QCOMPARE(parsed.action, Action::Import);
+    QCOMPARE(parsed.options.split, split);
+    QCOMPARE(parsed.options.sheetPerFile, sheetPerFile);
+    QCOMPARE(parsed.options.format, format);
+    QCOMPARE(parsed.options.paths.last(), u"a"_s);
+}
+
+void tst_CommandLine::exitStatuses_data()
+{
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("every file whole") << QString() << 0 << QString();
+    QTest::newRow("a file missing") << u"missing"_s << 1 << u"missing.txt: The file"_s;
+    QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"cells could not be written"_s;
+    QTest::newRow("LibreOffice lost") << u"lost"_s << 3 << u"gone"_s;
+}
+
+void tst_CommandLine::exitStatuses()
+{
+    QFETCH(QString, problem);
+    QFETCH(int, status);
+    QFETCH(QString, report);
+    QStringList paths{file(u"a.txt"_s, "1,2,3\r\n")};
+    if (problem == u"missing")
+        paths.append(m_dir->filePath(u"missing.txt"_s));
+    if (problem == u"narrow")
+        m_office.limits.columns = 2;
+    if (problem == u"lost")
+        m_office.beforeCall = [](const QString &operation) {
+            if (operation == u"writeRows")
+                throw SpreadsheetLost(u"gone"_s);
+        };
+    const Run result = run(QStringList{u"--split=comma"_s} + paths);
+    QCOMPARE(result.status, status);
+    if (report.isEmpty()) {
+        QCOMPARE(result.err, QString());
+    } else {
+        QVERIFY2(result.err.startsWith(u"quillora: "_s) && result.err.contains(report), qPrintable(result.err));
+        QCOMPARE(result.err.count(u'\n'), 1);
+    }
+    // Nothing hidden and nothing ended: without --output the document shows.
+    QVERIFY(!m_office.hidden);
+    QCOMPARE(m_office.endedApplications, 0);
+}
+
+void tst_CommandLine::outputIsRenamedIntoPlace()
+{
+    const QString output = m_dir->filePath(u"out.xlsx"_s);
+    QString storedAs;
+    m_office.beforeCall = [&](const QString &operation) {
+        if (operation == u"close")
+            storedAs = m_office.lastDocument()->storedAs;
+    };
+    const Run result = run({u"-o"_s, output, file(u"a.txt"_s, "a")});
+    QCOMPARE(result.status, 0);
+    // Stored hidden under a name of its own beside the output, then renamed.
+    QVERIFY(m_office.hidden);
+    QVERIFY(m_office.lastDocument()->closed);
+    QCOMPARE(m_office.lastDocument()->storedFormat, DocumentFormat::Xlsx);
+    QCOMPARE(QFileInfo(storedAs).absolutePath(), m_dir->path());
+    QVERIFY(storedAs != output);
+    QVERIFY(QFileInfo::exists(output));
+    QVERIFY(!QFileInfo::exists(storedAs));
+    QCOMPARE(QFileInfo(output).permissions() & QFile::ReadOther, QFile::ReadOther);
+    QCOMPARE(m_office.endedApplications, 1);
+}
+
+void tst_CommandLine::failedStoreKeepsTheFile()
+{
+    const QString output = file(u"out.ods"_s, "the file as it was");
+    m_office.beforeCall = [](const QString &operation) {
+        if (operation == u"storeAs")
+            throw Failure(u"disk full"_s);
+    };
+    const Run result = run({u"--force"_s, u"-o"_s, output, file(u"a.txt"_s, "a")});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.err.contains(u"disk full"_s), qPrintable(result.err));
+    QFile kept(output);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the file as it was"));
+    // No partial file is left beside it.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"a.txt"_s, u"out.ods"_s}));
+}
+
+void tst_CommandLine::folderWithExtension()
+{
+    file(u"logs/a.log"_s, "a");
+    file(u"logs/b.txt"_s, "b");
+    file(u"logs/deeper/c.LOG"_s, "c");
+    const QString single = file(u"single.txt"_s, "s");
+    const Run result = run({u"--extension=log"_s, m_dir->filePath(u"logs"_s), single});
+    QCOMPARE(result.status, 0);
+    const auto rows = MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s));
+    QCOMPARE(rows, (QList<QStringList>{{u"a"_s}, {u"c"_s}, {u"s"_s}}));
+}
+
+void tst_CommandLine::progressOnlyOnATerminal_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("terminal") << true << false << true;
+    QTest::newRow("terminal, quiet") << true << true << false;
+    QTest::newRow("no terminal") << false << false << false;
+}
+
+void tst_CommandLine::progressOnlyOnATerminal()
+{
+    QFETCH(bool, terminal);
+    QFETCH(bool, quiet);
+    QFETCH(bool, drawn);
+    QStringList arguments{file(u"a.txt"_s, "a")};
+    if (quiet)
+        arguments.prepend(u"-q"_s);
+    const Run result = run(arguments, terminal);
+    QCOMPARE(result.status, 0);
+    QCOMPARE(result.err.contains(u"\r[1/1] a.txt"_s), drawn);
+    // A drawn line is taken away again at the end.
+    QVERIFY(!drawn || result.err.endsWith(u"\r\x1B[K"_s));
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLine)
+#include "tst_commandline.moc"
