@@ -102,13 +102,35 @@ void CalcSheet::writeRows(int firstRow, std::span<const QStringList> rows)
                 dataRows[r] = std::move(values);
             }
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
-            const uno::Reference<table::XCellRange> range = m_sheet->getCellRangeByPosition(
-                0, top, rectangle.width - 1, top + static_cast<sal_Int32>(rectangle.count) - 1);
-            uno::Reference<beans::XPropertySet>(range, uno::UNO_QUERY_THROW)
-                ->setPropertyValue(OUString("NumberFormat"), uno::Any(m_textFormat));
+            const sal_Int32 count = static_cast<sal_Int32>(rectangle.count);
+            formatAsText(top, count, rectangle.width);
+            const uno::Reference<table::XCellRange> range =
+                m_sheet->getCellRangeByPosition(0, top, rectangle.width - 1, top + count - 1);
             uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)->setDataArray(data);
         }
     });
+}
+
+void CalcSheet::expectRows(int rows)
+{
+    m_expectedRows = rows;
+    m_formattedColumns = 0;
+}
+
+void CalcSheet::formatAsText(int firstRow, int rows, int columns)
+{
+    // Cells formatted as text first keep every string as text without Calc
+    // testing it for a number, as Calc's own import does for text columns.
+    const bool wholeArea = firstRow + rows <= m_expectedRows;
+    if (wholeArea && columns <= m_formattedColumns)
+        return;
+    const int top = wholeArea ? 0 : firstRow;
+    const int bottom = wholeArea ? m_expectedRows - 1 : firstRow + rows - 1;
+    uno::Reference<beans::XPropertySet>(m_sheet->getCellRangeByPosition(0, top, columns - 1, bottom),
+                                        uno::UNO_QUERY_THROW)
+        ->setPropertyValue(OUString("NumberFormat"), uno::Any(m_textFormat));
+    if (wholeArea)
+        m_formattedColumns = columns;
 }
 
 CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document, AliveFlag alive)

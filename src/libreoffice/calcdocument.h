@@ -17,11 +17,19 @@ public:
     QString name() override;
     void setCellText(int column, int row, const QString &text) override;
     void writeRows(int firstRow, std::span<const QStringList> rows) override;
+    void expectRows(int rows) override;
 
 private:
+    // Formats the area of the expected rows as text, as wide as columns,
+    // when it is not that wide yet: one call for a whole sheet, not one per
+    // block.
+    void formatAsText(int firstRow, int rows, int columns);
+
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
     AliveFlag m_alive;
+    int m_expectedRows = 0;
+    int m_formattedColumns = 0;
 };
 
 // A new Calc document. Rows are written with setDataArray of strings, which

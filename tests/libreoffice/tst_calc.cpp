@@ -377,7 +377,11 @@ void tst_Calc::hungOfficeIsGivenUp()
             signalOffice(m_office->session(), u"STOP"_s);
         }
     };
-    const auto resume = qScopeGuard([&] { signalOffice(m_office->session(), u"CONT"_s); });
+    // A LibreOffice stopped half way through a call is no use afterwards.
+    const auto resume = qScopeGuard([&] {
+        signalOffice(m_office->session(), u"CONT"_s);
+        killOffice(m_office->session());
+    });
     QElapsedTimer timer;
     timer.start();
     window.run(*m_office, [] { return 0.5; }, {std::chrono::seconds(60), std::chrono::seconds(3)});

@@ -234,6 +234,10 @@ void ImportRun::writeSheet(const QString &sheetName)
     if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
         return;
     const qint64 totalLines = m_staging->lineCount();
+    // The sheet is used on the call thread only.
+    if (!officeStep(m_steps->readBack,
+                    [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
+        return;
     std::vector<QStringList> rows;
     qsizetype blockCells = 0;
     qint64 firstRow = 0;

@@ -75,10 +75,11 @@ public:
               std::function<double()> random);
     ~ImportRun();
 
-    // Rows written per call to the spreadsheet, and the cells one call may
-    // carry at most.
-    static constexpr int BlockRows = 4096;
-    static constexpr int BlockCells = 65536;
+    // A call to the spreadsheet carries about this many cells, and never
+    // more rows than this: blocks are sized by cells, so narrow and wide
+    // files alike take few round trips, and memory stays bounded.
+    static constexpr int BlockCells = 32768;
+    static constexpr int BlockRows = 16384;
 
     // How long the run waits for the spreadsheet application before it gives
     // up on it: for it to start (which includes starting LibreOffice), and

@@ -40,6 +40,9 @@ public:
     // length. The sheet ends as if every cell had been set on its own; cells
     // past a row's end are left alone.
     virtual void writeRows(int firstRow, std::span<const QStringList> rows) = 0;
+    // The rows from 0 up to rows - 1 are about to be written: the sheet may
+    // prepare them as a whole (format them as text once, say).
+    virtual void expectRows(int rows) { Q_UNUSED(rows); }
 };
 
 class SpreadsheetDocument
