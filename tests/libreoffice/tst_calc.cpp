@@ -84,6 +84,19 @@ private slots:
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
+    QString repeatedLines(const QString &name, const QByteArray &line, int count)
+    {
+        return file(name, line.repeated(count));
+    }
+    // A run of the first test file goes through and reads back.
+    void firstFileImports()
+    {
+        FakeWindow window;
+        window.files = {m_files.first()};
+        window.run(*m_office);
+        QCOMPARE(window.errorTexts, QStringList());
+        QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+    }
     css::uno::Reference<css::sheet::XSpreadsheetDocument> document() const { return m_office->lastDocument(); }
 
     QTemporaryDir m_dir;
@@ -245,21 +258,15 @@ void tst_Calc::closedBetweenTwoRuns()
 {
     stopOffice(m_office->session());
     QVERIFY(!officeRuns(m_office->session()));
-    FakeWindow window;
-    window.files = {m_files.first()};
-    window.run(*m_office);
-    QCOMPARE(window.errorTexts, QStringList());
-    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+    firstFileImports();
 }
 
 void tst_Calc::killedDuringARun()
 {
-    QByteArray text;
-    for (int i = 0; i < 200000; ++i)
-        text += "one,two,three,four,five,six\n";
+    const QString big = repeatedLines(u"big.txt"_s, "one,two,three,four,five,six\n", 200000);
     FakeWindow window;
     window.split = u","_s;
-    window.files = {file(u"big.txt"_s, text), file(u"big2.txt"_s, text)};
+    window.files = {big, big};
     bool killed = false;
     // Killed as soon as the run has its new document.
     m_office->start();
@@ -276,11 +283,7 @@ void tst_Calc::killedDuringARun()
     QVERIFY2(window.errorTexts.first().contains(u"LibreOffice"_s), qPrintable(window.errorTexts.first()));
     QCOMPARE(window.notices, QStringList{u"Done."_s});
 
-    FakeWindow again;
-    again.files = {m_files.first()};
-    again.run(*m_office);
-    QCOMPARE(again.errorTexts, QStringList());
-    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+    firstFileImports();
 }
 
 void tst_Calc::plantedPipeIsNeverConnectedTo_data()
@@ -352,22 +355,15 @@ void tst_Calc::givenUpConnectionIsMadeAnew()
     // again to the same LibreOffice.
     m_office->start();
     m_office->abandon();
-    FakeWindow window;
-    window.files = {m_files.first()};
-    window.run(*m_office);
-    QCOMPARE(window.errorTexts, QStringList());
-    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(0), QStringList{u"alpha beta,gamma\tdelta"_s});
+    firstFileImports();
 }
 
 void tst_Calc::hungOfficeIsGivenUp()
 {
     // LibreOffice stops answering once the run has its document.
-    QByteArray text;
-    for (int i = 0; i < 100000; ++i)
-        text += "one,two,three\n";
     FakeWindow window;
     window.split = u","_s;
-    window.files = {file(u"big.txt"_s, text)};
+    window.files = {repeatedLines(u"hung.txt"_s, "one,two,three\n", 100000)};
     m_office->start();
     const auto before = m_office->lastDocument();
     bool stopped = false;

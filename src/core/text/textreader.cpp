@@ -150,14 +150,20 @@ void TextDecoder::finish(QString &out)
     m_highSurrogate = 0;
 }
 
+QByteArrayView TextDecoder::withHeld(QByteArrayView bytes, QByteArray &joined)
+{
+    // The start of a character from the last chunk goes in front of this one.
+    if (m_held.isEmpty())
+        return bytes;
+    joined = std::exchange(m_held, QByteArray());
+    joined.append(bytes);
+    return joined;
+}
+
 void TextDecoder::decodeUtf8(QByteArrayView bytes, QString &out)
 {
     QByteArray joined;
-    if (!m_held.isEmpty()) {
-        joined = m_held;
-        joined.append(bytes);
-        bytes = joined;
-    }
+    bytes = withHeld(bytes, joined);
     // A sequence cut by the end of the chunk waits for the next one; the
     // decoder, which keeps no state, takes everything before it.
     qsizetype whole = bytes.size();
@@ -197,11 +203,7 @@ void TextDecoder::appendUtf16Unit(char16_t unit, char16_t *&dest)
 void TextDecoder::decodeUtf16(QByteArrayView bytes, QString &out)
 {
     QByteArray joined;
-    if (!m_held.isEmpty()) {
-        joined = m_held;
-        joined.append(bytes);
-        bytes = joined;
-    }
+    bytes = withHeld(bytes, joined);
     const bool bigEndian = m_encoding == TextEncoding::Utf16BE;
     const qsizetype units = bytes.size() / 2;
     const qsizetype start = out.size();
@@ -220,11 +222,7 @@ void TextDecoder::decodeUtf16(QByteArrayView bytes, QString &out)
 void TextDecoder::decodeUtf32(QByteArrayView bytes, QString &out)
 {
     QByteArray joined;
-    if (!m_held.isEmpty()) {
-        joined = m_held;
-        joined.append(bytes);
-        bytes = joined;
-    }
+    bytes = withHeld(bytes, joined);
     const bool bigEndian = m_encoding == TextEncoding::Utf32BE;
     const qsizetype count = bytes.size() / 4;
     const qsizetype start = out.size();

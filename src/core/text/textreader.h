@@ -56,6 +56,7 @@ public:
     void finish(QString &out);
 
 private:
+    QByteArrayView withHeld(QByteArrayView bytes, QByteArray &joined);
     void decodeUtf8(QByteArrayView bytes, QString &out);
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
