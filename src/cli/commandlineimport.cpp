@@ -77,6 +77,11 @@ int CommandLineImport::run()
     m_files = listedFiles();
     if (interrupted)
         return ExitStatus::Interrupted;
+    if (m_files.isEmpty()) {
+        // A folder without a matching file: nothing to start LibreOffice for.
+        report(u"no files to import."_s);
+        return ExitStatus::SomethingFailed;
+    }
 
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
     // Stored under a name of its own beside the output file: the output file
@@ -150,11 +155,9 @@ QString CommandLineImport::entry(int index) const
     return m_files.at(index);
 }
 
-void CommandLineImport::notice(const QString &text)
+void CommandLineImport::notice(const QString &)
 {
-    // "Done." needs no line of its own; an empty list does.
-    if (text == u"No files added.")
-        report(u"no files to import."_s);
+    // "Done." needs no line of its own, and the list is never empty here.
 }
 
 void CommandLineImport::ShowApplicationError(QStringView, int, const QString &description)

@@ -15,6 +15,7 @@ namespace quillora {
 
 class Dialogs;
 class ErrorReporter;
+class GuardedOperation;
 class FileListModel;
 class PointerFeedback;
 class SettingsStore;
@@ -69,7 +70,7 @@ private:
     void scrollNear(int row);
     std::optional<int> currentRow() const;
     void selectRow(int row);
-    void addFolderFiles(const QString &folder, const QString &pattern, class GuardedOperation *steps);
+    void addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps);
 
     Parts m_parts;
     bool m_listButtonDown = false;

@@ -225,6 +225,10 @@ void tst_CommandLine::folderWithExtension()
     QCOMPARE(result.status, 0);
     const auto rows = MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s));
     QCOMPARE(rows, (QList<QStringList>{{u"a"_s}, {u"c"_s}, {u"s"_s}}));
+    // A folder without a matching file gives nothing to import.
+    const Run nothing = run({u"--extension=csv"_s, m_dir->filePath(u"logs"_s)});
+    QCOMPARE(nothing.status, 1);
+    QCOMPARE(nothing.err, u"quillora: no files to import.\n"_s);
 }
 
 void tst_CommandLine::progressOnlyOnATerminal_data()

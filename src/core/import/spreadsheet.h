@@ -42,7 +42,7 @@ public:
     virtual void writeRows(int firstRow, std::span<const QStringList> rows) = 0;
     // The rows from 0 up to rows - 1 are about to be written: the sheet may
     // prepare them as a whole (format them as text once, say).
-    virtual void expectRows(int rows) { Q_UNUSED(rows); }
+    virtual void expectRows([[maybe_unused]] int rows) {}
 };
 
 class SpreadsheetDocument
