@@ -125,11 +125,10 @@ bool isRootFolder(QStringView folder)
     return !folder.isEmpty() && std::all_of(folder.begin(), folder.end(), [](QChar c) { return c == u'/'; });
 }
 
-bool isHiddenSystemFolder(const QString &folder)
+bool isHiddenSystemFolder(const QString &folder, int attributes)
 {
-    const std::optional<int> attributes = GetAttributes(folder);
-    const bool hiddenSystem = attributes
-        && (*attributes == FileAttribute::HiddenSystemFolder || *attributes == FileAttribute::HiddenSystemLink);
+    const bool hiddenSystem =
+        attributes == FileAttribute::HiddenSystemFolder || attributes == FileAttribute::HiddenSystemLink;
     // The root folder is walked whatever its attributes say.
     return hiddenSystem && !isRootFolder(folder);
 }
@@ -274,7 +273,8 @@ void FolderWalk::GetSubDirectories2016(QStringList &folders, bool recurse)
         m_guard.step(152, [&] {
             for (const QString &folder : std::as_const(found)) {
                 m_breather.breathe();
-                if (IsFolder(folder) && !isHiddenSystemFolder(folder))
+                const std::optional<int> attributes = GetAttributes(folder);
+                if (attributes && (*attributes & FileAttribute::Directory) && !isHiddenSystemFolder(folder, *attributes))
                     kept.append(folder);
             }
         });
@@ -293,7 +293,8 @@ void FolderWalk::lookInto(const QString &folder, QStringList &folders, qsizetype
     m_breather.breathe();
     // A hidden system folder below the start is passed over; one that
     // vanished since it was listed is too.
-    if (!GetAttributes(folder) || isHiddenSystemFolder(folder))
+    const std::optional<int> attributes = GetAttributes(folder);
+    if (!attributes || isHiddenSystemFolder(folder, *attributes))
         return;
     int error = 0;
     const auto entries = readFolder(folder, error);
