@@ -78,7 +78,7 @@ public:
     }
     QString name() override { return u"Sheet1"_s; }
     void setCellText(int, int, const QString &) override { ++m_cells; }
-    void writeRows(int, std::span<const QStringList> rows) override
+    void writeRows(int, std::vector<QStringList> rows) override
     {
         for (const QStringList &row : rows)
             m_cells += row.size();

@@ -5,9 +5,11 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <osl/file.hxx>
+
+#include <algorithm>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
-#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableColumns.hpp>
@@ -29,6 +31,19 @@ beans::PropertyValue property(const char *name, const uno::Any &value)
     property.Name = OUString::createFromAscii(name);
     property.Value = value;
     return property;
+}
+
+// What setFormulaArray takes for a cell's text: an apostrophe in front, which
+// Calc strips and which makes the rest text as it stands, never a formula or
+// a number, without Calc testing it for one. Empty stays empty.
+OUString textEntry(const QString &text)
+{
+    if (text.isEmpty())
+        return {};
+    rtl_uString *entry = rtl_uString_alloc(static_cast<sal_Int32>(text.size() + 1));
+    entry->buffer[0] = u'\'';
+    std::copy_n(text.utf16(), text.size(), entry->buffer + 1);
+    return OUString(entry, SAL_NO_ACQUIRE);
 }
 
 // A rectangle is closed when padding would make it more than twice as
@@ -84,35 +99,33 @@ void CalcSheet::setCellText(int column, int row, const QString &text)
     });
 }
 
-void CalcSheet::writeRows(int firstRow, std::span<const QStringList> rows)
+void CalcSheet::writeRows(int firstRow, std::vector<QStringList> rows)
 {
     translated(m_alive, [&] {
         for (const RowRectangle &rectangle : rectanglesOf(rows)) {
-            uno::Sequence<uno::Sequence<uno::Any>> data(static_cast<sal_Int32>(rectangle.count));
-            uno::Sequence<uno::Any> *dataRows = data.getArray();
+            uno::Sequence<uno::Sequence<OUString>> data(static_cast<sal_Int32>(rectangle.count));
+            uno::Sequence<OUString> *dataRows = data.getArray();
             for (size_t r = 0; r < rectangle.count; ++r) {
-                const QStringList &cells = rows[rectangle.first + r];
-                uno::Sequence<uno::Any> values(rectangle.width);
-                uno::Any *value = values.getArray();
-                for (const QString &cell : cells)
-                    *value++ <<= toOUString(cell);
-                // Padding: an empty string leaves the cell empty.
-                for (qsizetype c = cells.size(); c < rectangle.width; ++c)
-                    *value++ <<= OUString();
-                dataRows[r] = std::move(values);
+                // Taken over, the row goes: the block is never held twice.
+                const QStringList cells = std::exchange(rows[rectangle.first + r], {});
+                // Padding: an empty entry leaves the cell empty.
+                uno::Sequence<OUString> entries(rectangle.width);
+                std::ranges::transform(cells, entries.getArray(), textEntry);
+                dataRows[r] = std::move(entries);
             }
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
             const sal_Int32 count = static_cast<sal_Int32>(rectangle.count);
             formatAsText(top, count, rectangle.width);
             const uno::Reference<table::XCellRange> range =
                 m_sheet->getCellRangeByPosition(0, top, rectangle.width - 1, top + count - 1);
-            uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)->setDataArray(data);
+            uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(data);
         }
     });
 }
 
 void CalcSheet::expectRows(int rows)
 {
+    const std::lock_guard lock(m_formatting);
     m_expectedRows = rows;
     m_formattedColumns = 0;
 }
@@ -121,6 +134,8 @@ void CalcSheet::formatAsText(int firstRow, int rows, int columns)
 {
     // Cells formatted as text first keep every string as text without Calc
     // testing it for a number, as Calc's own import does for text columns.
+    // The lock holds a second block back until its cells are formatted.
+    const std::lock_guard lock(m_formatting);
     const bool wholeArea = firstRow + rows <= m_expectedRows;
     if (wholeArea && columns <= m_formattedColumns)
         return;

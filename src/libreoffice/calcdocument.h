@@ -6,6 +6,8 @@
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/sheet/XSpreadsheets.hpp>
 
+#include <mutex>
+
 namespace quillora::lo {
 
 // One sheet of a Calc document, written as text.
@@ -16,8 +18,11 @@ public:
 
     QString name() override;
     void setCellText(int column, int row, const QString &text) override;
-    void writeRows(int firstRow, std::span<const QStringList> rows) override;
+    void writeRows(int firstRow, std::vector<QStringList> rows) override;
     void expectRows(int rows) override;
+    // Two blocks at once: while Calc writes one, the bridge already carries
+    // the next, so Calc never waits for it.
+    int concurrentWrites() const override { return 3; }
 
 private:
     // Formats the area of the expected rows as text, as wide as columns,
@@ -28,15 +33,17 @@ private:
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
     AliveFlag m_alive;
+    std::mutex m_formatting; // blocks come from two threads
     int m_expectedRows = 0;
     int m_formattedColumns = 0;
 };
 
-// A new Calc document. Rows are written with setDataArray of strings, which
-// Calc keeps as text, into cells formatted as text first, as Calc's own text
-// import does for text columns; Calc then need not test every string for a
-// number. Automatic row heights are off while the document is being filled
-// and come back on when the run lets go of it.
+// A new Calc document. Rows are written with setFormulaArray, every text
+// behind an apostrophe, which Calc takes as text without parsing it, into
+// cells formatted as text first, as Calc's own text import does for text
+// columns. Plain strings cost Calc less on the way in than the typed values
+// of setDataArray. Automatic row heights are off while the document is being
+// filled and come back on when the run lets go of it.
 class CalcDocument : public SpreadsheetDocument
 {
 public:
@@ -68,7 +75,7 @@ private:
 };
 
 // Rows of different lengths grouped into rectangles that waste little: each
-// becomes one setDataArray, short rows padded with empty cells.
+// becomes one setFormulaArray, short rows padded with empty cells.
 struct RowRectangle
 {
     size_t first = 0;

@@ -44,6 +44,7 @@ private slots:
     void onlyTheNewDocumentsOwnSheetsGo();
     void longLineIsOneRow();
     void everyEncodingArrivesIntact();
+    void blocksGiveTheSameDocumentAsSingleCells_data();
     void blocksGiveTheSameDocumentAsSingleCells();
     void cellsOutsideTheSheetAreReportedOnce();
     void unreadableFileContributesNothing_data();
@@ -252,8 +253,16 @@ void tst_ImportRun::everyEncodingArrivesIntact()
              (QList<QStringList>{cells, {}, {u"café"_s, u"€"_s}, {}, cells, {}, cells}));
 }
 
+void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells_data()
+{
+    QTest::addColumn<int>("concurrentWrites");
+    QTest::newRow("one block at a time") << 1;
+    QTest::newRow("two blocks at once") << 2;
+}
+
 void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
 {
+    QFETCH(int, concurrentWrites);
     QByteArray text;
     QList<QStringList> expected;
     for (int i = 0; i < 10000; ++i) {
@@ -270,6 +279,7 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
     window.split = u";"_s;
     window.files = {file(u"big.txt"_s, text)};
     MemorySpreadsheet office;
+    office.concurrentWrites = concurrentWrites;
     const ImportResult result = run(window, office);
     QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
     while (expected.last().isEmpty())
@@ -488,30 +498,45 @@ void tst_ImportRun::closingTheWindowStopsTheRun()
     QVERIFY(result.cancelled);
     QVERIFY(window.notices.isEmpty());
     // What was written so far stays.
-    QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), ImportRun::BlockRows);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), std::min(ImportRun::BlockRows, ImportRun::BlockCells)); // one cell a row
 }
 
 void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp_data()
 {
     QTest::addColumn<QString>("hangAt");
     QTest::addColumn<bool>("windowClosed");
-    QTest::newRow("starting") << u"start"_s << false;
-    QTest::newRow("first call") << u"newDocument"_s << false;
-    QTest::newRow("writing") << u"writeRows"_s << false;
-    QTest::newRow("window closed while it hangs") << u"writeRows"_s << true;
+    QTest::addColumn<int>("concurrentWrites");
+    QTest::newRow("starting") << u"start"_s << false << 1;
+    QTest::newRow("first call") << u"newDocument"_s << false << 1;
+    QTest::newRow("writing") << u"writeRows"_s << false << 1;
+    QTest::newRow("writing, two blocks at once") << u"writeRows"_s << false << 2;
+    QTest::newRow("window closed while it hangs") << u"writeRows"_s << true << 1;
 }
 
 void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
 {
     QFETCH(QString, hangAt);
     QFETCH(bool, windowClosed);
+    QFETCH(int, concurrentWrites);
+    // With two blocks at once, both hang: the application is reported once.
+    const int lines = concurrentWrites > 1 ? 3 * ImportRun::BlockCells : 2;
+    QList<QStringList> expected;
+    QByteArray text;
+    for (int i = 0; i < lines; ++i) {
+        expected.append({QString::number(i)});
+        text += QByteArray::number(i) + (i + 1 < lines ? "\r\n" : "");
+    }
     FakeWindow window;
-    window.files = {file(u"a.txt"_s, "a\r\nb")};
+    window.files = {file(u"a.txt"_s, text)};
     MemorySpreadsheet office;
+    office.concurrentWrites = concurrentWrites;
+    std::atomic<int> hangs = 0;
     std::atomic<bool> hanging = false;
     office.beforeCall = [&](const QString &operation) {
-        if (operation == hangAt && !hanging.exchange(true))
+        if (operation == hangAt && hangs++ < concurrentWrites) {
+            hanging = true;
             office.hangUntilAbandoned();
+        }
     };
     window.onYield = [&] { window.cancelFlag = windowClosed && hanging; };
     // A deadline the closed window must not wait for.
@@ -535,7 +560,7 @@ void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
     again.files = window.files;
     run(again, office);
     QCOMPARE(again.errorTexts, QStringList());
-    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"a"_s}, {u"b"_s}}));
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), expected);
 }
 
 void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()

@@ -192,8 +192,11 @@ void tst_Calc::blocksEqualSingleCells()
                                   {},
                                   {u"x"_s},
                                   {QString(), QString(), QString(), u"far"_s},
-                                  {u"0.5"_s, u"ä€😀"_s}};
-    doc->sheetAt(0)->writeRows(3, rows);
+                                  {u"0.5"_s, u"ä€😀"_s},
+                                  // What Calc would strip, parse or trim.
+                                  {u"'"_s, u"''"_s, u"'lead"_s, u"="_s, u"'=1"_s, u"1e5"_s, u"TRUE"_s, u" 12 "_s,
+                                   u"\t-0.0"_s}};
+    doc->sheetAt(0)->writeRows(3, {rows.begin(), rows.end()});
     auto single = doc->sheetAt(1);
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows.at(r).size(); ++c)
@@ -201,6 +204,7 @@ void tst_Calc::blocksEqualSingleCells()
     }
     QCOMPARE(calcRows(document(), u"Sheet1"_s), calcRows(document(), u"single"_s));
     QCOMPARE(calcRows(document(), u"Sheet1"_s).value(6), (QStringList{QString(), QString(), QString(), u"far"_s}));
+    QCOMPARE(calcRows(document(), u"Sheet1"_s).value(8), rows.last());
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 1, 3).type, CellContentType_EMPTY);
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 2, 3).type, CellContentType_TEXT);
 }

@@ -28,15 +28,18 @@ public:
         store(column, row, text);
     }
 
-    void writeRows(int firstRow, std::span<const QStringList> rows) override
+    void writeRows(int firstRow, std::vector<QStringList> rows) override
     {
         m_app.call(u"writeRows"_s);
+        const std::lock_guard lock(m_writing);
         ++m_sheet->writeCalls;
         for (size_t r = 0; r < rows.size(); ++r) {
             for (int c = 0; c < rows[r].size(); ++c)
                 store(c, firstRow + static_cast<int>(r), rows[r].at(c));
         }
     }
+
+    int concurrentWrites() const override { return m_app.concurrentWrites; }
 
 private:
     void store(int column, int row, const QString &text)
@@ -52,6 +55,7 @@ private:
     const MemorySpreadsheet &m_app;
     std::shared_ptr<MemorySpreadsheet::Sheet> m_sheet;
     SheetLimits m_limits;
+    std::mutex m_writing;
 };
 
 class MemoryDocument : public SpreadsheetDocument

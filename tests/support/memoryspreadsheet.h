@@ -40,6 +40,8 @@ public:
     // Called before each operation with its name; throw from it to make the
     // operation fail (SpreadsheetLost to mimic a crash).
     std::function<void(const QString &operation)> beforeCall;
+    // How many blocks a sheet takes at once (from different threads).
+    int concurrentWrites = 1;
 
     int starts = 0;
     bool hidden = false;

@@ -37,6 +37,7 @@ constexpr ImportSteps OneSheetSteps{120, 122, 124, 128, 130, 140, 156, 170, 178,
 constexpr ImportSteps SeparateSteps{210, 212, 214, 222, 224, 234, 250, 264, 272, 278, SeparateDefaults};
 
 constexpr qint64 YieldEveryMs = 20;
+constexpr int LinesPerClockRead = 32;
 } // namespace
 
 ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, SpreadsheetProvider &spreadsheets,
@@ -234,7 +235,7 @@ void ImportRun::writeSheet(const QString &sheetName)
     if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
         return;
     const qint64 totalLines = m_staging->lineCount();
-    // The sheet is used on the call thread only.
+    // The sheet is used off the window's thread only.
     if (!officeStep(m_steps->readBack,
                     [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
         return;
@@ -287,32 +288,44 @@ void ImportRun::writeSheet(const QString &sheetName)
 }
 
 // Sends a block to the spreadsheet and returns while it is written, so that
-// the next block is read and cut meanwhile; one block is in flight at most.
+// the next block is read and cut meanwhile. A sheet that takes several blocks
+// at once gets the next ones while it still works on the oldest: its
+// application then does not wait for a block to arrive.
 void ImportRun::flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines)
 {
     if (rows.empty())
         return;
-    finishWriting();
+    const int inFlight = std::clamp(m_sheet->concurrentWrites(), 1, MaxWritesInFlight);
+    while (std::ssize(m_writes) >= inFlight)
+        finishOldestWrite();
     if (m_officeLost || stopped()) {
         rows.clear();
         return;
     }
-    auto block = std::make_shared<const std::vector<QStringList>>(std::move(rows));
-    rows.clear();
-    m_writingRows = std::ssize(*block);
-    m_writingLastIndex = firstRow + m_writingRows - 1;
-    m_writingTotal = totalLines;
+    PendingWrite write;
+    write.rows = std::ssize(rows);
+    write.lastIndex = firstRow + write.rows - 1;
+    write.total = totalLines;
+    CallThread &writer = m_writers[m_blocksSent++ % inFlight];
     SpreadsheetSheet *sheet = m_sheet.get();
-    m_writing = m_calls.start([sheet, firstRow, block] { sheet->writeRows(firstRow, *block); });
+    write.done = writer.start(
+        [sheet, firstRow, block = std::exchange(rows, {})]() mutable { sheet->writeRows(firstRow, std::move(block)); });
+    m_writes.push_back(std::move(write));
+}
+
+void ImportRun::finishOldestWrite()
+{
+    PendingWrite write = std::move(m_writes.front());
+    m_writes.pop_front();
+    if (officeResult(m_steps->writeCells, std::move(write.done), m_deadlines.call))
+        m_result.rowsWritten += write.rows;
+    m_guard.step(m_steps->progress, [&] { showProgress(write.lastIndex, write.total - 1); });
 }
 
 void ImportRun::finishWriting()
 {
-    if (!m_writing.valid())
-        return;
-    if (officeResult(m_steps->writeCells, std::move(m_writing), m_deadlines.call))
-        m_result.rowsWritten += m_writingRows;
-    m_guard.step(m_steps->progress, [this] { showProgress(m_writingLastIndex, m_writingTotal - 1); });
+    while (!m_writes.empty())
+        finishOldestWrite();
 }
 
 void ImportRun::removeDefaultSheets()
@@ -363,6 +376,9 @@ bool ImportRun::officeStep(int number, const std::function<void()> &action, std:
 
 bool ImportRun::officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline)
 {
+    // A block still in flight when the application was lost fails the same
+    // way; that was reported already.
+    const bool lostBefore = m_officeLost;
     const Wait waited = waitForOffice(result, deadline);
     try {
         result.get();
@@ -370,13 +386,13 @@ bool ImportRun::officeResult(int number, std::future<void> result, std::chrono::
     } catch (const SpreadsheetLost &) {
         // Reported once; every later step would only fail the same way.
         m_officeLost = true;
-        if (waited == Wait::Answered && !stopped())
+        if (waited == Wait::Answered && !stopped() && !lostBefore)
             m_guard.report(number, std::current_exception());
     } catch (...) {
-        if (waited == Wait::Answered && !stopped())
+        if (waited == Wait::Answered && !stopped() && !lostBefore)
             m_guard.report(number, std::current_exception());
     }
-    if (waited == Wait::TimedOut) {
+    if (waited == Wait::TimedOut && !lostBefore) {
         m_officeLost = true;
         const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(deadline).count();
         m_guard.report(number, std::make_exception_ptr(SpreadsheetLost(
@@ -411,6 +427,11 @@ ImportRun::Wait ImportRun::waitForOffice(std::future<void> &result, std::chrono:
 
 void ImportRun::maybeYield()
 {
+    // Reading the clock for every line costs more than the line on a narrow
+    // file; a few dozen lines take microseconds.
+    if (++m_linesSinceClock < LinesPerClockRead)
+        return;
+    m_linesSinceClock = 0;
     if (m_sinceYield.elapsed() < YieldEveryMs)
         return;
     m_observer.yield();

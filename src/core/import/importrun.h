@@ -11,6 +11,8 @@
 #include <chrono>
 
 #include <functional>
+#include <array>
+#include <deque>
 #include <future>
 #include <memory>
 #include <optional>
@@ -77,9 +79,13 @@ public:
 
     // A call to the spreadsheet carries about this many cells, and never
     // more rows than this: blocks are sized by cells, so narrow and wide
-    // files alike take few round trips, and memory stays bounded.
-    static constexpr int BlockCells = 32768;
+    // files alike take few round trips, and memory stays bounded (at most
+    // two blocks are in flight while the next is read).
+    static constexpr int BlockCells = 12288;
     static constexpr int BlockRows = 16384;
+    // Blocks sent before the oldest must be written: while the application
+    // writes one, the next ones are already on their way.
+    static constexpr int MaxWritesInFlight = 3;
 
     // How long the run waits for the spreadsheet application before it gives
     // up on it: for it to start (which includes starting LibreOffice), and
@@ -109,6 +115,7 @@ private:
     void writeSheet(const QString &sheetName);
     void flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines);
     void finishWriting();
+    void finishOldestWrite();
     void removeDefaultSheets();
     void finishDocument();
     void complete();
@@ -132,7 +139,11 @@ private:
     std::function<double()> m_random;
     GuardedOperation m_guard;
     CallThread m_calls;
+    // Threads for blocks only: a sheet that takes several at once gets them
+    // from different threads.
+    std::array<CallThread, MaxWritesInFlight> m_writers;
     QElapsedTimer m_sinceYield;
+    int m_linesSinceClock = 0;
     std::unique_ptr<StagingFile> m_staging;
     std::unique_ptr<SpreadsheetDocument> m_document;
     std::unique_ptr<SpreadsheetSheet> m_sheet;
@@ -142,12 +153,17 @@ private:
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     bool m_officeLost = false;
-    // The block being written while the next one is read: its rows, and the
+    // A block being written while the next one is read: its rows, and the
     // index of its last line with the sheet's line count, for the progress.
-    std::future<void> m_writing;
-    qint64 m_writingRows = 0;
-    qint64 m_writingLastIndex = 0;
-    qint64 m_writingTotal = 0;
+    struct PendingWrite
+    {
+        std::future<void> done;
+        qint64 rows = 0;
+        qint64 lastIndex = 0;
+        qint64 total = 0;
+    };
+    std::deque<PendingWrite> m_writes;
+    qint64 m_blocksSent = 0;
     int m_lastProgress = -1;
     ImportResult m_result;
 };

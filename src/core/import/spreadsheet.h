@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <span>
+#include <vector>
 
 namespace quillora {
 
@@ -38,11 +39,15 @@ public:
     virtual void setCellText(int column, int row, const QString &text) = 0;
     // A block of rows from column 0, row firstRow on; rows may differ in
     // length. The sheet ends as if every cell had been set on its own; cells
-    // past a row's end are left alone.
-    virtual void writeRows(int firstRow, std::span<const QStringList> rows) = 0;
+    // past a row's end are left alone. The rows are the sheet's to consume:
+    // it may let each go once taken over, so a block is never held twice.
+    virtual void writeRows(int firstRow, std::vector<QStringList> rows) = 0;
     // The rows from 0 up to rows - 1 are about to be written: the sheet may
     // prepare them as a whole (format them as text once, say).
     virtual void expectRows([[maybe_unused]] int rows) {}
+    // How many writeRows calls the sheet takes at the same time, from
+    // different threads. With more than one, blocks may land in any order.
+    virtual int concurrentWrites() const { return 1; }
 };
 
 class SpreadsheetDocument
