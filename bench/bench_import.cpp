@@ -186,8 +186,8 @@ int main(int argc, char *argv[])
         closeDocument(office.lastDocument());
     }
 
-    std::printf("%-28s %9s %12s %9s %12s %7s %9s %12s\n", "scenario", "quillora", "cells/s", "lo csv", "cells/s",
-                "ratio", "staging", "peak mem");
+    std::printf("%-28s %9s %12s %9s %12s %7s %9s %12s %7s\n", "scenario", "quillora", "cells/s", "lo csv", "cells/s",
+                "ratio", "staging", "peak mem", "wait");
     int failures = 0;
     for (const Scenario &scenario : scenarios) {
         if (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')'))
@@ -201,6 +201,7 @@ int main(int argc, char *argv[])
         std::vector<double> theirs;
         std::vector<double> ratios;
         qint64 peak = 0;
+        double longestWait = 0;
         for (int run = 0; run < runs; ++run) {
             NullSpreadsheet nothing;
             stagingTimes.push_back(window.timeRun(nothing));
@@ -209,6 +210,7 @@ int main(int argc, char *argv[])
             resetPeakMemory();
             ours.push_back(window.timeRun(office));
             peak = std::max(peak, peakMemory() - before);
+            longestWait = std::max(longestWait, window.longestWaitMs());
             closeDocument(office.lastDocument());
 
             if (withCsv) {
@@ -221,9 +223,9 @@ int main(int argc, char *argv[])
         const double csv = median(theirs);
         const double ratio = median(ratios);
         failures += window.failures;
-        std::printf("%-28s %8.2fs %12.0f %8.2fs %12.0f %6.2fx %8.2fs %7s %.1fx\n", qPrintable(scenario.name), seconds,
-                    scenario.cells / seconds, csv, scenario.cells / csv, ratio, staging,
-                    qPrintable(megabytes(peak)), double(peak) / scenario.bytes);
+        std::printf("%-28s %8.2fs %12.0f %8.2fs %12.0f %6.2fx %8.2fs %7s %.1fx %4.0fms\n", qPrintable(scenario.name),
+                    seconds, scenario.cells / seconds, csv, scenario.cells / csv, ratio, staging,
+                    qPrintable(megabytes(peak)), double(peak) / scenario.bytes, longestWait);
     }
     if (!arguments.contains(u"--no-store"_s) && withCsv) {
         // As `quillora --output FILE` does it: hidden, stored, closed.
@@ -259,7 +261,8 @@ int main(int argc, char *argv[])
         }
         office.setHidden(false);
     }
-    std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's largest growth during a run\n",
+    std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's largest growth during a run;\n"
+                "wait: the longest time a run let no event through\n",
                 qPrintable(megabytes(smallBytes)), qPrintable(megabytes(bigBytes)));
     std::printf("whole process: %s resident at most since the last run began, with Qt and the UNO runtime\n",
                 qPrintable(megabytes(peakMemory())));

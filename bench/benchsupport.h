@@ -42,6 +42,13 @@ public:
 
     // Runs one import and returns its seconds, click to "Done.".
     double timeRun(SpreadsheetProvider &spreadsheets, ImportResult *result = nullptr);
+    // The longest time the last run went without letting events through,
+    // in milliseconds: how long a click could wait for an answer.
+    double longestWaitMs() const { return m_longestWait / 1e6; }
+
+private:
+    QElapsedTimer m_sinceYield;
+    qint64 m_longestWait = 0;
 };
 
 // A spreadsheet that takes every row and keeps none: what a run costs

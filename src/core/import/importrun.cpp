@@ -37,7 +37,11 @@ constexpr ImportSteps OneSheetSteps{120, 122, 124, 128, 130, 140, 156, 170, 178,
 constexpr ImportSteps SeparateSteps{210, 212, 214, 222, 224, 234, 250, 264, 272, 278, SeparateDefaults};
 
 constexpr qint64 YieldEveryMs = 20;
-constexpr int LinesPerClockRead = 32;
+// The clock is read once this much text has gone by, a line or piece
+// counting as its length plus a fixed cost: every few dozen short lines,
+// every long one.
+constexpr qsizetype TextPerClockRead = 4096;
+constexpr qsizetype CostPerItem = 128;
 } // namespace
 
 ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, SpreadsheetProvider &spreadsheets,
@@ -182,7 +186,7 @@ bool ImportRun::stagePieces(const QString &path)
             piece.replace(*split, ColumnMarker);
         if (!m_guard.step(m_steps->write, [&] { stageText(path, piece); }))
             return dropFile();
-        maybeYield();
+        maybeYield(piece.size());
         if (stopped())
             return false;
     }
@@ -266,7 +270,7 @@ void ImportRun::writeSheet(const QString &sheetName)
             firstRow = row;
             blockCells = 0;
         }
-        maybeYield();
+        maybeYield(line.size());
         if (stopped() || m_officeLost)
             break;
     }
@@ -425,13 +429,14 @@ ImportRun::Wait ImportRun::waitForOffice(std::future<void> &result, std::chrono:
     return outcome;
 }
 
-void ImportRun::maybeYield()
+void ImportRun::maybeYield(qsizetype textHandled)
 {
     // Reading the clock for every line costs more than the line on a narrow
-    // file; a few dozen lines take microseconds.
-    if (++m_linesSinceClock < LinesPerClockRead)
+    // file; a few kilobytes of text take microseconds.
+    m_textSinceClock += textHandled + CostPerItem;
+    if (m_textSinceClock < TextPerClockRead)
         return;
-    m_linesSinceClock = 0;
+    m_textSinceClock = 0;
     if (m_sinceYield.elapsed() < YieldEveryMs)
         return;
     m_observer.yield();

@@ -129,7 +129,9 @@ private:
     enum class Wait { Answered, TimedOut, Cancelled };
     Wait waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline);
 
-    void maybeYield();
+    // Lets the window breathe every few milliseconds; textHandled is the
+    // length of what was handled since the last call.
+    void maybeYield(qsizetype textHandled);
     bool stopped() const { return m_observer.cancelled(); }
     void showProgress(qint64 done, qint64 total);
 
@@ -143,7 +145,7 @@ private:
     // from different threads.
     std::array<CallThread, MaxWritesInFlight> m_writers;
     QElapsedTimer m_sinceYield;
-    int m_linesSinceClock = 0;
+    qsizetype m_textSinceClock = 0;
     std::unique_ptr<StagingFile> m_staging;
     std::unique_ptr<SpreadsheetDocument> m_document;
     std::unique_ptr<SpreadsheetSheet> m_sheet;
