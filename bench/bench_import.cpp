@@ -27,6 +27,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -177,7 +178,15 @@ int main(int argc, char *argv[])
     };
 
     lo::LibreOfficeProvider office(programFolder);
-    office.start();
+    try {
+        office.start();
+    } catch (const Failure &failure) {
+        // A LibreOffice still ending from an earlier run refuses the
+        // connection; a fresh one is started after it has gone.
+        std::fprintf(stderr, "%s; trying once more\n", qPrintable(failure.description()));
+        QThread::sleep(3);
+        office.start();
+    }
     {
         // A first document warms LibreOffice up for both sides.
         BenchWindow warmUp;
