@@ -5,8 +5,6 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <osl/file.hxx>
-
-#include <algorithm>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
@@ -18,6 +16,8 @@
 #include <com/sun/star/util/NumberFormat.hpp>
 #include <com/sun/star/util/XNumberFormatTypes.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace css;
@@ -134,7 +134,7 @@ void CalcSheet::formatAsText(int firstRow, int rows, int columns)
 {
     // Cells formatted as text first keep every string as text without Calc
     // testing it for a number, as Calc's own import does for text columns.
-    // The lock holds a second block back until its cells are formatted.
+    // The lock holds other blocks back until their cells are formatted.
     const std::lock_guard lock(m_formatting);
     const bool wholeArea = firstRow + rows <= m_expectedRows;
     if (wholeArea && columns <= m_formattedColumns)

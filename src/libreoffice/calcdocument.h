@@ -20,8 +20,8 @@ public:
     void setCellText(int column, int row, const QString &text) override;
     void writeRows(int firstRow, std::vector<QStringList> rows) override;
     void expectRows(int rows) override;
-    // Two blocks at once: while Calc writes one, the bridge already carries
-    // the next, so Calc never waits for it.
+    // Three blocks at once: while Calc writes one, the bridge already
+    // carries the next ones, so Calc does not wait for them.
     int concurrentWrites() const override { return 3; }
 
 private:
@@ -33,7 +33,7 @@ private:
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
     AliveFlag m_alive;
-    std::mutex m_formatting; // blocks come from two threads
+    std::mutex m_formatting; // blocks come from several threads
     int m_expectedRows = 0;
     int m_formattedColumns = 0;
 };

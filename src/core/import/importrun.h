@@ -10,9 +10,9 @@
 
 #include <chrono>
 
-#include <functional>
 #include <array>
 #include <deque>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
@@ -79,8 +79,8 @@ public:
 
     // A call to the spreadsheet carries about this many cells, and never
     // more rows than this: blocks are sized by cells, so narrow and wide
-    // files alike take few round trips, and memory stays bounded (at most
-    // two blocks are in flight while the next is read).
+    // files alike take few round trips, and memory stays bounded (a few
+    // blocks are in flight while the next is read).
     static constexpr int BlockCells = 12288;
     static constexpr int BlockRows = 16384;
     // Blocks sent before the oldest must be written: while the application
