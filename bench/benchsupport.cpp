@@ -106,8 +106,6 @@ public:
     void removeSheet(const QString &name) override { m_names.removeAll(name); }
     void insertSheet(const QString &name, int position) override { m_names.insert(position, name); }
     SheetLimits limits() override { return {16384, 1048576}; }
-    void storeAs(const QString &, DocumentFormat) override {}
-    void close() override {}
 
 private:
     qint64 &m_cells;

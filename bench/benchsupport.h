@@ -61,8 +61,6 @@ public:
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
     void abandon() override {}
     QString applicationName() const override { return QStringLiteral("NullSpreadsheet"); }
-    void setHidden(bool) override {}
-    void endStartedApplication() override {}
 };
 
 // Peak resident memory of this process in bytes, and resetting it.

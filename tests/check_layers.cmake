@@ -1,7 +1,8 @@
 # Fails when the layers are crossed: the core includes a widget or GUI header
-# or anything from the layers above it, the window or the command line
-# includes the bridge (which is loaded at run time), the command line includes
-# the window or GUI headers, or the core links more of Qt than Qt Core.
+# or anything from the layers above or beside it, the window or the command
+# line includes the bridge (which is loaded at run time), the command line
+# includes the window or GUI headers, the document writer includes anything
+# but the core (or a GUI header), or the core links more of Qt than Qt Core.
 #   cmake -DSOURCE_DIR=src -DCORE_LINKS=a|b -DQT_UI_INCLUDE_DIRS=x|y -P check_layers.cmake
 cmake_minimum_required(VERSION 3.25)
 foreach(var SOURCE_DIR CORE_LINKS QT_UI_INCLUDE_DIRS)
@@ -53,8 +54,10 @@ function(check_folder folder forbidden_pattern check_ui)
     set(broken "${broken}" PARENT_SCOPE)
 endfunction()
 
-check_folder(core "^(gui|libreoffice|cli)/" TRUE)
-check_folder(gui "^(libreoffice|cli)/" FALSE)
+check_folder(core "^(gui|libreoffice|cli|writer)/" TRUE)
+check_folder(gui "^(libreoffice|cli|writer)/" FALSE)
+# The document writer is a spreadsheet beneath the front ends, as the bridge is.
+check_folder(writer "^(gui|libreoffice|cli)/" TRUE)
 # The command line runs without a display: no widgets, no GUI.
 check_folder(cli "^(gui|libreoffice)/" TRUE)
 

@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/commandlineimport.h"
+#include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
 
 #include <QCommandLineParser>
@@ -8,16 +9,14 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include <csignal>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
 namespace {
 const QCommandLineOption OutputOption({u"o"_s, u"output"_s},
-                                      u"Save the document as FILE instead of showing it in Calc; the format follows "
-                                      u"the extension: .ods, .xlsx or .fods."_s,
+                                      u"Write the document into FILE instead of showing it in Calc; the format "
+                                      u"follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice."_s,
                                       u"FILE"_s);
 const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
                                             u"A sheet per file (default: all files on one sheet)."_s);
@@ -45,9 +44,11 @@ void setUpParser(QCommandLineParser &parser)
         u"Loads text files into a LibreOffice Calc spreadsheet, every line a row and every cell text.\n"
         u"Without arguments, opens the window. PATHs are taken in the order given; a folder brings its files\n"
         u"and those of every folder below it, level by level.\n\n"
+        u"With --output the document is written directly, without LibreOffice.\n\n"
         u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
-        u"3 when LibreOffice is missing or was lost during the run."_s);
+        u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
+        u"signal (INT, TERM, HUP) ended it."_s);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, ExtensionOption, ForceOption,
                        QuietOption});
@@ -65,11 +66,6 @@ std::optional<QString> splitOf(const QString &where)
     if (where == u"tab")
         return u"\t"_s;
     return std::nullopt;
-}
-
-void stopOnSignal(int)
-{
-    CommandLineImport::interrupt();
 }
 } // namespace
 
@@ -147,6 +143,12 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     case ParsedCommandLine::Action::Import:
         break;
     }
+    Interruption::install();
+    if (!parsed.options.output.isEmpty()) {
+        // A file needs no office: the document writer makes it.
+        writer::DocumentWriter writer(parsed.options.format);
+        return CommandLineImport(parsed.options, console, writer).run();
+    }
     QString why;
     const std::unique_ptr<SpreadsheetModule> module = SpreadsheetModule::load(moduleFolderFor(programFolder), &why);
     if (!module) {
@@ -154,10 +156,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
         console.err.flush();
         return ExitStatus::NoSpreadsheet;
     }
-    std::signal(SIGINT, stopOnSignal);
-    std::signal(SIGTERM, stopOnSignal);
-    CommandLineImport import(parsed.options, console, module->provider());
-    return import.run();
+    return CommandLineImport(parsed.options, console, module->provider()).run();
 }
 
 } // namespace quillora

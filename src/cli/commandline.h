@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/import/spreadsheet.h"
+#include "writer/documentwriter.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,7 +42,7 @@ inline constexpr int Success = 0;
 inline constexpr int SomethingFailed = 1; // a file not read, cells that did not fit, a failed store
 inline constexpr int Usage = 2;
 inline constexpr int NoSpreadsheet = 3; // LibreOffice missing, or lost during the run
-inline constexpr int Interrupted = 130;
+// A signal ends a run with 128 plus its number.
 } // namespace ExitStatus
 
 // Reads the arguments (the program's name first), without exiting or
@@ -62,8 +62,9 @@ struct Console
     bool terminal = false;
 };
 
-// The whole command: parses, finds LibreOffice next to the program and runs
-// the import. Returns the exit status.
+// The whole command: parses, and runs the import into a file of its own
+// making (--output) or into a Calc document found through the bridge next to
+// the program. Returns the exit status.
 int runQuilloraCommand(const QStringList &arguments, Console &console, const QString &programFolder);
 
 } // namespace quillora

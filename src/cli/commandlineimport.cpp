@@ -1,5 +1,6 @@
 #include "cli/commandlineimport.h"
 
+#include "cli/interruption.h"
 #include "core/failure.h"
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
@@ -9,27 +10,55 @@
 #include <QTemporaryFile>
 #include <QTextStream>
 
-#include <atomic>
-
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
 namespace {
-std::atomic<bool> interrupted = false;
 // How often the progress line may be redrawn.
 constexpr qint64 RedrawEveryMs = 200;
+
+// The writer waits for nothing outside the program: only a document of many
+// gigabytes takes long.
+constexpr ImportRun::Deadlines WriterDeadlines{std::chrono::minutes(10), std::chrono::hours(1), std::chrono::hours(24)};
 
 mode_t currentUmask()
 {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return mask;
+}
+
+// Renames without replacing a file that is there. File systems that do not
+// know the flag (FUSE, some network mounts) get a hard link and the
+// temporary name removed, or, without hard links either, the name claimed
+// first with an exclusive create and then replaced by the rename.
+int renameWithoutReplacing(const char *from, const char *to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return -1;
+    if (::link(from, to) == 0)
+        return ::unlink(from);
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
+        return -1;
+    const int claim = ::open(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (claim < 0)
+        return -1;
+    ::close(claim);
+    if (::rename(from, to) == 0)
+        return 0;
+    const int error = errno;
+    ::unlink(to);
+    errno = error;
+    return -1;
 }
 } // namespace
 
@@ -40,14 +69,15 @@ CommandLineImport::CommandLineImport(CommandLineOptions options, Console &consol
 {
 }
 
-void CommandLineImport::interrupt()
+CommandLineImport::CommandLineImport(CommandLineOptions options, Console &console, writer::DocumentWriter &writer)
+    : CommandLineImport(std::move(options), console, static_cast<SpreadsheetProvider &>(writer))
 {
-    interrupted = true;
+    m_writer = &writer;
 }
 
 bool CommandLineImport::cancelled() const
 {
-    return interrupted;
+    return Interruption::requested();
 }
 
 QStringList CommandLineImport::listedFiles()
@@ -56,7 +86,7 @@ QStringList CommandLineImport::listedFiles()
     // folder expansion, with the extension's pattern or every file.
     QStringList files;
     const QString pattern = m_options.extension.isEmpty() ? u"*.*"_s : u"*."_s + m_options.extension;
-    Breather breather({}, [] { return bool(interrupted); });
+    Breather breather({}, [] { return Interruption::requested(); });
     FolderWalk walk(*this, breather);
     for (const QString &path : std::as_const(m_options.paths)) {
         if (!IsFolder(path)) {
@@ -75,45 +105,53 @@ int CommandLineImport::run()
 {
     m_sinceDrawn.start();
     m_files = listedFiles();
-    if (interrupted)
-        return ExitStatus::Interrupted;
-    if (m_files.isEmpty()) {
-        // A folder without a matching file: nothing to start LibreOffice for.
+    if (!Interruption::requested() && m_files.isEmpty()) {
+        // A folder without a matching file: nothing to import.
         report(u"no files to import."_s);
         return ExitStatus::SomethingFailed;
     }
+    if (Interruption::requested())
+        return exitStatus({});
+    if (!m_writer) {
+        ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
+        const ImportResult result = importRun.run();
+        clearProgress();
+        return exitStatus(result);
+    }
+    const std::optional<ImportResult> result = importAndStore();
+    return result ? exitStatus(*result) : ExitStatus::SomethingFailed;
+}
+
+std::optional<ImportResult> CommandLineImport::importAndStore()
+{
+    // Written under a name of its own beside the output file: the output
+    // file itself is touched only by the final rename.
+    const QFileInfo output(m_options.output);
+    QTemporaryFile stored(output.absolutePath() + u"/.quillora-XXXXXX."_s + output.suffix());
+    if (!stored.open()) {
+        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), stored.errorString()));
+        return std::nullopt;
+    }
+    stored.close();
+    const QString path = stored.fileName();
+    Interruption::setFileToRemove(QFile::encodeName(path));
 
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
-    // Stored under a name of its own beside the output file: the output file
-    // itself is touched only by the final rename.
-    std::optional<QTemporaryFile> stored;
-    if (!m_options.output.isEmpty()) {
-        const QFileInfo output(m_options.output);
-        stored.emplace(output.absolutePath() + u"/.quillora-XXXXXX."_s + output.suffix());
-        if (!stored->open()) {
-            report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), stored->errorString()));
-            return ExitStatus::SomethingFailed;
-        }
-        stored->close();
-        m_spreadsheets.setHidden(true);
-        const QString path = stored->fileName();
-        const DocumentFormat format = m_options.format;
-        importRun.setFinishDocument([path, format](SpreadsheetDocument &document) {
-            document.storeAs(path, format);
-            document.close();
-        });
-    }
+    importRun.setDeadlines(WriterDeadlines);
+    QStringList storeReports;
+    importRun.setFinishDocument([&](SpreadsheetDocument &) { storeReports = m_writer->store(path); });
     const ImportResult result = importRun.run();
     clearProgress();
-    const bool saved = stored && result.documentFinished && moveIntoPlace(stored->fileName());
-    if (stored) {
-        try {
-            m_spreadsheets.endStartedApplication();
-        } catch (const std::exception &e) {
-            report(u"LibreOffice could not be ended: %1"_s.arg(QString::fromUtf8(e.what())));
-        }
+    for (const QString &text : std::as_const(storeReports))
+        report(m_options.output + u": "_s + text);
+    if (!Interruption::requested()) {
+        if (result.filesImported == 0)
+            report(u"%1 was not written: no file could be imported."_s.arg(m_options.output));
+        else
+            m_saved = result.documentFinished && moveIntoPlace(path);
     }
-    return exitStatus(result, saved);
+    Interruption::setFileToRemove({});
+    return result;
 }
 
 bool CommandLineImport::moveIntoPlace(const QString &stored)
@@ -129,20 +167,22 @@ bool CommandLineImport::moveIntoPlace(const QString &stored)
     ::chmod(from.constData(), mode);
     // Without --force a file that appeared meanwhile is not replaced either.
     const int done = m_options.force ? ::rename(from.constData(), to.constData())
-                                     : ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE);
+                                     : renameWithoutReplacing(from.constData(), to.constData());
     if (done == 0)
         return true;
     report(u"%1: not saved: %2"_s.arg(m_options.output, qt_error_string(errno)));
     return false;
 }
 
-int CommandLineImport::exitStatus(const ImportResult &result, bool saved) const
+int CommandLineImport::exitStatus(const ImportResult &result)
 {
-    if (result.cancelled || interrupted)
-        return ExitStatus::Interrupted;
+    if (Interruption::requested()) {
+        report(Interruption::report());
+        return Interruption::exitStatus();
+    }
     if (result.officeLost)
         return ExitStatus::NoSpreadsheet;
-    if (m_reports > 0 || (!m_options.output.isEmpty() && !saved))
+    if (m_reports > 0 || (m_writer && !m_saved))
         return ExitStatus::SomethingFailed;
     return ExitStatus::Success;
 }

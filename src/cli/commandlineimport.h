@@ -9,23 +9,25 @@
 namespace quillora {
 
 // One import from the command line: the paths expanded into a list as the
-// window's list would hold them, the window's own import run over it, and the
-// document stored under a temporary name beside the output file and renamed
-// over it only when the store succeeded. Progress and reports go to
-// standard error, one line each.
+// window's list would hold them, and the window's own import run over it,
+// into a Calc document that stays open, or into a document file stored under
+// a temporary name beside the output file and renamed over it only when it
+// was written whole. Progress and reports go to standard error, one line
+// each.
 class CommandLineImport : private ImportInputs, private ImportObserver, private ErrorReporter
 {
 public:
+    // Into a document shown in the spreadsheet application.
     CommandLineImport(CommandLineOptions options, Console &console, SpreadsheetProvider &spreadsheets);
+    // Into the output file, through the document writer.
+    CommandLineImport(CommandLineOptions options, Console &console, writer::DocumentWriter &writer);
 
     int run();
 
-    // Set from a signal handler: the run stops at its next chance.
-    static void interrupt();
-
 private:
     QStringList listedFiles();
-    int exitStatus(const ImportResult &result, bool saved) const;
+    std::optional<ImportResult> importAndStore();
+    int exitStatus(const ImportResult &result);
     bool moveIntoPlace(const QString &stored);
 
     int entryCount() const override { return static_cast<int>(m_files.size()); }
@@ -49,6 +51,8 @@ private:
     CommandLineOptions m_options;
     Console &m_console;
     SpreadsheetProvider &m_spreadsheets;
+    writer::DocumentWriter *m_writer = nullptr;
+    bool m_saved = false;
     QStringList m_files;
     mutable int m_current = -1;
     int m_percent = 0;

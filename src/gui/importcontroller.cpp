@@ -23,8 +23,6 @@ public:
     std::unique_ptr<SpreadsheetDocument> newDocument() override { return nullptr; }
     void abandon() override {}
     QString applicationName() const override { return u"LibreOffice"_s; }
-    void setHidden(bool) override {}
-    void endStartedApplication() override {}
 };
 } // namespace
 

@@ -1,10 +1,6 @@
 #include "libreoffice/calcdocument.h"
 
-#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
-#include <com/sun/star/frame/XStorable.hpp>
-#include <com/sun/star/util/XCloseable.hpp>
-#include <osl/file.hxx>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
@@ -25,14 +21,6 @@ using namespace css;
 namespace quillora::lo {
 
 namespace {
-beans::PropertyValue property(const char *name, const uno::Any &value)
-{
-    beans::PropertyValue property;
-    property.Name = OUString::createFromAscii(name);
-    property.Value = value;
-    return property;
-}
-
 // What setFormulaArray takes for a cell's text: an apostrophe in front, which
 // Calc strips and which makes the rest text as it stands, never a formula or
 // a number, without Calc testing it for one. Empty stays empty.
@@ -162,8 +150,6 @@ CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document,
 
 CalcDocument::~CalcDocument()
 {
-    if (m_closed)
-        return;
     try {
         setRowHeightsAdjusted(true);
     } catch (...) {
@@ -226,30 +212,6 @@ void CalcDocument::removeSheet(const QString &name)
 void CalcDocument::insertSheet(const QString &name, int position)
 {
     translated(m_alive, [&] { sheets()->insertNewByName(toOUString(name), static_cast<sal_Int16>(position)); });
-}
-
-void CalcDocument::storeAs(const QString &path, DocumentFormat format)
-{
-    const char *filter = format == DocumentFormat::Xlsx ? "Calc Office Open XML"
-        : format == DocumentFormat::Fods                ? "OpenDocument Spreadsheet Flat XML"
-                                                        : "calc8";
-    translated(m_alive, [&] {
-        OUString url;
-        if (osl::FileBase::getFileURLFromSystemPath(toOUString(path), url) != osl::FileBase::E_None)
-            throw Failure(u"\"%1\" is no path LibreOffice can store to."_s.arg(path));
-        const beans::PropertyValue arguments[] = {property("FilterName", uno::Any(OUString::createFromAscii(filter))),
-                                                  property("Overwrite", uno::Any(true))};
-        uno::Reference<frame::XStorable>(m_document, uno::UNO_QUERY_THROW)
-            ->storeToURL(url, uno::Sequence<beans::PropertyValue>(arguments, std::size(arguments)));
-    });
-}
-
-void CalcDocument::close()
-{
-    translated(m_alive, [&] {
-        m_closed = true;
-        uno::Reference<util::XCloseable>(m_document, uno::UNO_QUERY_THROW)->close(true);
-    });
 }
 
 SheetLimits CalcDocument::limits()

@@ -57,8 +57,6 @@ public:
     void removeSheet(const QString &name) override;
     void insertSheet(const QString &name, int position) override;
     SheetLimits limits() override;
-    void storeAs(const QString &path, DocumentFormat format) override;
-    void close() override;
 
     css::uno::Reference<css::sheet::XSpreadsheetDocument> model() const { return m_document; }
 
@@ -71,7 +69,6 @@ private:
     css::uno::Reference<css::sheet::XSpreadsheetDocument> m_document;
     AliveFlag m_alive;
     sal_Int32 m_textFormat = 0;
-    bool m_closed = false;
 };
 
 // Rows of different lengths grouped into rectangles that waste little: each

@@ -2,7 +2,6 @@
 
 #include "libreoffice/calcdocument.h"
 
-#include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 
 using namespace Qt::Literals::StringLiterals;
@@ -13,17 +12,6 @@ namespace quillora::lo {
 LibreOfficeProvider::LibreOfficeProvider(QString programFolder, std::chrono::milliseconds deadline, QString pipeName)
     : m_session(std::move(programFolder), deadline, std::move(pipeName))
 {
-}
-
-void LibreOfficeProvider::setHidden(bool hidden)
-{
-    m_hidden = hidden;
-    m_session.setHeadless(hidden);
-}
-
-void LibreOfficeProvider::endStartedApplication()
-{
-    translated(m_session.alive(), [&] { m_session.endStartedOffice(); });
 }
 
 QString LibreOfficeProvider::applicationName() const
@@ -48,15 +36,8 @@ std::unique_ptr<SpreadsheetDocument> LibreOfficeProvider::newDocument()
     return translated(alive, [&] {
         if (!m_session.connected())
             throwLost();
-        uno::Sequence<beans::PropertyValue> arguments;
-        if (m_hidden) {
-            beans::PropertyValue hidden;
-            hidden.Name = OUString("Hidden");
-            hidden.Value <<= true;
-            arguments = uno::Sequence<beans::PropertyValue>(&hidden, 1);
-        }
         const uno::Reference<lang::XComponent> component = m_session.desktop()->loadComponentFromURL(
-            OUString("private:factory/scalc"), OUString("_blank"), 0, arguments);
+            OUString("private:factory/scalc"), OUString("_blank"), 0, {});
         uno::Reference<sheet::XSpreadsheetDocument> document(component, uno::UNO_QUERY);
         if (!document.is())
             throw Failure(u"LibreOffice did not open a new spreadsheet document."_s);

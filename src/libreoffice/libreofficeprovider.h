@@ -20,8 +20,6 @@ public:
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
     void abandon() override { m_session.abandon(); }
     QString applicationName() const override;
-    void setHidden(bool hidden) override;
-    void endStartedApplication() override;
 
     OfficeSession &session() { return m_session; }
     // The document the last run made, for reading it back.
@@ -31,7 +29,6 @@ private:
     OfficeSession m_session;
     mutable std::mutex m_mutex;
     css::uno::Reference<css::sheet::XSpreadsheetDocument> m_lastDocument;
-    bool m_hidden = false;
 };
 
 } // namespace quillora::lo

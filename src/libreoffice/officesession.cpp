@@ -209,24 +209,6 @@ void OfficeSession::ensureConnected()
     startOffice();
 }
 
-void OfficeSession::endStartedOffice()
-{
-    // The process started here is the office itself only when no LibreOffice
-    // was running: otherwise it handed its arguments over and ended long ago.
-    const qint64 pid = std::exchange(m_startedPid, 0);
-    if (!processRuns(pid) || !connected())
-        return;
-    try {
-        m_desktop->terminate();
-    } catch (const uno::Exception &) {
-        // It goes away while answering.
-    }
-    disconnect();
-    const QDeadlineTimer deadline(std::chrono::seconds(30));
-    while (processRuns(pid) && !deadline.hasExpired())
-        QThread::msleep(50);
-}
-
 void OfficeSession::abandon()
 {
     m_abandoned = true;
@@ -323,8 +305,6 @@ void OfficeSession::startOffice()
     // process started here ends at once.
     QStringList arguments{u"--nologo"_s, u"--norestore"_s, u"--nodefault"_s,
                           u"--accept=pipe,name=%1;urp;StarOffice.ComponentContext"_s.arg(m_pipe)};
-    if (m_headless)
-        arguments.prepend(u"--headless"_s);
     // What LibreOffice prints is no business of ours (nor of a command
     // line's standard error).
     QProcess office;
@@ -335,7 +315,6 @@ void OfficeSession::startOffice()
     qint64 pid = 0;
     if (!office.startDetached(&pid))
         throw SpreadsheetLost(u"LibreOffice could not be started from %1."_s.arg(m_programFolder));
-    m_startedPid = pid;
 
     const QDeadlineTimer deadline(m_deadline);
     std::optional<QDeadlineTimer> graceAfterExit;

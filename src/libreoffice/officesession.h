@@ -33,11 +33,6 @@ public:
     // Gives up on LibreOffice, from any thread: the connection is disposed,
     // so a call waiting for an answer returns with SpreadsheetLost.
     void abandon();
-    // A LibreOffice this session starts from now on starts without a window.
-    void setHeadless(bool headless) { m_headless = headless; }
-    // Ends the LibreOffice this session started, and waits until it is gone;
-    // a LibreOffice that was running before (and took the start over) stays.
-    void endStartedOffice();
 
     bool connected() const { return m_desktop.is() && m_alive->load(); }
     css::uno::Reference<css::frame::XDesktop2> desktop() const { return m_desktop; }
@@ -72,8 +67,6 @@ private:
     css::uno::Reference<css::uno::XComponentContext> m_remote;
     css::uno::Reference<css::frame::XDesktop2> m_desktop;
     AliveFlag m_alive = std::make_shared<std::atomic<bool>>(false);
-    bool m_headless = false;
-    qint64 m_startedPid = 0;
 };
 
 } // namespace quillora::lo

@@ -1,9 +1,15 @@
 // The command line without LibreOffice: parsing, and runs over the in-memory
-// spreadsheet (exit statuses, reports, the output file's safety).
+// spreadsheet and into files by the document writer (exit statuses, reports,
+// the output file's safety).
 #include "cli/commandline.h"
 #include "cli/commandlineimport.h"
+#include "cli/interruption.h"
+#include "documentreader.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,7 +35,9 @@ private slots:
     void exitStatuses_data();
     void exitStatuses();
     void outputIsRenamedIntoPlace();
-    void failedStoreKeepsTheFile();
+    void failedWriteKeepsTheFile();
+    void nothingWrittenWhenNoFileIsRead();
+    void interruptedRunWritesNothing();
     void folderWithExtension();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
@@ -52,6 +60,7 @@ void tst_CommandLine::init()
     m_dir.emplace();
     m_office.documents.clear();
     m_office.beforeCall = nullptr;
+    Interruption::reset();
 }
 
 tst_CommandLine::Run tst_CommandLine::run(const QStringList &arguments, bool terminal)
@@ -62,9 +71,13 @@ tst_CommandLine::Run tst_CommandLine::run(const QStringList &arguments, bool ter
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     Console console{outStream, errStream, terminal};
-    CommandLineImport import(parsed.options, console, m_office);
     Run result;
-    result.status = import.run();
+    if (parsed.options.output.isEmpty()) {
+        result.status = CommandLineImport(parsed.options, console, m_office).run();
+    } else {
+        writer::DocumentWriter writer(parsed.options.format);
+        result.status = CommandLineImport(parsed.options, console, writer).run();
+    }
     errStream.flush();
     result.err = err;
     return result;
@@ -171,48 +184,64 @@ void tst_CommandLine::exitStatuses()
         QVERIFY2(result.err.startsWith(u"quillora: "_s) && result.err.contains(report), qPrintable(result.err));
         QCOMPARE(result.err.count(u'\n'), 1);
     }
-    // Nothing hidden and nothing ended: without --output the document shows.
-    QVERIFY(!m_office.hidden);
-    QCOMPARE(m_office.endedApplications, 0);
 }
 
 void tst_CommandLine::outputIsRenamedIntoPlace()
 {
     const QString output = m_dir->filePath(u"out.xlsx"_s);
-    QString storedAs;
-    m_office.beforeCall = [&](const QString &operation) {
-        if (operation == u"close")
-            storedAs = m_office.lastDocument()->storedAs;
-    };
     const Run result = run({u"-o"_s, output, file(u"a.txt"_s, "a")});
+    QCOMPARE(result.err, QString());
     QCOMPARE(result.status, 0);
-    // Stored hidden under a name of its own beside the output, then renamed.
-    QVERIFY(m_office.hidden);
-    QVERIFY(m_office.lastDocument()->closed);
-    QCOMPARE(m_office.lastDocument()->storedFormat, DocumentFormat::Xlsx);
-    QCOMPARE(QFileInfo(storedAs).absolutePath(), m_dir->path());
-    QVERIFY(storedAs != output);
-    QVERIFY(QFileInfo::exists(output));
-    QVERIFY(!QFileInfo::exists(storedAs));
+    // Written under a name of its own, then renamed: nothing else is left,
+    // and the file gets the permissions a new file gets.
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"a.txt"_s, u"out.xlsx"_s}));
     QCOMPARE(QFileInfo(output).permissions() & QFile::ReadOther, QFile::ReadOther);
-    QCOMPARE(m_office.endedApplications, 1);
+    QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"a"_s}});
+    // Neither the office nor its model was asked for anything.
+    QVERIFY(m_office.documents.isEmpty());
 }
 
-void tst_CommandLine::failedStoreKeepsTheFile()
+void tst_CommandLine::failedWriteKeepsTheFile()
 {
-    const QString output = file(u"out.ods"_s, "the file as it was");
-    m_office.beforeCall = [](const QString &operation) {
-        if (operation == u"storeAs")
-            throw Failure(u"disk full"_s);
-    };
-    const Run result = run({u"--force"_s, u"-o"_s, output, file(u"a.txt"_s, "a")});
+    // The staging and the kept rows fit; the document does not.
+    const QString output = file(u"out.fods"_s, "the file as it was");
+    const QString input = file(u"a.txt"_s, QByteArray("a,b,c,d,e\n").repeated(20000));
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit small{1536 * 1024, before.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const Run result = run({u"--split=comma"_s, u"--force"_s, u"-o"_s, output, input});
+    ::setrlimit(RLIMIT_FSIZE, &before);
     QCOMPARE(result.status, 1);
-    QVERIFY2(result.err.contains(u"disk full"_s), qPrintable(result.err));
+    QVERIFY2(result.err.contains(u"File too large"_s), qPrintable(result.err));
+    QCOMPARE(result.err.count(u'\n'), 1);
     QFile kept(output);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("the file as it was"));
-    // No partial file is left beside it.
-    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"a.txt"_s, u"out.ods"_s}));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), (QStringList{u"a.txt"_s, u"out.fods"_s}));
+}
+
+void tst_CommandLine::nothingWrittenWhenNoFileIsRead()
+{
+    const QString output = file(u"keep.ods"_s, "the file as it was");
+    const Run result = run({u"-f"_s, u"-o"_s, output, m_dir->filePath(u"missing.txt"_s)});
+    QCOMPARE(result.status, 1);
+    QVERIFY2(result.err.endsWith(u"quillora: "_s + output + u" was not written: no file could be imported.\n"_s),
+             qPrintable(result.err));
+    QFile kept(output);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the file as it was"));
+}
+
+void tst_CommandLine::interruptedRunWritesNothing()
+{
+    Interruption::request(SIGHUP);
+    const QString output = m_dir->filePath(u"out.ods"_s);
+    const Run result = run({u"-o"_s, output, file(u"a.txt"_s, "a")});
+    QCOMPARE(result.status, 128 + SIGHUP);
+    QCOMPARE(result.err, u"quillora: interrupted by SIGHUP.\n"_s);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"a.txt"_s});
 }
 
 void tst_CommandLine::folderWithExtension()

@@ -24,6 +24,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool cancelFlag = false;
     int yields = 0;
     std::function<void()> onYield;
+    // What is done with the document at the end (storing it, say).
+    std::function<void(SpreadsheetDocument &)> finish;
 
     int entryCount() const override { return static_cast<int>(files.size()); }
     QString entry(int index) const override
@@ -51,6 +53,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     {
         ImportRun importRun(*this, *this, office, std::move(random));
         importRun.setDeadlines(deadlines);
+        importRun.setFinishDocument(finish);
         return importRun.run();
     }
     void ShowApplicationError(QStringView, int step, const QString &description) override

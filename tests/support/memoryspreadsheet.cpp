@@ -113,17 +113,6 @@ public:
         m_app.call(u"limits"_s);
         return m_app.limits;
     }
-    void storeAs(const QString &path, DocumentFormat format) override
-    {
-        m_app.call(u"storeAs"_s);
-        m_document->storedAs = path;
-        m_document->storedFormat = format;
-    }
-    void close() override
-    {
-        m_app.call(u"close"_s);
-        m_document->closed = true;
-    }
 
 private:
     qsizetype indexOf(const QString &name) const
@@ -150,7 +139,6 @@ std::unique_ptr<SpreadsheetDocument> MemorySpreadsheet::newDocument()
 {
     call(u"newDocument"_s);
     auto document = std::make_shared<Document>();
-    document->hidden = hidden;
     for (const QString &name : newSheetNames) {
         auto sheet = std::make_shared<Sheet>();
         sheet->name = name;

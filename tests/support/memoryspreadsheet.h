@@ -29,10 +29,6 @@ public:
     struct Document
     {
         QList<std::shared_ptr<Sheet>> sheets;
-        bool hidden = false;
-        QString storedAs; // the path of the last storeAs
-        std::optional<DocumentFormat> storedFormat;
-        bool closed = false;
     };
 
     QStringList newSheetNames{QStringLiteral("Sheet1")};
@@ -44,15 +40,11 @@ public:
     int concurrentWrites = 1;
 
     int starts = 0;
-    bool hidden = false;
-    int endedApplications = 0;
     QList<std::shared_ptr<Document>> documents;
 
     void start() override;
     std::unique_ptr<SpreadsheetDocument> newDocument() override;
     void abandon() override;
-    void setHidden(bool hidden) override { this->hidden = hidden; }
-    void endStartedApplication() override { ++endedApplications; }
     QString applicationName() const override { return QStringLiteral("MemorySpreadsheet"); }
 
     // For beforeCall: a call that never answers until the run gives up on

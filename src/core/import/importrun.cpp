@@ -353,7 +353,9 @@ void ImportRun::removeDefaultSheets()
 
 void ImportRun::finishDocument()
 {
-    if (!m_finish || !m_document || stopped())
+    // A document without any file's lines is not worth finishing: stored,
+    // it would replace a file with an empty one.
+    if (!m_finish || !m_document || stopped() || m_result.filesImported == 0)
         return;
     m_result.documentFinished = officeStep(308, [this] { m_finish(*m_document); }, m_deadlines.finish);
 }

@@ -19,9 +19,6 @@ public:
     using Failure::Failure;
 };
 
-// The file formats a document can be stored in.
-enum class DocumentFormat { Ods, Xlsx, Fods };
-
 struct SheetLimits
 {
     int columns = 0;
@@ -65,14 +62,11 @@ public:
     // Throws when the application refuses the name.
     virtual void insertSheet(const QString &name, int position) = 0;
     virtual SheetLimits limits() = 0;
-    // Stores the document in a file of the format, replacing the file.
-    virtual void storeAs(const QString &path, DocumentFormat format) = 0;
-    // Closes the document in the application, unsaved changes and all.
-    virtual void close() = 0;
 };
 
 // The spreadsheet application: started (or reached) on demand, it opens new
-// documents that stay open after the run.
+// documents that stay open after the run. It is never ended from here: it
+// may be the user's own, with other work in it.
 class SpreadsheetProvider
 {
 public:
@@ -88,12 +82,6 @@ public:
     virtual void abandon() = 0;
     // The application's name, as reports give it.
     virtual QString applicationName() const = 0;
-    // From now on new documents open without a window, and an application
-    // started for them starts without one.
-    virtual void setHidden(bool hidden) = 0;
-    // Ends the application if this provider started it for hidden documents;
-    // one that was running before stays as it was.
-    virtual void endStartedApplication() = 0;
 };
 
 // Exact, case-sensitive comparison of every sheet's name with the given one.

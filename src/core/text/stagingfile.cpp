@@ -1,9 +1,9 @@
 #include "core/text/stagingfile.h"
 
 #include "core/failure.h"
+#include "core/text/namelessfile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QtEndian>
 
 #include <cerrno>
@@ -28,26 +28,22 @@ QStringList cutAtColumnMarker(const QString &line)
 }
 
 StagingFile::StagingFile()
-    : m_file(QDir::tempPath() + u"/quillora-XXXXXX.txt"_s)
 {
-    // QTemporaryFile creates with O_CREAT | O_EXCL and mode 0600: an existing
-    // name, a planted link included, is never opened.
-    if (!m_file.open())
-        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(QDir::tempPath(), m_file.errorString()));
     // Reads and writes go straight to the descriptor at known offsets: no
-    // buffer of QFile's own can keep bytes that did not reach the disk.
-    m_fd = m_file.handle();
+    // buffer can keep bytes that did not reach the disk.
+    m_fd = openNamelessFile(QDir::tempPath());
+    if (m_fd < 0)
+        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(QDir::tempPath(), qt_error_string(errno)));
 }
 
 StagingFile::~StagingFile()
 {
-    m_file.close();
-    DeleteFileQuietly(m_file.fileName());
+    ::close(m_fd);
 }
 
 void StagingFile::fail(const QString &what, int error) const
 {
-    throw Failure(u"The staging file %1 %2: %3"_s.arg(m_file.fileName(), what, qt_error_string(error)));
+    throw Failure(u"The staging file in %1 %2: %3"_s.arg(QDir::tempPath(), what, qt_error_string(error)));
 }
 
 void StagingFile::WriteTextFile(QStringView text)
@@ -177,18 +173,6 @@ bool StagingFile::ReadTextLines(QString &line)
         }
         at -= m_readPos; // the buffer drops what was read before it refills
         fillReadBuffer();
-    }
-}
-
-void DeleteFileQuietly(const QString &path)
-{
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.remove()) {
-        // A read-only file goes too.
-        file.setPermissions(file.permissions() | QFileDevice::WriteOwner);
-        file.remove();
     }
 }
 

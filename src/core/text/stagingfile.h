@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTemporaryFile>
 
 #include <memory>
 
@@ -14,14 +13,13 @@ inline constexpr QChar ColumnMarker = QChar(0x00B8);
 // Cuts a staged line into cells at every column marker; an empty line has no cell.
 QStringList cutAtColumnMarker(const QString &line);
 
-// The temporary text file every import passes through. It gets a name of its
-// own in the system's temporary folder, created exclusively and readable only
-// by its owner, so that neither another user's planted link nor a second
-// running Quillora can touch it. The text is kept as UTF-16, so every
+// The temporary text file every import passes through. It is a file without
+// a name in the system's temporary folder: nobody else can reach it (not
+// another user's planted link, not a second running Quillora), and nothing
+// is left behind however the program ends. The text is kept as UTF-16, so every
 // character of every source file survives staging. Writes are gathered in
 // memory and reach the disk at commit() at the latest, so a full disk is
-// found out for the file that did not fit, not at the end of the run. The
-// file is removed when the object goes.
+// found out for the file that did not fit, not at the end of the run.
 class StagingFile
 {
 public:
@@ -30,8 +28,6 @@ public:
     ~StagingFile();
     StagingFile(const StagingFile &) = delete;
     StagingFile &operator=(const StagingFile &) = delete;
-
-    QString path() const { return m_file.fileName(); }
 
     // Appends text unchanged; throws Failure, with the system's reason, when
     // it cannot be written.
@@ -64,7 +60,6 @@ private:
     [[noreturn]] void fail(const QString &what, int error) const;
     bool fillReadBuffer();
 
-    QTemporaryFile m_file;
     int m_fd = -1;
     QByteArray m_writeBuffer; // bytes not yet on the disk, which hold m_onDisk bytes
     qint64 m_onDisk = 0;
@@ -76,8 +71,5 @@ private:
     qint64 m_readOffset = 0; // in bytes
     bool m_readAtEnd = false;
 };
-
-// Removes a file, ignoring every failure.
-void DeleteFileQuietly(const QString &path);
 
 } // namespace quillora

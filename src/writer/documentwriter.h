@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/import/spreadsheet.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <memory>
+
+namespace quillora {
+
+// The file formats a document can be stored in.
+enum class DocumentFormat { Ods, Xlsx, Fods };
+
+namespace writer {
+
+struct Workbook;
+
+// A spreadsheet that is a file, made without any office application: its
+// documents take their sheets and rows as Calc's do (the same default sheet,
+// names, limits and refusals), keep the rows aside as they come, and are
+// written out in the chosen format by store(). Memory holds a block of rows,
+// never the document.
+class DocumentWriter : public SpreadsheetProvider
+{
+public:
+    explicit DocumentWriter(DocumentFormat format);
+    ~DocumentWriter() override;
+
+    void start() override;
+    std::unique_ptr<SpreadsheetDocument> newDocument() override;
+    // Makes the call under way (writing rows, storing) stop at its next
+    // row with SpreadsheetLost; the next start() clears it.
+    void abandon() override { m_abandoned = true; }
+    QString applicationName() const override;
+
+    // Writes the last new document into the file at path, replacing it.
+    // Returns one report per sheet that lost something on the way (text
+    // the format cannot hold); throws Failure when the file cannot be
+    // written, leaving whatever was written of it.
+    QStringList store(const QString &path);
+
+    DocumentFormat format() const { return m_format; }
+
+private:
+    DocumentFormat m_format;
+    std::atomic<bool> m_abandoned = false;
+    std::shared_ptr<Workbook> m_last;
+};
+
+} // namespace writer
+} // namespace quillora

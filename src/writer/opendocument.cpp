@@ -1,0 +1,285 @@
+// OpenDocument spreadsheets: .ods (a zip archive) and .fods (one XML file),
+// written while the rows are read back, never held whole.
+#include "core/failure.h"
+#include "writer/workbook.h"
+#include "writer/xmlout.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+
+#include <minizip/zip.h>
+#include <zlib.h>
+
+#include <cerrno>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora::writer {
+
+namespace {
+constexpr char MimeType[] = "application/vnd.oasis.opendocument.spreadsheet";
+
+constexpr char Namespaces[] =
+    " xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+    " xmlns:style=\"urn:oasis:names:tc:opendocument:xmlns:style:1.0\""
+    " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\""
+    " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+    " xmlns:number=\"urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0\""
+    " xmlns:fo=\"urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0\""
+    " xmlns:meta=\"urn:oasis:names:tc:opendocument:xmlns:meta:1.0\""
+    " office:version=\"1.3\"";
+
+constexpr char XmlDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+
+// The default cell style, which the text style below builds on.
+constexpr char CommonStyles[] =
+    "<office:styles><style:style style:name=\"Default\" style:family=\"table-cell\"/></office:styles>";
+
+// Every written column's cells are formatted as text ("@"), so that what
+// is typed into them later stays text too, as in the Calc document.
+constexpr char AutomaticStyles[] =
+    "<office:automatic-styles>"
+    "<number:text-style style:name=\"N100\"><number:text-content/></number:text-style>"
+    "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Default\""
+    " style:data-style-name=\"N100\"/>"
+    "</office:automatic-styles>";
+
+void writeMeta(XmlOut &out)
+{
+    out << "<office:meta><meta:generator>Quillora";
+    const QString version = QCoreApplication::applicationVersion();
+    if (!version.isEmpty()) {
+        out << "/";
+        out.escaped(version);
+    }
+    out << "</meta:generator></office:meta>";
+}
+
+QString leftOutReport(qint64 count, const QString &sheet, const char *format)
+{
+    return u"%1 characters of the sheet \"%2\" were left out: a %3 file cannot hold control characters "
+           u"other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them)."_s
+        .arg(count)
+        .arg(sheet, QString::fromLatin1(format));
+}
+
+// One sheet as a table: rows never written stay empty, and every cell that
+// has text is a string cell.
+void writeTable(XmlOut &out, WrittenSheet &sheet, const StoreJob &job, qint64 &leftOut)
+{
+    out << "<table:table table:name=\"";
+    out.escaped(sheet.name);
+    out << "\"><table:table-column table:default-cell-style-name=\"ce1\"";
+    const int columns = sheet.spool ? sheet.spool->widestRow() : 0;
+    if (columns > 1)
+        out << " table:number-columns-repeated=\"" << qint64(columns) << "\"";
+    out << "/>";
+    const auto emptyRows = [&](qint64 count) {
+        if (count <= 0)
+            return;
+        out << "<table:table-row";
+        if (count > 1)
+            out << " table:number-rows-repeated=\"" << count << "\"";
+        out << "><table:table-cell/></table:table-row>";
+    };
+    qint64 nextRow = 0;
+    if (sheet.spool) {
+        SheetSpool::Reader reader = sheet.spool->reader();
+        std::vector<QStringView> cells;
+        qint64 row = 0;
+        while (reader.next(row, cells)) {
+            emptyRows(row - nextRow);
+            nextRow = row + 1;
+            out << "<table:table-row>";
+            qint64 emptyCells = 0;
+            bool anyCell = false;
+            for (const QStringView cell : cells) {
+                if (cell.isEmpty()) {
+                    ++emptyCells;
+                    continue;
+                }
+                if (emptyCells > 0) {
+                    out << "<table:table-cell";
+                    if (emptyCells > 1)
+                        out << " table:number-columns-repeated=\"" << emptyCells << "\"";
+                    out << "/>";
+                    emptyCells = 0;
+                }
+                out << "<table:table-cell office:value-type=\"string\">";
+                out.cellParagraphs(cell, leftOut);
+                out << "</table:table-cell>";
+                anyCell = true;
+            }
+            if (!anyCell)
+                out << "<table:table-cell/>";
+            out << "</table:table-row>";
+            out.maybeFlush();
+            if (row % RowsPerCheckpoint == 0)
+                job.checkpoint();
+        }
+    }
+    // A table has at least one row.
+    if (nextRow == 0)
+        emptyRows(1);
+    out << "</table:table>";
+}
+
+QStringList writeBody(XmlOut &out, const StoreJob &job, const char *format)
+{
+    QStringList reports;
+    out << "<office:body><office:spreadsheet>";
+    for (const auto &sheet : job.sheets) {
+        qint64 leftOut = 0;
+        writeTable(out, *sheet, job, leftOut);
+        if (leftOut > 0)
+            reports.append(leftOutReport(leftOut, sheet->name, format));
+    }
+    out << "</office:spreadsheet></office:body>";
+    return reports;
+}
+
+qint64 textLength(const StoreJob &job)
+{
+    qint64 length = 0;
+    for (const auto &sheet : job.sheets)
+        length += sheet->spool ? sheet->spool->textLength() : 0;
+    return length;
+}
+
+// A zip archive written entry by entry; each entry's bytes are compressed as
+// they come.
+class ZipArchive
+{
+public:
+    ZipArchive(const QString &path, bool large)
+        : m_path(path)
+        , m_large(large)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        errno = 0;
+        m_zip = zipOpen64(name.constData(), APPEND_STATUS_CREATE);
+        if (!m_zip)
+            cannotWrite(path, errno ? errno : EIO);
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDate date = now.date();
+        const QTime time = now.time();
+        m_info.tmz_date = {uInt(time.second()), uInt(time.minute()), uInt(time.hour()),
+                           uInt(date.day()),    uInt(date.month() - 1), uInt(date.year())};
+    }
+    ~ZipArchive()
+    {
+        if (m_zip)
+            zipClose(m_zip, nullptr);
+    }
+    ZipArchive(const ZipArchive &) = delete;
+    ZipArchive &operator=(const ZipArchive &) = delete;
+
+    // Compressed entries carry the 64-bit sizes only when they may need them.
+    void begin(const char *name, bool compressed)
+    {
+        check(zipOpenNewFileInZip64(m_zip, name, &m_info, nullptr, 0, nullptr, 0, nullptr,
+                                    compressed ? Z_DEFLATED : 0, compressed ? Z_BEST_SPEED : 0,
+                                    compressed && m_large ? 1 : 0));
+    }
+    void write(const QByteArray &bytes)
+    {
+        check(zipWriteInFileInZip(m_zip, bytes.constData(), static_cast<unsigned>(bytes.size())));
+    }
+    void end() { check(zipCloseFileInZip(m_zip)); }
+    void add(const char *name, const QByteArray &bytes, bool compressed = true)
+    {
+        begin(name, compressed);
+        write(bytes);
+        end();
+    }
+    void close()
+    {
+        const int result = zipClose(std::exchange(m_zip, nullptr), nullptr);
+        if (result != ZIP_OK)
+            cannotWrite(m_path, errno ? errno : EIO);
+    }
+
+private:
+    void check(int result)
+    {
+        if (result != ZIP_OK)
+            cannotWrite(m_path, errno ? errno : EIO);
+    }
+
+    QString m_path;
+    bool m_large;
+    zipFile m_zip = nullptr;
+    zip_fileinfo m_info{};
+};
+
+QByteArray wholeXml(const std::function<void(XmlOut &)> &write)
+{
+    QByteArray bytes;
+    XmlOut out([&](const QByteArray &piece) { bytes.append(piece); });
+    write(out);
+    out.flush();
+    return bytes;
+}
+} // namespace
+
+QStringList writeOpenDocument(const StoreJob &job)
+{
+    // Past a few hundred million characters the archive may outgrow 4 GiB.
+    ZipArchive zip(job.path, textLength(job) > (qint64(1) << 29));
+    // The media type first and stored as it is, so that the file tells what
+    // it is from its first bytes.
+    zip.add("mimetype", QByteArray(MimeType), false);
+    zip.begin("content.xml", true);
+    XmlOut content([&](const QByteArray &bytes) { zip.write(bytes); });
+    content << XmlDeclaration << "<office:document-content" << Namespaces << ">" << AutomaticStyles;
+    const QStringList reports = writeBody(content, job, ".ods");
+    content << "</office:document-content>";
+    content.flush();
+    zip.end();
+    zip.add("styles.xml", wholeXml([](XmlOut &out) {
+                out << XmlDeclaration << "<office:document-styles" << Namespaces << ">" << CommonStyles
+                    << "</office:document-styles>";
+            }));
+    zip.add("meta.xml", wholeXml([](XmlOut &out) {
+                out << XmlDeclaration << "<office:document-meta" << Namespaces << ">";
+                writeMeta(out);
+                out << "</office:document-meta>";
+            }));
+    zip.add("META-INF/manifest.xml",
+            QByteArray(XmlDeclaration)
+                + "<manifest:manifest xmlns:manifest=\"urn:oasis:names:tc:opendocument:xmlns:manifest:1.0\""
+                  " manifest:version=\"1.3\">"
+                  "<manifest:file-entry manifest:full-path=\"/\" manifest:version=\"1.3\" manifest:media-type=\""
+                + MimeType
+                + "\"/>"
+                  "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
+                  "<manifest:file-entry manifest:full-path=\"styles.xml\" manifest:media-type=\"text/xml\"/>"
+                  "<manifest:file-entry manifest:full-path=\"meta.xml\" manifest:media-type=\"text/xml\"/>"
+                  "</manifest:manifest>");
+    zip.close();
+    syncFile(job.path);
+    return reports;
+}
+
+QStringList writeFlatOpenDocument(const StoreJob &job)
+{
+    QFile file(job.path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        cannotWrite(job.path, errno ? errno : EIO);
+    XmlOut out([&](const QByteArray &bytes) {
+        if (file.write(bytes) != bytes.size())
+            cannotWrite(job.path, errno ? errno : ENOSPC);
+    });
+    out << XmlDeclaration << "<office:document" << Namespaces << " office:mimetype=\"" << MimeType << "\">";
+    writeMeta(out);
+    out << CommonStyles << AutomaticStyles;
+    const QStringList reports = writeBody(out, job, ".fods");
+    out << "</office:document>";
+    out.flush();
+    file.close();
+    syncFile(job.path);
+    return reports;
+}
+
+} // namespace quillora::writer

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "writer/sheetspool.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace quillora::writer {
+
+struct WrittenSheet
+{
+    QString name;
+    // Made with the sheet's first row: a sheet that gets none needs no file.
+    std::unique_ptr<SheetSpool> spool;
+};
+
+// A document being written: its sheets in their order.
+struct Workbook
+{
+    std::vector<std::shared_ptr<WrittenSheet>> sheets;
+};
+
+// What the format writers are given: the sheets in order, and a call made
+// every few rows that throws when the writing is to stop.
+struct StoreJob
+{
+    const QString &path;
+    const std::vector<std::shared_ptr<WrittenSheet>> &sheets;
+    std::function<void()> checkpoint;
+};
+
+// Each returns the reports of the sheets that lost something on the way.
+QStringList writeOpenDocument(const StoreJob &job);
+QStringList writeFlatOpenDocument(const StoreJob &job);
+QStringList writeXlsx(const StoreJob &job);
+
+// Throws Failure naming the file and the system's reason.
+[[noreturn]] void cannotWrite(const QString &path, int error);
+// Puts the written file on the disk, so that a full disk is found out
+// before the file takes the place of another.
+void syncFile(const QString &path);
+
+// Rows between two checkpoints.
+inline constexpr qint64 RowsPerCheckpoint = 2048;
+
+} // namespace quillora::writer

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringView>
+
+#include <functional>
+
+namespace quillora::writer {
+
+// XML text gathered in memory and handed on in large pieces: to a file, or
+// to an entry of a zip archive.
+class XmlOut
+{
+public:
+    using Sink = std::function<void(const QByteArray &bytes)>;
+    explicit XmlOut(Sink sink);
+
+    XmlOut &operator<<(const char *ascii)
+    {
+        m_buffer.append(ascii);
+        return *this;
+    }
+    XmlOut &operator<<(qint64 number)
+    {
+        m_buffer.append(QByteArray::number(number));
+        return *this;
+    }
+    // Text as character data or attribute value: escaped, and UTF-8.
+    void escaped(QStringView text);
+    // A spreadsheet cell's text as paragraphs, whitespace kept the
+    // OpenDocument way; characters XML cannot carry are left out and
+    // counted.
+    void cellParagraphs(QStringView text, qint64 &leftOut);
+
+    // Hands on what is gathered once there is enough of it.
+    void maybeFlush()
+    {
+        if (m_buffer.size() >= FlushAt)
+            flush();
+    }
+    void flush();
+
+private:
+    static constexpr qsizetype FlushAt = 256 * 1024;
+    void spaces(qsizetype count, bool atStart, bool atEnd);
+
+    Sink m_sink;
+    QByteArray m_buffer;
+};
+
+// Whether XML 1.0 can carry the character: not the control characters other
+// than tab, line feed and carriage return, nor U+FFFE and U+FFFF.
+constexpr bool isXmlCharacter(char16_t c)
+{
+    return c >= 0x20 ? c < 0xFFFE : (c == u'\t' || c == u'\n' || c == u'\r');
+}
+
+// Appends the UTF-8 of one character, given as its code point.
+inline void appendUtf8(QByteArray &out, char32_t c)
+{
+    if (c < 0x80) {
+        out.append(char(c));
+    } else if (c < 0x800) {
+        const char bytes[] = {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+        out.append(bytes, 2);
+    } else if (c < 0x10000) {
+        const char bytes[] = {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        out.append(bytes, 3);
+    } else {
+        const char bytes[] = {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
+                              char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+        out.append(bytes, 4);
+    }
+}
+
+// The code point at text[i], a surrogate pair taken whole (i then stands on
+// its second half); an unpaired surrogate is U+FFFD.
+inline char32_t codePointAt(QStringView text, qsizetype &i)
+{
+    const char16_t c = text[i].unicode();
+    if (c < 0xD800 || c > 0xDFFF)
+        return c;
+    if (c <= 0xDBFF && i + 1 < text.size()) {
+        const char16_t low = text[i + 1].unicode();
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            ++i;
+            return 0x10000 + ((char32_t(c) - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    return 0xFFFD;
+}
+
+} // namespace quillora::writer

@@ -1,0 +1,241 @@
+// The document writer: the files it makes hold what the in-memory model holds
+// after the same run, in every format and mode, read back at the XML level.
+#include "documentreader.h"
+#include "fakewindow.h"
+#include "memoryspreadsheet.h"
+#include "testfiles.h"
+#include "writer/documentwriter.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+using namespace quillora::test;
+using writer::DocumentWriter;
+
+namespace {
+const QString Suffix[] = {u"ods"_s, u"xlsx"_s, u"fods"_s};
+
+QString suffixOf(DocumentFormat format)
+{
+    return Suffix[static_cast<int>(format)];
+}
+} // namespace
+
+class tst_DocumentWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void documentEqualsTheModel_data();
+    void documentEqualsTheModel();
+    void charactersXmlCannotCarry_data();
+    void charactersXmlCannotCarry();
+    void longCellsInXlsx();
+    void xlsxSheetNamesAreCutAndKeptApart();
+    void packagesAsReadersExpect();
+    void rowLimit();
+    void sheetsAsCalcKeepsThem();
+    void abandonedStoreStops();
+
+private:
+    struct Written
+    {
+        ReadDocument document;
+        QStringList errors;
+    };
+    // The same run into the writer, stored; the model run beside it.
+    Written write(FakeWindow &window, DocumentFormat format);
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
+
+    QTemporaryDir m_dir;
+};
+
+tst_DocumentWriter::Written tst_DocumentWriter::write(FakeWindow &window, DocumentFormat format)
+{
+    DocumentWriter writer(format);
+    const QString path = m_dir.filePath(u"out."_s + suffixOf(format));
+    QStringList reports;
+    window.finish = [&](SpreadsheetDocument &) { reports = writer.store(path); };
+    const ImportResult result = window.run(writer);
+    if (!result.documentFinished)
+        qWarning() << "not finished:" << window.errorTexts;
+    return {readDocument(path), window.errorTexts + reports};
+}
+
+void tst_DocumentWriter::documentEqualsTheModel_data()
+{
+    QTest::addColumn<DocumentFormat>("format");
+    QTest::addColumn<bool>("oneSheet");
+    for (const DocumentFormat format : {DocumentFormat::Ods, DocumentFormat::Xlsx, DocumentFormat::Fods}) {
+        QTest::addRow("%s, one sheet", qPrintable(suffixOf(format))) << format << true;
+        QTest::addRow("%s, a sheet each", qPrintable(suffixOf(format))) << format << false;
+    }
+}
+
+void tst_DocumentWriter::documentEqualsTheModel()
+{
+    QFETCH(DocumentFormat, format);
+    QFETCH(bool, oneSheet);
+    FakeWindow window;
+    window.oneSheet = oneSheet;
+    window.split = u","_s;
+    window.files = {
+        file(u"orders.txt"_s, "code,formula,number,truth,quote\r\n007,=1+1,1e5,TRUE,'\r\n"
+                              " lead,trail ,two  spaces,\ttab\tin,  \r\n\r\n,,gap,_x0041_,&<>\"\r\nlast"),
+        file(u"wide text.txt"_s, utf16(u"Grüße,日本,😀 𝄞,a\u00A0b\r\n"_s, false)),
+        file(u"empty.txt"_s, QByteArray()),
+    };
+    MemorySpreadsheet model;
+    FakeWindow modelWindow = window;
+    modelWindow.run(model);
+
+    const Written written = write(window, format);
+    QCOMPARE(written.errors, QStringList());
+    QCOMPARE(written.document.error, QString());
+    QCOMPARE(written.document.sheetNames, model.sheetNames());
+    for (const QString &name : model.sheetNames())
+        QCOMPARE(written.document.rows.value(name), MemorySpreadsheet::rowsOf(*model.sheet(name)));
+    QVERIFY(written.document.onlyText);
+}
+
+void tst_DocumentWriter::charactersXmlCannotCarry_data()
+{
+    QTest::addColumn<DocumentFormat>("format");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("report");
+    const QString text = u"a\u0001b\u0000c\uFFFEd\u001Fe"_s;
+    QTest::newRow("xlsx keeps them") << DocumentFormat::Xlsx << text << QString();
+    const QString leftOut = u"4 characters of the sheet \"Sheet1\" were left out: a %1 file cannot hold control "
+                            u"characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps "
+                            u"them)."_s;
+    QTest::newRow("ods leaves them out") << DocumentFormat::Ods << u"abcde"_s << leftOut.arg(u".ods"_s);
+    QTest::newRow("fods leaves them out") << DocumentFormat::Fods << u"abcde"_s << leftOut.arg(u".fods"_s);
+}
+
+void tst_DocumentWriter::charactersXmlCannotCarry()
+{
+    QFETCH(DocumentFormat, format);
+    QFETCH(QString, cell);
+    QFETCH(QString, report);
+    FakeWindow window;
+    window.files = {file(u"controls.txt"_s, QByteArray("a\x01" "b\0c\xEF\xBF\xBE" "d\x1F" "e\nnext", 16))};
+    const Written written = write(window, format);
+    QCOMPARE(written.errors, report.isEmpty() ? QStringList() : QStringList{report});
+    QCOMPARE(written.document.rows.value(u"Sheet1"_s), (QList<QStringList>{{cell}, {u"next"_s}}));
+}
+
+void tst_DocumentWriter::longCellsInXlsx()
+{
+    // An .xlsx cell holds 32,767 characters; an .ods cell any number.
+    FakeWindow window;
+    window.files = {file(u"long.txt"_s, QByteArray(40000, 'x') + "\nshort")};
+    const Written xlsx = write(window, DocumentFormat::Xlsx);
+    QCOMPARE(xlsx.errors.size(), 1);
+    QVERIFY2(xlsx.errors.first().startsWith(u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters"_s),
+             qPrintable(xlsx.errors.first()));
+    QCOMPARE(xlsx.document.rows.value(u"Sheet1"_s), (QList<QStringList>{{QString(32767, u'x')}, {u"short"_s}}));
+    const Written ods = write(window, DocumentFormat::Ods);
+    QCOMPARE(ods.errors, QStringList());
+    QCOMPARE(ods.document.rows.value(u"Sheet1"_s).first().first().size(), 40000);
+}
+
+void tst_DocumentWriter::xlsxSheetNamesAreCutAndKeptApart()
+{
+    const QString common = u"quarterly report of the northern region"_s; // 39 characters
+    FakeWindow window;
+    window.oneSheet = false;
+    window.files = {file(common + u" A.txt"_s, "a"), file(common + u" B.txt"_s, "b"), file(u"short.txt"_s, "s")};
+    const Written written = write(window, DocumentFormat::Xlsx);
+    QCOMPARE(written.errors, QStringList());
+    const QString cut = common.left(31);
+    QCOMPARE(written.document.sheetNames, (QStringList{u"shorttxt"_s, cut, cut.left(30) + u'2'}));
+    QCOMPARE(written.document.rows.value(cut), (QList<QStringList>{{u"b"_s}}));
+    QCOMPARE(written.document.rows.value(cut.left(30) + u'2'), (QList<QStringList>{{u"a"_s}}));
+}
+
+void tst_DocumentWriter::packagesAsReadersExpect()
+{
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, "x")};
+    write(window, DocumentFormat::Ods);
+    const QString ods = m_dir.filePath(u"out.ods"_s);
+    // The media type first, stored as it is: a reader knows the file by its
+    // first bytes.
+    QFile raw(ods);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray head = raw.read(38 + 46);
+    QCOMPARE(head.left(4), QByteArray("PK\x03\x04"));
+    QCOMPARE(head.at(8), '\0'); // stored, not compressed
+    QCOMPARE(head.mid(30, 8), QByteArray("mimetype"));
+    QCOMPARE(head.mid(38), QByteArray("application/vnd.oasis.opendocument.spreadsheet"));
+    QCOMPARE(zipEntries(ods), (QStringList{u"mimetype"_s, u"content.xml"_s, u"styles.xml"_s, u"meta.xml"_s,
+                                           u"META-INF/manifest.xml"_s}));
+    const QByteArray manifest = zipEntry(ods, u"META-INF/manifest.xml"_s);
+    for (const char *entry : {"content.xml", "styles.xml", "meta.xml"})
+        QVERIFY(manifest.contains(QByteArray(QByteArray("manifest:full-path=\"") + entry + '"')));
+    // Written columns are formatted as text, so typing into them keeps text.
+    const QByteArray content = zipEntry(ods, u"content.xml"_s);
+    QVERIFY(content.contains("<number:text-style style:name=\"N100\"><number:text-content/>"));
+    QVERIFY(content.contains("table:default-cell-style-name=\"ce1\""));
+
+    write(window, DocumentFormat::Xlsx);
+    // The text number format "@" is Excel's built-in format 49.
+    QVERIFY(zipEntry(m_dir.filePath(u"out.xlsx"_s), u"xl/styles.xml"_s).contains("numFmtId=\"49\""));
+}
+
+void tst_DocumentWriter::rowLimit()
+{
+    // One row past what a sheet holds: reported once, the rest written.
+    QByteArray lines;
+    lines.reserve(2 * 1048577);
+    for (int i = 0; i < 1048577; ++i)
+        lines += i == 1048575 ? "L\n" : "x\n";
+    FakeWindow window;
+    window.files = {file(u"many.txt"_s, lines.chopped(1))};
+    const Written written = write(window, DocumentFormat::Ods);
+    QCOMPARE(written.errors,
+             QStringList{u"1 cells could not be written to the sheet \"Sheet1\": a sheet holds at most 16384 columns "
+                         u"and 1048576 rows."_s});
+    const QList<QStringList> rows = written.document.rows.value(u"Sheet1"_s);
+    QCOMPARE(rows.size(), 1048576);
+    QCOMPARE(rows.last(), QStringList{u"L"_s});
+}
+
+void tst_DocumentWriter::sheetsAsCalcKeepsThem()
+{
+    DocumentWriter writer(DocumentFormat::Ods);
+    writer.start();
+    const auto document = writer.newDocument();
+    QCOMPARE(document->sheetCount(), 1);
+    QCOMPARE(document->sheetName(0), u"Sheet1"_s);
+    QVERIFY(document->hasSheet(u"SHEET1"_s));
+    for (const QString &refused : {u"Sheet1"_s, u""_s, u"a/b"_s, u"x[1]"_s, u"'quoted'"_s})
+        QVERIFY_THROWS_EXCEPTION(Failure, document->insertSheet(refused, 0));
+    QVERIFY_THROWS_EXCEPTION(Failure, document->removeSheet(u"Sheet1"_s)); // the last one
+    const auto sheet = document->sheetAt(0);
+    sheet->writeRows(5, {{u"a"_s}});
+    // A written document takes its rows in order.
+    QVERIFY_THROWS_EXCEPTION(Failure, sheet->writeRows(2, {{u"b"_s}}));
+    QVERIFY_THROWS_EXCEPTION(Failure, sheet->writeRows(7, {QStringList(16385, u"c"_s)}));
+}
+
+void tst_DocumentWriter::abandonedStoreStops()
+{
+    DocumentWriter writer(DocumentFormat::Xlsx);
+    writer.start();
+    const auto document = writer.newDocument();
+    document->sheetAt(0)->writeRows(0, std::vector<QStringList>(10000, {u"x"_s}));
+    const QString path = m_dir.filePath(u"given-up.xlsx"_s);
+    writer.abandon();
+    QVERIFY_THROWS_EXCEPTION(SpreadsheetLost, writer.store(path));
+    QVERIFY(!QFileInfo::exists(path));
+    // The next run starts afresh.
+    writer.start();
+    QCOMPARE(writer.store(path), QStringList());
+    QCOMPARE(readDocument(path).rows.value(u"Sheet1"_s).size(), 10000);
+}
+
+QTEST_GUILESS_MAIN(tst_DocumentWriter)
+#include "tst_documentwriter.moc"
