@@ -1,4 +1,5 @@
 #include "cli/commandline.h"
+#include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/product.h"
 #include "core/settings.h"
@@ -28,6 +29,8 @@ void setIdentity()
 // Any argument makes a command-line run: no window, no display needed.
 int runCommandLine(int argc, char *argv[])
 {
+    // First of all: a signal that comes early ends the run as a late one does.
+    Interruption::install();
     const bool terminal = ::isatty(STDERR_FILENO);
     // Help and usage name the program by its name, not the path it was run by.
     std::vector<char *> arguments(argv, argv + argc);

@@ -17,6 +17,8 @@ std::atomic<int> received = 0;
 // are complete.
 char fileToRemove[PATH_MAX + 1];
 std::atomic<bool> fileSet = false;
+// The line is written once, by whichever way the run ends.
+std::atomic<bool> lineWritten = false;
 
 const char *nameOf(int signal)
 {
@@ -48,8 +50,9 @@ void onSignal(int signal)
         return;
     if (fileSet)
         ::unlink(fileToRemove);
-    writeLine(signal);
-    ::_exit(128 + signal);
+    if (!lineWritten.exchange(true))
+        writeLine(received);
+    ::_exit(128 + received);
 }
 } // namespace
 
@@ -81,6 +84,7 @@ void request(int signal)
 void reset()
 {
     received = 0;
+    lineWritten = false;
     setFileToRemove({});
 }
 
@@ -101,6 +105,7 @@ int exitStatus()
 
 QString report()
 {
+    lineWritten = true;
     return u"interrupted by %1."_s.arg(QString::fromLatin1(nameOf(received)));
 }
 

@@ -1,10 +1,14 @@
-// The real program from the command line, against a real LibreOffice.
+// The real program from the command line, against a real LibreOffice: the
+// files --output writes open in Calc as the window's document, and the
+// user's own LibreOffice is never ended or disturbed.
 #include "calcreader.h"
 #include "core/import/spreadsheetmodule.h"
 #include "fakewindow.h"
 #include "libreoffice/libreofficeprovider.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
+
+#include <com/sun/star/util/XModifiable.hpp>
 
 #include <QFileInfo>
 #include <QProcess>
@@ -45,9 +49,10 @@ private slots:
     void documentIsTheWindowsDocument_data();
     void documentIsTheWindowsDocument();
     void folderWithExtension();
+    void xlsxKeepsWhatXmlCannotCarry();
     void officeMissingExitsWithThree();
     void withoutArgumentsTheWindowOpens();
-    void officeStartedForTheRunIsEnded();
+    void runsAtOnceLeaveTheUsersOfficeAlone();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
@@ -65,7 +70,8 @@ void tst_CommandLineOffice::initTestCase()
     // leaves it running.
     m_office = std::make_unique<lo::LibreOfficeProvider>(findOfficeProgramFolder());
     m_office->start();
-    m_files = {file(u"orders.txt"_s, "code,formula,number,truth\r\n007,=1+1,1e5,TRUE\r\n,lead,,trail,\r\n"),
+    m_files = {file(u"orders.txt"_s, "code,formula,number,truth\r\n007,=1+1,1e5,TRUE\r\n,lead,,trail,\r\n"
+                                     " space,two  spaces ,',_x0041_\r\n\r\nlast"),
                file(u"wide.txt"_s, utf16(u"Grüße,日本,😀\r\nlast"_s, false)),
                file(u"empty.txt"_s, QByteArray())};
 }
@@ -84,6 +90,7 @@ void tst_CommandLineOffice::documentIsTheWindowsDocument_data()
     QTest::newRow("xlsx, one sheet") << u"xlsx"_s << false;
     QTest::newRow("ods, a sheet each") << u"ods"_s << true;
     QTest::newRow("xlsx, a sheet each") << u"xlsx"_s << true;
+    QTest::newRow("fods, a sheet each") << u"fods"_s << true;
 }
 
 void tst_CommandLineOffice::documentIsTheWindowsDocument()
@@ -106,6 +113,8 @@ void tst_CommandLineOffice::documentIsTheWindowsDocument()
     QCOMPARE(finished.status, 0);
     QVERIFY(m_office->session().connected()); // still running, as it was
 
+    // Calc opens it (no repair prompt stops a hidden load) and shows the
+    // window's cells, every one of them text.
     const auto document = openCalcFile(m_office->session(), output);
     QCOMPARE(calcSheetNames(document), memory.sheetNames());
     for (const QString &name : memory.sheetNames())
@@ -133,15 +142,27 @@ void tst_CommandLineOffice::folderWithExtension()
     closeCalcFile(document);
 }
 
+void tst_CommandLineOffice::xlsxKeepsWhatXmlCannotCarry()
+{
+    const QString output = m_dir.filePath(u"controls.xlsx"_s);
+    const Finished finished =
+        runProgram({u"-o"_s, output, file(u"controls.txt"_s, QByteArray("a\x01" "b\0c\xEF\xBF\xBE" "d", 9))});
+    QCOMPARE(finished.err, QString());
+    QCOMPARE(finished.status, 0);
+    const auto document = openCalcFile(m_office->session(), output);
+    QCOMPARE(calcRows(document, u"Sheet1"_s), QList<QStringList>{{u"a\u0001b\u0000c\uFFFEd"_s}});
+    closeCalcFile(document);
+}
+
 void tst_CommandLineOffice::officeMissingExitsWithThree()
 {
+    // Only a run into Calc needs LibreOffice; --output does not (see
+    // tst_commandlineprocess).
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"UNO_PATH"_s, m_dir.path());
-    const QString output = m_dir.filePath(u"never.ods"_s);
-    const Finished finished = runProgram({u"-o"_s, output, m_files.first()}, environment);
+    const Finished finished = runProgram({m_files.first()}, environment);
     QCOMPARE(finished.status, 3);
     QCOMPARE(finished.err, u"quillora: LibreOffice is not available: LibreOffice was not found.\n"_s);
-    QVERIFY(!QFileInfo::exists(output));
 }
 
 void tst_CommandLineOffice::withoutArgumentsTheWindowOpens()
@@ -158,19 +179,32 @@ void tst_CommandLineOffice::withoutArgumentsTheWindowOpens()
     program.waitForFinished();
 }
 
-void tst_CommandLineOffice::officeStartedForTheRunIsEnded()
+void tst_CommandLineOffice::runsAtOnceLeaveTheUsersOfficeAlone()
 {
-    stopOffice(m_office->session());
-    QVERIFY(!officeRuns(m_office->session()));
-    const QString output = m_dir.filePath(u"alone.ods"_s);
-    // No display either: the office the command starts has no window.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(u"DISPLAY"_s);
-    const Finished finished = runProgram({u"-o"_s, output, m_files.first()}, environment);
-    QCOMPARE(finished.err, QString());
-    QCOMPARE(finished.status, 0);
-    QVERIFY(QFileInfo(output).size() > 0);
-    QVERIFY(!officeRuns(m_office->session()));
+    // The user's own work, unsaved, in the LibreOffice every run shares.
+    const auto own = m_office->newDocument();
+    own->sheetAt(0)->setCellText(0, 0, u"unsaved work"_s);
+    const css::uno::Reference<css::util::XModifiable> modified(m_office->lastDocument(), css::uno::UNO_QUERY_THROW);
+    QVERIFY(modified->isModified());
+
+    // Two runs into Calc and two into files, all at once.
+    std::vector<std::unique_ptr<QProcess>> programs;
+    const QList<QStringList> runs{{m_files.first()},
+                                  {u"--sheet-per-file"_s, m_files.first(), m_files.at(1)},
+                                  {u"-o"_s, m_dir.filePath(u"together.ods"_s), m_files.first()},
+                                  {u"-o"_s, m_dir.filePath(u"together.xlsx"_s), m_files.at(1)}};
+    for (const QStringList &arguments : runs) {
+        programs.push_back(std::make_unique<QProcess>());
+        programs.back()->start(QStringLiteral(QUILLORA_PROGRAM), arguments);
+    }
+    for (const auto &program : programs) {
+        QVERIFY(program->waitForFinished(180000));
+        QCOMPARE(program->readAllStandardError(), QByteArray());
+        QCOMPARE(program->exitCode(), 0);
+    }
+    QVERIFY(m_office->session().connected());
+    QVERIFY(modified->isModified());
+    QCOMPARE(calcRows(m_office->lastDocument(), u"Sheet1"_s), QList<QStringList>{{u"unsaved work"_s}});
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineOffice)

@@ -1,0 +1,180 @@
+// The program itself from the command line, as a process, with no
+// LibreOffice anywhere: --output needs none; a signal at any moment leaves
+// nothing behind; the rename where the file system lacks RENAME_NOREPLACE.
+#include "documentreader.h"
+#include "testfiles.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora::test;
+
+class tst_CommandLineProcess : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void outputWithoutLibreOffice_data();
+    void outputWithoutLibreOffice();
+    void signalLeavesNothing_data();
+    void signalLeavesNothing();
+    void renameWithoutTheFlag_data();
+    void renameWithoutTheFlag();
+
+private:
+    // A program environment without LibreOffice: nothing on the path, the
+    // bridge pointed at an empty folder, a temporary folder of its own.
+    QProcessEnvironment environment() const;
+    QStringList leftIn(const QString &folder) const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    std::optional<QTemporaryDir> m_dir;
+    QString m_input;
+    QString m_bigInput;
+};
+
+void tst_CommandLineProcess::initTestCase()
+{
+    // Big enough that storing takes a good while.
+    QByteArray lines;
+    for (int i = 0; i < 300000; ++i)
+        lines += QByteArray::number(i) + ",alpha,beta,gamma,delta,epsilon,zeta,eta\n";
+    m_bigInput = writeFile(QDir::temp().filePath(u"quillora-process-big.txt"_s), lines);
+}
+
+void tst_CommandLineProcess::init()
+{
+    m_dir.emplace();
+    QDir(m_dir->path()).mkpath(u"empty"_s);
+    QDir(m_dir->path()).mkpath(u"tmp"_s);
+    QDir(m_dir->path()).mkpath(u"out"_s);
+    m_input = writeFile(m_dir->filePath(u"in/a.txt"_s), "007,=1+1,1e5,TRUE\n");
+}
+
+QProcessEnvironment tst_CommandLineProcess::environment() const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"UNO_PATH"_s, m_dir->filePath(u"empty"_s));
+    environment.insert(u"PATH"_s, m_dir->filePath(u"empty"_s));
+    environment.insert(u"TMPDIR"_s, m_dir->filePath(u"tmp"_s));
+    environment.remove(u"DISPLAY"_s);
+    return environment;
+}
+
+void tst_CommandLineProcess::outputWithoutLibreOffice_data()
+{
+    QTest::addColumn<QString>("suffix");
+    for (const QString &suffix : {u"ods"_s, u"xlsx"_s, u"fods"_s})
+        QTest::newRow(qPrintable(suffix)) << suffix;
+}
+
+void tst_CommandLineProcess::outputWithoutLibreOffice()
+{
+    QFETCH(QString, suffix);
+    const QString output = m_dir->filePath(u"out/table."_s + suffix);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=comma"_s, u"-o"_s, output, m_input});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s),
+             (QList<QStringList>{{u"007"_s, u"=1+1"_s, u"1e5"_s, u"TRUE"_s}}));
+    QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
+}
+
+void tst_CommandLineProcess::signalLeavesNothing_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<bool>("twice");
+    QTest::newRow("INT, ods") << SIGINT << u"ods"_s << false;
+    QTest::newRow("TERM, xlsx") << SIGTERM << u"xlsx"_s << false;
+    QTest::newRow("HUP, fods") << SIGHUP << u"fods"_s << false;
+    QTest::newRow("INT twice, xlsx") << SIGINT << u"xlsx"_s << true;
+    QTest::newRow("TERM twice, ods") << SIGTERM << u"ods"_s << true;
+}
+
+void tst_CommandLineProcess::signalLeavesNothing()
+{
+    QFETCH(int, signal);
+    QFETCH(QString, suffix);
+    QFETCH(bool, twice);
+    const QString name = signal == SIGINT ? u"SIGINT"_s : signal == SIGTERM ? u"SIGTERM"_s : u"SIGHUP"_s;
+    const QString output = m_dir->filePath(u"out/big."_s + suffix);
+    const QStringList arguments{u"-q"_s, u"--split=comma"_s, u"-o"_s, output, m_bigInput};
+    // A whole run first, to know when reading, writing and storing happen.
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(QProcess::execute(QStringLiteral(QUILLORA_PROGRAM), arguments + QStringList{u"-f"_s}), 0);
+    const qint64 whole = timer.elapsed();
+    QFile::remove(output);
+    for (const qint64 delay : {qint64(0), whole / 4, whole / 2, whole * 3 / 4, whole * 9 / 10}) {
+        QProcess program;
+        program.setProcessEnvironment(environment());
+        program.start(QStringLiteral(QUILLORA_PROGRAM), arguments);
+        QVERIFY(program.waitForStarted());
+        QTest::qWait(int(delay));
+        const qint64 pid = program.processId();
+        if (pid > 0) {
+            ::kill(pid_t(pid), signal);
+            if (twice)
+                ::kill(pid_t(pid), signal);
+        }
+        // It may have ended while the test waited.
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(60000));
+        const QByteArray err = program.readAllStandardError();
+        if (program.exitStatus() == QProcess::CrashExit) {
+            // Before the program could take signals: ended by it, as any program.
+            QCOMPARE(program.exitCode(), signal);
+        } else if (program.exitCode() == 0) {
+            // Done before the signal came: the document is whole.
+            QCOMPARE(err, QByteArray());
+            QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s).size(), 300000);
+            QFile::remove(output);
+        } else {
+            QCOMPARE(program.exitCode(), 128 + signal);
+            QCOMPARE(QString::fromUtf8(err), u"quillora: interrupted by %1.\n"_s.arg(name));
+        }
+        QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList());
+        QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
+    }
+}
+
+void tst_CommandLineProcess::renameWithoutTheFlag_data()
+{
+    QTest::addColumn<bool>("hardLinks");
+    QTest::newRow("hard links") << true;
+    QTest::newRow("no hard links") << false;
+}
+
+void tst_CommandLineProcess::renameWithoutTheFlag()
+{
+    QFETCH(bool, hardLinks);
+    QProcessEnvironment shimmed = environment();
+    shimmed.insert(u"LD_PRELOAD"_s, QStringLiteral(QUILLORA_RENAME_SHIM));
+    if (!hardLinks)
+        shimmed.insert(u"QUILLORA_SHIM_NO_LINK"_s, u"1"_s);
+    const QString output = m_dir->filePath(u"out/linked.ods"_s);
+    QProcess program;
+    program.setProcessEnvironment(shimmed);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"-o"_s, output, m_input});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList{u"linked.ods"_s});
+    QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"007,=1+1,1e5,TRUE"_s}});
+}
+
+QTEST_GUILESS_MAIN(tst_CommandLineProcess)
+#include "tst_commandlineprocess.moc"
