@@ -27,6 +27,8 @@
 #include <osl/file.hxx>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -118,6 +120,43 @@ double timeCsvImport(lo::OfficeSession &session, const Scenario &scenario, const
     for (const auto &document : documents)
         closeDocument(document);
     return seconds;
+}
+
+// CPU time LibreOffice's processes have used so far, in clock ticks.
+qint64 officeCpuTicks()
+{
+    qint64 ticks = 0;
+    const QStringList pids = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &pid : pids) {
+        QFile comm(u"/proc/%1/comm"_s.arg(pid));
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != "soffice.bin")
+            continue;
+        QFile stat(u"/proc/%1/stat"_s.arg(pid));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // utime and stime: the 14th and 15th fields, after the name in parentheses.
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        ticks += fields.value(11).toLongLong() + fields.value(12).toLongLong();
+    }
+    return ticks;
+}
+
+// LibreOffice goes on working for a while after it stored and closed a
+// document; on a machine of two cores that would be charged to the next
+// run, whichever side it is.
+void waitUntilOfficeIsIdle()
+{
+    QElapsedTimer waited;
+    waited.start();
+    qint64 before = officeCpuTicks();
+    while (waited.elapsed() < 10000) {
+        QThread::msleep(300);
+        const qint64 now = officeCpuTicks();
+        if (now == before)
+            return;
+        before = now;
+    }
 }
 
 double median(std::vector<double> values)
@@ -268,8 +307,10 @@ int main(int argc, char *argv[])
                 for (int run = 0; run < runs; ++run) {
                     const qint64 before = currentMemory();
                     resetPeakMemory();
+                    waitUntilOfficeIsIdle();
                     times.push_back(window.timeRun(documents));
                     peak = std::max(peak, peakMemory() - before);
+                    waitUntilOfficeIsIdle();
                     csvTimes.push_back(timeCsvImport(office.session(), scenario, theirs, format.filter));
                     ratios.push_back(times.back() / csvTimes.back());
                 }

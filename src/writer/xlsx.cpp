@@ -10,6 +10,8 @@
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 #include <string>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,33 +45,32 @@ bool looksEscaped(QStringView text, qsizetype i)
 bool cellText(QStringView text, std::string &out)
 {
     out.clear();
-    QByteArray bytes;
     qsizetype characters = 0;
-    const auto add = [&](const char *ascii, qsizetype count) {
-        if (characters + count > CellCharacters)
+    const auto add = [&](const char *ascii) {
+        if (characters + 7 > CellCharacters)
             return false;
-        bytes.append(ascii, count);
-        characters += count;
+        out.append(ascii, 7);
+        characters += 7;
         return true;
     };
-    bool whole = true;
-    for (qsizetype i = 0; i < text.size() && whole; ++i) {
+    char utf8[4];
+    for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (c == 0) {
-            whole = add("_x0000_", 7);
-        } else if (c == 0xFFFE || c == 0xFFFF) {
-            whole = add(c == 0xFFFE ? "_xFFFE_" : "_xFFFF_", 7);
-        } else if (c == u'_' && looksEscaped(text, i)) {
-            whole = add("_x005F_", 7);
-        } else if (characters + 1 > CellCharacters) {
-            whole = false;
-        } else {
-            appendUtf8(bytes, codePointAt(text, i));
-            ++characters;
+        if (c == 0 || c == 0xFFFE || c == 0xFFFF || (c == u'_' && looksEscaped(text, i))) {
+            if (!add(c == 0 ? "_x0000_" : c == 0xFFFE ? "_xFFFE_" : c == 0xFFFF ? "_xFFFF_" : "_x005F_"))
+                return false;
+            continue;
         }
+        if (characters + 1 > CellCharacters)
+            return false;
+        if (c < 0x80) {
+            out.push_back(char(c));
+        } else {
+            out.append(utf8, size_t(encodeUtf8(codePointAt(text, i), utf8)));
+        }
+        ++characters;
     }
-    out.assign(bytes.constData(), size_t(bytes.size()));
-    return whole;
+    return true;
 }
 
 // Sheet names cut at what .xlsx allows and kept apart without regard to
@@ -130,6 +131,13 @@ public:
         lxw_worksheet *sheet = workbook_add_worksheet(m_workbook, name.toUtf8().constData());
         if (!sheet)
             throw Failure(u"%1: the sheet \"%2\" cannot be added."_s.arg(m_path, name));
+        // The rows go to the library's temporary file in large writes, not
+        // in the few kilobytes a stream buffers by default; nothing has been
+        // written to it yet, as a buffer must be set before.
+        if (sheet->optimize_tmpfile) {
+            m_buffers.emplace_back(std::make_unique<char[]>(TemporaryBuffer));
+            std::setvbuf(sheet->optimize_tmpfile, m_buffers.back().get(), _IOFBF, TemporaryBuffer);
+        }
         // Formatted as text, so that what is typed into them later stays text.
         if (columns > 0)
             worksheet_set_column(sheet, 0, lxw_col_t(columns - 1), LXW_DEF_COL_WIDTH, m_text);
@@ -171,6 +179,8 @@ private:
     QByteArray m_tmpdir;
     lxw_workbook *m_workbook = nullptr;
     lxw_format *m_text = nullptr;
+    static constexpr size_t TemporaryBuffer = 1024 * 1024;
+    std::vector<std::unique_ptr<char[]>> m_buffers;
 };
 } // namespace
 

@@ -55,22 +55,35 @@ constexpr bool isXmlCharacter(char16_t c)
     return c >= 0x20 ? c < 0xFFFE : (c == u'\t' || c == u'\n' || c == u'\r');
 }
 
-// Appends the UTF-8 of one character, given as its code point.
-inline void appendUtf8(QByteArray &out, char32_t c)
+// The UTF-8 of one character, given as its code point: its length.
+inline int encodeUtf8(char32_t c, char *out)
 {
     if (c < 0x80) {
-        out.append(char(c));
-    } else if (c < 0x800) {
-        const char bytes[] = {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
-        out.append(bytes, 2);
-    } else if (c < 0x10000) {
-        const char bytes[] = {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
-        out.append(bytes, 3);
-    } else {
-        const char bytes[] = {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)),
-                              char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
-        out.append(bytes, 4);
+        out[0] = char(c);
+        return 1;
     }
+    if (c < 0x800) {
+        out[0] = char(0xC0 | (c >> 6));
+        out[1] = char(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = char(0xE0 | (c >> 12));
+        out[1] = char(0x80 | ((c >> 6) & 0x3F));
+        out[2] = char(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = char(0xF0 | (c >> 18));
+    out[1] = char(0x80 | ((c >> 12) & 0x3F));
+    out[2] = char(0x80 | ((c >> 6) & 0x3F));
+    out[3] = char(0x80 | (c & 0x3F));
+    return 4;
+}
+
+inline void appendUtf8(QByteArray &out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, encodeUtf8(c, bytes));
 }
 
 // The code point at text[i], a surrogate pair taken whole (i then stands on
