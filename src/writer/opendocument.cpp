@@ -86,7 +86,7 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, const StoreJob &job, qint64 &l
     qint64 nextRow = 0;
     if (sheet.spool) {
         SheetSpool::Reader reader = sheet.spool->reader();
-        std::vector<QStringView> cells;
+        std::vector<QByteArrayView> cells;
         qint64 row = 0;
         while (reader.next(row, cells)) {
             emptyRows(row - nextRow);
@@ -94,7 +94,7 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, const StoreJob &job, qint64 &l
             out << "<table:table-row>";
             qint64 emptyCells = 0;
             bool anyCell = false;
-            for (const QStringView cell : cells) {
+            for (const QByteArrayView cell : cells) {
                 if (cell.isEmpty()) {
                     ++emptyCells;
                     continue;
@@ -137,14 +137,6 @@ QStringList writeBody(XmlOut &out, const StoreJob &job, const char *format)
     }
     out << "</office:spreadsheet></office:body>";
     return reports;
-}
-
-qint64 textLength(const StoreJob &job)
-{
-    qint64 length = 0;
-    for (const auto &sheet : job.sheets)
-        length += sheet->spool ? sheet->spool->textLength() : 0;
-    return length;
 }
 
 // A zip archive written entry by entry; each entry's bytes are compressed as
@@ -225,8 +217,8 @@ QByteArray wholeXml(const std::function<void(XmlOut &)> &write)
 
 QStringList writeOpenDocument(const StoreJob &job)
 {
-    // Past a few hundred million characters the archive may outgrow 4 GiB.
-    ZipArchive zip(job.path, textLength(job) > (qint64(1) << 29));
+    // Past a gigabyte of text the archive may outgrow 4 GiB.
+    ZipArchive zip(job.path, textBytes(job.sheets) > (qint64(1) << 30));
     // The media type first and stored as it is, so that the file tells what
     // it is from its first bytes.
     zip.add("mimetype", QByteArray(MimeType), false);

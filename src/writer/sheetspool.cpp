@@ -2,6 +2,7 @@
 
 #include "core/failure.h"
 #include "core/text/namelessfile.h"
+#include "writer/utf8.h"
 
 #include <QDir>
 
@@ -52,24 +53,35 @@ void SheetSpool::append(qint64 row, const QStringList &cells)
     if (row < m_nextRow)
         throw Failure(u"Row %1 comes after row %2: a written document takes its rows in order."_s.arg(row + 1).arg(
             m_nextRow));
+    // At most three bytes of UTF-8 for each UTF-16 unit; the buffer is cut
+    // back to what was used.
+    qsizetype most = qsizetype(sizeof(RowHeader));
+    for (const QString &cell : cells)
+        most += qsizetype(sizeof(quint32)) + cell.size() * 3;
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + most);
+    char *const begin = m_buffer.data() + start;
+    char *out = begin + sizeof(RowHeader);
+    for (const QString &cell : cells) {
+        char *const lengthAt = out;
+        out += sizeof(quint32);
+        for (qsizetype i = 0; i < cell.size(); ++i) {
+            const char16_t c = cell[i].unicode();
+            if (c < 0x80)
+                *out++ = char(c);
+            else
+                out += encodeUtf8(codePointAt(cell, i), out);
+        }
+        const auto length = static_cast<quint32>(out - lengthAt - sizeof(quint32));
+        std::memcpy(lengthAt, &length, sizeof length);
+        m_textBytes += length;
+    }
     RowHeader header;
     header.row = row;
     header.cells = static_cast<quint32>(cells.size());
-    for (const QString &cell : cells)
-        header.bodyBytes += qint64(sizeof(quint32)) + cell.size() * 2;
-    const qsizetype start = m_buffer.size();
-    m_buffer.resize(start + qsizetype(sizeof header) + header.bodyBytes);
-    char *out = m_buffer.data() + start;
-    std::memcpy(out, &header, sizeof header);
-    out += sizeof header;
-    for (const QString &cell : cells) {
-        const auto length = static_cast<quint32>(cell.size());
-        std::memcpy(out, &length, sizeof length);
-        out += sizeof length;
-        std::memcpy(out, cell.utf16(), size_t(length) * 2);
-        out += size_t(length) * 2;
-        m_textLength += length;
-    }
+    header.bodyBytes = out - begin - qint64(sizeof header);
+    std::memcpy(begin, &header, sizeof header);
+    m_buffer.resize(out - m_buffer.data());
     m_nextRow = row + 1;
     m_widestRow = std::max(m_widestRow, static_cast<int>(cells.size()));
     if (m_buffer.size() >= WriteBlock)
@@ -132,7 +144,7 @@ bool SheetSpool::Reader::ensure(qint64 bytes)
     return true;
 }
 
-bool SheetSpool::Reader::next(qint64 &row, std::vector<QStringView> &cells)
+bool SheetSpool::Reader::next(qint64 &row, std::vector<QByteArrayView> &cells)
 {
     cells.clear();
     RowHeader header;
@@ -148,8 +160,8 @@ bool SheetSpool::Reader::next(qint64 &row, std::vector<QStringView> &cells)
         quint32 length = 0;
         std::memcpy(&length, in, sizeof length);
         in += sizeof length;
-        cells.emplace_back(reinterpret_cast<const char16_t *>(in), qsizetype(length));
-        in += size_t(length) * 2;
+        cells.emplace_back(in, qsizetype(length));
+        in += length;
     }
     m_pos += header.bodyBytes;
     row = header.row;

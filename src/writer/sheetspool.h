@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 
 #include <vector>
 
@@ -13,7 +13,8 @@ namespace quillora::writer {
 // sheets are stored in an order that is known only at the end (a sheet per
 // file goes in front of the others), so each sheet's rows wait here, in a
 // temporary file without a name that is gone with its descriptor, whatever
-// ends the program. Memory holds one buffer, never the sheet.
+// ends the program. Memory holds one buffer, never the sheet. Cells are kept
+// as UTF-8, which every format writes: converted once, on the way in.
 class SheetSpool
 {
 public:
@@ -30,8 +31,8 @@ public:
     // The row after the last one appended: where the next may start.
     qint64 nextRow() const { return m_nextRow; }
     int widestRow() const { return m_widestRow; }
-    // UTF-16 code units of text held, for sizing the output.
-    qint64 textLength() const { return m_textLength; }
+    // Bytes of UTF-8 text held, for sizing the output.
+    qint64 textBytes() const { return m_textBytes; }
 
     // Reads the rows back from the first, a row at a time; the views are
     // valid until the next call.
@@ -39,7 +40,7 @@ public:
     {
     public:
         explicit Reader(SheetSpool &spool);
-        bool next(qint64 &row, std::vector<QStringView> &cells);
+        bool next(qint64 &row, std::vector<QByteArrayView> &cells);
 
     private:
         bool ensure(qint64 bytes);
@@ -61,7 +62,7 @@ private:
     qint64 m_onDisk = 0;
     qint64 m_nextRow = 0;
     int m_widestRow = 0;
-    qint64 m_textLength = 0;
+    qint64 m_textBytes = 0;
 };
 
 } // namespace quillora::writer

@@ -17,6 +17,14 @@ void cannotWrite(const QString &path, int error)
     throw Failure(u"%1 cannot be written: %2"_s.arg(path, qt_error_string(error)));
 }
 
+qint64 textBytes(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
+{
+    qint64 bytes = 0;
+    for (const auto &sheet : sheets)
+        bytes += sheet->spool ? sheet->spool->textBytes() : 0;
+    return bytes;
+}
+
 void syncFile(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);

@@ -24,6 +24,9 @@ struct Workbook
     std::vector<std::shared_ptr<WrittenSheet>> sheets;
 };
 
+// Bytes of text in all the sheets, for sizing the output.
+qint64 textBytes(const std::vector<std::shared_ptr<WrittenSheet>> &sheets);
+
 // What the format writers are given: the sheets in order, and a call made
 // every few rows that throws when the writing is to stop.
 struct StoreJob

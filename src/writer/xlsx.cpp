@@ -23,52 +23,48 @@ namespace {
 constexpr qsizetype CellCharacters = 32767;
 constexpr qsizetype SheetNameCharacters = 31;
 
-bool isHex(QChar c)
+bool isHex(char c)
 {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // Whether text[i] begins what a reader takes for an escaped character:
 // "_x" followed by four hexadecimal digits and "_".
-bool looksEscaped(QStringView text, qsizetype i)
+bool looksEscaped(QByteArrayView text, qsizetype i)
 {
-    return i + 6 < text.size() && text[i + 1] == u'x' && isHex(text[i + 2]) && isHex(text[i + 3])
-        && isHex(text[i + 4]) && isHex(text[i + 5]) && text[i + 6] == u'_';
+    return i + 6 < text.size() && text[i + 1] == 'x' && isHex(text[i + 2]) && isHex(text[i + 3])
+        && isHex(text[i + 4]) && isHex(text[i + 5]) && text[i + 6] == '_';
 }
 
-// A cell's text as libxlsxwriter takes it: UTF-8, without NUL bytes. What
+// A cell's text as libxlsxwriter takes it: UTF-8 without NUL bytes. What
 // XML cannot carry is written as "_xHHHH_", which readers turn back into
 // the character (libxlsxwriter does so for the other control characters);
 // text that looks like such an escape has its "_" escaped, so that it reads
 // back as it stands. Cut at the characters a cell holds; returns whether it
 // was cut.
-bool cellText(QStringView text, std::string &out)
+bool cellText(QByteArrayView text, std::string &out)
 {
     out.clear();
     qsizetype characters = 0;
-    const auto add = [&](const char *ascii) {
-        if (characters + 7 > CellCharacters)
-            return false;
-        out.append(ascii, 7);
-        characters += 7;
-        return true;
-    };
-    char utf8[4];
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == 0 || c == 0xFFFE || c == 0xFFFF || (c == u'_' && looksEscaped(text, i))) {
-            if (!add(c == 0 ? "_x0000_" : c == 0xFFFE ? "_xFFFE_" : c == 0xFFFF ? "_xFFFF_" : "_x005F_"))
+        const char c = text[i];
+        const char *escape = c == '\0'                                   ? "_x0000_"
+            : isNonCharacterAt(text, i)                                  ? (text[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_")
+            : c == '_' && looksEscaped(text, i)                          ? "_x005F_"
+                                                                         : nullptr;
+        if (escape) {
+            if (characters + 7 > CellCharacters)
                 return false;
+            out.append(escape, 7);
+            characters += 7;
+            if (c != '_' && c != '\0')
+                i += 2;
             continue;
         }
-        if (characters + 1 > CellCharacters)
+        // A character starts at every byte that does not continue one.
+        if ((uchar(c) & 0xC0) != 0x80 && ++characters > CellCharacters)
             return false;
-        if (c < 0x80) {
-            out.push_back(char(c));
-        } else {
-            out.append(utf8, size_t(encodeUtf8(codePointAt(text, i), utf8)));
-        }
-        ++characters;
+        out.push_back(c);
     }
     return true;
 }
@@ -186,14 +182,11 @@ private:
 
 QStringList writeXlsx(const StoreJob &job)
 {
-    qint64 text = 0;
-    for (const auto &sheet : job.sheets)
-        text += sheet->spool ? sheet->spool->textLength() : 0;
-    XlsxFile workbook(job, text > (qint64(1) << 29));
+    XlsxFile workbook(job, textBytes(job.sheets) > (qint64(1) << 30));
     QStringList reports;
     const QStringList names = sheetNames(job.sheets);
     std::string cell;
-    std::vector<QStringView> cells;
+    std::vector<QByteArrayView> cells;
     for (size_t s = 0; s < job.sheets.size(); ++s) {
         WrittenSheet &sheet = *job.sheets[s];
         lxw_worksheet *worksheet = workbook.addSheet(names.at(qsizetype(s)), sheet.spool ? sheet.spool->widestRow() : 0);

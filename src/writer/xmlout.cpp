@@ -55,58 +55,69 @@ void XmlOut::spaces(qsizetype count, bool atStart, bool atEnd)
         m_buffer.append("<text:s text:c=\"").append(QByteArray::number(count)).append("\"/>");
 }
 
-void XmlOut::cellParagraphs(QStringView text, qint64 &leftOut)
+void XmlOut::cellParagraphs(QByteArrayView text, qint64 &leftOut)
 {
     m_buffer.append("<text:p>");
     qsizetype paragraphStart = 0;
+    // Ordinary bytes are copied a run at a time.
+    qsizetype run = 0;
+    const auto takeRun = [&](qsizetype end) {
+        if (end > run)
+            m_buffer.append(text.data() + run, end - run);
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x80) {
-            switch (c) {
-            case u' ': {
-                qsizetype end = i + 1;
-                while (end < text.size() && text[end] == u' ')
-                    ++end;
-                const bool atEnd = end == text.size() || text[end] == u'\n' || text[end] == u'\r';
-                spaces(end - i, i == paragraphStart, atEnd);
-                i = end - 1;
+        const uchar c = uchar(text[i]);
+        if (c >= 0x80) {
+            if (!isNonCharacterAt(text, i))
                 continue;
-            }
-            case u'\t':
-                m_buffer.append("<text:tab/>");
-                continue;
-            case u'\r':
-            case u'\n':
-                // A line break inside a cell: a paragraph each, as Calc keeps them.
-                if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                    ++i;
-                m_buffer.append("</text:p><text:p>");
-                paragraphStart = i + 1;
-                continue;
-            case u'&':
-                m_buffer.append("&amp;");
-                continue;
-            case u'<':
-                m_buffer.append("&lt;");
-                continue;
-            case u'>':
-                m_buffer.append("&gt;");
-                continue;
-            default:
-                if (c < 0x20) {
-                    ++leftOut;
-                    continue;
-                }
-                m_buffer.append(char(c));
-                continue;
-            }
-        }
-        if (!isXmlCharacter(c)) {
+            takeRun(i);
             ++leftOut;
+            i += 2;
+            run = i + 1;
             continue;
         }
-        appendUtf8(m_buffer, codePointAt(text, i));
+        if (c > u'>' || (c > u' ' && c != u'&' && c != u'<' && c != u'>'))
+            continue;
+        takeRun(i);
+        switch (c) {
+        case u' ': {
+            qsizetype end = i + 1;
+            while (end < text.size() && text[end] == ' ')
+                ++end;
+            const bool atEnd = end == text.size() || text[end] == '\n' || text[end] == '\r';
+            spaces(end - i, i == paragraphStart, atEnd);
+            i = end - 1;
+            break;
+        }
+        case u'\t':
+            m_buffer.append("<text:tab/>");
+            break;
+        case u'\r':
+        case u'\n':
+            // A line break inside a cell: a paragraph each, as Calc keeps them.
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            m_buffer.append("</text:p><text:p>");
+            paragraphStart = i + 1;
+            break;
+        case u'&':
+            m_buffer.append("&amp;");
+            break;
+        case u'<':
+            m_buffer.append("&lt;");
+            break;
+        case u'>':
+            m_buffer.append("&gt;");
+            break;
+        default:
+            if (c < 0x20)
+                ++leftOut; // a control character XML cannot carry
+            else
+                m_buffer.append(char(c));
+        }
+        run = i + 1;
     }
+    takeRun(text.size());
     m_buffer.append("</text:p>");
 }
 
