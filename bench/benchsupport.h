@@ -23,6 +23,7 @@ public:
     QStringList files;
     bool oneSheet = true;
     std::optional<QString> split = QStringLiteral(",");
+    bool quotes = false;
     int failures = 0;
     // What becomes of the document at the end (stored, say); unset, it stays open.
     std::function<void(SpreadsheetDocument &)> finish;
@@ -31,6 +32,7 @@ public:
     QString entry(int index) const override { return files.at(index); }
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
+    bool keepQuotedText() const override { return quotes; }
     void setProgressValue(int) override {}
     void setProgressText(const QString &) override {}
     void setDefaultPointer() override {}

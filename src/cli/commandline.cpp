@@ -30,6 +30,9 @@ const QCommandLineOption ExtensionOption(u"extension"_s,
                                          u"For a folder PATH: its files whose names end in .EXT, walked as \"Add All "
                                          u"File(s) In Folder\" walks (default: every file, as a drop)."_s,
                                          u"EXT"_s);
+const QCommandLineOption QuotesOption(u"quotes"_s,
+                                      u"Keep text in double quotes together, as in CSV files: a separator or a line "
+                                      u"break inside quotes belongs to the cell, \"\" is one quote."_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -41,17 +44,17 @@ ParsedCommandLine usageError(const QString &reason)
 void setUpParser(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Loads text files into a LibreOffice Calc spreadsheet, every line a row and every cell text.\n"
+        u"Loads text files into a spreadsheet, every line a row and every cell text: a new document shown\n"
+        u"in LibreOffice Calc, or with --output a file Quillora writes itself, without LibreOffice.\n"
         u"Without arguments, opens the window. PATHs are taken in the order given; a folder brings its files\n"
         u"and those of every folder below it, level by level.\n\n"
-        u"With --output the document is written directly, without LibreOffice.\n\n"
         u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
         u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
         u"signal (INT, TERM, HUP) ended it."_s);
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, ExtensionOption, ForceOption,
-                       QuietOption});
+    parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
+                       ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import."_s, u"PATH..."_s);
@@ -101,6 +104,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.sheetPerFile = parser.isSet(SheetPerFileOption);
     options.force = parser.isSet(ForceOption);
     options.quiet = parser.isSet(QuietOption);
+    options.quotes = parser.isSet(QuotesOption);
     options.extension = parser.value(ExtensionOption);
     if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
         return usageError(u"--split and --separator exclude each other."_s);

@@ -23,6 +23,8 @@ struct CommandLineOptions
     std::optional<QString> split;
     // For folder paths: the extension their files must have; empty: every file.
     QString extension;
+    // A field in double quotes stays one cell.
+    bool quotes = false;
     bool force = false;
     bool quiet = false;
 };

@@ -34,6 +34,7 @@ private:
     QString entry(int index) const override;
     bool oneSheetMode() const override { return !m_options.sheetPerFile; }
     std::optional<QString> splitText() const override { return m_options.split; }
+    bool keepQuotedText() const override { return m_options.quotes; }
 
     void setProgressValue(int value) override;
     void setProgressText(const QString &) override {}

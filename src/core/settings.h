@@ -25,6 +25,7 @@ inline constexpr SettingKey Option4{u"Option4", u"0"};
 inline constexpr SettingKey Option5{u"Option5", u"1"};
 inline constexpr SettingKey Option6{u"Option6", u"0"};
 inline constexpr SettingKey Text1{u"Text1", u""};
+inline constexpr SettingKey Quotes{u"Quotes", u"False"};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 inline constexpr SettingKey Extension{u"Extension", u"txt"};

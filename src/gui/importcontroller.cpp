@@ -68,6 +68,11 @@ std::optional<QString> ImportController::splitText() const
     return m_parts.options.splitText();
 }
 
+bool ImportController::keepQuotedText() const
+{
+    return m_parts.options.keepQuotedText();
+}
+
 void ImportController::setProgressValue(int value)
 {
     m_parts.progressBar->setValue(value);

@@ -49,6 +49,7 @@ private:
     QString entry(int index) const override;
     bool oneSheetMode() const override;
     std::optional<QString> splitText() const override;
+    bool keepQuotedText() const override;
 
     void setProgressValue(int value) override;
     void setProgressText(const QString &text) override;

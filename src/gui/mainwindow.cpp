@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QScreen>
 #include <QHeaderView>
@@ -86,7 +87,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     setFont(windowFont());
-    setFixedSize(fromTwips(8040), fromTwips(8220));
+    setFixedSize(fromTwips(8040), fromTwips(8220 + OptionsPanel::FormatFrameGrowth));
 
     m_fileList = new FileListModel(this);
     m_listView = new QTreeView(this);
@@ -114,11 +115,13 @@ void MainWindow::buildControls()
     m_options = new OptionsPanel(this, m_services.settings);
     setSurfacesBackground(Qt::white);
 
-    QPushButton *start = addPushButton(u"PushButton2", u"Start Importing", twipsRect(120, 7170, 7800, 405));
+    // Below the format frame, moved down as far as it grew.
+    const int below = OptionsPanel::FormatFrameGrowth;
+    QPushButton *start = addPushButton(u"PushButton2", u"Start Importing", twipsRect(120, 7170 + below, 7800, 405));
 
     m_progressBar = new TextProgressBar(this);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setGeometry(twipsRect(120, 7700, 7800, 405));
+    m_progressBar->setGeometry(twipsRect(120, 7700 + below, 7800, 405));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
@@ -202,6 +205,7 @@ bool MainWindow::Form_Load()
     for (const auto &[step, number] : restores)
         load.step(step, [&, number = number] { m_options->restoreOption(number, stored.at(number)); });
     load.step(146, [this] { m_options->restoreSeparatorText(); });
+    load.step(146, [this] { m_options->restoreQuotes(); });
     bool keepRunning = true;
     load.step(148, [&] {
         if (m_services.checkOfficeInstalled)
@@ -244,6 +248,7 @@ void MainWindow::setSurfacesBackground(const QColor &color)
     }
     for (int number = 1; number <= 7; ++number)
         m_options->option(number)->setAutoFillBackground(false);
+    m_options->quotesBox()->setAutoFillBackground(false);
 }
 
 void MainWindow::loadHandPointer()

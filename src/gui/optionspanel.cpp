@@ -2,6 +2,7 @@
 
 #include "gui/twips.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -71,7 +72,7 @@ void OptionsPanel::buildControls(QWidget *form)
     m_frame2->setGeometry(twipsRect(120, 3720, 7800, 1095));
     m_frame1 = new QGroupBox(u"Format Options"_s, form);
     m_frame1->setObjectName(u"Frame1"_s);
-    m_frame1->setGeometry(twipsRect(120, 4875, 7800, 2175));
+    m_frame1->setGeometry(twipsRect(120, 4875, 7800, 2175 + FormatFrameGrowth));
 
     for (const OptionSpec &spec : optionTable()) {
         QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
@@ -97,13 +98,24 @@ void OptionsPanel::buildControls(QWidget *form)
     m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
     // The separator is remembered as the user types it, so it comes back at
     // the next start.
-    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &text) {
-        try {
-            m_settings.SaveSetting(Setting::Text1, text);
-        } catch (const std::exception &e) {
-            qCWarning(lcOptions) << e.what();
-        }
-    });
+    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &text) { save(Setting::Text1, text); });
+
+    // Under the split options it qualifies, in the row after the last one.
+    m_quotes = new QCheckBox(u"Keep text in double quotes together"_s, m_frame1);
+    m_quotes->setObjectName(u"Check1"_s);
+    m_quotes->setGeometry(twipsRect(240, 2050, 5655, 255));
+    // Saved however it changes: a click, the keyboard, an accessibility tool.
+    connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, TruthText(checked)); });
+}
+
+void OptionsPanel::save(const SettingKey &key, const QString &value)
+{
+    // A store that cannot be written only costs the remembered choice.
+    try {
+        m_settings.SaveSetting(key, value);
+    } catch (const std::exception &e) {
+        qCWarning(lcOptions) << e.what();
+    }
 }
 
 QRadioButton *OptionsPanel::option(int number) const
@@ -130,6 +142,11 @@ void OptionsPanel::restoreOption(int number, const QString &storedValue)
 void OptionsPanel::restoreSeparatorText()
 {
     m_text1->setText(m_settings.GetSetting(Setting::Text1));
+}
+
+void OptionsPanel::restoreQuotes()
+{
+    m_quotes->setChecked(ToTruthValue(m_settings.GetSetting(Setting::Quotes)));
 }
 
 void OptionsPanel::selectOption(int number)
@@ -188,6 +205,11 @@ std::optional<QString> OptionsPanel::splitText() const
     if (option(7)->isChecked())
         return u"\t"_s;
     return std::nullopt;
+}
+
+bool OptionsPanel::keepQuotedText() const
+{
+    return m_quotes->isChecked();
 }
 
 } // namespace quillora

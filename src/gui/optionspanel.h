@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 
+class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -36,6 +37,8 @@ public:
     // changes nothing.
     void restoreOption(int number, const QString &storedValue);
     void restoreSeparatorText();
+    // A stored value that is no truth value throws and changes nothing.
+    void restoreQuotes();
 
     // Selects an option as program code does: the click handling runs when
     // the selection changes.
@@ -43,6 +46,7 @@ public:
 
     QRadioButton *option(int number) const;
     QLineEdit *separatorEdit() const { return m_text1; }
+    QCheckBox *quotesBox() const { return m_quotes; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
 
@@ -51,6 +55,11 @@ public:
     // The text to cut lines at: the first of space, comma, the user's own
     // text and tab whose option is selected; nullopt for "Do not format".
     std::optional<QString> splitText() const;
+    bool keepQuotedText() const;
+
+    // The format frame is this much taller than the options alone need, for
+    // the quotes box under them; what stands below it moves down as much.
+    static constexpr int FormatFrameGrowth = 350; // twips
 
 private:
     void buildControls(QWidget *form);
@@ -58,11 +67,13 @@ private:
     void saveFormatGroup();
     void saveSheetGroup();
     void clearOption(int number);
+    void save(const SettingKey &key, const QString &value);
 
     SettingsStore &m_settings;
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;
     QLineEdit *m_text1 = nullptr;
+    QCheckBox *m_quotes = nullptr;
     std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
 };
 

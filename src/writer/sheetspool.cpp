@@ -90,22 +90,8 @@ void SheetSpool::append(qint64 row, const QStringList &cells)
 
 void SheetSpool::flush()
 {
-    const char *data = m_buffer.constData();
-    qsizetype left = m_buffer.size();
-    while (left > 0) {
-        const ssize_t done = ::pwrite(m_fd, data, static_cast<size_t>(left), m_onDisk);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0) {
-            const int error = done < 0 ? errno : ENOSPC;
-            m_buffer.remove(0, data - m_buffer.constData());
-            fail(u"written"_s, error);
-        }
-        data += done;
-        left -= done;
-        m_onDisk += done;
-    }
-    m_buffer.clear();
+    if (const int error = writeBufferAt(m_fd, m_buffer, m_onDisk))
+        fail(u"written"_s, error);
 }
 
 SheetSpool::Reader SheetSpool::reader()

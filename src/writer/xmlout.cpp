@@ -2,6 +2,24 @@
 
 namespace quillora::writer {
 
+namespace {
+// The entity of a character that XML text cannot hold as it is.
+const char *entityOf(char16_t c)
+{
+    switch (c) {
+    case u'&':
+        return "&amp;";
+    case u'<':
+        return "&lt;";
+    case u'>':
+        return "&gt;";
+    case u'"':
+        return "&quot;";
+    }
+    return nullptr;
+}
+} // namespace
+
 XmlOut::XmlOut(Sink sink)
     : m_sink(std::move(sink))
 {
@@ -20,23 +38,10 @@ void XmlOut::escaped(QStringView text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        switch (c) {
-        case u'&':
-            m_buffer.append("&amp;");
-            break;
-        case u'<':
-            m_buffer.append("&lt;");
-            break;
-        case u'>':
-            m_buffer.append("&gt;");
-            break;
-        case u'"':
-            m_buffer.append("&quot;");
-            break;
-        default:
-            if (isXmlCharacter(c))
-                appendUtf8(m_buffer, codePointAt(text, i));
-        }
+        if (const char *entity = entityOf(c))
+            m_buffer.append(entity);
+        else if (isXmlCharacter(c))
+            appendUtf8(m_buffer, codePointAt(text, i));
     }
 }
 
@@ -100,17 +105,10 @@ void XmlOut::cellParagraphs(QByteArrayView text, qint64 &leftOut)
             m_buffer.append("</text:p><text:p>");
             paragraphStart = i + 1;
             break;
-        case u'&':
-            m_buffer.append("&amp;");
-            break;
-        case u'<':
-            m_buffer.append("&lt;");
-            break;
-        case u'>':
-            m_buffer.append("&gt;");
-            break;
         default:
-            if (c < 0x20)
+            if (const char *entity = entityOf(c))
+                m_buffer.append(entity);
+            else if (c < 0x20)
                 ++leftOut; // a control character XML cannot carry
             else
                 m_buffer.append(char(c));

@@ -37,6 +37,8 @@ private slots:
     void oneSheetPutsFilesOneAfterTheOther();
     void splitting_data();
     void splitting();
+    void quotedFieldsInBothModes_data();
+    void quotedFieldsInBothModes();
     void separateSheetsInReverseOrderNamedAfterFiles();
     void collidingNamesAreTestedAgain();
     void fileCalledSheet2KeepsItsSheet();
@@ -120,7 +122,6 @@ void tst_ImportRun::splitting_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QList<QStringList>>("rows");
     using Rows = QList<QStringList>;
-    const QByteArray marker = QString(ColumnMarker).toUtf8();
 
     QTest::newRow("comma, empty pieces at both ends")
         << std::optional<QString>(u","_s) << QByteArray(",a,,b,") << Rows{{QString(), u"a"_s, QString(), u"b"_s}};
@@ -130,8 +131,10 @@ void tst_ImportRun::splitting_data()
         << std::optional<QString>(u"ab"_s) << QByteArray("1ab2ab3\r\n1a2b3") << Rows{{u"1"_s, u"2"_s, u"3"_s}, {u"1a2b3"_s}};
     QTest::newRow("empty separator cuts nothing")
         << std::optional<QString>(QString()) << QByteArray("a,b c") << Rows{{u"a,b c"_s}};
-    QTest::newRow("marker cuts even unformatted")
-        << std::optional<QString>() << (QByteArray("a") + marker + "b") << Rows{{u"a"_s, u"b"_s}};
+    // A cedilla (Windows-1252 0xB8) is text like any other, in every mode.
+    QTest::newRow("cedilla, whole lines") << std::optional<QString>() << QByteArray("a\xB8" "b") << Rows{{u"a\u00B8b"_s}};
+    QTest::newRow("cedilla, comma")
+        << std::optional<QString>(u","_s) << QByteArray("x,a\xB8" "b,y") << Rows{{u"x"_s, u"a\u00B8b"_s, u"y"_s}};
     QTest::newRow("numbers and formulas stay text")
         << std::optional<QString>(u","_s) << QByteArray("007,=1+1,1e5,TRUE, 12 ,12/05,-")
         << Rows{{u"007"_s, u"=1+1"_s, u"1e5"_s, u"TRUE"_s, u" 12 "_s, u"12/05"_s, u"-"_s}};
@@ -150,6 +153,40 @@ void tst_ImportRun::splitting()
     MemorySpreadsheet office;
     run(window, office);
     QCOMPARE(rowsOf(office, u"Sheet1"_s), rows);
+}
+
+void tst_ImportRun::quotedFieldsInBothModes_data()
+{
+    QTest::addColumn<bool>("oneSheet");
+    QTest::newRow("one sheet") << true;
+    QTest::newRow("a sheet each") << false;
+}
+
+void tst_ImportRun::quotedFieldsInBothModes()
+{
+    QFETCH(bool, oneSheet);
+    FakeWindow window;
+    window.oneSheet = oneSheet;
+    window.split = u","_s;
+    window.quotes = true;
+    window.files = {file(u"a.csv"_s, "\"Smith, John\",\"two\r\nlines\"\r\n"),
+                    file(u"b.csv"_s, utf16(u"x,\"never\r\nclosed, at all"_s, false))};
+    MemorySpreadsheet office;
+    run(window, office);
+    // The unclosed quote is reported once, with its file and line, and the
+    // rest of that file is in its cell; the run goes on.
+    QCOMPARE(window.errorSteps, QList<int>{oneSheet ? 140 : 234});
+    QCOMPARE(window.errorTexts.first(),
+             u"The file \"%1\" has a quoted field that opens on line 1 and is never closed: the rest of the file is in "
+             u"that one cell."_s.arg(window.files.at(1)));
+    const QList<QStringList> a{{u"Smith, John"_s, u"two\nlines"_s}, {}};
+    const QList<QStringList> b{{u"x"_s, u"never\nclosed, at all"_s}};
+    if (oneSheet) {
+        QCOMPARE(rowsOf(office, u"Sheet1"_s), a + b);
+    } else {
+        QCOMPARE(rowsOf(office, u"acsv"_s), (QList<QStringList>{a.first()}));
+        QCOMPARE(rowsOf(office, u"bcsv"_s), b);
+    }
 }
 
 void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()

@@ -33,8 +33,6 @@ private slots:
     void clearEmpties();
     void uniquePrivateAndRemoved();
     void longLinesAcrossReadChunks();
-    void cutAtMarker_data();
-    void cutAtMarker();
 };
 
 void tst_StagingFile::linesComeBack_data()
@@ -124,24 +122,6 @@ void tst_StagingFile::longLinesAcrossReadChunks()
     staging.WriteTextFile(QString(longLine + u"\r"_s));
     staging.WriteTextFile(u"\nb"_s);
     QCOMPARE(readBack(staging), (QStringList{u"a"_s, longLine, u"b"_s}));
-}
-
-void tst_StagingFile::cutAtMarker_data()
-{
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("cells");
-    const QString m = ColumnMarker;
-    QTest::newRow("empty line has no cell") << QString() << QStringList();
-    QTest::newRow("no marker") << u"abc"_s << QStringList{u"abc"_s};
-    QTest::newRow("markers at both ends and doubled")
-        << (m + u"a"_s + m + m + u"b"_s + m) << QStringList{QString(), u"a"_s, QString(), u"b"_s, QString()};
-}
-
-void tst_StagingFile::cutAtMarker()
-{
-    QFETCH(QString, line);
-    QFETCH(QStringList, cells);
-    QCOMPARE(cutAtColumnMarker(line), cells);
 }
 
 QTEST_GUILESS_MAIN(tst_StagingFile)

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -81,7 +82,8 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    QCOMPARE(window->size(), QSize(536, 548));
+    // 548 pixels as designed, and 23 more for the quotes box in the format frame.
+    QCOMPARE(window->size(), QSize(536, 571));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -91,7 +93,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start Importing"_s, {8, 478, 520, 27}},
+        {u"PushButton2"_s, u"Start Importing"_s, {8, 501, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -110,13 +112,24 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 145));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 168));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these character(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 513, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 537, 520, 27));
+    // The quotes box: under the split options, in the frame, covering none.
+    auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
+    QCOMPARE(quotes->text(), u"Keep text in double quotes together"_s);
+    QCOMPARE(quotes->parentWidget()->objectName(), u"Frame1"_s);
+    QVERIFY(quotes->parentWidget()->rect().contains(quotes->geometry()));
+    for (const QWidget *other : quotes->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (other != quotes)
+            QVERIFY2(!other->geometry().intersects(quotes->geometry()), qPrintable(other->objectName()));
+    }
+    QCOMPARE(quotes->x(), child<QRadioButton>(*window, u"Option4"_s)->x());
+    QVERIFY(!quotes->isChecked());
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
@@ -225,6 +238,16 @@ void tst_MainWindow::selectionByAnyMeansIsSaved()
     window->options().option(6)->setChecked(true);
     QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
     QCOMPARE(m_f->store->GetSetting(Setting::Option6), u"True"_s);
+    // The quotes box by mouse, keyboard and directly.
+    QCheckBox *quotes = window->options().quotesBox();
+    QTest::mouseClick(quotes, Qt::LeftButton, {}, QPoint(8, quotes->height() / 2));
+    QCOMPARE(m_f->store->GetSetting(Setting::Quotes), u"True"_s);
+    quotes->setFocus();
+    QTest::keyClick(quotes, Qt::Key_Space);
+    QCOMPARE(m_f->store->GetSetting(Setting::Quotes), u"False"_s);
+    quotes->setChecked(true);
+    QCOMPARE(m_f->store->GetSetting(Setting::Quotes), u"True"_s);
+    QVERIFY(window->options().keepQuotedText());
 }
 
 void tst_MainWindow::optionButtonsShareTheirFramesSurface()
@@ -233,9 +256,12 @@ void tst_MainWindow::optionButtonsShareTheirFramesSurface()
     QVERIFY(window->Form_Load());
     QGroupBox *frame = window->options().formatFrame();
     const QImage image = frame->grab().toImage();
-    for (int number : {1, 2, 3, 7, 4}) {
+    for (QWidget *control : std::initializer_list<QWidget *>{window->options().option(1), window->options().option(2),
+                                                             window->options().option(3), window->options().option(7),
+                                                             window->options().option(4),
+                                                             window->options().quotesBox()}) {
         // Past the caption inside the button, and just right of the button.
-        const QRect button = window->options().option(number)->geometry();
+        const QRect button = control->geometry();
         const QPoint inside(button.right() - 3, button.center().y());
         const QPoint beside(button.right() + 2, button.center().y());
         QCOMPARE(image.pixelColor(inside), image.pixelColor(beside));
@@ -260,6 +286,7 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
         child<QRadioButton>(*first, u"Option7"_s)->click();
         child<QRadioButton>(*first, u"Option6"_s)->click();
         QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
+        child<QCheckBox>(*first, u"Check1"_s)->click();
     }
     m_f->reopenSettings();
     auto second = makeWindow();
@@ -268,6 +295,7 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     QVERIFY(second->options().option(6)->isChecked());
     QVERIFY(!second->options().option(1)->isChecked());
     QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
+    QVERIFY(second->options().keepQuotedText());
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 

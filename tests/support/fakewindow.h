@@ -16,6 +16,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     QStringList files;
     bool oneSheet = true;
     std::optional<QString> split;
+    bool quotes = false;
     QList<int> progressValues;
     QStringList progressTexts;
     QStringList notices;
@@ -36,6 +37,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     }
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
+    bool keepQuotedText() const override { return quotes; }
     void setProgressValue(int value) override { progressValues.append(value); }
     void setProgressText(const QString &text) override { progressTexts.append(text); }
     void setDefaultPointer() override {}

@@ -2,6 +2,7 @@
 
 #include "core/list/paths.h"
 #include "core/import/sheetnames.h"
+#include "core/text/linesplitter.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -172,6 +173,7 @@ bool ImportRun::stagePieces(const QString &path)
     if (!m_guard.step(m_steps->read, [&] { reader.emplace(path); }))
         return false;
     QString piece;
+    LineSplitter splitter;
     for (;;) {
         bool more = false;
         if (!m_guard.step(m_steps->pieces, [&] { more = reader->readPiece(piece); }))
@@ -181,14 +183,25 @@ bool ImportRun::stagePieces(const QString &path)
         // The options are read for every piece: a change made during the run
         // acts on the rest of it.
         std::optional<QString> split;
-        m_guard.step(m_steps->splitTest, [&] { split = m_inputs.splitText(); });
-        if (split && !split->isEmpty())
-            piece.replace(*split, ColumnMarker);
+        bool quotes = false;
+        m_guard.step(m_steps->splitTest, [&] {
+            split = m_inputs.splitText();
+            quotes = m_inputs.keepQuotedText();
+        });
+        splitter.stage(piece, split, quotes);
         if (!m_guard.step(m_steps->write, [&] { stageText(path, piece); }))
             return dropFile();
         maybeYield(piece.size());
         if (stopped())
             return false;
+    }
+    if (const auto line = splitter.unclosedQuoteLine()) {
+        // Nothing is lost: the rest of the file is in that one cell.
+        m_guard.step(m_steps->splitTest, [&] {
+            throw Failure(u"The file \"%1\" has a quoted field that opens on line %2 and is never closed: "
+                          u"the rest of the file is in that one cell."_s.arg(path)
+                              .arg(*line));
+        });
     }
     // On the disk before the next file starts: a file that does not fit is
     // this file's failure, and the files before it stay whole.

@@ -36,6 +36,8 @@ public:
     virtual bool oneSheetMode() const = 0;
     // The text to cut lines at; nullopt when lines stay whole.
     virtual std::optional<QString> splitText() const = 0;
+    // Whether a field in double quotes stays one cell when lines are cut.
+    virtual bool keepQuotedText() const = 0;
 };
 
 // What the run tells the window, and how it lets the window breathe.

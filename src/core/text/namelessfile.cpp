@@ -22,4 +22,24 @@ int openNamelessFile(const QString &folder)
     return fd;
 }
 
+int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset)
+{
+    const char *data = buffer.constData();
+    qsizetype left = buffer.size();
+    while (left > 0) {
+        const ssize_t done = ::pwrite(fd, data, static_cast<size_t>(left), offset);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0) {
+            buffer.remove(0, data - buffer.constData());
+            return done < 0 ? errno : ENOSPC;
+        }
+        data += done;
+        left -= done;
+        offset += done;
+    }
+    buffer.clear();
+    return 0;
+}
+
 } // namespace quillora

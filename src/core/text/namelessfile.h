@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 namespace quillora {
@@ -9,5 +10,10 @@ namespace quillora {
 // Returns the descriptor (close-on-exec), or -1 with errno set. File systems
 // without unnamed files get a private name that is removed at once.
 int openNamelessFile(const QString &folder);
+
+// Writes the whole buffer at the offset and empties it. Returns 0, or the
+// system's error; what was written before it is then taken off the
+// buffer's front. The offset grows by what was written either way.
+int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset);
 
 } // namespace quillora

@@ -20,13 +20,6 @@ constexpr qsizetype WriteBlock = 1024 * 1024;
 static_assert(sizeof(char16_t) == 2);
 } // namespace
 
-QStringList cutAtColumnMarker(const QString &line)
-{
-    if (line.isEmpty())
-        return {};
-    return line.split(ColumnMarker);
-}
-
 StagingFile::StagingFile()
 {
     // Reads and writes go straight to the descriptor at known offsets: no
@@ -61,22 +54,8 @@ void StagingFile::WriteTextFile(QStringView text)
 
 void StagingFile::commit()
 {
-    const char *data = m_writeBuffer.constData();
-    qsizetype left = m_writeBuffer.size();
-    while (left > 0) {
-        const ssize_t done = ::pwrite(m_fd, data, static_cast<size_t>(left), m_onDisk);
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0) {
-            const int error = done < 0 ? errno : ENOSPC;
-            m_writeBuffer.remove(0, data - m_writeBuffer.constData());
-            fail(u"cannot be written"_s, error);
-        }
-        data += done;
-        left -= done;
-        m_onDisk += done;
-    }
-    m_writeBuffer.clear();
+    if (const int error = writeBufferAt(m_fd, m_writeBuffer, m_onDisk))
+        fail(u"cannot be written"_s, error);
 }
 
 void StagingFile::countLines(QStringView text)

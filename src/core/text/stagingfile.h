@@ -7,12 +7,6 @@
 
 namespace quillora {
 
-// The column marker: the one character at which a staged line is cut into cells.
-inline constexpr QChar ColumnMarker = QChar(0x00B8);
-
-// Cuts a staged line into cells at every column marker; an empty line has no cell.
-QStringList cutAtColumnMarker(const QString &line);
-
 // The temporary text file every import passes through. It is a file without
 // a name in the system's temporary folder: nobody else can reach it (not
 // another user's planted link, not a second running Quillora), and nothing

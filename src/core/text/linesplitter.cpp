@@ -1,0 +1,160 @@
+#include "core/text/linesplitter.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// What follows the escape: the character it stands for.
+constexpr QChar EscapedEscape = u'e';
+constexpr QChar EscapedMarker = u'm';
+constexpr QChar LineBreakInCell = u'n';
+
+bool holdsStagingCharacters(QStringView text)
+{
+    return text.contains(ColumnMarker) || text.contains(StagingEscape);
+}
+
+// Appends text, the marker and the escape escaped.
+void appendEscaped(QString &out, QStringView text)
+{
+    if (!holdsStagingCharacters(text)) {
+        out.append(text);
+        return;
+    }
+    for (const QChar c : text) {
+        if (c == ColumnMarker || c == StagingEscape) {
+            out.append(StagingEscape);
+            out.append(c == ColumnMarker ? EscapedMarker : EscapedEscape);
+        } else {
+            out.append(c);
+        }
+    }
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+
+QString unescaped(QStringView cell)
+{
+    QString text;
+    text.reserve(cell.size());
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] != StagingEscape || i + 1 == cell.size()) {
+            text.append(cell[i]);
+            continue;
+        }
+        const QChar code = cell[++i];
+        text.append(code == EscapedMarker ? ColumnMarker : code == LineBreakInCell ? QChar(u'\n') : StagingEscape);
+    }
+    return text;
+}
+} // namespace
+
+void LineSplitter::stage(QString &piece, const std::optional<QString> &separator, bool quotes)
+{
+    const QString cutAt = separator.value_or(QString());
+    // Quotes mean something only where lines are cut, and not when the
+    // separator holds one.
+    const bool quoted = quotes && !cutAt.isEmpty() && !cutAt.contains(u'"');
+    if (!quoted && !m_inQuotes && !holdsStagingCharacters(piece)) {
+        // The common case, as fast as a replace. A piece ends at a line
+        // break, so the next one starts a field.
+        if (!cutAt.isEmpty())
+            piece.replace(cutAt, ColumnMarker);
+        m_fieldStart = true;
+        return;
+    }
+    stageEach(piece, cutAt, quoted);
+}
+
+void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes)
+{
+    const QStringView text(piece);
+    const qsizetype size = text.size();
+    QString out;
+    out.reserve(size + size / 16);
+    qsizetype i = 0;
+    while (i < size) {
+        if (m_inQuotes) {
+            qsizetype j = i;
+            while (j < size && text[j] != u'"' && !isLineBreak(text[j]))
+                ++j;
+            appendEscaped(out, text.sliced(i, j - i));
+            if (j == size)
+                break;
+            if (text[j] == u'"') {
+                if (j + 1 < size && text[j + 1] == u'"') {
+                    out.append(u'"');
+                    i = j + 2;
+                } else {
+                    // Closed: what follows up to the next separator is kept.
+                    m_inQuotes = false;
+                    i = j + 1;
+                }
+            } else {
+                // A line break inside the cell, one LF whatever the file used.
+                out.append(StagingEscape);
+                out.append(LineBreakInCell);
+                i = j + 1;
+                if (text[j] == u'\r' && i < size && text[i] == u'\n')
+                    ++i;
+                ++m_line;
+            }
+            continue;
+        }
+        if (m_fieldStart && quotes && text[i] == u'"') {
+            m_inQuotes = true;
+            m_quoteLine = m_line;
+            m_fieldStart = false;
+            ++i;
+            continue;
+        }
+        m_fieldStart = false;
+        qsizetype j = i;
+        const QChar first = separator.isEmpty() ? QChar() : separator.front();
+        while (j < size && !isLineBreak(text[j])
+               && !(text[j] == first && !separator.isEmpty() && text.sliced(j).startsWith(separator)))
+            ++j;
+        appendEscaped(out, text.sliced(i, j - i));
+        if (j == size)
+            break;
+        m_fieldStart = true;
+        if (isLineBreak(text[j])) {
+            out.append(text[j]);
+            i = j + 1;
+            if (text[j] == u'\r' && i < size && text[i] == u'\n') {
+                out.append(u'\n');
+                ++i;
+            }
+            ++m_line;
+        } else {
+            out.append(ColumnMarker);
+            i = j + separator.size();
+        }
+    }
+    piece = std::move(out);
+}
+
+std::optional<qint64> LineSplitter::unclosedQuoteLine() const
+{
+    return m_inQuotes ? std::optional<qint64>(m_quoteLine) : std::nullopt;
+}
+
+QStringList cutAtColumnMarker(const QString &line)
+{
+    if (line.isEmpty())
+        return {};
+    QStringList cells = line.split(ColumnMarker);
+    if (line.contains(StagingEscape)) {
+        for (QString &cell : cells) {
+            if (cell.contains(StagingEscape))
+                cell = unescaped(cell);
+        }
+    }
+    return cells;
+}
+
+} // namespace quillora

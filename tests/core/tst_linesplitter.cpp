@@ -1,0 +1,135 @@
+// Staging lines cut into cells: the plain split, text in double quotes kept
+// together, and every character of the text carried through the staging file.
+#include "core/text/linesplitter.h"
+#include "core/text/stagingfile.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace quillora;
+
+using Rows = QList<QStringList>;
+
+class tst_LineSplitter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rows_data();
+    void rows();
+};
+
+namespace {
+// What an import run makes of a file's text: staged in pieces (each ending at
+// a line break, as the reader gives them), a line break after the file,
+// read back and cut.
+Rows stagedRows(const QString &text, const std::optional<QString> &separator, bool quotes, bool pieceEachLine,
+                std::optional<qint64> &unclosed)
+{
+    QStringList pieces;
+    if (pieceEachLine) {
+        qsizetype start = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
+                pieces.append(text.mid(start, i + 1 - start));
+                start = i + 1;
+            }
+        }
+        pieces.append(text.mid(start));
+    } else {
+        pieces.append(text);
+    }
+    LineSplitter splitter;
+    StagingFile staging;
+    for (QString &piece : pieces) {
+        splitter.stage(piece, separator, quotes);
+        staging.WriteTextFile(piece);
+    }
+    staging.WriteTextFile(u"\r\n");
+    unclosed = splitter.unclosedQuoteLine();
+    staging.rewind();
+    Rows rows;
+    QString line;
+    while (staging.ReadTextLines(line))
+        rows.append(cutAtColumnMarker(line));
+    return rows;
+}
+} // namespace
+
+void tst_LineSplitter::rows_data()
+{
+    QTest::addColumn<std::optional<QString>>("separator");
+    QTest::addColumn<bool>("quotes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<qint64>("unclosedLine"); // 0: none
+    const std::optional<QString> comma = u","_s;
+    const std::optional<QString> none;
+
+    // The plain split.
+    QTest::newRow("separator at both ends and doubled")
+        << comma << false << u",a,,b,"_s << Rows{{{}, u"a"_s, {}, u"b"_s, {}}} << qint64(0);
+    QTest::newRow("several characters form one separator")
+        << std::optional<QString>(u"ab"_s) << false << u"1ab2ab3\r\n1a2b3"_s << Rows{{u"1"_s, u"2"_s, u"3"_s}, {u"1a2b3"_s}}
+        << qint64(0);
+    QTest::newRow("empty line has no cell") << comma << false << u"a\n\nb"_s << Rows{{u"a"_s}, {}, {u"b"_s}} << qint64(0);
+    QTest::newRow("quotes mean nothing unless asked")
+        << comma << false << u"\"a,b\""_s << Rows{{u"\"a"_s, u"b\""_s}} << qint64(0);
+
+    // Every character comes back: the cedilla (once the marker), the
+    // staging's own marker and escape, in every mode.
+    const QString odd = u"a\u00B8b\u001Fc\u001Ed\u001E"_s;
+    QTest::newRow("odd characters, whole lines") << none << false << odd << Rows{{odd}} << qint64(0);
+    QTest::newRow("odd characters, split")
+        << comma << false << (u"x,"_s + odd + u",y"_s) << Rows{{u"x"_s, odd, u"y"_s}} << qint64(0);
+    QTest::newRow("odd characters, quoted")
+        << comma << true << (u"\""_s + odd + u",\"\"\",y"_s) << Rows{{odd + u",\""_s, u"y"_s}} << qint64(0);
+
+    // Text in double quotes kept together.
+    QTest::newRow("separator inside quotes")
+        << comma << true << u"a,\"b,c\",d"_s << Rows{{u"a"_s, u"b,c"_s, u"d"_s}} << qint64(0);
+    QTest::newRow("separators at either end inside quotes")
+        << comma << true << u"\",a\",\",b,\""_s << Rows{{u",a"_s, u",b,"_s}} << qint64(0);
+    QTest::newRow("doubled quotes") << comma << true << u"\"say \"\"hi\"\"\",x"_s
+                                    << Rows{{u"say \"hi\""_s, u"x"_s}} << qint64(0);
+    QTest::newRow("empty quoted field") << comma << true << u"\"\",x,\"\""_s << Rows{{{}, u"x"_s, {}}} << qint64(0);
+    QTest::newRow("a quote alone") << comma << true << u"\"\"\"\""_s << Rows{{u"\""_s}} << qint64(0);
+    QTest::newRow("quote after a separator of several characters")
+        << std::optional<QString>(u"||"_s) << true << u"a||\"b||c\"||d"_s << Rows{{u"a"_s, u"b||c"_s, u"d"_s}}
+        << qint64(0);
+    QTest::newRow("line breaks inside quotes are one LF")
+        << comma << true << u"\"a\r\nb\rc\nd\",e\r\nf"_s << Rows{{u"a\nb\nc\nd"_s, u"e"_s}, {u"f"_s}} << qint64(0);
+    QTest::newRow("quoted field at the end without a line break")
+        << comma << true << u"x,\"y\""_s << Rows{{u"x"_s, u"y"_s}} << qint64(0);
+    QTest::newRow("text after the closing quote is kept")
+        << comma << true << u"\"ab\"c,d"_s << Rows{{u"abc"_s, u"d"_s}} << qint64(0);
+    QTest::newRow("a quote inside a field is a character")
+        << comma << true << u"5\" disk,x\"y\""_s << Rows{{u"5\" disk"_s, u"x\"y\""_s}} << qint64(0);
+    QTest::newRow("every cell text") << comma << true << u"\"007\",\"=1+1\""_s << Rows{{u"007"_s, u"=1+1"_s}}
+                                     << qint64(0);
+    QTest::newRow("a quote that never closes runs to the end")
+        << comma << true << u"x\r\ny,\"open\r\nrest,more\r\n"_s << Rows{{u"x"_s}, {u"y"_s, u"open\nrest,more\n"_s}}
+        << qint64(2);
+    QTest::newRow("tab separator") << std::optional<QString>(u"\t"_s) << true << u"\"a\tb\"\tc"_s
+                                   << Rows{{u"a\tb"_s, u"c"_s}} << qint64(0);
+    QTest::newRow("whole lines: quotes change nothing")
+        << none << true << u"\"a,b\"\r\n\"c"_s << Rows{{u"\"a,b\""_s}, {u"\"c"_s}} << qint64(0);
+}
+
+void tst_LineSplitter::rows()
+{
+    QFETCH(std::optional<QString>, separator);
+    QFETCH(bool, quotes);
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QFETCH(qint64, unclosedLine);
+    // Whole, and in pieces that end at line breaks: the state carries over.
+    for (const bool pieceEachLine : {false, true}) {
+        std::optional<qint64> unclosed;
+        QCOMPARE(stagedRows(text, separator, quotes, pieceEachLine, unclosed), rows);
+        QCOMPARE(unclosed.value_or(0), unclosedLine);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_LineSplitter)
+#include "tst_linesplitter.moc"
