@@ -134,6 +134,8 @@ void tst_CommandLine::options_data()
         << std::optional<QString>(u"\t"_s) << true << DocumentFormat::Xlsx;
     QTest::newRow("own separator, fods") << QStringList{u"--separator=||"_s, u"--output=x.fods"_s, u"a"_s}
                                          << std::optional<QString>(u"||"_s) << false << DocumentFormat::Fods;
+    QTest::newRow("comma, quotes") << QStringList{u"--split=comma"_s, u"--quotes"_s, u"a"_s}
+                                   << std::optional<QString>(u","_s) << false << DocumentFormat::Ods;
 }
 
 void tst_CommandLine::options()
@@ -148,6 +150,7 @@ void tst_CommandLine::options()
     QCOMPARE(parsed.options.sheetPerFile, sheetPerFile);
     QCOMPARE(parsed.options.format, format);
     QCOMPARE(parsed.options.paths.last(), u"a"_s);
+    QCOMPARE(parsed.options.quotes, arguments.contains(u"--quotes"_s));
 }
 
 void tst_CommandLine::exitStatuses_data()

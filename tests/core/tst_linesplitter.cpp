@@ -93,6 +93,8 @@ void tst_LineSplitter::rows_data()
     QTest::newRow("doubled quotes") << comma << true << u"\"say \"\"hi\"\"\",x"_s
                                     << Rows{{u"say \"hi\""_s, u"x"_s}} << qint64(0);
     QTest::newRow("empty quoted field") << comma << true << u"\"\",x,\"\""_s << Rows{{{}, u"x"_s, {}}} << qint64(0);
+    QTest::newRow("empty quoted field between CR and LF")
+        << comma << true << u"a\r\"\"\nb"_s << Rows{{u"a"_s}, {}, {u"b"_s}} << qint64(0);
     QTest::newRow("a quote alone") << comma << true << u"\"\"\"\""_s << Rows{{u"\""_s}} << qint64(0);
     QTest::newRow("quote after a separator of several characters")
         << std::optional<QString>(u"||"_s) << true << u"a||\"b||c\"||d"_s << Rows{{u"a"_s, u"b||c"_s, u"d"_s}}

@@ -70,6 +70,7 @@ private slots:
     void documentIsTheOneMeant_data();
     void documentIsTheOneMeant();
     void textStaysText();
+    void quotedFieldsArriveWhole();
     void blocksEqualSingleCells();
     void fileCalledSheet2KeepsItsSheet();
     void lineWiderThanTheSheet();
@@ -181,6 +182,18 @@ void tst_Calc::textStaysText()
     }
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 7, 0).type, CellContentType_EMPTY);
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 8, 0).text, u"'quoted"_s);
+}
+
+void tst_Calc::quotedFieldsArriveWhole()
+{
+    FakeWindow window;
+    window.split = u","_s;
+    window.quotes = true;
+    window.files = {file(u"quoted.csv"_s, "\"Smith, John\",\"say \"\"hi\"\"\",\"two\r\nlines\",x\xB8y\r\nnext")};
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(calcRows(document(), u"Sheet1"_s),
+             (QList<QStringList>{{u"Smith, John"_s, u"say \"hi\""_s, u"two\nlines"_s, u"x\u00B8y"_s}, {u"next"_s}}));
 }
 
 void tst_Calc::blocksEqualSingleCells()

@@ -50,6 +50,8 @@ private slots:
     void documentIsTheWindowsDocument();
     void folderWithExtension();
     void xlsxKeepsWhatXmlCannotCarry();
+    void quotedFieldsInFiles_data();
+    void quotedFieldsInFiles();
     void officeMissingExitsWithThree();
     void withoutArgumentsTheWindowOpens();
     void runsAtOnceLeaveTheUsersOfficeAlone();
@@ -151,6 +153,27 @@ void tst_CommandLineOffice::xlsxKeepsWhatXmlCannotCarry()
     QCOMPARE(finished.status, 0);
     const auto document = openCalcFile(m_office->session(), output);
     QCOMPARE(calcRows(document, u"Sheet1"_s), QList<QStringList>{{u"a\u0001b\u0000c\uFFFEd"_s}});
+    closeCalcFile(document);
+}
+
+void tst_CommandLineOffice::quotedFieldsInFiles_data()
+{
+    QTest::addColumn<QString>("suffix");
+    for (const QString &suffix : {u"ods"_s, u"xlsx"_s, u"fods"_s})
+        QTest::newRow(qPrintable(suffix)) << suffix;
+}
+
+void tst_CommandLineOffice::quotedFieldsInFiles()
+{
+    QFETCH(QString, suffix);
+    const QString input = file(u"quoted.csv"_s, "\"Smith, John\",\"say \"\"hi\"\"\",\"two\r\nlines\"\r\n5\" disk,\"\"\r\n");
+    const QString output = m_dir.filePath(u"quoted."_s + suffix);
+    const Finished finished = runProgram({u"-f"_s, u"--quotes"_s, u"--split=comma"_s, u"-o"_s, output, input});
+    QCOMPARE(finished.err, QString());
+    QCOMPARE(finished.status, 0);
+    const auto document = openCalcFile(m_office->session(), output);
+    QCOMPARE(calcRows(document, u"Sheet1"_s),
+             (QList<QStringList>{{u"Smith, John"_s, u"say \"hi\""_s, u"two\nlines"_s}, {u"5\" disk"_s}}));
     closeCalcFile(document);
 }
 

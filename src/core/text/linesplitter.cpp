@@ -123,12 +123,12 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes)
             break;
         m_fieldStart = true;
         if (isLineBreak(text[j])) {
-            out.append(text[j]);
+            // Always CR LF: an empty quoted field between a CR and an LF
+            // would otherwise join two line breaks into one.
+            out.append(u"\r\n");
             i = j + 1;
-            if (text[j] == u'\r' && i < size && text[i] == u'\n') {
-                out.append(u'\n');
+            if (text[j] == u'\r' && i < size && text[i] == u'\n')
                 ++i;
-            }
             ++m_line;
         } else {
             out.append(ColumnMarker);
