@@ -37,6 +37,21 @@ bool isLineBreak(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
+// CR LF, LF and a lone CR each count once; found with the fast search.
+qint64 lineBreaks(QStringView text)
+{
+    qint64 count = 0;
+    for (qsizetype at = text.indexOf(u'\n'); at >= 0; at = text.indexOf(u'\n', at + 1))
+        ++count;
+    if (text.contains(u'\r')) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+                ++count;
+        }
+    }
+    return count;
+}
+
 QString unescaped(QStringView cell)
 {
     QString text;
@@ -59,9 +74,12 @@ void LineSplitter::stage(QString &piece, const std::optional<QString> &separator
     // Quotes mean something only where lines are cut, and not when the
     // separator holds one.
     const bool quoted = quotes && !cutAt.isEmpty() && !cutAt.contains(u'"');
-    if (!quoted && !m_inQuotes && !holdsStagingCharacters(piece)) {
-        // The common case, as fast as a replace. A piece ends at a line
-        // break, so the next one starts a field.
+    if (!m_inQuotes && !(quoted && piece.contains(u'"')) && !holdsStagingCharacters(piece)) {
+        // The common case, as fast as a replace: no quote to heed and no
+        // character to escape. A piece ends at a line break, so the next one
+        // starts a field.
+        if (quoted) // a quote that opens later is reported with its line
+            m_line += lineBreaks(piece);
         if (!cutAt.isEmpty())
             piece.replace(cutAt, ColumnMarker);
         m_fieldStart = true;
