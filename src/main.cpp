@@ -17,6 +17,7 @@
 #include <unistd.h>
 
 using namespace quillora;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 void setIdentity()
@@ -38,6 +39,10 @@ int runCommandLine(int argc, char *argv[])
     arguments[0] = name;
     QCoreApplication app(argc, arguments.data());
     setIdentity();
+    // Warnings from below (the LibreOffice bridge) are report lines too.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
+        std::fputs(qPrintable(u"quillora: "_s + printable(message) + u'\n'), stderr);
+    });
     QTextStream out(stdout);
     QTextStream err(stderr);
     Console console{out, err, terminal};
@@ -46,8 +51,16 @@ int runCommandLine(int argc, char *argv[])
 
 int runWindow(int argc, char *argv[])
 {
+    if (!windowCanOpen()) {
+        std::fputs("quillora: there is no display to open the window on; the command line works without one, "
+                   "for example: quillora --output FILE PATH... (see quillora --help).\n",
+                   stderr);
+        return ExitStatus::Usage;
+    }
     QApplication app(argc, argv);
     setIdentity();
+    // Docks and task bars find the desktop entry, and its icon, by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quillora.Quillora"));
     const std::unique_ptr<QSettings> settings = openUserSettings();
     WidgetDialogs dialogs(SetAppTitle(Product::Name));
     return runQuillora({

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <string>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -52,7 +54,8 @@ void setUpParser(QCommandLineParser &parser)
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
         u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
         u"signal (INT, TERM, HUP) ended it."_s);
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    // -fq, -qo FILE and -oFILE, as other Unix tools take them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
                        ForceOption, QuietOption});
     parser.addHelpOption();
@@ -72,6 +75,45 @@ std::optional<QString> splitOf(const QString &where)
 }
 } // namespace
 
+QString printable(QStringView text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        static constexpr char16_t Named[] = u"\a\b\t\n\v\f\r";
+        static constexpr char16_t Letters[] = u"abtnvfr";
+        if (u == u'\\') {
+            shown += u"\\\\"_s;
+        } else if (const auto *named = std::char_traits<char16_t>::find(Named, 7, u)) {
+            shown += u'\\';
+            shown += QChar(Letters[named - Named]);
+        } else if (u < 0x20 || u == 0x7F) {
+            shown += u"\\%1"_s.arg(uint(u), 3, 8, QChar(u'0'));
+        } else if (u >= 0x80 && u < 0xA0) {
+            shown += u"\\u%1"_s.arg(uint(u), 4, 16, QChar(u'0'));
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+bool documentCanBeShown()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool windowCanOpen()
+{
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platform.startsWith(u"xcb"))
+        return !qEnvironmentVariableIsEmpty("DISPLAY");
+    if (platform.startsWith(u"wayland"))
+        return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return !platform.isEmpty() || documentCanBeShown();
+}
+
 std::optional<DocumentFormat> formatOfFile(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -90,7 +132,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     setUpParser(parser);
     if (!parser.parse(arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(u"help"_s))
+    if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s))
         return {ParsedCommandLine::Action::Help, {}, parser.helpText()};
     if (parser.isSet(u"version"_s))
         return {ParsedCommandLine::Action::Version, {},
@@ -105,7 +147,10 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.force = parser.isSet(ForceOption);
     options.quiet = parser.isSet(QuietOption);
     options.quotes = parser.isSet(QuotesOption);
+    // ".txt" and "*.txt" mean what "txt" means.
     options.extension = parser.value(ExtensionOption);
+    while (options.extension.startsWith(u'*') || options.extension.startsWith(u'.'))
+        options.extension.remove(0, 1);
     if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
         return usageError(u"--split and --separator exclude each other."_s);
     if (parser.isSet(SplitOption)) {
@@ -139,6 +184,11 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     case ParsedCommandLine::Action::Version:
         console.out << parsed.text;
         console.out.flush();
+        if (console.out.status() != QTextStream::Ok) {
+            console.err << u"quillora: standard output cannot be written.\n"_s;
+            console.err.flush();
+            return ExitStatus::SomethingFailed;
+        }
         return ExitStatus::Success;
     case ParsedCommandLine::Action::UsageError:
         console.err << u"quillora: "_s << parsed.text << u"\nTry 'quillora --help' for more information.\n"_s;
@@ -152,6 +202,14 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
         // A file needs no office: the document writer makes it.
         writer::DocumentWriter writer(parsed.options.format);
         return CommandLineImport(parsed.options, console, writer).run();
+    }
+    if (!documentCanBeShown()) {
+        // LibreOffice would have nowhere to show the document, and would
+        // keep it, unseen, in an office nobody can reach.
+        console.err << u"quillora: there is no display to show the document in Calc on; --output FILE writes it "
+                       u"into a file instead.\n"_s;
+        console.err.flush();
+        return ExitStatus::Usage;
     }
     QString why;
     const std::unique_ptr<SpreadsheetModule> module = SpreadsheetModule::load(moduleFolderFor(programFolder), &why);

@@ -98,7 +98,25 @@ QStringList CommandLineImport::listedFiles()
             folder.chop(1);
         AddFolderFiles(folder, pattern, [&](const QString &file) { files.append(file); }, walk, breather);
     }
+    leaveOutTheOutput(files);
     return files;
+}
+
+void CommandLineImport::leaveOutTheOutput(QStringList &files)
+{
+    // The file being replaced is never read as text, whatever name or link
+    // brings it into the list.
+    struct stat output{};
+    if (m_options.output.isEmpty() || ::stat(QFile::encodeName(m_options.output).constData(), &output) != 0)
+        return;
+    files.removeIf([&](const QString &file) {
+        struct stat listed{};
+        if (::stat(QFile::encodeName(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
+            || listed.st_ino != output.st_ino)
+            return false;
+        tell(u"%1 is the output file; it is not imported."_s.arg(file));
+        return true;
+    });
 }
 
 int CommandLineImport::run()
@@ -202,16 +220,21 @@ void CommandLineImport::notice(const QString &)
 
 void CommandLineImport::ShowApplicationError(QStringView, int, const QString &description)
 {
-    // A report about the file being read names it first.
+    // Every report names the file being read, once.
     const QString file = m_current >= 0 ? m_files.value(m_current) : QString();
-    report(!file.isEmpty() && description.contains(file) ? file + u": "_s + description : description);
+    report(file.isEmpty() || description.contains(file) ? description : file + u": "_s + description);
 }
 
 void CommandLineImport::report(const QString &text)
 {
     ++m_reports;
+    tell(text);
+}
+
+void CommandLineImport::tell(const QString &text)
+{
     clearProgress();
-    m_console.err << u"quillora: "_s << text << u'\n';
+    m_console.err << u"quillora: "_s << printable(text) << u'\n';
     m_console.err.flush();
 }
 

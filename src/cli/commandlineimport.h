@@ -45,7 +45,10 @@ private:
     ErrorReporter &errorReporter() override { return *this; }
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
 
+    // A line on standard error; a report also makes the run end with 1.
     void report(const QString &text);
+    void tell(const QString &text);
+    void leaveOutTheOutput(QStringList &files);
     void drawProgress(bool force = false);
     void clearProgress();
 

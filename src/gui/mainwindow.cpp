@@ -28,6 +28,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+// The icons are compiled into the static GUI library, which nothing refers
+// to by name: without this the linker leaves them out of the program.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace quillora {
 
 namespace {
@@ -53,6 +60,7 @@ QFont buttonFont()
 // The application icon: text pages going into a sheet of cells.
 QIcon applicationIcon()
 {
+    initResources();
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(u":/icons/quillora-%1.png"_s.arg(size), QSize(size, size));
@@ -98,6 +106,8 @@ void MainWindow::buildControls()
     m_listView->setUniformRowHeights(true);
     m_listView->setItemsExpandable(false);
     m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Files of one long folder differ at the end: their names stay visible.
+    m_listView->setTextElideMode(Qt::ElideMiddle);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listView->setToolTip(ListToolTip.toString());
     m_listView->header()->setStretchLastSection(false);

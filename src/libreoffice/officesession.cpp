@@ -176,7 +176,8 @@ void OfficeSession::choosePipe()
     m_pipe = u"%1-%2"_s.arg(defaultPipeName(), QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(random.data()),
                                                                             sizeof(random))
                                                                      .toHex()));
-    qCWarning(lcSession) << "Not connecting to" << planted << "(" << why << "); using the pipe" << m_pipe;
+    qCWarning(lcSession).noquote() << u"%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used "
+                                      u"instead."_s.arg(planted, why);
 }
 
 QString OfficeSession::defaultPipeName()

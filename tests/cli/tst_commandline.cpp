@@ -32,6 +32,9 @@ private slots:
     void usageErrors();
     void options_data();
     void options();
+    void extensionsAndHelp();
+    void controlCharactersAreShownEscaped();
+    void outputFileIsNeverImported();
     void exitStatuses_data();
     void exitStatuses();
     void outputIsRenamedIntoPlace();
@@ -136,6 +139,18 @@ void tst_CommandLine::options_data()
                                          << std::optional<QString>(u"||"_s) << false << DocumentFormat::Fods;
     QTest::newRow("comma, quotes") << QStringList{u"--split=comma"_s, u"--quotes"_s, u"a"_s}
                                    << std::optional<QString>(u","_s) << false << DocumentFormat::Ods;
+    QTest::newRow("compact short options") << QStringList{u"-qo"_s, u"new.xlsx"_s, u"a"_s}
+                                           << std::optional<QString>() << false << DocumentFormat::Xlsx;
+    QTest::newRow("value joined to its option") << QStringList{u"-q"_s, u"-onew.fods"_s, u"a"_s}
+                                                << std::optional<QString>() << false << DocumentFormat::Fods;
+}
+
+void tst_CommandLine::extensionsAndHelp()
+{
+    for (const QString &extension : {u"txt"_s, u".txt"_s, u"*.txt"_s})
+        QCOMPARE(parseCommandLine({u"quillora"_s, u"--extension="_s + extension, u"a"_s}).options.extension, u"txt"_s);
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--help-all"_s}).action, Action::Help);
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"-fq"_s, u"a"_s}).options.force, true);
 }
 
 void tst_CommandLine::options()
@@ -159,7 +174,7 @@ void tst_CommandLine::exitStatuses_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("report");
     QTest::newRow("every file whole") << QString() << 0 << QString();
-    QTest::newRow("a file missing") << u"missing"_s << 1 << u"missing.txt: The file"_s;
+    QTest::newRow("a file missing") << u"missing"_s << 1 << u"The file \"%1/missing.txt\" cannot be read: File not found"_s;
     QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"cells could not be written"_s;
     QTest::newRow("LibreOffice lost") << u"lost"_s << 3 << u"gone"_s;
 }
@@ -169,6 +184,7 @@ void tst_CommandLine::exitStatuses()
     QFETCH(QString, problem);
     QFETCH(int, status);
     QFETCH(QString, report);
+    report = report.arg(m_dir->path());
     QStringList paths{file(u"a.txt"_s, "1,2,3\r\n")};
     if (problem == u"missing")
         paths.append(m_dir->filePath(u"missing.txt"_s));
@@ -187,6 +203,28 @@ void tst_CommandLine::exitStatuses()
         QVERIFY2(result.err.startsWith(u"quillora: "_s) && result.err.contains(report), qPrintable(result.err));
         QCOMPARE(result.err.count(u'\n'), 1);
     }
+}
+
+void tst_CommandLine::controlCharactersAreShownEscaped()
+{
+    // A name can neither move the cursor nor split a report.
+    const Run result = run({m_dir->filePath(u"a\u001B[31mred\nline\\.txt"_s)});
+    QCOMPARE(result.status, 1);
+    QCOMPARE(result.err.count(u'\n'), 1);
+    QVERIFY2(result.err.contains(u"a\\033[31mred\\nline\\\\.txt\""_s), qPrintable(result.err));
+    QVERIFY(!result.err.contains(u'\u001B'));
+}
+
+void tst_CommandLine::outputFileIsNeverImported()
+{
+    file(u"dir/a.txt"_s, "a");
+    const QString output = m_dir->filePath(u"dir/out.ods"_s);
+    QCOMPARE(run({u"-o"_s, output, m_dir->filePath(u"dir"_s)}).status, 0);
+    // Again, into the folder it walks, and named on its own too.
+    const Run again = run({u"-f"_s, u"-o"_s, output, m_dir->filePath(u"dir"_s), output});
+    QCOMPARE(again.status, 0);
+    QCOMPARE(again.err.count(u"is the output file; it is not imported."_s), 2);
+    QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"a"_s}});
 }
 
 void tst_CommandLine::outputIsRenamedIntoPlace()

@@ -28,6 +28,9 @@ private slots:
     void signalLeavesNothing();
     void renameWithoutTheFlag_data();
     void renameWithoutTheFlag();
+    void withoutADisplay_data();
+    void withoutADisplay();
+    void helpToAFullDisk();
 
 private:
     // A program environment without LibreOffice: nothing on the path, the
@@ -174,6 +177,43 @@ void tst_CommandLineProcess::renameWithoutTheFlag()
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList{u"linked.ods"_s});
     QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"007,=1+1,1e5,TRUE"_s}});
+}
+
+void tst_CommandLineProcess::withoutADisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("the window") << QStringList() << u"no display to open the window on"_s;
+    QTest::newRow("a run into Calc") << QStringList{u"a.txt"_s} << u"no display to show the document in Calc on"_s;
+}
+
+void tst_CommandLineProcess::withoutADisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, says);
+    QProcessEnvironment bare = environment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        bare.remove(QString::fromLatin1(name));
+    QProcess program;
+    program.setProcessEnvironment(bare);
+    program.setWorkingDirectory(m_dir->filePath(u"in"_s));
+    program.start(QStringLiteral(QUILLORA_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 2);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(err.startsWith(u"quillora: "_s) && err.contains(says) && err.count(u'\n') == 1, qPrintable(err));
+    // What to do instead is in the line.
+    QVERIFY(err.contains(u"--output FILE"_s));
+}
+
+void tst_CommandLineProcess::helpToAFullDisk()
+{
+    QProcess program;
+    program.setStandardOutputFile(u"/dev/full"_s);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineProcess)

@@ -109,6 +109,9 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(!list->isHeaderHidden());
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"Text File(s)"_s);
     QCOMPARE(list->columnWidth(0), 400);
+    QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
+    // The icon is in the program, in every size the theme has.
+    QCOMPARE(window->windowIcon().availableSizes().size(), 6);
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
