@@ -49,7 +49,11 @@ void setUpParser(QCommandLineParser &parser)
         u"Loads text files into a spreadsheet, every line a row and every cell text: a new document shown\n"
         u"in LibreOffice Calc, or with --output a file Quillora writes itself, without LibreOffice.\n"
         u"Without arguments, opens the window. PATHs are taken in the order given; a folder brings its files\n"
-        u"and those of every folder below it, level by level.\n\n"
+        u"and those of every folder below it, level by level; - is standard input.\n\n"
+        u"On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
+        u"empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
+        u"first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
+        u"with a number added when the name is taken (and cut to 31 characters in .xlsx).\n\n"
         u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
         u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
@@ -60,7 +64,8 @@ void setUpParser(QCommandLineParser &parser)
                        ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import."_s, u"PATH..."_s);
+    parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
+                                 u"PATH..."_s);
 }
 
 std::optional<QString> splitOf(const QString &where)

@@ -89,6 +89,11 @@ QStringList CommandLineImport::listedFiles()
     Breather breather({}, [] { return Interruption::requested(); });
     FolderWalk walk(*this, breather);
     for (const QString &path : std::as_const(m_options.paths)) {
+        // "-" is standard input (its sheet is called "stdin").
+        if (path == u"-") {
+            files.append(u"/dev/stdin"_s);
+            continue;
+        }
         if (!IsFolder(path)) {
             files.append(path);
             continue;
@@ -157,7 +162,11 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
     importRun.setDeadlines(WriterDeadlines);
     QStringList storeReports;
-    importRun.setFinishDocument([&](SpreadsheetDocument &) { storeReports = m_writer->store(path); });
+    importRun.setFinishDocument([&](SpreadsheetDocument &) {
+        // The run waits for this: the line is drawn from here.
+        showPhase(u"storing", u"storing "_s + m_options.output);
+        storeReports = m_writer->store(path);
+    });
     const ImportResult result = importRun.run();
     clearProgress();
     for (const QString &text : std::as_const(storeReports))
@@ -209,7 +218,6 @@ QString CommandLineImport::entry(int index) const
 {
     if (index < 0 || index >= m_files.size())
         throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
-    m_current = index;
     return m_files.at(index);
 }
 
@@ -220,9 +228,8 @@ void CommandLineImport::notice(const QString &)
 
 void CommandLineImport::ShowApplicationError(QStringView, int, const QString &description)
 {
-    // Every report names the file being read, once.
-    const QString file = m_current >= 0 ? m_files.value(m_current) : QString();
-    report(file.isEmpty() || description.contains(file) ? description : file + u": "_s + description);
+    // The run's own reports name the file they are about.
+    report(description);
 }
 
 void CommandLineImport::report(const QString &text)
@@ -238,23 +245,27 @@ void CommandLineImport::tell(const QString &text)
     m_console.err.flush();
 }
 
-void CommandLineImport::setProgressValue(int value)
+void CommandLineImport::readingFile(int index, int count, const QString &path)
 {
-    m_percent = value;
-    drawProgress();
+    showPhase(u"reading", u"[%1/%2] reading %3"_s.arg(index + 1).arg(count).arg(FileNameOf(path)));
 }
 
-void CommandLineImport::drawProgress(bool force)
+void CommandLineImport::writingRows(qint64 written, qint64 total)
 {
-    if (!m_console.terminal || m_options.quiet || m_current < 0)
+    showPhase(u"writing", u"writing rows: %1 of %2"_s.arg(written).arg(total));
+}
+
+void CommandLineImport::showPhase(QStringView phase, const QString &line)
+{
+    if (!m_console.terminal || m_options.quiet)
         return;
-    const QString line = u"[%1/%2] %3 %4%"_s.arg(m_current + 1)
-                             .arg(m_files.size())
-                             .arg(FileNameOf(m_files.value(m_current)))
-                             .arg(m_percent);
-    if (line == m_lastProgress || (!force && m_progressShown && m_sinceDrawn.elapsed() < RedrawEveryMs))
+    // A figure that changes is redrawn a few times a second; a new phase
+    // (reading, writing, storing) at once.
+    const bool newPhase = phase != m_phase;
+    m_phase = phase.toString();
+    if (line == m_lastProgress || (!newPhase && m_progressShown && m_sinceDrawn.elapsed() < RedrawEveryMs))
         return;
-    m_console.err << u'\r' << line << u"\x1B[K"_s;
+    m_console.err << u'\r' << printable(line) << u"\x1B[K"_s;
     m_console.err.flush();
     m_lastProgress = line;
     m_progressShown = true;

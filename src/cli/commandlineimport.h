@@ -36,20 +36,23 @@ private:
     std::optional<QString> splitText() const override { return m_options.split; }
     bool keepQuotedText() const override { return m_options.quotes; }
 
-    void setProgressValue(int value) override;
+    void setProgressValue(int) override {}
     void setProgressText(const QString &) override {}
     void setDefaultPointer() override {}
     void yield() override {}
     bool cancelled() const override;
     void notice(const QString &text) override;
     ErrorReporter &errorReporter() override { return *this; }
+    void readingFile(int index, int count, const QString &path) override;
+    void writingRows(qint64 written, qint64 total) override;
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
 
     // A line on standard error; a report also makes the run end with 1.
     void report(const QString &text);
     void tell(const QString &text);
     void leaveOutTheOutput(QStringList &files);
-    void drawProgress(bool force = false);
+    // The progress line, on a terminal only.
+    void showPhase(QStringView phase, const QString &line);
     void clearProgress();
 
     CommandLineOptions m_options;
@@ -58,11 +61,10 @@ private:
     writer::DocumentWriter *m_writer = nullptr;
     bool m_saved = false;
     QStringList m_files;
-    mutable int m_current = -1;
-    int m_percent = 0;
     int m_reports = 0;
     bool m_progressShown = false;
     QString m_lastProgress;
+    QString m_phase;
     QElapsedTimer m_sinceDrawn;
 };
 

@@ -319,9 +319,13 @@ void tst_CommandLine::progressOnlyOnATerminal()
     QStringList arguments{file(u"a.txt"_s, "a")};
     if (quiet)
         arguments.prepend(u"-q"_s);
+    arguments += {u"-o"_s, m_dir->filePath(u"out.ods"_s)};
     const Run result = run(arguments, terminal);
     QCOMPARE(result.status, 0);
-    QCOMPARE(result.err.contains(u"\r[1/1] a.txt"_s), drawn);
+    // The phases, each shown as it begins: reading, writing, storing.
+    QCOMPARE(result.err.contains(u"\rstoring "_s + m_dir->filePath(u"out.ods"_s)), drawn);
+    QCOMPARE(result.err.contains(u"\r[1/1] reading a.txt"_s), drawn);
+    QCOMPARE(result.err.contains(u"\rwriting rows: 1 of 1"_s), drawn);
     // A drawn line is taken away again at the end.
     QVERIFY(!drawn || result.err.endsWith(u"\r\x1B[K"_s));
 }

@@ -31,6 +31,7 @@ private slots:
     void withoutADisplay_data();
     void withoutADisplay();
     void helpToAFullDisk();
+    void standardInputAndPipes();
 
 private:
     // A program environment without LibreOffice: nothing on the path, the
@@ -214,6 +215,27 @@ void tst_CommandLineProcess::helpToAFullDisk()
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 1);
+}
+
+void tst_CommandLineProcess::standardInputAndPipes()
+{
+    // "-" is standard input, read once; a process substitution is a pipe.
+    const QString output = m_dir->filePath(u"out/piped.ods"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(u"bash"_s, {u"-c"_s, u"\"$0\" --sheet-per-file --split=comma -o \"$1\" - <(printf 'p,q\\n') - "
+                                      u"< <(printf 'a,b\\r\\nc')"_s,
+                              QStringLiteral(QUILLORA_PROGRAM), output});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    const ReadDocument document = readDocument(output);
+    // The last file's sheet first: standard input again (now empty), the
+    // pipe, standard input.
+    QCOMPARE(document.sheetNames.size(), 3);
+    QCOMPARE(document.sheetNames.last(), u"stdin"_s);
+    QCOMPARE(document.rows.value(u"stdin"_s), (QList<QStringList>{{u"a"_s, u"b"_s}, {u"c"_s}}));
+    QCOMPARE(document.rows.value(document.sheetNames.at(1)), (QList<QStringList>{{u"p"_s, u"q"_s}}));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineProcess)

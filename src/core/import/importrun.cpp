@@ -153,7 +153,11 @@ std::optional<QString> ImportRun::beginFile(int index)
     // replaced by the file before it.
     if (!m_guard.step(m_steps->path, [&] { path = m_inputs.entry(index); }))
         return std::nullopt;
-    m_guard.step(m_steps->value, [&] { showProgress(index + 1, m_inputs.entryCount()); });
+    m_guard.step(m_steps->value, [&] {
+        const int count = m_inputs.entryCount();
+        m_observer.readingFile(index, count, path);
+        showProgress(index + 1, count);
+    });
     m_guard.step(m_steps->text, [&] { m_observer.setProgressText(u"Processing: "_s + FileNameOf(path)); });
     m_observer.yield();
     m_sinceYield.restart();
@@ -336,7 +340,10 @@ void ImportRun::finishOldestWrite()
     m_writes.pop_front();
     if (officeResult(m_steps->writeCells, std::move(write.done), m_deadlines.call))
         m_result.rowsWritten += write.rows;
-    m_guard.step(m_steps->progress, [&] { showProgress(write.lastIndex, write.total - 1); });
+    m_guard.step(m_steps->progress, [&] {
+        m_observer.writingRows(write.lastIndex + 1, write.total);
+        showProgress(write.lastIndex, write.total - 1);
+    });
 }
 
 void ImportRun::finishWriting()

@@ -54,6 +54,13 @@ public:
     virtual bool cancelled() const = 0;
     virtual void notice(const QString &text) = 0;
     virtual ErrorReporter &errorReporter() = 0;
+    // Where the run is, for an observer that tells more than the bar: a
+    // file being read (index from 0), and a sheet's rows being written.
+    virtual void readingFile([[maybe_unused]] int index, [[maybe_unused]] int count,
+                             [[maybe_unused]] const QString &path)
+    {
+    }
+    virtual void writingRows([[maybe_unused]] qint64 written, [[maybe_unused]] qint64 total) {}
 };
 
 struct ImportResult

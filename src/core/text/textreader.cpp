@@ -1,10 +1,16 @@
 #include "core/text/textreader.h"
 
 #include "core/failure.h"
+#include "core/text/namelessfile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -262,14 +268,58 @@ TextReader::TextReader(const QString &path)
     , m_file(path)
     , m_device(&m_file)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw Failure(readFailure(path, u"File not found"_s));
-    if (!info.isFile())
+    struct stat info{};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        throw Failure(readFailure(path, errno == ENOENT ? u"File not found"_s : qt_error_string(errno)));
+    if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))
+        keepStream();
+    else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file"_s));
-    if (!m_file.open(QIODevice::ReadOnly))
+    else if (!m_file.open(QIODevice::ReadOnly))
         readFailed();
     start();
+}
+
+// A pipe (standard input, a process substitution) or a terminal can be read
+// only once, and the encoding is told from the whole text: it is kept in a
+// file without a name first, and read from there.
+void TextReader::keepStream()
+{
+    const int in = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        throw Failure(readFailure(m_path, qt_error_string(errno)));
+    struct stat info{};
+    // Other devices (/dev/zero, say) would never end.
+    if (::fstat(in, &info) != 0 || (S_ISCHR(info.st_mode) && !::isatty(in))) {
+        ::close(in);
+        throw Failure(readFailure(m_path, u"It is not a file"_s));
+    }
+    const int kept = openNamelessFile(QDir::tempPath());
+    if (kept < 0) {
+        const int error = errno;
+        ::close(in);
+        throw Failure(readFailure(m_path, qt_error_string(error)));
+    }
+    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    qint64 offset = 0;
+    int error = 0;
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        QByteArray part = buffer.left(got);
+        if ((error = writeBufferAt(kept, part, offset)) != 0)
+            break;
+    }
+    ::close(in);
+    if (error != 0 || !m_file.open(kept, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(kept);
+        throw Failure(readFailure(m_path, qt_error_string(error ? error : EIO)));
+    }
 }
 
 TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes)

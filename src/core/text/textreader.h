@@ -100,6 +100,7 @@ public:
 
 private:
     void start();
+    void keepStream();
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
     bool fillPending();
