@@ -5,14 +5,18 @@
 #include "core/settings.h"
 #include "gui/application.h"
 #include "gui/dialogs.h"
+#include "gui/singlewindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
 #include <vector>
 #include <unistd.h>
 
@@ -49,7 +53,9 @@ int runCommandLine(int argc, char *argv[])
     return runQuilloraCommand(QCoreApplication::arguments(), console, QCoreApplication::applicationDirPath());
 }
 
-int runWindow(int argc, char *argv[])
+// The window, with the paths to list (quillora --window PATH...): given to
+// the window already open on this display when there is one.
+int runWindow(int argc, char *argv[], const QStringList &paths)
 {
     if (!windowCanOpen()) {
         std::fputs("quillora: there is no display to open the window on; the command line works without one, "
@@ -61,6 +67,11 @@ int runWindow(int argc, char *argv[])
     setIdentity();
     // Docks and task bars find the desktop entry, and its icon, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillora.Quillora"));
+    SingleWindow single;
+    // Another window is there: it takes the paths and comes to the front.
+    // Should it not answer, this start opens a window of its own.
+    if (!single.claim() && SingleWindow::handOver(paths))
+        return ExitStatus::Success;
     const std::unique_ptr<QSettings> settings = openUserSettings();
     WidgetDialogs dialogs(SetAppTitle(Product::Name));
     return runQuillora({
@@ -69,6 +80,8 @@ int runWindow(int argc, char *argv[])
         .programFolder = QApplication::applicationDirPath(),
         .random = [] { return QRandomGenerator::global()->generateDouble(); },
         .openUrl = [](const QUrl &url) { QDesktopServices::openUrl(url); },
+        .paths = paths,
+        .single = &single,
     });
 }
 } // namespace
@@ -76,5 +89,16 @@ int runWindow(int argc, char *argv[])
 int main(int argc, char *argv[])
 {
     ignoreBrokenPipes();
-    return argc > 1 ? runCommandLine(argc, argv) : runWindow(argc, argv);
+    // quillora --window PATH... opens the window with the paths listed, as a
+    // file manager's "Open with" does; any other argument makes a
+    // command-line run.
+    if (argc > 1 && std::strcmp(argv[1], "--window") == 0) {
+        QStringList paths;
+        // The list holds full paths; a relative one is taken from here.
+        for (int i = 2; i < argc; ++i)
+            paths.append(QDir::current().absoluteFilePath(QFile::decodeName(argv[i])));
+        int windowArgc = 1;
+        return runWindow(windowArgc, argv, paths);
+    }
+    return argc > 1 ? runCommandLine(argc, argv) : runWindow(argc, argv, {});
 }

@@ -2,6 +2,7 @@
 
 #include "gui/dialogs.h"
 #include "gui/mainwindow.h"
+#include "gui/singlewindow.h"
 #include "core/settings.h"
 #include "gui/suitecheck.h"
 #include "core/import/spreadsheetmodule.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -47,7 +49,15 @@ int runQuillora(const Surroundings &surroundings)
         surroundings.loaded(window);
     if (!keepRunning)
         return 0;
+    if (surroundings.single) {
+        QObject::connect(surroundings.single, &SingleWindow::pathsArrived, &window, [&window](const QStringList &paths) {
+            window.bringToFront();
+            window.addPaths(paths);
+        });
+    }
     window.showCentred();
+    // Listed once the window shows: a folder's walk keeps it live.
+    QTimer::singleShot(0, &window, [&window, paths = surroundings.paths] { window.addPaths(paths); });
     return QApplication::exec();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -11,6 +12,7 @@ namespace quillora {
 
 class Dialogs;
 class MainWindow;
+class SingleWindow;
 
 // Everything the program takes from its surroundings; main() passes the real
 // ones, tests their own.
@@ -24,6 +26,11 @@ struct Surroundings
     std::function<void(const QUrl &)> openUrl;
     // Called once the window is loaded, before it shows; tests look at it there.
     std::function<void(MainWindow &)> loaded{};
+    // Paths to list once the window shows (quillora --window PATH...).
+    QStringList paths{};
+    // This user's one window on this display, which later starts hand
+    // their paths to; none in tests that need no such thing.
+    SingleWindow *single = nullptr;
 };
 
 // Loads the LibreOffice bridge, builds the main window and runs start-up.

@@ -313,6 +313,20 @@ void MainWindow::setCaptions()
     QGuiApplication::setApplicationDisplayName(m_appTitle);
 }
 
+void MainWindow::addPaths(const QStringList &paths)
+{
+    if (!paths.isEmpty())
+        m_list->ListView1_OLEDragDrop(paths);
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Closing ends the program at once; a run or a folder scan in progress

@@ -61,6 +61,12 @@ public:
     bool Form_Load();
     // Shows the window in the middle of its screen, as it first appears.
     void showCentred();
+    // Lists paths as a drop lists them (folders expanded), for "Open with"
+    // and for a second start that handed its paths over; nothing is
+    // imported until the user asks.
+    void addPaths(const QStringList &paths);
+    // Brings the window to the front of the desktop.
+    void bringToFront();
 
     FileListModel &fileList() const { return *m_fileList; }
     OptionsPanel &options() const { return *m_options; }

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QLockFile>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+class QLocalServer;
+
+namespace quillora {
+
+// One window per user and display. The first window holds a lock and listens
+// on a local socket in the user's runtime folder; a later start hands its
+// paths over to it and ends. A lock or socket that a crashed window left
+// behind does not stand in the way.
+class SingleWindow : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SingleWindow(QObject *parent = nullptr);
+    ~SingleWindow() override;
+
+    // Where this user's window on this display listens.
+    static QString socketPath();
+
+    // Becomes the window for this display; false when another one is there.
+    bool claim();
+    // Gives the (full) paths to the window that is there; false when none
+    // took them.
+    static bool handOver(const QStringList &paths);
+
+signals:
+    // Paths another start handed over.
+    void pathsArrived(const QStringList &paths);
+
+private:
+    void acceptConnection();
+
+    std::unique_ptr<QLockFile> m_lock;
+    QLocalServer *m_server = nullptr;
+};
+
+} // namespace quillora
