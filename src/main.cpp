@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
+#include "core/list/paths.h"
 #include "core/product.h"
 #include "core/settings.h"
 #include "gui/application.h"
@@ -50,7 +51,12 @@ int runCommandLine(int argc, char *argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     Console console{out, err, terminal};
-    return runQuilloraCommand(QCoreApplication::arguments(), console, QCoreApplication::applicationDirPath());
+    // The arguments' own bytes: a file name that is not UTF-8 still names
+    // its file.
+    QStringList words{u"quillora"_s};
+    for (int i = 1; i < argc; ++i)
+        words.append(decodePath(argv[i]));
+    return runQuilloraCommand(words, console, QCoreApplication::applicationDirPath());
 }
 
 // The window, with the paths to list (quillora --window PATH...): given to
@@ -96,7 +102,7 @@ int main(int argc, char *argv[])
         QStringList paths;
         // The list holds full paths; a relative one is taken from here.
         for (int i = 2; i < argc; ++i)
-            paths.append(QDir::current().absoluteFilePath(QFile::decodeName(argv[i])));
+            paths.append(QDir::current().absoluteFilePath(decodePath(argv[i])));
         int windowArgc = 1;
         return runWindow(windowArgc, argv, paths);
     }

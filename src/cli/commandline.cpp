@@ -3,6 +3,7 @@
 #include "cli/commandlineimport.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
+#include "core/list/paths.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -10,6 +11,8 @@
 #include <QTextStream>
 
 #include <string>
+
+#include <sys/stat.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -97,6 +100,9 @@ QString printable(QStringView text)
             shown += u"\\%1"_s.arg(uint(u), 3, 8, QChar(u'0'));
         } else if (u >= 0x80 && u < 0xA0) {
             shown += u"\\u%1"_s.arg(uint(u), 4, 16, QChar(u'0'));
+        } else if (u >= 0xDC80 && u <= 0xDCFF) {
+            // A byte of a name that is not UTF-8.
+            shown += u"\\x%1"_s.arg(uint(u - 0xDC00), 2, 16, QChar(u'0'));
         } else {
             shown += c;
         }
@@ -175,7 +181,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return usageError(u"%1: the file must end in .ods, .xlsx or .fods."_s.arg(options.output));
         options.format = *format;
         // Not even looked at without --force: a file that is there stays.
-        if (!options.force && QFileInfo(options.output).exists())
+        struct stat existing{};
+        if (!options.force && ::lstat(encodePath(options.output).constData(), &existing) == 0)
             return usageError(u"%1 exists; --force replaces it."_s.arg(options.output));
     }
     return {ParsedCommandLine::Action::Import, options, {}};

@@ -7,7 +7,6 @@
 
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <cerrno>
@@ -27,6 +26,42 @@ constexpr qint64 RedrawEveryMs = 200;
 // The writer waits for nothing outside the program: only a document of many
 // gigabytes takes long.
 constexpr ImportRun::Deadlines WriterDeadlines{std::chrono::minutes(10), std::chrono::hours(1), std::chrono::hours(24)};
+
+// The name a document is written under before it takes the output's place:
+// beside it, private to the user, created exclusively by the bytes of the
+// output's own folder, and gone when the object goes (unless renamed).
+class TemporaryOutput
+{
+public:
+    static std::optional<TemporaryOutput> beside(const QString &output)
+    {
+        const QFileInfo info(output);
+        QByteArray name = encodePath(info.absolutePath()) + "/.quillora-XXXXXX." + encodePath(info.suffix());
+        const int fd = ::mkostemps(name.data(), int(info.suffix().size()) + 1, O_CLOEXEC);
+        if (fd < 0)
+            return std::nullopt;
+        ::close(fd);
+        return TemporaryOutput(name);
+    }
+    TemporaryOutput(TemporaryOutput &&other) noexcept
+        : m_name(std::exchange(other.m_name, {}))
+    {
+    }
+    TemporaryOutput &operator=(TemporaryOutput &&) = delete;
+    ~TemporaryOutput()
+    {
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+    QString path() const { return decodePath(m_name); }
+
+private:
+    explicit TemporaryOutput(QByteArray name)
+        : m_name(std::move(name))
+    {
+    }
+    QByteArray m_name;
+};
 
 mode_t currentUmask()
 {
@@ -112,11 +147,11 @@ void CommandLineImport::leaveOutTheOutput(QStringList &files)
     // The file being replaced is never read as text, whatever name or link
     // brings it into the list.
     struct stat output{};
-    if (m_options.output.isEmpty() || ::stat(QFile::encodeName(m_options.output).constData(), &output) != 0)
+    if (m_options.output.isEmpty() || ::stat(encodePath(m_options.output).constData(), &output) != 0)
         return;
     files.removeIf([&](const QString &file) {
         struct stat listed{};
-        if (::stat(QFile::encodeName(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
+        if (::stat(encodePath(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
             || listed.st_ino != output.st_ino)
             return false;
         tell(u"%1 is the output file; it is not imported."_s.arg(file));
@@ -150,14 +185,13 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     // Written under a name of its own beside the output file: the output
     // file itself is touched only by the final rename.
     const QFileInfo output(m_options.output);
-    QTemporaryFile stored(output.absolutePath() + u"/.quillora-XXXXXX."_s + output.suffix());
-    if (!stored.open()) {
-        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), stored.errorString()));
+    const std::optional<TemporaryOutput> stored = TemporaryOutput::beside(m_options.output);
+    if (!stored) {
+        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), qt_error_string(errno)));
         return std::nullopt;
     }
-    stored.close();
-    const QString path = stored.fileName();
-    Interruption::setFileToRemove(QFile::encodeName(path));
+    const QString path = stored->path();
+    Interruption::setFileToRemove(encodePath(path));
 
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
     importRun.setDeadlines(WriterDeadlines);
@@ -183,8 +217,8 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
 
 bool CommandLineImport::moveIntoPlace(const QString &stored)
 {
-    const QByteArray from = QFile::encodeName(stored);
-    const QByteArray to = QFile::encodeName(m_options.output);
+    const QByteArray from = encodePath(stored);
+    const QByteArray to = encodePath(m_options.output);
     // The permissions of the file replaced, or those a new file gets; the
     // temporary name was private to the user.
     struct stat replaced{};

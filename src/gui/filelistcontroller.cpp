@@ -115,8 +115,10 @@ QStringList FileListController::droppedPaths(const QMimeData *data)
     if (!data || !data->hasUrls())
         return paths;
     for (const QUrl &url : data->urls()) {
+        // The path's own bytes, as the file manager sent them: a name that
+        // is not UTF-8 still names its file.
         if (url.isLocalFile())
-            paths.append(url.toLocalFile());
+            paths.append(decodePath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())));
     }
     return paths;
 }

@@ -1,6 +1,7 @@
 // OpenDocument spreadsheets: .ods (a zip archive) and .fods (one XML file),
 // written while the rows are read back, never held whole.
 #include "core/failure.h"
+#include "core/list/paths.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
 
@@ -12,6 +13,8 @@
 #include <zlib.h>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -148,7 +151,7 @@ public:
         : m_path(path)
         , m_large(large)
     {
-        const QByteArray name = QFile::encodeName(path);
+        const QByteArray name = encodePath(path);
         errno = 0;
         m_zip = zipOpen64(name.constData(), APPEND_STATUS_CREATE);
         if (!m_zip)
@@ -256,8 +259,9 @@ QStringList writeOpenDocument(const StoreJob &job)
 
 QStringList writeFlatOpenDocument(const StoreJob &job)
 {
-    QFile file(job.path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+    QFile file;
+    const int fd = ::open(encodePath(job.path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle))
         cannotWrite(job.path, errno ? errno : EIO);
     XmlOut out([&](const QByteArray &bytes) {
         if (file.write(bytes) != bytes.size())

@@ -1,6 +1,7 @@
 #include "writer/workbook.h"
 
 #include "core/failure.h"
+#include "core/list/paths.h"
 
 #include <QFile>
 
@@ -27,7 +28,7 @@ qint64 textBytes(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
 
 void syncFile(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         cannotWrite(path, errno);
     const int synced = ::fsync(fd);

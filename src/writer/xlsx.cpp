@@ -1,6 +1,7 @@
 // .xlsx files through libxlsxwriter in its constant-memory mode: each row
 // goes to the library's own temporary file as it is read back.
 #include "core/failure.h"
+#include "core/list/paths.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
 
@@ -99,8 +100,8 @@ class XlsxFile
 public:
     XlsxFile(const StoreJob &job, bool large)
         : m_path(job.path)
-        , m_file(QFile::encodeName(job.path))
-        , m_tmpdir(QFile::encodeName(QDir::tempPath()))
+        , m_file(encodePath(job.path))
+        , m_tmpdir(encodePath(QDir::tempPath()))
     {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;

@@ -32,6 +32,7 @@ private slots:
     void withoutADisplay();
     void helpToAFullDisk();
     void standardInputAndPipes();
+    void namesThatAreNotUtf8();
 
 private:
     // A program environment without LibreOffice: nothing on the path, the
@@ -236,6 +237,25 @@ void tst_CommandLineProcess::standardInputAndPipes()
     QCOMPARE(document.sheetNames.last(), u"stdin"_s);
     QCOMPARE(document.rows.value(u"stdin"_s), (QList<QStringList>{{u"a"_s, u"b"_s}, {u"c"_s}}));
     QCOMPARE(document.rows.value(document.sheetNames.at(1)), (QList<QStringList>{{u"p"_s, u"q"_s}}));
+}
+
+void tst_CommandLineProcess::namesThatAreNotUtf8()
+{
+    // Latin-1 names, as old archives bring them: read, written under the
+    // very name given, and shown escaped in reports.
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.setWorkingDirectory(m_dir->filePath(u"out"_s));
+    program.start(u"bash"_s, {u"-c"_s, u"printf 'a,b\\n' > \"$(printf 'caf\\351.txt')\"; "
+                                      u"\"$0\" --split=comma -o \"$(printf 'caf\\351.xlsx')\" \"$(printf 'caf\\351.txt')\" "
+                                      u"\"$(printf 'gone\\377.txt')\"; echo \"status $?\"; /bin/ls | /usr/bin/od -An -c"_s,
+                              QStringLiteral(QUILLORA_PROGRAM)});
+    QVERIFY(program.waitForFinished(60000));
+    const QString out = QString::fromLatin1(program.readAllStandardOutput()).simplified();
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             u"quillora: The file \"gone\\xff.txt\" cannot be read: File not found\n"_s);
+    QVERIFY2(out.startsWith(u"status 1"_s), qPrintable(out));
+    QVERIFY2(out.contains(u"c a f 351 . t x t \\n c a f 351 . x l s x \\n"_s), qPrintable(out));
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineProcess)

@@ -20,6 +20,8 @@ private slots:
     void selectionFromSeveralFoldersSharesTheirCommonFolder();
     void selectionTooLongForTheBuffer();
     void filtersListEveryFileUnderAllFiles();
+    void namesComeBackToTheirBytes_data();
+    void namesComeBackToTheirBytes();
 };
 
 void tst_Paths::removeDoubleBackslashes_data()
@@ -103,6 +105,32 @@ void tst_Paths::selectionTooLongForTheBuffer()
 void tst_Paths::filtersListEveryFileUnderAllFiles()
 {
     QCOMPARE(OpenDialog::qtFilters(OpenDialog::Filter), (QStringList{u"Text Files (*.txt)"_s, u"All Files (*)"_s}));
+}
+
+void tst_Paths::namesComeBackToTheirBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8");
+    QTest::newRow("ASCII") << QByteArray("/home/a b/notes.txt") << true;
+    QTest::newRow("UTF-8, two to four bytes") << QByteArray("/caf\xC3\xA9/\xE6\x97\xA5/\xF0\x9F\x98\x80") << true;
+    QTest::newRow("Latin-1") << QByteArray("/caf\xE9.txt") << false;
+    QTest::newRow("lone continuation byte") << QByteArray("a\x80z") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xC0\xAFz") << false;
+    QTest::newRow("encoded surrogate") << QByteArray("a\xED\xA0\x80z") << false;
+    QTest::newRow("cut at the end") << QByteArray("a\xE6\x97") << false;
+    QTest::newRow("after a character of four bytes") << QByteArray("\xF0\x9F\x98\x80\xFF") << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
+}
+
+void tst_Paths::namesComeBackToTheirBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    const QString path = decodePath(bytes);
+    QCOMPARE(encodePath(path), bytes);
+    QCOMPARE(holdsUndecodedBytes(path), !utf8);
+    if (utf8)
+        QCOMPARE(path, QString::fromUtf8(bytes));
 }
 
 QTEST_GUILESS_MAIN(tst_Paths)

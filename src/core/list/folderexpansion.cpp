@@ -27,7 +27,7 @@ constexpr qint64 BreatheEveryMs = 20;
 
 QByteArray nativePath(const QString &path)
 {
-    return QFile::encodeName(path);
+    return encodePath(path);
 }
 
 bool canWrite(const struct stat &info)
@@ -79,7 +79,7 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
         const char *name = entry->d_name;
         if (qstrcmp(name, ".") == 0 || qstrcmp(name, "..") == 0)
             continue;
-        FolderEntry item{QFile::decodeName(name)};
+        FolderEntry item{decodePath(name)};
         const bool hidden = isHiddenName(item.name);
         if (entry->d_type == DT_DIR) {
             item.folder = true;

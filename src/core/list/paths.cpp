@@ -6,6 +6,77 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
+namespace {
+constexpr char16_t EscapedByte = 0xDC00;
+
+// The length of the valid UTF-8 sequence at bytes[i], or 0.
+qsizetype validSequence(QByteArrayView bytes, qsizetype i)
+{
+    const uchar lead = uchar(bytes[i]);
+    const qsizetype length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+    if (length == 0 || i + length > bytes.size())
+        return 0;
+    for (qsizetype k = 1; k < length; ++k) {
+        if ((uchar(bytes[i + k]) & 0xC0) != 0x80)
+            return 0;
+    }
+    const uchar second = uchar(bytes[i + 1]);
+    // No overlong forms, no surrogates, nothing past U+10FFFF.
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
+        || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+} // namespace
+
+QString decodePath(QByteArrayView bytes)
+{
+    QString path;
+    path.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        const uchar byte = uchar(bytes[i]);
+        if (byte < 0x80) {
+            path.append(QChar(char16_t(byte)));
+            ++i;
+        } else if (const qsizetype length = validSequence(bytes, i)) {
+            path.append(QString::fromUtf8(bytes.sliced(i, length)));
+            i += length;
+        } else {
+            path.append(QChar(char16_t(EscapedByte + byte)));
+            ++i;
+        }
+    }
+    return path;
+}
+
+QByteArray encodePath(QStringView path)
+{
+    QByteArray bytes;
+    bytes.reserve(path.size());
+    qsizetype run = 0;
+    for (qsizetype i = 0; i <= path.size(); ++i) {
+        const bool escaped = i < path.size() && path[i].unicode() >= 0xDC80 && path[i].unicode() <= 0xDCFF
+            && !(i > 0 && path[i - 1].isHighSurrogate());
+        if (i < path.size() && !escaped)
+            continue;
+        bytes.append(path.sliced(run, i - run).toUtf8());
+        if (escaped)
+            bytes.append(char(path[i].unicode() - EscapedByte));
+        run = i + 1;
+    }
+    return bytes;
+}
+
+bool holdsUndecodedBytes(QStringView path)
+{
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i].unicode();
+        if (c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && path[i - 1].isHighSurrogate()))
+            return true;
+    }
+    return false;
+}
+
 QString RemoveDoubleBackslashes(const QString &path)
 {
     QString result;

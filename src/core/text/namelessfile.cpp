@@ -1,4 +1,5 @@
 #include "core/text/namelessfile.h"
+#include "core/list/paths.h"
 
 #include <QFile>
 
@@ -11,7 +12,7 @@ namespace quillora {
 
 int openNamelessFile(const QString &folder)
 {
-    const QByteArray path = QFile::encodeName(folder);
+    const QByteArray path = encodePath(folder);
     int fd = ::open(path.constData(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600);
     if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
         return fd;

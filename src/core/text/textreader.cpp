@@ -1,6 +1,7 @@
 #include "core/text/textreader.h"
 
 #include "core/failure.h"
+#include "core/list/paths.h"
 #include "core/text/namelessfile.h"
 
 #include <QDir>
@@ -265,19 +266,36 @@ bool isValidUtf16(QStringView text)
 
 TextReader::TextReader(const QString &path)
     : m_path(path)
-    , m_file(path)
     , m_device(&m_file)
 {
     struct stat info{};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        throw Failure(readFailure(path, errno == ENOENT ? u"File not found"_s : qt_error_string(errno)));
+    if (::stat(encodePath(path).constData(), &info) != 0) {
+        // A name that reached here through a decoder that could not keep
+        // its bytes names no file any more.
+        const bool lostBytes = errno == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
+        throw Failure(readFailure(path, errno != ENOENT ? qt_error_string(errno)
+                                      : lostBytes     ? u"File not found (the name is not valid UTF-8)"_s
+                                                      : u"File not found"_s));
+    }
     if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))
         keepStream();
     else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file"_s));
-    else if (!m_file.open(QIODevice::ReadOnly))
-        readFailed();
+    else
+        openFile();
     start();
+}
+
+// Opened by the name's own bytes, whatever their encoding.
+void TextReader::openFile()
+{
+    const int fd = ::open(encodePath(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw Failure(readFailure(m_path, qt_error_string(errno)));
+    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        readFailed();
+    }
 }
 
 // A pipe (standard input, a process substitution) or a terminal can be read
@@ -285,7 +303,7 @@ TextReader::TextReader(const QString &path)
 // file without a name first, and read from there.
 void TextReader::keepStream()
 {
-    const int in = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    const int in = ::open(encodePath(m_path).constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
     struct stat info{};

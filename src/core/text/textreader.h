@@ -101,6 +101,7 @@ public:
 private:
     void start();
     void keepStream();
+    void openFile();
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
     bool fillPending();
