@@ -211,6 +211,8 @@ void CalcDocument::removeSheet(const QString &name)
 
 void CalcDocument::insertSheet(const QString &name, int position)
 {
+    if (sheetCount() >= MaxSheets)
+        throw Failure(u"A document holds at most %1 sheets."_s.arg(MaxSheets));
     translated(m_alive, [&] { sheets()->insertNewByName(toOUString(name), static_cast<sal_Int16>(position)); });
 }
 

@@ -1,5 +1,7 @@
 #include "libreoffice/unoerror.h"
 
+#include <QRegularExpression>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora::lo {
@@ -13,7 +15,12 @@ void throwFailure(const css::uno::Exception &e, const AliveFlag &alive)
 {
     if (alive && !alive->load())
         throwLost();
-    const QString message = toQString(e.Message).trimmed();
+    // LibreOffice's messages are often only where in its own sources the
+    // refusal came from ("at ./sc/source/..."): that is nothing to show.
+    QString message = toQString(e.Message).trimmed();
+    static const QRegularExpression sourceLocation(u"(^|\\s)at \\S+\\.(cxx|hxx|cpp|h):\\d+\\S*"_s);
+    message.remove(sourceLocation);
+    message = message.trimmed();
     throw Failure(message.isEmpty() ? u"LibreOffice refused the request."_s : message);
 }
 

@@ -22,8 +22,9 @@ void throwIfAbandoned(const std::atomic<bool> &abandoned)
 class Sheet : public SpreadsheetSheet
 {
 public:
-    Sheet(std::shared_ptr<WrittenSheet> sheet, const std::atomic<bool> &abandoned)
-        : m_sheet(std::move(sheet))
+    Sheet(std::shared_ptr<Workbook> workbook, std::shared_ptr<WrittenSheet> sheet, const std::atomic<bool> &abandoned)
+        : m_workbook(std::move(workbook))
+        , m_sheet(std::move(sheet))
         , m_abandoned(abandoned)
     {
     }
@@ -54,8 +55,10 @@ public:
 private:
     SheetSpool &spool()
     {
+        if (!m_workbook->spool)
+            m_workbook->spool = std::make_shared<SpoolFile>();
         if (!m_sheet->spool)
-            m_sheet->spool = std::make_unique<SheetSpool>();
+            m_sheet->spool = std::make_unique<SheetSpool>(m_workbook->spool);
         return *m_sheet->spool;
     }
 
@@ -65,6 +68,7 @@ private:
             throw Failure(u"Cell (%1, %2) lies outside the sheet."_s.arg(column).arg(row));
     }
 
+    std::shared_ptr<Workbook> m_workbook;
     std::shared_ptr<WrittenSheet> m_sheet;
     const std::atomic<bool> &m_abandoned;
 };
@@ -82,7 +86,7 @@ public:
     QString sheetName(int index) override { return sheetAtIndex(index)->name; }
     std::unique_ptr<SpreadsheetSheet> sheetAt(int index) override
     {
-        return std::make_unique<Sheet>(sheetAtIndex(index), m_abandoned);
+        return std::make_unique<Sheet>(m_workbook, sheetAtIndex(index), m_abandoned);
     }
     bool hasSheet(const QString &name) override { return find(name) != sheets().end(); }
 
@@ -104,6 +108,8 @@ public:
             throw Failure(u"\"%1\" is not a valid sheet name."_s.arg(name));
         if (hasSheet(name))
             throw Failure(u"The document already has a sheet \"%1\"."_s.arg(name));
+        if (sheets().size() >= MaxSheets)
+            throw Failure(u"A document holds at most %1 sheets."_s.arg(MaxSheets));
         auto sheet = std::make_shared<WrittenSheet>();
         sheet->name = name;
         const auto at = std::clamp<qsizetype>(position, 0, std::ssize(sheets()));

@@ -22,15 +22,14 @@ constexpr qint64 ReadBlock = 1024 * 1024;
 struct RowHeader
 {
     qint64 row = 0;
-    qint64 bodyBytes = 0; // the cells: each a length, then its UTF-16 units
+    qint64 bodyBytes = 0; // the cells: each a length, then its UTF-8
     quint32 cells = 0;
     quint32 reserved = 0;
 };
 static_assert(sizeof(RowHeader) == 24);
-
 } // namespace
 
-SheetSpool::SheetSpool()
+SpoolFile::SpoolFile()
 {
     const QString folder = QDir::tempPath();
     m_fd = openNamelessFile(folder);
@@ -38,14 +37,54 @@ SheetSpool::SheetSpool()
         throw Failure(u"The document's rows cannot be kept in %1: %2"_s.arg(folder, qt_error_string(errno)));
 }
 
-SheetSpool::~SheetSpool()
+SpoolFile::~SpoolFile()
 {
     ::close(m_fd);
 }
 
-void SheetSpool::fail(const QString &what, int error) const
+void SpoolFile::fail(const QString &what, int error) const
 {
     throw Failure(u"The document's rows cannot be %1 in %2: %3"_s.arg(what, QDir::tempPath(), qt_error_string(error)));
+}
+
+char *SpoolFile::reserve(qsizetype bytes)
+{
+    if (m_buffer.size() >= WriteBlock)
+        flush();
+    const qsizetype start = m_buffer.size();
+    m_buffer.resize(start + bytes);
+    return m_buffer.data() + start;
+}
+
+void SpoolFile::commit(char *used)
+{
+    m_buffer.resize(used - m_buffer.data());
+}
+
+void SpoolFile::flush()
+{
+    if (const int error = writeBufferAt(m_fd, m_buffer, m_onDisk))
+        fail(u"written"_s, error);
+}
+
+void SpoolFile::read(qint64 offset, char *out, qint64 bytes)
+{
+    flush();
+    while (bytes > 0) {
+        const ssize_t done = ::pread(m_fd, out, static_cast<size_t>(bytes), offset);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            fail(u"read back"_s, done < 0 ? errno : EIO);
+        out += done;
+        offset += done;
+        bytes -= done;
+    }
+}
+
+SheetSpool::SheetSpool(std::shared_ptr<SpoolFile> file)
+    : m_file(std::move(file))
+{
 }
 
 void SheetSpool::append(qint64 row, const QStringList &cells)
@@ -58,9 +97,8 @@ void SheetSpool::append(qint64 row, const QStringList &cells)
     qsizetype most = qsizetype(sizeof(RowHeader));
     for (const QString &cell : cells)
         most += qsizetype(sizeof(quint32)) + cell.size() * 3;
-    const qsizetype start = m_buffer.size();
-    m_buffer.resize(start + most);
-    char *const begin = m_buffer.data() + start;
+    const qint64 offset = m_file->end();
+    char *const begin = m_file->reserve(most);
     char *out = begin + sizeof(RowHeader);
     for (const QString &cell : cells) {
         char *const lengthAt = out;
@@ -81,26 +119,18 @@ void SheetSpool::append(qint64 row, const QStringList &cells)
     header.cells = static_cast<quint32>(cells.size());
     header.bodyBytes = out - begin - qint64(sizeof header);
     std::memcpy(begin, &header, sizeof header);
-    m_buffer.resize(out - m_buffer.data());
+    m_file->commit(out);
+    // Rows of one sheet mostly follow each other: one part grows.
+    const qint64 bytes = out - begin;
+    if (!m_parts.empty() && m_parts.back().offset + m_parts.back().bytes == offset)
+        m_parts.back().bytes += bytes;
+    else
+        m_parts.push_back({offset, bytes});
     m_nextRow = row + 1;
     m_widestRow = std::max(m_widestRow, static_cast<int>(cells.size()));
-    if (m_buffer.size() >= WriteBlock)
-        flush();
 }
 
-void SheetSpool::flush()
-{
-    if (const int error = writeBufferAt(m_fd, m_buffer, m_onDisk))
-        fail(u"written"_s, error);
-}
-
-SheetSpool::Reader SheetSpool::reader()
-{
-    flush();
-    return Reader(*this);
-}
-
-SheetSpool::Reader::Reader(SheetSpool &spool)
+SheetSpool::Reader::Reader(const SheetSpool &spool)
     : m_spool(spool)
 {
 }
@@ -112,20 +142,19 @@ bool SheetSpool::Reader::ensure(qint64 bytes)
     m_buffer.remove(0, m_pos);
     m_pos = 0;
     while (m_buffer.size() < bytes) {
-        const qint64 left = m_spool.m_onDisk - m_fileOffset;
-        if (left <= 0)
+        if (m_part >= m_spool.m_parts.size())
             return false;
+        const Part &part = m_spool.m_parts[m_part];
+        const qint64 wanted =
+            std::min(part.bytes - m_partOffset, std::max(ReadBlock, bytes - qint64(m_buffer.size())));
         const qsizetype start = m_buffer.size();
-        const qint64 wanted = std::min(left, std::max(ReadBlock, bytes - start));
         m_buffer.resize(start + wanted);
-        ssize_t done;
-        do {
-            done = ::pread(m_spool.m_fd, m_buffer.data() + start, static_cast<size_t>(wanted), m_fileOffset);
-        } while (done < 0 && errno == EINTR);
-        if (done <= 0)
-            m_spool.fail(u"read back"_s, done < 0 ? errno : EIO);
-        m_buffer.resize(start + done);
-        m_fileOffset += done;
+        m_spool.m_file->read(part.offset + m_partOffset, m_buffer.data() + start, wanted);
+        m_partOffset += wanted;
+        if (m_partOffset == part.bytes) {
+            ++m_part;
+            m_partOffset = 0;
+        }
     }
     return true;
 }
@@ -139,7 +168,7 @@ bool SheetSpool::Reader::next(qint64 &row, std::vector<QByteArrayView> &cells)
     std::memcpy(&header, m_buffer.constData() + m_pos, sizeof header);
     m_pos += sizeof header;
     if (!ensure(header.bodyBytes))
-        m_spool.fail(u"read back"_s, EIO);
+        throw Failure(u"The document's rows cannot be read back: they end too soon."_s);
     const char *in = m_buffer.constData() + m_pos;
     cells.reserve(header.cells);
     for (quint32 i = 0; i < header.cells; ++i) {

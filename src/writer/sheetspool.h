@@ -5,28 +5,53 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 namespace quillora::writer {
 
-// The rows of one sheet on their way into a document file. A document's
-// sheets are stored in an order that is known only at the end (a sheet per
-// file goes in front of the others), so each sheet's rows wait here, in a
-// temporary file without a name that is gone with its descriptor, whatever
-// ends the program. Memory holds one buffer, never the sheet. Cells are kept
+// Where a document's rows wait until it is stored: one temporary file
+// without a name, gone with its descriptor whatever ends the program. A
+// document's sheets are stored in an order known only at the end (a sheet
+// per file goes in front of the others), so every sheet's rows are kept
+// here in the order they come, and found again by the parts of the file
+// that hold them. Memory holds one buffer, never the document.
+class SpoolFile
+{
+public:
+    // Throws Failure when the file cannot be made.
+    SpoolFile();
+    ~SpoolFile();
+    SpoolFile(const SpoolFile &) = delete;
+    SpoolFile &operator=(const SpoolFile &) = delete;
+
+    // Where the next byte goes.
+    qint64 end() const { return m_onDisk + m_buffer.size(); }
+    // Room for at most bytes more at the end; commit what was used.
+    char *reserve(qsizetype bytes);
+    void commit(char *used);
+    // Reads bytes at offset into out; throws Failure when it cannot.
+    void read(qint64 offset, char *out, qint64 bytes);
+
+private:
+    void flush();
+    [[noreturn]] void fail(const QString &what, int error) const;
+
+    int m_fd = -1;
+    QByteArray m_buffer; // the bytes from m_onDisk on
+    qint64 m_onDisk = 0;
+};
+
+// The rows of one sheet, kept in the document's spool file. Cells are kept
 // as UTF-8, which every format writes: converted once, on the way in.
 class SheetSpool
 {
 public:
-    // Throws Failure when the temporary file cannot be made.
-    SheetSpool();
-    ~SheetSpool();
-    SheetSpool(const SheetSpool &) = delete;
-    SheetSpool &operator=(const SheetSpool &) = delete;
+    explicit SheetSpool(std::shared_ptr<SpoolFile> file);
 
     // Appends a row; rows come in ascending order, and rows left out stay
     // empty. Throws Failure (with the system's reason) when the row cannot be
-    // written, or when it comes out of order.
+    // kept, or when it comes out of order.
     void append(qint64 row, const QStringList &cells);
     // The row after the last one appended: where the next may start.
     qint64 nextRow() const { return m_nextRow; }
@@ -39,27 +64,30 @@ public:
     class Reader
     {
     public:
-        explicit Reader(SheetSpool &spool);
+        explicit Reader(const SheetSpool &spool);
         bool next(qint64 &row, std::vector<QByteArrayView> &cells);
 
     private:
         bool ensure(qint64 bytes);
 
-        SheetSpool &m_spool;
+        const SheetSpool &m_spool;
         QByteArray m_buffer;
         qint64 m_pos = 0;
-        qint64 m_fileOffset = 0;
+        size_t m_part = 0;       // the part of the file being read
+        qint64 m_partOffset = 0; // bytes of it read so far
     };
-    // Puts what is buffered on the disk before reading starts.
-    Reader reader();
+    Reader reader() const { return Reader(*this); }
 
 private:
-    void flush();
-    [[noreturn]] void fail(const QString &what, int error) const;
+    // A stretch of the spool file that holds rows of this sheet.
+    struct Part
+    {
+        qint64 offset = 0;
+        qint64 bytes = 0;
+    };
 
-    int m_fd = -1;
-    QByteArray m_buffer;
-    qint64 m_onDisk = 0;
+    std::shared_ptr<SpoolFile> m_file;
+    std::vector<Part> m_parts;
     qint64 m_nextRow = 0;
     int m_widestRow = 0;
     qint64 m_textBytes = 0;

@@ -18,10 +18,12 @@ struct WrittenSheet
     std::unique_ptr<SheetSpool> spool;
 };
 
-// A document being written: its sheets in their order.
+// A document being written: its sheets in their order, and the file their
+// rows wait in (made with the first row).
 struct Workbook
 {
     std::vector<std::shared_ptr<WrittenSheet>> sheets;
+    std::shared_ptr<SpoolFile> spool;
 };
 
 // Bytes of text in all the sheets, for sizing the output.

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
 using namespace quillora::test;
@@ -36,6 +38,7 @@ private slots:
     void xlsxSheetNamesAreCutAndKeptApart();
     void packagesAsReadersExpect();
     void rowLimit();
+    void manySheetsShareOneFile();
     void sheetsAsCalcKeepsThem();
     void abandonedStoreStops();
 
@@ -203,6 +206,26 @@ void tst_DocumentWriter::rowLimit()
     QCOMPARE(rows.last(), QStringList{u"L"_s});
 }
 
+void tst_DocumentWriter::manySheetsShareOneFile()
+{
+    // More sheets than a process may hold files open: their rows share one.
+    FakeWindow window;
+    window.oneSheet = false;
+    for (int i = 0; i < 1500; ++i)
+        window.files.append(file(u"many/f%1.txt"_s.arg(i), QByteArray::number(i)));
+    rlimit before{};
+    ::getrlimit(RLIMIT_NOFILE, &before);
+    const rlimit few{256, before.rlim_max};
+    ::setrlimit(RLIMIT_NOFILE, &few);
+    const Written written = write(window, DocumentFormat::Fods);
+    ::setrlimit(RLIMIT_NOFILE, &before);
+    QCOMPARE(written.errors, QStringList());
+    QCOMPARE(written.document.sheetNames.size(), 1500);
+    QCOMPARE(written.document.sheetNames.first(), u"f1499txt"_s);
+    QCOMPARE(written.document.rows.value(u"f0txt"_s), QList<QStringList>{{u"0"_s}});
+    QCOMPARE(written.document.rows.value(u"f1499txt"_s), QList<QStringList>{{u"1499"_s}});
+}
+
 void tst_DocumentWriter::sheetsAsCalcKeepsThem()
 {
     DocumentWriter writer(DocumentFormat::Ods);
@@ -214,6 +237,13 @@ void tst_DocumentWriter::sheetsAsCalcKeepsThem()
     for (const QString &refused : {u"Sheet1"_s, u""_s, u"a/b"_s, u"x[1]"_s, u"'quoted'"_s})
         QVERIFY_THROWS_EXCEPTION(Failure, document->insertSheet(refused, 0));
     QVERIFY_THROWS_EXCEPTION(Failure, document->removeSheet(u"Sheet1"_s)); // the last one
+    // As many sheets as Calc holds, and no more.
+    for (int i = 1; i < MaxSheets; ++i)
+        document->insertSheet(u"S%1"_s.arg(i), 0);
+    QCOMPARE(document->sheetCount(), MaxSheets);
+    QVERIFY_THROWS_EXCEPTION(Failure, document->insertSheet(u"one too many"_s, 0));
+    for (int i = 1; i < MaxSheets; ++i)
+        document->removeSheet(u"S%1"_s.arg(i));
     const auto sheet = document->sheetAt(0);
     sheet->writeRows(5, {{u"a"_s}});
     // A written document takes its rows in order.

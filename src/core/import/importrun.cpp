@@ -246,7 +246,16 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
                                       m_random);
         }))
         return false;
-    if (!officeStep(260, [&] { m_document->insertSheet(sheetName, 0); }))
+    if (!officeStep(260, [&] {
+            try {
+                m_document->insertSheet(sheetName, 0);
+            } catch (const SpreadsheetLost &) {
+                throw;
+            } catch (const Failure &failure) {
+                // Say which file has no sheet, so that nobody looks for it.
+                throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(path, failure.description()));
+            }
+        }))
         return false;
     return officeStep(262, [this] { m_sheet = m_document->sheetAt(0); });
 }

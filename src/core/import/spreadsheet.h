@@ -19,6 +19,9 @@ public:
     using Failure::Failure;
 };
 
+// What a Calc document holds at most, as .ods and .xlsx files do.
+inline constexpr int MaxSheets = 10000;
+
 struct SheetLimits
 {
     int columns = 0;
