@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adds a tree of 100,000 files in 1,000 folders to the file list through the
 // folder expansion, beside a plain directory walk of the same tree
 // (QDirIterator) in the same run, and the longest time the window would have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports through the real LibreOffice bridge, by the same run the window
 // uses, and has LibreOffice load the same data with its own CSV import:
 //   (a) 50 files x 2,000 lines x 8 fields, one sheet

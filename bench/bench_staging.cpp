@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads, decodes, splits and stages 200,000 lines of 10 fields, as an import
 // run does, with a spreadsheet that keeps nothing: the cost of everything but
 // the spreadsheet application. Prints lines per second and peak memory.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder, or scripts/build-deb.sh.
 set(CPACK_PACKAGE_NAME quillora)
 set(CPACK_PACKAGE_VENDOR "Marrowind")

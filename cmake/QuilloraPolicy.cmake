@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One place for the compiler policy; every target of the project links it.
 add_library(quillora_policy INTERFACE)
 target_compile_features(quillora_policy INTERFACE cxx_std_20)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes through the reader, the line splitter (plain, and
 // keeping quoted text together), the staging file and the cutting into cells,
 // and checks that nothing is lost on the way: the pieces make up the decoded

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Quillora's Debian package into build-deb/: installs what is missing,
 # configures a release build for /usr and runs CPack.
 set -euo pipefail

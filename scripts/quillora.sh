@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and then starts Quillora ("run") or runs
 # every test ("test"). Meant for Debian 12; apt needs root.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshot from the real program: starts the built
 # Quillora on a virtual screen with a fresh home, loads the sample files and
 # captures the window into docs/screenshot.png. Needs a build (quillora.sh)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandline.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the layers are crossed: the core includes a widget or GUI header
 # or anything from the layers above or beside it, the window or the command
 # line includes the bridge (which is loaded at run time), the command line

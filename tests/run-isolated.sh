@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test program with a home of its own, so that no test reads or
 # writes the user's settings or office profile.
 home=$(mktemp -d "${TMPDIR:-/tmp}/quillora-test-XXXXXX") || exit 1

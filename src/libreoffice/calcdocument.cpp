@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "libreoffice/calcdocument.h"
 
 #include <com/sun/star/beans/XPropertySet.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point the program looks up after loading this module.
 #include "core/import/spreadsheetmodule.h"
 #include "libreoffice/libreofficeprovider.h"

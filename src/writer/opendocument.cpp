@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OpenDocument spreadsheets: .ods (a zip archive) and .fods (one XML file),
 // written while the rows are read back, never held whole.
 #include "core/failure.h"

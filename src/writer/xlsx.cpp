@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // .xlsx files through libxlsxwriter in its constant-memory mode: each row
 // goes to the library's own temporary file as it is read back.
 #include "core/failure.h"

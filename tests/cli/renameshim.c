@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Stands in for a file system that knows no RENAME_NOREPLACE (FUSE, some
    network mounts): renameat2 fails with EINVAL. With QUILLORA_SHIM_NO_LINK
    set, hard links fail too (EPERM), as on file systems without them. */

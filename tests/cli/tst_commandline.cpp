@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line without LibreOffice: parsing, and runs over the in-memory
 // spreadsheet and into files by the document writer (exit statuses, reports,
 // the output file's safety).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program itself from the command line, as a process, with no
 // LibreOffice anywhere: --output needs none; a signal at any moment leaves
 // nothing behind; the rename where the file system lacks RENAME_NOREPLACE.

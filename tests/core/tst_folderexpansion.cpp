@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder expansion on real folder trees made in a temporary folder.
 #include "core/list/folderexpansion.h"
 #include "testfiles.h"

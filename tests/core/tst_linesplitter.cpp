@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Staging lines cut into cells: the plain split, text in double quotes kept
 // together, and every character of the text carried through the staging file.
 #include "core/text/linesplitter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling, ordering and emptying the list through the window, headless.
 #include "core/list/filelistmodel.h"
 #include "gui/filelistcontroller.h"

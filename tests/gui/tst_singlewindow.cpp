@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One window per user and display: "Open with" (quillora --window PATH...)
 // lists its paths in the window that is open, and a crashed window's lock
 // and socket do not stand in the way.

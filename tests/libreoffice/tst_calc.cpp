@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Against a real LibreOffice, started by the tests with a profile of their own.
 #include "calcreader.h"
 #include "fakewindow.h"

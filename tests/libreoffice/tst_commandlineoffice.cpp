@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program from the command line, against a real LibreOffice: the
 // files --output writes open in Calc as the window's document, and the
 // user's own LibreOffice is never ended or disturbed.

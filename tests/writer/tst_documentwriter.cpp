@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The document writer: the files it makes hold what the in-memory model holds
 // after the same run, in every format and mode, read back at the XML level.
 #include "documentreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/spreadsheetmodule.h"
 
 #include "core/import/spreadsheet.h"
