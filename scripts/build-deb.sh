@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds Quillora's Debian package into build-deb/: installs what is missing,
-# configures a release build for /usr and runs CPack.
+# Builds Quillora's Debian package the distribution's way: installs what
+# building needs (the tools, and debian/control's Build-Depends through
+# apt-get build-dep; root, or sudo), runs dpkg-buildpackage, and puts the
+# package into build-deb/.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
-build=${QUILLORA_DEB_BUILD_DIR:-$top/build-deb}
-bash "$here/quillora.sh" install
-cmake -S "$top" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DQUILLORA_BUILD_TESTS=OFF -DQUILLORA_BUILD_BENCH=OFF
-cmake --build "$build"
-(cd "$build" && cpack -G DEB)
-ls "$build"/quillora_*.deb
+out=${QUILLORA_DEB_DIR:-$top/build-deb}
+cd "$top"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends dpkg-dev debhelper fakeroot
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get build-dep -y ./
+dpkg-buildpackage -us -uc -b
+# dpkg-buildpackage leaves its results beside the source folder.
+version=$(dpkg-parsechangelog -SVersion)
+mkdir -p "$out"
+mv ../quillora_"$version"_*.deb ../quillora-dbgsym_"$version"_*.deb ../quillora_"$version"_*.buildinfo \
+    ../quillora_"$version"_*.changes "$out"/ 2>/dev/null || true
+ls "$out"/quillora_"$version"_*.deb
