@@ -103,11 +103,21 @@ void FileListController::PushButton4_Click()
 
 void FileListController::addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps)
 {
+    // The files found go into the list in batches: one insertion each time
+    // the window breathes, so it shows them coming without laying itself
+    // out once per file.
+    QStringList found;
+    const auto addFound = [&] { m_parts.model.AddListEntries(std::exchange(found, {})); };
     Breather breather(
-        [] { QCoreApplication::processEvents(); }, [this] { return m_cancelled; });
+        [&] {
+            addFound();
+            QCoreApplication::processEvents();
+        },
+        [this] { return m_cancelled; });
     FolderWalk walk(m_parts.errorReporter, breather);
-    AddFolderFiles(folder, pattern, [this](const QString &path) { m_parts.model.AddListEntry(path); }, walk,
-                   breather, ExpansionSteps{.guard = steps});
+    AddFolderFiles(folder, pattern, [&](const QString &path) { found.append(path); }, walk, breather,
+                   ExpansionSteps{.guard = steps});
+    addFound();
 }
 
 QStringList FileListController::droppedPaths(const QMimeData *data)
@@ -129,18 +139,22 @@ void FileListController::ListView1_OLEDragDrop(const QStringList &paths)
     // A failure ends the handling of this drop, never the program.
     GuardedOperation drop(Location::DropFiles, m_parts.errorReporter);
     drop.step(100, [&] {
+        // Files in a row go in together; a folder's files follow in order.
+        QStringList files;
         for (const QString &path : paths) {
             if (m_cancelled)
-                return;
-            if (IsFolder(path)) {
-                QString folder = path;
-                while (folder.size() > 1 && folder.endsWith(u'/'))
-                    folder.chop(1);
-                addFolderFiles(folder, u"*.*"_s, nullptr);
-            } else {
-                m_parts.model.AddListEntry(path);
+                break;
+            if (!IsFolder(path)) {
+                files.append(path);
+                continue;
             }
+            m_parts.model.AddListEntries(std::exchange(files, {}));
+            QString folder = path;
+            while (folder.size() > 1 && folder.endsWith(u'/'))
+                folder.chop(1);
+            addFolderFiles(folder, u"*.*"_s, nullptr);
         }
+        m_parts.model.AddListEntries(files);
     });
 }
 

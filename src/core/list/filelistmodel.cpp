@@ -13,6 +13,16 @@ void FileListModel::AddListEntry(const QString &path)
     endInsertRows();
 }
 
+void FileListModel::AddListEntries(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    const int row = count();
+    beginInsertRows({}, row, row + static_cast<int>(paths.size()) - 1);
+    m_entries.append(paths);
+    endInsertRows();
+}
+
 bool FileListModel::IsInList(const QString &path) const
 {
     return m_entries.contains(path, Qt::CaseSensitive);

@@ -16,6 +16,9 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     void AddListEntry(const QString &path);
+    // Many entries at the end with one insertion, for views that would
+    // otherwise lay themselves out once per row.
+    void AddListEntries(const QStringList &paths);
     bool IsInList(const QString &path) const;
 
     int count() const { return static_cast<int>(m_entries.size()); }
