@@ -6,6 +6,9 @@
 //   (c) one file of 200,000 lines x 10 fields
 //   (d) one file of 1,000,000 lines x 1 field (narrow)
 //   (e) one file of 10,000 lines x 200 fields (wide)
+//   (f) a folder of 3,000 files of 30 lines x 4 fields, listed by the folder
+//       walk (LibreOffice: their concatenation, which a user would have to make)
+//   (g) one file of 2,000 lines x 1,000 fields (very wide)
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
 // Quillora's peak memory. The two sides take turns, five times each (--runs
 // N); the ratio is the median of the five pairs' ratios and the times are
@@ -56,6 +59,8 @@ struct Scenario
     qint64 cells;
     // What LibreOffice loads for the same data: one CSV per document.
     QStringList csvFiles;
+    // Listed by the folder walk when set.
+    QString folder;
 };
 
 void closeDocument(const uno::Reference<uno::XInterface> &document)
@@ -214,12 +219,25 @@ int main(int argc, char *argv[])
     const QStringList narrow = makeCsvFiles(dir.path(), u"narrow"_s, 1, narrowLines, 1, &narrowBytes);
     const QStringList wide = makeCsvFiles(dir.path(), u"wide"_s, 1, wideLines, 200, &wideBytes);
     const QString joined = concatenate(small, dir.filePath(u"joined.csv"_s));
+    const int tinyFiles = quick ? 300 : 3000;
+    const int veryWideLines = quick ? 200 : 2000;
+    qint64 tinyBytes = 0;
+    qint64 veryWideBytes = 0;
+    const QString tinyFolder = dir.filePath(u"tiny"_s);
+    QDir().mkpath(tinyFolder);
+    const QStringList tiny = makeCsvFiles(tinyFolder, u"tiny"_s, tinyFiles, 30, 4, &tinyBytes);
+    const QString tinyJoined = concatenate(tiny, dir.filePath(u"tiny-joined.csv"_s));
+    const QStringList veryWide = makeCsvFiles(dir.path(), u"verywide"_s, 1, veryWideLines, 1000, &veryWideBytes);
     const std::vector<Scenario> scenarios{
-        {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}},
-        {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small},
-        {u"(c) 1 file, %1 lines"_s.arg(bigLines), big, true, 10, bigBytes, qint64(bigLines) * 10, big},
-        {u"(d) %1 lines x 1"_s.arg(narrowLines), narrow, true, 1, narrowBytes, qint64(narrowLines), narrow},
-        {u"(e) %1 lines x 200"_s.arg(wideLines), wide, true, 200, wideBytes, qint64(wideLines) * 200, wide},
+        {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}, {}},
+        {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small, {}},
+        {u"(c) 1 file, %1 lines"_s.arg(bigLines), big, true, 10, bigBytes, qint64(bigLines) * 10, big, {}},
+        {u"(d) %1 lines x 1"_s.arg(narrowLines), narrow, true, 1, narrowBytes, qint64(narrowLines), narrow, {}},
+        {u"(e) %1 lines x 200"_s.arg(wideLines), wide, true, 200, wideBytes, qint64(wideLines) * 200, wide, {}},
+        {u"(f) %1 small files, walked"_s.arg(tinyFiles), {}, true, 4, tinyBytes, qint64(tinyFiles) * 30 * 4,
+         {tinyJoined}, tinyFolder},
+        {u"(g) %1 lines x 1000"_s.arg(veryWideLines), veryWide, true, 1000, veryWideBytes,
+         qint64(veryWideLines) * 1000, veryWide, {}},
     };
 
     lo::LibreOfficeProvider office(programFolder);
@@ -248,6 +266,7 @@ int main(int argc, char *argv[])
             continue;
         BenchWindow window;
         window.files = scenario.files;
+        window.folder = scenario.folder;
         window.oneSheet = scenario.oneSheet;
 
         std::vector<double> stagingTimes;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchsupport.h"
 
+#include "core/list/folderexpansion.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
@@ -62,6 +64,12 @@ double BenchWindow::timeRun(SpreadsheetProvider &spreadsheets, ImportResult *res
     m_sinceYield.start();
     m_longestWait = 0;
     ImportResult done;
+    if (!folder.isEmpty()) {
+        files.clear();
+        Breather breather([this] { yield(); });
+        FolderWalk walk(*this, breather);
+        AddFolderFiles(folder, u"*.*"_s, [this](const QString &path) { files.append(path); }, walk, breather);
+    }
     {
         // The run lets go of the document when it ends; that is timed too.
         ImportRun run(*this, *this, spreadsheets, [] { return 0.5; });

@@ -22,6 +22,9 @@ class BenchWindow : public ImportInputs, public ImportObserver, public ErrorRepo
 {
 public:
     QStringList files;
+    // When set, the run lists this folder's files first, as a drop does
+    // (timed too), instead of taking the files above.
+    QString folder;
     bool oneSheet = true;
     std::optional<QString> split = QStringLiteral(",");
     bool quotes = false;
