@@ -88,7 +88,8 @@ QString printable(QStringView text)
 {
     QString shown;
     shown.reserve(text.size());
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         const char16_t u = c.unicode();
         static constexpr char16_t Named[] = u"\a\b\t\n\v\f\r";
         static constexpr char16_t Letters[] = u"abtnvfr";
@@ -101,7 +102,7 @@ QString printable(QStringView text)
             shown += u"\\%1"_s.arg(uint(u), 3, 8, QChar(u'0'));
         } else if (u >= 0x80 && u < 0xA0) {
             shown += u"\\u%1"_s.arg(uint(u), 4, 16, QChar(u'0'));
-        } else if (u >= 0xDC80 && u <= 0xDCFF) {
+        } else if (isUndecodedByteAt(text, i)) {
             // A byte of a name that is not UTF-8.
             shown += u"\\x%1"_s.arg(uint(u - 0xDC00), 2, 16, QChar(u'0'));
         } else {

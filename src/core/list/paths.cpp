@@ -56,8 +56,7 @@ QByteArray encodePath(QStringView path)
     bytes.reserve(path.size());
     qsizetype run = 0;
     for (qsizetype i = 0; i <= path.size(); ++i) {
-        const bool escaped = i < path.size() && path[i].unicode() >= 0xDC80 && path[i].unicode() <= 0xDCFF
-            && !(i > 0 && path[i - 1].isHighSurrogate());
+        const bool escaped = i < path.size() && isUndecodedByteAt(path, i);
         if (i < path.size() && !escaped)
             continue;
         bytes.append(path.sliced(run, i - run).toUtf8());
@@ -68,11 +67,16 @@ QByteArray encodePath(QStringView path)
     return bytes;
 }
 
+bool isUndecodedByteAt(QStringView text, qsizetype i)
+{
+    const char16_t c = text[i].unicode();
+    return c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && text[i - 1].isHighSurrogate());
+}
+
 bool holdsUndecodedBytes(QStringView path)
 {
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i].unicode();
-        if (c >= 0xDC80 && c <= 0xDCFF && !(i > 0 && path[i - 1].isHighSurrogate()))
+        if (isUndecodedByteAt(path, i))
             return true;
     }
     return false;

@@ -17,6 +17,9 @@ namespace quillora {
 // reaches the system goes through encodePath.
 QString decodePath(QByteArrayView bytes);
 QByteArray encodePath(QStringView path);
+// Whether text[i] stands for such a byte: U+DC80 to U+DCFF that is not the
+// second half of a character outside the BMP.
+bool isUndecodedByteAt(QStringView text, qsizetype i);
 // Whether the path holds such a byte.
 bool holdsUndecodedBytes(QStringView path);
 
