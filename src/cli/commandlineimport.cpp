@@ -200,7 +200,14 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     importRun.setFinishDocument([&](SpreadsheetDocument &) {
         // The run waits for this: the line is drawn from here.
         showPhase(u"storing", u"storing "_s + m_options.output);
-        storeReports = m_writer->store(path);
+        try {
+            storeReports = m_writer->store(path);
+        } catch (const SpreadsheetLost &) {
+            throw;
+        } catch (const Failure &failure) {
+            // The temporary name means nothing to the user: it stands for FILE.
+            throw Failure(QString(failure.description()).replace(path, m_options.output));
+        }
     });
     const ImportResult result = importRun.run();
     clearProgress();

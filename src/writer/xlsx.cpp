@@ -11,10 +11,11 @@
 
 #include <xlsxwriter.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <string>
+
+#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -96,6 +97,20 @@ QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
     return names;
 }
 
+// In its constant-memory mode libxlsxwriter keeps every sheet in a
+// temporary file of its own until the end; a sheet per file of a thousand
+// files needs more open files than the usual soft limit allows. It is raised
+// as far as the hard limit lets it.
+void allowAFilePerSheet(size_t sheets)
+{
+    constexpr rlim_t Spare = 64;
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY || files.rlim_cur >= sheets + Spare)
+        return;
+    files.rlim_cur = files.rlim_max == RLIM_INFINITY ? sheets + Spare : std::min<rlim_t>(files.rlim_max, sheets + Spare);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+}
+
 class XlsxFile
 {
 public:
@@ -126,16 +141,11 @@ public:
 
     lxw_worksheet *addSheet(const QString &name, int columns)
     {
+        errno = 0;
         lxw_worksheet *sheet = workbook_add_worksheet(m_workbook, name.toUtf8().constData());
         if (!sheet)
-            throw Failure(u"%1: the sheet \"%2\" cannot be added."_s.arg(m_path, name));
-        // The rows go to the library's temporary file in large writes, not
-        // in the few kilobytes a stream buffers by default; nothing has been
-        // written to it yet, as a buffer must be set before.
-        if (sheet->optimize_tmpfile) {
-            m_buffers.emplace_back(std::make_unique<char[]>(TemporaryBuffer));
-            std::setvbuf(sheet->optimize_tmpfile, m_buffers.back().get(), _IOFBF, TemporaryBuffer);
-        }
+            throw Failure(u"%1: the sheet \"%2\" cannot be added: %3"_s.arg(
+                m_path, name, errno ? qt_error_string(errno) : u"libxlsxwriter refused it"_s));
         // Formatted as text, so that what is typed into them later stays text.
         if (columns > 0)
             worksheet_set_column(sheet, 0, lxw_col_t(columns - 1), LXW_DEF_COL_WIDTH, m_text);
@@ -177,13 +187,12 @@ private:
     QByteArray m_tmpdir;
     lxw_workbook *m_workbook = nullptr;
     lxw_format *m_text = nullptr;
-    static constexpr size_t TemporaryBuffer = 1024 * 1024;
-    std::vector<std::unique_ptr<char[]>> m_buffers;
 };
 } // namespace
 
 QStringList writeXlsx(const StoreJob &job)
 {
+    allowAFilePerSheet(job.sheets.size());
     XlsxFile workbook(job, textBytes(job.sheets) > (qint64(1) << 30));
     QStringList reports;
     const QStringList names = sheetNames(job.sheets);
