@@ -55,6 +55,7 @@ public:
             ::unlink(m_name.constData());
     }
     QString path() const { return decodePath(m_name); }
+    const QByteArray &nativePath() const { return m_name; }
 
 private:
     explicit TemporaryOutput(QByteArray name)
@@ -164,13 +165,13 @@ int CommandLineImport::run()
 {
     m_sinceDrawn.start();
     m_files = listedFiles();
-    if (!Interruption::requested() && m_files.isEmpty()) {
+    if (Interruption::requested())
+        return exitStatus({});
+    if (m_files.isEmpty()) {
         // A folder without a matching file: nothing to import.
         report(u"no files to import."_s);
         return ExitStatus::SomethingFailed;
     }
-    if (Interruption::requested())
-        return exitStatus({});
     if (!m_writer) {
         ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
         const ImportResult result = importRun.run();
@@ -192,7 +193,7 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
         return std::nullopt;
     }
     const QString path = stored->path();
-    Interruption::setFileToRemove(encodePath(path));
+    Interruption::setFileToRemove(stored->nativePath());
 
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
     importRun.setDeadlines(WriterDeadlines);

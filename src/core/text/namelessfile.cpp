@@ -40,7 +40,8 @@ int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset)
         left -= done;
         offset += done;
     }
-    buffer.clear();
+    // Emptied, not freed: the caller fills it again.
+    buffer.resize(0);
     return 0;
 }
 

@@ -12,7 +12,7 @@ namespace quillora {
 // without unnamed files get a private name that is removed at once.
 int openNamelessFile(const QString &folder);
 
-// Writes the whole buffer at the offset and empties it. Returns 0, or the
+// Writes the whole buffer at the offset and empties it, keeping its room. Returns 0, or the
 // system's error; what was written before it is then taken off the
 // buffer's front. The offset grows by what was written either way.
 int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset);

@@ -269,8 +269,9 @@ TextReader::TextReader(const QString &path)
     : m_path(path)
     , m_device(&m_file)
 {
+    const QByteArray name = encodePath(path);
     struct stat info{};
-    if (::stat(encodePath(path).constData(), &info) != 0) {
+    if (::stat(name.constData(), &info) != 0) {
         // A name that reached here through a decoder that could not keep
         // its bytes names no file any more.
         const bool lostBytes = errno == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
@@ -279,18 +280,18 @@ TextReader::TextReader(const QString &path)
                                                       : u"File not found"_s));
     }
     if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))
-        keepStream();
+        keepStream(name);
     else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file"_s));
     else
-        openFile();
+        openFile(name);
     start();
 }
 
 // Opened by the name's own bytes, whatever their encoding.
-void TextReader::openFile()
+void TextReader::openFile(const QByteArray &name)
 {
-    const int fd = ::open(encodePath(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
     if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -302,9 +303,9 @@ void TextReader::openFile()
 // A pipe (standard input, a process substitution) or a terminal can be read
 // only once, and the encoding is told from the whole text: it is kept in a
 // file without a name first, and read from there.
-void TextReader::keepStream()
+void TextReader::keepStream(const QByteArray &name)
 {
-    const int in = ::open(encodePath(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
     struct stat info{};
@@ -319,19 +320,21 @@ void TextReader::keepStream()
         ::close(in);
         throw Failure(readFailure(m_path, qt_error_string(error)));
     }
-    QByteArray buffer(1024 * 1024, Qt::Uninitialized);
+    constexpr qsizetype Block = 1024 * 1024;
+    QByteArray buffer;
     qint64 offset = 0;
     int error = 0;
     for (;;) {
-        const ssize_t got = ::read(in, buffer.data(), size_t(buffer.size()));
+        buffer.resize(Block);
+        const ssize_t got = ::read(in, buffer.data(), size_t(Block));
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0) {
             error = got < 0 ? errno : 0;
             break;
         }
-        QByteArray part = buffer.left(got);
-        if ((error = writeBufferAt(kept, part, offset)) != 0)
+        buffer.resize(got);
+        if ((error = writeBufferAt(kept, buffer, offset)) != 0)
             break;
     }
     ::close(in);

@@ -101,8 +101,9 @@ public:
 
 private:
     void start();
-    void keepStream();
-    void openFile();
+    // Open by the name's own bytes.
+    void keepStream(const QByteArray &name);
+    void openFile(const QByteArray &name);
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
     bool fillPending();
