@@ -79,9 +79,7 @@ QProcessEnvironment tst_CommandLineProcess::environment() const
 
 void tst_CommandLineProcess::outputWithoutLibreOffice_data()
 {
-    QTest::addColumn<QString>("suffix");
-    for (const QString &suffix : {u"ods"_s, u"xlsx"_s, u"fods"_s})
-        QTest::newRow(qPrintable(suffix)) << suffix;
+    addSuffixRows();
 }
 
 void tst_CommandLineProcess::outputWithoutLibreOffice()

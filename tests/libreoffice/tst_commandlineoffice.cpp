@@ -3,6 +3,7 @@
 // files --output writes open in Calc as the window's document, and the
 // user's own LibreOffice is never ended or disturbed.
 #include "calcreader.h"
+#include "documentreader.h"
 #include "core/import/spreadsheetmodule.h"
 #include "fakewindow.h"
 #include "libreoffice/libreofficeprovider.h"
@@ -159,9 +160,7 @@ void tst_CommandLineOffice::xlsxKeepsWhatXmlCannotCarry()
 
 void tst_CommandLineOffice::quotedFieldsInFiles_data()
 {
-    QTest::addColumn<QString>("suffix");
-    for (const QString &suffix : {u"ods"_s, u"xlsx"_s, u"fods"_s})
-        QTest::newRow(qPrintable(suffix)) << suffix;
+    addSuffixRows();
 }
 
 void tst_CommandLineOffice::quotedFieldsInFiles()

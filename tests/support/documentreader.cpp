@@ -2,6 +2,7 @@
 #include "documentreader.h"
 
 #include <QFile>
+#include <QTest>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -168,6 +169,13 @@ void readXlsx(const QString &path, ReadDocument &document)
     }
 }
 } // namespace
+
+void addSuffixRows()
+{
+    QTest::addColumn<QString>("suffix");
+    for (const QString &suffix : {u"ods"_s, u"xlsx"_s, u"fods"_s})
+        QTest::newRow(qPrintable(suffix)) << suffix;
+}
 
 QByteArray zipEntry(const QString &path, const QString &name)
 {

@@ -22,6 +22,9 @@ struct ReadDocument
 };
 ReadDocument readDocument(const QString &path);
 
+// A data row for each file format, in the column "suffix": ods, xlsx, fods.
+void addSuffixRows();
+
 // One entry of a zip archive, and the names of its entries in their order.
 QByteArray zipEntry(const QString &path, const QString &name);
 QStringList zipEntries(const QString &path);
