@@ -91,11 +91,7 @@ public:
     }
     QString name() override { return u"Sheet1"_s; }
     void setCellText(int, int, const QString &) override { ++m_cells; }
-    void writeRows(int, std::vector<QStringList> rows) override
-    {
-        for (const QStringList &row : rows)
-            m_cells += row.size();
-    }
+    void writeRows(int, RowBlock rows) override { m_cells += rows.cellCount(); }
 
 private:
     qint64 &m_cells;

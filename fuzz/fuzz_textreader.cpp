@@ -5,6 +5,7 @@
 // text, no piece cuts a line, and the cells that come back are those a plain
 // reference implementation finds in the text, every character included.
 #include "core/text/linesplitter.h"
+#include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -211,7 +212,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString line;
     while (staging.ReadTextLines(line)) {
         check(isValidUtf16(line) || !isValidUtf16(whole));
-        rows.append(cutAtColumnMarker(line));
+        rows.append(cellsOfStagedLine(line));
     }
     check(staging.lineCount() == rows.size());
     // Quotes mean something only where lines are cut at one character here;

@@ -25,7 +25,7 @@ namespace {
 // What setFormulaArray takes for a cell's text: an apostrophe in front, which
 // Calc strips and which makes the rest text as it stands, never a formula or
 // a number, without Calc testing it for one. Empty stays empty.
-OUString textEntry(const QString &text)
+OUString textEntry(QStringView text)
 {
     if (text.isEmpty())
         return {};
@@ -40,7 +40,7 @@ OUString textEntry(const QString &text)
 constexpr size_t PaddingSlack = 256;
 } // namespace
 
-std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows)
+std::vector<RowRectangle> rectanglesOf(const RowBlock &rows)
 {
     std::vector<RowRectangle> rectangles;
     RowRectangle current;
@@ -49,8 +49,8 @@ std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows)
         if (current.count > 0 && current.width > 0)
             rectangles.push_back(current);
     };
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int width = static_cast<int>(rows[i].size());
+    for (size_t i = 0; i < rows.rowCount(); ++i) {
+        const int width = static_cast<int>(rows.width(i));
         const int wider = std::max(current.width, width);
         const size_t area = static_cast<size_t>(wider) * (current.count + 1);
         if (current.count > 0 && area > 2 * (cells + static_cast<size_t>(width)) + PaddingSlack) {
@@ -88,18 +88,19 @@ void CalcSheet::setCellText(int column, int row, const QString &text)
     });
 }
 
-void CalcSheet::writeRows(int firstRow, std::vector<QStringList> rows)
+void CalcSheet::writeRows(int firstRow, RowBlock rows)
 {
     translated(m_alive, [&] {
         for (const RowRectangle &rectangle : rectanglesOf(rows)) {
             uno::Sequence<uno::Sequence<OUString>> data(static_cast<sal_Int32>(rectangle.count));
             uno::Sequence<OUString> *dataRows = data.getArray();
             for (size_t r = 0; r < rectangle.count; ++r) {
-                // Taken over, the row goes: the block is never held twice.
-                const QStringList cells = std::exchange(rows[rectangle.first + r], {});
+                const RowBlock::Row cells = rows.row(rectangle.first + r);
                 // Padding: an empty entry leaves the cell empty.
                 uno::Sequence<OUString> entries(rectangle.width);
-                std::ranges::transform(cells, entries.getArray(), textEntry);
+                OUString *entry = entries.getArray();
+                for (qsizetype c = 0; c < cells.size(); ++c)
+                    entry[c] = textEntry(cells[c]);
                 dataRows[r] = std::move(entries);
             }
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);

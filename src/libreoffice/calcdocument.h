@@ -19,7 +19,7 @@ public:
 
     QString name() override;
     void setCellText(int column, int row, const QString &text) override;
-    void writeRows(int firstRow, std::vector<QStringList> rows) override;
+    void writeRows(int firstRow, RowBlock rows) override;
     void expectRows(int rows) override;
     // Three blocks at once: while Calc writes one, the bridge already
     // carries the next ones, so Calc does not wait for them.
@@ -80,6 +80,6 @@ struct RowRectangle
     size_t count = 0;
     int width = 0;
 };
-std::vector<RowRectangle> rectanglesOf(std::span<const QStringList> rows);
+std::vector<RowRectangle> rectanglesOf(const RowBlock &rows);
 
 } // namespace quillora::lo

@@ -37,17 +37,16 @@ public:
         checkCell(column, row);
         QStringList cells(column + 1);
         cells[column] = text;
-        spool().append(row, cells);
+        spool().append(row, RowBlock{cells}.row(0));
     }
 
-    void writeRows(int firstRow, std::vector<QStringList> rows) override
+    void writeRows(int firstRow, RowBlock rows) override
     {
         throwIfAbandoned(m_abandoned);
         SheetSpool &rowsKept = spool();
-        for (size_t i = 0; i < rows.size(); ++i) {
+        for (size_t i = 0; i < rows.rowCount(); ++i) {
             const int row = firstRow + static_cast<int>(i);
-            // Let go as soon as it is kept: the block is never held twice.
-            const QStringList cells = std::exchange(rows[i], {});
+            const RowBlock::Row cells = rows.row(i);
             checkCell(static_cast<int>(cells.size()) - 1, row);
             rowsKept.append(row, cells);
         }

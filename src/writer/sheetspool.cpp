@@ -88,7 +88,7 @@ SheetSpool::SheetSpool(std::shared_ptr<SpoolFile> file)
 {
 }
 
-void SheetSpool::append(qint64 row, const QStringList &cells)
+void SheetSpool::append(qint64 row, const RowBlock::Row &cells)
 {
     if (row < m_nextRow)
         throw Failure(u"Row %1 comes after row %2: a written document takes its rows in order."_s.arg(row + 1).arg(
@@ -96,12 +96,13 @@ void SheetSpool::append(qint64 row, const QStringList &cells)
     // At most three bytes of UTF-8 for each UTF-16 unit; the buffer is cut
     // back to what was used.
     qsizetype most = qsizetype(sizeof(RowHeader));
-    for (const QString &cell : cells)
-        most += qsizetype(sizeof(quint32)) + cell.size() * 3;
+    for (qsizetype c = 0; c < cells.size(); ++c)
+        most += qsizetype(sizeof(quint32)) + cells[c].size() * 3;
     const qint64 offset = m_file->end();
     char *const begin = m_file->reserve(most);
     char *out = begin + sizeof(RowHeader);
-    for (const QString &cell : cells) {
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        const QStringView cell = cells[c];
         char *const lengthAt = out;
         out += sizeof(quint32);
         for (qsizetype i = 0; i < cell.size(); ++i) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/rowblock.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -53,7 +55,7 @@ public:
     // Appends a row; rows come in ascending order, and rows left out stay
     // empty. Throws Failure (with the system's reason) when the row cannot be
     // kept, or when it comes out of order.
-    void append(qint64 row, const QStringList &cells);
+    void append(qint64 row, const RowBlock::Row &cells);
     // The row after the last one appended: where the next may start.
     qint64 nextRow() const { return m_nextRow; }
     int widestRow() const { return m_widestRow; }

@@ -49,6 +49,7 @@ private slots:
     void everyEncodingArrivesIntact();
     void blocksGiveTheSameDocumentAsSingleCells_data();
     void blocksGiveTheSameDocumentAsSingleCells();
+    void longLinesMakeShorterBlocks();
     void cellsOutsideTheSheetAreReportedOnce();
     void unreadableFileContributesNothing_data();
     void unreadableFileContributesNothing();
@@ -303,7 +304,8 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
     QFETCH(int, concurrentWrites);
     QByteArray text;
     QList<QStringList> expected;
-    for (int i = 0; i < 10000; ++i) {
+    const int lines = ImportRun::BlockCells; // three cells a row on average: three blocks and a bit
+    for (int i = 0; i < lines; ++i) {
         const int width = i % 7; // ragged rows, empty ones among them
         QStringList cells;
         for (int c = 0; c < width; ++c)
@@ -325,7 +327,21 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
     QCOMPARE(rows, expected);
     QCOMPARE(office.sheet(u"Sheet1"_s)->cellCalls, 0);
     QVERIFY(office.sheet(u"Sheet1"_s)->writeCalls <= 4);
-    QCOMPARE(result.rowsWritten, 10001); // and the empty row after the file
+    QCOMPARE(result.rowsWritten, lines + 1); // and the empty row after the file
+}
+
+void tst_ImportRun::longLinesMakeShorterBlocks()
+{
+    // Memory holds a few blocks: long lines close a block before its cells do.
+    const QByteArray line(ImportRun::BlockText / 2, 'x');
+    FakeWindow window;
+    window.files = {file(u"long.txt"_s, QByteArray(line + "\n").repeated(7))};
+    MemorySpreadsheet office;
+    run(window, office);
+    const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
+    QCOMPARE(rows.size(), 7);
+    QCOMPARE(rows.last(), QStringList{QString::fromLatin1(line)});
+    QCOMPARE(office.sheet(u"Sheet1"_s)->writeCalls, 4); // two lines a block, the empty last row too
 }
 
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()

@@ -2,6 +2,7 @@
 // Staging lines cut into cells: the plain split, text in double quotes kept
 // together, and every character of the text carried through the staging file.
 #include "core/text/linesplitter.h"
+#include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
 
 #include <QTest>
@@ -52,7 +53,7 @@ Rows stagedRows(const QString &text, const std::optional<QString> &separator, bo
     Rows rows;
     QString line;
     while (staging.ReadTextLines(line))
-        rows.append(cutAtColumnMarker(line));
+        rows.append(cellsOfStagedLine(line));
     return rows;
 }
 } // namespace

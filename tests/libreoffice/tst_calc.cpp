@@ -210,7 +210,7 @@ void tst_Calc::blocksEqualSingleCells()
                                   // What Calc would strip, parse or trim.
                                   {u"'"_s, u"''"_s, u"'lead"_s, u"="_s, u"'=1"_s, u"1e5"_s, u"TRUE"_s, u" 12 "_s,
                                    u"\t-0.0"_s}};
-    doc->sheetAt(0)->writeRows(3, {rows.begin(), rows.end()});
+    doc->sheetAt(0)->writeRows(3, RowBlock(std::vector<QStringList>(rows.begin(), rows.end())));
     auto single = doc->sheetAt(1);
     for (int r = 0; r < rows.size(); ++r) {
         for (int c = 0; c < rows.at(r).size(); ++c)

@@ -29,14 +29,15 @@ public:
         store(column, row, text);
     }
 
-    void writeRows(int firstRow, std::vector<QStringList> rows) override
+    void writeRows(int firstRow, RowBlock rows) override
     {
         m_app.call(u"writeRows"_s);
         const std::lock_guard lock(m_writing);
         ++m_sheet->writeCalls;
-        for (size_t r = 0; r < rows.size(); ++r) {
-            for (int c = 0; c < rows[r].size(); ++c)
-                store(c, firstRow + static_cast<int>(r), rows[r].at(c));
+        for (size_t r = 0; r < rows.rowCount(); ++r) {
+            const RowBlock::Row cells = rows.row(r);
+            for (qsizetype c = 0; c < cells.size(); ++c)
+                store(int(c), firstRow + static_cast<int>(r), cells[c].toString());
         }
     }
 

@@ -268,7 +268,7 @@ void tst_DocumentWriter::abandonedStoreStops()
     DocumentWriter writer(DocumentFormat::Xlsx);
     writer.start();
     const auto document = writer.newDocument();
-    document->sheetAt(0)->writeRows(0, std::vector<QStringList>(10000, {u"x"_s}));
+    document->sheetAt(0)->writeRows(0, RowBlock(std::vector<QStringList>(10000, {u"x"_s})));
     const QString path = m_dir.filePath(u"given-up.xlsx"_s);
     writer.abandon();
     QVERIFY_THROWS_EXCEPTION(SpreadsheetLost, writer.store(path));

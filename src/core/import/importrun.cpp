@@ -270,32 +270,23 @@ void ImportRun::writeSheet(const QString &sheetName)
     if (!officeStep(m_steps->readBack,
                     [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
         return;
-    std::vector<QStringList> rows;
-    qsizetype blockCells = 0;
+    RowBlock rows;
     qint64 firstRow = 0;
     qint64 row = 0;
     qint64 leftOut = 0;
-    QString line;
+    QStringView line;
     for (;;) {
         bool more = false;
         if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
             break;
-        QStringList cells = cutAtColumnMarker(line);
-        if (row >= m_limits.rows) {
-            leftOut += cells.size();
-        } else {
-            if (cells.size() > m_limits.columns) {
-                leftOut += cells.size() - m_limits.columns;
-                cells.resize(m_limits.columns);
-            }
-            blockCells += cells.size();
-            rows.push_back(std::move(cells));
-        }
+        if (row >= m_limits.rows)
+            leftOut += stagedCellCount(line);
+        else
+            leftOut += rows.appendStagedLine(line, m_limits.columns);
         ++row;
-        if (std::ssize(rows) >= BlockRows || blockCells >= BlockCells) {
+        if (blockIsFull(rows)) {
             flushRows(static_cast<int>(firstRow), rows, totalLines);
             firstRow = row;
-            blockCells = 0;
         }
         maybeYield(line.size());
         if (stopped() || m_officeLost)
@@ -322,7 +313,13 @@ void ImportRun::writeSheet(const QString &sheetName)
 // the next block is read and cut meanwhile. A sheet that takes several blocks
 // at once gets the next ones while it still works on the oldest: its
 // application then does not wait for a block to arrive.
-void ImportRun::flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines)
+bool ImportRun::blockIsFull(const RowBlock &rows)
+{
+    return static_cast<qint64>(rows.rowCount()) >= BlockRows || rows.cellCount() >= BlockCells
+        || rows.textSize() >= BlockText;
+}
+
+void ImportRun::flushRows(int firstRow, RowBlock &rows, qint64 totalLines)
 {
     if (rows.empty())
         return;
@@ -330,11 +327,11 @@ void ImportRun::flushRows(int firstRow, std::vector<QStringList> &rows, qint64 t
     while (std::ssize(m_writes) >= inFlight)
         finishOldestWrite();
     if (m_officeLost || stopped()) {
-        rows.clear();
+        rows = {};
         return;
     }
     PendingWrite write;
-    write.rows = std::ssize(rows);
+    write.rows = static_cast<qint64>(rows.rowCount());
     write.lastIndex = firstRow + write.rows - 1;
     write.total = totalLines;
     CallThread &writer = m_writers[m_blocksSent++ % inFlight];

@@ -88,11 +88,14 @@ public:
     ~ImportRun();
 
     // A call to the spreadsheet carries about this many cells, and never
-    // more rows than this: blocks are sized by cells, so narrow and wide
-    // files alike take few round trips, and memory stays bounded (a few
-    // blocks are in flight while the next is read).
-    static constexpr int BlockCells = 12288;
-    static constexpr int BlockRows = 16384;
+    // more rows or characters than this: blocks are sized by cells, so narrow
+    // and wide files alike take few round trips (Calc writes a dozen rows of
+    // a thousand cells a call a fifth slower than fifty), and memory stays
+    // bounded: a block keeps its text in one buffer, and a few are in flight
+    // while the next is read.
+    static constexpr int BlockCells = 49152;
+    static constexpr int BlockRows = 65536;
+    static constexpr qsizetype BlockText = qsizetype(1) << 21;
     // Blocks sent before the oldest must be written: while the application
     // writes one, the next ones are already on their way.
     static constexpr int MaxWritesInFlight = 3;
@@ -123,7 +126,8 @@ private:
     bool openDocument(int startStep);
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void writeSheet(const QString &sheetName);
-    void flushRows(int firstRow, std::vector<QStringList> &rows, qint64 totalLines);
+    static bool blockIsFull(const RowBlock &rows);
+    void flushRows(int firstRow, RowBlock &rows, qint64 totalLines);
     void finishWriting();
     void finishOldestWrite();
     void removeDefaultSheets();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/failure.h"
+#include "core/text/rowblock.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,9 +41,8 @@ public:
     virtual void setCellText(int column, int row, const QString &text) = 0;
     // A block of rows from column 0, row firstRow on; rows may differ in
     // length. The sheet ends as if every cell had been set on its own; cells
-    // past a row's end are left alone. The rows are the sheet's to consume:
-    // it may let each go once taken over, so a block is never held twice.
-    virtual void writeRows(int firstRow, std::vector<QStringList> rows) = 0;
+    // past a row's end are left alone.
+    virtual void writeRows(int firstRow, RowBlock rows) = 0;
     // The rows from 0 up to rows - 1 are about to be written: the sheet may
     // prepare them as a whole (format them as text once, say).
     virtual void expectRows([[maybe_unused]] int rows) {}

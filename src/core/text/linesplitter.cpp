@@ -53,20 +53,6 @@ qint64 lineBreaks(QStringView text)
     return count;
 }
 
-QString unescaped(QStringView cell)
-{
-    QString text;
-    text.reserve(cell.size());
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (cell[i] != StagingEscape || i + 1 == cell.size()) {
-            text.append(cell[i]);
-            continue;
-        }
-        const QChar code = cell[++i];
-        text.append(code == EscapedMarker ? ColumnMarker : code == LineBreakInCell ? QChar(u'\n') : StagingEscape);
-    }
-    return text;
-}
 } // namespace
 
 void LineSplitter::stage(QString &piece, const std::optional<QString> &separator, bool quotes)
@@ -162,18 +148,16 @@ std::optional<qint64> LineSplitter::unclosedQuoteLine() const
     return m_inQuotes ? std::optional<qint64>(m_quoteLine) : std::nullopt;
 }
 
-QStringList cutAtColumnMarker(const QString &line)
+void appendUnescaped(QString &out, QStringView cell)
 {
-    if (line.isEmpty())
-        return {};
-    QStringList cells = line.split(ColumnMarker);
-    if (line.contains(StagingEscape)) {
-        for (QString &cell : cells) {
-            if (cell.contains(StagingEscape))
-                cell = unescaped(cell);
+    for (qsizetype i = 0; i < cell.size(); ++i) {
+        if (cell[i] != StagingEscape || i + 1 == cell.size()) {
+            out.append(cell[i]);
+            continue;
         }
+        const QChar code = cell[++i];
+        out.append(code == EscapedMarker ? ColumnMarker : code == LineBreakInCell ? QChar(u'\n') : StagingEscape);
     }
-    return cells;
 }
 
 } // namespace quillora

@@ -43,8 +43,7 @@ private:
     qint64 m_quoteLine = 0;
 };
 
-// Cuts a staged line into cells at every column marker, every escaped
-// character restored; an empty line has no cell.
-QStringList cutAtColumnMarker(const QString &line);
+// Appends a staged cell's text with every escaped character restored.
+void appendUnescaped(QString &out, QStringView cell);
 
 } // namespace quillora

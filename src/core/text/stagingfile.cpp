@@ -128,18 +128,28 @@ bool StagingFile::fillReadBuffer()
 
 bool StagingFile::ReadTextLines(QString &line)
 {
+    QStringView view;
+    if (!ReadTextLines(view))
+        return false;
+    line = view.toString();
+    return true;
+}
+
+bool StagingFile::ReadTextLines(QStringView &line)
+{
     qsizetype at = m_readPos;
     for (;;) {
         const qsizetype size = m_readBuffer.size();
+        const char16_t *const text = reinterpret_cast<const char16_t *>(m_readBuffer.constData());
         for (; at < size; ++at) {
-            const QChar c = m_readBuffer.at(at);
+            const char16_t c = text[at];
             if (c != u'\n' && c != u'\r')
                 continue;
             if (c == u'\r' && at + 1 == size && !m_readAtEnd)
                 break; // its LF may come with the next read
-            line = m_readBuffer.mid(m_readPos, at - m_readPos);
+            line = QStringView(text + m_readPos, at - m_readPos);
             m_readPos = at + 1;
-            if (c == u'\r' && m_readPos < size && m_readBuffer.at(m_readPos) == u'\n')
+            if (c == u'\r' && m_readPos < size && text[m_readPos] == u'\n')
                 ++m_readPos;
             return true;
         }
@@ -147,7 +157,7 @@ bool StagingFile::ReadTextLines(QString &line)
             if (m_readPos >= size)
                 return false;
             // The last line has no break after it.
-            line = m_readBuffer.mid(m_readPos);
+            line = QStringView(text + m_readPos, size - m_readPos);
             m_readPos = size;
             return true;
         }

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <initializer_list>
+#include <vector>
+
+namespace quillora {
+
+// Rows of cells on their way to a sheet, every cell's text in one buffer: a
+// block of narrow rows costs a few bytes a cell rather than a string each,
+// and is made and let go without an allocation per cell.
+class RowBlock
+{
+public:
+    class Row
+    {
+    public:
+        qsizetype size() const { return m_last - m_first; }
+        QStringView operator[](qsizetype column) const { return m_block->cellText(m_first + column); }
+        QStringList toStringList() const;
+
+    private:
+        friend class RowBlock;
+        Row(const RowBlock *block, qsizetype first, qsizetype last)
+            : m_block(block)
+            , m_first(first)
+            , m_last(last)
+        {
+        }
+        const RowBlock *m_block;
+        qsizetype m_first;
+        qsizetype m_last;
+    };
+
+    RowBlock() = default;
+    RowBlock(std::initializer_list<QStringList> rows);
+    explicit RowBlock(const std::vector<QStringList> &rows);
+
+    // Appends a staged line as a row: cut at every column marker, escaped
+    // characters restored, an empty line a row without cells. Cells past
+    // maxColumns are left out; returns how many were.
+    qsizetype appendStagedLine(QStringView line, qsizetype maxColumns);
+    void appendRow(const QStringList &cells);
+
+    size_t rowCount() const { return m_rowEnds.size(); }
+    qsizetype cellCount() const { return qsizetype(m_cellEnds.size()); }
+    // Characters of all cells together.
+    qsizetype textSize() const { return m_text.size(); }
+    bool empty() const { return m_rowEnds.empty(); }
+    Row row(size_t index) const { return {this, index == 0 ? 0 : m_rowEnds[index - 1], m_rowEnds[index]}; }
+    qsizetype width(size_t index) const { return row(index).size(); }
+
+private:
+    QStringView cellText(qsizetype cell) const
+    {
+        const qsizetype start = cell == 0 ? 0 : m_cellEnds[size_t(cell) - 1];
+        return QStringView(m_text).sliced(start, m_cellEnds[size_t(cell)] - start);
+    }
+    void endCell() { m_cellEnds.push_back(m_text.size()); }
+
+    QString m_text;
+    std::vector<qsizetype> m_cellEnds; // where each cell's text ends in m_text
+    std::vector<qsizetype> m_rowEnds;  // how many cells end before each row's end
+};
+
+// How many cells a staged line holds, without cutting it.
+qsizetype stagedCellCount(QStringView line);
+// A staged line's cells, as a block's row holds them.
+QStringList cellsOfStagedLine(QStringView line);
+
+} // namespace quillora
