@@ -5,6 +5,7 @@
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -64,6 +65,7 @@ private slots:
     void closingTheWindowStopsTheRun();
     void officeThatDoesNotAnswerIsGivenUp_data();
     void officeThatDoesNotAnswerIsGivenUp();
+    void applicationStartsWhileFilesAreRead();
     void windowKeepsBreathingWhileTheSpreadsheetWorks();
 
 private:
@@ -612,6 +614,32 @@ void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
     run(again, office);
     QCOMPARE(again.errorTexts, QStringList());
     QCOMPARE(rowsOf(office, u"Sheet1"_s), expected);
+}
+
+void tst_ImportRun::applicationStartsWhileFilesAreRead()
+{
+    // The files wait here until the application is starting; what it says
+    // is still reported after what the files say.
+    FakeWindow window;
+    window.files = {m_dir->filePath(u"missing.txt"_s), file(u"a.txt"_s, "a")};
+    MemorySpreadsheet office;
+    std::atomic<bool> starting = false;
+    office.beforeCall = [&](const QString &operation) {
+        if (operation != u"start"_s)
+            return;
+        starting = true;
+        throw Failure(u"No application."_s);
+    };
+    const QDeadlineTimer deadline(5000);
+    window.onYield = [&] {
+        while (!starting && !deadline.hasExpired())
+            QThread::msleep(1);
+    };
+    run(window, office);
+    QVERIFY(!deadline.hasExpired());
+    QCOMPARE(window.errorTexts.size(), 2);
+    QVERIFY(window.errorTexts.at(0).contains(u"missing.txt"_s));
+    QCOMPARE(window.errorTexts.at(1), u"No application."_s);
 }
 
 void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()

@@ -104,13 +104,17 @@ void ImportRun::runOneSheet()
 {
     if (!m_guard.step(114, [this] { m_staging = std::make_unique<StagingFile>(); }))
         return;
+    // Starting the application and making a document take as long as
+    // staging a large file: both go on at once. Whatever goes wrong with the
+    // document is reported after the files, as if it had been opened then.
+    OpeningDocument opening = beginOpeningDocument();
     int count = 0;
     m_guard.step(118, [&] { count = m_inputs.entryCount(); });
     for (int index = 0; index < count && !stopped(); ++index) {
         if (const auto path = beginFile(index); path && stagePieces(*path))
             ++m_result.filesImported;
     }
-    if (stopped() || !openDocument(162))
+    if (!finishOpeningDocument(162, opening) || stopped())
         return;
     if (!officeStep(168, [this] { m_sheet = m_document->sheetAt(0); }))
         return;
@@ -228,15 +232,41 @@ void ImportRun::stageText(const QString &path, QStringView text, bool commit)
 
 bool ImportRun::openDocument(int startStep)
 {
-    if (!officeStep(startStep, [this] { m_spreadsheets.start(); }, m_deadlines.start))
-        return false;
-    return officeStep(startStep + 4, [this] {
+    OpeningDocument opening = beginOpeningDocument();
+    return finishOpeningDocument(startStep, opening);
+}
+
+ImportRun::OpeningDocument ImportRun::beginOpeningDocument()
+{
+    // Both run on the call thread, one after the other; the document is
+    // made only when the application started.
+    m_applicationStarted = false;
+    OpeningDocument opening;
+    opening.started = m_calls.start([this] {
+        m_spreadsheets.start();
+        m_applicationStarted = true;
+    });
+    opening.opened = m_calls.start([this] {
+        if (!m_applicationStarted)
+            return;
         m_document = m_spreadsheets.newDocument();
         m_limits = m_document->limits();
         m_originalSheets.clear();
         for (int i = 0, count = m_document->sheetCount(); i < count; ++i)
             m_originalSheets.append(m_document->sheetName(i));
     });
+    return opening;
+}
+
+bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
+{
+    const bool started = !m_officeLost && officeResult(startStep, std::move(opening.started), m_deadlines.start);
+    if (!started) {
+        // Nothing more to report: the document was not even tried.
+        waitForOffice(opening.opened, m_deadlines.call);
+        return false;
+    }
+    return officeResult(startStep + 4, std::move(opening.opened), m_deadlines.call);
 }
 
 bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)

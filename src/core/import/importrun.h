@@ -124,6 +124,13 @@ private:
     bool stagePieces(const QString &path);
     void stageText(const QString &path, QStringView text, bool commit = false);
     bool openDocument(int startStep);
+    struct OpeningDocument
+    {
+        std::future<void> started;
+        std::future<void> opened;
+    };
+    OpeningDocument beginOpeningDocument();
+    bool finishOpeningDocument(int startStep, OpeningDocument &opening);
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void writeSheet(const QString &sheetName);
     static bool blockIsFull(const RowBlock &rows);
@@ -155,6 +162,7 @@ private:
     std::function<double()> m_random;
     GuardedOperation m_guard;
     CallThread m_calls;
+    bool m_applicationStarted = false; // on the call thread
     // Threads for blocks only: a sheet that takes several at once gets them
     // from different threads.
     std::array<CallThread, MaxWritesInFlight> m_writers;
