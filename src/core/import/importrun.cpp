@@ -339,16 +339,16 @@ void ImportRun::writeSheet(const QString &sheetName)
     }
 }
 
-// Sends a block to the spreadsheet and returns while it is written, so that
-// the next block is read and cut meanwhile. A sheet that takes several blocks
-// at once gets the next ones while it still works on the oldest: its
-// application then does not wait for a block to arrive.
 bool ImportRun::blockIsFull(const RowBlock &rows)
 {
     return static_cast<qint64>(rows.rowCount()) >= BlockRows || rows.cellCount() >= BlockCells
         || rows.textSize() >= BlockText;
 }
 
+// Sends a block to the spreadsheet and returns while it is written, so that
+// the next block is read and cut meanwhile. A sheet that takes several blocks
+// at once gets the next ones while it still works on the oldest: its
+// application then does not wait for a block to arrive.
 void ImportRun::flushRows(int firstRow, RowBlock &rows, qint64 totalLines)
 {
     if (rows.empty())
