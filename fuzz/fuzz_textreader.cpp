@@ -209,7 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     staging.WriteTextFile(u"\r\n");
     staging.rewind();
     Rows rows;
-    QString line;
+    QStringView line;
     while (staging.ReadTextLines(line)) {
         check(isValidUtf16(line) || !isValidUtf16(whole));
         rows.append(cellsOfStagedLine(line));

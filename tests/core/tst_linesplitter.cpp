@@ -51,7 +51,7 @@ Rows stagedRows(const QString &text, const std::optional<QString> &separator, bo
     unclosed = splitter.unclosedQuoteLine();
     staging.rewind();
     Rows rows;
-    QString line;
+    QStringView line;
     while (staging.ReadTextLines(line))
         rows.append(cellsOfStagedLine(line));
     return rows;

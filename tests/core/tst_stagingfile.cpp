@@ -14,9 +14,9 @@ QStringList readBack(StagingFile &staging)
 {
     staging.rewind();
     QStringList lines;
-    QString line;
+    QStringView line;
     while (staging.ReadTextLines(line))
-        lines.append(line);
+        lines.append(line.toString());
     return lines;
 }
 } // namespace

@@ -260,7 +260,7 @@ ImportRun::OpeningDocument ImportRun::beginOpeningDocument()
 
 bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
 {
-    const bool started = !m_officeLost && officeResult(startStep, std::move(opening.started), m_deadlines.start);
+    const bool started = officeResult(startStep, std::move(opening.started), m_deadlines.start);
     if (!started) {
         // Nothing more to report: the document was not even tried.
         waitForOffice(opening.opened, m_deadlines.call);

@@ -3,6 +3,8 @@
 
 #include "core/text/linesplitter.h"
 
+#include <limits>
+
 namespace quillora {
 
 QStringList RowBlock::Row::toStringList() const
@@ -12,12 +14,6 @@ QStringList RowBlock::Row::toStringList() const
     for (qsizetype c = 0; c < size(); ++c)
         cells.append((*this)[c].toString());
     return cells;
-}
-
-RowBlock::RowBlock(std::initializer_list<QStringList> rows)
-{
-    for (const QStringList &cells : rows)
-        appendRow(cells);
 }
 
 RowBlock::RowBlock(const std::vector<QStringList> &rows)
@@ -72,7 +68,7 @@ qsizetype stagedCellCount(QStringView line)
 QStringList cellsOfStagedLine(QStringView line)
 {
     RowBlock block;
-    block.appendStagedLine(line, stagedCellCount(line));
+    block.appendStagedLine(line, std::numeric_limits<qsizetype>::max());
     return block.row(0).toStringList();
 }
 

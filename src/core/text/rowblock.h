@@ -37,7 +37,10 @@ public:
     };
 
     RowBlock() = default;
-    RowBlock(std::initializer_list<QStringList> rows);
+    RowBlock(std::initializer_list<QStringList> rows)
+        : RowBlock(std::vector<QStringList>(rows))
+    {
+    }
     explicit RowBlock(const std::vector<QStringList> &rows);
 
     // Appends a staged line as a row: cut at every column marker, escaped

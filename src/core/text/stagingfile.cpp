@@ -126,15 +126,6 @@ bool StagingFile::fillReadBuffer()
     return true;
 }
 
-bool StagingFile::ReadTextLines(QString &line)
-{
-    QStringView view;
-    if (!ReadTextLines(view))
-        return false;
-    line = view.toString();
-    return true;
-}
-
 bool StagingFile::ReadTextLines(QStringView &line)
 {
     qsizetype at = m_readPos;

@@ -48,8 +48,7 @@ public:
 
     // Reading back, from the first line: CR LF, LF and a lone CR each end a line.
     void rewind();
-    bool ReadTextLines(QString &line);
-    // The same without a copy: the line stays valid until the next read.
+    // The line is a view into the read buffer, valid until the next read.
     bool ReadTextLines(QStringView &line);
 
 private:
