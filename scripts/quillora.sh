@@ -29,18 +29,22 @@ build_all() {
 }
 
 run_fuzz() {
-    # The reader and the line splitter under libFuzzer, for a bounded time.
+    # The reader and the line splitter, then the .xlsx cell text, under
+    # libFuzzer for a bounded time each.
     local fuzz_build="$build-fuzz"
     cmake -S "$top" -B "$fuzz_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DCMAKE_CXX_COMPILER=clang++ -DQUILLORA_BUILD_FUZZ=ON -DQUILLORA_BUILD_TESTS=OFF \
         -DQUILLORA_BUILD_BENCH=OFF -DQUILLORA_BUILD_LIBREOFFICE=OFF
-    cmake --build "$fuzz_build" --target fuzz_textreader
-    local corpus
-    corpus=$(mktemp -d)
-    cp "$top"/fuzz/corpus/* "$corpus"/
-    "$fuzz_build/bin/fuzz_textreader" -max_total_time="${QUILLORA_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 \
-        -print_final_stats=1 "$corpus"
-    rm -rf "$corpus"
+    cmake --build "$fuzz_build" --target fuzz_textreader fuzz_xlsxcell
+    local seconds=${QUILLORA_FUZZ_SECONDS:-60}
+    local target corpus
+    for target in fuzz_textreader fuzz_xlsxcell; do
+        corpus=$(mktemp -d)
+        [[ $target == fuzz_textreader ]] && cp "$top"/fuzz/corpus/* "$corpus"/
+        "$fuzz_build/bin/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 "$corpus"
+        rm -rf "$corpus"
+        seconds=$(((seconds + 2) / 3))
+    done
 }
 
 case "${1:-}" in

@@ -143,14 +143,48 @@ QStringList writeBody(XmlOut &out, const StoreJob &job, const char *format)
     return reports;
 }
 
+QStringList writeContent(XmlOut &out, const StoreJob &job)
+{
+    out << XmlDeclaration << "<office:document-content" << Namespaces << ">" << AutomaticStyles;
+    const QStringList reports = writeBody(out, job, ".ods");
+    out << "</office:document-content>";
+    out.flush();
+    return reports;
+}
+
+// The most content.xml can take: a byte of text becomes at most 17 (a line
+// feed ends one paragraph and begins the next), a cell and a row their
+// tags, and runs of empty ones between them.
+qint64 contentBound(const StoreJob &job)
+{
+    qint64 bytes = 64 * 1024;
+    for (const auto &sheet : job.sheets) {
+        bytes += 4096;
+        if (sheet->spool)
+            bytes += 17 * sheet->spool->textBytes() + 160 * sheet->spool->cellCount() + 192 * sheet->spool->rowCount();
+    }
+    return bytes;
+}
+
+// Whether content.xml needs ZIP64, by the bytes it will have: counted by
+// writing it once without keeping it where the bound alone cannot tell.
+bool contentNeedsZip64(const StoreJob &job)
+{
+    if (contentBound(job) < zip64Threshold())
+        return false;
+    qint64 bytes = 0;
+    XmlOut counted([&](const QByteArray &piece) { bytes += piece.size(); });
+    writeContent(counted, job);
+    return bytes >= zip64Threshold();
+}
+
 // A zip archive written entry by entry; each entry's bytes are compressed as
 // they come.
 class ZipArchive
 {
 public:
-    ZipArchive(const QString &path, bool large)
+    explicit ZipArchive(const QString &path)
         : m_path(path)
-        , m_large(large)
     {
         const QByteArray name = encodePath(path);
         errno = 0;
@@ -171,15 +205,21 @@ public:
     ZipArchive(const ZipArchive &) = delete;
     ZipArchive &operator=(const ZipArchive &) = delete;
 
-    // Compressed entries carry the 64-bit sizes only when they may need them.
-    void begin(const char *name, bool compressed)
+    // An entry carries the 64-bit sizes only when it may need them: some
+    // readers refuse them where they are not needed.
+    void begin(const char *name, bool compressed, bool large = false)
     {
+        m_entryLarge = large;
+        m_entryBytes = 0;
         check(zipOpenNewFileInZip64(m_zip, name, &m_info, nullptr, 0, nullptr, 0, nullptr,
-                                    compressed ? Z_DEFLATED : 0, compressed ? Z_BEST_SPEED : 0,
-                                    compressed && m_large ? 1 : 0));
+                                    compressed ? Z_DEFLATED : 0, compressed ? Z_BEST_SPEED : 0, large ? 1 : 0));
     }
     void write(const QByteArray &bytes)
     {
+        // Past 4 GiB without ZIP64 the archive would be broken: never stored.
+        m_entryBytes += bytes.size();
+        if (!m_entryLarge && m_entryBytes >= qint64(0xFFFFFFFF))
+            throw Failure(u"%1 cannot be written: a part of it outgrew 4 GiB."_s.arg(m_path));
         check(zipWriteInFileInZip(m_zip, bytes.constData(), static_cast<unsigned>(bytes.size())));
     }
     void end() { check(zipCloseFileInZip(m_zip)); }
@@ -204,7 +244,8 @@ private:
     }
 
     QString m_path;
-    bool m_large;
+    bool m_entryLarge = false;
+    qint64 m_entryBytes = 0;
     zipFile m_zip = nullptr;
     zip_fileinfo m_info{};
 };
@@ -221,17 +262,14 @@ QByteArray wholeXml(const std::function<void(XmlOut &)> &write)
 
 QStringList writeOpenDocument(const StoreJob &job)
 {
-    // Past a gigabyte of text the archive may outgrow 4 GiB.
-    ZipArchive zip(job.path, textBytes(job.sheets) > (qint64(1) << 30));
+    const bool large = contentNeedsZip64(job);
+    ZipArchive zip(job.path);
     // The media type first and stored as it is, so that the file tells what
     // it is from its first bytes.
     zip.add("mimetype", QByteArray(MimeType), false);
-    zip.begin("content.xml", true);
+    zip.begin("content.xml", true, large);
     XmlOut content([&](const QByteArray &bytes) { zip.write(bytes); });
-    content << XmlDeclaration << "<office:document-content" << Namespaces << ">" << AutomaticStyles;
-    const QStringList reports = writeBody(content, job, ".ods");
-    content << "</office:document-content>";
-    content.flush();
+    const QStringList reports = writeContent(content, job);
     zip.end();
     zip.add("styles.xml", wholeXml([](XmlOut &out) {
                 out << XmlDeclaration << "<office:document-styles" << Namespaces << ">" << CommonStyles

@@ -32,7 +32,7 @@ static_assert(sizeof(RowHeader) == 24);
 
 SpoolFile::SpoolFile()
 {
-    const QString folder = QDir::tempPath();
+    const QString folder = temporaryFolder();
     m_fd = openNamelessFile(folder);
     if (m_fd < 0)
         throw Failure(u"The document's rows cannot be kept in %1: %2"_s.arg(folder, qt_error_string(errno)));
@@ -45,7 +45,7 @@ SpoolFile::~SpoolFile()
 
 void SpoolFile::fail(const QString &what, int error) const
 {
-    throw Failure(u"The document's rows cannot be %1 in %2: %3"_s.arg(what, QDir::tempPath(), qt_error_string(error)));
+    throw Failure(u"The document's rows cannot be %1 in %2: %3"_s.arg(what, temporaryFolder(), qt_error_string(error)));
 }
 
 char *SpoolFile::reserve(qsizetype bytes)
@@ -129,6 +129,8 @@ void SheetSpool::append(qint64 row, const RowBlock::Row &cells)
     else
         m_parts.push_back({offset, bytes});
     m_nextRow = row + 1;
+    ++m_rowCount;
+    m_cellCount += cells.size();
     m_widestRow = std::max(m_widestRow, static_cast<int>(cells.size()));
 }
 

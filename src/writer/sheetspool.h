@@ -59,8 +59,10 @@ public:
     // The row after the last one appended: where the next may start.
     qint64 nextRow() const { return m_nextRow; }
     int widestRow() const { return m_widestRow; }
-    // Bytes of UTF-8 text held, for sizing the output.
+    // Bytes of UTF-8 text, rows and cells held, for sizing the output.
     qint64 textBytes() const { return m_textBytes; }
+    qint64 rowCount() const { return m_rowCount; }
+    qint64 cellCount() const { return m_cellCount; }
 
     // Reads the rows back from the first, a row at a time; the views are
     // valid until the next call.
@@ -94,6 +96,8 @@ private:
     qint64 m_nextRow = 0;
     int m_widestRow = 0;
     qint64 m_textBytes = 0;
+    qint64 m_rowCount = 0;
+    qint64 m_cellCount = 0;
 };
 
 } // namespace quillora::writer

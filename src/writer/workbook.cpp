@@ -6,6 +6,7 @@
 
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,17 +15,23 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace quillora::writer {
 
+namespace {
+std::atomic<qint64> zip64From = qint64(0xFFFFFFFF);
+} // namespace
+
+qint64 zip64Threshold()
+{
+    return zip64From;
+}
+
+void setZip64Threshold(qint64 bytes)
+{
+    zip64From = bytes;
+}
+
 void cannotWrite(const QString &path, int error)
 {
     throw Failure(u"%1 cannot be written: %2"_s.arg(path, qt_error_string(error)));
-}
-
-qint64 textBytes(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
-{
-    qint64 bytes = 0;
-    for (const auto &sheet : sheets)
-        bytes += sheet->spool ? sheet->spool->textBytes() : 0;
-    return bytes;
 }
 
 void syncFile(const QString &path)

@@ -27,8 +27,6 @@ struct Workbook
     std::shared_ptr<SpoolFile> spool;
 };
 
-// Bytes of text in all the sheets, for sizing the output.
-qint64 textBytes(const std::vector<std::shared_ptr<WrittenSheet>> &sheets);
 
 // What the format writers are given: the sheets in order, and a call made
 // every few rows that throws when the writing is to stop.
@@ -49,6 +47,11 @@ QStringList writeXlsx(const StoreJob &job);
 // Puts the written file on the disk, so that a full disk is found out
 // before the file takes the place of another.
 void syncFile(const QString &path);
+
+// Bytes of a part of an archive from which on it is written with ZIP64: a
+// part of 4 GiB or more cannot be told without it. Lower for tests.
+qint64 zip64Threshold();
+void setZip64Threshold(qint64 bytes);
 
 // Rows between two checkpoints.
 inline constexpr qint64 RowsPerCheckpoint = 2048;

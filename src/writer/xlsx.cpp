@@ -2,9 +2,12 @@
 // .xlsx files through libxlsxwriter in its constant-memory mode: each row
 // goes to the library's own temporary file as it is read back.
 #include "core/failure.h"
+#include "core/import/spreadsheet.h"
 #include "core/list/paths.h"
+#include "core/text/namelessfile.h"
+#include "writer/librarymessages.h"
 #include "writer/workbook.h"
-#include "writer/xmlout.h"
+#include "writer/xlsxcell.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,61 +25,16 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora::writer {
 
 namespace {
-// What a cell and a sheet name of an .xlsx file hold at most.
-constexpr qsizetype CellCharacters = 32767;
 constexpr qsizetype SheetNameCharacters = 31;
 
-bool isHex(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-// Whether text[i] begins what a reader takes for an escaped character:
-// "_x" followed by four hexadecimal digits and "_".
-bool looksEscaped(QByteArrayView text, qsizetype i)
-{
-    return i + 6 < text.size() && text[i + 1] == 'x' && isHex(text[i + 2]) && isHex(text[i + 3])
-        && isHex(text[i + 4]) && isHex(text[i + 5]) && text[i + 6] == '_';
-}
-
-// A cell's text as libxlsxwriter takes it: UTF-8 without NUL bytes. What
-// XML cannot carry is written as "_xHHHH_", which readers turn back into
-// the character (libxlsxwriter does so for the other control characters);
-// text that looks like such an escape has its "_" escaped, so that it reads
-// back as it stands. Cut at the characters a cell holds; returns whether it
-// was cut.
-bool cellText(QByteArrayView text, std::string &out)
-{
-    out.clear();
-    qsizetype characters = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char *escape = c == '\0'                                   ? "_x0000_"
-            : isNonCharacterAt(text, i)                                  ? (text[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_")
-            : c == '_' && looksEscaped(text, i)                          ? "_x005F_"
-                                                                         : nullptr;
-        if (escape) {
-            if (characters + 7 > CellCharacters)
-                return false;
-            out.append(escape, 7);
-            characters += 7;
-            if (c != '_' && c != '\0')
-                i += 2;
-            continue;
-        }
-        // A character starts at every byte that does not continue one.
-        if ((uchar(c) & 0xC0) != 0x80 && ++characters > CellCharacters)
-            return false;
-        out.push_back(c);
-    }
-    return true;
-}
-
 // Sheet names cut at what .xlsx allows and kept apart without regard to
-// case, as readers compare them.
+// case, as readers compare them. Names that fit keep their place; a cut one
+// that meets any other name gets a number.
 QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
 {
     QStringList names;
+    for (const auto &sheet : sheets)
+        names.append(sheet->name.size() <= SheetNameCharacters ? sheet->name : QString());
     const auto taken = [&](const QString &name) {
         return names.contains(name, Qt::CaseInsensitive);
     };
@@ -86,13 +44,16 @@ QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
             part.chop(1);
         return part;
     };
-    for (const auto &sheet : sheets) {
-        QString name = cut(sheet->name, SheetNameCharacters);
-        for (int number = 2; name.size() < sheet->name.size() && taken(name); ++number) {
+    for (size_t s = 0; s < sheets.size(); ++s) {
+        const QString &whole = sheets[s]->name;
+        if (whole.size() <= SheetNameCharacters)
+            continue;
+        QString name = cut(whole, SheetNameCharacters);
+        for (int number = 2; taken(name); ++number) {
             const QString suffix = QString::number(number);
-            name = cut(sheet->name, SheetNameCharacters - suffix.size()) + suffix;
+            name = cut(whole, SheetNameCharacters - suffix.size()) + suffix;
         }
-        names.append(name);
+        names[qsizetype(s)] = name;
     }
     return names;
 }
@@ -111,18 +72,39 @@ void allowAFilePerSheet(size_t sheets)
     ::setrlimit(RLIMIT_NOFILE, &files);
 }
 
+// The XML of a row as libxlsxwriter writes it holds at most this: each
+// byte of text becomes at most seven ("_x0001_"), and each cell and row
+// carries its tags and reference.
+qint64 rowXmlBound(const std::vector<QByteArrayView> &cells)
+{
+    qint64 bytes = 64;
+    for (const QByteArrayView cell : cells)
+        bytes += 96 + 7 * cell.size();
+    return bytes;
+}
+
+// Text that is mostly escapes takes fewer characters than a cell holds:
+// the report says how many were kept as the reader counts them.
+QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
+{
+    const QString kept = shortest < longest ? u"%1 to %2"_s.arg(shortest).arg(longest) : QString::number(longest);
+    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds no more "
+           u"(an .ods file keeps up to %4)."_s.arg(cut)
+        .arg(sheet, kept)
+        .arg(CalcCellCharacters);
+}
+
 class XlsxFile
 {
 public:
-    XlsxFile(const StoreJob &job, bool large)
+    explicit XlsxFile(const StoreJob &job)
         : m_path(job.path)
         , m_file(encodePath(job.path))
-        , m_tmpdir(encodePath(QDir::tempPath()))
+        , m_tmpdir(encodePath(temporaryFolder()))
     {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE;
         options.tmpdir = m_tmpdir.data();
-        options.use_zip64 = large ? LXW_TRUE : LXW_FALSE;
         m_workbook = workbook_new_opt(m_file.constData(), &options);
         if (!m_workbook)
             cannotWrite(m_path, errno ? errno : ENOMEM);
@@ -162,15 +144,24 @@ public:
 
     // The library keeps the rows in a temporary file of its own without
     // telling when a write failed; asked here, a full disk is not missed.
-    void checkKept(lxw_worksheet *sheet)
+    // Returns the bytes of XML it holds: all rows but the last, which the
+    // library writes out with the next one or at the end.
+    qint64 checkKept(lxw_worksheet *sheet)
     {
-        if (sheet->optimize_tmpfile && (fflush(sheet->optimize_tmpfile) != 0 || ferror(sheet->optimize_tmpfile)))
+        FILE *kept = sheet->optimize_tmpfile;
+        if (!kept)
+            return 0;
+        if (fflush(kept) != 0 || ferror(kept))
             throw Failure(u"%1 cannot be written: the rows cannot be kept in %2: %3"_s.arg(
-                m_path, QDir::tempPath(), qt_error_string(errno ? errno : ENOSPC)));
+                m_path, temporaryFolder(), qt_error_string(errno ? errno : ENOSPC)));
+        return std::max<qint64>(0, ftello(kept));
     }
 
-    void close()
+    // Parts of the archive that may reach 4 GiB need ZIP64, which the
+    // library decides when it closes the file.
+    void close(qint64 xmlBytes)
     {
+        m_workbook->options.use_zip64 = xmlBytes >= zip64Threshold() ? LXW_TRUE : LXW_FALSE;
         errno = 0;
         const lxw_error result = workbook_close(std::exchange(m_workbook, nullptr));
         if (result != LXW_NO_ERROR) {
@@ -188,43 +179,69 @@ private:
     lxw_workbook *m_workbook = nullptr;
     lxw_format *m_text = nullptr;
 };
-} // namespace
 
-QStringList writeXlsx(const StoreJob &job)
+QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
 {
-    allowAFilePerSheet(job.sheets.size());
-    XlsxFile workbook(job, textBytes(job.sheets) > (qint64(1) << 30));
     QStringList reports;
     const QStringList names = sheetNames(job.sheets);
     std::string cell;
     std::vector<QByteArrayView> cells;
+    // Every sheet's XML, the styles, themes and the rest besides.
+    qint64 xmlBytes = 64 * 1024;
     for (size_t s = 0; s < job.sheets.size(); ++s) {
         WrittenSheet &sheet = *job.sheets[s];
         lxw_worksheet *worksheet = workbook.addSheet(names.at(qsizetype(s)), sheet.spool ? sheet.spool->widestRow() : 0);
+        xmlBytes += 16 * 1024;
         if (!sheet.spool)
             continue;
         qint64 cut = 0;
+        qsizetype shortestCut = XlsxCellCharacters;
+        qsizetype longestCut = 0;
         qint64 row = 0;
+        qint64 lastRowBytes = 0;
         SheetSpool::Reader reader = sheet.spool->reader();
         while (reader.next(row, cells)) {
             for (size_t column = 0; column < cells.size(); ++column) {
                 if (cells[column].isEmpty())
                     continue;
-                if (!cellText(cells[column], cell))
+                if (const XlsxCell written = xlsxCellText(cells[column], cell); written.cut) {
                     ++cut;
+                    shortestCut = std::min(shortestCut, written.characters);
+                    longestCut = std::max(longestCut, written.characters);
+                }
                 workbook.write(worksheet, row, static_cast<int>(column), cell);
             }
+            lastRowBytes = rowXmlBound(cells);
             if (row % RowsPerCheckpoint == 0)
                 job.checkpoint();
         }
-        workbook.checkKept(worksheet);
+        xmlBytes += workbook.checkKept(worksheet) + lastRowBytes;
         if (cut > 0)
-            reports.append(u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds no more "
-                           u"(an .ods file keeps them whole)."_s.arg(cut)
-                               .arg(sheet.name)
-                               .arg(CellCharacters));
+            reports.append(cutReport(sheet.name, cut, shortestCut, longestCut));
     }
-    workbook.close();
+    workbook.close(xmlBytes);
+    return reports;
+}
+} // namespace
+
+QStringList writeXlsx(const StoreJob &job)
+{
+    allowAFilePerSheet(job.sheets.size());
+    // The library's own words become reports: after a failure, its reason.
+    LibraryMessages messages;
+    QStringList reports;
+    try {
+        XlsxFile workbook(job);
+        reports = writeSheets(workbook, job);
+    } catch (const SpreadsheetLost &) {
+        throw;
+    } catch (const Failure &failure) {
+        const QStringList said = messages.take();
+        if (said.isEmpty())
+            throw;
+        throw Failure(failure.description() + u" ("_s + said.join(u"; "_s) + u')');
+    }
+    reports += messages.take();
     syncFile(job.path);
     return reports;
 }

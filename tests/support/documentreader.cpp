@@ -210,6 +210,35 @@ QStringList zipEntries(const QString &path)
     return names;
 }
 
+bool zipEntryIsZip64(const QString &path, const QString &name)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const auto number = [&](qsizetype at, int size) {
+        quint32 value = 0;
+        for (int i = size - 1; i >= 0; --i)
+            value = value << 8 | uchar(bytes.at(at + i));
+        return value;
+    };
+    // Local headers: signature, 26 bytes of fields, the name, the extra field.
+    for (qsizetype at = bytes.indexOf("PK\x03\x04"); at >= 0 && at + 30 <= bytes.size();
+         at = bytes.indexOf("PK\x03\x04", at + 4)) {
+        const qsizetype nameLength = number(at + 26, 2);
+        const qsizetype extraLength = number(at + 28, 2);
+        if (bytes.mid(at + 30, nameLength) != name.toUtf8())
+            continue;
+        for (qsizetype field = at + 30 + nameLength; field + 4 <= at + 30 + nameLength + extraLength;
+             field += 4 + number(field + 2, 2)) {
+            if (number(field, 2) == 0x0001)
+                return true;
+        }
+        return false;
+    }
+    return false;
+}
+
 ReadDocument readDocument(const QString &path)
 {
     ReadDocument document;

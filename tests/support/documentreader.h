@@ -28,5 +28,7 @@ void addSuffixRows();
 // One entry of a zip archive, and the names of its entries in their order.
 QByteArray zipEntry(const QString &path, const QString &name);
 QStringList zipEntries(const QString &path);
+// Whether the entry's local header carries ZIP64 sizes.
+bool zipEntryIsZip64(const QString &path, const QString &name);
 
 } // namespace quillora::test

@@ -6,6 +6,7 @@
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 #include "writer/documentwriter.h"
+#include "writer/workbook.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,12 @@ QString suffixOf(DocumentFormat format)
 {
     return Suffix[static_cast<int>(format)];
 }
+
+// 0: back to 4 GiB.
+void setZip64ForTests(qint64 bytes)
+{
+    writer::setZip64Threshold(bytes > 0 ? bytes : qint64(0xFFFFFFFF));
+}
 } // namespace
 
 class tst_DocumentWriter : public QObject
@@ -35,8 +42,13 @@ private slots:
     void documentEqualsTheModel();
     void charactersXmlCannotCarry_data();
     void charactersXmlCannotCarry();
+    void xlsxTextReadsBackAsItWas_data();
+    void xlsxTextReadsBackAsItWas();
+    void longCellsInXlsx_data();
     void longCellsInXlsx();
     void xlsxSheetNamesAreCutAndKeptApart();
+    void zip64ByTheBytesWritten_data();
+    void zip64ByTheBytesWritten();
     void packagesAsReadersExpect();
     void rowLimit();
     void manySheetsShareOneFile_data();
@@ -131,33 +143,109 @@ void tst_DocumentWriter::charactersXmlCannotCarry()
     QCOMPARE(written.document.rows.value(u"Sheet1"_s), (QList<QStringList>{{cell}, {u"next"_s}}));
 }
 
+void tst_DocumentWriter::xlsxTextReadsBackAsItWas_data()
+{
+    // Text that becomes an escape only once the character after it is
+    // escaped, by libxlsxwriter or by the writer.
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("before a control character") << QByteArray("_x0041\x01");
+    QTest::newRow("before NUL") << QByteArray("_x0041\0", 7);
+    QTest::newRow("before U+FFFE") << QByteArray("_x0041\xEF\xBF\xBE");
+    QTest::newRow("an escape as it stands") << QByteArray("__x0041_x005F_");
+    QTest::newRow("before a tab, which stays") << QByteArray("_x0041\t");
+}
+
+void tst_DocumentWriter::xlsxTextReadsBackAsItWas()
+{
+    QFETCH(QByteArray, text);
+    FakeWindow window;
+    window.files = {file(u"escapes.txt"_s, text + "\nnext")};
+    const Written written = write(window, DocumentFormat::Xlsx);
+    QCOMPARE(written.errors, QStringList());
+    QCOMPARE(written.document.rows.value(u"Sheet1"_s),
+             (QList<QStringList>{{QString::fromUtf8(text)}, {u"next"_s}}));
+}
+
+void tst_DocumentWriter::longCellsInXlsx_data()
+{
+    // An .xlsx cell holds 32,767 characters as its reader counts them, and
+    // libxlsxwriter takes no more than that, its escapes included.
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("plain") << QString(40000, u'x') << u"32767"_s;
+    QTest::newRow("text that looks escaped") << u"_x0041_"_s.repeated(5000) << u"17641"_s;
+    QTest::newRow("outside the BMP") << u"😀"_s.repeated(20000) << u"32766"_s;
+}
+
 void tst_DocumentWriter::longCellsInXlsx()
 {
-    // An .xlsx cell holds 32,767 characters; an .ods cell any number.
+    QFETCH(QString, cell);
+    QFETCH(QString, kept);
     FakeWindow window;
-    window.files = {file(u"long.txt"_s, QByteArray(40000, 'x') + "\nshort")};
+    window.files = {file(u"long.txt"_s, cell.toUtf8() + "\nshort")};
     const Written xlsx = write(window, DocumentFormat::Xlsx);
     QCOMPARE(xlsx.errors.size(), 1);
-    QVERIFY2(xlsx.errors.first().startsWith(u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters"_s),
+    QVERIFY2(xlsx.errors.first().startsWith(u"1 cells of the sheet \"Sheet1\" were cut to %1 characters"_s.arg(kept)),
              qPrintable(xlsx.errors.first()));
-    QCOMPARE(xlsx.document.rows.value(u"Sheet1"_s), (QList<QStringList>{{QString(32767, u'x')}, {u"short"_s}}));
+    const QString read = xlsx.document.rows.value(u"Sheet1"_s).value(0).value(0);
+    QCOMPARE(read, cell.left(kept.section(u' ', 0, 0).toInt()));
     const Written ods = write(window, DocumentFormat::Ods);
     QCOMPARE(ods.errors, QStringList());
-    QCOMPARE(ods.document.rows.value(u"Sheet1"_s).first().first().size(), 40000);
+    QCOMPARE(ods.document.rows.value(u"Sheet1"_s).first().first(), cell);
 }
 
 void tst_DocumentWriter::xlsxSheetNamesAreCutAndKeptApart()
 {
     const QString common = u"quarterly report of the northern region"_s; // 39 characters
+    const QString exact = QString(31, u'x');
     FakeWindow window;
     window.oneSheet = false;
-    window.files = {file(common + u" A.txt"_s, "a"), file(common + u" B.txt"_s, "b"), file(u"short.txt"_s, "s")};
+    // The last file's sheet comes first: the cut name meets one that fits.
+    window.files = {file(common + u" A.txt"_s, "a"), file(common + u" B.txt"_s, "b"), file(u"short.txt"_s, "s"),
+                    file(exact + u"yy"_s, "c"), file(exact, "d")};
     const Written written = write(window, DocumentFormat::Xlsx);
     QCOMPARE(written.errors, QStringList());
     const QString cut = common.left(31);
-    QCOMPARE(written.document.sheetNames, (QStringList{u"shorttxt"_s, cut, cut.left(30) + u'2'}));
+    QCOMPARE(written.document.sheetNames,
+             (QStringList{exact, exact.left(30) + u'2', u"shorttxt"_s, cut, cut.left(30) + u'2'}));
+    QCOMPARE(written.document.rows.value(exact), (QList<QStringList>{{u"d"_s}}));
+    QCOMPARE(written.document.rows.value(exact.left(30) + u'2'), (QList<QStringList>{{u"c"_s}}));
     QCOMPARE(written.document.rows.value(cut), (QList<QStringList>{{u"b"_s}}));
     QCOMPARE(written.document.rows.value(cut.left(30) + u'2'), (QList<QStringList>{{u"a"_s}}));
+}
+
+void tst_DocumentWriter::zip64ByTheBytesWritten_data()
+{
+    // With the threshold lowered from 4 GiB: the XML around the cells, not
+    // their text, takes most of the bytes.
+    QTest::addColumn<DocumentFormat>("format");
+    QTest::addColumn<int>("cells");
+    QTest::addColumn<bool>("zip64");
+    QTest::newRow("ods, small") << DocumentFormat::Ods << 1 << false;
+    QTest::newRow("ods, over by its bound, under by its bytes") << DocumentFormat::Ods << 1500 << false;
+    QTest::newRow("ods, over") << DocumentFormat::Ods << 6000 << true;
+    QTest::newRow("xlsx, small") << DocumentFormat::Xlsx << 1 << false;
+    QTest::newRow("xlsx, over") << DocumentFormat::Xlsx << 6000 << true;
+}
+
+void tst_DocumentWriter::zip64ByTheBytesWritten()
+{
+    QFETCH(DocumentFormat, format);
+    QFETCH(int, cells);
+    QFETCH(bool, zip64);
+    setZip64ForTests(200 * 1024);
+    FakeWindow window;
+    window.split = u","_s;
+    const QList<QByteArray> row(cells / 100, QByteArray(99, ','));
+    window.files = {file(u"cells.txt"_s, cells < 100 ? QByteArray("a") : (row.join('\n').replace(",", "a,")))};
+    const Written written = write(window, format);
+    setZip64ForTests(0);
+    QCOMPARE(written.errors, QStringList());
+    QCOMPARE(written.document.error, QString());
+    const QString path = m_dir.filePath(u"out."_s + suffixOf(format));
+    const QString part = format == DocumentFormat::Ods ? u"content.xml"_s : u"xl/worksheets/sheet1.xml"_s;
+    QCOMPARE(zipEntryIsZip64(path, part), zip64);
+    QCOMPARE(written.document.rows.value(u"Sheet1"_s).size(), std::max(1, cells / 100));
 }
 
 void tst_DocumentWriter::packagesAsReadersExpect()

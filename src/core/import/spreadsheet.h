@@ -24,6 +24,10 @@ public:
 // What a Calc document holds at most, as .ods and .xlsx files do.
 inline constexpr int MaxSheets = 10000;
 
+// What a Calc cell takes from a text import, in UTF-16 units; .ods files
+// keep the same.
+inline constexpr int CalcCellCharacters = 65535;
+
 struct SheetLimits
 {
     int columns = 0;

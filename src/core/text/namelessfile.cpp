@@ -2,7 +2,10 @@
 #include "core/text/namelessfile.h"
 #include "core/list/paths.h"
 
+#include <QDir>
 #include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
 
 #include <cerrno>
 #include <fcntl.h>
@@ -10,6 +13,16 @@
 #include <unistd.h>
 
 namespace quillora {
+
+QString temporaryFolder()
+{
+    const QString folder = QDir::tempPath();
+    if (!folder.isEmpty())
+        return folder;
+    // Qt gives nothing for a folder that is not there.
+    const QString given = qEnvironmentVariable("TMPDIR");
+    return given.isEmpty() ? u"/tmp"_s : given;
+}
 
 int openNamelessFile(const QString &folder)
 {

@@ -6,6 +6,10 @@
 
 namespace quillora {
 
+// The folder for temporary files: $TMPDIR or /tmp, as given even when it
+// does not exist, so that a report can name it.
+QString temporaryFolder();
+
 // A new file in the folder that has no name: private to this process, and
 // gone with its descriptor whatever ends the program, a kill included.
 // Returns the descriptor (close-on-exec), or -1 with errno set. File systems

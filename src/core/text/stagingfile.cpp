@@ -25,9 +25,9 @@ StagingFile::StagingFile()
 {
     // Reads and writes go straight to the descriptor at known offsets: no
     // buffer can keep bytes that did not reach the disk.
-    m_fd = openNamelessFile(QDir::tempPath());
+    m_fd = openNamelessFile(temporaryFolder());
     if (m_fd < 0)
-        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(QDir::tempPath(), qt_error_string(errno)));
+        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(temporaryFolder(), qt_error_string(errno)));
 }
 
 StagingFile::~StagingFile()
@@ -37,7 +37,7 @@ StagingFile::~StagingFile()
 
 void StagingFile::fail(const QString &what, int error) const
 {
-    throw Failure(u"The staging file in %1 %2: %3"_s.arg(QDir::tempPath(), what, qt_error_string(error)));
+    throw Failure(u"The staging file in %1 %2: %3"_s.arg(temporaryFolder(), what, qt_error_string(error)));
 }
 
 void StagingFile::WriteTextFile(QStringView text)

@@ -314,7 +314,7 @@ void TextReader::keepStream(const QByteArray &name)
         ::close(in);
         throw Failure(readFailure(m_path, u"It is not a file"_s));
     }
-    const int kept = openNamelessFile(QDir::tempPath());
+    const int kept = openNamelessFile(temporaryFolder());
     if (kept < 0) {
         const int error = errno;
         ::close(in);

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArrayView>
+
+#include <string>
+
+namespace quillora::writer {
+
+// What an .xlsx cell holds at most, counted as readers count: in UTF-16
+// units of the text they read back.
+inline constexpr qsizetype XlsxCellCharacters = 32767;
+
+// A cell's text (UTF-8) as libxlsxwriter takes it: without NUL bytes, and
+// such that what a reader decodes from the file is the text itself. XML
+// cannot carry NUL, U+FFFE and U+FFFF: they are written as "_xHHHH_", which
+// readers turn back into the character, as libxlsxwriter does for the other
+// control characters but tab and line feed. A "_" that would begin such an
+// escape once written (in the text as it stands, or before a character that
+// becomes an escape) is itself escaped as "_x005F_". The text is cut where
+// the reader would count more than limit characters, or where libxlsxwriter,
+// which counts the characters it is given, escapes included, would refuse
+// it. Returns the characters the reader gets.
+struct XlsxCell
+{
+    qsizetype characters = 0; // as the reader counts them
+    bool cut = false;
+};
+XlsxCell xlsxCellText(QByteArrayView utf8, std::string &out, qsizetype limit = XlsxCellCharacters);
+
+// Whether libxlsxwriter writes the byte as an escape of its own.
+constexpr bool escapedByLibrary(char c)
+{
+    return (c >= '\x01' && c <= '\x08') || (c >= '\x0B' && c <= '\x1F');
+}
+
+} // namespace quillora::writer
