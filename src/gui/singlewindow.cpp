@@ -4,9 +4,14 @@
 #include <QCryptographicHash>
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+
+#include <cerrno>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,6 +32,36 @@ QString displayName()
     return QString::fromLatin1(
         QCryptographicHash::hash(display.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
 }
+
+// A folder that is this user's alone: theirs, no link, and closed to others.
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat info{};
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) == 0;
+}
+
+// The runtime folder; without one (su, cron, ssh), a folder of the user's
+// own among the temporary files, made here if it is not there. A folder
+// another user made or can enter is never used.
+QString privateFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return QFile::decodeName(runtime);
+    const QByteArray own = QFile::encodeName(QDir::tempPath()) + "/quillora-" + QByteArray::number(::geteuid());
+    if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    return isPrivateFolder(own) ? QFile::decodeName(own) : QString();
+}
+
+// Whether the process at the other end of the socket is this user's.
+bool peerIsThisUser(qintptr socket)
+{
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.uid == ::geteuid();
+}
 } // namespace
 
 SingleWindow::SingleWindow(QObject *parent)
@@ -38,17 +73,16 @@ SingleWindow::~SingleWindow() = default;
 
 QString SingleWindow::socketPath()
 {
-    // The runtime folder is the user's own (mode 0700): nobody else can
-    // plant a socket there.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + u"/quillora-window-"_s + displayName();
+    // Nobody else can plant a socket or a lock there.
+    const QString folder = privateFolder();
+    return folder.isEmpty() ? QString() : folder + u"/quillora-window-"_s + displayName();
 }
 
 bool SingleWindow::claim()
 {
     const QString path = socketPath();
+    if (path.isEmpty())
+        return true; // a window of its own, not found by others
     m_lock = std::make_unique<QLockFile>(path + u".lock"_s);
     // Held for as long as the window lives; the lock of a window that
     // crashed is taken over, as its process is gone.
@@ -67,6 +101,11 @@ bool SingleWindow::claim()
 void SingleWindow::acceptConnection()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             QDataStream in(socket);
@@ -84,9 +123,13 @@ void SingleWindow::acceptConnection()
 
 bool SingleWindow::handOver(const QStringList &paths)
 {
+    const QString path = socketPath();
+    if (path.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(socketPath());
-    if (!socket.waitForConnected(WaitMs))
+    socket.connectToServer(path);
+    // The paths go to this user's window, or nowhere.
+    if (!socket.waitForConnected(WaitMs) || !peerIsThisUser(socket.socketDescriptor()))
         return false;
     QByteArray message;
     QDataStream out(&message, QIODevice::WriteOnly);

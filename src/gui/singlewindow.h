@@ -12,9 +12,11 @@ class QLocalServer;
 namespace quillora {
 
 // One window per user and display. The first window holds a lock and listens
-// on a local socket in the user's runtime folder; a later start hands its
-// paths over to it and ends. A lock or socket that a crashed window left
-// behind does not stand in the way.
+// on a local socket in a folder only the user can reach (the runtime
+// folder, or a private one among the temporary files); a later start hands
+// its paths over to it and ends, once the other end proves to be the same
+// user. Without such a folder each start opens a window of its own. A lock
+// or socket that a crashed window left behind does not stand in the way.
 class SingleWindow : public QObject
 {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
     explicit SingleWindow(QObject *parent = nullptr);
     ~SingleWindow() override;
 
-    // Where this user's window on this display listens.
+    // Where this user's window on this display listens; empty when no
+    // folder is safe for it.
     static QString socketPath();
 
     // Becomes the window for this display; false when another one is there.

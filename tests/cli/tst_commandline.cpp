@@ -100,6 +100,9 @@ void tst_CommandLine::usageErrors_data()
                                    << u"--split takes space, comma or tab, not \"semicolon\"."_s;
     QTest::newRow("empty separator") << QStringList{u"--separator="_s, u"a"_s}
                                      << u"--separator needs a text to cut at."_s;
+    QTest::newRow("separator with a line break") << QStringList{u"--separator=;\n"_s, u"a"_s}
+                                                 << u"--separator cannot hold a line break: a line break ends the "
+                                                    u"line, not a cell."_s;
     QTest::newRow("unknown output format") << QStringList{u"-o"_s, u"out.csv"_s, u"a"_s}
                                            << u"out.csv: the file must end in .ods, .xlsx or .fods."_s;
     QTest::newRow("output exists") << QStringList{u"--output"_s, existing, u"a"_s}

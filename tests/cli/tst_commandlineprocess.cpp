@@ -183,18 +183,28 @@ void tst_CommandLineProcess::renameWithoutTheFlag()
 void tst_CommandLineProcess::withoutADisplay_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("display");
     QTest::addColumn<QString>("says");
-    QTest::newRow("the window") << QStringList() << u"no display to open the window on"_s;
-    QTest::newRow("a run into Calc") << QStringList{u"a.txt"_s} << u"no display to show the document in Calc on"_s;
+    QTest::newRow("the window") << QStringList() << QString() << u"no display to open the window on"_s;
+    QTest::newRow("a run into Calc") << QStringList{u"a.txt"_s} << QString()
+                                     << u"no display to show the document in Calc on"_s;
+    // Named, but nobody answers there: the same, not Qt's abort.
+    QTest::newRow("a display that is gone") << QStringList{u"--window"_s, u"a.txt"_s} << u":77"_s
+                                            << u"no display to open the window on"_s;
+    QTest::newRow("a display that is gone, Calc") << QStringList{u"a.txt"_s} << u":77"_s
+                                                  << u"no display to show the document in Calc on"_s;
 }
 
 void tst_CommandLineProcess::withoutADisplay()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, display);
     QFETCH(QString, says);
     QProcessEnvironment bare = environment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         bare.remove(QString::fromLatin1(name));
+    if (!display.isEmpty())
+        bare.insert(u"DISPLAY"_s, display);
     QProcess program;
     program.setProcessEnvironment(bare);
     program.setWorkingDirectory(m_dir->filePath(u"in"_s));

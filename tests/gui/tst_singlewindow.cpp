@@ -13,6 +13,7 @@
 
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,6 +29,8 @@ private slots:
     void cleanup();
     void secondStartHandsItsPathsOver();
     void crashedWindowDoesNotBlock();
+    void onlyAPrivateFolderIsUsed();
+    void anotherUsersListenerGetsNothing();
 
 private:
     QStringList listed(MainWindow &window) const
@@ -49,6 +52,84 @@ void tst_SingleWindow::init()
 void tst_SingleWindow::cleanup()
 {
     QFile::remove(SingleWindow::socketPath() + u".lock"_s);
+}
+
+namespace {
+// Sets an environment variable for as long as the object lives.
+class ScopedEnvironment
+{
+public:
+    ScopedEnvironment(const char *name, const QByteArray &value)
+        : m_name(name)
+        , m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment() { qputenv(m_name, m_old); }
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+};
+} // namespace
+
+void tst_SingleWindow::onlyAPrivateFolderIsUsed()
+{
+    // A runtime folder others can enter is passed over for a private one
+    // among the temporary files; where that one is not private either,
+    // there is no hand-over at all and the window opens on its own.
+    const QString open = m_f->dir.filePath(u"open"_s);
+    QVERIFY(QDir().mkpath(open));
+    QFile::setPermissions(open, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                    | QFile::ExeOther);
+    const ScopedEnvironment runtime("XDG_RUNTIME_DIR", QFile::encodeName(open));
+    const QString own = QDir::tempPath() + u"/quillora-"_s + QString::number(::geteuid());
+    QVERIFY(SingleWindow::socketPath().startsWith(own + u'/'));
+    QVERIFY(QFile::setPermissions(own, QFileDevice::Permissions(0x7777)));
+    QCOMPARE(SingleWindow::socketPath(), QString());
+    SingleWindow single;
+    QVERIFY(single.claim());
+    QVERIFY(!SingleWindow::handOver({u"/tmp/salaries.csv"_s}));
+    QDir(own).removeRecursively();
+}
+
+void tst_SingleWindow::anotherUsersListenerGetsNothing()
+{
+    // Someone else's socket where the window's should be: the paths are
+    // not handed to it.
+    if (::geteuid() != 0)
+        QSKIP("Needs root to listen as another user.");
+    const QByteArray path = QFile::encodeName(SingleWindow::socketPath());
+    int ready[2];
+    QVERIFY(::pipe(ready) == 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(10);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        // Listening as nobody: the peer's credentials are taken then.
+        if (::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0 || ::setgid(65534) != 0
+            || ::setuid(65534) != 0 || ::listen(fd, 1) != 0)
+            ::_exit(2);
+        const char go = 'g';
+        (void)!::write(ready[1], &go, 1);
+        const int peer = ::accept(fd, nullptr, nullptr);
+        char byte = 0;
+        const ssize_t got = ::read(peer, &byte, 1);
+        ::_exit(got > 0 ? 1 : 0);
+    }
+    char go = 0;
+    QCOMPARE(::read(ready[0], &go, 1), ssize_t(1));
+    QVERIFY(!SingleWindow::handOver({u"/tmp/salaries 2025.csv"_s}));
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0); // it read nothing
+    ::close(ready[0]);
+    ::close(ready[1]);
+    ::unlink(path.constData());
 }
 
 void tst_SingleWindow::secondStartHandsItsPathsOver()
