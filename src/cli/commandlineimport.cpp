@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
+#include "core/text/textreader.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -125,10 +126,16 @@ QStringList CommandLineImport::listedFiles()
     const QString pattern = m_options.extension.isEmpty() ? u"*.*"_s : u"*."_s + m_options.extension;
     Breather breather({}, [] { return Interruption::requested(); });
     FolderWalk walk(*this, breather);
+    bool standardInputListed = false;
     for (const QString &path : std::as_const(m_options.paths)) {
-        // "-" is standard input (its sheet is called "stdin").
+        // "-" is standard input (its sheet is called "stdin"), which can be
+        // read once.
         if (path == u"-") {
-            files.append(u"/dev/stdin"_s);
+            if (standardInputListed)
+                report(u"standard input is read for the first \"-\"; another one has nothing left and is left out."_s);
+            else
+                files.append(StandardInputPath.toString());
+            standardInputListed = true;
             continue;
         }
         if (!IsFolder(path)) {
@@ -213,7 +220,7 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     const ImportResult result = importRun.run();
     clearProgress();
     for (const QString &text : std::as_const(storeReports))
-        report(m_options.output + u": "_s + text);
+        report(m_options.output + u": "_s + QString(text).replace(path, m_options.output));
     if (!Interruption::requested()) {
         if (result.filesImported == 0)
             report(u"%1 was not written: no file could be imported."_s.arg(m_options.output));

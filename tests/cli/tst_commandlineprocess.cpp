@@ -13,6 +13,8 @@
 
 #include <csignal>
 
+#include <sys/stat.h>
+
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora::test;
 
@@ -32,7 +34,10 @@ private slots:
     void withoutADisplay_data();
     void withoutADisplay();
     void helpToAFullDisk();
+    void standardInputAndPipes_data();
     void standardInputAndPipes();
+    void signalEndsAnyRead_data();
+    void signalEndsAnyRead();
     void namesThatAreNotUtf8();
 
 private:
@@ -227,25 +232,78 @@ void tst_CommandLineProcess::helpToAFullDisk()
     QCOMPARE(program.exitCode(), 1);
 }
 
+void tst_CommandLineProcess::standardInputAndPipes_data()
+{
+    // "-" is standard input, read once from where the caller left it; a
+    // process substitution is a pipe. Rows of the sheets, the first sheet
+    // first, then what is said.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QList<QList<QStringList>>>("sheets");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a pipe and standard input")
+        << u"\"$0\" --sheet-per-file --split=comma -o \"$1\" <(printf 'p,q\\n') - < <(printf 'a,b\\r\\nc')"_s
+        << QList<QList<QStringList>>{{{u"a"_s, u"b"_s}, {u"c"_s}}, {{u"p"_s, u"q"_s}}} << QString();
+    QTest::newRow("standard input twice")
+        << u"printf 'a\\n' | \"$0\" --sheet-per-file -o \"$1\" - -"_s << QList<QList<QStringList>>{{{u"a"_s}}}
+        << u"quillora: standard input is read for the first \"-\"; another one has nothing left and is left out.\n"_s;
+    QTest::newRow("a file, partly read already")
+        << u"printf 'one\\ntwo\\nthree\\n' > \"$1.in\"; (read x; \"$0\" -o \"$1\" -) < \"$1.in\"; /bin/rm \"$1.in\""_s
+        << QList<QList<QStringList>>{{{u"two"_s}, {u"three"_s}}} << QString();
+    QTest::newRow("/dev/null") << u"\"$0\" -o \"$1\" - < /dev/null"_s << QList<QList<QStringList>>{{}} << QString();
+}
+
 void tst_CommandLineProcess::standardInputAndPipes()
 {
-    // "-" is standard input, read once; a process substitution is a pipe.
+    QFETCH(QString, script);
+    QFETCH(QList<QList<QStringList>>, sheets);
+    QFETCH(QString, says);
     const QString output = m_dir->filePath(u"out/piped.ods"_s);
     QProcess program;
     program.setProcessEnvironment(environment());
-    program.start(u"bash"_s, {u"-c"_s, u"\"$0\" --sheet-per-file --split=comma -o \"$1\" - <(printf 'p,q\\n') - "
-                                      u"< <(printf 'a,b\\r\\nc')"_s,
-                              QStringLiteral(QUILLORA_PROGRAM), output});
+    program.start(u"bash"_s, {u"-c"_s, script, QStringLiteral(QUILLORA_PROGRAM), output});
     QVERIFY(program.waitForFinished(60000));
-    QCOMPARE(program.readAllStandardError(), QByteArray());
-    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), says);
+    QCOMPARE(program.exitCode(), says.isEmpty() ? 0 : 1);
     const ReadDocument document = readDocument(output);
-    // The last file's sheet first: standard input again (now empty), the
-    // pipe, standard input.
-    QCOMPARE(document.sheetNames.size(), 3);
-    QCOMPARE(document.sheetNames.last(), u"stdin"_s);
-    QCOMPARE(document.rows.value(u"stdin"_s), (QList<QStringList>{{u"a"_s, u"b"_s}, {u"c"_s}}));
-    QCOMPARE(document.rows.value(document.sheetNames.at(1)), (QList<QStringList>{{u"p"_s, u"q"_s}}));
+    QCOMPARE(document.sheetNames.size(), sheets.size());
+    for (qsizetype i = 0; i < sheets.size(); ++i)
+        QCOMPARE(document.rows.value(document.sheetNames.at(i)), sheets.at(i));
+}
+
+void tst_CommandLineProcess::signalEndsAnyRead_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("a pipe that never ends") << false;
+    QTest::newRow("a FIFO nobody writes to") << true;
+}
+
+void tst_CommandLineProcess::signalEndsAnyRead()
+{
+    // One signal ends the run however long or quiet the stream it reads.
+    QFETCH(bool, fifo);
+    const QString output = m_dir->filePath(u"out/stream.ods"_s);
+    const QString fifoPath = m_dir->filePath(u"stream.fifo"_s);
+    QProcess yes;
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    if (fifo) {
+        QCOMPARE(::mkfifo(QFile::encodeName(fifoPath).constData(), 0600), 0);
+    } else {
+        yes.setStandardOutputProcess(&program);
+        yes.start(u"yes"_s, {u"x"_s});
+    }
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"-o"_s, output, fifo ? fifoPath : u"-"_s});
+    QVERIFY(program.waitForStarted());
+    QTest::qWait(700);
+    QVERIFY(program.processId() > 0);
+    QCOMPARE(program.state(), QProcess::Running);
+    ::kill(pid_t(program.processId()), SIGINT);
+    QVERIFY(program.waitForFinished(3000));
+    QCOMPARE(program.exitCode(), 128 + SIGINT);
+    yes.kill();
+    yes.waitForFinished();
+    QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList());
+    QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 }
 
 void tst_CommandLineProcess::namesThatAreNotUtf8()

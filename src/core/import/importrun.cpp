@@ -179,7 +179,8 @@ bool ImportRun::stagePieces(const QString &path)
         return false;
     };
     std::optional<TextReader> reader;
-    if (!m_guard.step(m_steps->read, [&] { reader.emplace(path); }))
+    // Reading a stream ends with the run.
+    if (!m_guard.step(m_steps->read, [&] { reader.emplace(path, [this] { return stopped(); }); }) || stopped())
         return false;
     QString piece;
     LineSplitter splitter;
@@ -310,7 +311,7 @@ void ImportRun::writeSheet(const QString &sheetName)
         if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
             break;
         if (row >= m_limits.rows)
-            leftOut += stagedCellCount(line);
+            leftOut += stagedTextCellCount(line);
         else
             leftOut += rows.appendStagedLine(line, m_limits.columns);
         ++row;

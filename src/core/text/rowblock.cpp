@@ -39,8 +39,8 @@ qsizetype RowBlock::appendStagedLine(QStringView line, qsizetype maxColumns)
                     m_text.append(cell);
                 endCell();
                 ++cells;
-            } else {
-                ++leftOut;
+            } else if (end > start) {
+                ++leftOut; // an empty field past the last column loses nothing
             }
             if (marker < 0)
                 break;
@@ -60,9 +60,17 @@ void RowBlock::appendRow(const QStringList &cells)
     m_rowEnds.push_back(cellCount());
 }
 
-qsizetype stagedCellCount(QStringView line)
+qsizetype stagedTextCellCount(QStringView line)
 {
-    return line.isEmpty() ? 0 : line.count(ColumnMarker) + 1;
+    qsizetype cells = 0;
+    for (qsizetype start = 0; start < line.size();) {
+        qsizetype end = line.indexOf(ColumnMarker, start);
+        if (end < 0)
+            end = line.size();
+        cells += end > start;
+        start = end + 1;
+    }
+    return cells;
 }
 
 QStringList cellsOfStagedLine(QStringView line)

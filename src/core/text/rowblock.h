@@ -45,7 +45,7 @@ public:
 
     // Appends a staged line as a row: cut at every column marker, escaped
     // characters restored, an empty line a row without cells. Cells past
-    // maxColumns are left out; returns how many were.
+    // maxColumns are left out; returns how many of them held text.
     qsizetype appendStagedLine(QStringView line, qsizetype maxColumns);
     void appendRow(const QStringList &cells);
 
@@ -70,8 +70,8 @@ private:
     std::vector<qsizetype> m_rowEnds;  // how many cells end before each row's end
 };
 
-// How many cells a staged line holds, without cutting it.
-qsizetype stagedCellCount(QStringView line);
+// How many cells of a staged line hold text, without cutting it.
+qsizetype stagedTextCellCount(QStringView line);
 // A staged line's cells, as a block's row holds them.
 QStringList cellsOfStagedLine(QStringView line);
 

@@ -11,6 +11,8 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -265,10 +267,21 @@ bool isValidUtf16(QStringView text)
     return true;
 }
 
-TextReader::TextReader(const QString &path)
+TextReader::TextReader(const QString &path, std::function<bool()> stopRequested)
     : m_path(path)
+    , m_stopRequested(std::move(stopRequested))
     , m_device(&m_file)
 {
+    if (path == StandardInputPath) {
+        // The caller's own descriptor, not the name opened anew: a file
+        // given as standard input is read from where the caller left it.
+        const int in = ::fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 0);
+        if (in < 0)
+            throw Failure(readFailure(m_path, qt_error_string(errno)));
+        keepStream(in);
+        start();
+        return;
+    }
     const QByteArray name = encodePath(path);
     struct stat info{};
     if (::stat(name.constData(), &info) != 0) {
@@ -279,8 +292,12 @@ TextReader::TextReader(const QString &path)
                                       : lostBytes     ? u"File not found (the name is not valid UTF-8)"_s
                                                       : u"File not found"_s));
     }
-    if (S_ISFIFO(info.st_mode) || S_ISCHR(info.st_mode))
-        keepStream(name);
+    // Other devices (/dev/zero, say) would never end; /dev/null is an empty file.
+    const bool isNull = S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 3);
+    if (S_ISFIFO(info.st_mode) || isNull)
+        openStream(name);
+    else if (S_ISCHR(info.st_mode))
+        keepStreamIfTerminal(name);
     else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file"_s));
     else
@@ -300,20 +317,33 @@ void TextReader::openFile(const QByteArray &name)
     }
 }
 
-// A pipe (standard input, a process substitution) or a terminal can be read
-// only once, and the encoding is told from the whole text: it is kept in a
-// file without a name first, and read from there.
-void TextReader::keepStream(const QByteArray &name)
+// Opened without waiting: a FIFO nobody writes to yet would hold the open
+// itself, where no stop could reach it.
+void TextReader::openStream(const QByteArray &name)
 {
-    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
-    struct stat info{};
-    // Other devices (/dev/zero, say) would never end.
-    if (::fstat(in, &info) != 0 || (S_ISCHR(info.st_mode) && !::isatty(in))) {
+    keepStream(in);
+}
+
+void TextReader::keepStreamIfTerminal(const QByteArray &name)
+{
+    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (in < 0)
+        throw Failure(readFailure(m_path, qt_error_string(errno)));
+    if (!::isatty(in)) {
         ::close(in);
         throw Failure(readFailure(m_path, u"It is not a file"_s));
     }
+    keepStream(in);
+}
+
+// A stream (standard input, a pipe, a FIFO, a terminal) can be read only
+// once, and the encoding is told from the whole text: it is kept in a file
+// without a name first, and read from there. Takes the descriptor.
+void TextReader::keepStream(int in)
+{
     const int kept = openNamelessFile(temporaryFolder());
     if (kept < 0) {
         const int error = errno;
@@ -321,13 +351,19 @@ void TextReader::keepStream(const QByteArray &name)
         throw Failure(readFailure(m_path, qt_error_string(error)));
     }
     constexpr qsizetype Block = 1024 * 1024;
+    // How long a quiet stream is waited for before the stop is asked again.
+    constexpr int AskEveryMs = 100;
     QByteArray buffer;
     qint64 offset = 0;
     int error = 0;
-    for (;;) {
+    while (!(m_stopRequested && m_stopRequested())) {
+        pollfd ready{in, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, AskEveryMs);
+        if (polled == 0 || (polled < 0 && errno == EINTR))
+            continue;
         buffer.resize(Block);
-        const ssize_t got = ::read(in, buffer.data(), size_t(Block));
-        if (got < 0 && errno == EINTR)
+        const ssize_t got = polled < 0 ? -1 : ::read(in, buffer.data(), size_t(Block));
+        if (got < 0 && (errno == EINTR || errno == EAGAIN))
             continue;
         if (got <= 0) {
             error = got < 0 ? errno : 0;
@@ -354,7 +390,11 @@ TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes)
 
 void TextReader::start()
 {
-    m_encoding = detectEncoding();
+    // A run that stopped while a stream was read wants none of it.
+    if (m_stopRequested && m_stopRequested())
+        m_atEnd = true;
+    else
+        m_encoding = detectEncoding();
     m_decoder.emplace(m_encoding);
 }
 

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <functional>
 #include <optional>
 
 namespace quillora {
@@ -72,6 +73,10 @@ private:
 // Whether text is well-formed UTF-16: every surrogate in a pair.
 bool isValidUtf16(QStringView text);
 
+// Standard input, as the command line lists "-": read from where the
+// caller left it, whatever it is (a pipe, a socket, a file, /dev/null).
+inline constexpr QStringView StandardInputPath = u"/dev/stdin";
+
 // Reads a text file in pieces of whole lines, decoding it as its mark says;
 // without a mark, valid UTF-8 is read as UTF-8 and anything else as
 // Windows-1252. A piece is at most PieceSize characters unless one line is
@@ -88,8 +93,10 @@ public:
     };
 
     // Opens the file and works out its encoding; throws Failure when it
-    // cannot be read.
-    explicit TextReader(const QString &path);
+    // cannot be read. A stream (a pipe, a FIFO, a terminal) is read until
+    // it ends or stopRequested says so, which it is asked often, however
+    // quiet the stream: what came until then is the text.
+    explicit TextReader(const QString &path, std::function<bool()> stopRequested = {});
     // Reads an open device instead, in the sizes given.
     TextReader(QIODevice &device, const QString &name, Sizes sizes);
 
@@ -102,7 +109,9 @@ public:
 private:
     void start();
     // Open by the name's own bytes.
-    void keepStream(const QByteArray &name);
+    void openStream(const QByteArray &name);
+    void keepStreamIfTerminal(const QByteArray &name);
+    void keepStream(int in);
     void openFile(const QByteArray &name);
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
@@ -110,6 +119,7 @@ private:
     qsizetype pieceEnd();
 
     QString m_path;
+    std::function<bool()> m_stopRequested;
     QFile m_file;
     QIODevice *m_device = nullptr;
     Sizes m_sizes;
