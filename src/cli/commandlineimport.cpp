@@ -29,43 +29,72 @@ constexpr qint64 RedrawEveryMs = 200;
 // gigabytes takes long.
 constexpr ImportRun::Deadlines WriterDeadlines{std::chrono::minutes(10), std::chrono::hours(1), std::chrono::hours(24)};
 
-// The name a document is written under before it takes the output's place:
-// beside it, private to the user, created exclusively by the bytes of the
-// output's own folder, and gone when the object goes (unless renamed).
+} // namespace
+
+// Where a document is written before it takes the output's place: a file
+// without a name in the output's folder, which only the final link makes
+// visible, so that nothing is left behind whatever ends the program, a kill
+// included. It is reached by its /proc name. File systems without unnamed
+// files get a name of their own beside the output, private to the user and
+// removed when the object goes (unless renamed).
 class TemporaryOutput
 {
 public:
     static std::optional<TemporaryOutput> beside(const QString &output)
     {
         const QFileInfo info(output);
-        QByteArray name = encodePath(info.absolutePath()) + "/.quillora-XXXXXX." + encodePath(info.suffix());
-        const int fd = ::mkostemps(name.data(), int(info.suffix().size()) + 1, O_CLOEXEC);
-        if (fd < 0)
+        const QByteArray folder = encodePath(info.absolutePath());
+        const int fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            const QByteArray reached = "/proc/self/fd/" + QByteArray::number(fd);
+            const int probe = ::open(reached.constData(), O_WRONLY | O_CLOEXEC);
+            if (probe >= 0) {
+                ::close(probe);
+                return TemporaryOutput(reached, fd);
+            }
+            ::close(fd);
+        } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
             return std::nullopt;
-        ::close(fd);
-        return TemporaryOutput(name);
+        }
+        QByteArray name = folder + "/.quillora-XXXXXX." + encodePath(info.suffix());
+        const int named = ::mkostemps(name.data(), int(info.suffix().size()) + 1, O_CLOEXEC);
+        if (named < 0)
+            return std::nullopt;
+        ::close(named);
+        return TemporaryOutput(name, -1);
     }
     TemporaryOutput(TemporaryOutput &&other) noexcept
         : m_name(std::exchange(other.m_name, {}))
+        , m_fd(std::exchange(other.m_fd, -1))
     {
     }
     TemporaryOutput &operator=(TemporaryOutput &&) = delete;
     ~TemporaryOutput()
     {
-        if (!m_name.isEmpty())
+        if (m_fd >= 0)
+            ::close(m_fd);
+        else if (!m_name.isEmpty())
             ::unlink(m_name.constData());
     }
     QString path() const { return decodePath(m_name); }
-    const QByteArray &nativePath() const { return m_name; }
+    // The name a second signal removes; none for a file without a name.
+    QByteArray nameToRemove() const { return m_fd >= 0 ? QByteArray() : m_name; }
+
+    // Gives the file its mode and its place at to; replaces what is there
+    // only when asked. Returns 0, or -1 with errno set.
+    int moveTo(const QByteArray &to, mode_t mode, bool replace);
 
 private:
-    explicit TemporaryOutput(QByteArray name)
+    TemporaryOutput(QByteArray name, int fd)
         : m_name(std::move(name))
+        , m_fd(fd)
     {
     }
     QByteArray m_name;
+    int m_fd = -1;
 };
 
+namespace {
 mode_t currentUmask()
 {
     const mode_t mask = ::umask(0);
@@ -98,7 +127,68 @@ int renameWithoutReplacing(const char *from, const char *to)
     errno = error;
     return -1;
 }
+// The file the output names: a link is followed to its target, as cp and a
+// shell's redirection do; what is not a file (a folder, a FIFO) is refused.
+std::optional<QString> outputTarget(const QString &output, QString &why)
+{
+    const QByteArray name = encodePath(output);
+    struct stat info{};
+    if (::lstat(name.constData(), &info) != 0)
+        return output; // a new file
+    if (S_ISLNK(info.st_mode)) {
+        char *resolved = ::realpath(name.constData(), nullptr);
+        if (!resolved || ::stat(resolved, &info) != 0) {
+            std::free(resolved);
+            why = u"it is a link to a file that is not there"_s;
+            return std::nullopt;
+        }
+        const QString target = decodePath(resolved);
+        std::free(resolved);
+        if (!S_ISREG(info.st_mode)) {
+            why = u"it is a link to something that is not a file"_s;
+            return std::nullopt;
+        }
+        return target;
+    }
+    if (S_ISDIR(info.st_mode))
+        why = u"it is a folder"_s;
+    else if (!S_ISREG(info.st_mode))
+        why = u"it is not a file"_s;
+    else
+        return output;
+    return std::nullopt;
+}
 } // namespace
+
+int TemporaryOutput::moveTo(const QByteArray &to, mode_t mode, bool replace)
+{
+    if (m_fd < 0) {
+        ::chmod(m_name.constData(), mode);
+        return replace ? ::rename(m_name.constData(), to.constData()) : renameWithoutReplacing(m_name.constData(), to.constData());
+    }
+    ::fchmod(m_fd, mode);
+    if (!replace)
+        return ::linkat(AT_FDCWD, m_name.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW);
+    // A link can take no name that is there: a fresh one first, then the
+    // rename over the output.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QByteArray fresh = to.left(to.lastIndexOf('/') + 1) + ".quillora-"
+            + QByteArray::number(QRandomGenerator::global()->generate64(), 36);
+        if (::linkat(AT_FDCWD, m_name.constData(), AT_FDCWD, fresh.constData(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST)
+                continue;
+            return -1;
+        }
+        if (::rename(fresh.constData(), to.constData()) == 0)
+            return 0;
+        const int error = errno;
+        ::unlink(fresh.constData());
+        errno = error;
+        return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
 
 CommandLineImport::CommandLineImport(CommandLineOptions options, Console &console, SpreadsheetProvider &spreadsheets)
     : m_options(std::move(options))
@@ -191,16 +281,23 @@ int CommandLineImport::run()
 
 std::optional<ImportResult> CommandLineImport::importAndStore()
 {
-    // Written under a name of its own beside the output file: the output
-    // file itself is touched only by the final rename.
-    const QFileInfo output(m_options.output);
-    const std::optional<TemporaryOutput> stored = TemporaryOutput::beside(m_options.output);
+    // Refused before anything is read: the file could never take its place.
+    QString why;
+    const std::optional<QString> target = outputTarget(m_options.output, why);
+    if (!target) {
+        report(u"%1 cannot be replaced: %2."_s.arg(m_options.output, why));
+        return std::nullopt;
+    }
+    // Written beside the output file: the output file itself is touched
+    // only when the document takes its place.
+    std::optional<TemporaryOutput> stored = TemporaryOutput::beside(*target);
     if (!stored) {
-        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, output.absolutePath(), qt_error_string(errno)));
+        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, QFileInfo(*target).absolutePath(),
+                                                   qt_error_string(errno)));
         return std::nullopt;
     }
     const QString path = stored->path();
-    Interruption::setFileToRemove(stored->nativePath());
+    Interruption::setFileToRemove(stored->nameToRemove());
 
     ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
     importRun.setDeadlines(WriterDeadlines);
@@ -225,27 +322,23 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
         if (result.filesImported == 0)
             report(u"%1 was not written: no file could be imported."_s.arg(m_options.output));
         else
-            m_saved = result.documentFinished && moveIntoPlace(path);
+            m_saved = result.documentFinished && moveIntoPlace(*stored, *target);
     }
     Interruption::setFileToRemove({});
     return result;
 }
 
-bool CommandLineImport::moveIntoPlace(const QString &stored)
+bool CommandLineImport::moveIntoPlace(TemporaryOutput &stored, const QString &target)
 {
-    const QByteArray from = encodePath(stored);
-    const QByteArray to = encodePath(m_options.output);
+    const QByteArray to = encodePath(target);
     // The permissions of the file replaced, or those a new file gets; the
-    // temporary name was private to the user.
+    // temporary file was private to the user.
     struct stat replaced{};
     mode_t mode = 0666 & ~currentUmask();
     if (::stat(to.constData(), &replaced) == 0)
         mode = replaced.st_mode & 07777;
-    ::chmod(from.constData(), mode);
     // Without --force a file that appeared meanwhile is not replaced either.
-    const int done = m_options.force ? ::rename(from.constData(), to.constData())
-                                     : renameWithoutReplacing(from.constData(), to.constData());
-    if (done == 0)
+    if (stored.moveTo(to, mode, m_options.force) == 0)
         return true;
     report(u"%1: not saved: %2"_s.arg(m_options.output, qt_error_string(errno)));
     return false;

@@ -9,6 +9,8 @@
 
 namespace quillora {
 
+class TemporaryOutput;
+
 // One import from the command line: the paths expanded into a list as the
 // window's list would hold them, and the window's own import run over it,
 // into a Calc document that stays open, or into a document file stored under
@@ -29,7 +31,7 @@ private:
     QStringList listedFiles();
     std::optional<ImportResult> importAndStore();
     int exitStatus(const ImportResult &result);
-    bool moveIntoPlace(const QString &stored);
+    bool moveIntoPlace(TemporaryOutput &stored, const QString &target);
 
     int entryCount() const override { return static_cast<int>(m_files.size()); }
     QString entry(int index) const override;

@@ -31,6 +31,8 @@ private slots:
     void signalLeavesNothing();
     void renameWithoutTheFlag_data();
     void renameWithoutTheFlag();
+    void forcedOutputThatIsNoPlainFile_data();
+    void forcedOutputThatIsNoPlainFile();
     void withoutADisplay_data();
     void withoutADisplay();
     void helpToAFullDisk();
@@ -112,6 +114,9 @@ void tst_CommandLineProcess::signalLeavesNothing_data()
     QTest::newRow("HUP, fods") << SIGHUP << u"fods"_s << false;
     QTest::newRow("INT twice, xlsx") << SIGINT << u"xlsx"_s << true;
     QTest::newRow("TERM twice, ods") << SIGTERM << u"ods"_s << true;
+    // Nothing can be done about KILL: the file being stored has no name.
+    QTest::newRow("KILL, xlsx") << SIGKILL << u"xlsx"_s << false;
+    QTest::newRow("KILL, fods") << SIGKILL << u"fods"_s << false;
 }
 
 void tst_CommandLineProcess::signalLeavesNothing()
@@ -183,6 +188,47 @@ void tst_CommandLineProcess::renameWithoutTheFlag()
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList{u"linked.ods"_s});
     QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"007,=1+1,1e5,TRUE"_s}});
+}
+
+void tst_CommandLineProcess::forcedOutputThatIsNoPlainFile_data()
+{
+    // FILE as --force finds it: a link is written through to its file, as
+    // cp does; what no document can replace is refused before the import.
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("a link") << u"printf x > target.ods; ln -s target.ods out.ods"_s << QString();
+    QTest::newRow("a dangling link") << u"ln -s nowhere.ods out.ods"_s
+                                     << u"it is a link to a file that is not there"_s;
+    QTest::newRow("a folder") << u"mkdir out.ods"_s << u"it is a folder"_s;
+    QTest::newRow("a FIFO") << u"mkfifo out.ods"_s << u"it is not a file"_s;
+}
+
+void tst_CommandLineProcess::forcedOutputThatIsNoPlainFile()
+{
+    QFETCH(QString, setUp);
+    QFETCH(QString, says);
+    const QString folder = m_dir->filePath(u"out"_s);
+    QProcess prepare;
+    prepare.setWorkingDirectory(folder);
+    prepare.start(u"bash"_s, {u"-c"_s, setUp});
+    QVERIFY(prepare.waitForFinished());
+    const QStringList before = leftIn(folder);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"-f"_s, u"-o"_s, u"out.ods"_s, m_input});
+    QVERIFY(program.waitForFinished(20000));
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(leftIn(folder), before);
+    if (says.isEmpty()) {
+        QCOMPARE(err, QString());
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QFileInfo(m_dir->filePath(u"out/out.ods"_s)).isSymLink());
+        QCOMPARE(readDocument(m_dir->filePath(u"out/target.ods"_s)).rows.value(u"Sheet1"_s).size(), 1);
+    } else {
+        QCOMPARE(err, u"quillora: out.ods cannot be replaced: %1.\n"_s.arg(says));
+        QCOMPARE(program.exitCode(), 1);
+    }
 }
 
 void tst_CommandLineProcess::withoutADisplay_data()

@@ -426,6 +426,17 @@ void ImportRun::complete()
     m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
 }
 
+// The blocks of a sheet that cannot be kept (a full disk) fail alike, one
+// after the other: said once.
+void ImportRun::reportOnce(int number, const std::exception_ptr &failure)
+{
+    const QString description = describeFailure(failure);
+    if (number == m_lastReport.first && description == m_lastReport.second)
+        return;
+    m_lastReport = {number, description};
+    m_guard.report(number, failure);
+}
+
 bool ImportRun::officeStep(int number, const std::function<void()> &action)
 {
     return officeStep(number, action, m_deadlines.call);
@@ -454,7 +465,7 @@ bool ImportRun::officeResult(int number, std::future<void> result, std::chrono::
             m_guard.report(number, std::current_exception());
     } catch (...) {
         if (waited == Wait::Answered && !stopped() && !lostBefore)
-            m_guard.report(number, std::current_exception());
+            reportOnce(number, std::current_exception());
     }
     if (waited == Wait::TimedOut && !lostBefore) {
         m_officeLost = true;

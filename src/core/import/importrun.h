@@ -147,6 +147,7 @@ private:
     bool officeStep(int number, const std::function<void()> &action);
     bool officeStep(int number, const std::function<void()> &action, std::chrono::milliseconds deadline);
     bool officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline);
+    void reportOnce(int number, const std::exception_ptr &failure);
     enum class Wait { Answered, TimedOut, Cancelled };
     Wait waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline);
 
@@ -177,6 +178,7 @@ private:
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     bool m_officeLost = false;
+    std::pair<int, QString> m_lastReport;
     // A block being written while the next one is read: its rows, and the
     // index of its last line with the sheet's line count, for the progress.
     struct PendingWrite
