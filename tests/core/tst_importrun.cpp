@@ -52,6 +52,7 @@ private slots:
     void blocksGiveTheSameDocumentAsSingleCells();
     void longLinesMakeShorterBlocks();
     void cellsOutsideTheSheetAreReportedOnce();
+    void blocksThatFailAlikeAreReportedOnce();
     void unreadableFileContributesNothing_data();
     void unreadableFileContributesNothing();
     void fileVanishingDuringTheRun();
@@ -350,7 +351,8 @@ void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
 {
     FakeWindow window;
     window.split = u","_s;
-    window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2\r\n1\r\nlost,too")};
+    // Empty fields past the last column lose nothing and are not counted.
+    window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2,,,,,,\r\n1\r\nlost,too")};
     MemorySpreadsheet office;
     office.limits = {5, 3};
     const ImportResult result = run(window, office);
@@ -360,6 +362,20 @@ void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
     QCOMPARE(rowsOf(office, u"Sheet1"_s),
              (QList<QStringList>{{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}, {u"1"_s, u"2"_s}, {u"1"_s}}));
     QCOMPARE(window.notices, QStringList{u"Done."_s});
+}
+
+void tst_ImportRun::blocksThatFailAlikeAreReportedOnce()
+{
+    // A full disk under the rows kept: every block fails the same way.
+    FakeWindow window;
+    window.files = {file(u"many.txt"_s, QByteArray("x\n").repeated(3 * ImportRun::BlockCells))};
+    MemorySpreadsheet office;
+    office.beforeCall = [](const QString &operation) {
+        if (operation == u"writeRows")
+            throw Failure(u"No space left on device"_s);
+    };
+    run(window, office);
+    QCOMPARE(window.errorTexts, QStringList{u"No space left on device"_s});
 }
 
 void tst_ImportRun::unreadableFileContributesNothing_data()

@@ -54,6 +54,7 @@ private slots:
     void manySheetsShareOneFile_data();
     void manySheetsShareOneFile();
     void sheetsAsCalcKeepsThem();
+    void asManyFileSheetsAsADocumentHolds();
     void abandonedStoreStops();
 
 private:
@@ -349,6 +350,20 @@ void tst_DocumentWriter::sheetsAsCalcKeepsThem()
     // A written document takes its rows in order.
     QVERIFY_THROWS_EXCEPTION(Failure, sheet->writeRows(2, {{u"b"_s}}));
     QVERIFY_THROWS_EXCEPTION(Failure, sheet->writeRows(7, {QStringList(16385, u"c"_s)}));
+}
+
+void tst_DocumentWriter::asManyFileSheetsAsADocumentHolds()
+{
+    // The new document's own sheet gives way to the last file that fits.
+    FakeWindow window;
+    window.oneSheet = false;
+    for (int i = 0; i <= MaxSheets; ++i)
+        window.files.append(file(u"limit/%1.txt"_s.arg(i), "x"));
+    const Written written = write(window, DocumentFormat::Fods);
+    QCOMPARE(written.document.sheetNames.size(), MaxSheets);
+    QCOMPARE(written.document.sheetNames.first(), u"9999txt"_s);
+    QCOMPARE(written.errors.size(), 1);
+    QVERIFY2(written.errors.first().endsWith(u"A document holds at most 10000 sheets."_s), qPrintable(written.errors.first()));
 }
 
 void tst_DocumentWriter::abandonedStoreStops()

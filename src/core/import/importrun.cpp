@@ -280,6 +280,7 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
         return false;
     if (!officeStep(260, [&] {
             try {
+                makeRoomForAFileSheet();
                 m_document->insertSheet(sheetName, 0);
             } catch (const SpreadsheetLost &) {
                 throw;
@@ -290,6 +291,21 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
         }))
         return false;
     return officeStep(262, [this] { m_sheet = m_document->sheetAt(0); });
+}
+
+// The sheets a new document comes with go at the end anyway: where the
+// document holds all the sheets it can, one of them gives way to a file's.
+void ImportRun::makeRoomForAFileSheet()
+{
+    if (m_document->sheetCount() < MaxSheets)
+        return;
+    for (const DefaultSheet &sheet : m_steps->defaults) {
+        const QString name = sheet.name.toString();
+        if (m_originalSheets.contains(name) && SheetExists(*m_document, name)) {
+            m_document->removeSheet(name);
+            return;
+        }
+    }
 }
 
 void ImportRun::writeSheet(const QString &sheetName)

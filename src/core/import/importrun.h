@@ -132,6 +132,7 @@ private:
     OpeningDocument beginOpeningDocument();
     bool finishOpeningDocument(int startStep, OpeningDocument &opening);
     bool addFileSheet(const QString &path, int index, QString &sheetName);
+    void makeRoomForAFileSheet();
     void writeSheet(const QString &sheetName);
     static bool blockIsFull(const RowBlock &rows);
     void flushRows(int firstRow, RowBlock &rows, qint64 totalLines);
