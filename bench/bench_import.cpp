@@ -34,13 +34,16 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
+#include <tuple>
 #include <vector>
+
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
@@ -348,6 +351,43 @@ int main(int argc, char *argv[])
                             format.suffix, median(times), median(csvTimes), median(ratios),
                             qPrintable(megabytes(peak)));
             }
+        }
+    }
+    {
+        // Lines of any length cost what can land: one line of base64 with
+        // no break, and a CSV whose quote opens near its start and never
+        // closes, written as .ods.
+        const qint64 lineBytes = quick ? 30'000'000 : 300'000'000;
+        const QString oneLine = dir.filePath(u"one-line.txt"_s);
+        const QString unclosed = dir.filePath(u"unclosed.csv"_s);
+        {
+            QFile file(oneLine);
+            file.open(QIODevice::WriteOnly);
+            QByteArray chunk(4 * 1024 * 1024, Qt::Uninitialized);
+            for (qsizetype i = 0; i < chunk.size(); ++i)
+                chunk[i] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"[(i * 7919) % 64];
+            for (qint64 written = 0; written < lineBytes; written += chunk.size())
+                file.write(chunk);
+            QFile csv(unclosed);
+            csv.open(QIODevice::WriteOnly);
+            csv.write("a,\"open,b\n");
+            const QByteArray row = QByteArray(60, 'x') + ",yy,zz\n";
+            for (qint64 written = 0; written < lineBytes / 3; written += row.size() * 1000)
+                csv.write(row.repeated(1000));
+        }
+        std::printf("\n%-28s %9s %12s\n", "long lines, as .ods", "quillora", "peak mem");
+        for (const auto &[name, path, quotes] : {std::tuple{"(h) one line, no break", oneLine, false},
+                                                 std::tuple{"(i) a quote never closed", unclosed, true}}) {
+            writer::DocumentWriter documents(DocumentFormat::Ods);
+            BenchWindow window;
+            window.files = {path};
+            window.quotes = quotes;
+            window.finish = [&](SpreadsheetDocument &) { documents.store(dir.filePath(u"long.ods"_s)); };
+            const qint64 before = currentMemory();
+            resetPeakMemory();
+            const double seconds = window.timeRun(documents);
+            std::printf("%-28s %8.2fs %12s  (%s of text)\n", name, seconds,
+                        qPrintable(megabytes(peakMemory() - before)), qPrintable(megabytes(QFileInfo(path).size())));
         }
     }
     std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's largest growth during a run;\n"

@@ -3,6 +3,7 @@
 
 #include "core/failure.h"
 #include "writer/workbook.h"
+#include "writer/xlsxcell.h"
 
 #include <algorithm>
 
@@ -12,7 +13,7 @@ namespace quillora::writer {
 
 namespace {
 // A sheet as large as Calc's.
-constexpr SheetLimits Limits{16384, 1048576};
+constexpr SheetLimits Limits{MaxColumns, 1048576};
 
 void throwIfAbandoned(const std::atomic<bool> &abandoned)
 {
@@ -156,6 +157,11 @@ void DocumentWriter::start()
 QString DocumentWriter::applicationName() const
 {
     return u"The document writer"_s;
+}
+
+int DocumentWriter::cellCharacters() const
+{
+    return m_format == DocumentFormat::Xlsx ? int(XlsxCellCharacters) : CalcCellCharacters;
 }
 
 std::unique_ptr<SpreadsheetDocument> DocumentWriter::newDocument()

@@ -35,6 +35,7 @@ public:
     // row with SpreadsheetLost; the next start() clears it.
     void abandon() override { m_abandoned = true; }
     QString applicationName() const override;
+    int cellCharacters() const override;
 
     // Writes the last new document into the file at path, replacing it.
     // Returns one report per sheet that lost something on the way (text

@@ -83,14 +83,16 @@ qint64 rowXmlBound(const std::vector<QByteArrayView> &cells)
     return bytes;
 }
 
-// Text that is mostly escapes takes fewer characters than a cell holds:
-// the report says how many were kept as the reader counts them.
+// Cells reach the writer no longer than a cell holds; text that reads as
+// an escape ("_x0041_") takes seven characters in the file, which the
+// library counts: the report says how many the reader gets.
 QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
 {
     const QString kept = shortest < longest ? u"%1 to %2"_s.arg(shortest).arg(longest) : QString::number(longest);
-    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds no more "
-           u"(an .ods file keeps up to %4)."_s.arg(cut)
+    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds %4, text such as "
+           u"\"_x0041_\" counting seven (an .ods file keeps up to %5)."_s.arg(cut)
         .arg(sheet, kept)
+        .arg(XlsxCellCharacters)
         .arg(CalcCellCharacters);
 }
 

@@ -46,7 +46,7 @@ private slots:
     void fileCalledSheet2KeepsItsSheet();
     void onlyTheNewDocumentsOwnSheetsGo_data();
     void onlyTheNewDocumentsOwnSheetsGo();
-    void longLineIsOneRow();
+    void longLinesAreRowsOfWhatCanLand();
     void everyEncodingArrivesIntact();
     void blocksGiveTheSameDocumentAsSingleCells_data();
     void blocksGiveTheSameDocumentAsSingleCells();
@@ -268,17 +268,31 @@ void tst_ImportRun::onlyTheNewDocumentsOwnSheetsGo()
     QVERIFY(window.errorSteps.isEmpty());
 }
 
-void tst_ImportRun::longLineIsOneRow()
+void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
 {
-    const QByteArray longLine(200000, 'q');
+    // A line longer than the reader's pieces is one row; a cell longer than
+    // the sheet takes is cut, cells past its last column are left out, and
+    // either is reported once.
+    const QByteArray fits(CalcCellCharacters, 'q');
+    QByteArray wide;
+    for (int i = 0; i < MaxColumns + 3; ++i)
+        wide += i == MaxColumns + 1 ? "," : "c,";
     FakeWindow window;
-    window.files = {file(u"long.txt"_s, "before\r\n" + longLine + "\r\nafter\r\n")};
+    window.split = u","_s;
+    window.files = {file(u"long.txt"_s, "before\r\n" + fits + "\r\n" + fits + "too long\r\n" + wide + "\r\nafter\r\n")};
     MemorySpreadsheet office;
+    office.limits = {MaxColumns + 10, 1048576};
     run(window, office);
     const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
-    QCOMPARE(rows.size(), 3);
-    QCOMPARE(rows.at(1), QStringList{QString::fromLatin1(longLine)});
-    QCOMPARE(rows.at(2), QStringList{u"after"_s});
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows.at(1), QStringList{QString::fromLatin1(fits)});
+    QCOMPARE(rows.at(2), QStringList{QString::fromLatin1(fits)});
+    QCOMPARE(rows.at(3), QStringList(MaxColumns, u"c"_s));
+    QCOMPARE(rows.at(4), QStringList{u"after"_s});
+    QCOMPARE(window.errorTexts,
+             (QStringList{u"1 cells of the sheet \"Sheet1\" were cut to 65535 characters: a cell holds no more."_s,
+                          u"2 cells could not be written to the sheet \"Sheet1\": a sheet holds at most 16394 columns "
+                          u"and 1048576 rows."_s}));
 }
 
 void tst_ImportRun::everyEncodingArrivesIntact()
@@ -336,14 +350,16 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
 void tst_ImportRun::longLinesMakeShorterBlocks()
 {
     // Memory holds a few blocks: long lines close a block before its cells do.
-    const QByteArray line(ImportRun::BlockText / 2, 'x');
+    // Half a block's text in cells as long as a cell holds.
+    const QByteArray line = QByteArray(CalcCellCharacters, 'x').append(',').repeated(17).chopped(1);
     FakeWindow window;
     window.files = {file(u"long.txt"_s, QByteArray(line + "\n").repeated(7))};
+    window.split = u","_s;
     MemorySpreadsheet office;
     run(window, office);
     const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
     QCOMPARE(rows.size(), 7);
-    QCOMPARE(rows.last(), QStringList{QString::fromLatin1(line)});
+    QCOMPARE(rows.last(), QString::fromLatin1(line).split(u','));
     QCOMPARE(office.sheet(u"Sheet1"_s)->writeCalls, 4); // two lines a block, the empty last row too
 }
 

@@ -19,17 +19,31 @@ class tst_LineSplitter : public QObject
 private slots:
     void rows_data();
     void rows();
+    void limits_data();
+    void limits();
 };
 
 namespace {
 // What an import run makes of a file's text: staged in pieces (each ending at
 // a line break, as the reader gives them), a line break after the file,
 // read back and cut.
-Rows stagedRows(const QString &text, const std::optional<QString> &separator, bool quotes, bool pieceEachLine,
-                std::optional<qint64> &unclosed)
+enum class Pieces { Whole, EachLine, Tiny };
+
+Rows stagedRows(const QString &text, const std::optional<QString> &separator, bool quotes, Pieces cut,
+                std::optional<qint64> &unclosed, CellLimits limits = {})
 {
     QStringList pieces;
-    if (pieceEachLine) {
+    if (cut == Pieces::Tiny) {
+        // Two characters a piece, as a line longer than the reader's pieces
+        // comes: separators and quotes are cut by a piece's end; CR LF is not.
+        for (qsizetype start = 0; start < text.size();) {
+            qsizetype end = std::min(start + 2, text.size());
+            if (end < text.size() && text[end - 1] == u'\r' && text[end] == u'\n')
+                ++end;
+            pieces.append(text.mid(start, end - start));
+            start = end;
+        }
+    } else if (cut == Pieces::EachLine) {
         qsizetype start = 0;
         for (qsizetype i = 0; i < text.size(); ++i) {
             if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
@@ -41,12 +55,15 @@ Rows stagedRows(const QString &text, const std::optional<QString> &separator, bo
     } else {
         pieces.append(text);
     }
-    LineSplitter splitter;
+    LineSplitter splitter(limits);
     StagingFile staging;
     for (QString &piece : pieces) {
         splitter.stage(piece, separator, quotes);
         staging.WriteTextFile(piece);
     }
+    QString rest;
+    splitter.finish(rest, separator, quotes);
+    staging.WriteTextFile(rest);
     staging.WriteTextFile(u"\r\n");
     unclosed = splitter.unclosedQuoteLine();
     staging.rewind();
@@ -127,12 +144,50 @@ void tst_LineSplitter::rows()
     QFETCH(QString, text);
     QFETCH(Rows, rows);
     QFETCH(qint64, unclosedLine);
-    // Whole, and in pieces that end at line breaks: the state carries over.
-    for (const bool pieceEachLine : {false, true}) {
+    // Whole, in pieces that end at line breaks, and in pieces that end
+    // anywhere: the state carries over.
+    for (const Pieces cut : {Pieces::Whole, Pieces::EachLine, Pieces::Tiny}) {
         std::optional<qint64> unclosed;
-        QCOMPARE(stagedRows(text, separator, quotes, pieceEachLine, unclosed), rows);
+        QCOMPARE(stagedRows(text, separator, quotes, cut, unclosed), rows);
         QCOMPARE(unclosed.value_or(0), unclosedLine);
     }
+}
+
+void tst_LineSplitter::limits_data()
+{
+    // A row keeps what a sheet takes: 4 characters a cell, 3 cells.
+    QTest::addColumn<bool>("quotes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Rows>("rows");
+    QTest::addColumn<qint64>("cut");
+    QTest::addColumn<qint64>("leftOut");
+    QTest::newRow("long cells cut") << false << u"abcdefg,xy\nabcd"_s << Rows{{u"abcd"_s, u"xy"_s}, {u"abcd"_s}}
+                                    << qint64(1) << qint64(0);
+    QTest::newRow("cells past the last column") << false << u"a,b,c,d,,e\na"_s << Rows{{u"a"_s, u"b"_s, u"c"_s}, {u"a"_s}}
+                                                << qint64(0) << qint64(2);
+    QTest::newRow("a quoted cell counts its line breaks and quotes")
+        << true << u"\"a\r\n\"\"bcdef\",x"_s << Rows{{u"a\n\"b"_s, u"x"_s}} << qint64(1) << qint64(0);
+    QTest::newRow("a character outside the BMP is never halved")
+        << false << u"abc😀"_s << Rows{{u"abc"_s}} << qint64(1) << qint64(0);
+}
+
+void tst_LineSplitter::limits()
+{
+    QFETCH(bool, quotes);
+    QFETCH(QString, text);
+    QFETCH(Rows, rows);
+    QFETCH(qint64, cut);
+    QFETCH(qint64, leftOut);
+    for (const Pieces pieces : {Pieces::Whole, Pieces::Tiny}) {
+        std::optional<qint64> unclosed;
+        QCOMPARE(stagedRows(text, u","_s, quotes, pieces, unclosed, CellLimits{4, 3}), rows);
+    }
+    LineSplitter splitter(CellLimits{4, 3});
+    QString staged = text;
+    splitter.stage(staged, u","_s, quotes);
+    splitter.finish(staged, u","_s, quotes);
+    QCOMPARE(splitter.cutCells(), cut);
+    QCOMPARE(splitter.leftOutCells(), leftOut);
 }
 
 QTEST_GUILESS_MAIN(tst_LineSplitter)

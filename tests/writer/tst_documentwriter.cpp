@@ -46,6 +46,7 @@ private slots:
     void xlsxTextReadsBackAsItWas();
     void longCellsInXlsx_data();
     void longCellsInXlsx();
+    void cellsLongerThanCalcTakes();
     void xlsxSheetNamesAreCutAndKeptApart();
     void zip64ByTheBytesWritten_data();
     void zip64ByTheBytesWritten();
@@ -172,27 +173,46 @@ void tst_DocumentWriter::longCellsInXlsx_data()
     // An .xlsx cell holds 32,767 characters as its reader counts them, and
     // libxlsxwriter takes no more than that, its escapes included.
     QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("kept");
-    QTest::newRow("plain") << QString(40000, u'x') << u"32767"_s;
-    QTest::newRow("text that looks escaped") << u"_x0041_"_s.repeated(5000) << u"17641"_s;
-    QTest::newRow("outside the BMP") << u"😀"_s.repeated(20000) << u"32766"_s;
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QStringList>("reports");
+    const QString staged = u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters: a cell holds no more (an "
+                           u".ods file keeps up to 65535)."_s;
+    QTest::newRow("plain") << QString(40000, u'x') << 32767 << QStringList{staged};
+    QTest::newRow("text that looks escaped")
+        << u"_x0041_"_s.repeated(5000) << 17641
+        << QStringList{staged, u"1 cells of the sheet \"Sheet1\" were cut to 17641 characters: an .xlsx cell holds "
+                               u"32767, text such as \"_x0041_\" counting seven (an .ods file keeps up to 65535)."_s};
+    QTest::newRow("outside the BMP") << u"😀"_s.repeated(20000) << 32766 << QStringList{staged};
 }
 
 void tst_DocumentWriter::longCellsInXlsx()
 {
     QFETCH(QString, cell);
-    QFETCH(QString, kept);
+    QFETCH(int, kept);
+    QFETCH(QStringList, reports);
     FakeWindow window;
     window.files = {file(u"long.txt"_s, cell.toUtf8() + "\nshort")};
+    FakeWindow odsWindow = window;
     const Written xlsx = write(window, DocumentFormat::Xlsx);
-    QCOMPARE(xlsx.errors.size(), 1);
-    QVERIFY2(xlsx.errors.first().startsWith(u"1 cells of the sheet \"Sheet1\" were cut to %1 characters"_s.arg(kept)),
-             qPrintable(xlsx.errors.first()));
-    const QString read = xlsx.document.rows.value(u"Sheet1"_s).value(0).value(0);
-    QCOMPARE(read, cell.left(kept.section(u' ', 0, 0).toInt()));
-    const Written ods = write(window, DocumentFormat::Ods);
+    QCOMPARE(xlsx.errors, reports);
+    QCOMPARE(xlsx.document.rows.value(u"Sheet1"_s).value(0).value(0), cell.left(kept));
+    const Written ods = write(odsWindow, DocumentFormat::Ods);
     QCOMPARE(ods.errors, QStringList());
     QCOMPARE(ods.document.rows.value(u"Sheet1"_s).first().first(), cell);
+}
+
+void tst_DocumentWriter::cellsLongerThanCalcTakes()
+{
+    // Past what Calc takes, cells are cut as they are read: a line of any
+    // length costs no more than what can land.
+    FakeWindow window;
+    window.split = u","_s;
+    window.files = {file(u"long.txt"_s, QByteArray(70000, 'a') + ",b\nshort")};
+    const Written ods = write(window, DocumentFormat::Ods);
+    QCOMPARE(ods.errors, QStringList{u"1 cells of the sheet \"Sheet1\" were cut to 65535 characters: a cell holds no "
+                                     u"more."_s});
+    QCOMPARE(ods.document.rows.value(u"Sheet1"_s),
+             (QList<QStringList>{{QString(65535, u'a'), u"b"_s}, {u"short"_s}}));
 }
 
 void tst_DocumentWriter::xlsxSheetNamesAreCutAndKeptApart()

@@ -134,6 +134,7 @@ void ImportRun::runSeparateSheets()
     m_guard.step(208, [&] { count = m_inputs.entryCount(); });
     for (int index = 0; index < count && !stopped() && !m_officeLost; ++index) {
         const auto path = beginFile(index);
+        m_sheetCells = {};
         if (!path || !m_guard.step(220, [this] { m_staging->clear(); }))
             continue;
         // A file that cannot be read, or whose sheet cannot be made,
@@ -183,24 +184,28 @@ bool ImportRun::stagePieces(const QString &path)
     if (!m_guard.step(m_steps->read, [&] { reader.emplace(path, [this] { return stopped(); }); }) || stopped())
         return false;
     QString piece;
-    LineSplitter splitter;
+    // Cells are kept only as long as the document takes them.
+    LineSplitter splitter({m_spreadsheets.cellCharacters(), MaxColumns});
+    std::optional<QString> split;
+    bool quotes = false;
     for (;;) {
         bool more = false;
         if (!m_guard.step(m_steps->pieces, [&] { more = reader->readPiece(piece); }))
             return dropFile();
-        if (!more)
-            break;
         // The options are read for every piece: a change made during the run
         // acts on the rest of it.
-        std::optional<QString> split;
-        bool quotes = false;
         m_guard.step(m_steps->splitTest, [&] {
             split = m_inputs.splitText();
             quotes = m_inputs.keepQuotedText();
         });
-        splitter.stage(piece, split, quotes);
+        if (more)
+            splitter.stage(piece, split, quotes);
+        else
+            splitter.finish(piece, split, quotes);
         if (!m_guard.step(m_steps->write, [&] { stageText(path, piece); }))
             return dropFile();
+        if (!more)
+            break;
         maybeYield(piece.size());
         if (stopped())
             return false;
@@ -217,6 +222,8 @@ bool ImportRun::stagePieces(const QString &path)
     // this file's failure, and the files before it stay whole.
     if (!m_guard.step(m_steps->write, [&] { stageText(path, u"\r\n", true); }))
         return dropFile();
+    m_sheetCells.cut += splitter.cutCells();
+    m_sheetCells.leftOut += splitter.leftOutCells();
     return true;
 }
 
@@ -320,7 +327,9 @@ void ImportRun::writeSheet(const QString &sheetName)
     RowBlock rows;
     qint64 firstRow = 0;
     qint64 row = 0;
-    qint64 leftOut = 0;
+    // What staging left out of this sheet's files already counts.
+    const SheetCells staged = std::exchange(m_sheetCells, {});
+    qint64 leftOut = staged.leftOut;
     QStringView line;
     for (;;) {
         bool more = false;
@@ -343,6 +352,18 @@ void ImportRun::writeSheet(const QString &sheetName)
     finishWriting();
     if (stopped() || m_officeLost)
         return;
+    if (staged.cut > 0) {
+        m_guard.step(m_steps->writeCells, [&] {
+            const int limit = m_spreadsheets.cellCharacters();
+            throw Failure(u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
+                              .arg(staged.cut)
+                              .arg(sheetName)
+                              .arg(limit)
+                              .arg(limit < CalcCellCharacters
+                                       ? u" (an .ods file keeps up to %1)"_s.arg(CalcCellCharacters)
+                                       : QString()));
+        });
+    }
     if (leftOut > 0) {
         // One report for the sheet, not one per cell.
         m_result.cellsLeftOut += leftOut;

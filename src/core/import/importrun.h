@@ -180,6 +180,14 @@ private:
     QStringList m_originalSheets;
     bool m_officeLost = false;
     std::pair<int, QString> m_lastReport;
+    // Cells of the files staged for the next sheet that were cut, or left
+    // out past the last column, on the way in.
+    struct SheetCells
+    {
+        qint64 cut = 0;
+        qint64 leftOut = 0;
+    };
+    SheetCells m_sheetCells;
     // A block being written while the next one is read: its rows, and the
     // index of its last line with the sheet's line count, for the progress.
     struct PendingWrite

@@ -23,6 +23,7 @@ public:
 
 // What a Calc document holds at most, as .ods and .xlsx files do.
 inline constexpr int MaxSheets = 10000;
+inline constexpr int MaxColumns = 16384;
 
 // What a Calc cell takes from a text import, in UTF-16 units; .ods files
 // keep the same.
@@ -90,6 +91,8 @@ public:
     virtual void abandon() = 0;
     // The application's name, as reports give it.
     virtual QString applicationName() const = 0;
+    // What a cell of its documents holds at most, in UTF-16 units.
+    virtual int cellCharacters() const { return CalcCellCharacters; }
 };
 
 // Exact, case-sensitive comparison of every sheet's name with the given one.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/linesplitter.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -53,7 +55,38 @@ qint64 lineBreaks(QStringView text)
     return count;
 }
 
+// The longest line of the text: at most its longest stretch between LFs,
+// or between CRs where a file ends its lines with CR alone.
+qsizetype longestLine(QStringView text)
+{
+    const auto longestBetween = [&](char16_t mark) {
+        qsizetype longest = 0;
+        qsizetype start = 0;
+        for (qsizetype at = text.indexOf(mark); at >= 0; at = text.indexOf(mark, at + 1)) {
+            longest = std::max(longest, at - start);
+            start = at + 1;
+        }
+        return std::max(longest, text.size() - start);
+    };
+    const qsizetype byLf = longestBetween(u'\n');
+    return byLf > 0 && text.contains(u'\r') ? std::min(byLf, longestBetween(u'\r')) : byLf;
+}
+
 } // namespace
+
+LineSplitter::LineSplitter(CellLimits limits)
+    : m_limits(limits)
+{
+}
+
+// Whether the piece can be staged as a plain replace: it ends a line, and
+// no line of it holds more characters than a cell, nor more cells than a row.
+bool LineSplitter::fitsWhole(QStringView piece) const
+{
+    if (!m_held.isEmpty() || piece.isEmpty() || !isLineBreak(piece.back()))
+        return false;
+    return longestLine(piece) < std::min(m_limits.characters, m_limits.columns);
+}
 
 void LineSplitter::stage(QString &piece, const std::optional<QString> &separator, bool quotes)
 {
@@ -61,10 +94,10 @@ void LineSplitter::stage(QString &piece, const std::optional<QString> &separator
     // Quotes mean something only where lines are cut, and not when the
     // separator holds one.
     const bool quoted = quotes && !cutAt.isEmpty() && !cutAt.contains(u'"');
-    if (!m_inQuotes && !(quoted && piece.contains(u'"')) && !holdsStagingCharacters(piece)) {
-        // The common case, as fast as a replace: no quote to heed and no
-        // character to escape. A piece ends at a line break, so the next one
-        // starts a field.
+    if (!m_inQuotes && !(quoted && piece.contains(u'"')) && !holdsStagingCharacters(piece) && fitsWhole(piece)) {
+        // The common case, as fast as a replace: no quote to heed, no
+        // character to escape, no cell to cut. The piece ends at a line
+        // break, so the next one starts a field.
         if (quoted) // a quote that opens later is reported with its line
             m_line += lineBreaks(piece);
         if (!cutAt.isEmpty())
@@ -72,27 +105,90 @@ void LineSplitter::stage(QString &piece, const std::optional<QString> &separator
         m_fieldStart = true;
         return;
     }
-    stageEach(piece, cutAt, quoted);
+    if (!m_held.isEmpty())
+        piece.prepend(std::exchange(m_held, QString()));
+    stageEach(piece, cutAt, quoted, false);
 }
 
-void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes)
+void LineSplitter::finish(QString &rest, const std::optional<QString> &separator, bool quotes)
+{
+    rest = std::exchange(m_held, QString());
+    const QString cutAt = separator.value_or(QString());
+    stageEach(rest, cutAt, quotes && !cutAt.isEmpty() && !cutAt.contains(u'"'), true);
+}
+
+void LineSplitter::appendCellText(QString &out, QStringView text)
+{
+    if (text.isEmpty())
+        return;
+    const auto count = [this](qint64 &counter) {
+        if (!std::exchange(m_cellCounted, true))
+            ++counter;
+    };
+    if (m_column >= m_limits.columns) {
+        count(m_leftOutCells);
+        return;
+    }
+    qsizetype take = std::min(text.size(), m_limits.characters - m_cellLength);
+    if (take < text.size()) {
+        // A character outside the BMP stays whole or goes whole.
+        if (take > 0 && text[take - 1].isHighSurrogate())
+            --take;
+        count(m_cutCells);
+    }
+    appendEscaped(out, text.first(take));
+    m_cellLength += take;
+}
+
+void LineSplitter::endCell(QString &out)
+{
+    ++m_column;
+    if (m_column < m_limits.columns)
+        out.append(ColumnMarker);
+    m_cellLength = 0;
+    m_cellCounted = false;
+}
+
+void LineSplitter::endLine(QString &out)
+{
+    // Always CR LF: an empty quoted field between a CR and an LF would
+    // otherwise join two line breaks into one.
+    out.append(u"\r\n");
+    m_column = 0;
+    m_cellLength = 0;
+    m_cellCounted = false;
+    ++m_line;
+}
+
+// The slow path, a field at a time. Unless this is the last of the text, a
+// piece that ends inside a line holds back its last characters (a separator
+// or a doubled quote may go on in the next piece); a field that runs past
+// them is staged up to there.
+void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes, bool last)
 {
     const QStringView text(piece);
     const qsizetype size = text.size();
+    qsizetype end = size;
+    if (!last && size > 0 && !isLineBreak(text.back())) {
+        end = std::max<qsizetype>(0, size - std::max<qsizetype>(1, separator.size() - 1));
+        if (end > 0 && text[end - 1].isHighSurrogate())
+            --end;
+    }
     QString out;
     out.reserve(size + size / 16);
     qsizetype i = 0;
-    while (i < size) {
+    while (i < end) {
         if (m_inQuotes) {
             qsizetype j = i;
-            while (j < size && text[j] != u'"' && !isLineBreak(text[j]))
+            while (j < end && text[j] != u'"' && !isLineBreak(text[j]))
                 ++j;
-            appendEscaped(out, text.sliced(i, j - i));
-            if (j == size)
+            appendCellText(out, text.sliced(i, j - i));
+            i = j;
+            if (j == end)
                 break;
             if (text[j] == u'"') {
                 if (j + 1 < size && text[j + 1] == u'"') {
-                    out.append(u'"');
+                    appendCellText(out, u"\"");
                     i = j + 2;
                 } else {
                     // Closed: what follows up to the next separator is kept.
@@ -101,8 +197,13 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes)
                 }
             } else {
                 // A line break inside the cell, one LF whatever the file used.
-                out.append(StagingEscape);
-                out.append(LineBreakInCell);
+                if (m_column < m_limits.columns && m_cellLength < m_limits.characters) {
+                    out.append(StagingEscape);
+                    out.append(LineBreakInCell);
+                    ++m_cellLength;
+                } else {
+                    appendCellText(out, u"\n"); // counted, not kept
+                }
                 i = j + 1;
                 if (text[j] == u'\r' && i < size && text[i] == u'\n')
                     ++i;
@@ -120,26 +221,25 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes)
         m_fieldStart = false;
         qsizetype j = i;
         const QChar first = separator.isEmpty() ? QChar() : separator.front();
-        while (j < size && !isLineBreak(text[j])
+        while (j < end && !isLineBreak(text[j])
                && !(text[j] == first && !separator.isEmpty() && text.sliced(j).startsWith(separator)))
             ++j;
-        appendEscaped(out, text.sliced(i, j - i));
-        if (j == size)
+        appendCellText(out, text.sliced(i, j - i));
+        i = j;
+        if (j == end)
             break;
         m_fieldStart = true;
         if (isLineBreak(text[j])) {
-            // Always CR LF: an empty quoted field between a CR and an LF
-            // would otherwise join two line breaks into one.
-            out.append(u"\r\n");
+            endLine(out);
             i = j + 1;
             if (text[j] == u'\r' && i < size && text[i] == u'\n')
                 ++i;
-            ++m_line;
         } else {
-            out.append(ColumnMarker);
+            endCell(out);
             i = j + separator.size();
         }
     }
+    m_held = text.sliced(std::min(i, size)).toString();
     piece = std::move(out);
 }
 

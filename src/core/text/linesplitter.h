@@ -16,31 +16,60 @@ namespace quillora {
 inline constexpr QChar ColumnMarker = QChar(0x001F);  // the unit separator
 inline constexpr QChar StagingEscape = QChar(0x001E); // the record separator
 
+// What a row of a sheet takes at most: longer cells are cut, and cells past
+// the last column left out, as the text is staged, so that a line of any
+// length costs no more than what can land.
+struct CellLimits
+{
+    qsizetype characters = 65535; // UTF-16 units a cell keeps
+    qsizetype columns = 16384;
+};
+
 // Turns one file's text, piece by piece, into staged text: its lines as they
 // are, each cut into cells at the separator (none or empty: lines stay
 // whole). With quotes, a field that begins with a double quote runs to the
 // closing one: separators and line breaks inside it belong to the cell, a
 // doubled quote is one quote, and what follows the closing quote up to the
 // next separator is kept. The state carries over from piece to piece, so a
-// quoted field may span lines.
+// quoted field may span lines, and a piece may end inside a line (a
+// separator or quote cut by its end is held back for the next piece).
 class LineSplitter
 {
 public:
+    explicit LineSplitter(CellLimits limits = {});
+
     // Replaces the piece with its staged form; the options may change from
     // piece to piece.
     void stage(QString &piece, const std::optional<QString> &separator, bool quotes);
+    // After the last piece: what was held back, staged.
+    void finish(QString &rest, const std::optional<QString> &separator, bool quotes);
 
     // After the last piece: the line (from 1) on which a quoted field opened
     // that never closed; it runs to the end of the file.
     std::optional<qint64> unclosedQuoteLine() const;
+    // Cells cut at the limit, and cells with text past the last column.
+    qint64 cutCells() const { return m_cutCells; }
+    qint64 leftOutCells() const { return m_leftOutCells; }
 
 private:
-    void stageEach(QString &piece, QStringView separator, bool quotes);
+    void stageEach(QString &piece, QStringView separator, bool quotes, bool last);
+    bool fitsWhole(QStringView piece) const;
+    void appendCellText(QString &out, QStringView text);
+    void endCell(QString &out);
+    void endLine(QString &out);
 
+    CellLimits m_limits;
+    QString m_held; // the end of the last piece, staged with the next
     bool m_inQuotes = false;
     bool m_fieldStart = true;
     qint64 m_line = 1;
     qint64 m_quoteLine = 0;
+    // Where the text stands in its line: the cell, and its length so far.
+    qsizetype m_column = 0;
+    qsizetype m_cellLength = 0;
+    bool m_cellCounted = false; // as cut or left out
+    qint64 m_cutCells = 0;
+    qint64 m_leftOutCells = 0;
 };
 
 // Appends a staged cell's text with every escaped character restored.

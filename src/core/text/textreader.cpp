@@ -444,6 +444,7 @@ bool TextReader::fillPending()
 // Where the next piece ends in m_pending, or -1 when more text is needed to
 // tell. A piece ends after the last line break within m_sizes.piece characters;
 // a CR at the very end of what is known may still be followed by its LF.
+// Without a line break there, the piece ends inside a line.
 qsizetype TextReader::pieceEnd()
 {
     const qsizetype known = m_pending.size();
@@ -470,15 +471,12 @@ qsizetype TextReader::pieceEnd()
                 return end;
         }
     }
-    // One line longer than a piece: it goes whole, up to its own break. What
-    // was searched already is not searched again as more text arrives.
-    for (qsizetype at = std::max(m_sizes.piece, m_searchedTo); at < known; ++at) {
-        const QChar c = m_pending.at(at);
-        if (c == u'\n' || c == u'\r')
-            return breakEnd(at);
-    }
-    m_searchedTo = known;
-    return whole ? known : -1;
+    // A line longer than a piece goes in pieces of its own, never more than
+    // a piece held at once; a character outside the BMP is not cut in two.
+    qsizetype cut = m_sizes.piece;
+    if (m_pending.at(cut - 1).isHighSurrogate())
+        cut += cut > 1 ? -1 : 1;
+    return cut;
 }
 
 bool TextReader::readPiece(QString &piece)
@@ -497,7 +495,6 @@ bool TextReader::readPiece(QString &piece)
         return true;
     }
     m_gavePiece = true;
-    m_searchedTo = 0;
     if (end == m_pending.size()) {
         piece = std::move(m_pending);
         m_pending = QString();

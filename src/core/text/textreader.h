@@ -77,10 +77,11 @@ bool isValidUtf16(QStringView text);
 // caller left it, whatever it is (a pipe, a socket, a file, /dev/null).
 inline constexpr QStringView StandardInputPath = u"/dev/stdin";
 
-// Reads a text file in pieces of whole lines, decoding it as its mark says;
-// without a mark, valid UTF-8 is read as UTF-8 and anything else as
-// Windows-1252. A piece is at most PieceSize characters unless one line is
-// longer: a line is never cut.
+// Reads a text file in pieces, decoding it as its mark says; without a
+// mark, valid UTF-8 is read as UTF-8 and anything else as Windows-1252. A
+// piece is at most PieceSize characters and ends after a line break; only
+// a line longer than a piece is given in pieces that end inside it (never
+// between CR and LF, nor inside a surrogate pair).
 class TextReader
 {
 public:
@@ -103,6 +104,7 @@ public:
     TextEncoding encoding() const { return m_encoding; }
 
     // The next piece, line breaks untouched; false once the text is used up.
+    // Memory holds a piece and a read, whatever the length of a line.
     // An empty file gives one empty piece. Throws Failure on a read error.
     bool readPiece(QString &piece);
 
@@ -126,7 +128,6 @@ private:
     TextEncoding m_encoding = TextEncoding::Windows1252;
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
-    qsizetype m_searchedTo = 0;
     bool m_atEnd = false;
     bool m_gavePiece = false;
 };
