@@ -36,6 +36,7 @@ private slots:
     void withoutADisplay_data();
     void withoutADisplay();
     void helpToAFullDisk();
+    void temporaryFolderThatIsNotThere();
     void standardInputAndPipes_data();
     void standardInputAndPipes();
     void signalEndsAnyRead_data();
@@ -276,6 +277,20 @@ void tst_CommandLineProcess::helpToAFullDisk()
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 1);
+}
+
+void tst_CommandLineProcess::temporaryFolderThatIsNotThere()
+{
+    // The report names the folder as the user set it.
+    QProcessEnvironment missing = environment();
+    missing.insert(u"TMPDIR"_s, u"/nonexistent/tmp"_s);
+    QProcess program;
+    program.setProcessEnvironment(missing);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"-o"_s, m_dir->filePath(u"out/t.ods"_s), m_input});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 1);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(err.contains(u"in /nonexistent/tmp: No such file or directory"_s), qPrintable(err));
 }
 
 void tst_CommandLineProcess::standardInputAndPipes_data()

@@ -6,10 +6,13 @@
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 #include "writer/documentwriter.h"
+#include "writer/librarymessages.h"
 #include "writer/workbook.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 #include <sys/resource.h>
 
@@ -57,6 +60,7 @@ private slots:
     void sheetsAsCalcKeepsThem();
     void asManyFileSheetsAsADocumentHolds();
     void abandonedStoreStops();
+    void libraryLinesBecomeReports();
 
 private:
     struct Written
@@ -400,6 +404,22 @@ void tst_DocumentWriter::abandonedStoreStops()
     writer.start();
     QCOMPARE(writer.store(path), QStringList());
     QCOMPARE(readDocument(path).rows.value(u"Sheet1"_s).size(), 10000);
+}
+
+void tst_DocumentWriter::libraryLinesBecomeReports()
+{
+    // What libxlsxwriter prints on the C library's standard error is
+    // gathered, its tags taken off, each line once.
+    QStringList lines;
+    {
+        writer::LibraryMessages messages;
+        std::fprintf(stderr, "[ERROR][workbook.c:1234]: workbook_close(): Error creating '%s'.\n", "/tmp/x.xlsx");
+        std::fprintf(stderr, "[WARNING]: worksheet name 'a' already exists.\n");
+        std::fprintf(stderr, "[WARNING]: worksheet name 'a' already exists.\n");
+        lines = messages.take();
+    }
+    QCOMPARE(lines, (QStringList{u"workbook_close(): Error creating '/tmp/x.xlsx'."_s,
+                                 u"worksheet name 'a' already exists."_s}));
 }
 
 QTEST_GUILESS_MAIN(tst_DocumentWriter)
