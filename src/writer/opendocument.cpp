@@ -269,8 +269,10 @@ QStringList writeOpenDocument(const StoreJob &job)
     zip.add("mimetype", QByteArray(MimeType), false);
     zip.begin("content.xml", true, large);
     XmlOut content([&](const QByteArray &bytes) { zip.write(bytes); });
-    const QStringList reports = writeContent(content, job);
+    QStringList reports = writeContent(content, job);
     zip.end();
+    if (large)
+        reports.append(zip64Report());
     zip.add("styles.xml", wholeXml([](XmlOut &out) {
                 out << XmlDeclaration << "<office:document-styles" << Namespaces << ">" << CommonStyles
                     << "</office:document-styles>";

@@ -29,6 +29,12 @@ void setZip64Threshold(qint64 bytes)
     zip64From = bytes;
 }
 
+QString zip64Report()
+{
+    return u"a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice "
+           u"(7.4 at least) does not open a part that large, other readers do."_s;
+}
+
 void cannotWrite(const QString &path, int error)
 {
     throw Failure(u"%1 cannot be written: %2"_s.arg(path, qt_error_string(error)));

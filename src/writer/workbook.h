@@ -52,6 +52,9 @@ void syncFile(const QString &path);
 // part of 4 GiB or more cannot be told without it. Lower for tests.
 qint64 zip64Threshold();
 void setZip64Threshold(qint64 bytes);
+// Said of a file that needed ZIP64: it is sound, but not every reader
+// takes a part that large.
+QString zip64Report();
 
 // Rows between two checkpoints.
 inline constexpr qint64 RowsPerCheckpoint = 2048;

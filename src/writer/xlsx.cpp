@@ -161,9 +161,11 @@ public:
 
     // Parts of the archive that may reach 4 GiB need ZIP64, which the
     // library decides when it closes the file.
-    void close(qint64 xmlBytes)
+    // Returns whether it took ZIP64.
+    bool close(qint64 xmlBytes)
     {
-        m_workbook->options.use_zip64 = xmlBytes >= zip64Threshold() ? LXW_TRUE : LXW_FALSE;
+        const bool large = xmlBytes >= zip64Threshold();
+        m_workbook->options.use_zip64 = large ? LXW_TRUE : LXW_FALSE;
         errno = 0;
         const lxw_error result = workbook_close(std::exchange(m_workbook, nullptr));
         if (result != LXW_NO_ERROR) {
@@ -172,6 +174,7 @@ public:
             throw Failure(u"%1 cannot be written: %2"_s.arg(
                 m_path, error ? qt_error_string(error) : QString::fromUtf8(lxw_strerror(result))));
         }
+        return large;
     }
 
 private:
@@ -221,7 +224,8 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
         if (cut > 0)
             reports.append(cutReport(sheet.name, cut, shortestCut, longestCut));
     }
-    workbook.close(xmlBytes);
+    if (workbook.close(xmlBytes))
+        reports.append(zip64Report());
     return reports;
 }
 } // namespace
