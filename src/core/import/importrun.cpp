@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/importrun.h"
 
-#include "core/list/paths.h"
 #include "core/import/sheetnames.h"
-#include "core/text/linesplitter.h"
+#include "core/list/paths.h"
 #include "core/text/stagingfile.h"
-#include "core/text/textreader.h"
-
-#include <QDeadlineTimer>
 
 #include <array>
 #include <span>
@@ -25,9 +21,10 @@ struct DefaultSheet
 // The line numbers each mode reports its steps with.
 struct ImportSteps
 {
-    int path, value, text, read, pieces, splitTest, write; // staging one file
-    int readBack, progress, writeCells;                     // writing one sheet
-    std::span<const DefaultSheet> defaults;                 // removed at the end
+    int path, value, text;            // starting one file
+    FileStager::Steps staging;        // staging it
+    int readBack, progress, writeCells; // writing one sheet
+    std::span<const DefaultSheet> defaults; // removed at the end
 };
 
 namespace {
@@ -35,8 +32,26 @@ constexpr std::array<DefaultSheet, 2> OneSheetDefaults{{{u"Sheet2", 192, 194}, {
 constexpr std::array<DefaultSheet, 3> SeparateDefaults{
     {{u"Sheet1", 290, 292}, {u"Sheet2", 294, 296}, {u"Sheet3", 298, 300}}};
 
-constexpr ImportSteps OneSheetSteps{120, 122, 124, 128, 130, 140, 156, 170, 178, 184, OneSheetDefaults};
-constexpr ImportSteps SeparateSteps{210, 212, 214, 222, 224, 234, 250, 264, 272, 278, SeparateDefaults};
+constexpr ImportSteps OneSheetSteps{
+    .path = 120,
+    .value = 122,
+    .text = 124,
+    .staging = {.read = 128, .pieces = 130, .splitTest = 140, .write = 156},
+    .readBack = 170,
+    .progress = 178,
+    .writeCells = 184,
+    .defaults = OneSheetDefaults,
+};
+constexpr ImportSteps SeparateSteps{
+    .path = 210,
+    .value = 212,
+    .text = 214,
+    .staging = {.read = 222, .pieces = 224, .splitTest = 234, .write = 250},
+    .readBack = 264,
+    .progress = 272,
+    .writeCells = 278,
+    .defaults = SeparateDefaults,
+};
 
 constexpr qint64 YieldEveryMs = 20;
 // The clock is read once this much text has gone by, a line or piece
@@ -50,9 +65,12 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
                      std::function<double()> random)
     : m_inputs(inputs)
     , m_observer(observer)
-    , m_spreadsheets(spreadsheets)
     , m_random(std::move(random))
     , m_guard(Location::StartImporting, observer.errorReporter())
+    , m_office(spreadsheets, observer, m_guard)
+    , m_blocks(m_office, [this](qint64 lastIndex, qint64 total) { showRowsWritten(lastIndex, total); })
+    , m_stager(inputs, m_guard,
+               {.stopped = [this] { return stopped(); }, .handled = [this](qsizetype text) { maybeYield(text); }})
 {
     m_sinceYield.start();
 }
@@ -68,11 +86,11 @@ void ImportRun::releaseDocument()
     // the thread that used them.
     if (!m_sheet && !m_document)
         return;
-    std::future<void> released = m_calls.start([this] {
+    std::future<void> released = m_office.start([this] {
         m_sheet.reset();
         m_document.reset();
     });
-    waitForOffice(released, m_deadlines.call);
+    m_office.wait(released, m_office.deadlines().call);
     try {
         released.get();
     } catch (...) {
@@ -93,8 +111,9 @@ ImportResult ImportRun::run()
         runSeparateSheets();
     m_staging.reset();
     releaseDocument();
+    m_result.rowsWritten = m_blocks.rowsWritten();
     m_result.cancelled = stopped();
-    m_result.officeLost = m_officeLost;
+    m_result.officeLost = m_office.lost();
     if (!m_result.cancelled)
         complete();
     return m_result;
@@ -111,12 +130,12 @@ void ImportRun::runOneSheet()
     int count = 0;
     m_guard.step(118, [&] { count = m_inputs.entryCount(); });
     for (int index = 0; index < count && !stopped(); ++index) {
-        if (const auto path = beginFile(index); path && stagePieces(*path))
+        if (const auto path = beginFile(index); path && stageFile(*path))
             ++m_result.filesImported;
     }
     if (!finishOpeningDocument(162, opening) || stopped())
         return;
-    if (!officeStep(168, [this] { m_sheet = m_document->sheetAt(0); }))
+    if (!m_office.step(168, [this] { m_sheet = m_document->sheetAt(0); }))
         return;
     writeSheet(m_originalSheets.value(0));
     removeDefaultSheets();
@@ -132,14 +151,14 @@ void ImportRun::runSeparateSheets()
         return;
     int count = 0;
     m_guard.step(208, [&] { count = m_inputs.entryCount(); });
-    for (int index = 0; index < count && !stopped() && !m_officeLost; ++index) {
+    for (int index = 0; index < count && !m_office.ended(); ++index) {
         const auto path = beginFile(index);
-        m_sheetCells = {};
+        m_staged = {};
         if (!path || !m_guard.step(220, [this] { m_staging->clear(); }))
             continue;
         // A file that cannot be read, or whose sheet cannot be made,
         // contributes nothing: its lines never land on another file's sheet.
-        if (!stagePieces(*path))
+        if (!stageFile(*path))
             continue;
         QString sheetName;
         if (!addFileSheet(*path, index, sheetName))
@@ -172,70 +191,9 @@ std::optional<QString> ImportRun::beginFile(int index)
     return path;
 }
 
-bool ImportRun::stagePieces(const QString &path)
+bool ImportRun::stageFile(const QString &path)
 {
-    const StagingFile::Mark start = m_staging->mark();
-    const auto dropFile = [&] {
-        m_guard.step(m_steps->write, [&] { m_staging->rollBack(start); });
-        return false;
-    };
-    std::optional<TextReader> reader;
-    // Reading a stream ends with the run.
-    if (!m_guard.step(m_steps->read, [&] { reader.emplace(path, [this] { return stopped(); }); }) || stopped())
-        return false;
-    QString piece;
-    // Cells are kept only as long as the document takes them.
-    LineSplitter splitter({m_spreadsheets.cellCharacters(), MaxColumns});
-    std::optional<QString> split;
-    bool quotes = false;
-    for (;;) {
-        bool more = false;
-        if (!m_guard.step(m_steps->pieces, [&] { more = reader->readPiece(piece); }))
-            return dropFile();
-        // The options are read for every piece: a change made during the run
-        // acts on the rest of it.
-        m_guard.step(m_steps->splitTest, [&] {
-            split = m_inputs.splitText();
-            quotes = m_inputs.keepQuotedText();
-        });
-        if (more)
-            splitter.stage(piece, split, quotes);
-        else
-            splitter.finish(piece, split, quotes);
-        if (!m_guard.step(m_steps->write, [&] { stageText(path, piece); }))
-            return dropFile();
-        if (!more)
-            break;
-        maybeYield(piece.size());
-        if (stopped())
-            return false;
-    }
-    if (const auto line = splitter.unclosedQuoteLine()) {
-        // Nothing is lost: the rest of the file is in that one cell.
-        m_guard.step(m_steps->splitTest, [&] {
-            throw Failure(u"The file \"%1\" has a quoted field that opens on line %2 and is never closed: "
-                          u"the rest of the file is in that one cell."_s.arg(path)
-                              .arg(*line));
-        });
-    }
-    // On the disk before the next file starts: a file that does not fit is
-    // this file's failure, and the files before it stay whole.
-    if (!m_guard.step(m_steps->write, [&] { stageText(path, u"\r\n", true); }))
-        return dropFile();
-    m_sheetCells.cut += splitter.cutCells();
-    m_sheetCells.leftOut += splitter.leftOutCells();
-    return true;
-}
-
-void ImportRun::stageText(const QString &path, QStringView text, bool commit)
-{
-    try {
-        m_staging->WriteTextFile(text);
-        if (commit)
-            m_staging->commit();
-    } catch (const Failure &failure) {
-        throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(path, failure.description()));
-    }
+    return m_stager.stage(*m_staging, path, m_steps->staging, m_office.spreadsheets().cellCharacters(), m_staged);
 }
 
 bool ImportRun::openDocument(int startStep)
@@ -250,14 +208,14 @@ ImportRun::OpeningDocument ImportRun::beginOpeningDocument()
     // made only when the application started.
     m_applicationStarted = false;
     OpeningDocument opening;
-    opening.started = m_calls.start([this] {
-        m_spreadsheets.start();
+    opening.started = m_office.start([this] {
+        m_office.spreadsheets().start();
         m_applicationStarted = true;
     });
-    opening.opened = m_calls.start([this] {
+    opening.opened = m_office.start([this] {
         if (!m_applicationStarted)
             return;
-        m_document = m_spreadsheets.newDocument();
+        m_document = m_office.spreadsheets().newDocument();
         m_limits = m_document->limits();
         m_originalSheets.clear();
         for (int i = 0, count = m_document->sheetCount(); i < count; ++i)
@@ -268,24 +226,24 @@ ImportRun::OpeningDocument ImportRun::beginOpeningDocument()
 
 bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
 {
-    const bool started = officeResult(startStep, std::move(opening.started), m_deadlines.start);
+    const bool started = m_office.result(startStep, std::move(opening.started), m_office.deadlines().start);
     if (!started) {
         // Nothing more to report: the document was not even tried.
-        waitForOffice(opening.opened, m_deadlines.call);
+        m_office.wait(opening.opened, m_office.deadlines().call);
         return false;
     }
-    return officeResult(startStep + 4, std::move(opening.opened), m_deadlines.call);
+    return m_office.result(startStep + 4, std::move(opening.opened), m_office.deadlines().call);
 }
 
 bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
 {
-    if (!officeStep(256, [&] {
+    if (!m_office.step(256, [&] {
             sheetName = FreeSheetName(FileNameOf(path), index + 1,
                                       [this](const QString &name) { return m_document->hasSheet(name); },
                                       m_random);
         }))
         return false;
-    if (!officeStep(260, [&] {
+    if (!m_office.step(260, [&] {
             try {
                 makeRoomForAFileSheet();
                 m_document->insertSheet(sheetName, 0);
@@ -297,7 +255,7 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
             }
         }))
         return false;
-    return officeStep(262, [this] { m_sheet = m_document->sheetAt(0); });
+    return m_office.step(262, [this] { m_sheet = m_document->sheetAt(0); });
 }
 
 // The sheets a new document comes with go at the end anyway: where the
@@ -317,64 +275,43 @@ void ImportRun::makeRoomForAFileSheet()
 
 void ImportRun::writeSheet(const QString &sheetName)
 {
+    // What staging left out of this sheet's files already counts.
+    StagedCells leftOut = std::exchange(m_staged, {});
     if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
         return;
     const qint64 totalLines = m_staging->lineCount();
     // The sheet is used off the window's thread only.
-    if (!officeStep(m_steps->readBack,
-                    [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
+    if (!m_office.step(m_steps->readBack,
+                       [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
         return;
+    m_blocks.startSheet(*m_sheet, m_steps->writeCells);
     RowBlock rows;
     qint64 firstRow = 0;
     qint64 row = 0;
-    // What staging left out of this sheet's files already counts.
-    const SheetCells staged = std::exchange(m_sheetCells, {});
-    qint64 leftOut = staged.leftOut;
     QStringView line;
     for (;;) {
         bool more = false;
         if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
             break;
-        if (row >= m_limits.rows)
-            leftOut += stagedTextCellCount(line);
-        else
-            leftOut += rows.appendStagedLine(line, m_limits.columns);
+        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(line) : shapeRow(line, rows);
         ++row;
         if (blockIsFull(rows)) {
-            flushRows(static_cast<int>(firstRow), rows, totalLines);
+            m_blocks.send(static_cast<int>(firstRow), rows, totalLines);
             firstRow = row;
         }
         maybeYield(line.size());
-        if (stopped() || m_officeLost)
+        if (m_office.ended())
             break;
     }
-    flushRows(static_cast<int>(firstRow), rows, totalLines);
-    finishWriting();
-    if (stopped() || m_officeLost)
-        return;
-    if (staged.cut > 0) {
-        m_guard.step(m_steps->writeCells, [&] {
-            const int limit = m_spreadsheets.cellCharacters();
-            throw Failure(u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
-                              .arg(staged.cut)
-                              .arg(sheetName)
-                              .arg(limit)
-                              .arg(limit < CalcCellCharacters
-                                       ? u" (an .ods file keeps up to %1)"_s.arg(CalcCellCharacters)
-                                       : QString()));
-        });
-    }
-    if (leftOut > 0) {
-        // One report for the sheet, not one per cell.
-        m_result.cellsLeftOut += leftOut;
-        m_guard.step(m_steps->writeCells, [&] {
-            throw Failure(u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
-                          u"%3 columns and %4 rows."_s.arg(leftOut)
-                              .arg(sheetName)
-                              .arg(m_limits.columns)
-                              .arg(m_limits.rows));
-        });
-    }
+    m_blocks.send(static_cast<int>(firstRow), rows, totalLines);
+    m_blocks.finish();
+    if (!m_office.ended())
+        reportLeftOut(sheetName, leftOut);
+}
+
+qsizetype ImportRun::shapeRow(QStringView line, RowBlock &rows) const
+{
+    return rows.appendStagedLine(line, m_limits.columns);
 }
 
 bool ImportRun::blockIsFull(const RowBlock &rows)
@@ -383,48 +320,31 @@ bool ImportRun::blockIsFull(const RowBlock &rows)
         || rows.textSize() >= BlockText;
 }
 
-// Sends a block to the spreadsheet and returns while it is written, so that
-// the next block is read and cut meanwhile. A sheet that takes several blocks
-// at once gets the next ones while it still works on the oldest: its
-// application then does not wait for a block to arrive.
-void ImportRun::flushRows(int firstRow, RowBlock &rows, qint64 totalLines)
+// One report for the sheet, not one per cell.
+void ImportRun::reportLeftOut(const QString &sheetName, const StagedCells &cells)
 {
-    if (rows.empty())
-        return;
-    const int inFlight = std::clamp(m_sheet->concurrentWrites(), 1, MaxWritesInFlight);
-    while (std::ssize(m_writes) >= inFlight)
-        finishOldestWrite();
-    if (m_officeLost || stopped()) {
-        rows = {};
-        return;
+    if (cells.cut > 0) {
+        m_guard.step(m_steps->writeCells, [&] {
+            const int limit = m_office.spreadsheets().cellCharacters();
+            throw Failure(u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
+                              .arg(cells.cut)
+                              .arg(sheetName)
+                              .arg(limit)
+                              .arg(limit < CalcCellCharacters
+                                       ? u" (an .ods file keeps up to %1)"_s.arg(CalcCellCharacters)
+                                       : QString()));
+        });
     }
-    PendingWrite write;
-    write.rows = static_cast<qint64>(rows.rowCount());
-    write.lastIndex = firstRow + write.rows - 1;
-    write.total = totalLines;
-    CallThread &writer = m_writers[m_blocksSent++ % inFlight];
-    SpreadsheetSheet *sheet = m_sheet.get();
-    write.done = writer.start(
-        [sheet, firstRow, block = std::exchange(rows, {})]() mutable { sheet->writeRows(firstRow, std::move(block)); });
-    m_writes.push_back(std::move(write));
-}
-
-void ImportRun::finishOldestWrite()
-{
-    PendingWrite write = std::move(m_writes.front());
-    m_writes.pop_front();
-    if (officeResult(m_steps->writeCells, std::move(write.done), m_deadlines.call))
-        m_result.rowsWritten += write.rows;
-    m_guard.step(m_steps->progress, [&] {
-        m_observer.writingRows(write.lastIndex + 1, write.total);
-        showProgress(write.lastIndex, write.total - 1);
-    });
-}
-
-void ImportRun::finishWriting()
-{
-    while (!m_writes.empty())
-        finishOldestWrite();
+    if (cells.leftOut > 0) {
+        m_result.cellsLeftOut += cells.leftOut;
+        m_guard.step(m_steps->writeCells, [&] {
+            throw Failure(u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
+                          u"%3 columns and %4 rows."_s.arg(cells.leftOut)
+                              .arg(sheetName)
+                              .arg(m_limits.columns)
+                              .arg(m_limits.rows));
+        });
+    }
 }
 
 void ImportRun::removeDefaultSheets()
@@ -438,11 +358,11 @@ void ImportRun::removeDefaultSheets()
         if (!m_originalSheets.contains(name))
             continue;
         bool present = false;
-        officeStep(sheet.test, [&] {
+        m_office.step(sheet.test, [&] {
             present = SheetExists(*m_document, name) && m_document->sheetCount() > 1;
         });
         if (present)
-            officeStep(sheet.remove, [&] { m_document->removeSheet(name); });
+            m_office.step(sheet.remove, [&] { m_document->removeSheet(name); });
     }
 }
 
@@ -452,7 +372,8 @@ void ImportRun::finishDocument()
     // it would replace a file with an empty one.
     if (!m_finish || !m_document || stopped() || m_result.filesImported == 0)
         return;
-    m_result.documentFinished = officeStep(308, [this] { m_finish(*m_document); }, m_deadlines.finish);
+    m_result.documentFinished =
+        m_office.step(308, [this] { m_finish(*m_document); }, m_office.deadlines().finish);
 }
 
 void ImportRun::complete()
@@ -461,80 +382,6 @@ void ImportRun::complete()
     m_guard.step(304, [this] { m_observer.setProgressValue(0); });
     m_guard.step(306, [this] { m_observer.setProgressText(u"Progress Bar"_s); });
     m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
-}
-
-// The blocks of a sheet that cannot be kept (a full disk) fail alike, one
-// after the other: said once.
-void ImportRun::reportOnce(int number, const std::exception_ptr &failure)
-{
-    const QString description = describeFailure(failure);
-    if (number == m_lastReport.first && description == m_lastReport.second)
-        return;
-    m_lastReport = {number, description};
-    m_guard.report(number, failure);
-}
-
-bool ImportRun::officeStep(int number, const std::function<void()> &action)
-{
-    return officeStep(number, action, m_deadlines.call);
-}
-
-bool ImportRun::officeStep(int number, const std::function<void()> &action, std::chrono::milliseconds deadline)
-{
-    if (m_officeLost || stopped())
-        return false;
-    return officeResult(number, m_calls.start(action), deadline);
-}
-
-bool ImportRun::officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline)
-{
-    // A block still in flight when the application was lost fails the same
-    // way; that was reported already.
-    const bool lostBefore = m_officeLost;
-    const Wait waited = waitForOffice(result, deadline);
-    try {
-        result.get();
-        return waited == Wait::Answered;
-    } catch (const SpreadsheetLost &) {
-        // Reported once; every later step would only fail the same way.
-        m_officeLost = true;
-        if (waited == Wait::Answered && !stopped() && !lostBefore)
-            m_guard.report(number, std::current_exception());
-    } catch (...) {
-        if (waited == Wait::Answered && !stopped() && !lostBefore)
-            reportOnce(number, std::current_exception());
-    }
-    if (waited == Wait::TimedOut && !lostBefore) {
-        m_officeLost = true;
-        const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(deadline).count();
-        m_guard.report(number, std::make_exception_ptr(SpreadsheetLost(
-                                   u"%1 did not answer within %2 seconds; the import ends here."_s.arg(
-                                       m_spreadsheets.applicationName(), QString::number(seconds, 'g', 3)))));
-    }
-    return false;
-}
-
-// Waits for a call while the window breathes. A call that does not answer
-// in time, or that is still running when the window closes, is given up:
-// the connection ends, which makes the call return, so nothing waits for
-// ever and the window closes at once.
-ImportRun::Wait ImportRun::waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline)
-{
-    constexpr std::chrono::milliseconds Slice{10};
-    const QDeadlineTimer timer(deadline);
-    Wait outcome = Wait::Answered;
-    while (result.wait_for(Slice) != std::future_status::ready) {
-        if (outcome == Wait::Answered) {
-            if (stopped())
-                outcome = Wait::Cancelled;
-            else if (timer.hasExpired())
-                outcome = Wait::TimedOut;
-            if (outcome != Wait::Answered)
-                m_spreadsheets.abandon();
-        }
-        m_observer.yield();
-    }
-    return outcome;
 }
 
 void ImportRun::maybeYield(qsizetype textHandled)
@@ -559,6 +406,14 @@ void ImportRun::showProgress(qint64 done, qint64 total)
         return;
     m_lastProgress = value;
     m_observer.setProgressValue(value);
+}
+
+void ImportRun::showRowsWritten(qint64 lastIndex, qint64 total)
+{
+    m_guard.step(m_steps->progress, [&] {
+        m_observer.writingRows(lastIndex + 1, total);
+        showProgress(lastIndex, total - 1);
+    });
 }
 
 } // namespace quillora

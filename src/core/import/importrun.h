@@ -2,22 +2,19 @@
 #pragma once
 
 #include "core/errorreport.h"
-#include "core/import/callthread.h"
+#include "core/import/blockpipeline.h"
+#include "core/import/filestager.h"
+#include "core/import/officecalls.h"
 #include "core/import/spreadsheet.h"
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
-#include <chrono>
-
-#include <array>
-#include <deque>
 #include <functional>
 #include <future>
 #include <memory>
 #include <optional>
-#include <vector>
 
 namespace quillora {
 
@@ -79,7 +76,10 @@ struct ImportResult
 // One "Start Importing": stages every listed file, split as the options say,
 // and writes the staged lines into a new spreadsheet document, on one sheet or
 // a sheet per file. Every step is guarded: a failure is reported with its
-// line number and the run goes on.
+// line number and the run goes on. The run is the two scripts, one per mode;
+// a file's rows flow read -> decode -> cut (FileStager) -> staged -> shaped
+// into a block (shapeRow) -> sheet (BlockPipeline), and every call into the
+// application goes through OfficeCalls.
 class ImportRun
 {
 public:
@@ -96,21 +96,10 @@ public:
     static constexpr int BlockCells = 49152;
     static constexpr int BlockRows = 65536;
     static constexpr qsizetype BlockText = qsizetype(1) << 21;
-    // Blocks sent before the oldest must be written: while the application
-    // writes one, the next ones are already on their way.
-    static constexpr int MaxWritesInFlight = 3;
+    static constexpr int MaxWritesInFlight = BlockPipeline::MaxWritesInFlight;
 
-    // How long the run waits for the spreadsheet application before it gives
-    // up on it: for it to start (which includes starting LibreOffice), and
-    // for any other call.
-    struct Deadlines
-    {
-        std::chrono::milliseconds start{std::chrono::seconds(150)};
-        std::chrono::milliseconds call{std::chrono::seconds(60)};
-        // For finishing the document (storing a large one takes a while).
-        std::chrono::milliseconds finish{std::chrono::minutes(10)};
-    };
-    void setDeadlines(const Deadlines &deadlines) { m_deadlines = deadlines; }
+    using Deadlines = OfficeDeadlines;
+    void setDeadlines(const Deadlines &deadlines) { m_office.setDeadlines(deadlines); }
     // What is done with the document once everything is written, on the
     // spreadsheet's side (for instance storing it and closing it).
     void setFinishDocument(std::function<void(SpreadsheetDocument &)> finish) { m_finish = std::move(finish); }
@@ -121,8 +110,7 @@ private:
     void runOneSheet();
     void runSeparateSheets();
     std::optional<QString> beginFile(int index);
-    bool stagePieces(const QString &path);
-    void stageText(const QString &path, QStringView text, bool commit = false);
+    bool stageFile(const QString &path);
     bool openDocument(int startStep);
     struct OpeningDocument
     {
@@ -134,71 +122,42 @@ private:
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void makeRoomForAFileSheet();
     void writeSheet(const QString &sheetName);
+    // Where a staged line takes its shape as a row of the sheet; returns the
+    // cells with text it leaves out.
+    qsizetype shapeRow(QStringView line, RowBlock &rows) const;
     static bool blockIsFull(const RowBlock &rows);
-    void flushRows(int firstRow, RowBlock &rows, qint64 totalLines);
-    void finishWriting();
-    void finishOldestWrite();
+    void reportLeftOut(const QString &sheetName, const StagedCells &cells);
     void removeDefaultSheets();
     void finishDocument();
     void complete();
     void releaseDocument();
 
-    // Runs an action on the spreadsheet off the window's thread, as a guarded
-    // step. Once the application is gone, later steps are skipped unreported.
-    bool officeStep(int number, const std::function<void()> &action);
-    bool officeStep(int number, const std::function<void()> &action, std::chrono::milliseconds deadline);
-    bool officeResult(int number, std::future<void> result, std::chrono::milliseconds deadline);
-    void reportOnce(int number, const std::exception_ptr &failure);
-    enum class Wait { Answered, TimedOut, Cancelled };
-    Wait waitForOffice(std::future<void> &result, std::chrono::milliseconds deadline);
-
     // Lets the window breathe every few milliseconds; textHandled is the
     // length of what was handled since the last call.
     void maybeYield(qsizetype textHandled);
-    bool stopped() const { return m_observer.cancelled(); }
+    bool stopped() const { return m_office.stopped(); }
     void showProgress(qint64 done, qint64 total);
+    void showRowsWritten(qint64 lastIndex, qint64 total);
 
     ImportInputs &m_inputs;
     ImportObserver &m_observer;
-    SpreadsheetProvider &m_spreadsheets;
     std::function<double()> m_random;
     GuardedOperation m_guard;
-    CallThread m_calls;
-    bool m_applicationStarted = false; // on the call thread
-    // Threads for blocks only: a sheet that takes several at once gets them
-    // from different threads.
-    std::array<CallThread, MaxWritesInFlight> m_writers;
+    OfficeCalls m_office;
+    BlockPipeline m_blocks;
+    FileStager m_stager;
     QElapsedTimer m_sinceYield;
     qsizetype m_textSinceClock = 0;
     std::unique_ptr<StagingFile> m_staging;
+    // What staging left out of the files of the next sheet.
+    StagedCells m_staged;
     std::unique_ptr<SpreadsheetDocument> m_document;
     std::unique_ptr<SpreadsheetSheet> m_sheet;
+    bool m_applicationStarted = false; // on the call thread
     const ImportSteps *m_steps = nullptr;
     SheetLimits m_limits;
-    Deadlines m_deadlines;
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
-    bool m_officeLost = false;
-    std::pair<int, QString> m_lastReport;
-    // Cells of the files staged for the next sheet that were cut, or left
-    // out past the last column, on the way in.
-    struct SheetCells
-    {
-        qint64 cut = 0;
-        qint64 leftOut = 0;
-    };
-    SheetCells m_sheetCells;
-    // A block being written while the next one is read: its rows, and the
-    // index of its last line with the sheet's line count, for the progress.
-    struct PendingWrite
-    {
-        std::future<void> done;
-        qint64 rows = 0;
-        qint64 lastIndex = 0;
-        qint64 total = 0;
-    };
-    std::deque<PendingWrite> m_writes;
-    qint64 m_blocksSent = 0;
     int m_lastProgress = -1;
     ImportResult m_result;
 };

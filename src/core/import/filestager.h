@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/text/linesplitter.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace quillora {
+
+class GuardedOperation;
+class ImportInputs;
+class StagingFile;
+
+// What staging a file left out of its rows: cells cut at what a cell holds,
+// and cells with text past the last column. Reported with the sheet.
+struct StagedCells
+{
+    qint64 cut = 0;
+    qint64 leftOut = 0;
+    StagedCells &operator+=(const StagedCells &other)
+    {
+        cut += other.cut;
+        leftOut += other.leftOut;
+        return *this;
+    }
+};
+
+// One file's text into the staging file: read in pieces, decoded, cut into
+// cells as the options say at that moment (they may change during the run),
+// and written. A file that fails half way leaves nothing behind.
+class FileStager
+{
+public:
+    // The step numbers staging reports with.
+    struct Steps
+    {
+        int read = 0;
+        int pieces = 0;
+        int splitTest = 0;
+        int write = 0;
+    };
+    struct Hooks
+    {
+        std::function<bool()> stopped;
+        // Called with the length of each piece staged: the window breathes.
+        std::function<void(qsizetype)> handled;
+    };
+
+    FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hooks);
+
+    // Stages the file at the end of staging; false when it was not
+    // (reported), or when the run stopped. cellCharacters is what a cell of
+    // the document holds.
+    bool stage(StagingFile &staging, const QString &path, const Steps &steps, qsizetype cellCharacters,
+               StagedCells &counts);
+
+private:
+    static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);
+
+    ImportInputs &m_inputs;
+    GuardedOperation &m_guard;
+    Hooks m_hooks;
+};
+
+} // namespace quillora
