@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/paths.h"
 
+#include "core/text/utf8.h"
+
 #include <QDir>
 
 using namespace Qt::Literals::StringLiterals;
@@ -9,25 +11,6 @@ namespace quillora {
 
 namespace {
 constexpr char16_t EscapedByte = 0xDC00;
-
-// The length of the valid UTF-8 sequence at bytes[i], or 0.
-qsizetype validSequence(QByteArrayView bytes, qsizetype i)
-{
-    const uchar lead = uchar(bytes[i]);
-    const qsizetype length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
-    if (length == 0 || i + length > bytes.size())
-        return 0;
-    for (qsizetype k = 1; k < length; ++k) {
-        if ((uchar(bytes[i + k]) & 0xC0) != 0x80)
-            return 0;
-    }
-    const uchar second = uchar(bytes[i + 1]);
-    // No overlong forms, no surrogates, nothing past U+10FFFF.
-    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90)
-        || (lead == 0xF4 && second > 0x8F))
-        return 0;
-    return length;
-}
 } // namespace
 
 QString decodePath(QByteArrayView bytes)
@@ -39,7 +22,7 @@ QString decodePath(QByteArrayView bytes)
         if (byte < 0x80) {
             path.append(QChar(char16_t(byte)));
             ++i;
-        } else if (const qsizetype length = validSequence(bytes, i)) {
+        } else if (const qsizetype length = validUtf8Sequence(bytes, i)) {
             path.append(QString::fromUtf8(bytes.sliced(i, length)));
             i += length;
         } else {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/textdecoder.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
@@ -11,67 +13,6 @@
 #include <optional>
 
 namespace quillora {
-
-enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
-
-struct EncodingMark
-{
-    TextEncoding encoding;
-    int length; // bytes of the mark, not part of the text
-};
-
-// The byte-order marks, tested in this order on the first bytes of a file of
-// fileSize bytes: FF FE 00 00 and 00 00 FE FF (UTF-32), EF BB BF (UTF-8),
-// FF FE and FE FF (UTF-16). Each is read as the encoding it names.
-std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
-
-// Strict UTF-8 validation, fed in chunks of any size.
-class Utf8Validator
-{
-public:
-    bool feed(QByteArrayView bytes);
-    // True when everything fed was valid and no sequence was left open.
-    bool finish() const { return m_valid && m_pending == 0; }
-
-private:
-    bool m_valid = true;
-    int m_pending = 0;     // continuation bytes still expected
-    uchar m_lowest = 0x80; // bounds of the next continuation byte
-    uchar m_highest = 0xBF;
-};
-
-// Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
-// of the same value, so every byte has a character.
-void appendWindows1252(QString &out, QByteArrayView bytes);
-
-// Decodes a text fed in chunks of any size into valid UTF-16: bytes that
-// make no character, an unpaired surrogate, a value past U+10FFFF and a
-// character the text ends inside of each become U+FFFD, at the end as in the
-// middle. What LibreOffice is sent must be valid UTF-16, or the bridge fails.
-class TextDecoder
-{
-public:
-    explicit TextDecoder(TextEncoding encoding);
-
-    void decode(QByteArrayView bytes, QString &out);
-    // The text has ended: a character still open becomes U+FFFD.
-    void finish(QString &out);
-
-private:
-    QByteArrayView withHeld(QByteArrayView bytes, QByteArray &joined);
-    void decodeUtf8(QByteArrayView bytes, QString &out);
-    void decodeUtf16(QByteArrayView bytes, QString &out);
-    void decodeUtf32(QByteArrayView bytes, QString &out);
-    void appendUtf16Unit(char16_t unit, char16_t *&dest);
-
-    TextEncoding m_encoding;
-    QStringDecoder m_utf8;
-    QByteArray m_held;         // the start of a character whose end has not come yet
-    char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
-};
-
-// Whether text is well-formed UTF-16: every surrogate in a pair.
-bool isValidUtf16(QStringView text);
 
 // Standard input, as the command line lists "-": read from where the
 // caller left it, whatever it is (a pipe, a socket, a file, /dev/null).

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text/textdecoder.h"
+
+#include <array>
+
+namespace quillora {
+
+namespace {
+bool startsWith(QByteArrayView head, std::initializer_list<uchar> mark)
+{
+    if (head.size() < static_cast<qsizetype>(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (uchar byte : mark) {
+        if (static_cast<uchar>(head[i++]) != byte)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize)
+{
+    if (fileSize >= 4 && startsWith(head, {0xFF, 0xFE, 0x00, 0x00}))
+        return EncodingMark{TextEncoding::Utf32LE, 4};
+    if (fileSize >= 4 && startsWith(head, {0x00, 0x00, 0xFE, 0xFF}))
+        return EncodingMark{TextEncoding::Utf32BE, 4};
+    if (fileSize >= 3 && startsWith(head, {0xEF, 0xBB, 0xBF}))
+        return EncodingMark{TextEncoding::Utf8, 3};
+    if (fileSize >= 2 && startsWith(head, {0xFF, 0xFE}))
+        return EncodingMark{TextEncoding::Utf16LE, 2};
+    if (fileSize >= 2 && startsWith(head, {0xFE, 0xFF}))
+        return EncodingMark{TextEncoding::Utf16BE, 2};
+    return std::nullopt;
+}
+
+void appendWindows1252(QString &out, QByteArrayView bytes)
+{
+    static constexpr std::array<char16_t, 32> High{
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size());
+    char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    for (const char ch : bytes) {
+        const auto b = static_cast<uchar>(ch);
+        *dest++ = (b >= 0x80 && b < 0xA0) ? High[b - 0x80] : char16_t(b);
+    }
+}
+
+TextDecoder::TextDecoder(TextEncoding encoding)
+    : m_encoding(encoding)
+    // Fed whole sequences only (a cut one is held back), so it keeps no state;
+    // a U+FEFF left after the mark is text and stays.
+    , m_utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
+{
+}
+
+void TextDecoder::decode(QByteArrayView bytes, QString &out)
+{
+    switch (m_encoding) {
+    case TextEncoding::Windows1252:
+        appendWindows1252(out, bytes);
+        return;
+    case TextEncoding::Utf8:
+        decodeUtf8(bytes, out);
+        return;
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE:
+        decodeUtf16(bytes, out);
+        return;
+    case TextEncoding::Utf32LE:
+    case TextEncoding::Utf32BE:
+        decodeUtf32(bytes, out);
+        return;
+    }
+}
+
+void TextDecoder::finish(QString &out)
+{
+    if (m_encoding == TextEncoding::Utf8) {
+        // Decoded on its own, an unfinished sequence gives what it would
+        // give in the middle of the text.
+        if (!m_held.isEmpty())
+            out += m_utf8.decode(m_held);
+    } else {
+        // A surrogate without its pair, then the bytes of an unfinished unit.
+        if (m_highSurrogate != 0)
+            out += QChar(QChar::ReplacementCharacter);
+        if (!m_held.isEmpty())
+            out += QChar(QChar::ReplacementCharacter);
+    }
+    m_held.clear();
+    m_highSurrogate = 0;
+}
+
+QByteArrayView TextDecoder::withHeld(QByteArrayView bytes, QByteArray &joined)
+{
+    // The start of a character from the last chunk goes in front of this one.
+    if (m_held.isEmpty())
+        return bytes;
+    joined = std::exchange(m_held, QByteArray());
+    joined.append(bytes);
+    return joined;
+}
+
+void TextDecoder::decodeUtf8(QByteArrayView bytes, QString &out)
+{
+    QByteArray joined;
+    bytes = withHeld(bytes, joined);
+    // A sequence cut by the end of the chunk waits for the next one; the
+    // decoder, which keeps no state, takes everything before it.
+    qsizetype whole = bytes.size();
+    for (qsizetype at = bytes.size() - 1; at >= 0 && at >= bytes.size() - 3; --at) {
+        const auto b = static_cast<uchar>(bytes[at]);
+        if (b < 0x80)
+            break;
+        if (b >= 0xC0) {
+            const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            if (bytes.size() - at < length)
+                whole = at;
+            break;
+        }
+    }
+    out += m_utf8.decode(bytes.first(whole));
+    m_held = bytes.sliced(whole).toByteArray();
+}
+
+void TextDecoder::appendUtf16Unit(char16_t unit, char16_t *&dest)
+{
+    if (m_highSurrogate != 0) {
+        if (QChar::isLowSurrogate(unit)) {
+            *dest++ = m_highSurrogate;
+            *dest++ = unit;
+            m_highSurrogate = 0;
+            return;
+        }
+        *dest++ = QChar::ReplacementCharacter;
+        m_highSurrogate = 0;
+    }
+    if (QChar::isHighSurrogate(unit))
+        m_highSurrogate = unit;
+    else
+        *dest++ = QChar::isLowSurrogate(unit) ? char16_t(QChar::ReplacementCharacter) : unit;
+}
+
+void TextDecoder::decodeUtf16(QByteArrayView bytes, QString &out)
+{
+    QByteArray joined;
+    bytes = withHeld(bytes, joined);
+    const bool bigEndian = m_encoding == TextEncoding::Utf16BE;
+    const qsizetype units = bytes.size() / 2;
+    const qsizetype start = out.size();
+    // Room for every unit and a replaced waiting surrogate.
+    out.resize(start + units + 1);
+    char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    const auto *src = reinterpret_cast<const uchar *>(bytes.data());
+    for (qsizetype i = 0; i < units; ++i, src += 2) {
+        const char16_t unit = bigEndian ? char16_t(src[0] << 8 | src[1]) : char16_t(src[1] << 8 | src[0]);
+        appendUtf16Unit(unit, dest);
+    }
+    out.truncate(dest - reinterpret_cast<const char16_t *>(out.constData()));
+    m_held = bytes.sliced(units * 2).toByteArray();
+}
+
+void TextDecoder::decodeUtf32(QByteArrayView bytes, QString &out)
+{
+    QByteArray joined;
+    bytes = withHeld(bytes, joined);
+    const bool bigEndian = m_encoding == TextEncoding::Utf32BE;
+    const qsizetype count = bytes.size() / 4;
+    const qsizetype start = out.size();
+    out.resize(start + 2 * count);
+    char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    const auto *src = reinterpret_cast<const uchar *>(bytes.data());
+    for (qsizetype i = 0; i < count; ++i, src += 4) {
+        const char32_t value = bigEndian ? char32_t(src[0]) << 24 | char32_t(src[1]) << 16 | src[2] << 8 | src[3]
+                                         : char32_t(src[3]) << 24 | char32_t(src[2]) << 16 | src[1] << 8 | src[0];
+        if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+            *dest++ = QChar::ReplacementCharacter;
+        } else if (QChar::requiresSurrogates(value)) {
+            *dest++ = QChar::highSurrogate(value);
+            *dest++ = QChar::lowSurrogate(value);
+        } else {
+            *dest++ = char16_t(value);
+        }
+    }
+    out.truncate(dest - reinterpret_cast<const char16_t *>(out.constData()));
+    m_held = bytes.sliced(count * 4).toByteArray();
+}
+
+bool isValidUtf16(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
+    return true;
+}
+
+} // namespace quillora

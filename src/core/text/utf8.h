@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QStringView>
+
+// What Quillora knows of UTF-8, in one place: file names, text files and
+// the documents written all use it.
+namespace quillora {
+
+// The length of the valid UTF-8 sequence of two bytes or more at bytes[i]
+// (no overlong form, no surrogate, nothing past U+10FFFF), or 0.
+qsizetype validUtf8Sequence(QByteArrayView bytes, qsizetype i);
+
+// Strict UTF-8 validation, fed in chunks of any size.
+class Utf8Validator
+{
+public:
+    bool feed(QByteArrayView bytes);
+    // True when everything fed was valid and no sequence was left open.
+    bool finish() const { return m_valid && m_pending == 0; }
+
+private:
+    bool m_valid = true;
+    int m_pending = 0;     // continuation bytes still expected
+    uchar m_lowest = 0x80; // bounds of the next continuation byte
+    uchar m_highest = 0xBF;
+};
+
+// Whether the UTF-8 at text[i] is U+FFFE or U+FFFF.
+inline bool isNonCharacterAt(QByteArrayView text, qsizetype i)
+{
+    return uchar(text[i]) == 0xEF && i + 2 < text.size() && uchar(text[i + 1]) == 0xBF
+        && (uchar(text[i + 2]) & 0xFE) == 0xBE;
+}
+
+// The UTF-8 of one character, given as its code point: its length.
+inline int encodeUtf8(char32_t c, char *out)
+{
+    if (c < 0x80) {
+        out[0] = char(c);
+        return 1;
+    }
+    if (c < 0x800) {
+        out[0] = char(0xC0 | (c >> 6));
+        out[1] = char(0x80 | (c & 0x3F));
+        return 2;
+    }
+    if (c < 0x10000) {
+        out[0] = char(0xE0 | (c >> 12));
+        out[1] = char(0x80 | ((c >> 6) & 0x3F));
+        out[2] = char(0x80 | (c & 0x3F));
+        return 3;
+    }
+    out[0] = char(0xF0 | (c >> 18));
+    out[1] = char(0x80 | ((c >> 12) & 0x3F));
+    out[2] = char(0x80 | ((c >> 6) & 0x3F));
+    out[3] = char(0x80 | (c & 0x3F));
+    return 4;
+}
+
+inline void appendUtf8(QByteArray &out, char32_t c)
+{
+    char bytes[4];
+    out.append(bytes, encodeUtf8(c, bytes));
+}
+
+// The code point at text[i], a surrogate pair taken whole (i then stands on
+// its second half); an unpaired surrogate is U+FFFD.
+inline char32_t codePointAt(QStringView text, qsizetype &i)
+{
+    const char16_t c = text[i].unicode();
+    if (c < 0xD800 || c > 0xDFFF)
+        return c;
+    if (c <= 0xDBFF && i + 1 < text.size()) {
+        const char16_t low = text[i + 1].unicode();
+        if (low >= 0xDC00 && low <= 0xDFFF) {
+            ++i;
+            return 0x10000 + ((char32_t(c) - 0xD800) << 10) + (low - 0xDC00);
+        }
+    }
+    return 0xFFFD;
+}
+
+} // namespace quillora
