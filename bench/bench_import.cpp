@@ -325,7 +325,7 @@ int main(int argc, char *argv[])
                 writer::DocumentWriter documents(format.format);
                 BenchWindow window;
                 window.files = scenario.files;
-                window.finish = [&](SpreadsheetDocument &) { documents.store(ours); };
+                window.finish = [&](SpreadsheetDocument &document) { documents.store(document, ours); };
                 std::vector<double> times;
                 std::vector<double> csvTimes;
                 std::vector<double> ratios;
@@ -382,7 +382,9 @@ int main(int argc, char *argv[])
             BenchWindow window;
             window.files = {path};
             window.quotes = quotes;
-            window.finish = [&](SpreadsheetDocument &) { documents.store(dir.filePath(u"long.ods"_s)); };
+            window.finish = [&](SpreadsheetDocument &document) {
+                documents.store(document, dir.filePath(u"long.ods"_s));
+            };
             const qint64 before = currentMemory();
             resetPeakMemory();
             const double seconds = window.timeRun(documents);

@@ -273,7 +273,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     if (!parsed.options.output.isEmpty()) {
         // A file needs no office: the document writer makes it.
         writer::DocumentWriter writer(parsed.options.format);
-        return CommandLineImport(parsed.options, console, writer).run();
+        return CommandLineImport(parsed.options, console, writer, CommandLineImport::storedBy(writer)).run();
     }
     if (!documentCanBeShown()) {
         // LibreOffice would have nowhere to show the document, and would

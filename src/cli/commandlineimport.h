@@ -2,10 +2,10 @@
 #pragma once
 
 #include "cli/commandline.h"
+#include "cli/progressline.h"
 #include "core/errorreport.h"
 #include "core/import/importrun.h"
 
-#include <QElapsedTimer>
 
 namespace quillora {
 
@@ -20,10 +20,16 @@ class TemporaryOutput;
 class CommandLineImport : private ImportInputs, private ImportObserver, private ErrorReporter
 {
 public:
-    // Into a document shown in the spreadsheet application.
-    CommandLineImport(CommandLineOptions options, Console &console, SpreadsheetProvider &spreadsheets);
-    // Into the output file, through the document writer.
-    CommandLineImport(CommandLineOptions options, Console &console, writer::DocumentWriter &writer);
+    // How a finished document becomes the output file (--output): written
+    // at path; returns what was lost on the way.
+    using StoreDocument = std::function<QStringList(SpreadsheetDocument &document, const QString &path)>;
+
+    // Into a document of the spreadsheets: with store, stored as the output
+    // file; without, shown in the spreadsheet application.
+    CommandLineImport(CommandLineOptions options, Console &console, SpreadsheetProvider &spreadsheets,
+                      StoreDocument store = {});
+    // The document writer's documents, stored by it.
+    static StoreDocument storedBy(writer::DocumentWriter &writer);
 
     int run();
 
@@ -54,21 +60,15 @@ private:
     void report(const QString &text);
     void tell(const QString &text);
     void leaveOutTheOutput(QStringList &files);
-    // The progress line, on a terminal only.
-    void showPhase(QStringView phase, const QString &line);
-    void clearProgress();
 
     CommandLineOptions m_options;
     Console &m_console;
     SpreadsheetProvider &m_spreadsheets;
-    writer::DocumentWriter *m_writer = nullptr;
+    StoreDocument m_store;
     bool m_saved = false;
     QStringList m_files;
     int m_reports = 0;
-    bool m_progressShown = false;
-    QString m_lastProgress;
-    QString m_phase;
-    QElapsedTimer m_sinceDrawn;
+    ProgressLine m_progress;
 };
 
 } // namespace quillora

@@ -118,6 +118,7 @@ public:
     }
 
     SheetLimits limits() override { return Limits; }
+    const std::vector<std::shared_ptr<WrittenSheet>> &writtenSheets() const { return m_workbook->sheets; }
 
 private:
     std::vector<std::shared_ptr<WrittenSheet>> &sheets() { return m_workbook->sheets; }
@@ -168,17 +169,17 @@ std::unique_ptr<SpreadsheetDocument> DocumentWriter::newDocument()
 {
     throwIfAbandoned(m_abandoned);
     // A new document has the one sheet a new Calc document has.
-    m_last = std::make_shared<Workbook>();
-    auto document = std::make_unique<Document>(m_last, m_abandoned);
+    auto document = std::make_unique<Document>(std::make_shared<Workbook>(), m_abandoned);
     document->insertSheet(u"Sheet1"_s, 0);
     return document;
 }
 
-QStringList DocumentWriter::store(const QString &path)
+QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &path)
 {
-    if (!m_last)
-        throw Failure(u"There is no document to store."_s);
-    const StoreJob job{path, m_last->sheets, [this] { throwIfAbandoned(m_abandoned); }};
+    const auto *written = dynamic_cast<const Document *>(&document);
+    if (!written)
+        throw Failure(u"The document was not made by the document writer."_s);
+    const StoreJob job{path, written->writtenSheets(), [this] { throwIfAbandoned(m_abandoned); }};
     switch (m_format) {
     case DocumentFormat::Xlsx:
         return writeXlsx(job);

@@ -37,18 +37,18 @@ public:
     QString applicationName() const override;
     int cellCharacters() const override;
 
-    // Writes the last new document into the file at path, replacing it.
+    // Writes one of its documents into the file at path, replacing it.
     // Returns one report per sheet that lost something on the way (text
     // the format cannot hold); throws Failure when the file cannot be
-    // written, leaving whatever was written of it.
-    QStringList store(const QString &path);
+    // written, leaving whatever was written of it, or when the document is
+    // not one of this writer's.
+    QStringList store(SpreadsheetDocument &document, const QString &path);
 
     DocumentFormat format() const { return m_format; }
 
 private:
     DocumentFormat m_format;
     std::atomic<bool> m_abandoned = false;
-    std::shared_ptr<Workbook> m_last;
 };
 
 } // namespace writer

@@ -80,7 +80,7 @@ tst_CommandLine::Run tst_CommandLine::run(const QStringList &arguments, bool ter
         result.status = CommandLineImport(parsed.options, console, m_office).run();
     } else {
         writer::DocumentWriter writer(parsed.options.format);
-        result.status = CommandLineImport(parsed.options, console, writer).run();
+        result.status = CommandLineImport(parsed.options, console, writer, CommandLineImport::storedBy(writer)).run();
     }
     errStream.flush();
     result.err = err;

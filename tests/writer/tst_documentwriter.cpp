@@ -80,7 +80,7 @@ tst_DocumentWriter::Written tst_DocumentWriter::write(FakeWindow &window, Docume
     DocumentWriter writer(format);
     const QString path = m_dir.filePath(u"out."_s + suffixOf(format));
     QStringList reports;
-    window.finish = [&](SpreadsheetDocument &) { reports = writer.store(path); };
+    window.finish = [&](SpreadsheetDocument &document) { reports = writer.store(document, path); };
     const ImportResult result = window.run(writer);
     if (!result.documentFinished)
         qWarning() << "not finished:" << window.errorTexts;
@@ -398,11 +398,11 @@ void tst_DocumentWriter::abandonedStoreStops()
     document->sheetAt(0)->writeRows(0, RowBlock(std::vector<QStringList>(10000, {u"x"_s})));
     const QString path = m_dir.filePath(u"given-up.xlsx"_s);
     writer.abandon();
-    QVERIFY_THROWS_EXCEPTION(SpreadsheetLost, writer.store(path));
+    QVERIFY_THROWS_EXCEPTION(SpreadsheetLost, writer.store(*document, path));
     QVERIFY(!QFileInfo::exists(path));
     // The next run starts afresh.
     writer.start();
-    QCOMPARE(writer.store(path), QStringList());
+    QCOMPARE(writer.store(*document, path), QStringList());
     QCOMPARE(readDocument(path).rows.value(u"Sheet1"_s).size(), 10000);
 }
 
