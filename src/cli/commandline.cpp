@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstring>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -248,6 +249,20 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     return {ParsedCommandLine::Action::Import, options, {}};
 }
 
+namespace {
+// An .xlsx file keeps a temporary file a sheet until it is written (so does
+// libxlsxwriter): a sheet per file of a thousand files needs more open files
+// than the usual soft limit allows. It is raised as far as the hard limit.
+void allowManyOpenFiles()
+{
+    rlimit files{};
+    if (::getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == files.rlim_max)
+        return;
+    files.rlim_cur = files.rlim_max;
+    ::setrlimit(RLIMIT_NOFILE, &files);
+}
+} // namespace
+
 int runQuilloraCommand(const QStringList &arguments, Console &console, const QString &programFolder)
 {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
@@ -270,6 +285,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
         break;
     }
     Interruption::install();
+    allowManyOpenFiles();
     if (!parsed.options.output.isEmpty()) {
         // A file needs no office: the document writer makes it.
         writer::DocumentWriter writer(parsed.options.format);

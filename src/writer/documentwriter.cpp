@@ -2,7 +2,9 @@
 #include "writer/documentwriter.h"
 
 #include "core/failure.h"
+#include "writer/opendocument.h"
 #include "writer/workbook.h"
+#include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
 
 #include <algorithm>

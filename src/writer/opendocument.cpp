@@ -3,6 +3,7 @@
 // written while the rows are read back, never held whole.
 #include "core/failure.h"
 #include "core/list/paths.h"
+#include "writer/opendocument.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
 

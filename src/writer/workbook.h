@@ -37,10 +37,6 @@ struct StoreJob
     std::function<void()> checkpoint;
 };
 
-// Each returns the reports of the sheets that lost something on the way.
-QStringList writeOpenDocument(const StoreJob &job);
-QStringList writeFlatOpenDocument(const StoreJob &job);
-QStringList writeXlsx(const StoreJob &job);
 
 // Throws Failure naming the file and the system's reason.
 [[noreturn]] void cannotWrite(const QString &path, int error);

@@ -7,6 +7,7 @@
 #include "core/text/namelessfile.h"
 #include "writer/librarymessages.h"
 #include "writer/workbook.h"
+#include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
 
 #include <QDir>
@@ -18,7 +19,6 @@
 #include <cerrno>
 #include <string>
 
-#include <sys/resource.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -58,18 +58,13 @@ QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
     return names;
 }
 
-// In its constant-memory mode libxlsxwriter keeps every sheet in a
-// temporary file of its own until the end; a sheet per file of a thousand
-// files needs more open files than the usual soft limit allows. It is raised
-// as far as the hard limit lets it.
-void allowAFilePerSheet(size_t sheets)
+// The file in which the library keeps a sheet's rows until the end. The
+// library's header marks the member as its own; it is read here alone, for
+// what the library does not tell: whether the rows reached the disk, and how
+// many bytes of XML they take.
+FILE *rowsKeptBy(lxw_worksheet *sheet)
 {
-    constexpr rlim_t Spare = 64;
-    rlimit files{};
-    if (::getrlimit(RLIMIT_NOFILE, &files) != 0 || files.rlim_cur == RLIM_INFINITY || files.rlim_cur >= sheets + Spare)
-        return;
-    files.rlim_cur = files.rlim_max == RLIM_INFINITY ? sheets + Spare : std::min<rlim_t>(files.rlim_max, sheets + Spare);
-    ::setrlimit(RLIMIT_NOFILE, &files);
+    return sheet->optimize_tmpfile;
 }
 
 // The XML of a row as libxlsxwriter writes it holds at most this: each
@@ -150,7 +145,7 @@ public:
     // library writes out with the next one or at the end.
     qint64 checkKept(lxw_worksheet *sheet)
     {
-        FILE *kept = sheet->optimize_tmpfile;
+        FILE *kept = rowsKeptBy(sheet);
         if (!kept)
             return 0;
         if (fflush(kept) != 0 || ferror(kept))
@@ -232,7 +227,6 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
 
 QStringList writeXlsx(const StoreJob &job)
 {
-    allowAFilePerSheet(job.sheets.size());
     // The library's own words become reports: after a failure, its reason.
     LibraryMessages messages;
     QStringList reports;

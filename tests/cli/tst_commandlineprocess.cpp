@@ -37,6 +37,7 @@ private slots:
     void withoutADisplay();
     void helpToAFullDisk();
     void temporaryFolderThatIsNotThere();
+    void xlsxSheetsBeyondTheSoftFileLimit();
     void standardInputAndPipes_data();
     void standardInputAndPipes();
     void signalEndsAnyRead_data();
@@ -291,6 +292,25 @@ void tst_CommandLineProcess::temporaryFolderThatIsNotThere()
     QCOMPARE(program.exitCode(), 1);
     const QString err = QString::fromUtf8(program.readAllStandardError());
     QVERIFY2(err.contains(u"in /nonexistent/tmp: No such file or directory"_s), qPrintable(err));
+}
+
+void tst_CommandLineProcess::xlsxSheetsBeyondTheSoftFileLimit()
+{
+    // libxlsxwriter keeps a file per sheet: more sheets than a process may
+    // hold files open at its soft limit, which the command line raises.
+    for (int i = 0; i < 1500; ++i)
+        writeFile(m_dir->filePath(u"many/f%1.txt"_s.arg(i)), QByteArray::number(i));
+    const QString output = m_dir->filePath(u"out/many.xlsx"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(u"bash"_s, {u"-c"_s, u"ulimit -Sn 256; \"$0\" --sheet-per-file -o \"$1\" \"$2\""_s,
+                              QStringLiteral(QUILLORA_PROGRAM), output, m_dir->filePath(u"many"_s)});
+    QVERIFY(program.waitForFinished(120000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    const ReadDocument document = readDocument(output);
+    QCOMPARE(document.sheetNames.size(), 1500);
+    QCOMPARE(document.rows.value(u"f0txt"_s), QList<QStringList>{{u"0"_s}});
 }
 
 void tst_CommandLineProcess::standardInputAndPipes_data()
