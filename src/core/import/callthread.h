@@ -34,27 +34,7 @@ public:
         return result;
     }
 
-    // Waits for a result while whileWaiting runs every few milliseconds.
-    template <class R>
-    static R wait(std::future<R> &result, const std::function<void()> &whileWaiting)
-    {
-        while (result.wait_for(WaitSlice) != std::future_status::ready)
-            whileWaiting();
-        return result.get();
-    }
-
-    // Runs f on the call thread and returns its result (or rethrows what it
-    // threw); meanwhile whileWaiting runs every few milliseconds.
-    template <class F>
-    auto call(F &&f, const std::function<void()> &whileWaiting) -> std::invoke_result_t<F>
-    {
-        auto result = start(std::forward<F>(f));
-        return wait(result, whileWaiting);
-    }
-
 private:
-    static constexpr std::chrono::milliseconds WaitSlice{10};
-
     void post(std::function<void()> job);
     void work();
 

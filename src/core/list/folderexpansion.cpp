@@ -159,12 +159,6 @@ std::optional<int> GetAttributes(const QString &path)
     return value;
 }
 
-bool IsExistingFile(const QString &path)
-{
-    struct stat info{};
-    return !path.isEmpty() && ::stat(nativePath(path).constData(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 bool IsFolder(const QString &path)
 {
     struct stat info{};
@@ -206,14 +200,6 @@ bool MatchesWildcard(QStringView name, QStringView pattern)
     while (p < pattern.size() && pattern[p] == u'*')
         ++p;
     return p == pattern.size();
-}
-
-void sortNames(QStringList &names)
-{
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int order = QString::compare(a, b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
 }
 
 QStringList GetFileList(const QString &folder, const QString &pattern)

@@ -36,9 +36,6 @@ inline constexpr int HiddenFile = Hidden | Archive;
 // when it cannot be read. Never throws.
 std::optional<int> GetAttributes(const QString &path);
 
-// The path names an existing regular file (links followed): folders, FIFOs,
-// sockets and devices are not files. Never throws.
-bool IsExistingFile(const QString &path);
 // The path names an existing folder (links followed). Never throws.
 bool IsFolder(const QString &path);
 // A name with a character that Windows-1252 lacks, a control character, "?"
@@ -48,10 +45,6 @@ bool HasUnsafeChars(QStringView name);
 // one character, letters compared without regard to case; "*.*" matches
 // every name, with or without a dot.
 bool MatchesWildcard(QStringView name, QStringView pattern);
-
-// Names in the order a folder lists them here: alphabetical without regard to
-// case, ties by the exact text, the same on every run and machine.
-void sortNames(QStringList &names);
 
 // The names of the regular files in a folder (hidden ones included) that
 // match the pattern, in sorted order; empty when the folder cannot be read.
