@@ -58,27 +58,20 @@ QStringList CommandLineImport::listedFiles()
     const QString pattern = m_options.extension.isEmpty() ? u"*.*"_s : u"*."_s + m_options.extension;
     Breather breather({}, [] { return Interruption::requested(); });
     FolderWalk walk(*this, breather);
-    bool standardInputListed = false;
-    for (const QString &path : std::as_const(m_options.paths)) {
-        // "-" is standard input (its sheet is called "stdin"), which can be
-        // read once.
-        if (path == u"-") {
-            if (standardInputListed)
-                report(u"standard input is read for the first \"-\"; another one has nothing left and is left out."_s);
-            else
-                files.append(StandardInputPath.toString());
-            standardInputListed = true;
-            continue;
-        }
-        if (!IsFolder(path)) {
-            files.append(path);
-            continue;
-        }
-        QString folder = path;
-        while (folder.size() > 1 && folder.endsWith(u'/'))
-            folder.chop(1);
-        AddFolderFiles(folder, pattern, [&](const QString &file) { files.append(file); }, walk, breather);
+    // "-" is standard input (its sheet is called "stdin"), which can be
+    // read once; a second one is left out.
+    QStringList paths = m_options.paths;
+    if (const qsizetype first = paths.indexOf(u"-"_s); first >= 0) {
+        paths[first] = StandardInputPath.toString();
+        if (paths.removeAll(u"-"_s) > 0)
+            report(u"standard input is read for the first \"-\"; another one has nothing left and is left out."_s);
     }
+    ExpandPaths(
+        paths, [&](const QStringList &found) { files.append(found); },
+        [&](const QString &folder) {
+            AddFolderFiles(folder, pattern, [&](const QString &file) { files.append(file); }, walk, breather);
+        },
+        [] { return Interruption::requested(); });
     leaveOutTheOutput(files);
     return files;
 }

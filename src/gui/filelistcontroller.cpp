@@ -139,22 +139,11 @@ void FileListController::ListView1_OLEDragDrop(const QStringList &paths)
     // A failure ends the handling of this drop, never the program.
     GuardedOperation drop(Location::DropFiles, m_parts.errorReporter);
     drop.step(100, [&] {
-        // Files in a row go in together; a folder's files follow in order.
-        QStringList files;
-        for (const QString &path : paths) {
-            if (m_cancelled)
-                break;
-            if (!IsFolder(path)) {
-                files.append(path);
-                continue;
-            }
-            m_parts.model.AddListEntries(std::exchange(files, {}));
-            QString folder = path;
-            while (folder.size() > 1 && folder.endsWith(u'/'))
-                folder.chop(1);
-            addFolderFiles(folder, u"*.*"_s, nullptr);
-        }
-        m_parts.model.AddListEntries(files);
+        // Files in a row go in together; a folder's files follow in order,
+        // each folder walked on its own.
+        ExpandPaths(
+            paths, [&](const QStringList &files) { m_parts.model.AddListEntries(files); },
+            [&](const QString &folder) { addFolderFiles(folder, u"*.*"_s, nullptr); }, [this] { return m_cancelled; });
     });
 }
 

@@ -343,4 +343,24 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
     }
 }
 
+void ExpandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
+                 const std::function<void(const QString &folder)> &expandFolder, const std::function<bool()> &stop)
+{
+    QStringList files;
+    for (const QString &path : paths) {
+        if (stop && stop())
+            break;
+        if (!IsFolder(path)) {
+            files.append(path);
+            continue;
+        }
+        addFiles(std::exchange(files, {}));
+        QString folder = path;
+        while (folder.size() > 1 && folder.endsWith(u'/'))
+            folder.chop(1);
+        expandFolder(folder);
+    }
+    addFiles(files);
+}
+
 } // namespace quillora

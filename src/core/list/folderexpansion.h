@@ -102,4 +102,12 @@ struct ExpansionSteps
 void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
                     FolderWalk &walk, Breather &breather, const ExpansionSteps &steps = {});
 
+// Paths as a list takes them, in the order given: files given one after
+// another are handed to addFiles together, and each folder (its trailing
+// slashes aside) to expandFolder, which adds what it finds. Ends between
+// paths once stop says so. The window's drops and the command line's PATHs
+// are both expanded here.
+void ExpandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
+                 const std::function<void(const QString &folder)> &expandFolder, const std::function<bool()> &stop);
+
 } // namespace quillora
