@@ -97,7 +97,18 @@ void MainWindow::buildControls()
 {
     setFont(windowFont());
     setFixedSize(fromTwips(8040), fromTwips(8220 + OptionsPanel::FormatFrameGrowth));
+    buildList();
+    buildButtons();
+    m_options = new OptionsPanel(this, m_services.settings);
+    setSurfacesBackground(Qt::white);
+    buildProgressBar();
+    watchPointerSurfaces();
+    buildControllers();
+    connectButtons();
+}
 
+void MainWindow::buildList()
+{
     m_fileList = new FileListModel(this);
     m_listView = new QTreeView(this);
     m_listView->setObjectName(u"ListView1"_s);
@@ -113,46 +124,58 @@ void MainWindow::buildControls()
     m_listView->setToolTip(ListToolTip.toString());
     m_listView->header()->setStretchLastSection(false);
     m_listView->setHeaderHidden(true); // the column appears at start-up
+}
 
-    QToolButton *moveUp = addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
-    QToolButton *moveDown = addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
-    QPushButton *addFiles = addPushButton(u"PushButton1", u"Add Text File(s)", twipsRect(120, 2760, 3840, 405));
-    QPushButton *addFolder =
+void MainWindow::buildButtons()
+{
+    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
+    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
+    m_buttons.addFiles = addPushButton(u"PushButton1", u"Add Text File(s)", twipsRect(120, 2760, 3840, 405));
+    m_buttons.addFolder =
         addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
-    QPushButton *clearList = addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
-    QPushButton *loadSamples =
+    m_buttons.clearList = addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
+    m_buttons.loadSamples =
         addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
-
-    m_options = new OptionsPanel(this, m_services.settings);
-    setSurfacesBackground(Qt::white);
-
     // Below the format frame, moved down as far as it grew.
-    const int below = OptionsPanel::FormatFrameGrowth;
-    QPushButton *start = addPushButton(u"PushButton2", u"Start Importing", twipsRect(120, 7170 + below, 7800, 405));
+    m_buttons.start = addPushButton(u"PushButton2", u"Start Importing",
+                                    twipsRect(120, 7170 + OptionsPanel::FormatFrameGrowth, 7800, 405));
+}
 
+void MainWindow::buildProgressBar()
+{
     m_progressBar = new TextProgressBar(this);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setGeometry(twipsRect(120, 7700 + below, 7800, 405));
+    m_progressBar->setGeometry(twipsRect(120, 7700 + OptionsPanel::FormatFrameGrowth, 7800, 405));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setText(u"Progress Bar"_s);
+}
 
-    watchPointerSurfaces();
+void MainWindow::buildControllers()
+{
     m_list = new FileListController({this, m_listView, *m_fileList, m_services.dialogs, m_services.settings, *this,
                                      *m_pointer, m_services.programFolder});
     m_import = new ImportController({this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this},
                                     m_services.spreadsheets, m_services.random);
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
+}
 
-    connect(addFiles, &QPushButton::clicked, m_list, &FileListController::PushButton1_Click);
-    connect(moveUp, &QToolButton::clicked, m_list, &FileListController::PushButton3_Click);
-    connect(addFolder, &QPushButton::clicked, m_list, &FileListController::PushButton4_Click);
-    connect(moveDown, &QToolButton::clicked, m_list, &FileListController::PushButton5_Click);
-    connect(clearList, &QPushButton::clicked, m_list, &FileListController::PushButton6_Click);
-    connect(loadSamples, &QPushButton::clicked, this, &MainWindow::PushButton7_Click);
-    connect(start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
+std::array<QAbstractButton *, 7> MainWindow::Buttons::all() const
+{
+    return {addFiles, start, moveUp, addFolder, moveDown, clearList, loadSamples};
+}
+
+void MainWindow::connectButtons()
+{
+    connect(m_buttons.addFiles, &QPushButton::clicked, m_list, &FileListController::PushButton1_Click);
+    connect(m_buttons.moveUp, &QToolButton::clicked, m_list, &FileListController::PushButton3_Click);
+    connect(m_buttons.addFolder, &QPushButton::clicked, m_list, &FileListController::PushButton4_Click);
+    connect(m_buttons.moveDown, &QToolButton::clicked, m_list, &FileListController::PushButton5_Click);
+    connect(m_buttons.clearList, &QPushButton::clicked, m_list, &FileListController::PushButton6_Click);
+    connect(m_buttons.loadSamples, &QPushButton::clicked, this, &MainWindow::PushButton7_Click);
+    connect(m_buttons.start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
 }
 
 // The hand over the seven push buttons, the ordinary pointer over the
@@ -164,10 +187,10 @@ void MainWindow::watchPointerSurfaces()
     m_pointer->watch(this, PointerFeedback::Default, true);
     m_pointer->watch(m_options->sheetFrame(), PointerFeedback::Default, true);
     m_pointer->watch(m_options->formatFrame(), PointerFeedback::Default, true);
-    for (int number = 1; number <= 7; ++number) {
+    for (int number = 1; number <= 7; ++number)
         m_pointer->watch(m_options->option(number), PointerFeedback::Default);
-        m_pointer->watch(findChild<QAbstractButton *>(u"PushButton%1"_s.arg(number)), PointerFeedback::Hand);
-    }
+    for (QAbstractButton *button : m_buttons.all())
+        m_pointer->watch(button, PointerFeedback::Hand);
     m_pointer->watch(m_listView->viewport(), PointerFeedback::Default);
 }
 
@@ -245,21 +268,14 @@ void MainWindow::ApplySkin()
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
-// The window and both frames share one background. The option buttons paint
-// none of their own: a filled button would stand out as a box on a frame
-// whose style shades its inside.
+// The window and the options' frames share one background.
 void MainWindow::setSurfacesBackground(const QColor &color)
 {
-    for (QWidget *surface : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_options->sheetFrame()),
-                             static_cast<QWidget *>(m_options->formatFrame())}) {
-        QPalette p = surface->palette();
-        p.setColor(surface->backgroundRole(), color);
-        surface->setPalette(p);
-        surface->setAutoFillBackground(true);
-    }
-    for (int number = 1; number <= 7; ++number)
-        m_options->option(number)->setAutoFillBackground(false);
-    m_options->quotesBox()->setAutoFillBackground(false);
+    QPalette p = palette();
+    p.setColor(backgroundRole(), color);
+    setPalette(p);
+    setAutoFillBackground(true);
+    m_options->setBackground(color);
 }
 
 void MainWindow::loadHandPointer()

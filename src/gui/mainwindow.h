@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <memory>
+#include <array>
 #include <optional>
 
+class QAbstractButton;
 class QPushButton;
 class QToolButton;
 class QTreeView;
@@ -87,6 +89,11 @@ protected:
 private:
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
     void buildControls();
+    void buildList();
+    void buildButtons();
+    void buildProgressBar();
+    void buildControllers();
+    void connectButtons();
     QPushButton *addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry);
     QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
                                 bool up);
@@ -108,6 +115,18 @@ private:
     ImportController *m_import = nullptr;
     FileListController *m_list = nullptr;
     PointerFeedback *m_pointer = nullptr;
+    // The seven push buttons, by their numbers in the report's names.
+    struct Buttons
+    {
+        QPushButton *addFiles = nullptr;    // 1
+        QPushButton *start = nullptr;       // 2
+        QToolButton *moveUp = nullptr;      // 3
+        QPushButton *addFolder = nullptr;   // 4
+        QToolButton *moveDown = nullptr;    // 5
+        QPushButton *clearList = nullptr;   // 6
+        QPushButton *loadSamples = nullptr; // 7
+        std::array<QAbstractButton *, 7> all() const;
+    } m_buttons;
     std::optional<QCursor> m_handPointer;
 };
 

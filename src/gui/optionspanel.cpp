@@ -119,6 +119,21 @@ void OptionsPanel::save(const SettingKey &key, const QString &value)
     }
 }
 
+// The option buttons paint none of their own: a filled button would stand
+// out as a box on a frame whose style shades its inside.
+void OptionsPanel::setBackground(const QColor &color)
+{
+    for (QGroupBox *frame : {m_frame1, m_frame2}) {
+        QPalette p = frame->palette();
+        p.setColor(frame->backgroundRole(), color);
+        frame->setPalette(p);
+        frame->setAutoFillBackground(true);
+    }
+    for (int number = 1; number <= 7; ++number)
+        option(number)->setAutoFillBackground(false);
+    m_quotes->setAutoFillBackground(false);
+}
+
 QRadioButton *OptionsPanel::option(int number) const
 {
     return m_options.at(static_cast<size_t>(number));

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QCheckBox;
+class QColor;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -44,6 +45,9 @@ public:
     // Selects an option as program code does: the click handling runs when
     // the selection changes.
     void selectOption(int number);
+
+    // Paints both frames with the window's background.
+    void setBackground(const QColor &color);
 
     QRadioButton *option(int number) const;
     QLineEdit *separatorEdit() const { return m_text1; }
