@@ -54,7 +54,7 @@ void BenchWindow::yield()
 void BenchWindow::ShowApplicationError(QStringView location, int step, const QString &description)
 {
     ++failures;
-    std::fprintf(stderr, "failure: %s\n", qPrintable(ApplicationErrorText(location, step, description)));
+    std::fprintf(stderr, "failure: %s\n", qPrintable(applicationErrorText(location, step, description)));
 }
 
 double BenchWindow::timeRun(SpreadsheetProvider &spreadsheets, ImportResult *result)

@@ -66,7 +66,7 @@ QStringList CommandLineImport::listedFiles()
         if (paths.removeAll(u"-"_s) > 0)
             report(u"standard input is read for the first \"-\"; another one has nothing left and is left out."_s);
     }
-    ExpandPaths(
+    expandPaths(
         paths, [&](const QStringList &found) { files.append(found); },
         [&](const QString &folder) {
             AddFolderFiles(folder, pattern, [&](const QString &file) { files.append(file); }, walk, breather);

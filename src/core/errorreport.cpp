@@ -8,7 +8,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
-QString ApplicationErrorText(QStringView location, int step, const QString &description)
+QString applicationErrorText(QStringView location, int step, const QString &description)
 {
     return description + u"\r\n"_s + location + u"at line "_s + QString::number(step) + u"\r\r"_s
         + u"Please email screenshot of this message to "_s + Product::SupportAddress;

@@ -28,7 +28,7 @@ inline constexpr QStringView ApplicationErrorTitle = u"Application Error";
 
 // The report's text: description, CR LF, location, "at line " and the step,
 // two lone CRs, then the request to mail a screenshot to support.
-QString ApplicationErrorText(QStringView location, int step, const QString &description);
+QString applicationErrorText(QStringView location, int step, const QString &description);
 
 // Shows the "Application Error" report and returns once it is closed.
 class ErrorReporter

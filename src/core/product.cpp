@@ -21,7 +21,7 @@ QString SetAppTitle(QStringView productName)
     return title.toString();
 }
 
-bool ShouldOpenHomePage(double r)
+bool shouldOpenHomePage(double r)
 {
     const int n = static_cast<int>(std::floor(r * 100.0)) + 1;
     return n == 7;

@@ -20,7 +20,7 @@ inline constexpr QStringView OfficeDownloadPage = u"https://quillora.example/get
 QString SetAppTitle(QStringView productName);
 
 // One start in a hundred opens the home page: r is a uniform draw from [0, 1).
-bool ShouldOpenHomePage(double r);
+bool shouldOpenHomePage(double r);
 
 // True when the modification time of the path can be read (files and folders).
 bool PathExists(const QString &path);

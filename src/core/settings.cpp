@@ -54,7 +54,7 @@ std::unique_ptr<QSettings> openUserSettings()
                                        Product::Organisation.toString(), Product::Name.toString());
 }
 
-bool ToTruthValue(const QString &text)
+bool toTruthValue(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(u"True"_s, Qt::CaseInsensitive) == 0)
@@ -68,7 +68,7 @@ bool ToTruthValue(const QString &text)
     return number != 0.0;
 }
 
-QString TruthText(bool value)
+QString truthText(bool value)
 {
     return value ? u"True"_s : u"False"_s;
 }

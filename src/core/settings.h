@@ -53,7 +53,7 @@ std::unique_ptr<QSettings> openUserSettings();
 
 // "True"/"False" in any case, or a number (non-zero is true). Anything else
 // throws a Failure, as a type mismatch.
-bool ToTruthValue(const QString &text);
-QString TruthText(bool value);
+bool toTruthValue(const QString &text);
+QString truthText(bool value);
 
 } // namespace quillora

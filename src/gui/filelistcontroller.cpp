@@ -141,7 +141,7 @@ void FileListController::ListView1_OLEDragDrop(const QStringList &paths)
     drop.step(100, [&] {
         // Files in a row go in together; a folder's files follow in order,
         // each folder walked on its own.
-        ExpandPaths(
+        expandPaths(
             paths, [&](const QStringList &files) { m_parts.model.AddListEntries(files); },
             [&](const QString &folder) { addFolderFiles(folder, u"*.*"_s, nullptr); }, [this] { return m_cancelled; });
     });
@@ -207,7 +207,7 @@ void FileListController::PushButton6_Click()
         click.step(100, [&] { m_parts.model.clear(); });
 }
 
-void FileListController::RemoveCurrentEntry()
+void FileListController::removeCurrentEntry()
 {
     if (m_parts.pointer.isBusy() || m_parts.model.count() == 0)
         return;
@@ -272,7 +272,7 @@ bool FileListController::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_parts.view) {
         if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
-            RemoveCurrentEntry();
+            removeCurrentEntry();
             return true;
         }
         return false;
@@ -289,7 +289,7 @@ bool FileListController::eventFilter(QObject *watched, QEvent *event)
         ListView1_MouseUp();
         return false;
     case QEvent::MouseButtonDblClick:
-        RemoveCurrentEntry();
+        removeCurrentEntry();
         return true;
     case QEvent::DragEnter:
     case QEvent::DragMove: {

@@ -50,7 +50,7 @@ public:
     void PushButton5_Click(); // Move Down
     void PushButton6_Click(); // Clear List
     // Delete and double-click: the current entry goes.
-    void RemoveCurrentEntry();
+    void removeCurrentEntry();
     // Appends dropped paths in their order; a folder brings all its files.
     void ListView1_OLEDragDrop(const QStringList &paths);
     // The window is closing: a folder scan stops at its next breath.

@@ -294,7 +294,7 @@ void MainWindow::loadHandPointer()
 
 void MainWindow::MaybeOpenHomePage()
 {
-    if (m_services.random && ShouldOpenHomePage(m_services.random()) && m_services.openUrl)
+    if (m_services.random && shouldOpenHomePage(m_services.random()) && m_services.openUrl)
         m_services.openUrl(QUrl(Product::HomePage.toString()));
 }
 
@@ -355,7 +355,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::ShowApplicationError(QStringView location, int step, const QString &description)
 {
-    m_services.dialogs.warning(ApplicationErrorTitle.toString(), ApplicationErrorText(location, step, description));
+    m_services.dialogs.warning(ApplicationErrorTitle.toString(), applicationErrorText(location, step, description));
 }
 
 } // namespace quillora

@@ -106,7 +106,7 @@ void OptionsPanel::buildControls(QWidget *form)
     m_quotes->setObjectName(u"Check1"_s);
     m_quotes->setGeometry(twipsRect(240, 2050, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
-    connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, TruthText(checked)); });
+    connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
 }
 
 void OptionsPanel::save(const SettingKey &key, const QString &value)
@@ -149,7 +149,7 @@ std::map<int, QString> OptionsPanel::storedOptions() const
 
 void OptionsPanel::restoreOption(int number, const QString &storedValue)
 {
-    if (ToTruthValue(storedValue))
+    if (toTruthValue(storedValue))
         selectOption(number);
     else
         clearOption(number);
@@ -162,7 +162,7 @@ void OptionsPanel::restoreSeparatorText()
 
 void OptionsPanel::restoreQuotes()
 {
-    m_quotes->setChecked(ToTruthValue(m_settings.GetSetting(Setting::Quotes)));
+    m_quotes->setChecked(toTruthValue(m_settings.GetSetting(Setting::Quotes)));
 }
 
 void OptionsPanel::selectOption(int number)
@@ -196,13 +196,13 @@ void OptionsPanel::saveGroupOf(int number)
 void OptionsPanel::saveFormatGroup()
 {
     for (int number : FormatGroup)
-        m_settings.SaveSetting(specOf(number).key, TruthText(option(number)->isChecked()));
+        m_settings.SaveSetting(specOf(number).key, truthText(option(number)->isChecked()));
 }
 
 void OptionsPanel::saveSheetGroup()
 {
     for (int number : SheetGroup)
-        m_settings.SaveSetting(specOf(number).key, TruthText(option(number)->isChecked()));
+        m_settings.SaveSetting(specOf(number).key, truthText(option(number)->isChecked()));
 }
 
 bool OptionsPanel::oneSheetMode() const

@@ -15,7 +15,7 @@ struct RecordingReporter : ErrorReporter
     QList<int> steps;
     void ShowApplicationError(QStringView location, int step, const QString &description) override
     {
-        reports.append(ApplicationErrorText(location, step, description));
+        reports.append(applicationErrorText(location, step, description));
         steps.append(step);
     }
 };
@@ -38,11 +38,11 @@ private slots:
 
 void tst_ErrorReport::textIsBuiltExactly()
 {
-    QCOMPARE(ApplicationErrorText(Location::LoadSamples, 110, u"Path not found"_s),
+    QCOMPARE(applicationErrorText(Location::LoadSamples, 110, u"Path not found"_s),
              u"Path not found\r\nin Tessaline2021/08/31.Form1.PushButton7_Click at line 110\r\r"
              u"Please email screenshot of this message to support@quillora.example"_s);
     // One space between the procedure name and "at", none before the number.
-    QVERIFY(ApplicationErrorText(Location::FolderWalk, 7, u"x"_s)
+    QVERIFY(applicationErrorText(Location::FolderWalk, 7, u"x"_s)
                 .contains(u".AddFolder.GetSubDirectories2016 at line 7\r\r"_s));
 }
 
@@ -106,11 +106,11 @@ void tst_ErrorReport::homePageOpensOnOneDrawInAHundred()
 {
     int opened = 0;
     for (int i = 0; i < 100; ++i)
-        opened += ShouldOpenHomePage((i + 0.5) / 100.0) ? 1 : 0;
+        opened += shouldOpenHomePage((i + 0.5) / 100.0) ? 1 : 0;
     QCOMPARE(opened, 1);
-    QVERIFY(ShouldOpenHomePage(0.065));
-    QVERIFY(!ShouldOpenHomePage(0.0));
-    QVERIFY(!ShouldOpenHomePage(0.9999));
+    QVERIFY(shouldOpenHomePage(0.065));
+    QVERIFY(!shouldOpenHomePage(0.0));
+    QVERIFY(!shouldOpenHomePage(0.9999));
 }
 
 void tst_ErrorReport::pathExists()

@@ -138,7 +138,7 @@ void tst_FolderExpansion::whatAWalkLeavesOut()
     // Hidden read-only files go in (34 is hidden and writable); a FIFO would
     // hang the import, a folder and a dangling link are no files.
     QCOMPARE(expand(), (QStringList{u".readonly.txt"_s, u"kept.txt"_s, u"link.txt"_s}));
-    QCOMPARE(GetAttributes(readOnlyHidden), FileAttribute::HiddenFile | FileAttribute::ReadOnly);
+    QCOMPARE(getAttributes(readOnlyHidden), FileAttribute::HiddenFile | FileAttribute::ReadOnly);
 }
 
 void tst_FolderExpansion::unsafeSubfolderNamesAreSkipped_data()

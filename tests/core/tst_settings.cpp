@@ -37,8 +37,8 @@ void tst_Settings::emptyStoreGivesDefaults()
     QCOMPARE(store.GetSetting(Setting::Extension), u"txt"_s);
     QCOMPARE(store.GetSetting(Setting::LastFolder), QString());
     QCOMPARE(store.GetSetting(u"Snapshot", u"False"_s), u"False"_s);
-    QVERIFY(ToTruthValue(store.GetSetting(Setting::Option1)));
-    QVERIFY(!ToTruthValue(store.GetSetting(Setting::Option6)));
+    QVERIFY(toTruthValue(store.GetSetting(Setting::Option1)));
+    QVERIFY(!toTruthValue(store.GetSetting(Setting::Option6)));
 }
 
 void tst_Settings::valuesSurviveReopening()
@@ -47,7 +47,7 @@ void tst_Settings::valuesSurviveReopening()
     {
         QSettings ini(iniPath(), QSettings::IniFormat);
         SettingsStore store(ini);
-        store.SaveSetting(Setting::Option3, TruthText(true));
+        store.SaveSetting(Setting::Option3, truthText(true));
         store.SaveSetting(Setting::Text1, tricky);
         store.SaveSetting(Setting::Extension, u"csv"_s);
     }
@@ -81,10 +81,10 @@ void tst_Settings::truthValues()
     QFETCH(QString, text);
     QFETCH(int, expected);
     if (expected < 0) {
-        QVERIFY_THROWS_EXCEPTION(Failure, ToTruthValue(text));
+        QVERIFY_THROWS_EXCEPTION(Failure, toTruthValue(text));
     } else {
-        QCOMPARE(ToTruthValue(text), expected == 1);
-        QCOMPARE(ToTruthValue(TruthText(expected == 1)), expected == 1);
+        QCOMPARE(toTruthValue(text), expected == 1);
+        QCOMPARE(toTruthValue(truthText(expected == 1)), expected == 1);
     }
 }
 

@@ -53,15 +53,15 @@ void tst_SheetNames::freeNameIsTestedAgainUntilFree()
     const auto isTaken = [&](const QString &name) { return taken.contains(name, Qt::CaseInsensitive); };
     QList<double> draws{0.5, 0.5, 0.25};
     const auto random = [&] { return draws.takeFirst(); };
-    QCOMPARE(FreeSheetName(u"data.txt"_s, 2, isTaken, random), u"datatxt2001"_s);
-    QCOMPARE(FreeSheetName(u"other.txt"_s, 3, isTaken, random), u"othertxt"_s);
+    QCOMPARE(freeSheetName(u"data.txt"_s, 2, isTaken, random), u"datatxt2001"_s);
+    QCOMPARE(freeSheetName(u"other.txt"_s, 3, isTaken, random), u"othertxt"_s);
 }
 
 void tst_SheetNames::nameWithoutUsableCharacterGetsFallback()
 {
     const auto none = [](const QString &) { return false; };
-    QCOMPARE(FreeSheetName(u"---.—"_s, 4, none, [] { return 0.0; }), u"File 4"_s);
-    QCOMPARE(FreeSheetName(u"   "_s, 5, none, [] { return 0.0; }), u"File 5"_s);
+    QCOMPARE(freeSheetName(u"---.—"_s, 4, none, [] { return 0.0; }), u"File 4"_s);
+    QCOMPARE(freeSheetName(u"   "_s, 5, none, [] { return 0.0; }), u"File 5"_s);
 }
 
 void tst_SheetNames::endlessCollisionsStillEnd()
@@ -72,7 +72,7 @@ void tst_SheetNames::endlessCollisionsStillEnd()
         const int suffix = name.mid(7).toInt(&ok);
         return name == u"datatxt"_s || (ok && suffix <= 8001);
     };
-    const QString name = FreeSheetName(u"data.txt"_s, 1, isTaken, [] { return 0.3; });
+    const QString name = freeSheetName(u"data.txt"_s, 1, isTaken, [] { return 0.3; });
     QVERIFY(!isTaken(name));
     QVERIFY(name.startsWith(u"datatxt"_s));
 }

@@ -238,7 +238,7 @@ bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
 bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
 {
     if (!m_office.step(256, [&] {
-            sheetName = FreeSheetName(FileNameOf(path), index + 1,
+            sheetName = freeSheetName(FileNameOf(path), index + 1,
                                       [this](const QString &name) { return m_document->hasSheet(name); },
                                       m_random);
         }))

@@ -29,7 +29,7 @@ int RandomNumber(int n, double r)
     return static_cast<int>(std::nearbyint(r * n)) + 1;
 }
 
-QString FreeSheetName(const QString &fileName, int listPosition,
+QString freeSheetName(const QString &fileName, int listPosition,
                       const std::function<bool(const QString &)> &isTaken,
                       const std::function<double()> &random)
 {

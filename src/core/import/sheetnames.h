@@ -21,7 +21,7 @@ int RandomNumber(int n, double r);
 // A name for a file's sheet that the document does not have yet: the file's
 // sheet name, lengthened by a random number while the name is taken. A file
 // name without any usable character gets "File" and its list position.
-QString FreeSheetName(const QString &fileName, int listPosition,
+QString freeSheetName(const QString &fileName, int listPosition,
                       const std::function<bool(const QString &)> &isTaken,
                       const std::function<double()> &random);
 

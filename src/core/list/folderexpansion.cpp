@@ -115,7 +115,7 @@ std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pat
     if (!entries)
         return files;
     for (FolderEntry &entry : *entries) {
-        if (entry.file && MatchesWildcard(entry.name, pattern))
+        if (entry.file && matchesWildcard(entry.name, pattern))
             files.push_back(std::move(entry));
     }
     return files;
@@ -135,7 +135,7 @@ bool isHiddenSystemFolder(const QString &folder, int attributes)
 }
 } // namespace
 
-std::optional<int> GetAttributes(const QString &path)
+std::optional<int> getAttributes(const QString &path)
 {
     const QByteArray native = nativePath(path);
     struct stat info{};
@@ -175,7 +175,7 @@ bool HasUnsafeChars(QStringView name)
     });
 }
 
-bool MatchesWildcard(QStringView name, QStringView pattern)
+bool matchesWildcard(QStringView name, QStringView pattern)
 {
     if (pattern == u"*.*")
         return true;
@@ -260,7 +260,7 @@ void FolderWalk::GetSubDirectories2016(QStringList &folders, bool recurse)
         m_guard.step(152, [&] {
             for (const QString &folder : std::as_const(found)) {
                 m_breather.breathe();
-                const std::optional<int> attributes = GetAttributes(folder);
+                const std::optional<int> attributes = getAttributes(folder);
                 if (attributes && (*attributes & FileAttribute::Directory) && !isHiddenSystemFolder(folder, *attributes))
                     kept.append(folder);
             }
@@ -280,7 +280,7 @@ void FolderWalk::lookInto(const QString &folder, QStringList &folders, qsizetype
     m_breather.breathe();
     // A hidden system folder below the start is passed over; one that
     // vanished since it was listed is too.
-    const std::optional<int> attributes = GetAttributes(folder);
+    const std::optional<int> attributes = getAttributes(folder);
     if (!attributes || isHiddenSystemFolder(folder, *attributes))
         return;
     int error = 0;
@@ -343,7 +343,7 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
     }
 }
 
-void ExpandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
+void expandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
                  const std::function<void(const QString &folder)> &expandFolder, const std::function<bool()> &stop)
 {
     QStringList files;

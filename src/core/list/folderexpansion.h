@@ -34,7 +34,7 @@ inline constexpr int HiddenFile = Hidden | Archive;
 
 // The attribute value of a path, links followed for the kind of file; nullopt
 // when it cannot be read. Never throws.
-std::optional<int> GetAttributes(const QString &path);
+std::optional<int> getAttributes(const QString &path);
 
 // The path names an existing folder (links followed). Never throws.
 bool IsFolder(const QString &path);
@@ -44,7 +44,7 @@ bool HasUnsafeChars(QStringView name);
 // Wildcard matching as file searches do it: "*" any run of characters, "?"
 // one character, letters compared without regard to case; "*.*" matches
 // every name, with or without a dot.
-bool MatchesWildcard(QStringView name, QStringView pattern);
+bool matchesWildcard(QStringView name, QStringView pattern);
 
 // The names of the regular files in a folder (hidden ones included) that
 // match the pattern, in sorted order; empty when the folder cannot be read.
@@ -107,7 +107,7 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
 // slashes aside) to expandFolder, which adds what it finds. Ends between
 // paths once stop says so. The window's drops and the command line's PATHs
 // are both expanded here.
-void ExpandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
+void expandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,
                  const std::function<void(const QString &folder)> &expandFolder, const std::function<bool()> &stop);
 
 } // namespace quillora
