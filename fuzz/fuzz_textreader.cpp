@@ -8,6 +8,7 @@
 #include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
+#include "stagedlines.h"
 
 #include <QBuffer>
 #include <QStringDecoder>
@@ -17,12 +18,26 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
+using quillora::test::cellsOfStagedLine;
 
 namespace {
 void check(bool condition)
 {
     if (!condition)
         std::abort();
+}
+
+// Whether text is well-formed UTF-16: every surrogate in a pair.
+bool isValidUtf16(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
+    }
+    return true;
 }
 
 // The whole text decoded at once, as plainly as possible: what the reader

@@ -3,18 +3,8 @@
 
 #include "core/text/linesplitter.h"
 
-#include <limits>
 
 namespace quillora {
-
-QStringList RowBlock::Row::toStringList() const
-{
-    QStringList cells;
-    cells.reserve(size());
-    for (qsizetype c = 0; c < size(); ++c)
-        cells.append((*this)[c].toString());
-    return cells;
-}
 
 RowBlock::RowBlock(const std::vector<QStringList> &rows)
 {
@@ -71,13 +61,6 @@ qsizetype stagedTextCellCount(QStringView line)
         start = end + 1;
     }
     return cells;
-}
-
-QStringList cellsOfStagedLine(QStringView line)
-{
-    RowBlock block;
-    block.appendStagedLine(line, std::numeric_limits<qsizetype>::max());
-    return block.row(0).toStringList();
 }
 
 } // namespace quillora

@@ -21,7 +21,6 @@ public:
     public:
         qsizetype size() const { return m_last - m_first; }
         QStringView operator[](qsizetype column) const { return m_block->cellText(m_first + column); }
-        QStringList toStringList() const;
 
     private:
         friend class RowBlock;
@@ -72,7 +71,5 @@ private:
 
 // How many cells of a staged line hold text, without cutting it.
 qsizetype stagedTextCellCount(QStringView line);
-// A staged line's cells, as a block's row holds them.
-QStringList cellsOfStagedLine(QStringView line);
 
 } // namespace quillora

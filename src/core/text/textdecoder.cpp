@@ -190,16 +190,4 @@ void TextDecoder::decodeUtf32(QByteArrayView bytes, QString &out)
     m_held = bytes.sliced(count * 4).toByteArray();
 }
 
-bool isValidUtf16(QStringView text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-            ++i;
-        else if (c.isSurrogate())
-            return false;
-    }
-    return true;
-}
-
 } // namespace quillora

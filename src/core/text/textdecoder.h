@@ -53,7 +53,5 @@ private:
     char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
 };
 
-// Whether text is well-formed UTF-16: every surrogate in a pair.
-bool isValidUtf16(QStringView text);
 
 } // namespace quillora
