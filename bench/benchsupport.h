@@ -37,9 +37,9 @@ public:
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
-    void setProgressValue(int) override {}
-    void setProgressText(const QString &) override {}
-    void setDefaultPointer() override {}
+    void fileStarted(int, int, const QString &) override {}
+    void rowsWritten(qint64, qint64) override {}
+    void runEnded() override {}
     void yield() override;
     bool cancelled() const override { return false; }
     void notice(const QString &) override {}

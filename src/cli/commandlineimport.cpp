@@ -215,12 +215,12 @@ void CommandLineImport::tell(const QString &text)
     m_console.err.flush();
 }
 
-void CommandLineImport::readingFile(int index, int count, const QString &path)
+void CommandLineImport::fileStarted(int index, int count, const QString &path)
 {
     m_progress.show(u"reading", u"[%1/%2] reading %3"_s.arg(index + 1).arg(count).arg(FileNameOf(path)));
 }
 
-void CommandLineImport::writingRows(qint64 written, qint64 total)
+void CommandLineImport::rowsWritten(qint64 written, qint64 total)
 {
     m_progress.show(u"writing", u"writing rows: %1 of %2"_s.arg(written).arg(total));
 }

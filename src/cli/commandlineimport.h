@@ -45,15 +45,13 @@ private:
     std::optional<QString> splitText() const override { return m_options.split; }
     bool keepQuotedText() const override { return m_options.quotes; }
 
-    void setProgressValue(int) override {}
-    void setProgressText(const QString &) override {}
-    void setDefaultPointer() override {}
     void yield() override {}
     bool cancelled() const override;
     void notice(const QString &text) override;
     ErrorReporter &errorReporter() override { return *this; }
-    void readingFile(int index, int count, const QString &path) override;
-    void writingRows(qint64 written, qint64 total) override;
+    void fileStarted(int index, int count, const QString &path) override;
+    void rowsWritten(qint64 written, qint64 total) override;
+    void runEnded() override {}
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
 
     // A line on standard error; a report also makes the run end with 1.

@@ -31,6 +31,7 @@ ImportController::ImportController(const Parts &parts, SpreadsheetProvider *spre
                                    std::function<double()> random)
     : QObject(parts.window)
     , m_parts(parts)
+    , m_bar(parts.progressBar)
     , m_spreadsheets(spreadsheets)
     , m_random(std::move(random))
 {
@@ -42,6 +43,7 @@ void ImportController::PushButton2_Click()
         return;
     m_busy = true;
     NoSpreadsheet none;
+    m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
     m_lastResult = run.run();
     m_busy = false;
@@ -74,22 +76,23 @@ bool ImportController::keepQuotedText() const
     return m_parts.options.keepQuotedText();
 }
 
-void ImportController::setProgressValue(int value)
+void ImportController::fileStarted(int index, int count, const QString &path)
 {
-    m_parts.progressBar->setValue(value);
+    m_bar.fileStarted(index, count, path);
 }
 
-void ImportController::setProgressText(const QString &text)
+void ImportController::rowsWritten(qint64 written, qint64 total)
 {
-    m_parts.progressBar->setText(text);
+    m_bar.rowsWritten(written, total);
 }
 
-void ImportController::setDefaultPointer()
+void ImportController::runEnded()
 {
     if (m_defaultPointer)
         m_defaultPointer();
     else
         m_parts.window->unsetCursor();
+    m_bar.reset();
 }
 
 void ImportController::yield()

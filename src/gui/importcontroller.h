@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/importrun.h"
+#include "gui/barprogress.h"
 
 #include <QObject>
 
@@ -52,15 +53,16 @@ private:
     std::optional<QString> splitText() const override;
     bool keepQuotedText() const override;
 
-    void setProgressValue(int value) override;
-    void setProgressText(const QString &text) override;
-    void setDefaultPointer() override;
+    void fileStarted(int index, int count, const QString &path) override;
+    void rowsWritten(qint64 written, qint64 total) override;
+    void runEnded() override;
     void yield() override;
     bool cancelled() const override { return m_cancelled; }
     void notice(const QString &text) override;
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
 
     Parts m_parts;
+    BarProgress m_bar;
     SpreadsheetProvider *m_spreadsheets;
     std::function<double()> m_random;
     bool m_busy = false;

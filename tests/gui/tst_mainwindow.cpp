@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/barprogress.h"
 #include "gui/dialogs.h"
 #include "gui/mainwindow.h"
 #include "core/settings.h"
@@ -55,6 +56,8 @@ private slots:
     void tooManyFilesAreRefused();
     void reportShowsItsLineBreaks();
     void startImportingFillsADocument();
+    void progressBarShowsWhereTheRunIs_data();
+    void progressBarShowsWhereTheRunIs();
     void secondClickDuringARunDoesNothing();
     void optionChangedDuringARunActsOnIt();
     void closingDuringARunStopsIt();
@@ -433,6 +436,46 @@ void tst_MainWindow::startImportingFillsADocument()
     m_f->dialogs.shown.clear();
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"No files added."_s});
+}
+
+void tst_MainWindow::progressBarShowsWhereTheRunIs_data()
+{
+    // The events of a run (the files begun, one block of rows, the end), and
+    // what the bar showed: its values as they changed, and its texts.
+    QTest::addColumn<int>("files");
+    QTest::addColumn<qint64>("lines");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("two files, four lines") << 2 << qint64(4) << QList<int>{50, 100, 0}
+                                           << QStringList{u"Processing: f1.txt"_s, u"Processing: f2.txt"_s,
+                                                          u"Progress Bar"_s};
+    // With a single line there is nothing to divide by: the work is all done.
+    QTest::newRow("a single line") << 1 << qint64(1) << QList<int>{100, 0}
+                                   << QStringList{u"Processing: f1.txt"_s, u"Progress Bar"_s};
+}
+
+void tst_MainWindow::progressBarShowsWhereTheRunIs()
+{
+    QFETCH(int, files);
+    QFETCH(qint64, lines);
+    QFETCH(QList<int>, values);
+    QFETCH(QStringList, texts);
+    TextProgressBar bar;
+    bar.setRange(0, 100);
+    QList<int> shown;
+    connect(&bar, &QProgressBar::valueChanged, this, [&](int value) { shown.append(value); });
+    QStringList said;
+    BarProgress progress(&bar);
+    progress.start();
+    for (int i = 0; i < files; ++i) {
+        progress.fileStarted(i, files, u"/data/f%1.txt"_s.arg(i + 1));
+        said.append(bar.text());
+    }
+    progress.rowsWritten(lines, lines); // one block
+    progress.reset();
+    said.append(bar.text());
+    QCOMPARE(shown, values);
+    QCOMPARE(said, texts);
 }
 
 void tst_MainWindow::secondClickDuringARunDoesNothing()

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <utility>
 
 namespace quillora::test {
 
@@ -18,8 +19,10 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool oneSheet = true;
     std::optional<QString> split;
     bool quotes = false;
-    QList<int> progressValues;
-    QStringList progressTexts;
+    // What the run told: the files begun, the rows written, its end.
+    QStringList filesStarted;
+    QList<std::pair<qint64, qint64>> rowsWrittenOf;
+    int runsEnded = 0;
     QStringList notices;
     QList<int> errorSteps;
     QStringList errorTexts;
@@ -39,9 +42,12 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
-    void setProgressValue(int value) override { progressValues.append(value); }
-    void setProgressText(const QString &text) override { progressTexts.append(text); }
-    void setDefaultPointer() override {}
+    void fileStarted(int index, int count, const QString &path) override
+    {
+        filesStarted.append(QStringLiteral("%1/%2 %3").arg(index + 1).arg(count).arg(path));
+    }
+    void rowsWritten(qint64 written, qint64 total) override { rowsWrittenOf.append({written, total}); }
+    void runEnded() override { ++runsEnded; }
     void yield() override
     {
         ++yields;

@@ -21,7 +21,7 @@ struct DefaultSheet
 // The line numbers each mode reports its steps with.
 struct ImportSteps
 {
-    int path, value, text;            // starting one file
+    int path, value;                  // starting one file
     FileStager::Steps staging;        // staging it
     int readBack, progress, writeCells; // writing one sheet
     std::span<const DefaultSheet> defaults; // removed at the end
@@ -35,7 +35,6 @@ constexpr std::array<DefaultSheet, 3> SeparateDefaults{
 constexpr ImportSteps OneSheetSteps{
     .path = 120,
     .value = 122,
-    .text = 124,
     .staging = {.read = 128, .pieces = 130, .splitTest = 140, .write = 156},
     .readBack = 170,
     .progress = 178,
@@ -45,7 +44,6 @@ constexpr ImportSteps OneSheetSteps{
 constexpr ImportSteps SeparateSteps{
     .path = 210,
     .value = 212,
-    .text = 214,
     .staging = {.read = 222, .pieces = 224, .splitTest = 234, .write = 250},
     .readBack = 264,
     .progress = 272,
@@ -178,12 +176,7 @@ std::optional<QString> ImportRun::beginFile(int index)
     // replaced by the file before it.
     if (!m_guard.step(m_steps->path, [&] { path = m_inputs.entry(index); }))
         return std::nullopt;
-    m_guard.step(m_steps->value, [&] {
-        const int count = m_inputs.entryCount();
-        m_observer.readingFile(index, count, path);
-        showProgress(index + 1, count);
-    });
-    m_guard.step(m_steps->text, [&] { m_observer.setProgressText(u"Processing: "_s + FileNameOf(path)); });
+    m_guard.step(m_steps->value, [&] { m_observer.fileStarted(index, m_inputs.entryCount(), path); });
     m_observer.yield();
     m_sinceYield.restart();
     if (stopped())
@@ -378,9 +371,7 @@ void ImportRun::finishDocument()
 
 void ImportRun::complete()
 {
-    m_guard.step(302, [this] { m_observer.setDefaultPointer(); });
-    m_guard.step(304, [this] { m_observer.setProgressValue(0); });
-    m_guard.step(306, [this] { m_observer.setProgressText(u"Progress Bar"_s); });
+    m_guard.step(302, [this] { m_observer.runEnded(); });
     m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
 }
 
@@ -398,22 +389,9 @@ void ImportRun::maybeYield(qsizetype textHandled)
     m_sinceYield.restart();
 }
 
-void ImportRun::showProgress(qint64 done, qint64 total)
-{
-    // With a single line there is nothing to divide by: the work is all done.
-    const int value = total <= 0 ? 100 : static_cast<int>(std::clamp<qint64>(done * 100 / total, 0, 100));
-    if (value == m_lastProgress)
-        return;
-    m_lastProgress = value;
-    m_observer.setProgressValue(value);
-}
-
 void ImportRun::showRowsWritten(qint64 lastIndex, qint64 total)
 {
-    m_guard.step(m_steps->progress, [&] {
-        m_observer.writingRows(lastIndex + 1, total);
-        showProgress(lastIndex, total - 1);
-    });
+    m_guard.step(m_steps->progress, [&] { m_observer.rowsWritten(lastIndex + 1, total); });
 }
 
 } // namespace quillora

@@ -38,27 +38,27 @@ public:
     virtual bool keepQuotedText() const = 0;
 };
 
-// What the run tells the window, and how it lets the window breathe.
+// What the run tells its front end, which shows it in its own way (the
+// window's progress bar, the command line's progress line), and how it lets
+// the front end breathe.
 class ImportObserver
 {
 public:
     virtual ~ImportObserver() = default;
-    virtual void setProgressValue(int value) = 0;
-    virtual void setProgressText(const QString &text) = 0;
-    virtual void setDefaultPointer() = 0;
-    // Lets the window process pending events (repaints, clicks).
-    virtual void yield() = 0;
-    // The window was closed: the run stops at its next chance.
-    virtual bool cancelled() const = 0;
+    // A listed file is about to be read: index from 0, of count.
+    virtual void fileStarted(int index, int count, const QString &path) = 0;
+    // Rows of the sheet being written: written so far, of total.
+    virtual void rowsWritten(qint64 written, qint64 total) = 0;
+    // The run is over and was not stopped: the front end is at rest again.
+    virtual void runEnded() = 0;
+    // A message for the user ("Done.", "No files added.").
     virtual void notice(const QString &text) = 0;
+    // Lets the front end process pending events (repaints, clicks).
+    virtual void yield() = 0;
+    // The window was closed, or a signal came: the run stops at its next
+    // chance.
+    virtual bool cancelled() const = 0;
     virtual ErrorReporter &errorReporter() = 0;
-    // Where the run is, for an observer that tells more than the bar: a
-    // file being read (index from 0), and a sheet's rows being written.
-    virtual void readingFile([[maybe_unused]] int index, [[maybe_unused]] int count,
-                             [[maybe_unused]] const QString &path)
-    {
-    }
-    virtual void writingRows([[maybe_unused]] qint64 written, [[maybe_unused]] qint64 total) {}
 };
 
 struct ImportResult
@@ -136,7 +136,6 @@ private:
     // length of what was handled since the last call.
     void maybeYield(qsizetype textHandled);
     bool stopped() const { return m_office.stopped(); }
-    void showProgress(qint64 done, qint64 total);
     void showRowsWritten(qint64 lastIndex, qint64 total);
 
     ImportInputs &m_inputs;
@@ -158,7 +157,6 @@ private:
     SheetLimits m_limits;
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
-    int m_lastProgress = -1;
     ImportResult m_result;
 };
 
