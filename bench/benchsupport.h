@@ -29,6 +29,8 @@ public:
     std::optional<QString> split = QStringLiteral(",");
     bool quotes = false;
     int failures = 0;
+    // Reports the scenario expects (a cut cell, say) are counted, not shown.
+    bool reportsExpected = false;
     // What becomes of the document at the end (stored, say); unset, it stays open.
     std::function<void(SpreadsheetDocument &)> finish;
 
