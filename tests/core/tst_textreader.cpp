@@ -72,6 +72,25 @@ void tst_TextReader::encodings_data()
                                   << TextEncoding::Windows1252 << u"Grüße € “q”"_s;
     QTest::newRow("UTF-8 broken late") << (QByteArray(300000, 'a') + "\xC3(") << TextEncoding::Windows1252
                                        << (QString(300000, u'a') + u"Ã("_s);
+    // Without a mark: told by where the zero bytes stand, in Latin text and
+    // in Japanese and Chinese text, whose only zero bytes are those of
+    // their commas, digits and line breaks.
+    const QString japanese = u"山田太郎,東京都新宿区西新宿2-8-1\r\n佐藤花子,大阪府大阪市北区梅田1-3-1\r\n"_s;
+    const QString chinese = u"张伟,北京市朝阳区建国路88号\n王芳,上海市浦东新区世纪大道100号\n"_s;
+    const QString latin = u"name,city\nJürgen,München\n"_s;
+    QTest::newRow("UTF-16LE without mark, Latin") << utf16(latin, false, false) << TextEncoding::Utf16LE << latin;
+    QTest::newRow("UTF-16BE without mark, Latin") << utf16(latin, true, false) << TextEncoding::Utf16BE << latin;
+    QTest::newRow("UTF-16LE without mark, Japanese") << utf16(japanese, false, false) << TextEncoding::Utf16LE
+                                                    << japanese;
+    QTest::newRow("UTF-16BE without mark, Chinese") << utf16(chinese, true, false) << TextEncoding::Utf16BE
+                                                   << chinese;
+    QTest::newRow("UTF-32LE without mark") << utf32(japanese, false, false) << TextEncoding::Utf32LE << japanese;
+    QTest::newRow("UTF-32BE without mark") << utf32(latin, true, false) << TextEncoding::Utf32BE << latin;
+    // Zero bytes in other text make no pattern.
+    QTest::newRow("UTF-8 with a zero byte") << QByteArray("a,b\0\nd\n", 7) << TextEncoding::Utf8
+                                           << QString::fromUtf8("a,b\0\nd\n", 7);
+    QTest::newRow("UTF-8 with zero bytes") << QByteArray("a,b\0\ncd,e\0\nf\n", 13) << TextEncoding::Utf8
+                                          << QString::fromUtf8("a,b\0\ncd,e\0\nf\n", 13);
     // A second mark after the first is text, and stays.
     QTest::newRow("UTF-16LE twice marked") << utf16(u"\uFEFFx"_s, false) << TextEncoding::Utf16LE << u"\uFEFFx"_s;
 

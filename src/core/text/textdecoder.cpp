@@ -34,6 +34,75 @@ std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize)
     return std::nullopt;
 }
 
+namespace {
+// Whether the units of the given width and byte order hold a line break
+// (LF or CR) somewhere in the sample, and only values that encoding can
+// hold: no unpaired surrogate, nothing past U+10FFFF.
+bool wellFormedUnits(QByteArrayView sample, int width, bool bigEndian)
+{
+    const auto unitAt = [&](qsizetype at) {
+        char32_t value = 0;
+        for (int k = 0; k < width; ++k)
+            value |= char32_t(uchar(sample[at + (bigEndian ? width - 1 - k : k)])) << (8 * k);
+        return value;
+    };
+    // A line break byte stands as the low byte of its unit, never elsewhere
+    // (the units 0x0Axx and 0x0Dxx are scripts hardly any file holds).
+    for (qsizetype i = 0; i < sample.size(); ++i) {
+        if (sample[i] != '\n' && sample[i] != '\r')
+            continue;
+        if (i % width != (bigEndian ? width - 1 : 0))
+            return false;
+    }
+    bool lineBreak = false;
+    bool highSurrogate = false;
+    const qsizetype units = sample.size() / width;
+    for (qsizetype i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i * width);
+        lineBreak = lineBreak || unit == u'\n' || unit == u'\r';
+        if (width == 4) {
+            if (unit > 0x10FFFF || (unit >= 0xD800 && unit <= 0xDFFF))
+                return false;
+            continue;
+        }
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low != highSurrogate)
+            return false;
+        highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+    }
+    return lineBreak;
+}
+} // namespace
+
+std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
+{
+    // Zero bytes counted by their place in a unit of four bytes.
+    std::array<qsizetype, 4> zeros{};
+    for (qsizetype i = 0; i < sample.size(); ++i)
+        zeros[size_t(i % 4)] += sample[i] == '\0';
+    const qsizetype total = zeros[0] + zeros[1] + zeros[2] + zeros[3];
+    // A stray zero byte or two in other text is no pattern.
+    if (total < 2 || total * 100 < sample.size())
+        return std::nullopt;
+    const auto mostlyAt = [&](std::initializer_list<size_t> places) {
+        qsizetype there = 0;
+        for (const size_t place : places)
+            there += zeros[place];
+        return there * 10 >= total * 9;
+    };
+    // Every UTF-32 unit has a zero high byte.
+    const qsizetype units32 = sample.size() / 4;
+    if (zeros[3] == units32 && wellFormedUnits(sample, 4, false))
+        return TextEncoding::Utf32LE;
+    if (zeros[0] == units32 && wellFormedUnits(sample, 4, true))
+        return TextEncoding::Utf32BE;
+    if (mostlyAt({1, 3}) && wellFormedUnits(sample, 2, false))
+        return TextEncoding::Utf16LE;
+    if (mostlyAt({0, 2}) && wellFormedUnits(sample, 2, true))
+        return TextEncoding::Utf16BE;
+    return std::nullopt;
+}
+
 void appendWindows1252(QString &out, QByteArrayView bytes)
 {
     static constexpr std::array<char16_t, 32> High{

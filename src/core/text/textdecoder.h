@@ -23,6 +23,13 @@ struct EncodingMark
 // FF FE and FE FF (UTF-16). Each is read as the encoding it names.
 std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
 
+// UTF-32 or UTF-16 without a byte-order mark, told from the first bytes of
+// a file by the pattern of its zero bytes: they stand in one place of every
+// code unit (the high bytes of Latin text, of the commas and line breaks of
+// Japanese or Chinese text), and a line break is a whole unit there. Text
+// in any other encoding has no zero bytes, or not in that pattern.
+std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
+
 // Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
 // of the same value, so every byte has a character.
 void appendWindows1252(QString &out, QByteArrayView bytes);

@@ -171,6 +171,9 @@ TextEncoding TextReader::detectEncoding()
         m_device->skip(mark->length);
         return mark->encoding;
     }
+    constexpr qint64 UnicodeSample = 64 * 1024;
+    if (const auto unicode = detectUnicodeWithoutMark(m_device->peek(UnicodeSample)))
+        return *unicode;
     Utf8Validator validator;
     while (!m_device->atEnd()) {
         const QByteArray chunk = m_device->read(m_sizes.read);
