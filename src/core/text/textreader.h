@@ -19,7 +19,8 @@ namespace quillora {
 inline constexpr QStringView StandardInputPath = u"/dev/stdin";
 
 // Reads a text file in pieces, decoding it as its mark says; without a
-// mark, valid UTF-8 is read as UTF-8 and anything else as Windows-1252. A
+// mark, UTF-16 and UTF-32 are told by their zero bytes, valid UTF-8 is read
+// as UTF-8 and anything else as Windows-1252. A
 // piece is at most PieceSize characters and ends after a line break; only
 // a line longer than a piece is given in pieces that end inside it (never
 // between CR and LF, nor inside a surrogate pair).
