@@ -42,7 +42,7 @@ bool isValidUtf16(QStringView text)
 
 // The whole text decoded at once, as plainly as possible: what the reader
 // gives in pieces must be exactly this.
-QString decodeWhole(QByteArrayView bytes, TextEncoding encoding)
+QString decodeWhole(QByteArrayView bytes, TextEncoding encoding, const QByteArray &name)
 {
     if (const auto mark = DetectUnicode(bytes, bytes.size()))
         bytes = bytes.sliced(mark->length);
@@ -51,6 +51,12 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding encoding)
     switch (encoding) {
     case TextEncoding::Windows1252:
         appendWindows1252(text, bytes);
+        break;
+    case TextEncoding::Other:
+        // Qt's decoder of that name, given the whole text at once.
+        text = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless
+                                                    | QStringConverter::Flag::ConvertInitialBom)
+                   .decode(bytes);
         break;
     case TextEncoding::Utf8:
         // Qt's decoder, given the whole text, ends an unfinished sequence with U+FFFD.
@@ -214,7 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(!current.back().isHighSurrogate());
     }
     const QString whole = pieces.join(QString());
-    check(whole == decodeWhole(bytes, reader.encoding()));
+    check(whole == decodeWhole(bytes, reader.encoding(), reader.encodingName()));
     // LibreOffice is sent only well-formed UTF-16.
     check(isValidUtf16(whole));
 

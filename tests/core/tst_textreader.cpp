@@ -5,6 +5,7 @@
 #include "testfiles.h"
 
 #include <QBuffer>
+#include <QStringEncoder>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -37,6 +38,8 @@ class tst_TextReader : public QObject
 private slots:
     void encodings_data();
     void encodings();
+    void localEncodingsAreDetected_data();
+    void localEncodingsAreDetected();
     void marksNeedTheirLength();
     void emptyFileGivesOneEmptyPiece();
     void lineBreaksStayInThePieces();
@@ -133,6 +136,61 @@ void tst_TextReader::encodings()
     while (bytewise.readPiece(piece))
         whole += piece;
     QCOMPARE(whole, text);
+}
+
+void tst_TextReader::localEncodingsAreDetected_data()
+{
+    // Exports saved in a local code page, as users bring them: read exactly
+    // without being told.
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QString>("text");
+    const QString japanese = u"山田太郎,東京都新宿区西新宿二丁目8番1号,03-5321-1111\n"
+                             u"佐藤花子,大阪府大阪市北区梅田一丁目3番1号,06-6345-2222\n"
+                             u"鈴木一郎,愛知県名古屋市中区三の丸三丁目1番2号,052-961-3333\n"
+                             u"高橋美咲,北海道札幌市中央区北一条西二丁目,011-211-4444\n"_s;
+    const QString chinese = u"张伟,北京市朝阳区建国路88号,销售部经理\n王芳,上海市浦东新区世纪大道100号,财务部主管\n"
+                            u"李娜,广州市天河区天河路385号,人力资源专员\n刘洋,深圳市南山区科技园南区,技术部工程师\n"_s;
+    const QString traditional = u"陳志明,臺北市信義區市府路一號,業務部經理\n林美玲,高雄市苓雅區四維三路二號,財務部主管\n"
+                                u"黃建國,臺中市西屯區臺灣大道三段,人力資源專員\n張雅婷,臺南市安平區永華路二段,技術部工程師\n"_s;
+    const QString korean = u"김민수,서울특별시 강남구 테헤란로 152,영업부 과장\n이지은,부산광역시 해운대구 센텀중앙로 97,재무팀 대리\n"
+                           u"박준호,대구광역시 중구 동성로 2길,인사팀 사원\n최수진,인천광역시 연수구 송도과학로 32,기술연구소 연구원\n"_s;
+    const QString russian = u"Иванов Иван Петрович,Москва,ул. Тверская д. 7,отдел продаж\n"
+                            u"Петрова Мария Сергеевна,Санкт-Петербург,Невский проспект д. 28,бухгалтерия\n"
+                            u"Сидоров Алексей Николаевич,Новосибирск,Красный проспект д. 50,отдел кадров\n"
+                            u"Кузнецова Ольга Викторовна,Екатеринбург,ул. Ленина д. 24,технический отдел\n"_s;
+    const QString greek = u"Παπαδόπουλος Γιώργος,Αθήνα,Οδός Σταδίου 10,τμήμα πωλήσεων\n"
+                          u"Νικολάου Μαρία,Θεσσαλονίκη,Λεωφόρος Νίκης 5,λογιστήριο\n"
+                          u"Γεωργίου Κώστας,Πάτρα,Οδός Μαιζώνος 22,τμήμα προσωπικού\n"
+                          u"Ιωάννου Ελένη,Ηράκλειο,Λεωφόρος Καλοκαιρινού 40,τεχνικό τμήμα\n"_s;
+    const QString hebrew = u"כהן משה,תל אביב,רחוב דיזנגוף 50,מחלקת מכירות\nלוי שרה,ירושלים,רחוב יפו 97,הנהלת חשבונות\n"
+                           u"מזרחי דוד,חיפה,שדרות הנשיא 112,משאבי אנוש\nפרץ רחל,באר שבע,רחוב הרצל 30,מחלקה טכנית\n"_s;
+    const QString arabic = u"محمد أحمد,القاهرة,شارع التحرير 15,قسم المبيعات\nفاطمة علي,الإسكندرية,طريق الكورنيش 42,قسم المحاسبة\n"
+                           u"أحمد حسن,الرياض,طريق الملك فهد 200,الموارد البشرية\nمريم خالد,جدة,شارع التحلية 18,القسم الفني\n"_s;
+    const QString polish = u"Kowalski Jan,Warszawa,ul. Marszałkowska 104,dział sprzedaży\n"
+                           u"Nowak Małgorzata,Kraków,ul. Floriańska 22,księgowość\n"
+                           u"Wiśniewski Piotr,Łódź,ul. Piotrkowska 180,dział kadr\n"
+                           u"Wójcik Agnieszka,Wrocław,ul. Świdnicka 38,dział techniczny\n"_s;
+    const QString thai = u"สมชาย ใจดี,กรุงเทพมหานคร,ถนนสุขุมวิท 21,ฝ่ายขาย\nสมหญิง รักไทย,เชียงใหม่,ถนนนิมมานเหมินท์ 5,ฝ่ายบัญชี\n"
+                         u"ประเสริฐ มั่นคง,ขอนแก่น,ถนนมิตรภาพ 120,ฝ่ายบุคคล\nวันดี ศรีสุข,ภูเก็ต,ถนนเทพกระษัตรี 44,ฝ่ายเทคนิค\n"_s;
+    const std::initializer_list<std::pair<const char *, QString>> rows{
+        {"Shift_JIS", japanese}, {"EUC-JP", japanese},       {"GB18030", chinese},    {"Big5", traditional},
+        {"EUC-KR", korean},      {"windows-1251", russian},  {"KOI8-R", russian},     {"windows-1253", greek},
+        {"windows-1255", hebrew}, {"windows-1256", arabic},  {"windows-1250", polish}, {"ISO-8859-2", polish},
+        {"TIS-620", thai},
+    };
+    for (const auto &[encoding, text] : rows)
+        QTest::newRow(encoding) << QByteArray(encoding) << text;
+}
+
+void tst_TextReader::localEncodingsAreDetected()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QString, text);
+    QStringEncoder encoder(encoding.constData());
+    QVERIFY(encoder.isValid());
+    const QString path = write(encoder.encode(text));
+    QCOMPARE(TextReader(path).encoding(), TextEncoding::Other);
+    QCOMPARE(readPieces(path).join(QString()), text);
 }
 
 void tst_TextReader::marksNeedTheirLength()

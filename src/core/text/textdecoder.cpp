@@ -2,6 +2,10 @@
 #include "core/text/textdecoder.h"
 
 #include <array>
+#include <memory>
+#include <type_traits>
+
+#include <uchardet/uchardet.h>
 
 namespace quillora {
 
@@ -103,6 +107,26 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
     return std::nullopt;
 }
 
+QByteArray detectLegacyEncoding(QByteArrayView sample)
+{
+    const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
+                                                                                            uchardet_delete);
+    if (!detector || uchardet_handle_data(detector.get(), sample.data(), size_t(sample.size())) != 0)
+        return {};
+    uchardet_data_end(detector.get());
+    QByteArray found = QByteArray(uchardet_get_charset(detector.get())).toUpper();
+    // Windows-1252 and what it reads alike are read by code of their own;
+    // text found to be UTF-something is not, or it would have been found so
+    // already; the 7-bit encodings that switch state are read as UTF-8.
+    if (found.isEmpty() || found == "ASCII" || found == "WINDOWS-1252" || found == "ISO-8859-1"
+        || found.startsWith("UTF") || found.startsWith("ISO-2022") || found.startsWith("HZ"))
+        return {};
+    // Korean text found as "UHC" is CP949, a superset of EUC-KR, by the name Qt knows.
+    if (found == "UHC")
+        found = "CP949";
+    return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
+}
+
 void appendWindows1252(QString &out, QByteArrayView bytes)
 {
     static constexpr std::array<char16_t, 32> High{
@@ -118,12 +142,16 @@ void appendWindows1252(QString &out, QByteArrayView bytes)
     }
 }
 
-TextDecoder::TextDecoder(TextEncoding encoding)
+TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name)
     : m_encoding(encoding)
     // Fed whole sequences only (a cut one is held back), so it keeps no state;
     // a U+FEFF left after the mark is text and stays.
     , m_utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
 {
+    // Fed whole characters only (see decodeOther), so it keeps no state, and
+    // a character the text ends inside of becomes U+FFFD.
+    if (encoding == TextEncoding::Other)
+        m_named.emplace(name.constData(), QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
 }
 
 void TextDecoder::decode(QByteArrayView bytes, QString &out)
@@ -143,11 +171,36 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
     case TextEncoding::Utf32BE:
         decodeUtf32(bytes, out);
         return;
+    case TextEncoding::Other:
+        decodeOther(bytes, out);
+        return;
     }
+}
+
+// In every encoding found this way a byte below 0x30 (controls, space,
+// punctuation) is a character of its own, never part of another: the text
+// is decoded up to the last such byte, and the rest waits for the next
+// chunk. A stretch without one is taken whole once it is long.
+void TextDecoder::decodeOther(QByteArrayView bytes, QString &out)
+{
+    constexpr qsizetype LongestHeld = 1024 * 1024;
+    QByteArray joined;
+    bytes = withHeld(bytes, joined);
+    qsizetype whole = bytes.size();
+    while (whole > 0 && uchar(bytes[whole - 1]) >= 0x30)
+        --whole;
+    if (whole == 0 && bytes.size() > LongestHeld)
+        whole = bytes.size();
+    out += m_named->decode(bytes.first(whole));
+    m_held = bytes.sliced(whole).toByteArray();
 }
 
 void TextDecoder::finish(QString &out)
 {
+    if (m_encoding == TextEncoding::Other) {
+        out += m_named->decode(std::exchange(m_held, QByteArray()));
+        return;
+    }
     if (m_encoding == TextEncoding::Utf8) {
         // Decoded on its own, an unfinished sequence gives what it would
         // give in the middle of the text.

@@ -10,7 +10,9 @@
 
 namespace quillora {
 
-enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE };
+// The encodings read by code of their own, and Other: any other encoding,
+// read by Qt's decoder of that name.
+enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Other };
 
 struct EncodingMark
 {
@@ -30,6 +32,11 @@ std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
 // in any other encoding has no zero bytes, or not in that pattern.
 std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
 
+// The encoding of text that is not UTF-8, as a statistical detector tells
+// it from a sample (Shift_JIS, windows-1251, GB18030, ...): a name Qt's
+// decoder takes, or empty where it finds nothing better than Windows-1252.
+QByteArray detectLegacyEncoding(QByteArrayView sample);
+
 // Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
 // of the same value, so every byte has a character.
 void appendWindows1252(QString &out, QByteArrayView bytes);
@@ -41,7 +48,8 @@ void appendWindows1252(QString &out, QByteArrayView bytes);
 class TextDecoder
 {
 public:
-    explicit TextDecoder(TextEncoding encoding);
+    // name: for Other, the encoding's name.
+    explicit TextDecoder(TextEncoding encoding, const QByteArray &name = {});
 
     void decode(QByteArrayView bytes, QString &out);
     // The text has ended: a character still open becomes U+FFFD.
@@ -52,10 +60,12 @@ private:
     void decodeUtf8(QByteArrayView bytes, QString &out);
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
+    void decodeOther(QByteArrayView bytes, QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
 
     TextEncoding m_encoding;
     QStringDecoder m_utf8;
+    std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
 };

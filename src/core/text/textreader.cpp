@@ -155,7 +155,7 @@ void TextReader::start()
         m_atEnd = true;
     else
         m_encoding = detectEncoding();
-    m_decoder.emplace(m_encoding);
+    m_decoder.emplace(m_encoding, m_otherName);
 }
 
 void TextReader::readFailed() const
@@ -185,7 +185,33 @@ TextEncoding TextReader::detectEncoding()
     const bool utf8 = validator.finish();
     if (!m_device->seek(0))
         readFailed();
-    return utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1252;
+    if (utf8)
+        return TextEncoding::Utf8;
+    // Enough of the file for the detector to be sure, read again from the start.
+    constexpr qint64 DetectorSample = 1024 * 1024;
+    m_otherName = detectLegacyEncoding(m_device->peek(DetectorSample));
+    return m_otherName.isEmpty() ? TextEncoding::Windows1252 : TextEncoding::Other;
+}
+
+QByteArray TextReader::encodingName() const
+{
+    switch (m_encoding) {
+    case TextEncoding::Windows1252:
+        return "windows-1252";
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Utf16LE:
+        return "UTF-16LE";
+    case TextEncoding::Utf16BE:
+        return "UTF-16BE";
+    case TextEncoding::Utf32LE:
+        return "UTF-32LE";
+    case TextEncoding::Utf32BE:
+        return "UTF-32BE";
+    case TextEncoding::Other:
+        break;
+    }
+    return m_otherName;
 }
 
 bool TextReader::fillPending()

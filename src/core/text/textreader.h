@@ -44,6 +44,8 @@ public:
     TextReader(QIODevice &device, const QString &name, Sizes sizes);
 
     TextEncoding encoding() const { return m_encoding; }
+    // The encoding's name, as Qt's decoders know it.
+    QByteArray encodingName() const;
 
     // The next piece, line breaks untouched; false once the text is used up.
     // Memory holds a piece and a read, whatever the length of a line.
@@ -68,6 +70,7 @@ private:
     QIODevice *m_device = nullptr;
     Sizes m_sizes;
     TextEncoding m_encoding = TextEncoding::Windows1252;
+    QByteArray m_otherName; // for TextEncoding::Other
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
     bool m_atEnd = false;
