@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/singlewindow.h"
 
+#include "core/text/namelessfile.h"
+
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDir>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -49,7 +50,7 @@ QString privateFolder()
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && isPrivateFolder(runtime))
         return QFile::decodeName(runtime);
-    const QByteArray own = QFile::encodeName(QDir::tempPath()) + "/quillora-" + QByteArray::number(::geteuid());
+    const QByteArray own = QFile::encodeName(temporaryFolder()) + "/quillora-" + QByteArray::number(::geteuid());
     if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST)
         return {};
     return isPrivateFolder(own) ? QFile::decodeName(own) : QString();
