@@ -55,9 +55,9 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested)
     // Other devices (/dev/zero, say) would never end; /dev/null is an empty file.
     const bool isNull = S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 3);
     if (S_ISFIFO(info.st_mode) || isNull)
-        openStream(name);
+        openStream(name, false);
     else if (S_ISCHR(info.st_mode))
-        keepStreamIfTerminal(name);
+        openStream(name, true);
     else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file"_s));
     else
@@ -78,21 +78,14 @@ void TextReader::openFile(const QByteArray &name)
 }
 
 // Opened without waiting: a FIFO nobody writes to yet would hold the open
-// itself, where no stop could reach it.
-void TextReader::openStream(const QByteArray &name)
+// itself, where no stop could reach it. A character device is read only
+// when it is a terminal.
+void TextReader::openStream(const QByteArray &name, bool terminalOnly)
 {
     const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
-    keepStream(in);
-}
-
-void TextReader::keepStreamIfTerminal(const QByteArray &name)
-{
-    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0)
-        throw Failure(readFailure(m_path, qt_error_string(errno)));
-    if (!::isatty(in)) {
+    if (terminalOnly && !::isatty(in)) {
         ::close(in);
         throw Failure(readFailure(m_path, u"It is not a file"_s));
     }

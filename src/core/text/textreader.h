@@ -55,8 +55,7 @@ public:
 private:
     void start();
     // Open by the name's own bytes.
-    void openStream(const QByteArray &name);
-    void keepStreamIfTerminal(const QByteArray &name);
+    void openStream(const QByteArray &name, bool terminalOnly);
     void keepStream(int in);
     void openFile(const QByteArray &name);
     [[noreturn]] void readFailed() const;
