@@ -67,17 +67,6 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
     return sheet->optimize_tmpfile;
 }
 
-// The XML of a row as libxlsxwriter writes it holds at most this: each
-// byte of text becomes at most seven ("_x0001_"), and each cell and row
-// carries its tags and reference.
-qint64 rowXmlBound(const std::vector<QByteArrayView> &cells)
-{
-    qint64 bytes = 64;
-    for (const QByteArrayView cell : cells)
-        bytes += 96 + 7 * cell.size();
-    return bytes;
-}
-
 // Cells reach the writer no longer than a cell holds; text that reads as
 // an escape ("_x0041_") takes seven characters in the file, which the
 // library counts: the report says how many the reader gets.
@@ -201,7 +190,12 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
         qint64 lastRowBytes = 0;
         SheetSpool::Reader reader = sheet.spool->reader();
         while (reader.next(row, cells)) {
+            // The most XML the library makes of the row: each byte of text
+            // becomes at most seven ("_x0001_"), and each cell and row
+            // carries its tags and reference.
+            lastRowBytes = 64;
             for (size_t column = 0; column < cells.size(); ++column) {
+                lastRowBytes += 96 + 7 * cells[column].size();
                 if (cells[column].isEmpty())
                     continue;
                 if (const XlsxCell written = xlsxCellText(cells[column], cell); written.cut) {
@@ -211,7 +205,6 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
                 }
                 workbook.write(worksheet, row, static_cast<int>(column), cell);
             }
-            lastRowBytes = rowXmlBound(cells);
             if (row % RowsPerCheckpoint == 0)
                 job.checkpoint();
         }
