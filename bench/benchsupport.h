@@ -39,12 +39,15 @@ public:
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
+    std::optional<ChosenEncoding> encoding() const override { return {}; }
+    QString howToChooseEncoding() const override { return {}; }
     void fileStarted(int, int, const QString &) override {}
     void rowsWritten(qint64, qint64) override {}
     void runEnded() override {}
     void yield() override;
     bool cancelled() const override { return false; }
     void notice(const QString &) override {}
+    void note(const QString &) override {}
     ErrorReporter &errorReporter() override { return *this; }
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
 

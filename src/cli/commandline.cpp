@@ -45,6 +45,13 @@ const QCommandLineOption ExtensionOption(u"extension"_s,
 const QCommandLineOption QuotesOption(u"quotes"_s,
                                       u"Keep text in double quotes together, as in CSV files: a separator or a line "
                                       u"break inside quotes belongs to the cell, \"\" is one quote."_s);
+const QCommandLineOption EncodingOption(u"encoding"_s,
+                                        u"Read files without a byte-order mark in NAME: any encoding Qt reads, in any "
+                                        u"case (--list-encodings lists the usual ones); auto, the default, finds each "
+                                        u"file's."_s,
+                                        u"NAME"_s);
+const QCommandLineOption ListEncodingsOption(u"list-encodings"_s,
+                                             u"List the encodings people meet, by the name --encoding takes."_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -64,6 +71,11 @@ void setUpParser(QCommandLineParser &parser)
         u"empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
         u"first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
         u"with a number added when the name is taken (and cut to 31 characters in .xlsx).\n\n"
+        u"A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero bytes;\n"
+        u"UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what a\n"
+        u"statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...); else\n"
+        u"windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes that\n"
+        u"are not valid in the encoding read become U+FFFD and are reported.\n\n"
         u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
         u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
         u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
@@ -71,11 +83,19 @@ void setUpParser(QCommandLineParser &parser)
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
-                       ForceOption, QuietOption});
+                       EncodingOption, ListEncodingsOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
                                  u"PATH..."_s);
+}
+
+QString encodingList()
+{
+    QString list;
+    for (const KnownEncoding &known : knownEncodings())
+        list += u"%1  %2\n"_s.arg(QString::fromLatin1(known.name), -14).arg(known.label);
+    return list + u"auto            Found for each file (the default)\n"_s;
 }
 
 std::optional<QString> splitOf(const QString &where)
@@ -209,7 +229,16 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                 QCoreApplication::applicationName().toLower() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n'};
 
+    if (parser.isSet(ListEncodingsOption))
+        return {ParsedCommandLine::Action::ListEncodings, {}, encodingList()};
+
     CommandLineOptions options;
+    const QString encoding = parser.value(EncodingOption);
+    if (parser.isSet(EncodingOption) && encoding.compare(u"auto"_s, Qt::CaseInsensitive) != 0) {
+        options.encoding = encodingNamed(encoding.toLatin1());
+        if (!options.encoding || encoding.toLatin1() != encoding.toUtf8())
+            return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
+    }
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
         return usageError(u"no PATH given."_s);
@@ -269,6 +298,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     switch (parsed.action) {
     case ParsedCommandLine::Action::Help:
     case ParsedCommandLine::Action::Version:
+    case ParsedCommandLine::Action::ListEncodings:
         console.out << parsed.text;
         console.out.flush();
         if (console.out.status() != QTextStream::Ok) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/encodings.h"
 #include "writer/documentwriter.h"
 
 #include <QString>
@@ -26,16 +27,19 @@ struct CommandLineOptions
     QString extension;
     // A field in double quotes stays one cell.
     bool quotes = false;
+    // The encoding of files without a mark; none: each file's is found.
+    std::optional<ChosenEncoding> encoding;
     bool force = false;
     bool quiet = false;
 };
 
 struct ParsedCommandLine
 {
-    enum class Action { Import, Help, Version, UsageError };
+    enum class Action { Import, Help, Version, ListEncodings, UsageError };
     Action action = Action::UsageError;
     CommandLineOptions options;
-    // The help text, or the one-line reason of a usage error.
+    // The help text, the list of encodings, or the one-line reason of a
+    // usage error.
     QString text;
 };
 

@@ -191,6 +191,11 @@ QString CommandLineImport::entry(int index) const
     return m_files.at(index);
 }
 
+QString CommandLineImport::howToChooseEncoding() const
+{
+    return u"give it with --encoding (--list-encodings lists the usual ones)"_s;
+}
+
 void CommandLineImport::notice(const QString &)
 {
     // "Done." needs no line of its own, and the list is never empty here.

@@ -44,10 +44,13 @@ private:
     bool oneSheetMode() const override { return !m_options.sheetPerFile; }
     std::optional<QString> splitText() const override { return m_options.split; }
     bool keepQuotedText() const override { return m_options.quotes; }
+    std::optional<ChosenEncoding> encoding() const override { return m_options.encoding; }
+    QString howToChooseEncoding() const override;
 
     void yield() override {}
     bool cancelled() const override;
     void notice(const QString &text) override;
+    void note(const QString &text) override { tell(text); }
     ErrorReporter &errorReporter() override { return *this; }
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;

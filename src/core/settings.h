@@ -27,6 +27,8 @@ inline constexpr SettingKey Option5{u"Option5", u"1"};
 inline constexpr SettingKey Option6{u"Option6", u"0"};
 inline constexpr SettingKey Text1{u"Text1", u""};
 inline constexpr SettingKey Quotes{u"Quotes", u"False"};
+// The encoding's name, or "Automatic".
+inline constexpr SettingKey Encoding{u"Encoding", u"Automatic"};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 inline constexpr SettingKey Extension{u"Extension", u"txt"};

@@ -42,6 +42,7 @@ void ImportController::PushButton2_Click()
     if (m_busy)
         return;
     m_busy = true;
+    m_notes.clear();
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
@@ -76,6 +77,16 @@ bool ImportController::keepQuotedText() const
     return m_parts.options.keepQuotedText();
 }
 
+std::optional<ChosenEncoding> ImportController::encoding() const
+{
+    return m_parts.options.encoding();
+}
+
+QString ImportController::howToChooseEncoding() const
+{
+    return u"choose its encoding under \"Encoding\" and import it again"_s;
+}
+
 void ImportController::fileStarted(int index, int count, const QString &path)
 {
     m_bar.fileStarted(index, count, path);
@@ -93,6 +104,19 @@ void ImportController::runEnded()
     else
         m_parts.window->unsetCursor();
     m_bar.reset();
+    showNotes();
+}
+
+void ImportController::showNotes()
+{
+    constexpr qsizetype MostShown = 10;
+    if (m_notes.isEmpty())
+        return;
+    QStringList shown = m_notes.mid(0, MostShown);
+    if (m_notes.size() > MostShown)
+        shown.append(u"... and %1 more files like these."_s.arg(m_notes.size() - MostShown));
+    m_parts.dialogs.notice(shown.join(u"\r\r"_s));
+    m_notes.clear();
 }
 
 void ImportController::yield()

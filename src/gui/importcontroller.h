@@ -52,6 +52,8 @@ private:
     bool oneSheetMode() const override;
     std::optional<QString> splitText() const override;
     bool keepQuotedText() const override;
+    std::optional<ChosenEncoding> encoding() const override;
+    QString howToChooseEncoding() const override;
 
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;
@@ -59,6 +61,8 @@ private:
     void yield() override;
     bool cancelled() const override { return m_cancelled; }
     void notice(const QString &text) override;
+    void note(const QString &text) override { m_notes.append(text); }
+    void showNotes();
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
 
     Parts m_parts;
@@ -68,6 +72,8 @@ private:
     bool m_busy = false;
     bool m_cancelled = false;
     ImportResult m_lastResult;
+    // Shown together once the run is over, not a box for every file.
+    QStringList m_notes;
     std::function<void()> m_defaultPointer;
 };
 

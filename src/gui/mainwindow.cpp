@@ -240,6 +240,7 @@ bool MainWindow::Form_Load()
         load.step(step, [&, number = number] { m_options->restoreOption(number, stored.at(number)); });
     load.step(146, [this] { m_options->restoreSeparatorText(); });
     load.step(146, [this] { m_options->restoreQuotes(); });
+    load.step(146, [this] { m_options->restoreEncoding(); });
     bool keepRunning = true;
     load.step(148, [&] {
         if (m_services.checkOfficeInstalled)

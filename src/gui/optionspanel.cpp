@@ -4,6 +4,8 @@
 #include "gui/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
@@ -107,6 +109,26 @@ void OptionsPanel::buildControls(QWidget *form)
     m_quotes->setGeometry(twipsRect(240, 2050, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
+    buildEncodingBox();
+}
+
+// The last row of the frame: a file's encoding qualifies every option above.
+void OptionsPanel::buildEncodingBox()
+{
+    auto *label = new QLabel(u"&Encoding:"_s, m_frame1);
+    label->setObjectName(u"Label1"_s);
+    label->setGeometry(twipsRect(240, 2460, 1000, 255));
+    m_encoding = new QComboBox(m_frame1);
+    m_encoding->setObjectName(u"Combo1"_s);
+    m_encoding->setAccessibleName(u"Encoding"_s);
+    m_encoding->setGeometry(twipsRect(1260, 2400, 4635, 375));
+    label->setBuddy(m_encoding);
+    m_encoding->addItem(AutomaticEncoding.toString(), AutomaticEncoding.toString());
+    for (const KnownEncoding &known : knownEncodings())
+        m_encoding->addItem(known.label, QString::fromLatin1(known.name));
+    // Saved however the choice changes: the mouse, the keyboard, a tool.
+    connect(m_encoding, &QComboBox::currentIndexChanged, this,
+            [this] { save(Setting::Encoding, m_encoding->currentData().toString()); });
 }
 
 void OptionsPanel::save(const SettingKey &key, const QString &value)
@@ -163,6 +185,19 @@ void OptionsPanel::restoreSeparatorText()
 void OptionsPanel::restoreQuotes()
 {
     m_quotes->setChecked(toTruthValue(m_settings.GetSetting(Setting::Quotes)));
+}
+
+void OptionsPanel::restoreEncoding()
+{
+    const QString stored = m_settings.GetSetting(Setting::Encoding);
+    int index = m_encoding->findData(stored, Qt::UserRole, Qt::MatchFixedString);
+    // A name Qt knows that the list does not offer (set by hand) is offered
+    // under its own name.
+    if (index < 0 && stored.compare(AutomaticEncoding, Qt::CaseInsensitive) != 0 && encodingNamed(stored.toLatin1())) {
+        m_encoding->addItem(stored, stored);
+        index = m_encoding->count() - 1;
+    }
+    m_encoding->setCurrentIndex(std::max(index, 0));
 }
 
 void OptionsPanel::selectOption(int number)
@@ -226,6 +261,14 @@ std::optional<QString> OptionsPanel::splitText() const
 bool OptionsPanel::keepQuotedText() const
 {
     return m_quotes->isChecked();
+}
+
+std::optional<ChosenEncoding> OptionsPanel::encoding() const
+{
+    const QString name = m_encoding->currentData().toString();
+    if (name == AutomaticEncoding)
+        return std::nullopt;
+    return encodingNamed(name.toLatin1());
 }
 
 } // namespace quillora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "core/text/encodings.h"
 
 #include <QObject>
 
@@ -11,6 +12,7 @@
 
 class QCheckBox;
 class QColor;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -41,6 +43,8 @@ public:
     void restoreSeparatorText();
     // A stored value that is no truth value throws and changes nothing.
     void restoreQuotes();
+    // A name no decoder knows leaves "Automatic".
+    void restoreEncoding();
 
     // Selects an option as program code does: the click handling runs when
     // the selection changes.
@@ -52,6 +56,7 @@ public:
     QRadioButton *option(int number) const;
     QLineEdit *separatorEdit() const { return m_text1; }
     QCheckBox *quotesBox() const { return m_quotes; }
+    QComboBox *encodingBox() const { return m_encoding; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
 
@@ -61,13 +66,17 @@ public:
     // text and tab whose option is selected; nullopt for "Do not format".
     std::optional<QString> splitText() const;
     bool keepQuotedText() const;
+    // The encoding chosen for files without a mark; nullopt for "Automatic".
+    std::optional<ChosenEncoding> encoding() const;
 
     // The format frame is this much taller than the options alone need, for
-    // the quotes box under them; what stands below it moves down as much.
-    static constexpr int FormatFrameGrowth = 350; // twips
+    // the quotes box and the encoding under them; what stands below it moves
+    // down as much.
+    static constexpr int FormatFrameGrowth = 800; // twips
 
 private:
     void buildControls(QWidget *form);
+    void buildEncodingBox();
     void saveGroupOf(int number);
     void saveFormatGroup();
     void saveSheetGroup();
@@ -79,6 +88,7 @@ private:
     QGroupBox *m_frame2 = nullptr;
     QLineEdit *m_text1 = nullptr;
     QCheckBox *m_quotes = nullptr;
+    QComboBox *m_encoding = nullptr;
     std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
 };
 

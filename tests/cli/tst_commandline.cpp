@@ -107,6 +107,8 @@ void tst_CommandLine::usageErrors_data()
                                            << u"out.csv: the file must end in .ods, .xlsx or .fods."_s;
     QTest::newRow("output exists") << QStringList{u"--output"_s, existing, u"a"_s}
                                    << existing + u" exists; --force replaces it."_s;
+    QTest::newRow("unknown encoding") << QStringList{u"--encoding=klingon-8"_s, u"a"_s}
+                                      << u"unknown encoding \"klingon-8\"; --list-encodings lists the usual ones."_s;
 }
 
 void tst_CommandLine::usageErrors()
@@ -155,6 +157,15 @@ void tst_CommandLine::extensionsAndHelp()
         QCOMPARE(parseCommandLine({u"quillora"_s, u"--extension="_s + extension, u"a"_s}).options.extension, u"txt"_s);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--help-all"_s}).action, Action::Help);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"-fq"_s, u"a"_s}).options.force, true);
+    // Encodings by any case of any of their names; auto finds each file's.
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=SHIFT_JIS"_s, u"a"_s}).options.encoding->name,
+             QByteArray("Shift_JIS"));
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=cp1251"_s, u"a"_s}).options.encoding->name,
+             QByteArray("windows-1251"));
+    QVERIFY(!parseCommandLine({u"quillora"_s, u"--encoding=Auto"_s, u"a"_s}).options.encoding);
+    const ParsedCommandLine list = parseCommandLine({u"quillora"_s, u"--list-encodings"_s});
+    QCOMPARE(list.action, Action::ListEncodings);
+    QVERIFY(list.text.contains(u"\nShift_JIS       Japanese (Shift_JIS)\n"_s));
 }
 
 void tst_CommandLine::options()
@@ -179,6 +190,11 @@ void tst_CommandLine::exitStatuses_data()
     QTest::addColumn<QString>("report");
     QTest::newRow("every file whole") << QString() << 0 << QString();
     QTest::newRow("a file missing") << u"missing"_s << 1 << u"The file \"%1/missing.txt\" cannot be read: File not found"_s;
+    // A file read whole is told of, and is no failure; replaced bytes are.
+    QTest::newRow("stray bytes") << u"stray"_s << 0 << u"1 byte that is not UTF-8 was read as windows-1252"_s;
+    QTest::newRow("bytes replaced") << u"replaced"_s << 1
+                                    << u"was read as UTF-8, but 1 character could not be read and is U+FFFD. If it "
+                                       u"is in another encoding, give it with --encoding"_s;
     QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"cells could not be written"_s;
     QTest::newRow("LibreOffice lost") << u"lost"_s << 3 << u"gone"_s;
 }
@@ -194,13 +210,17 @@ void tst_CommandLine::exitStatuses()
         paths.append(m_dir->filePath(u"missing.txt"_s));
     if (problem == u"narrow")
         m_office.limits.columns = 2;
+    if (problem == u"stray" || problem == u"replaced")
+        paths.append(file(u"b.txt"_s, QByteArray("d\xC3\xA9j\xC3\xA0 ").repeated(8) + "caf\xE9"));
+    if (problem == u"replaced")
+        paths.prepend(u"--encoding=utf-8"_s);
     if (problem == u"lost")
         m_office.beforeCall = [](const QString &operation) {
             if (operation == u"writeRows")
                 throw SpreadsheetLost(u"gone"_s);
         };
     const Run result = run(QStringList{u"--split=comma"_s} + paths);
-    QCOMPARE(result.status, status);
+    QVERIFY2(result.status == status, qPrintable(result.err));
     if (report.isEmpty()) {
         QCOMPARE(result.err, QString());
     } else {

@@ -27,6 +27,18 @@ QStringList readPieces(const QString &path)
     return pieces;
 }
 
+// The whole text, checking that nothing in it was invalid.
+QString readAll(const QString &path, const std::optional<ChosenEncoding> &chosen = {})
+{
+    TextReader reader(path, {}, chosen);
+    QString whole, piece;
+    while (reader.readPiece(piece))
+        whole += piece;
+    if (reader.invalidCount() != 0)
+        whole += u"<%1 invalid>"_s.arg(reader.invalidCount());
+    return whole;
+}
+
 // Characters outside Latin-1 and the BMP, to catch any lossy step.
 const QString Mixed = u"Grüße, 日本語; 😀 €\tend"_s;
 } // namespace
@@ -40,6 +52,8 @@ private slots:
     void encodings();
     void localEncodingsAreDetected_data();
     void localEncodingsAreDetected();
+    void whatWasReadIsTold_data();
+    void whatWasReadIsTold();
     void marksNeedTheirLength();
     void emptyFileGivesOneEmptyPiece();
     void lineBreaksStayInThePieces();
@@ -47,8 +61,8 @@ private slots:
     void aLongLineComesInPieces();
     void crLfIsNeverSplitAcrossPieces();
     void windows1252HasACharacterForEveryByte();
-    void utf8Validation_data();
-    void utf8Validation();
+    void utf8Census_data();
+    void utf8Census();
     void missingFileFails();
     void folderIsNotAFile();
 
@@ -113,10 +127,11 @@ void tst_TextReader::encodings_data()
                                              << TextEncoding::Utf32BE << bad + u"b"_s;
     QTest::newRow("UTF-32LE two stray bytes") << QByteArray("\xFF\xFE\0\0" "a\0\0\0" "b\0", 10)
                                              << TextEncoding::Utf32LE << u"a"_s + bad;
+    // A cut sequence is one error, as Unicode counts them.
     QTest::newRow("UTF-8 marked, cut at the end") << QByteArray("\xEF\xBB\xBF" "a\xE2\x82")
-                                                 << TextEncoding::Utf8 << u"a"_s + bad + bad;
-    QTest::newRow("UTF-8 marked, cut in the middle") << QByteArray("\xEF\xBB\xBF" "a\xE2\x82" "b")
-                                                    << TextEncoding::Utf8 << u"a"_s + bad + bad + u"b"_s;
+                                                 << TextEncoding::Utf8 << u"a"_s + bad;
+    QTest::newRow("UTF-8 marked, cut in the middle") << QByteArray("\xEF\xBB\xBF" "a\xE2\x82" "b\xC0")
+                                                    << TextEncoding::Utf8 << u"a"_s + bad + u"b"_s + bad;
 }
 
 void tst_TextReader::encodings()
@@ -141,7 +156,8 @@ void tst_TextReader::encodings()
 void tst_TextReader::localEncodingsAreDetected_data()
 {
     // Exports saved in a local code page, as users bring them: read exactly
-    // without being told.
+    // without being told (Latin, Cyrillic, Greek, Hebrew, Arabic, Thai,
+    // Japanese, Korean and both Chinese scripts).
     QTest::addColumn<QByteArray>("encoding");
     QTest::addColumn<QString>("text");
     const QString japanese = u"山田太郎,東京都新宿区西新宿二丁目8番1号,03-5321-1111\n"
@@ -172,7 +188,22 @@ void tst_TextReader::localEncodingsAreDetected_data()
                            u"Wójcik Agnieszka,Wrocław,ul. Świdnicka 38,dział techniczny\n"_s;
     const QString thai = u"สมชาย ใจดี,กรุงเทพมหานคร,ถนนสุขุมวิท 21,ฝ่ายขาย\nสมหญิง รักไทย,เชียงใหม่,ถนนนิมมานเหมินท์ 5,ฝ่ายบัญชี\n"
                          u"ประเสริฐ มั่นคง,ขอนแก่น,ถนนมิตรภาพ 120,ฝ่ายบุคคล\nวันดี ศรีสุข,ภูเก็ต,ถนนเทพกระษัตรี 44,ฝ่ายเทคนิค\n"_s;
+    const QString turkish = u"Yılmaz Ayşe,İstanbul,Büyükdere Caddesi 185,satış bölümü\n"
+                            u"Öztürk Mehmet,Ankara,Atatürk Bulvarı 42,muhasebe\n"
+                            u"Çelik Gülşen,İzmir,Kıbrıs Şehitleri Caddesi 9,insan kaynakları\n"
+                            u"Şahin Oğuz,Bursa,Uludağ Yolu 17,teknik bölüm\n"_s;
+    const QString french = u"Lefèvre Hélène,Paris,12 rue de la Paix,service des ventes\n"
+                           u"Müller Jürgen,Zürich,Bahnhofstraße 5,Buchhaltung\n"
+                           u"Garçon François,Besançon,3 place du Marché,ressources humaines\n"
+                           u"Peña Íñigo,Málaga,calle Larios 8,departamento técnico\n"_s;
+    const QString czech = u"Dvořák Jiří,Praha,Václavské náměstí 21,obchodní oddělení\n"
+                          u"Nováková Růžena,Brno,Masarykova 14,účetnictví\n"
+                          u"Černý Přemysl,Ostrava,Nádražní 112,personální oddělení\n"
+                          u"Šťastná Žaneta,Plzeň,Americká třída 9,technické oddělení\n"_s;
     const std::initializer_list<std::pair<const char *, QString>> rows{
+        {"windows-1254", turkish}, {"ISO-8859-9", turkish},
+        {"windows-1252", french}, {"windows-1250 Czech", czech}, {"ISO-8859-7", greek}, {"IBM866", russian},
+        {"KOI8-U", russian}, {"ISO-8859-5", russian},
         {"Shift_JIS", japanese}, {"EUC-JP", japanese},       {"GB18030", chinese},    {"Big5", traditional},
         {"EUC-KR", korean},      {"windows-1251", russian},  {"KOI8-R", russian},     {"windows-1253", greek},
         {"windows-1255", hebrew}, {"windows-1256", arabic},  {"windows-1250", polish}, {"ISO-8859-2", polish},
@@ -186,11 +217,69 @@ void tst_TextReader::localEncodingsAreDetected()
 {
     QFETCH(QByteArray, encoding);
     QFETCH(QString, text);
-    QStringEncoder encoder(encoding.constData());
+    const QByteArray name = encoding.split(' ').first();
+    QStringEncoder encoder(name.constData());
     QVERIFY(encoder.isValid());
     const QString path = write(encoder.encode(text));
-    QCOMPARE(TextReader(path).encoding(), TextEncoding::Other);
-    QCOMPARE(readPieces(path).join(QString()), text);
+    QVERIFY(!TextReader(path).encodingGuessed());
+    QCOMPARE(readAll(path), text);
+    // A name alone is too short for any detector: read exactly when told.
+    const QString name1 = text.left(text.indexOf(u','));
+    QCOMPARE(readAll(write(encoder.encode(name1)), encodingNamed(name)), name1);
+}
+
+void tst_TextReader::whatWasReadIsTold_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("guessed");
+    QTest::addColumn<int>("strays");
+    QTest::addColumn<int>("invalid");
+    QTest::addColumn<QString>("text");
+    const QByteArray lines = u"café,naïve,Zürich\n"_s.toUtf8().repeated(2000);
+    const QString text = u"café,naïve,Zürich\n"_s.repeated(2000);
+    // A lone é from an older program stays é, and the rest stays UTF-8.
+    QTest::newRow("UTF-8 with stray bytes") << lines + "d\xE9j\xE0 vu" << QByteArray() << QByteArray("UTF-8") << false
+                                            << 2 << 0 << text + u"déjà vu"_s;
+    QTest::newRow("UTF-8 with an undefined stray") << lines + "\x81" << QByteArray() << QByteArray("UTF-8") << false
+                                                   << 1 << 1 << text + u"\u0081"_s;
+    // Too few letters to tell a code page by ("Naïve" passes for IBM852).
+    QTest::newRow("too few to tell") << QByteArray("Na\xEFve") << QByteArray() << QByteArray("windows-1252") << true
+                                     << 0 << 0 << u"Naïve"_s;
+    QTest::newRow("undefined in windows-1252") << QByteArray("Caf\xE9 \x81\x9D") << QByteArray()
+                                               << QByteArray("windows-1252") << true << 0 << 2 << u"Café \u0081\u009D"_s;
+    QTest::newRow("invalid where chosen") << QByteArray("\x82\xA0\xFF\x82\xA2") << QByteArray("shift_jis")
+                                          << QByteArray("Shift_JIS") << false << 0 << 1 << u"あ\uFFFDい"_s;
+    // Where ICU stands U+001A for what it cannot read, it becomes U+FFFD.
+    QTest::newRow("a SUB byte is text") << QByteArray("\xB0\xA1\x1A\xFF") << QByteArray("EUC-KR")
+                                        << QByteArray("EUC-KR") << false << 0 << 1 << u"가\u001A\uFFFD"_s;
+    QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")
+                                                << false << 0 << 1 << u"caf\uFFFD"_s;
+    QTest::newRow("a mark wins over the choice") << QByteArray("\xEF\xBB\xBF\xD0\x96") << QByteArray("cp1251")
+                                                 << QByteArray("UTF-8") << false << 0 << 0 << u"Ж"_s;
+    QTest::newRow("UTF-16 in the order its zeros tell") << QByteArray("\0a\0\n", 4) << QByteArray("UTF-16")
+                                                        << QByteArray("UTF-16BE") << false << 0 << 0 << u"a\n"_s;
+}
+
+void tst_TextReader::whatWasReadIsTold()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, chosen);
+    QFETCH(QByteArray, name);
+    QFETCH(bool, guessed);
+    QFETCH(int, strays);
+    QFETCH(int, invalid);
+    QFETCH(QString, text);
+    TextReader reader(write(bytes), {}, chosen.isEmpty() ? std::nullopt : encodingNamed(chosen));
+    QString whole, piece;
+    while (reader.readPiece(piece))
+        whole += piece;
+    QCOMPARE(whole, text);
+    QCOMPARE(reader.encodingName(), name);
+    QCOMPARE(reader.encodingGuessed(), guessed);
+    QCOMPARE(reader.strayCount(), strays);
+    QCOMPARE(reader.invalidCount(), invalid);
 }
 
 void tst_TextReader::marksNeedTheirLength()
@@ -274,33 +363,41 @@ void tst_TextReader::windows1252HasACharacterForEveryByte()
     QVERIFY(!decoded.contains(QChar::ReplacementCharacter));
 }
 
-void tst_TextReader::utf8Validation_data()
+void tst_TextReader::utf8Census_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("ascii") << QByteArray("abc") << true;
-    QTest::newRow("two, three, four bytes") << QByteArray("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") << true;
-    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << false;
-    QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF") << false;
-    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << false;
-    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << false;
-    QTest::newRow("cut short") << QByteArray("\xE2\x82") << false;
-    QTest::newRow("stray continuation") << QByteArray("a\x80") << false;
-    QTest::newRow("latin-1 word") << QByteArray("caf\xE9") << false;
+    QTest::addColumn<int>("sequences");
+    QTest::addColumn<int>("strays");
+    QTest::newRow("ascii") << QByteArray("abc") << 0 << 0;
+    QTest::newRow("two, three, four bytes") << QByteArray("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80") << 3 << 0;
+    QTest::newRow("overlong") << QByteArray("\xC0\xAF") << 0 << 2;
+    QTest::newRow("overlong three") << QByteArray("\xE0\x80\xAF") << 0 << 3;
+    QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << 0 << 3;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << 0 << 4;
+    QTest::newRow("cut short at the end") << QByteArray("\xE2\x82") << 0 << 2;
+    QTest::newRow("cut short by a letter") << QByteArray("\xE2\x82z\xC3\xA9") << 1 << 2;
+    QTest::newRow("stray continuation") << QByteArray("a\x80") << 0 << 1;
+    QTest::newRow("latin-1 among utf-8") << QByteArray("caf\xC3\xA9 caf\xE9 na\xC3\xAFve") << 2 << 1;
 }
 
-void tst_TextReader::utf8Validation()
+void tst_TextReader::utf8Census()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, valid);
-    Utf8Validator whole;
+    QFETCH(int, sequences);
+    QFETCH(int, strays);
+    Utf8Census whole;
     whole.feed(bytes);
-    QCOMPARE(whole.finish(), valid);
-    // Fed a byte at a time, the answer is the same.
-    Utf8Validator bytewise;
+    whole.finish();
+    // Fed a byte at a time, the count is the same.
+    Utf8Census bytewise;
     for (char b : bytes)
         bytewise.feed(QByteArrayView(&b, 1));
-    QCOMPARE(bytewise.finish(), valid);
+    bytewise.finish();
+    for (const Utf8Census &census : {whole, bytewise}) {
+        QCOMPARE(census.sequences(), sequences);
+        QCOMPARE(census.strays(), strays);
+        QCOMPARE(census.valid(), strays == 0);
+    }
 }
 
 void tst_TextReader::missingFileFails()

@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -56,6 +58,7 @@ private slots:
     void tooManyFilesAreRefused();
     void reportShowsItsLineBreaks();
     void startImportingFillsADocument();
+    void chosenEncodingReadsTheFiles();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
     void secondClickDuringARunDoesNothing();
@@ -86,8 +89,9 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 548 pixels as designed, and 23 more for the quotes box in the format frame.
-    QCOMPARE(window->size(), QSize(536, 571));
+    // 548 pixels as designed, and 53 more for the quotes box and the
+    // encoding in the format frame.
+    QCOMPARE(window->size(), QSize(536, 601));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -97,7 +101,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start Importing"_s, {8, 501, 520, 27}},
+        {u"PushButton2"_s, u"Start Importing"_s, {8, 531, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -119,21 +123,28 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 168));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 198));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these character(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 537, 520, 27));
-    // The quotes box: under the split options, in the frame, covering none.
+    QCOMPARE(progress->geometry(), QRect(8, 567, 520, 27));
+    // The quotes box and the encoding: under the split options, in the
+    // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
     QCOMPARE(quotes->text(), u"Keep text in double quotes together"_s);
-    QCOMPARE(quotes->parentWidget()->objectName(), u"Frame1"_s);
-    QVERIFY(quotes->parentWidget()->rect().contains(quotes->geometry()));
-    for (const QWidget *other : quotes->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        if (other != quotes)
-            QVERIFY2(!other->geometry().intersects(quotes->geometry()), qPrintable(other->objectName()));
+    auto *encoding = child<QComboBox>(*window, u"Combo1"_s);
+    QCOMPARE(encoding->accessibleName(), u"Encoding"_s);
+    QCOMPARE(encoding->currentText(), u"Automatic"_s);
+    QVERIFY(encoding->findText(u"Japanese (Shift_JIS)"_s) > 0);
+    for (const QWidget *added : std::initializer_list<const QWidget *>{quotes, encoding, child<QLabel>(*window, u"Label1"_s)}) {
+        QCOMPARE(added->parentWidget()->objectName(), u"Frame1"_s);
+        QVERIFY(added->parentWidget()->rect().contains(added->geometry()));
+        for (const QWidget *other : added->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != added)
+                QVERIFY2(!other->geometry().intersects(added->geometry()), qPrintable(other->objectName()));
+        }
     }
     QCOMPARE(quotes->x(), child<QRadioButton>(*window, u"Option4"_s)->x());
     QVERIFY(!quotes->isChecked());
@@ -294,6 +305,12 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
         child<QRadioButton>(*first, u"Option6"_s)->click();
         QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
         child<QCheckBox>(*first, u"Check1"_s)->click();
+        // The keyboard picks an encoding as well as the mouse.
+        auto *encoding = child<QComboBox>(*first, u"Combo1"_s);
+        encoding->setFocus();
+        while (encoding->currentText() != u"Japanese (Shift_JIS)"_s)
+            QTest::keyClick(encoding, Qt::Key_Down);
+        QCOMPARE(m_f->store->GetSetting(Setting::Encoding), u"Shift_JIS"_s);
     }
     m_f->reopenSettings();
     auto second = makeWindow();
@@ -303,6 +320,7 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     QVERIFY(!second->options().option(1)->isChecked());
     QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
     QVERIFY(second->options().keepQuotedText());
+    QCOMPARE(second->options().encoding()->name, QByteArray("Shift_JIS"));
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
@@ -436,6 +454,28 @@ void tst_MainWindow::startImportingFillsADocument()
     m_f->dialogs.shown.clear();
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"No files added."_s});
+}
+
+void tst_MainWindow::chosenEncodingReadsTheFiles()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    // Two names are too few for any detector; told, they are read exactly.
+    auto *encoding = child<QComboBox>(*window, u"Combo1"_s);
+    encoding->setCurrentIndex(encoding->findText(u"Japanese (Shift_JIS)"_s));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "\x8ER\x93\x63"));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)), QList<QStringList>{{u"山田"_s}});
+    // Automatic: a guess is told in one box before "Done.", not one box a file.
+    encoding->setCurrentIndex(0);
+    QCOMPARE(m_f->store->GetSetting(Setting::Encoding), u"Automatic"_s);
+    m_f->dialogs.shown.clear();
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    const QStringList notices = m_f->dialogs.texts(u"notice");
+    QCOMPARE(notices.size(), 2);
+    QVERIFY2(notices.first().contains(u"read as windows-1252"_s), qPrintable(notices.first()));
+    QVERIFY(notices.first().contains(u"under \"Encoding\""_s));
+    QCOMPARE(notices.last(), u"Done."_s);
 }
 
 void tst_MainWindow::progressBarShowsWhereTheRunIs_data()

@@ -19,11 +19,13 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool oneSheet = true;
     std::optional<QString> split;
     bool quotes = false;
+    std::optional<ChosenEncoding> chosenEncoding;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
     QList<std::pair<qint64, qint64>> rowsWrittenOf;
     int runsEnded = 0;
     QStringList notices;
+    QStringList notes;
     QList<int> errorSteps;
     QStringList errorTexts;
     bool cancelFlag = false;
@@ -42,6 +44,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
+    std::optional<ChosenEncoding> encoding() const override { return chosenEncoding; }
+    QString howToChooseEncoding() const override { return QStringLiteral("choose it"); }
     void fileStarted(int index, int count, const QString &path) override
     {
         filesStarted.append(QStringLiteral("%1/%2 %3").arg(index + 1).arg(count).arg(path));
@@ -56,6 +60,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     }
     bool cancelled() const override { return cancelFlag; }
     void notice(const QString &text) override { notices.append(text); }
+    void note(const QString &text) override { notes.append(text); }
     ErrorReporter &errorReporter() override { return *this; }
     ImportResult run(SpreadsheetProvider &office, std::function<double()> random = [] { return 0.5; },
                      ImportRun::Deadlines deadlines = {})

@@ -31,7 +31,9 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     };
     std::optional<TextReader> reader;
     // Reading a stream ends with the run.
-    if (!m_guard.step(steps.read, [&] { reader.emplace(path, m_hooks.stopped); }) || m_hooks.stopped())
+    std::optional<ChosenEncoding> encoding;
+    m_guard.step(steps.read, [&] { encoding = m_inputs.encoding(); });
+    if (!m_guard.step(steps.read, [&] { reader.emplace(path, m_hooks.stopped, encoding); }) || m_hooks.stopped())
         return false;
     QString piece;
     // Cells are kept only as long as the document takes them.
@@ -68,12 +70,59 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
                               .arg(*line));
         });
     }
+    reportEncoding(*reader, path, steps.pieces);
     // On the disk before the next file starts: a file that does not fit is
     // this file's failure, and the files before it stay whole.
     if (!m_guard.step(steps.write, [&] { write(staging, path, u"\r\n", true); }))
         return dropFile();
     counts += {splitter.cutCells(), splitter.leftOutCells()};
     return true;
+}
+
+namespace {
+QString counted(qint64 count, QStringView one, QStringView many)
+{
+    return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
+}
+} // namespace
+
+// At most one report a file, once it is read: bytes that are not valid in
+// the encoding taken are a failure (they were replaced, or kept as controls
+// where Windows-1252 has nothing); stray bytes read as Windows-1252 and an
+// encoding that was only a guess are worth a note.
+void FileStager::reportEncoding(const TextReader &reader, const QString &path, int step)
+{
+    const QString name = QString::fromLatin1(reader.encodingName());
+    const qint64 invalid = reader.invalidCount();
+    const qint64 strays = reader.strayCount();
+    QString choose;
+    m_guard.step(step, [&] { choose = m_inputs.howToChooseEncoding(); });
+    if (invalid > 0) {
+        m_guard.step(step, [&] {
+            const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
+            const QString read = strays > 0 ? u"as UTF-8, with %1 that are not UTF-8 read as windows-1252"_s.arg(
+                                                  counted(strays, u"byte", u"bytes"))
+                                            : u"as "_s + name;
+            const QString wrong = asWindows1252
+                ? (invalid == 1 ? u"1 byte means nothing in windows-1252 and is kept as a control character"_s
+                                : u"%1 bytes mean nothing in windows-1252 and are kept as control characters"_s.arg(
+                                      invalid))
+                : (invalid == 1 ? u"1 character could not be read and is U+FFFD"_s
+                                : u"%1 characters could not be read and are U+FFFD"_s.arg(invalid));
+            throw Failure(u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4."_s.arg(
+                path, read, wrong, choose));
+        });
+        return;
+    }
+    if (!m_hooks.note)
+        return;
+    if (strays > 0) {
+        m_hooks.note(u"The file \"%1\" was read as UTF-8; %2 read as windows-1252 reads them."_s.arg(
+            path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
+    } else if (reader.encodingGuessed()) {
+        m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
+                     u"If the text looks wrong, %2."_s.arg(path, choose));
+    }
 }
 
 void FileStager::write(StagingFile &staging, const QString &path, QStringView text, bool commit)

@@ -12,6 +12,7 @@ namespace quillora {
 class GuardedOperation;
 class ImportInputs;
 class StagingFile;
+class TextReader;
 
 // What staging a file left out of its rows: cells cut at what a cell holds,
 // and cells with text past the last column. Reported with the sheet.
@@ -46,6 +47,8 @@ public:
         std::function<bool()> stopped;
         // Called with the length of each piece staged: the window breathes.
         std::function<void(qsizetype)> handled;
+        // Something the user should know of a file read whole.
+        std::function<void(const QString &)> note;
     };
 
     FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hooks);
@@ -57,6 +60,7 @@ public:
                StagedCells &counts);
 
 private:
+    void reportEncoding(const TextReader &reader, const QString &path, int step);
     static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);
 
     ImportInputs &m_inputs;

@@ -68,7 +68,9 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
     , m_office(spreadsheets, observer, m_guard)
     , m_blocks(m_office, [this](qint64 lastIndex, qint64 total) { showRowsWritten(lastIndex, total); })
     , m_stager(inputs, m_guard,
-               {.stopped = [this] { return stopped(); }, .handled = [this](qsizetype text) { maybeYield(text); }})
+               {.stopped = [this] { return stopped(); },
+                .handled = [this](qsizetype text) { maybeYield(text); },
+                .note = [this](const QString &text) { m_observer.note(text); }})
 {
     m_sinceYield.start();
 }

@@ -6,6 +6,7 @@
 #include "core/import/filestager.h"
 #include "core/import/officecalls.h"
 #include "core/import/spreadsheet.h"
+#include "core/text/encodings.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -36,6 +37,11 @@ public:
     virtual std::optional<QString> splitText() const = 0;
     // Whether a field in double quotes stays one cell when lines are cut.
     virtual bool keepQuotedText() const = 0;
+    // The encoding of files without a mark; nullopt to find each file's.
+    virtual std::optional<ChosenEncoding> encoding() const = 0;
+    // How the user chooses an encoding, as a report ends with it ("choose
+    // its encoding under ...").
+    virtual QString howToChooseEncoding() const = 0;
 };
 
 // What the run tells its front end, which shows it in its own way (the
@@ -53,6 +59,9 @@ public:
     virtual void runEnded() = 0;
     // A message for the user ("Done.", "No files added.").
     virtual void notice(const QString &text) = 0;
+    // Something the user should know of a file that was read whole, which
+    // is no failure (how its encoding was taken, say).
+    virtual void note(const QString &text) = 0;
     // Lets the front end process pending events (repaints, clicks).
     virtual void yield() = 0;
     // The window was closed, or a signal came: the run stops at its next

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/textdecoder.h"
 
+#include "core/text/utf8.h"
+
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <type_traits>
@@ -115,19 +118,31 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
         return {};
     uchardet_data_end(detector.get());
     QByteArray found = QByteArray(uchardet_get_charset(detector.get())).toUpper();
-    // Windows-1252 and what it reads alike are read by code of their own;
-    // text found to be UTF-something is not, or it would have been found so
-    // already; the 7-bit encodings that switch state are read as UTF-8.
-    if (found.isEmpty() || found == "ASCII" || found == "WINDOWS-1252" || found == "ISO-8859-1"
-        || found.startsWith("UTF") || found.startsWith("ISO-2022") || found.startsWith("HZ"))
+    // Text found to be UTF-something is not, or it would have been found so
+    // already; the 7-bit encodings that switch state have no high bytes.
+    if (found.isEmpty() || found == "ASCII" || found.startsWith("UTF") || found.startsWith("ISO-2022")
+        || found.startsWith("HZ"))
         return {};
+    // A code page of one byte a character is told by which letters are
+    // common, which a few letters cannot show ("Naïve" passes for IBM852):
+    // too few is nothing found. The encodings of two bytes a character have
+    // rules of their own, which even a few characters must keep.
+    constexpr qsizetype FewestLetters = 16;
+    const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
+        || found.startsWith("BIG5") || found == "UHC" || found == "CP949";
+    if (!twoBytes && std::count_if(sample.begin(), sample.end(), [](char c) { return uchar(c) >= 0x80; }) < FewestLetters)
+        return {};
+    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
+    // controls no text holds.
+    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
+        return "windows-1252";
     // Korean text found as "UHC" is CP949, a superset of EUC-KR, by the name Qt knows.
     if (found == "UHC")
         found = "CP949";
     return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
 }
 
-void appendWindows1252(QString &out, QByteArrayView bytes)
+qsizetype appendWindows1252(QString &out, QByteArrayView bytes)
 {
     static constexpr std::array<char16_t, 32> High{
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
@@ -136,14 +151,22 @@ void appendWindows1252(QString &out, QByteArrayView bytes)
     const qsizetype start = out.size();
     out.resize(start + bytes.size());
     char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    qsizetype undefined = 0;
     for (const char ch : bytes) {
         const auto b = static_cast<uchar>(ch);
-        *dest++ = (b >= 0x80 && b < 0xA0) ? High[b - 0x80] : char16_t(b);
+        if (b < 0x80 || b >= 0xA0) {
+            *dest++ = char16_t(b);
+            continue;
+        }
+        *dest = High[b - 0x80];
+        undefined += *dest++ == b;
     }
+    return undefined;
 }
 
-TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name)
+TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidUtf8 invalidUtf8)
     : m_encoding(encoding)
+    , m_invalidUtf8(invalidUtf8)
     // Fed whole sequences only (a cut one is held back), so it keeps no state;
     // a U+FEFF left after the mark is text and stays.
     , m_utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
@@ -158,7 +181,7 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
 {
     switch (m_encoding) {
     case TextEncoding::Windows1252:
-        appendWindows1252(out, bytes);
+        m_invalid += appendWindows1252(out, bytes);
         return;
     case TextEncoding::Utf8:
         decodeUtf8(bytes, out);
@@ -191,27 +214,42 @@ void TextDecoder::decodeOther(QByteArrayView bytes, QString &out)
         --whole;
     if (whole == 0 && bytes.size() > LongestHeld)
         whole = bytes.size();
-    out += m_named->decode(bytes.first(whole));
+    appendNamed(bytes.first(whole), out);
     m_held = bytes.sliced(whole).toByteArray();
+}
+
+void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
+{
+    const qsizetype start = out.size();
+    out += m_named->decode(bytes);
+    // ICU stands U+001A (SUB) for what it cannot read in some encodings, U+FFFD
+    // in others; one that no 0x1A byte of the text accounts for is such a
+    // stand-in, and becomes U+FFFD like the others.
+    const auto made = QStringView(out).sliced(start);
+    const qsizetype substitutes = made.count(QChar(0x1A)) - bytes.count('\x1A');
+    const bool allStandIns = substitutes > 0 && !bytes.contains('\x1A');
+    if (allStandIns)
+        std::replace(out.begin() + start, out.end(), QChar(0x1A), QChar(QChar::ReplacementCharacter));
+    m_invalid += made.count(QChar(QChar::ReplacementCharacter)) + (allStandIns ? 0 : std::max<qsizetype>(substitutes, 0));
 }
 
 void TextDecoder::finish(QString &out)
 {
     if (m_encoding == TextEncoding::Other) {
-        out += m_named->decode(std::exchange(m_held, QByteArray()));
+        appendNamed(std::exchange(m_held, QByteArray()), out);
         return;
     }
     if (m_encoding == TextEncoding::Utf8) {
-        // Decoded on its own, an unfinished sequence gives what it would
-        // give in the middle of the text.
-        if (!m_held.isEmpty())
-            out += m_utf8.decode(m_held);
+        // An unfinished sequence is what it would be in the middle of the text.
+        decodeInvalidUtf8(m_held, out);
     } else {
         // A surrogate without its pair, then the bytes of an unfinished unit.
-        if (m_highSurrogate != 0)
-            out += QChar(QChar::ReplacementCharacter);
-        if (!m_held.isEmpty())
-            out += QChar(QChar::ReplacementCharacter);
+        for (const bool open : {m_highSurrogate != 0, !m_held.isEmpty()}) {
+            if (open) {
+                out += QChar(QChar::ReplacementCharacter);
+                ++m_invalid;
+            }
+        }
     }
     m_held.clear();
     m_highSurrogate = 0;
@@ -245,8 +283,53 @@ void TextDecoder::decodeUtf8(QByteArrayView bytes, QString &out)
             break;
         }
     }
-    out += m_utf8.decode(bytes.first(whole));
+    const QByteArrayView body = bytes.first(whole);
+    // Text checked whole goes straight to the decoder; other text is checked
+    // a chunk at a time, and only a chunk with an error is taken apart.
+    bool valid = m_invalidUtf8 == InvalidUtf8::NoneThere;
+    if (!valid) {
+        Utf8Census census;
+        census.feed(body);
+        valid = census.valid();
+    }
+    if (valid)
+        out += m_utf8.decode(body);
+    else
+        decodeInvalidUtf8(body, out);
     m_held = bytes.sliced(whole).toByteArray();
+}
+
+// The valid stretches go to the decoder; each error between them is
+// replaced, or read as Windows-1252 reads its bytes.
+void TextDecoder::decodeInvalidUtf8(QByteArrayView bytes, QString &out)
+{
+    qsizetype stretch = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        if (uchar(bytes[i]) < 0x80) {
+            ++i;
+        } else if (const qsizetype length = validUtf8Sequence(bytes, i)) {
+            i += length;
+        } else {
+            out += m_utf8.decode(bytes.sliced(stretch, i - stretch));
+            const qsizetype error = invalidUtf8Length(bytes, i);
+            invalidUtf8(bytes.sliced(i, error), out);
+            i += error;
+            stretch = i;
+        }
+    }
+    out += m_utf8.decode(bytes.sliced(stretch));
+}
+
+void TextDecoder::invalidUtf8(QByteArrayView bytes, QString &out)
+{
+    if (m_invalidUtf8 == InvalidUtf8::ReadAsWindows1252) {
+        m_invalid += appendWindows1252(out, bytes);
+        m_strays += bytes.size();
+        return;
+    }
+    out += QChar(QChar::ReplacementCharacter);
+    ++m_invalid;
 }
 
 void TextDecoder::appendUtf16Unit(char16_t unit, char16_t *&dest)
@@ -259,12 +342,17 @@ void TextDecoder::appendUtf16Unit(char16_t unit, char16_t *&dest)
             return;
         }
         *dest++ = QChar::ReplacementCharacter;
+        ++m_invalid;
         m_highSurrogate = 0;
     }
-    if (QChar::isHighSurrogate(unit))
+    if (QChar::isHighSurrogate(unit)) {
         m_highSurrogate = unit;
-    else
-        *dest++ = QChar::isLowSurrogate(unit) ? char16_t(QChar::ReplacementCharacter) : unit;
+    } else if (QChar::isLowSurrogate(unit)) {
+        *dest++ = QChar::ReplacementCharacter;
+        ++m_invalid;
+    } else {
+        *dest++ = unit;
+    }
 }
 
 void TextDecoder::decodeUtf16(QByteArrayView bytes, QString &out)
@@ -301,6 +389,7 @@ void TextDecoder::decodeUtf32(QByteArrayView bytes, QString &out)
                                          : char32_t(src[3]) << 24 | char32_t(src[2]) << 16 | src[1] << 8 | src[0];
         if (value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
             *dest++ = QChar::ReplacementCharacter;
+            ++m_invalid;
         } else if (QChar::requiresSurrogates(value)) {
             *dest++ = QChar::highSurrogate(value);
             *dest++ = QChar::lowSurrogate(value);

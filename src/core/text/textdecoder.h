@@ -34,12 +34,13 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
 
 // The encoding of text that is not UTF-8, as a statistical detector tells
 // it from a sample (Shift_JIS, windows-1251, GB18030, ...): a name Qt's
-// decoder takes, or empty where it finds nothing better than Windows-1252.
+// decoder takes ("windows-1252" among them), or empty where it finds nothing.
 QByteArray detectLegacyEncoding(QByteArrayView sample);
 
 // Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
-// of the same value, so every byte has a character.
-void appendWindows1252(QString &out, QByteArrayView bytes);
+// of the same value, so every byte has a character. Returns how many of
+// them there were.
+qsizetype appendWindows1252(QString &out, QByteArrayView bytes);
 
 // Decodes a text fed in chunks of any size into valid UTF-16: bytes that
 // make no character, an unpaired surrogate, a value past U+10FFFF and a
@@ -48,22 +49,43 @@ void appendWindows1252(QString &out, QByteArrayView bytes);
 class TextDecoder
 {
 public:
+    // What becomes of bytes that are not valid UTF-8.
+    enum class InvalidUtf8 {
+        Replace,           // each error, as Unicode counts them, is one U+FFFD
+        ReadAsWindows1252, // each byte is the character Windows-1252 has for it
+        NoneThere,         // the text was checked whole: nothing to look for
+    };
+
     // name: for Other, the encoding's name.
-    explicit TextDecoder(TextEncoding encoding, const QByteArray &name = {});
+    explicit TextDecoder(TextEncoding encoding, const QByteArray &name = {},
+                         InvalidUtf8 invalidUtf8 = InvalidUtf8::Replace);
 
     void decode(QByteArrayView bytes, QString &out);
     // The text has ended: a character still open becomes U+FFFD.
     void finish(QString &out);
 
+    // The characters so far that stand for bytes not valid in the
+    // encoding: each U+FFFD made, or for Windows-1252 each of its five
+    // undefined bytes.
+    qint64 invalidCount() const { return m_invalid; }
+    // ReadAsWindows1252: the bytes so far that were not UTF-8.
+    qint64 strayCount() const { return m_strays; }
+
 private:
     QByteArrayView withHeld(QByteArrayView bytes, QByteArray &joined);
     void decodeUtf8(QByteArrayView bytes, QString &out);
+    void decodeInvalidUtf8(QByteArrayView bytes, QString &out);
+    void invalidUtf8(QByteArrayView bytes, QString &out);
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
     void decodeOther(QByteArrayView bytes, QString &out);
+    void appendNamed(QByteArrayView bytes, QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
 
     TextEncoding m_encoding;
+    InvalidUtf8 m_invalidUtf8;
+    qint64 m_invalid = 0;
+    qint64 m_strays = 0;
     QStringDecoder m_utf8;
     std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
     QByteArray m_held;         // the start of a character whose end has not come yet

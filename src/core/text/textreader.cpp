@@ -27,10 +27,12 @@ QString readFailure(const QString &path, const QString &reason)
 }
 } // namespace
 
-TextReader::TextReader(const QString &path, std::function<bool()> stopRequested)
+TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
+                       const std::optional<ChosenEncoding> &chosen)
     : m_path(path)
     , m_stopRequested(std::move(stopRequested))
     , m_device(&m_file)
+    , m_chosen(chosen)
 {
     if (path == StandardInputPath) {
         // The caller's own descriptor, not the name opened anew: a file
@@ -133,10 +135,12 @@ void TextReader::keepStream(int in)
     }
 }
 
-TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes)
+TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes,
+                       const std::optional<ChosenEncoding> &chosen)
     : m_path(name)
     , m_device(&device)
     , m_sizes(sizes)
+    , m_chosen(chosen)
 {
     start();
 }
@@ -148,7 +152,7 @@ void TextReader::start()
         m_atEnd = true;
     else
         m_encoding = detectEncoding();
-    m_decoder.emplace(m_encoding, m_otherName);
+    m_decoder.emplace(m_encoding, m_otherName, m_invalidUtf8);
 }
 
 void TextReader::readFailed() const
@@ -164,26 +168,68 @@ TextEncoding TextReader::detectEncoding()
         m_device->skip(mark->length);
         return mark->encoding;
     }
-    constexpr qint64 UnicodeSample = 64 * 1024;
+    return m_chosen ? chosenEncoding() : findEncoding();
+}
+
+namespace {
+constexpr qint64 UnicodeSample = 64 * 1024;
+} // namespace
+
+TextEncoding TextReader::chosenEncoding()
+{
+    m_otherName = m_chosen->name;
+    // "UTF-16" or "UTF-32" alone: the byte order the zero bytes tell.
+    const bool orderUntold = m_otherName == "UTF-16" || m_otherName == "UTF-32";
+    if (orderUntold) {
+        const auto unicode = detectUnicodeWithoutMark(m_device->peek(UnicodeSample));
+        const auto width = [](TextEncoding e) {
+            return e == TextEncoding::Utf16LE || e == TextEncoding::Utf16BE ? 2 : 4;
+        };
+        if (unicode && width(*unicode) == width(m_chosen->encoding))
+            return *unicode;
+    }
+    return m_chosen->encoding;
+}
+
+TextEncoding TextReader::findEncoding()
+{
     if (const auto unicode = detectUnicodeWithoutMark(m_device->peek(UnicodeSample)))
         return *unicode;
-    Utf8Validator validator;
+    // UTF-8 but for a few stray bytes, most likely a character or two typed
+    // by an older program, or no UTF-8 at all: the census can tell. Text
+    // where strays outnumber sequences early is no UTF-8.
+    constexpr qint64 ClearlyNotUtf8 = 256;
+    Utf8Census census;
     while (!m_device->atEnd()) {
         const QByteArray chunk = m_device->read(m_sizes.read);
         if (chunk.isEmpty())
             readFailed();
-        if (!validator.feed(chunk))
+        census.feed(chunk);
+        if (census.strays() > ClearlyNotUtf8 && census.strays() > census.sequences())
             break;
     }
-    const bool utf8 = validator.finish();
+    census.finish();
+    const bool counted = m_device->atEnd();
     if (!m_device->seek(0))
         readFailed();
-    if (utf8)
+    if (census.valid()) {
+        m_invalidUtf8 = TextDecoder::InvalidUtf8::NoneThere;
         return TextEncoding::Utf8;
+    }
+    constexpr qint64 SequencesPerStray = 4;
+    if (counted && census.sequences() >= SequencesPerStray * census.strays()) {
+        m_invalidUtf8 = TextDecoder::InvalidUtf8::ReadAsWindows1252;
+        return TextEncoding::Utf8;
+    }
     // Enough of the file for the detector to be sure, read again from the start.
     constexpr qint64 DetectorSample = 1024 * 1024;
-    m_otherName = detectLegacyEncoding(m_device->peek(DetectorSample));
-    return m_otherName.isEmpty() ? TextEncoding::Windows1252 : TextEncoding::Other;
+    const QByteArray found = detectLegacyEncoding(m_device->peek(DetectorSample));
+    const auto named = encodingNamed(found);
+    m_guessed = !named;
+    if (!named)
+        return TextEncoding::Windows1252;
+    m_otherName = named->name;
+    return named->encoding;
 }
 
 QByteArray TextReader::encodingName() const

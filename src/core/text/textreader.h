@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/encodings.h"
 #include "core/text/textdecoder.h"
 
 #include <QByteArray>
@@ -19,8 +20,10 @@ namespace quillora {
 inline constexpr QStringView StandardInputPath = u"/dev/stdin";
 
 // Reads a text file in pieces, decoding it as its mark says; without a
-// mark, UTF-16 and UTF-32 are told by their zero bytes, valid UTF-8 is read
-// as UTF-8 and anything else as Windows-1252. A
+// mark, in the encoding the user chose, or else the one found: UTF-16 and
+// UTF-32 by their zero bytes, then UTF-8 (with a few stray bytes read as
+// Windows-1252 reads them), then what a statistical detector finds, and
+// Windows-1252 where it finds nothing. A
 // piece is at most PieceSize characters and ends after a line break; only
 // a line longer than a piece is given in pieces that end inside it (never
 // between CR and LF, nor inside a surrogate pair).
@@ -39,13 +42,21 @@ public:
     // cannot be read. A stream (a pipe, a FIFO, a terminal) is read until
     // it ends or stopRequested says so, which it is asked often, however
     // quiet the stream: what came until then is the text.
-    explicit TextReader(const QString &path, std::function<bool()> stopRequested = {});
+    // chosen: the encoding of a file without a mark, nullopt to find it.
+    explicit TextReader(const QString &path, std::function<bool()> stopRequested = {},
+                        const std::optional<ChosenEncoding> &chosen = {});
     // Reads an open device instead, in the sizes given.
-    TextReader(QIODevice &device, const QString &name, Sizes sizes);
+    TextReader(QIODevice &device, const QString &name, Sizes sizes, const std::optional<ChosenEncoding> &chosen = {});
 
     TextEncoding encoding() const { return m_encoding; }
     // The encoding's name, as Qt's decoders know it.
     QByteArray encodingName() const;
+    // Windows-1252 was taken because nothing better was found.
+    bool encodingGuessed() const { return m_guessed; }
+    // What the text read so far held that the encoding does not: see
+    // TextDecoder.
+    qint64 invalidCount() const { return m_decoder ? m_decoder->invalidCount() : 0; }
+    qint64 strayCount() const { return m_decoder ? m_decoder->strayCount() : 0; }
 
     // The next piece, line breaks untouched; false once the text is used up.
     // Memory holds a piece and a read, whatever the length of a line.
@@ -60,6 +71,8 @@ private:
     void openFile(const QByteArray &name);
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
+    TextEncoding chosenEncoding();
+    TextEncoding findEncoding();
     bool fillPending();
     qsizetype pieceEnd();
 
@@ -70,6 +83,9 @@ private:
     Sizes m_sizes;
     TextEncoding m_encoding = TextEncoding::Windows1252;
     QByteArray m_otherName; // for TextEncoding::Other
+    std::optional<ChosenEncoding> m_chosen;
+    TextDecoder::InvalidUtf8 m_invalidUtf8 = TextDecoder::InvalidUtf8::Replace;
+    bool m_guessed = false;
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
     bool m_atEnd = false;

@@ -21,49 +21,94 @@ qsizetype validUtf8Sequence(QByteArrayView bytes, qsizetype i)
     return length;
 }
 
-bool Utf8Validator::feed(QByteArrayView bytes)
+namespace {
+// The bounds of the first continuation byte after a lead byte, which rule
+// out overlong forms, surrogates and code points past U+10FFFF; a length
+// of 0 for a byte that leads nothing.
+struct LeadBounds
+{
+    int length;
+    uchar lowest = 0x80;
+    uchar highest = 0xBF;
+};
+
+LeadBounds boundsOf(uchar b)
+{
+    if (b >= 0xC2 && b <= 0xDF)
+        return {2};
+    if (b == 0xE0)
+        return {3, 0xA0};
+    if (b == 0xED)
+        return {3, 0x80, 0x9F};
+    if (b >= 0xE1 && b <= 0xEF)
+        return {3};
+    if (b == 0xF0)
+        return {4, 0x90};
+    if (b >= 0xF1 && b <= 0xF3)
+        return {4};
+    if (b == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {0};
+}
+} // namespace
+
+qsizetype invalidUtf8Length(QByteArrayView bytes, qsizetype i)
+{
+    const LeadBounds bounds = boundsOf(uchar(bytes[i]));
+    qsizetype length = 1;
+    uchar lowest = bounds.lowest;
+    uchar highest = bounds.highest;
+    while (length < bounds.length - 1 && i + length < bytes.size()) {
+        const uchar b = uchar(bytes[i + length]);
+        if (b < lowest || b > highest)
+            break;
+        ++length;
+        lowest = 0x80;
+        highest = 0xBF;
+    }
+    return length;
+}
+
+void Utf8Census::lead(uchar b)
+{
+    const LeadBounds bounds = boundsOf(b);
+    if (bounds.length == 0) {
+        ++m_strays;
+        return;
+    }
+    m_pending = bounds.length - 1;
+    m_taken = 1;
+    m_lowest = bounds.lowest;
+    m_highest = bounds.highest;
+}
+
+void Utf8Census::feed(QByteArrayView bytes)
 {
     for (const char ch : bytes) {
-        if (!m_valid)
-            return false;
         const auto b = static_cast<uchar>(ch);
         if (m_pending > 0) {
-            if (b < m_lowest || b > m_highest) {
-                m_valid = false;
-                return false;
+            if (b >= m_lowest && b <= m_highest) {
+                m_lowest = 0x80;
+                m_highest = 0xBF;
+                ++m_taken;
+                if (--m_pending == 0)
+                    ++m_sequences;
+                continue;
             }
-            --m_pending;
-            m_lowest = 0x80;
-            m_highest = 0xBF;
-            continue;
+            // What was taken of the sequence is stray; this byte starts afresh.
+            m_strays += m_taken;
+            m_pending = 0;
         }
-        if (b < 0x80)
-            continue;
-        // Lead bytes, with the bounds of the first continuation byte that
-        // rule out overlong forms, surrogates and code points past U+10FFFF.
-        if (b >= 0xC2 && b <= 0xDF) {
-            m_pending = 1;
-        } else if (b == 0xE0) {
-            m_pending = 2;
-            m_lowest = 0xA0;
-        } else if ((b >= 0xE1 && b <= 0xEC) || b == 0xEE || b == 0xEF) {
-            m_pending = 2;
-        } else if (b == 0xED) {
-            m_pending = 2;
-            m_highest = 0x9F;
-        } else if (b == 0xF0) {
-            m_pending = 3;
-            m_lowest = 0x90;
-        } else if (b >= 0xF1 && b <= 0xF3) {
-            m_pending = 3;
-        } else if (b == 0xF4) {
-            m_pending = 3;
-            m_highest = 0x8F;
-        } else {
-            m_valid = false;
-        }
+        if (b >= 0x80)
+            lead(b);
     }
-    return m_valid;
+}
+
+void Utf8Census::finish()
+{
+    if (m_pending > 0)
+        m_strays += m_taken;
+    m_pending = 0;
 }
 
 } // namespace quillora

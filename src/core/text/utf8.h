@@ -13,17 +13,31 @@ namespace quillora {
 // (no overlong form, no surrogate, nothing past U+10FFFF), or 0.
 qsizetype validUtf8Sequence(QByteArrayView bytes, qsizetype i);
 
-// Strict UTF-8 validation, fed in chunks of any size.
-class Utf8Validator
+// The length of the maximal start of a UTF-8 sequence at bytes[i], which is
+// not a whole valid one (at least 1): those bytes make one error, as
+// Unicode counts them ("maximal subpart"), and the next byte starts afresh.
+qsizetype invalidUtf8Length(QByteArrayView bytes, qsizetype i);
+
+// Counts, over text fed in chunks of any size, the valid sequences of two
+// bytes or more and the bytes that belong to none (strays). Strict: no
+// overlong form, no surrogate, nothing past U+10FFFF.
+class Utf8Census
 {
 public:
-    bool feed(QByteArrayView bytes);
-    // True when everything fed was valid and no sequence was left open.
-    bool finish() const { return m_valid && m_pending == 0; }
+    void feed(QByteArrayView bytes);
+    // The text has ended: a sequence still open is made of strays.
+    void finish();
+    bool valid() const { return m_strays == 0 && m_pending == 0; }
+    qint64 strays() const { return m_strays; }
+    qint64 sequences() const { return m_sequences; }
 
 private:
-    bool m_valid = true;
+    void lead(uchar b);
+
+    qint64 m_strays = 0;
+    qint64 m_sequences = 0;
     int m_pending = 0;     // continuation bytes still expected
+    int m_taken = 0;       // bytes of the open sequence so far
     uchar m_lowest = 0x80; // bounds of the next continuation byte
     uchar m_highest = 0xBF;
 };

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text/encodings.h"
+
+#include <QStringDecoder>
+
+#include <array>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// Lower case, letters and digits only: "UTF_8", "utf-8" and "Utf8" are one name.
+QByteArray looseName(QByteArrayView name)
+{
+    QByteArray loose;
+    for (const char c : name) {
+        if (std::isalnum(uchar(c)))
+            loose += char(std::tolower(uchar(c)));
+    }
+    return loose;
+}
+
+struct OwnDecoder
+{
+    const char *loose;
+    TextEncoding encoding;
+    const char *name;
+};
+
+// The encodings read by code of our own, under their usual names.
+constexpr std::array<OwnDecoder, 11> OwnDecoders{{
+    {"utf8", TextEncoding::Utf8, "UTF-8"},
+    {"utf16", TextEncoding::Utf16LE, "UTF-16"},
+    {"utf16le", TextEncoding::Utf16LE, "UTF-16LE"},
+    {"utf16be", TextEncoding::Utf16BE, "UTF-16BE"},
+    {"utf32", TextEncoding::Utf32LE, "UTF-32"},
+    {"utf32le", TextEncoding::Utf32LE, "UTF-32LE"},
+    {"utf32be", TextEncoding::Utf32BE, "UTF-32BE"},
+    {"windows1252", TextEncoding::Windows1252, "windows-1252"},
+    {"cp1252", TextEncoding::Windows1252, "windows-1252"},
+    {"xcp1252", TextEncoding::Windows1252, "windows-1252"},
+    {"ibm5348", TextEncoding::Windows1252, "windows-1252"},
+}};
+} // namespace
+
+std::optional<ChosenEncoding> encodingNamed(QByteArrayView name)
+{
+    const QByteArray loose = looseName(name);
+    if (loose.isEmpty())
+        return std::nullopt;
+    for (const OwnDecoder &own : OwnDecoders) {
+        if (loose == own.loose)
+            return ChosenEncoding{own.encoding, own.name};
+    }
+    const QByteArray given = name.toByteArray();
+    const QStringDecoder decoder(given.constData());
+    if (!decoder.isValid())
+        return std::nullopt;
+    // Qt's name for it where it has one: "cp1251" is shown as windows-1251.
+    const QByteArray known = decoder.name();
+    return ChosenEncoding{TextEncoding::Other, known.isEmpty() ? given : known};
+}
+
+const QList<KnownEncoding> &knownEncodings()
+{
+    static const QList<KnownEncoding> known = [] {
+        const std::initializer_list<std::pair<const char *, const char16_t *>> all{
+            {"UTF-8", u"Unicode (UTF-8)"},
+            {"UTF-16LE", u"Unicode (UTF-16LE)"},
+            {"UTF-16BE", u"Unicode (UTF-16BE)"},
+            {"UTF-32LE", u"Unicode (UTF-32LE)"},
+            {"UTF-32BE", u"Unicode (UTF-32BE)"},
+            {"windows-1252", u"Western European (Windows-1252)"},
+            {"ISO-8859-1", u"Western European (ISO-8859-1)"},
+            {"ISO-8859-15", u"Western European (ISO-8859-15)"},
+            {"IBM850", u"Western European (DOS, CP850)"},
+            {"IBM437", u"US (DOS, CP437)"},
+            {"macintosh", u"Western European (Mac Roman)"},
+            {"windows-1250", u"Central European (Windows-1250)"},
+            {"ISO-8859-2", u"Central European (ISO-8859-2)"},
+            {"windows-1257", u"Baltic (Windows-1257)"},
+            {"ISO-8859-13", u"Baltic (ISO-8859-13)"},
+            {"windows-1251", u"Cyrillic (Windows-1251)"},
+            {"KOI8-R", u"Cyrillic (KOI8-R)"},
+            {"KOI8-U", u"Cyrillic (KOI8-U)"},
+            {"ISO-8859-5", u"Cyrillic (ISO-8859-5)"},
+            {"IBM866", u"Cyrillic (DOS, CP866)"},
+            {"windows-1253", u"Greek (Windows-1253)"},
+            {"ISO-8859-7", u"Greek (ISO-8859-7)"},
+            {"windows-1254", u"Turkish (Windows-1254)"},
+            {"ISO-8859-9", u"Turkish (ISO-8859-9)"},
+            {"windows-1255", u"Hebrew (Windows-1255)"},
+            {"ISO-8859-8", u"Hebrew (ISO-8859-8)"},
+            {"windows-1256", u"Arabic (Windows-1256)"},
+            {"ISO-8859-6", u"Arabic (ISO-8859-6)"},
+            {"windows-874", u"Thai (Windows-874)"},
+            {"TIS-620", u"Thai (TIS-620)"},
+            {"windows-1258", u"Vietnamese (Windows-1258)"},
+            {"Shift_JIS", u"Japanese (Shift_JIS)"},
+            {"EUC-JP", u"Japanese (EUC-JP)"},
+            {"ISO-2022-JP", u"Japanese (ISO-2022-JP)"},
+            {"GB18030", u"Chinese Simplified (GB18030)"},
+            {"GBK", u"Chinese Simplified (GBK)"},
+            {"Big5", u"Chinese Traditional (Big5)"},
+            {"Big5-HKSCS", u"Chinese Traditional (Big5-HKSCS)"},
+            {"EUC-KR", u"Korean (EUC-KR)"},
+            {"CP949", u"Korean (Windows-949)"},
+        };
+        QList<KnownEncoding> usable;
+        for (const auto &[name, label] : all) {
+            if (encodingNamed(name))
+                usable.append({QByteArray(name), QString::fromUtf16(label)});
+        }
+        return usable;
+    }();
+    return known;
+}
+
+} // namespace quillora

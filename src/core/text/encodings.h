@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/text/textdecoder.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quillora {
+
+// What "Automatic" is stored as, and what --encoding takes for it.
+inline constexpr QStringView AutomaticEncoding = u"Automatic";
+
+// An encoding the user chose by name: how it is read, and its name as Qt's
+// decoders know it.
+struct ChosenEncoding
+{
+    TextEncoding encoding;
+    QByteArray name;
+};
+
+// The encoding a name stands for, in any case and any of its aliases
+// ("utf8", "cp1252", "Shift_JIS"); nullopt for a name no decoder here knows.
+// "UTF-16" and "UTF-32" without a byte order read a file in the order its
+// zero bytes tell, little-endian where they tell nothing.
+std::optional<ChosenEncoding> encodingNamed(QByteArrayView name);
+
+// An encoding people meet, with the name a person knows it by.
+struct KnownEncoding
+{
+    QByteArray name;
+    QString label; // "Japanese (Shift_JIS)"
+};
+
+// The encodings the "Encoding" list and --list-encodings offer, those this
+// system's decoders read, grouped by script.
+const QList<KnownEncoding> &knownEncodings();
+
+} // namespace quillora
