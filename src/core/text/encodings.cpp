@@ -42,23 +42,34 @@ constexpr std::array<OwnDecoder, 11> OwnDecoders{{
     {"xcp1252", TextEncoding::Windows1252, "windows-1252"},
     {"ibm5348", TextEncoding::Windows1252, "windows-1252"},
 }};
-} // namespace
 
-std::optional<ChosenEncoding> encodingNamed(QByteArrayView name)
+
+std::optional<ChosenEncoding> ownDecoderNamed(QByteArrayView name)
 {
     const QByteArray loose = looseName(name);
-    if (loose.isEmpty())
-        return std::nullopt;
     for (const OwnDecoder &own : OwnDecoders) {
         if (loose == own.loose)
             return ChosenEncoding{own.encoding, own.name};
     }
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<ChosenEncoding> encodingNamed(QByteArrayView name)
+{
+    if (looseName(name).isEmpty())
+        return std::nullopt;
+    if (const auto own = ownDecoderNamed(name))
+        return own;
     const QByteArray given = name.toByteArray();
     const QStringDecoder decoder(given.constData());
     if (!decoder.isValid())
         return std::nullopt;
-    // Qt's name for it where it has one: "cp1251" is shown as windows-1251.
+    // Qt's name for it where it has one: "cp1251" is shown as windows-1251,
+    // and "UCS-2" is UTF-16, read by code of our own.
     const QByteArray known = decoder.name();
+    if (const auto own = ownDecoderNamed(known))
+        return own;
     return ChosenEncoding{TextEncoding::Other, known.isEmpty() ? given : known};
 }
 

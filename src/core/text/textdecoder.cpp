@@ -171,10 +171,13 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
     // a U+FEFF left after the mark is text and stays.
     , m_utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
 {
-    // Fed whole characters only (see decodeOther), so it keeps no state, and
-    // a character the text ends inside of becomes U+FFFD.
-    if (encoding == TextEncoding::Other)
-        m_named.emplace(name.constData(), QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    // Keeps its state between chunks: a character cut by the end of one, or
+    // the shift of an encoding that switches (ISO-2022-JP, UTF-7), goes on
+    // into the next.
+    if (encoding == TextEncoding::Other) {
+        m_named.emplace(name.constData(), QStringConverter::Flag::ConvertInitialBom);
+        m_lineFeed = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode("\n");
+    }
 }
 
 void TextDecoder::decode(QByteArrayView bytes, QString &out)
@@ -195,48 +198,64 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
         decodeUtf32(bytes, out);
         return;
     case TextEncoding::Other:
-        decodeOther(bytes, out);
+        appendNamed(bytes, out);
         return;
     }
 }
 
-// In every encoding found this way a byte below 0x30 (controls, space,
-// punctuation) is a character of its own, never part of another: the text
-// is decoded up to the last such byte, and the rest waits for the next
-// chunk. A stretch without one is taken whole once it is long.
-void TextDecoder::decodeOther(QByteArrayView bytes, QString &out)
-{
-    constexpr qsizetype LongestHeld = 1024 * 1024;
-    QByteArray joined;
-    bytes = withHeld(bytes, joined);
-    qsizetype whole = bytes.size();
-    while (whole > 0 && uchar(bytes[whole - 1]) >= 0x30)
-        --whole;
-    if (whole == 0 && bytes.size() > LongestHeld)
-        whole = bytes.size();
-    appendNamed(bytes.first(whole), out);
-    m_held = bytes.sliced(whole).toByteArray();
-}
-
+// ICU stands U+001A (SUB) for what it cannot read in some encodings, U+FFFD
+// in others. A 0x1A byte of the text is a character of its own, so the text
+// is decoded between them: there, every U+001A is a stand-in, and becomes
+// U+FFFD like the others.
 void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
 {
+    qsizetype from = 0;
+    for (qsizetype sub = bytes.indexOf('\x1A'); sub >= 0; sub = bytes.indexOf('\x1A', from)) {
+        appendNamedStretch(bytes.sliced(from, sub - from), out);
+        // What a character still open before it became, then the byte itself.
+        const QString own = m_named->decode(bytes.sliced(sub, 1));
+        appendStandIns(QStringView(own).chopped(std::min<qsizetype>(own.size(), 1)), out);
+        out += QStringView(own).last(std::min<qsizetype>(own.size(), 1));
+        from = sub + 1;
+    }
+    appendNamedStretch(bytes.sliced(from), out);
+}
+
+void TextDecoder::appendNamedStretch(QByteArrayView bytes, QString &out)
+{
+    if (!bytes.isEmpty())
+        appendStandIns(QString(m_named->decode(bytes)), out);
+}
+
+// Decoded text without any 0x1A byte behind it: U+001A and U+FFFD alike
+// stand for bytes that made no character.
+void TextDecoder::appendStandIns(QStringView decoded, QString &out)
+{
     const qsizetype start = out.size();
-    out += m_named->decode(bytes);
-    // ICU stands U+001A (SUB) for what it cannot read in some encodings, U+FFFD
-    // in others; one that no 0x1A byte of the text accounts for is such a
-    // stand-in, and becomes U+FFFD like the others.
-    const auto made = QStringView(out).sliced(start);
-    const qsizetype substitutes = made.count(QChar(0x1A)) - bytes.count('\x1A');
-    const bool allStandIns = substitutes > 0 && !bytes.contains('\x1A');
-    if (allStandIns)
-        std::replace(out.begin() + start, out.end(), QChar(0x1A), QChar(QChar::ReplacementCharacter));
-    m_invalid += made.count(QChar(QChar::ReplacementCharacter)) + (allStandIns ? 0 : std::max<qsizetype>(substitutes, 0));
+    out += decoded;
+    const auto made = out.begin() + start;
+    std::replace(made, out.end(), QChar(0x1A), QChar(QChar::ReplacementCharacter));
+    m_invalid += std::count(made, out.end(), QChar(QChar::ReplacementCharacter));
+}
+
+// Qt lets a decoder that keeps its state be given more, never told the text
+// has ended: a character still open at the end would be dropped unseen. A
+// line feed after it, which on its own is one character, brings it out: as
+// U+FFFD, or taken into what it makes; the line feed itself is no text.
+void TextDecoder::finishNamed(QString &out)
+{
+    if (m_lineFeed.isEmpty())
+        return;
+    const qsizetype start = out.size();
+    appendNamed("\n", out);
+    if (QStringView(out).sliced(start).endsWith(m_lineFeed))
+        out.chop(m_lineFeed.size());
 }
 
 void TextDecoder::finish(QString &out)
 {
     if (m_encoding == TextEncoding::Other) {
-        appendNamed(std::exchange(m_held, QByteArray()), out);
+        finishNamed(out);
         return;
     }
     if (m_encoding == TextEncoding::Utf8) {

@@ -78,8 +78,10 @@ private:
     void invalidUtf8(QByteArrayView bytes, QString &out);
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
-    void decodeOther(QByteArrayView bytes, QString &out);
     void appendNamed(QByteArrayView bytes, QString &out);
+    void appendNamedStretch(QByteArrayView bytes, QString &out);
+    void appendStandIns(QStringView decoded, QString &out);
+    void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
 
     TextEncoding m_encoding;
@@ -88,6 +90,7 @@ private:
     qint64 m_strays = 0;
     QStringDecoder m_utf8;
     std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
+    QString m_lineFeed;                    // Other: what a line feed alone reads as
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
 };
