@@ -76,8 +76,9 @@ void setUpParser(QCommandLineParser &parser)
         u"statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...); else\n"
         u"windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes that\n"
         u"are not valid in the encoding read become U+FFFD and are reported.\n\n"
-        u"Exit status: 0 when every file was imported whole; 1 when a file could not be read, cells did not\n"
-        u"fit or the document could not be saved (the rest is still imported and saved); 2 for a usage error;\n"
+        u"Exit status: 0 when every file was imported whole; 1 when a file could not be read or held bytes\n"
+        u"not valid in its encoding, cells did not fit or the document could not be saved (the rest is still\n"
+        u"imported and saved); 2 for a usage error;\n"
         u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
         u"signal (INT, TERM, HUP) ended it."_s);
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.

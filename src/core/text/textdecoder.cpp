@@ -114,8 +114,19 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
                                                                                             uchardet_delete);
-    if (!detector || uchardet_handle_data(detector.get(), sample.data(), size_t(sample.size())) != 0)
+    if (!detector)
         return {};
+    // Fed until it has seen enough letters to be sure: a few kilobytes of
+    // Japanese, up to the whole sample of text that is mostly ASCII.
+    constexpr qsizetype Chunk = 16 * 1024;
+    constexpr qsizetype EnoughLetters = 8192;
+    qsizetype letters = 0;
+    for (qsizetype at = 0; at < sample.size() && letters < EnoughLetters; at += Chunk) {
+        const QByteArrayView chunk = sample.sliced(at, std::min(Chunk, sample.size() - at));
+        if (uchardet_handle_data(detector.get(), chunk.data(), size_t(chunk.size())) != 0)
+            return {};
+        letters += std::count_if(chunk.begin(), chunk.end(), [](char c) { return uchar(c) >= 0x80; });
+    }
     uchardet_data_end(detector.get());
     QByteArray found = QByteArray(uchardet_get_charset(detector.get())).toUpper();
     // Text found to be UTF-something is not, or it would have been found so
@@ -130,7 +141,7 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
     constexpr qsizetype FewestLetters = 16;
     const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
         || found.startsWith("BIG5") || found == "UHC" || found == "CP949";
-    if (!twoBytes && std::count_if(sample.begin(), sample.end(), [](char c) { return uchar(c) >= 0x80; }) < FewestLetters)
+    if (!twoBytes && letters < FewestLetters)
         return {};
     // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
     // controls no text holds.
@@ -233,9 +244,11 @@ void TextDecoder::appendStandIns(QStringView decoded, QString &out)
 {
     const qsizetype start = out.size();
     out += decoded;
-    const auto made = out.begin() + start;
-    std::replace(made, out.end(), QChar(0x1A), QChar(QChar::ReplacementCharacter));
-    m_invalid += std::count(made, out.end(), QChar(QChar::ReplacementCharacter));
+    for (auto c = out.begin() + start; c != out.end(); ++c) {
+        if (*c == QChar(0x1A))
+            *c = QChar(QChar::ReplacementCharacter);
+        m_invalid += *c == QChar(QChar::ReplacementCharacter);
+    }
 }
 
 // Qt lets a decoder that keeps its state be given more, never told the text

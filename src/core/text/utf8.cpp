@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/utf8.h"
 
+#include <cstring>
+
 namespace quillora {
 
 qsizetype validUtf8Sequence(QByteArrayView bytes, qsizetype i)
@@ -82,26 +84,55 @@ void Utf8Census::lead(uchar b)
     m_highest = bounds.highest;
 }
 
+// Runs of ASCII go eight bytes at a time, and a sequence that lies whole in
+// the chunk is checked at once; only errors and a sequence cut by the end of
+// the chunk go a byte at a time.
 void Utf8Census::feed(QByteArrayView bytes)
 {
-    for (const char ch : bytes) {
-        const auto b = static_cast<uchar>(ch);
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    while (i < size) {
         if (m_pending > 0) {
-            if (b >= m_lowest && b <= m_highest) {
-                m_lowest = 0x80;
-                m_highest = 0xBF;
-                ++m_taken;
-                if (--m_pending == 0)
-                    ++m_sequences;
-                continue;
-            }
-            // What was taken of the sequence is stray; this byte starts afresh.
-            m_strays += m_taken;
-            m_pending = 0;
+            step(uchar(bytes[i++]));
+            continue;
         }
-        if (b >= 0x80)
-            lead(b);
+        while (size - i >= 8) {
+            quint64 word;
+            std::memcpy(&word, bytes.data() + i, 8);
+            if (word & 0x8080808080808080ULL)
+                break;
+            i += 8;
+        }
+        if (i == size)
+            break;
+        if (uchar(bytes[i]) < 0x80) {
+            ++i;
+        } else if (const qsizetype length = size - i >= 4 ? validUtf8Sequence(bytes, i) : 0) {
+            ++m_sequences;
+            i += length;
+        } else {
+            step(uchar(bytes[i++]));
+        }
     }
+}
+
+void Utf8Census::step(uchar b)
+{
+    if (m_pending > 0) {
+        if (b >= m_lowest && b <= m_highest) {
+            m_lowest = 0x80;
+            m_highest = 0xBF;
+            ++m_taken;
+            if (--m_pending == 0)
+                ++m_sequences;
+            return;
+        }
+        // What was taken of the sequence is stray; this byte starts afresh.
+        m_strays += m_taken;
+        m_pending = 0;
+    }
+    if (b >= 0x80)
+        lead(b);
 }
 
 void Utf8Census::finish()

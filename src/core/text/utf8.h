@@ -32,6 +32,7 @@ public:
     qint64 sequences() const { return m_sequences; }
 
 private:
+    void step(uchar b);
     void lead(uchar b);
 
     qint64 m_strays = 0;
