@@ -8,6 +8,7 @@
 #include "core/text/linesplitter.h"
 #include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
+#include "core/text/encodingdetection.h"
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
 #include "stagedlines.h"

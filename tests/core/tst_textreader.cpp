@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/failure.h"
+#include "core/text/encodingdetection.h"
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
 #include "testfiles.h"

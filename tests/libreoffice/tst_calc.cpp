@@ -256,14 +256,17 @@ void tst_Calc::lineWiderThanTheSheet()
 void tst_Calc::malformedTextArrivesAsReplacementCharacters()
 {
     // Unpaired surrogates and values past U+10FFFF cannot cross to
-    // LibreOffice; as U+FFFD they do, and the files after them arrive too.
+    // LibreOffice; as U+FFFD they do, each file's are reported, and the
+    // files after them arrive too.
     FakeWindow window;
     window.files = {file(u"before.txt"_s, "before"),
                     file(u"utf16.txt"_s, QByteArray("\xFF\xFE" "a\0\0\xD8" "b\0", 8)),
                     file(u"utf32.txt"_s, QByteArray("\xFF\xFE\0\0" "c\0\0\0" "\0\0\x11\0", 12)),
                     file(u"after.txt"_s, "after")};
     const ImportResult result = window.run(*m_office);
-    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(window.errorTexts.size(), 2);
+    QVERIFY(window.errorTexts.first().contains(u"utf16.txt\" was read as UTF-16LE, but 1 character could not be read"_s));
+    QVERIFY(window.errorTexts.last().contains(u"utf32.txt\" was read as UTF-32LE"_s));
     QCOMPARE(result.filesImported, 4);
     const QString bad(QChar::ReplacementCharacter);
     QCOMPARE(calcRows(document(), u"Sheet1"_s), (QList<QStringList>{{u"before"_s},

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/text/textdecoder.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -11,6 +9,10 @@
 #include <optional>
 
 namespace quillora {
+
+// The encodings read by code of their own, and Other: any other encoding,
+// read by Qt's decoder of that name.
+enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Other };
 
 // What "Automatic" is stored as, and what --encoding takes for it.
 inline constexpr QStringView AutomaticEncoding = u"Automatic";

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/encodings.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -9,33 +11,6 @@
 #include <optional>
 
 namespace quillora {
-
-// The encodings read by code of their own, and Other: any other encoding,
-// read by Qt's decoder of that name.
-enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Other };
-
-struct EncodingMark
-{
-    TextEncoding encoding;
-    int length; // bytes of the mark, not part of the text
-};
-
-// The byte-order marks, tested in this order on the first bytes of a file of
-// fileSize bytes: FF FE 00 00 and 00 00 FE FF (UTF-32), EF BB BF (UTF-8),
-// FF FE and FE FF (UTF-16). Each is read as the encoding it names.
-std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
-
-// UTF-32 or UTF-16 without a byte-order mark, told from the first bytes of
-// a file by the pattern of its zero bytes: they stand in one place of every
-// code unit (the high bytes of Latin text, of the commas and line breaks of
-// Japanese or Chinese text), and a line break is a whole unit there. Text
-// in any other encoding has no zero bytes, or not in that pattern.
-std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
-
-// The encoding of text that is not UTF-8, as a statistical detector tells
-// it from a sample (Shift_JIS, windows-1251, GB18030, ...): a name Qt's
-// decoder takes ("windows-1252" among them), or empty where it finds nothing.
-QByteArray detectLegacyEncoding(QByteArrayView sample);
 
 // Windows-1252 to UTF-16; the five unassigned bytes map to the C1 controls
 // of the same value, so every byte has a character. Returns how many of

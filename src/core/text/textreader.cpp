@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text/encodingdetection.h"
 #include "core/text/textreader.h"
 
 #include "core/failure.h"

@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text/encodingdetection.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <type_traits>
+
+#include <uchardet/uchardet.h>
+
+namespace quillora {
+
+namespace {
+bool startsWith(QByteArrayView head, std::initializer_list<uchar> mark)
+{
+    if (head.size() < static_cast<qsizetype>(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (uchar byte : mark) {
+        if (static_cast<uchar>(head[i++]) != byte)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize)
+{
+    if (fileSize >= 4 && startsWith(head, {0xFF, 0xFE, 0x00, 0x00}))
+        return EncodingMark{TextEncoding::Utf32LE, 4};
+    if (fileSize >= 4 && startsWith(head, {0x00, 0x00, 0xFE, 0xFF}))
+        return EncodingMark{TextEncoding::Utf32BE, 4};
+    if (fileSize >= 3 && startsWith(head, {0xEF, 0xBB, 0xBF}))
+        return EncodingMark{TextEncoding::Utf8, 3};
+    if (fileSize >= 2 && startsWith(head, {0xFF, 0xFE}))
+        return EncodingMark{TextEncoding::Utf16LE, 2};
+    if (fileSize >= 2 && startsWith(head, {0xFE, 0xFF}))
+        return EncodingMark{TextEncoding::Utf16BE, 2};
+    return std::nullopt;
+}
+
+namespace {
+// Whether the units of the given width and byte order hold a line break
+// (LF or CR) somewhere in the sample, and only values that encoding can
+// hold: no unpaired surrogate, nothing past U+10FFFF.
+bool wellFormedUnits(QByteArrayView sample, int width, bool bigEndian)
+{
+    const auto unitAt = [&](qsizetype at) {
+        char32_t value = 0;
+        for (int k = 0; k < width; ++k)
+            value |= char32_t(uchar(sample[at + (bigEndian ? width - 1 - k : k)])) << (8 * k);
+        return value;
+    };
+    // A line break byte stands as the low byte of its unit, never elsewhere
+    // (the units 0x0Axx and 0x0Dxx are scripts hardly any file holds).
+    for (qsizetype i = 0; i < sample.size(); ++i) {
+        if (sample[i] != '\n' && sample[i] != '\r')
+            continue;
+        if (i % width != (bigEndian ? width - 1 : 0))
+            return false;
+    }
+    bool lineBreak = false;
+    bool highSurrogate = false;
+    const qsizetype units = sample.size() / width;
+    for (qsizetype i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i * width);
+        lineBreak = lineBreak || unit == u'\n' || unit == u'\r';
+        if (width == 4) {
+            if (unit > 0x10FFFF || (unit >= 0xD800 && unit <= 0xDFFF))
+                return false;
+            continue;
+        }
+        const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
+        if (low != highSurrogate)
+            return false;
+        highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+    }
+    return lineBreak;
+}
+} // namespace
+
+std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
+{
+    // Zero bytes counted by their place in a unit of four bytes.
+    std::array<qsizetype, 4> zeros{};
+    for (qsizetype i = 0; i < sample.size(); ++i)
+        zeros[size_t(i % 4)] += sample[i] == '\0';
+    const qsizetype total = zeros[0] + zeros[1] + zeros[2] + zeros[3];
+    // A stray zero byte or two in other text is no pattern.
+    if (total < 2 || total * 100 < sample.size())
+        return std::nullopt;
+    const auto mostlyAt = [&](std::initializer_list<size_t> places) {
+        qsizetype there = 0;
+        for (const size_t place : places)
+            there += zeros[place];
+        return there * 10 >= total * 9;
+    };
+    // Every UTF-32 unit has a zero high byte.
+    const qsizetype units32 = sample.size() / 4;
+    if (zeros[3] == units32 && wellFormedUnits(sample, 4, false))
+        return TextEncoding::Utf32LE;
+    if (zeros[0] == units32 && wellFormedUnits(sample, 4, true))
+        return TextEncoding::Utf32BE;
+    if (mostlyAt({1, 3}) && wellFormedUnits(sample, 2, false))
+        return TextEncoding::Utf16LE;
+    if (mostlyAt({0, 2}) && wellFormedUnits(sample, 2, true))
+        return TextEncoding::Utf16BE;
+    return std::nullopt;
+}
+
+QByteArray detectLegacyEncoding(QByteArrayView sample)
+{
+    const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
+                                                                                            uchardet_delete);
+    if (!detector)
+        return {};
+    // Fed until it has seen enough letters to be sure: a few kilobytes of
+    // Japanese, up to the whole sample of text that is mostly ASCII.
+    constexpr qsizetype Chunk = 16 * 1024;
+    constexpr qsizetype EnoughLetters = 8192;
+    qsizetype letters = 0;
+    for (qsizetype at = 0; at < sample.size() && letters < EnoughLetters; at += Chunk) {
+        const QByteArrayView chunk = sample.sliced(at, std::min(Chunk, sample.size() - at));
+        if (uchardet_handle_data(detector.get(), chunk.data(), size_t(chunk.size())) != 0)
+            return {};
+        letters += std::count_if(chunk.begin(), chunk.end(), [](char c) { return uchar(c) >= 0x80; });
+    }
+    uchardet_data_end(detector.get());
+    QByteArray found = QByteArray(uchardet_get_charset(detector.get())).toUpper();
+    // Text found to be UTF-something is not, or it would have been found so
+    // already; the 7-bit encodings that switch state have no high bytes.
+    if (found.isEmpty() || found == "ASCII" || found.startsWith("UTF") || found.startsWith("ISO-2022")
+        || found.startsWith("HZ"))
+        return {};
+    // A code page of one byte a character is told by which letters are
+    // common, which a few letters cannot show ("Naïve" passes for IBM852):
+    // too few is nothing found. The encodings of two bytes a character have
+    // rules of their own, which even a few characters must keep.
+    constexpr qsizetype FewestLetters = 16;
+    const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
+        || found.startsWith("BIG5") || found == "UHC" || found == "CP949";
+    if (!twoBytes && letters < FewestLetters)
+        return {};
+    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
+    // controls no text holds.
+    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
+        return "windows-1252";
+    // Korean text found as "UHC" is CP949, a superset of EUC-KR, by the name Qt knows.
+    if (found == "UHC")
+        found = "CP949";
+    return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
+}
+
+} // namespace quillora
