@@ -95,6 +95,9 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &path, i
     const QString name = QString::fromLatin1(reader.encodingName());
     const qint64 invalid = reader.invalidCount();
     const qint64 strays = reader.strayCount();
+    const bool guessed = reader.encodingGuessed();
+    if (invalid == 0 && strays == 0 && !guessed)
+        return;
     QString choose;
     m_guard.step(step, [&] { choose = m_inputs.howToChooseEncoding(); });
     if (invalid > 0) {
@@ -119,7 +122,7 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &path, i
     if (strays > 0) {
         m_hooks.note(u"The file \"%1\" was read as UTF-8; %2 read as windows-1252 reads them."_s.arg(
             path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
-    } else if (reader.encodingGuessed()) {
+    } else if (guessed) {
         m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
                      u"If the text looks wrong, %2."_s.arg(path, choose));
     }
