@@ -28,6 +28,9 @@ public:
     bool oneSheet = true;
     std::optional<QString> split = QStringLiteral(",");
     bool quotes = false;
+    qint64 skip = 0;
+    bool header = false;
+    FileColumn fileColumnShown = FileColumn::None;
     int failures = 0;
     // Reports the scenario expects (a cut cell, say) are counted, not shown.
     bool reportsExpected = false;
@@ -41,6 +44,9 @@ public:
     bool keepQuotedText() const override { return quotes; }
     std::optional<ChosenEncoding> encoding() const override { return {}; }
     QString howToChooseEncoding() const override { return {}; }
+    qint64 linesToSkip() const override { return skip; }
+    bool firstLineIsHeader() const override { return header; }
+    FileColumn fileColumn() const override { return fileColumnShown; }
     void fileStarted(int, int, const QString &) override {}
     void rowsWritten(qint64, qint64) override {}
     void runEnded() override {}

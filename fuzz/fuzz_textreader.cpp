@@ -11,7 +11,7 @@
 #include "core/text/encodingdetection.h"
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
-#include "stagedlines.h"
+#include "core/text/rowblock.h"
 
 #include <QBuffer>
 #include <QStringDecoder>
@@ -21,7 +21,6 @@
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
-using quillora::test::cellsOfStagedLine;
 
 namespace {
 void check(bool condition)

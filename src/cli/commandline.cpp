@@ -52,6 +52,19 @@ const QCommandLineOption EncodingOption(u"encoding"_s,
                                         u"NAME"_s);
 const QCommandLineOption ListEncodingsOption(u"list-encodings"_s,
                                              u"List the encodings people meet, by the name --encoding takes."_s);
+const QCommandLineOption SkipLinesOption(u"skip-lines"_s,
+                                         u"Leave out the first N rows of each file (a title, an \"exported by\" "
+                                         u"line)."_s,
+                                         u"N"_s);
+const QCommandLineOption HeaderOption(u"header"_s,
+                                      u"A file's first row (after those skipped) is its header: on one sheet the "
+                                      u"headers' names are the first row, once, and each file's cells go under "
+                                      u"the columns of their names."_s);
+const QCommandLineOption FileColumnOption(u"file-column"_s,
+                                          u"A first column with each row's file: its path below the folder that "
+                                          u"holds all the files (relative, the default), its name, or its whole "
+                                          u"path."_s,
+                                          u"relative|name|path"_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -84,7 +97,8 @@ void setUpParser(QCommandLineParser &parser)
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
-                       EncodingOption, ListEncodingsOption, ForceOption, QuietOption});
+                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
+                       ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
@@ -97,6 +111,30 @@ QString encodingList()
     for (const KnownEncoding &known : knownEncodings())
         list += u"%1  %2\n"_s.arg(QString::fromLatin1(known.name), -14).arg(known.label);
     return list + u"auto            Found for each file (the default)\n"_s;
+}
+
+std::optional<FileColumn> fileColumnOf(const QString &shown)
+{
+    if (shown == u"relative")
+        return FileColumn::Relative;
+    if (shown == u"name")
+        return FileColumn::Name;
+    if (shown == u"path")
+        return FileColumn::Path;
+    return std::nullopt;
+}
+
+// --file-column alone means --file-column=relative: the parser knows no
+// option whose value may be left out.
+QStringList withFileColumnValue(QStringList arguments)
+{
+    for (QString &argument : arguments) {
+        if (argument == u"--")
+            break;
+        if (argument == u"--file-column")
+            argument = u"--file-column=relative"_s;
+    }
+    return arguments;
 }
 
 std::optional<QString> splitOf(const QString &where)
@@ -221,7 +259,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     setUpParser(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(withFileColumnValue(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s))
         return {ParsedCommandLine::Action::Help, {}, parser.helpText()};
@@ -239,6 +277,20 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         options.encoding = encodingNamed(encoding.toLatin1());
         if (!options.encoding || encoding.toLatin1() != encoding.toUtf8())
             return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
+    }
+    options.header = parser.isSet(HeaderOption);
+    if (parser.isSet(SkipLinesOption)) {
+        bool number = false;
+        options.skipLines = parser.value(SkipLinesOption).toLongLong(&number);
+        if (!number || options.skipLines < 0)
+            return usageError(u"--skip-lines takes a number of lines, not \"%1\"."_s.arg(parser.value(SkipLinesOption)));
+    }
+    if (parser.isSet(FileColumnOption)) {
+        const auto shown = fileColumnOf(parser.value(FileColumnOption));
+        if (!shown)
+            return usageError(u"--file-column takes relative, name or path, not \"%1\"."_s.arg(
+                parser.value(FileColumnOption)));
+        options.fileColumn = *shown;
     }
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())

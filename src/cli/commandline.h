@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/list/paths.h"
 #include "core/text/encodings.h"
 #include "writer/documentwriter.h"
 
@@ -29,6 +30,9 @@ struct CommandLineOptions
     bool quotes = false;
     // The encoding of files without a mark; none: each file's is found.
     std::optional<ChosenEncoding> encoding;
+    qint64 skipLines = 0;
+    bool header = false;
+    FileColumn fileColumn = FileColumn::None;
     bool force = false;
     bool quiet = false;
 };

@@ -46,6 +46,9 @@ private:
     bool keepQuotedText() const override { return m_options.quotes; }
     std::optional<ChosenEncoding> encoding() const override { return m_options.encoding; }
     QString howToChooseEncoding() const override;
+    qint64 linesToSkip() const override { return m_options.skipLines; }
+    bool firstLineIsHeader() const override { return m_options.header; }
+    FileColumn fileColumn() const override { return m_options.fileColumn; }
 
     void yield() override {}
     bool cancelled() const override;

@@ -87,6 +87,21 @@ QString ImportController::howToChooseEncoding() const
     return u"choose its encoding under \"Encoding\" and import it again"_s;
 }
 
+qint64 ImportController::linesToSkip() const
+{
+    return m_parts.options.linesToSkip();
+}
+
+bool ImportController::firstLineIsHeader() const
+{
+    return m_parts.options.firstLineIsHeader();
+}
+
+FileColumn ImportController::fileColumn() const
+{
+    return m_parts.options.fileColumn() ? FileColumn::Relative : FileColumn::None;
+}
+
 void ImportController::fileStarted(int index, int count, const QString &path)
 {
     m_bar.fileStarted(index, count, path);

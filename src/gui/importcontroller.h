@@ -54,6 +54,9 @@ private:
     bool keepQuotedText() const override;
     std::optional<ChosenEncoding> encoding() const override;
     QString howToChooseEncoding() const override;
+    qint64 linesToSkip() const override;
+    bool firstLineIsHeader() const override;
+    FileColumn fileColumn() const override;
 
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;

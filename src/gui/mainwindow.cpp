@@ -96,7 +96,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     setFont(windowFont());
-    setFixedSize(fromTwips(8040), fromTwips(8220 + OptionsPanel::FormatFrameGrowth));
+    setFixedSize(fromTwips(8040), fromTwips(8220 + OptionsPanel::GrowthBelow));
     buildList();
     buildButtons();
     m_options = new OptionsPanel(this, m_services.settings);
@@ -138,14 +138,14 @@ void MainWindow::buildButtons()
         addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
     // Below the format frame, moved down as far as it grew.
     m_buttons.start = addPushButton(u"PushButton2", u"Start Importing",
-                                    twipsRect(120, 7170 + OptionsPanel::FormatFrameGrowth, 7800, 405));
+                                    twipsRect(120, 7170 + OptionsPanel::GrowthBelow, 7800, 405));
 }
 
 void MainWindow::buildProgressBar()
 {
     m_progressBar = new TextProgressBar(this);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setGeometry(twipsRect(120, 7700 + OptionsPanel::FormatFrameGrowth, 7800, 405));
+    m_progressBar->setGeometry(twipsRect(120, 7700 + OptionsPanel::GrowthBelow, 7800, 405));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
@@ -241,6 +241,7 @@ bool MainWindow::Form_Load()
     load.step(146, [this] { m_options->restoreSeparatorText(); });
     load.step(146, [this] { m_options->restoreQuotes(); });
     load.step(146, [this] { m_options->restoreEncoding(); });
+    load.step(146, [this] { m_options->restoreLinesAndHeaders(); });
     bool keepRunning = true;
     load.step(148, [&] {
         if (m_services.checkOfficeInstalled)

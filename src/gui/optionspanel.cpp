@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/optionspanel.h"
 
+#include "core/failure.h"
 #include "gui/twips.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QRadioButton>
+#include <QSpinBox>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -110,6 +112,35 @@ void OptionsPanel::buildControls(QWidget *form)
     // Saved however it changes: a click, the keyboard, an accessibility tool.
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
     buildEncodingBox();
+    buildLinesFrame(form);
+}
+
+// Under the format options: what each file's first lines are.
+void OptionsPanel::buildLinesFrame(QWidget *form)
+{
+    m_frame3 = new QGroupBox(u"Lines and Headers"_s, form);
+    m_frame3->setObjectName(u"Frame3"_s);
+    m_frame3->setGeometry(twipsRect(120, 4875 + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
+    auto *label = new QLabel(u"Lines to &skip at the start of each file:"_s, m_frame3);
+    label->setObjectName(u"Label2"_s);
+    label->setGeometry(twipsRect(240, 360, 4200, 255));
+    m_skipLines = new QSpinBox(m_frame3);
+    m_skipLines->setObjectName(u"Spin1"_s);
+    m_skipLines->setAccessibleName(u"Lines to skip at the start of each file"_s);
+    m_skipLines->setRange(0, 1000);
+    m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
+    label->setBuddy(m_skipLines);
+    m_header = new QCheckBox(u"First line is a &header: keep it once, match columns by name"_s, m_frame3);
+    m_header->setObjectName(u"Check2"_s);
+    m_header->setGeometry(twipsRect(240, 750, 7300, 255));
+    m_fileColumn = new QCheckBox(u"Add a column with each line's file &name"_s, m_frame3);
+    m_fileColumn->setObjectName(u"Check3"_s);
+    m_fileColumn->setGeometry(twipsRect(240, 1080, 7300, 255));
+    // Saved however they change, as the other options are.
+    connect(m_skipLines, &QSpinBox::valueChanged, this,
+            [this](int lines) { save(Setting::SkipLines, QString::number(lines)); });
+    connect(m_header, &QCheckBox::toggled, this, [this](bool on) { save(Setting::Header, truthText(on)); });
+    connect(m_fileColumn, &QCheckBox::toggled, this, [this](bool on) { save(Setting::FileColumn, truthText(on)); });
 }
 
 // The last row of the frame: a file's encoding qualifies every option above.
@@ -145,7 +176,7 @@ void OptionsPanel::save(const SettingKey &key, const QString &value)
 // out as a box on a frame whose style shades its inside.
 void OptionsPanel::setBackground(const QColor &color)
 {
-    for (QGroupBox *frame : {m_frame1, m_frame2}) {
+    for (QGroupBox *frame : {m_frame1, m_frame2, m_frame3}) {
         QPalette p = frame->palette();
         p.setColor(frame->backgroundRole(), color);
         frame->setPalette(p);
@@ -153,7 +184,8 @@ void OptionsPanel::setBackground(const QColor &color)
     }
     for (int number = 1; number <= 7; ++number)
         option(number)->setAutoFillBackground(false);
-    m_quotes->setAutoFillBackground(false);
+    for (QCheckBox *box : {m_quotes, m_header, m_fileColumn})
+        box->setAutoFillBackground(false);
 }
 
 QRadioButton *OptionsPanel::option(int number) const
@@ -198,6 +230,20 @@ void OptionsPanel::restoreEncoding()
         index = m_encoding->count() - 1;
     }
     m_encoding->setCurrentIndex(std::max(index, 0));
+}
+
+void OptionsPanel::restoreLinesAndHeaders()
+{
+    const QString stored = m_settings.GetSetting(Setting::SkipLines);
+    bool number = false;
+    const int lines = stored.toInt(&number);
+    const bool header = toTruthValue(m_settings.GetSetting(Setting::Header));
+    const bool fileColumn = toTruthValue(m_settings.GetSetting(Setting::FileColumn));
+    if (!number || lines < m_skipLines->minimum() || lines > m_skipLines->maximum())
+        throw Failure(u"The stored number of lines to skip \"%1\" is no number from 0 to 1000."_s.arg(stored));
+    m_skipLines->setValue(lines);
+    m_header->setChecked(header);
+    m_fileColumn->setChecked(fileColumn);
 }
 
 void OptionsPanel::selectOption(int number)
@@ -261,6 +307,21 @@ std::optional<QString> OptionsPanel::splitText() const
 bool OptionsPanel::keepQuotedText() const
 {
     return m_quotes->isChecked();
+}
+
+qint64 OptionsPanel::linesToSkip() const
+{
+    return m_skipLines->value();
+}
+
+bool OptionsPanel::firstLineIsHeader() const
+{
+    return m_header->isChecked();
+}
+
+bool OptionsPanel::fileColumn() const
+{
+    return m_fileColumn->isChecked();
 }
 
 std::optional<ChosenEncoding> OptionsPanel::encoding() const

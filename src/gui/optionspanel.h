@@ -16,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
+class QSpinBox;
 class QWidget;
 
 namespace quillora {
@@ -45,6 +46,8 @@ public:
     void restoreQuotes();
     // A name no decoder knows leaves "Automatic".
     void restoreEncoding();
+    // A stored value of the wrong kind throws and changes nothing.
+    void restoreLinesAndHeaders();
 
     // Selects an option as program code does: the click handling runs when
     // the selection changes.
@@ -57,6 +60,10 @@ public:
     QLineEdit *separatorEdit() const { return m_text1; }
     QCheckBox *quotesBox() const { return m_quotes; }
     QComboBox *encodingBox() const { return m_encoding; }
+    QSpinBox *skipLinesBox() const { return m_skipLines; }
+    QCheckBox *headerBox() const { return m_header; }
+    QCheckBox *fileColumnBox() const { return m_fileColumn; }
+    QGroupBox *linesFrame() const { return m_frame3; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
 
@@ -68,15 +75,23 @@ public:
     bool keepQuotedText() const;
     // The encoding chosen for files without a mark; nullopt for "Automatic".
     std::optional<ChosenEncoding> encoding() const;
+    qint64 linesToSkip() const;
+    bool firstLineIsHeader() const;
+    bool fileColumn() const;
 
     // The format frame is this much taller than the options alone need, for
     // the quotes box and the encoding under them; what stands below it moves
     // down as much.
     static constexpr int FormatFrameGrowth = 800; // twips
+    // What stands below the option frames moves down this much: the format
+    // frame's growth, and the frame of lines and headers under it.
+    static constexpr int LinesFrameHeight = 1400;
+    static constexpr int GrowthBelow = FormatFrameGrowth + 60 + LinesFrameHeight;
 
 private:
     void buildControls(QWidget *form);
     void buildEncodingBox();
+    void buildLinesFrame(QWidget *form);
     void saveGroupOf(int number);
     void saveFormatGroup();
     void saveSheetGroup();
@@ -89,6 +104,10 @@ private:
     QLineEdit *m_text1 = nullptr;
     QCheckBox *m_quotes = nullptr;
     QComboBox *m_encoding = nullptr;
+    QGroupBox *m_frame3 = nullptr;
+    QSpinBox *m_skipLines = nullptr;
+    QCheckBox *m_header = nullptr;
+    QCheckBox *m_fileColumn = nullptr;
     std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
 };
 

@@ -107,6 +107,10 @@ void tst_CommandLine::usageErrors_data()
                                            << u"out.csv: the file must end in .ods, .xlsx or .fods."_s;
     QTest::newRow("output exists") << QStringList{u"--output"_s, existing, u"a"_s}
                                    << existing + u" exists; --force replaces it."_s;
+    QTest::newRow("lines to skip that are no number") << QStringList{u"--skip-lines=-1"_s, u"a"_s}
+                                                      << u"--skip-lines takes a number of lines, not \"-1\"."_s;
+    QTest::newRow("unknown file column") << QStringList{u"--file-column=full"_s, u"a"_s}
+                                         << u"--file-column takes relative, name or path, not \"full\"."_s;
     QTest::newRow("unknown encoding") << QStringList{u"--encoding=klingon-8"_s, u"a"_s}
                                       << u"unknown encoding \"klingon-8\"; --list-encodings lists the usual ones."_s;
 }
@@ -157,6 +161,15 @@ void tst_CommandLine::extensionsAndHelp()
         QCOMPARE(parseCommandLine({u"quillora"_s, u"--extension="_s + extension, u"a"_s}).options.extension, u"txt"_s);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--help-all"_s}).action, Action::Help);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"-fq"_s, u"a"_s}).options.force, true);
+    // The head of stacked exports; --file-column alone is relative, and
+    // takes no path as its value.
+    const ParsedCommandLine stacked =
+        parseCommandLine({u"quillora"_s, u"--skip-lines=2"_s, u"--header"_s, u"--file-column"_s, u"a"_s});
+    QCOMPARE(stacked.options.skipLines, 2);
+    QVERIFY(stacked.options.header);
+    QCOMPARE(stacked.options.fileColumn, FileColumn::Relative);
+    QCOMPARE(stacked.options.paths, QStringList{u"a"_s});
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.fileColumn, FileColumn::Path);
     // Encodings by any case of any of their names; auto finds each file's.
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=SHIFT_JIS"_s, u"a"_s}).options.encoding->name,
              QByteArray("Shift_JIS"));

@@ -103,6 +103,20 @@ void tst_CommandLineProcess::outputWithoutLibreOffice()
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s),
              (QList<QStringList>{{u"007"_s, u"=1+1"_s, u"1e5"_s, u"TRUE"_s}}));
+    // Stacked exports: a title line skipped, the header once with columns
+    // matched by name, each row's file; the reordered header is told.
+    const QString stacked = m_dir->filePath(u"out/stacked."_s + suffix);
+    program.start(QStringLiteral(QUILLORA_PROGRAM),
+                  {u"--split=comma"_s, u"--skip-lines"_s, u"1"_s, u"--header"_s, u"--file-column"_s, u"-o"_s, stacked,
+                   writeFile(m_dir->filePath(u"north/jan.csv"_s), "Bank export\nid,name\n1,x\n"),
+                   writeFile(m_dir->filePath(u"south/jan.csv"_s), "Bank export\nname,id\ny,2\n")});
+    QVERIFY(program.waitForFinished(60000));
+    QVERIFY(program.readAllStandardError().contains("its columns stand in another order"));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(readDocument(stacked).rows.value(u"Sheet1"_s),
+             (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s},
+                                 {u"north/jan.csv"_s, u"1"_s, u"x"_s},
+                                 {u"south/jan.csv"_s, u"2"_s, u"y"_s}}));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 }
 

@@ -21,12 +21,24 @@ using namespace quillora;
 using namespace quillora::test;
 
 namespace {
+// How a stacking case is run: lines skipped, a header, a file column, one
+// sheet or a sheet each.
+struct Stacking
+{
+    int skip = 0;
+    bool header = true;
+    FileColumn file = FileColumn::None;
+    bool oneSheet = true;
+};
+
 QList<QStringList> rowsOf(const MemorySpreadsheet &office, const QString &sheet)
 {
     const auto found = office.sheet(sheet);
     return found ? MemorySpreadsheet::rowsOf(*found) : QList<QStringList>{{u"<no sheet>"_s}};
 }
 } // namespace
+
+Q_DECLARE_METATYPE(Stacking)
 
 class tst_ImportRun : public QObject
 {
@@ -39,6 +51,8 @@ private slots:
     void oneSheetPutsFilesOneAfterTheOther();
     void splitting_data();
     void splitting();
+    void stackingExports_data();
+    void stackingExports();
     void quotedFieldsInBothModes_data();
     void quotedFieldsInBothModes();
     void separateSheetsInReverseOrderNamedAfterFiles();
@@ -118,6 +132,90 @@ void tst_ImportRun::oneSheetPutsFilesOneAfterTheOther()
     QCOMPARE(window.filesStarted, (QStringList{u"1/2 "_s + window.files.at(0), u"2/2 "_s + window.files.at(1)}));
     QCOMPARE(window.rowsWrittenOf.last(), (std::pair<qint64, qint64>{4, 4}));
     QCOMPARE(window.runsEnded, 1);
+}
+
+void tst_ImportRun::stackingExports_data()
+{
+    using Rows = QList<QStringList>;
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QByteArrayList>("texts");
+    QTest::addColumn<Stacking>("how");
+    // Each sheet's rows, the sheets in the document's order.
+    QTest::addColumn<QList<Rows>>("sheets");
+    QTest::addColumn<int>("notes");
+    const QStringList two{u"a.csv"_s, u"b.csv"_s};
+    const QByteArray first = "id,name\n1,x\n";
+    const Stacking header;
+    const auto row = [](const QString &cells) { return cells.split(u','); };
+
+    QTest::newRow("same headers") << two << QByteArrayList{first, "id,name\n2,y\n"} << header
+                                  << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 0;
+    QTest::newRow("reordered") << two << QByteArrayList{first, "name,id\ny,2\n"} << header
+                               << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 1;
+    QTest::newRow("a column added") << two << QByteArrayList{first, "id,city,name\n2,Rome,y"} << header
+                                    << QList<Rows>{{row(u"id,name,city"_s), row(u"1,x"_s), row(u"2,y,Rome"_s)}} << 1;
+    QTest::newRow("a column missing") << two << QByteArrayList{first, "name\ny\n"} << header
+                                      << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u",y"_s)}} << 1;
+    QTest::newRow("a name twice, by occurrence") << two << QByteArrayList{"x,x\n1,2\n", "x,y,x\n3,4,5\n"} << header
+                                                 << QList<Rows>{{row(u"x,x,y"_s), row(u"1,2"_s), row(u"3,5,4"_s)}} << 1;
+    QTest::newRow("spaces, tabs and a mark around names")
+        << two << QByteArrayList{first, "\xEF\xBB\xBF\xEF\xBB\xBF name ,\tid\ny,2\n"} << header
+        << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 1;
+    QTest::newRow("rows longer and shorter than their header")
+        << two << QByteArrayList{"id,name\n1,x,e1,e2\n2\n", "id,name,city\n3,y,Rome,more\n"} << header
+        << QList<Rows>{{row(u"id,name,city"_s), row(u"1,x,,e1,e2"_s), row(u"2"_s), row(u"3,y,Rome,more"_s)}} << 1;
+    QTest::newRow("an empty file, a file of only a header")
+        << QStringList{u"a.csv"_s, u"b.csv"_s, u"c.csv"_s} << QByteArrayList{first, "", "id,name,city"} << header
+        << QList<Rows>{{row(u"id,name,city"_s), row(u"1,x"_s)}} << 1;
+    QTest::newRow("lines skipped, and skipped past the end")
+        << two << QByteArrayList{"Exported by bank\r\nid,name\r\n1,x\r\n", "Title\r\n"} << Stacking{.skip = 1}
+        << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s)}} << 0;
+    QTest::newRow("empty lines stay empty rows, the last break ends the last line")
+        << two << QByteArrayList{"id\n1\n\n2\n\n", "id\n3"} << header
+        << QList<Rows>{{{u"id"_s}, {u"1"_s}, {}, {u"2"_s}, {}, {u"3"_s}}} << 0;
+    QTest::newRow("file column, relative to the deepest common folder")
+        << QStringList{u"north/jan.csv"_s, u"south/jan.csv"_s} << QByteArrayList{first, "id,name\n2,y\n"}
+        << Stacking{.file = FileColumn::Relative}
+        << QList<Rows>{{row(u"File,id,name"_s), row(u"north/jan.csv,1,x"_s), row(u"south/jan.csv,2,y"_s)}} << 0;
+    QTest::newRow("file column of a header that has a File")
+        << two << QByteArrayList{"File,id\nf,1\n"} << Stacking{.file = FileColumn::Name}
+        << QList<Rows>{{row(u"File 2,File,id"_s), row(u"a.csv,f,1"_s)}} << 0;
+    QTest::newRow("file column without a header: empty lines have no file")
+        << two << QByteArrayList{"1,x\n\n2,y", "3"} << Stacking{.header = false, .file = FileColumn::Name}
+        << QList<Rows>{{row(u"a.csv,1,x"_s), {}, row(u"a.csv,2,y"_s), row(u"b.csv,3"_s)}} << 0;
+    QTest::newRow("without a header a final break still ends in an empty row")
+        << two << QByteArrayList{"t\n1\n", "t\n2"} << Stacking{.skip = 1, .header = false}
+        << QList<Rows>{{{u"1"_s}, {}, {u"2"_s}}} << 0;
+    QTest::newRow("a sheet each starts with its own header")
+        << two << QByteArrayList{first, "name\ny\n"} << Stacking{.file = FileColumn::Name, .oneSheet = false}
+        << QList<Rows>{{row(u"File,name"_s), row(u"b.csv,y"_s)}, {row(u"File,id,name"_s), row(u"a.csv,1,x"_s)}} << 0;
+}
+
+void tst_ImportRun::stackingExports()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QByteArrayList, texts);
+    QFETCH(Stacking, how);
+    QFETCH(QList<QList<QStringList>>, sheets);
+    QFETCH(int, notes);
+    FakeWindow window;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QDir(m_dir->path()).mkpath(QFileInfo(names[i]).path());
+        window.files.append(file(names[i], texts[i]));
+    }
+    window.split = u","_s;
+    window.skip = how.skip;
+    window.header = how.header;
+    window.fileColumnShown = how.file;
+    window.oneSheet = how.oneSheet;
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QList<QList<QStringList>> got;
+    for (const QString &sheet : office.sheetNames())
+        got.append(rowsOf(office, sheet));
+    QCOMPARE(got, sheets);
+    QVERIFY2(window.notes.size() == notes, qPrintable(window.notes.join(u'\n')));
 }
 
 void tst_ImportRun::splitting_data()

@@ -4,13 +4,12 @@
 #include "core/text/linesplitter.h"
 #include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
-#include "stagedlines.h"
+#include "core/text/rowblock.h"
 
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
-using quillora::test::cellsOfStagedLine;
 
 using Rows = QList<QStringList>;
 

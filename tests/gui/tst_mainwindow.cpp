@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -89,9 +90,9 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 548 pixels as designed, and 53 more for the quotes box and the
-    // encoding in the format frame.
-    QCOMPARE(window->size(), QSize(536, 601));
+    // 548 pixels as designed, 53 more for the quotes box and the encoding
+    // in the format frame, and 98 for the frame of lines and headers.
+    QCOMPARE(window->size(), QSize(536, 699));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -101,7 +102,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start Importing"_s, {8, 531, 520, 27}},
+        {u"PushButton2"_s, u"Start Importing"_s, {8, 629, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -129,7 +130,7 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 567, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 664, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -138,8 +139,14 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(encoding->accessibleName(), u"Encoding"_s);
     QCOMPARE(encoding->currentText(), u"Automatic"_s);
     QVERIFY(encoding->findText(u"Japanese (Shift_JIS)"_s) > 0);
-    for (const QWidget *added : std::initializer_list<const QWidget *>{quotes, encoding, child<QLabel>(*window, u"Label1"_s)}) {
-        QCOMPARE(added->parentWidget()->objectName(), u"Frame1"_s);
+    QCOMPARE(child<QGroupBox>(*window, u"Frame3"_s)->title(), u"Lines and Headers"_s);
+    QCOMPARE(child<QSpinBox>(*window, u"Spin1"_s)->maximum(), 1000);
+    const std::initializer_list<std::pair<const char16_t *, const char16_t *>> added{
+        {u"Check1", u"Frame1"}, {u"Combo1", u"Frame1"}, {u"Label1", u"Frame1"},
+        {u"Label2", u"Frame3"}, {u"Spin1", u"Frame3"},  {u"Check2", u"Frame3"}, {u"Check3", u"Frame3"}};
+    for (const auto &[name, frame] : added) {
+        const QWidget *added = child<QWidget>(*window, QString::fromUtf16(name));
+        QCOMPARE(added->parentWidget()->objectName(), QString::fromUtf16(frame));
         QVERIFY(added->parentWidget()->rect().contains(added->geometry()));
         for (const QWidget *other : added->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
             if (other != added)
@@ -311,6 +318,13 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
         while (encoding->currentText() != u"Japanese (Shift_JIS)"_s)
             QTest::keyClick(encoding, Qt::Key_Down);
         QCOMPARE(m_f->store->GetSetting(Setting::Encoding), u"Shift_JIS"_s);
+        auto *skip = child<QSpinBox>(*first, u"Spin1"_s);
+        skip->setFocus();
+        QTest::keyClick(skip, Qt::Key_Up);
+        QTest::keyClick(skip, Qt::Key_Up);
+        child<QCheckBox>(*first, u"Check2"_s)->click();
+        child<QCheckBox>(*first, u"Check3"_s)->click();
+        QCOMPARE(m_f->store->GetSetting(Setting::SkipLines), u"2"_s);
     }
     m_f->reopenSettings();
     auto second = makeWindow();
@@ -321,6 +335,9 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
     QVERIFY(second->options().keepQuotedText());
     QCOMPARE(second->options().encoding()->name, QByteArray("Shift_JIS"));
+    QCOMPARE(second->options().linesToSkip(), 2);
+    QVERIFY(second->options().firstLineIsHeader());
+    QVERIFY(second->options().fileColumn());
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 

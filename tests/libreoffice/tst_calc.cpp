@@ -76,6 +76,7 @@ private slots:
     void fileCalledSheet2KeepsItsSheet();
     void lineWiderThanTheSheet();
     void malformedTextArrivesAsReplacementCharacters();
+    void stackedExportsShareTheirHeader();
     void closedBetweenTwoRuns();
     void killedDuringARun();
     void plantedPipeIsNeverConnectedTo_data();
@@ -273,6 +274,25 @@ void tst_Calc::malformedTextArrivesAsReplacementCharacters()
                                                                     {u"a"_s + bad + u"b"_s},
                                                                     {u"c"_s + bad},
                                                                     {u"after"_s}}));
+}
+
+void tst_Calc::stackedExportsShareTheirHeader()
+{
+    // A title skipped, the header once with columns matched by name, a
+    // column that only the second file has, and each row's file.
+    FakeWindow window;
+    window.files = {file(u"jan.csv"_s, "Exported 2026-01\r\nid,name\r\n1,x\r\n"),
+                    file(u"feb.csv"_s, "Exported 2026-02\r\nname,city,id\r\ny,Rome,2\r\n")};
+    window.split = u","_s;
+    window.skip = 1;
+    window.header = true;
+    window.fileColumnShown = FileColumn::Name;
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(window.notes.size(), 1);
+    QCOMPARE(calcRows(document(), u"Sheet1"_s), (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s, u"city"_s},
+                                                                    {u"jan.csv"_s, u"1"_s, u"x"_s},
+                                                                    {u"feb.csv"_s, u"2"_s, u"y"_s, u"Rome"_s}}));
 }
 
 void tst_Calc::closedBetweenTwoRuns()

@@ -20,6 +20,9 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     std::optional<QString> split;
     bool quotes = false;
     std::optional<ChosenEncoding> chosenEncoding;
+    qint64 skip = 0;
+    bool header = false;
+    FileColumn fileColumnShown = FileColumn::None;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
     QList<std::pair<qint64, qint64>> rowsWrittenOf;
@@ -46,6 +49,9 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool keepQuotedText() const override { return quotes; }
     std::optional<ChosenEncoding> encoding() const override { return chosenEncoding; }
     QString howToChooseEncoding() const override { return QStringLiteral("choose it"); }
+    qint64 linesToSkip() const override { return skip; }
+    bool firstLineIsHeader() const override { return header; }
+    FileColumn fileColumn() const override { return fileColumnShown; }
     void fileStarted(int index, int count, const QString &path) override
     {
         filesStarted.append(QStringLiteral("%1/%2 %3").arg(index + 1).arg(count).arg(path));

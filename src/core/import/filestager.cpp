@@ -5,6 +5,7 @@
 #include "core/failure.h"
 #include "core/import/importrun.h"
 #include "core/import/spreadsheet.h"
+#include "core/text/filehead.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -22,7 +23,7 @@ FileStager::FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hook
 }
 
 bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &steps, qsizetype cellCharacters,
-                       StagedCells &counts)
+                       StagedCells &counts, StagedFile &staged)
 {
     const StagingFile::Mark start = staging.mark();
     const auto dropFile = [&] {
@@ -32,12 +33,21 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     std::optional<TextReader> reader;
     // Reading a stream ends with the run.
     std::optional<ChosenEncoding> encoding;
-    m_guard.step(steps.read, [&] { encoding = m_inputs.encoding(); });
+    qint64 skip = 0;
+    bool header = false;
+    m_guard.step(steps.read, [&] {
+        encoding = m_inputs.encoding();
+        skip = m_inputs.linesToSkip();
+        header = m_inputs.firstLineIsHeader();
+    });
     if (!m_guard.step(steps.read, [&] { reader.emplace(path, m_hooks.stopped, encoding); }) || m_hooks.stopped())
         return false;
     QString piece;
     // Cells are kept only as long as the document takes them.
     LineSplitter splitter({cellCharacters, MaxColumns});
+    FileHead head(skip, header);
+    // Whether the rows written so far end with a line break.
+    std::optional<bool> rowsEndWithBreak;
     std::optional<QString> split;
     bool quotes = false;
     for (;;) {
@@ -54,6 +64,10 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
             splitter.stage(piece, split, quotes);
         else
             splitter.finish(piece, split, quotes);
+        if (!head.passed())
+            head.take(piece);
+        if (!piece.isEmpty())
+            rowsEndWithBreak = piece.back() == u'\n' || piece.back() == u'\r';
         if (!m_guard.step(steps.write, [&] { write(staging, path, piece); }))
             return dropFile();
         if (!more)
@@ -71,11 +85,16 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         });
     }
     reportEncoding(*reader, path, steps.pieces);
+    // The last line ends here. Without a header, a file that ends with a
+    // line break is followed by an empty row; with one, its final line
+    // break just ends its last line. A file skipped whole gives nothing.
+    const bool endLine = header ? rowsEndWithBreak == false : rowsEndWithBreak.has_value() || skip == 0;
     // On the disk before the next file starts: a file that does not fit is
     // this file's failure, and the files before it stay whole.
-    if (!m_guard.step(steps.write, [&] { write(staging, path, u"\r\n", true); }))
+    if (!m_guard.step(steps.write, [&] { write(staging, path, endLine ? u"\r\n" : u"", true); }))
         return dropFile();
     counts += {splitter.cutCells(), splitter.leftOutCells()};
+    staged = {staging.lineCount() - start.lines, header ? head.header() : std::nullopt};
     return true;
 }
 

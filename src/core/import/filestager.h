@@ -4,8 +4,10 @@
 #include "core/text/linesplitter.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace quillora {
 
@@ -28,9 +30,17 @@ struct StagedCells
     }
 };
 
+// What a file gave the staging file: its rows, and its header.
+struct StagedFile
+{
+    qint64 lines = 0;
+    std::optional<QStringList> header;
+};
+
 // One file's text into the staging file: read in pieces, decoded, cut into
 // cells as the options say at that moment (they may change during the run),
-// and written. A file that fails half way leaves nothing behind.
+// its head (lines to skip, a header) taken out, and written. A file that
+// fails half way leaves nothing behind.
 class FileStager
 {
 public:
@@ -57,7 +67,7 @@ public:
     // (reported), or when the run stopped. cellCharacters is what a cell of
     // the document holds.
     bool stage(StagingFile &staging, const QString &path, const Steps &steps, qsizetype cellCharacters,
-               StagedCells &counts);
+               StagedCells &counts, StagedFile &staged);
 
 private:
     void reportEncoding(const TextReader &reader, const QString &path, int step);

@@ -4,6 +4,7 @@
 #include "core/import/sheetnames.h"
 #include "core/list/paths.h"
 #include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
 
 #include <array>
 #include <span>
@@ -105,6 +106,7 @@ ImportResult ImportRun::run()
     }
     const bool oneSheet = m_guard.test(110, [this] { return m_inputs.oneSheetMode(); });
     m_steps = oneSheet ? &OneSheetSteps : &SeparateSteps;
+    m_guard.step(110, [this] { readFileColumn(); });
     if (oneSheet)
         runOneSheet();
     else
@@ -119,6 +121,21 @@ ImportResult ImportRun::run()
     return m_result;
 }
 
+// The file column is the same for every row of the run; the folder its
+// names are relative to holds every file listed.
+void ImportRun::readFileColumn()
+{
+    m_fileColumn = m_inputs.fileColumn();
+    if (m_fileColumn != FileColumn::Relative)
+        return;
+    QStringList paths;
+    for (int index = 0, count = m_inputs.entryCount(); index < count; ++index) {
+        if (const QString path = m_inputs.entry(index); path != StandardInputPath)
+            paths.append(path);
+    }
+    m_commonFolder = commonFolder(paths);
+}
+
 void ImportRun::runOneSheet()
 {
     if (!m_guard.step(114, [this] { m_staging = std::make_unique<StagingFile>(); }))
@@ -129,6 +146,7 @@ void ImportRun::runOneSheet()
     OpeningDocument opening = beginOpeningDocument();
     int count = 0;
     m_guard.step(118, [&] { count = m_inputs.entryCount(); });
+    startLayout();
     for (int index = 0; index < count && !stopped(); ++index) {
         if (const auto path = beginFile(index); path && stageFile(*path))
             ++m_result.filesImported;
@@ -154,6 +172,7 @@ void ImportRun::runSeparateSheets()
     for (int index = 0; index < count && !m_office.ended(); ++index) {
         const auto path = beginFile(index);
         m_staged = {};
+        startLayout();
         if (!path || !m_guard.step(220, [this] { m_staging->clear(); }))
             continue;
         // A file that cannot be read, or whose sheet cannot be made,
@@ -186,9 +205,22 @@ std::optional<QString> ImportRun::beginFile(int index)
     return path;
 }
 
+void ImportRun::startLayout()
+{
+    m_layout = SheetLayout();
+    m_layout.setFileColumn(m_fileColumn != FileColumn::None);
+}
+
 bool ImportRun::stageFile(const QString &path)
 {
-    return m_stager.stage(*m_staging, path, m_steps->staging, m_office.spreadsheets().cellCharacters(), m_staged);
+    StagedFile staged;
+    if (!m_stager.stage(*m_staging, path, m_steps->staging, m_office.spreadsheets().cellCharacters(), m_staged,
+                        staged))
+        return false;
+    const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
+    if (const auto note = m_layout.addFile(path, staged.lines, staged.header, shown))
+        m_observer.note(*note);
+    return true;
 }
 
 bool ImportRun::openDocument(int startStep)
@@ -274,7 +306,9 @@ void ImportRun::writeSheet(const QString &sheetName)
     StagedCells leftOut = std::exchange(m_staged, {});
     if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
         return;
-    const qint64 totalLines = m_staging->lineCount();
+    // A header row, when files had headers, counts as a row of the sheet.
+    const qint64 headerRows = m_layout.hasHeaderRow() ? 1 : 0;
+    const qint64 totalLines = m_staging->lineCount() + headerRows;
     // The sheet is used off the window's thread only.
     if (!m_office.step(m_steps->readBack,
                        [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
@@ -283,12 +317,17 @@ void ImportRun::writeSheet(const QString &sheetName)
     RowBlock rows;
     qint64 firstRow = 0;
     qint64 row = 0;
+    if (headerRows > 0) {
+        const QString header = m_layout.headerLine();
+        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(header) : shapeRow(header, -1, rows);
+        ++row;
+    }
     QStringView line;
     for (;;) {
         bool more = false;
         if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
             break;
-        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(line) : shapeRow(line, rows);
+        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(line) : shapeRow(line, row - headerRows, rows);
         ++row;
         if (blockIsFull(rows)) {
             m_blocks.send(static_cast<int>(firstRow), rows, totalLines);
@@ -304,9 +343,11 @@ void ImportRun::writeSheet(const QString &sheetName)
         reportLeftOut(sheetName, leftOut);
 }
 
-qsizetype ImportRun::shapeRow(QStringView line, RowBlock &rows) const
+qsizetype ImportRun::shapeRow(QStringView line, qint64 index, RowBlock &rows)
 {
-    return rows.appendStagedLine(line, m_limits.columns);
+    if (index < 0 || m_layout.plain())
+        return rows.appendStagedLine(line, m_limits.columns);
+    return m_layout.appendRow(line, index, rows, m_limits.columns);
 }
 
 bool ImportRun::blockIsFull(const RowBlock &rows)

@@ -5,7 +5,9 @@
 #include "core/import/blockpipeline.h"
 #include "core/import/filestager.h"
 #include "core/import/officecalls.h"
+#include "core/import/sheetlayout.h"
 #include "core/import/spreadsheet.h"
+#include "core/list/paths.h"
 #include "core/text/encodings.h"
 
 #include <QElapsedTimer>
@@ -42,6 +44,13 @@ public:
     // How the user chooses an encoding, as a report ends with it ("choose
     // its encoding under ...").
     virtual QString howToChooseEncoding() const = 0;
+    // The rows each file's start gives that are left out.
+    virtual qint64 linesToSkip() const = 0;
+    // Whether a file's first row (after those skipped) is its header: kept
+    // once, its columns matched by name.
+    virtual bool firstLineIsHeader() const = 0;
+    // What a first column shows of each row's file; None: no such column.
+    virtual FileColumn fileColumn() const = 0;
 };
 
 // What the run tells its front end, which shows it in its own way (the
@@ -131,9 +140,12 @@ private:
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void makeRoomForAFileSheet();
     void writeSheet(const QString &sheetName);
-    // Where a staged line takes its shape as a row of the sheet; returns the
+    // Where a staged line takes its shape as a row of the sheet: index is
+    // its place among the staged lines, -1 for the header row. Returns the
     // cells with text it leaves out.
-    qsizetype shapeRow(QStringView line, RowBlock &rows) const;
+    qsizetype shapeRow(QStringView line, qint64 index, RowBlock &rows);
+    void readFileColumn();
+    void startLayout();
     static bool blockIsFull(const RowBlock &rows);
     void reportLeftOut(const QString &sheetName, const StagedCells &cells);
     void removeDefaultSheets();
@@ -157,6 +169,10 @@ private:
     QElapsedTimer m_sinceYield;
     qsizetype m_textSinceClock = 0;
     std::unique_ptr<StagingFile> m_staging;
+    // Where the rows of the next sheet's files go.
+    SheetLayout m_layout;
+    FileColumn m_fileColumn = FileColumn::None;
+    QString m_commonFolder;
     // What staging left out of the files of the next sheet.
     StagedCells m_staged;
     std::unique_ptr<SpreadsheetDocument> m_document;

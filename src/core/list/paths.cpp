@@ -139,4 +139,35 @@ QStringList qtFilters(QStringView filter)
 
 } // namespace OpenDialog
 
+QString commonFolder(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return {};
+    QStringView common = QStringView(paths.first()).first(paths.first().lastIndexOf(u'/') + 1);
+    for (const QString &path : paths) {
+        qsizetype same = 0;
+        while (same < common.size() && same < path.size() && common[same] == path[same])
+            ++same;
+        // Back to the end of a whole folder name.
+        common = common.first(QStringView(common).first(same).lastIndexOf(u'/') + 1);
+    }
+    return common.toString();
+}
+
+QString shownFileName(const QString &path, FileColumn shown, const QString &folder)
+{
+    switch (shown) {
+    case FileColumn::Relative:
+        if (!folder.isEmpty() && path.startsWith(folder))
+            return path.sliced(folder.size());
+        return path;
+    case FileColumn::Name:
+        return FileNameOf(path);
+    case FileColumn::None:
+    case FileColumn::Path:
+        break;
+    }
+    return path;
+}
+
 } // namespace quillora

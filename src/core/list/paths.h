@@ -30,6 +30,20 @@ QString RemoveDoubleBackslashes(const QString &path);
 // What follows the last "/"; the whole path when it holds none.
 QString FileNameOf(const QString &path);
 
+// What a column of each row's file shows of it.
+enum class FileColumn {
+    None,
+    Relative, // the path below the deepest folder that holds every file listed
+    Name,     // the file's name alone
+    Path,     // the whole path, as listed
+};
+
+// The deepest folder that holds every path, ending in "/" ("/data/" for
+// /data/north/jan.csv and /data/south/jan.csv); empty where they share none.
+QString commonFolder(const QStringList &paths);
+// What the file column shows of path; folder is the paths' common folder.
+QString shownFileName(const QString &path, FileColumn shown, const QString &folder);
+
 // The open dialog's selection as the dialog control hands it over: one path
 // alone, or the folder and each name, separated by NUL characters.
 namespace OpenDialog {

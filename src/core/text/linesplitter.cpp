@@ -260,4 +260,15 @@ void appendUnescaped(QString &out, QStringView cell)
     }
 }
 
+QString stagedLineOf(const QStringList &cells)
+{
+    QString line;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line.append(ColumnMarker);
+        appendEscaped(line, cells[i]);
+    }
+    return line;
+}
+
 } // namespace quillora

@@ -74,5 +74,7 @@ private:
 
 // Appends a staged cell's text with every escaped character restored.
 void appendUnescaped(QString &out, QStringView cell);
+// Cells as a staged line holds them.
+QString stagedLineOf(const QStringList &cells);
 
 } // namespace quillora

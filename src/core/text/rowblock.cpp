@@ -3,6 +3,7 @@
 
 #include "core/text/linesplitter.h"
 
+#include <limits>
 
 namespace quillora {
 
@@ -21,17 +22,7 @@ qsizetype RowBlock::appendStagedLine(QStringView line, qsizetype maxColumns)
         for (qsizetype start = 0;;) {
             const qsizetype marker = line.indexOf(ColumnMarker, start);
             const qsizetype end = marker < 0 ? line.size() : marker;
-            if (cells < maxColumns) {
-                const QStringView cell = line.sliced(start, end - start);
-                if (escaped)
-                    appendUnescaped(m_text, cell);
-                else
-                    m_text.append(cell);
-                endCell();
-                ++cells;
-            } else if (end > start) {
-                ++leftOut; // an empty field past the last column loses nothing
-            }
+            leftOut += appendStagedCell(line.sliced(start, end - start), escaped, cells++ < maxColumns);
             if (marker < 0)
                 break;
             start = marker + 1;
@@ -41,6 +32,29 @@ qsizetype RowBlock::appendStagedLine(QStringView line, qsizetype maxColumns)
     return leftOut;
 }
 
+qsizetype RowBlock::appendStagedCells(const std::vector<QStringView> &cells, qsizetype maxColumns)
+{
+    qsizetype leftOut = 0;
+    for (size_t column = 0; column < cells.size(); ++column)
+        leftOut += appendStagedCell(cells[column], cells[column].contains(StagingEscape), qsizetype(column) < maxColumns);
+    m_rowEnds.push_back(cellCount());
+    return leftOut;
+}
+
+// Returns 1 for a cell with text that falls past the last column: an empty
+// field there loses nothing.
+qsizetype RowBlock::appendStagedCell(QStringView cell, bool escaped, bool fits)
+{
+    if (!fits)
+        return cell.isEmpty() ? 0 : 1;
+    if (escaped)
+        appendUnescaped(m_text, cell);
+    else
+        m_text.append(cell);
+    endCell();
+    return 0;
+}
+
 void RowBlock::appendRow(const QStringList &cells)
 {
     for (const QString &cell : cells) {
@@ -48,6 +62,17 @@ void RowBlock::appendRow(const QStringList &cells)
         endCell();
     }
     m_rowEnds.push_back(cellCount());
+}
+
+QStringList cellsOfStagedLine(QStringView line)
+{
+    RowBlock block;
+    block.appendStagedLine(line, std::numeric_limits<qsizetype>::max());
+    QStringList cells;
+    const RowBlock::Row row = block.row(0);
+    for (qsizetype c = 0; c < row.size(); ++c)
+        cells.append(row[c].toString());
+    return cells;
 }
 
 qsizetype stagedTextCellCount(QStringView line)

@@ -46,6 +46,9 @@ public:
     // characters restored, an empty line a row without cells. Cells past
     // maxColumns are left out; returns how many of them held text.
     qsizetype appendStagedLine(QStringView line, qsizetype maxColumns);
+    // Appends a row of staged cells (escaped, as a staged line holds them);
+    // the same rules.
+    qsizetype appendStagedCells(const std::vector<QStringView> &cells, qsizetype maxColumns);
     void appendRow(const QStringList &cells);
 
     size_t rowCount() const { return m_rowEnds.size(); }
@@ -63,6 +66,7 @@ private:
         return QStringView(m_text).sliced(start, m_cellEnds[size_t(cell)] - start);
     }
     void endCell() { m_cellEnds.push_back(m_text.size()); }
+    qsizetype appendStagedCell(QStringView cell, bool escaped, bool fits);
 
     QString m_text;
     std::vector<qsizetype> m_cellEnds; // where each cell's text ends in m_text
@@ -71,5 +75,9 @@ private:
 
 // How many cells of a staged line hold text, without cutting it.
 qsizetype stagedTextCellCount(QStringView line);
+
+// A staged line's cells, every escaped character restored; an empty line
+// has none.
+QStringList cellsOfStagedLine(QStringView line);
 
 } // namespace quillora

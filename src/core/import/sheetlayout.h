@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/text/rowblock.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+namespace quillora {
+
+// Where the rows of a sheet's files take their places. Files with a header
+// share the sheet's columns by name: the first row is the union of their
+// headers' names in order of first appearance, and each file's cells go
+// under the names of its header, a name twice in one header matched by
+// occurrence. Cells past the end of a file's header go in columns after all
+// named ones, in their order. A file without a header keeps its columns as
+// they are. With a file column, each row that holds anything starts with its
+// file's name.
+class SheetLayout
+{
+public:
+    // A file's rows were staged after those before it: how many, its
+    // header's cells (nullopt: it had none) and what its file column shows.
+    // Returns a note for the user when its header is not the first one's.
+    std::optional<QString> addFile(const QString &path, qint64 lines, const std::optional<QStringList> &header,
+                                   const QString &shownName);
+    void setFileColumn(bool on) { m_fileColumn = on; }
+
+    // Whether the sheet starts with a header row: a file had a header.
+    bool hasHeaderRow() const { return m_headerSeen; }
+    // That row, as a staged line.
+    QString headerLine() const;
+    // Lines go to the sheet as they are: no header and no file column.
+    bool plain() const { return !m_fileColumn && !hasHeaderRow(); }
+
+    // Appends the staged line at index (from 0, over all the files) as a
+    // row; returns the cells with text left out past maxColumns.
+    qsizetype appendRow(QStringView line, qint64 index, RowBlock &rows, qsizetype maxColumns);
+
+private:
+    struct File
+    {
+        qint64 endLine;                    // the index after its last line
+        std::optional<std::vector<qsizetype>> columns; // header cell -> named column
+        QString stagedName;                // its file column cell, staged
+    };
+    static QStringList keysOf(const QStringList &header);
+    std::vector<qsizetype> matchColumns(const QStringList &header);
+    // The first header is kept to compare the others with.
+    std::optional<QString> differenceFromFirst(const QString &path, const QStringList &header);
+
+    std::vector<File> m_files;
+    size_t m_current = 0;
+    QStringList m_names; // the named columns, as first spelt
+    QHash<QString, qsizetype> m_columnOf; // by name and occurrence
+    QStringList m_firstHeader; // the first header's keys
+    bool m_headerSeen = false;
+    bool m_fileColumn = false;
+    std::vector<QStringView> m_cells;  // of the line being placed
+    std::vector<QStringView> m_placed;
+};
+
+} // namespace quillora
