@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 #include <string>
 
 
@@ -240,3 +242,20 @@ QStringList writeXlsx(const StoreJob &job)
 }
 
 } // namespace quillora::writer
+
+// libxlsxwriter makes each of its temporary files with a name and removes
+// the name at once: a kill in between would leave the file behind in the
+// user's temporary folder. Every call it makes goes through its exported
+// lxw_tmpfile, which this definition takes the place of: the files have no
+// name at all.
+extern "C" FILE *lxw_tmpfile(char *tmpdir)
+{
+    using namespace quillora;
+    const int fd = openNamelessFile(tmpdir ? decodePath(tmpdir) : temporaryFolder());
+    if (fd < 0)
+        return nullptr;
+    FILE *file = ::fdopen(fd, "w+b");
+    if (!file)
+        ::close(fd);
+    return file;
+}
