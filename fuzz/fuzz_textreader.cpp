@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes through the reader (its encoding found, or chosen
-// from encodings of every kind: of one byte, of two, switching state), the line splitter (plain, and
+// from encodings of every kind: of one byte, of two, switching state), the
+// head of the file taken out (lines to skip, a header), the line splitter (plain, and
 // keeping quoted text together), the staging file and the cutting into cells,
 // and checks that nothing is lost on the way: the pieces make up the decoded
 // text, pieces end inside a line only where a line outgrows them, and the cells that come back are those a plain
@@ -9,6 +10,7 @@
 #include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
 #include "core/text/encodingdetection.h"
+#include "core/text/filehead.h"
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
 #include "core/text/rowblock.h"
@@ -47,10 +49,13 @@ bool isValidUtf16(QStringView text)
 QString decodeUtf8(QByteArrayView bytes, bool straysAsWindows1252, qint64 &invalid)
 {
     QString text;
+    // A U+FEFF is text like any other here (QString::fromUtf8 would drop it).
+    QStringDecoder sequence(QStringConverter::Utf8,
+                            QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     for (qsizetype i = 0; i < bytes.size();) {
         const qsizetype length = uchar(bytes[i]) < 0x80 ? 1 : validUtf8Sequence(bytes, i);
         if (length > 0) {
-            text += QString::fromUtf8(bytes.sliced(i, length));
+            text += sequence.decode(bytes.sliced(i, length));
             i += length;
             continue;
         }
@@ -265,18 +270,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // LibreOffice is sent only well-formed UTF-16.
     check(isValidUtf16(whole));
 
-    // Staged piece by piece as an import run does, then read back and cut.
+    // Staged piece by piece as an import run does, its head (lines to skip,
+    // a header) taken out, then read back and cut.
     const bool quotes = data[0] & 0x80;
+    const qint64 skip = qint64(size % 3);
+    const bool header = size & 4;
     LineSplitter splitter;
+    FileHead head(skip, header);
     StagingFile staging;
+    const auto stage = [&](QString staged) {
+        head.take(staged);
+        staging.WriteTextFile(staged);
+    };
     for (QString staged : std::as_const(pieces)) {
         splitter.stage(staged, separator, quotes);
-        staging.WriteTextFile(staged);
+        stage(staged);
     }
     QString rest;
     splitter.finish(rest, separator, quotes);
-    staging.WriteTextFile(rest);
-    staging.WriteTextFile(u"\r\n");
+    stage(rest);
+    stage(u"\r\n"_s);
     staging.rewind();
     Rows rows;
     QStringView line;
@@ -285,14 +298,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         rows.append(cellsOfStagedLine(line));
     }
     check(staging.lineCount() == rows.size());
+    // The reference's rows, less those the head took.
+    const auto afterHead = [&](Rows reference) {
+        const std::optional<QStringList> expected =
+            header && skip < reference.size() ? std::optional(reference.at(skip)) : std::nullopt;
+        check(head.header() == expected);
+        return reference.mid(std::min<qsizetype>(skip + (header ? 1 : 0), reference.size()));
+    };
     // Quotes mean something only where lines are cut at one character here;
     // everywhere else the plain reading holds.
     if (quotes && separator.size() == 1) {
         bool unclosed = false;
-        check(rows == referenceQuotedRows(whole, separator.front(), unclosed));
+        check(rows == afterHead(referenceQuotedRows(whole, separator.front(), unclosed)));
         check(splitter.unclosedQuoteLine().has_value() == unclosed);
     } else if (!quotes || separator.isEmpty()) {
-        check(rows == referencePlainRows(whole, separator));
+        check(rows == afterHead(referencePlainRows(whole, separator)));
     }
     return 0;
 }
