@@ -9,6 +9,9 @@
 //   (f) a folder of 3,000 files of 30 lines x 4 fields, listed by the folder
 //       walk (LibreOffice: their concatenation, which a user would have to make)
 //   (g) one file of 2,000 lines x 1,000 fields (very wide)
+//   (h) 50 exports of 2,000 lines x 8 fields, a title line and a header in
+//       one of three column orders each: title skipped, header kept once
+//       and matched by name, a file column (LibreOffice: the stacked rows)
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
 // Quillora's peak memory. The two sides take turns, five times each (--runs
 // N); the ratio is the median of the five pairs' ratios and the times are
@@ -64,7 +67,66 @@ struct Scenario
     QStringList csvFiles;
     // Listed by the folder walk when set.
     QString folder;
+    // Stacked exports: title lines skipped, a header, each row's file.
+    int skip = 0;
+    bool header = false;
+    FileColumn fileColumn = FileColumn::None;
 };
+
+// Exports of one kind from many places: a title line, then a header whose
+// columns stand in one of three orders, each file's rows in its order; and,
+// for LibreOffice, the same rows as the stacked sheet holds them: the header
+// once, a file column, every file's cells under their names.
+QStringList makeStackedExports(const QString &folder, int files, int lines, int fields, qint64 *bytes,
+                               const QString &joinedPath)
+{
+    std::vector<std::vector<int>> orders(3);
+    for (int c = 0; c < fields; ++c) {
+        orders[0].push_back(c);
+        orders[1].push_back(fields - 1 - c);
+        orders[2].push_back((c + 3) % fields);
+    }
+    const auto cell = [](int line, int column) -> QByteArray {
+        return QByteArray::number(line * 7 + column).prepend('v') + '-' + QByteArray::number(column);
+    };
+    QByteArray joined = "File";
+    for (int c = 0; c < fields; ++c)
+        joined += ",c" + QByteArray::number(c);
+    joined += '\n';
+    QStringList paths;
+    for (int f = 0; f < files; ++f) {
+        const std::vector<int> &order = orders[size_t(f % 3)];
+        const QString name = u"export-%1.csv"_s.arg(f);
+        QByteArray text = QByteArray::number(f).prepend("Exported by the branch system, ") + '\n';
+        for (int c = 0; c < fields; ++c) {
+            text += c > 0 ? ",c" : "c";
+            text += QByteArray::number(order[size_t(c)]);
+        }
+        text += '\n';
+        for (int l = 0; l < lines; ++l) {
+            joined += name.toUtf8();
+            for (int c = 0; c < fields; ++c) {
+                if (c > 0)
+                    text += ',';
+                text += cell(l, order[size_t(c)]);
+                joined += ',';
+                joined += cell(l, c);
+            }
+            text += '\n';
+            joined += '\n';
+        }
+        const QString path = folder + u'/' + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        *bytes += text.size();
+        paths.append(path);
+    }
+    QFile file(joinedPath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(joined) != joined.size())
+        qFatal("cannot write %s", qPrintable(joinedPath));
+    return paths;
+}
 
 void closeDocument(const uno::Reference<uno::XInterface> &document)
 {
@@ -231,6 +293,16 @@ int main(int argc, char *argv[])
     const QStringList tiny = makeCsvFiles(tinyFolder, u"tiny"_s, tinyFiles, 30, 4, &tinyBytes);
     const QString tinyJoined = concatenate(tiny, dir.filePath(u"tiny-joined.csv"_s));
     const QStringList veryWide = makeCsvFiles(dir.path(), u"verywide"_s, 1, veryWideLines, 1000, &veryWideBytes);
+    qint64 stackedBytes = 0;
+    const QString stackedFolder = dir.filePath(u"stacked"_s);
+    QDir().mkpath(stackedFolder);
+    const QString stackedJoined = dir.filePath(u"stacked-joined.csv"_s);
+    const QStringList stacked = makeStackedExports(stackedFolder, 50, smallLines, 8, &stackedBytes, stackedJoined);
+    Scenario stacking{u"(h) 50 exports, headers"_s, stacked, true, 9, stackedBytes, 50LL * smallLines * 9,
+                      {stackedJoined}, {}};
+    stacking.skip = 1;
+    stacking.header = true;
+    stacking.fileColumn = FileColumn::Relative;
     const std::vector<Scenario> scenarios{
         {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}, {}},
         {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small, {}},
@@ -241,6 +313,7 @@ int main(int argc, char *argv[])
          {tinyJoined}, tinyFolder},
         {u"(g) %1 lines x 1000"_s.arg(veryWideLines), veryWide, true, 1000, veryWideBytes,
          qint64(veryWideLines) * 1000, veryWide, {}},
+        stacking,
     };
 
     lo::LibreOfficeProvider office(programFolder);
@@ -271,6 +344,9 @@ int main(int argc, char *argv[])
         window.files = scenario.files;
         window.folder = scenario.folder;
         window.oneSheet = scenario.oneSheet;
+        window.skip = scenario.skip;
+        window.header = scenario.header;
+        window.fileColumnShown = scenario.fileColumn;
 
         std::vector<double> stagingTimes;
         std::vector<double> ours;
@@ -376,8 +452,8 @@ int main(int argc, char *argv[])
                 csv.write(row.repeated(1000));
         }
         std::printf("\n%-28s %9s %12s\n", "long lines, as .ods", "quillora", "peak mem");
-        for (const auto &[name, path, quotes] : {std::tuple{"(h) one line, no break", oneLine, false},
-                                                 std::tuple{"(i) a quote never closed", unclosed, true}}) {
+        for (const auto &[name, path, quotes] : {std::tuple{"(i) one line, no break", oneLine, false},
+                                                 std::tuple{"(j) a quote never closed", unclosed, true}}) {
             writer::DocumentWriter documents(DocumentFormat::Ods);
             BenchWindow window;
             window.files = {path};
