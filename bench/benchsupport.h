@@ -43,7 +43,8 @@ public:
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
     std::optional<ChosenEncoding> encoding() const override { return {}; }
-    QString howToChooseEncoding() const override { return {}; }
+    QString howTo(Choice) const override { return {}; }
+    bool continueSheets() const override { return false; }
     qint64 linesToSkip() const override { return skip; }
     bool firstLineIsHeader() const override { return header; }
     FileColumn fileColumn() const override { return fileColumnShown; }
@@ -52,6 +53,7 @@ public:
     void runEnded() override {}
     void yield() override;
     bool cancelled() const override { return false; }
+    bool stopAsked() const override { return false; }
     void notice(const QString &) override {}
     void note(const QString &) override {}
     ErrorReporter &errorReporter() override { return *this; }

@@ -65,6 +65,9 @@ const QCommandLineOption FileColumnOption(u"file-column"_s,
                                           u"holds all the files (relative, the default), its name, or its whole "
                                           u"path."_s,
                                           u"relative|name|path"_s);
+const QCommandLineOption ContinueSheetsOption(u"continue-sheets"_s,
+                                              u"When a sheet is full, go on with the rest on a new sheet after it "
+                                              u"(\"NAME (2)\", ...), instead of leaving the rest out."_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -102,7 +105,7 @@ void setUpParser(QCommandLineParser &parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
                        EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
-                       ForceOption, QuietOption});
+                       ContinueSheetsOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
@@ -283,6 +286,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
     }
     options.header = parser.isSet(HeaderOption);
+    options.continueSheets = parser.isSet(ContinueSheetsOption);
     if (parser.isSet(SkipLinesOption)) {
         bool number = false;
         options.skipLines = parser.value(SkipLinesOption).toLongLong(&number);

@@ -33,6 +33,7 @@ struct CommandLineOptions
     qint64 skipLines = 0;
     bool header = false;
     FileColumn fileColumn = FileColumn::None;
+    bool continueSheets = false;
     bool force = false;
     bool quiet = false;
 };

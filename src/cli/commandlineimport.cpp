@@ -191,9 +191,15 @@ QString CommandLineImport::entry(int index) const
     return m_files.at(index);
 }
 
-QString CommandLineImport::howToChooseEncoding() const
+QString CommandLineImport::howTo(Choice choice) const
 {
-    return u"give it with --encoding (--list-encodings lists the usual ones)"_s;
+    switch (choice) {
+    case Choice::Encoding:
+        return u"give it with --encoding (--list-encodings lists the usual ones)"_s;
+    case Choice::ContinueSheets:
+        return u"give --continue-sheets"_s;
+    }
+    return {};
 }
 
 void CommandLineImport::notice(const QString &)

@@ -45,13 +45,16 @@ private:
     std::optional<QString> splitText() const override { return m_options.split; }
     bool keepQuotedText() const override { return m_options.quotes; }
     std::optional<ChosenEncoding> encoding() const override { return m_options.encoding; }
-    QString howToChooseEncoding() const override;
+    QString howTo(Choice choice) const override;
+    bool continueSheets() const override { return m_options.continueSheets; }
     qint64 linesToSkip() const override { return m_options.skipLines; }
     bool firstLineIsHeader() const override { return m_options.header; }
     FileColumn fileColumn() const override { return m_options.fileColumn; }
 
     void yield() override {}
     bool cancelled() const override;
+    // The command line is stopped by its signals only.
+    bool stopAsked() const override { return false; }
     void notice(const QString &text) override;
     void note(const QString &text) override { tell(text); }
     ErrorReporter &errorReporter() override { return *this; }

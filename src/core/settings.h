@@ -32,6 +32,7 @@ inline constexpr SettingKey Encoding{u"Encoding", u"Automatic"};
 inline constexpr SettingKey SkipLines{u"SkipLines", u"0"};
 inline constexpr SettingKey Header{u"Header", u"False"};
 inline constexpr SettingKey FileColumn{u"FileColumn", u"False"};
+inline constexpr SettingKey ContinueSheets{u"ContinueSheets", u"False"};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 inline constexpr SettingKey Extension{u"Extension", u"txt"};

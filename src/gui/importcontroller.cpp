@@ -7,6 +7,7 @@
 #include "gui/optionspanel.h"
 #include "core/import/spreadsheet.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -39,15 +40,33 @@ ImportController::ImportController(const Parts &parts, SpreadsheetProvider *spre
 
 void ImportController::PushButton2_Click()
 {
-    if (m_busy)
+    if (m_busy) {
+        stop();
         return;
+    }
     m_busy = true;
+    m_stopAsked = false;
     m_notes.clear();
+    setStartCaption(u"Stop Importing"_s);
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
     m_lastResult = run.run();
     m_busy = false;
+    setStartCaption(u"Start Importing"_s);
+}
+
+void ImportController::stop()
+{
+    if (m_busy)
+        m_stopAsked = true;
+}
+
+void ImportController::setStartCaption(const QString &caption)
+{
+    // The window may be going away with the run.
+    if (m_parts.startButton && !m_cancelled)
+        m_parts.startButton->setText(caption);
 }
 
 int ImportController::entryCount() const
@@ -82,9 +101,20 @@ std::optional<ChosenEncoding> ImportController::encoding() const
     return m_parts.options.encoding();
 }
 
-QString ImportController::howToChooseEncoding() const
+QString ImportController::howTo(Choice choice) const
 {
-    return u"choose its encoding under \"Encoding\" and import it again"_s;
+    switch (choice) {
+    case Choice::Encoding:
+        return u"choose its encoding under \"Encoding\" and import it again"_s;
+    case Choice::ContinueSheets:
+        return u"check \"Continue on a new sheet when a sheet is full\""_s;
+    }
+    return {};
+}
+
+bool ImportController::continueSheets() const
+{
+    return m_parts.options.continueSheets();
 }
 
 qint64 ImportController::linesToSkip() const

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QAbstractButton;
 class QWidget;
 
 namespace quillora {
@@ -33,12 +34,16 @@ public:
         TextProgressBar *progressBar;
         Dialogs &dialogs;
         ErrorReporter &errorReporter;
+        // Reads "Stop Importing" while a run goes on.
+        QAbstractButton *startButton = nullptr;
     };
 
     ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);
 
-    // A second click while a run is going does nothing.
+    // Starts a run; while one goes on, asks it to stop.
     void PushButton2_Click();
+    // Escape: a run going on stops at its next chance; otherwise nothing.
+    void stop();
     bool isBusy() const { return m_busy; }
     // The window is closing: the run stops at its next chance.
     void cancel() { m_cancelled = true; }
@@ -53,19 +58,22 @@ private:
     std::optional<QString> splitText() const override;
     bool keepQuotedText() const override;
     std::optional<ChosenEncoding> encoding() const override;
-    QString howToChooseEncoding() const override;
+    QString howTo(Choice choice) const override;
     qint64 linesToSkip() const override;
     bool firstLineIsHeader() const override;
     FileColumn fileColumn() const override;
+    bool continueSheets() const override;
 
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;
     void runEnded() override;
     void yield() override;
     bool cancelled() const override { return m_cancelled; }
+    bool stopAsked() const override { return m_stopAsked; }
     void notice(const QString &text) override;
     void note(const QString &text) override { m_notes.append(text); }
     void showNotes();
+    void setStartCaption(const QString &caption);
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
 
     Parts m_parts;
@@ -74,6 +82,7 @@ private:
     std::function<double()> m_random;
     bool m_busy = false;
     bool m_cancelled = false;
+    bool m_stopAsked = false;
     ImportResult m_lastResult;
     // Shown together once the run is over, not a box for every file.
     QStringList m_notes;

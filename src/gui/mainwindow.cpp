@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QStyle>
@@ -157,8 +158,9 @@ void MainWindow::buildControllers()
 {
     m_list = new FileListController({this, m_listView, *m_fileList, m_services.dialogs, m_services.settings, *this,
                                      *m_pointer, m_services.programFolder});
-    m_import = new ImportController({this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this},
-                                    m_services.spreadsheets, m_services.random);
+    m_import = new ImportController(
+        {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start},
+        m_services.spreadsheets, m_services.random);
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
 }
 
@@ -176,6 +178,9 @@ void MainWindow::connectButtons()
     connect(m_buttons.clearList, &QPushButton::clicked, m_list, &FileListController::PushButton6_Click);
     connect(m_buttons.loadSamples, &QPushButton::clicked, this, &MainWindow::PushButton7_Click);
     connect(m_buttons.start, &QPushButton::clicked, m_import, &ImportController::PushButton2_Click);
+    // Escape stops a run, as "Stop Importing" does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, m_import, &ImportController::stop);
 }
 
 // The hand over the seven push buttons, the ordinary pointer over the

@@ -136,11 +136,16 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
     m_fileColumn = new QCheckBox(u"Add a column with each line's file &name"_s, m_frame3);
     m_fileColumn->setObjectName(u"Check3"_s);
     m_fileColumn->setGeometry(twipsRect(240, 1080, 7300, 255));
+    m_continueSheets = new QCheckBox(u"&Continue on a new sheet when a sheet is full"_s, m_frame3);
+    m_continueSheets->setObjectName(u"Check4"_s);
+    m_continueSheets->setGeometry(twipsRect(240, 1410, 7300, 255));
     // Saved however they change, as the other options are.
     connect(m_skipLines, &QSpinBox::valueChanged, this,
             [this](int lines) { save(Setting::SkipLines, QString::number(lines)); });
     connect(m_header, &QCheckBox::toggled, this, [this](bool on) { save(Setting::Header, truthText(on)); });
     connect(m_fileColumn, &QCheckBox::toggled, this, [this](bool on) { save(Setting::FileColumn, truthText(on)); });
+    connect(m_continueSheets, &QCheckBox::toggled, this,
+            [this](bool on) { save(Setting::ContinueSheets, truthText(on)); });
 }
 
 // The last row of the frame: a file's encoding qualifies every option above.
@@ -184,7 +189,7 @@ void OptionsPanel::setBackground(const QColor &color)
     }
     for (int number = 1; number <= 7; ++number)
         option(number)->setAutoFillBackground(false);
-    for (QCheckBox *box : {m_quotes, m_header, m_fileColumn})
+    for (QCheckBox *box : {m_quotes, m_header, m_fileColumn, m_continueSheets})
         box->setAutoFillBackground(false);
 }
 
@@ -239,11 +244,13 @@ void OptionsPanel::restoreLinesAndHeaders()
     const int lines = stored.toInt(&number);
     const bool header = toTruthValue(m_settings.GetSetting(Setting::Header));
     const bool fileColumn = toTruthValue(m_settings.GetSetting(Setting::FileColumn));
+    const bool continueSheets = toTruthValue(m_settings.GetSetting(Setting::ContinueSheets));
     if (!number || lines < m_skipLines->minimum() || lines > m_skipLines->maximum())
         throw Failure(u"The stored number of lines to skip \"%1\" is no number from 0 to 1000."_s.arg(stored));
     m_skipLines->setValue(lines);
     m_header->setChecked(header);
     m_fileColumn->setChecked(fileColumn);
+    m_continueSheets->setChecked(continueSheets);
 }
 
 void OptionsPanel::selectOption(int number)
@@ -322,6 +329,11 @@ bool OptionsPanel::firstLineIsHeader() const
 bool OptionsPanel::fileColumn() const
 {
     return m_fileColumn->isChecked();
+}
+
+bool OptionsPanel::continueSheets() const
+{
+    return m_continueSheets->isChecked();
 }
 
 std::optional<ChosenEncoding> OptionsPanel::encoding() const

@@ -63,6 +63,7 @@ public:
     QSpinBox *skipLinesBox() const { return m_skipLines; }
     QCheckBox *headerBox() const { return m_header; }
     QCheckBox *fileColumnBox() const { return m_fileColumn; }
+    QCheckBox *continueSheetsBox() const { return m_continueSheets; }
     QGroupBox *linesFrame() const { return m_frame3; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
@@ -78,6 +79,7 @@ public:
     qint64 linesToSkip() const;
     bool firstLineIsHeader() const;
     bool fileColumn() const;
+    bool continueSheets() const;
 
     // The format frame is this much taller than the options alone need, for
     // the quotes box and the encoding under them; what stands below it moves
@@ -85,7 +87,7 @@ public:
     static constexpr int FormatFrameGrowth = 800; // twips
     // What stands below the option frames moves down this much: the format
     // frame's growth, and the frame of lines and headers under it.
-    static constexpr int LinesFrameHeight = 1400;
+    static constexpr int LinesFrameHeight = 1730;
     static constexpr int GrowthBelow = FormatFrameGrowth + 60 + LinesFrameHeight;
 
 private:
@@ -108,6 +110,7 @@ private:
     QSpinBox *m_skipLines = nullptr;
     QCheckBox *m_header = nullptr;
     QCheckBox *m_fileColumn = nullptr;
+    QCheckBox *m_continueSheets = nullptr;
     std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
 };
 

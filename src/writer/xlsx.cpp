@@ -76,7 +76,7 @@ QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetyp
 {
     const QString kept = shortest < longest ? u"%1 to %2"_s.arg(shortest).arg(longest) : QString::number(longest);
     return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds %4, text such as "
-           u"\"_x0041_\" counting seven (an .ods file keeps up to %5)."_s.arg(cut)
+           u"\"_x0041_\" counting seven (an .ods file keeps such cells whole, up to %5 characters)."_s.arg(cut)
         .arg(sheet, kept)
         .arg(XlsxCellCharacters)
         .arg(CalcCellCharacters);

@@ -269,6 +269,10 @@ void tst_TextReader::whatWasReadIsTold_data()
     // Where ICU stands U+001A for what it cannot read, it becomes U+FFFD.
     QTest::newRow("a character cut by the end") << QByteArray("\x1B$B$\"$") << QByteArray("ISO-2022-JP")
                                                 << QByteArray("ISO-2022-JP") << false << 0 << 1 << u"あ\uFFFD"_s;
+    // ICU's UTF-7 leaves a surrogate without its pair where a run is cut.
+    QTest::newRow("a lone surrogate from Qt's decoder") << QByteArray("+ZeVnLutf32be") << QByteArray("UTF-7")
+                                                        << QByteArray("UTF-7") << false << 0 << 2
+                                                        << u"日朮\uEB5F\uFFFD\uFFFD"_s;
     QTest::newRow("a SUB byte is text") << QByteArray("\xB0\xA1\x1A\xFF") << QByteArray("EUC-KR")
                                         << QByteArray("EUC-KR") << false << 0 << 1 << u"가\u001A\uFFFD"_s;
     QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")

@@ -62,7 +62,8 @@ private slots:
     void chosenEncodingReadsTheFiles();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
-    void secondClickDuringARunDoesNothing();
+    void stopEndsTheRun_data();
+    void stopEndsTheRun();
     void optionChangedDuringARunActsOnIt();
     void closingDuringARunStopsIt();
     void closingWhileTheSpreadsheetHangsEndsAtOnce();
@@ -91,8 +92,8 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
     // 548 pixels as designed, 53 more for the quotes box and the encoding
-    // in the format frame, and 98 for the frame of lines and headers.
-    QCOMPARE(window->size(), QSize(536, 699));
+    // in the format frame, and 120 for the frame of lines and headers.
+    QCOMPARE(window->size(), QSize(536, 721));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -102,7 +103,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start Importing"_s, {8, 629, 520, 27}},
+        {u"PushButton2"_s, u"Start Importing"_s, {8, 651, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -130,7 +131,7 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 664, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 686, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -143,7 +144,8 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(child<QSpinBox>(*window, u"Spin1"_s)->maximum(), 1000);
     const std::initializer_list<std::pair<const char16_t *, const char16_t *>> added{
         {u"Check1", u"Frame1"}, {u"Combo1", u"Frame1"}, {u"Label1", u"Frame1"},
-        {u"Label2", u"Frame3"}, {u"Spin1", u"Frame3"},  {u"Check2", u"Frame3"}, {u"Check3", u"Frame3"}};
+        {u"Label2", u"Frame3"}, {u"Spin1", u"Frame3"},  {u"Check2", u"Frame3"}, {u"Check3", u"Frame3"},
+        {u"Check4", u"Frame3"}};
     for (const auto &[name, frame] : added) {
         const QWidget *added = child<QWidget>(*window, QString::fromUtf16(name));
         QCOMPARE(added->parentWidget()->objectName(), QString::fromUtf16(frame));
@@ -324,6 +326,7 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
         QTest::keyClick(skip, Qt::Key_Up);
         child<QCheckBox>(*first, u"Check2"_s)->click();
         child<QCheckBox>(*first, u"Check3"_s)->click();
+        child<QCheckBox>(*first, u"Check4"_s)->click();
         QCOMPARE(m_f->store->GetSetting(Setting::SkipLines), u"2"_s);
     }
     m_f->reopenSettings();
@@ -338,6 +341,7 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     QCOMPARE(second->options().linesToSkip(), 2);
     QVERIFY(second->options().firstLineIsHeader());
     QVERIFY(second->options().fileColumn());
+    QVERIFY(second->options().continueSheets());
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
@@ -535,21 +539,40 @@ void tst_MainWindow::progressBarShowsWhereTheRunIs()
     QCOMPARE(said, texts);
 }
 
-void tst_MainWindow::secondClickDuringARunDoesNothing()
+void tst_MainWindow::stopEndsTheRun_data()
 {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Stop Importing") << false;
+    QTest::newRow("Escape") << true;
+}
+
+void tst_MainWindow::stopEndsTheRun()
+{
+    QFETCH(bool, escape);
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "a"));
     auto *start = child<QPushButton>(*window, u"PushButton2"_s);
-    bool clickedDuringRun = false;
+    QString captionDuringRun;
     QTimer::singleShot(0, this, [&] {
-        clickedDuringRun = window->importController().isBusy();
-        start->click();
+        captionDuringRun = start->text();
+        if (escape)
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        else
+            start->click();
     });
     start->click();
-    QVERIFY(clickedDuringRun);
-    QCOMPARE(m_f->office.documents.size(), 1);
+    QCOMPARE(captionDuringRun, u"Stop Importing"_s);
+    QVERIFY(window->importController().lastResult().stoppedByUser);
+    QVERIFY(m_f->dialogs.texts(u"notice").value(0).startsWith(u"Importing was stopped while the file"_s));
+    // Ready for the next import, which goes through.
+    QCOMPARE(start->text(), u"Start Importing"_s);
+    m_f->dialogs.shown.clear();
+    start->click();
     QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)), QList<QStringList>{{u"a"_s}});
 }
 
 void tst_MainWindow::optionChangedDuringARunActsOnIt()

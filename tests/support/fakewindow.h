@@ -23,6 +23,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     qint64 skip = 0;
     bool header = false;
     FileColumn fileColumnShown = FileColumn::None;
+    bool continuing = false;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
     QList<std::pair<qint64, qint64>> rowsWrittenOf;
@@ -32,6 +33,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     QList<int> errorSteps;
     QStringList errorTexts;
     bool cancelFlag = false;
+    bool stopFlag = false;
     int yields = 0;
     std::function<void()> onYield;
     // What is done with the document at the end (storing it, say).
@@ -48,7 +50,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
     std::optional<ChosenEncoding> encoding() const override { return chosenEncoding; }
-    QString howToChooseEncoding() const override { return QStringLiteral("choose it"); }
+    QString howTo(Choice) const override { return QStringLiteral("choose it"); }
+    bool continueSheets() const override { return continuing; }
     qint64 linesToSkip() const override { return skip; }
     bool firstLineIsHeader() const override { return header; }
     FileColumn fileColumn() const override { return fileColumnShown; }
@@ -65,6 +68,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
             onYield();
     }
     bool cancelled() const override { return cancelFlag; }
+    bool stopAsked() const override { return stopFlag; }
     void notice(const QString &text) override { notices.append(text); }
     void note(const QString &text) override { notes.append(text); }
     ErrorReporter &errorReporter() override { return *this; }

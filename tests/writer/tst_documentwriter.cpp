@@ -55,6 +55,7 @@ private slots:
     void zip64ByTheBytesWritten();
     void packagesAsReadersExpect();
     void rowLimit();
+    void fullSheetsContinue();
     void manySheetsShareOneFile_data();
     void manySheetsShareOneFile();
     void sheetsAsCalcKeepsThem();
@@ -180,12 +181,12 @@ void tst_DocumentWriter::longCellsInXlsx_data()
     QTest::addColumn<int>("kept");
     QTest::addColumn<QStringList>("reports");
     const QString staged = u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters: a cell holds no more (an "
-                           u".ods file keeps up to 65535)."_s;
+                           u".ods file keeps such cells whole, up to 65535 characters)."_s;
     QTest::newRow("plain") << QString(40000, u'x') << 32767 << QStringList{staged};
     QTest::newRow("text that looks escaped")
         << u"_x0041_"_s.repeated(5000) << 17641
         << QStringList{staged, u"1 cells of the sheet \"Sheet1\" were cut to 17641 characters: an .xlsx cell holds "
-                               u"32767, text such as \"_x0041_\" counting seven (an .ods file keeps up to 65535)."_s};
+                               u"32767, text such as \"_x0041_\" counting seven (an .ods file keeps such cells whole, up to 65535 characters)."_s};
     QTest::newRow("outside the BMP") << u"😀"_s.repeated(20000) << 32766 << QStringList{staged};
 }
 
@@ -305,7 +306,8 @@ void tst_DocumentWriter::packagesAsReadersExpect()
 
 void tst_DocumentWriter::rowLimit()
 {
-    // One row past what a sheet holds: reported once, the rest written.
+    // One row past what a sheet holds: reported once, with what would keep
+    // it, the rest written.
     QByteArray lines;
     lines.reserve(2 * 1048577);
     for (int i = 0; i < 1048577; ++i)
@@ -315,10 +317,35 @@ void tst_DocumentWriter::rowLimit()
     const Written written = write(window, DocumentFormat::Ods);
     QCOMPARE(written.errors,
              QStringList{u"1 cells could not be written to the sheet \"Sheet1\": a sheet holds at most 16384 columns "
-                         u"and 1048576 rows."_s});
+                         u"and 1048576 rows. To put the rows past the last on new sheets, choose it."_s});
     const QList<QStringList> rows = written.document.rows.value(u"Sheet1"_s);
     QCOMPARE(rows.size(), 1048576);
     QCOMPARE(rows.last(), QStringList{u"L"_s});
+}
+
+void tst_DocumentWriter::fullSheetsContinue()
+{
+    // 1,048,600 rows under a header: the rest goes on "Sheet1 (2)" right
+    // after the first sheet, under the header again; nothing is lost.
+    QByteArray lines = "name\n";
+    lines.reserve(2 * 1048601);
+    for (int i = 0; i < 1048600; ++i)
+        lines += i == 1048574 ? "last\n" : i == 1048575 ? "next\n" : "x\n";
+    FakeWindow window;
+    window.files = {file(u"many.txt"_s, lines)};
+    window.header = true;
+    window.continuing = true;
+    const Written written = write(window, DocumentFormat::Xlsx);
+    QCOMPARE(written.errors, QStringList());
+    QCOMPARE(written.document.sheetNames, (QStringList{u"Sheet1"_s, u"Sheet1 (2)"_s}));
+    const QList<QStringList> first = written.document.rows.value(u"Sheet1"_s);
+    QCOMPARE(first.size(), 1048576);
+    QCOMPARE(first.first(), QStringList{u"name"_s});
+    QCOMPARE(first.last(), QStringList{u"last"_s});
+    const QList<QStringList> second = written.document.rows.value(u"Sheet1 (2)"_s);
+    QCOMPARE(second.size(), 1 + 1048600 - 1048575);
+    QCOMPARE(second.value(0), QStringList{u"name"_s});
+    QCOMPARE(second.value(1), QStringList{u"next"_s});
 }
 
 void tst_DocumentWriter::manySheetsShareOneFile_data()

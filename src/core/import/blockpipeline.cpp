@@ -14,11 +14,12 @@ BlockPipeline::BlockPipeline(OfficeCalls &office, Progress progress)
 {
 }
 
-void BlockPipeline::startSheet(SpreadsheetSheet &sheet, int writeStep)
+void BlockPipeline::startSheet(SpreadsheetSheet &sheet, int writeStep, qint64 rowsBefore)
 {
     finish();
     m_sheet = &sheet;
     m_writeStep = writeStep;
+    m_rowsBefore = rowsBefore;
 }
 
 void BlockPipeline::send(int firstRow, RowBlock &rows, qint64 totalLines)
@@ -34,7 +35,7 @@ void BlockPipeline::send(int firstRow, RowBlock &rows, qint64 totalLines)
     }
     PendingWrite write;
     write.rows = static_cast<qint64>(rows.rowCount());
-    write.lastIndex = firstRow + write.rows - 1;
+    write.lastIndex = m_rowsBefore + firstRow + write.rows - 1;
     write.total = totalLines;
     CallThread &writer = m_writers[m_blocksSent++ % inFlight];
     SpreadsheetSheet *sheet = m_sheet;

@@ -32,9 +32,9 @@ public:
 
     BlockPipeline(OfficeCalls &office, Progress progress);
 
-    // The sheet the next blocks go to, and the step a failed block is
-    // reported as.
-    void startSheet(SpreadsheetSheet &sheet, int writeStep);
+    // The sheet the next blocks go to, the step a failed block is reported
+    // as, and the rows of the sheets before it that the progress counts.
+    void startSheet(SpreadsheetSheet &sheet, int writeStep, qint64 rowsBefore = 0);
     // Sends the block (which is left empty) for the rows from firstRow on.
     void send(int firstRow, RowBlock &rows, qint64 totalLines);
     // Waits until every block sent is written.
@@ -48,6 +48,7 @@ private:
     Progress m_progress;
     SpreadsheetSheet *m_sheet = nullptr;
     int m_writeStep = 0;
+    qint64 m_rowsBefore = 0;
     // Threads for blocks only: a sheet that takes several at once gets them
     // from different threads.
     std::array<CallThread, MaxWritesInFlight> m_writers;

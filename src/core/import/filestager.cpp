@@ -118,7 +118,7 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &path, i
     if (invalid == 0 && strays == 0 && !guessed)
         return;
     QString choose;
-    m_guard.step(step, [&] { choose = m_inputs.howToChooseEncoding(); });
+    m_guard.step(step, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
     if (invalid > 0) {
         m_guard.step(step, [&] {
             const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;

@@ -22,10 +22,13 @@ struct StagedCells
 {
     qint64 cut = 0;
     qint64 leftOut = 0;
+    // Of those left out, the cells of rows past the sheet's last.
+    qint64 pastLastRow = 0;
     StagedCells &operator+=(const StagedCells &other)
     {
         cut += other.cut;
         leftOut += other.leftOut;
+        pastLastRow += other.pastLastRow;
         return *this;
     }
 };

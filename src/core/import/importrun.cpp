@@ -69,7 +69,7 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
     , m_office(spreadsheets, observer, m_guard)
     , m_blocks(m_office, [this](qint64 lastIndex, qint64 total) { showRowsWritten(lastIndex, total); })
     , m_stager(inputs, m_guard,
-               {.stopped = [this] { return stopped(); },
+               {.stopped = [this] { return halted(); },
                 .handled = [this](qsizetype text) { maybeYield(text); },
                 .note = [this](const QString &text) { m_observer.note(text); }})
 {
@@ -106,7 +106,7 @@ ImportResult ImportRun::run()
     }
     const bool oneSheet = m_guard.test(110, [this] { return m_inputs.oneSheetMode(); });
     m_steps = oneSheet ? &OneSheetSteps : &SeparateSteps;
-    m_guard.step(110, [this] { readFileColumn(); });
+    m_guard.step(110, [this] { readRunOptions(); });
     if (oneSheet)
         runOneSheet();
     else
@@ -115,16 +115,19 @@ ImportResult ImportRun::run()
     releaseDocument();
     m_result.rowsWritten = m_blocks.rowsWritten();
     m_result.cancelled = stopped();
+    m_result.stoppedByUser = !m_result.cancelled && m_observer.stopAsked();
     m_result.officeLost = m_office.lost();
     if (!m_result.cancelled)
         complete();
     return m_result;
 }
 
-// The file column is the same for every row of the run; the folder its
-// names are relative to holds every file listed.
-void ImportRun::readFileColumn()
+// The file column and what a full sheet does are the same for every row of
+// the run; the folder the file column's names are relative to holds every
+// file listed.
+void ImportRun::readRunOptions()
 {
+    m_continueSheets = m_inputs.continueSheets();
     m_fileColumn = m_inputs.fileColumn();
     if (m_fileColumn != FileColumn::Relative)
         return;
@@ -147,11 +150,11 @@ void ImportRun::runOneSheet()
     int count = 0;
     m_guard.step(118, [&] { count = m_inputs.entryCount(); });
     startLayout();
-    for (int index = 0; index < count && !stopped(); ++index) {
+    for (int index = 0; index < count && !halted(); ++index) {
         if (const auto path = beginFile(index); path && stageFile(*path))
             ++m_result.filesImported;
     }
-    if (!finishOpeningDocument(162, opening) || stopped())
+    if (!finishOpeningDocument(162, opening) || halted())
         return;
     if (!m_office.step(168, [this] { m_sheet = m_document->sheetAt(0); }))
         return;
@@ -169,7 +172,7 @@ void ImportRun::runSeparateSheets()
         return;
     int count = 0;
     m_guard.step(208, [&] { count = m_inputs.entryCount(); });
-    for (int index = 0; index < count && !m_office.ended(); ++index) {
+    for (int index = 0; index < count && !m_office.ended() && !halted(); ++index) {
         const auto path = beginFile(index);
         m_staged = {};
         startLayout();
@@ -177,7 +180,7 @@ void ImportRun::runSeparateSheets()
             continue;
         // A file that cannot be read, or whose sheet cannot be made,
         // contributes nothing: its lines never land on another file's sheet.
-        if (!stageFile(*path))
+        if (!stageFile(*path) || halted())
             continue;
         QString sheetName;
         if (!addFileSheet(*path, index, sheetName))
@@ -197,10 +200,13 @@ std::optional<QString> ImportRun::beginFile(int index)
     // replaced by the file before it.
     if (!m_guard.step(m_steps->path, [&] { path = m_inputs.entry(index); }))
         return std::nullopt;
-    m_guard.step(m_steps->value, [&] { m_observer.fileStarted(index, m_inputs.entryCount(), path); });
+    m_guard.step(m_steps->value, [&] {
+        m_place = {index, m_inputs.entryCount(), path};
+        m_observer.fileStarted(index, m_place.count, path);
+    });
     m_observer.yield();
     m_sinceYield.restart();
-    if (stopped())
+    if (halted())
         return std::nullopt;
     return path;
 }
@@ -218,7 +224,7 @@ bool ImportRun::stageFile(const QString &path)
                         staged))
         return false;
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
-    if (const auto note = m_layout.addFile(path, staged.lines, staged.header, shown))
+    if (const auto note = m_layout.addFile(m_place.index, path, staged.lines, staged.header, shown))
         m_observer.note(*note);
     return true;
 }
@@ -306,41 +312,126 @@ void ImportRun::writeSheet(const QString &sheetName)
     StagedCells leftOut = std::exchange(m_staged, {});
     if (!m_sheet || !m_guard.step(m_steps->readBack, [this] { m_staging->rewind(); }))
         return;
+    m_place.writing = true;
+    m_place.linesSent = 0;
+    const qint64 lines = m_staging->lineCount();
     // A header row, when files had headers, counts as a row of the sheet.
-    const qint64 headerRows = m_layout.hasHeaderRow() ? 1 : 0;
-    const qint64 totalLines = m_staging->lineCount() + headerRows;
-    // The sheet is used off the window's thread only.
-    if (!m_office.step(m_steps->readBack,
-                       [&] { m_sheet->expectRows(static_cast<int>(std::min<qint64>(totalLines, m_limits.rows))); }))
+    const qint64 totalLines = lines + (m_layout.hasHeaderRow() ? 1 : 0);
+    SheetRows sheet;
+    if (!beginSheetRows(sheet, lines, leftOut))
         return;
-    m_blocks.startSheet(*m_sheet, m_steps->writeCells);
-    RowBlock rows;
-    qint64 firstRow = 0;
-    qint64 row = 0;
-    if (headerRows > 0) {
-        const QString header = m_layout.headerLine();
-        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(header) : shapeRow(header, -1, rows);
-        ++row;
-    }
     QStringView line;
-    for (;;) {
+    for (qint64 index = 0;; ++index) {
         bool more = false;
         if (!m_guard.step(m_steps->readBack, [&] { more = m_staging->ReadTextLines(line); }) || !more)
             break;
-        leftOut.leftOut += row >= m_limits.rows ? stagedTextCellCount(line) : shapeRow(line, row - headerRows, rows);
-        ++row;
-        if (blockIsFull(rows)) {
-            m_blocks.send(static_cast<int>(firstRow), rows, totalLines);
-            firstRow = row;
+        if (sheet.row >= m_limits.rows && !sheet.full) {
+            sendBlock(sheet, totalLines, index);
+            continueOnNewSheet(sheetName, sheet, lines - index, leftOut);
         }
+        if (sheet.row >= m_limits.rows) {
+            const qsizetype cells = stagedTextCellCount(line);
+            leftOut.leftOut += cells;
+            leftOut.pastLastRow += cells;
+        } else {
+            leftOut.leftOut += shapeRow(line, index, sheet.rows);
+        }
+        ++sheet.row;
+        if (blockIsFull(sheet.rows))
+            sendBlock(sheet, totalLines, index + 1);
         maybeYield(line.size());
-        if (m_office.ended())
+        // A stop leaves out the block being filled: the document holds the
+        // rows sent, which the report names.
+        if (m_office.ended() || halted())
             break;
     }
-    m_blocks.send(static_cast<int>(firstRow), rows, totalLines);
+    if (!halted())
+        sendBlock(sheet, totalLines, lines);
     m_blocks.finish();
-    if (!m_office.ended())
+    if (!m_office.ended() && !halted())
         reportLeftOut(sheetName, leftOut);
+}
+
+// The sheet takes its rows from here: told how many to expect, and given the
+// header row first.
+bool ImportRun::beginSheetRows(SheetRows &sheet, qint64 rowsToCome, StagedCells &leftOut)
+{
+    const bool header = m_layout.hasHeaderRow();
+    // The sheet is used off the window's thread only.
+    if (!m_office.step(m_steps->readBack, [&] {
+            m_sheet->expectRows(static_cast<int>(std::min<qint64>(rowsToCome + (header ? 1 : 0), m_limits.rows)));
+        }))
+        return false;
+    m_blocks.startSheet(*m_sheet, m_steps->writeCells, sheet.rowsBefore);
+    if (header) {
+        leftOut.leftOut += shapeRow(m_layout.headerLine(), -1, sheet.rows);
+        ++sheet.row;
+    }
+    return true;
+}
+
+// linesAfter: the staged lines up to the end of this block.
+void ImportRun::sendBlock(SheetRows &sheet, qint64 totalLines, qint64 linesAfter)
+{
+    m_blocks.send(static_cast<int>(sheet.firstRow), sheet.rows, totalLines);
+    sheet.firstRow = sheet.row;
+    m_place.linesSent = linesAfter;
+}
+
+// The sheet is full: the rest goes on a new sheet right after it, named
+// after it, "Sheet1 (2)" and on, where the run lets sheets continue and the
+// document has room for one more.
+void ImportRun::continueOnNewSheet(const QString &sheetName, SheetRows &sheet, qint64 rowsToCome,
+                                   StagedCells &leftOut)
+{
+    sheet.full = true;
+    if (!m_continueSheets)
+        return;
+    m_blocks.finish();
+    const int position = sheet.part;
+    if (!m_office.step(m_steps->writeCells, [&] {
+            if (m_document->sheetCount() >= MaxSheets)
+                throw Failure(u"The rows past row %1 of the sheet \"%2\" were left out: a document holds at most %3 "
+                              u"sheets."_s.arg(m_limits.rows)
+                                  .arg(sheetName)
+                                  .arg(MaxSheets));
+            QString name;
+            for (int number = position + 1; name.isEmpty() || m_document->hasSheet(name); ++number)
+                name = u"%1 (%2)"_s.arg(sheetName).arg(number);
+            m_document->insertSheet(name, position);
+            m_sheet = m_document->sheetAt(position);
+        }))
+        return;
+    sheet.rowsBefore += sheet.row;
+    sheet.row = 0;
+    sheet.firstRow = 0;
+    ++sheet.part;
+    sheet.full = !beginSheetRows(sheet, rowsToCome, leftOut);
+}
+
+// Where the run stopped, by what the document holds: the file being read or
+// written, and its rows that were sent.
+QString ImportRun::stopReport() const
+{
+    if (m_place.index < 0)
+        return u"Importing was stopped before any file was read."_s;
+    const auto fileAt = [&](int index, int count, const QString &path) {
+        return u"the file \"%1\" (file %2 of %3)"_s.arg(path).arg(index + 1).arg(count);
+    };
+    if (!m_place.writing) {
+        // On one sheet nothing is written before every file is read.
+        const bool sheetsBefore = m_steps == &SeparateSteps && m_result.filesImported > 0;
+        return u"Importing was stopped while %1 was read: %2"_s.arg(
+            fileAt(m_place.index, m_place.count, m_place.path),
+            sheetsBefore ? u"the sheets of the files before it are in the document."_s
+                         : u"nothing was written to the document."_s);
+    }
+    const auto place = m_layout.placeOf(m_place.linesSent);
+    if (!place)
+        return u"Importing was stopped before any row was written."_s;
+    return u"Importing was stopped after row %1 of %2: the rows up to there are in the document, and none after."_s
+        .arg(place->row)
+        .arg(fileAt(place->listIndex, m_place.count, place->path));
 }
 
 qsizetype ImportRun::shapeRow(QStringView line, qint64 index, RowBlock &rows)
@@ -367,18 +458,27 @@ void ImportRun::reportLeftOut(const QString &sheetName, const StagedCells &cells
                               .arg(sheetName)
                               .arg(limit)
                               .arg(limit < CalcCellCharacters
-                                       ? u" (an .ods file keeps up to %1)"_s.arg(CalcCellCharacters)
+                                       ? u" (an .ods file keeps such cells whole, up to %1 characters)"_s.arg(
+                                             CalcCellCharacters)
                                        : QString()));
         });
     }
     if (cells.leftOut > 0) {
         m_result.cellsLeftOut += cells.leftOut;
+        // Once a run: rows past a full sheet need not be lost.
+        QString hint;
+        if (cells.pastLastRow > 0 && !m_continueSheets && !std::exchange(m_continueHintGiven, true))
+            m_guard.step(m_steps->writeCells, [&] {
+                hint = u" To put the rows past the last on new sheets, %1."_s.arg(
+                    m_inputs.howTo(ImportInputs::Choice::ContinueSheets));
+            });
         m_guard.step(m_steps->writeCells, [&] {
             throw Failure(u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
-                          u"%3 columns and %4 rows."_s.arg(cells.leftOut)
+                          u"%3 columns and %4 rows.%5"_s.arg(cells.leftOut)
                               .arg(sheetName)
                               .arg(m_limits.columns)
-                              .arg(m_limits.rows));
+                              .arg(m_limits.rows)
+                              .arg(hint));
         });
     }
 }
@@ -415,7 +515,7 @@ void ImportRun::finishDocument()
 void ImportRun::complete()
 {
     m_guard.step(302, [this] { m_observer.runEnded(); });
-    m_guard.step(312, [this] { m_observer.notice(u"Done."_s); });
+    m_guard.step(312, [this] { m_observer.notice(m_result.stoppedByUser ? stopReport() : u"Done."_s); });
 }
 
 void ImportRun::maybeYield(qsizetype textHandled)

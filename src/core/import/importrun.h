@@ -41,9 +41,10 @@ public:
     virtual bool keepQuotedText() const = 0;
     // The encoding of files without a mark; nullopt to find each file's.
     virtual std::optional<ChosenEncoding> encoding() const = 0;
-    // How the user chooses an encoding, as a report ends with it ("choose
-    // its encoding under ...").
-    virtual QString howToChooseEncoding() const = 0;
+    // What a report tells the user to do, in the front end's own words:
+    // choose a file's encoding, or let full sheets continue.
+    enum class Choice { Encoding, ContinueSheets };
+    virtual QString howTo(Choice choice) const = 0;
     // The rows each file's start gives that are left out.
     virtual qint64 linesToSkip() const = 0;
     // Whether a file's first row (after those skipped) is its header: kept
@@ -51,6 +52,8 @@ public:
     virtual bool firstLineIsHeader() const = 0;
     // What a first column shows of each row's file; None: no such column.
     virtual FileColumn fileColumn() const = 0;
+    // Whether the rows past a full sheet go on a new sheet after it.
+    virtual bool continueSheets() const = 0;
 };
 
 // What the run tells its front end, which shows it in its own way (the
@@ -76,6 +79,10 @@ public:
     // The window was closed, or a signal came: the run stops at its next
     // chance.
     virtual bool cancelled() const = 0;
+    // The user asked the run to stop (the window's Stop): no new rows are
+    // written, those on their way land, and the run ends with a report of
+    // where it stopped; the document keeps what it holds.
+    virtual bool stopAsked() const = 0;
     virtual ErrorReporter &errorReporter() = 0;
 };
 
@@ -89,6 +96,8 @@ struct ImportResult
     bool officeLost = false;
     // The document was finished as asked (stored, for instance).
     bool documentFinished = false;
+    // The user stopped it.
+    bool stoppedByUser = false;
 };
 
 // One "Start Importing": stages every listed file, split as the options say,
@@ -140,11 +149,28 @@ private:
     bool addFileSheet(const QString &path, int index, QString &sheetName);
     void makeRoomForAFileSheet();
     void writeSheet(const QString &sheetName);
+    // The rows of one sheet on their way: the block being filled, where it
+    // goes, and the sheets (parts) it went on after a full one.
+    struct SheetRows
+    {
+        RowBlock rows;
+        qint64 row = 0;      // on the sheet being written
+        qint64 firstRow = 0; // of the block
+        qint64 rowsBefore = 0;
+        int part = 1;
+        bool full = false;   // and no new sheet for the rest
+    };
+    bool beginSheetRows(SheetRows &sheet, qint64 rowsToCome, StagedCells &leftOut);
+    void sendBlock(SheetRows &sheet, qint64 totalLines, qint64 linesAfter);
+    void continueOnNewSheet(const QString &sheetName, SheetRows &sheet, qint64 rowsToCome, StagedCells &leftOut);
+    QString stopReport() const;
     // Where a staged line takes its shape as a row of the sheet: index is
     // its place among the staged lines, -1 for the header row. Returns the
     // cells with text it leaves out.
     qsizetype shapeRow(QStringView line, qint64 index, RowBlock &rows);
-    void readFileColumn();
+    void readRunOptions();
+    // Stopped either way: by the user, or as the window closes.
+    bool halted() const { return stopped() || m_observer.stopAsked(); }
     void startLayout();
     static bool blockIsFull(const RowBlock &rows);
     void reportLeftOut(const QString &sheetName, const StagedCells &cells);
@@ -173,6 +199,18 @@ private:
     SheetLayout m_layout;
     FileColumn m_fileColumn = FileColumn::None;
     QString m_commonFolder;
+    bool m_continueSheets = false;
+    bool m_continueHintGiven = false;
+    // Where the run is, for the report of a stop: the file (list position
+    // from 0, of count), and the staged lines of the sheet sent so far.
+    struct Place
+    {
+        int index = -1;
+        int count = 0;
+        QString path;
+        bool writing = false;
+        qint64 linesSent = 0;
+    } m_place;
     // What staging left out of the files of the next sheet.
     StagedCells m_staged;
     std::unique_ptr<SpreadsheetDocument> m_document;

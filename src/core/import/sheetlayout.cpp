@@ -49,10 +49,11 @@ QStringList SheetLayout::keysOf(const QStringList &header)
     return keys;
 }
 
-std::optional<QString> SheetLayout::addFile(const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                                            const QString &shownName)
+std::optional<QString> SheetLayout::addFile(int listIndex, const QString &path, qint64 lines,
+                                            const std::optional<QStringList> &header, const QString &shownName)
 {
-    File file{(m_files.empty() ? 0 : m_files.back().endLine) + lines, std::nullopt, stagedLineOf({shownName})};
+    File file{listIndex, path, (m_files.empty() ? 0 : m_files.back().endLine) + lines, std::nullopt,
+              stagedLineOf({shownName})};
     std::optional<QString> note;
     if (header) {
         note = differenceFromFirst(path, *header);
@@ -105,6 +106,19 @@ std::optional<QString> SheetLayout::differenceFromFirst(const QString &path, con
         differences.append(u"its columns stand in another order"_s);
     return u"The header of the file \"%1\" is not the first file's: %2. Its cells were put under the columns of "
            u"their names."_s.arg(path, differences.join(u"; "_s));
+}
+
+std::optional<SheetLayout::Place> SheetLayout::placeOf(qint64 lines) const
+{
+    if (lines <= 0)
+        return std::nullopt;
+    qint64 start = 0;
+    for (const File &file : m_files) {
+        if (lines <= file.endLine)
+            return Place{file.listIndex, file.path, lines - start};
+        start = file.endLine;
+    }
+    return std::nullopt;
 }
 
 QString SheetLayout::headerLine() const

@@ -23,11 +23,22 @@ namespace quillora {
 class SheetLayout
 {
 public:
-    // A file's rows were staged after those before it: how many, its
-    // header's cells (nullopt: it had none) and what its file column shows.
-    // Returns a note for the user when its header is not the first one's.
-    std::optional<QString> addFile(const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                                   const QString &shownName);
+    // A file's rows were staged after those before it: its place in the
+    // list, how many, its header's cells (nullopt: it had none) and what its
+    // file column shows. Returns a note for the user when its header is not
+    // the first one's.
+    std::optional<QString> addFile(int listIndex, const QString &path, qint64 lines,
+                                   const std::optional<QStringList> &header, const QString &shownName);
+
+    // The file the first lines (over all the files) end in, and how many of
+    // its rows they hold; nullopt for none.
+    struct Place
+    {
+        int listIndex;
+        QString path;
+        qint64 row;
+    };
+    std::optional<Place> placeOf(qint64 lines) const;
     void setFileColumn(bool on) { m_fileColumn = on; }
 
     // Whether the sheet starts with a header row: a file had a header.
@@ -44,6 +55,8 @@ public:
 private:
     struct File
     {
+        int listIndex;
+        QString path;
         qint64 endLine;                    // the index after its last line
         std::optional<std::vector<qsizetype>> columns; // header cell -> named column
         QString stagedName;                // its file column cell, staged

@@ -77,33 +77,36 @@ void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
 {
     qsizetype from = 0;
     for (qsizetype sub = bytes.indexOf('\x1A'); sub >= 0; sub = bytes.indexOf('\x1A', from)) {
-        appendNamedStretch(bytes.sliced(from, sub - from), out);
+        if (sub > from)
+            appendDecoded(QString(m_named->decode(bytes.sliced(from, sub - from))), out, true);
         // What a character still open before it became, then the byte itself.
         const QString own = m_named->decode(bytes.sliced(sub, 1));
-        appendStandIns(QStringView(own).chopped(std::min<qsizetype>(own.size(), 1)), out);
-        out += QStringView(own).last(std::min<qsizetype>(own.size(), 1));
+        const qsizetype before = std::max<qsizetype>(own.size() - 1, 0);
+        appendDecoded(QStringView(own).first(before), out, true);
+        appendDecoded(QStringView(own).sliced(before), out, false);
         from = sub + 1;
     }
-    appendNamedStretch(bytes.sliced(from), out);
+    if (from < bytes.size())
+        appendDecoded(QString(m_named->decode(bytes.sliced(from))), out, true);
 }
 
-void TextDecoder::appendNamedStretch(QByteArrayView bytes, QString &out)
-{
-    if (!bytes.isEmpty())
-        appendStandIns(QString(m_named->decode(bytes)), out);
-}
-
-// Decoded text without any 0x1A byte behind it: U+001A and U+FFFD alike
-// stand for bytes that made no character.
-void TextDecoder::appendStandIns(QStringView decoded, QString &out)
+// What one of Qt's decoders made, made valid: some (ICU's UTF-7 among them)
+// give a surrogate without its pair, which becomes U+FFFD as in UTF-16; a
+// high surrogate at the end waits for the next chunk. With standIns, every
+// U+001A stands for bytes that made no character.
+void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns)
 {
     const qsizetype start = out.size();
-    out += decoded;
-    for (auto c = out.begin() + start; c != out.end(); ++c) {
-        if (*c == QChar(0x1A))
-            *c = QChar(QChar::ReplacementCharacter);
-        m_invalid += *c == QChar(QChar::ReplacementCharacter);
+    out.resize(start + decoded.size() + 1);
+    char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    for (const QChar c : decoded) {
+        char16_t unit = c.unicode();
+        if (standIns && unit == 0x1A)
+            unit = QChar::ReplacementCharacter;
+        m_invalid += unit == QChar::ReplacementCharacter;
+        appendUtf16Unit(unit, dest);
     }
+    out.truncate(dest - reinterpret_cast<const char16_t *>(out.constData()));
 }
 
 // Qt lets a decoder that keeps its state be given more, never told the text
@@ -112,12 +115,17 @@ void TextDecoder::appendStandIns(QStringView decoded, QString &out)
 // U+FFFD, or taken into what it makes; the line feed itself is no text.
 void TextDecoder::finishNamed(QString &out)
 {
-    if (m_lineFeed.isEmpty())
-        return;
-    const qsizetype start = out.size();
-    appendNamed("\n", out);
-    if (QStringView(out).sliced(start).endsWith(m_lineFeed))
-        out.chop(m_lineFeed.size());
+    if (!m_lineFeed.isEmpty()) {
+        const qsizetype start = out.size();
+        appendNamed("\n", out);
+        if (QStringView(out).sliced(start).endsWith(m_lineFeed))
+            out.chop(m_lineFeed.size());
+    }
+    if (m_highSurrogate != 0) {
+        out += QChar(QChar::ReplacementCharacter);
+        ++m_invalid;
+        m_highSurrogate = 0;
+    }
 }
 
 void TextDecoder::finish(QString &out)

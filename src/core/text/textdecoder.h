@@ -54,8 +54,7 @@ private:
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
     void appendNamed(QByteArrayView bytes, QString &out);
-    void appendNamedStretch(QByteArrayView bytes, QString &out);
-    void appendStandIns(QStringView decoded, QString &out);
+    void appendDecoded(QStringView decoded, QString &out, bool standIns);
     void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
 
@@ -67,7 +66,7 @@ private:
     std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
     QString m_lineFeed;                    // Other: what a line feed alone reads as
     QByteArray m_held;         // the start of a character whose end has not come yet
-    char16_t m_highSurrogate = 0; // UTF-16: waiting for its low half
+    char16_t m_highSurrogate = 0; // UTF-16, Other: waiting for its low half
 };
 
 
