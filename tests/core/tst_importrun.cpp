@@ -53,6 +53,10 @@ private slots:
     void splitting();
     void stackingExports_data();
     void stackingExports();
+    void fullSheetsContinueOnTheNext_data();
+    void fullSheetsContinueOnTheNext();
+    void stopLeavesWhatWasWritten_data();
+    void stopLeavesWhatWasWritten();
     void quotedFieldsInBothModes_data();
     void quotedFieldsInBothModes();
     void separateSheetsInReverseOrderNamedAfterFiles();
@@ -216,6 +220,114 @@ void tst_ImportRun::stackingExports()
         got.append(rowsOf(office, sheet));
     QCOMPARE(got, sheets);
     QVERIFY2(window.notes.size() == notes, qPrintable(window.notes.join(u'\n')));
+}
+
+void tst_ImportRun::fullSheetsContinueOnTheNext_data()
+{
+    using Rows = QList<QStringList>;
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<bool>("continuing");
+    QTest::addColumn<QStringList>("sheets");
+    QTest::addColumn<QList<Rows>>("rows");
+    // Three rows a sheet; a header and the file column start each one.
+    const Rows aFirst{{u"File"_s, u"n"_s}, {u"a.csv"_s, u"1"_s}, {u"a.csv"_s, u"2"_s}};
+    const Rows aSecond{{u"File"_s, u"n"_s}, {u"a.csv"_s, u"3"_s}};
+    const Rows b{{u"File"_s, u"n"_s}, {u"b.csv"_s, u"4"_s}};
+    QTest::newRow("one sheet") << true << true << QStringList{u"Sheet1"_s, u"Sheet1 (2)"_s}
+                               << QList<Rows>{aFirst, aSecond + Rows{{u"b.csv"_s, u"4"_s}}};
+    QTest::newRow("a sheet each, right after its file's")
+        << false << true << QStringList{u"bcsv"_s, u"acsv"_s, u"acsv (2)"_s} << QList<Rows>{b, aFirst, aSecond};
+    QTest::newRow("left out without the option") << true << false << QStringList{u"Sheet1"_s} << QList<Rows>{aFirst};
+}
+
+void tst_ImportRun::fullSheetsContinueOnTheNext()
+{
+    QFETCH(bool, oneSheet);
+    QFETCH(bool, continuing);
+    QFETCH(QStringList, sheets);
+    QFETCH(QList<QList<QStringList>>, rows);
+    FakeWindow window;
+    window.files = {file(u"a.csv"_s, "n\n1\n2\n3\n"), file(u"b.csv"_s, "n\n4\n")};
+    window.oneSheet = oneSheet;
+    window.header = true;
+    window.fileColumnShown = FileColumn::Name;
+    window.continuing = continuing;
+    MemorySpreadsheet office;
+    office.limits.rows = 3;
+    run(window, office);
+    QCOMPARE(office.sheetNames(), sheets);
+    for (qsizetype i = 0; i < sheets.size(); ++i)
+        QCOMPARE(rowsOf(office, sheets[i]), rows[i]);
+    if (continuing) {
+        QCOMPARE(window.errorTexts, QStringList());
+    } else {
+        QCOMPARE(window.errorTexts.size(), 1);
+        QVERIFY(window.errorTexts.first().endsWith(u"To put the rows past the last on new sheets, choose it."_s));
+    }
+}
+
+void tst_ImportRun::stopLeavesWhatWasWritten_data()
+{
+    QTest::addColumn<bool>("oneSheet");
+    QTest::addColumn<QString>("moment");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("one sheet, before the first block")
+        << true << u"reading"_s << u"while the file \"{a}\" (file 1 of 2) was read: nothing was written"_s;
+    QTest::newRow("one sheet, mid-file") << true << u"writing"_s << u"after row {rows} of the file \"{a}\" (file 1 of 2)"_s;
+    QTest::newRow("a sheet each, mid-file")
+        << false << u"writing"_s << u"after row {rows} of the file \"{a}\" (file 1 of 2)"_s;
+    QTest::newRow("a sheet each, between files")
+        << false << u"second file"_s << u"while the file \"{b}\" (file 2 of 2) was read: the sheets of the files before"_s;
+}
+
+void tst_ImportRun::stopLeavesWhatWasWritten()
+{
+    QFETCH(bool, oneSheet);
+    QFETCH(QString, moment);
+    QFETCH(QString, report);
+    // Blocks of at most BlockCells rows: a stop comes between them.
+    const QByteArray many = QByteArray("x\n").repeated(3 * ImportRun::BlockCells);
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, many), file(u"b.txt"_s, "b")};
+    window.oneSheet = oneSheet;
+    MemorySpreadsheet office;
+    // The first block waits on its call thread until the window, which
+    // breathes while it waits for the block, has been told to stop.
+    std::atomic<bool> writing = false;
+    std::atomic<bool> stopped = false;
+    office.beforeCall = [&](const QString &operation) {
+        if (moment != u"writing" || operation != u"writeRows" || writing.exchange(true))
+            return;
+        QDeadlineTimer deadline(5000);
+        while (!stopped && !deadline.hasExpired())
+            QThread::msleep(1);
+    };
+    window.onYield = [&] {
+        if (moment == u"reading" || (moment == u"writing" && writing)
+            || (moment == u"second file" && window.filesStarted.size() == 2))
+            stopped = window.stopFlag = true;
+    };
+    const ImportResult result = run(window, office);
+    QVERIFY(result.stoppedByUser);
+    QCOMPARE(window.notices.size(), 1);
+    const QString aSheet = oneSheet ? u"Sheet1"_s : u"atxt"_s;
+    const qsizetype written = office.sheet(aSheet) ? rowsOf(office, aSheet).size() : 0;
+    const QString expected = report.replace(u"{a}"_s, window.files[0])
+                                 .replace(u"{b}"_s, window.files[1])
+                                 .replace(u"{rows}"_s, QString::number(written));
+    QVERIFY2(window.notices.first().contains(expected), qPrintable(window.notices.first() + u" / "_s + expected));
+    // Exactly the rows before the stop: whole blocks of a stopped file, a
+    // file before the stop whole, none of the second file.
+    if (moment == u"second file")
+        QVERIFY(written >= 3 * ImportRun::BlockCells);
+    else
+        QCOMPARE(written, moment == u"writing" ? ImportRun::BlockCells : 0);
+    QVERIFY(!office.sheet(u"btxt"_s));
+    // The next import goes through.
+    FakeWindow next;
+    next.files = {window.files[1]};
+    run(next, office);
+    QCOMPARE(next.notices, QStringList{u"Done."_s});
 }
 
 void tst_ImportRun::splitting_data()

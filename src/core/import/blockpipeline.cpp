@@ -22,13 +22,19 @@ void BlockPipeline::startSheet(SpreadsheetSheet &sheet, int writeStep, qint64 ro
     m_rowsBefore = rowsBefore;
 }
 
+void BlockPipeline::makeRoom()
+{
+    const int inFlight = std::clamp(m_sheet->concurrentWrites(), 1, MaxWritesInFlight);
+    while (std::ssize(m_writes) >= inFlight)
+        finishOldest();
+}
+
 void BlockPipeline::send(int firstRow, RowBlock &rows, qint64 totalLines)
 {
     if (rows.empty())
         return;
+    makeRoom();
     const int inFlight = std::clamp(m_sheet->concurrentWrites(), 1, MaxWritesInFlight);
-    while (std::ssize(m_writes) >= inFlight)
-        finishOldest();
     if (m_office.ended()) {
         rows = {};
         return;

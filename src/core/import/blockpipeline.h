@@ -35,6 +35,8 @@ public:
     // The sheet the next blocks go to, the step a failed block is reported
     // as, and the rows of the sheets before it that the progress counts.
     void startSheet(SpreadsheetSheet &sheet, int writeStep, qint64 rowsBefore = 0);
+    // Waits until the sheet takes one more block.
+    void makeRoom();
     // Sends the block (which is left empty) for the rows from firstRow on.
     void send(int firstRow, RowBlock &rows, qint64 totalLines);
     // Waits until every block sent is written.

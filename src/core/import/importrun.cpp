@@ -69,7 +69,13 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
     , m_office(spreadsheets, observer, m_guard)
     , m_blocks(m_office, [this](qint64 lastIndex, qint64 total) { showRowsWritten(lastIndex, total); })
     , m_stager(inputs, m_guard,
-               {.stopped = [this] { return halted(); },
+               // Asked between reads of a file, however long it takes to tell its
+               // encoding: the window breathes, and a stop is seen.
+               {.stopped =
+                    [this] {
+                        maybeYield(TextPerClockRead);
+                        return halted();
+                    },
                 .handled = [this](qsizetype text) { maybeYield(text); },
                 .note = [this](const QString &text) { m_observer.note(text); }})
 {
@@ -373,6 +379,14 @@ bool ImportRun::beginSheetRows(SheetRows &sheet, qint64 rowsToCome, StagedCells 
 // linesAfter: the staged lines up to the end of this block.
 void ImportRun::sendBlock(SheetRows &sheet, qint64 totalLines, qint64 linesAfter)
 {
+    if (sheet.rows.empty())
+        return;
+    // A stop asked while the sheet was busy sends nothing more.
+    m_blocks.makeRoom();
+    if (halted()) {
+        sheet.rows = {};
+        return;
+    }
     m_blocks.send(static_cast<int>(sheet.firstRow), sheet.rows, totalLines);
     sheet.firstRow = sheet.row;
     m_place.linesSent = linesAfter;

@@ -208,6 +208,11 @@ TextEncoding TextReader::findEncoding()
         census.feed(chunk);
         if (census.strays() > ClearlyNotUtf8 && census.strays() > census.sequences())
             break;
+        // A large file takes a while: a run that stops wants none of it.
+        if (m_stopRequested && m_stopRequested()) {
+            m_atEnd = true;
+            return TextEncoding::Utf8;
+        }
     }
     census.finish();
     const bool counted = m_device->atEnd();
