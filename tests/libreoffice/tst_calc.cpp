@@ -77,6 +77,7 @@ private slots:
     void lineWiderThanTheSheet();
     void malformedTextArrivesAsReplacementCharacters();
     void stackedExportsShareTheirHeader();
+    void fullSheetContinuesRightAfterIt();
     void closedBetweenTwoRuns();
     void killedDuringARun();
     void plantedPipeIsNeverConnectedTo_data();
@@ -293,6 +294,26 @@ void tst_Calc::stackedExportsShareTheirHeader()
     QCOMPARE(calcRows(document(), u"Sheet1"_s), (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s, u"city"_s},
                                                                     {u"jan.csv"_s, u"1"_s, u"x"_s},
                                                                     {u"feb.csv"_s, u"2"_s, u"y"_s, u"Rome"_s}}));
+}
+
+void tst_Calc::fullSheetContinuesRightAfterIt()
+{
+    // A file's sheet full: the rest right after it, under its header.
+    QByteArray lines = "name\n";
+    lines.reserve(2 * 1048601);
+    for (int i = 0; i < 1048600; ++i)
+        lines += i == 1048575 ? "next\n" : "x\n";
+    FakeWindow window;
+    window.files = {file(u"many.txt"_s, lines)};
+    window.header = true;
+    window.continuing = true;
+    window.oneSheet = false;
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(calcSheetNames(document()).mid(0, 2), (QStringList{u"manytxt"_s, u"manytxt (2)"_s}));
+    const QList<QStringList> rest = calcRows(document(), u"manytxt (2)"_s);
+    QCOMPARE(rest.size(), 1 + 1048600 - 1048575);
+    QCOMPARE(rest.value(1), QStringList{u"next"_s});
 }
 
 void tst_Calc::closedBetweenTwoRuns()
