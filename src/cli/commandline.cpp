@@ -68,6 +68,10 @@ const QCommandLineOption FileColumnOption(u"file-column"_s,
 const QCommandLineOption ContinueSheetsOption(u"continue-sheets"_s,
                                               u"When a sheet is full, go on with the rest on a new sheet after it "
                                               u"(\"NAME (2)\", ...), instead of leaving the rest out."_s);
+const QCommandLineOption DryRunOption(u"dry-run"_s,
+                                      u"Print what the import would do: each file's encoding, rows, widest row "
+                                      u"and a separator it looks cut at, then the sheets; write and start "
+                                      u"nothing."_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -106,7 +110,7 @@ void setUpParser(QCommandLineParser &parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
                        EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
-                       ContinueSheetsOption, ForceOption, QuietOption});
+                       ContinueSheetsOption, DryRunOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
@@ -288,6 +292,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     options.header = parser.isSet(HeaderOption);
     options.continueSheets = parser.isSet(ContinueSheetsOption);
+    options.dryRun = parser.isSet(DryRunOption);
     if (parser.isSet(SkipLinesOption)) {
         bool number = false;
         options.skipLines = parser.value(SkipLinesOption).toLongLong(&number);
@@ -378,6 +383,11 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     }
     Interruption::install();
     allowManyOpenFiles();
+    if (parsed.options.dryRun) {
+        // Nothing is started: the writer's document model only gives the limits.
+        writer::DocumentWriter writer(parsed.options.format);
+        return CommandLineImport(parsed.options, console, writer).run();
+    }
     if (!parsed.options.output.isEmpty()) {
         // A file needs no office: the document writer makes it.
         writer::DocumentWriter writer(parsed.options.format);

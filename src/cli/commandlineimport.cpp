@@ -7,6 +7,11 @@
 #include "core/failure.h"
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
+#include "core/import/filepreview.h"
+#include "core/import/filestager.h"
+#include "core/import/sheetnames.h"
+#include "core/text/linesplitter.h"
+#include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
 #include <QFileInfo>
@@ -103,6 +108,8 @@ int CommandLineImport::run()
         report(u"no files to import."_s);
         return ExitStatus::SomethingFailed;
     }
+    if (m_options.dryRun)
+        return printPlan();
     if (!m_store) {
         ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
         const ImportResult result = importRun.run();
@@ -160,6 +167,66 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     }
     Interruption::setFileToRemove({});
     return result;
+}
+
+// Each file read and cut as the import would (its reports included), into
+// a staging file only; then the sheets it would make.
+int CommandLineImport::printPlan()
+{
+    constexpr qint64 SheetRows = 1048576;
+    GuardedOperation guard(Location::StartImporting, *this);
+    FileStager stager(*this, guard, {.stopped = [] { return Interruption::requested(); }, .handled = [](qsizetype) {},
+                                     .note = [this](const QString &text) { tell(text); }});
+    const QString folder = commonFolder(m_files);
+    qint64 totalRows = 0;
+    bool anyHeader = false;
+    QStringList sheets;
+    QStringList taken{u"Sheet1"_s, u"Sheet2"_s, u"Sheet3"_s};
+    for (qsizetype i = 0; i < m_files.size() && !Interruption::requested(); ++i) {
+        const QString &path = m_files[i];
+        StagingFile staging;
+        StagedCells cells;
+        StagedFile staged;
+        if (!stager.stage(staging, path, {128, 130, 140, 156}, CalcCellCharacters, cells, staged))
+            continue;
+        staging.rewind();
+        qsizetype widest = staged.header ? staged.header->size() : 0;
+        QStringView line;
+        while (staging.ReadTextLines(line))
+            widest = std::max(widest, line.isEmpty() ? 0 : line.count(ColumnMarker) + 1);
+        ReadOptions options;
+        options.split = m_options.split;
+        options.quotes = m_options.quotes;
+        options.encoding = m_options.encoding;
+        const FilePreview start = previewFile(path, options);
+        const qint64 rows = staged.lines + (staged.header ? 1 : 0);
+        m_console.out << printable(path == StandardInputPath ? u"stdin"_s : shownFileName(path, FileColumn::Relative, folder))
+                      << u": "_s << QString::fromLatin1(staged.encoding)
+                      << (m_options.encoding ? u" (chosen)"_s : u" (found)"_s) << u", "_s << rows
+                      << (rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s << widest
+                      << (widest == 1 ? u" cell"_s : u" cells"_s)
+                      << (start.hint ? u", looks separated by "_s + start.hint->name : QString()) << u'\n';
+        totalRows += staged.lines;
+        anyHeader = anyHeader || staged.header.has_value();
+        if (m_options.sheetPerFile) {
+            const QString name = path == StandardInputPath ? u"stdin"_s : freeSheetName(FileNameOf(path), int(i) + 1,
+                [&](const QString &n) { return taken.contains(n); }, [] { return 0.5; });
+            taken.append(name);
+            sheets.prepend(u"%1: %2 rows"_s.arg(name).arg(rows));
+        }
+    }
+    if (!m_options.sheetPerFile)
+        sheets.append(u"Sheet1: %1 rows"_s.arg(totalRows + (anyHeader ? 1 : 0)));
+    for (const QString &sheet : std::as_const(sheets))
+        m_console.out << u"sheet "_s << printable(sheet) << u'\n';
+    const qint64 tooMany = totalRows + (anyHeader ? 1 : 0) - SheetRows;
+    if (!m_options.sheetPerFile && tooMany > 0)
+        m_console.out << (m_options.continueSheets ? u"  (the last %1 rows on \"Sheet1 (2)\" and on)\n"_s
+                                                   : u"  (the last %1 rows left out: a sheet holds %2)\n"_s)
+                             .arg(tooMany)
+                             .arg(SheetRows);
+    m_console.out.flush();
+    return exitStatus({});
 }
 
 bool CommandLineImport::moveIntoPlace(TemporaryOutput &stored, const QString &target)

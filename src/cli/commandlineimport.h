@@ -36,6 +36,8 @@ public:
 private:
     QStringList listedFiles();
     std::optional<ImportResult> importAndStore();
+    // --dry-run: what the import would do, on standard output.
+    int printPlan();
     int exitStatus(const ImportResult &result);
     bool moveIntoPlace(TemporaryOutput &stored, const QString &target);
 

@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,7 @@ private slots:
     void init();
     void outputWithoutLibreOffice_data();
     void outputWithoutLibreOffice();
+    void dryRunPrintsThePlan();
     void signalLeavesNothing_data();
     void signalLeavesNothing();
     void renameWithoutTheFlag_data();
@@ -117,6 +119,29 @@ void tst_CommandLineProcess::outputWithoutLibreOffice()
              (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s},
                                  {u"north/jan.csv"_s, u"1"_s, u"x"_s},
                                  {u"south/jan.csv"_s, u"2"_s, u"y"_s}}));
+    QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
+}
+
+void tst_CommandLineProcess::dryRunPrintsThePlan()
+{
+    // A folder of mixed files: each file's line, the sheet, and nothing
+    // written (not even the output named), nothing started.
+    const QString folder = m_dir->filePath(u"mixed"_s);
+    writeFile(folder + u"/a.csv"_s, "id,name\n1,x\n2,y\n");
+    writeFile(folder + u"/b.csv"_s, QByteArray(QStringEncoder("Shift_JIS").encode(u"名前;都市\n山田;東京\n"_s)));
+    writeFile(folder + u"/c.txt"_s, QByteArray("\xFF\xFE" "o\0k\0", 6));
+    const QString output = m_dir->filePath(u"out/plan.ods"_s);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--dry-run"_s, u"--split=comma"_s, u"--header"_s, u"-o"_s, output, folder});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardError(), QByteArray());
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).split(u'\n'),
+             (QStringList{u"a.csv: UTF-8 (found), 3 rows, widest 2 cells"_s,
+                          u"b.csv: Shift_JIS (found), 2 rows, widest 1 cell, looks separated by semicolons"_s,
+                          u"c.txt: UTF-16LE (found), 1 row, widest 1 cell"_s, u"sheet Sheet1: 4 rows"_s, QString()}));
+    QVERIFY(!QFile::exists(output));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 }
 

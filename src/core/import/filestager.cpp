@@ -94,7 +94,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     if (!m_guard.step(steps.write, [&] { write(staging, path, endLine ? u"\r\n" : u"", true); }))
         return dropFile();
     counts += {splitter.cutCells(), splitter.leftOutCells()};
-    staged = {staging.lineCount() - start.lines, header ? head.header() : std::nullopt};
+    staged = {staging.lineCount() - start.lines, header ? head.header() : std::nullopt, reader->encodingName()};
     return true;
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/text/linesplitter.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -38,6 +39,7 @@ struct StagedFile
 {
     qint64 lines = 0;
     std::optional<QStringList> header;
+    QByteArray encoding; // as Qt's decoders name it
 };
 
 // One file's text into the staging file: read in pieces, decoded, cut into
