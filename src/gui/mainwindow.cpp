@@ -13,6 +13,7 @@
 #include "gui/importcontroller.h"
 #include "gui/pointerfeedback.h"
 #include "gui/optionspanel.h"
+#include "gui/previewpanel.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -38,6 +39,11 @@ static void initResources()
 }
 
 namespace quillora {
+
+namespace {
+// The preview right of the list, the options and the buttons.
+constexpr int PreviewWidth = 6120; // twips
+} // namespace
 
 namespace {
 constexpr QStringView ListToolTip = u"Drag and drop files here. Double-click item to remove it. Move | line to "
@@ -97,12 +103,14 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     setFont(windowFont());
-    setFixedSize(fromTwips(8040), fromTwips(8220 + OptionsPanel::GrowthBelow));
+    // The preview stands right of everything else.
+    setFixedSize(fromTwips(8040 + PreviewWidth), fromTwips(8220 + OptionsPanel::GrowthBelow));
     buildList();
     buildButtons();
     m_options = new OptionsPanel(this, m_services.settings);
     setSurfacesBackground(Qt::white);
     buildProgressBar();
+    buildPreview();
     watchPointerSurfaces();
     buildControllers();
     connectButtons();
@@ -152,6 +160,49 @@ void MainWindow::buildProgressBar()
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setText(u"Progress Bar"_s);
+}
+
+void MainWindow::buildPreview()
+{
+    // What the selected entry (or the first) gives with the options as they
+    // stand; its file column shows its name.
+    m_preview = new PreviewPanel(this, [this](const QString &path) {
+        ReadOptions read;
+        read.split = m_options->splitText();
+        read.quotes = m_options->keepQuotedText();
+        read.encoding = m_options->encoding();
+        read.linesToSkip = m_options->linesToSkip();
+        read.header = m_options->firstLineIsHeader();
+        read.fileColumn = m_options->fileColumn() ? FileColumn::Name : FileColumn::None;
+        read.shownName = FileNameOf(path);
+        return read;
+    });
+    m_preview->setGeometry(twipsRect(8040, 120, PreviewWidth - 120, 8220 + OptionsPanel::GrowthBelow - 240));
+    connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
+    connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);
+    connect(m_fileList, &QAbstractItemModel::rowsInserted, this, &MainWindow::showPreview);
+    connect(m_fileList, &QAbstractItemModel::rowsRemoved, this, &MainWindow::showPreview);
+    connect(m_fileList, &QAbstractItemModel::rowsMoved, this, &MainWindow::showPreview);
+    connect(m_fileList, &QAbstractItemModel::modelReset, this, &MainWindow::showPreview);
+    connect(m_preview, &PreviewPanel::separatorChosen, this, &MainWindow::cutLinesAt);
+    showPreview();
+}
+
+void MainWindow::showPreview()
+{
+    const QModelIndex current = m_listView->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    m_preview->showFile(row < m_fileList->count() ? m_fileList->entryAt(row) : QString());
+}
+
+// The preview's hint taken: the option that cuts there, or the user's own
+// separator.
+void MainWindow::cutLinesAt(const QString &separator)
+{
+    const int option = separator == u" " ? 2 : separator == u"," ? 3 : separator == u"\t" ? 7 : 4;
+    if (option == 4)
+        m_options->setSeparatorText(separator);
+    m_options->selectOption(option);
 }
 
 void MainWindow::buildControllers()

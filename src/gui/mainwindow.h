@@ -25,6 +25,7 @@ class FileListModel;
 class PointerFeedback;
 class ImportController;
 class OptionsPanel;
+class PreviewPanel;
 class SettingsStore;
 class SpreadsheetProvider;
 class TextProgressBar;
@@ -80,6 +81,7 @@ public:
     FileListController &listController() const { return *m_list; }
     PointerFeedback &pointer() const { return *m_pointer; }
     QTreeView *listView() const { return m_listView; }
+    PreviewPanel *preview() const { return m_preview; }
 
     void PushButton7_Click();
 
@@ -92,6 +94,9 @@ private:
     void buildList();
     void buildButtons();
     void buildProgressBar();
+    void buildPreview();
+    void showPreview();
+    void cutLinesAt(const QString &separator);
     void buildControllers();
     void connectButtons();
     QPushButton *addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry);
@@ -111,6 +116,7 @@ private:
     FileListModel *m_fileList = nullptr;
     QTreeView *m_listView = nullptr;
     OptionsPanel *m_options = nullptr;
+    PreviewPanel *m_preview = nullptr;
     TextProgressBar *m_progressBar = nullptr;
     ImportController *m_import = nullptr;
     FileListController *m_list = nullptr;

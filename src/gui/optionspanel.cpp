@@ -169,6 +169,7 @@ void OptionsPanel::buildEncodingBox()
 
 void OptionsPanel::save(const SettingKey &key, const QString &value)
 {
+    emit changed();
     // A store that cannot be written only costs the remembered choice.
     try {
         m_settings.SaveSetting(key, value);
@@ -212,6 +213,12 @@ void OptionsPanel::restoreOption(int number, const QString &storedValue)
         selectOption(number);
     else
         clearOption(number);
+}
+
+void OptionsPanel::setSeparatorText(const QString &text)
+{
+    m_text1->setText(text);
+    save(Setting::Text1, text);
 }
 
 void OptionsPanel::restoreSeparatorText()
@@ -269,6 +276,7 @@ void OptionsPanel::clearOption(int number)
 
 void OptionsPanel::saveGroupOf(int number)
 {
+    emit changed();
     // Option clicks have no error report of their own: a store that cannot be
     // written only costs the remembered choice.
     try {

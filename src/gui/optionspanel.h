@@ -42,6 +42,8 @@ public:
     // changes nothing.
     void restoreOption(int number, const QString &storedValue);
     void restoreSeparatorText();
+    // The user's own separator, as if typed.
+    void setSeparatorText(const QString &text);
     // A stored value that is no truth value throws and changes nothing.
     void restoreQuotes();
     // A name no decoder knows leaves "Automatic".
@@ -81,6 +83,11 @@ public:
     bool fileColumn() const;
     bool continueSheets() const;
 
+signals:
+    // An option changed, however: what a file gives changes with it.
+    void changed();
+
+public:
     // The format frame is this much taller than the options alone need, for
     // the quotes box and the encoding under them; what stands below it moves
     // down as much.

@@ -7,6 +7,7 @@
 #include "core/list/filelistmodel.h"
 #include "gui/importcontroller.h"
 #include "gui/optionspanel.h"
+#include "gui/previewpanel.h"
 #include "windowfixture.h"
 #include "testfiles.h"
 
@@ -22,6 +23,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QTableWidget>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +63,7 @@ private slots:
     void reportShowsItsLineBreaks();
     void startImportingFillsADocument();
     void chosenEncodingReadsTheFiles();
+    void previewFollowsSelectionAndOptions();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
     void stopEndsTheRun_data();
@@ -91,9 +95,9 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 548 pixels as designed, 53 more for the quotes box and the encoding
-    // in the format frame, and 120 for the frame of lines and headers.
-    QCOMPARE(window->size(), QSize(536, 721));
+    // 536 x 548 pixels as designed; 408 wider for the preview, and 53 higher
+    // for the quotes box and the encoding, 120 for the lines and headers.
+    QCOMPARE(window->size(), QSize(944, 721));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -475,6 +479,49 @@ void tst_MainWindow::startImportingFillsADocument()
     m_f->dialogs.shown.clear();
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"No files added."_s});
+}
+
+void tst_MainWindow::previewFollowsSelectionAndOptions()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    PreviewPanel *preview = window->preview();
+    QSignalSpy shown(preview, &PreviewPanel::shown);
+    const auto settled = [&] {
+        shown.clear();
+        return shown.wait(5000);
+    };
+    const auto cell = [&](int row, int column) {
+        const QTableWidgetItem *item = preview->table()->item(row, column);
+        return item ? item->text() : QString();
+    };
+    QVERIFY(settled());
+    QCOMPARE(preview->infoLine()->text(), u"No file is listed."_s);
+    QCOMPARE(preview->table()->accessibleName(), u"Preview"_s);
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.csv"_s), "id;name\n1;x\n"));
+    window->fileList().AddListEntry(m_f->dir.filePath(u"missing.csv"_s));
+    // With nothing selected, the first entry, and the hint for its semicolons.
+    QVERIFY(settled());
+    QCOMPARE(cell(0, 0), u"id;name"_s);
+    QVERIFY(preview->infoLine()->text().startsWith(u"Unicode (UTF-8), detected; line ends: LF"_s));
+    QVERIFY(!preview->hintButton()->isHidden());
+    // The hint taken: the user's own separator, and the table follows.
+    preview->hintButton()->click();
+    QVERIFY(settled());
+    QVERIFY(window->options().option(4)->isChecked());
+    QCOMPARE(window->options().separatorEdit()->text(), u";"_s);
+    QCOMPARE(cell(1, 1), u"x"_s);
+    QVERIFY(preview->hintButton()->isHidden());
+    // The header option makes the first row the table's header.
+    window->options().headerBox()->click();
+    QVERIFY(settled());
+    QCOMPARE(preview->table()->horizontalHeaderItem(1)->text(), u"name"_s);
+    QCOMPARE(cell(0, 1), u"x"_s);
+    // Another entry selected; one that cannot be read says why.
+    window->listView()->setCurrentIndex(window->fileList().index(1));
+    QVERIFY(settled());
+    QVERIFY(preview->infoLine()->text().contains(u"missing.csv\" cannot be read"_s));
+    QCOMPARE(preview->table()->rowCount(), 0);
 }
 
 void tst_MainWindow::chosenEncodingReadsTheFiles()

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/previewpanel.h"
+
+#include "core/list/paths.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// Changes come in bursts (typing a separator, running down the list): the
+// file is read once they settle.
+constexpr int SettleMs = 40;
+
+QString encodingShown(const FilePreview &preview)
+{
+    for (const KnownEncoding &known : knownEncodings()) {
+        if (known.name.compare(preview.encoding, Qt::CaseInsensitive) == 0)
+            return known.label;
+    }
+    return QString::fromLatin1(preview.encoding);
+}
+} // namespace
+
+PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QString &path)> options)
+    : QWidget(parent)
+    , m_options(std::move(options))
+    , m_info(new QLabel(this))
+    , m_hint(new QLabel(this))
+    , m_hintButton(new QPushButton(u"Cut There"_s, this))
+    , m_table(new QTableWidget(this))
+    , m_settle(new QTimer(this))
+{
+    setObjectName(u"Preview1"_s);
+    m_info->setObjectName(u"PreviewInfo"_s);
+    m_info->setWordWrap(true);
+    m_hint->setObjectName(u"PreviewHint"_s);
+    m_hintButton->setObjectName(u"PreviewHintButton"_s);
+    m_table->setObjectName(u"PreviewTable"_s);
+    m_table->setAccessibleName(u"Preview"_s);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    auto *hintRow = new QHBoxLayout;
+    hintRow->addWidget(m_hint, 1);
+    hintRow->addWidget(m_hintButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_info);
+    layout->addLayout(hintRow);
+    layout->addWidget(m_table, 1);
+    m_hint->hide();
+    m_hintButton->hide();
+    connect(m_hintButton, &QPushButton::clicked, this, [this] { emit separatorChosen(m_hintSeparator); });
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMs);
+    connect(m_settle, &QTimer::timeout, this, &PreviewPanel::start);
+}
+
+PreviewPanel::~PreviewPanel() = default;
+
+void PreviewPanel::showFile(const QString &path)
+{
+    m_path = path;
+    ++m_generation;
+    m_settle->start();
+}
+
+// One read at a time: a request that comes while one runs is read after it.
+void PreviewPanel::start()
+{
+    if (m_reading) {
+        m_again = true;
+        return;
+    }
+    if (m_path.isEmpty()) {
+        FilePreview none;
+        none.error = u"No file is listed."_s;
+        display(none, m_generation);
+        return;
+    }
+    m_reading = true;
+    const QString path = m_path;
+    const ReadOptions options = m_options(path);
+    const qsizetype generation = m_generation;
+    QPointer<PreviewPanel> self(this);
+    QThreadPool::globalInstance()->start([self, path, options, generation] {
+        const FilePreview preview = previewFile(path, options);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [self, preview, generation] {
+                if (self)
+                    self->display(preview, generation);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
+{
+    m_reading = false;
+    if (std::exchange(m_again, false))
+        start();
+    if (generation != m_generation)
+        return;
+    if (!preview.error.isEmpty()) {
+        m_info->setText(preview.error);
+        m_hint->hide();
+        m_hintButton->hide();
+        m_table->clear();
+        m_table->setRowCount(0);
+        m_table->setColumnCount(0);
+        emit shown();
+        return;
+    }
+    const QLocale locale;
+    m_info->setText(u"%1, %2; line ends: %3; %4; %5 rows%6"_s.arg(
+        encodingShown(preview), preview.encodingChosen ? u"chosen"_s : u"detected"_s, preview.lineEnds,
+        locale.formattedDataSize(preview.size), preview.rowsCounted ? locale.toString(preview.rows)
+                                                                    : u"about "_s + locale.toString(preview.rows),
+        QString()));
+    m_hintSeparator = preview.hint ? preview.hint->separator : QString();
+    m_hint->setText(preview.hint ? u"This file looks separated by %1."_s.arg(preview.hint->name) : QString());
+    m_hint->setVisible(preview.hint.has_value());
+    m_hintButton->setVisible(preview.hint.has_value());
+    showRows(preview);
+    emit shown();
+}
+
+void PreviewPanel::showRows(const FilePreview &preview)
+{
+    qsizetype columns = preview.header ? preview.header->size() : 0;
+    for (const QStringList &row : preview.firstRows)
+        columns = std::max(columns, row.size());
+    m_table->clear();
+    m_table->setColumnCount(int(columns));
+    m_table->setRowCount(int(preview.firstRows.size()));
+    // The header row as the table's header; without one, the columns' letters.
+    QStringList titles;
+    for (qsizetype c = 0; c < columns; ++c) {
+        QString letters;
+        for (qsizetype n = c + 1; n > 0; n = (n - 1) / 26)
+            letters.prepend(QChar(u'A' + char16_t((n - 1) % 26)));
+        titles.append(preview.header ? preview.header->value(c) : letters);
+    }
+    m_table->setHorizontalHeaderLabels(titles);
+    for (qsizetype r = 0; r < preview.firstRows.size(); ++r) {
+        const QStringList &row = preview.firstRows[r];
+        for (qsizetype c = 0; c < row.size(); ++c)
+            m_table->setItem(int(r), int(c), new QTableWidgetItem(row[c]));
+    }
+}
+
+} // namespace quillora

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/import/filepreview.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QTimer;
+
+namespace quillora {
+
+// What a listed file gives, before it is imported: its encoding, line ends
+// and size, a separator hint, and its first rows as they will land, with
+// every option applied. The file is read off the window's thread, never
+// more than its start, and the panel follows within moments of a change.
+class PreviewPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PreviewPanel(QWidget *parent, std::function<ReadOptions(const QString &path)> options);
+    ~PreviewPanel() override;
+
+    // The file to show (empty: none); read again however often this is called.
+    void showFile(const QString &path);
+
+    QTableWidget *table() const { return m_table; }
+    QLabel *infoLine() const { return m_info; }
+    QPushButton *hintButton() const { return m_hintButton; }
+
+signals:
+    // The user took the hint: lines are to be cut at separator.
+    void separatorChosen(const QString &separator);
+    // A preview (or the reason there is none) is on screen.
+    void shown();
+
+private:
+    void start();
+    void display(const FilePreview &preview, qsizetype generation);
+    void showRows(const FilePreview &preview);
+
+    std::function<ReadOptions(const QString &path)> m_options;
+    QLabel *m_info;
+    QLabel *m_hint;
+    QPushButton *m_hintButton;
+    QTableWidget *m_table;
+    QTimer *m_settle;
+    QString m_path;
+    QString m_hintSeparator;
+    qsizetype m_generation = 0; // a result of an older request is dropped
+    bool m_reading = false;
+    bool m_again = false;
+};
+
+} // namespace quillora
