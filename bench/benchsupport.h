@@ -42,7 +42,7 @@ public:
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
-    std::optional<ChosenEncoding> encoding() const override { return {}; }
+    std::optional<ChosenEncoding> encoding(const QString &) const override { return {}; }
     QString howTo(Choice) const override { return {}; }
     bool continueSheets() const override { return false; }
     qint64 linesToSkip() const override { return skip; }

@@ -46,7 +46,7 @@ private:
     bool oneSheetMode() const override { return !m_options.sheetPerFile; }
     std::optional<QString> splitText() const override { return m_options.split; }
     bool keepQuotedText() const override { return m_options.quotes; }
-    std::optional<ChosenEncoding> encoding() const override { return m_options.encoding; }
+    std::optional<ChosenEncoding> encoding(const QString &) const override { return m_options.encoding; }
     QString howTo(Choice choice) const override;
     bool continueSheets() const override { return m_options.continueSheets; }
     qint64 linesToSkip() const override { return m_options.skipLines; }

@@ -96,8 +96,11 @@ bool ImportController::keepQuotedText() const
     return m_parts.options.keepQuotedText();
 }
 
-std::optional<ChosenEncoding> ImportController::encoding() const
+std::optional<ChosenEncoding> ImportController::encoding(const QString &path) const
 {
+    // A file's own choice comes before the options'.
+    if (const auto own = m_parts.fileList.encodingOf(path))
+        return own;
     return m_parts.options.encoding();
 }
 

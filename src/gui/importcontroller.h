@@ -57,7 +57,7 @@ private:
     bool oneSheetMode() const override;
     std::optional<QString> splitText() const override;
     bool keepQuotedText() const override;
-    std::optional<ChosenEncoding> encoding() const override;
+    std::optional<ChosenEncoding> encoding(const QString &path) const override;
     QString howTo(Choice choice) const override;
     qint64 linesToSkip() const override;
     bool firstLineIsHeader() const override;

@@ -170,7 +170,9 @@ void MainWindow::buildPreview()
         ReadOptions read;
         read.split = m_options->splitText();
         read.quotes = m_options->keepQuotedText();
-        read.encoding = m_options->encoding();
+        read.encoding = m_fileList->encodingOf(path);
+        if (!read.encoding)
+            read.encoding = m_options->encoding();
         read.linesToSkip = m_options->linesToSkip();
         read.header = m_options->firstLineIsHeader();
         read.fileColumn = m_options->fileColumn() ? FileColumn::Name : FileColumn::None;
@@ -185,6 +187,10 @@ void MainWindow::buildPreview()
     connect(m_fileList, &QAbstractItemModel::rowsMoved, this, &MainWindow::showPreview);
     connect(m_fileList, &QAbstractItemModel::modelReset, this, &MainWindow::showPreview);
     connect(m_preview, &PreviewPanel::separatorChosen, this, &MainWindow::cutLinesAt);
+    connect(m_preview, &PreviewPanel::fileEncodingChosen, this, [this](const QString &path, const QByteArray &name) {
+        m_fileList->setEncodingOf(path, name.isEmpty() ? std::nullopt : encodingNamed(name));
+        showPreview();
+    });
     showPreview();
 }
 
@@ -192,7 +198,9 @@ void MainWindow::showPreview()
 {
     const QModelIndex current = m_listView->currentIndex();
     const int row = current.isValid() ? current.row() : 0;
-    m_preview->showFile(row < m_fileList->count() ? m_fileList->entryAt(row) : QString());
+    const QString path = row < m_fileList->count() ? m_fileList->entryAt(row) : QString();
+    const auto own = m_fileList->encodingOf(path);
+    m_preview->showFile(path, own ? own->name : QByteArray());
 }
 
 // The preview's hint taken: the option that cuts there, or the user's own

@@ -3,6 +3,7 @@
 
 #include "core/list/paths.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,6 +38,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     : QWidget(parent)
     , m_options(std::move(options))
     , m_info(new QLabel(this))
+    , m_fileEncoding(new QComboBox(this))
     , m_hint(new QLabel(this))
     , m_hintButton(new QPushButton(u"Cut There"_s, this))
     , m_table(new QTableWidget(this))
@@ -51,12 +53,24 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_table->setAccessibleName(u"Preview"_s);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    m_fileEncoding->setObjectName(u"PreviewEncoding"_s);
+    m_fileEncoding->setAccessibleName(u"Encoding of this file"_s);
+    m_fileEncoding->addItem(u"Encoding as in the options"_s, QByteArray());
+    for (const KnownEncoding &known : knownEncodings())
+        m_fileEncoding->addItem(known.label, known.name);
+    // Chosen by the user only, not as another file is shown.
+    connect(m_fileEncoding, &QComboBox::activated, this, [this] {
+        emit fileEncodingChosen(m_path, m_fileEncoding->currentData().toByteArray());
+    });
+    auto *infoRow = new QHBoxLayout;
+    infoRow->addWidget(m_info, 1);
+    infoRow->addWidget(m_fileEncoding);
     auto *hintRow = new QHBoxLayout;
     hintRow->addWidget(m_hint, 1);
     hintRow->addWidget(m_hintButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_info);
+    layout->addLayout(infoRow);
     layout->addLayout(hintRow);
     layout->addWidget(m_table, 1);
     m_hint->hide();
@@ -69,9 +83,11 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
 
 PreviewPanel::~PreviewPanel() = default;
 
-void PreviewPanel::showFile(const QString &path)
+void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding)
 {
     m_path = path;
+    m_fileEncoding->setEnabled(!path.isEmpty());
+    m_fileEncoding->setCurrentIndex(std::max(0, m_fileEncoding->findData(ownEncoding)));
     ++m_generation;
     m_settle->start();
 }

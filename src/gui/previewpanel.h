@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -27,16 +28,21 @@ public:
     PreviewPanel(QWidget *parent, std::function<ReadOptions(const QString &path)> options);
     ~PreviewPanel() override;
 
-    // The file to show (empty: none); read again however often this is called.
-    void showFile(const QString &path);
+    // The file to show (empty: none), and the encoding chosen for it alone
+    // (empty: as the options say); read again however often this is called.
+    void showFile(const QString &path, const QByteArray &ownEncoding = {});
 
     QTableWidget *table() const { return m_table; }
     QLabel *infoLine() const { return m_info; }
     QPushButton *hintButton() const { return m_hintButton; }
+    QComboBox *fileEncodingBox() const { return m_fileEncoding; }
 
 signals:
     // The user took the hint: lines are to be cut at separator.
     void separatorChosen(const QString &separator);
+    // The user chose an encoding for the file shown alone (empty: as the
+    // options say).
+    void fileEncodingChosen(const QString &path, const QByteArray &encoding);
     // A preview (or the reason there is none) is on screen.
     void shown();
 
@@ -47,6 +53,7 @@ private:
 
     std::function<ReadOptions(const QString &path)> m_options;
     QLabel *m_info;
+    QComboBox *m_fileEncoding;
     QLabel *m_hint;
     QPushButton *m_hintButton;
     QTableWidget *m_table;

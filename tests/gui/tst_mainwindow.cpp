@@ -64,6 +64,7 @@ private slots:
     void startImportingFillsADocument();
     void chosenEncodingReadsTheFiles();
     void previewFollowsSelectionAndOptions();
+    void fileOfItsOwnEncoding();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
     void stopEndsTheRun_data();
@@ -522,6 +523,31 @@ void tst_MainWindow::previewFollowsSelectionAndOptions()
     QVERIFY(settled());
     QVERIFY(preview->infoLine()->text().contains(u"missing.csv\" cannot be read"_s));
     QCOMPARE(preview->table()->rowCount(), 0);
+}
+
+void tst_MainWindow::fileOfItsOwnEncoding()
+{
+    // Two names in Shift_JIS, too few for any detector: chosen for this
+    // file alone, the list says so, the preview and the import read them.
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    const QString path = writeFile(m_f->dir.filePath(u"names.txt"_s), "\x8ER\x93\x63");
+    window->fileList().AddListEntry(path);
+    QSignalSpy shown(window->preview(), &PreviewPanel::shown);
+    QVERIFY(shown.wait(5000));
+    QComboBox *box = window->preview()->fileEncodingBox();
+    box->setCurrentIndex(box->findText(u"Japanese (Shift_JIS)"_s));
+    emit box->activated(box->currentIndex());
+    QVERIFY(window->fileList().data(window->fileList().index(0), Qt::DisplayRole).toString().endsWith(u"[Shift_JIS]"_s));
+    shown.clear();
+    QVERIFY(shown.wait(5000));
+    QCOMPARE(window->preview()->table()->item(0, 0)->text(), u"山田"_s);
+    QVERIFY(window->preview()->infoLine()->text().startsWith(u"Japanese (Shift_JIS), chosen"_s));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)), QList<QStringList>{{u"山田"_s}});
+    // Clearing the list forgets it.
+    window->fileList().clear();
+    QVERIFY(!window->fileList().encodingOf(path));
 }
 
 void tst_MainWindow::chosenEncodingReadsTheFiles()

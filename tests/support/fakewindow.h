@@ -49,7 +49,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool oneSheetMode() const override { return oneSheet; }
     std::optional<QString> splitText() const override { return split; }
     bool keepQuotedText() const override { return quotes; }
-    std::optional<ChosenEncoding> encoding() const override { return chosenEncoding; }
+    std::optional<ChosenEncoding> encoding(const QString &) const override { return chosenEncoding; }
     QString howTo(Choice) const override { return QStringLiteral("choose it"); }
     bool continueSheets() const override { return continuing; }
     qint64 linesToSkip() const override { return skip; }

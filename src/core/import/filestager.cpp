@@ -36,7 +36,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     qint64 skip = 0;
     bool header = false;
     m_guard.step(steps.read, [&] {
-        encoding = m_inputs.encoding();
+        encoding = m_inputs.encoding(path);
         skip = m_inputs.linesToSkip();
         header = m_inputs.firstLineIsHeader();
     });

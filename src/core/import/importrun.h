@@ -39,8 +39,9 @@ public:
     virtual std::optional<QString> splitText() const = 0;
     // Whether a field in double quotes stays one cell when lines are cut.
     virtual bool keepQuotedText() const = 0;
-    // The encoding of files without a mark; nullopt to find each file's.
-    virtual std::optional<ChosenEncoding> encoding() const = 0;
+    // The encoding of the file at path, where it has no mark; nullopt to
+    // find it.
+    virtual std::optional<ChosenEncoding> encoding(const QString &path) const = 0;
     // What a report tells the user to do, in the front end's own words:
     // choose a file's encoding, or let full sheets continue.
     enum class Choice { Encoding, ContinueSheets };

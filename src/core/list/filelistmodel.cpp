@@ -32,6 +32,7 @@ void FileListModel::clear()
 {
     beginResetModel();
     m_entries.clear();
+    m_encodings.clear();
     endResetModel();
 }
 
@@ -65,9 +66,34 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
+    const QString &path = m_entries.at(index.row());
+    const auto own = m_encodings.constFind(path);
+    // An entry with an encoding of its own says so.
+    if (own != m_encodings.cend() && role == Qt::ToolTipRole)
+        return u"%1\nRead as %2, chosen for this file"_s.arg(path, QString::fromLatin1(own->name));
+    if (own != m_encodings.cend() && role == Qt::DisplayRole)
+        return u"%1  [%2]"_s.arg(path, QString::fromLatin1(own->name));
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::EditRole)
-        return m_entries.at(index.row());
+        return path;
     return {};
+}
+
+void FileListModel::setEncodingOf(const QString &path, const std::optional<ChosenEncoding> &encoding)
+{
+    if (encoding)
+        m_encodings.insert(path, *encoding);
+    else
+        m_encodings.remove(path);
+    for (int row = 0; row < count(); ++row) {
+        if (m_entries.at(row) == path)
+            emit dataChanged(index(row), index(row));
+    }
+}
+
+std::optional<ChosenEncoding> FileListModel::encodingOf(const QString &path) const
+{
+    const auto own = m_encodings.constFind(path);
+    return own == m_encodings.cend() ? std::nullopt : std::optional<ChosenEncoding>(*own);
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/encodings.h"
+
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStringList>
+
+#include <optional>
 
 namespace quillora {
 
@@ -32,12 +37,18 @@ public:
     void removeEntry(int index);
     void setEntry(int index, const QString &path);
 
+    // An encoding chosen for one file alone, kept with its entries (by
+    // path) until the list is cleared; nullopt: as the options say.
+    void setEncodingOf(const QString &path, const std::optional<ChosenEncoding> &encoding);
+    std::optional<ChosenEncoding> encodingOf(const QString &path) const;
+
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
     QStringList m_entries;
+    QHash<QString, ChosenEncoding> m_encodings;
 };
 
 } // namespace quillora
