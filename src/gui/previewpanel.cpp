@@ -21,7 +21,8 @@ namespace quillora {
 
 namespace {
 // Changes come in bursts (typing a separator, running down the list): the
-// file is read once they settle.
+// file is read a moment after the first change of a burst, as it stands
+// then, and again for what came meanwhile.
 constexpr int SettleMs = 40;
 
 QString encodingShown(const FilePreview &preview)
@@ -89,7 +90,8 @@ void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding)
     m_fileEncoding->setEnabled(!path.isEmpty());
     m_fileEncoding->setCurrentIndex(std::max(0, m_fileEncoding->findData(ownEncoding)));
     ++m_generation;
-    m_settle->start();
+    if (!m_settle->isActive())
+        m_settle->start();
 }
 
 // One read at a time: a request that comes while one runs is read after it.
