@@ -99,11 +99,14 @@ int main(int argc, char *argv[])
     // quillora --window PATH... opens the window with the paths listed, as a
     // file manager's "Open with" does; any other argument makes a
     // command-line run.
-    if (argc > 1 && std::strcmp(argv[1], "--window") == 0) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(decodePath(argv[i]));
+    if (const auto listed = windowPaths(arguments)) {
         QStringList paths;
         // The list holds full paths; a relative one is taken from here.
-        for (int i = 2; i < argc; ++i)
-            paths.append(QDir::current().absoluteFilePath(decodePath(argv[i])));
+        for (const QString &path : *listed)
+            paths.append(QDir::current().absoluteFilePath(path));
         int windowArgc = 1;
         return runWindow(windowArgc, argv, paths);
     }

@@ -32,7 +32,7 @@ const QCommandLineOption OutputOption({u"o"_s, u"output"_s},
                                       u"FILE"_s);
 const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
                                             u"A sheet per file (default: all files on one sheet)."_s);
-const QCommandLineOption SplitOption(u"split"_s, u"space, comma or tab: cut each line into cells there."_s,
+const QCommandLineOption SplitOption(u"split"_s, u"space, comma, tab, semicolon or pipe: cut each line into cells there."_s,
                                      u"WHERE"_s);
 const QCommandLineOption SeparatorOption(u"separator"_s,
                                          u"Cut each line into cells at TEXT (any text, several characters "
@@ -72,6 +72,9 @@ const QCommandLineOption DryRunOption(u"dry-run"_s,
                                       u"Print what the import would do: each file's encoding, rows, widest row "
                                       u"and a separator it looks cut at, then the sheets; write and start "
                                       u"nothing."_s);
+const QCommandLineOption WindowOption(u"window"_s,
+                                      u"Open the window with the PATHs listed, instead of importing them (as a file "
+                                      u"manager's \"Open With\" does)."_s);
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
@@ -110,7 +113,7 @@ void setUpParser(QCommandLineParser &parser)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
                        EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
-                       ContinueSheetsOption, DryRunOption, ForceOption, QuietOption});
+                       ContinueSheetsOption, DryRunOption, WindowOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
@@ -157,6 +160,10 @@ std::optional<QString> splitOf(const QString &where)
         return u","_s;
     if (where == u"tab")
         return u"\t"_s;
+    if (where == u"semicolon")
+        return u";"_s;
+    if (where == u"pipe")
+        return u"|"_s;
     return std::nullopt;
 }
 } // namespace
@@ -267,6 +274,18 @@ std::optional<DocumentFormat> formatOfFile(const QString &path)
     return std::nullopt;
 }
 
+std::optional<QStringList> windowPaths(const QStringList &arguments)
+{
+    const qsizetype end = arguments.contains(u"--"_s) ? arguments.indexOf(u"--"_s) : arguments.size();
+    const qsizetype at = arguments.indexOf(u"--window"_s);
+    if (at < 1 || at >= end)
+        return std::nullopt;
+    QStringList paths = arguments.mid(1);
+    paths.removeAt(at - 1);
+    paths.removeOne(u"--"_s);
+    return paths;
+}
+
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -322,7 +341,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(SplitOption)) {
         options.split = splitOf(parser.value(SplitOption));
         if (!options.split)
-            return usageError(u"--split takes space, comma or tab, not \"%1\"."_s.arg(parser.value(SplitOption)));
+            return usageError(u"--split takes space, comma, tab, semicolon or pipe, not \"%1\"."_s.arg(
+                parser.value(SplitOption)));
     }
     if (parser.isSet(SeparatorOption)) {
         if (parser.value(SeparatorOption).isEmpty())

@@ -70,6 +70,10 @@ bool documentCanBeShown();
 // name can move the cursor, change colours or split a report.
 QString printable(QStringView text);
 
+// With --window anywhere before "--", the window opens with the other
+// arguments listed as paths: those paths; nullopt for a command-line run.
+std::optional<QStringList> windowPaths(const QStringList &arguments);
+
 // Reads the arguments (the program's name first), without exiting or
 // printing: the caller decides what to show.
 ParsedCommandLine parseCommandLine(const QStringList &arguments);

@@ -103,7 +103,12 @@ void OptionsPanel::buildControls(QWidget *form)
     m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
     // The separator is remembered as the user types it, so it comes back at
     // the next start.
-    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &text) { save(Setting::Text1, text); });
+    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &text) {
+        save(Setting::Text1, text);
+        // Typing a separator means cutting at it.
+        if (!text.isEmpty())
+            selectOption(4);
+    });
 
     // Under the split options it qualifies, in the row after the last one.
     m_quotes = new QCheckBox(u"Keep text in double quotes together"_s, m_frame1);

@@ -96,8 +96,8 @@ void tst_CommandLine::usageErrors_data()
     QTest::newRow("no path") << QStringList{u"--split=comma"_s} << u"no PATH given."_s;
     QTest::newRow("both split options") << QStringList{u"--split=tab"_s, u"--separator=;"_s, u"a"_s}
                                         << u"--split and --separator exclude each other."_s;
-    QTest::newRow("unknown split") << QStringList{u"--split=semicolon"_s, u"a"_s}
-                                   << u"--split takes space, comma or tab, not \"semicolon\"."_s;
+    QTest::newRow("unknown split") << QStringList{u"--split=colon"_s, u"a"_s}
+                                   << u"--split takes space, comma, tab, semicolon or pipe, not \"colon\"."_s;
     QTest::newRow("empty separator") << QStringList{u"--separator="_s, u"a"_s}
                                      << u"--separator needs a text to cut at."_s;
     QTest::newRow("separator with a line break") << QStringList{u"--separator=;\n"_s, u"a"_s}
@@ -142,6 +142,10 @@ void tst_CommandLine::options_data()
                                             << DocumentFormat::Ods;
     QTest::newRow("space") << QStringList{u"--split=space"_s, u"a"_s} << std::optional<QString>(u" "_s) << false
                            << DocumentFormat::Ods;
+    QTest::newRow("semicolon") << QStringList{u"--split=semicolon"_s, u"a"_s} << std::optional<QString>(u";"_s)
+                               << false << DocumentFormat::Ods;
+    QTest::newRow("pipe") << QStringList{u"--split=pipe"_s, u"a"_s} << std::optional<QString>(u"|"_s) << false
+                          << DocumentFormat::Ods;
     QTest::newRow("tab, a sheet each, xlsx")
         << QStringList{u"--split"_s, u"tab"_s, u"--sheet-per-file"_s, u"-o"_s, u"new.XLSX"_s, u"a"_s}
         << std::optional<QString>(u"\t"_s) << true << DocumentFormat::Xlsx;
@@ -170,6 +174,11 @@ void tst_CommandLine::extensionsAndHelp()
     QCOMPARE(stacked.options.fileColumn, FileColumn::Relative);
     QCOMPARE(stacked.options.paths, QStringList{u"a"_s});
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.fileColumn, FileColumn::Path);
+    // --window anywhere before "--" opens the window with the rest listed.
+    QCOMPARE(windowPaths({u"quillora"_s, u"a"_s, u"--window"_s, u"b"_s}), std::optional(QStringList{u"a"_s, u"b"_s}));
+    QCOMPARE(windowPaths({u"quillora"_s, u"--window"_s}), std::optional(QStringList()));
+    QCOMPARE(windowPaths({u"quillora"_s, u"--"_s, u"--window"_s}), std::nullopt);
+    QCOMPARE(windowPaths({u"quillora"_s, u"a"_s}), std::nullopt);
     // Encodings by any case of any of their names; auto finds each file's.
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=SHIFT_JIS"_s, u"a"_s}).options.encoding->name,
              QByteArray("Shift_JIS"));

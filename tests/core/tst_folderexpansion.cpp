@@ -146,6 +146,7 @@ void tst_FolderExpansion::unsafeSubfolderNamesAreSkipped_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("walked");
     QTest::newRow("euro sign, coded 128") << u"price €"_s << false;
+    QTest::newRow("hidden") << u".git"_s << false;
     QTest::newRow("curly quote, coded 147") << u"“quoted”"_s << false;
     QTest::newRow("not in the code page") << u"日本"_s << false;
     QTest::newRow("control character") << u"tab\there"_s << false;

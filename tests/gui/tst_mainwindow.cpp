@@ -304,8 +304,10 @@ void tst_MainWindow::separatorIsRememberedAsTyped()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
-    child<QRadioButton>(*window, u"Option4"_s)->click();
+    // Typed while "comma" is chosen: the typing chooses its own option.
+    child<QRadioButton>(*window, u"Option3"_s)->click();
     QTest::keyClicks(child<QLineEdit>(*window, u"Text1"_s), u"||"_s);
+    QVERIFY(window->options().option(4)->isChecked());
     QCOMPARE(m_f->store->GetSetting(Setting::Text1), u"||"_s);
     QCOMPARE(window->options().splitText(), std::optional<QString>(u"||"_s));
 }
@@ -315,9 +317,9 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     {
         auto first = makeWindow();
         QVERIFY(first->Form_Load());
+        QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
         child<QRadioButton>(*first, u"Option7"_s)->click();
         child<QRadioButton>(*first, u"Option6"_s)->click();
-        QTest::keyClicks(child<QLineEdit>(*first, u"Text1"_s), u"#"_s);
         child<QCheckBox>(*first, u"Check1"_s)->click();
         // The keyboard picks an encoding as well as the mouse.
         auto *encoding = child<QComboBox>(*first, u"Combo1"_s);

@@ -297,7 +297,9 @@ void FolderWalk::lookInto(const QString &folder, QStringList &folders, qsizetype
     }
     for (const FolderEntry &entry : *entries) {
         m_breather.breathe();
-        if (!entry.folder || entry.name.size() >= MaxName || HasUnsafeChars(entry.name))
+        // A hidden folder below the start (.git, .cache) holds no one's
+        // text files to import; one chosen as the start is walked.
+        if (!entry.folder || isHiddenName(entry.name) || entry.name.size() >= MaxName || HasUnsafeChars(entry.name))
             continue;
         const QString subfolder = folder + entry.name + u'/';
         if (firstVisit(subfolder))
