@@ -7,6 +7,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
 build=${QUILLORA_BUILD_DIR:-$top/build}
+# Where the user ran it from: what run writes without a display goes there.
+caller=$PWD
 cd "$top"
 
 install_packages() {
@@ -55,8 +57,15 @@ run)
     install_packages
     build_all
     if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
-        echo "No display found: Quillora starts on a virtual screen (xvfb-run)."
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$build/bin/quillora"
+        # A window nobody can see would wait for ever: the command line does
+        # the same job, on the sample files, into the current folder.
+        echo "No display here for the window: the command line imports the sample files instead."
+        cd "$caller"
+        command=("$build/bin/quillora" --split=comma -o quillora-samples.ods "$build/bin/Samples")
+        echo "\$ ${command[*]}"
+        "${command[@]}"
+        echo "Wrote $caller/quillora-samples.ods; see quillora --help for more."
+        exit 0
     fi
     exec "$build/bin/quillora"
     ;;

@@ -100,6 +100,8 @@ void OptionsPanel::buildControls(QWidget *form)
 
     m_text1 = new QLineEdit(m_frame1);
     m_text1->setObjectName(u"Text1"_s);
+    // Read out as the option it belongs to.
+    m_text1->setAccessibleName(specOf(4).caption.toString());
     m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
     // The separator is remembered as the user types it, so it comes back at
     // the next start.
