@@ -187,7 +187,7 @@ int CommandLineImport::printPlan()
         StagingFile staging;
         StagedCells cells;
         StagedFile staged;
-        if (!stager.stage(staging, path, {128, 130, 140, 156}, CalcCellCharacters, cells, staged))
+        if (!stager.stage(staging, path, ImportRun::OneSheetStaging, CalcCellCharacters, cells, staged))
             continue;
         staging.rewind();
         qsizetype widest = staged.header ? staged.header->size() : 0;

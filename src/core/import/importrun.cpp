@@ -36,7 +36,7 @@ constexpr std::array<DefaultSheet, 3> SeparateDefaults{
 constexpr ImportSteps OneSheetSteps{
     .path = 120,
     .value = 122,
-    .staging = {.read = 128, .pieces = 130, .splitTest = 140, .write = 156},
+    .staging = ImportRun::OneSheetStaging,
     .readBack = 170,
     .progress = 178,
     .writeCells = 184,

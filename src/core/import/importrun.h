@@ -125,6 +125,9 @@ public:
     static constexpr int BlockRows = 65536;
     static constexpr qsizetype BlockText = qsizetype(1) << 21;
     static constexpr int MaxWritesInFlight = BlockPipeline::MaxWritesInFlight;
+    // The steps staging a file reports with on one sheet, as a plan of the
+    // run (--dry-run) reports them too.
+    static constexpr FileStager::Steps OneSheetStaging{.read = 128, .pieces = 130, .splitTest = 140, .write = 156};
 
     using Deadlines = OfficeDeadlines;
     void setDeadlines(const Deadlines &deadlines) { m_office.setDeadlines(deadlines); }
