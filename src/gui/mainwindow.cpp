@@ -6,6 +6,7 @@
 #include "core/samples.h"
 #include "core/settings.h"
 #include "gui/textprogressbar.h"
+#include "gui/caption.h"
 #include "gui/twips.h"
 #include "core/list/filelistmodel.h"
 #include "core/list/paths.h"
@@ -114,6 +115,7 @@ void MainWindow::buildControls()
     watchPointerSurfaces();
     buildControllers();
     connectButtons();
+    setTabOrderAsRead();
 }
 
 void MainWindow::buildList()
@@ -137,16 +139,16 @@ void MainWindow::buildList()
 
 void MainWindow::buildButtons()
 {
-    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move Up", twipsRect(7065, 120, 855, 1200), true);
-    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move Down", twipsRect(7065, 1440, 855, 1200), false);
-    m_buttons.addFiles = addPushButton(u"PushButton1", u"Add Text File(s)", twipsRect(120, 2760, 3840, 405));
+    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move &Up", twipsRect(7065, 120, 855, 1200), true);
+    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move &Down", twipsRect(7065, 1440, 855, 1200), false);
+    m_buttons.addFiles = addPushButton(u"PushButton1", u"&Add Text File(s)", twipsRect(120, 2760, 3840, 405));
     m_buttons.addFolder =
-        addPushButton(u"PushButton4", u"Add All File(s) In Folder", twipsRect(4080, 2760, 3840, 405));
-    m_buttons.clearList = addPushButton(u"PushButton6", u"Clear List", twipsRect(120, 3270, 3840, 405));
+        addPushButton(u"PushButton4", u"Add All File(s) In &Folder", twipsRect(4080, 2760, 3840, 405));
+    m_buttons.clearList = addPushButton(u"PushButton6", u"C&lear List", twipsRect(120, 3270, 3840, 405));
     m_buttons.loadSamples =
-        addPushButton(u"PushButton7", u"Load Sample/Example Files", twipsRect(4080, 3270, 3840, 405));
+        addPushButton(u"PushButton7", u"Load Sample/E&xample Files", twipsRect(4080, 3270, 3840, 405));
     // Below the format frame, moved down as far as it grew.
-    m_buttons.start = addPushButton(u"PushButton2", u"Start Importing",
+    m_buttons.start = addPushButton(u"PushButton2", u"Start &Importing",
                                     twipsRect(120, 7170 + OptionsPanel::GrowthBelow, 7800, 405));
 }
 
@@ -223,6 +225,17 @@ void MainWindow::buildControllers()
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
 }
 
+// Tab goes as the eye reads: down the left column, the list's own buttons
+// right of it, then the preview on the right.
+void MainWindow::setTabOrderAsRead()
+{
+    QList<QWidget *> order{m_listView,         m_buttons.moveUp,    m_buttons.moveDown,   m_buttons.addFiles,
+                           m_buttons.addFolder, m_buttons.clearList, m_buttons.loadSamples};
+    order << m_options->controlsInReadingOrder() << m_buttons.start << m_preview->controlsInReadingOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
 std::array<QAbstractButton *, 7> MainWindow::Buttons::all() const
 {
     return {addFiles, start, moveUp, addFolder, moveDown, clearList, loadSamples};
@@ -274,7 +287,7 @@ QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *ca
     button->setObjectName(QString::fromUtf16(name));
     // The caption wraps under the arrow, as on a tall narrow button.
     button->setText(QString::fromUtf16(caption).replace(u' ', u'\n'));
-    button->setAccessibleName(QString::fromUtf16(caption));
+    button->setAccessibleName(withoutMnemonic(QString::fromUtf16(caption)));
     button->setIcon(style()->standardIcon(up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

@@ -99,6 +99,7 @@ private:
     void cutLinesAt(const QString &separator);
     void buildControllers();
     void connectButtons();
+    void setTabOrderAsRead();
     QPushButton *addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry);
     QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
                                 bool up);

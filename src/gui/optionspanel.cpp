@@ -2,6 +2,7 @@
 #include "gui/optionspanel.h"
 
 #include "core/failure.h"
+#include "gui/caption.h"
 #include "gui/twips.h"
 
 #include <QCheckBox>
@@ -32,14 +33,14 @@ struct OptionSpec
 const std::array<OptionSpec, 7> &optionTable()
 {
     static const std::array<OptionSpec, 7> table{{
-        {1, u"Do not format", Setting::Option1, twipsRect(240, 300, 5655, 255)},
-        {2, u"Split data into new Calc column by space", Setting::Option2, twipsRect(240, 650, 5415, 255)},
-        {3, u"Split data into new Calc column by comma", Setting::Option3, twipsRect(240, 1000, 5415, 255)},
-        {7, u"Split data into new Calc column by tab", Setting::Option7, twipsRect(240, 1350, 5115, 255)},
-        {4, u"Split data into new Calc column by these character(s):", Setting::Option4,
+        {1, u"Do not for&mat", Setting::Option1, twipsRect(240, 300, 5655, 255)},
+        {2, u"Split data into new Calc column by &space", Setting::Option2, twipsRect(240, 650, 5415, 255)},
+        {3, u"Split data into new Calc column by &comma", Setting::Option3, twipsRect(240, 1000, 5415, 255)},
+        {7, u"Split data into new Calc column by ta&b", Setting::Option7, twipsRect(240, 1350, 5115, 255)},
+        {4, u"Split data into new Calc column by these c&haracter(s):", Setting::Option4,
          twipsRect(240, 1700, 4875, 255)},
-        {5, u"Import all text files to one sheet", Setting::Option5, twipsRect(240, 300, 5655, 255)},
-        {6, u"Import each text file to a separate sheet", Setting::Option6, twipsRect(240, 650, 5775, 255)},
+        {5, u"Import all text files to &one sheet", Setting::Option5, twipsRect(240, 300, 5655, 255)},
+        {6, u"Import each text file to a se&parate sheet", Setting::Option6, twipsRect(240, 650, 5775, 255)},
     }};
     return table;
 }
@@ -101,7 +102,7 @@ void OptionsPanel::buildControls(QWidget *form)
     m_text1 = new QLineEdit(m_frame1);
     m_text1->setObjectName(u"Text1"_s);
     // Read out as the option it belongs to.
-    m_text1->setAccessibleName(specOf(4).caption.toString());
+    m_text1->setAccessibleName(withoutMnemonic(specOf(4).caption.toString()));
     m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
     // The separator is remembered as the user types it, so it comes back at
     // the next start.
@@ -113,7 +114,7 @@ void OptionsPanel::buildControls(QWidget *form)
     });
 
     // Under the split options it qualifies, in the row after the last one.
-    m_quotes = new QCheckBox(u"Keep text in double quotes together"_s, m_frame1);
+    m_quotes = new QCheckBox(u"Keep text in double &quotes together"_s, m_frame1);
     m_quotes->setObjectName(u"Check1"_s);
     m_quotes->setGeometry(twipsRect(240, 2050, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
@@ -128,7 +129,7 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
     m_frame3 = new QGroupBox(u"Lines and Headers"_s, form);
     m_frame3->setObjectName(u"Frame3"_s);
     m_frame3->setGeometry(twipsRect(120, 4875 + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
-    auto *label = new QLabel(u"Lines to &skip at the start of each file:"_s, m_frame3);
+    auto *label = new QLabel(u"Lines to skip at the sta&rt of each file:"_s, m_frame3);
     label->setObjectName(u"Label2"_s);
     label->setGeometry(twipsRect(240, 360, 4200, 255));
     m_skipLines = new QSpinBox(m_frame3);
@@ -137,13 +138,13 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
     m_skipLines->setRange(0, 1000);
     m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
     label->setBuddy(m_skipLines);
-    m_header = new QCheckBox(u"First line is a &header: keep it once, match columns by name"_s, m_frame3);
+    m_header = new QCheckBox(u"First line is a header: &keep it once, match columns by name"_s, m_frame3);
     m_header->setObjectName(u"Check2"_s);
     m_header->setGeometry(twipsRect(240, 750, 7300, 255));
     m_fileColumn = new QCheckBox(u"Add a column with each line's file &name"_s, m_frame3);
     m_fileColumn->setObjectName(u"Check3"_s);
     m_fileColumn->setGeometry(twipsRect(240, 1080, 7300, 255));
-    m_continueSheets = new QCheckBox(u"&Continue on a new sheet when a sheet is full"_s, m_frame3);
+    m_continueSheets = new QCheckBox(u"Continue on a ne&w sheet when a sheet is full"_s, m_frame3);
     m_continueSheets->setObjectName(u"Check4"_s);
     m_continueSheets->setGeometry(twipsRect(240, 1410, 7300, 255));
     // Saved however they change, as the other options are.
@@ -204,6 +205,17 @@ void OptionsPanel::setBackground(const QColor &color)
 QRadioButton *OptionsPanel::option(int number) const
 {
     return m_options.at(static_cast<size_t>(number));
+}
+
+QList<QWidget *> OptionsPanel::controlsInReadingOrder() const
+{
+    QList<QWidget *> controls;
+    for (int number : SheetGroup)
+        controls << option(number);
+    for (int number : FormatGroup)
+        controls << option(number);
+    controls << m_text1 << m_quotes << m_encoding << m_skipLines << m_header << m_fileColumn << m_continueSheets;
+    return controls;
 }
 
 std::map<int, QString> OptionsPanel::storedOptions() const

@@ -69,6 +69,9 @@ public:
     QGroupBox *linesFrame() const { return m_frame3; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
+    // Every control, as the eye reads them: the import frame, the format
+    // frame, then the lines frame, each from top to bottom.
+    QList<QWidget *> controlsInReadingOrder() const;
 
     // Read at the moment of use by the import run.
     bool oneSheetMode() const;

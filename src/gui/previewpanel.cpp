@@ -41,7 +41,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     , m_info(new QLabel(this))
     , m_fileEncoding(new QComboBox(this))
     , m_hint(new QLabel(this))
-    , m_hintButton(new QPushButton(u"Cut There"_s, this))
+    , m_hintButton(new QPushButton(u"Cut &There"_s, this))
     , m_table(new QTableWidget(this))
     , m_settle(new QTimer(this))
 {
@@ -63,15 +63,20 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     connect(m_fileEncoding, &QComboBox::activated, this, [this] {
         emit fileEncodingChosen(m_path, m_fileEncoding->currentData().toByteArray());
     });
-    auto *infoRow = new QHBoxLayout;
-    infoRow->addWidget(m_info, 1);
-    infoRow->addWidget(m_fileEncoding);
+    // The line about the file wraps across the whole width; the file's own
+    // encoding is chosen on the row under it.
+    auto *encodingLabel = new QLabel(u"Encodin&g of this file:"_s, this);
+    encodingLabel->setBuddy(m_fileEncoding);
+    auto *encodingRow = new QHBoxLayout;
+    encodingRow->addWidget(encodingLabel);
+    encodingRow->addWidget(m_fileEncoding, 1);
     auto *hintRow = new QHBoxLayout;
     hintRow->addWidget(m_hint, 1);
     hintRow->addWidget(m_hintButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(infoRow);
+    layout->addWidget(m_info);
+    layout->addLayout(encodingRow);
     layout->addLayout(hintRow);
     layout->addWidget(m_table, 1);
     m_hint->hide();
@@ -83,6 +88,11 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
 }
 
 PreviewPanel::~PreviewPanel() = default;
+
+QList<QWidget *> PreviewPanel::controlsInReadingOrder() const
+{
+    return {m_fileEncoding, m_hintButton, m_table};
+}
 
 void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding)
 {

@@ -36,6 +36,7 @@ public:
     QLabel *infoLine() const { return m_info; }
     QPushButton *hintButton() const { return m_hintButton; }
     QComboBox *fileEncodingBox() const { return m_fileEncoding; }
+    QList<QWidget *> controlsInReadingOrder() const;
 
 signals:
     // The user took the hint: lines are to be cut at separator.

@@ -52,6 +52,7 @@ private slots:
     void selectionByAnyMeansIsSaved();
     void optionButtonsShareTheirFramesSurface();
     void separatorIsRememberedAsTyped();
+    void keyboardReachesEveryControl();
     void secondStartRestoresTheFirstStartsChoice();
     void skinAndPointerImage();
     void homePageOpensOnTheSeventhDraw();
@@ -104,11 +105,11 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(window->font().bold());
 
     const QList<std::tuple<QString, QString, QRect>> buttons{
-        {u"PushButton1"_s, u"Add Text File(s)"_s, {8, 184, 256, 27}},
-        {u"PushButton4"_s, u"Add All File(s) In Folder"_s, {272, 184, 256, 27}},
-        {u"PushButton6"_s, u"Clear List"_s, {8, 218, 256, 27}},
-        {u"PushButton7"_s, u"Load Sample/Example Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start Importing"_s, {8, 651, 520, 27}},
+        {u"PushButton1"_s, u"&Add Text File(s)"_s, {8, 184, 256, 27}},
+        {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
+        {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
+        {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
+        {u"PushButton2"_s, u"Start &Importing"_s, {8, 651, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -131,7 +132,7 @@ void tst_MainWindow::controlsFollowTheLayout()
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
     QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 198));
-    QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these character(s):"_s);
+    QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
@@ -140,7 +141,7 @@ void tst_MainWindow::controlsFollowTheLayout()
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
-    QCOMPARE(quotes->text(), u"Keep text in double quotes together"_s);
+    QCOMPARE(quotes->text(), u"Keep text in double &quotes together"_s);
     auto *encoding = child<QComboBox>(*window, u"Combo1"_s);
     QCOMPARE(encoding->accessibleName(), u"Encoding"_s);
     QCOMPARE(encoding->currentText(), u"Automatic"_s);
@@ -310,6 +311,69 @@ void tst_MainWindow::separatorIsRememberedAsTyped()
     QVERIFY(window->options().option(4)->isChecked());
     QCOMPARE(m_f->store->GetSetting(Setting::Text1), u"||"_s);
     QCOMPARE(window->options().splitText(), std::optional<QString>(u"||"_s));
+}
+
+// Tab walks the window as it is read, every control has an Alt+letter of its
+// own that reaches it, and Enter in the separator field starts nothing.
+void tst_MainWindow::keyboardReachesEveryControl()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "a;b"));
+
+    // Tab enters a group of options at its chosen one; the arrows move in it.
+    const QStringList readingOrder{
+        u"ListView1"_s, u"PushButton3"_s, u"PushButton5"_s, u"PushButton1"_s, u"PushButton4"_s, u"PushButton6"_s,
+        u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
+        u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewTable"_s};
+    child<QWidget>(*window, u"ListView1"_s)->setFocus(Qt::TabFocusReason);
+    QStringList walked;
+    for (qsizetype i = 0; i < readingOrder.size(); ++i) {
+        walked << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(walked, readingOrder);
+
+    // Every caption's mnemonic, and what it reaches.
+    QMap<QChar, QWidget *> reaches;
+    const auto take = [&](const QString &caption, QWidget *target) {
+        const qsizetype at = caption.indexOf(u'&');
+        QVERIFY2(at >= 0 && at + 1 < caption.size(), qPrintable(caption));
+        const QChar letter = caption[at + 1].toLower();
+        QVERIFY2(!reaches.contains(letter), qPrintable(caption));
+        reaches.insert(letter, target);
+    };
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+        if (!button->objectName().isEmpty()) // not the parts of a table or a box
+            take(button->text(), button);
+    }
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->buddy())
+            take(label->text(), label->buddy());
+    }
+    QCOMPARE(reaches.size(), 22);
+    for (auto [letter, target] : reaches.asKeyValueRange()) {
+        if (!target->isVisible())
+            continue;
+        QSignalSpy pressed(qobject_cast<QAbstractButton *>(target), &QAbstractButton::pressed);
+        QTest::keyClick(window.get(), letter.toLatin1(), Qt::AltModifier);
+        if (qobject_cast<QPushButton *>(target) || qobject_cast<QToolButton *>(target)) {
+            QVERIFY2(pressed.size() == 1, qPrintable(target->objectName()));
+            QTest::qWait(150); // it clicks a moment later
+        } else {
+            QTRY_COMPARE(QApplication::focusWidget(), target);
+        }
+    }
+
+    // Enter where a separator is typed leaves it at that.
+    m_f->dialogs.shown.clear();
+    QTest::keyClicks(window->options().separatorEdit(), u";"_s);
+    QTest::keyClick(window->options().separatorEdit(), Qt::Key_Return);
+    QTest::keyClick(window->options().separatorEdit(), Qt::Key_Enter);
+    QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
 void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
@@ -639,11 +703,11 @@ void tst_MainWindow::stopEndsTheRun()
             start->click();
     });
     start->click();
-    QCOMPARE(captionDuringRun, u"Stop Importing"_s);
+    QCOMPARE(captionDuringRun, u"Stop &Importing"_s);
     QVERIFY(window->importController().lastResult().stoppedByUser);
     QVERIFY(m_f->dialogs.texts(u"notice").value(0).startsWith(u"Importing was stopped while the file"_s));
     // Ready for the next import, which goes through.
-    QCOMPARE(start->text(), u"Start Importing"_s);
+    QCOMPARE(start->text(), u"Start &Importing"_s);
     m_f->dialogs.shown.clear();
     start->click();
     QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
