@@ -6,6 +6,7 @@
 #include "core/product.h"
 #include "core/settings.h"
 #include "gui/application.h"
+#include "gui/closeonsignal.h"
 #include "gui/dialogs.h"
 #include "gui/singlewindow.h"
 
@@ -74,14 +75,16 @@ int runWindow(int argc, char *argv[], const QStringList &paths)
     setIdentity();
     // Docks and task bars find the desktop entry, and its icon, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillora.Quillora"));
+    CloseOnSignal closing;
     SingleWindow single;
     // Another window is there: it takes the paths and comes to the front.
     // Should it not answer, this start opens a window of its own.
     if (!single.claim() && SingleWindow::handOver(paths))
         return ExitStatus::Success;
+    closing.setFilesToRemove(single.ownFiles());
     const std::unique_ptr<QSettings> settings = openUserSettings();
     WidgetDialogs dialogs(SetAppTitle(Product::Name));
-    return runQuillora({
+    const int status = runQuillora({
         .dialogs = dialogs,
         .settings = *settings,
         .programFolder = QApplication::applicationDirPath(),
@@ -90,6 +93,8 @@ int runWindow(int argc, char *argv[], const QStringList &paths)
         .paths = paths,
         .single = &single,
     });
+    // Ended by a signal: said so, as a shell expects.
+    return CloseOnSignal::signalNumber() ? 128 + CloseOnSignal::signalNumber() : status;
 }
 } // namespace
 

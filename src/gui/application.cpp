@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/application.h"
 
+#include "gui/closeonsignal.h"
 #include "gui/dialogs.h"
 #include "gui/mainwindow.h"
 #include "gui/singlewindow.h"
@@ -48,7 +49,8 @@ int runQuillora(const Surroundings &surroundings)
     const bool keepRunning = window.Form_Load();
     if (surroundings.loaded)
         surroundings.loaded(window);
-    if (!keepRunning)
+    // A signal during start-up (a dialog was open) ends it there.
+    if (!keepRunning || CloseOnSignal::signalNumber())
         return 0;
     if (surroundings.single) {
         QObject::connect(surroundings.single, &SingleWindow::pathsArrived, &window, [&window](const QStringList &paths) {

@@ -79,6 +79,13 @@ QString SingleWindow::socketPath()
     return folder.isEmpty() ? QString() : folder + u"/quillora-window-"_s + displayName();
 }
 
+QStringList SingleWindow::ownFiles() const
+{
+    if (!m_server)
+        return {};
+    return {m_server->fullServerName(), m_lock->fileName()};
+}
+
 bool SingleWindow::claim()
 {
     const QString path = socketPath();

@@ -31,6 +31,9 @@ public:
 
     // Becomes the window for this display; false when another one is there.
     bool claim();
+    // The lock and socket a claim made, to remove should the program be
+    // ended at once.
+    QStringList ownFiles() const;
     // Gives the (full) paths to the window that is there; false when none
     // took them.
     static bool handOver(const QStringList &paths);

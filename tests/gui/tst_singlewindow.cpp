@@ -9,6 +9,11 @@
 
 #include <QLocalServer>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QRegularExpression>
+
+#include <csignal>
 #include <QTest>
 
 #include <sys/socket.h>
@@ -31,6 +36,9 @@ private slots:
     void crashedWindowDoesNotBlock();
     void onlyAPrivateFolderIsUsed();
     void anotherUsersListenerGetsNothing();
+    void signalEndsTheWindowWithoutLeftovers_data();
+    void signalEndsTheWindowWithoutLeftovers();
+    void windowClassIsTheDesktopEntrys();
 
 private:
     QStringList listed(MainWindow &window) const
@@ -193,6 +201,60 @@ void tst_SingleWindow::crashedWindowDoesNotBlock()
     QTRY_COMPARE(arrived, QStringList{u"/tmp/y"_s});
     QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
     QCOMPARE(program.exitCode(), 0);
+}
+
+void tst_SingleWindow::signalEndsTheWindowWithoutLeftovers_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("TERM") << SIGTERM;
+    QTest::newRow("HUP") << SIGHUP;
+    QTest::newRow("INT") << SIGINT;
+}
+
+void tst_SingleWindow::signalEndsTheWindowWithoutLeftovers()
+{
+    QFETCH(int, signal);
+    const QString path = SingleWindow::socketPath();
+    QProcess program;
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--window"_s});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path) && QFileInfo::exists(path + u".lock"_s), 10000);
+    QTest::qWait(300); // the window up, or nearly
+    ::kill(pid_t(program.processId()), signal);
+    QTRY_COMPARE_WITH_TIMEOUT(program.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 128 + signal);
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(!QFileInfo::exists(path + u".lock"_s));
+}
+
+// Docks group a window with the desktop entry whose StartupWMClass is the
+// window's class.
+void tst_SingleWindow::windowClassIsTheDesktopEntrys()
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable(u"xwininfo"_s).isEmpty())
+        QSKIP("needs an X display and xwininfo: run the tests under xvfb-run");
+    QFile entry(QStringLiteral(QUILLORA_DESKTOP_ENTRY));
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QString wmClass = QRegularExpression(u"^StartupWMClass=(.*)$"_s, QRegularExpression::MultilineOption)
+                                .match(QString::fromUtf8(entry.readAll()))
+                                .captured(1);
+    QCOMPARE(wmClass, u"Quillora"_s);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--window"_s});
+    // xwininfo names each window's class: 0x... "Quillora": ("quillora" "Quillora")
+    const QString shown = u"\"Quillora\": (\"quillora\" \"%1\")"_s.arg(wmClass);
+    const auto windows = [] {
+        QProcess xwininfo;
+        xwininfo.start(u"xwininfo"_s, {u"-root"_s, u"-tree"_s});
+        xwininfo.waitForFinished();
+        return QString::fromUtf8(xwininfo.readAllStandardOutput());
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(windows().contains(shown), 10000);
+    program.terminate();
+    QVERIFY(program.waitForFinished());
 }
 
 QTEST_MAIN(tst_SingleWindow)
