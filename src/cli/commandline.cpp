@@ -32,6 +32,9 @@ const QCommandLineOption OutputOption({u"o"_s, u"output"_s},
                                       u"FILE"_s);
 const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
                                             u"A sheet per file (default: all files on one sheet)."_s);
+const QCommandLineOption SheetsAsListedOption(u"sheets-as-listed"_s,
+                                              u"A sheet per file, in the order the files are given, each named as "
+                                              u"its file is (2024-01.csv); implies --sheet-per-file."_s);
 const QCommandLineOption SplitOption(u"split"_s, u"space, comma, tab, semicolon or pipe: cut each line into cells there."_s,
                                      u"WHERE"_s);
 const QCommandLineOption SeparatorOption(u"separator"_s,
@@ -111,7 +114,7 @@ void setUpParser(QCommandLineParser &parser)
         u"signal (INT, TERM, HUP) ended it."_s);
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({OutputOption, SheetPerFileOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
+    parser.addOptions({OutputOption, SheetPerFileOption, SheetsAsListedOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
                        EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
                        ContinueSheetsOption, DryRunOption, WindowOption, ForceOption, QuietOption});
     parser.addHelpOption();
@@ -311,6 +314,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     options.header = parser.isSet(HeaderOption);
     options.continueSheets = parser.isSet(ContinueSheetsOption);
+    options.sheetsAsListed = parser.isSet(SheetsAsListedOption);
     options.dryRun = parser.isSet(DryRunOption);
     if (parser.isSet(SkipLinesOption)) {
         bool number = false;
@@ -328,7 +332,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
         return usageError(u"no PATH given."_s);
-    options.sheetPerFile = parser.isSet(SheetPerFileOption);
+    options.sheetPerFile = parser.isSet(SheetPerFileOption) || parser.isSet(SheetsAsListedOption);
     options.force = parser.isSet(ForceOption);
     options.quiet = parser.isSet(QuietOption);
     options.quotes = parser.isSet(QuotesOption);

@@ -34,6 +34,8 @@ struct CommandLineOptions
     bool header = false;
     FileColumn fileColumn = FileColumn::None;
     bool continueSheets = false;
+    // A sheet per file, in the order given, named as the file is.
+    bool sheetsAsListed = false;
     // Print what an import would do, and do nothing.
     bool dryRun = false;
     bool force = false;

@@ -209,10 +209,17 @@ int CommandLineImport::printPlan()
         totalRows += staged.lines;
         anyHeader = anyHeader || staged.header.has_value();
         if (m_options.sheetPerFile) {
-            const QString name = path == StandardInputPath ? u"stdin"_s : freeSheetName(FileNameOf(path), int(i) + 1,
-                [&](const QString &n) { return taken.contains(n); }, [] { return 0.5; });
+            // Named as the run names them (standard input is /dev/stdin).
+            const auto isTaken = [&](const QString &n) { return taken.contains(n); };
+            const QString name = m_options.sheetsAsListed
+                                     ? listedSheetName(FileNameOf(path), int(i) + 1, isTaken)
+                                     : freeSheetName(FileNameOf(path), int(i) + 1, isTaken, [] { return 0.5; });
             taken.append(name);
-            sheets.prepend(u"%1: %2 rows"_s.arg(name).arg(rows));
+            const QString sheet = u"%1: %2 rows"_s.arg(name).arg(rows);
+            if (m_options.sheetsAsListed)
+                sheets.append(sheet);
+            else
+                sheets.prepend(sheet);
         }
     }
     if (!m_options.sheetPerFile)

@@ -49,6 +49,7 @@ private:
     std::optional<ChosenEncoding> encoding(const QString &) const override { return m_options.encoding; }
     QString howTo(Choice choice) const override;
     bool continueSheets() const override { return m_options.continueSheets; }
+    bool sheetsAsListed() const override { return m_options.sheetsAsListed; }
     qint64 linesToSkip() const override { return m_options.skipLines; }
     bool firstLineIsHeader() const override { return m_options.header; }
     FileColumn fileColumn() const override { return m_options.fileColumn; }

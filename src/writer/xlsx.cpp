@@ -31,7 +31,7 @@ constexpr qsizetype SheetNameCharacters = 31;
 
 // Sheet names cut at what .xlsx allows and kept apart without regard to
 // case, as readers compare them. Names that fit keep their place; a cut one
-// that meets any other name gets a number.
+// that meets any other name gets " (2)", " (3)" ... within the 31.
 QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
 {
     QStringList names;
@@ -52,7 +52,7 @@ QStringList sheetNames(const std::vector<std::shared_ptr<WrittenSheet>> &sheets)
             continue;
         QString name = cut(whole, SheetNameCharacters);
         for (int number = 2; taken(name); ++number) {
-            const QString suffix = QString::number(number);
+            const QString suffix = u" (%1)"_s.arg(number);
             name = cut(whole, SheetNameCharacters - suffix.size()) + suffix;
         }
         names[qsizetype(s)] = name;

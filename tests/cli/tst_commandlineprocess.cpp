@@ -119,6 +119,17 @@ void tst_CommandLineProcess::outputWithoutLibreOffice()
              (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s},
                                  {u"north/jan.csv"_s, u"1"_s, u"x"_s},
                                  {u"south/jan.csv"_s, u"2"_s, u"y"_s}}));
+    // Sheets as listed: in the order given, named as their files are (cut
+    // to 31 characters in .xlsx).
+    const QString listed = m_dir->filePath(u"out/listed."_s + suffix);
+    program.start(QStringLiteral(QUILLORA_PROGRAM),
+                  {u"--sheets-as-listed"_s, u"-o"_s, listed, writeFile(m_dir->filePath(u"b/2024-02.csv"_s), "2"),
+                   writeFile(m_dir->filePath(u"a/2024-01 quarterly export [north].csv"_s), "1")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QString longSheet = u"2024-01 quarterly export _north_.csv"_s;
+    QCOMPARE(readDocument(listed).sheetNames,
+             (QStringList{u"2024-02.csv"_s, suffix == u"xlsx" ? longSheet.left(31) : longSheet}));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 }
 

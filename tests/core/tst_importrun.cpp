@@ -227,26 +227,32 @@ void tst_ImportRun::fullSheetsContinueOnTheNext_data()
     using Rows = QList<QStringList>;
     QTest::addColumn<bool>("oneSheet");
     QTest::addColumn<bool>("continuing");
+    QTest::addColumn<bool>("asListed");
     QTest::addColumn<QStringList>("sheets");
     QTest::addColumn<QList<Rows>>("rows");
     // Three rows a sheet; a header and the file column start each one.
     const Rows aFirst{{u"File"_s, u"n"_s}, {u"a.csv"_s, u"1"_s}, {u"a.csv"_s, u"2"_s}};
     const Rows aSecond{{u"File"_s, u"n"_s}, {u"a.csv"_s, u"3"_s}};
     const Rows b{{u"File"_s, u"n"_s}, {u"b.csv"_s, u"4"_s}};
-    QTest::newRow("one sheet") << true << true << QStringList{u"Sheet1"_s, u"Sheet1 (2)"_s}
+    QTest::newRow("one sheet") << true << true << false << QStringList{u"Sheet1"_s, u"Sheet1 (2)"_s}
                                << QList<Rows>{aFirst, aSecond + Rows{{u"b.csv"_s, u"4"_s}}};
     QTest::newRow("a sheet each, right after its file's")
-        << false << true << QStringList{u"bcsv"_s, u"acsv"_s, u"acsv (2)"_s} << QList<Rows>{b, aFirst, aSecond};
-    QTest::newRow("left out without the option") << true << false << QStringList{u"Sheet1"_s} << QList<Rows>{aFirst};
+        << false << true << false << QStringList{u"bcsv"_s, u"acsv"_s, u"acsv (2)"_s} << QList<Rows>{b, aFirst, aSecond};
+    QTest::newRow("a sheet each as listed") << false << true << true
+                                            << QStringList{u"a.csv"_s, u"a.csv (2)"_s, u"b.csv"_s}
+                                            << QList<Rows>{aFirst, aSecond, b};
+    QTest::newRow("left out without the option") << true << false << false << QStringList{u"Sheet1"_s} << QList<Rows>{aFirst};
 }
 
 void tst_ImportRun::fullSheetsContinueOnTheNext()
 {
     QFETCH(bool, oneSheet);
     QFETCH(bool, continuing);
+    QFETCH(bool, asListed);
     QFETCH(QStringList, sheets);
     QFETCH(QList<QList<QStringList>>, rows);
     FakeWindow window;
+    window.asListed = asListed;
     window.files = {file(u"a.csv"_s, "n\n1\n2\n3\n"), file(u"b.csv"_s, "n\n4\n")};
     window.oneSheet = oneSheet;
     window.header = true;

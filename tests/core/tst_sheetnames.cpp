@@ -17,6 +17,8 @@ private slots:
     void freeNameIsTestedAgainUntilFree();
     void nameWithoutUsableCharacterGetsFallback();
     void endlessCollisionsStillEnd();
+    void listedNameIsTheFilesOwn_data();
+    void listedNameIsTheFilesOwn();
 };
 
 void tst_SheetNames::sheetNameOf_data()
@@ -75,6 +77,28 @@ void tst_SheetNames::endlessCollisionsStillEnd()
     const QString name = freeSheetName(u"data.txt"_s, 1, isTaken, [] { return 0.3; });
     QVERIFY(!isTaken(name));
     QVERIFY(name.startsWith(u"datatxt"_s));
+}
+
+void tst_SheetNames::listedNameIsTheFilesOwn_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("kept whole") << u"2024-01 (final).csv"_s << QStringList() << u"2024-01 (final).csv"_s;
+    QTest::newRow("what a sheet cannot hold") << u"a[1]:b*?\\c.txt"_s << QStringList() << u"a_1__b___c.txt"_s;
+    QTest::newRow("apostrophes at the ends, a line break")
+        << u"'q\nx'"_s << QStringList() << u"_q_x_"_s;
+    QTest::newRow("taken twice") << u"jan.csv"_s << QStringList{u"jan.csv"_s, u"jan.csv (2)"_s}
+                                 << u"jan.csv (3)"_s;
+    QTest::newRow("nothing left") << u"  "_s << QStringList() << u"File 7"_s;
+}
+
+void tst_SheetNames::listedNameIsTheFilesOwn()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, name);
+    QCOMPARE(listedSheetName(fileName, 7, [&](const QString &n) { return taken.contains(n); }), name);
 }
 
 QTEST_GUILESS_MAIN(tst_SheetNames)

@@ -24,6 +24,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool header = false;
     FileColumn fileColumnShown = FileColumn::None;
     bool continuing = false;
+    bool asListed = false;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
     QList<std::pair<qint64, qint64>> rowsWrittenOf;
@@ -52,6 +53,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     std::optional<ChosenEncoding> encoding(const QString &) const override { return chosenEncoding; }
     QString howTo(Choice) const override { return QStringLiteral("choose it"); }
     bool continueSheets() const override { return continuing; }
+    bool sheetsAsListed() const override { return asListed; }
     qint64 linesToSkip() const override { return skip; }
     bool firstLineIsHeader() const override { return header; }
     FileColumn fileColumn() const override { return fileColumnShown; }

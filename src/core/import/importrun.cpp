@@ -134,6 +134,7 @@ ImportResult ImportRun::run()
 void ImportRun::readRunOptions()
 {
     m_continueSheets = m_inputs.continueSheets();
+    m_sheetsAsListed = m_inputs.sheetsAsListed();
     m_fileColumn = m_inputs.fileColumn();
     if (m_fileColumn != FileColumn::Relative)
         return;
@@ -277,15 +278,18 @@ bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
 bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
 {
     if (!m_office.step(256, [&] {
-            sheetName = freeSheetName(FileNameOf(path), index + 1,
-                                      [this](const QString &name) { return m_document->hasSheet(name); },
-                                      m_random);
+            const auto taken = [this](const QString &name) { return m_document->hasSheet(name); };
+            sheetName = m_sheetsAsListed ? listedSheetName(FileNameOf(path), index + 1, taken)
+                                         : freeSheetName(FileNameOf(path), index + 1, taken, m_random);
         }))
         return false;
+    // In front of the others, or after the sheets of the files before it.
+    m_sheetPosition = m_sheetsAsListed ? m_nextSheetPosition : 0;
     if (!m_office.step(260, [&] {
             try {
                 makeRoomForAFileSheet();
-                m_document->insertSheet(sheetName, 0);
+                m_document->insertSheet(sheetName, m_sheetPosition);
+                m_nextSheetPosition = m_sheetPosition + 1;
             } catch (const SpreadsheetLost &) {
                 throw;
             } catch (const Failure &failure) {
@@ -294,7 +298,7 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
             }
         }))
         return false;
-    return m_office.step(262, [this] { m_sheet = m_document->sheetAt(0); });
+    return m_office.step(262, [this] { m_sheet = m_document->sheetAt(m_sheetPosition); });
 }
 
 // The sheets a new document comes with go at the end anyway: where the
@@ -402,7 +406,7 @@ void ImportRun::continueOnNewSheet(const QString &sheetName, SheetRows &sheet, q
     if (!m_continueSheets)
         return;
     m_blocks.finish();
-    const int position = sheet.part;
+    const int position = m_sheetPosition + sheet.part;
     if (!m_office.step(m_steps->writeCells, [&] {
             if (m_document->sheetCount() >= MaxSheets)
                 throw Failure(u"The rows past row %1 of the sheet \"%2\" were left out: a document holds at most %3 "
@@ -414,6 +418,7 @@ void ImportRun::continueOnNewSheet(const QString &sheetName, SheetRows &sheet, q
                 name = u"%1 (%2)"_s.arg(sheetName).arg(number);
             m_document->insertSheet(name, position);
             m_sheet = m_document->sheetAt(position);
+            m_nextSheetPosition = position + 1;
         }))
         return;
     sheet.rowsBefore += sheet.row;

@@ -55,6 +55,9 @@ public:
     virtual FileColumn fileColumn() const = 0;
     // Whether the rows past a full sheet go on a new sheet after it.
     virtual bool continueSheets() const = 0;
+    // Whether, with a sheet per file, the sheets stand in the list's order
+    // and are named as their files are (the command line's choice).
+    virtual bool sheetsAsListed() const { return false; }
 };
 
 // What the run tells its front end, which shows it in its own way (the
@@ -204,6 +207,11 @@ private:
     FileColumn m_fileColumn = FileColumn::None;
     QString m_commonFolder;
     bool m_continueSheets = false;
+    bool m_sheetsAsListed = false;
+    // Where the sheet being written first went, and where the next file's
+    // goes when sheets stand as listed.
+    int m_sheetPosition = 0;
+    int m_nextSheetPosition = 0;
     bool m_continueHintGiven = false;
     // Where the run is, for the report of a stop: the file (list position
     // from 0, of count), and the staged lines of the sheet sent so far.

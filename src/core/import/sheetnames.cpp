@@ -47,4 +47,24 @@ QString freeSheetName(const QString &fileName, int listPosition,
     return name;
 }
 
+QString listedSheetName(const QString &fileName, int listPosition,
+                        const std::function<bool(const QString &)> &isTaken)
+{
+    QString base = fileName;
+    for (QChar &c : base) {
+        if (u"[]:*?/\\"_s.contains(c) || c.category() == QChar::Other_Control)
+            c = u'_';
+    }
+    if (base.startsWith(u'\''))
+        base[0] = u'_';
+    if (base.endsWith(u'\''))
+        base.back() = u'_';
+    if (base.trimmed().isEmpty())
+        base = u"File %1"_s.arg(listPosition);
+    QString name = base;
+    for (int number = 2; isTaken(name); ++number)
+        name = u"%1 (%2)"_s.arg(base).arg(number);
+    return name;
+}
+
 } // namespace quillora

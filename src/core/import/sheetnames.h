@@ -25,4 +25,11 @@ QString freeSheetName(const QString &fileName, int listPosition,
                       const std::function<bool(const QString &)> &isTaken,
                       const std::function<double()> &random);
 
+// A file's sheet named as the file is ("2024-01.csv"): only what a sheet
+// name cannot hold ([]:*?/\, control characters, an apostrophe at either
+// end) becomes "_"; " (2)", " (3)" ... keep it apart from the sheets there.
+// A file name that leaves nothing gets "File" and its list position.
+QString listedSheetName(const QString &fileName, int listPosition,
+                        const std::function<bool(const QString &)> &isTaken);
+
 } // namespace quillora
