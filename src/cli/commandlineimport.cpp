@@ -210,7 +210,7 @@ int CommandLineImport::printPlan()
         anyHeader = anyHeader || staged.header.has_value();
         if (m_options.sheetPerFile) {
             // Named as the run names them (standard input is /dev/stdin).
-            const auto isTaken = [&](const QString &n) { return taken.contains(n); };
+            const auto isTaken = [&](const QString &n) { return taken.contains(n, Qt::CaseInsensitive); };
             const QString name = m_options.sheetsAsListed
                                      ? listedSheetName(FileNameOf(path), int(i) + 1, isTaken)
                                      : freeSheetName(FileNameOf(path), int(i) + 1, isTaken, [] { return 0.5; });
