@@ -47,7 +47,9 @@ CommandLineImport::CommandLineImport(CommandLineOptions options, Console &consol
 
 CommandLineImport::StoreDocument CommandLineImport::storedBy(writer::DocumentWriter &writer)
 {
-    return [&writer](SpreadsheetDocument &document, const QString &path) { return writer.store(document, path); };
+    return [&writer](SpreadsheetDocument &document, const QString &path, const StoreProgress &progress) {
+        return writer.store(document, path, progress);
+    };
 }
 
 bool CommandLineImport::cancelled() const
@@ -147,7 +149,14 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
         // The run waits for this: the line is drawn from here.
         m_progress.show(u"storing", u"storing "_s + m_options.output);
         try {
-            storeReports = m_store(document, path);
+            storeReports = m_store(document, path, [this](qint64 stored, qint64 total) {
+                // The rows, then the file's finishing (an .xlsx packs its
+                // parts only then).
+                if (stored < total)
+                    m_progress.show(u"storing rows", u"storing rows: %1 of %2 into %3"_s.arg(stored).arg(total).arg(m_options.output));
+                else
+                    m_progress.show(u"finishing", u"storing %1: finishing the file"_s.arg(m_options.output));
+            });
         } catch (const SpreadsheetLost &) {
             throw;
         } catch (const Failure &failure) {

@@ -176,12 +176,13 @@ std::unique_ptr<SpreadsheetDocument> DocumentWriter::newDocument()
     return document;
 }
 
-QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &path)
+QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &path,
+                                  const std::function<void(qint64 stored, qint64 total)> &progress)
 {
     const auto *written = dynamic_cast<const Document *>(&document);
     if (!written)
         throw Failure(u"The document was not made by the document writer."_s);
-    const StoreJob job{path, written->writtenSheets(), [this] { throwIfAbandoned(m_abandoned); }};
+    const StoreJob job{path, written->writtenSheets(), [this] { throwIfAbandoned(m_abandoned); }, progress};
     switch (m_format) {
     case DocumentFormat::Xlsx:
         return writeXlsx(job);

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace quillora {
@@ -41,8 +42,10 @@ public:
     // Returns one report per sheet that lost something on the way (text
     // the format cannot hold); throws Failure when the file cannot be
     // written, leaving whatever was written of it, or when the document is
-    // not one of this writer's.
-    QStringList store(SpreadsheetDocument &document, const QString &path);
+    // not one of this writer's. progress, when given, is told every few
+    // rows how many are stored, and once more when all are.
+    QStringList store(SpreadsheetDocument &document, const QString &path,
+                      const std::function<void(qint64 stored, qint64 total)> &progress = {});
 
     DocumentFormat format() const { return m_format; }
 

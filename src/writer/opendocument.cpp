@@ -71,7 +71,7 @@ QString leftOutReport(qint64 count, const QString &sheet, const char *format)
 
 // One sheet as a table: rows never written stay empty, and every cell that
 // has text is a string cell.
-void writeTable(XmlOut &out, WrittenSheet &sheet, const StoreJob &job, qint64 &leftOut)
+void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &leftOut)
 {
     out << "<table:table table:name=\"";
     out.escaped(sheet.name);
@@ -120,8 +120,7 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, const StoreJob &job, qint64 &l
                 out << "<table:table-cell/>";
             out << "</table:table-row>";
             out.maybeFlush();
-            if (row % RowsPerCheckpoint == 0)
-                job.checkpoint();
+            stored.add();
         }
     }
     // A table has at least one row.
@@ -134,12 +133,14 @@ QStringList writeBody(XmlOut &out, const StoreJob &job, const char *format)
 {
     QStringList reports;
     out << "<office:body><office:spreadsheet>";
+    StoredRows stored(job);
     for (const auto &sheet : job.sheets) {
         qint64 leftOut = 0;
-        writeTable(out, *sheet, job, leftOut);
+        writeTable(out, *sheet, stored, leftOut);
         if (leftOut > 0)
             reports.append(leftOutReport(leftOut, sheet->name, format));
     }
+    stored.allStored();
     out << "</office:spreadsheet></office:body>";
     return reports;
 }

@@ -52,4 +52,24 @@ void syncFile(const QString &path)
         cannotWrite(path, error);
 }
 
+StoredRows::StoredRows(const StoreJob &job)
+    : m_job(job)
+{
+    for (const auto &sheet : job.sheets)
+        m_total += sheet->spool ? sheet->spool->rowCount() : 0;
+}
+
+void StoredRows::allStored()
+{
+    m_stored = m_total;
+    tell();
+}
+
+void StoredRows::tell()
+{
+    m_job.checkpoint();
+    if (m_job.progress)
+        m_job.progress(m_stored, m_total);
+}
+
 } // namespace quillora::writer

@@ -35,6 +35,9 @@ struct StoreJob
     const QString &path;
     const std::vector<std::shared_ptr<WrittenSheet>> &sheets;
     std::function<void()> checkpoint;
+    // Told every few rows how many of the document's rows are stored; with
+    // all of them, what is left is finishing the file.
+    std::function<void(qint64 stored, qint64 total)> progress;
 };
 
 
@@ -54,5 +57,26 @@ QString zip64Report();
 
 // Rows between two checkpoints.
 inline constexpr qint64 RowsPerCheckpoint = 2048;
+
+// The rows a format writer stores, counted: every RowsPerCheckpoint of them
+// the job's checkpoint is passed and its progress told.
+class StoredRows
+{
+public:
+    explicit StoredRows(const StoreJob &job);
+    void add()
+    {
+        if (++m_stored % RowsPerCheckpoint == 0)
+            tell();
+    }
+    void allStored();
+
+private:
+    void tell();
+
+    const StoreJob &m_job;
+    qint64 m_stored = 0;
+    qint64 m_total = 0;
+};
 
 } // namespace quillora::writer

@@ -177,6 +177,7 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
     const QStringList names = sheetNames(job.sheets);
     std::string cell;
     std::vector<QByteArrayView> cells;
+    StoredRows stored(job);
     // Every sheet's XML, the styles, themes and the rest besides.
     qint64 xmlBytes = 64 * 1024;
     for (size_t s = 0; s < job.sheets.size(); ++s) {
@@ -207,13 +208,13 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
                 }
                 workbook.write(worksheet, row, static_cast<int>(column), cell);
             }
-            if (row % RowsPerCheckpoint == 0)
-                job.checkpoint();
+            stored.add();
         }
         xmlBytes += workbook.checkKept(worksheet) + lastRowBytes;
         if (cut > 0)
             reports.append(cutReport(sheet.name, cut, shortestCut, longestCut));
     }
+    stored.allStored();
     if (workbook.close(xmlBytes))
         reports.append(zip64Report());
     return reports;
