@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandline.h"
 
+#include "core/product.h"
+
 #include "cli/commandlineimport.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
@@ -81,6 +83,55 @@ const QCommandLineOption WindowOption(u"window"_s,
 const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
+// Usage, one line, the options, then this: the rules, the exit status and
+// where to report problems, as Unix programs' help reads.
+QString helpAfterOptions()
+{
+    return u"\nPaths:\n"
+           u"  PATHs are taken in the order given; a folder brings its files and those of every folder below\n"
+           u"  it, level by level (hidden files and folders are passed over); - is standard input. Without\n"
+           u"  arguments, or with --window, the window opens, with the PATHs listed.\n\n"
+           u"Sheets:\n"
+           u"  On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
+           u"  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
+           u"  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
+           u"  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the\n"
+           u"  order given and keep their files' names (only []:*?/\\ become _), \" (2)\" added when taken.\n"
+           u"  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets\n"
+           u"  the rest goes on \"NAME (2)\" right after it.\n\n"
+           u"Headers:\n"
+           u"  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
+           u"  names are the first row, once, in order of first appearance, and each file's cells go under\n"
+           u"  the columns of their names (cells past its header after all named columns); a file whose\n"
+           u"  header is not the first one's is told of. --file-column puts each row's file in a first column.\n\n"
+           u"Encodings:\n"
+           u"  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero\n"
+           u"  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what\n"
+           u"  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);\n"
+           u"  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes\n"
+           u"  that are not valid in the encoding read become U+FFFD and are reported.\n\n"
+           u"Exit status:\n"
+           u"  0      every file was imported whole (and the document written, with --output)\n"
+           u"  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,\n"
+           u"         or the document could not be written; the rest was still imported\n"
+           u"  2      a usage error, or no display where one is needed\n"
+           u"  3      LibreOffice is missing, or was lost during the run\n"
+           u"  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it\n\n"_s
+           + u"Report bugs at %1 or to %2.\n"_s.arg(Product::IssuesPage, Product::SupportAddress);
+}
+
+// The forms the program is run in, first among them the import.
+QString helpText(const QCommandLineParser &parser)
+{
+    QString text = parser.helpText();
+    const qsizetype firstLineEnd = text.indexOf(u'\n');
+    text.replace(0, firstLineEnd,
+                 u"Usage: quillora [OPTION]... PATH...\n"
+                 u"  or:  quillora [--window [PATH]...]\n"
+                 u"  or:  quillora --dry-run [OPTION]... PATH..."_s);
+    return text + helpAfterOptions();
+}
+
 ParsedCommandLine usageError(const QString &reason)
 {
     return {ParsedCommandLine::Action::UsageError, {}, reason};
@@ -88,30 +139,7 @@ ParsedCommandLine usageError(const QString &reason)
 
 void setUpParser(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        u"Loads text files into a spreadsheet, every line a row and every cell text: a new document shown\n"
-        u"in LibreOffice Calc, or with --output a file Quillora writes itself, without LibreOffice.\n"
-        u"Without arguments, opens the window. PATHs are taken in the order given; a folder brings its files\n"
-        u"and those of every folder below it, level by level; - is standard input.\n\n"
-        u"On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
-        u"empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
-        u"first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
-        u"with a number added when the name is taken (and cut to 31 characters in .xlsx).\n\n"
-        u"With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
-        u"names are the first row, once, in order of first appearance, and each file's cells go under the\n"
-        u"columns of their names (cells past its header after all named columns); a file whose header is\n"
-        u"not the first one's is told of. --file-column puts each row's file in a first column.\n"
-        u"A sheet holds 1,048,576 rows; with --continue-sheets the rest goes on \"NAME (2)\" right after it.\n\n"
-        u"A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero bytes;\n"
-        u"UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what a\n"
-        u"statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...); else\n"
-        u"windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes that\n"
-        u"are not valid in the encoding read become U+FFFD and are reported.\n\n"
-        u"Exit status: 0 when every file was imported whole; 1 when a file could not be read or held bytes\n"
-        u"not valid in its encoding, cells did not fit or the document could not be saved (the rest is still\n"
-        u"imported and saved); 2 for a usage error;\n"
-        u"3 when LibreOffice is missing or was lost during the run; 128 plus the signal's number when a\n"
-        u"signal (INT, TERM, HUP) ended it."_s);
+    parser.setApplicationDescription(u"Load text files into a spreadsheet: each line a row, each piece a cell, as text."_s);
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SheetsAsListedOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
@@ -296,7 +324,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(withFileColumnValue(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s))
-        return {ParsedCommandLine::Action::Help, {}, parser.helpText()};
+        return {ParsedCommandLine::Action::Help, {}, helpText(parser)};
     if (parser.isSet(u"version"_s))
         return {ParsedCommandLine::Action::Version, {},
                 QCoreApplication::applicationName().toLower() + u' ' + QCoreApplication::applicationVersion()

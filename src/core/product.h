@@ -12,6 +12,7 @@ inline constexpr QStringView Organisation = u"Marrowind";
 // Addresses on a reserved example domain until the product has its own.
 inline constexpr QStringView SupportAddress = u"support@quillora.example";
 inline constexpr QStringView HomePage = u"https://quillora.example/";
+inline constexpr QStringView IssuesPage = u"https://quillora.example/issues";
 inline constexpr QStringView OfficeDownloadPage = u"https://quillora.example/get-libreoffice";
 } // namespace Product
 

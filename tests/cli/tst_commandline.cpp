@@ -164,6 +164,16 @@ void tst_CommandLine::extensionsAndHelp()
     for (const QString &extension : {u"txt"_s, u".txt"_s, u"*.txt"_s})
         QCOMPARE(parseCommandLine({u"quillora"_s, u"--extension="_s + extension, u"a"_s}).options.extension, u"txt"_s);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--help-all"_s}).action, Action::Help);
+    // Help as a Unix user reads it: usage, one line, the options, the rest.
+    const QString help = parseCommandLine({u"quillora"_s, u"--help"_s}).text;
+    qsizetype at = 0;
+    for (const QString &part : QStringList{u"Usage: quillora [OPTION]... PATH...\n  or:  quillora [--window"_s,
+                                           u"\nLoad text files into a spreadsheet"_s, u"\n\nOptions:\n"_s,
+                                           u"--sheets-as-listed"_s, u"\nExit status:\n"_s, u"\nReport bugs at "_s}) {
+        at = help.indexOf(part, at);
+        QVERIFY2(at >= 0, qPrintable(part));
+    }
+    QVERIFY(parseCommandLine({u"quillora"_s, u"--sheets-as-listed"_s, u"a"_s}).options.sheetPerFile);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"-fq"_s, u"a"_s}).options.force, true);
     // The head of stacked exports; --file-column alone is relative, and
     // takes no path as its value.
