@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the README's screenshot from the real program: starts the built
-# Quillora on a virtual screen with a fresh home, loads the sample files and
-# captures the window into docs/screenshot.png. Needs a build (quillora.sh)
-# and installs ImageMagick and xdotool when they are missing.
+# Takes the README's screenshot from the installed program, as users see it
+# (the installed sample files' paths, no build folder): starts Quillora on a
+# virtual screen with a fresh home, loads the sample files and captures the
+# window into docs/screenshot.png. Needs the package installed (or
+# QUILLORA_PROGRAM naming another program); installs ImageMagick and xdotool
+# when they are missing.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
-program=${QUILLORA_PROGRAM:-$top/build/bin/quillora}
+program=${QUILLORA_PROGRAM:-/usr/bin/quillora}
+if [[ ! -x "$program" ]]; then
+    echo "No $program: install the package first (see \"Installing\" in the README)." >&2
+    exit 1
+fi
 output=${1:-$top/docs/screenshot.png}
 
 if ! command -v import >/dev/null || ! command -v xdotool >/dev/null; then
@@ -34,10 +40,10 @@ for _ in $(seq 100); do
 done
 [[ -n "$window" ]] || { echo "Quillora did not show its window" >&2; exit 1; }
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-# "Load Sample/Example Files" (its centre, in pixels inside the window); then
-# No to the question about opening the folder.
-xdotool mousemove $((X + 400)) $((Y + 232)) click 1
+# "Load Sample/Example Files" by its Alt+X; then No to the question about
+# opening the folder.
+xdotool windowfocus --sync "$window"
+xdotool key alt+x
 sleep 1.5
 xdotool key Escape
 sleep 1
