@@ -47,7 +47,7 @@ CommandLineImport::CommandLineImport(CommandLineOptions options, Console &consol
 
 CommandLineImport::StoreDocument CommandLineImport::storedBy(writer::DocumentWriter &writer)
 {
-    return [&writer](SpreadsheetDocument &document, const QString &path, const StoreProgress &progress) {
+    return [&writer](SpreadsheetDocument &document, const QString &path, const writer::StoreProgress &progress) {
         return writer.store(document, path, progress);
     };
 }
@@ -219,10 +219,9 @@ int CommandLineImport::printPlan()
         anyHeader = anyHeader || staged.header.has_value();
         if (m_options.sheetPerFile) {
             // Named as the run names them (standard input is /dev/stdin).
-            const auto isTaken = [&](const QString &n) { return taken.contains(n, Qt::CaseInsensitive); };
-            const QString name = m_options.sheetsAsListed
-                                     ? listedSheetName(FileNameOf(path), int(i) + 1, isTaken)
-                                     : freeSheetName(FileNameOf(path), int(i) + 1, isTaken, [] { return 0.5; });
+            const QString name = fileSheetName(
+                path, int(i) + 1, m_options.sheetsAsListed,
+                [&](const QString &n) { return taken.contains(n, Qt::CaseInsensitive); }, [] { return 0.5; });
             taken.append(name);
             const QString sheet = u"%1: %2 rows"_s.arg(name).arg(rows);
             if (m_options.sheetsAsListed)

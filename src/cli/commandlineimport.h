@@ -21,12 +21,10 @@ class CommandLineImport : private ImportInputs, private ImportObserver, private 
 {
 public:
     // How a finished document becomes the output file (--output): written
-    // at path; returns what was lost on the way.
-    // Stores the document at path, telling how many rows of how many are
-    // stored as it goes.
-    using StoreProgress = std::function<void(qint64 stored, qint64 total)>;
-    using StoreDocument =
-        std::function<QStringList(SpreadsheetDocument &document, const QString &path, const StoreProgress &progress)>;
+    // at path, telling how far it is as it goes; returns what was lost on
+    // the way.
+    using StoreDocument = std::function<QStringList(SpreadsheetDocument &document, const QString &path,
+                                                    const writer::StoreProgress &progress)>;
 
     // Into a document of the spreadsheets: with store, stored as the output
     // file; without, shown in the spreadsheet application.

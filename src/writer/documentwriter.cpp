@@ -176,8 +176,7 @@ std::unique_ptr<SpreadsheetDocument> DocumentWriter::newDocument()
     return document;
 }
 
-QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &path,
-                                  const std::function<void(qint64 stored, qint64 total)> &progress)
+QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &path, const StoreProgress &progress)
 {
     const auto *written = dynamic_cast<const Document *>(&document);
     if (!written)

@@ -19,6 +19,10 @@ namespace writer {
 
 struct Workbook;
 
+// Told while a document is stored how many of its rows are, and once more
+// when all are.
+using StoreProgress = std::function<void(qint64 stored, qint64 total)>;
+
 // A spreadsheet that is a file, made without any office application: its
 // documents take their sheets and rows as Calc's do (the same default sheet,
 // names, limits and refusals), keep the rows aside as they come, and are
@@ -43,9 +47,8 @@ public:
     // the format cannot hold); throws Failure when the file cannot be
     // written, leaving whatever was written of it, or when the document is
     // not one of this writer's. progress, when given, is told every few
-    // rows how many are stored, and once more when all are.
-    QStringList store(SpreadsheetDocument &document, const QString &path,
-                      const std::function<void(qint64 stored, qint64 total)> &progress = {});
+    // rows.
+    QStringList store(SpreadsheetDocument &document, const QString &path, const StoreProgress &progress = {});
 
     DocumentFormat format() const { return m_format; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "writer/documentwriter.h"
 #include "writer/sheetspool.h"
 
 #include <QString>
@@ -35,9 +36,9 @@ struct StoreJob
     const QString &path;
     const std::vector<std::shared_ptr<WrittenSheet>> &sheets;
     std::function<void()> checkpoint;
-    // Told every few rows how many of the document's rows are stored; with
-    // all of them, what is left is finishing the file.
-    std::function<void(qint64 stored, qint64 total)> progress;
+    // Told every few rows; with all of them, what is left is finishing the
+    // file.
+    StoreProgress progress;
 };
 
 

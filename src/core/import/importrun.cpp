@@ -278,9 +278,8 @@ bool ImportRun::finishOpeningDocument(int startStep, OpeningDocument &opening)
 bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
 {
     if (!m_office.step(256, [&] {
-            const auto taken = [this](const QString &name) { return m_document->hasSheet(name); };
-            sheetName = m_sheetsAsListed ? listedSheetName(FileNameOf(path), index + 1, taken)
-                                         : freeSheetName(FileNameOf(path), index + 1, taken, m_random);
+            sheetName = fileSheetName(path, index + 1, m_sheetsAsListed,
+                                      [this](const QString &name) { return m_document->hasSheet(name); }, m_random);
         }))
         return false;
     // In front of the others, or after the sheets of the files before it.

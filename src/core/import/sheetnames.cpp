@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/sheetnames.h"
 
+#include "core/list/paths.h"
+
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -65,6 +67,14 @@ QString listedSheetName(const QString &fileName, int listPosition,
     for (int number = 2; isTaken(name); ++number)
         name = u"%1 (%2)"_s.arg(base).arg(number);
     return name;
+}
+
+QString fileSheetName(const QString &path, int listPosition, bool asListed,
+                      const std::function<bool(const QString &)> &isTaken, const std::function<double()> &random)
+{
+    const QString fileName = FileNameOf(path);
+    return asListed ? listedSheetName(fileName, listPosition, isTaken)
+                    : freeSheetName(fileName, listPosition, isTaken, random);
 }
 
 } // namespace quillora

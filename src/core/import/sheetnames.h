@@ -32,4 +32,9 @@ QString freeSheetName(const QString &fileName, int listPosition,
 QString listedSheetName(const QString &fileName, int listPosition,
                         const std::function<bool(const QString &)> &isTaken);
 
+// The sheet of the file at path, named as the run names it: as listed, or by
+// its letters, digits and spaces.
+QString fileSheetName(const QString &path, int listPosition, bool asListed,
+                      const std::function<bool(const QString &)> &isTaken, const std::function<double()> &random);
+
 } // namespace quillora
