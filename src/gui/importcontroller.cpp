@@ -47,13 +47,13 @@ void ImportController::PushButton2_Click()
     m_busy = true;
     m_stopAsked = false;
     m_notes.clear();
-    setStartCaption(u"Stop &Importing"_s);
+    setStartCaption(QString::fromUtf16(StopCaption));
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
     m_lastResult = run.run();
     m_busy = false;
-    setStartCaption(u"Start &Importing"_s);
+    setStartCaption(QString::fromUtf16(StartCaption));
 }
 
 void ImportController::stop()

@@ -19,6 +19,10 @@ class OptionsPanel;
 class SpreadsheetProvider;
 class TextProgressBar;
 
+// The button's caption between runs, and while one goes on.
+inline constexpr char16_t StartCaption[] = u"Start &Importing";
+inline constexpr char16_t StopCaption[] = u"Stop &Importing";
+
 // "Start Importing": holds the busy flag and lends the run what the window
 // has: the list, the options, the progress bar and the dialogs.
 class ImportController : public QObject, private ImportInputs, private ImportObserver

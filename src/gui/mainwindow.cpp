@@ -148,7 +148,7 @@ void MainWindow::buildButtons()
     m_buttons.loadSamples =
         addPushButton(u"PushButton7", u"Load Sample/E&xample Files", twipsRect(4080, 3270, 3840, 405));
     // Below the format frame, moved down as far as it grew.
-    m_buttons.start = addPushButton(u"PushButton2", u"Start &Importing",
+    m_buttons.start = addPushButton(u"PushButton2", StartCaption,
                                     twipsRect(120, 7170 + OptionsPanel::GrowthBelow, 7800, 405));
 }
 
