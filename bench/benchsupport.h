@@ -39,20 +39,17 @@ public:
 
     int entryCount() const override { return static_cast<int>(files.size()); }
     QString entry(int index) const override { return files.at(index); }
-    bool oneSheetMode() const override { return oneSheet; }
-    std::optional<QString> splitText() const override { return split; }
-    bool keepQuotedText() const override { return quotes; }
-    std::optional<ChosenEncoding> encoding(const QString &) const override { return {}; }
+    SheetOptions sheetOptions() const override { return {.oneSheet = oneSheet}; }
+    ReadOptions readOptions(const QString &) const override
+    {
+        return {.split = split, .quotes = quotes, .linesToSkip = skip, .header = header, .fileColumn = fileColumnShown};
+    }
     QString howTo(Choice) const override { return {}; }
-    bool continueSheets() const override { return false; }
-    qint64 linesToSkip() const override { return skip; }
-    bool firstLineIsHeader() const override { return header; }
-    FileColumn fileColumn() const override { return fileColumnShown; }
     void fileStarted(int, int, const QString &) override {}
     void rowsWritten(qint64, qint64) override {}
     void runEnded() override {}
     void yield() override;
-    bool cancelled() const override { return false; }
+    bool closing() const override { return false; }
     bool stopAsked() const override { return false; }
     void notice(const QString &) override {}
     void note(const QString &) override {}

@@ -14,6 +14,7 @@
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
 #include "core/text/rowblock.h"
+#include "core/text/stagedline.h"
 
 #include <QBuffer>
 #include <QStringDecoder>
@@ -243,8 +244,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     TextReader reader(buffer, u"fuzz"_s, sizes, chosen);
     QStringList pieces;
     QString piece;
-    while (reader.readPiece(piece))
+    while (reader.readPiece(piece)) {
+        if (reader.takeStartOver())
+            pieces.clear();
         pieces.append(piece);
+    }
     check(!pieces.isEmpty());
     // A piece holds at most a piece's size (and a surrogate pair's second
     // half); one that ends inside a line has no line break; no CR LF and no

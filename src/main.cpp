@@ -9,6 +9,7 @@
 #include "gui/closeonsignal.h"
 #include "gui/dialogs.h"
 #include "gui/singlewindow.h"
+#include "core/text/filenames.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -7,6 +7,8 @@
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
+#include "core/text/separators.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -185,16 +187,8 @@ QStringList withFileColumnValue(QStringList arguments)
 
 std::optional<QString> splitOf(const QString &where)
 {
-    if (where == u"space")
-        return u" "_s;
-    if (where == u"comma")
-        return u","_s;
-    if (where == u"tab")
-        return u"\t"_s;
-    if (where == u"semicolon")
-        return u";"_s;
-    if (where == u"pipe")
-        return u"|"_s;
+    if (const Separator *separator = separatorNamed(where))
+        return separator->text.toString();
     return std::nullopt;
 }
 } // namespace
@@ -336,18 +330,18 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     CommandLineOptions options;
     const QString encoding = parser.value(EncodingOption);
     if (parser.isSet(EncodingOption) && encoding.compare(u"auto"_s, Qt::CaseInsensitive) != 0) {
-        options.encoding = encodingNamed(encoding.toLatin1());
-        if (!options.encoding || encoding.toLatin1() != encoding.toUtf8())
+        options.read.encoding = encodingNamed(encoding.toLatin1());
+        if (!options.read.encoding || encoding.toLatin1() != encoding.toUtf8())
             return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
     }
-    options.header = parser.isSet(HeaderOption);
+    options.read.header = parser.isSet(HeaderOption);
     options.continueSheets = parser.isSet(ContinueSheetsOption);
     options.sheetsAsListed = parser.isSet(SheetsAsListedOption);
     options.dryRun = parser.isSet(DryRunOption);
     if (parser.isSet(SkipLinesOption)) {
         bool number = false;
-        options.skipLines = parser.value(SkipLinesOption).toLongLong(&number);
-        if (!number || options.skipLines < 0)
+        options.read.linesToSkip = parser.value(SkipLinesOption).toLongLong(&number);
+        if (!number || options.read.linesToSkip < 0)
             return usageError(u"--skip-lines takes a number of lines, not \"%1\"."_s.arg(parser.value(SkipLinesOption)));
     }
     if (parser.isSet(FileColumnOption)) {
@@ -355,7 +349,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         if (!shown)
             return usageError(u"--file-column takes relative, name or path, not \"%1\"."_s.arg(
                 parser.value(FileColumnOption)));
-        options.fileColumn = *shown;
+        options.read.fileColumn = *shown;
     }
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
@@ -363,7 +357,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.sheetPerFile = parser.isSet(SheetPerFileOption) || parser.isSet(SheetsAsListedOption);
     options.force = parser.isSet(ForceOption);
     options.quiet = parser.isSet(QuietOption);
-    options.quotes = parser.isSet(QuotesOption);
+    options.read.quotes = parser.isSet(QuotesOption);
     // ".txt" and "*.txt" mean what "txt" means.
     options.extension = parser.value(ExtensionOption);
     while (options.extension.startsWith(u'*') || options.extension.startsWith(u'.'))
@@ -371,8 +365,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
         return usageError(u"--split and --separator exclude each other."_s);
     if (parser.isSet(SplitOption)) {
-        options.split = splitOf(parser.value(SplitOption));
-        if (!options.split)
+        options.read.split = splitOf(parser.value(SplitOption));
+        if (!options.read.split)
             return usageError(u"--split takes space, comma, tab, semicolon or pipe, not \"%1\"."_s.arg(
                 parser.value(SplitOption)));
     }
@@ -381,7 +375,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return usageError(u"--separator needs a text to cut at."_s);
         if (parser.value(SeparatorOption).contains(u'\n') || parser.value(SeparatorOption).contains(u'\r'))
             return usageError(u"--separator cannot hold a line break: a line break ends the line, not a cell."_s);
-        options.split = parser.value(SeparatorOption);
+        options.read.split = parser.value(SeparatorOption);
     }
     if (parser.isSet(OutputOption)) {
         options.output = parser.value(OutputOption);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/list/paths.h"
-#include "core/text/encodings.h"
+#include "core/reading/readoptions.h"
 #include "writer/documentwriter.h"
 
 #include <QString>
@@ -22,17 +21,10 @@ struct CommandLineOptions
     QString output;
     DocumentFormat format = DocumentFormat::Ods;
     bool sheetPerFile = false;
-    // The text lines are cut at; none: lines stay whole.
-    std::optional<QString> split;
     // For folder paths: the extension their files must have; empty: every file.
     QString extension;
-    // A field in double quotes stays one cell.
-    bool quotes = false;
-    // The encoding of files without a mark; none: each file's is found.
-    std::optional<ChosenEncoding> encoding;
-    qint64 skipLines = 0;
-    bool header = false;
-    FileColumn fileColumn = FileColumn::None;
+    // How each file is read and cut.
+    ReadOptions read;
     bool continueSheets = false;
     // A sheet per file, in the order given, named as the file is.
     bool sheetsAsListed = false;

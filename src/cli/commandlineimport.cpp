@@ -7,12 +7,11 @@
 #include "core/failure.h"
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
-#include "core/import/filepreview.h"
-#include "core/import/filestager.h"
+#include "core/import/importplan.h"
 #include "core/import/sheetnames.h"
-#include "core/text/linesplitter.h"
-#include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
+#include "core/text/filenames.h"
+#include "core/text/stagedline.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -52,7 +51,7 @@ CommandLineImport::StoreDocument CommandLineImport::storedBy(writer::DocumentWri
     };
 }
 
-bool CommandLineImport::cancelled() const
+bool CommandLineImport::closing() const
 {
     return Interruption::requested();
 }
@@ -178,70 +177,47 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     return result;
 }
 
-// Each file read and cut as the import would (its reports included), into
-// a staging file only; then the sheets it would make.
+// The plan of the import, found by the run itself into a document that keeps
+// nothing: each file's line, then the sheets.
 int CommandLineImport::printPlan()
 {
-    constexpr qint64 SheetRows = 1048576;
-    GuardedOperation guard(Location::StartImporting, *this);
-    FileStager stager(*this, guard, {.stopped = [] { return Interruption::requested(); }, .handled = [](qsizetype) {},
-                                     .note = [this](const QString &text) { tell(text); }});
+    leaveOutStreams();
+    if (m_files.isEmpty())
+        return exitStatus({});
+    // Cut as the document would cut them: an .xlsx cell holds less.
+    const ImportPlan plan = planImport(*this, *this, m_spreadsheets.cellCharacters());
+    m_progress.clear();
     const QString folder = commonFolder(m_files);
-    qint64 totalRows = 0;
-    bool anyHeader = false;
-    QStringList sheets;
-    QStringList taken{u"Sheet1"_s, u"Sheet2"_s, u"Sheet3"_s};
-    for (qsizetype i = 0; i < m_files.size() && !Interruption::requested(); ++i) {
-        const QString &path = m_files[i];
-        StagingFile staging;
-        StagedCells cells;
-        StagedFile staged;
-        if (!stager.stage(staging, path, ImportRun::OneSheetStaging, CalcCellCharacters, cells, staged))
-            continue;
-        staging.rewind();
-        qsizetype widest = staged.header ? staged.header->size() : 0;
-        QStringView line;
-        while (staging.ReadTextLines(line))
-            widest = std::max(widest, line.isEmpty() ? 0 : line.count(ColumnMarker) + 1);
-        ReadOptions options;
-        options.split = m_options.split;
-        options.quotes = m_options.quotes;
-        options.encoding = m_options.encoding;
-        const FilePreview start = previewFile(path, options);
-        const qint64 rows = staged.lines + (staged.header ? 1 : 0);
-        m_console.out << printable(path == StandardInputPath ? u"stdin"_s : shownFileName(path, FileColumn::Relative, folder))
-                      << u": "_s << QString::fromLatin1(staged.encoding)
-                      << (m_options.encoding ? u" (chosen)"_s : u" (found)"_s) << u", "_s << rows
-                      << (rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s << widest
-                      << (widest == 1 ? u" cell"_s : u" cells"_s)
-                      << (start.hint ? u", looks separated by "_s + start.hint->name : QString()) << u'\n';
-        totalRows += staged.lines;
-        anyHeader = anyHeader || staged.header.has_value();
-        if (m_options.sheetPerFile) {
-            // Named as the run names them (standard input is /dev/stdin).
-            const QString name = fileSheetName(
-                path, int(i) + 1, m_options.sheetsAsListed,
-                [&](const QString &n) { return taken.contains(n, Qt::CaseInsensitive); }, [] { return 0.5; });
-            taken.append(name);
-            const QString sheet = u"%1: %2 rows"_s.arg(name).arg(rows);
-            if (m_options.sheetsAsListed)
-                sheets.append(sheet);
-            else
-                sheets.prepend(sheet);
-        }
+    for (const ImportPlan::File &file : plan.files) {
+        const FileSummary &summary = file.summary;
+        const QString taken = summary.encodingChosen ? u"chosen"_s : summary.encodingGuessed ? u"guessed"_s : u"found"_s;
+        m_console.out << printable(file.path == StandardInputPath ? u"stdin"_s
+                                                                  : shownFileName(file.path, FileColumn::Relative, folder))
+                      << u": "_s << QString::fromLatin1(summary.encoding) << u" ("_s << taken << u"), "_s
+                      << summary.rows << (summary.rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s
+                      << summary.widest << (summary.widest == 1 ? u" cell"_s : u" cells"_s)
+                      << (summary.separatorHint.isEmpty() ? QString() : u", looks separated by "_s + summary.separatorHint)
+                      << u'\n';
     }
-    if (!m_options.sheetPerFile)
-        sheets.append(u"Sheet1: %1 rows"_s.arg(totalRows + (anyHeader ? 1 : 0)));
-    for (const QString &sheet : std::as_const(sheets))
-        m_console.out << u"sheet "_s << printable(sheet) << u'\n';
-    const qint64 tooMany = totalRows + (anyHeader ? 1 : 0) - SheetRows;
-    if (!m_options.sheetPerFile && tooMany > 0)
-        m_console.out << (m_options.continueSheets ? u"  (the last %1 rows on \"Sheet1 (2)\" and on)\n"_s
-                                                   : u"  (the last %1 rows left out: a sheet holds %2)\n"_s)
-                             .arg(tooMany)
-                             .arg(SheetRows);
+    for (const ImportPlan::Sheet &sheet : plan.sheets)
+        m_console.out << u"sheet "_s << printable(u"%1: %2 rows"_s.arg(sheet.name).arg(sheet.rows)) << u'\n';
+    if (plan.result.rowsLeftOut > 0)
+        m_console.out << u"  (%1 rows left out: a sheet holds %2)\n"_s.arg(plan.result.rowsLeftOut).arg(1048576);
     m_console.out.flush();
     return exitStatus({});
+}
+
+void CommandLineImport::leaveOutStreams()
+{
+    m_files.removeIf([this](const QString &path) {
+        struct stat info{};
+        const bool stream = path == StandardInputPath
+            || (::stat(encodePath(path).constData(), &info) == 0 && !S_ISREG(info.st_mode));
+        if (stream)
+            m_console.out << printable(path == StandardInputPath ? u"stdin"_s : path)
+                          << u": a stream, read by the import alone: not in this plan\n"_s;
+        return stream;
+    });
 }
 
 bool CommandLineImport::moveIntoPlace(TemporaryOutput &stored, const QString &target)

@@ -40,24 +40,22 @@ private:
     std::optional<ImportResult> importAndStore();
     // --dry-run: what the import would do, on standard output.
     int printPlan();
+    // Streams are read by the import alone: the plan leaves them out.
+    void leaveOutStreams();
     int exitStatus(const ImportResult &result);
     bool moveIntoPlace(TemporaryOutput &stored, const QString &target);
 
     int entryCount() const override { return static_cast<int>(m_files.size()); }
     QString entry(int index) const override;
-    bool oneSheetMode() const override { return !m_options.sheetPerFile; }
-    std::optional<QString> splitText() const override { return m_options.split; }
-    bool keepQuotedText() const override { return m_options.quotes; }
-    std::optional<ChosenEncoding> encoding(const QString &) const override { return m_options.encoding; }
+    SheetOptions sheetOptions() const override
+    {
+        return {!m_options.sheetPerFile, m_options.continueSheets, m_options.sheetsAsListed};
+    }
+    ReadOptions readOptions(const QString &) const override { return m_options.read; }
     QString howTo(Choice choice) const override;
-    bool continueSheets() const override { return m_options.continueSheets; }
-    bool sheetsAsListed() const override { return m_options.sheetsAsListed; }
-    qint64 linesToSkip() const override { return m_options.skipLines; }
-    bool firstLineIsHeader() const override { return m_options.header; }
-    FileColumn fileColumn() const override { return m_options.fileColumn; }
 
     void yield() override {}
-    bool cancelled() const override;
+    bool closing() const override;
     // The command line is stopped by its signals only.
     bool stopAsked() const override { return false; }
     void notice(const QString &text) override;

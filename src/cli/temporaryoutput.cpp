@@ -2,6 +2,7 @@
 #include "cli/temporaryoutput.h"
 
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "gui/dialogs.h"
 #include "gui/pointerfeedback.h"
+#include "core/text/filenames.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

@@ -81,27 +81,14 @@ QString ImportController::entry(int index) const
     return m_parts.fileList.entryAt(index);
 }
 
-bool ImportController::oneSheetMode() const
+SheetOptions ImportController::sheetOptions() const
 {
-    return m_parts.options.oneSheetMode();
+    return m_parts.options.sheetOptions();
 }
 
-std::optional<QString> ImportController::splitText() const
+ReadOptions ImportController::readOptions(const QString &path) const
 {
-    return m_parts.options.splitText();
-}
-
-bool ImportController::keepQuotedText() const
-{
-    return m_parts.options.keepQuotedText();
-}
-
-std::optional<ChosenEncoding> ImportController::encoding(const QString &path) const
-{
-    // A file's own choice comes before the options'.
-    if (const auto own = m_parts.fileList.encodingOf(path))
-        return own;
-    return m_parts.options.encoding();
+    return readOptionsOf(m_parts.options, m_parts.fileList, path);
 }
 
 QString ImportController::howTo(Choice choice) const
@@ -113,26 +100,6 @@ QString ImportController::howTo(Choice choice) const
         return u"check \"Continue on a new sheet when a sheet is full\""_s;
     }
     return {};
-}
-
-bool ImportController::continueSheets() const
-{
-    return m_parts.options.continueSheets();
-}
-
-qint64 ImportController::linesToSkip() const
-{
-    return m_parts.options.linesToSkip();
-}
-
-bool ImportController::firstLineIsHeader() const
-{
-    return m_parts.options.firstLineIsHeader();
-}
-
-FileColumn ImportController::fileColumn() const
-{
-    return m_parts.options.fileColumn() ? FileColumn::Relative : FileColumn::None;
 }
 
 void ImportController::fileStarted(int index, int count, const QString &path)

@@ -49,7 +49,7 @@ public:
     // Escape: a run going on stops at its next chance; otherwise nothing.
     void stop();
     bool isBusy() const { return m_busy; }
-    // The window is closing: the run stops at its next chance.
+    // The window is closing: the run ends at its next chance.
     void cancel() { m_cancelled = true; }
     const ImportResult &lastResult() const { return m_lastResult; }
     // What "the ordinary pointer again" means for the window.
@@ -58,21 +58,15 @@ public:
 private:
     int entryCount() const override;
     QString entry(int index) const override;
-    bool oneSheetMode() const override;
-    std::optional<QString> splitText() const override;
-    bool keepQuotedText() const override;
-    std::optional<ChosenEncoding> encoding(const QString &path) const override;
+    SheetOptions sheetOptions() const override;
+    ReadOptions readOptions(const QString &path) const override;
     QString howTo(Choice choice) const override;
-    qint64 linesToSkip() const override;
-    bool firstLineIsHeader() const override;
-    FileColumn fileColumn() const override;
-    bool continueSheets() const override;
 
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;
     void runEnded() override;
     void yield() override;
-    bool cancelled() const override { return m_cancelled; }
+    bool closing() const override { return m_cancelled; }
     bool stopAsked() const override { return m_stopAsked; }
     void notice(const QString &text) override;
     void note(const QString &text) override { m_notes.append(text); }

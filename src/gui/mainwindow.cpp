@@ -10,6 +10,7 @@
 #include "gui/twips.h"
 #include "core/list/filelistmodel.h"
 #include "core/list/paths.h"
+#include "core/text/separators.h"
 #include "gui/filelistcontroller.h"
 #include "gui/importcontroller.h"
 #include "gui/pointerfeedback.h"
@@ -166,21 +167,9 @@ void MainWindow::buildProgressBar()
 
 void MainWindow::buildPreview()
 {
-    // What the selected entry (or the first) gives with the options as they
-    // stand; its file column shows its name.
-    m_preview = new PreviewPanel(this, [this](const QString &path) {
-        ReadOptions read;
-        read.split = m_options->splitText();
-        read.quotes = m_options->keepQuotedText();
-        read.encoding = m_fileList->encodingOf(path);
-        if (!read.encoding)
-            read.encoding = m_options->encoding();
-        read.linesToSkip = m_options->linesToSkip();
-        read.header = m_options->firstLineIsHeader();
-        read.fileColumn = m_options->fileColumn() ? FileColumn::Name : FileColumn::None;
-        read.shownName = FileNameOf(path);
-        return read;
-    });
+    // What the selected entry (or the first) gives, read as the import
+    // would read it.
+    m_preview = new PreviewPanel(this, [this](const QString &path) { return readOptionsOf(*m_options, *m_fileList, path); });
     m_preview->setGeometry(twipsRect(8040, 120, PreviewWidth - 120, 8220 + OptionsPanel::GrowthBelow - 240));
     connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
     connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);
@@ -209,10 +198,13 @@ void MainWindow::showPreview()
 // separator.
 void MainWindow::cutLinesAt(const QString &separator)
 {
-    const int option = separator == u" " ? 2 : separator == u"," ? 3 : separator == u"\t" ? 7 : 4;
-    if (option == 4)
-        m_options->setSeparatorText(separator);
-    m_options->selectOption(option);
+    const Separator *named = separatorOfText(separator);
+    if (named && named->windowOption != 0) {
+        m_options->selectOption(named->windowOption);
+        return;
+    }
+    m_options->setSeparatorText(separator);
+    m_options->selectOption(4);
 }
 
 void MainWindow::buildControllers()

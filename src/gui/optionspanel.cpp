@@ -2,6 +2,8 @@
 #include "gui/optionspanel.h"
 
 #include "core/failure.h"
+#include "core/list/filelistmodel.h"
+#include "core/text/separators.h"
 #include "gui/caption.h"
 #include "gui/twips.h"
 
@@ -320,47 +322,30 @@ void OptionsPanel::saveSheetGroup()
         m_settings.SaveSetting(specOf(number).key, truthText(option(number)->isChecked()));
 }
 
-bool OptionsPanel::oneSheetMode() const
+SheetOptions OptionsPanel::sheetOptions() const
 {
-    return option(5)->isChecked();
+    return {.oneSheet = option(5)->isChecked(), .continueSheets = m_continueSheets->isChecked()};
+}
+
+ReadOptions OptionsPanel::readOptions() const
+{
+    return {.split = splitText(),
+            .quotes = m_quotes->isChecked(),
+            .encoding = encoding(),
+            .linesToSkip = m_skipLines->value(),
+            .header = m_header->isChecked(),
+            .fileColumn = m_fileColumn->isChecked() ? FileColumn::Relative : FileColumn::None};
 }
 
 std::optional<QString> OptionsPanel::splitText() const
 {
-    if (option(2)->isChecked())
-        return u" "_s;
-    if (option(3)->isChecked())
-        return u","_s;
     if (option(4)->isChecked())
         return m_text1->text();
-    if (option(7)->isChecked())
-        return u"\t"_s;
+    for (const Separator &separator : namedSeparators()) {
+        if (separator.windowOption != 0 && option(separator.windowOption)->isChecked())
+            return separator.text.toString();
+    }
     return std::nullopt;
-}
-
-bool OptionsPanel::keepQuotedText() const
-{
-    return m_quotes->isChecked();
-}
-
-qint64 OptionsPanel::linesToSkip() const
-{
-    return m_skipLines->value();
-}
-
-bool OptionsPanel::firstLineIsHeader() const
-{
-    return m_header->isChecked();
-}
-
-bool OptionsPanel::fileColumn() const
-{
-    return m_fileColumn->isChecked();
-}
-
-bool OptionsPanel::continueSheets() const
-{
-    return m_continueSheets->isChecked();
 }
 
 std::optional<ChosenEncoding> OptionsPanel::encoding() const
@@ -369,6 +354,14 @@ std::optional<ChosenEncoding> OptionsPanel::encoding() const
     if (name == AutomaticEncoding)
         return std::nullopt;
     return encodingNamed(name.toLatin1());
+}
+
+ReadOptions readOptionsOf(const OptionsPanel &options, const FileListModel &list, const QString &path)
+{
+    ReadOptions read = options.readOptions();
+    if (const auto own = list.encodingOf(path))
+        read.encoding = own;
+    return read;
 }
 
 } // namespace quillora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "core/import/importinterfaces.h"
 #include "core/text/encodings.h"
 
 #include <QObject>
@@ -20,6 +21,8 @@ class QSpinBox;
 class QWidget;
 
 namespace quillora {
+
+class FileListModel;
 
 // The two option groups of the main window: where the files go (one sheet or
 // a sheet each) and how lines are split. The controls are the only store of
@@ -73,18 +76,19 @@ public:
     // frame, then the lines frame, each from top to bottom.
     QList<QWidget *> controlsInReadingOrder() const;
 
-    // Read at the moment of use by the import run.
-    bool oneSheetMode() const;
+    // What the options say, read at the moment of use by the import run and
+    // the preview.
+    SheetOptions sheetOptions() const;
+    // How files are read, as the options say: no file's own choices (see
+    // readOptionsOf).
+    ReadOptions readOptions() const;
+
+private:
     // The text to cut lines at: the first of space, comma, the user's own
     // text and tab whose option is selected; nullopt for "Do not format".
     std::optional<QString> splitText() const;
-    bool keepQuotedText() const;
     // The encoding chosen for files without a mark; nullopt for "Automatic".
     std::optional<ChosenEncoding> encoding() const;
-    qint64 linesToSkip() const;
-    bool firstLineIsHeader() const;
-    bool fileColumn() const;
-    bool continueSheets() const;
 
 signals:
     // An option changed, however: what a file gives changes with it.
@@ -123,5 +127,10 @@ private:
     QCheckBox *m_continueSheets = nullptr;
     std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
 };
+
+// How the file at path is read, in the one place that says it: the
+// options, and before them what the list keeps for the file itself (its own
+// encoding).
+ReadOptions readOptionsOf(const OptionsPanel &options, const FileListModel &list, const QString &path);
 
 } // namespace quillora

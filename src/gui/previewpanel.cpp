@@ -25,6 +25,19 @@ namespace {
 // then, and again for what came meanwhile.
 constexpr int SettleMs = 40;
 
+QString takenShown(EncodingTaken taken)
+{
+    switch (taken) {
+    case EncodingTaken::Chosen:
+        return u"chosen"_s;
+    case EncodingTaken::Guessed:
+        return u"guessed"_s;
+    case EncodingTaken::Found:
+        break;
+    }
+    return u"detected"_s;
+}
+
 QString encodingShown(const FilePreview &preview)
 {
     for (const KnownEncoding &known : knownEncodings()) {
@@ -152,7 +165,7 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     }
     const QLocale locale;
     m_info->setText(u"%1, %2; line ends: %3; %4; %5 rows%6"_s.arg(
-        encodingShown(preview), preview.encodingChosen ? u"chosen"_s : u"detected"_s, preview.lineEnds,
+        encodingShown(preview), takenShown(preview.encodingTaken), preview.lineEnds,
         locale.formattedDataSize(preview.size), preview.rowsCounted ? locale.toString(preview.rows)
                                                                     : u"about "_s + locale.toString(preview.rows),
         QString()));

@@ -6,6 +6,7 @@
 #include "writer/opendocument.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
+#include "core/text/filenames.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -3,6 +3,7 @@
 
 #include "core/failure.h"
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 
 #include <QFile>
 

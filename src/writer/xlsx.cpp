@@ -9,6 +9,7 @@
 #include "writer/workbook.h"
 #include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
+#include "core/text/filenames.h"
 
 #include <QDir>
 #include <QFile>

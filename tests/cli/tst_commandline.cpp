@@ -179,22 +179,22 @@ void tst_CommandLine::extensionsAndHelp()
     // takes no path as its value.
     const ParsedCommandLine stacked =
         parseCommandLine({u"quillora"_s, u"--skip-lines=2"_s, u"--header"_s, u"--file-column"_s, u"a"_s});
-    QCOMPARE(stacked.options.skipLines, 2);
-    QVERIFY(stacked.options.header);
-    QCOMPARE(stacked.options.fileColumn, FileColumn::Relative);
+    QCOMPARE(stacked.options.read.linesToSkip, 2);
+    QVERIFY(stacked.options.read.header);
+    QCOMPARE(stacked.options.read.fileColumn, FileColumn::Relative);
     QCOMPARE(stacked.options.paths, QStringList{u"a"_s});
-    QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.fileColumn, FileColumn::Path);
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.read.fileColumn, FileColumn::Path);
     // --window anywhere before "--" opens the window with the rest listed.
     QCOMPARE(windowPaths({u"quillora"_s, u"a"_s, u"--window"_s, u"b"_s}), std::optional(QStringList{u"a"_s, u"b"_s}));
     QCOMPARE(windowPaths({u"quillora"_s, u"--window"_s}), std::optional(QStringList()));
     QCOMPARE(windowPaths({u"quillora"_s, u"--"_s, u"--window"_s}), std::nullopt);
     QCOMPARE(windowPaths({u"quillora"_s, u"a"_s}), std::nullopt);
     // Encodings by any case of any of their names; auto finds each file's.
-    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=SHIFT_JIS"_s, u"a"_s}).options.encoding->name,
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=SHIFT_JIS"_s, u"a"_s}).options.read.encoding->name,
              QByteArray("Shift_JIS"));
-    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=cp1251"_s, u"a"_s}).options.encoding->name,
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--encoding=cp1251"_s, u"a"_s}).options.read.encoding->name,
              QByteArray("windows-1251"));
-    QVERIFY(!parseCommandLine({u"quillora"_s, u"--encoding=Auto"_s, u"a"_s}).options.encoding);
+    QVERIFY(!parseCommandLine({u"quillora"_s, u"--encoding=Auto"_s, u"a"_s}).options.read.encoding);
     const ParsedCommandLine list = parseCommandLine({u"quillora"_s, u"--list-encodings"_s});
     QCOMPARE(list.action, Action::ListEncodings);
     QVERIFY(list.text.contains(u"\nShift_JIS       Japanese (Shift_JIS)\n"_s));
@@ -208,11 +208,11 @@ void tst_CommandLine::options()
     QFETCH(DocumentFormat, format);
     const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
     QCOMPARE(parsed.action, Action::Import);
-    QCOMPARE(parsed.options.split, split);
+    QCOMPARE(parsed.options.read.split, split);
     QCOMPARE(parsed.options.sheetPerFile, sheetPerFile);
     QCOMPARE(parsed.options.format, format);
     QCOMPARE(parsed.options.paths.last(), u"a"_s);
-    QCOMPARE(parsed.options.quotes, arguments.contains(u"--quotes"_s));
+    QCOMPARE(parsed.options.read.quotes, arguments.contains(u"--quotes"_s));
 }
 
 void tst_CommandLine::exitStatuses_data()

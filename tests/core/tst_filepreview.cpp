@@ -50,7 +50,6 @@ void tst_FilePreview::showsWhatTheImportWould_data()
     stacked.linesToSkip = 1;
     stacked.header = true;
     stacked.fileColumn = FileColumn::Name;
-    stacked.shownName = u"jan.csv"_s;
     ReadOptions quoted = comma;
     quoted.quotes = true;
     ReadOptions shiftJis = comma;
@@ -59,7 +58,7 @@ void tst_FilePreview::showsWhatTheImportWould_data()
                                  << QStringList() << Rows{{u"a,b"_s}, {u"c"_s}, {}};
     QTest::newRow("title, header, file column")
         << QByteArray("Exported\nid,name\n1,x\n") << stacked << QByteArray("UTF-8") << u"LF"_s
-        << cells(u"File,id,name"_s) << Rows{cells(u"jan.csv,1,x"_s)};
+        << cells(u"File,id,name"_s) << Rows{cells(u"f.txt,1,x"_s)};
     QTest::newRow("quotes, line ends of both kinds")
         << QByteArray("\"a,b\",c\n\"x\ny\",z\r\n") << quoted << QByteArray("UTF-8") << u"mixed"_s << QStringList()
         << Rows{{u"a,b"_s, u"c"_s}, {u"x\ny"_s, u"z"_s}, {}};
@@ -81,7 +80,7 @@ void tst_FilePreview::showsWhatTheImportWould()
     const FilePreview preview = previewFile(writeFile(m_dir.filePath(u"f.txt"_s), bytes), options);
     QCOMPARE(preview.error, QString());
     QCOMPARE(preview.encoding, encoding);
-    QCOMPARE(preview.encodingChosen, options.encoding.has_value());
+    QCOMPARE(preview.encodingTaken == EncodingTaken::Chosen, options.encoding.has_value());
     QCOMPARE(preview.lineEnds, lineEnds);
     QCOMPARE(preview.header.value_or(QStringList()), header);
     // The empty row a final line break gives, as the import gives it.

@@ -292,7 +292,7 @@ void tst_ImportRun::stopLeavesWhatWasWritten()
     QFETCH(QString, moment);
     QFETCH(QString, report);
     // Blocks of at most BlockCells rows: a stop comes between them.
-    const QByteArray many = QByteArray("x\n").repeated(3 * ImportRun::BlockCells);
+    const QByteArray many = QByteArray("x\n").repeated(3 * SheetWriter::BlockCells);
     FakeWindow window;
     window.files = {file(u"a.txt"_s, many), file(u"b.txt"_s, "b")};
     window.oneSheet = oneSheet;
@@ -314,7 +314,7 @@ void tst_ImportRun::stopLeavesWhatWasWritten()
             stopped = window.stopFlag = true;
     };
     const ImportResult result = run(window, office);
-    QVERIFY(result.stoppedByUser);
+    QVERIFY(result.stopped);
     QCOMPARE(window.notices.size(), 1);
     const QString aSheet = oneSheet ? u"Sheet1"_s : u"atxt"_s;
     const qsizetype written = office.sheet(aSheet) ? rowsOf(office, aSheet).size() : 0;
@@ -325,9 +325,9 @@ void tst_ImportRun::stopLeavesWhatWasWritten()
     // Exactly the rows before the stop: whole blocks of a stopped file, a
     // file before the stop whole, none of the second file.
     if (moment == u"second file")
-        QVERIFY(written >= 3 * ImportRun::BlockCells);
+        QVERIFY(written >= 3 * SheetWriter::BlockCells);
     else
-        QCOMPARE(written, moment == u"writing" ? ImportRun::BlockCells : 0);
+        QCOMPARE(written, moment == u"writing" ? SheetWriter::BlockCells : 0);
     QVERIFY(!office.sheet(u"btxt"_s));
     // The next import goes through.
     FakeWindow next;
@@ -536,7 +536,7 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
     QFETCH(int, concurrentWrites);
     QByteArray text;
     QList<QStringList> expected;
-    const int lines = ImportRun::BlockCells; // three cells a row on average: three blocks and a bit
+    const int lines = SheetWriter::BlockCells; // three cells a row on average: three blocks and a bit
     for (int i = 0; i < lines; ++i) {
         const int width = i % 7; // ragged rows, empty ones among them
         QStringList cells;
@@ -599,7 +599,7 @@ void tst_ImportRun::blocksThatFailAlikeAreReportedOnce()
 {
     // A full disk under the rows kept: every block fails the same way.
     FakeWindow window;
-    window.files = {file(u"many.txt"_s, QByteArray("x\n").repeated(3 * ImportRun::BlockCells))};
+    window.files = {file(u"many.txt"_s, QByteArray("x\n").repeated(3 * SheetWriter::BlockCells))};
     MemorySpreadsheet office;
     office.beforeCall = [](const QString &operation) {
         if (operation == u"writeRows")
@@ -798,10 +798,10 @@ void tst_ImportRun::closingTheWindowStopsTheRun()
             window.cancelFlag = true; // closed while the first block is written
     };
     const ImportResult result = run(window, office);
-    QVERIFY(result.cancelled);
+    QVERIFY(result.closing);
     QVERIFY(window.notices.isEmpty());
     // What was written so far stays.
-    QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), std::min(ImportRun::BlockRows, ImportRun::BlockCells)); // one cell a row
+    QCOMPARE(rowsOf(office, u"Sheet1"_s).size(), std::min(SheetWriter::BlockRows, SheetWriter::BlockCells)); // one cell a row
 }
 
 void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp_data()
@@ -822,7 +822,7 @@ void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
     QFETCH(bool, windowClosed);
     QFETCH(int, concurrentWrites);
     // With two blocks at once, both hang: the application is reported once.
-    const int lines = concurrentWrites > 1 ? 3 * ImportRun::BlockCells : 2;
+    const int lines = concurrentWrites > 1 ? 3 * SheetWriter::BlockCells : 2;
     QList<QStringList> expected;
     QByteArray text;
     for (int i = 0; i < lines; ++i) {
@@ -846,7 +846,7 @@ void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
     const ImportResult result = run(window, office, [] { return 0.5; }, {deadline, deadline});
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(office.abandons(), 1);
-    QCOMPARE(result.cancelled, windowClosed);
+    QCOMPARE(result.closing, windowClosed);
     if (windowClosed) {
         QVERIFY(window.errorTexts.isEmpty());
         QVERIFY(window.notices.isEmpty());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/filelistmodel.h"
+#include "core/text/filenames.h"
 #include "core/list/paths.h"
 
 #include <QTest>

@@ -174,8 +174,8 @@ void tst_MainWindow::firstStartHasTheDefaults()
     QVERIFY(window->options().option(5)->isChecked());
     QVERIFY(window->options().option(1)->isChecked());
     QVERIFY(window->options().separatorEdit()->text().isEmpty());
-    QVERIFY(window->options().oneSheetMode());
-    QVERIFY(!window->options().splitText());
+    QVERIFY(window->options().sheetOptions().oneSheet);
+    QVERIFY(!window->options().readOptions().split);
     // No option changed, so none was written; only the (empty) sample
     // snapshot is recorded.
     QCOMPARE(m_f->ini->allKeys(), QStringList{u"Quillora/Snapshot"_s});
@@ -226,7 +226,7 @@ void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
     QVERIFY(!window->options().option(5)->isChecked());
     QVERIFY(!window->options().option(6)->isChecked());
     // With no sheet option chosen, each file gets its own sheet.
-    QVERIFY(!window->options().oneSheetMode());
+    QVERIFY(!window->options().sheetOptions().oneSheet);
     window->options().option(5)->click();
     QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"True"_s);
 }
@@ -242,7 +242,7 @@ void tst_MainWindow::clicksWriteTheirGroupsKeys()
     QCOMPARE(m_f->store->GetSetting(Setting::Option7), u"True"_s);
     QCOMPARE(m_f->store->GetSetting(Setting::Option4), u"False"_s);
     QVERIFY(!m_f->ini->contains(u"Quillora/Option5"_s));
-    QCOMPARE(window->options().splitText(), std::optional<QString>(u"\t"_s));
+    QCOMPARE(window->options().readOptions().split, std::optional<QString>(u"\t"_s));
 
     child<QRadioButton>(*window, u"Option6"_s)->click();
     QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
@@ -280,7 +280,7 @@ void tst_MainWindow::selectionByAnyMeansIsSaved()
     QCOMPARE(m_f->store->GetSetting(Setting::Quotes), u"False"_s);
     quotes->setChecked(true);
     QCOMPARE(m_f->store->GetSetting(Setting::Quotes), u"True"_s);
-    QVERIFY(window->options().keepQuotedText());
+    QVERIFY(window->options().readOptions().quotes);
 }
 
 void tst_MainWindow::optionButtonsShareTheirFramesSurface()
@@ -310,7 +310,7 @@ void tst_MainWindow::separatorIsRememberedAsTyped()
     QTest::keyClicks(child<QLineEdit>(*window, u"Text1"_s), u"||"_s);
     QVERIFY(window->options().option(4)->isChecked());
     QCOMPARE(m_f->store->GetSetting(Setting::Text1), u"||"_s);
-    QCOMPARE(window->options().splitText(), std::optional<QString>(u"||"_s));
+    QCOMPARE(window->options().readOptions().split, std::optional<QString>(u"||"_s));
 }
 
 // Tab walks the window as it is read, every control has an Alt+letter of its
@@ -407,12 +407,12 @@ void tst_MainWindow::secondStartRestoresTheFirstStartsChoice()
     QVERIFY(second->options().option(6)->isChecked());
     QVERIFY(!second->options().option(1)->isChecked());
     QCOMPARE(second->options().separatorEdit()->text(), u"#"_s);
-    QVERIFY(second->options().keepQuotedText());
-    QCOMPARE(second->options().encoding()->name, QByteArray("Shift_JIS"));
-    QCOMPARE(second->options().linesToSkip(), 2);
-    QVERIFY(second->options().firstLineIsHeader());
-    QVERIFY(second->options().fileColumn());
-    QVERIFY(second->options().continueSheets());
+    QVERIFY(second->options().readOptions().quotes);
+    QCOMPARE(second->options().readOptions().encoding->name, QByteArray("Shift_JIS"));
+    QCOMPARE(second->options().readOptions().linesToSkip, 2);
+    QVERIFY(second->options().readOptions().header);
+    QCOMPARE(second->options().readOptions().fileColumn, FileColumn::Relative);
+    QVERIFY(second->options().sheetOptions().continueSheets);
     QVERIFY(m_f->dialogs.shown.isEmpty());
 }
 
@@ -704,7 +704,7 @@ void tst_MainWindow::stopEndsTheRun()
     });
     start->click();
     QCOMPARE(captionDuringRun, u"Stop &Importing"_s);
-    QVERIFY(window->importController().lastResult().stoppedByUser);
+    QVERIFY(window->importController().lastResult().stopped);
     QVERIFY(m_f->dialogs.texts(u"notice").value(0).startsWith(u"Importing was stopped while the file"_s));
     // Ready for the next import, which goes through.
     QCOMPARE(start->text(), u"Start &Importing"_s);
@@ -738,7 +738,7 @@ void tst_MainWindow::closingDuringARunStopsIt()
     window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"b.txt"_s), text));
     QTimer::singleShot(0, this, [&] { window->close(); });
     child<QPushButton>(*window, u"PushButton2"_s)->click();
-    QVERIFY(window->importController().lastResult().cancelled);
+    QVERIFY(window->importController().lastResult().closing);
     QVERIFY(m_f->dialogs.texts(u"notice").isEmpty());
     QVERIFY(!window->isVisible());
 }
@@ -758,7 +758,7 @@ void tst_MainWindow::closingWhileTheSpreadsheetHangsEndsAtOnce()
     timer.start();
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(window->importController().lastResult().cancelled);
+    QVERIFY(window->importController().lastResult().closing);
     QVERIFY(m_f->dialogs.shown.isEmpty());
     QVERIFY(!window->isVisible());
 }

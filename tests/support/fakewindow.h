@@ -47,16 +47,12 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
             throw Failure(QStringLiteral("The list no longer holds entry %1.").arg(index + 1));
         return files.at(index);
     }
-    bool oneSheetMode() const override { return oneSheet; }
-    std::optional<QString> splitText() const override { return split; }
-    bool keepQuotedText() const override { return quotes; }
-    std::optional<ChosenEncoding> encoding(const QString &) const override { return chosenEncoding; }
+    SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed}; }
+    ReadOptions readOptions(const QString &) const override
+    {
+        return {split, quotes, chosenEncoding, skip, header, fileColumnShown};
+    }
     QString howTo(Choice) const override { return QStringLiteral("choose it"); }
-    bool continueSheets() const override { return continuing; }
-    bool sheetsAsListed() const override { return asListed; }
-    qint64 linesToSkip() const override { return skip; }
-    bool firstLineIsHeader() const override { return header; }
-    FileColumn fileColumn() const override { return fileColumnShown; }
     void fileStarted(int index, int count, const QString &path) override
     {
         filesStarted.append(QStringLiteral("%1/%2 %3").arg(index + 1).arg(count).arg(path));
@@ -69,7 +65,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
         if (onYield)
             onYield();
     }
-    bool cancelled() const override { return cancelFlag; }
+    bool closing() const override { return cancelFlag; }
     bool stopAsked() const override { return stopFlag; }
     void notice(const QString &text) override { notices.append(text); }
     void note(const QString &text) override { notes.append(text); }

@@ -35,7 +35,7 @@ void BlockPipeline::send(int firstRow, RowBlock &rows, qint64 totalLines)
         return;
     makeRoom();
     const int inFlight = std::clamp(m_sheet->concurrentWrites(), 1, MaxWritesInFlight);
-    if (m_office.ended()) {
+    if (!m_office.usable()) {
         rows = {};
         return;
     }

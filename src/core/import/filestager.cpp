@@ -3,9 +3,9 @@
 
 #include "core/errorreport.h"
 #include "core/failure.h"
-#include "core/import/importrun.h"
 #include "core/import/spreadsheet.h"
-#include "core/text/filehead.h"
+#include "core/reading/filereading.h"
+#include "core/reading/separatorhint.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -22,7 +22,7 @@ FileStager::FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hook
 {
 }
 
-bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &steps, qsizetype cellCharacters,
+bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &steps, CellLimits limits,
                        StagedCells &counts, StagedFile &staged)
 {
     const StagingFile::Mark start = staging.mark();
@@ -30,45 +30,24 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         m_guard.step(steps.write, [&] { staging.rollBack(start); });
         return false;
     };
-    std::optional<TextReader> reader;
-    // Reading a stream ends with the run.
-    std::optional<ChosenEncoding> encoding;
-    qint64 skip = 0;
-    bool header = false;
-    m_guard.step(steps.read, [&] {
-        encoding = m_inputs.encoding(path);
-        skip = m_inputs.linesToSkip();
-        header = m_inputs.firstLineIsHeader();
-    });
-    if (!m_guard.step(steps.read, [&] { reader.emplace(path, m_hooks.stopped, encoding); }) || m_hooks.stopped())
+    ReadOptions options;
+    m_guard.step(steps.read, [&] { options = m_inputs.readOptions(path); });
+    std::optional<FileReading> reading;
+    const FileReading::Watch watch{
+        .stopRequested = m_hooks.stopped, .keepStart = m_hooks.summarize, .measure = m_hooks.summarize};
+    if (!m_guard.step(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopped())
         return false;
     QString piece;
-    // Cells are kept only as long as the document takes them.
-    LineSplitter splitter({cellCharacters, MaxColumns});
-    FileHead head(skip, header);
-    // Whether the rows written so far end with a line break.
-    std::optional<bool> rowsEndWithBreak;
-    std::optional<QString> split;
-    bool quotes = false;
     for (;;) {
         bool more = false;
-        if (!m_guard.step(steps.pieces, [&] { more = reader->readPiece(piece); }))
+        if (!m_guard.step(steps.pieces, [&] { more = reading->next(piece); }))
             return dropFile();
-        // The options are read for every piece: a change made during the run
-        // acts on the rest of it.
-        m_guard.step(steps.splitTest, [&] {
-            split = m_inputs.splitText();
-            quotes = m_inputs.keepQuotedText();
-        });
-        if (more)
-            splitter.stage(piece, split, quotes);
-        else
-            splitter.finish(piece, split, quotes);
-        if (!head.passed())
-            head.take(piece);
-        if (!piece.isEmpty())
-            rowsEndWithBreak = piece.back() == u'\n' || piece.back() == u'\r';
-        if (!m_guard.step(steps.write, [&] { write(staging, path, piece); }))
+        if (reading->startedOver() && !m_guard.step(steps.write, [&] { staging.rollBack(start); }))
+            return false;
+        // The last piece goes on the disk before the next file starts: a file
+        // that does not fit is this file's failure, and the files before it
+        // stay whole.
+        if (!m_guard.step(steps.write, [&] { write(staging, path, piece, !more); }))
             return dropFile();
         if (!more)
             break;
@@ -76,7 +55,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         if (m_hooks.stopped())
             return false;
     }
-    if (const auto line = splitter.unclosedQuoteLine()) {
+    if (const auto line = reading->unclosedQuoteLine()) {
         // Nothing is lost: the rest of the file is in that one cell.
         m_guard.step(steps.splitTest, [&] {
             throw Failure(u"The file \"%1\" has a quoted field that opens on line %2 and is never closed: "
@@ -84,18 +63,25 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
                               .arg(*line));
         });
     }
-    reportEncoding(*reader, path, steps.pieces);
-    // The last line ends here. Without a header, a file that ends with a
-    // line break is followed by an empty row; with one, its final line
-    // break just ends its last line. A file skipped whole gives nothing.
-    const bool endLine = header ? rowsEndWithBreak == false : rowsEndWithBreak.has_value() || skip == 0;
-    // On the disk before the next file starts: a file that does not fit is
-    // this file's failure, and the files before it stay whole.
-    if (!m_guard.step(steps.write, [&] { write(staging, path, endLine ? u"\r\n" : u"", true); }))
-        return dropFile();
-    counts += {splitter.cutCells(), splitter.leftOutCells()};
-    staged = {staging.lineCount() - start.lines, header ? head.header() : std::nullopt, reader->encodingName()};
+    reportEncoding(reading->reader(), path, steps.pieces);
+    counts += {reading->cutCells(), reading->leftOutCells()};
+    staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options)};
+    staged.summary.rows = staged.lines + (staged.header ? 1 : 0);
     return true;
+}
+
+FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions &options) const
+{
+    FileSummary summary;
+    summary.encoding = reading.reader().encodingName();
+    summary.encodingChosen = reading.encodingTaken() == EncodingTaken::Chosen;
+    summary.encodingGuessed = reading.encodingTaken() == EncodingTaken::Guessed;
+    if (!m_hooks.summarize)
+        return summary;
+    summary.widest = reading.widest();
+    if (const auto hint = separatorHint(reading.start(), options.split, options.quotes))
+        summary.separatorHint = hint->name;
+    return summary;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/import/importinterfaces.h"
 #include "core/text/linesplitter.h"
 
 #include <QByteArray>
@@ -12,8 +13,8 @@
 
 namespace quillora {
 
+class FileReading;
 class GuardedOperation;
-class ImportInputs;
 class StagingFile;
 class TextReader;
 
@@ -25,6 +26,9 @@ struct StagedCells
     qint64 leftOut = 0;
     // Of those left out, the cells of rows past the sheet's last.
     qint64 pastLastRow = 0;
+    // Why rows went past the last was reported already (no room for a
+    // sheet to continue on).
+    bool reported = false;
     StagedCells &operator+=(const StagedCells &other)
     {
         cut += other.cut;
@@ -34,18 +38,18 @@ struct StagedCells
     }
 };
 
-// What a file gave the staging file: its rows, and its header.
+// What a file gave the staging file: its rows, its header, and what a plan
+// shows of it.
 struct StagedFile
 {
     qint64 lines = 0;
     std::optional<QStringList> header;
-    QByteArray encoding; // as Qt's decoders name it
+    FileSummary summary;
 };
 
-// One file's text into the staging file: read in pieces, decoded, cut into
-// cells as the options say at that moment (they may change during the run),
-// its head (lines to skip, a header) taken out, and written. A file that
-// fails half way leaves nothing behind.
+// One file's text into the staging file, read as the options say as it
+// starts (FileReading) and written piece by piece. A file that fails half
+// way leaves nothing behind; one read again in another encoding starts over.
 class FileStager
 {
 public:
@@ -64,17 +68,20 @@ public:
         std::function<void(qsizetype)> handled;
         // Something the user should know of a file read whole.
         std::function<void(const QString &)> note;
+        // Whether each file's separator hint and widest row are wanted.
+        bool summarize = false;
     };
 
     FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hooks);
 
     // Stages the file at the end of staging; false when it was not
-    // (reported), or when the run stopped. cellCharacters is what a cell of
-    // the document holds.
-    bool stage(StagingFile &staging, const QString &path, const Steps &steps, qsizetype cellCharacters,
+    // (reported), or when the run stopped. limits: what the document's
+    // cells and rows hold.
+    bool stage(StagingFile &staging, const QString &path, const Steps &steps, CellLimits limits,
                StagedCells &counts, StagedFile &staged);
 
 private:
+    FileSummary summaryOf(const FileReading &reading, const ReadOptions &options) const;
     void reportEncoding(const TextReader &reader, const QString &path, int step);
     static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/officecalls.h"
 
-#include "core/import/importrun.h"
+#include "core/import/importinterfaces.h"
 
 #include <QDeadlineTimer>
 
@@ -16,9 +16,9 @@ OfficeCalls::OfficeCalls(SpreadsheetProvider &spreadsheets, ImportObserver &obse
 {
 }
 
-bool OfficeCalls::stopped() const
+bool OfficeCalls::closing() const
 {
-    return m_observer.cancelled();
+    return m_observer.closing();
 }
 
 bool OfficeCalls::step(int number, const std::function<void()> &action)
@@ -28,7 +28,7 @@ bool OfficeCalls::step(int number, const std::function<void()> &action)
 
 bool OfficeCalls::step(int number, const std::function<void()> &action, std::chrono::milliseconds deadline)
 {
-    if (ended())
+    if (!usable())
         return false;
     return result(number, m_calls.start(action), deadline);
 }
@@ -45,10 +45,10 @@ bool OfficeCalls::result(int number, std::future<void> result, std::chrono::mill
     } catch (const SpreadsheetLost &) {
         // Reported once; every later step would only fail the same way.
         m_lost = true;
-        if (waited == Wait::Answered && !stopped() && !lostBefore)
+        if (waited == Wait::Answered && !closing() && !lostBefore)
             m_guard.report(number, std::current_exception());
     } catch (...) {
-        if (waited == Wait::Answered && !stopped() && !lostBefore)
+        if (waited == Wait::Answered && !closing() && !lostBefore)
             reportOnce(number, std::current_exception());
     }
     if (waited == Wait::TimedOut && !lostBefore) {
@@ -79,8 +79,8 @@ OfficeCalls::Wait OfficeCalls::wait(std::future<void> &result, std::chrono::mill
     Wait outcome = Wait::Answered;
     while (result.wait_for(Slice) != std::future_status::ready) {
         if (outcome == Wait::Answered) {
-            if (stopped())
-                outcome = Wait::Stopped;
+            if (closing())
+                outcome = Wait::Closing;
             else if (timer.hasExpired())
                 outcome = Wait::TimedOut;
             if (outcome != Wait::Answered)

@@ -30,7 +30,7 @@ struct OfficeDeadlines
 // The run's calls into the spreadsheet application: made off the window's
 // thread, each a guarded step, waited for while the window breathes. Once
 // the application is lost (it went away, or did not answer in time), later
-// steps are skipped unreported; so are they once the run was stopped.
+// steps are skipped unreported; so are they once the front end is closing.
 class OfficeCalls
 {
 public:
@@ -40,11 +40,11 @@ public:
     const OfficeDeadlines &deadlines() const { return m_deadlines; }
     SpreadsheetProvider &spreadsheets() { return m_spreadsheets; }
 
-    // The user stopped the run (the window was closed, a signal came).
-    bool stopped() const;
+    // The front end is closing (the window closes, a signal came).
+    bool closing() const;
     bool lost() const { return m_lost; }
-    // Either: nothing more is done in the application.
-    bool ended() const { return m_lost || stopped(); }
+    // Neither: more may be done in the application.
+    bool usable() const { return !m_lost && !closing(); }
 
     // Queues an action on the call thread without waiting.
     std::future<void> start(std::function<void()> action) { return m_calls.start(std::move(action)); }
@@ -55,9 +55,9 @@ public:
     // Waits for a call started before, and reports its failure as the step.
     bool result(int number, std::future<void> result, std::chrono::milliseconds deadline);
 
-    enum class Wait { Answered, TimedOut, Stopped };
+    enum class Wait { Answered, TimedOut, Closing };
     // Waits while the window breathes. A call that does not answer in time,
-    // or that is still running when the run stops, is given up: the
+    // or that is still running when the front end closes, is given up: the
     // connection ends, which makes the call return, so nothing waits for ever.
     Wait wait(std::future<void> &result, std::chrono::milliseconds deadline);
 

@@ -2,6 +2,7 @@
 #include "core/import/sheetlayout.h"
 
 #include "core/text/linesplitter.h"
+#include "core/text/stagedline.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -142,14 +143,7 @@ qsizetype SheetLayout::appendRow(QStringView line, qint64 index, RowBlock &rows,
     if (line.isEmpty() || m_files.empty() || (!m_fileColumn && !m_files[m_current].columns))
         return rows.appendStagedLine(line, maxColumns);
     const File &file = m_files[m_current];
-    m_cells.clear();
-    for (qsizetype start = 0;;) {
-        const qsizetype marker = line.indexOf(ColumnMarker, start);
-        m_cells.push_back(line.sliced(start, (marker < 0 ? line.size() : marker) - start));
-        if (marker < 0)
-            break;
-        start = marker + 1;
-    }
+    splitStagedLine(line, m_cells);
     const qsizetype first = m_fileColumn ? 1 : 0;
     m_placed.clear();
     if (m_fileColumn)

@@ -2,6 +2,7 @@
 #include "core/list/folderexpansion.h"
 
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 
 #include <QFile>
 

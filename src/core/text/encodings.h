@@ -23,6 +23,7 @@ struct ChosenEncoding
 {
     TextEncoding encoding;
     QByteArray name;
+    bool operator==(const ChosenEncoding &) const = default;
 };
 
 // The encoding a name stands for, in any case and any of its aliases

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/filehead.h"
 
-#include "core/text/rowblock.h"
+#include "core/text/stagedline.h"
 
 namespace quillora {
 

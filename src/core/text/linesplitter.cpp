@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/linesplitter.h"
 
+#include "core/text/stagedline.h"
+
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -8,33 +10,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-// What follows the escape: the character it stands for.
-constexpr QChar EscapedEscape = u'e';
-constexpr QChar EscapedMarker = u'm';
-constexpr QChar LineBreakInCell = u'n';
-
-bool holdsStagingCharacters(QStringView text)
-{
-    return text.contains(ColumnMarker) || text.contains(StagingEscape);
-}
-
-// Appends text, the marker and the escape escaped.
-void appendEscaped(QString &out, QStringView text)
-{
-    if (!holdsStagingCharacters(text)) {
-        out.append(text);
-        return;
-    }
-    for (const QChar c : text) {
-        if (c == ColumnMarker || c == StagingEscape) {
-            out.append(StagingEscape);
-            out.append(c == ColumnMarker ? EscapedMarker : EscapedEscape);
-        } else {
-            out.append(c);
-        }
-    }
-}
-
 bool isLineBreak(QChar c)
 {
     return c == u'\n' || c == u'\r';
@@ -198,8 +173,7 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes,
             } else {
                 // A line break inside the cell, one LF whatever the file used.
                 if (m_column < m_limits.columns && m_cellLength < m_limits.characters) {
-                    out.append(StagingEscape);
-                    out.append(LineBreakInCell);
+                    appendEscapedLineBreak(out);
                     ++m_cellLength;
                 } else {
                     appendCellText(out, u"\n"); // counted, not kept
@@ -246,29 +220,6 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes,
 std::optional<qint64> LineSplitter::unclosedQuoteLine() const
 {
     return m_inQuotes ? std::optional<qint64>(m_quoteLine) : std::nullopt;
-}
-
-void appendUnescaped(QString &out, QStringView cell)
-{
-    for (qsizetype i = 0; i < cell.size(); ++i) {
-        if (cell[i] != StagingEscape || i + 1 == cell.size()) {
-            out.append(cell[i]);
-            continue;
-        }
-        const QChar code = cell[++i];
-        out.append(code == EscapedMarker ? ColumnMarker : code == LineBreakInCell ? QChar(u'\n') : StagingEscape);
-    }
-}
-
-QString stagedLineOf(const QStringList &cells)
-{
-    QString line;
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            line.append(ColumnMarker);
-        appendEscaped(line, cells[i]);
-    }
-    return line;
 }
 
 } // namespace quillora

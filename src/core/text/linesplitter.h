@@ -9,13 +9,6 @@
 
 namespace quillora {
 
-// The column marker: where a staged line is cut into cells. It and the
-// escape below are control characters that text hardly ever holds; when it
-// does, they are staged escaped, so that every character of the text,
-// the cedilla and every other, comes back as it was.
-inline constexpr QChar ColumnMarker = QChar(0x001F);  // the unit separator
-inline constexpr QChar StagingEscape = QChar(0x001E); // the record separator
-
 // What a row of a sheet takes at most: longer cells are cut, and cells past
 // the last column left out, as the text is staged, so that a line of any
 // length costs no more than what can land.
@@ -71,10 +64,5 @@ private:
     qint64 m_cutCells = 0;
     qint64 m_leftOutCells = 0;
 };
-
-// Appends a staged cell's text with every escaped character restored.
-void appendUnescaped(QString &out, QStringView cell);
-// Cells as a staged line holds them.
-QString stagedLineOf(const QStringList &cells);
 
 } // namespace quillora

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/rowblock.h"
 
-#include "core/text/linesplitter.h"
-
-#include <limits>
+#include "core/text/stagedline.h"
 
 namespace quillora {
 
@@ -62,30 +60,6 @@ void RowBlock::appendRow(const QStringList &cells)
         endCell();
     }
     m_rowEnds.push_back(cellCount());
-}
-
-QStringList cellsOfStagedLine(QStringView line)
-{
-    RowBlock block;
-    block.appendStagedLine(line, std::numeric_limits<qsizetype>::max());
-    QStringList cells;
-    const RowBlock::Row row = block.row(0);
-    for (qsizetype c = 0; c < row.size(); ++c)
-        cells.append(row[c].toString());
-    return cells;
-}
-
-qsizetype stagedTextCellCount(QStringView line)
-{
-    qsizetype cells = 0;
-    for (qsizetype start = 0; start < line.size();) {
-        qsizetype end = line.indexOf(ColumnMarker, start);
-        if (end < 0)
-            end = line.size();
-        cells += end > start;
-        start = end + 1;
-    }
-    return cells;
 }
 
 } // namespace quillora

@@ -73,11 +73,4 @@ private:
     std::vector<qsizetype> m_rowEnds;  // how many cells end before each row's end
 };
 
-// How many cells of a staged line hold text, without cutting it.
-qsizetype stagedTextCellCount(QStringView line);
-
-// A staged line's cells, every escaped character restored; an empty line
-// has none.
-QStringList cellsOfStagedLine(QStringView line);
-
 } // namespace quillora

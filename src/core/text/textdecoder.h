@@ -35,6 +35,9 @@ public:
     explicit TextDecoder(TextEncoding encoding, const QByteArray &name = {},
                          InvalidUtf8 invalidUtf8 = InvalidUtf8::Replace);
 
+    // From the next bytes on (a cut character held back included).
+    void setInvalidUtf8(InvalidUtf8 invalidUtf8) { m_invalidUtf8 = invalidUtf8; }
+
     void decode(QByteArrayView bytes, QString &out);
     // The text has ended: a character still open becomes U+FFFD.
     void finish(QString &out);

@@ -3,9 +3,9 @@
 #include "core/text/textreader.h"
 
 #include "core/failure.h"
-#include "core/list/paths.h"
 #include "core/text/namelessfile.h"
 #include "core/text/utf8.h"
+#include "core/text/filenames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,6 +65,32 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
         throw Failure(readFailure(path, u"It is not a file"_s));
     else
         openFile(name);
+    m_fileSize = S_ISREG(info.st_mode) ? info.st_size : 0;
+    start();
+}
+
+TextReader::TextReader(Sample sample, const QString &path, const std::optional<ChosenEncoding> &chosen)
+    : m_path(path)
+    , m_device(&m_file)
+    , m_chosen(chosen)
+{
+    const QByteArray name = encodePath(path);
+    struct stat info{};
+    if (::stat(name.constData(), &info) != 0)
+        throw Failure(readFailure(path, qt_error_string(errno)));
+    // A pipe or a terminal gives its text once: to the import.
+    if (!S_ISREG(info.st_mode))
+        throw Failure(readFailure(path, u"It is not a file that can be looked at before it is imported"_s));
+    openFile(name);
+    const QByteArray bytes = m_file.read(sample.bytes);
+    if (m_file.error() != QFileDevice::NoError)
+        readFailed();
+    m_file.close();
+    m_fileSize = info.st_size;
+    m_sampled = bytes.size() < m_fileSize;
+    m_sample.setData(bytes);
+    m_sample.open(QIODevice::ReadOnly);
+    m_device = &m_sample;
     start();
 }
 
@@ -154,6 +180,10 @@ void TextReader::start()
     else
         m_encoding = detectEncoding();
     m_decoder.emplace(m_encoding, m_otherName, m_invalidUtf8);
+    // Text taken as UTF-8 is known for what it is from its first chunk on,
+    // most of the time.
+    if (m_undecided)
+        fillPending();
 }
 
 void TextReader::readFailed() const
@@ -178,6 +208,7 @@ constexpr qint64 UnicodeSample = 64 * 1024;
 
 TextEncoding TextReader::chosenEncoding()
 {
+    m_tookChosen = true;
     m_otherName = m_chosen->name;
     // "UTF-16" or "UTF-32" alone: the byte order the zero bytes tell.
     const bool orderUntold = m_otherName == "UTF-16" || m_otherName == "UTF-32";
@@ -192,50 +223,64 @@ TextEncoding TextReader::chosenEncoding()
     return m_chosen->encoding;
 }
 
+// Most files are UTF-8: they are taken so and decoded as they are read,
+// each chunk checked on its way. Only a chunk holding bytes that are not
+// UTF-8 makes the reader look further (see decideOnStrays).
 TextEncoding TextReader::findEncoding()
 {
     if (const auto unicode = detectUnicodeWithoutMark(m_device->peek(UnicodeSample)))
         return *unicode;
-    // UTF-8 but for a few stray bytes, most likely a character or two typed
-    // by an older program, or no UTF-8 at all: the census can tell. Text
-    // where strays outnumber sequences early is no UTF-8.
+    m_undecided = true;
+    m_invalidUtf8 = TextDecoder::InvalidUtf8::NoneThere;
+    return TextEncoding::Utf8;
+}
+
+// A chunk of text taken as UTF-8 holds bytes that are not: UTF-8 but for a
+// few stray bytes (most likely a character or two typed by an older
+// program), or no UTF-8 at all. The rest of the file is counted to tell;
+// text where strays outnumber sequences early is no UTF-8. With a few
+// strays the text goes on from this chunk, its strays read as Windows-1252
+// reads them and counted as they are decoded; otherwise the file is read
+// again from its start in the encoding found.
+TextReader::Decision TextReader::decideOnStrays()
+{
     constexpr qint64 ClearlyNotUtf8 = 256;
-    Utf8Census census;
-    while (!m_device->atEnd()) {
-        const QByteArray chunk = m_device->read(m_sizes.read);
+    const qint64 resume = m_device->pos();
+    while (!(m_census.strays() > ClearlyNotUtf8 && m_census.strays() > m_census.sequences())) {
+        const QByteArray chunk = readChunk();
         if (chunk.isEmpty())
-            readFailed();
-        census.feed(chunk);
-        if (census.strays() > ClearlyNotUtf8 && census.strays() > census.sequences())
             break;
+        m_census.feed(chunk);
         // A large file takes a while: a run that stops wants none of it.
-        if (m_stopRequested && m_stopRequested()) {
-            m_atEnd = true;
-            return TextEncoding::Utf8;
-        }
+        if (m_stopRequested && m_stopRequested())
+            return Decision::Stopped;
     }
-    census.finish();
     const bool counted = m_device->atEnd();
+    if (counted)
+        m_census.finish();
+    m_undecided = false;
+    constexpr qint64 SequencesPerStray = 4;
+    if (counted && m_census.sequences() >= SequencesPerStray * m_census.strays()) {
+        if (!m_device->seek(resume))
+            readFailed();
+        m_decoder->setInvalidUtf8(TextDecoder::InvalidUtf8::ReadAsWindows1252);
+        return Decision::GoOn;
+    }
+    // Enough of the file for the detector to be sure, from the start.
+    constexpr qint64 DetectorSample = 1024 * 1024;
     if (!m_device->seek(0))
         readFailed();
-    if (census.valid()) {
-        m_invalidUtf8 = TextDecoder::InvalidUtf8::NoneThere;
-        return TextEncoding::Utf8;
-    }
-    constexpr qint64 SequencesPerStray = 4;
-    if (counted && census.sequences() >= SequencesPerStray * census.strays()) {
-        m_invalidUtf8 = TextDecoder::InvalidUtf8::ReadAsWindows1252;
-        return TextEncoding::Utf8;
-    }
-    // Enough of the file for the detector to be sure, read again from the start.
-    constexpr qint64 DetectorSample = 1024 * 1024;
     const QByteArray found = detectLegacyEncoding(m_device->peek(DetectorSample));
     const auto named = encodingNamed(found);
     m_guessed = !named;
-    if (!named)
-        return TextEncoding::Windows1252;
-    m_otherName = named->name;
-    return named->encoding;
+    m_encoding = named ? named->encoding : TextEncoding::Windows1252;
+    m_otherName = named ? named->name : QByteArray();
+    m_decoder.emplace(m_encoding, m_otherName);
+    // What was given already was read wrong: the reader's user starts over.
+    m_pending.clear();
+    m_restarted = m_gavePiece;
+    m_gavePiece = false;
+    return Decision::StartOver;
 }
 
 QByteArray TextReader::encodingName() const
@@ -259,20 +304,54 @@ QByteArray TextReader::encodingName() const
     return m_otherName;
 }
 
+// An empty chunk at the end. A file whose size says more than it holds (a
+// sysfs file, one cut meanwhile) ends where its text ends; only an error is
+// a failure.
+QByteArray TextReader::readChunk()
+{
+    const QByteArray chunk = m_device->read(m_sizes.read);
+    if (chunk.isEmpty() && m_device->isOpen()) {
+        const auto *file = qobject_cast<QFileDevice *>(m_device);
+        if (file ? file->error() != QFileDevice::NoError : !m_device->atEnd())
+            readFailed();
+    }
+    return chunk;
+}
+
 bool TextReader::fillPending()
 {
     if (m_atEnd)
         return false;
-    const QByteArray chunk = m_device->read(m_sizes.read);
+    QByteArray chunk = readChunk();
+    if (m_undecided) {
+        m_census.feed(chunk);
+        if (chunk.isEmpty())
+            m_census.finish();
+        const Decision decision = m_census.strays() > 0 ? decideOnStrays() : Decision::GoOn;
+        if (decision == Decision::Stopped) {
+            m_atEnd = true;
+            return false;
+        }
+        if (decision == Decision::StartOver)
+            return true;
+    }
     if (chunk.isEmpty()) {
-        if (!m_device->atEnd())
-            readFailed();
         m_atEnd = true;
         m_decoder->finish(m_pending);
+        if (m_sampled)
+            dropCutLine();
         return false;
     }
     m_decoder->decode(chunk, m_pending);
     return true;
+}
+
+// A sample ends where the file goes on: its last line, cut there, is not
+// given. A CR at the very end stays, as the end of its line.
+void TextReader::dropCutLine()
+{
+    const qsizetype lastBreak = std::max(m_pending.lastIndexOf(u'\n'), m_pending.lastIndexOf(u'\r'));
+    m_pending.truncate(lastBreak + 1);
 }
 
 // Where the next piece ends in m_pending, or -1 when more text is needed to

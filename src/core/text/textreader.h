@@ -3,7 +3,9 @@
 
 #include "core/text/encodings.h"
 #include "core/text/textdecoder.h"
+#include "core/text/utf8.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QFile>
 #include <QIODevice>
@@ -12,6 +14,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 namespace quillora {
 
@@ -45,12 +48,26 @@ public:
     // chosen: the encoding of a file without a mark, nullopt to find it.
     explicit TextReader(const QString &path, std::function<bool()> stopRequested = {},
                         const std::optional<ChosenEncoding> &chosen = {});
+    // Reads at most sample.bytes of a regular file (never a stream, which
+    // only an import may use up), to look at it before it is imported.
+    struct Sample
+    {
+        qint64 bytes;
+    };
+    TextReader(Sample sample, const QString &path, const std::optional<ChosenEncoding> &chosen = {});
     // Reads an open device instead, in the sizes given.
     TextReader(QIODevice &device, const QString &name, Sizes sizes, const std::optional<ChosenEncoding> &chosen = {});
+
+    // The file's size as the system gave it as it was opened (0 for a
+    // stream), and whether only a sample of it is read.
+    qint64 fileSize() const { return m_fileSize; }
+    bool sampled() const { return m_sampled; }
 
     TextEncoding encoding() const { return m_encoding; }
     // The encoding's name, as Qt's decoders know it.
     QByteArray encodingName() const;
+    // The encoding the user chose was taken (the file had no mark).
+    bool encodingChosen() const { return m_tookChosen; }
     // Windows-1252 was taken because nothing better was found.
     bool encodingGuessed() const { return m_guessed; }
     // What the text read so far held that the encoding does not: see
@@ -62,6 +79,10 @@ public:
     // Memory holds a piece and a read, whatever the length of a line.
     // An empty file gives one empty piece. Throws Failure on a read error.
     bool readPiece(QString &piece);
+    // Whether the text given so far was read in the wrong encoding and the
+    // last piece is the first of the text read again from the start: what
+    // came before it is to be forgotten. Asked once.
+    bool takeStartOver() { return std::exchange(m_restarted, false); }
 
 private:
     void start();
@@ -73,12 +94,19 @@ private:
     TextEncoding detectEncoding();
     TextEncoding chosenEncoding();
     TextEncoding findEncoding();
+    enum class Decision { GoOn, StartOver, Stopped };
+    Decision decideOnStrays();
+    QByteArray readChunk();
+    void dropCutLine();
     bool fillPending();
     qsizetype pieceEnd();
 
     QString m_path;
     std::function<bool()> m_stopRequested;
     QFile m_file;
+    QBuffer m_sample;
+    qint64 m_fileSize = 0;
+    bool m_sampled = false;
     QIODevice *m_device = nullptr;
     Sizes m_sizes;
     TextEncoding m_encoding = TextEncoding::Windows1252;
@@ -86,6 +114,11 @@ private:
     std::optional<ChosenEncoding> m_chosen;
     TextDecoder::InvalidUtf8 m_invalidUtf8 = TextDecoder::InvalidUtf8::Replace;
     bool m_guessed = false;
+    bool m_tookChosen = false;
+    // Taken as UTF-8 until a byte says otherwise; counted as it is read.
+    bool m_undecided = false;
+    Utf8Census m_census;
+    bool m_restarted = false;
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
     bool m_atEnd = false;

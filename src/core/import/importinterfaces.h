@@ -1,0 +1,109 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/reading/readoptions.h"
+
+#include <QString>
+
+namespace quillora {
+
+class ErrorReporter;
+
+// How the run lays out its sheets: read once, as it starts.
+struct SheetOptions
+{
+    // All files on one sheet, or a sheet per file.
+    bool oneSheet = true;
+    // The rows past a full sheet go on a new sheet after it.
+    bool continueSheets = false;
+    // With a sheet per file, the sheets stand in the list's order and are
+    // named as their files are.
+    bool sheetsAsListed = false;
+};
+
+// What the run reads from its front end, each time at the moment of use: the
+// user may change the list and the options while it runs.
+class ImportInputs
+{
+public:
+    virtual ~ImportInputs() = default;
+    virtual int entryCount() const = 0;
+    // The path of the entry at 0-based position index; throws when the list
+    // has no such entry any more.
+    virtual QString entry(int index) const = 0;
+    virtual SheetOptions sheetOptions() const = 0;
+    // How the file at path is read and cut; asked as each file starts, so a
+    // change made during the run acts from the next file on.
+    virtual ReadOptions readOptions(const QString &path) const = 0;
+    // What a report tells the user to do, in the front end's own words:
+    // choose a file's encoding, or let full sheets continue.
+    enum class Choice { Encoding, ContinueSheets };
+    virtual QString howTo(Choice choice) const = 0;
+};
+
+// What one file gave, for a front end that shows it (the plan).
+struct FileSummary
+{
+    QByteArray encoding; // as Qt's decoders name it
+    bool encodingChosen = false;
+    bool encodingGuessed = false;
+    qint64 rows = 0; // the header's included
+    qsizetype widest = 0;
+    QString separatorHint; // "semicolons"; empty: none
+};
+
+// What the run tells its front end, which shows it in its own way (the
+// window's progress bar, the command line's progress line), and how it lets
+// the front end breathe. The run ends early in two ways: the front end is
+// closing (the window closes, a signal came), or the user asked it to stop.
+class ImportObserver
+{
+public:
+    virtual ~ImportObserver() = default;
+    // A listed file is about to be read: index from 0, of count.
+    virtual void fileStarted(int index, int count, const QString &path) = 0;
+    // The file was read whole; told only to a front end that asks for it.
+    virtual bool wantsFileSummaries() const { return false; }
+    virtual void fileRead([[maybe_unused]] int index, [[maybe_unused]] const QString &path,
+                          [[maybe_unused]] const FileSummary &summary)
+    {
+    }
+    // Rows of the sheet being written: written so far, of total.
+    virtual void rowsWritten(qint64 written, qint64 total) = 0;
+    // The run is over and its front end is not closing: at rest again.
+    virtual void runEnded() = 0;
+    // A message for the user ("Done.", "No files added.").
+    virtual void notice(const QString &text) = 0;
+    // Something the user should know of a file that was read whole, which
+    // is no failure (how its encoding was taken, say).
+    virtual void note(const QString &text) = 0;
+    // Lets the front end process pending events (repaints, clicks).
+    virtual void yield() = 0;
+    // The window is closing, or a signal came: the run ends at its next
+    // chance, and nothing more is done in the application.
+    virtual bool closing() const = 0;
+    // The user asked the run to stop (the window's Stop): no new rows are
+    // written, those on their way land, and the run ends with a report of
+    // where it stopped; the document keeps what it holds.
+    virtual bool stopAsked() const = 0;
+    virtual ErrorReporter &errorReporter() = 0;
+};
+
+struct ImportResult
+{
+    int filesImported = 0;
+    qint64 rowsWritten = 0;
+    qint64 cellsLeftOut = 0;
+    // Rows past the last row of a sheet that went on no other sheet.
+    qint64 rowsLeftOut = 0;
+    // The front end was closing.
+    bool closing = false;
+    // The application was missing, did not answer or went away.
+    bool officeLost = false;
+    // The document was finished as asked (stored, for instance).
+    bool documentFinished = false;
+    // The user stopped it.
+    bool stopped = false;
+};
+
+} // namespace quillora

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/import/importplan.h"
+
+#include "core/import/importrun.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+struct PlannedSheet
+{
+    QString name;
+    qint64 rows = 0;
+};
+using PlannedSheets = std::vector<std::shared_ptr<PlannedSheet>>;
+
+// A sheet that counts the rows it is given and keeps none.
+class CountingSheet : public SpreadsheetSheet
+{
+public:
+    explicit CountingSheet(std::shared_ptr<PlannedSheet> sheet)
+        : m_sheet(std::move(sheet))
+    {
+    }
+    QString name() override { return m_sheet->name; }
+    void setCellText(int, int row, const QString &) override { m_sheet->rows = std::max<qint64>(m_sheet->rows, row + 1); }
+    void writeRows(int firstRow, RowBlock rows) override
+    {
+        m_sheet->rows = std::max<qint64>(m_sheet->rows, firstRow + qint64(rows.rowCount()));
+    }
+
+private:
+    std::shared_ptr<PlannedSheet> m_sheet;
+};
+
+// A new document as Calc and the document writer make one: one sheet,
+// "Sheet1"; names told apart without regard to case.
+class CountingDocument : public SpreadsheetDocument
+{
+public:
+    explicit CountingDocument(PlannedSheets &sheets)
+        : m_sheets(sheets)
+    {
+        m_sheets.push_back(std::make_shared<PlannedSheet>(PlannedSheet{u"Sheet1"_s}));
+    }
+    int sheetCount() override { return int(m_sheets.size()); }
+    QString sheetName(int index) override { return at(index)->name; }
+    std::unique_ptr<SpreadsheetSheet> sheetAt(int index) override { return std::make_unique<CountingSheet>(at(index)); }
+    bool hasSheet(const QString &name) override { return find(name) != m_sheets.end(); }
+    void removeSheet(const QString &name) override
+    {
+        if (const auto sheet = find(name); sheet != m_sheets.end() && m_sheets.size() > 1)
+            m_sheets.erase(sheet);
+    }
+    void insertSheet(const QString &name, int position) override
+    {
+        if (hasSheet(name) || m_sheets.size() >= size_t(MaxSheets))
+            throw Failure(u"The sheet \"%1\" cannot be added."_s.arg(name));
+        const auto where = std::clamp<qsizetype>(position, 0, std::ssize(m_sheets));
+        m_sheets.insert(m_sheets.begin() + where, std::make_shared<PlannedSheet>(PlannedSheet{name}));
+    }
+    SheetLimits limits() override { return {MaxColumns, 1048576}; }
+
+private:
+    std::shared_ptr<PlannedSheet> at(int index)
+    {
+        if (index < 0 || index >= std::ssize(m_sheets))
+            throw Failure(u"The document has no sheet at position %1."_s.arg(index));
+        return m_sheets[size_t(index)];
+    }
+    PlannedSheets::iterator find(const QString &name)
+    {
+        return std::ranges::find_if(m_sheets, [&](const auto &sheet) {
+            return sheet->name.compare(name, Qt::CaseInsensitive) == 0;
+        });
+    }
+    PlannedSheets &m_sheets;
+};
+
+class CountingSpreadsheet : public SpreadsheetProvider
+{
+public:
+    explicit CountingSpreadsheet(int cellCharacters)
+        : m_cellCharacters(cellCharacters)
+    {
+    }
+    void start() override {}
+    std::unique_ptr<SpreadsheetDocument> newDocument() override
+    {
+        m_sheets.clear();
+        return std::make_unique<CountingDocument>(m_sheets);
+    }
+    void abandon() override {}
+    QString applicationName() const override { return u"the plan"_s; }
+    int cellCharacters() const override { return m_cellCharacters; }
+    const PlannedSheets &sheets() const { return m_sheets; }
+
+private:
+    int m_cellCharacters;
+    PlannedSheets m_sheets;
+};
+
+// The front end's observer, but for the summaries the plan keeps and the
+// "Done." that means nothing here.
+class PlanObserver : public ImportObserver
+{
+public:
+    PlanObserver(ImportObserver &observer, ImportPlan &plan)
+        : m_observer(observer)
+        , m_plan(plan)
+    {
+    }
+    void fileStarted(int index, int count, const QString &path) override { m_observer.fileStarted(index, count, path); }
+    bool wantsFileSummaries() const override { return true; }
+    void fileRead(int index, const QString &path, const FileSummary &summary) override
+    {
+        m_plan.files.append({index, path, summary});
+    }
+    void rowsWritten(qint64, qint64) override {}
+    void runEnded() override { m_observer.runEnded(); }
+    void notice(const QString &) override {}
+    void note(const QString &text) override { m_observer.note(text); }
+    void yield() override { m_observer.yield(); }
+    bool closing() const override { return m_observer.closing(); }
+    bool stopAsked() const override { return m_observer.stopAsked(); }
+    ErrorReporter &errorReporter() override { return m_observer.errorReporter(); }
+
+private:
+    ImportObserver &m_observer;
+    ImportPlan &m_plan;
+};
+} // namespace
+
+ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, int cellCharacters)
+{
+    ImportPlan plan;
+    PlanObserver planObserver(observer, plan);
+    CountingSpreadsheet spreadsheet(cellCharacters);
+    ImportRun run(inputs, planObserver, spreadsheet, [] { return 0.5; });
+    plan.result = run.run();
+    for (const auto &sheet : spreadsheet.sheets())
+        plan.sheets.append({sheet->name, sheet->rows});
+    return plan;
+}
+
+} // namespace quillora

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/import/importinterfaces.h"
+#include "core/import/spreadsheet.h"
+
+#include <QList>
+#include <QString>
+
+namespace quillora {
+
+// What an import would do, found by doing it: the run itself, into a
+// document that keeps only its sheets' names and row counts. Each file is
+// read once; nothing is started and nothing written.
+struct ImportPlan
+{
+    struct File
+    {
+        int listIndex = 0;
+        QString path;
+        FileSummary summary;
+    };
+    struct Sheet
+    {
+        QString name;
+        qint64 rows = 0;
+    };
+    QList<File> files;
+    QList<Sheet> sheets;
+    ImportResult result;
+};
+
+// The plan of an import by inputs into a document whose cells hold at most
+// cellCharacters: the observer hears what the run would tell (notes,
+// reports), but for its "Done.".
+ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, int cellCharacters = CalcCellCharacters);
+
+} // namespace quillora

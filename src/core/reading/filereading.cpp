@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/reading/filereading.h"
+
+#include "core/text/stagedline.h"
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+TextReader openReader(const QString &path, const ReadOptions &options, const FileReading::Watch &watch)
+{
+    if (watch.sampleBytes > 0)
+        return TextReader(TextReader::Sample{watch.sampleBytes}, path, options.encoding);
+    return TextReader(path, watch.stopRequested, options.encoding);
+}
+
+bool isLineBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r';
+}
+} // namespace
+
+FileReading::FileReading(const QString &path, const ReadOptions &options, CellLimits limits, Watch watch)
+    : m_options(options)
+    , m_limits(limits)
+    , m_watch(std::move(watch))
+    , m_reader(openReader(path, m_options, m_watch))
+    , m_splitter(limits)
+    , m_head(options.linesToSkip, options.header)
+{
+}
+
+void FileReading::beginText()
+{
+    m_splitter = LineSplitter(m_limits);
+    m_head = FileHead(m_options.linesToSkip, m_options.header);
+    m_lastCharacter = QChar();
+    m_anyRows = false;
+    m_start.clear();
+    m_startComplete = false;
+    m_widest = 0;
+    m_lineCells = 0;
+}
+
+bool FileReading::next(QString &rows)
+{
+    const bool more = m_reader.readPiece(rows);
+    m_startedOver = m_reader.takeStartOver();
+    if (m_startedOver)
+        beginText();
+    if (!more)
+        rows.clear();
+    if (m_watch.keepStart)
+        keepStart(rows, !more);
+    // A sample that ends inside the file shows its whole lines only: a
+    // quoted field open there is not closed by it.
+    const bool cut = m_reader.sampled();
+    if (more)
+        m_splitter.stage(rows, m_options.split, m_options.quotes);
+    else if (!cut)
+        m_splitter.finish(rows, m_options.split, m_options.quotes);
+    if (!m_head.passed())
+        m_head.take(rows);
+    if (!rows.isEmpty()) {
+        m_lastCharacter = rows.back();
+        m_anyRows = true;
+    }
+    if (!more && !cut)
+        endLastLine(rows);
+    if (m_watch.measure)
+        measure(rows);
+    return more;
+}
+
+// The last line ends with the file: without a header, a file that ends with
+// a line break is followed by an empty row; with one, its final line break
+// just ends its last line. A file skipped whole gives nothing. A CR at the
+// end is made CR LF, so that the next file's first LF is a line of its own.
+void FileReading::endLastLine(QString &rows)
+{
+    const bool endsWithBreak = m_anyRows && isLineBreak(m_lastCharacter);
+    const bool endLine = m_options.header ? m_anyRows && !endsWithBreak : m_anyRows || m_options.linesToSkip == 0;
+    if (endLine)
+        rows += u"\r\n"_s;
+    else if (m_anyRows && m_lastCharacter == u'\r')
+        rows += u'\n';
+}
+
+void FileReading::keepStart(QStringView text, bool last)
+{
+    if (m_startComplete)
+        return;
+    const qsizetype room = StartKept - m_start.size();
+    m_start += text.first(std::min(room, text.size()));
+    if (text.size() < room && !last)
+        return;
+    m_startComplete = true;
+    // A line cut by the end of what is kept would split unlike the others.
+    if (text.size() >= room) {
+        const qsizetype lastBreak = std::max(m_start.lastIndexOf(u'\n'), m_start.lastIndexOf(u'\r'));
+        m_start.truncate(lastBreak + 1);
+    }
+}
+
+void FileReading::measure(QStringView rows)
+{
+    for (const QChar c : rows) {
+        if (isLineBreak(c)) {
+            m_widest = std::max(m_widest, m_lineCells);
+            m_lineCells = 0;
+        } else if (m_lineCells == 0) {
+            m_lineCells = c == ColumnMarker ? 2 : 1;
+        } else if (c == ColumnMarker) {
+            ++m_lineCells;
+        }
+    }
+}
+
+qsizetype FileReading::widest() const
+{
+    const auto headerCells = header();
+    return std::max({m_widest, m_lineCells, headerCells ? headerCells->size() : qsizetype(0)});
+}
+
+EncodingTaken FileReading::encodingTaken() const
+{
+    if (m_reader.encodingChosen())
+        return EncodingTaken::Chosen;
+    return m_reader.encodingGuessed() ? EncodingTaken::Guessed : EncodingTaken::Found;
+}
+
+std::optional<QStringList> FileReading::header() const
+{
+    return m_options.header ? m_head.header() : std::nullopt;
+}
+
+} // namespace quillora

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/reading/readoptions.h"
+#include "core/text/filehead.h"
+#include "core/text/linesplitter.h"
+#include "core/text/textreader.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace quillora {
+
+// How a file's encoding was taken.
+enum class EncodingTaken {
+    Found,   // by its mark, or told from its bytes
+    Chosen,  // as the user chose it
+    Guessed, // Windows-1252, for want of anything better
+};
+
+// One file read the one way the import, the preview and the plan read it:
+// opened (a file, a stream or standard input; or a sample of a file's
+// start), decoded in one pass, cut into cells as the options say, its head
+// (lines to skip, a header) taken out, its end ending its last line. What
+// comes out is staged rows, piece by piece.
+class FileReading
+{
+public:
+    struct Watch
+    {
+        // Asked often while a file is read, however long it takes.
+        std::function<bool()> stopRequested;
+        // Read only this many bytes of a regular file's start; 0: all of it.
+        qint64 sampleBytes = 0;
+        // Keep the decoded start of the text, to tell its separator.
+        bool keepStart = false;
+        // Count the cells of the widest row.
+        bool measure = false;
+    };
+
+    // Throws Failure when the file cannot be opened or read.
+    FileReading(const QString &path, const ReadOptions &options, CellLimits limits, Watch watch);
+
+    // The next staged rows; false once the file has given them all (rows
+    // then holds the last of them).
+    bool next(QString &rows);
+    // Whether the last next() read the file again from its start, in
+    // another encoding: the rows it gave before are to be forgotten.
+    bool startedOver() const { return m_startedOver; }
+
+    const TextReader &reader() const { return m_reader; }
+    EncodingTaken encodingTaken() const;
+    // The header's cells, as staged; nullopt without one.
+    std::optional<QStringList> header() const;
+    // At most StartKept characters of the decoded text, in whole lines.
+    static constexpr qsizetype StartKept = 64 * 1024;
+    const QString &start() const { return m_start; }
+    // The cells of the widest row, the header's included.
+    qsizetype widest() const;
+    qint64 cutCells() const { return m_splitter.cutCells(); }
+    qint64 leftOutCells() const { return m_splitter.leftOutCells(); }
+    std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
+
+private:
+    void beginText();
+    void keepStart(QStringView text, bool last);
+    void endLastLine(QString &rows);
+    void measure(QStringView rows);
+
+    ReadOptions m_options;
+    CellLimits m_limits;
+    Watch m_watch;
+    TextReader m_reader;
+    LineSplitter m_splitter;
+    FileHead m_head;
+    bool m_startedOver = false;
+    // The last character of the rows so far: whether they end with a line
+    // break, and whether that is a CR.
+    QChar m_lastCharacter;
+    bool m_anyRows = false;
+    QString m_start;
+    bool m_startComplete = false;
+    qsizetype m_widest = 0;
+    qsizetype m_lineCells = 0;
+};
+
+} // namespace quillora

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/list/paths.h"
+#include "core/text/encodings.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace quillora {
+
+// How one file is read and cut, in one value: the run asks for it as each
+// file starts, the preview and the plan read with it, the window fills it in
+// one place and the command line's parse fills one.
+struct ReadOptions
+{
+    // The text lines are cut at; none: lines stay whole.
+    std::optional<QString> split;
+    // A field in double quotes stays one cell.
+    bool quotes = false;
+    // The encoding of a file without a mark; none: it is found.
+    std::optional<ChosenEncoding> encoding;
+    // The rows a file's start gives that are left out.
+    qint64 linesToSkip = 0;
+    // A file's first row (after those skipped) is its header: kept once, its
+    // columns matched by name.
+    bool header = false;
+    // What a first column shows of each row's file; None: no such column.
+    // The run takes it from its first file: a sheet has the column or not.
+    FileColumn fileColumn = FileColumn::None;
+
+    bool operator==(const ReadOptions &) const = default;
+};
+
+} // namespace quillora
