@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandline.h"
+#include "cli/display.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/list/paths.h"

@@ -53,12 +53,6 @@ inline constexpr int NoSpreadsheet = 3; // LibreOffice missing, or lost during t
 // A signal ends a run with 128 plus its number.
 } // namespace ExitStatus
 
-// Whether there is a screen to show a window on: a display for the chosen
-// (or the default) window system, or a Qt platform that draws without one.
-bool windowCanOpen();
-// Whether LibreOffice can show a document: a display to open it on.
-bool documentCanBeShown();
-
 // Text for a terminal, one line: control characters (escape, bell, line
 // breaks) and backslashes shown escaped as ls -b shows them, so that no file
 // name can move the cursor, change colours or split a report.
