@@ -185,7 +185,7 @@ int CommandLineImport::printPlan()
     if (m_files.isEmpty())
         return exitStatus({});
     // Cut as the document would cut them: an .xlsx cell holds less.
-    const ImportPlan plan = planImport(*this, *this, m_spreadsheets.cellCharacters());
+    const ImportPlan plan = planImport(*this, *this, {.cellCharacters = m_spreadsheets.cellCharacters()});
     m_progress.clear();
     const QString folder = commonFolder(m_files);
     for (const ImportPlan::File &file : plan.files) {
@@ -202,7 +202,7 @@ int CommandLineImport::printPlan()
     for (const ImportPlan::Sheet &sheet : plan.sheets)
         m_console.out << u"sheet "_s << printable(u"%1: %2 rows"_s.arg(sheet.name).arg(sheet.rows)) << u'\n';
     if (plan.result.rowsLeftOut > 0)
-        m_console.out << u"  (%1 rows left out: a sheet holds %2)\n"_s.arg(plan.result.rowsLeftOut).arg(1048576);
+        m_console.out << u"  (%1 rows left out: a sheet holds %2)\n"_s.arg(plan.result.rowsLeftOut).arg(DocumentLimits().sheet.rows);
     m_console.out.flush();
     return exitStatus({});
 }

@@ -158,6 +158,25 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
                           u"c.txt: UTF-16LE (found), 1 row, widest 1 cell"_s, u"sheet Sheet1: 4 rows"_s, QString()}));
     QVERIFY(!QFile::exists(output));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
+
+    // The sheets it names, with their rows, are those of the document written.
+    for (const QStringList &mode : {QStringList(), QStringList{u"--sheet-per-file"_s}}) {
+        const QStringList arguments = mode + QStringList{u"--split=comma"_s, u"--header"_s, u"-f"_s, u"-o"_s, output, folder};
+        program.start(QStringLiteral(QUILLORA_PROGRAM), QStringList{u"--dry-run"_s} + arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QStringList planned;
+        for (const QString &line : QString::fromUtf8(program.readAllStandardOutput()).split(u'\n')) {
+            if (line.startsWith(u"sheet "_s))
+                planned.append(line);
+        }
+        program.start(QStringLiteral(QUILLORA_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        const ReadDocument document = readDocument(output);
+        QStringList written;
+        for (const QString &name : document.sheetNames)
+            written.append(u"sheet %1: %2 rows"_s.arg(name).arg(document.rows.value(name).size()));
+        QCOMPARE(planned, written);
+    }
 }
 
 void tst_CommandLineProcess::signalLeavesNothing_data()

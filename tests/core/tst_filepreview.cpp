@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/filepreview.h"
+#include "fakewindow.h"
+#include "memoryspreadsheet.h"
 #include "testfiles.h"
 
 #include <QStringEncoder>
@@ -27,6 +29,8 @@ class tst_FilePreview : public QObject
 private slots:
     void showsWhatTheImportWould_data();
     void showsWhatTheImportWould();
+    void previewEqualsImport_data() { showsWhatTheImportWould_data(); }
+    void previewEqualsImport();
     void separatorHints_data();
     void separatorHints();
     void readsOnlyTheStartOfALargeFile();
@@ -87,6 +91,38 @@ void tst_FilePreview::showsWhatTheImportWould()
     QCOMPARE(preview.firstRows, rows.mid(0, preview.firstRows.size()));
     QVERIFY(preview.rowsCounted);
     QCOMPARE(preview.size, bytes.size());
+}
+
+// The rows the preview shows are the first rows the import writes, read with
+// the same options: one reading serves both.
+void tst_FilePreview::previewEqualsImport()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(ReadOptions, options);
+    const QString path = writeFile(m_dir.filePath(u"same.txt"_s), bytes);
+    const FilePreview preview = previewFile(path, options);
+    FakeWindow window;
+    window.files = {path};
+    window.split = options.split;
+    window.quotes = options.quotes;
+    window.chosenEncoding = options.encoding;
+    window.skip = options.linesToSkip;
+    window.header = options.header;
+    window.fileColumnShown = options.fileColumn;
+    MemorySpreadsheet office;
+    window.run(office);
+    QVERIFY(window.errorTexts.isEmpty());
+    // As a sheet holds them: no empty cells at a row's end, no empty rows at
+    // the sheet's.
+    Rows shown = preview.header ? Rows{*preview.header} + preview.firstRows : preview.firstRows;
+    for (QStringList &row : shown) {
+        while (!row.isEmpty() && row.last().isEmpty())
+            row.removeLast();
+    }
+    while (!shown.isEmpty() && shown.last().isEmpty())
+        shown.removeLast();
+    QCOMPARE(shown, MemorySpreadsheet::rowsOf(*office.sheet(u"Sheet1"_s)).mid(0, shown.size()));
+    QCOMPARE(preview.rows, office.sheet(u"Sheet1"_s)->rowsWritten - (preview.header ? 1 : 0));
 }
 
 void tst_FilePreview::separatorHints_data()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/import/importplan.h"
 #include "core/import/importrun.h"
 #include "core/text/stagingfile.h"
 #include "fakewindow.h"
@@ -8,6 +9,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -39,6 +41,7 @@ QList<QStringList> rowsOf(const MemorySpreadsheet &office, const QString &sheet)
 } // namespace
 
 Q_DECLARE_METATYPE(Stacking)
+Q_DECLARE_METATYPE(SheetOptions)
 
 class tst_ImportRun : public QObject
 {
@@ -55,6 +58,8 @@ private slots:
     void stackingExports();
     void fullSheetsContinueOnTheNext_data();
     void fullSheetsContinueOnTheNext();
+    void planEqualsDocument_data();
+    void planEqualsDocument();
     void stopLeavesWhatWasWritten_data();
     void stopLeavesWhatWasWritten();
     void quotedFieldsInBothModes_data();
@@ -177,6 +182,9 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("empty lines stay empty rows, the last break ends the last line")
         << two << QByteArrayList{"id\n1\n\n2\n\n", "id\n3"} << header
         << QList<Rows>{{{u"id"_s}, {u"1"_s}, {}, {u"2"_s}, {}, {u"3"_s}}} << 0;
+    QTest::newRow("a lone CR ends its file's line, and the next file's empty row stays")
+        << two << QByteArrayList{"a,b\r1,2\r", "b,a\n\n4,3\n"} << header
+        << QList<Rows>{{row(u"a,b"_s), row(u"1,2"_s), {}, row(u"3,4"_s)}} << 1;
     QTest::newRow("file column, relative to the deepest common folder")
         << QStringList{u"north/jan.csv"_s, u"south/jan.csv"_s} << QByteArrayList{first, "id,name\n2,y\n"}
         << Stacking{.file = FileColumn::Relative}
@@ -270,6 +278,54 @@ void tst_ImportRun::fullSheetsContinueOnTheNext()
         QCOMPARE(window.errorTexts.size(), 1);
         QVERIFY(window.errorTexts.first().endsWith(u"To put the rows past the last on new sheets, choose it."_s));
     }
+}
+
+void tst_ImportRun::planEqualsDocument_data()
+{
+    QTest::addColumn<SheetOptions>("sheets");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<int>("rowLimit");
+    QTest::newRow("one sheet") << SheetOptions{} << false << 1048576;
+    QTest::newRow("one sheet, headers") << SheetOptions{} << true << 1048576;
+    QTest::newRow("a sheet each") << SheetOptions{.oneSheet = false} << false << 1048576;
+    QTest::newRow("as listed, headers") << SheetOptions{.oneSheet = false, .sheetsAsListed = true} << true << 1048576;
+    QTest::newRow("one sheet continuing") << SheetOptions{.continueSheets = true} << true << 4;
+    QTest::newRow("a sheet each continuing") << SheetOptions{.oneSheet = false, .continueSheets = true} << false << 3;
+    QTest::newRow("full, not continuing") << SheetOptions{.oneSheet = false} << true << 3;
+}
+
+// The plan is the run's own: the sheets it names and their rows are those of
+// the document the run writes, for a folder of mixed files.
+void tst_ImportRun::planEqualsDocument()
+{
+    QFETCH(SheetOptions, sheets);
+    QFETCH(bool, header);
+    QFETCH(int, rowLimit);
+    FakeWindow window;
+    window.files = {file(u"a.csv"_s, "id,name\n1,x\n2,y\n3,z\n4,w\n5,v\n"),
+                    file(u"b.csv"_s, QByteArray(QStringEncoder("Shift_JIS").encode(u"名前,都市\r\n山田,東京\r\n"_s))),
+                    file(u"c.txt"_s, QByteArray("\xFF\xFE" "n\0a\0m\0e\0\r\0o\0k\0", 16)),
+                    file(u"A.csv"_s, "name,id\rq,9\r"), file(u"empty.txt"_s, "")};
+    window.oneSheet = sheets.oneSheet;
+    window.continuing = sheets.continueSheets;
+    window.asListed = sheets.sheetsAsListed;
+    window.split = u","_s;
+    window.header = header;
+    MemorySpreadsheet office;
+    office.limits = {16384, rowLimit};
+    window.run(office);
+    const QStringList runReports = window.errorTexts;
+    FakeWindow planned = window;
+    planned.errorTexts.clear();
+    const ImportPlan plan = planImport(planned, planned, {.sheet = office.limits});
+    QStringList names;
+    for (const ImportPlan::Sheet &sheet : plan.sheets) {
+        names.append(sheet.name);
+        QCOMPARE(sheet.rows, office.sheet(sheet.name)->rowsWritten);
+    }
+    QCOMPARE(names, office.sheetNames());
+    QCOMPARE(planned.errorTexts, runReports);
+    QCOMPARE(plan.files.size(), window.files.size());
 }
 
 void tst_ImportRun::stopLeavesWhatWasWritten_data()

@@ -68,6 +68,7 @@ private slots:
     void utf8Census_data();
     void utf8Census();
     void missingFileFails();
+    void bytesAppendedWhileReadingAreCounted();
     void folderIsNotAFile();
 
 private:
@@ -436,6 +437,26 @@ void tst_TextReader::missingFileFails()
 void tst_TextReader::folderIsNotAFile()
 {
     QVERIFY_THROWS_EXCEPTION(Failure, TextReader(m_dir.path()));
+}
+
+// A log still being written: what comes after the reading began is decoded
+// on the same pass that tells the encoding, never replaced in silence.
+void tst_TextReader::bytesAppendedWhileReadingAreCounted()
+{
+    QByteArray bytes = QByteArray("plain ascii line\n").repeated(64);
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    TextReader reader(device, u"growing"_s, {16, 64});
+    QString whole, piece;
+    QVERIFY(reader.readPiece(piece));
+    whole = piece;
+    bytes.append("tail caf\xE9 \xFF\xFE end\n");
+    while (reader.readPiece(piece))
+        whole = (reader.takeStartOver() ? QString() : whole) + piece;
+    QVERIFY(!whole.contains(QChar(QChar::ReplacementCharacter)) || reader.invalidCount() > 0);
+    QVERIFY(whole.endsWith(u"tail café ÿþ end\n"_s));
+    QVERIFY(whole.startsWith(u"plain ascii line\nplain"_s));
+    QCOMPARE(reader.encodingName(), QByteArray("windows-1252"));
 }
 
 QTEST_GUILESS_MAIN(tst_TextReader)

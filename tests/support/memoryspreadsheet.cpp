@@ -34,6 +34,7 @@ public:
         m_app.call(u"writeRows"_s);
         const std::lock_guard lock(m_writing);
         ++m_sheet->writeCalls;
+        m_sheet->rowsWritten = std::max<qint64>(m_sheet->rowsWritten, firstRow + qint64(rows.rowCount()));
         for (size_t r = 0; r < rows.rowCount(); ++r) {
             const RowBlock::Row cells = rows.row(r);
             for (qsizetype c = 0; c < cells.size(); ++c)

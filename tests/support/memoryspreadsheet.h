@@ -25,6 +25,8 @@ public:
         QString name;
         std::map<std::pair<int, int>, QString> cells; // (row, column) -> text
         int writeCalls = 0;
+        // Rows given in blocks, empty ones included.
+        qint64 rowsWritten = 0;
         int cellCalls = 0;
     };
     struct Document

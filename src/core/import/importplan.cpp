@@ -43,8 +43,9 @@ private:
 class CountingDocument : public SpreadsheetDocument
 {
 public:
-    explicit CountingDocument(PlannedSheets &sheets)
+    CountingDocument(PlannedSheets &sheets, SheetLimits limits)
         : m_sheets(sheets)
+        , m_limits(limits)
     {
         m_sheets.push_back(std::make_shared<PlannedSheet>(PlannedSheet{u"Sheet1"_s}));
     }
@@ -64,7 +65,7 @@ public:
         const auto where = std::clamp<qsizetype>(position, 0, std::ssize(m_sheets));
         m_sheets.insert(m_sheets.begin() + where, std::make_shared<PlannedSheet>(PlannedSheet{name}));
     }
-    SheetLimits limits() override { return {MaxColumns, 1048576}; }
+    SheetLimits limits() override { return m_limits; }
 
 private:
     std::shared_ptr<PlannedSheet> at(int index)
@@ -80,28 +81,29 @@ private:
         });
     }
     PlannedSheets &m_sheets;
+    SheetLimits m_limits;
 };
 
 class CountingSpreadsheet : public SpreadsheetProvider
 {
 public:
-    explicit CountingSpreadsheet(int cellCharacters)
-        : m_cellCharacters(cellCharacters)
+    explicit CountingSpreadsheet(const DocumentLimits &limits)
+        : m_limits(limits)
     {
     }
     void start() override {}
     std::unique_ptr<SpreadsheetDocument> newDocument() override
     {
         m_sheets.clear();
-        return std::make_unique<CountingDocument>(m_sheets);
+        return std::make_unique<CountingDocument>(m_sheets, m_limits.sheet);
     }
     void abandon() override {}
     QString applicationName() const override { return u"the plan"_s; }
-    int cellCharacters() const override { return m_cellCharacters; }
+    int cellCharacters() const override { return m_limits.cellCharacters; }
     const PlannedSheets &sheets() const { return m_sheets; }
 
 private:
-    int m_cellCharacters;
+    DocumentLimits m_limits;
     PlannedSheets m_sheets;
 };
 
@@ -136,11 +138,11 @@ private:
 };
 } // namespace
 
-ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, int cellCharacters)
+ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, const DocumentLimits &limits)
 {
     ImportPlan plan;
     PlanObserver planObserver(observer, plan);
-    CountingSpreadsheet spreadsheet(cellCharacters);
+    CountingSpreadsheet spreadsheet(limits);
     ImportRun run(inputs, planObserver, spreadsheet, [] { return 0.5; });
     plan.result = run.run();
     for (const auto &sheet : spreadsheet.sheets())

@@ -30,9 +30,15 @@ struct ImportPlan
     ImportResult result;
 };
 
-// The plan of an import by inputs into a document whose cells hold at most
-// cellCharacters: the observer hears what the run would tell (notes,
-// reports), but for its "Done.".
-ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, int cellCharacters = CalcCellCharacters);
+// What the document the plan stands for holds: a cell, and a sheet.
+struct DocumentLimits
+{
+    int cellCharacters = CalcCellCharacters;
+    SheetLimits sheet{MaxColumns, 1048576};
+};
+
+// The plan of an import by inputs into such a document: the observer hears
+// what the run would tell (notes, reports), but for its "Done.".
+ImportPlan planImport(ImportInputs &inputs, ImportObserver &observer, const DocumentLimits &limits = {});
 
 } // namespace quillora
