@@ -39,10 +39,10 @@ public:
 
     int entryCount() const override { return static_cast<int>(files.size()); }
     QString entry(int index) const override { return files.at(index); }
-    SheetOptions sheetOptions() const override { return {.oneSheet = oneSheet}; }
+    SheetOptions sheetOptions() const override { return {oneSheet, false, false}; }
     ReadOptions readOptions(const QString &) const override
     {
-        return {.split = split, .quotes = quotes, .linesToSkip = skip, .header = header, .fileColumn = fileColumnShown};
+        return {split, quotes, std::nullopt, skip, header, fileColumnShown};
     }
     QString howTo(Choice) const override { return {}; }
     void fileStarted(int, int, const QString &) override {}

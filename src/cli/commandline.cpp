@@ -243,6 +243,30 @@ std::optional<QStringList> windowPaths(const QStringList &arguments)
     return paths;
 }
 
+namespace {
+// Where lines are cut: --split or --separator. Returns what is wrong with
+// them, or nothing.
+QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
+{
+    if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
+        return u"--split and --separator exclude each other."_s;
+    if (parser.isSet(SplitOption)) {
+        read.split = splitOf(parser.value(SplitOption));
+        if (!read.split)
+            return u"--split takes space, comma, tab, semicolon or pipe, not \"%1\"."_s.arg(parser.value(SplitOption));
+    }
+    if (parser.isSet(SeparatorOption)) {
+        const QString separator = parser.value(SeparatorOption);
+        if (separator.isEmpty())
+            return u"--separator needs a text to cut at."_s;
+        if (separator.contains(u'\n') || separator.contains(u'\r'))
+            return u"--separator cannot hold a line break: a line break ends the line, not a cell."_s;
+        read.split = separator;
+    }
+    return {};
+}
+} // namespace
+
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -294,21 +318,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.extension = parser.value(ExtensionOption);
     while (options.extension.startsWith(u'*') || options.extension.startsWith(u'.'))
         options.extension.remove(0, 1);
-    if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
-        return usageError(u"--split and --separator exclude each other."_s);
-    if (parser.isSet(SplitOption)) {
-        options.read.split = splitOf(parser.value(SplitOption));
-        if (!options.read.split)
-            return usageError(u"--split takes space, comma, tab, semicolon or pipe, not \"%1\"."_s.arg(
-                parser.value(SplitOption)));
-    }
-    if (parser.isSet(SeparatorOption)) {
-        if (parser.value(SeparatorOption).isEmpty())
-            return usageError(u"--separator needs a text to cut at."_s);
-        if (parser.value(SeparatorOption).contains(u'\n') || parser.value(SeparatorOption).contains(u'\r'))
-            return usageError(u"--separator cannot hold a line break: a line break ends the line, not a cell."_s);
-        options.read.split = parser.value(SeparatorOption);
-    }
+    if (const QString wrong = readSplit(parser, options.read); !wrong.isEmpty())
+        return usageError(wrong);
     if (parser.isSet(OutputOption)) {
         options.output = parser.value(OutputOption);
         const std::optional<DocumentFormat> format = formatOfFile(options.output);

@@ -324,7 +324,7 @@ void OptionsPanel::saveSheetGroup()
 
 SheetOptions OptionsPanel::sheetOptions() const
 {
-    return {.oneSheet = option(5)->isChecked(), .continueSheets = m_continueSheets->isChecked()};
+    return {.oneSheet = option(5)->isChecked(), .continueSheets = m_continueSheets->isChecked(), .sheetsAsListed = false};
 }
 
 ReadOptions OptionsPanel::readOptions() const

@@ -41,7 +41,10 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
 {
     FilePreview preview;
     try {
-        FileReading reading(path, options, limits, {.sampleBytes = sampleBytes, .keepStart = true, .measure = true});
+        FileReading::Watch watch;
+        watch.sampleBytes = sampleBytes;
+        watch.keepStart = watch.measure = true;
+        FileReading reading(path, options, limits, watch);
         QString rows, piece;
         for (bool more = true; more;) {
             more = reading.next(piece);

@@ -154,35 +154,8 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes,
     qsizetype i = 0;
     while (i < end) {
         if (m_inQuotes) {
-            qsizetype j = i;
-            while (j < end && text[j] != u'"' && !isLineBreak(text[j]))
-                ++j;
-            appendCellText(out, text.sliced(i, j - i));
-            i = j;
-            if (j == end)
+            if (!stageQuoted(text, i, end, out))
                 break;
-            if (text[j] == u'"') {
-                if (j + 1 < size && text[j + 1] == u'"') {
-                    appendCellText(out, u"\"");
-                    i = j + 2;
-                } else {
-                    // Closed: what follows up to the next separator is kept.
-                    m_inQuotes = false;
-                    i = j + 1;
-                }
-            } else {
-                // A line break inside the cell, one LF whatever the file used.
-                if (m_column < m_limits.columns && m_cellLength < m_limits.characters) {
-                    appendEscapedLineBreak(out);
-                    ++m_cellLength;
-                } else {
-                    appendCellText(out, u"\n"); // counted, not kept
-                }
-                i = j + 1;
-                if (text[j] == u'\r' && i < size && text[i] == u'\n')
-                    ++i;
-                ++m_line;
-            }
             continue;
         }
         if (m_fieldStart && quotes && text[i] == u'"') {
@@ -215,6 +188,43 @@ void LineSplitter::stageEach(QString &piece, QStringView separator, bool quotes,
     }
     m_held = text.sliced(std::min(i, size)).toString();
     piece = std::move(out);
+}
+
+// Inside a quoted field, from i: up to its closing quote, a doubled quote or
+// a line break, which belong to the cell. False when end came first (i is
+// then end).
+bool LineSplitter::stageQuoted(QStringView text, qsizetype &i, qsizetype end, QString &out)
+{
+    qsizetype j = i;
+    while (j < end && text[j] != u'"' && !isLineBreak(text[j]))
+        ++j;
+    appendCellText(out, text.sliced(i, j - i));
+    i = j;
+    if (j == end)
+        return false;
+    if (text[j] == u'"') {
+        if (j + 1 < text.size() && text[j + 1] == u'"') {
+            appendCellText(out, u"\"");
+            i = j + 2;
+        } else {
+            // Closed: what follows up to the next separator is kept.
+            m_inQuotes = false;
+            i = j + 1;
+        }
+        return true;
+    }
+    // A line break inside the cell, one LF whatever the file used.
+    if (m_column < m_limits.columns && m_cellLength < m_limits.characters) {
+        appendEscapedLineBreak(out);
+        ++m_cellLength;
+    } else {
+        appendCellText(out, u"\n"); // counted, not kept
+    }
+    i = j + 1;
+    if (text[j] == u'\r' && i < text.size() && text[i] == u'\n')
+        ++i;
+    ++m_line;
+    return true;
 }
 
 std::optional<qint64> LineSplitter::unclosedQuoteLine() const

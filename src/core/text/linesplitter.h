@@ -46,6 +46,7 @@ public:
 
 private:
     void stageEach(QString &piece, QStringView separator, bool quotes, bool last);
+    bool stageQuoted(QStringView text, qsizetype &i, qsizetype end, QString &out);
     bool fitsWhole(QStringView piece) const;
     void appendCellText(QString &out, QStringView text);
     void endCell(QString &out);
