@@ -12,6 +12,8 @@
 //   (h) 50 exports of 2,000 lines x 8 fields, a title line and a header in
 //       one of three column orders each: title skipped, header kept once
 //       and matched by name, a file column (LibreOffice: the stacked rows)
+// Then (d), (f) and (g) as a user runs them: the quillora program beside
+// this one, a process of its own, into the Calc that runs (--no-cli: not).
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
 // Quillora's peak memory. The two sides take turns, five times each (--runs
 // N); the ratio is the median of the five pairs' ratios and the times are
@@ -28,6 +30,8 @@
 #include "writer/documentwriter.h"
 
 #include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
@@ -38,6 +42,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -251,6 +256,58 @@ QString concatenate(const QStringList &files, const QString &path)
     }
     return path;
 }
+// The documents LibreOffice has open.
+std::vector<uno::Reference<uno::XInterface>> openDocuments(lo::OfficeSession &session)
+{
+    std::vector<uno::Reference<uno::XInterface>> documents;
+    const uno::Reference<container::XEnumeration> each = session.desktop()->getComponents()->createEnumeration();
+    while (each->hasMoreElements())
+        documents.push_back(uno::Reference<uno::XInterface>(each->nextElement(), uno::UNO_QUERY));
+    return documents;
+}
+
+// The program as a user runs it, from its start to its end: its own process
+// reaches the Calc that runs and leaves a document open there, which is
+// closed after.
+double timeCommandLine(lo::OfficeSession &session, const Scenario &scenario)
+{
+    const auto before = openDocuments(session);
+    QStringList arguments{u"-q"_s, u"--split=comma"_s};
+    arguments += scenario.folder.isEmpty() ? scenario.files : QStringList{scenario.folder};
+    QElapsedTimer timer;
+    timer.start();
+    const int status = QProcess::execute(QCoreApplication::applicationDirPath() + u"/quillora"_s, arguments);
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    if (status != 0)
+        std::fprintf(stderr, "quillora ended with %d\n", status);
+    for (const auto &document : openDocuments(session)) {
+        if (std::find(before.begin(), before.end(), document) == before.end())
+            closeDocument(document);
+    }
+    return seconds;
+}
+
+void compareCommandLine(lo::OfficeSession &session, const std::vector<Scenario> &scenarios, int runs,
+                        const QString &only)
+{
+    std::printf("\n%-28s %9s %9s %7s\n", "the command line into Calc", "quillora", "lo csv", "ratio");
+    for (const Scenario &scenario : scenarios) {
+        const bool timed = scenario.name.startsWith(u"(d)") || scenario.name.startsWith(u"(f)")
+            || scenario.name.startsWith(u"(g)");
+        if (!timed || (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')')))
+            continue;
+        std::vector<double> ours, theirs, ratios;
+        for (int run = 0; run < runs; ++run) {
+            waitUntilOfficeIsIdle();
+            ours.push_back(timeCommandLine(session, scenario));
+            waitUntilOfficeIsIdle();
+            theirs.push_back(timeCsvImport(session, scenario));
+            ratios.push_back(ours.back() / theirs.back());
+        }
+        std::printf("%-28s %8.2fs %8.2fs %6.2fx\n", qPrintable(scenario.name), median(ours), median(theirs),
+                    median(ratios));
+    }
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -379,6 +436,8 @@ int main(int argc, char *argv[])
                     seconds, scenario.cells / seconds, csv, scenario.cells / csv, ratio, staging,
                     qPrintable(megabytes(peak)), double(peak) / scenario.bytes, longestWait);
     }
+    if (!arguments.contains(u"--no-cli"_s) && withCsv)
+        compareCommandLine(office.session(), scenarios, runs, only);
     if (!arguments.contains(u"--no-store"_s) && withCsv) {
         // As `quillora --output FILE` does it: the document writer stores it.
         std::printf("\n%-28s %9s %9s %7s %12s\n", "stored as a file", "quillora", "lo csv", "ratio", "peak mem");
