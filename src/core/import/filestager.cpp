@@ -34,8 +34,8 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     m_guard.step(steps.read, [&] { options = m_inputs.readOptions(path); });
     std::optional<FileReading> reading;
     const FileReading::Watch watch{
-        .stopRequested = m_hooks.stopped, .keepStart = m_hooks.summarize, .measure = m_hooks.summarize};
-    if (!m_guard.step(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopped())
+        .stopRequested = m_hooks.stopRequested, .keepStart = m_hooks.summarize, .measure = m_hooks.summarize};
+    if (!m_guard.step(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopRequested())
         return false;
     QString piece;
     for (;;) {
@@ -52,7 +52,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         if (!more)
             break;
         m_hooks.handled(piece.size());
-        if (m_hooks.stopped())
+        if (m_hooks.stopRequested())
             return false;
     }
     if (const auto line = reading->unclosedQuoteLine()) {

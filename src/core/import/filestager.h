@@ -63,7 +63,8 @@ public:
     };
     struct Hooks
     {
-        std::function<bool()> stopped;
+        // Whether to stop reading: the user's Stop, or the front end closing.
+        std::function<bool()> stopRequested;
         // Called with the length of each piece staged: the window breathes.
         std::function<void(qsizetype)> handled;
         // Something the user should know of a file read whole.

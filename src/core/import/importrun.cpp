@@ -34,7 +34,7 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
     , m_stager(inputs, m_guard,
                // Asked between reads of a file, however long it takes to tell its
                // encoding: the window breathes, and a stop is seen.
-               {.stopped =
+               {.stopRequested =
                     [this] {
                         maybeYield(TextPerClockRead);
                         return closingOrStopping();
