@@ -214,7 +214,7 @@ void CommandLineImport::leaveOutStreams()
         const bool stream = path == StandardInputPath
             || (::stat(encodePath(path).constData(), &info) == 0 && !S_ISREG(info.st_mode));
         if (stream)
-            m_console.out << printable(path == StandardInputPath ? u"stdin"_s : path)
+            m_console.out << printable(pathShown(path))
                           << u": a stream, read by the import alone: not in this plan\n"_s;
         return stream;
     });

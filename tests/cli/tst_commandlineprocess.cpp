@@ -159,6 +159,12 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
     QVERIFY(!QFile::exists(output));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 
+    // A stream is the import's alone: the plan does not wait for it, nor use it up.
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--dry-run"_s, u"-"_s});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.readAllStandardOutput(), QByteArray("stdin: a stream, read by the import alone: not in this plan\n"));
+    QCOMPARE(program.exitCode(), 0);
+
     // The sheets it names, with their rows, are those of the document written.
     for (const QStringList &mode : {QStringList(), QStringList{u"--sheet-per-file"_s}}) {
         const QStringList arguments = mode + QStringList{u"--split=comma"_s, u"--header"_s, u"-f"_s, u"-o"_s, output, folder};
@@ -404,6 +410,11 @@ void tst_CommandLineProcess::standardInputAndPipes_data()
         << u"printf 'one\\ntwo\\nthree\\n' > \"$1.in\"; (read x; \"$0\" -o \"$1\" -) < \"$1.in\"; /bin/rm \"$1.in\""_s
         << QList<QList<QStringList>>{{{u"two"_s}, {u"three"_s}}} << QString();
     QTest::newRow("/dev/null") << u"\"$0\" -o \"$1\" - < /dev/null"_s << QList<QList<QStringList>>{{}} << QString();
+    QTest::newRow("reports name it stdin")
+        << u"printf 'a\\377\\n' | \"$0\" --encoding=UTF-8 -o \"$1\" -"_s
+        << QList<QList<QStringList>>{{{u"a\uFFFD"_s}}}
+        << u"quillora: The file \"stdin\" was read as UTF-8, but 1 character could not be read and is U+FFFD. If it "
+           "is in another encoding, give it with --encoding (--list-encodings lists the usual ones).\n"_s;
 }
 
 void tst_CommandLineProcess::standardInputAndPipes()

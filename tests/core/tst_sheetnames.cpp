@@ -88,6 +88,8 @@ void tst_SheetNames::listedNameIsTheFilesOwn_data()
     QTest::newRow("what a sheet cannot hold") << u"a[1]:b*?\\c.txt"_s << QStringList() << u"a_1__b___c.txt"_s;
     QTest::newRow("apostrophes at the ends, a line break")
         << u"'q\nx'"_s << QStringList() << u"_q_x_"_s;
+    QTest::newRow("what XML cannot carry: U+FFFE, U+FFFF, an undecoded byte")
+        << u"non\uFFFEchar\uFFFF"_s + QChar(0xDCE9) + u"😀.csv"_s << QStringList() << u"non_char__😀.csv"_s;
     QTest::newRow("taken twice") << u"jan.csv"_s << QStringList{u"jan.csv"_s, u"jan.csv (2)"_s}
                                  << u"jan.csv (3)"_s;
     QTest::newRow("nothing left") << u"  "_s << QStringList() << u"File 7"_s;

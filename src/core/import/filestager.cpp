@@ -59,7 +59,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         // Nothing is lost: the rest of the file is in that one cell.
         m_guard.step(steps.splitTest, [&] {
             throw Failure(u"The file \"%1\" has a quoted field that opens on line %2 and is never closed: "
-                          u"the rest of the file is in that one cell."_s.arg(path)
+                          u"the rest of the file is in that one cell."_s.arg(pathShown(path))
                               .arg(*line));
         });
     }
@@ -95,8 +95,9 @@ QString counted(qint64 count, QStringView one, QStringView many)
 // the encoding taken are a failure (they were replaced, or kept as controls
 // where Windows-1252 has nothing); stray bytes read as Windows-1252 and an
 // encoding that was only a guess are worth a note.
-void FileStager::reportEncoding(const TextReader &reader, const QString &path, int step)
+void FileStager::reportEncoding(const TextReader &reader, const QString &file, int step)
 {
+    const QString path = pathShown(file);
     const QString name = QString::fromLatin1(reader.encodingName());
     const qint64 invalid = reader.invalidCount();
     const qint64 strays = reader.strayCount();
@@ -129,7 +130,7 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &path, i
             path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
     } else if (guessed) {
         m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
-                     u"If the text looks wrong, %2."_s.arg(path, choose));
+                     u"If the text looks wrong, %2."_s.arg(pathShown(path), choose));
     }
 }
 
@@ -140,7 +141,7 @@ void FileStager::write(StagingFile &staging, const QString &path, QStringView te
         if (commit)
             staging.commit();
     } catch (const Failure &failure) {
-        throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(path, failure.description()));
+        throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(pathShown(path), failure.description()));
     }
 }
 

@@ -205,7 +205,7 @@ bool ImportRun::stageFile(const QString &path)
     if (m_observer.wantsFileSummaries())
         m_observer.fileRead(m_place.index, path, staged.summary);
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
-    if (const auto note = m_layout.addFile(m_place.index, path, staged.lines, staged.header, shown))
+    if (const auto note = m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown))
         m_observer.note(*note);
     return true;
 }
@@ -262,7 +262,7 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
                 throw;
             } catch (const Failure &failure) {
                 // Say which file has no sheet, so that nobody looks for it.
-                throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(path, failure.description()));
+                throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(pathShown(path), failure.description()));
             }
         }))
         return false;

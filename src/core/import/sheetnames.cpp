@@ -49,13 +49,30 @@ QString freeSheetName(const QString &fileName, int listPosition,
     return name;
 }
 
+namespace {
+// Whether a sheet name can hold name[i] in every format: not one of
+// []:*?/\, no control character, and nothing XML cannot carry (U+FFFE,
+// U+FFFF, half a surrogate pair, as a file name's undecoded bytes are).
+bool sheetNameCanHold(QStringView name, qsizetype i)
+{
+    const QChar c = name[i];
+    if (u"[]:*?/\\"_s.contains(c) || c.category() == QChar::Other_Control || c.unicode() >= 0xFFFE)
+        return false;
+    if (c.isHighSurrogate())
+        return i + 1 < name.size() && name[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i > 0 && name[i - 1].isHighSurrogate();
+    return true;
+}
+} // namespace
+
 QString listedSheetName(const QString &fileName, int listPosition,
                         const std::function<bool(const QString &)> &isTaken)
 {
     QString base = fileName;
-    for (QChar &c : base) {
-        if (u"[]:*?/\\"_s.contains(c) || c.category() == QChar::Other_Control)
-            c = u'_';
+    for (qsizetype i = 0; i < base.size(); ++i) {
+        if (!sheetNameCanHold(base, i))
+            base[i] = u'_';
     }
     if (base.startsWith(u'\''))
         base[0] = u'_';

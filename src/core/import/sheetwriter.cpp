@@ -5,6 +5,7 @@
 #include "core/import/officecalls.h"
 #include "core/text/stagedline.h"
 #include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -214,7 +215,7 @@ QString SheetWriter::stopReport(const RunPlace &place, bool sheetsBefore) const
     if (place.index < 0)
         return u"Importing was stopped before any file was read."_s;
     const auto fileAt = [&](int index, const QString &path) {
-        return u"the file \"%1\" (file %2 of %3)"_s.arg(path).arg(index + 1).arg(place.count);
+        return u"the file \"%1\" (file %2 of %3)"_s.arg(pathShown(path)).arg(index + 1).arg(place.count);
     };
     if (!m_writing) {
         return u"Importing was stopped while %1 was read: %2"_s.arg(

@@ -24,7 +24,7 @@ namespace quillora {
 namespace {
 QString readFailure(const QString &path, const QString &reason)
 {
-    return u"The file \"%1\" cannot be read: %2"_s.arg(path, reason);
+    return u"The file \"%1\" cannot be read: %2"_s.arg(pathShown(path), reason);
 }
 } // namespace
 

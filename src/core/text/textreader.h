@@ -21,6 +21,11 @@ namespace quillora {
 // Standard input, as the command line lists "-": read from where the
 // caller left it, whatever it is (a pipe, a socket, a file, /dev/null).
 inline constexpr QStringView StandardInputPath = u"/dev/stdin";
+// A path as reports name it: standard input is "stdin".
+inline QString pathShown(const QString &path)
+{
+    return path == StandardInputPath ? QStringLiteral("stdin") : path;
+}
 
 // Reads a text file in pieces, decoding it as its mark says; without a
 // mark, in the encoding the user chose, or else the one found: UTF-16 and
