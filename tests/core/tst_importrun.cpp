@@ -58,6 +58,7 @@ private slots:
     void stackingExports();
     void fullSheetsContinueOnTheNext_data();
     void fullSheetsContinueOnTheNext();
+    void headerNoteNamesAFewColumns();
     void planEqualsDocument_data();
     void planEqualsDocument();
     void stopLeavesWhatWasWritten_data();
@@ -278,6 +279,23 @@ void tst_ImportRun::fullSheetsContinueOnTheNext()
         QCOMPARE(window.errorTexts.size(), 1);
         QVERIFY(window.errorTexts.first().endsWith(u"To put the rows past the last on new sheets, choose it."_s));
     }
+}
+
+void tst_ImportRun::headerNoteNamesAFewColumns()
+{
+    QStringList added;
+    for (int i = 1; i <= 16000; ++i)
+        added.append(u"c%1"_s.arg(i));
+    FakeWindow window;
+    window.split = u","_s;
+    window.header = true;
+    window.files = {file(u"a.csv"_s, "a\n1\n"), file(u"b.csv"_s, (u"a,"_s + added.join(u',') + u"\n2\n"_s).toUtf8())};
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.notes.size(), 1);
+    QVERIFY2(window.notes.first().contains(u"it adds 16000 columns: \"c1\", \"c2\", \"c3\", \"c4\", \"c5\", ..."_s),
+             qPrintable(window.notes.first()));
+    QVERIFY(window.notes.first().size() < 300);
 }
 
 void tst_ImportRun::planEqualsDocument_data()

@@ -4,6 +4,8 @@
 #include "core/text/linesplitter.h"
 #include "core/text/stagedline.h"
 
+#include <QSet>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -30,11 +32,16 @@ QString shownColumn(const QString &key)
     return occurrence > 1 ? u"%1 (number %2 of that name)"_s.arg(name).arg(occurrence) : name;
 }
 
+// The first few names, then how many more: a header of thousands of
+// columns makes a line, not a page.
 QString shownColumns(const QStringList &keys)
 {
+    constexpr qsizetype MostNamed = 5;
     QStringList shown;
-    for (const QString &key : keys)
-        shown.append(shownColumn(key));
+    for (qsizetype i = 0; i < keys.size() && i < MostNamed; ++i)
+        shown.append(shownColumn(keys[i]));
+    if (keys.size() > MostNamed)
+        return u"%1 columns: %2, ..."_s.arg(keys.size()).arg(shown.join(u", "_s));
     return shown.join(u", "_s);
 }
 } // namespace
@@ -89,13 +96,15 @@ std::optional<QString> SheetLayout::differenceFromFirst(const QString &path, con
     }
     if (keys == m_firstHeader)
         return std::nullopt;
+    const QSet<QString> first(m_firstHeader.cbegin(), m_firstHeader.cend());
+    const QSet<QString> own(keys.cbegin(), keys.cend());
     QStringList adds, lacks;
     for (const QString &key : keys) {
-        if (!m_firstHeader.contains(key))
+        if (!first.contains(key))
             adds.append(key);
     }
     for (const QString &key : m_firstHeader) {
-        if (!keys.contains(key))
+        if (!own.contains(key))
             lacks.append(key);
     }
     QStringList differences;
