@@ -59,6 +59,7 @@ private slots:
     void fullSheetsContinueOnTheNext_data();
     void fullSheetsContinueOnTheNext();
     void headerNoteNamesAFewColumns();
+    void noRoomToContinueIsOneReport();
     void planEqualsDocument_data();
     void planEqualsDocument();
     void stopLeavesWhatWasWritten_data();
@@ -296,6 +297,23 @@ void tst_ImportRun::headerNoteNamesAFewColumns()
     QVERIFY2(window.notes.first().contains(u"it adds 16000 columns: \"c1\", \"c2\", \"c3\", \"c4\", \"c5\", ..."_s),
              qPrintable(window.notes.first()));
     QVERIFY(window.notes.first().size() < 300);
+}
+
+// One cause, one line: the rows a full document cannot continue are not
+// reported a second time as cells past the last row.
+void tst_ImportRun::noRoomToContinueIsOneReport()
+{
+    FakeWindow window;
+    window.continuing = true;
+    window.files = {file(u"a.txt"_s, "1\n2\n3\n4\n")};
+    MemorySpreadsheet office;
+    office.limits = {16384, 2};
+    office.newSheetNames.clear();
+    for (int i = 1; i <= MaxSheets; ++i)
+        office.newSheetNames.append(u"Sheet%1"_s.arg(i));
+    run(window, office);
+    QCOMPARE(window.errorTexts,
+             QStringList{u"The rows past row 2 of the sheet \"Sheet1\" were left out: a document holds at most 10000 sheets."_s});
 }
 
 void tst_ImportRun::planEqualsDocument_data()

@@ -69,6 +69,7 @@ private slots:
     void utf8Census();
     void missingFileFails();
     void bytesAppendedWhileReadingAreCounted();
+    void fileShorterThanItsSizeIsReadToItsEnd();
     void folderIsNotAFile();
 
 private:
@@ -457,6 +458,17 @@ void tst_TextReader::bytesAppendedWhileReadingAreCounted()
     QVERIFY(whole.endsWith(u"tail café ÿþ end\n"_s));
     QVERIFY(whole.startsWith(u"plain ascii line\nplain"_s));
     QCOMPARE(reader.encodingName(), QByteArray("windows-1252"));
+}
+
+// sysfs says 4096 bytes of every file: it is read to where its text ends.
+void tst_TextReader::fileShorterThanItsSizeIsReadToItsEnd()
+{
+    const QString path = u"/sys/kernel/mm/transparent_hugepage/enabled"_s;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        QSKIP("no sysfs file to read here");
+    const QString text = QString::fromUtf8(file.readAll());
+    QCOMPARE(readPieces(path).join(QString()), text);
 }
 
 QTEST_GUILESS_MAIN(tst_TextReader)
