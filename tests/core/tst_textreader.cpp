@@ -282,6 +282,9 @@ void tst_TextReader::whatWasReadIsTold_data()
     QTest::newRow("a lone surrogate from Qt's decoder") << QByteArray("+ZeVnLutf32be") << QByteArray("UTF-7")
                                                         << QByteArray("UTF-7") << false << 0 << 2
                                                         << u"日朮\uEB5F\uFFFD\uFFFD"_s;
+    QTest::newRow("UTF-7 run ending with bits that make no character")
+        << QByteArray("a+AGEA\nb+AGE-") << QByteArray("UTF-7") << QByteArray("UTF-7") << false << 0 << 1
+        << u"aa\uFFFD\nba"_s;
     QTest::newRow("a SUB byte is text") << QByteArray("\xB0\xA1\x1A\xFF") << QByteArray("EUC-KR")
                                         << QByteArray("EUC-KR") << false << 0 << 1 << u"가\u001A\uFFFD"_s;
     QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")

@@ -30,6 +30,46 @@ qsizetype appendWindows1252(QString &out, QByteArrayView bytes)
     return undefined;
 }
 
+qsizetype Utf7Runs::nextBadEnd(QByteArrayView bytes, qsizetype from)
+{
+    for (qsizetype i = from; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (!m_inRun) {
+            if (c == '+') {
+                m_inRun = true;
+                m_bits = 0;
+                m_value = 0;
+            }
+            continue;
+        }
+        const int value = base64Value(c);
+        if (value >= 0) {
+            m_bits += 6;
+            m_value = (m_value << 6 | quint32(value)) & ((1u << 22) - 1);
+            if (m_bits >= 16)
+                m_bits -= 16;
+            m_value &= (1u << m_bits) - 1;
+            continue;
+        }
+        m_inRun = false;
+        // Six bits or more are half a character; fewer must be zero.
+        if (m_bits >= 6 || m_value != 0)
+            return i;
+    }
+    return -1;
+}
+
+int Utf7Runs::base64Value(char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    return c == '+' ? 62 : c == '/' ? 63 : -1;
+}
+
 TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidUtf8 invalidUtf8)
     : m_encoding(encoding)
     , m_invalidUtf8(invalidUtf8)
@@ -43,6 +83,8 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
     if (encoding == TextEncoding::Other) {
         m_named.emplace(name.constData(), QStringConverter::Flag::ConvertInitialBom);
         m_lineFeed = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode("\n");
+        if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
+            m_utf7.emplace();
     }
 }
 
@@ -73,7 +115,30 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
 // in others. A 0x1A byte of the text is a character of its own, so the text
 // is decoded between them: there, every U+001A is a stand-in, and becomes
 // U+FFFD like the others.
+// ICU's UTF-7 decoder drops the bits a base64 run ends with when they make
+// no character: each such end becomes U+FFFD, before the byte that ends it.
 void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
+{
+    if (!m_utf7) {
+        appendNamedPart(bytes, out);
+        return;
+    }
+    qsizetype from = 0;
+    for (qsizetype bad = m_utf7->nextBadEnd(bytes, 0); bad >= 0; bad = m_utf7->nextBadEnd(bytes, bad + 1)) {
+        appendNamedPart(bytes.sliced(from, bad - from), out);
+        // Where the decoder told of it itself, once is enough.
+        const qsizetype before = out.size();
+        appendNamedPart(bytes.sliced(bad, 1), out);
+        if (!QStringView(out).sliced(before).contains(QChar(QChar::ReplacementCharacter))) {
+            out.insert(before, QChar(QChar::ReplacementCharacter));
+            ++m_invalid;
+        }
+        from = bad + 1;
+    }
+    appendNamedPart(bytes.sliced(from), out);
+}
+
+void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
 {
     qsizetype from = 0;
     for (qsizetype sub = bytes.indexOf('\x1A'); sub >= 0; sub = bytes.indexOf('\x1A', from)) {

@@ -17,6 +17,22 @@ namespace quillora {
 // them there were.
 qsizetype appendWindows1252(QString &out, QByteArrayView bytes);
 
+// Where the base64 runs of UTF-7 text end with bits that make no
+// character, over text fed in chunks.
+class Utf7Runs
+{
+public:
+    // The index of the next byte from `from` on that ends a run badly, or -1
+    // once the bytes are used up.
+    qsizetype nextBadEnd(QByteArrayView bytes, qsizetype from);
+
+private:
+    static int base64Value(char c);
+    bool m_inRun = false;
+    int m_bits = 0;       // left over from the last whole UTF-16 unit
+    quint32 m_value = 0;  // those bits
+};
+
 // Decodes a text fed in chunks of any size into valid UTF-16: bytes that
 // make no character, an unpaired surrogate, a value past U+10FFFF and a
 // character the text ends inside of each become U+FFFD, at the end as in the
@@ -57,6 +73,7 @@ private:
     void decodeUtf16(QByteArrayView bytes, QString &out);
     void decodeUtf32(QByteArrayView bytes, QString &out);
     void appendNamed(QByteArrayView bytes, QString &out);
+    void appendNamedPart(QByteArrayView bytes, QString &out);
     void appendDecoded(QStringView decoded, QString &out, bool standIns);
     void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
@@ -68,6 +85,7 @@ private:
     QStringDecoder m_utf8;
     std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
     QString m_lineFeed;                    // Other: what a line feed alone reads as
+    std::optional<Utf7Runs> m_utf7;
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16, Other: waiting for its low half
 };
