@@ -80,7 +80,9 @@ const QCommandLineOption DryRunOption(u"dry-run"_s,
 const QCommandLineOption WindowOption(u"window"_s,
                                       u"Open the window with the PATHs listed, instead of importing them (as a file "
                                       u"manager's \"Open With\" does)."_s);
-const QCommandLineOption ForceOption({u"f"_s, u"force"_s}, u"Replace FILE when it exists."_s);
+const QCommandLineOption ForceOption({u"f"_s, u"force"_s},
+                                     u"Replace FILE when it exists, by a new file with its permissions, owner and "
+                                     u"group (hard links to it keep the old content)."_s);
 const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
 
 // Usage, one line, the options, then this: the rules, the exit status and

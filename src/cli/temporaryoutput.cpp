@@ -101,6 +101,19 @@ QString TemporaryOutput::path() const
     return decodePath(m_name);
 }
 
+// The file replaced keeps its owner and group where the user may set them
+// (root may set both, others a group of their own); otherwise the new file
+// is the user's, as any file they write. Before the mode: a change of owner
+// clears the set-user bits.
+void TemporaryOutput::keepOwner(const struct stat &replaced) const
+{
+    const auto change = [this](uid_t owner, gid_t group) {
+        return m_fd >= 0 ? ::fchown(m_fd, owner, group) : ::chown(m_name.constData(), owner, group);
+    };
+    if (change(replaced.st_uid, replaced.st_gid) != 0)
+        change(uid_t(-1), replaced.st_gid);
+}
+
 int TemporaryOutput::moveTo(const QString &target, bool replace)
 {
     const QByteArray to = encodePath(target);
@@ -108,8 +121,10 @@ int TemporaryOutput::moveTo(const QString &target, bool replace)
     // temporary file was private to the user.
     struct stat replaced{};
     mode_t mode = 0666 & ~currentUmask();
-    if (::stat(to.constData(), &replaced) == 0)
+    if (::stat(to.constData(), &replaced) == 0) {
         mode = replaced.st_mode & 07777;
+        keepOwner(replaced);
+    }
     if (m_fd < 0) {
         ::chmod(m_name.constData(), mode);
         return replace ? ::rename(m_name.constData(), to.constData()) : renameWithoutReplacing(m_name.constData(), to.constData());

@@ -6,6 +6,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 #include <sys/types.h>
 
 namespace quillora {
@@ -31,13 +33,15 @@ public:
     // The name a second signal removes; none for a file without a name.
     QByteArray nameToRemove() const { return m_fd >= 0 ? QByteArray() : m_name; }
 
-    // Gives the file the permissions of the file it replaces (or those a
-    // new file gets) and its place at target; replaces what is there only
-    // when asked. Returns 0, or -1 with errno set.
+    // Gives the file the permissions, owner and group of the file it
+    // replaces (or those a new file gets) and its place at target: a new
+    // file, so hard links to the old one keep the old content. Replaces what
+    // is there only when asked. Returns 0, or -1 with errno set.
     int moveTo(const QString &target, bool replace);
 
 private:
     TemporaryOutput(QByteArray name, int fd);
+    void keepOwner(const struct stat &replaced) const;
 
     QByteArray m_name;
     int m_fd = -1;

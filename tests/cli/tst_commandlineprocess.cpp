@@ -33,6 +33,7 @@ private slots:
     void signalLeavesNothing();
     void renameWithoutTheFlag_data();
     void renameWithoutTheFlag();
+    void replacedFileKeepsOwnerAndGroup();
     void forcedOutputThatIsNoPlainFile_data();
     void forcedOutputThatIsNoPlainFile();
     void withoutADisplay_data();
@@ -269,6 +270,26 @@ void tst_CommandLineProcess::renameWithoutTheFlag()
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(leftIn(m_dir->filePath(u"out"_s)), QStringList{u"linked.ods"_s});
     QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"007,=1+1,1e5,TRUE"_s}});
+}
+
+void tst_CommandLineProcess::replacedFileKeepsOwnerAndGroup()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root may give a file to another user");
+    const QString input = writeFile(m_dir->filePath(u"owned.txt"_s), "a\n");
+    const QString output = writeFile(m_dir->filePath(u"out/owned.ods"_s), "old");
+    QVERIFY(::chown(QFile::encodeName(output).constData(), 65534, 65534) == 0);
+    QVERIFY(::chmod(QFile::encodeName(output).constData(), 0640) == 0);
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"-q"_s, u"-f"_s, u"-o"_s, output, input});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    struct stat info{};
+    QCOMPARE(::stat(QFile::encodeName(output).constData(), &info), 0);
+    QCOMPARE(info.st_uid, uid_t(65534));
+    QCOMPARE(info.st_gid, gid_t(65534));
+    QCOMPARE(info.st_mode & 07777, mode_t(0640));
 }
 
 void tst_CommandLineProcess::forcedOutputThatIsNoPlainFile_data()
