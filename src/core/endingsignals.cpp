@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <limits.h>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace quillora::EndingSignals {
@@ -21,6 +22,9 @@ std::atomic<bool> tell = false;
 std::atomic<bool> lineWritten = false;
 std::array<std::array<char, PATH_MAX + 1>, 2> filesToRemove{};
 std::atomic<int> fileCount = 0;
+// The thread that reads and writes: a signal that came to another thread is
+// passed on to it, so that a read it is blocked in ends.
+pthread_t mainThread;
 
 void writeLine(int signal)
 {
@@ -34,6 +38,10 @@ void writeLine(int signal)
 
 void onSignal(int signal)
 {
+    if (!pthread_equal(pthread_self(), mainThread)) {
+        ::pthread_kill(mainThread, signal);
+        return;
+    }
     int expected = 0;
     if (first.compare_exchange_strong(expected, signal)) {
         if (const int fd = wakeUpFd; fd >= 0) {
@@ -62,6 +70,7 @@ void setHandler(void (*handler)(int))
 
 void install(const Setup &setup)
 {
+    mainThread = pthread_self();
     wakeUpFd = setup.wakeUp;
     tell = setup.tellOnSecond;
     setHandler(onSignal);

@@ -20,6 +20,8 @@ struct Setup
     bool tellOnSecond = false;
 };
 
+// From the thread that reads the files: signals that come to any other
+// thread are passed on to it, so a read it is blocked in ends.
 void install(const Setup &setup);
 // The signals go back to their defaults.
 void uninstall();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/failure.h"
 #include "core/text/encodingdetection.h"
+#include "core/text/interruptiblefile.h"
 #include "core/text/textreader.h"
 #include "core/text/utf8.h"
 #include "testfiles.h"
@@ -10,6 +11,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+#include <csignal>
+#include <thread>
+
+#include <pthread.h>
+#include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
@@ -70,6 +78,7 @@ private slots:
     void missingFileFails();
     void bytesAppendedWhileReadingAreCounted();
     void fileShorterThanItsSizeIsReadToItsEnd();
+    void aSignalEndsABlockedRead();
     void folderIsNotAFile();
 
 private:
@@ -472,6 +481,37 @@ void tst_TextReader::fileShorterThanItsSizeIsReadToItsEnd()
         QSKIP("no sysfs file to read here");
     const QString text = QString::fromUtf8(file.readAll());
     QCOMPARE(readPieces(path).join(QString()), text);
+}
+
+// A read that blocks (a hung network file) ends with the first signal
+// once a stop is asked: the text ends there.
+void tst_TextReader::aSignalEndsABlockedRead()
+{
+    int ends[2];
+    QCOMPARE(::pipe(ends), 0);
+    struct sigaction action{};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    struct sigaction before{};
+    ::sigaction(SIGUSR1, &action, &before);
+    std::atomic<bool> stop = false;
+    std::atomic<bool> done = false;
+    InterruptibleFile file(ends[0], [&] { return stop.load(); });
+    const pthread_t reader = pthread_self();
+    std::thread signaller([&] {
+        stop = true;
+        while (!done) {
+            ::pthread_kill(reader, SIGUSR1);
+            std::this_thread::yield();
+        }
+    });
+    const QByteArray got = file.read(16);
+    done = true;
+    signaller.join();
+    ::sigaction(SIGUSR1, &before, nullptr);
+    ::close(ends[1]);
+    QCOMPARE(got, QByteArray());
+    QVERIFY(!file.failed());
 }
 
 QTEST_GUILESS_MAIN(tst_TextReader)

@@ -82,10 +82,10 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
     if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, u"It is not a file that can be looked at before it is imported"_s));
     openFile(name);
-    const QByteArray bytes = m_file.read(sample.bytes);
-    if (m_file.error() != QFileDevice::NoError)
+    const QByteArray bytes = m_device->read(sample.bytes);
+    if (m_regular->failed())
         readFailed();
-    m_file.close();
+    m_regular.reset();
     m_fileSize = info.st_size;
     m_sampled = bytes.size() < m_fileSize;
     m_sample.setData(bytes);
@@ -94,16 +94,15 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
     start();
 }
 
-// Opened by the name's own bytes, whatever their encoding.
+// Opened by the name's own bytes, whatever their encoding; read so that a
+// signal ends a read that blocks.
 void TextReader::openFile(const QByteArray &name)
 {
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
-    if (!m_file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        readFailed();
-    }
+    m_regular.emplace(fd, m_stopRequested);
+    m_device = &*m_regular;
 }
 
 // Opened without waiting: a FIFO nobody writes to yet would hold the open
@@ -255,7 +254,7 @@ TextReader::Decision TextReader::decideOnStrays()
         if (m_stopRequested && m_stopRequested())
             return Decision::Stopped;
     }
-    const bool counted = m_device->atEnd();
+    const bool counted = m_deviceEnded;
     if (counted)
         m_census.finish();
     m_undecided = false;
@@ -263,6 +262,7 @@ TextReader::Decision TextReader::decideOnStrays()
     if (counted && m_census.sequences() >= SequencesPerStray * m_census.strays()) {
         if (!m_device->seek(resume))
             readFailed();
+        m_deviceEnded = false;
         m_decoder->setInvalidUtf8(TextDecoder::InvalidUtf8::ReadAsWindows1252);
         return Decision::GoOn;
     }
@@ -270,6 +270,7 @@ TextReader::Decision TextReader::decideOnStrays()
     constexpr qint64 DetectorSample = 1024 * 1024;
     if (!m_device->seek(0))
         readFailed();
+    m_deviceEnded = false;
     const QByteArray found = detectLegacyEncoding(m_device->peek(DetectorSample));
     const auto named = encodingNamed(found);
     m_guessed = !named;
@@ -310,10 +311,11 @@ QByteArray TextReader::encodingName() const
 QByteArray TextReader::readChunk()
 {
     const QByteArray chunk = m_device->read(m_sizes.read);
-    if (chunk.isEmpty() && m_device->isOpen()) {
+    if (chunk.isEmpty()) {
         const auto *file = qobject_cast<QFileDevice *>(m_device);
-        if (file ? file->error() != QFileDevice::NoError : !m_device->atEnd())
+        if ((m_regular && m_regular->failed()) || (file && file->error() != QFileDevice::NoError))
             readFailed();
+        m_deviceEnded = true;
     }
     return chunk;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/text/encodings.h"
+#include "core/text/interruptiblefile.h"
 #include "core/text/textdecoder.h"
 #include "core/text/utf8.h"
 
@@ -108,7 +109,8 @@ private:
 
     QString m_path;
     std::function<bool()> m_stopRequested;
-    QFile m_file;
+    QFile m_file; // a stream, kept
+    std::optional<InterruptibleFile> m_regular;
     QBuffer m_sample;
     qint64 m_fileSize = 0;
     bool m_sampled = false;
@@ -127,6 +129,7 @@ private:
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
     bool m_atEnd = false;
+    bool m_deviceEnded = false; // the device gave all it holds
     bool m_gavePiece = false;
 };
 
