@@ -70,6 +70,8 @@ private:
     bool stopAsked() const override { return m_stopAsked; }
     void notice(const QString &text) override;
     void note(const QString &text) override { m_notes.append(text); }
+    // Shown with the notes, as a notice: no failure of the program.
+    void loss(int, const QString &text) override { m_notes.append(text); }
     void showNotes();
     void setStartCaption(const QString &caption);
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }

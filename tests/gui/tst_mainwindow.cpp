@@ -64,6 +64,7 @@ private slots:
     void reportShowsItsLineBreaks();
     void startImportingFillsADocument();
     void chosenEncodingReadsTheFiles();
+    void rowsLeftOutAreANoticeNotAnErrorReport();
     void previewFollowsSelectionAndOptions();
     void fileOfItsOwnEncoding();
     void progressBarShowsWhereTheRunIs_data();
@@ -635,6 +636,20 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     QCOMPARE(notices.size(), 2);
     QVERIFY2(notices.first().contains(u"read as windows-1252"_s), qPrintable(notices.first()));
     QVERIFY(notices.first().contains(u"under \"Encoding\""_s));
+    QCOMPARE(notices.last(), u"Done."_s);
+}
+
+void tst_MainWindow::rowsLeftOutAreANoticeNotAnErrorReport()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    m_f->office.limits = {16384, 2};
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"long.txt"_s), "1\n2\n3\n4\n"));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(m_f->dialogs.texts(u"warning"), QStringList());
+    const QStringList notices = m_f->dialogs.texts(u"notice");
+    QCOMPARE(notices.size(), 2);
+    QVERIFY2(notices.first().startsWith(u"2 cells could not be written to the sheet \"Sheet1\""_s), qPrintable(notices.first()));
     QCOMPARE(notices.last(), u"Done."_s);
 }
 

@@ -57,11 +57,9 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     }
     if (const auto line = reading->unclosedQuoteLine()) {
         // Nothing is lost: the rest of the file is in that one cell.
-        m_guard.step(steps.splitTest, [&] {
-            throw Failure(u"The file \"%1\" has a quoted field that opens on line %2 and is never closed: "
-                          u"the rest of the file is in that one cell."_s.arg(pathShown(path))
-                              .arg(*line));
-        });
+        m_hooks.loss(steps.splitTest, u"The file \"%1\" has a quoted field that opens on line %2 and is never "
+                                      u"closed: the rest of the file is in that one cell."_s.arg(pathShown(path))
+                                          .arg(*line));
     }
     reportEncoding(reading->reader(), path, steps.pieces);
     counts += {reading->cutCells(), reading->leftOutCells()};
@@ -107,20 +105,18 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
     QString choose;
     m_guard.step(step, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
     if (invalid > 0) {
-        m_guard.step(step, [&] {
-            const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
-            const QString read = strays > 0 ? u"as UTF-8, with %1 that are not UTF-8 read as windows-1252"_s.arg(
-                                                  counted(strays, u"byte", u"bytes"))
-                                            : u"as "_s + name;
-            const QString wrong = asWindows1252
-                ? (invalid == 1 ? u"1 byte means nothing in windows-1252 and is kept as a control character"_s
-                                : u"%1 bytes mean nothing in windows-1252 and are kept as control characters"_s.arg(
-                                      invalid))
-                : (invalid == 1 ? u"1 character could not be read and is U+FFFD"_s
-                                : u"%1 characters could not be read and are U+FFFD"_s.arg(invalid));
-            throw Failure(u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4."_s.arg(
-                path, read, wrong, choose));
-        });
+        const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
+        const QString read = strays > 0 ? u"as UTF-8, with %1 that are not UTF-8 read as windows-1252"_s.arg(
+                                              counted(strays, u"byte", u"bytes"))
+                                        : u"as "_s + name;
+        const QString wrong = asWindows1252
+            ? (invalid == 1 ? u"1 byte means nothing in windows-1252 and is kept as a control character"_s
+                            : u"%1 bytes mean nothing in windows-1252 and are kept as control characters"_s.arg(
+                                  invalid))
+            : (invalid == 1 ? u"1 character could not be read and is U+FFFD"_s
+                            : u"%1 characters could not be read and are U+FFFD"_s.arg(invalid));
+        m_hooks.loss(step, u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4."_s.arg(
+                               path, read, wrong, choose));
         return;
     }
     if (!m_hooks.note)

@@ -69,6 +69,8 @@ public:
         std::function<void(qsizetype)> handled;
         // Something the user should know of a file read whole.
         std::function<void(const QString &)> note;
+        // Text that did not land as it stood, told at a step.
+        std::function<void(int, const QString &)> loss;
         // Whether each file's separator hint and widest row are wanted.
         bool summarize = false;
     };

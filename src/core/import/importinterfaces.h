@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/errorreport.h"
 #include "core/reading/readoptions.h"
 
 #include <QString>
 
 namespace quillora {
-
-class ErrorReporter;
 
 // How the run lays out its sheets: read once, as it starts.
 struct SheetOptions
@@ -77,6 +76,14 @@ public:
     // Something the user should know of a file that was read whole, which
     // is no failure (how its encoding was taken, say).
     virtual void note(const QString &text) = 0;
+    // Text that did not land as it stood (cells cut or left out, bytes no
+    // character could be read from), told at the run's step: no failure of
+    // the program, but the user must know. Reported as a failure unless the
+    // front end shows it otherwise.
+    virtual void loss(int step, const QString &text)
+    {
+        errorReporter().ShowApplicationError(Location::StartImporting, step, text);
+    }
     // Lets the front end process pending events (repaints, clicks).
     virtual void yield() = 0;
     // The window is closing, or a signal came: the run ends at its next

@@ -127,6 +127,7 @@ public:
     void runEnded() override { m_observer.runEnded(); }
     void notice(const QString &) override {}
     void note(const QString &text) override { m_observer.note(text); }
+    void loss(int step, const QString &text) override { m_observer.loss(step, text); }
     void yield() override { m_observer.yield(); }
     bool closing() const override { return m_observer.closing(); }
     bool stopAsked() const override { return m_observer.stopAsked(); }

@@ -41,6 +41,7 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
                     },
                 .handled = [this](qsizetype text) { maybeYield(text); },
                 .note = [this](const QString &text) { m_observer.note(text); },
+                .loss = [this](int step, const QString &text) { m_observer.loss(step, text); },
                 .summarize = observer.wantsFileSummaries()})
     , m_writer(m_office, m_guard, inputs, observer, {m_document, m_sheet},
                [this](qsizetype text) { maybeYield(text); })

@@ -67,7 +67,8 @@ void SheetWriter::write(const QString &sheetName, int position, StagingFile &sta
             const qsizetype cells = stagedTextCellCount(line);
             leftOut.leftOut += cells;
             leftOut.pastLastRow += cells;
-            ++m_rowsLeftOut;
+            // An empty row left out loses nothing.
+            m_rowsLeftOut += cells > 0 ? 1 : 0;
         } else {
             leftOut.leftOut += shapeRow(line, index, sheet.rows);
         }
@@ -176,17 +177,16 @@ bool SheetWriter::blockIsFull(const RowBlock &rows)
 void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cells)
 {
     if (cells.cut > 0) {
-        m_guard.step(m_steps.writeCells, [&] {
-            const int limit = m_office.spreadsheets().cellCharacters();
-            throw Failure(u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
-                              .arg(cells.cut)
-                              .arg(sheetName)
-                              .arg(limit)
-                              .arg(limit < CalcCellCharacters
-                                       ? u" (an .ods file keeps such cells whole, up to %1 characters)"_s.arg(
-                                             CalcCellCharacters)
-                                       : QString()));
-        });
+        const int limit = m_office.spreadsheets().cellCharacters();
+        m_observer.loss(m_steps.writeCells,
+                        u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
+                            .arg(cells.cut)
+                            .arg(sheetName)
+                            .arg(limit)
+                            .arg(limit < CalcCellCharacters
+                                     ? u" (an .ods file keeps such cells whole, up to %1 characters)"_s.arg(
+                                           CalcCellCharacters)
+                                     : QString()));
     }
     if (cells.leftOut <= 0)
         return;
@@ -200,14 +200,12 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
             hint = u" To put the rows past the last on new sheets, %1."_s.arg(
                 m_inputs.howTo(ImportInputs::Choice::ContinueSheets));
         });
-    m_guard.step(m_steps.writeCells, [&] {
-        throw Failure(u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
-                      u"%3 columns and %4 rows.%5"_s.arg(cells.leftOut)
-                          .arg(sheetName)
-                          .arg(m_limits.columns)
-                          .arg(m_limits.rows)
-                          .arg(hint));
-    });
+    m_observer.loss(m_steps.writeCells, u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
+                                        u"%3 columns and %4 rows.%5"_s.arg(cells.leftOut)
+                                            .arg(sheetName)
+                                            .arg(m_limits.columns)
+                                            .arg(m_limits.rows)
+                                            .arg(hint));
 }
 
 QString SheetWriter::stopReport(const RunPlace &place, bool sheetsBefore) const
