@@ -75,8 +75,8 @@ const QCommandLineOption ContinueSheetsOption(u"continue-sheets"_s,
                                               u"(\"NAME (2)\", ...), instead of leaving the rest out."_s);
 const QCommandLineOption DryRunOption(u"dry-run"_s,
                                       u"Print what the import would do: each file's encoding, rows, widest row "
-                                      u"and a separator it looks cut at, then the sheets; write and start "
-                                      u"nothing."_s);
+                                      u"and a separator it looks cut at, then the sheets and their rows; write "
+                                      u"and start nothing, and leave standard input and pipes to the import."_s);
 const QCommandLineOption WindowOption(u"window"_s,
                                       u"Open the window with the PATHs listed, instead of importing them (as a file "
                                       u"manager's \"Open With\" does)."_s);

@@ -88,6 +88,22 @@ bool processRuns(qint64 pid)
     return pid > 0 && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 }
 
+// Whether a LibreOffice of this user still runs: a first start makes its
+// profile and starts itself again, and on a busy machine that outlasts the
+// launcher by far.
+bool officeOfThisUserRuns()
+{
+    const QStringList pids = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &pid : pids) {
+        QFile comm(u"/proc/%1/comm"_s.arg(pid));
+        struct stat info{};
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == "soffice.bin"
+            && ::stat(QFile::encodeName(u"/proc/"_s + pid).constData(), &info) == 0 && info.st_uid == ::getuid())
+            return true;
+    }
+    return false;
+}
+
 // Calls onExpiry, on a thread of its own, when the time runs out before the
 // watchdog goes.
 class Watchdog
@@ -318,12 +334,16 @@ void OfficeSession::startOffice()
     if (!office.startDetached(&pid))
         throw SpreadsheetLost(u"LibreOffice could not be started from %1."_s.arg(m_programFolder));
 
+    // Waited for by its pipe up to the deadline, while it runs: given up
+    // only once no LibreOffice of this user has run for a while.
     const QDeadlineTimer deadline(m_deadline);
     std::optional<QDeadlineTimer> graceAfterExit;
     while (!tryConnect()) {
         if (deadline.hasExpired() || m_abandoned)
             throwNoAnswer(m_deadline);
-        if (!graceAfterExit && !processRuns(pid))
+        if (processRuns(pid) || officeOfThisUserRuns())
+            graceAfterExit.reset();
+        else if (!graceAfterExit)
             graceAfterExit.emplace(std::chrono::seconds(15));
         if (graceAfterExit && graceAfterExit->hasExpired())
             throw SpreadsheetLost(u"LibreOffice ended before it answered."_s);
