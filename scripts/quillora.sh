@@ -73,8 +73,11 @@ test)
     install_packages
     build_all
     run_fuzz
-    # Qt tests draw off screen; LibreOffice gets a real window on a virtual screen.
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$build" --output-on-failure
+    # Qt tests draw off screen; LibreOffice gets a real window on a virtual
+    # screen. An X server resets when its last client goes, and refuses new
+    # ones meanwhile: a LibreOffice started right after another was killed
+    # would find no display. -noreset keeps it up, as a desktop's is.
+    xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" ctest --test-dir "$build" --output-on-failure
     ;;
 *)
     echo "usage: $0 run|test|install" >&2
