@@ -17,6 +17,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <memory>
 #include <cerrno>
 #include <cstdio>
 #include <unistd.h>
@@ -70,14 +71,15 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
     return sheet->optimize_tmpfile;
 }
 
-// Cells reach the writer no longer than a cell holds; text that reads as
-// an escape ("_x0041_") takes seven characters in the file, which the
-// library counts: the report says how many the reader gets.
+// Cells reach the writer no longer than a cell holds; only the
+// noncharacters U+FDD0 to U+FDD3, written as escapes of seven characters
+// that the library counts, can make one longer: the report says how many
+// the reader gets.
 QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
 {
     const QString kept = shortest < longest ? u"%1 to %2"_s.arg(shortest).arg(longest) : QString::number(longest);
-    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds %4, text such as "
-           u"\"_x0041_\" counting seven (an .ods file keeps such cells whole, up to %5 characters)."_s.arg(cut)
+    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds %4, each of the "
+           u"characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %5 characters)."_s.arg(cut)
         .arg(sheet, kept)
         .arg(XlsxCellCharacters)
         .arg(CalcCellCharacters);
@@ -250,14 +252,80 @@ QStringList writeXlsx(const StoreJob &job)
 // user's temporary folder. Every call it makes goes through its exported
 // lxw_tmpfile, which this definition takes the place of: the files have no
 // name at all.
+namespace {
+// A file the library keeps XML in, by its descriptor: the escapes take the
+// place of the stand-ins as it is written.
+struct KeptXml
+{
+    int fd;
+    quillora::writer::StandInFilter filter;
+
+    bool writeAll(const std::string &bytes) const
+    {
+        for (size_t done = 0; done < bytes.size();) {
+            const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (wrote < 0 && errno == EINTR)
+                continue;
+            if (wrote <= 0)
+                return false;
+            done += size_t(wrote);
+        }
+        return true;
+    }
+    bool flush()
+    {
+        std::string rest;
+        filter.finish(rest);
+        return writeAll(rest);
+    }
+};
+
+ssize_t writeKept(void *cookie, const char *data, size_t size)
+{
+    auto *kept = static_cast<KeptXml *>(cookie);
+    std::string out;
+    kept->filter.pass(QByteArrayView(data, qsizetype(size)), out);
+    return kept->writeAll(out) ? ssize_t(size) : -1;
+}
+
+ssize_t readKept(void *cookie, char *data, size_t size)
+{
+    return ::read(static_cast<KeptXml *>(cookie)->fd, data, size);
+}
+
+int seekKept(void *cookie, off64_t *offset, int whence)
+{
+    auto *kept = static_cast<KeptXml *>(cookie);
+    if (!kept->flush())
+        return -1;
+    const off64_t at = ::lseek64(kept->fd, *offset, whence);
+    if (at < 0)
+        return -1;
+    *offset = at;
+    return 0;
+}
+
+int closeKept(void *cookie)
+{
+    // The file owns its cookie from its opening: it goes with it.
+    const std::unique_ptr<KeptXml> kept(static_cast<KeptXml *>(cookie));
+    const bool flushed = kept->flush();
+    return ::close(kept->fd) == 0 && flushed ? 0 : -1;
+}
+} // namespace
+
 extern "C" FILE *lxw_tmpfile(char *tmpdir)
 {
     using namespace quillora;
     const int fd = openNamelessFile(tmpdir ? decodePath(tmpdir) : temporaryFolder());
     if (fd < 0)
         return nullptr;
-    FILE *file = ::fdopen(fd, "w+b");
-    if (!file)
+    auto kept = std::make_unique<KeptXml>(KeptXml{fd, {}});
+    FILE *file = ::fopencookie(kept.get(), "w+b", {readKept, writeKept, seekKept, closeKept});
+    if (!file) {
         ::close(fd);
+        return nullptr;
+    }
+    kept.release(); // closeKept takes it back
     return file;
 }

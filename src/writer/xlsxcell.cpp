@@ -11,22 +11,36 @@ bool isHex(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// The escape the cell's own writer puts in place of the character at
-// text[i], or nullptr; XML cannot carry these.
-const char *ownEscapeAt(QByteArrayView text, qsizetype i)
+// Where the cell's own writer escapes the character at text[i] (XML cannot
+// carry NUL, U+FFFE and U+FFFF): the escape the file holds, and the
+// stand-in handed to the library for it, which the library counts as one
+// character as the reader counts the one the escape stands for. The stand-
+// ins are noncharacters; the text's own are escaped outright (no stand-in).
+struct OwnEscape
+{
+    const char *escape = nullptr;
+    const char *standIn = nullptr;
+};
+
+OwnEscape ownEscapeAt(QByteArrayView text, qsizetype i)
 {
     if (text[i] == '\0')
-        return "_x0000_";
+        return {"_x0000_", StandIns[0]};
     if (isNonCharacterAt(text, i))
-        return text[i + 2] == '\xBE' ? "_xFFFE_" : "_xFFFF_";
-    return nullptr;
+        return text[i + 2] == '\xBE' ? OwnEscape{"_xFFFE_", StandIns[1]} : OwnEscape{"_xFFFF_", StandIns[2]};
+    if (uchar(text[i]) == 0xEF && i + 2 < text.size() && uchar(text[i + 1]) == 0xB7 && uchar(text[i + 2]) >= 0x90
+        && uchar(text[i + 2]) <= 0x93) {
+        static const char *const Own[] = {"_xFDD0_", "_xFDD1_", "_xFDD2_", "_xFDD3_"};
+        return {Own[uchar(text[i + 2]) - 0x90], nullptr};
+    }
+    return {};
 }
 
 // Whether the file will hold "_" at text[i]: the text's own, or the first
 // byte of an escape.
 bool writtenAsUnderscore(QByteArrayView text, qsizetype i)
 {
-    return text[i] == '_' || escapedByLibrary(text[i]) || ownEscapeAt(text, i);
+    return text[i] == '_' || escapedByLibrary(text[i]) || ownEscapeAt(text, i).escape;
 }
 
 // Whether the "_" at text[i] begins what a reader takes for an escaped
@@ -55,25 +69,56 @@ XlsxCell xlsxCellText(QByteArrayView text, std::string &out, qsizetype limit)
             out.push_back(c);
             continue;
         }
-        const char *escape = ownEscapeAt(text, i);
-        if (!escape && c == '_' && beginsEscape(text, i))
-            escape = "_x005F_";
+        OwnEscape own = ownEscapeAt(text, i);
+        if (!own.escape && c == '_' && beginsEscape(text, i))
+            own = {"_x005F_", StandIns[3]};
         const qsizetype units = utf16Units(uchar(c));
-        if (cell.characters + units > limit || given + (escape ? 7 : 1) > limit) {
+        const qsizetype costs = own.escape && !own.standIn ? 7 : 1;
+        if (cell.characters + units > limit || given + costs > limit) {
             cell.cut = true;
             return cell;
         }
         cell.characters += units;
-        given += escape ? 7 : 1;
-        if (!escape) {
+        given += costs;
+        if (!own.escape) {
             out.push_back(c);
             continue;
         }
-        out.append(escape, 7);
-        if (isNonCharacterAt(text, i))
-            i += 2;
+        out.append(own.standIn ? own.standIn : own.escape);
+        if (uchar(c) == 0xEF)
+            i += 2; // the rest of a three-byte character
     }
     return cell;
+}
+
+void StandInFilter::pass(QByteArrayView xml, std::string &out)
+{
+    m_pending.append(xml.data(), size_t(xml.size()));
+    // A stand-in cut by the end of this piece waits for the next one.
+    size_t whole = m_pending.size();
+    for (size_t back = 1; back <= 2 && back <= m_pending.size(); ++back) {
+        const uchar b = uchar(m_pending[m_pending.size() - back]);
+        if (b == 0xEF && (back == 1 || uchar(m_pending[m_pending.size() - 1]) == 0xB7)) {
+            whole = m_pending.size() - back;
+            break;
+        }
+    }
+    for (size_t i = 0; i < whole; ++i) {
+        if (uchar(m_pending[i]) == 0xEF && i + 2 < whole && uchar(m_pending[i + 1]) == 0xB7 && uchar(m_pending[i + 2]) >= 0x90 && uchar(m_pending[i + 2]) <= 0x93) {
+            static const char *const Escapes[] = {"_x0000_", "_xFFFE_", "_xFFFF_", "_x005F_"};
+            out += Escapes[uchar(m_pending[i + 2]) - 0x90];
+            i += 2;
+        } else {
+            out += m_pending[i];
+        }
+    }
+    m_pending.erase(0, whole);
+}
+
+void StandInFilter::finish(std::string &out)
+{
+    out += m_pending;
+    m_pending.clear();
 }
 
 } // namespace quillora::writer

@@ -17,16 +17,35 @@ inline constexpr qsizetype XlsxCellCharacters = 32767;
 // readers turn back into the character, as libxlsxwriter does for the other
 // control characters but tab and line feed. A "_" that would begin such an
 // escape once written (in the text as it stands, or before a character that
-// becomes an escape) is itself escaped as "_x005F_". The text is cut where
-// the reader would count more than limit characters, or where libxlsxwriter,
-// which counts the characters it is given, escapes included, would refuse
-// it. Returns the characters the reader gets.
+// becomes an escape) is itself escaped as "_x005F_". The library is handed
+// a stand-in for each such escape (StandIns), one character as it counts,
+// as the reader counts the character the escape stands for; the file it
+// keeps its rows in puts the escapes in their place (StandInFilter). The
+// text is cut where the reader would count more than limit characters.
+// Returns the characters the reader gets.
 struct XlsxCell
 {
     qsizetype characters = 0; // as the reader counts them
     bool cut = false;
 };
 XlsxCell xlsxCellText(QByteArrayView utf8, std::string &out, qsizetype limit = XlsxCellCharacters);
+
+// The stand-ins, U+FDD0 to U+FDD3 in UTF-8, for "_x0000_", "_xFFFE_",
+// "_xFFFF_" and "_x005F_". Noncharacters: a cell's own are escaped outright,
+// and a sheet name holds none.
+inline constexpr const char *StandIns[] = {"\xEF\xB7\x90", "\xEF\xB7\x91", "\xEF\xB7\x92", "\xEF\xB7\x93"};
+
+// The escapes in place of the stand-ins, over XML written in pieces.
+class StandInFilter
+{
+public:
+    void pass(QByteArrayView xml, std::string &out);
+    // The end: what was held back.
+    void finish(std::string &out);
+
+private:
+    std::string m_pending;
+};
 
 // Whether libxlsxwriter writes the byte as an escape of its own.
 constexpr bool escapedByLibrary(char c)

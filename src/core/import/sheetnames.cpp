@@ -56,7 +56,8 @@ namespace {
 bool sheetNameCanHold(QStringView name, qsizetype i)
 {
     const QChar c = name[i];
-    if (u"[]:*?/\\"_s.contains(c) || c.category() == QChar::Other_Control || c.unicode() >= 0xFFFE)
+    if (u"[]:*?/\\"_s.contains(c) || c.category() == QChar::Other_Control || c.unicode() >= 0xFFFE
+        || (c.unicode() >= 0xFDD0 && c.unicode() <= 0xFDEF))
         return false;
     if (c.isHighSurrogate())
         return i + 1 < name.size() && name[i + 1].isLowSurrogate();
