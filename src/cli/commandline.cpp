@@ -267,6 +267,24 @@ QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
     }
     return {};
 }
+
+// --output: a file of a format it names by its ending, not replaced without
+// --force. Returns what is wrong with it, or nothing.
+QString readOutput(const QCommandLineParser &parser, CommandLineOptions &options)
+{
+    if (!parser.isSet(OutputOption))
+        return {};
+    options.output = parser.value(OutputOption);
+    const std::optional<DocumentFormat> format = formatOfFile(options.output);
+    if (!format)
+        return u"%1: the file must end in .ods, .xlsx or .fods."_s.arg(options.output);
+    options.format = *format;
+    // Not even looked at without --force: a file that is there stays.
+    struct stat existing{};
+    if (!options.force && ::lstat(encodePath(options.output).constData(), &existing) == 0)
+        return u"%1 exists; --force replaces it."_s.arg(options.output);
+    return {};
+}
 } // namespace
 
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
@@ -322,17 +340,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         options.extension.remove(0, 1);
     if (const QString wrong = readSplit(parser, options.read); !wrong.isEmpty())
         return usageError(wrong);
-    if (parser.isSet(OutputOption)) {
-        options.output = parser.value(OutputOption);
-        const std::optional<DocumentFormat> format = formatOfFile(options.output);
-        if (!format)
-            return usageError(u"%1: the file must end in .ods, .xlsx or .fods."_s.arg(options.output));
-        options.format = *format;
-        // Not even looked at without --force: a file that is there stays.
-        struct stat existing{};
-        if (!options.force && ::lstat(encodePath(options.output).constData(), &existing) == 0)
-            return usageError(u"%1 exists; --force replaces it."_s.arg(options.output));
-    }
+    if (const QString wrong = readOutput(parser, options); !wrong.isEmpty())
+        return usageError(wrong);
     return {ParsedCommandLine::Action::Import, options, {}};
 }
 
