@@ -24,9 +24,9 @@
 // LibreOffice loading the CSV hidden and storing it to the same format, with
 // Quillora's memory growth.
 #include "benchsupport.h"
+#include "core/import/spreadsheetmodule.h"
 #include "libreoffice/libreofficeprovider.h"
 #include "libreoffice/officesession.h"
-#include "core/import/spreadsheetmodule.h"
 #include "writer/documentwriter.h"
 
 #include <com/sun/star/beans/PropertyValue.hpp>

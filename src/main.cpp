@@ -6,11 +6,11 @@
 #include "core/list/paths.h"
 #include "core/product.h"
 #include "core/settings.h"
+#include "core/text/filenames.h"
 #include "gui/application.h"
 #include "gui/closeonsignal.h"
 #include "gui/dialogs.h"
 #include "gui/singlewindow.h"
-#include "core/text/filenames.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -5,13 +5,13 @@
 #include "cli/progressline.h"
 #include "cli/temporaryoutput.h"
 #include "core/failure.h"
-#include "core/list/folderexpansion.h"
-#include "core/list/paths.h"
 #include "core/import/importplan.h"
 #include "core/import/sheetnames.h"
-#include "core/text/textreader.h"
+#include "core/list/folderexpansion.h"
+#include "core/list/paths.h"
 #include "core/text/filenames.h"
 #include "core/text/stagedline.h"
+#include "core/text/textreader.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

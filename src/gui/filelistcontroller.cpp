@@ -6,9 +6,9 @@
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
 #include "core/settings.h"
+#include "core/text/filenames.h"
 #include "gui/dialogs.h"
 #include "gui/pointerfeedback.h"
-#include "core/text/filenames.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/importcontroller.h"
 
-#include "gui/dialogs.h"
-#include "gui/textprogressbar.h"
-#include "core/list/filelistmodel.h"
-#include "gui/optionspanel.h"
 #include "core/import/spreadsheet.h"
+#include "core/list/filelistmodel.h"
+#include "gui/dialogs.h"
+#include "gui/optionspanel.h"
+#include "gui/textprogressbar.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

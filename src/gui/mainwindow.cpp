@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mainwindow.h"
 
-#include "gui/dialogs.h"
+#include "core/list/filelistmodel.h"
+#include "core/list/paths.h"
 #include "core/product.h"
 #include "core/samples.h"
 #include "core/settings.h"
-#include "gui/textprogressbar.h"
-#include "gui/caption.h"
-#include "gui/twips.h"
-#include "core/list/filelistmodel.h"
-#include "core/list/paths.h"
 #include "core/text/separators.h"
+#include "gui/caption.h"
+#include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
 #include "gui/importcontroller.h"
-#include "gui/pointerfeedback.h"
 #include "gui/optionspanel.h"
+#include "gui/pointerfeedback.h"
 #include "gui/previewpanel.h"
+#include "gui/textprogressbar.h"
+#include "gui/twips.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/settings.h"
 #include "core/import/importinterfaces.h"
+#include "core/settings.h"
 #include "core/text/encodings.h"
 
 #include <QObject>

@@ -3,10 +3,10 @@
 // written while the rows are read back, never held whole.
 #include "core/failure.h"
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 #include "writer/opendocument.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
-#include "core/text/filenames.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -4,12 +4,12 @@
 #include "core/failure.h"
 #include "core/import/spreadsheet.h"
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 #include "core/text/namelessfile.h"
 #include "writer/librarymessages.h"
 #include "writer/workbook.h"
 #include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
-#include "core/text/filenames.h"
 
 #include <QDir>
 #include <QFile>

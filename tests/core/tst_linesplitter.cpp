@@ -2,10 +2,10 @@
 // Staging lines cut into cells: the plain split, text in double quotes kept
 // together, and every character of the text carried through the staging file.
 #include "core/text/linesplitter.h"
+#include "core/text/rowblock.h"
+#include "core/text/rowblock.h"
 #include "core/text/stagedline.h"
-#include "core/text/rowblock.h"
 #include "core/text/stagingfile.h"
-#include "core/text/rowblock.h"
 
 #include <QTest>
 

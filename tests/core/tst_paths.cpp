@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/filelistmodel.h"
-#include "core/text/filenames.h"
 #include "core/list/paths.h"
+#include "core/text/filenames.h"
 
 #include <QTest>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/list/filelistmodel.h"
+#include "core/settings.h"
 #include "gui/barprogress.h"
 #include "gui/dialogs.h"
-#include "gui/mainwindow.h"
-#include "core/settings.h"
-#include "gui/textprogressbar.h"
-#include "core/list/filelistmodel.h"
 #include "gui/importcontroller.h"
+#include "gui/mainwindow.h"
 #include "gui/optionspanel.h"
 #include "gui/previewpanel.h"
-#include "windowfixture.h"
+#include "gui/textprogressbar.h"
 #include "testfiles.h"
+#include "windowfixture.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Against a real LibreOffice, started by the tests with a profile of their own.
 #include "calcreader.h"
-#include "fakewindow.h"
-#include "libreoffice/libreofficeprovider.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/text/stagingfile.h"
+#include "fakewindow.h"
+#include "libreoffice/libreofficeprovider.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 

@@ -4,9 +4,9 @@
 #include "core/import/importsteps.h"
 #include "core/import/sheetnames.h"
 #include "core/list/paths.h"
+#include "core/text/stagedline.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
-#include "core/text/stagedline.h"
 
 #include <array>
 #include <span>

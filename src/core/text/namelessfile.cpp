@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/text/namelessfile.h"
 #include "core/text/filenames.h"
+#include "core/text/namelessfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,9 +3,9 @@
 #include "core/text/textreader.h"
 
 #include "core/failure.h"
+#include "core/text/filenames.h"
 #include "core/text/namelessfile.h"
 #include "core/text/utf8.h"
-#include "core/text/filenames.h"
 
 #include <QDir>
 #include <QFileInfo>
