@@ -295,7 +295,26 @@ void tst_TextReader::whatWasReadIsTold_data()
         << QByteArray("a+AGEA\nb+AGE-") << QByteArray("UTF-7") << QByteArray("UTF-7") << false << 0 << 1
         << u"aa\uFFFD\nba"_s;
     QTest::newRow("a SUB byte is text") << QByteArray("\xB0\xA1\x1A\xFF") << QByteArray("EUC-KR")
-                                        << QByteArray("EUC-KR") << false << 0 << 1 << u"가\u001A\uFFFD"_s;
+                                        << QByteArray("windows-949") << false << 0 << 1 << u"가\u001A\uFFFD"_s;
+    // Korean with Microsoft's table, as the web reads EUC-KR: a backslash
+    // stays one, and bytes that mean nothing there are counted.
+    QTest::newRow("Korean, Microsoft's table") << QByteArray("C:\\dir \xA1\xA4\xA1\xAD \x80") << QByteArray("CP949")
+                                               << QByteArray("windows-949") << false << 0 << 1
+                                               << u"C:\\dir ·∼ \uFFFD"_s;
+    // The web's rule: ISO-8859-9 is read as windows-1254, whose quotes and
+    // dashes ISO-8859-9 has as C1 controls.
+    QTest::newRow("ISO-8859-9 as windows-1254") << QByteArray("\x93\xDDstanbul\x94 \x96 \xFE") << QByteArray("ISO-8859-9")
+                                                << QByteArray("windows-1254") << false << 0 << 0
+                                                << u"“İstanbul” – ş"_s;
+    // Below 0x80 the DOS code pages are ASCII: a DEL and the end-of-file mark.
+    QTest::newRow("DOS code page, DEL and Ctrl-Z") << QByteArray("a\x7F\x1A\x80") << QByteArray("IBM437")
+                                                   << QByteArray("IBM437") << false << 0 << 0
+                                                   << u"a\u007F\u001AÇ"_s;
+    // Seven bits that switch character sets are told by their escapes.
+    QTest::newRow("ISO-2022-JP found") << QByteArray("\x1B$B$\"$$\x1B(B,a\n") << QByteArray()
+                                       << QByteArray("ISO-2022-JP") << false << 0 << 0 << u"あい,a\n"_s;
+    QTest::newRow("ISO-2022-KR found") << QByteArray("\x1B$)C\x0E\x30\x21\x0F a\n") << QByteArray()
+                                       << QByteArray("ISO-2022-KR") << false << 0 << 0 << u"가 a\n"_s;
     QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")
                                                 << false << 0 << 1 << u"caf\uFFFD"_s;
     QTest::newRow("a mark wins over the choice") << QByteArray("\xEF\xBB\xBF\xD0\x96") << QByteArray("cp1251")

@@ -110,6 +110,19 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
     return std::nullopt;
 }
 
+QByteArray detectIso2022(QByteArrayView sample)
+{
+    if (!sample.contains('\x1B') || std::any_of(sample.begin(), sample.end(), [](char c) { return uchar(c) >= 0x80; }))
+        return {};
+    if (sample.contains("\x1B$)C"))
+        return "ISO-2022-KR";
+    for (const QByteArrayView japanese : {"\x1B$B", "\x1B$@", "\x1B(J", "\x1B$(D", "\x1B(I"}) {
+        if (sample.contains(japanese))
+            return "ISO-2022-JP";
+    }
+    return {};
+}
+
 QByteArray detectLegacyEncoding(QByteArrayView sample)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
@@ -147,9 +160,9 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
     // controls no text holds.
     if (found == "WINDOWS-1252" || found == "ISO-8859-1")
         return "windows-1252";
-    // Korean text found as "UHC" is CP949, a superset of EUC-KR, by the name Qt knows.
+    // Korean text found as "UHC" is windows-949, a superset of EUC-KR.
     if (found == "UHC")
-        found = "CP949";
+        found = "windows-949";
     return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
 }
 

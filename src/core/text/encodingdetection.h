@@ -31,6 +31,11 @@ std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize);
 // in any other encoding has no zero bytes, or not in that pattern.
 std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
 
+// ISO-2022-JP or ISO-2022-KR, which have no byte past 0x7F: told by the
+// escape sequences that designate their character sets (ESC $ B, ESC $ @,
+// ESC ( J, ESC $ ) C ...) in text without any such byte; empty otherwise.
+QByteArray detectIso2022(QByteArrayView sample);
+
 // The encoding of text that is not UTF-8, as a statistical detector tells
 // it from a sample (Shift_JIS, windows-1251, GB18030, ...): a name Qt's
 // decoder takes ("windows-1252" among them), or empty where it finds nothing.

@@ -44,6 +44,40 @@ constexpr std::array<OwnDecoder, 11> OwnDecoders{{
 }};
 
 
+// Code pages whose Windows form is a superset are read in it, as the web
+// reads them: the Windows form has letters where the other has controls no
+// text holds (Turkish quotes and dashes in ISO-8859-9). Korean is read with
+// Microsoft's table, not IBM's (whose backslash is a won sign).
+struct Superset
+{
+    const char *loose;
+    const char *name;
+};
+constexpr std::array<Superset, 12> Supersets{{
+    {"iso88599", "windows-1254"},
+    {"latin5", "windows-1254"},
+    {"tis620", "windows-874"},
+    {"iso885911", "windows-874"},
+    {"euckr", "windows-949"},
+    {"cp949", "windows-949"},
+    {"uhc", "windows-949"},
+    {"ksc5601", "windows-949"},
+    {"ksc56011987", "windows-949"},
+    {"windows949", "windows-949"},
+    {"gb2312", "GB18030"},
+    {"euccn", "GB18030"},
+}};
+
+const char *supersetOf(QByteArrayView name)
+{
+    const QByteArray loose = looseName(name);
+    for (const Superset &superset : Supersets) {
+        if (loose == superset.loose)
+            return superset.name;
+    }
+    return nullptr;
+}
+
 std::optional<ChosenEncoding> ownDecoderNamed(QByteArrayView name)
 {
     const QByteArray loose = looseName(name);
@@ -65,6 +99,11 @@ std::optional<ChosenEncoding> encodingNamed(QByteArrayView name)
     const QStringDecoder decoder(given.constData());
     if (!decoder.isValid())
         return std::nullopt;
+    const char *superset = supersetOf(given);
+    if (!superset)
+        superset = supersetOf(decoder.name());
+    if (superset && QStringDecoder(superset).isValid())
+        return ChosenEncoding{TextEncoding::Other, superset};
     // Qt's name for it where it has one: "cp1251" is shown as windows-1251,
     // and "UCS-2" is UTF-16, read by code of our own.
     const QByteArray known = decoder.name();
@@ -99,14 +138,12 @@ const QList<KnownEncoding> &knownEncodings()
             {"IBM866", u"Cyrillic (DOS, CP866)"},
             {"windows-1253", u"Greek (Windows-1253)"},
             {"ISO-8859-7", u"Greek (ISO-8859-7)"},
-            {"windows-1254", u"Turkish (Windows-1254)"},
-            {"ISO-8859-9", u"Turkish (ISO-8859-9)"},
+            {"windows-1254", u"Turkish (Windows-1254, ISO-8859-9)"},
             {"windows-1255", u"Hebrew (Windows-1255)"},
             {"ISO-8859-8", u"Hebrew (ISO-8859-8)"},
             {"windows-1256", u"Arabic (Windows-1256)"},
             {"ISO-8859-6", u"Arabic (ISO-8859-6)"},
-            {"windows-874", u"Thai (Windows-874)"},
-            {"TIS-620", u"Thai (TIS-620)"},
+            {"windows-874", u"Thai (Windows-874, TIS-620)"},
             {"windows-1258", u"Vietnamese (Windows-1258)"},
             {"Shift_JIS", u"Japanese (Shift_JIS)"},
             {"EUC-JP", u"Japanese (EUC-JP)"},
@@ -115,8 +152,7 @@ const QList<KnownEncoding> &knownEncodings()
             {"GBK", u"Chinese Simplified (GBK)"},
             {"Big5", u"Chinese Traditional (Big5)"},
             {"Big5-HKSCS", u"Chinese Traditional (Big5-HKSCS)"},
-            {"EUC-KR", u"Korean (EUC-KR)"},
-            {"CP949", u"Korean (Windows-949)"},
+            {"windows-949", u"Korean (Windows-949, EUC-KR)"},
         };
         QList<KnownEncoding> usable;
         for (const auto &[name, label] : all) {

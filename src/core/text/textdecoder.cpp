@@ -70,6 +70,18 @@ int Utf7Runs::base64Value(char c)
     return c == '+' ? 62 : c == '/' ? 63 : -1;
 }
 
+namespace {
+// The single-byte code pages of DOS, as Qt's decoders name them.
+bool isDosCodePage(QByteArrayView name)
+{
+    static const QByteArrayView Pages[] = {"IBM437", "IBM737", "IBM775", "IBM850", "IBM852", "IBM855", "IBM857",
+                                           "IBM860", "IBM861", "IBM862", "IBM863", "IBM864", "IBM865", "IBM866",
+                                           "IBM869"};
+    return std::any_of(std::begin(Pages), std::end(Pages),
+                       [&](QByteArrayView page) { return name.compare(page, Qt::CaseInsensitive) == 0; });
+}
+} // namespace
+
 TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidUtf8 invalidUtf8)
     : m_encoding(encoding)
     , m_invalidUtf8(invalidUtf8)
@@ -85,6 +97,8 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
         m_lineFeed = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode("\n");
         if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
             m_utf7.emplace();
+        m_asciiBelow80 = isDosCodePage(name);
+        m_windows949 = name == "windows-949";
     }
 }
 
@@ -119,6 +133,10 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
 // no character: each such end becomes U+FFFD, before the byte that ends it.
 void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
 {
+    if (m_asciiBelow80) {
+        appendAsciiApart(bytes, out);
+        return;
+    }
     if (!m_utf7) {
         appendNamedPart(bytes, out);
         return;
@@ -136,6 +154,25 @@ void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
         from = bad + 1;
     }
     appendNamedPart(bytes.sliced(from), out);
+}
+
+// ICU's tables of the DOS code pages swap 0x1A, 0x1C and 0x7F (a DEL read
+// as unreadable, the end-of-file mark Ctrl-Z as U+001C): below 0x80 these
+// code pages are ASCII, and read so; the rest goes to the decoder, which
+// keeps no state in them.
+void TextDecoder::appendAsciiApart(QByteArrayView bytes, QString &out)
+{
+    for (qsizetype from = 0; from < bytes.size();) {
+        qsizetype to = from;
+        const bool ascii = uchar(bytes[from]) < 0x80;
+        while (to < bytes.size() && (uchar(bytes[to]) < 0x80) == ascii)
+            ++to;
+        if (ascii)
+            out += QLatin1StringView(bytes.sliced(from, to - from));
+        else
+            appendNamedPart(bytes.sliced(from, to - from), out);
+        from = to;
+    }
 }
 
 void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
@@ -158,7 +195,8 @@ void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
 // What one of Qt's decoders made, made valid: some (ICU's UTF-7 among them)
 // give a surrogate without its pair, which becomes U+FFFD as in UTF-16; a
 // high surrogate at the end waits for the next chunk. With standIns, every
-// U+001A stands for bytes that made no character.
+// U+001A stands for bytes that made no character, and so do U+0080 and
+// U+F8F7 in windows-949 (the bytes 0x80 and 0xFF, which mean nothing there).
 void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns)
 {
     const qsizetype start = out.size();
@@ -166,7 +204,7 @@ void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns
     char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
     for (const QChar c : decoded) {
         char16_t unit = c.unicode();
-        if (standIns && unit == 0x1A)
+        if (standIns && (unit == 0x1A || (m_windows949 && (unit == 0x80 || unit == 0xF8F7))))
             unit = QChar::ReplacementCharacter;
         m_invalid += unit == QChar::ReplacementCharacter;
         appendUtf16Unit(unit, dest);

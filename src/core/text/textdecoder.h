@@ -74,6 +74,7 @@ private:
     void decodeUtf32(QByteArrayView bytes, QString &out);
     void appendNamed(QByteArrayView bytes, QString &out);
     void appendNamedPart(QByteArrayView bytes, QString &out);
+    void appendAsciiApart(QByteArrayView bytes, QString &out);
     void appendDecoded(QStringView decoded, QString &out, bool standIns);
     void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
@@ -86,6 +87,8 @@ private:
     std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
     QString m_lineFeed;                    // Other: what a line feed alone reads as
     std::optional<Utf7Runs> m_utf7;
+    bool m_asciiBelow80 = false; // Other: a DOS code page
+    bool m_windows949 = false;
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16, Other: waiting for its low half
 };

@@ -227,8 +227,14 @@ TextEncoding TextReader::chosenEncoding()
 // UTF-8 makes the reader look further (see decideOnStrays).
 TextEncoding TextReader::findEncoding()
 {
-    if (const auto unicode = detectUnicodeWithoutMark(m_device->peek(UnicodeSample)))
+    const QByteArray sample = m_device->peek(UnicodeSample);
+    if (const auto unicode = detectUnicodeWithoutMark(sample))
         return *unicode;
+    // Seven bits that switch character sets would pass for UTF-8.
+    if (const auto iso2022 = encodingNamed(detectIso2022(sample))) {
+        m_otherName = iso2022->name;
+        return iso2022->encoding;
+    }
     m_undecided = true;
     m_invalidUtf8 = TextDecoder::InvalidUtf8::NoneThere;
     return TextEncoding::Utf8;
