@@ -116,6 +116,9 @@ void tst_TextReader::encodings_data()
                                                     << japanese;
     QTest::newRow("UTF-16BE without mark, Chinese") << utf16(chinese, true, false) << TextEncoding::Utf16BE
                                                    << chinese;
+    // Without a line break, an overwhelming zero-byte pattern decides alone.
+    QTest::newRow("UTF-16LE without mark, one line") << utf16(u"name,age,city"_s, false, false)
+                                                    << TextEncoding::Utf16LE << u"name,age,city"_s;
     QTest::newRow("UTF-32LE without mark") << utf32(japanese, false, false) << TextEncoding::Utf32LE << japanese;
     QTest::newRow("UTF-32BE without mark") << utf32(latin, true, false) << TextEncoding::Utf32BE << latin;
     // Zero bytes in other text make no pattern.

@@ -42,10 +42,16 @@ std::optional<EncodingMark> DetectUnicode(QByteArrayView head, qint64 fileSize)
 }
 
 namespace {
-// Whether the units of the given width and byte order hold a line break
-// (LF or CR) somewhere in the sample, and only values that encoding can
-// hold: no unpaired surrogate, nothing past U+10FFFF.
-bool wellFormedUnits(QByteArrayView sample, int width, bool bigEndian)
+// Whether the units of the given width and byte order hold only values
+// that encoding can hold (no unpaired surrogate, nothing past U+10FFFF),
+// and whether they hold a line break (LF or CR).
+struct Units
+{
+    bool wellFormed = false;
+    bool lineBreak = false;
+};
+
+Units unitsOf(QByteArrayView sample, int width, bool bigEndian)
 {
     const auto unitAt = [&](qsizetype at) {
         char32_t value = 0;
@@ -59,25 +65,26 @@ bool wellFormedUnits(QByteArrayView sample, int width, bool bigEndian)
         if (sample[i] != '\n' && sample[i] != '\r')
             continue;
         if (i % width != (bigEndian ? width - 1 : 0))
-            return false;
+            return {};
     }
-    bool lineBreak = false;
+    Units units;
     bool highSurrogate = false;
-    const qsizetype units = sample.size() / width;
-    for (qsizetype i = 0; i < units; ++i) {
+    const qsizetype count = sample.size() / width;
+    for (qsizetype i = 0; i < count; ++i) {
         const char32_t unit = unitAt(i * width);
-        lineBreak = lineBreak || unit == u'\n' || unit == u'\r';
+        units.lineBreak = units.lineBreak || unit == u'\n' || unit == u'\r';
         if (width == 4) {
             if (unit > 0x10FFFF || (unit >= 0xD800 && unit <= 0xDFFF))
-                return false;
+                return {};
             continue;
         }
         const bool low = unit >= 0xDC00 && unit <= 0xDFFF;
         if (low != highSurrogate)
-            return false;
+            return {};
         highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
     }
-    return lineBreak;
+    units.wellFormed = true;
+    return units;
 }
 } // namespace
 
@@ -97,15 +104,32 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
             there += zeros[place];
         return there * 10 >= total * 9;
     };
+    // A line break where a unit's low byte is tells; so does a zero in
+    // half the units or more and hardly anywhere else (a one-line file, a
+    // first line longer than the sample).
+    const auto overwhelming = [&](std::initializer_list<size_t> places) {
+        qsizetype there = 0;
+        for (const size_t place : places)
+            there += zeros[place];
+        return there * 4 >= sample.size() && there * 50 >= total * 49;
+    };
+    const auto utf16 = [&](bool bigEndian, std::initializer_list<size_t> places) {
+        const Units units = unitsOf(sample, 2, bigEndian);
+        return units.wellFormed && (units.lineBreak || overwhelming(places));
+    };
+    const auto utf32 = [&](bool bigEndian) {
+        const Units units = unitsOf(sample, 4, bigEndian);
+        return units.wellFormed && units.lineBreak;
+    };
     // Every UTF-32 unit has a zero high byte.
     const qsizetype units32 = sample.size() / 4;
-    if (zeros[3] == units32 && wellFormedUnits(sample, 4, false))
+    if (zeros[3] == units32 && utf32(false))
         return TextEncoding::Utf32LE;
-    if (zeros[0] == units32 && wellFormedUnits(sample, 4, true))
+    if (zeros[0] == units32 && utf32(true))
         return TextEncoding::Utf32BE;
-    if (mostlyAt({1, 3}) && wellFormedUnits(sample, 2, false))
+    if (mostlyAt({1, 3}) && utf16(false, {1, 3}))
         return TextEncoding::Utf16LE;
-    if (mostlyAt({0, 2}) && wellFormedUnits(sample, 2, true))
+    if (mostlyAt({0, 2}) && utf16(true, {0, 2}))
         return TextEncoding::Utf16BE;
     return std::nullopt;
 }
