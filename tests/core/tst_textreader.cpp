@@ -280,6 +280,10 @@ void tst_TextReader::whatWasReadIsTold_data()
                                             << 2 << 0 << text + u"déjà vu"_s;
     QTest::newRow("UTF-8 with an undefined stray") << lines + "\x81" << QByteArray() << QByteArray("UTF-8") << false
                                                    << 1 << 1 << text + u"\u0081"_s;
+    // A short UTF-8 file with a stray byte: three sequences are no chance.
+    QTest::newRow("short UTF-8 with a stray") << QByteArray("M\xC3\xBCller, Gr\xC3\xB6\xC3\x9F" "e\ncaf\xE9\n")
+                                              << QByteArray() << QByteArray("UTF-8") << false << 1 << 0
+                                              << u"Müller, Größe\ncafé\n"_s;
     // Too few letters to tell a code page by ("Naïve" passes for IBM852).
     QTest::newRow("too few to tell") << QByteArray("Na\xEFve") << QByteArray() << QByteArray("windows-1252") << true
                                      << 0 << 0 << u"Naïve"_s;

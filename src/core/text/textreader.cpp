@@ -264,8 +264,15 @@ TextReader::Decision TextReader::decideOnStrays()
     if (counted)
         m_census.finish();
     m_undecided = false;
+    // Valid UTF-8 of two bytes or more hardly happens by chance in text of
+    // another encoding: four sequences a stray, or in a short text a stray
+    // or two among more sequences (legacy CJK text, whose bytes pair up by
+    // chance now and then, has strays for most of its characters).
     constexpr qint64 SequencesPerStray = 4;
-    if (counted && m_census.sequences() >= SequencesPerStray * m_census.strays()) {
+    constexpr qint64 FewStrays = 2;
+    const qint64 sequences = m_census.sequences();
+    const qint64 strays = m_census.strays();
+    if (counted && (sequences >= SequencesPerStray * strays || (strays <= FewStrays && sequences > strays))) {
         if (!m_device->seek(resume))
             readFailed();
         m_deviceEnded = false;
