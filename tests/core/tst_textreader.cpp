@@ -284,6 +284,13 @@ void tst_TextReader::whatWasReadIsTold_data()
     QTest::newRow("short UTF-8 with a stray") << QByteArray("M\xC3\xBCller, Gr\xC3\xB6\xC3\x9F" "e\ncaf\xE9\n")
                                               << QByteArray() << QByteArray("UTF-8") << false << 1 << 0
                                               << u"Müller, Größe\ncafé\n"_s;
+    // Text that starts late: the detector is fed where the text stops being
+    // UTF-8, not the English of its first chunks.
+    const QByteArray preamble = QByteArray(QByteArray("abcdefghij,").repeated(100) + '\n').repeated(1000);
+    const QString russian = QString(u"Привет, мир; "_s.repeated(40) + u'\n').repeated(50);
+    QTest::newRow("text that starts late") << preamble + QByteArray(QStringEncoder("windows-1251").encode(russian))
+                                           << QByteArray() << QByteArray("windows-1251") << false << 0 << 0
+                                           << QString::fromLatin1(preamble) + russian;
     // Too few letters to tell a code page by ("Naïve" passes for IBM852).
     QTest::newRow("too few to tell") << QByteArray("Na\xEFve") << QByteArray() << QByteArray("windows-1252") << true
                                      << 0 << 0 << u"Naïve"_s;

@@ -247,10 +247,12 @@ TextEncoding TextReader::findEncoding()
 // strays the text goes on from this chunk, its strays read as Windows-1252
 // reads them and counted as they are decoded; otherwise the file is read
 // again from its start in the encoding found.
-TextReader::Decision TextReader::decideOnStrays()
+TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
 {
     constexpr qint64 ClearlyNotUtf8 = 256;
     const qint64 resume = m_device->pos();
+    // Where the bytes that are not UTF-8 begin: all before was UTF-8.
+    const qint64 strayChunk = resume - chunkSize;
     while (!(m_census.strays() > ClearlyNotUtf8 && m_census.strays() > m_census.sequences())) {
         const QByteArray chunk = readChunk();
         if (chunk.isEmpty())
@@ -279,12 +281,15 @@ TextReader::Decision TextReader::decideOnStrays()
         m_decoder->setInvalidUtf8(TextDecoder::InvalidUtf8::ReadAsWindows1252);
         return Decision::GoOn;
     }
-    // Enough of the file for the detector to be sure, from the start.
+    // Enough for the detector to be sure, from where the text stops being
+    // UTF-8: a file may hold a long English start before its Cyrillic.
     constexpr qint64 DetectorSample = 1024 * 1024;
+    if (!m_device->seek(strayChunk))
+        readFailed();
+    const QByteArray found = detectLegacyEncoding(m_device->read(DetectorSample));
     if (!m_device->seek(0))
         readFailed();
     m_deviceEnded = false;
-    const QByteArray found = detectLegacyEncoding(m_device->peek(DetectorSample));
     const auto named = encodingNamed(found);
     m_guessed = !named;
     m_encoding = named ? named->encoding : TextEncoding::Windows1252;
@@ -342,7 +347,7 @@ bool TextReader::fillPending()
         m_census.feed(chunk);
         if (chunk.isEmpty())
             m_census.finish();
-        const Decision decision = m_census.strays() > 0 ? decideOnStrays() : Decision::GoOn;
+        const Decision decision = m_census.strays() > 0 ? decideOnStrays(chunk.size()) : Decision::GoOn;
         if (decision == Decision::Stopped) {
             m_atEnd = true;
             return false;

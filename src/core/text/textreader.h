@@ -101,7 +101,7 @@ private:
     TextEncoding chosenEncoding();
     TextEncoding findEncoding();
     enum class Decision { GoOn, StartOver, Stopped };
-    Decision decideOnStrays();
+    Decision decideOnStrays(qint64 chunkSize);
     QByteArray readChunk();
     void dropCutLine();
     bool fillPending();
