@@ -20,16 +20,20 @@
 #include <QStringDecoder>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
 
 namespace {
-void check(bool condition)
+// Aborts, naming the line of the check that failed.
+void check(bool condition, int line = __builtin_LINE())
 {
-    if (!condition)
-        std::abort();
+    if (condition)
+        return;
+    std::fprintf(stderr, "check failed at line %d\n", line);
+    std::abort();
 }
 
 // Whether text is well-formed UTF-16: every surrogate in a pair.
@@ -87,7 +91,14 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding encoding, const QByteArra
         invalid = appendWindows1252(text, bytes);
         break;
     case TextEncoding::Other:
-        // Qt's decoder of that name, given the whole text at once.
+        // Qt's decoder of that name, given the whole text at once; a DOS
+        // code page a byte at a time, ASCII below 0x80.
+        if (isDosCodePage(name)) {
+            QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
+            for (qsizetype i = 0; i < bytes.size(); ++i)
+                text += byteAt(i) < 0x80 ? QString(QChar(byteAt(i))) : QString(decoder.decode(bytes.sliced(i, 1)));
+            break;
+        }
         text = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless
                                                     | QStringConverter::Flag::ConvertInitialBom)
                    .decode(bytes);

@@ -70,8 +70,6 @@ int Utf7Runs::base64Value(char c)
     return c == '+' ? 62 : c == '/' ? 63 : -1;
 }
 
-namespace {
-// The single-byte code pages of DOS, as Qt's decoders name them.
 bool isDosCodePage(QByteArrayView name)
 {
     static const QByteArrayView Pages[] = {"IBM437", "IBM737", "IBM775", "IBM850", "IBM852", "IBM855", "IBM857",
@@ -80,7 +78,6 @@ bool isDosCodePage(QByteArrayView name)
     return std::any_of(std::begin(Pages), std::end(Pages),
                        [&](QByteArrayView page) { return name.compare(page, Qt::CaseInsensitive) == 0; });
 }
-} // namespace
 
 TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidUtf8 invalidUtf8)
     : m_encoding(encoding)

@@ -17,6 +17,10 @@ namespace quillora {
 // them there were.
 qsizetype appendWindows1252(QString &out, QByteArrayView bytes);
 
+// Whether the name is one of the single-byte code pages of DOS (IBM437,
+// IBM850, IBM866 ...), as Qt's decoders name them: ASCII below 0x80.
+bool isDosCodePage(QByteArrayView name);
+
 // Where the base64 runs of UTF-7 text end with bits that make no
 // character, over text fed in chunks.
 class Utf7Runs
