@@ -119,6 +119,9 @@ void tst_TextReader::encodings_data()
     // Without a line break, an overwhelming zero-byte pattern decides alone.
     QTest::newRow("UTF-16LE without mark, one line") << utf16(u"name,age,city"_s, false, false)
                                                     << TextEncoding::Utf16LE << u"name,age,city"_s;
+    // Line break bytes that make no UTF-16 line break: text with zero bytes.
+    QTest::newRow("UTF-8 with a zero after every letter") << QByteArray("a\0b\0c\0\nd", 8) << TextEncoding::Utf8
+                                                           << QString::fromUtf8("a\0b\0c\0\nd", 8);
     QTest::newRow("UTF-32LE without mark") << utf32(japanese, false, false) << TextEncoding::Utf32LE << japanese;
     QTest::newRow("UTF-32BE without mark") << utf32(latin, true, false) << TextEncoding::Utf32BE << latin;
     // Zero bytes in other text make no pattern.

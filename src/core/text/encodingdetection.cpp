@@ -104,14 +104,17 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample)
             there += zeros[place];
         return there * 10 >= total * 9;
     };
-    // A line break where a unit's low byte is tells; so does a zero in
-    // half the units or more and hardly anywhere else (a one-line file, a
-    // first line longer than the sample).
+    // A line break where a unit's low byte is tells; without any line break
+    // byte at all (a one-line file, a first line longer than the sample),
+    // so does a zero in half the units or more and hardly anywhere else.
+    // Text with line break bytes that make no UTF-16 line break is other
+    // text with zero bytes in it ("a\0a\0...\n").
+    const bool noBreakBytes = !sample.contains('\n') && !sample.contains('\r');
     const auto overwhelming = [&](std::initializer_list<size_t> places) {
         qsizetype there = 0;
         for (const size_t place : places)
             there += zeros[place];
-        return there * 4 >= sample.size() && there * 50 >= total * 49;
+        return noBreakBytes && there * 4 >= sample.size() && there * 50 >= total * 49;
     };
     const auto utf16 = [&](bool bigEndian, std::initializer_list<size_t> places) {
         const Units units = unitsOf(sample, 2, bigEndian);
