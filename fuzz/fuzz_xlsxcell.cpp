@@ -7,18 +7,23 @@
 #include "writer/xlsxcell.h"
 
 #include <QString>
+#include <QStringDecoder>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 using namespace quillora::writer;
 
 namespace {
-void check(bool condition)
+// Aborts, naming the line of the check that failed.
+void check(bool condition, int line = __builtin_LINE())
 {
-    if (!condition)
-        std::abort();
+    if (condition)
+        return;
+    std::fprintf(stderr, "check failed at line %d\n", line);
+    std::abort();
 }
 
 std::string asLibraryWrites(const std::string &text)
@@ -39,6 +44,14 @@ bool isHex(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
+// Text as it stands, a U+FEFF at its start included (QString::fromUtf8
+// would drop that one).
+QString plainText(const std::string &utf8)
+{
+    return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom)
+        .decode(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
+}
+
 // "_xHHHH_" is the character HHHH, read from left to right.
 QString asReaderReads(const std::string &xml)
 {
@@ -47,7 +60,7 @@ QString asReaderReads(const std::string &xml)
     for (size_t i = 0; i < xml.size();) {
         if (xml[i] == '_' && i + 6 < xml.size() && xml[i + 1] == 'x' && isHex(xml[i + 2]) && isHex(xml[i + 3])
             && isHex(xml[i + 4]) && isHex(xml[i + 5]) && xml[i + 6] == '_') {
-            text += QString::fromUtf8(plain.data(), qsizetype(plain.size()));
+            text += plainText(plain);
             plain.clear();
             text += QChar(char16_t(std::stoi(xml.substr(i + 2, 4), nullptr, 16)));
             i += 7;
@@ -55,7 +68,7 @@ QString asReaderReads(const std::string &xml)
             plain += xml[i++];
         }
     }
-    return text + QString::fromUtf8(plain.data(), qsizetype(plain.size()));
+    return text + plainText(plain);
 }
 
 qsizetype codePoints(const std::string &utf8)
