@@ -191,8 +191,8 @@ int CommandLineImport::printPlan()
     for (const ImportPlan::File &file : plan.files) {
         const FileSummary &summary = file.summary;
         const QString taken = summary.encodingChosen ? u"chosen"_s : summary.encodingGuessed ? u"guessed"_s : u"found"_s;
-        m_console.out << printable(file.path == StandardInputPath ? u"stdin"_s
-                                                                  : shownFileName(file.path, FileColumn::Relative, folder))
+        // Streams were left out: every file here has a name.
+        m_console.out << printable(shownFileName(file.path, FileColumn::Relative, folder))
                       << u": "_s << QString::fromLatin1(summary.encoding) << u" ("_s << taken << u"), "_s
                       << summary.rows << (summary.rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s
                       << summary.widest << (summary.widest == 1 ? u" cell"_s : u" cells"_s)

@@ -126,7 +126,7 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
             path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
     } else if (guessed) {
         m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
-                     u"If the text looks wrong, %2."_s.arg(pathShown(path), choose));
+                     u"If the text looks wrong, %2."_s.arg(path, choose));
     }
 }
 

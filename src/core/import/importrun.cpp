@@ -4,7 +4,6 @@
 #include "core/import/importsteps.h"
 #include "core/import/sheetnames.h"
 #include "core/list/paths.h"
-#include "core/text/stagedline.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -83,7 +82,7 @@ ImportResult ImportRun::run()
     });
     m_steps = oneSheet ? &OneSheetSteps : &SeparateSteps;
     m_guard.step(110, [this] { readRunOptions(); });
-    m_writer.setRun(m_steps->writing, {}, m_sheets.continueSheets);
+    m_writer.setRun(m_steps->writing, m_sheets.continueSheets);
     if (oneSheet)
         runOneSheet();
     else
@@ -225,8 +224,7 @@ ImportRun::OpeningDocument ImportRun::beginOpeningDocument()
         if (!m_applicationStarted)
             return;
         m_document = m_office.spreadsheets().newDocument();
-        m_limits = m_document->limits();
-        m_writer.setRun(m_steps->writing, m_limits, m_sheets.continueSheets);
+        m_writer.setLimits(m_document->limits());
         m_originalSheets.clear();
         for (int i = 0, count = m_document->sheetCount(); i < count; ++i)
             m_originalSheets.append(m_document->sheetName(i));

@@ -98,7 +98,6 @@ private:
     StagedCells m_staged;
     bool m_applicationStarted = false; // on the call thread
     const ImportSteps *m_steps = nullptr;
-    SheetLimits m_limits;
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     ImportResult m_result;

@@ -25,10 +25,9 @@ SheetWriter::SheetWriter(OfficeCalls &office, GuardedOperation &guard, ImportInp
 {
 }
 
-void SheetWriter::setRun(const Steps &steps, SheetLimits limits, bool continueSheets)
+void SheetWriter::setRun(const Steps &steps, bool continueSheets)
 {
     m_steps = steps;
-    m_limits = limits;
     m_continueSheets = continueSheets;
 }
 

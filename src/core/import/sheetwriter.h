@@ -62,7 +62,9 @@ public:
     SheetWriter(OfficeCalls &office, GuardedOperation &guard, ImportInputs &inputs, ImportObserver &observer,
                 Target target, std::function<void(qsizetype)> handled);
 
-    void setRun(const Steps &steps, SheetLimits limits, bool continueSheets);
+    void setRun(const Steps &steps, bool continueSheets);
+    // What a sheet of the document holds, once it is made.
+    void setLimits(SheetLimits limits) { m_limits = limits; }
     // Writes the staged lines onto the sheet at position, called sheetName;
     // staged: what staging left out of them already.
     void write(const QString &sheetName, int position, StagingFile &staging, SheetLayout &layout,
