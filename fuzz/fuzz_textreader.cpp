@@ -91,12 +91,11 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding encoding, const QByteArra
         invalid = appendWindows1252(text, bytes);
         break;
     case TextEncoding::Other:
-        // Qt's decoder of that name, given the whole text at once; a DOS
-        // code page a byte at a time, ASCII below 0x80.
-        if (isDosCodePage(name)) {
-            QStringDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
+        // A code page of one byte a character by its table, a byte at a
+        // time; any other by Qt's decoder of that name, given the whole text.
+        if (const auto table = SingleByteTable::of(name)) {
             for (qsizetype i = 0; i < bytes.size(); ++i)
-                text += byteAt(i) < 0x80 ? QString(QChar(byteAt(i))) : QString(decoder.decode(bytes.sliced(i, 1)));
+                text += QChar(table->at(uchar(bytes[i])));
             break;
         }
         text = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless
@@ -247,7 +246,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QList<QByteArray> Encodings{"UTF-8",      "UTF-16",      "windows-1252", "Shift_JIS",
                                             "GB18030",    "Big5",        "EUC-KR",       "EUC-JP",
                                             "ISO-2022-JP", "UTF-7",      "HZ",           "IBM930",
-                                            "KOI8-R",     "windows-1251", "TIS-620",     "ISO-8859-7"};
+                                            "KOI8-R",     "windows-1251", "TIS-620",     "ISO-8859-7",
+                                            "IBM850",     "windows-1253"};
     std::optional<ChosenEncoding> chosen;
     if (data[0] & 0x40)
         chosen = encodingNamed(Encodings.at(data[1] % Encodings.size()));

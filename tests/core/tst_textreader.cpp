@@ -225,7 +225,19 @@ void tst_TextReader::localEncodingsAreDetected_data()
                           u"Nováková Růžena,Brno,Masarykova 14,účetnictví\n"
                           u"Černý Přemysl,Ostrava,Nádražní 112,personální oddělení\n"
                           u"Šťastná Žaneta,Plzeň,Americká třída 9,technické oddělení\n"_s;
+    // Code pages that read most bytes alike are told by the bytes that are
+    // letters or signs in one and controls or box drawing in the other
+    // (KOI8-U's Ukrainian letters, windows-1257's quotes).
+    const QString ukrainian = u"Шевченко Тарас,Київ,вулиця Хрещатик 22,відділ продажу\n"
+                              u"Коваленко Ірина,Львів,площа Ринок 1,бухгалтерія\n"
+                              u"Бондаренко Євген,Одеса,Дерибасівська 12,відділ кадрів\n"
+                              u"Ткаченко Ганна,Харків,майдан Свободи 5,технічний відділ ґанок\n"_s;
+    const QString lithuanian = u"Kazlauskas Jonas,Vilnius,Gedimino pr. 9,„pardavimų skyrius“\n"
+                               u"Petrauskienė Ona,Kaunas,Laisvės al. 53,„buhalterija“\n"
+                               u"Jankauskas Žydrūnas,Klaipėda,Tiltų g. 12,„personalo skyrius“\n"
+                               u"Šimkutė Rūta,Šiauliai,Vilniaus g. 88,„techninis skyrius“\n"_s;
     const std::initializer_list<std::pair<const char *, QString>> rows{
+        {"KOI8-U Ukrainian", ukrainian}, {"windows-1257 Lithuanian", lithuanian},
         {"windows-1254", turkish}, {"ISO-8859-9", turkish},
         {"windows-1252", french}, {"windows-1250 Czech", czech}, {"ISO-8859-7", greek}, {"IBM866", russian},
         {"KOI8-U", russian}, {"ISO-8859-5", russian}, {"ISO-2022-JP told", japanese},
@@ -332,6 +344,15 @@ void tst_TextReader::whatWasReadIsTold_data()
                                        << QByteArray("ISO-2022-JP") << false << 0 << 0 << u"あい,a\n"_s;
     QTest::newRow("ISO-2022-KR found") << QByteArray("\x1B$)C\x0E\x30\x21\x0F a\n") << QByteArray()
                                        << QByteArray("ISO-2022-KR") << false << 0 << 0 << u"가 a\n"_s;
+    // The decoder's errors are counted, not the U+FFFD of its output; bytes
+    // a code page leaves undefined are counted in every one.
+    QTest::newRow("a U+FFFD of the text is no error") << QByteArray("a\x84\x31\xA4\x37") << QByteArray("GB18030")
+                                                      << QByteArray("GB18030") << false << 0 << 0 << u"a\uFFFD"_s;
+    QTest::newRow("undefined in windows-1253") << QByteArray("\x81\xD2\xE1") << QByteArray("windows-1253")
+                                               << QByteArray("windows-1253") << false << 0 << 2
+                                               << u"\uFFFD\uFFFDα"_s;
+    QTest::newRow("undefined in windows-874") << QByteArray("\xA1\xDB") << QByteArray("TIS-620")
+                                              << QByteArray("windows-874") << false << 0 << 1 << u"ก\uFFFD"_s;
     QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")
                                                 << false << 0 << 1 << u"caf\uFFFD"_s;
     QTest::newRow("a mark wins over the choice") << QByteArray("\xEF\xBB\xBF\xD0\x96") << QByteArray("cp1251")
@@ -349,15 +370,23 @@ void tst_TextReader::whatWasReadIsTold()
     QFETCH(int, strays);
     QFETCH(int, invalid);
     QFETCH(QString, text);
-    TextReader reader(write(bytes), {}, chosen.isEmpty() ? std::nullopt : encodingNamed(chosen));
-    QString whole, piece;
-    while (reader.readPiece(piece))
-        whole = (reader.takeStartOver() ? QString() : whole) + piece;
-    QCOMPARE(whole, text);
-    QCOMPARE(reader.encodingName(), name);
-    QCOMPARE(reader.encodingGuessed(), guessed);
-    QCOMPARE(reader.strayCount(), strays);
-    QCOMPARE(reader.invalidCount(), invalid);
+    const auto encoding = chosen.isEmpty() ? std::nullopt : encodingNamed(chosen);
+    // Read whole, and a byte at a time (a long text in odd sizes): every
+    // character cut across reads.
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    TextReader whole(write(bytes), {}, encoding);
+    TextReader bytewise(device, u"bytes"_s, bytes.size() < 65536 ? TextReader::Sizes{1, 7} : TextReader::Sizes{4099, 1021}, encoding);
+    for (TextReader *reader : {&whole, &bytewise}) {
+        QString all, piece;
+        while (reader->readPiece(piece))
+            all = (reader->takeStartOver() ? QString() : all) + piece;
+        QCOMPARE(all, text);
+        QCOMPARE(reader->encodingName(), name);
+        QCOMPARE(reader->encodingGuessed(), guessed);
+        QCOMPARE(reader->strayCount(), strays);
+        QCOMPARE(reader->invalidCount(), invalid);
+    }
 }
 
 void tst_TextReader::marksNeedTheirLength()

@@ -92,7 +92,8 @@ QString counted(qint64 count, QStringView one, QStringView many)
 // At most one report a file, once it is read: bytes that are not valid in
 // the encoding taken are a failure (they were replaced, or kept as controls
 // where Windows-1252 has nothing); stray bytes read as Windows-1252 and an
-// encoding that was only a guess are worth a note.
+// encoding that was only a guess are worth a note, and so is UTF-8 read as
+// a code page.
 void FileStager::reportEncoding(const TextReader &reader, const QString &file, int step)
 {
     const QString path = pathShown(file);
@@ -100,10 +101,14 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
     const qint64 invalid = reader.invalidCount();
     const qint64 strays = reader.strayCount();
     const bool guessed = reader.encodingGuessed();
-    if (invalid == 0 && strays == 0 && !guessed)
+    const qint64 utf8 = reader.utf8SequencesReadOtherwise();
+    if (invalid == 0 && strays == 0 && !guessed && utf8 == 0)
         return;
     QString choose;
     m_guard.step(step, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
+    const QString mixed = utf8 == 0 ? QString()
+                                    : u" It also holds %1: it may be UTF-8 with bytes of another encoding mixed in."_s.arg(
+                                          counted(utf8, u"valid UTF-8 sequence", u"valid UTF-8 sequences"));
     if (invalid > 0) {
         const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
         const QString read = strays > 0 ? u"as UTF-8, with %1 that are not UTF-8 read as windows-1252"_s.arg(
@@ -115,8 +120,8 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
                                   invalid))
             : (invalid == 1 ? u"1 character could not be read and is U+FFFD"_s
                             : u"%1 characters could not be read and are U+FFFD"_s.arg(invalid));
-        m_hooks.loss(step, u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4."_s.arg(
-                               path, read, wrong, choose));
+        m_hooks.loss(step, u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4.%5"_s.arg(
+                               path, read, wrong, choose, mixed));
         return;
     }
     if (!m_hooks.note)
@@ -126,7 +131,9 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
             path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
     } else if (guessed) {
         m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
-                     u"If the text looks wrong, %2."_s.arg(path, choose));
+                     u"If the text looks wrong, %2.%3"_s.arg(path, choose, mixed));
+    } else {
+        m_hooks.note(u"The file \"%1\" was read as %2. If the text looks wrong, %3.%4"_s.arg(path, name, choose, mixed));
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/encodingdetection.h"
 
+#include "core/text/textdecoder.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -150,6 +152,63 @@ QByteArray detectIso2022(QByteArrayView sample)
     return {};
 }
 
+namespace {
+// Code pages that read most bytes alike: the one the detector named and
+// its look-alike, which the bytes present may decide between.
+QByteArrayView lookAlikeOf(QByteArrayView name)
+{
+    static const std::pair<QByteArrayView, QByteArrayView> Pairs[] = {
+        {"ISO-8859-7", "windows-1253"}, {"ISO-8859-8", "windows-1255"}, {"ISO-8859-13", "windows-1257"},
+        {"KOI8-R", "KOI8-U"},           {"windows-1252", "IBM850"},     {"ISO-8859-15", "IBM850"},
+    };
+    for (const auto &[one, other] : Pairs) {
+        if (name.compare(one, Qt::CaseInsensitive) == 0)
+            return other;
+        if (name.compare(other, Qt::CaseInsensitive) == 0)
+            return one;
+    }
+    return {};
+}
+
+// A byte that is text in one code page (a letter or a sign) and undefined,
+// a control or a box drawing in the other is a vote for the first; the
+// look-alike is taken when it has more votes (curly quotes, which
+// windows-1253 has where ISO-8859-7 has C1 controls; the Ukrainian letters
+// of KOI8-U, box drawing in KOI8-R).
+QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sample)
+{
+    const QByteArrayView other = lookAlikeOf(found);
+    if (other.isEmpty())
+        return found;
+    const auto ours = SingleByteTable::of(found);
+    const auto theirs = SingleByteTable::of(other);
+    if (!ours || !theirs)
+        return found;
+    std::array<qsizetype, 256> counts{};
+    for (const char c : sample)
+        ++counts[uchar(c)];
+    qsizetype forOurs = 0;
+    qsizetype forTheirs = 0;
+    using Kind = SingleByteTable::Kind;
+    for (int b = 0x80; b < 256; ++b) {
+        const Kind a = ours->kind(uchar(b));
+        const Kind t = theirs->kind(uchar(b));
+        forOurs += a != Kind::NotText && t == Kind::NotText ? counts[size_t(b)] : 0;
+        forTheirs += t != Kind::NotText && a == Kind::NotText ? counts[size_t(b)] : 0;
+    }
+    return forTheirs > forOurs ? other.toByteArray() : found;
+}
+
+// Whether every byte past 0x7F of the sample stands in a character of the
+// encoding: a sample cut inside its last character passes.
+bool followsThroughout(QByteArrayView sample, const QByteArray &encoding)
+{
+    CountingDecoder decoder(encoding.constData());
+    (void)decoder.decode(sample);
+    return decoder.isValid() && decoder.errors() == 0;
+}
+} // namespace
+
 QByteArray detectLegacyEncoding(QByteArrayView sample)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
@@ -174,23 +233,26 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
     if (found.isEmpty() || found == "ASCII" || found.startsWith("UTF") || found.startsWith("ISO-2022")
         || found.startsWith("HZ"))
         return {};
+    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
+    // controls no text holds. Korean text found as "UHC" is windows-949, a
+    // superset of EUC-KR.
+    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
+        found = "windows-1252";
+    else if (found == "UHC")
+        found = "windows-949";
+    if (!QStringDecoder(found.constData()).isValid())
+        return {};
     // A code page of one byte a character is told by which letters are
     // common, which a few letters cannot show ("Naïve" passes for IBM852):
     // too few is nothing found. The encodings of two bytes a character have
-    // rules of their own, which even a few characters must keep.
+    // rules of their own, which even a few characters keep throughout.
     constexpr qsizetype FewestLetters = 16;
-    const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
-        || found.startsWith("BIG5") || found == "UHC" || found == "CP949";
-    if (!twoBytes && letters < FewestLetters)
-        return {};
-    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
-    // controls no text holds.
-    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
-        return "windows-1252";
-    // Korean text found as "UHC" is windows-949, a superset of EUC-KR.
-    if (found == "UHC")
-        found = "windows-949";
-    return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
+    if (letters < FewestLetters) {
+        const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
+            || found.startsWith("BIG5") || found == "windows-949";
+        return twoBytes && followsThroughout(sample, found) ? found : QByteArray();
+    }
+    return settleBetweenLookAlikes(found, sample);
 }
 
 } // namespace quillora

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace quillora {
 
 qsizetype appendWindows1252(QString &out, QByteArrayView bytes)
@@ -79,6 +81,54 @@ bool isDosCodePage(QByteArrayView name)
                        [&](QByteArrayView page) { return name.compare(page, Qt::CaseInsensitive) == 0; });
 }
 
+std::optional<SingleByteTable> SingleByteTable::of(QByteArrayView name)
+{
+    if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
+        return std::nullopt;
+    const QByteArray codec = name.toByteArray();
+    QStringDecoder single(codec.constData(), QStringConverter::Flag::Stateless);
+    if (!single.isValid())
+        return std::nullopt;
+    // Each byte one character alone, and the same in a row of all of them:
+    // no byte starts a character of two, none switches a state.
+    std::array<char, 256> all{};
+    SingleByteTable table;
+    const bool windows = name.startsWith("windows-") || name.startsWith("WINDOWS-");
+    const bool dos = isDosCodePage(name);
+    for (int b = 0; b < 256; ++b) {
+        all[size_t(b)] = char(b);
+        const QString one = single.decode(QByteArrayView(&all[size_t(b)], 1));
+        if (one.size() != 1)
+            return std::nullopt;
+        char16_t c = one.front().unicode();
+        // ICU's stand-ins for what a code page leaves undefined; its DOS
+        // tables swap 0x1A, 0x1C and 0x7F, which are ASCII there.
+        const bool standIn = c == 0x1A ? b >= 0x80
+                                       : (windows && b >= 0x80 && c >= 0x80 && c <= 0x9F)
+                || (c >= 0xE000 && c < 0xF8FF);
+        if (dos && b < 0x80)
+            c = char16_t(b);
+        else if (standIn)
+            c = QChar::ReplacementCharacter;
+        table.m_chars[size_t(b)] = c;
+    }
+    const QString whole = QStringDecoder(codec.constData(), QStringConverter::Flag::Stateless)
+                              .decode(QByteArrayView(all.data(), qsizetype(all.size())));
+    if (whole.size() != 256)
+        return std::nullopt;
+    return table;
+}
+
+SingleByteTable::Kind SingleByteTable::kind(uchar byte) const
+{
+    const QChar c(m_chars[byte]);
+    if (c.isLetter() || c.isMark())
+        return Kind::Letter;
+    if (undefined(byte) || c.category() == QChar::Other_Control || (c.unicode() >= 0x2500 && c.unicode() <= 0x257F))
+        return Kind::NotText;
+    return Kind::Sign;
+}
+
 TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidUtf8 invalidUtf8)
     : m_encoding(encoding)
     , m_invalidUtf8(invalidUtf8)
@@ -89,13 +139,23 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
     // Keeps its state between chunks: a character cut by the end of one, or
     // the shift of an encoding that switches (ISO-2022-JP, UTF-7), goes on
     // into the next.
-    if (encoding == TextEncoding::Other) {
-        m_named.emplace(name.constData(), QStringConverter::Flag::ConvertInitialBom);
-        m_lineFeed = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode("\n");
-        if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
-            m_utf7.emplace();
-        m_asciiBelow80 = isDosCodePage(name);
-        m_windows949 = name == "windows-949";
+    if (encoding != TextEncoding::Other)
+        return;
+    m_table = SingleByteTable::of(name);
+    if (m_table)
+        return;
+    m_named.emplace(name.constData(), QStringConverter::Flag::ConvertInitialBom);
+    m_lineFeed = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode("\n");
+    if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
+        m_utf7.emplace();
+    m_windows949 = name == "windows-949";
+    // EBCDIC has its SUB at 0x3F.
+    for (const char sub : {'\x1A', '\x3F'}) {
+        CountingDecoder single(name.constData(), QStringConverter::Flag::Stateless);
+        if (single.decode(QByteArrayView(&sub, 1)) == u"\u001A"_s && single.errors() == 0) {
+            m_subByte = sub;
+            break;
+        }
     }
 }
 
@@ -123,15 +183,15 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
 }
 
 // ICU stands U+001A (SUB) for what it cannot read in some encodings, U+FFFD
-// in others. A 0x1A byte of the text is a character of its own, so the text
-// is decoded between them: there, every U+001A is a stand-in, and becomes
-// U+FFFD like the others.
+// in others. The SUB byte of the text (0x1A, in EBCDIC 0x3F) is a character
+// of its own, so the text is decoded between them: there, every U+001A is a
+// stand-in, and becomes U+FFFD like the others.
 // ICU's UTF-7 decoder drops the bits a base64 run ends with when they make
 // no character: each such end becomes U+FFFD, before the byte that ends it.
 void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
 {
-    if (m_asciiBelow80) {
-        appendAsciiApart(bytes, out);
+    if (m_table) {
+        appendByTable(bytes, out);
         return;
     }
     if (!m_utf7) {
@@ -143,8 +203,9 @@ void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
         appendNamedPart(bytes.sliced(from, bad - from), out);
         // Where the decoder told of it itself, once is enough.
         const qsizetype before = out.size();
+        const qint64 told = m_invalid;
         appendNamedPart(bytes.sliced(bad, 1), out);
-        if (!QStringView(out).sliced(before).contains(QChar(QChar::ReplacementCharacter))) {
+        if (m_invalid == told) {
             out.insert(before, QChar(QChar::ReplacementCharacter));
             ++m_invalid;
         }
@@ -153,47 +214,53 @@ void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
     appendNamedPart(bytes.sliced(from), out);
 }
 
-// ICU's tables of the DOS code pages swap 0x1A, 0x1C and 0x7F (a DEL read
-// as unreadable, the end-of-file mark Ctrl-Z as U+001C): below 0x80 these
-// code pages are ASCII, and read so; the rest goes to the decoder, which
-// keeps no state in them.
-void TextDecoder::appendAsciiApart(QByteArrayView bytes, QString &out)
+void TextDecoder::appendByTable(QByteArrayView bytes, QString &out)
 {
-    for (qsizetype from = 0; from < bytes.size();) {
-        qsizetype to = from;
-        const bool ascii = uchar(bytes[from]) < 0x80;
-        while (to < bytes.size() && (uchar(bytes[to]) < 0x80) == ascii)
-            ++to;
-        if (ascii)
-            out += QLatin1StringView(bytes.sliced(from, to - from));
-        else
-            appendNamedPart(bytes.sliced(from, to - from), out);
-        from = to;
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size());
+    char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
+    for (const char byte : bytes) {
+        *dest = m_table->at(uchar(byte));
+        m_invalid += *dest++ == QChar::ReplacementCharacter;
     }
+}
+
+// Qt counts the bytes of each error, where the text gets one stand-in for
+// them; a U+FFFD of the text itself comes with no error.
+QString TextDecoder::decodeNamed(QByteArrayView bytes)
+{
+    const qsizetype before = m_named->errors();
+    QString decoded = m_named->decode(bytes);
+    if (const qsizetype errors = m_named->errors() - before; errors > 0) {
+        const qsizetype standIns = decoded.count(QChar(QChar::ReplacementCharacter)) + decoded.count(QChar(0x1A));
+        m_invalid += std::min(errors, standIns);
+    }
+    return decoded;
 }
 
 void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
 {
     qsizetype from = 0;
-    for (qsizetype sub = bytes.indexOf('\x1A'); sub >= 0; sub = bytes.indexOf('\x1A', from)) {
+    for (qsizetype sub = bytes.indexOf(m_subByte); sub >= 0; sub = bytes.indexOf(m_subByte, from)) {
         if (sub > from)
-            appendDecoded(QString(m_named->decode(bytes.sliced(from, sub - from))), out, true);
+            appendDecoded(decodeNamed(bytes.sliced(from, sub - from)), out, true);
         // What a character still open before it became, then the byte itself.
-        const QString own = m_named->decode(bytes.sliced(sub, 1));
+        const QString own = decodeNamed(bytes.sliced(sub, 1));
         const qsizetype before = std::max<qsizetype>(own.size() - 1, 0);
         appendDecoded(QStringView(own).first(before), out, true);
         appendDecoded(QStringView(own).sliced(before), out, false);
         from = sub + 1;
     }
     if (from < bytes.size())
-        appendDecoded(QString(m_named->decode(bytes.sliced(from))), out, true);
+        appendDecoded(decodeNamed(bytes.sliced(from)), out, true);
 }
 
 // What one of Qt's decoders made, made valid: some (ICU's UTF-7 among them)
 // give a surrogate without its pair, which becomes U+FFFD as in UTF-16; a
 // high surrogate at the end waits for the next chunk. With standIns, every
-// U+001A stands for bytes that made no character, and so do U+0080 and
-// U+F8F7 in windows-949 (the bytes 0x80 and 0xFF, which mean nothing there).
+// U+001A stands for bytes that made no character (the decoder counted them),
+// and so do U+0080 and U+F8F7 in windows-949 (the bytes 0x80 and 0xFF, which
+// mean nothing there, and which it does not count).
 void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns)
 {
     const qsizetype start = out.size();
@@ -201,9 +268,12 @@ void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns
     char16_t *dest = reinterpret_cast<char16_t *>(out.data()) + start;
     for (const QChar c : decoded) {
         char16_t unit = c.unicode();
-        if (standIns && (unit == 0x1A || (m_windows949 && (unit == 0x80 || unit == 0xF8F7))))
+        if (standIns && unit == 0x1A) {
             unit = QChar::ReplacementCharacter;
-        m_invalid += unit == QChar::ReplacementCharacter;
+        } else if (standIns && m_windows949 && (unit == 0x80 || unit == 0xF8F7)) {
+            unit = QChar::ReplacementCharacter;
+            ++m_invalid;
+        }
         appendUtf16Unit(unit, dest);
     }
     out.truncate(dest - reinterpret_cast<const char16_t *>(out.constData()));
@@ -215,7 +285,7 @@ void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns
 // U+FFFD, or taken into what it makes; the line feed itself is no text.
 void TextDecoder::finishNamed(QString &out)
 {
-    if (!m_lineFeed.isEmpty()) {
+    if (m_named && !m_lineFeed.isEmpty()) {
         const qsizetype start = out.size();
         appendNamed("\n", out);
         if (QStringView(out).sliced(start).endsWith(m_lineFeed))

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringDecoder>
 
+#include <array>
 #include <optional>
 
 namespace quillora {
@@ -20,6 +21,40 @@ qsizetype appendWindows1252(QString &out, QByteArrayView bytes);
 // Whether the name is one of the single-byte code pages of DOS (IBM437,
 // IBM850, IBM866 ...), as Qt's decoders name them: ASCII below 0x80.
 bool isDosCodePage(QByteArrayView name);
+
+// A code page of one byte a character (windows-1251, ISO-8859-7, KOI8-R,
+// IBM866 ...), as a table of the characters of its 256 bytes. A byte the
+// code page leaves undefined reads as U+FFFD, whatever stand-in Qt's decoder
+// gives for it (a C1 control in the Windows code pages, a private-use
+// character in windows-874, U+001A).
+class SingleByteTable
+{
+public:
+    // nullopt where the encoding has characters of more than one byte, or
+    // keeps a state between them.
+    static std::optional<SingleByteTable> of(QByteArrayView name);
+
+    char16_t at(uchar byte) const { return m_chars[byte]; }
+    bool undefined(uchar byte) const { return m_chars[byte] == QChar::ReplacementCharacter; }
+
+    // What a byte stands for, as far as telling two code pages apart goes:
+    // text is letters (and their marks); undefined bytes, controls and box
+    // drawing are hardly ever text.
+    enum class Kind { Letter, Sign, NotText };
+    Kind kind(uchar byte) const;
+
+private:
+    std::array<char16_t, 256> m_chars{};
+};
+
+// Qt's decoder of a name, telling how many errors it met: a U+FFFD the text
+// holds (GB18030 has one) is no error.
+class CountingDecoder : public QStringDecoder
+{
+public:
+    using QStringDecoder::QStringDecoder;
+    qsizetype errors() const { return state.invalidChars; }
+};
 
 // Where the base64 runs of UTF-7 text end with bits that make no
 // character, over text fed in chunks.
@@ -63,11 +98,13 @@ public:
     void finish(QString &out);
 
     // The characters so far that stand for bytes not valid in the
-    // encoding: each U+FFFD made, or for Windows-1252 each of its five
-    // undefined bytes.
+    // encoding: each U+FFFD made (never one the text holds), or for
+    // Windows-1252 each of its five undefined bytes.
     qint64 invalidCount() const { return m_invalid; }
     // ReadAsWindows1252: the bytes so far that were not UTF-8.
     qint64 strayCount() const { return m_strays; }
+    // A code page of one byte a character.
+    bool oneBytePerCharacter() const { return m_encoding == TextEncoding::Windows1252 || m_table.has_value(); }
 
 private:
     QByteArrayView withHeld(QByteArrayView bytes, QByteArray &joined);
@@ -78,7 +115,8 @@ private:
     void decodeUtf32(QByteArrayView bytes, QString &out);
     void appendNamed(QByteArrayView bytes, QString &out);
     void appendNamedPart(QByteArrayView bytes, QString &out);
-    void appendAsciiApart(QByteArrayView bytes, QString &out);
+    QString decodeNamed(QByteArrayView bytes);
+    void appendByTable(QByteArrayView bytes, QString &out);
     void appendDecoded(QStringView decoded, QString &out, bool standIns);
     void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
@@ -88,11 +126,12 @@ private:
     qint64 m_invalid = 0;
     qint64 m_strays = 0;
     QStringDecoder m_utf8;
-    std::optional<QStringDecoder> m_named; // Other: keeps its own state between chunks
-    QString m_lineFeed;                    // Other: what a line feed alone reads as
+    std::optional<SingleByteTable> m_table; // Other: a code page of one byte a character
+    std::optional<CountingDecoder> m_named; // Other, any other: keeps its own state between chunks
+    QString m_lineFeed;                     // what a line feed alone reads as in it
     std::optional<Utf7Runs> m_utf7;
-    bool m_asciiBelow80 = false; // Other: a DOS code page
     bool m_windows949 = false;
+    char m_subByte = 0x1A; // Other: the byte that is U+001A (SUB) itself
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16, Other: waiting for its low half
 };

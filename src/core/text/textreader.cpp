@@ -295,6 +295,9 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
     m_encoding = named ? named->encoding : TextEncoding::Windows1252;
     m_otherName = named ? named->name : QByteArray();
     m_decoder.emplace(m_encoding, m_otherName);
+    // Legacy text of two bytes a character pairs up as UTF-8 by chance.
+    if (m_decoder->oneBytePerCharacter())
+        m_utf8ReadOtherwise = sequences;
     // What was given already was read wrong: the reader's user starts over.
     m_pending.clear();
     m_restarted = m_gavePiece;

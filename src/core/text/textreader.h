@@ -80,6 +80,10 @@ public:
     // TextDecoder.
     qint64 invalidCount() const { return m_decoder ? m_decoder->invalidCount() : 0; }
     qint64 strayCount() const { return m_decoder ? m_decoder->strayCount() : 0; }
+    // The valid UTF-8 sequences of two bytes or more counted in a text that
+    // was then read in a code page of one byte a character: text pasted in
+    // from elsewhere, or UTF-8 with too many bytes of another encoding.
+    qint64 utf8SequencesReadOtherwise() const { return m_utf8ReadOtherwise; }
 
     // The next piece, line breaks untouched; false once the text is used up.
     // Memory holds a piece and a read, whatever the length of a line.
@@ -125,6 +129,7 @@ private:
     // Taken as UTF-8 until a byte says otherwise; counted as it is read.
     bool m_undecided = false;
     Utf8Census m_census;
+    qint64 m_utf8ReadOtherwise = 0;
     bool m_restarted = false;
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
