@@ -27,6 +27,7 @@ public:
     QString folder;
     bool oneSheet = true;
     std::optional<QString> split = QStringLiteral(",");
+    bool ownSeparator = false;
     bool quotes = false;
     qint64 skip = 0;
     bool header = false;
@@ -42,7 +43,7 @@ public:
     SheetOptions sheetOptions() const override { return {oneSheet, false, false}; }
     ReadOptions readOptions(const QString &) const override
     {
-        return {split, quotes, std::nullopt, skip, header, fileColumnShown};
+        return {split, ownSeparator, quotes, std::nullopt, skip, header, fileColumnShown};
     }
     QString howTo(Choice) const override { return {}; }
     void fileStarted(int, int, const QString &) override {}

@@ -37,7 +37,10 @@ const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
 const QCommandLineOption SheetsAsListedOption(u"sheets-as-listed"_s,
                                               u"A sheet per file, in the order the files are given, each named as "
                                               u"its file is (2024-01.csv); implies --sheet-per-file."_s);
-const QCommandLineOption SplitOption(u"split"_s, u"space, comma, tab, semicolon or pipe: cut each line into cells there."_s,
+const QCommandLineOption SplitOption(u"split"_s,
+                                     u"space, comma, tab, semicolon or pipe: cut each line into cells there; auto: "
+                                     u"each file at its own separator (comma, semicolon, tab or pipe), found from "
+                                     u"its start."_s,
                                      u"WHERE"_s);
 const QCommandLineOption SeparatorOption(u"separator"_s,
                                          u"Cut each line into cells at TEXT (any text, several characters "
@@ -253,9 +256,11 @@ QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
     if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
         return u"--split and --separator exclude each other."_s;
     if (parser.isSet(SplitOption)) {
+        read.ownSeparator = parser.value(SplitOption) == u"auto";
         read.split = splitOf(parser.value(SplitOption));
-        if (!read.split)
-            return u"--split takes space, comma, tab, semicolon or pipe, not \"%1\"."_s.arg(parser.value(SplitOption));
+        if (!read.split && !read.ownSeparator)
+            return u"--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\"."_s.arg(
+                parser.value(SplitOption));
     }
     if (parser.isSet(SeparatorOption)) {
         const QString separator = parser.value(SeparatorOption);

@@ -196,6 +196,9 @@ int CommandLineImport::printPlan()
                       << u": "_s << QString::fromLatin1(summary.encoding) << u" ("_s << taken << u"), "_s
                       << summary.rows << (summary.rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s
                       << summary.widest << (summary.widest == 1 ? u" cell"_s : u" cells"_s)
+                      << (!summary.ownSeparator ? QString()
+                          : summary.ownSeparator->isEmpty() ? u", no separator of its own: whole lines"_s
+                                                            : u", separated by "_s + *summary.ownSeparator)
                       << (summary.separatorHint.isEmpty() ? QString() : u", looks separated by "_s + summary.separatorHint)
                       << u'\n';
     }

@@ -98,7 +98,7 @@ void tst_CommandLine::usageErrors_data()
     QTest::newRow("both split options") << QStringList{u"--split=tab"_s, u"--separator=;"_s, u"a"_s}
                                         << u"--split and --separator exclude each other."_s;
     QTest::newRow("unknown split") << QStringList{u"--split=colon"_s, u"a"_s}
-                                   << u"--split takes space, comma, tab, semicolon or pipe, not \"colon\"."_s;
+                                   << u"--split takes space, comma, tab, semicolon, pipe or auto, not \"colon\"."_s;
     QTest::newRow("empty separator") << QStringList{u"--separator="_s, u"a"_s}
                                      << u"--separator needs a text to cut at."_s;
     QTest::newRow("separator with a line break") << QStringList{u"--separator=;\n"_s, u"a"_s}

@@ -4,6 +4,8 @@
 #include "core/failure.h"
 #include "core/import/importrun.h"
 
+#include <QFileInfo>
+#include <QHash>
 #include <QStringList>
 
 #include <functional>
@@ -18,6 +20,9 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     QStringList files;
     bool oneSheet = true;
     std::optional<QString> split;
+    bool ownSeparator = false;
+    // A file's own separator, as the window's list keeps it, by file name.
+    QHash<QString, QString> splitOf;
     bool quotes = false;
     std::optional<ChosenEncoding> chosenEncoding;
     qint64 skip = 0;
@@ -48,9 +53,14 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
         return files.at(index);
     }
     SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed}; }
-    ReadOptions readOptions(const QString &) const override
+    ReadOptions readOptions(const QString &path) const override
     {
-        return {split, quotes, chosenEncoding, skip, header, fileColumnShown};
+        ReadOptions options{split, ownSeparator, quotes, chosenEncoding, skip, header, fileColumnShown};
+        if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend()) {
+            options.split = *own;
+            options.ownSeparator = false;
+        }
+        return options;
     }
     QString howTo(Choice) const override { return QStringLiteral("choose it"); }
     void fileStarted(int index, int count, const QString &path) override

@@ -6,6 +6,7 @@
 #include "core/import/spreadsheet.h"
 #include "core/reading/filereading.h"
 #include "core/reading/separatorhint.h"
+#include "core/text/separators.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 
@@ -62,6 +63,9 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
                                           .arg(*line));
     }
     reportEncoding(reading->reader(), path, steps.pieces);
+    if (options.ownSeparator && !reading->split() && m_hooks.note)
+        m_hooks.note(u"The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
+                     u"stay whole, one cell each."_s.arg(pathShown(path)));
     counts += {reading->cutCells(), reading->leftOutCells()};
     staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options)};
     staged.summary.rows = staged.lines + (staged.header ? 1 : 0);
@@ -77,8 +81,12 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     if (!m_hooks.summarize)
         return summary;
     summary.widest = reading.widest();
-    if (const auto hint = separatorHint(reading.start(), options.split, options.quotes))
+    if (const auto hint = separatorHint(reading.start(), reading.split(), options.quotes))
         summary.separatorHint = hint->name;
+    if (options.ownSeparator) {
+        const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
+        summary.ownSeparator = own ? own->plural.toString() : QString();
+    }
     return summary;
 }
 

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace quillora {
 
 // How the run lays out its sheets: read once, as it starts.
@@ -49,6 +51,9 @@ struct FileSummary
     qint64 rows = 0; // the header's included
     qsizetype widest = 0;
     QString separatorHint; // "semicolons"; empty: none
+    // Each file cut at its own separator: the one found ("semicolons"), or
+    // empty where none split its lines evenly; nullopt: not asked for.
+    std::optional<QString> ownSeparator;
 };
 
 // What the run tells its front end, which shows it in its own way (the

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reading/filereading.h"
 
+#include "core/reading/separatorhint.h"
+#include "core/text/separators.h"
 #include "core/text/stagedline.h"
 
 #include <algorithm>
@@ -30,6 +32,8 @@ FileReading::FileReading(const QString &path, const ReadOptions &options, CellLi
     , m_reader(openReader(path, m_options, m_watch))
     , m_splitter(limits)
     , m_head(options.linesToSkip, options.header)
+    , m_split(options.split)
+    , m_separatorChosen(!options.ownSeparator)
 {
 }
 
@@ -43,36 +47,79 @@ void FileReading::beginText()
     m_startComplete = false;
     m_widest = 0;
     m_lineCells = 0;
+    // Text read again in another encoding may split elsewhere.
+    m_separatorChosen = !m_options.ownSeparator;
 }
 
 bool FileReading::next(QString &rows)
 {
-    const bool more = m_reader.readPiece(rows);
+    const bool more = m_separatorChosen ? readText(rows) : readStartAndChooseSeparator(rows);
+    cut(rows, more);
+    return more;
+}
+
+bool FileReading::readText(QString &text)
+{
+    const bool more = m_reader.readPiece(text);
     m_startedOver = m_reader.takeStartOver();
     if (m_startedOver)
         beginText();
     if (!more)
-        rows.clear();
+        text.clear();
     if (m_watch.keepStart)
-        keepStart(rows, !more);
+        keepStart(text, !more);
+    return more;
+}
+
+// The file's own separator is found from its start, as much as the preview
+// reads of it, before any of it is cut; that start is then cut as one piece.
+bool FileReading::readStartAndChooseSeparator(QString &text)
+{
+    text.clear();
+    bool startedOver = false;
+    bool more = true;
+    for (QString piece; more && text.size() < StartKept;) {
+        more = m_reader.readPiece(piece);
+        if (m_reader.takeStartOver()) {
+            startedOver = true;
+            text.clear();
+        }
+        if (more)
+            text += piece;
+    }
+    if (startedOver)
+        beginText();
+    m_startedOver = startedOver;
+    if (m_watch.keepStart)
+        keepStart(text, !more);
+    // A line cut by the end of the start would split unlike the others.
+    const qsizetype whole = more ? std::max(text.lastIndexOf(u'\n'), text.lastIndexOf(u'\r')) + 1 : text.size();
+    const Separator *own = ownSeparatorOf(QStringView(text).first(whole), m_options.quotes);
+    m_split = own ? std::optional<QString>(own->text.toString()) : std::nullopt;
+    m_separatorChosen = true;
+    // The start is cut as any piece is; the end comes with the next call.
+    return more || !text.isEmpty();
+}
+
+void FileReading::cut(QString &rows, bool more)
+{
     // A sample that ends inside the file shows its whole lines only: a
     // quoted field open there is not closed by it.
-    const bool cut = m_reader.sampled();
+    const bool sampleCut = m_reader.sampled();
     if (more)
-        m_splitter.stage(rows, m_options.split, m_options.quotes);
-    else if (!cut)
-        m_splitter.finish(rows, m_options.split, m_options.quotes);
+        m_splitter.stage(rows, m_split, m_options.quotes);
+    else if (!sampleCut)
+        m_splitter.finish(rows, m_split, m_options.quotes);
     if (!m_head.passed())
         m_head.take(rows);
     if (!rows.isEmpty()) {
         m_lastCharacter = rows.back();
         m_anyRows = true;
     }
-    if (!more && !cut)
+    if (!more && !sampleCut)
         endLastLine(rows);
     if (m_watch.measure)
         measure(rows);
-    return more;
 }
 
 // The last line ends with the file: without a header, a file that ends with

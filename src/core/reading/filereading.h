@@ -52,6 +52,9 @@ public:
     bool startedOver() const { return m_startedOver; }
 
     const TextReader &reader() const { return m_reader; }
+    // The text lines are cut at: the options', or the file's own once its
+    // start was read; nullopt: lines stay whole.
+    const std::optional<QString> &split() const { return m_split; }
     EncodingTaken encodingTaken() const;
     // The header's cells, as staged; nullopt without one.
     std::optional<QStringList> header() const;
@@ -65,6 +68,9 @@ public:
     std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
 
 private:
+    bool readText(QString &text);
+    bool readStartAndChooseSeparator(QString &text);
+    void cut(QString &rows, bool more);
     void beginText();
     void keepStart(QStringView text, bool last);
     void endLastLine(QString &rows);
@@ -76,6 +82,8 @@ private:
     TextReader m_reader;
     LineSplitter m_splitter;
     FileHead m_head;
+    std::optional<QString> m_split;
+    bool m_separatorChosen = false;
     bool m_startedOver = false;
     // The last character of the rows so far: whether they end with a line
     // break, and whether that is a CR.

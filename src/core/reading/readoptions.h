@@ -17,6 +17,9 @@ struct ReadOptions
 {
     // The text lines are cut at; none: lines stay whole.
     std::optional<QString> split;
+    // Each file is cut at its own separator, found from its start (see
+    // ownSeparatorOf); split is not used then.
+    bool ownSeparator = false;
     // A field in double quotes stays one cell.
     bool quotes = false;
     // The encoding of a file without a mark; none: it is found.

@@ -80,7 +80,39 @@ Evenness evennessOf(QStringView text, const std::optional<QString> &separator, b
     }
     return best;
 }
+// Whether every comma of the text stands between two digits ("1234,50").
+bool onlyDecimalCommas(QStringView text)
+{
+    bool any = false;
+    for (qsizetype i = text.indexOf(u','); i >= 0; i = text.indexOf(u',', i + 1)) {
+        if (i == 0 || i + 1 >= text.size() || !text[i - 1].isDigit() || !text[i + 1].isDigit())
+            return false;
+        any = true;
+    }
+    return any;
+}
 } // namespace
+
+const Separator *ownSeparatorOf(QStringView text, bool quotes)
+{
+    const Separator *best = nullptr;
+    Evenness bestEvenness;
+    for (const Separator &separator : namedSeparators()) {
+        if (separator.text == u" ")
+            continue;
+        const Evenness evenness = evennessOf(text, separator.text.toString(), quotes);
+        if (!evenness.even())
+            continue;
+        if (separator.text == u"," && onlyDecimalCommas(text) && evennessOf(text, u";"_s, quotes).even())
+            continue;
+        if (!best || evenness.share > bestEvenness.share
+            || (evenness.share == bestEvenness.share && evenness.cells > bestEvenness.cells)) {
+            best = &separator;
+            bestEvenness = evenness;
+        }
+    }
+    return best;
+}
 
 std::optional<SeparatorHint> separatorHint(QStringView text, const std::optional<QString> &chosen, bool quotes)
 {

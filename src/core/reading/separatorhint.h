@@ -21,6 +21,15 @@ struct SeparatorHint
 // people name; nullopt when the chosen one does as well.
 std::optional<SeparatorHint> separatorHint(QStringView text, const std::optional<QString> &chosen, bool quotes);
 
+struct Separator;
+
+// The separator a file's start splits at most consistently, of comma,
+// semicolon, tab and pipe (quotes counted as given): the one that gives the
+// same number of cells (two or more) to the most lines, then the most cells;
+// commas that all stand between digits are decimal commas, no separator,
+// where semicolons also split evenly. nullptr where none splits evenly.
+const Separator *ownSeparatorOf(QStringView text, bool quotes);
+
 // How the text ends its lines: "CR LF", "LF", "CR", "mixed" or "none".
 QString lineEndsOf(QStringView text);
 
