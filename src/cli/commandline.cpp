@@ -68,6 +68,10 @@ const QCommandLineOption HeaderOption(u"header"_s,
                                       u"A file's first row (after those skipped) is its header: on one sheet the "
                                       u"headers' names are the first row, once, and each file's cells go under "
                                       u"the columns of their names."_s);
+const QCommandLineOption RenameOption(u"rename"_s,
+                                      u"With --header: a column named OLD counts as NEW before names are matched "
+                                      u"(\"client=customer\"); may be given again."_s,
+                                      u"OLD=NEW"_s);
 const QCommandLineOption FileColumnOption(u"file-column"_s,
                                           u"A first column with each row's file: its path below the folder that "
                                           u"holds all the files (relative, the default), its name, or its whole "
@@ -148,7 +152,7 @@ void setUpParser(QCommandLineParser &parser)
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SheetsAsListedOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
-                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, FileColumnOption,
+                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, RenameOption, FileColumnOption,
                        ContinueSheetsOption, DryRunOption, WindowOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
@@ -318,6 +322,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.read.header = parser.isSet(HeaderOption);
     options.continueSheets = parser.isSet(ContinueSheetsOption);
     options.sheetsAsListed = parser.isSet(SheetsAsListedOption);
+    for (const QString &rename : parser.values(RenameOption)) {
+        const qsizetype equals = rename.indexOf(u'=');
+        if (equals <= 0 || equals == rename.size() - 1)
+            return usageError(u"--rename takes OLD=NEW, two names, not \"%1\"."_s.arg(rename));
+        options.renames.append({rename.first(equals), rename.sliced(equals + 1)});
+    }
     options.dryRun = parser.isSet(DryRunOption);
     if (parser.isSet(SkipLinesOption)) {
         bool number = false;

@@ -28,6 +28,8 @@ struct CommandLineOptions
     bool continueSheets = false;
     // A sheet per file, in the order given, named as the file is.
     bool sheetsAsListed = false;
+    // Header names that count as others (--rename OLD=NEW).
+    QList<std::pair<QString, QString>> renames;
     // Print what an import would do, and do nothing.
     bool dryRun = false;
     bool force = false;

@@ -202,12 +202,30 @@ int CommandLineImport::printPlan()
                       << (summary.separatorHint.isEmpty() ? QString() : u", looks separated by "_s + summary.separatorHint)
                       << u'\n';
     }
+    printHeaderPlan(plan);
     for (const ImportPlan::Sheet &sheet : plan.sheets)
         m_console.out << u"sheet "_s << printable(u"%1: %2 rows"_s.arg(sheet.name).arg(sheet.rows)) << u'\n';
     if (plan.result.rowsLeftOut > 0)
         m_console.out << u"  (%1 rows left out: a sheet holds %2)\n"_s.arg(plan.result.rowsLeftOut).arg(DocumentLimits().sheet.rows);
     m_console.out.flush();
     return exitStatus({});
+}
+
+// The columns the headers make on one sheet, and how they drift, a line per
+// change.
+void CommandLineImport::printHeaderPlan(const ImportPlan &plan)
+{
+    // A sheet per file has a header each: nothing drifts.
+    if (!plan.header || m_options.sheetPerFile)
+        return;
+    constexpr qsizetype MostColumns = 40;
+    const QStringList &columns = plan.header->columns;
+    const QString shown = columns.size() <= MostColumns
+        ? columns.join(u", "_s)
+        : u"%1, ... (%2 columns)"_s.arg(columns.first(MostColumns).join(u", "_s)).arg(columns.size());
+    m_console.out << u"columns: "_s << printable(shown) << u'\n';
+    for (const QString &line : plan.header->changes + plan.header->spellings)
+        m_console.out << u"  "_s << printable(line) << u'\n';
 }
 
 void CommandLineImport::leaveOutStreams()

@@ -9,6 +9,8 @@
 
 namespace quillora {
 
+struct ImportPlan;
+
 class TemporaryOutput;
 
 // One import from the command line: the paths expanded into a list as the
@@ -44,12 +46,13 @@ private:
     void leaveOutStreams();
     int exitStatus(const ImportResult &result);
     bool moveIntoPlace(TemporaryOutput &stored, const QString &target);
+    void printHeaderPlan(const ImportPlan &plan);
 
     int entryCount() const override { return static_cast<int>(m_files.size()); }
     QString entry(int index) const override;
     SheetOptions sheetOptions() const override
     {
-        return {!m_options.sheetPerFile, m_options.continueSheets, m_options.sheetsAsListed};
+        return {!m_options.sheetPerFile, m_options.continueSheets, m_options.sheetsAsListed, m_options.renames};
     }
     ReadOptions readOptions(const QString &) const override { return m_options.read; }
     QString howTo(Choice choice) const override;

@@ -29,6 +29,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool header = false;
     FileColumn fileColumnShown = FileColumn::None;
     bool continuing = false;
+    QList<std::pair<QString, QString>> renames;
     bool asListed = false;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
@@ -52,7 +53,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
             throw Failure(QStringLiteral("The list no longer holds entry %1.").arg(index + 1));
         return files.at(index);
     }
-    SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed}; }
+    SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed, renames}; }
     ReadOptions readOptions(const QString &path) const override
     {
         ReadOptions options{split, ownSeparator, quotes, chosenEncoding, skip, header, fileColumnShown};

@@ -2,11 +2,14 @@
 #pragma once
 
 #include "core/errorreport.h"
+#include "core/import/headerplan.h"
 #include "core/reading/readoptions.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace quillora {
 
@@ -20,6 +23,8 @@ struct SheetOptions
     // With a sheet per file, the sheets stand in the list's order and are
     // named as their files are.
     bool sheetsAsListed = false;
+    // Header names that count as others (old, new) before they are matched.
+    QList<std::pair<QString, QString>> renames = {};
 };
 
 // What the run reads from its front end, each time at the moment of use: the
@@ -72,6 +77,9 @@ public:
                           [[maybe_unused]] const FileSummary &summary)
     {
     }
+    // The columns of a sheet whose files have headers, and how the headers
+    // drift, once its files were read (told as notes too).
+    virtual void headerPlanned([[maybe_unused]] const HeaderPlan &plan) {}
     // Rows of the sheet being written: written so far, of total.
     virtual void rowsWritten(qint64 written, qint64 total) = 0;
     // The run is over and its front end is not closing: at rest again.

@@ -123,6 +123,12 @@ public:
     {
         m_plan.files.append({index, path, summary});
     }
+    // On one sheet, told once; a sheet per file keeps the first file's.
+    void headerPlanned(const HeaderPlan &header) override
+    {
+        if (!m_plan.header)
+            m_plan.header = header;
+    }
     void rowsWritten(qint64, qint64) override {}
     void runEnded() override { m_observer.runEnded(); }
     void notice(const QString &) override {}

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 namespace quillora {
 
 // What an import would do, found by doing it: the run itself, into a
@@ -27,6 +29,8 @@ struct ImportPlan
     };
     QList<File> files;
     QList<Sheet> sheets;
+    // With headers on one sheet: its columns, and how the headers drift.
+    std::optional<HeaderPlan> header;
     ImportResult result;
 };
 

@@ -132,6 +132,8 @@ void ImportRun::runOneSheet()
         if (const auto path = beginFile(index); path && stageFile(*path))
             ++m_result.filesImported;
     }
+    if (!closingOrStopping())
+        tellHeaderPlan();
     if (!finishOpeningDocument(162, opening) || closingOrStopping())
         return;
     if (!m_office.step(168, [this] { m_sheet = m_document->sheetAt(0); }))
@@ -160,6 +162,7 @@ void ImportRun::runSeparateSheets()
         // contributes nothing: its lines never land on another file's sheet.
         if (!stageFile(*path) || closingOrStopping())
             continue;
+        tellHeaderPlan();
         QString sheetName;
         if (!addFileSheet(*path, index, sheetName))
             continue;
@@ -194,6 +197,24 @@ void ImportRun::startLayout()
 {
     m_layout = SheetLayout();
     m_layout.setFileColumn(m_fileColumn != FileColumn::None);
+    QHash<QString, QString> renames;
+    for (const auto &[from, to] : m_sheets.renames)
+        renames.insert(SheetLayout::matchedName(from), to);
+    m_layout.setRenames(renames);
+}
+
+// What differs between the headers of the sheet's files, a note per change
+// rather than one per file.
+void ImportRun::tellHeaderPlan()
+{
+    if (!m_layout.hasHeaderRow())
+        return;
+    const HeaderPlan plan = m_layout.headerPlan();
+    m_observer.headerPlanned(plan);
+    for (const QString &change : plan.changes)
+        m_observer.note(u"The headers differ: %1. Each file's cells are under the columns of their names."_s.arg(change));
+    for (const QString &spelling : plan.spellings)
+        m_observer.note(u"A column name is spelt two ways: %1. It is one column, named as first spelt."_s.arg(spelling));
 }
 
 bool ImportRun::stageFile(const QString &path)
@@ -205,8 +226,7 @@ bool ImportRun::stageFile(const QString &path)
     if (m_observer.wantsFileSummaries())
         m_observer.fileRead(m_place.index, path, staged.summary);
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
-    if (const auto note = m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown))
-        m_observer.note(*note);
+    m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown);
     return true;
 }
 

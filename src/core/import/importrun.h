@@ -64,6 +64,7 @@ private:
     void readRunOptions();
     bool closingOrStopping() const { return m_office.closing() || m_observer.stopAsked(); }
     void startLayout();
+    void tellHeaderPlan();
     void removeDefaultSheets();
     void finishDocument();
     void complete();

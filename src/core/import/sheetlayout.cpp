@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/sheetlayout.h"
 
+#include "core/list/paths.h"
 #include "core/text/linesplitter.h"
 #include "core/text/stagedline.h"
 
@@ -23,99 +24,78 @@ QStringView comparedName(QStringView name)
     return name;
 }
 
-// How a report names a column: its name, and which of its namesakes it is.
-QString shownColumn(const QString &key)
-{
-    const qsizetype cut = key.lastIndexOf(QChar(0));
-    const QString name = u"\"%1\""_s.arg(key.first(cut));
-    const int occurrence = key.sliced(cut + 1).toInt();
-    return occurrence > 1 ? u"%1 (number %2 of that name)"_s.arg(name).arg(occurrence) : name;
-}
-
-// The first few names, then how many more: a header of thousands of
-// columns makes a line, not a page.
-QString shownColumns(const QStringList &keys)
-{
-    constexpr qsizetype MostNamed = 5;
-    QStringList shown;
-    for (qsizetype i = 0; i < keys.size() && i < MostNamed; ++i)
-        shown.append(shownColumn(keys[i]));
-    if (keys.size() > MostNamed)
-        return u"%1 columns: %2, ..."_s.arg(keys.size()).arg(shown.join(u", "_s));
-    return shown.join(u", "_s);
-}
 } // namespace
 
-QStringList SheetLayout::keysOf(const QStringList &header)
+QString SheetLayout::matchedName(QStringView name)
+{
+    return comparedName(name).toString().normalized(QString::NormalizationForm_C).toCaseFolded();
+}
+
+QStringList SheetLayout::keysOf(const QStringList &header) const
 {
     QHash<QString, int> seen;
     QStringList keys;
     for (const QString &name : header) {
-        const QString compared = comparedName(name).toString();
-        keys.append(compared + QChar(0) + QString::number(++seen[compared]));
+        QString matched = matchedName(name);
+        if (const auto renamed = m_renames.constFind(matched); renamed != m_renames.cend())
+            matched = matchedName(*renamed);
+        keys.append(matched + QChar(0) + QString::number(++seen[matched]));
     }
     return keys;
 }
 
-std::optional<QString> SheetLayout::addFile(int listIndex, const QString &path, qint64 lines,
-                                            const std::optional<QStringList> &header, const QString &shownName)
+void SheetLayout::addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
+                          const QString &shownName)
 {
     File file{listIndex, path, (m_files.empty() ? 0 : m_files.back().endLine) + lines, std::nullopt,
               stagedLineOf({shownName})};
-    std::optional<QString> note;
     if (header) {
-        note = differenceFromFirst(path, *header);
-        file.columns = matchColumns(*header);
+        file.columns = matchColumns(path, *header);
         m_headerSeen = true;
     }
     m_files.push_back(std::move(file));
-    return note;
 }
 
-std::vector<qsizetype> SheetLayout::matchColumns(const QStringList &header)
+std::vector<qsizetype> SheetLayout::matchColumns(const QString &path, const QStringList &header)
 {
     const QStringList keys = keysOf(header);
+    const QString fileName = FileNameOf(path);
     std::vector<qsizetype> columns;
     for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QString spelt = comparedName(header[i]).toString();
         auto found = m_columnOf.constFind(keys[i]);
         if (found == m_columnOf.cend()) {
             found = m_columnOf.insert(keys[i], m_names.size());
-            m_names.append(QString(header[i]).remove(QChar(0xFEFF)));
+            // A renamed column is called by its new name.
+            const QString matched = matchedName(header[i]);
+            const auto renamed = m_renames.constFind(matched);
+            m_names.append(renamed != m_renames.cend() ? *renamed : QString(header[i]).remove(QChar(0xFEFF)));
+        } else if (spelt != comparedName(m_names[*found]) && matchedName(spelt) == matchedName(m_names[*found])) {
+            QStringList &files = m_spellings[{*found, spelt}];
+            if (files.isEmpty() || files.back() != fileName)
+                files.append(fileName);
         }
         columns.push_back(*found);
     }
+    m_headers.push_back({fileName, columns});
     return columns;
 }
 
-std::optional<QString> SheetLayout::differenceFromFirst(const QString &path, const QStringList &header)
+HeaderPlan SheetLayout::headerPlan() const
 {
-    const QStringList keys = keysOf(header);
-    if (!m_headerSeen) {
-        m_firstHeader = keys;
-        return std::nullopt;
+    HeaderPlan plan;
+    plan.columns = m_names;
+    plan.changes = headerChanges(m_headers, m_names);
+    for (const auto &[spelling, files] : m_spellings) {
+        constexpr qsizetype MostFiles = 3;
+        const QString shownFiles = files.size() <= MostFiles
+            ? files.join(u", "_s)
+            : u"%1 and %2 more"_s.arg(files.first(MostFiles).join(u", "_s)).arg(files.size() - MostFiles);
+        plan.spellings.append(u"\"%1\" is spelt \"%2\" in %3: %4"_s.arg(
+            m_names[spelling.first], spelling.second, files.size() == 1 ? u"1 file"_s : u"%1 files"_s.arg(files.size()),
+            shownFiles));
     }
-    if (keys == m_firstHeader)
-        return std::nullopt;
-    const QSet<QString> first(m_firstHeader.cbegin(), m_firstHeader.cend());
-    const QSet<QString> own(keys.cbegin(), keys.cend());
-    QStringList adds, lacks;
-    for (const QString &key : keys) {
-        if (!first.contains(key))
-            adds.append(key);
-    }
-    for (const QString &key : m_firstHeader) {
-        if (!own.contains(key))
-            lacks.append(key);
-    }
-    QStringList differences;
-    if (!adds.isEmpty())
-        differences.append(u"it adds %1"_s.arg(shownColumns(adds)));
-    if (!lacks.isEmpty())
-        differences.append(u"it lacks %1"_s.arg(shownColumns(lacks)));
-    if (differences.isEmpty())
-        differences.append(u"its columns stand in another order"_s);
-    return u"The header of the file \"%1\" is not the first file's: %2. Its cells were put under the columns of "
-           u"their names."_s.arg(path, differences.join(u"; "_s));
+    return plan;
 }
 
 std::optional<SheetLayout::Place> SheetLayout::placeOf(qint64 lines) const

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/import/headerplan.h"
 #include "core/text/rowblock.h"
 
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -14,21 +16,29 @@ namespace quillora {
 
 // Where the rows of a sheet's files take their places. Files with a header
 // share the sheet's columns by name: the first row is the union of their
-// headers' names in order of first appearance, and each file's cells go
-// under the names of its header, a name twice in one header matched by
-// occurrence. Cells past the end of a file's header go in columns after all
+// headers' names in order of first appearance, as first spelt, and each
+// file's cells go under the names of its header, a name twice in one header
+// matched by occurrence. Names match without regard to letter case and
+// Unicode normalisation form ("Amount" = "amount"), after renames. Cells past the end of a file's header go in columns after all
 // named ones, in their order. A file without a header keeps its columns as
 // they are. With a file column, each row that holds anything starts with its
 // file's name.
 class SheetLayout
 {
 public:
+    // Header names that count as others before they are matched, by name
+    // as matched (see matchedName): "client" joins "customer".
+    void setRenames(const QHash<QString, QString> &renames) { m_renames = renames; }
+    // A header name as names are matched.
+    static QString matchedName(QStringView name);
+
     // A file's rows were staged after those before it: its place in the
     // list, how many, its header's cells (nullopt: it had none) and what its
-    // file column shows. Returns a note for the user when its header is not
-    // the first one's.
-    std::optional<QString> addFile(int listIndex, const QString &path, qint64 lines,
-                                   const std::optional<QStringList> &header, const QString &shownName);
+    // file column shows.
+    void addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
+                 const QString &shownName);
+    // The sheet's columns and how the headers of its files drift.
+    HeaderPlan headerPlan() const;
 
     // The file the first lines (over all the files) end in, and how many of
     // its rows they hold; nullopt for none.
@@ -61,16 +71,17 @@ private:
         std::optional<std::vector<qsizetype>> columns; // header cell -> named column
         QString stagedName;                // its file column cell, staged
     };
-    static QStringList keysOf(const QStringList &header);
-    std::vector<qsizetype> matchColumns(const QStringList &header);
-    // The first header is kept to compare the others with.
-    std::optional<QString> differenceFromFirst(const QString &path, const QStringList &header);
+    QStringList keysOf(const QStringList &header) const;
+    std::vector<qsizetype> matchColumns(const QString &path, const QStringList &header);
 
     std::vector<File> m_files;
     size_t m_current = 0;
     QStringList m_names; // the named columns, as first spelt
     QHash<QString, qsizetype> m_columnOf; // by name and occurrence
-    QStringList m_firstHeader; // the first header's keys
+    QHash<QString, QString> m_renames;
+    std::vector<HeaderOfFile> m_headers;
+    // Other spellings of a column's name, and the files that spell it so.
+    std::map<std::pair<qsizetype, QString>, QStringList> m_spellings;
     bool m_headerSeen = false;
     bool m_fileColumn = false;
     std::vector<QStringView> m_cells;  // of the line being placed
