@@ -34,8 +34,11 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     ReadOptions options;
     m_guard.step(steps.read, [&] { options = m_inputs.readOptions(path); });
     std::optional<FileReading> reading;
-    const FileReading::Watch watch{
-        .stopRequested = m_hooks.stopRequested, .keepStart = m_hooks.summarize, .measure = m_hooks.summarize};
+    // A file cut nowhere is told with the separator its start looks cut at.
+    const bool cutting = options.split || options.ownSeparator;
+    const FileReading::Watch watch{.stopRequested = m_hooks.stopRequested,
+                                   .keepStart = m_hooks.summarize || cutting,
+                                   .measure = m_hooks.summarize};
     if (!m_guard.step(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopRequested())
         return false;
     QString piece;
@@ -78,11 +81,17 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.encoding = reading.reader().encodingName();
     summary.encodingChosen = reading.encodingTaken() == EncodingTaken::Chosen;
     summary.encodingGuessed = reading.encodingTaken() == EncodingTaken::Guessed;
+    const auto header = reading.header();
+    summary.headerCells = header ? header->size() : 0;
+    const bool cutting = options.split || options.ownSeparator;
+    summary.oneCellEach = cutting && !reading.rowsCut();
+    if (cutting || m_hooks.summarize) {
+        if (const auto hint = separatorHint(reading.start(), reading.split(), options.quotes))
+            summary.separatorHint = hint->name;
+    }
     if (!m_hooks.summarize)
         return summary;
     summary.widest = reading.widest();
-    if (const auto hint = separatorHint(reading.start(), reading.split(), options.quotes))
-        summary.separatorHint = hint->name;
     if (options.ownSeparator) {
         const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
         summary.ownSeparator = own ? own->plural.toString() : QString();

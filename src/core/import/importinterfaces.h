@@ -56,6 +56,10 @@ struct FileSummary
     qint64 rows = 0; // the header's included
     qsizetype widest = 0;
     QString separatorHint; // "semicolons"; empty: none
+    // Lines were cut, yet every row after the header is one cell; and the
+    // cells of the header.
+    bool oneCellEach = false;
+    qsizetype headerCells = 0;
     // Each file cut at its own separator: the one found ("semicolons"), or
     // empty where none split its lines evenly; nullopt: not asked for.
     std::optional<QString> ownSeparator;

@@ -225,6 +225,7 @@ bool ImportRun::stageFile(const QString &path)
         return false;
     if (m_observer.wantsFileSummaries())
         m_observer.fileRead(m_place.index, path, staged.summary);
+    m_cutOf.push_back({FileNameOf(pathShown(path)), staged.summary});
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
     m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown);
     return true;
@@ -339,8 +340,33 @@ void ImportRun::finishDocument()
         m_office.step(308, [this] { m_finish(*m_document); }, m_office.deadlines().finish);
 }
 
+// A file cut nowhere among files cut into several cells was most likely cut
+// at the wrong separator: it is named, with the one it looks cut at.
+void ImportRun::tellFilesUnlikeTheRest()
+{
+    qsizetype widestHeader = 0;
+    bool othersCut = false;
+    for (const auto &[name, summary] : m_cutOf) {
+        othersCut = othersCut || !summary.oneCellEach;
+        widestHeader = std::max(widestHeader, summary.headerCells);
+    }
+    if (!othersCut)
+        return;
+    for (const auto &[name, summary] : m_cutOf) {
+        if (!summary.oneCellEach && (summary.headerCells != 1 || widestHeader < 2))
+            continue;
+        const QString others = widestHeader >= 2 ? u"the other files have %1"_s.arg(widestHeader)
+                                                 : u"the other files have several"_s;
+        const QString which = summary.oneCellEach ? u"every row is one cell"_s : u"its header is one cell"_s;
+        const QString looks = summary.separatorHint.isEmpty() ? QString()
+                                                              : u"; it looks separated by %1"_s.arg(summary.separatorHint);
+        m_observer.note(u"%1: %2, where %3%4."_s.arg(name, which, others, looks));
+    }
+}
+
 void ImportRun::complete()
 {
+    tellFilesUnlikeTheRest();
     m_guard.step(302, [this] { m_observer.runEnded(); });
     // On one sheet nothing is written before every file is read.
     const bool sheetsBefore = m_steps == &SeparateSteps && m_result.filesImported > 0;

@@ -65,6 +65,7 @@ private:
     bool closingOrStopping() const { return m_office.closing() || m_observer.stopAsked(); }
     void startLayout();
     void tellHeaderPlan();
+    void tellFilesUnlikeTheRest();
     void removeDefaultSheets();
     void finishDocument();
     void complete();
@@ -102,6 +103,8 @@ private:
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     ImportResult m_result;
+    // Each file read: its name and how it was cut.
+    std::vector<std::pair<QString, FileSummary>> m_cutOf;
 };
 
 } // namespace quillora

@@ -46,6 +46,7 @@ void FileReading::beginText()
     m_start.clear();
     m_startComplete = false;
     m_widest = 0;
+    m_rowsCut = false;
     m_lineCells = 0;
     // Text read again in another encoding may split elsewhere.
     m_separatorChosen = !m_options.ownSeparator;
@@ -112,6 +113,7 @@ void FileReading::cut(QString &rows, bool more)
         m_splitter.finish(rows, m_split, m_options.quotes);
     if (!m_head.passed())
         m_head.take(rows);
+    m_rowsCut = m_rowsCut || rows.contains(ColumnMarker);
     if (!rows.isEmpty()) {
         m_lastCharacter = rows.back();
         m_anyRows = true;

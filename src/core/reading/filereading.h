@@ -63,6 +63,8 @@ public:
     const QString &start() const { return m_start; }
     // The cells of the widest row, the header's included.
     qsizetype widest() const;
+    // Whether a row after the header was cut into more than one cell.
+    bool rowsCut() const { return m_rowsCut; }
     qint64 cutCells() const { return m_splitter.cutCells(); }
     qint64 leftOutCells() const { return m_splitter.leftOutCells(); }
     std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
@@ -92,6 +94,7 @@ private:
     QString m_start;
     bool m_startComplete = false;
     qsizetype m_widest = 0;
+    bool m_rowsCut = false;
     qsizetype m_lineCells = 0;
 };
 
