@@ -29,6 +29,7 @@ private slots:
     void outputWithoutLibreOffice_data();
     void outputWithoutLibreOffice();
     void dryRunPrintsThePlan();
+    void driftingYearIsPlannedAndStacked();
     void signalLeavesNothing_data();
     void signalLeavesNothing();
     void renameWithoutTheFlag_data();
@@ -147,16 +148,19 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
     program.setProcessEnvironment(environment());
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--dry-run"_s, u"--split=comma"_s, u"--header"_s, u"-o"_s, output, folder});
     QVERIFY(program.waitForFinished(60000));
-    // The notes the import would give (two headers unlike the first), and no report.
+    // The notes the import would give (three header changes, a file cut
+    // nowhere), and no report.
     const QStringList notes = QString::fromUtf8(program.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(notes.size(), 2);
-    for (const QString &note : notes)
-        QVERIFY2(note.startsWith(u"quillora: The header of the file"_s), qPrintable(note));
+    QCOMPARE(notes.size(), 4);
+    QCOMPARE(notes.last(), u"quillora: b.csv: every row is one cell, where the other files have 2; it looks separated by "
+                           u"semicolons."_s);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()).split(u'\n'),
              (QStringList{u"a.csv: UTF-8 (found), 3 rows, widest 2 cells"_s,
                           u"b.csv: Shift_JIS (found), 2 rows, widest 1 cell, looks separated by semicolons"_s,
-                          u"c.txt: UTF-16LE (found), 1 row, widest 1 cell"_s, u"sheet Sheet1: 4 rows"_s, QString()}));
+                          u"c.txt: UTF-16LE (found), 1 row, widest 1 cell"_s, u"columns: id, name, 名前;都市, ok"_s,
+                          u"  \"id\", \"name\": only in a.csv"_s, u"  \"名前;都市\": only in b.csv"_s,
+                          u"  \"ok\": only in c.txt"_s, u"sheet Sheet1: 4 rows"_s, QString()}));
     QVERIFY(!QFile::exists(output));
     QCOMPARE(leftIn(m_dir->filePath(u"tmp"_s)), QStringList());
 
@@ -184,6 +188,50 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
             written.append(u"sheet %1: %2 rows"_s.arg(name).arg(document.rows.value(name).size()));
         QCOMPARE(planned, written);
     }
+}
+
+void tst_CommandLineProcess::driftingYearIsPlannedAndStacked()
+{
+    // A year of exports: a column added in April, one renamed in July, one
+    // month from a European program with semicolons and decimal commas.
+    const QString folder = m_dir->filePath(u"year"_s);
+    for (int month = 1; month <= 12; ++month) {
+        QStringList columns{u"date"_s, month < 7 ? u"customer"_s : u"client"_s, u"amount"_s};
+        if (month >= 4)
+            columns.insert(2, u"region"_s);
+        const QString separator = month == 10 ? u";"_s : u","_s;
+        const QString amount = month == 10 ? u"10,50"_s : u"10.50"_s;
+        QStringList row{u"2024-%1-01"_s.arg(month, 2, 10, QChar(u'0')), u"c%1"_s.arg(month)};
+        if (month >= 4)
+            row.append(u"north"_s);
+        row.append(amount);
+        writeFile(folder + u"/2024-%1.csv"_s.arg(month, 2, 10, QChar(u'0')),
+                  (columns.join(separator) + u'\n' + row.join(separator) + u'\n').toUtf8());
+    }
+    const QStringList arguments{u"--split=auto"_s, u"--header"_s, u"--rename=client=customer"_s, folder};
+    QProcess program;
+    program.setProcessEnvironment(environment());
+    program.start(QStringLiteral(QUILLORA_PROGRAM), QStringList{u"--dry-run"_s} + arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QStringList plan = QString::fromUtf8(program.readAllStandardOutput()).split(u'\n');
+    QVERIFY2(plan.contains(u"2024-10.csv: UTF-8 (found), 2 rows, widest 4 cells, separated by semicolons"_s),
+             qPrintable(plan.join(u'\n')));
+    const qsizetype columns = plan.indexOf(u"columns: date, customer, amount, region"_s);
+    QVERIFY2(columns >= 0, qPrintable(plan.join(u'\n')));
+    QCOMPARE(plan.mid(columns + 1, 2), (QStringList{u"  \"region\": from 2024-04.csv on, 9 files"_s,
+                                                    u"sheet Sheet1: 13 rows"_s}));
+
+    // Written, every month's cells stand under their names.
+    const QString output = m_dir->filePath(u"year.xlsx"_s);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), QStringList{u"-o"_s, output} + arguments);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QList<QStringList> rows = readDocument(output).rows.value(u"Sheet1"_s);
+    QCOMPARE(rows.size(), 13);
+    QCOMPARE(rows.at(0), (QStringList{u"date"_s, u"customer"_s, u"amount"_s, u"region"_s}));
+    QCOMPARE(rows.at(1), (QStringList{u"2024-01-01"_s, u"c1"_s, u"10.50"_s}));
+    QCOMPARE(rows.at(10), (QStringList{u"2024-10-01"_s, u"c10"_s, u"10,50"_s, u"north"_s}));
 }
 
 void tst_CommandLineProcess::signalLeavesNothing_data()

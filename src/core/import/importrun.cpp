@@ -340,8 +340,9 @@ void ImportRun::finishDocument()
         m_office.step(308, [this] { m_finish(*m_document); }, m_office.deadlines().finish);
 }
 
-// A file cut nowhere among files cut into several cells was most likely cut
-// at the wrong separator: it is named, with the one it looks cut at.
+// A file cut nowhere among files cut into several cells, whose start looks
+// cut at another separator, was most likely cut at the wrong one: it is
+// named, with the one it looks cut at. A file of one column is no such file.
 void ImportRun::tellFilesUnlikeTheRest()
 {
     qsizetype widestHeader = 0;
@@ -353,14 +354,13 @@ void ImportRun::tellFilesUnlikeTheRest()
     if (!othersCut)
         return;
     for (const auto &[name, summary] : m_cutOf) {
-        if (!summary.oneCellEach && (summary.headerCells != 1 || widestHeader < 2))
+        const bool oneCell = summary.oneCellEach || (summary.headerCells == 1 && widestHeader >= 2);
+        if (!oneCell || summary.separatorHint.isEmpty())
             continue;
         const QString others = widestHeader >= 2 ? u"the other files have %1"_s.arg(widestHeader)
                                                  : u"the other files have several"_s;
         const QString which = summary.oneCellEach ? u"every row is one cell"_s : u"its header is one cell"_s;
-        const QString looks = summary.separatorHint.isEmpty() ? QString()
-                                                              : u"; it looks separated by %1"_s.arg(summary.separatorHint);
-        m_observer.note(u"%1: %2, where %3%4."_s.arg(name, which, others, looks));
+        m_observer.note(u"%1: %2, where %3; it looks separated by %4."_s.arg(name, which, others, summary.separatorHint));
     }
 }
 

@@ -117,7 +117,7 @@ QString SheetLayout::headerLine() const
     if (m_fileColumn) {
         // "File", unless a header has a column of that name already.
         QString title = u"File"_s;
-        for (int n = 2; m_columnOf.contains(title + QChar(0) + u'1'); ++n)
+        for (int n = 2; m_columnOf.contains(matchedName(title) + QChar(0) + u'1'); ++n)
             title = u"File %1"_s.arg(n);
         cells.append(title);
     }
