@@ -18,7 +18,7 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
 {
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
-    layout.addFile(0, path, lines.size(), reading.header(), FileNameOf(path));
+    layout.addFile(0, path, lines.size(), reading.header(), FileNameOf(path), FileNameOf(path));
     if (layout.hasHeaderRow())
         preview.header = cellsOfStagedLine(layout.headerLine());
     RowBlock rows;

@@ -84,7 +84,11 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     const auto header = reading.header();
     summary.headerCells = header ? header->size() : 0;
     const bool cutting = options.split || options.ownSeparator;
-    summary.oneCellEach = cutting && !reading.rowsCut();
+    summary.oneCellEach = cutting && reading.rowsHaveText() && !reading.rowsCut();
+    if (cutting && (summary.oneCellEach || summary.headerCells == 1)) {
+        if (const Separator *looks = ownSeparatorOf(reading.start(), options.quotes))
+            summary.looksCutAt = looks->plural.toString();
+    }
     if (cutting || m_hooks.summarize) {
         if (const auto hint = separatorHint(reading.start(), reading.split(), options.quotes))
             summary.separatorHint = hint->name;

@@ -56,9 +56,11 @@ struct FileSummary
     qint64 rows = 0; // the header's included
     qsizetype widest = 0;
     QString separatorHint; // "semicolons"; empty: none
-    // Lines were cut, yet every row after the header is one cell; and the
-    // cells of the header.
+    // Lines were cut, yet every row after the header is one cell; the
+    // separator its start splits at ("semicolons": comma, semicolon, tab or
+    // pipe), and the cells of the header.
     bool oneCellEach = false;
+    QString looksCutAt;
     qsizetype headerCells = 0;
     // Each file cut at its own separator: the one found ("semicolons"), or
     // empty where none split its lines evenly; nullopt: not asked for.

@@ -107,14 +107,14 @@ void ImportRun::readRunOptions()
 {
     const int count = m_inputs.entryCount();
     m_fileColumn = count > 0 ? m_inputs.readOptions(m_inputs.entry(0)).fileColumn : FileColumn::None;
-    if (m_fileColumn != FileColumn::Relative)
-        return;
     QStringList paths;
     for (int index = 0; index < count; ++index) {
         if (const QString path = m_inputs.entry(index); path != StandardInputPath)
             paths.append(path);
     }
-    m_commonFolder = commonFolder(paths);
+    m_listedFolder = commonFolder(paths);
+    if (m_fileColumn == FileColumn::Relative)
+        m_commonFolder = m_listedFolder;
 }
 
 void ImportRun::runOneSheet()
@@ -225,9 +225,12 @@ bool ImportRun::stageFile(const QString &path)
         return false;
     if (m_observer.wantsFileSummaries())
         m_observer.fileRead(m_place.index, path, staged.summary);
-    m_cutOf.push_back({FileNameOf(pathShown(path)), staged.summary});
+    // Notes name a file below the folder that holds them all, as the plan does.
+    const QString noteName = path == StandardInputPath ? u"stdin"_s
+                                                       : shownFileName(path, FileColumn::Relative, m_listedFolder);
+    m_cutOf.push_back({noteName, staged.summary});
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
-    m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown);
+    m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown, noteName);
     return true;
 }
 
@@ -355,12 +358,12 @@ void ImportRun::tellFilesUnlikeTheRest()
         return;
     for (const auto &[name, summary] : m_cutOf) {
         const bool oneCell = summary.oneCellEach || (summary.headerCells == 1 && widestHeader >= 2);
-        if (!oneCell || summary.separatorHint.isEmpty())
+        if (!oneCell || summary.looksCutAt.isEmpty())
             continue;
         const QString others = widestHeader >= 2 ? u"the other files have %1"_s.arg(widestHeader)
                                                  : u"the other files have several"_s;
         const QString which = summary.oneCellEach ? u"every row is one cell"_s : u"its header is one cell"_s;
-        m_observer.note(u"%1: %2, where %3; it looks separated by %4."_s.arg(name, which, others, summary.separatorHint));
+        m_observer.note(u"%1: %2, where %3; it looks separated by %4."_s.arg(name, which, others, summary.looksCutAt));
     }
 }
 

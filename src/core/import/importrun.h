@@ -91,6 +91,7 @@ private:
     SheetOptions m_sheets;
     FileColumn m_fileColumn = FileColumn::None;
     QString m_commonFolder;
+    QString m_listedFolder; // the folder that holds every file listed
     // Where the sheet being written goes, and the next file's when sheets
     // stand as listed.
     int m_sheetPosition = 0;

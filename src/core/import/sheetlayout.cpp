@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/sheetlayout.h"
 
-#include "core/list/paths.h"
 #include "core/text/linesplitter.h"
 #include "core/text/stagedline.h"
 
@@ -45,21 +44,20 @@ QStringList SheetLayout::keysOf(const QStringList &header) const
 }
 
 void SheetLayout::addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                          const QString &shownName)
+                          const QString &shownName, const QString &noteName)
 {
     File file{listIndex, path, (m_files.empty() ? 0 : m_files.back().endLine) + lines, std::nullopt,
               stagedLineOf({shownName})};
     if (header) {
-        file.columns = matchColumns(path, *header);
+        file.columns = matchColumns(noteName, *header);
         m_headerSeen = true;
     }
     m_files.push_back(std::move(file));
 }
 
-std::vector<qsizetype> SheetLayout::matchColumns(const QString &path, const QStringList &header)
+std::vector<qsizetype> SheetLayout::matchColumns(const QString &fileName, const QStringList &header)
 {
     const QStringList keys = keysOf(header);
-    const QString fileName = FileNameOf(path);
     std::vector<qsizetype> columns;
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const QString spelt = comparedName(header[i]).toString();

@@ -33,10 +33,10 @@ public:
     static QString matchedName(QStringView name);
 
     // A file's rows were staged after those before it: its place in the
-    // list, how many, its header's cells (nullopt: it had none) and what its
-    // file column shows.
+    // list, how many, its header's cells (nullopt: it had none), what its
+    // file column shows and how notes name it.
     void addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                 const QString &shownName);
+                 const QString &shownName, const QString &noteName);
     // The sheet's columns and how the headers of its files drift.
     HeaderPlan headerPlan() const;
 
@@ -72,7 +72,7 @@ private:
         QString stagedName;                // its file column cell, staged
     };
     QStringList keysOf(const QStringList &header) const;
-    std::vector<qsizetype> matchColumns(const QString &path, const QStringList &header);
+    std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);
 
     std::vector<File> m_files;
     size_t m_current = 0;

@@ -47,6 +47,7 @@ void FileReading::beginText()
     m_startComplete = false;
     m_widest = 0;
     m_rowsCut = false;
+    m_rowsHaveText = false;
     m_lineCells = 0;
     // Text read again in another encoding may split elsewhere.
     m_separatorChosen = !m_options.ownSeparator;
@@ -114,6 +115,7 @@ void FileReading::cut(QString &rows, bool more)
     if (!m_head.passed())
         m_head.take(rows);
     m_rowsCut = m_rowsCut || rows.contains(ColumnMarker);
+    m_rowsHaveText = m_rowsHaveText || std::any_of(rows.cbegin(), rows.cend(), [](QChar c) { return !isLineBreak(c); });
     if (!rows.isEmpty()) {
         m_lastCharacter = rows.back();
         m_anyRows = true;

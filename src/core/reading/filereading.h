@@ -63,8 +63,10 @@ public:
     const QString &start() const { return m_start; }
     // The cells of the widest row, the header's included.
     qsizetype widest() const;
-    // Whether a row after the header was cut into more than one cell.
+    // Whether a row after the header was cut into more than one cell, and
+    // whether any holds text.
     bool rowsCut() const { return m_rowsCut; }
+    bool rowsHaveText() const { return m_rowsHaveText; }
     qint64 cutCells() const { return m_splitter.cutCells(); }
     qint64 leftOutCells() const { return m_splitter.leftOutCells(); }
     std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
@@ -95,6 +97,7 @@ private:
     bool m_startComplete = false;
     qsizetype m_widest = 0;
     bool m_rowsCut = false;
+    bool m_rowsHaveText = false;
     qsizetype m_lineCells = 0;
 };
 
