@@ -23,6 +23,8 @@ inline constexpr SettingKey Option2{u"Option2", u"0"};
 inline constexpr SettingKey Option3{u"Option3", u"0"};
 inline constexpr SettingKey Option7{u"Option7", u"0"};
 inline constexpr SettingKey Option4{u"Option4", u"0"};
+// Each file cut at its own separator.
+inline constexpr SettingKey Option8{u"Option8", u"0"};
 inline constexpr SettingKey Option5{u"Option5", u"1"};
 inline constexpr SettingKey Option6{u"Option6", u"0"};
 inline constexpr SettingKey Text1{u"Text1", u""};

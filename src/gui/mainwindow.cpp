@@ -6,7 +6,6 @@
 #include "core/product.h"
 #include "core/samples.h"
 #include "core/settings.h"
-#include "core/text/separators.h"
 #include "gui/caption.h"
 #include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
@@ -177,7 +176,12 @@ void MainWindow::buildPreview()
     connect(m_fileList, &QAbstractItemModel::rowsRemoved, this, &MainWindow::showPreview);
     connect(m_fileList, &QAbstractItemModel::rowsMoved, this, &MainWindow::showPreview);
     connect(m_fileList, &QAbstractItemModel::modelReset, this, &MainWindow::showPreview);
-    connect(m_preview, &PreviewPanel::separatorChosen, this, &MainWindow::cutLinesAt);
+    connect(m_preview, &PreviewPanel::fileSeparatorChosen, this,
+            [this](const QString &path, const std::optional<QString> &separator) {
+                m_fileList->setSeparatorOf(path, separator);
+                showPreview();
+            });
+    connect(m_preview, &PreviewPanel::separatorFound, m_fileList, &FileListModel::setSeparatorFound);
     connect(m_preview, &PreviewPanel::fileEncodingChosen, this, [this](const QString &path, const QByteArray &name) {
         m_fileList->setEncodingOf(path, name.isEmpty() ? std::nullopt : encodingNamed(name));
         showPreview();
@@ -191,20 +195,7 @@ void MainWindow::showPreview()
     const int row = current.isValid() ? current.row() : 0;
     const QString path = row < m_fileList->count() ? m_fileList->entryAt(row) : QString();
     const auto own = m_fileList->encodingOf(path);
-    m_preview->showFile(path, own ? own->name : QByteArray());
-}
-
-// The preview's hint taken: the option that cuts there, or the user's own
-// separator.
-void MainWindow::cutLinesAt(const QString &separator)
-{
-    const Separator *named = separatorOfText(separator);
-    if (named && named->windowOption != 0) {
-        m_options->selectOption(named->windowOption);
-        return;
-    }
-    m_options->setSeparatorText(separator);
-    m_options->selectOption(4);
+    m_preview->showFile(path, own ? own->name : QByteArray(), m_fileList->separatorOf(path));
 }
 
 void MainWindow::buildControllers()

@@ -96,7 +96,6 @@ private:
     void buildProgressBar();
     void buildPreview();
     void showPreview();
-    void cutLinesAt(const QString &separator);
     void buildControllers();
     void connectButtons();
     void setTabOrderAsRead();

@@ -32,15 +32,17 @@ struct OptionSpec
 };
 
 // The format group from top to bottom, then the sheet group.
-const std::array<OptionSpec, 7> &optionTable()
+const std::array<OptionSpec, 8> &optionTable()
 {
-    static const std::array<OptionSpec, 7> table{{
+    static const std::array<OptionSpec, 8> table{{
         {1, u"Do not for&mat", Setting::Option1, twipsRect(240, 300, 5655, 255)},
         {2, u"Split data into new Calc column by &space", Setting::Option2, twipsRect(240, 650, 5415, 255)},
         {3, u"Split data into new Calc column by &comma", Setting::Option3, twipsRect(240, 1000, 5415, 255)},
         {7, u"Split data into new Calc column by ta&b", Setting::Option7, twipsRect(240, 1350, 5115, 255)},
         {4, u"Split data into new Calc column by these c&haracter(s):", Setting::Option4,
          twipsRect(240, 1700, 4875, 255)},
+        {8, u"Split data at each file's own sepa&rator (comma, semicolon, tab or pipe)", Setting::Option8,
+         twipsRect(240, 2050, 7455, 255)},
         {5, u"Import all text files to &one sheet", Setting::Option5, twipsRect(240, 300, 5655, 255)},
         {6, u"Import each text file to a se&parate sheet", Setting::Option6, twipsRect(240, 650, 5775, 255)},
     }};
@@ -48,7 +50,7 @@ const std::array<OptionSpec, 7> &optionTable()
 }
 
 // Keys of each group in the order they are written.
-constexpr std::array<int, 5> FormatGroup{1, 2, 3, 7, 4};
+constexpr std::array<int, 6> FormatGroup{1, 2, 3, 7, 4, 8};
 constexpr std::array<int, 2> SheetGroup{5, 6};
 
 const OptionSpec &specOf(int number)
@@ -118,7 +120,7 @@ void OptionsPanel::buildControls(QWidget *form)
     // Under the split options it qualifies, in the row after the last one.
     m_quotes = new QCheckBox(u"Keep text in double &quotes together"_s, m_frame1);
     m_quotes->setObjectName(u"Check1"_s);
-    m_quotes->setGeometry(twipsRect(240, 2050, 5655, 255));
+    m_quotes->setGeometry(twipsRect(240, 2400, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
     buildEncodingBox();
@@ -131,7 +133,7 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
     m_frame3 = new QGroupBox(u"Lines and Headers"_s, form);
     m_frame3->setObjectName(u"Frame3"_s);
     m_frame3->setGeometry(twipsRect(120, 4875 + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
-    auto *label = new QLabel(u"Lines to skip at the sta&rt of each file:"_s, m_frame3);
+    auto *label = new QLabel(u"Lines to s&kip at the start of each file:"_s, m_frame3);
     label->setObjectName(u"Label2"_s);
     label->setGeometry(twipsRect(240, 360, 4200, 255));
     m_skipLines = new QSpinBox(m_frame3);
@@ -140,7 +142,7 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
     m_skipLines->setRange(0, 1000);
     m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
     label->setBuddy(m_skipLines);
-    m_header = new QCheckBox(u"First line is a header: &keep it once, match columns by name"_s, m_frame3);
+    m_header = new QCheckBox(u"First line is a header: keep it once, match columns b&y name"_s, m_frame3);
     m_header->setObjectName(u"Check2"_s);
     m_header->setGeometry(twipsRect(240, 750, 7300, 255));
     m_fileColumn = new QCheckBox(u"Add a column with each line's file &name"_s, m_frame3);
@@ -163,11 +165,11 @@ void OptionsPanel::buildEncodingBox()
 {
     auto *label = new QLabel(u"&Encoding:"_s, m_frame1);
     label->setObjectName(u"Label1"_s);
-    label->setGeometry(twipsRect(240, 2460, 1000, 255));
+    label->setGeometry(twipsRect(240, 2810, 1000, 255));
     m_encoding = new QComboBox(m_frame1);
     m_encoding->setObjectName(u"Combo1"_s);
     m_encoding->setAccessibleName(u"Encoding"_s);
-    m_encoding->setGeometry(twipsRect(1260, 2400, 4635, 375));
+    m_encoding->setGeometry(twipsRect(1260, 2750, 4635, 375));
     label->setBuddy(m_encoding);
     m_encoding->addItem(AutomaticEncoding.toString(), AutomaticEncoding.toString());
     for (const KnownEncoding &known : knownEncodings())
@@ -198,7 +200,7 @@ void OptionsPanel::setBackground(const QColor &color)
         frame->setPalette(p);
         frame->setAutoFillBackground(true);
     }
-    for (int number = 1; number <= 7; ++number)
+    for (int number = 1; number <= 8; ++number)
         option(number)->setAutoFillBackground(false);
     for (QCheckBox *box : {m_quotes, m_header, m_fileColumn, m_continueSheets})
         box->setAutoFillBackground(false);
@@ -330,6 +332,7 @@ SheetOptions OptionsPanel::sheetOptions() const
 ReadOptions OptionsPanel::readOptions() const
 {
     return {.split = splitText(),
+            .ownSeparator = option(8)->isChecked(),
             .quotes = m_quotes->isChecked(),
             .encoding = encoding(),
             .linesToSkip = m_skipLines->value(),
@@ -361,6 +364,10 @@ ReadOptions readOptionsOf(const OptionsPanel &options, const FileListModel &list
     ReadOptions read = options.readOptions();
     if (const auto own = list.encodingOf(path))
         read.encoding = own;
+    if (const auto own = list.separatorOf(path)) {
+        read.split = own;
+        read.ownSeparator = false;
+    }
     return read;
 }
 

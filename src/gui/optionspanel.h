@@ -98,7 +98,7 @@ public:
     // The format frame is this much taller than the options alone need, for
     // the quotes box and the encoding under them; what stands below it moves
     // down as much.
-    static constexpr int FormatFrameGrowth = 800; // twips
+    static constexpr int FormatFrameGrowth = 1150; // twips
     // What stands below the option frames moves down this much: the format
     // frame's growth, and the frame of lines and headers under it.
     static constexpr int LinesFrameHeight = 1730;
@@ -125,12 +125,12 @@ private:
     QCheckBox *m_header = nullptr;
     QCheckBox *m_fileColumn = nullptr;
     QCheckBox *m_continueSheets = nullptr;
-    std::array<QRadioButton *, 8> m_options{}; // indexed by option number; [0] unused
+    std::array<QRadioButton *, 9> m_options{}; // indexed by option number; [0] unused
 };
 
 // How the file at path is read, in the one place that says it: the
 // options, and before them what the list keeps for the file itself (its own
-// encoding).
+// encoding and separator).
 ReadOptions readOptionsOf(const OptionsPanel &options, const FileListModel &list, const QString &path);
 
 } // namespace quillora

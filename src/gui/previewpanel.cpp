@@ -2,6 +2,7 @@
 #include "gui/previewpanel.h"
 
 #include "core/list/paths.h"
+#include "core/text/separators.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,6 +54,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     , m_options(std::move(options))
     , m_info(new QLabel(this))
     , m_fileEncoding(new QComboBox(this))
+    , m_fileSeparator(new QComboBox(this))
     , m_hint(new QLabel(this))
     , m_hintButton(new QPushButton(u"Cut &There"_s, this))
     , m_table(new QTableWidget(this))
@@ -76,13 +78,31 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     connect(m_fileEncoding, &QComboBox::activated, this, [this] {
         emit fileEncodingChosen(m_path, m_fileEncoding->currentData().toByteArray());
     });
+    m_fileSeparator->setObjectName(u"PreviewSeparator"_s);
+    m_fileSeparator->setAccessibleName(u"Separator of this file"_s);
+    m_fileSeparator->addItem(u"As in the options"_s);
+    for (const Separator &separator : namedSeparators()) {
+        QString name = separator.name.toString();
+        name[0] = name[0].toUpper();
+        m_fileSeparator->addItem(name, separator.text.toString());
+    }
+    connect(m_fileSeparator, &QComboBox::activated, this, [this] {
+        const QVariant separator = m_fileSeparator->currentData();
+        emit fileSeparatorChosen(m_path, separator.isValid() ? std::optional<QString>(separator.toString())
+                                                             : std::nullopt);
+    });
     // The line about the file wraps across the whole width; the file's own
-    // encoding is chosen on the row under it.
+    // encoding and separator are chosen on the row under it.
     auto *encodingLabel = new QLabel(u"Encodin&g of this file:"_s, this);
     encodingLabel->setBuddy(m_fileEncoding);
+    auto *separatorLabel = new QLabel(u"Di&vide its lines at:"_s, this);
+    separatorLabel->setBuddy(m_fileSeparator);
     auto *encodingRow = new QHBoxLayout;
     encodingRow->addWidget(encodingLabel);
     encodingRow->addWidget(m_fileEncoding, 1);
+    auto *separatorRow = new QHBoxLayout;
+    separatorRow->addWidget(separatorLabel);
+    separatorRow->addWidget(m_fileSeparator, 1);
     auto *hintRow = new QHBoxLayout;
     hintRow->addWidget(m_hint, 1);
     hintRow->addWidget(m_hintButton);
@@ -90,11 +110,14 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_info);
     layout->addLayout(encodingRow);
+    layout->addLayout(separatorRow);
     layout->addLayout(hintRow);
     layout->addWidget(m_table, 1);
     m_hint->hide();
     m_hintButton->hide();
-    connect(m_hintButton, &QPushButton::clicked, this, [this] { emit separatorChosen(m_hintSeparator); });
+    // The hint is for this file: other files may be cut elsewhere.
+    connect(m_hintButton, &QPushButton::clicked, this,
+            [this] { emit fileSeparatorChosen(m_path, m_hintSeparator); });
     m_settle->setSingleShot(true);
     m_settle->setInterval(SettleMs);
     connect(m_settle, &QTimer::timeout, this, &PreviewPanel::start);
@@ -104,14 +127,23 @@ PreviewPanel::~PreviewPanel() = default;
 
 QList<QWidget *> PreviewPanel::controlsInReadingOrder() const
 {
-    return {m_fileEncoding, m_hintButton, m_table};
+    return {m_fileEncoding, m_fileSeparator, m_hintButton, m_table};
 }
 
-void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding)
+void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding,
+                            const std::optional<QString> &ownSeparator)
 {
     m_path = path;
     m_fileEncoding->setEnabled(!path.isEmpty());
     m_fileEncoding->setCurrentIndex(std::max(0, m_fileEncoding->findData(ownEncoding)));
+    m_fileSeparator->setEnabled(!path.isEmpty());
+    int separator = ownSeparator ? m_fileSeparator->findData(*ownSeparator) : 0;
+    // A separator of its own that the list does not offer is offered too.
+    if (separator < 0) {
+        m_fileSeparator->addItem(*ownSeparator, *ownSeparator);
+        separator = m_fileSeparator->count() - 1;
+    }
+    m_fileSeparator->setCurrentIndex(separator);
     ++m_generation;
     if (!m_settle->isActive())
         m_settle->start();
@@ -164,11 +196,17 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
         return;
     }
     const QLocale locale;
+    QString cut;
+    if (preview.ownSeparator) {
+        cut = preview.ownSeparator->isEmpty() ? u"; no separator of its own: whole lines"_s
+                                              : u"; separated by %1, its own"_s.arg(*preview.ownSeparator);
+        emit separatorFound(m_path, *preview.ownSeparator);
+    }
     m_info->setText(u"%1, %2; line ends: %3; %4; %5 rows%6"_s.arg(
         encodingShown(preview), takenShown(preview.encodingTaken), preview.lineEnds,
         locale.formattedDataSize(preview.size), preview.rowsCounted ? locale.toString(preview.rows)
                                                                     : u"about "_s + locale.toString(preview.rows),
-        QString()));
+        cut));
     m_hintSeparator = preview.hint ? preview.hint->separator : QString();
     m_hint->setText(preview.hint ? u"This file looks separated by %1."_s.arg(preview.hint->name) : QString());
     m_hint->setVisible(preview.hint.has_value());

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -28,22 +29,29 @@ public:
     PreviewPanel(QWidget *parent, std::function<ReadOptions(const QString &path)> options);
     ~PreviewPanel() override;
 
-    // The file to show (empty: none), and the encoding chosen for it alone
-    // (empty: as the options say); read again however often this is called.
-    void showFile(const QString &path, const QByteArray &ownEncoding = {});
+    // The file to show (empty: none), and the encoding and separator chosen
+    // for it alone (empty, nullopt: as the options say); read again however
+    // often this is called.
+    void showFile(const QString &path, const QByteArray &ownEncoding = {},
+                  const std::optional<QString> &ownSeparator = {});
 
     QTableWidget *table() const { return m_table; }
     QLabel *infoLine() const { return m_info; }
     QPushButton *hintButton() const { return m_hintButton; }
     QComboBox *fileEncodingBox() const { return m_fileEncoding; }
+    QComboBox *fileSeparatorBox() const { return m_fileSeparator; }
     QList<QWidget *> controlsInReadingOrder() const;
 
 signals:
-    // The user took the hint: lines are to be cut at separator.
-    void separatorChosen(const QString &separator);
     // The user chose an encoding for the file shown alone (empty: as the
     // options say).
     void fileEncodingChosen(const QString &path, const QByteArray &encoding);
+    // The user chose where the file shown alone is cut, or took the hint
+    // (nullopt: as the options say).
+    void fileSeparatorChosen(const QString &path, const std::optional<QString> &separator);
+    // The file's start was found cut at its own separator ("semicolons";
+    // empty: at none).
+    void separatorFound(const QString &path, const QString &name);
     // A preview (or the reason there is none) is on screen.
     void shown();
 
@@ -55,6 +63,7 @@ private:
     std::function<ReadOptions(const QString &path)> m_options;
     QLabel *m_info;
     QComboBox *m_fileEncoding;
+    QComboBox *m_fileSeparator;
     QLabel *m_hint;
     QPushButton *m_hintButton;
     QTableWidget *m_table;

@@ -98,9 +98,10 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 536 x 548 pixels as designed; 408 wider for the preview, and 53 higher
-    // for the quotes box and the encoding, 120 for the lines and headers.
-    QCOMPARE(window->size(), QSize(944, 721));
+    // 536 x 548 pixels as designed; 408 wider for the preview, and 77 higher
+    // for each file's own separator, the quotes box and the encoding, 120
+    // for the lines and headers.
+    QCOMPARE(window->size(), QSize(944, 744));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -110,7 +111,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start &Importing"_s, {8, 651, 520, 27}},
+        {u"PushButton2"_s, u"Start &Importing"_s, {8, 674, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -132,13 +133,13 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 198));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 222));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 686, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 709, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -329,7 +330,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
     const QStringList readingOrder{
         u"ListView1"_s, u"PushButton3"_s, u"PushButton5"_s, u"PushButton1"_s, u"PushButton4"_s, u"PushButton6"_s,
         u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
-        u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewTable"_s};
+        u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewTable"_s};
     child<QWidget>(*window, u"ListView1"_s)->setFocus(Qt::TabFocusReason);
     QStringList walked;
     for (qsizetype i = 0; i < readingOrder.size(); ++i) {
@@ -355,9 +356,10 @@ void tst_MainWindow::keyboardReachesEveryControl()
         if (label->buddy())
             take(label->text(), label->buddy());
     }
-    QCOMPARE(reaches.size(), 22);
+    QCOMPARE(reaches.size(), 24);
+    // "Clear List" empties the list: what then acts on no file is disabled.
     for (auto [letter, target] : reaches.asKeyValueRange()) {
-        if (!target->isVisible())
+        if (!target->isVisible() || !target->isEnabled())
             continue;
         QSignalSpy pressed(qobject_cast<QAbstractButton *>(target), &QAbstractButton::pressed);
         QTest::keyClick(window.get(), letter.toLatin1(), Qt::AltModifier);
@@ -573,13 +575,27 @@ void tst_MainWindow::previewFollowsSelectionAndOptions()
     QCOMPARE(cell(0, 0), u"id;name"_s);
     QVERIFY(preview->infoLine()->text().startsWith(u"Unicode (UTF-8), detected; line ends: LF"_s));
     QVERIFY(!preview->hintButton()->isHidden());
-    // The hint taken: the user's own separator, and the table follows.
+    // The hint taken: this file's own separator, kept with its entry and
+    // shown in the list; the options stay, and the table follows.
     preview->hintButton()->click();
     QVERIFY(settled());
-    QVERIFY(window->options().option(4)->isChecked());
-    QCOMPARE(window->options().separatorEdit()->text(), u";"_s);
+    QVERIFY(window->options().option(1)->isChecked());
+    QCOMPARE(window->fileList().separatorOf(window->fileList().entryAt(0)), u";"_s);
+    QVERIFY(window->fileList().index(0).data().toString().endsWith(u"  [;]"_s));
+    QCOMPARE(preview->fileSeparatorBox()->currentText(), u"Semicolon"_s);
     QCOMPARE(cell(1, 1), u"x"_s);
     QVERIFY(preview->hintButton()->isHidden());
+    // Each file at its own separator: the preview names the one found, and
+    // the list's tool tip too.
+    preview->fileSeparatorBox()->setCurrentIndex(0);
+    emit preview->fileSeparatorBox()->activated(0);
+    window->options().option(8)->click();
+    QVERIFY(settled());
+    QCOMPARE(m_f->store->GetSetting(Setting::Option8), u"True"_s);
+    QVERIFY2(preview->infoLine()->text().endsWith(u"; separated by semicolons, its own"_s),
+             qPrintable(preview->infoLine()->text()));
+    QVERIFY(window->fileList().index(0).data(Qt::ToolTipRole).toString().endsWith(u"Separated by semicolons, found in its start"_s));
+    QCOMPARE(cell(1, 1), u"x"_s);
     // The header option makes the first row the table's header.
     window->options().headerBox()->click();
     QVERIFY(settled());

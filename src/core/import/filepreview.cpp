@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/import/sheetlayout.h"
 #include "core/text/rowblock.h"
+#include "core/text/separators.h"
 #include "core/text/stagedline.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -57,7 +58,11 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         preview.encodingTaken = reading.encodingTaken();
         preview.size = reader.fileSize();
         preview.lineEnds = lineEndsOf(reading.start());
-        preview.hint = separatorHint(reading.start(), options.split, options.quotes);
+        preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
+        if (options.ownSeparator) {
+            const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
+            preview.ownSeparator = own ? own->plural.toString() : QString();
+        }
         preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);

@@ -30,6 +30,9 @@ struct FilePreview
     std::optional<QStringList> header; // the sheet's first row
     QList<QStringList> firstRows;
     std::optional<SeparatorHint> hint;
+    // Each file cut at its own separator: the one found ("semicolons"), or
+    // empty where none splits its start evenly; nullopt: not asked for.
+    std::optional<QString> ownSeparator;
 };
 
 // Reads at most sampleBytes of the file (never a stream, which only an

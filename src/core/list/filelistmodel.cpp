@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/filelistmodel.h"
 
+#include "core/text/separators.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -33,6 +35,8 @@ void FileListModel::clear()
     beginResetModel();
     m_entries.clear();
     m_encodings.clear();
+    m_separators.clear();
+    m_separatorsFound.clear();
     endResetModel();
 }
 
@@ -62,20 +66,53 @@ int FileListModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : count();
 }
 
+namespace {
+// How the list shows a separator: a tab by name.
+QString separatorShown(const QString &separator)
+{
+    if (const Separator *named = separatorOfText(separator); named && separator.trimmed().isEmpty())
+        return named->name.toString();
+    return separator;
+}
+} // namespace
+
 QVariant FileListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= count())
         return {};
     const QString &path = m_entries.at(index.row());
-    const auto own = m_encodings.constFind(path);
-    // An entry with an encoding of its own says so.
-    if (own != m_encodings.cend() && role == Qt::ToolTipRole)
-        return u"%1\nRead as %2, chosen for this file"_s.arg(path, QString::fromLatin1(own->name));
-    if (own != m_encodings.cend() && role == Qt::DisplayRole)
-        return u"%1  [%2]"_s.arg(path, QString::fromLatin1(own->name));
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::EditRole)
+    if (role == Qt::EditRole)
         return path;
-    return {};
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+        return {};
+    // An entry with an encoding or a separator of its own says so.
+    const auto encoding = m_encodings.constFind(path);
+    const auto separator = m_separators.constFind(path);
+    if (role == Qt::DisplayRole) {
+        QString shown = path;
+        if (encoding != m_encodings.cend())
+            shown += u"  [%1]"_s.arg(QString::fromLatin1(encoding->name));
+        if (separator != m_separators.cend())
+            shown += u"  [%1]"_s.arg(separatorShown(*separator));
+        return shown;
+    }
+    QStringList tip{path};
+    if (encoding != m_encodings.cend())
+        tip.append(u"Read as %1, chosen for this file"_s.arg(QString::fromLatin1(encoding->name)));
+    if (separator != m_separators.cend())
+        tip.append(u"Cut at \"%1\", chosen for this file"_s.arg(separatorShown(*separator)));
+    else if (const auto found = m_separatorsFound.constFind(path); found != m_separatorsFound.cend())
+        tip.append(found->isEmpty() ? u"No separator of its own found: whole lines"_s
+                                    : u"Separated by %1, found in its start"_s.arg(*found));
+    return tip.join(u'\n');
+}
+
+void FileListModel::entryChanged(const QString &path)
+{
+    for (int row = 0; row < count(); ++row) {
+        if (m_entries.at(row) == path)
+            emit dataChanged(index(row), index(row));
+    }
 }
 
 void FileListModel::setEncodingOf(const QString &path, const std::optional<ChosenEncoding> &encoding)
@@ -84,16 +121,36 @@ void FileListModel::setEncodingOf(const QString &path, const std::optional<Chose
         m_encodings.insert(path, *encoding);
     else
         m_encodings.remove(path);
-    for (int row = 0; row < count(); ++row) {
-        if (m_entries.at(row) == path)
-            emit dataChanged(index(row), index(row));
-    }
+    entryChanged(path);
 }
 
 std::optional<ChosenEncoding> FileListModel::encodingOf(const QString &path) const
 {
     const auto own = m_encodings.constFind(path);
     return own == m_encodings.cend() ? std::nullopt : std::optional<ChosenEncoding>(*own);
+}
+
+void FileListModel::setSeparatorOf(const QString &path, const std::optional<QString> &separator)
+{
+    if (separator)
+        m_separators.insert(path, *separator);
+    else
+        m_separators.remove(path);
+    entryChanged(path);
+}
+
+std::optional<QString> FileListModel::separatorOf(const QString &path) const
+{
+    const auto own = m_separators.constFind(path);
+    return own == m_separators.cend() ? std::nullopt : std::optional<QString>(*own);
+}
+
+void FileListModel::setSeparatorFound(const QString &path, const QString &name)
+{
+    if (m_separatorsFound.value(path, u"-"_s) == name)
+        return;
+    m_separatorsFound.insert(path, name);
+    entryChanged(path);
 }
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -41,6 +41,13 @@ public:
     // path) until the list is cleared; nullopt: as the options say.
     void setEncodingOf(const QString &path, const std::optional<ChosenEncoding> &encoding);
     std::optional<ChosenEncoding> encodingOf(const QString &path) const;
+    // Likewise a separator chosen for one file alone (its lines cut there,
+    // whatever the options say); nullopt: as the options say.
+    void setSeparatorOf(const QString &path, const std::optional<QString> &separator);
+    std::optional<QString> separatorOf(const QString &path) const;
+    // The separator a file's start was found cut at, as a preview found it
+    // ("semicolons"), for its tool tip; empty: none found.
+    void setSeparatorFound(const QString &path, const QString &name);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
@@ -48,7 +55,11 @@ public:
 
 private:
     QStringList m_entries;
+    void entryChanged(const QString &path);
+
     QHash<QString, ChosenEncoding> m_encodings;
+    QHash<QString, QString> m_separators;
+    QHash<QString, QString> m_separatorsFound;
 };
 
 } // namespace quillora
