@@ -169,6 +169,7 @@ void MainWindow::buildPreview()
     // What the selected entry (or the first) gives, read as the import
     // would read it.
     m_preview = new PreviewPanel(this, [this](const QString &path) { return readOptionsOf(*m_options, *m_fileList, path); });
+    m_preview->setListedFiles([this] { return m_fileList->entries(); });
     m_preview->setGeometry(twipsRect(8040, 120, PreviewWidth - 120, 8220 + OptionsPanel::GrowthBelow - 240));
     connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
     connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);

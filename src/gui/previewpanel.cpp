@@ -5,6 +5,7 @@
 #include "core/text/separators.h"
 
 #include <QComboBox>
+#include <QHash>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -58,6 +59,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     , m_hint(new QLabel(this))
     , m_hintButton(new QPushButton(u"Cut &There"_s, this))
     , m_table(new QTableWidget(this))
+    , m_headerPlan(new QLabel(this))
     , m_settle(new QTimer(this))
 {
     setObjectName(u"Preview1"_s);
@@ -113,6 +115,11 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     layout->addLayout(separatorRow);
     layout->addLayout(hintRow);
     layout->addWidget(m_table, 1);
+    m_headerPlan->setObjectName(u"PreviewHeaderPlan"_s);
+    m_headerPlan->setWordWrap(true);
+    m_headerPlan->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(m_headerPlan);
+    m_headerPlan->hide();
     m_hint->hide();
     m_hintButton->hide();
     // The hint is for this file: other files may be cut elsewhere.
@@ -213,6 +220,71 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     m_hintButton->setVisible(preview.hint.has_value());
     showRows(preview);
     emit shown();
+    if (preview.header && m_listed)
+        planHeaders();
+    else
+        m_headerPlan->hide();
+}
+
+// The headers of every listed file, read off the window's thread as the
+// preview is; one reading at a time, the last request read after it.
+void PreviewPanel::planHeaders()
+{
+    if (m_planning) {
+        m_planAgain = true;
+        return;
+    }
+    m_planning = true;
+    // A header stands in a file's first lines: a little of each file, and
+    // of a long list the files a person looks through.
+    constexpr qsizetype MostFiles = 2000;
+    constexpr qint64 HeaderSample = 16 * 1024;
+    const QStringList paths = m_listed().mid(0, MostFiles);
+    QHash<QString, ReadOptions> options;
+    for (const QString &path : paths)
+        options.insert(path, m_options(path));
+    const qsizetype generation = m_generation;
+    QPointer<PreviewPanel> self(this);
+    QThreadPool::globalInstance()->start([self, paths, options, generation] {
+        const HeaderPlan plan =
+            quillora::planHeaders(paths, [&](const QString &path) { return options.value(path); }, HeaderSample);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [self, plan, generation] {
+                if (self)
+                    self->showHeaderPlan(plan, generation);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
+{
+    m_planning = false;
+    if (std::exchange(m_planAgain, false)) {
+        planHeaders();
+        return;
+    }
+    if (generation != m_generation)
+        return;
+    constexpr qsizetype MostColumns = 12;
+    const QStringList &columns = plan.columns;
+    QString text = u"Columns of the listed files: %1"_s.arg(
+        columns.size() <= MostColumns ? columns.join(u", "_s)
+                                      : u"%1 and %2 more"_s.arg(columns.first(MostColumns).join(u", "_s))
+                                            .arg(columns.size() - MostColumns));
+    // A few lines under the table; all of them in its tool tip.
+    constexpr qsizetype MostLines = 3;
+    const QStringList drift = plan.changes + plan.spellings;
+    const QString all = drift.isEmpty() ? text : text + u"\n"_s + drift.join(u"\n"_s);
+    if (!drift.isEmpty())
+        text += u"\n"_s + drift.mid(0, MostLines).join(u"\n"_s);
+    if (drift.size() > MostLines)
+        text += u"\n... %1 more (see the tool tip)"_s.arg(drift.size() - MostLines);
+    m_headerPlan->setText(text);
+    m_headerPlan->setToolTip(all);
+    m_table->horizontalHeader()->setToolTip(all);
+    m_headerPlan->show();
+    emit headerPlanShown();
 }
 
 void PreviewPanel::showRows(const FilePreview &preview)

@@ -40,6 +40,11 @@ public:
     QPushButton *hintButton() const { return m_hintButton; }
     QComboBox *fileEncodingBox() const { return m_fileEncoding; }
     QComboBox *fileSeparatorBox() const { return m_fileSeparator; }
+    // Under the table: the columns the listed files' headers make, and how
+    // they drift (shown while the header option is on).
+    QLabel *headerPlanLine() const { return m_headerPlan; }
+    // The files listed, whose headers the line speaks of.
+    void setListedFiles(std::function<QStringList()> listed) { m_listed = std::move(listed); }
     QList<QWidget *> controlsInReadingOrder() const;
 
 signals:
@@ -54,11 +59,15 @@ signals:
     void separatorFound(const QString &path, const QString &name);
     // A preview (or the reason there is none) is on screen.
     void shown();
+    // The line of the listed files' headers is on screen.
+    void headerPlanShown();
 
 private:
     void start();
     void display(const FilePreview &preview, qsizetype generation);
     void showRows(const FilePreview &preview);
+    void planHeaders();
+    void showHeaderPlan(const HeaderPlan &plan, qsizetype generation);
 
     std::function<ReadOptions(const QString &path)> m_options;
     QLabel *m_info;
@@ -67,6 +76,10 @@ private:
     QLabel *m_hint;
     QPushButton *m_hintButton;
     QTableWidget *m_table;
+    QLabel *m_headerPlan;
+    std::function<QStringList()> m_listed;
+    bool m_planning = false;
+    bool m_planAgain = false;
     QTimer *m_settle;
     QString m_path;
     QString m_hintSeparator;

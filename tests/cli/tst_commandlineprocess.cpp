@@ -60,6 +60,7 @@ private:
     std::optional<QTemporaryDir> m_dir;
     QString m_input;
     QString m_bigInput;
+    QTemporaryDir m_caseDir; // what every test of the case reads
 };
 
 void tst_CommandLineProcess::initTestCase()
@@ -68,7 +69,7 @@ void tst_CommandLineProcess::initTestCase()
     QByteArray lines;
     for (int i = 0; i < 300000; ++i)
         lines += QByteArray::number(i) + ",alpha,beta,gamma,delta,epsilon,zeta,eta\n";
-    m_bigInput = writeFile(QDir::temp().filePath(u"quillora-process-big.txt"_s), lines);
+    m_bigInput = writeFile(m_caseDir.filePath(u"big.txt"_s), lines);
 }
 
 void tst_CommandLineProcess::init()

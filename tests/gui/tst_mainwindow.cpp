@@ -596,11 +596,18 @@ void tst_MainWindow::previewFollowsSelectionAndOptions()
              qPrintable(preview->infoLine()->text()));
     QVERIFY(window->fileList().index(0).data(Qt::ToolTipRole).toString().endsWith(u"Separated by semicolons, found in its start"_s));
     QCOMPARE(cell(1, 1), u"x"_s);
-    // The header option makes the first row the table's header.
+    // The header option makes the first row the table's header, and the
+    // line under the table tells the columns the listed files make.
+    QSignalSpy planned(preview, &PreviewPanel::headerPlanShown);
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"b.csv"_s), "ID,name,region\n2,y,north\n"));
     window->options().headerBox()->click();
     QVERIFY(settled());
     QCOMPARE(preview->table()->horizontalHeaderItem(1)->text(), u"name"_s);
     QCOMPARE(cell(0, 1), u"x"_s);
+    QVERIFY(planned.wait(5000));
+    QCOMPARE(preview->headerPlanLine()->text(), u"Columns of the listed files: id, name, region\n"
+                                                u"\"region\": only in b.csv\n\"id\" is spelt \"ID\" in 1 file: b.csv"_s);
+    window->fileList().removeEntry(2);
     // Another entry selected; one that cannot be read says why.
     window->listView()->setCurrentIndex(window->fileList().index(1));
     QVERIFY(settled());

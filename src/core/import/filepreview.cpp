@@ -78,4 +78,30 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
     return preview;
 }
 
+HeaderPlan planHeaders(const QStringList &paths, const std::function<ReadOptions(const QString &)> &optionsOf,
+                       qint64 sampleBytes, const std::function<bool()> &stopRequested)
+{
+    SheetLayout layout;
+    const QString folder = commonFolder(paths);
+    for (const QString &path : paths) {
+        if (stopRequested && stopRequested())
+            break;
+        const QString name = shownFileName(path, FileColumn::Relative, folder);
+        std::optional<QStringList> header;
+        try {
+            FileReading::Watch watch;
+            watch.sampleBytes = sampleBytes;
+            FileReading reading(path, optionsOf(path), CellLimits{}, watch);
+            QString rows;
+            // The header comes with the first rows.
+            while (!reading.header() && reading.next(rows)) {
+            }
+            header = reading.header();
+        } catch (const Failure &) {
+        }
+        layout.addFile(0, path, 0, header, name, name);
+    }
+    return layout.headerPlan();
+}
+
 } // namespace quillora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/import/headerplan.h"
 #include "core/reading/filereading.h"
 #include "core/reading/readoptions.h"
 #include "core/reading/separatorhint.h"
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace quillora {
@@ -40,5 +42,13 @@ struct FilePreview
 // and gives at most maxRows rows; a file column shows the file's name.
 FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 sampleBytes = 64 * 1024,
                         int maxRows = 100, CellLimits limits = {});
+
+// The columns the headers of the listed files make on one sheet, and how
+// they drift, read from the start of each (at most sampleBytes of it) as
+// the preview reads a file; streams and files that cannot be read count as
+// files without a header. Files are named below the folder that holds
+// them all.
+HeaderPlan planHeaders(const QStringList &paths, const std::function<ReadOptions(const QString &)> &optionsOf,
+                       qint64 sampleBytes = 64 * 1024, const std::function<bool()> &stopRequested = {});
 
 } // namespace quillora
