@@ -12,6 +12,9 @@
 //   (h) 50 exports of 2,000 lines x 8 fields, a title line and a header in
 //       one of three column orders each: title skipped, header kept once
 //       and matched by name, a file column (LibreOffice: the stacked rows)
+//   (k) (h)'s exports with every third one written by a European program
+//       (semicolons, decimal commas), each file cut at its own separator
+//   (l) (c) cut at its own separator, found from its start
 // Then (d), (f) and (g) as a user runs them: the quillora program beside
 // this one, a process of its own, into the Calc that runs (--no-cli: not).
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
@@ -76,14 +79,20 @@ struct Scenario
     int skip = 0;
     bool header = false;
     FileColumn fileColumn = FileColumn::None;
+    // Each file cut at its own separator; what LibreOffice's CSV is cut at.
+    bool ownSeparator = false;
+    char csvSeparator = ',';
 };
 
 // Exports of one kind from many places: a title line, then a header whose
 // columns stand in one of three orders, each file's rows in its order; and,
 // for LibreOffice, the same rows as the stacked sheet holds them: the header
 // once, a file column, every file's cells under their names.
+// With european, every third file is cut at semicolons and writes its
+// amounts with a decimal comma; every file has an amount then, and the
+// stacked rows for LibreOffice are cut at semicolons.
 QStringList makeStackedExports(const QString &folder, int files, int lines, int fields, qint64 *bytes,
-                               const QString &joinedPath)
+                               const QString &joinedPath, bool european = false)
 {
     std::vector<std::vector<int>> orders(3);
     for (int c = 0; c < fields; ++c) {
@@ -94,28 +103,41 @@ QStringList makeStackedExports(const QString &folder, int files, int lines, int 
     const auto cell = [](int line, int column) -> QByteArray {
         return QByteArray::number(line * 7 + column).prepend('v') + '-' + QByteArray::number(column);
     };
+    const char joinedSeparator = european ? ';' : ',';
     QByteArray joined = "File";
     for (int c = 0; c < fields; ++c)
-        joined += ",c" + QByteArray::number(c);
+        joined += joinedSeparator + ("c" + QByteArray::number(c));
+    if (european)
+        joined += ";amount";
     joined += '\n';
     QStringList paths;
     for (int f = 0; f < files; ++f) {
         const std::vector<int> &order = orders[size_t(f % 3)];
         const QString name = u"export-%1.csv"_s.arg(f);
+        const bool semicolons = european && f % 3 == 2;
+        const char separator = semicolons ? ';' : ',';
         QByteArray text = QByteArray::number(f).prepend("Exported by the branch system, ") + '\n';
         for (int c = 0; c < fields; ++c) {
-            text += c > 0 ? ",c" : "c";
-            text += QByteArray::number(order[size_t(c)]);
+            if (c > 0)
+                text += separator;
+            text += 'c' + QByteArray::number(order[size_t(c)]);
         }
+        if (european)
+            text += separator + QByteArray("amount");
         text += '\n';
         for (int l = 0; l < lines; ++l) {
             joined += name.toUtf8();
             for (int c = 0; c < fields; ++c) {
                 if (c > 0)
-                    text += ',';
+                    text += separator;
                 text += cell(l, order[size_t(c)]);
-                joined += ',';
+                joined += joinedSeparator;
                 joined += cell(l, c);
+            }
+            if (european) {
+                const QByteArray amount = QByteArray::number(l) + (semicolons ? ",50" : ".50");
+                text += separator + amount;
+                joined += joinedSeparator + amount;
             }
             text += '\n';
             joined += '\n';
@@ -140,11 +162,11 @@ void closeDocument(const uno::Reference<uno::XInterface> &document)
         closeable->close(true);
 }
 
-OUString csvOptions(int fields)
+OUString csvOptions(int fields, char separator)
 {
-    // Comma, no text delimiter (quotes are plain characters), UTF-8, from
-    // line 1, every column as text.
-    QString options = u"44,,76,1,"_s;
+    // The separator, no text delimiter (quotes are plain characters), UTF-8,
+    // from line 1, every column as text.
+    QString options = u"%1,,76,1,"_s.arg(int(separator));
     for (int c = 1; c <= fields; ++c)
         options += u"%1%2/2"_s.arg(c > 1 ? u"/"_s : QString()).arg(c);
     return lo::toOUString(options);
@@ -177,7 +199,7 @@ double timeCsvImport(lo::OfficeSession &session, const Scenario &scenario, const
     for (const QString &path : scenario.csvFiles) {
         std::vector<beans::PropertyValue> properties{
             property("FilterName", uno::Any(OUString("Text - txt - csv (StarCalc)"))),
-            property("FilterOptions", uno::Any(csvOptions(scenario.fields)))};
+            property("FilterOptions", uno::Any(csvOptions(scenario.fields, scenario.csvSeparator)))};
         if (!storeAs.isEmpty())
             properties.push_back(property("Hidden", uno::Any(true)));
         const uno::Reference<lang::XComponent> document = session.desktop()->loadComponentFromURL(
@@ -360,6 +382,23 @@ int main(int argc, char *argv[])
     stacking.skip = 1;
     stacking.header = true;
     stacking.fileColumn = FileColumn::Relative;
+    qint64 europeanBytes = 0;
+    const QString europeanFolder = dir.filePath(u"european"_s);
+    QDir().mkpath(europeanFolder);
+    const QString europeanJoined = dir.filePath(u"european-joined.csv"_s);
+    const QStringList european =
+        makeStackedExports(europeanFolder, 50, smallLines, 8, &europeanBytes, europeanJoined, true);
+    Scenario ownSeparators = stacking;
+    ownSeparators.name = u"(k) 50 exports, own separators"_s;
+    ownSeparators.files = european;
+    ownSeparators.fields = 10;
+    ownSeparators.bytes = europeanBytes;
+    ownSeparators.cells = 50LL * smallLines * 10;
+    ownSeparators.csvFiles = {europeanJoined};
+    ownSeparators.ownSeparator = true;
+    ownSeparators.csvSeparator = ';';
+    Scenario bigOwn{u"(l) (c) at its own separator"_s, big, true, 10, bigBytes, qint64(bigLines) * 10, big, {}};
+    bigOwn.ownSeparator = true;
     const std::vector<Scenario> scenarios{
         {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}, {}},
         {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small, {}},
@@ -371,6 +410,8 @@ int main(int argc, char *argv[])
         {u"(g) %1 lines x 1000"_s.arg(veryWideLines), veryWide, true, 1000, veryWideBytes,
          qint64(veryWideLines) * 1000, veryWide, {}},
         stacking,
+        ownSeparators,
+        bigOwn,
     };
 
     lo::LibreOfficeProvider office(programFolder);
@@ -404,6 +445,7 @@ int main(int argc, char *argv[])
         window.skip = scenario.skip;
         window.header = scenario.header;
         window.fileColumnShown = scenario.fileColumn;
+        window.ownSeparator = scenario.ownSeparator;
 
         std::vector<double> stagingTimes;
         std::vector<double> ours;
