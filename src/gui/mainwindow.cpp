@@ -296,7 +296,8 @@ bool MainWindow::Form_Load()
     // Restored in this order, so that of two conflicting values the later one wins.
     std::map<int, QString> stored;
     load.step(132, [&] { stored = m_options->storedOptions(); });
-    const std::array<std::pair<int, int>, 7> restores{{{132, 5}, {134, 6}, {136, 1}, {138, 2}, {140, 3}, {142, 7}, {144, 4}}};
+    const std::array<std::pair<int, int>, 8> restores{
+        {{132, 5}, {134, 6}, {136, 1}, {138, 2}, {140, 3}, {142, 7}, {144, 4}, {146, 8}}};
     for (const auto &[step, number] : restores)
         load.step(step, [&, number = number] { m_options->restoreOption(number, stored.at(number)); });
     load.step(146, [this] { m_options->restoreSeparatorText(); });

@@ -47,6 +47,7 @@ private slots:
     void firstStartHasTheDefaults();
     void badStoredValueIsReportedAndStartUpGoesOn();
     void laterRestoreWinsAndRewritesItsGroup();
+    void ownSeparatorOptionIsRestored();
     void noStoredSelectionLeavesTheGroupEmpty();
     void clicksWriteTheirGroupsKeys();
     void selectionByAnyMeansIsSaved();
@@ -217,6 +218,17 @@ void tst_MainWindow::laterRestoreWinsAndRewritesItsGroup()
     QCOMPARE(m_f->store->GetSetting(Setting::Option4), u"True"_s);
     QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
     QCOMPARE(m_f->store->GetSetting(Setting::Option6), u"True"_s);
+}
+
+void tst_MainWindow::ownSeparatorOptionIsRestored()
+{
+    m_f->store->SaveSetting(Setting::Option3, u"True"_s);
+    m_f->store->SaveSetting(Setting::Option8, u"True"_s);
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->options().option(8)->isChecked());
+    QVERIFY(window->options().readOptions().ownSeparator);
+    QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"False"_s);
 }
 
 void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
