@@ -76,6 +76,38 @@ QString decodeUtf8(QByteArrayView bytes, bool straysAsWindows1252, qint64 &inval
     return text;
 }
 
+// Qt's decoder of that name, given the whole text at once; where the name
+// reads as ASCII but its table swaps DEL and the controls 0x1A and 0x1C
+// (Shift_JIS in ICU), those bytes, never part of a character of two bytes,
+// are themselves.
+QString decodeNamedWhole(QByteArrayView bytes, const QByteArray &name)
+{
+    const auto alone = [&](char byte) {
+        return QString(QStringDecoder(name.constData(), QStringConverter::Flag::Stateless).decode(QByteArrayView(&byte, 1)));
+    };
+    QByteArray swapped;
+    if (alone('a') == u"a"_s && alone('\n') == u"\n"_s) {
+        for (const char byte : {'\x1A', '\x1C', '\x7F'}) {
+            if (alone(byte) != QString(QChar(char16_t(byte))))
+                swapped += byte;
+        }
+    }
+    QStringDecoder decoder(name.constData(), QStringConverter::Flag::ConvertInitialBom);
+    QString text;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (!swapped.contains(bytes[i]))
+            continue;
+        text += decoder.decode(bytes.sliced(from, i - from));
+        QString own = decoder.decode(bytes.sliced(i, 1));
+        if (!own.isEmpty())
+            own.back() = QChar(char16_t(bytes[i]));
+        text += own;
+        from = i + 1;
+    }
+    return text + QString(decoder.decode(bytes.sliced(from)));
+}
+
 // The whole text decoded at once, as plainly as possible: what the reader
 // gives in pieces must be exactly this, and it counts the invalid
 // characters the reader must count.
@@ -98,9 +130,7 @@ QString decodeWhole(QByteArrayView bytes, TextEncoding encoding, const QByteArra
                 text += QChar(table->at(uchar(bytes[i])));
             break;
         }
-        text = QStringDecoder(name.constData(), QStringConverter::Flag::Stateless
-                                                    | QStringConverter::Flag::ConvertInitialBom)
-                   .decode(bytes);
+        text = decodeNamedWhole(bytes, name);
         break;
     case TextEncoding::Utf8:
         invalid = 0;

@@ -339,6 +339,10 @@ void tst_TextReader::whatWasReadIsTold_data()
     QTest::newRow("DOS code page, DEL and Ctrl-Z") << QByteArray("a\x7F\x1A\x80") << QByteArray("IBM437")
                                                    << QByteArray("IBM437") << false << 0 << 0
                                                    << u"a\u007F\u001AÇ"_s;
+    // ICU's Shift_JIS swaps DEL and two controls as the DOS tables do.
+    QTest::newRow("Shift_JIS, DEL and the controls") << QByteArray("a\x7F\x1A\x1C\x82\xA0") << QByteArray("shift_jis")
+                                                   << QByteArray("Shift_JIS") << false << 0 << 0
+                                                   << u"a\u007F\u001A\u001Cあ"_s;
     // Seven bits that switch character sets are told by their escapes.
     QTest::newRow("ISO-2022-JP found") << QByteArray("\x1B$B$\"$$\x1B(B,a\n") << QByteArray()
                                        << QByteArray("ISO-2022-JP") << false << 0 << 0 << u"あい,a\n"_s;

@@ -149,11 +149,34 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
     if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
         m_utf7.emplace();
     m_windows949 = name == "windows-949";
-    // EBCDIC has its SUB at 0x3F.
+    findBytesApart(name);
+}
+
+// The bytes decoded apart from the rest: the one that is SUB itself (0x1A;
+// in EBCDIC 0x3F), and in an encoding that is ASCII below 0x80 the controls
+// ICU's IBM tables swap (0x1A, 0x1C, 0x7F: Shift_JIS reads a DEL as SUB),
+// which are no part of any character of two bytes there and read as
+// themselves.
+void TextDecoder::findBytesApart(const QByteArray &name)
+{
+    const auto single = [&](char byte, qsizetype *errors = nullptr) {
+        CountingDecoder decoder(name.constData(), QStringConverter::Flag::Stateless);
+        const QString decoded = decoder.decode(QByteArrayView(&byte, 1));
+        if (errors)
+            *errors = decoder.errors();
+        return decoded;
+    };
+    const bool ascii = single('a') == u"a"_s && single('\n') == u"\n"_s;
+    for (const char byte : {'\x1A', '\x1C', '\x7F'}) {
+        if (ascii && single(byte) != QString(QChar(char16_t(uchar(byte))))) {
+            m_bytesApart += byte;
+            m_asThemselves += byte;
+        }
+    }
     for (const char sub : {'\x1A', '\x3F'}) {
-        CountingDecoder single(name.constData(), QStringConverter::Flag::Stateless);
-        if (single.decode(QByteArrayView(&sub, 1)) == u"\u001A"_s && single.errors() == 0) {
-            m_subByte = sub;
+        qsizetype errors = 0;
+        if (single(sub, &errors) == u"\u001A"_s && errors == 0 && !m_bytesApart.contains(sub)) {
+            m_bytesApart += sub;
             break;
         }
     }
@@ -184,8 +207,9 @@ void TextDecoder::decode(QByteArrayView bytes, QString &out)
 
 // ICU stands U+001A (SUB) for what it cannot read in some encodings, U+FFFD
 // in others. The SUB byte of the text (0x1A, in EBCDIC 0x3F) is a character
-// of its own, so the text is decoded between them: there, every U+001A is a
-// stand-in, and becomes U+FFFD like the others.
+// of its own, so the text is decoded between the bytes apart (see
+// findBytesApart): there, every U+001A is a stand-in, and becomes U+FFFD
+// like the others.
 // ICU's UTF-7 decoder drops the bits a base64 run ends with when they make
 // no character: each such end becomes U+FFFD, before the byte that ends it.
 void TextDecoder::appendNamed(QByteArrayView bytes, QString &out)
@@ -241,15 +265,24 @@ QString TextDecoder::decodeNamed(QByteArrayView bytes)
 void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
 {
     qsizetype from = 0;
-    for (qsizetype sub = bytes.indexOf(m_subByte); sub >= 0; sub = bytes.indexOf(m_subByte, from)) {
-        if (sub > from)
-            appendDecoded(decodeNamed(bytes.sliced(from, sub - from)), out, true);
+    const auto nextApart = [&](qsizetype at) {
+        for (; at < bytes.size(); ++at) {
+            if (m_bytesApart.contains(bytes[at]))
+                return at;
+        }
+        return qsizetype(-1);
+    };
+    for (qsizetype apart = nextApart(0); apart >= 0; apart = nextApart(from)) {
+        if (apart > from)
+            appendDecoded(decodeNamed(bytes.sliced(from, apart - from)), out, true);
         // What a character still open before it became, then the byte itself.
-        const QString own = decodeNamed(bytes.sliced(sub, 1));
+        QString own = decodeNamed(bytes.sliced(apart, 1));
         const qsizetype before = std::max<qsizetype>(own.size() - 1, 0);
+        if (m_asThemselves.contains(bytes[apart]) && !own.isEmpty())
+            own.back() = QChar(char16_t(uchar(bytes[apart])));
         appendDecoded(QStringView(own).first(before), out, true);
         appendDecoded(QStringView(own).sliced(before), out, false);
-        from = sub + 1;
+        from = apart + 1;
     }
     if (from < bytes.size())
         appendDecoded(decodeNamed(bytes.sliced(from)), out, true);

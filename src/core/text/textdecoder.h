@@ -117,6 +117,7 @@ private:
     void appendNamedPart(QByteArrayView bytes, QString &out);
     QString decodeNamed(QByteArrayView bytes);
     void appendByTable(QByteArrayView bytes, QString &out);
+    void findBytesApart(const QByteArray &name);
     void appendDecoded(QStringView decoded, QString &out, bool standIns);
     void finishNamed(QString &out);
     void appendUtf16Unit(char16_t unit, char16_t *&dest);
@@ -131,7 +132,8 @@ private:
     QString m_lineFeed;                     // what a line feed alone reads as in it
     std::optional<Utf7Runs> m_utf7;
     bool m_windows949 = false;
-    char m_subByte = 0x1A; // Other: the byte that is U+001A (SUB) itself
+    QByteArray m_bytesApart;   // Other: decoded apart from the rest
+    QByteArray m_asThemselves; // of those, read as the ASCII they are
     QByteArray m_held;         // the start of a character whose end has not come yet
     char16_t m_highSurrogate = 0; // UTF-16, Other: waiting for its low half
 };
