@@ -29,6 +29,8 @@ public:
     std::optional<QString> split = QStringLiteral(",");
     bool ownSeparator = false;
     bool quotes = false;
+    std::optional<DecimalSign> numbers;
+    bool dates = false;
     qint64 skip = 0;
     bool header = false;
     FileColumn fileColumnShown = FileColumn::None;
@@ -43,7 +45,14 @@ public:
     SheetOptions sheetOptions() const override { return {oneSheet, false, false}; }
     ReadOptions readOptions(const QString &) const override
     {
-        return {split, ownSeparator, quotes, std::nullopt, skip, header, fileColumnShown};
+        return {.split = split,
+                .ownSeparator = ownSeparator,
+                .quotes = quotes,
+                .numbers = numbers,
+                .dates = dates,
+                .linesToSkip = skip,
+                .header = header,
+                .fileColumn = fileColumnShown};
     }
     QString howTo(Choice) const override { return {}; }
     void fileStarted(int, int, const QString &) override {}

@@ -7,6 +7,7 @@
 #include "testfiles.h"
 
 #include <QDeadlineTimer>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QStringEncoder>
@@ -63,6 +64,9 @@ private slots:
     void fullSheetsContinueOnTheNext_data();
     void fullSheetsContinueOnTheNext();
     void headerDriftIsToldOncePerChange();
+    void cellsStoredAsNumbersAndDates_data();
+    void cellsStoredAsNumbersAndDates();
+    void headerAndFileColumnStayText();
     void aFileCutNowhereAmongCutFilesIsNamed();
     void noRoomToContinueIsOneReport();
     void planEqualsDocument_data();
@@ -347,6 +351,103 @@ void tst_ImportRun::headerDriftIsToldOncePerChange()
         u"A column name is spelt two ways: \"amount\" is spelt \"Amount\" in 1 file: 2024-09.csv. It is one column, "
         u"named as first spelt."_s};
     QCOMPARE(window.notes, expected);
+}
+
+void tst_ImportRun::cellsStoredAsNumbersAndDates_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("split");
+    QTest::addColumn<int>("sign"); // -1: numbers off; else a DecimalSign
+    QTest::addColumn<bool>("dates");
+    // The last cell as stored: "text", "n VALUE DECIMALS" or "d DAYS".
+    QTest::addColumn<QString>("stored");
+    const int point = int(DecimalSign::Point), comma = int(DecimalSign::Comma), automatic = int(DecimalSign::Automatic);
+    const auto days = [](int y, int m, int d) { return u"d %1"_s.arg(QDate(1899, 12, 30).daysTo(QDate(y, m, d))); };
+    const QList<std::tuple<const char *, QByteArray, QString, int, bool, QString>> rows{
+        {"decimals kept", "1234.50", {}, point, false, u"n 1234.5 2"_s},
+        {"a whole number", "7", {}, point, false, u"n 7 0"_s},
+        {"negative", "-12.5", {}, point, false, u"n -12.5 1"_s},
+        {"a lone zero before the sign", "0.5", {}, point, false, u"n 0.5 1"_s},
+        {"zero", "0", {}, point, false, u"n 0 0"_s},
+        {"fifteen digits", "123456789012345", {}, point, false, u"n 123456789012345 0"_s},
+        {"fifteen decimals", "0.123456789012345", {}, point, false, u"n 0.123456789012345 15"_s},
+        {"sixteen digits", "1234567890123456", {}, point, false, u"text"_s},
+        {"a long id", "12345678901234567", {}, point, false, u"text"_s},
+        {"a leading zero", "007", {}, point, false, u"text"_s},
+        {"an exponent", "1e5", {}, point, false, u"text"_s},
+        {"thousands separators", "1,234.50", {}, point, false, u"text"_s},
+        {"a space before", " 42", {}, point, false, u"text"_s},
+        {"a plus", "+42", {}, point, false, u"text"_s},
+        {"minus zero", "-0", {}, point, false, u"text"_s},
+        {"minus zero with decimals", "-0.00", {}, point, false, u"text"_s},
+        {"a sign without decimals", "1.", {}, point, false, u"text"_s},
+        {"no digit before the sign", ".5", {}, point, false, u"text"_s},
+        {"the other sign", "1.5", {}, comma, false, u"text"_s},
+        {"a decimal comma", "1234,50", {}, comma, false, u"n 1234.5 2"_s},
+        {"automatic: semicolons take the comma", "a;1234,50", u";"_s, automatic, false, u"n 1234.5 2"_s},
+        {"automatic: commas take the point", "a,1234.50", u","_s, automatic, false, u"n 1234.5 2"_s},
+        {"numbers off", "42", {}, -1, false, u"text"_s},
+        {"a leap day", "2024-02-29", {}, -1, true, days(2024, 2, 29)},
+        {"no leap day", "2023-02-29", {}, -1, true, u"text"_s},
+        {"the end of a year", "2024-12-31", {}, -1, true, days(2024, 12, 31)},
+        {"the first year", "1900-01-01", {}, -1, true, days(1900, 1, 1)},
+        {"before it", "1899-12-31", {}, -1, true, u"text"_s},
+        {"the last day", "9999-12-31", {}, -1, true, days(9999, 12, 31)},
+        {"no month 13", "2024-13-01", {}, -1, true, u"text"_s},
+        {"a short month", "2024-1-01", {}, -1, true, u"text"_s},
+        {"a day first", "01.10.2024", {}, -1, true, u"text"_s},
+        {"dates off", "2024-02-29", {}, point, false, u"text"_s},
+    };
+    for (const auto &[name, line, split, sign, dates, stored] : rows)
+        QTest::newRow(name) << line << split << sign << dates << stored;
+}
+
+void tst_ImportRun::cellsStoredAsNumbersAndDates()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, split);
+    QFETCH(int, sign);
+    QFETCH(bool, dates);
+    QFETCH(QString, stored);
+    FakeWindow window;
+    window.files = {file(u"a.txt"_s, line + '\n')};
+    window.split = split.isEmpty() ? std::nullopt : std::optional<QString>(split);
+    window.numbers = sign < 0 ? std::nullopt : std::optional<DecimalSign>(DecimalSign(sign));
+    window.dates = dates;
+    MemorySpreadsheet office;
+    run(window, office);
+    const auto sheet = office.sheet(u"Sheet1"_s);
+    QVERIFY(sheet);
+    const int last = int(rowsOf(office, u"Sheet1"_s).first().size()) - 1;
+    // The text stays what it was, whatever the cell is stored as.
+    const qsizetype cut = split.isEmpty() ? -1 : line.lastIndexOf(split.at(0).toLatin1());
+    QCOMPARE(rowsOf(office, u"Sheet1"_s).first().last(), QString::fromUtf8(line.sliced(cut + 1)));
+    const auto value = sheet->values.find({0, last});
+    QString got = u"text"_s;
+    if (value != sheet->values.end() && value->second.kind == CellValue::Kind::Number)
+        got = u"n %1 %2"_s.arg(QString::number(value->second.value, 'g', 17)).arg(value->second.decimals);
+    else if (value != sheet->values.end())
+        got = u"d %1"_s.arg(qint64(value->second.value));
+    QCOMPARE(got, stored);
+}
+
+// The header row and the file column stay text, whatever they hold.
+void tst_ImportRun::headerAndFileColumnStayText()
+{
+    FakeWindow window;
+    window.files = {file(u"12"_s, "2024,7\n2024-01-01,8\n")};
+    window.split = u","_s;
+    window.header = true;
+    window.fileColumnShown = FileColumn::Name;
+    window.numbers = DecimalSign::Point;
+    window.dates = true;
+    MemorySpreadsheet office;
+    run(window, office);
+    const auto sheet = office.sheet(u"Sheet1"_s);
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"File"_s, u"2024"_s, u"7"_s}, {u"12"_s, u"2024-01-01"_s, u"8"_s}}));
+    QCOMPARE(sheet->values.size(), size_t(2));
+    QCOMPARE(sheet->values.at({1, 1}).kind, CellValue::Kind::Date);
+    QCOMPARE(sheet->values.at({1, 2}).value, 8.0);
 }
 
 // Cut at commas, a file of semicolons is one cell a row: it is named, with

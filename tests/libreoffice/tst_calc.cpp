@@ -290,7 +290,8 @@ void tst_Calc::stackedExportsShareTheirHeader()
     window.fileColumnShown = FileColumn::Name;
     window.run(*m_office);
     QCOMPARE(window.errorTexts, QStringList());
-    QCOMPARE(window.notes.size(), 1);
+    // One line a change: the column feb.csv adds, the order it has.
+    QCOMPARE(window.notes.size(), 2);
     QCOMPARE(calcRows(document(), u"Sheet1"_s), (QList<QStringList>{{u"File"_s, u"id"_s, u"name"_s, u"city"_s},
                                                                     {u"jan.csv"_s, u"1"_s, u"x"_s},
                                                                     {u"feb.csv"_s, u"2"_s, u"y"_s, u"Rome"_s}}));

@@ -24,6 +24,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     // A file's own separator, as the window's list keeps it, by file name.
     QHash<QString, QString> splitOf;
     bool quotes = false;
+    std::optional<DecimalSign> numbers;
+    bool dates = false;
     std::optional<ChosenEncoding> chosenEncoding;
     qint64 skip = 0;
     bool header = false;
@@ -56,7 +58,15 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed, renames}; }
     ReadOptions readOptions(const QString &path) const override
     {
-        ReadOptions options{split, ownSeparator, quotes, chosenEncoding, skip, header, fileColumnShown};
+        ReadOptions options{.split = split,
+                            .ownSeparator = ownSeparator,
+                            .quotes = quotes,
+                            .encoding = chosenEncoding,
+                            .numbers = numbers,
+                            .dates = dates,
+                            .linesToSkip = skip,
+                            .header = header,
+                            .fileColumn = fileColumnShown};
         if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend()) {
             options.split = *own;
             options.ownSeparator = false;

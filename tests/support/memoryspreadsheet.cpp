@@ -37,8 +37,14 @@ public:
         m_sheet->rowsWritten = std::max<qint64>(m_sheet->rowsWritten, firstRow + qint64(rows.rowCount()));
         for (size_t r = 0; r < rows.rowCount(); ++r) {
             const RowBlock::Row cells = rows.row(r);
-            for (qsizetype c = 0; c < cells.size(); ++c)
-                store(int(c), firstRow + static_cast<int>(r), cells[c].toString());
+            for (qsizetype c = 0; c < cells.size(); ++c) {
+                const int row = firstRow + static_cast<int>(r);
+                store(int(c), row, cells[c].toString());
+                if (const CellValue value = rows.valueAt(r, c); value.kind != CellValue::Kind::Text)
+                    m_sheet->values[{row, int(c)}] = value;
+                else
+                    m_sheet->values.erase({row, int(c)});
+            }
         }
     }
 

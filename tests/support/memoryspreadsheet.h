@@ -24,6 +24,8 @@ public:
     {
         QString name;
         std::map<std::pair<int, int>, QString> cells; // (row, column) -> text
+        // The cells stored as numbers or dates, by their place.
+        std::map<std::pair<int, int>, CellValue> values;
         int writeCalls = 0;
         // Rows given in blocks, empty ones included.
         qint64 rowsWritten = 0;

@@ -19,11 +19,18 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
 {
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
-    layout.addFile(0, path, lines.size(), reading.header(), FileNameOf(path), FileNameOf(path));
+    layout.addFile({.listIndex = 0,
+                    .path = path,
+                    .lines = lines.size(),
+                    .header = reading.header(),
+                    .shownName = FileNameOf(path),
+                    .noteName = FileNameOf(path),
+                    .typing = typingOf(options, reading.split())});
     if (layout.hasHeaderRow())
         preview.header = cellsOfStagedLine(layout.headerLine());
     RowBlock rows;
     for (qsizetype i = 0; i < lines.size() && i < maxRows; ++i) {
+        rows.setTyping(layout.typingAt(i));
         layout.plain() ? rows.appendStagedLine(lines[i], limits.columns)
                        : layout.appendRow(lines[i], i, rows, limits.columns);
     }
@@ -99,7 +106,7 @@ HeaderPlan planHeaders(const QStringList &paths, const std::function<ReadOptions
             header = reading.header();
         } catch (const Failure &) {
         }
-        layout.addFile(0, path, 0, header, name, name);
+        layout.addFile({.listIndex = 0, .path = path, .header = header, .shownName = name, .noteName = name});
     }
     return layout.headerPlan();
 }

@@ -70,7 +70,8 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
         m_hooks.note(u"The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
                      u"stay whole, one cell each."_s.arg(pathShown(path)));
     counts += {reading->cutCells(), reading->leftOutCells()};
-    staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options)};
+    staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options),
+              typingOf(options, reading->split())};
     staged.summary.rows = staged.lines + (staged.header ? 1 : 0);
     return true;
 }
@@ -81,6 +82,7 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.encoding = reading.reader().encodingName();
     summary.encodingChosen = reading.encodingTaken() == EncodingTaken::Chosen;
     summary.encodingGuessed = reading.encodingTaken() == EncodingTaken::Guessed;
+    summary.decimalSign = typingOf(options, reading.split()).decimalSign;
     const auto header = reading.header();
     summary.headerCells = header ? header->size() : 0;
     const bool cutting = options.split || options.ownSeparator;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/importinterfaces.h"
+#include "core/text/cellvalue.h"
 #include "core/text/linesplitter.h"
 
 #include <QByteArray>
@@ -45,6 +46,7 @@ struct StagedFile
     qint64 lines = 0;
     std::optional<QStringList> header;
     FileSummary summary;
+    CellTyping typing;
 };
 
 // One file's text into the staging file, read as the options say as it

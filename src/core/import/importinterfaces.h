@@ -60,6 +60,8 @@ struct FileSummary
     // separator its start splits at ("semicolons": comma, semicolon, tab or
     // pipe), and the cells of the header.
     bool oneCellEach = false;
+    // The sign numbers were read with; none: numbers stay text.
+    QChar decimalSign;
     QString looksCutAt;
     qsizetype headerCells = 0;
     // Each file cut at its own separator: the one found ("semicolons"), or

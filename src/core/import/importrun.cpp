@@ -230,7 +230,13 @@ bool ImportRun::stageFile(const QString &path)
                                                        : shownFileName(path, FileColumn::Relative, m_listedFolder);
     m_cutOf.push_back({noteName, staged.summary});
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
-    m_layout.addFile(m_place.index, pathShown(path), staged.lines, staged.header, shown, noteName);
+    m_layout.addFile({.listIndex = m_place.index,
+                      .path = pathShown(path),
+                      .lines = staged.lines,
+                      .header = staged.header,
+                      .shownName = shown,
+                      .noteName = noteName,
+                      .typing = staged.typing});
     return true;
 }
 

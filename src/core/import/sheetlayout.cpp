@@ -43,16 +43,26 @@ QStringList SheetLayout::keysOf(const QStringList &header) const
     return keys;
 }
 
-void SheetLayout::addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                          const QString &shownName, const QString &noteName)
+void SheetLayout::addFile(const FileEntry &entry)
 {
-    File file{listIndex, path, (m_files.empty() ? 0 : m_files.back().endLine) + lines, std::nullopt,
-              stagedLineOf({shownName})};
-    if (header) {
-        file.columns = matchColumns(noteName, *header);
+    File file{entry.listIndex, entry.path, (m_files.empty() ? 0 : m_files.back().endLine) + entry.lines,
+              std::nullopt, stagedLineOf({entry.shownName}), entry.typing};
+    if (entry.header) {
+        file.columns = matchColumns(entry.noteName, *entry.header);
         m_headerSeen = true;
     }
     m_files.push_back(std::move(file));
+}
+
+CellTyping SheetLayout::typingAt(qint64 index)
+{
+    while (m_current + 1 < m_files.size() && index >= m_files[m_current].endLine)
+        ++m_current;
+    if (m_files.empty())
+        return {};
+    CellTyping typing = m_files[m_current].typing;
+    typing.textColumns = m_fileColumn ? 1 : 0;
+    return typing;
 }
 
 std::vector<qsizetype> SheetLayout::matchColumns(const QString &fileName, const QStringList &header)

@@ -32,11 +32,21 @@ public:
     // A header name as names are matched.
     static QString matchedName(QStringView name);
 
-    // A file's rows were staged after those before it: its place in the
-    // list, how many, its header's cells (nullopt: it had none), what its
-    // file column shows and how notes name it.
-    void addFile(int listIndex, const QString &path, qint64 lines, const std::optional<QStringList> &header,
-                 const QString &shownName, const QString &noteName);
+    // A file whose rows were staged after those before it.
+    struct FileEntry
+    {
+        int listIndex = 0;                 // its place in the list
+        QString path;
+        qint64 lines = 0;
+        std::optional<QStringList> header; // nullopt: it had none
+        QString shownName;                 // what its file column shows
+        QString noteName;                  // how notes name it
+        CellTyping typing = {};            // which of its cells are numbers or dates
+    };
+    void addFile(const FileEntry &entry);
+    // How the cells of the line at index (from 0, over all the files) are
+    // typed: as its file's, past the file column.
+    CellTyping typingAt(qint64 index);
     // The sheet's columns and how the headers of its files drift.
     HeaderPlan headerPlan() const;
 
@@ -70,6 +80,7 @@ private:
         qint64 endLine;                    // the index after its last line
         std::optional<std::vector<qsizetype>> columns; // header cell -> named column
         QString stagedName;                // its file column cell, staged
+        CellTyping typing;
     };
     QStringList keysOf(const QStringList &header) const;
     std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/list/paths.h"
+#include "core/text/cellvalue.h"
 #include "core/text/encodings.h"
 
 #include <QString>
@@ -16,14 +17,19 @@ namespace quillora {
 struct ReadOptions
 {
     // The text lines are cut at; none: lines stay whole.
-    std::optional<QString> split;
+    std::optional<QString> split = std::nullopt;
     // Each file is cut at its own separator, found from its start (see
     // ownSeparatorOf); split is not used then.
     bool ownSeparator = false;
     // A field in double quotes stays one cell.
     bool quotes = false;
     // The encoding of a file without a mark; none: it is found.
-    std::optional<ChosenEncoding> encoding;
+    std::optional<ChosenEncoding> encoding = std::nullopt;
+    // Cells whose whole text is a number are stored as numbers, written
+    // with that decimal sign; nullopt: every cell is text.
+    std::optional<DecimalSign> numbers = std::nullopt;
+    // Cells whose whole text is an ISO date are stored as dates.
+    bool dates = false;
     // The rows a file's start gives that are left out.
     qint64 linesToSkip = 0;
     // A file's first row (after those skipped) is its header: kept once, its
@@ -35,5 +41,19 @@ struct ReadOptions
 
     bool operator==(const ReadOptions &) const = default;
 };
+
+// Which cells of a file read so, cut at split, are numbers and dates: the
+// decimal sign automatic takes is the comma in a file cut at semicolons.
+inline CellTyping typingOf(const ReadOptions &options, const std::optional<QString> &split)
+{
+    CellTyping typing;
+    typing.dates = options.dates;
+    if (options.numbers) {
+        const bool comma = *options.numbers == DecimalSign::Comma
+            || (*options.numbers == DecimalSign::Automatic && split == QStringLiteral(";"));
+        typing.decimalSign = comma ? QChar(u',') : QChar(u'.');
+    }
+    return typing;
+}
 
 } // namespace quillora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/rowblock.h"
 
+#include <algorithm>
+
 #include "core/text/stagedline.h"
 
 namespace quillora {
@@ -26,7 +28,7 @@ qsizetype RowBlock::appendStagedLine(QStringView line, qsizetype maxColumns)
             start = marker + 1;
         }
     }
-    m_rowEnds.push_back(cellCount());
+    endRow();
     return leftOut;
 }
 
@@ -35,7 +37,7 @@ qsizetype RowBlock::appendStagedCells(const std::vector<QStringView> &cells, qsi
     qsizetype leftOut = 0;
     for (size_t column = 0; column < cells.size(); ++column)
         leftOut += appendStagedCell(cells[column], cells[column].contains(StagingEscape), qsizetype(column) < maxColumns);
-    m_rowEnds.push_back(cellCount());
+    endRow();
     return leftOut;
 }
 
@@ -59,7 +61,36 @@ void RowBlock::appendRow(const QStringList &cells)
         m_text.append(cell);
         endCell();
     }
+    endRow();
+}
+
+void RowBlock::endRow()
+{
     m_rowEnds.push_back(cellCount());
+    // Rows keep their typing only once a row is typed.
+    if (m_typing != 0 || !m_rowTypings.empty()) {
+        m_rowTypings.resize(m_rowEnds.size() - 1, 0);
+        m_rowTypings.push_back(m_typing);
+    }
+}
+
+void RowBlock::setTyping(const CellTyping &typing)
+{
+    if (!typing.any()) {
+        m_typing = 0;
+        return;
+    }
+    const auto known = std::find(m_typings.begin(), m_typings.end(), typing);
+    m_typing = quint32(known - m_typings.begin()) + 1;
+    if (known == m_typings.end())
+        m_typings.push_back(typing);
+}
+
+CellValue RowBlock::valueAt(size_t row, qsizetype column) const
+{
+    const quint32 typing = row < m_rowTypings.size() ? m_rowTypings[row] : 0;
+    const QStringView text = this->row(row)[column];
+    return typing == 0 ? CellValue{} : valueOf(text, column, m_typings[typing - 1]);
 }
 
 } // namespace quillora

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/cellvalue.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -57,6 +59,14 @@ public:
     qsizetype textSize() const { return m_text.size(); }
     bool empty() const { return m_rowEnds.empty(); }
     Row row(size_t index) const { return {this, index == 0 ? 0 : m_rowEnds[index - 1], m_rowEnds[index]}; }
+
+    // How the rows appended from now on are typed: which of their cells are
+    // stored as numbers or dates (none, as text: the default).
+    void setTyping(const CellTyping &typing);
+    // What the cell is stored as, as its row was typed.
+    CellValue valueAt(size_t row, qsizetype column) const;
+    // Whether any row is typed: a block of text alone is written as text.
+    bool typed() const { return !m_rowTypings.empty(); }
     qsizetype width(size_t index) const { return row(index).size(); }
 
 private:
@@ -66,11 +76,15 @@ private:
         return QStringView(m_text).sliced(start, m_cellEnds[size_t(cell)] - start);
     }
     void endCell() { m_cellEnds.push_back(m_text.size()); }
+    void endRow();
     qsizetype appendStagedCell(QStringView cell, bool escaped, bool fits);
 
     QString m_text;
     std::vector<qsizetype> m_cellEnds; // where each cell's text ends in m_text
     std::vector<qsizetype> m_rowEnds;  // how many cells end before each row's end
+    std::vector<CellTyping> m_typings;
+    std::vector<quint32> m_rowTypings; // each row's typing (from 1), 0: none
+    quint32 m_typing = 0;
 };
 
 } // namespace quillora
