@@ -72,6 +72,14 @@ const QCommandLineOption RenameOption(u"rename"_s,
                                       u"With --header: a column named OLD counts as NEW before names are matched "
                                       u"(\"client=customer\"); may be given again."_s,
                                       u"OLD=NEW"_s);
+const QCommandLineOption NumbersOption(u"numbers"_s,
+                                       u"Store a cell as a number where its whole text is one and nothing changes "
+                                       u"(1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay "
+                                       u"text), its decimals written with SIGN: auto (the default: a comma in files "
+                                       u"cut at semicolons, a point otherwise), point or comma."_s,
+                                       u"auto|point|comma"_s);
+const QCommandLineOption DatesOption(u"dates"_s,
+                                     u"Store a cell whose whole text is an ISO date (2024-03-01) as a date."_s);
 const QCommandLineOption FileColumnOption(u"file-column"_s,
                                           u"A first column with each row's file: its path below the folder that "
                                           u"holds all the files (relative, the default), its name, or its whole "
@@ -152,7 +160,7 @@ void setUpParser(QCommandLineParser &parser)
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     parser.addOptions({OutputOption, SheetPerFileOption, SheetsAsListedOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
-                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, RenameOption, FileColumnOption,
+                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, RenameOption, NumbersOption, DatesOption, FileColumnOption,
                        ContinueSheetsOption, DryRunOption, WindowOption, ForceOption, QuietOption});
     parser.addHelpOption();
     parser.addVersionOption();
@@ -181,15 +189,30 @@ std::optional<FileColumn> fileColumnOf(const QString &shown)
 
 // --file-column alone means --file-column=relative: the parser knows no
 // option whose value may be left out.
-QStringList withFileColumnValue(QStringList arguments)
+// The options whose value may be left out: "--file-column" alone is
+// "--file-column=relative", "--numbers" alone "--numbers=auto".
+QStringList withOptionalValues(QStringList arguments)
 {
     for (QString &argument : arguments) {
         if (argument == u"--")
             break;
         if (argument == u"--file-column")
             argument = u"--file-column=relative"_s;
+        if (argument == u"--numbers")
+            argument = u"--numbers=auto"_s;
     }
     return arguments;
+}
+
+std::optional<DecimalSign> decimalSignOf(const QString &sign)
+{
+    if (sign == u"auto")
+        return DecimalSign::Automatic;
+    if (sign == u"point")
+        return DecimalSign::Point;
+    if (sign == u"comma")
+        return DecimalSign::Comma;
+    return std::nullopt;
 }
 
 std::optional<QString> splitOf(const QString &where)
@@ -300,7 +323,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     setUpParser(parser);
-    if (!parser.parse(withFileColumnValue(arguments)))
+    if (!parser.parse(withOptionalValues(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s))
         return {ParsedCommandLine::Action::Help, {}, helpText(parser)};
@@ -320,6 +343,12 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
     }
     options.read.header = parser.isSet(HeaderOption);
+    options.read.dates = parser.isSet(DatesOption);
+    if (parser.isSet(NumbersOption)) {
+        options.read.numbers = decimalSignOf(parser.value(NumbersOption));
+        if (!options.read.numbers)
+            return usageError(u"--numbers takes auto, point or comma, not \"%1\"."_s.arg(parser.value(NumbersOption)));
+    }
     options.continueSheets = parser.isSet(ContinueSheetsOption);
     options.sheetsAsListed = parser.isSet(SheetsAsListedOption);
     for (const QString &rename : parser.values(RenameOption)) {

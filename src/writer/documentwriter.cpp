@@ -40,7 +40,7 @@ public:
         checkCell(column, row);
         QStringList cells(column + 1);
         cells[column] = text;
-        spool().append(row, RowBlock{cells}.row(0));
+        spool().append(row, RowBlock{cells}, 0);
     }
 
     void writeRows(int firstRow, RowBlock rows) override
@@ -49,9 +49,8 @@ public:
         SheetSpool &rowsKept = spool();
         for (size_t i = 0; i < rows.rowCount(); ++i) {
             const int row = firstRow + static_cast<int>(i);
-            const RowBlock::Row cells = rows.row(i);
-            checkCell(static_cast<int>(cells.size()) - 1, row);
-            rowsKept.append(row, cells);
+            checkCell(static_cast<int>(rows.width(i)) - 1, row);
+            rowsKept.append(row, rows, i);
         }
     }
 

@@ -15,7 +15,9 @@
 #include <minizip/zip.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -43,13 +45,67 @@ constexpr char CommonStyles[] =
     "<office:styles><style:style style:name=\"Default\" style:family=\"table-cell\"/></office:styles>";
 
 // Every written column's cells are formatted as text ("@"), so that what
-// is typed into them later stays text too, as in the Calc document.
-constexpr char AutomaticStyles[] =
-    "<office:automatic-styles>"
+// is typed into them later stays text too, as in the Calc document. Cells
+// stored as numbers show as many decimals as their text had ("cn2": two),
+// dates as YYYY-MM-DD ("cd"): those styles are there where such cells are.
+// A number's text has 15 digits at most.
+constexpr qint64 MostDecimals = 15;
+
+constexpr char TextStyle[] =
     "<number:text-style style:name=\"N100\"><number:text-content/></number:text-style>"
     "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Default\""
-    " style:data-style-name=\"N100\"/>"
-    "</office:automatic-styles>";
+    " style:data-style-name=\"N100\"/>";
+
+constexpr char DateStyle[] =
+    "<number:date-style style:name=\"N200\"><number:year number:style=\"long\"/><number:text>-</number:text>"
+    "<number:month number:style=\"long\"/><number:text>-</number:text><number:day number:style=\"long\"/>"
+    "</number:date-style>"
+    "<style:style style:name=\"cd\" style:family=\"table-cell\" style:parent-style-name=\"Default\""
+    " style:data-style-name=\"N200\"/>";
+
+void writeAutomaticStyles(XmlOut &out, const StoreJob &job)
+{
+    out << "<office:automatic-styles>" << TextStyle;
+    const bool typed = std::any_of(job.sheets.begin(), job.sheets.end(),
+                                   [](const auto &sheet) { return sheet->spool && sheet->spool->typedCells() > 0; });
+    if (typed) {
+        for (qint64 decimals = 0; decimals <= MostDecimals; ++decimals) {
+            out << "<number:number-style style:name=\"N3" << decimals << "\"><number:number number:decimal-places=\""
+                << decimals << "\" number:min-decimal-places=\"" << decimals
+                << "\" number:min-integer-digits=\"1\"/></number:number-style>"
+                << "<style:style style:name=\"cn" << decimals
+                << "\" style:family=\"table-cell\" style:parent-style-name=\"Default\" style:data-style-name=\"N3"
+                << decimals << "\"/>";
+        }
+        out << DateStyle;
+    }
+    out << "</office:automatic-styles>";
+}
+
+// A number cell's value as ODF writes it: the shortest text that reads back
+// as the same double.
+void writeValue(XmlOut &out, double value)
+{
+    char digits[32];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
+    out << QByteArrayView(digits, error == std::errc() ? end - digits : 0);
+}
+
+void writeTypedCell(XmlOut &out, const SheetSpool::Cell &cell, qint64 &leftOut)
+{
+    if (cell.value.kind == CellValue::Kind::Number) {
+        out << "<table:table-cell table:style-name=\"cn" << qint64(cell.value.decimals)
+            << "\" office:value-type=\"float\" office:value=\"";
+        writeValue(out, cell.value.value);
+    } else {
+        // An ISO date's text is its value.
+        out << "<table:table-cell table:style-name=\"cd\" office:value-type=\"date\" office:date-value=\""
+            << cell.text;
+    }
+    out << "\">";
+    out.cellParagraphs(cell.text, leftOut);
+    out << "</table:table-cell>";
+}
 
 void writeMeta(XmlOut &out)
 {
@@ -92,7 +148,7 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &le
     qint64 nextRow = 0;
     if (sheet.spool) {
         SheetSpool::Reader reader = sheet.spool->reader();
-        std::vector<QByteArrayView> cells;
+        std::vector<SheetSpool::Cell> cells;
         qint64 row = 0;
         while (reader.next(row, cells)) {
             emptyRows(row - nextRow);
@@ -100,8 +156,8 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &le
             out << "<table:table-row>";
             qint64 emptyCells = 0;
             bool anyCell = false;
-            for (const QByteArrayView cell : cells) {
-                if (cell.isEmpty()) {
+            for (const SheetSpool::Cell &cell : cells) {
+                if (cell.text.isEmpty()) {
                     ++emptyCells;
                     continue;
                 }
@@ -112,10 +168,14 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &le
                     out << "/>";
                     emptyCells = 0;
                 }
-                out << "<table:table-cell office:value-type=\"string\">";
-                out.cellParagraphs(cell, leftOut);
-                out << "</table:table-cell>";
                 anyCell = true;
+                if (cell.value.kind != CellValue::Kind::Text) {
+                    writeTypedCell(out, cell, leftOut);
+                    continue;
+                }
+                out << "<table:table-cell office:value-type=\"string\">";
+                out.cellParagraphs(cell.text, leftOut);
+                out << "</table:table-cell>";
             }
             if (!anyCell)
                 out << "<table:table-cell/>";
@@ -148,7 +208,8 @@ QStringList writeBody(XmlOut &out, const StoreJob &job, const char *format)
 
 QStringList writeContent(XmlOut &out, const StoreJob &job)
 {
-    out << XmlDeclaration << "<office:document-content" << Namespaces << ">" << AutomaticStyles;
+    out << XmlDeclaration << "<office:document-content" << Namespaces << ">";
+    writeAutomaticStyles(out, job);
     const QStringList reports = writeBody(out, job, ".ods");
     out << "</office:document-content>";
     out.flush();
@@ -313,7 +374,8 @@ QStringList writeFlatOpenDocument(const StoreJob &job)
     });
     out << XmlDeclaration << "<office:document" << Namespaces << " office:mimetype=\"" << MimeType << "\">";
     writeMeta(out);
-    out << CommonStyles << AutomaticStyles;
+    out << CommonStyles;
+    writeAutomaticStyles(out, job);
     const QStringList reports = writeBody(out, job, ".fods");
     out << "</office:document>";
     out.flush();

@@ -20,6 +20,12 @@ namespace {
 constexpr qsizetype WriteBlock = 1024 * 1024;
 constexpr qint64 ReadBlock = 1024 * 1024;
 
+// A cell's length word: its UTF-8 bytes below, then its decimals and what
+// it is stored as; a typed cell's value follows its text.
+constexpr quint32 LengthBits = 0xFFFFFF;
+constexpr int DecimalsShift = 24;
+constexpr int KindShift = 29;
+
 struct RowHeader
 {
     qint64 row = 0;
@@ -88,16 +94,18 @@ SheetSpool::SheetSpool(std::shared_ptr<SpoolFile> file)
 {
 }
 
-void SheetSpool::append(qint64 row, const RowBlock::Row &cells)
+void SheetSpool::append(qint64 row, const RowBlock &block, size_t index)
 {
     if (row < m_nextRow)
         throw Failure(u"Row %1 comes after row %2: a written document takes its rows in order."_s.arg(row + 1).arg(
             m_nextRow));
-    // At most three bytes of UTF-8 for each UTF-16 unit; the buffer is cut
-    // back to what was used.
+    const RowBlock::Row cells = block.row(index);
+    const bool typed = block.typed();
+    // At most three bytes of UTF-8 for each UTF-16 unit, and a value; the
+    // buffer is cut back to what was used.
     qsizetype most = qsizetype(sizeof(RowHeader));
     for (qsizetype c = 0; c < cells.size(); ++c)
-        most += qsizetype(sizeof(quint32)) + cells[c].size() * 3;
+        most += qsizetype(sizeof(quint32) + sizeof(double)) + cells[c].size() * 3;
     const qint64 offset = m_file->end();
     char *const begin = m_file->reserve(most);
     char *out = begin + sizeof(RowHeader);
@@ -112,9 +120,16 @@ void SheetSpool::append(qint64 row, const RowBlock::Row &cells)
             else
                 out += encodeUtf8(codePointAt(cell, i), out);
         }
-        const auto length = static_cast<quint32>(out - lengthAt - sizeof(quint32));
-        std::memcpy(lengthAt, &length, sizeof length);
+        auto length = static_cast<quint32>(out - lengthAt - sizeof(quint32));
         m_textBytes += length;
+        if (const CellValue value = typed ? block.valueAt(index, c) : CellValue{};
+            value.kind != CellValue::Kind::Text) {
+            length |= quint32(value.decimals) << DecimalsShift | quint32(value.kind) << KindShift;
+            std::memcpy(out, &value.value, sizeof value.value);
+            out += sizeof value.value;
+            ++m_typedCells;
+        }
+        std::memcpy(lengthAt, &length, sizeof length);
     }
     RowHeader header;
     header.row = row;
@@ -163,7 +178,7 @@ bool SheetSpool::Reader::ensure(qint64 bytes)
     return true;
 }
 
-bool SheetSpool::Reader::next(qint64 &row, std::vector<QByteArrayView> &cells)
+bool SheetSpool::Reader::next(qint64 &row, std::vector<Cell> &cells)
 {
     cells.clear();
     RowHeader header;
@@ -176,11 +191,18 @@ bool SheetSpool::Reader::next(qint64 &row, std::vector<QByteArrayView> &cells)
     const char *in = m_buffer.constData() + m_pos;
     cells.reserve(header.cells);
     for (quint32 i = 0; i < header.cells; ++i) {
-        quint32 length = 0;
-        std::memcpy(&length, in, sizeof length);
-        in += sizeof length;
-        cells.emplace_back(in, qsizetype(length));
-        in += length;
+        quint32 word = 0;
+        std::memcpy(&word, in, sizeof word);
+        in += sizeof word;
+        Cell cell{QByteArrayView(in, qsizetype(word & LengthBits)), {}};
+        in += word & LengthBits;
+        cell.value.kind = CellValue::Kind(word >> KindShift);
+        if (cell.value.kind != CellValue::Kind::Text) {
+            cell.value.decimals = int(word >> DecimalsShift & 0x1F);
+            std::memcpy(&cell.value.value, in, sizeof cell.value.value);
+            in += sizeof cell.value.value;
+        }
+        cells.push_back(cell);
     }
     m_pos += header.bodyBytes;
     row = header.row;

@@ -52,10 +52,12 @@ class SheetSpool
 public:
     explicit SheetSpool(std::shared_ptr<SpoolFile> file);
 
-    // Appends a row; rows come in ascending order, and rows left out stay
-    // empty. Throws Failure (with the system's reason) when the row cannot be
-    // kept, or when it comes out of order.
-    void append(qint64 row, const RowBlock::Row &cells);
+    // Appends the block's row at index as the sheet's row; rows come in
+    // ascending order, and rows left out stay empty. A cell typed as a
+    // number or a date keeps its value beside its text. Throws Failure (with
+    // the system's reason) when the row cannot be kept, or when it comes
+    // out of order.
+    void append(qint64 row, const RowBlock &block, size_t index);
     // The row after the last one appended: where the next may start.
     qint64 nextRow() const { return m_nextRow; }
     int widestRow() const { return m_widestRow; }
@@ -63,6 +65,15 @@ public:
     qint64 textBytes() const { return m_textBytes; }
     qint64 rowCount() const { return m_rowCount; }
     qint64 cellCount() const { return m_cellCount; }
+    // Cells kept as numbers or dates.
+    qint64 typedCells() const { return m_typedCells; }
+
+    // A cell as kept: its text, and what it is stored as.
+    struct Cell
+    {
+        QByteArrayView text;
+        CellValue value;
+    };
 
     // Reads the rows back from the first, a row at a time; the views are
     // valid until the next call.
@@ -70,7 +81,7 @@ public:
     {
     public:
         explicit Reader(const SheetSpool &spool);
-        bool next(qint64 &row, std::vector<QByteArrayView> &cells);
+        bool next(qint64 &row, std::vector<Cell> &cells);
 
     private:
         bool ensure(qint64 bytes);
@@ -98,6 +109,7 @@ private:
     qint64 m_textBytes = 0;
     qint64 m_rowCount = 0;
     qint64 m_cellCount = 0;
+    qint64 m_typedCells = 0;
 };
 
 } // namespace quillora::writer

@@ -17,6 +17,7 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <cerrno>
 #include <cstdio>
@@ -133,6 +134,30 @@ public:
             throw Failure(u"%1: a cell cannot be written: %2"_s.arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
+    // A number shown with its text's decimals; a date as YYYY-MM-DD, by the
+    // day number of the 1900 system, which counts a 29 February 1900 that
+    // never was: days before March 1900 are one fewer.
+    void write(lxw_worksheet *sheet, qint64 row, int column, const CellValue &value)
+    {
+        double number = value.value;
+        lxw_format *format = nullptr;
+        if (value.kind == CellValue::Kind::Date) {
+            constexpr double FirstOfMarch1900 = 61;
+            number -= number < FirstOfMarch1900 ? 1 : 0;
+            format = m_date ? m_date : (m_date = formatOf("yyyy-mm-dd"));
+        } else {
+            lxw_format *&decimals = m_numbers[size_t(std::clamp(value.decimals, 0, 15))];
+            if (!decimals) {
+                const std::string code = value.decimals == 0 ? "0" : "0." + std::string(size_t(value.decimals), '0');
+                decimals = formatOf(code.c_str());
+            }
+            format = decimals;
+        }
+        const lxw_error result = worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), number, format);
+        if (result != LXW_NO_ERROR)
+            throw Failure(u"%1: a cell cannot be written: %2"_s.arg(m_path, QString::fromUtf8(lxw_strerror(result))));
+    }
+
     // The library keeps the rows in a temporary file of its own without
     // telling when a write failed; asked here, a full disk is not missed.
     // Returns the bytes of XML it holds: all rows but the last, which the
@@ -167,11 +192,20 @@ public:
     }
 
 private:
+    lxw_format *formatOf(const char *code)
+    {
+        lxw_format *format = workbook_add_format(m_workbook);
+        format_set_num_format(format, code);
+        return format;
+    }
+
     QString m_path;
     QByteArray m_file;
     QByteArray m_tmpdir;
     lxw_workbook *m_workbook = nullptr;
     lxw_format *m_text = nullptr;
+    std::array<lxw_format *, 16> m_numbers{}; // by decimals
+    lxw_format *m_date = nullptr;
 };
 
 QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
@@ -179,7 +213,7 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
     QStringList reports;
     const QStringList names = sheetNames(job.sheets);
     std::string cell;
-    std::vector<QByteArrayView> cells;
+    std::vector<SheetSpool::Cell> cells;
     StoredRows stored(job);
     // Every sheet's XML, the styles, themes and the rest besides.
     qint64 xmlBytes = 64 * 1024;
@@ -201,10 +235,14 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
             // carries its tags and reference.
             lastRowBytes = 64;
             for (size_t column = 0; column < cells.size(); ++column) {
-                lastRowBytes += 96 + 7 * cells[column].size();
-                if (cells[column].isEmpty())
+                lastRowBytes += 96 + 7 * cells[column].text.size();
+                if (cells[column].text.isEmpty())
                     continue;
-                if (const XlsxCell written = xlsxCellText(cells[column], cell); written.cut) {
+                if (cells[column].value.kind != CellValue::Kind::Text) {
+                    workbook.write(worksheet, row, static_cast<int>(column), cells[column].value);
+                    continue;
+                }
+                if (const XlsxCell written = xlsxCellText(cells[column].text, cell); written.cut) {
                     ++cut;
                     shortestCut = std::min(shortestCut, written.characters);
                     longestCut = std::max(longestCut, written.characters);

@@ -24,6 +24,12 @@ public:
         m_buffer.append(ascii);
         return *this;
     }
+    // Bytes that need no escaping (a number, an ISO date).
+    XmlOut &operator<<(QByteArrayView plain)
+    {
+        m_buffer.append(plain);
+        return *this;
+    }
     XmlOut &operator<<(qint64 number)
     {
         m_buffer.append(QByteArray::number(number));
