@@ -15,6 +15,7 @@
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
 #include <algorithm>
+#include <charconv>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace css;
@@ -33,6 +34,16 @@ OUString textEntry(QStringView text)
     entry->buffer[0] = u'\'';
     std::copy_n(text.utf16(), text.size(), entry->buffer + 1);
     return OUString(entry, SAL_NO_ACQUIRE);
+}
+
+// A number or a date as setFormulaArray takes it, in the notation of
+// formulas: the shortest text that reads back as the same double; a date by
+// its day number, which its format shows as the date.
+OUString valueEntry(const CellValue &value)
+{
+    char digits[32];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value.value);
+    return OUString(digits, sal_Int32(error == std::errc() ? end - digits : 0), RTL_TEXTENCODING_ASCII_US);
 }
 
 // A rectangle is closed when padding would make it more than twice as
@@ -66,9 +77,40 @@ std::vector<RowRectangle> rectanglesOf(const RowBlock &rows)
     return rectangles;
 }
 
-CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive)
+CellFormats::CellFormats(const uno::Reference<sheet::XSpreadsheetDocument> &document)
+    : m_formats(uno::Reference<util::XNumberFormatsSupplier>(document, uno::UNO_QUERY_THROW)->getNumberFormats())
+{
+    uno::Reference<beans::XPropertySet>(document, uno::UNO_QUERY_THROW)->getPropertyValue(OUString("CharLocale"))
+        >>= m_locale;
+}
+
+sal_Int32 CellFormats::keyFor(const CellValue &value)
+{
+    const int decimals = value.kind == CellValue::Kind::Date ? -1 : value.decimals;
+    const std::lock_guard lock(m_finding);
+    if (const auto known = m_keys.find(decimals); known != m_keys.end())
+        return known->second;
+    // A number's format in the document's own notation: its decimal sign.
+    lang::Locale locale = m_locale;
+    OUString code;
+    if (decimals < 0) {
+        locale = lang::Locale(OUString("en"), OUString("US"), OUString());
+        code = OUString("YYYY-MM-DD");
+    } else {
+        code = m_formats->generateFormat(0, locale, false, false, sal_Int16(decimals), 1);
+    }
+    sal_Int32 key = m_formats->queryKey(code, locale, false);
+    if (key < 0)
+        key = m_formats->addNew(code, locale);
+    m_keys[decimals] = key;
+    return key;
+}
+
+CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, sal_Int32 textFormat,
+                     std::shared_ptr<CellFormats> formats, AliveFlag alive)
     : m_sheet(std::move(sheet))
     , m_textFormat(textFormat)
+    , m_formats(std::move(formats))
     , m_alive(std::move(alive))
 {
 }
@@ -90,6 +132,7 @@ void CalcSheet::setCellText(int column, int row, const QString &text)
 
 void CalcSheet::writeRows(int firstRow, RowBlock rows)
 {
+    const bool typed = rows.typed();
     translated(m_alive, [&] {
         for (const RowRectangle &rectangle : rectanglesOf(rows)) {
             uno::Sequence<uno::Sequence<OUString>> data(static_cast<sal_Int32>(rectangle.count));
@@ -99,13 +142,17 @@ void CalcSheet::writeRows(int firstRow, RowBlock rows)
                 // Padding: an empty entry leaves the cell empty.
                 uno::Sequence<OUString> entries(rectangle.width);
                 OUString *entry = entries.getArray();
-                for (qsizetype c = 0; c < cells.size(); ++c)
-                    entry[c] = textEntry(cells[c]);
+                for (qsizetype c = 0; c < cells.size(); ++c) {
+                    const CellValue value = typed ? rows.valueAt(rectangle.first + r, c) : CellValue{};
+                    entry[c] = value.kind == CellValue::Kind::Text ? textEntry(cells[c]) : valueEntry(value);
+                }
                 dataRows[r] = std::move(entries);
             }
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
             const sal_Int32 count = static_cast<sal_Int32>(rectangle.count);
-            formatAsText(top, count, rectangle.width);
+            formatAsText(top, count, rectangle.width, typed);
+            if (typed)
+                formatTypedCells(rows, rectangle, top);
             const uno::Reference<table::XCellRange> range =
                 m_sheet->getCellRangeByPosition(0, top, rectangle.width - 1, top + count - 1);
             uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(data);
@@ -120,13 +167,14 @@ void CalcSheet::expectRows(int rows)
     m_formattedColumns = 0;
 }
 
-void CalcSheet::formatAsText(int firstRow, int rows, int columns)
+void CalcSheet::formatAsText(int firstRow, int rows, int columns, bool typed)
 {
     // Cells formatted as text first keep every string as text without Calc
     // testing it for a number, as Calc's own import does for text columns.
     // The lock holds other blocks back until their cells are formatted.
     const std::lock_guard lock(m_formatting);
-    const bool wholeArea = firstRow + rows <= m_expectedRows;
+    m_typedSeen = m_typedSeen || typed;
+    const bool wholeArea = firstRow + rows <= m_expectedRows && !m_typedSeen;
     if (wholeArea && columns <= m_formattedColumns)
         return;
     const int top = wholeArea ? 0 : firstRow;
@@ -138,6 +186,36 @@ void CalcSheet::formatAsText(int firstRow, int rows, int columns)
         m_formattedColumns = columns;
 }
 
+void CalcSheet::formatTypedCells(const RowBlock &rows, const RowRectangle &rectangle, int firstRow)
+{
+    for (int column = 0; column < rectangle.width; ++column) {
+        // A run of the column's rows with one format is one call.
+        sal_Int32 runKey = -1;
+        size_t runStart = 0;
+        const auto endRun = [&](size_t end) {
+            if (runKey < 0)
+                return;
+            const sal_Int32 top = firstRow + sal_Int32(runStart);
+            uno::Reference<beans::XPropertySet>(
+                m_sheet->getCellRangeByPosition(column, top, column, firstRow + sal_Int32(end) - 1),
+                uno::UNO_QUERY_THROW)
+                ->setPropertyValue(OUString("NumberFormat"), uno::Any(runKey));
+        };
+        for (size_t r = 0; r < rectangle.count; ++r) {
+            const size_t row = rectangle.first + r;
+            const CellValue value =
+                column < rows.width(row) ? rows.valueAt(row, column) : CellValue{};
+            const sal_Int32 key = value.kind == CellValue::Kind::Text ? -1 : m_formats->keyFor(value);
+            if (key != runKey) {
+                endRun(r);
+                runKey = key;
+                runStart = r;
+            }
+        }
+        endRun(rectangle.count);
+    }
+}
+
 CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document, AliveFlag alive)
     : m_document(std::move(document))
     , m_alive(std::move(alive))
@@ -146,6 +224,7 @@ CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document,
         const uno::Reference<util::XNumberFormatsSupplier> formats(m_document, uno::UNO_QUERY_THROW);
         m_textFormat = uno::Reference<util::XNumberFormatTypes>(formats->getNumberFormats(), uno::UNO_QUERY_THROW)
                            ->getStandardFormat(util::NumberFormat::TEXT, lang::Locale());
+        m_formats = std::make_shared<CellFormats>(m_document);
     });
     setRowHeightsAdjusted(false);
 }
@@ -198,7 +277,7 @@ QString CalcDocument::sheetName(int index)
 std::unique_ptr<SpreadsheetSheet> CalcDocument::sheetAt(int index)
 {
     return translated(m_alive,
-                      [&] { return std::make_unique<CalcSheet>(sheetByIndex(index), m_textFormat, m_alive); });
+                      [&] { return std::make_unique<CalcSheet>(sheetByIndex(index), m_textFormat, m_formats, m_alive); });
 }
 
 bool CalcDocument::hasSheet(const QString &name)

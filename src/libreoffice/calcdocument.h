@@ -7,15 +7,46 @@
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/sheet/XSpreadsheets.hpp>
 
+#include <com/sun/star/lang/Locale.hpp>
+#include <com/sun/star/util/XNumberFormats.hpp>
+
+#include <map>
+#include <memory>
 #include <mutex>
 
 namespace quillora::lo {
+
+// Rows of different lengths grouped into rectangles that waste little: each
+// becomes one setFormulaArray, short rows padded with empty cells.
+struct RowRectangle
+{
+    size_t first = 0;
+    size_t count = 0;
+    int width = 0;
+};
+
+// The number formats of a document for cells stored as numbers (as many
+// decimals as their text had, in the document's own decimal sign) and dates
+// (YYYY-MM-DD), found or added once each.
+class CellFormats
+{
+public:
+    CellFormats(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
+    sal_Int32 keyFor(const CellValue &value);
+
+private:
+    css::uno::Reference<css::util::XNumberFormats> m_formats;
+    css::lang::Locale m_locale;
+    std::mutex m_finding;
+    std::map<int, sal_Int32> m_keys; // by decimals; -1: the date
+};
 
 // One sheet of a Calc document, written as text.
 class CalcSheet : public SpreadsheetSheet
 {
 public:
-    CalcSheet(css::uno::Reference<css::sheet::XSpreadsheet> sheet, sal_Int32 textFormat, AliveFlag alive);
+    CalcSheet(css::uno::Reference<css::sheet::XSpreadsheet> sheet, sal_Int32 textFormat,
+              std::shared_ptr<CellFormats> formats, AliveFlag alive);
 
     QString name() override;
     void setCellText(int column, int row, const QString &text) override;
@@ -29,14 +60,21 @@ private:
     // Formats the area of the expected rows as text, as wide as columns,
     // when it is not that wide yet: one call for a whole sheet, not one per
     // block.
-    void formatAsText(int firstRow, int rows, int columns);
+    void formatAsText(int firstRow, int rows, int columns, bool typed);
+    // The cells of a rectangle stored as numbers or dates get their number
+    // formats, a range of a column at a time.
+    void formatTypedCells(const RowBlock &rows, const RowRectangle &rectangle, int firstRow);
 
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
+    std::shared_ptr<CellFormats> m_formats;
     AliveFlag m_alive;
     std::mutex m_formatting; // blocks come from several threads
     int m_expectedRows = 0;
     int m_formattedColumns = 0;
+    // Once a block had numbers or dates, text formats go on a block's own
+    // rows only, never over cells written already.
+    bool m_typedSeen = false;
 };
 
 // A new Calc document. Rows are written with setFormulaArray, every text
@@ -70,16 +108,9 @@ private:
     css::uno::Reference<css::sheet::XSpreadsheetDocument> m_document;
     AliveFlag m_alive;
     sal_Int32 m_textFormat = 0;
+    std::shared_ptr<CellFormats> m_formats;
 };
 
-// Rows of different lengths grouped into rectangles that waste little: each
-// becomes one setFormulaArray, short rows padded with empty cells.
-struct RowRectangle
-{
-    size_t first = 0;
-    size_t count = 0;
-    int width = 0;
-};
 std::vector<RowRectangle> rectanglesOf(const RowBlock &rows);
 
 } // namespace quillora::lo

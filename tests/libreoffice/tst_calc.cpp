@@ -24,6 +24,7 @@ using namespace quillora;
 using namespace quillora::test;
 using css::table::CellContentType_EMPTY;
 using css::table::CellContentType_TEXT;
+using css::table::CellContentType_VALUE;
 
 namespace {
 // A socket planted where a pipe's socket belongs: it listens but never answers.
@@ -71,6 +72,7 @@ private slots:
     void documentIsTheOneMeant_data();
     void documentIsTheOneMeant();
     void textStaysText();
+    void numbersAndDatesWhereNothingChanges();
     void quotedFieldsArriveWhole();
     void blocksEqualSingleCells();
     void fileCalledSheet2KeepsItsSheet();
@@ -185,6 +187,29 @@ void tst_Calc::textStaysText()
     }
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 7, 0).type, CellContentType_EMPTY);
     QCOMPARE(calcCell(document(), u"Sheet1"_s, 8, 0).text, u"'quoted"_s);
+}
+
+// With the options, numbers are numbers shown with their decimals, dates
+// dates shown YYYY-MM-DD; everything else stays text as it stood.
+void tst_Calc::numbersAndDatesWhereNothingChanges()
+{
+    FakeWindow window;
+    window.split = u";"_s;
+    window.numbers = DecimalSign::Automatic;
+    window.dates = true;
+    window.files = {file(u"amounts.csv"_s, "1234,50;7;-0,5;2024-02-29;007;1,234.50;2023-02-29\r\n")};
+    window.run(*m_office);
+    QCOMPARE(window.errorTexts, QStringList());
+    const QList<std::pair<css::table::CellContentType, QString>> cells{
+        {CellContentType_VALUE, u"1234.50"_s}, {CellContentType_VALUE, u"7"_s},
+        {CellContentType_VALUE, u"-0.5"_s},    {CellContentType_VALUE, u"2024-02-29"_s},
+        {CellContentType_TEXT, u"007"_s},      {CellContentType_TEXT, u"1,234.50"_s},
+        {CellContentType_TEXT, u"2023-02-29"_s}};
+    for (int column = 0; column < cells.size(); ++column) {
+        const CalcCell cell = calcCell(document(), u"Sheet1"_s, column, 0);
+        QCOMPARE(cell.type, cells.at(column).first);
+        QCOMPARE(cell.text, cells.at(column).second);
+    }
 }
 
 void tst_Calc::quotedFieldsArriveWhole()
@@ -427,7 +452,7 @@ void tst_Calc::hungOfficeIsGivenUp()
 {
     // LibreOffice stops answering once the run has its document.
     FakeWindow window;
-    window.split = u","_s;
+    window.split.emplace(u","_s);
     window.files = {repeatedLines(u"hung.txt"_s, "one,two,three\n", 100000)};
     m_office->start();
     const auto before = m_office->lastDocument();
