@@ -199,6 +199,9 @@ int CommandLineImport::printPlan()
                       << (!summary.ownSeparator ? QString()
                           : summary.ownSeparator->isEmpty() ? u", no separator of its own: whole lines"_s
                                                             : u", separated by "_s + *summary.ownSeparator)
+                      << (summary.decimalSign.isNull() ? QString()
+                          : summary.decimalSign == u',' ? u", numbers with a decimal comma"_s
+                                                        : u", numbers with a decimal point"_s)
                       << (summary.separatorHint.isEmpty() ? QString() : u", looks separated by "_s + summary.separatorHint)
                       << u'\n';
     }

@@ -31,6 +31,11 @@ inline constexpr SettingKey Text1{u"Text1", u""};
 inline constexpr SettingKey Quotes{u"Quotes", u"False"};
 // The encoding's name, or "Automatic".
 inline constexpr SettingKey Encoding{u"Encoding", u"Automatic"};
+// Cells stored as numbers and dates where nothing changes, and the decimal
+// sign numbers are read with ("Automatic", "Point", "Comma").
+inline constexpr SettingKey Numbers{u"Numbers", u"False"};
+inline constexpr SettingKey DecimalSign{u"DecimalSign", u"Automatic"};
+inline constexpr SettingKey Dates{u"Dates", u"False"};
 inline constexpr SettingKey SkipLines{u"SkipLines", u"0"};
 inline constexpr SettingKey Header{u"Header", u"False"};
 inline constexpr SettingKey FileColumn{u"FileColumn", u"False"};

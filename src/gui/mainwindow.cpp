@@ -303,6 +303,7 @@ bool MainWindow::Form_Load()
     load.step(146, [this] { m_options->restoreSeparatorText(); });
     load.step(146, [this] { m_options->restoreQuotes(); });
     load.step(146, [this] { m_options->restoreEncoding(); });
+    load.step(146, [this] { m_options->restoreNumbersAndDates(); });
     load.step(146, [this] { m_options->restoreLinesAndHeaders(); });
     bool keepRunning = true;
     load.step(148, [&] {

@@ -124,7 +124,39 @@ void OptionsPanel::buildControls(QWidget *form)
     // Saved however it changes: a click, the keyboard, an accessibility tool.
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
     buildEncodingBox();
+    buildNumbersAndDates();
     buildLinesFrame(form);
+}
+
+// Under the encoding: cells stored as what they are where nothing changes.
+// Every letter of their captions is another control's Alt+letter already:
+// Tab reaches them, after the encoding.
+void OptionsPanel::buildNumbersAndDates()
+{
+    m_numbers = new QCheckBox(u"Store numbers as numbers where nothing changes"_s, m_frame1);
+    m_numbers->setObjectName(u"Check5"_s);
+    m_numbers->setGeometry(twipsRect(240, 3190, 7300, 255));
+    auto *label = new QLabel(u"Decimal sign:"_s, m_frame1);
+    label->setObjectName(u"Label3"_s);
+    label->setGeometry(twipsRect(540, 3560, 1500, 255));
+    m_decimalSign = new QComboBox(m_frame1);
+    m_decimalSign->setObjectName(u"Combo2"_s);
+    m_decimalSign->setAccessibleName(u"Decimal sign"_s);
+    m_decimalSign->setGeometry(twipsRect(2100, 3500, 1800, 375));
+    m_decimalSign->addItem(u"automatic"_s, u"Automatic"_s);
+    m_decimalSign->addItem(u"point"_s, u"Point"_s);
+    m_decimalSign->addItem(u"comma"_s, u"Comma"_s);
+    m_decimalSign->setEnabled(false);
+    m_dates = new QCheckBox(u"Store ISO dates (2024-03-01) as dates"_s, m_frame1);
+    m_dates->setObjectName(u"Check6"_s);
+    m_dates->setGeometry(twipsRect(240, 3980, 7300, 255));
+    connect(m_numbers, &QCheckBox::toggled, this, [this](bool on) {
+        m_decimalSign->setEnabled(on);
+        save(Setting::Numbers, truthText(on));
+    });
+    connect(m_decimalSign, &QComboBox::currentIndexChanged, this,
+            [this] { save(Setting::DecimalSign, m_decimalSign->currentData().toString()); });
+    connect(m_dates, &QCheckBox::toggled, this, [this](bool on) { save(Setting::Dates, truthText(on)); });
 }
 
 // Under the format options: what each file's first lines are.
@@ -202,7 +234,7 @@ void OptionsPanel::setBackground(const QColor &color)
     }
     for (int number = 1; number <= 8; ++number)
         option(number)->setAutoFillBackground(false);
-    for (QCheckBox *box : {m_quotes, m_header, m_fileColumn, m_continueSheets})
+    for (QCheckBox *box : {m_quotes, m_numbers, m_dates, m_header, m_fileColumn, m_continueSheets})
         box->setAutoFillBackground(false);
 }
 
@@ -218,7 +250,8 @@ QList<QWidget *> OptionsPanel::controlsInReadingOrder() const
         controls << option(number);
     for (int number : FormatGroup)
         controls << option(number);
-    controls << m_text1 << m_quotes << m_encoding << m_skipLines << m_header << m_fileColumn << m_continueSheets;
+    controls << m_text1 << m_quotes << m_encoding << m_numbers << m_decimalSign << m_dates << m_skipLines << m_header
+             << m_fileColumn << m_continueSheets;
     return controls;
 }
 
@@ -283,6 +316,19 @@ void OptionsPanel::restoreLinesAndHeaders()
     m_continueSheets->setChecked(continueSheets);
 }
 
+void OptionsPanel::restoreNumbersAndDates()
+{
+    const bool numbers = toTruthValue(m_settings.GetSetting(Setting::Numbers));
+    const bool dates = toTruthValue(m_settings.GetSetting(Setting::Dates));
+    const QString sign = m_settings.GetSetting(Setting::DecimalSign);
+    const int index = m_decimalSign->findData(sign, Qt::UserRole, Qt::MatchFixedString);
+    if (index < 0)
+        throw Failure(u"The stored decimal sign \"%1\" is none of Automatic, Point and Comma."_s.arg(sign));
+    m_decimalSign->setCurrentIndex(index);
+    m_numbers->setChecked(numbers);
+    m_dates->setChecked(dates);
+}
+
 void OptionsPanel::selectOption(int number)
 {
     option(number)->setChecked(true);
@@ -335,6 +381,9 @@ ReadOptions OptionsPanel::readOptions() const
             .ownSeparator = option(8)->isChecked(),
             .quotes = m_quotes->isChecked(),
             .encoding = encoding(),
+            .numbers = m_numbers->isChecked() ? std::optional<DecimalSign>(DecimalSign(m_decimalSign->currentIndex()))
+                                              : std::nullopt,
+            .dates = m_dates->isChecked(),
             .linesToSkip = m_skipLines->value(),
             .header = m_header->isChecked(),
             .fileColumn = m_fileColumn->isChecked() ? FileColumn::Relative : FileColumn::None};

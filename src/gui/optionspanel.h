@@ -53,6 +53,8 @@ public:
     void restoreEncoding();
     // A stored value of the wrong kind throws and changes nothing.
     void restoreLinesAndHeaders();
+    // Likewise for numbers, their decimal sign and dates.
+    void restoreNumbersAndDates();
 
     // Selects an option as program code does: the click handling runs when
     // the selection changes.
@@ -65,6 +67,9 @@ public:
     QLineEdit *separatorEdit() const { return m_text1; }
     QCheckBox *quotesBox() const { return m_quotes; }
     QComboBox *encodingBox() const { return m_encoding; }
+    QCheckBox *numbersBox() const { return m_numbers; }
+    QComboBox *decimalSignBox() const { return m_decimalSign; }
+    QCheckBox *datesBox() const { return m_dates; }
     QSpinBox *skipLinesBox() const { return m_skipLines; }
     QCheckBox *headerBox() const { return m_header; }
     QCheckBox *fileColumnBox() const { return m_fileColumn; }
@@ -98,7 +103,7 @@ public:
     // The format frame is this much taller than the options alone need, for
     // the quotes box and the encoding under them; what stands below it moves
     // down as much.
-    static constexpr int FormatFrameGrowth = 1150; // twips
+    static constexpr int FormatFrameGrowth = 2200; // twips
     // What stands below the option frames moves down this much: the format
     // frame's growth, and the frame of lines and headers under it.
     static constexpr int LinesFrameHeight = 1730;
@@ -107,6 +112,7 @@ public:
 private:
     void buildControls(QWidget *form);
     void buildEncodingBox();
+    void buildNumbersAndDates();
     void buildLinesFrame(QWidget *form);
     void saveGroupOf(int number);
     void saveFormatGroup();
@@ -120,6 +126,9 @@ private:
     QLineEdit *m_text1 = nullptr;
     QCheckBox *m_quotes = nullptr;
     QComboBox *m_encoding = nullptr;
+    QCheckBox *m_numbers = nullptr;
+    QComboBox *m_decimalSign = nullptr;
+    QCheckBox *m_dates = nullptr;
     QGroupBox *m_frame3 = nullptr;
     QSpinBox *m_skipLines = nullptr;
     QCheckBox *m_header = nullptr;

@@ -209,6 +209,8 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
                                               : u"; separated by %1, its own"_s.arg(*preview.ownSeparator);
         emit separatorFound(m_path, *preview.ownSeparator);
     }
+    if (!preview.decimalSign.isNull())
+        cut += preview.decimalSign == u',' ? u"; numbers with a decimal comma"_s : u"; numbers with a decimal point"_s;
     m_info->setText(u"%1, %2; line ends: %3; %4; %5 rows%6"_s.arg(
         encodingShown(preview), takenShown(preview.encodingTaken), preview.lineEnds,
         locale.formattedDataSize(preview.size), preview.rowsCounted ? locale.toString(preview.rows)
@@ -308,6 +310,9 @@ void PreviewPanel::showRows(const FilePreview &preview)
         const QStringList &row = preview.firstRows[r];
         for (qsizetype c = 0; c < row.size(); ++c)
             m_table->setItem(int(r), int(c), new QTableWidgetItem(row[c]));
+        // Numbers and dates stand on the right, as the sheet shows them.
+        for (const qsizetype c : preview.valueCells.value(r))
+            m_table->item(int(r), int(c))->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 

@@ -48,6 +48,7 @@ private slots:
     void badStoredValueIsReportedAndStartUpGoesOn();
     void laterRestoreWinsAndRewritesItsGroup();
     void ownSeparatorOptionIsRestored();
+    void numbersAndDatesAreKeptAndPreviewed();
     void noStoredSelectionLeavesTheGroupEmpty();
     void clicksWriteTheirGroupsKeys();
     void selectionByAnyMeansIsSaved();
@@ -99,10 +100,10 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 536 x 548 pixels as designed; 408 wider for the preview, and 77 higher
-    // for each file's own separator, the quotes box and the encoding, 120
-    // for the lines and headers.
-    QCOMPARE(window->size(), QSize(944, 744));
+    // 536 x 548 pixels as designed; 408 wider for the preview, and 147
+    // higher for each file's own separator, the quotes box, the encoding,
+    // numbers and dates, 120 for the lines and headers.
+    QCOMPARE(window->size(), QSize(944, 814));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -112,7 +113,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start &Importing"_s, {8, 674, 520, 27}},
+        {u"PushButton2"_s, u"Start &Importing"_s, {8, 744, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -134,13 +135,13 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 222));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 292));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 709, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 779, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -229,6 +230,40 @@ void tst_MainWindow::ownSeparatorOptionIsRestored()
     QVERIFY(window->options().option(8)->isChecked());
     QVERIFY(window->options().readOptions().ownSeparator);
     QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"False"_s);
+}
+
+// Numbers and dates: saved as they change, restored at the next start, and
+// the preview stands number cells on the right, as the sheet will.
+void tst_MainWindow::numbersAndDatesAreKeptAndPreviewed()
+{
+    {
+        auto window = makeWindow();
+        QVERIFY(window->Form_Load());
+        QVERIFY(!window->options().decimalSignBox()->isEnabled());
+        window->options().numbersBox()->click();
+        window->options().decimalSignBox()->setCurrentIndex(2);
+        window->options().datesBox()->click();
+        QCOMPARE(m_f->store->GetSetting(Setting::Numbers), u"True"_s);
+        QCOMPARE(m_f->store->GetSetting(Setting::DecimalSign), u"Comma"_s);
+        QCOMPARE(m_f->store->GetSetting(Setting::Dates), u"True"_s);
+    }
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->options().decimalSignBox()->isEnabled());
+    QCOMPARE(window->options().readOptions().numbers, DecimalSign::Comma);
+    QVERIFY(window->options().readOptions().dates);
+    PreviewPanel *preview = window->preview();
+    QSignalSpy shown(preview, &PreviewPanel::shown);
+    window->options().option(4)->click();
+    window->options().setSeparatorText(u";"_s);
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.csv"_s), "x;1234,50;2024-02-29;007\n"));
+    QTRY_COMPARE(preview->table()->columnCount(), 4);
+    QVERIFY(preview->infoLine()->text().endsWith(u"; numbers with a decimal comma"_s));
+    const auto alignment = [&](int column) { return preview->table()->item(0, column)->textAlignment(); };
+    QCOMPARE(alignment(1), int(Qt::AlignRight | Qt::AlignVCenter));
+    QCOMPARE(alignment(2), int(Qt::AlignRight | Qt::AlignVCenter));
+    QVERIFY(!(alignment(3) & Qt::AlignRight));
+    QVERIFY(!(alignment(0) & Qt::AlignRight));
 }
 
 void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
@@ -341,7 +376,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
     // Tab enters a group of options at its chosen one; the arrows move in it.
     const QStringList readingOrder{
         u"ListView1"_s, u"PushButton3"_s, u"PushButton5"_s, u"PushButton1"_s, u"PushButton4"_s, u"PushButton6"_s,
-        u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
+        u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Check5"_s, u"Check6"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
         u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewTable"_s};
     child<QWidget>(*window, u"ListView1"_s)->setFocus(Qt::TabFocusReason);
     QStringList walked;
@@ -360,8 +395,11 @@ void tst_MainWindow::keyboardReachesEveryControl()
         QVERIFY2(!reaches.contains(letter), qPrintable(caption));
         reaches.insert(letter, target);
     };
+    // Numbers and dates come after every letter was taken: Tab reaches them.
+    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s};
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
-        if (!button->objectName().isEmpty()) // not the parts of a table or a box
+        // Not the parts of a table or a box.
+        if (!button->objectName().isEmpty() && !byTabAlone.contains(button->objectName()))
             take(button->text(), button);
     }
     for (QLabel *label : window->findChildren<QLabel *>()) {

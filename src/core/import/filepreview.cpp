@@ -36,10 +36,15 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
     }
     for (size_t r = 0; r < rows.rowCount(); ++r) {
         QStringList cells;
+        QList<qsizetype> values;
         const RowBlock::Row row = rows.row(r);
-        for (qsizetype c = 0; c < row.size(); ++c)
+        for (qsizetype c = 0; c < row.size(); ++c) {
             cells.append(row[c].toString());
+            if (rows.valueAt(r, c).kind != CellValue::Kind::Text)
+                values.append(c);
+        }
         preview.firstRows.append(cells);
+        preview.valueCells.append(values);
     }
 }
 } // namespace
@@ -71,6 +76,7 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
             preview.ownSeparator = own ? own->plural.toString() : QString();
         }
         preview.widest = reading.widest();
+        preview.decimalSign = typingOf(options, reading.split()).decimalSign;
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);
         // What the part read holds, reckoned for the whole file by its bytes.

@@ -31,6 +31,10 @@ struct FilePreview
     qsizetype widest = 0; // cells of the widest row read
     std::optional<QStringList> header; // the sheet's first row
     QList<QStringList> firstRows;
+    // Of each of those rows, the cells stored as numbers or dates.
+    QList<QList<qsizetype>> valueCells;
+    // The sign numbers are read with; none: numbers stay text.
+    QChar decimalSign;
     std::optional<SeparatorHint> hint;
     // Each file cut at its own separator: the one found ("semicolons"), or
     // empty where none splits its start evenly; nullopt: not asked for.
