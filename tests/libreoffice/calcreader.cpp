@@ -83,11 +83,15 @@ QList<QStringList> calcRows(const uno::Reference<sheet::XSpreadsheetDocument> &d
                                               uno::UNO_QUERY_THROW)
             ->getDataArray();
     QList<QStringList> rows;
-    for (const uno::Sequence<uno::Any> &values : data) {
+    for (sal_Int32 r = 0; r < data.getLength(); ++r) {
         QStringList cells;
-        for (const uno::Any &value : values) {
+        for (sal_Int32 c = 0; c < data[r].getLength(); ++c) {
             rtl::OUString text;
-            value >>= text;
+            // A number or a date as the cell shows it.
+            if (!(data[r][c] >>= text)) {
+                text = uno::Reference<text::XText>(sheet->getCellByPosition(c, r), uno::UNO_QUERY_THROW)
+                           ->getString();
+            }
             cells.append(toQString(text));
         }
         while (!cells.isEmpty() && cells.last().isEmpty())
@@ -103,7 +107,16 @@ CalcCell calcCell(const uno::Reference<sheet::XSpreadsheetDocument> &document, c
                   int row)
 {
     const uno::Reference<table::XCell> cell = sheetNamed(document, name)->getCellByPosition(column, row);
-    return {cell->getType(), toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString())};
+    return {cell->getType(), toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString()),
+            cell->getValue()};
+}
+
+double calcFormulaValue(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name,
+                        const QString &formula)
+{
+    const uno::Reference<table::XCell> cell = sheetNamed(document, name)->getCellByPosition(1000, 100000);
+    cell->setFormula(toOUString(formula));
+    return cell->getValue();
 }
 
 uno::Reference<sheet::XSpreadsheetDocument> openCalcFile(lo::OfficeSession &session, const QString &path)

@@ -23,11 +23,16 @@ QList<QStringList> calcRows(const css::uno::Reference<css::sheet::XSpreadsheetDo
 struct CalcCell
 {
     css::table::CellContentType type;
-    QString text;
+    QString text; // as the cell shows it
+    double value = 0;
 };
 CalcCell calcCell(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document, const QString &sheet,
                   int column, int row);
 
+// What a formula (in Calc's English notation) gives on the sheet, put in a
+// cell far from its data.
+double calcFormulaValue(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,
+                        const QString &sheet, const QString &formula);
 // Opens a stored spreadsheet file without a window, and closes it again.
 css::uno::Reference<css::sheet::XSpreadsheetDocument> openCalcFile(quillora::lo::OfficeSession &session,
                                                                    const QString &path);

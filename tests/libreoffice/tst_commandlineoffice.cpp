@@ -21,6 +21,7 @@ using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
 using namespace quillora::test;
 using css::table::CellContentType_TEXT;
+using css::table::CellContentType_VALUE;
 
 namespace {
 struct Finished
@@ -54,6 +55,8 @@ private slots:
     void xlsxKeepsWhatXmlCannotCarry();
     void quotedFieldsInFiles_data();
     void quotedFieldsInFiles();
+    void numbersAndDatesRoundTrip_data();
+    void numbersAndDatesRoundTrip();
     void officeMissingExitsWithThree();
     void withoutArgumentsTheWindowOpens();
     void runsAtOnceLeaveTheUsersOfficeAlone();
@@ -175,6 +178,53 @@ void tst_CommandLineOffice::quotedFieldsInFiles()
     QCOMPARE(calcRows(document, u"Sheet1"_s),
              (QList<QStringList>{{u"Smith, John"_s, u"say \"hi\""_s, u"two\nlines"_s}, {u"5\" disk"_s}}));
     closeCalcFile(document);
+}
+
+// Numbers and dates stored where nothing changes: Calc shows every cell as
+// its source text was, sums the amounts to their exact decimal sum, and
+// stores numbers as numbers; without the options every cell is text.
+void tst_CommandLineOffice::numbersAndDatesRoundTrip_data()
+{
+    addSuffixRows();
+}
+
+void tst_CommandLineOffice::numbersAndDatesRoundTrip()
+{
+    QFETCH(QString, suffix);
+    QStringList lines;
+    qint64 cents = 0;
+    for (int i = 0; i < 200; ++i) {
+        const qint64 amount = qint64(i) * 7919 % 1000003 - 500000;
+        cents += amount;
+        const QString shown = u"%1%2.%3"_s.arg(amount < 0 ? u"-"_s : QString()).arg(std::abs(amount) / 100).arg(
+            std::abs(amount) % 100, 2, 10, QChar(u'0'));
+        lines.append(u"%1,%2,2024-%3-%4,007,1e5,%5"_s.arg(i).arg(shown).arg(i % 12 + 1, 2, 10, QChar(u'0'))
+                         .arg(i % 28 + 1, 2, 10, QChar(u'0')).arg(i % 2 ? u"0.5"_s : u"12345678901234567"_s));
+    }
+    const QString input = file(u"amounts.csv"_s, (lines.join(u'\n') + u'\n').toUtf8());
+    for (const bool typed : {true, false}) {
+        const QString output = m_dir.filePath(u"amounts-%1.%2"_s.arg(int(typed)).arg(suffix));
+        QStringList arguments{u"-f"_s, u"--split=comma"_s, u"-o"_s, output, input};
+        if (typed)
+            arguments << u"--numbers=point"_s << u"--dates"_s;
+        const Finished finished = runProgram(arguments);
+        QCOMPARE(finished.err, QString());
+        QCOMPARE(finished.status, 0);
+        const auto document = openCalcFile(m_office->session(), output);
+        QList<QStringList> expected;
+        for (const QString &line : std::as_const(lines))
+            expected.append(line.split(u','));
+        QCOMPARE(calcRows(document, u"Sheet1"_s).mid(0, lines.size()), expected);
+        const auto type = [&](int column) { return calcCell(document, u"Sheet1"_s, column, 3).type; };
+        const auto number = typed ? CellContentType_VALUE : CellContentType_TEXT;
+        QCOMPARE(type(1), number);
+        QCOMPARE(type(2), number);
+        QCOMPARE(type(3), CellContentType_TEXT);
+        QCOMPARE(type(5), number);
+        if (typed)
+            QCOMPARE(qRound64(calcFormulaValue(document, u"Sheet1"_s, u"=SUM(B1:B200)*100"_s)), cents);
+        closeCalcFile(document);
+    }
 }
 
 void tst_CommandLineOffice::officeMissingExitsWithThree()
