@@ -336,10 +336,13 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     // --quick: a tenth of the data; --only a|b|c|d|e: one scenario; --no-csv:
-    // skip LibreOffice's own import (for profiling Quillora's side alone).
+    // skip LibreOffice's own import (for profiling Quillora's side alone);
+    // --typed: numbers and dates stored as such (the data's numbers are its
+    // row numbers and its cells' suffixes).
     const QStringList arguments = app.arguments();
     const bool quick = arguments.contains(u"--quick"_s);
     const bool withCsv = !arguments.contains(u"--no-csv"_s);
+    const bool typed = arguments.contains(u"--typed"_s);
     const qsizetype onlyAt = arguments.indexOf(u"--only"_s);
     const QString only = onlyAt >= 0 ? arguments.value(onlyAt + 1) : QString();
     const qsizetype runsAt = arguments.indexOf(u"--runs"_s);
@@ -446,6 +449,10 @@ int main(int argc, char *argv[])
         window.header = scenario.header;
         window.fileColumnShown = scenario.fileColumn;
         window.ownSeparator = scenario.ownSeparator;
+        if (typed) {
+            window.numbers = DecimalSign::Automatic;
+            window.dates = true;
+        }
 
         std::vector<double> stagingTimes;
         std::vector<double> ours;
@@ -502,6 +509,10 @@ int main(int argc, char *argv[])
                 writer::DocumentWriter documents(format.format);
                 BenchWindow window;
                 window.files = scenario.files;
+                if (typed) {
+                    window.numbers = DecimalSign::Automatic;
+                    window.dates = true;
+                }
                 window.finish = [&](SpreadsheetDocument &document) { documents.store(document, ours); };
                 std::vector<double> times;
                 std::vector<double> csvTimes;
