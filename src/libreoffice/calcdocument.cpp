@@ -4,6 +4,7 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
@@ -15,7 +16,6 @@
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
 #include <algorithm>
-#include <charconv>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace css;
@@ -34,16 +34,6 @@ OUString textEntry(QStringView text)
     entry->buffer[0] = u'\'';
     std::copy_n(text.utf16(), text.size(), entry->buffer + 1);
     return OUString(entry, SAL_NO_ACQUIRE);
-}
-
-// A number or a date as setFormulaArray takes it, in the notation of
-// formulas: the shortest text that reads back as the same double; a date by
-// its day number, which its format shows as the date.
-OUString valueEntry(const CellValue &value)
-{
-    char digits[32];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value.value);
-    return OUString(digits, sal_Int32(error == std::errc() ? end - digits : 0), RTL_TEXTENCODING_ASCII_US);
 }
 
 // A rectangle is closed when padding would make it more than twice as
@@ -132,32 +122,71 @@ void CalcSheet::setCellText(int column, int row, const QString &text)
 
 void CalcSheet::writeRows(int firstRow, RowBlock rows)
 {
-    const bool typed = rows.typed();
     translated(m_alive, [&] {
         for (const RowRectangle &rectangle : rectanglesOf(rows)) {
-            uno::Sequence<uno::Sequence<OUString>> data(static_cast<sal_Int32>(rectangle.count));
-            uno::Sequence<OUString> *dataRows = data.getArray();
-            for (size_t r = 0; r < rectangle.count; ++r) {
-                const RowBlock::Row cells = rows.row(rectangle.first + r);
-                // Padding: an empty entry leaves the cell empty.
-                uno::Sequence<OUString> entries(rectangle.width);
-                OUString *entry = entries.getArray();
-                for (qsizetype c = 0; c < cells.size(); ++c) {
-                    const CellValue value = typed ? rows.valueAt(rectangle.first + r, c) : CellValue{};
-                    entry[c] = value.kind == CellValue::Kind::Text ? textEntry(cells[c]) : valueEntry(value);
-                }
-                dataRows[r] = std::move(entries);
-            }
             const sal_Int32 top = firstRow + static_cast<sal_Int32>(rectangle.first);
             const sal_Int32 count = static_cast<sal_Int32>(rectangle.count);
-            formatAsText(top, count, rectangle.width, typed);
-            if (typed)
-                formatTypedCells(rows, rectangle, top);
+            formatAsText(top, count, rectangle.width);
             const uno::Reference<table::XCellRange> range =
                 m_sheet->getCellRangeByPosition(0, top, rectangle.width - 1, top + count - 1);
-            uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(data);
+            if (rows.typed()) {
+                // Each cell's value found once, for its format and its entry.
+                std::vector<CellValue> values(rectangle.count * size_t(rectangle.width));
+                for (size_t r = 0; r < rectangle.count; ++r) {
+                    for (qsizetype c = 0; c < rows.width(rectangle.first + r); ++c)
+                        values[r * size_t(rectangle.width) + size_t(c)] = rows.valueAt(rectangle.first + r, c);
+                }
+                formatTypedCells(values, rectangle, top);
+                uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)
+                    ->setDataArray(valuesOf(rows, rectangle, values));
+            } else {
+                uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(textsOf(rows, rectangle));
+            }
         }
     });
+}
+
+uno::Sequence<uno::Sequence<OUString>> CalcSheet::textsOf(const RowBlock &rows, const RowRectangle &rectangle)
+{
+    uno::Sequence<uno::Sequence<OUString>> data(static_cast<sal_Int32>(rectangle.count));
+    uno::Sequence<OUString> *dataRows = data.getArray();
+    for (size_t r = 0; r < rectangle.count; ++r) {
+        const RowBlock::Row cells = rows.row(rectangle.first + r);
+        // Padding: an empty entry leaves the cell empty.
+        uno::Sequence<OUString> entries(rectangle.width);
+        OUString *entry = entries.getArray();
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            entry[c] = textEntry(cells[c]);
+        dataRows[r] = std::move(entries);
+    }
+    return data;
+}
+
+// Rows with numbers or dates: their values as doubles, which Calc takes
+// without parsing them, the rest as strings, which setDataArray takes as
+// text as they stand.
+uno::Sequence<uno::Sequence<uno::Any>> CalcSheet::valuesOf(const RowBlock &rows, const RowRectangle &rectangle,
+                                                           const std::vector<CellValue> &values)
+{
+    uno::Sequence<uno::Sequence<uno::Any>> data(static_cast<sal_Int32>(rectangle.count));
+    uno::Sequence<uno::Any> *dataRows = data.getArray();
+    for (size_t r = 0; r < rectangle.count; ++r) {
+        const size_t row = rectangle.first + r;
+        const RowBlock::Row cells = rows.row(row);
+        uno::Sequence<uno::Any> entries(rectangle.width);
+        uno::Any *entry = entries.getArray();
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            if (cells[c].isEmpty())
+                continue;
+            const CellValue &value = values[r * size_t(rectangle.width) + size_t(c)];
+            if (value.kind == CellValue::Kind::Text)
+                entry[c] <<= toOUString(cells[c].toString());
+            else
+                entry[c] <<= value.value;
+        }
+        dataRows[r] = std::move(entries);
+    }
+    return data;
 }
 
 void CalcSheet::expectRows(int rows)
@@ -167,26 +196,28 @@ void CalcSheet::expectRows(int rows)
     m_formattedColumns = 0;
 }
 
-void CalcSheet::formatAsText(int firstRow, int rows, int columns, bool typed)
+void CalcSheet::formatAsText(int firstRow, int rows, int columns)
 {
     // Cells formatted as text first keep every string as text without Calc
     // testing it for a number, as Calc's own import does for text columns.
     // The lock holds other blocks back until their cells are formatted.
+    // Only columns not formatted yet: the cells written already keep their
+    // formats (a number's decimals).
     const std::lock_guard lock(m_formatting);
-    m_typedSeen = m_typedSeen || typed;
-    const bool wholeArea = firstRow + rows <= m_expectedRows && !m_typedSeen;
+    const bool wholeArea = firstRow + rows <= m_expectedRows;
     if (wholeArea && columns <= m_formattedColumns)
         return;
     const int top = wholeArea ? 0 : firstRow;
     const int bottom = wholeArea ? m_expectedRows - 1 : firstRow + rows - 1;
-    uno::Reference<beans::XPropertySet>(m_sheet->getCellRangeByPosition(0, top, columns - 1, bottom),
+    const int left = wholeArea ? m_formattedColumns : 0;
+    uno::Reference<beans::XPropertySet>(m_sheet->getCellRangeByPosition(left, top, columns - 1, bottom),
                                         uno::UNO_QUERY_THROW)
         ->setPropertyValue(OUString("NumberFormat"), uno::Any(m_textFormat));
     if (wholeArea)
         m_formattedColumns = columns;
 }
 
-void CalcSheet::formatTypedCells(const RowBlock &rows, const RowRectangle &rectangle, int firstRow)
+void CalcSheet::formatTypedCells(const std::vector<CellValue> &values, const RowRectangle &rectangle, int firstRow)
 {
     for (int column = 0; column < rectangle.width; ++column) {
         // A run of the column's rows with one format is one call.
@@ -202,9 +233,7 @@ void CalcSheet::formatTypedCells(const RowBlock &rows, const RowRectangle &recta
                 ->setPropertyValue(OUString("NumberFormat"), uno::Any(runKey));
         };
         for (size_t r = 0; r < rectangle.count; ++r) {
-            const size_t row = rectangle.first + r;
-            const CellValue value =
-                column < rows.width(row) ? rows.valueAt(row, column) : CellValue{};
+            const CellValue &value = values[r * size_t(rectangle.width) + size_t(column)];
             const sal_Int32 key = value.kind == CellValue::Kind::Text ? -1 : m_formats->keyFor(value);
             if (key != runKey) {
                 endRun(r);

@@ -60,10 +60,15 @@ private:
     // Formats the area of the expected rows as text, as wide as columns,
     // when it is not that wide yet: one call for a whole sheet, not one per
     // block.
-    void formatAsText(int firstRow, int rows, int columns, bool typed);
-    // The cells of a rectangle stored as numbers or dates get their number
-    // formats, a range of a column at a time.
-    void formatTypedCells(const RowBlock &rows, const RowRectangle &rectangle, int firstRow);
+    void formatAsText(int firstRow, int rows, int columns);
+    // The cells of a rectangle stored as numbers or dates (values: its
+    // cells, row by row) get their number formats, a range of a column at a
+    // time.
+    void formatTypedCells(const std::vector<CellValue> &values, const RowRectangle &rectangle, int firstRow);
+    static css::uno::Sequence<css::uno::Sequence<rtl::OUString>> textsOf(const RowBlock &rows,
+                                                                        const RowRectangle &rectangle);
+    static css::uno::Sequence<css::uno::Sequence<css::uno::Any>>
+    valuesOf(const RowBlock &rows, const RowRectangle &rectangle, const std::vector<CellValue> &values);
 
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
@@ -72,9 +77,6 @@ private:
     std::mutex m_formatting; // blocks come from several threads
     int m_expectedRows = 0;
     int m_formattedColumns = 0;
-    // Once a block had numbers or dates, text formats go on a block's own
-    // rows only, never over cells written already.
-    bool m_typedSeen = false;
 };
 
 // A new Calc document. Rows are written with setFormulaArray, every text
