@@ -58,9 +58,9 @@ std::optional<QString> WidgetDialogs::input(const QString &prompt, const QString
     return answer;
 }
 
-QStringList WidgetDialogs::openFiles(const QString &title, const QStringList &filters)
+QStringList WidgetDialogs::openFiles(const QString &title, const QStringList &filters, const QString &startFolder)
 {
-    return QFileDialog::getOpenFileNames(m_parent, title, QString(), filters.join(u";;"_s));
+    return QFileDialog::getOpenFileNames(m_parent, title, startFolder, filters.join(u";;"_s));
 }
 
 QString WidgetDialogs::pickFolder(const QString &title, const QString &startFolder)

@@ -26,7 +26,8 @@ public:
     // Input box; nullopt when cancelled.
     virtual std::optional<QString> input(const QString &prompt, const QString &defaultText) = 0;
     // Multi-selection open dialog; the chosen paths in the dialog's order.
-    virtual QStringList openFiles(const QString &title, const QStringList &filters) = 0;
+    // Opens in startFolder.
+    virtual QStringList openFiles(const QString &title, const QStringList &filters, const QString &startFolder) = 0;
     // Folder browser; empty when cancelled.
     virtual QString pickFolder(const QString &title, const QString &startFolder) = 0;
 };
@@ -43,7 +44,7 @@ public:
     void warning(const QString &title, const QString &text) override;
     bool question(const QString &text) override;
     std::optional<QString> input(const QString &prompt, const QString &defaultText) override;
-    QStringList openFiles(const QString &title, const QStringList &filters) override;
+    QStringList openFiles(const QString &title, const QStringList &filters, const QString &startFolder) override;
     QString pickFolder(const QString &title, const QString &startFolder) override;
 
     // Message texts use CR LF and lone CRs for their breaks; a Qt label

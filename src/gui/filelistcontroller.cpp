@@ -11,6 +11,8 @@
 #include "gui/pointerfeedback.h"
 
 #include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -44,14 +46,34 @@ FileListController::FileListController(const Parts &parts)
     connect(view, &QAbstractItemView::pressed, this, &FileListController::ListView1_ItemClick);
 }
 
+// The folder files were added from, for the next file dialog; a store that
+// cannot be written only costs that.
+void FileListController::rememberFolder(const QString &folder)
+{
+    try {
+        m_parts.settings.SaveSetting(Setting::LastFolder, folder);
+    } catch (const std::exception &e) {
+        qWarning() << e.what();
+    }
+}
+
 void FileListController::PushButton1_Click()
 {
     GuardedOperation click(Location::AddTextFiles, m_parts.errorReporter);
     QString fileName;
     bool tooMany = false;
     click.step(108, [&] {
+        // Where files were last added from; the first time, the user's home.
+        QString start;
+        try {
+            start = m_parts.settings.GetSetting(Setting::LastFolder);
+        } catch (const std::exception &) {
+        }
         const QStringList chosen = m_parts.dialogs.openFiles(OpenDialog::Title.toString(),
-                                                             OpenDialog::qtFilters(OpenDialog::Filter));
+                                                             OpenDialog::qtFilters(OpenDialog::Filter),
+                                                             start.isEmpty() ? QDir::homePath() : start);
+        if (!chosen.isEmpty())
+            rememberFolder(QFileInfo(chosen.first()).absolutePath());
         const std::optional<QString> selection = OpenDialog::selectionText(chosen);
         tooMany = !selection;
         fileName = selection.value_or(QString());

@@ -63,6 +63,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void rememberFolder(const QString &folder);
     void ListView1_ItemClick();
     void ListView1_MouseMove(const QPoint &position);
     void ListView1_MouseUp();

@@ -533,7 +533,13 @@ void tst_MainWindow::addOneFile()
     child<QPushButton>(*window, u"PushButton1"_s)->click();
     QCOMPARE(window->fileList().entries(), QStringList{u"/data//odd name.txt"_s});
     QCOMPARE(m_f->dialogs.shown.first().title, u"Add File(s) - Use Ctrl & Shift to select multiple files"_s);
-    QCOMPARE(m_f->dialogs.shown.first().text, u"Text Files (*.txt);;All Files (*)"_s);
+    QCOMPARE(m_f->dialogs.shown.first().text,
+             u"Text Files (*.txt);;Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log);;All Files (*)"_s);
+    // The first time in the user's home; then where files were added from.
+    QCOMPARE(m_f->dialogs.openFilesFolders, QStringList{QDir::homePath()});
+    QCOMPARE(m_f->store->GetSetting(Setting::LastFolder), u"/data"_s);
+    child<QPushButton>(*window, u"PushButton1"_s)->click();
+    QCOMPARE(m_f->dialogs.openFilesFolders.last(), u"/data"_s);
 }
 
 void tst_MainWindow::addSeveralFilesInTheDialogsOrder()

@@ -23,6 +23,7 @@ public:
     QQueue<bool> questionAnswers;
     QQueue<std::optional<QString>> inputAnswers;
     QQueue<QStringList> openFilesAnswers;
+    QStringList openFilesFolders; // where each file dialog opened
     QQueue<QString> folderAnswers;
 
     void notice(const QString &text) override { record(u"notice", {}, text); }
@@ -37,9 +38,10 @@ public:
         record(u"input", defaultText, prompt);
         return inputAnswers.isEmpty() ? std::nullopt : inputAnswers.dequeue();
     }
-    QStringList openFiles(const QString &title, const QStringList &filters) override
+    QStringList openFiles(const QString &title, const QStringList &filters, const QString &startFolder) override
     {
         record(u"openFiles", title, filters.join(u";;"));
+        openFilesFolders.append(startFolder);
         return openFilesAnswers.isEmpty() ? QStringList() : openFilesAnswers.dequeue();
     }
     QString pickFolder(const QString &title, const QString &startFolder) override

@@ -34,7 +34,9 @@ QString shownFileName(const QString &path, FileColumn shown, const QString &fold
 namespace OpenDialog {
 inline constexpr int MaxFileSize = 30000;
 inline constexpr QStringView Title = u"Add File(s) - Use Ctrl & Shift to select multiple files";
-inline constexpr QStringView Filter = u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+inline constexpr QStringView Filter =
+    u"Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|"
+    u"*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|";
 
 // Builds the selection text; nullopt when it does not fit the buffer.
 std::optional<QString> selectionText(const QStringList &paths);
