@@ -9,6 +9,7 @@
 #include "gui/caption.h"
 #include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
+#include "gui/filelistview.h"
 #include "gui/importcontroller.h"
 #include "gui/optionspanel.h"
 #include "gui/pointerfeedback.h"
@@ -25,6 +26,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -121,7 +123,7 @@ void MainWindow::buildControls()
 void MainWindow::buildList()
 {
     m_fileList = new FileListModel(this);
-    m_listView = new QTreeView(this);
+    m_listView = new FileListView(this);
     m_listView->setObjectName(u"ListView1"_s);
     m_listView->setGeometry(twipsRect(120, 120, 6840, 2535));
     m_listView->setModel(m_fileList);
@@ -135,6 +137,8 @@ void MainWindow::buildList()
     m_listView->setToolTip(ListToolTip.toString());
     m_listView->header()->setStretchLastSection(false);
     m_listView->setHeaderHidden(true); // the column appears at start-up
+    m_listView->setAccessibleName(u"Text files to import"_s);
+    m_listView->setPlaceholderText(u"Add files, or drop files and folders here"_s);
 }
 
 void MainWindow::buildButtons()
@@ -162,6 +166,7 @@ void MainWindow::buildProgressBar()
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
     m_progressBar->setText(u"Progress Bar"_s);
+    m_progressBar->setAccessibleName(u"Progress"_s);
 }
 
 void MainWindow::buildPreview()

@@ -21,6 +21,7 @@ namespace quillora {
 
 class Dialogs;
 class FileListController;
+class FileListView;
 class FileListModel;
 class PointerFeedback;
 class ImportController;
@@ -80,7 +81,7 @@ public:
     std::optional<QCursor> handPointer() const { return m_handPointer; }
     FileListController &listController() const { return *m_list; }
     PointerFeedback &pointer() const { return *m_pointer; }
-    QTreeView *listView() const { return m_listView; }
+    FileListView *listView() const { return m_listView; }
     PreviewPanel *preview() const { return m_preview; }
 
     void PushButton7_Click();
@@ -114,7 +115,7 @@ private:
     AppServices m_services;
     QString m_appTitle;
     FileListModel *m_fileList = nullptr;
-    QTreeView *m_listView = nullptr;
+    FileListView *m_listView = nullptr;
     OptionsPanel *m_options = nullptr;
     PreviewPanel *m_preview = nullptr;
     TextProgressBar *m_progressBar = nullptr;

@@ -59,6 +59,7 @@ private slots:
     void skinAndPointerImage();
     void homePageOpensOnTheSeventhDraw();
     void officeCheckCanEndTheStart();
+    void emptyListSaysWhatToDo();
     void addOneFile();
     void addSeveralFilesInTheDialogsOrder();
     void cancelAddsNothing();
@@ -523,6 +524,25 @@ void tst_MainWindow::officeCheckCanEndTheStart()
     QVERIFY(!window->Form_Load());
     QCOMPARE(checks, 1);
     QVERIFY(!window->isVisible());
+}
+
+// An empty list says what to do; the list and the progress bar have names
+// for screen readers.
+void tst_MainWindow::emptyListSaysWhatToDo()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    FileListView *list = window->listView();
+    QCOMPARE(list->placeholderText(), u"Add files, or drop files and folders here"_s);
+    QVERIFY(list->showsPlaceholder());
+    window->fileList().AddListEntry(u"/a.txt"_s);
+    QVERIFY(!list->showsPlaceholder());
+    window->fileList().clear();
+    QVERIFY(list->showsPlaceholder());
+    QCOMPARE(window->listView()->accessibleName(), u"Text files to import"_s);
+    QCOMPARE(window->progressBar()->accessibleName(), u"Progress"_s);
 }
 
 void tst_MainWindow::addOneFile()

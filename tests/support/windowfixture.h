@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "gui/filelistview.h"
 #include "gui/mainwindow.h"
 #include "memoryspreadsheet.h"
 #include "scripteddialogs.h"
