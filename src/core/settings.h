@@ -40,6 +40,8 @@ inline constexpr SettingKey SkipLines{u"SkipLines", u"0"};
 inline constexpr SettingKey Header{u"Header", u"False"};
 inline constexpr SettingKey FileColumn{u"FileColumn", u"False"};
 inline constexpr SettingKey ContinueSheets{u"ContinueSheets", u"False"};
+// With a sheet per file, the sheets in the list's order, named as the files.
+inline constexpr SettingKey SheetsAsListed{u"SheetsAsListed", u"False"};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 inline constexpr SettingKey Extension{u"Extension", u"txt"};

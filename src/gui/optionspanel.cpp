@@ -79,10 +79,10 @@ void OptionsPanel::buildControls(QWidget *form)
 {
     m_frame2 = new QGroupBox(u"Import Options"_s, form);
     m_frame2->setObjectName(u"Frame2"_s);
-    m_frame2->setGeometry(twipsRect(120, 3720, 7800, 1095));
+    m_frame2->setGeometry(twipsRect(120, 3720, 7800, 1095 + ImportFrameGrowth));
     m_frame1 = new QGroupBox(u"Format Options"_s, form);
     m_frame1->setObjectName(u"Frame1"_s);
-    m_frame1->setGeometry(twipsRect(120, 4875, 7800, 2175 + FormatFrameGrowth));
+    m_frame1->setGeometry(twipsRect(120, 4875 + ImportFrameGrowth, 7800, 2175 + FormatFrameGrowth));
 
     for (const OptionSpec &spec : optionTable()) {
         QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
@@ -93,6 +93,15 @@ void OptionsPanel::buildControls(QWidget *form)
     }
     option(5)->setChecked(true);
     option(1)->setChecked(true);
+    // Under the option it qualifies, enabled with it; Tab reaches it (every
+    // letter of its caption is another control's Alt+letter).
+    m_sheetsAsListed = new QCheckBox(u"Name each sheet after its file, in the list's order"_s, m_frame2);
+    m_sheetsAsListed->setObjectName(u"Check7"_s);
+    m_sheetsAsListed->setGeometry(twipsRect(540, 1000, 6900, 255));
+    m_sheetsAsListed->setEnabled(false);
+    connect(option(6), &QRadioButton::toggled, m_sheetsAsListed, &QWidget::setEnabled);
+    connect(m_sheetsAsListed, &QCheckBox::toggled, this,
+            [this](bool on) { save(Setting::SheetsAsListed, truthText(on)); });
     // Saved whenever a button becomes selected, however that happens: a
     // click, the keyboard, an accessibility tool or the program itself. The
     // button cleared by the change has already let go when this runs.
@@ -164,7 +173,8 @@ void OptionsPanel::buildLinesFrame(QWidget *form)
 {
     m_frame3 = new QGroupBox(u"Lines and Headers"_s, form);
     m_frame3->setObjectName(u"Frame3"_s);
-    m_frame3->setGeometry(twipsRect(120, 4875 + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
+    m_frame3->setGeometry(
+        twipsRect(120, 4875 + ImportFrameGrowth + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
     auto *label = new QLabel(u"Lines to s&kip at the start of each file:"_s, m_frame3);
     label->setObjectName(u"Label2"_s);
     label->setGeometry(twipsRect(240, 360, 4200, 255));
@@ -234,7 +244,7 @@ void OptionsPanel::setBackground(const QColor &color)
     }
     for (int number = 1; number <= 8; ++number)
         option(number)->setAutoFillBackground(false);
-    for (QCheckBox *box : {m_quotes, m_numbers, m_dates, m_header, m_fileColumn, m_continueSheets})
+    for (QCheckBox *box : {m_sheetsAsListed, m_quotes, m_numbers, m_dates, m_header, m_fileColumn, m_continueSheets})
         box->setAutoFillBackground(false);
 }
 
@@ -248,6 +258,7 @@ QList<QWidget *> OptionsPanel::controlsInReadingOrder() const
     QList<QWidget *> controls;
     for (int number : SheetGroup)
         controls << option(number);
+    controls << m_sheetsAsListed;
     for (int number : FormatGroup)
         controls << option(number);
     controls << m_text1 << m_quotes << m_encoding << m_numbers << m_decimalSign << m_dates << m_skipLines << m_header
@@ -308,12 +319,14 @@ void OptionsPanel::restoreLinesAndHeaders()
     const bool header = toTruthValue(m_settings.GetSetting(Setting::Header));
     const bool fileColumn = toTruthValue(m_settings.GetSetting(Setting::FileColumn));
     const bool continueSheets = toTruthValue(m_settings.GetSetting(Setting::ContinueSheets));
+    const bool sheetsAsListed = toTruthValue(m_settings.GetSetting(Setting::SheetsAsListed));
     if (!number || lines < m_skipLines->minimum() || lines > m_skipLines->maximum())
         throw Failure(u"The stored number of lines to skip \"%1\" is no number from 0 to 1000."_s.arg(stored));
     m_skipLines->setValue(lines);
     m_header->setChecked(header);
     m_fileColumn->setChecked(fileColumn);
     m_continueSheets->setChecked(continueSheets);
+    m_sheetsAsListed->setChecked(sheetsAsListed);
 }
 
 void OptionsPanel::restoreNumbersAndDates()
@@ -372,7 +385,9 @@ void OptionsPanel::saveSheetGroup()
 
 SheetOptions OptionsPanel::sheetOptions() const
 {
-    return {.oneSheet = option(5)->isChecked(), .continueSheets = m_continueSheets->isChecked(), .sheetsAsListed = false};
+    return {.oneSheet = option(5)->isChecked(),
+            .continueSheets = m_continueSheets->isChecked(),
+            .sheetsAsListed = option(6)->isChecked() && m_sheetsAsListed->isChecked()};
 }
 
 ReadOptions OptionsPanel::readOptions() const

@@ -74,6 +74,7 @@ public:
     QCheckBox *headerBox() const { return m_header; }
     QCheckBox *fileColumnBox() const { return m_fileColumn; }
     QCheckBox *continueSheetsBox() const { return m_continueSheets; }
+    QCheckBox *sheetsAsListedBox() const { return m_sheetsAsListed; }
     QGroupBox *linesFrame() const { return m_frame3; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
@@ -107,7 +108,9 @@ public:
     // What stands below the option frames moves down this much: the format
     // frame's growth, and the frame of lines and headers under it.
     static constexpr int LinesFrameHeight = 1730;
-    static constexpr int GrowthBelow = FormatFrameGrowth + 60 + LinesFrameHeight;
+    // The import frame is this much taller, for the sheets named as listed.
+    static constexpr int ImportFrameGrowth = 330;
+    static constexpr int GrowthBelow = ImportFrameGrowth + FormatFrameGrowth + 60 + LinesFrameHeight;
 
 private:
     void buildControls(QWidget *form);
@@ -134,6 +137,7 @@ private:
     QCheckBox *m_header = nullptr;
     QCheckBox *m_fileColumn = nullptr;
     QCheckBox *m_continueSheets = nullptr;
+    QCheckBox *m_sheetsAsListed = nullptr;
     std::array<QRadioButton *, 9> m_options{}; // indexed by option number; [0] unused
 };
 

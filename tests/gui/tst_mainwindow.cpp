@@ -49,6 +49,7 @@ private slots:
     void laterRestoreWinsAndRewritesItsGroup();
     void ownSeparatorOptionIsRestored();
     void numbersAndDatesAreKeptAndPreviewed();
+    void sheetsNamedAsListed();
     void noStoredSelectionLeavesTheGroupEmpty();
     void clicksWriteTheirGroupsKeys();
     void selectionByAnyMeansIsSaved();
@@ -101,10 +102,11 @@ void tst_MainWindow::controlsFollowTheLayout()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 536 x 548 pixels as designed; 408 wider for the preview, and 147
-    // higher for each file's own separator, the quotes box, the encoding,
-    // numbers and dates, 120 for the lines and headers.
-    QCOMPARE(window->size(), QSize(944, 814));
+    // 536 x 548 pixels as designed; 408 wider for the preview, and 22
+    // higher for sheets named as listed, 147 for each file's own separator,
+    // the quotes box, the encoding, numbers and dates, 120 for the lines and
+    // headers.
+    QCOMPARE(window->size(), QSize(944, 836));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
@@ -114,7 +116,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start &Importing"_s, {8, 744, 520, 27}},
+        {u"PushButton2"_s, u"Start &Importing"_s, {8, 766, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -136,13 +138,13 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 325, 520, 292));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 347, 520, 292));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 779, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 801, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -265,6 +267,38 @@ void tst_MainWindow::numbersAndDatesAreKeptAndPreviewed()
     QCOMPARE(alignment(2), int(Qt::AlignRight | Qt::AlignVCenter));
     QVERIFY(!(alignment(3) & Qt::AlignRight));
     QVERIFY(!(alignment(0) & Qt::AlignRight));
+}
+
+// Sheets named after their files in the list's order, as --sheets-as-listed
+// does: by the keyboard, saved, restored, and the import made so.
+void tst_MainWindow::sheetsNamedAsListed()
+{
+    {
+        auto window = makeWindow();
+        QVERIFY(window->Form_Load());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QCheckBox *box = window->options().sheetsAsListedBox();
+        QVERIFY(!box->isEnabled());
+        window->options().option(6)->click();
+        QVERIFY(box->isEnabled());
+        window->options().option(6)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClick(box, Qt::Key_Space);
+        QCOMPARE(m_f->store->GetSetting(Setting::SheetsAsListed), u"True"_s);
+    }
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    QVERIFY(window->options().sheetsAsListedBox()->isChecked());
+    QVERIFY(window->options().sheetOptions().sheetsAsListed);
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"2024-02.csv"_s), "b"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"2024-01.csv"_s), "a"));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    QCOMPARE(m_f->office.sheetNames(), (QStringList{u"2024-02.csv"_s, u"2024-01.csv"_s}));
+    // Back to one sheet, it says nothing.
+    window->options().option(5)->click();
+    QVERIFY(!window->options().sheetOptions().sheetsAsListed);
 }
 
 void tst_MainWindow::noStoredSelectionLeavesTheGroupEmpty()
@@ -397,7 +431,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
         reaches.insert(letter, target);
     };
     // Numbers and dates come after every letter was taken: Tab reaches them.
-    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s};
+    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s, u"Check7"_s};
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         // Not the parts of a table or a box.
         if (!button->objectName().isEmpty() && !byTabAlone.contains(button->objectName()))
