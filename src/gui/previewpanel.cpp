@@ -40,6 +40,23 @@ QString takenShown(EncodingTaken taken)
     return u"detected"_s;
 }
 
+// Work done on a pool thread, its result handed to shown on the window's
+// thread unless the panel is gone by then.
+template <typename Work, typename Shown>
+void offTheWindowsThread(PreviewPanel *panel, Work work, Shown shown)
+{
+    QPointer<PreviewPanel> self(panel);
+    QThreadPool::globalInstance()->start([self, work = std::move(work), shown = std::move(shown)] {
+        auto result = work();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [self, result = std::move(result), shown] {
+                if (self)
+                    shown(*self, result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 QString encodingShown(const FilePreview &preview)
 {
     for (const KnownEncoding &known : knownEncodings()) {
@@ -173,16 +190,9 @@ void PreviewPanel::start()
     const QString path = m_path;
     const ReadOptions options = m_options(path);
     const qsizetype generation = m_generation;
-    QPointer<PreviewPanel> self(this);
-    QThreadPool::globalInstance()->start([self, path, options, generation] {
-        const FilePreview preview = previewFile(path, options);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [self, preview, generation] {
-                if (self)
-                    self->display(preview, generation);
-            },
-            Qt::QueuedConnection);
-    });
+    offTheWindowsThread(
+        this, [path, options] { return previewFile(path, options); },
+        [generation](PreviewPanel &panel, const FilePreview &preview) { panel.display(preview, generation); });
 }
 
 void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
@@ -246,17 +256,12 @@ void PreviewPanel::planHeaders()
     for (const QString &path : paths)
         options.insert(path, m_options(path));
     const qsizetype generation = m_generation;
-    QPointer<PreviewPanel> self(this);
-    QThreadPool::globalInstance()->start([self, paths, options, generation] {
-        const HeaderPlan plan =
-            quillora::planHeaders(paths, [&](const QString &path) { return options.value(path); }, HeaderSample);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [self, plan, generation] {
-                if (self)
-                    self->showHeaderPlan(plan, generation);
-            },
-            Qt::QueuedConnection);
-    });
+    offTheWindowsThread(
+        this,
+        [paths, options] {
+            return quillora::planHeaders(paths, [&](const QString &path) { return options.value(path); }, HeaderSample);
+        },
+        [generation](PreviewPanel &panel, const HeaderPlan &plan) { panel.showHeaderPlan(plan, generation); });
 }
 
 void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)

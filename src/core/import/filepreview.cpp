@@ -17,6 +17,8 @@ namespace {
 void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &options, const FileReading &reading,
                 const QStringList &lines, int maxRows, CellLimits limits)
 {
+    const CellTyping typing = typingOf(options, reading.split());
+    preview.decimalSign = typing.decimalSign;
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
     layout.addFile({.listIndex = 0,
@@ -25,7 +27,7 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
                     .header = reading.header(),
                     .shownName = FileNameOf(path),
                     .noteName = FileNameOf(path),
-                    .typing = typingOf(options, reading.split())});
+                    .typing = typing});
     if (layout.hasHeaderRow())
         preview.header = cellsOfStagedLine(layout.headerLine());
     RowBlock rows;
@@ -76,7 +78,6 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
             preview.ownSeparator = own ? own->plural.toString() : QString();
         }
         preview.widest = reading.widest();
-        preview.decimalSign = typingOf(options, reading.split()).decimalSign;
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);
         // What the part read holds, reckoned for the whole file by its bytes.

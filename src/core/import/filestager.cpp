@@ -73,6 +73,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options),
               typingOf(options, reading->split())};
     staged.summary.rows = staged.lines + (staged.header ? 1 : 0);
+    staged.summary.decimalSign = staged.typing.decimalSign;
     return true;
 }
 
@@ -82,7 +83,6 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.encoding = reading.reader().encodingName();
     summary.encodingChosen = reading.encodingTaken() == EncodingTaken::Chosen;
     summary.encodingGuessed = reading.encodingTaken() == EncodingTaken::Guessed;
-    summary.decimalSign = typingOf(options, reading.split()).decimalSign;
     const auto header = reading.header();
     summary.headerCells = header ? header->size() : 0;
     const bool cutting = options.split || options.ownSeparator;

@@ -54,13 +54,20 @@ void SheetLayout::addFile(const FileEntry &entry)
     m_files.push_back(std::move(file));
 }
 
-CellTyping SheetLayout::typingAt(qint64 index)
+// Lines are placed in order: the file of the last one, or one after it.
+const SheetLayout::File *SheetLayout::fileOf(qint64 index)
 {
     while (m_current + 1 < m_files.size() && index >= m_files[m_current].endLine)
         ++m_current;
-    if (m_files.empty())
+    return m_files.empty() ? nullptr : &m_files[m_current];
+}
+
+CellTyping SheetLayout::typingAt(qint64 index)
+{
+    const File *file = fileOf(index);
+    if (!file)
         return {};
-    CellTyping typing = m_files[m_current].typing;
+    CellTyping typing = file->typing;
     typing.textColumns = m_fileColumn ? 1 : 0;
     return typing;
 }
@@ -134,12 +141,11 @@ QString SheetLayout::headerLine() const
 
 qsizetype SheetLayout::appendRow(QStringView line, qint64 index, RowBlock &rows, qsizetype maxColumns)
 {
-    while (m_current + 1 < m_files.size() && index >= m_files[m_current].endLine)
-        ++m_current;
+    const File *const found = fileOf(index);
     // An empty line stays an empty row, without a file.
-    if (line.isEmpty() || m_files.empty() || (!m_fileColumn && !m_files[m_current].columns))
+    if (line.isEmpty() || !found || (!m_fileColumn && !found->columns))
         return rows.appendStagedLine(line, maxColumns);
-    const File &file = m_files[m_current];
+    const File &file = *found;
     splitStagedLine(line, m_cells);
     const qsizetype first = m_fileColumn ? 1 : 0;
     m_placed.clear();

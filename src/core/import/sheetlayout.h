@@ -82,6 +82,7 @@ private:
         QString stagedName;                // its file column cell, staged
         CellTyping typing;
     };
+    const File *fileOf(qint64 index);
     QStringList keysOf(const QStringList &header) const;
     std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);
 

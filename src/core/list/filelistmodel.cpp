@@ -115,34 +115,45 @@ void FileListModel::entryChanged(const QString &path)
     }
 }
 
+namespace {
+// What the list keeps for one file: set, or taken back with nullopt.
+template <typename T>
+void keepOwn(QHash<QString, T> &kept, const QString &path, const std::optional<T> &value)
+{
+    if (value)
+        kept.insert(path, *value);
+    else
+        kept.remove(path);
+}
+
+template <typename T>
+std::optional<T> ownOf(const QHash<QString, T> &kept, const QString &path)
+{
+    const auto own = kept.constFind(path);
+    return own == kept.cend() ? std::nullopt : std::optional<T>(*own);
+}
+} // namespace
+
 void FileListModel::setEncodingOf(const QString &path, const std::optional<ChosenEncoding> &encoding)
 {
-    if (encoding)
-        m_encodings.insert(path, *encoding);
-    else
-        m_encodings.remove(path);
+    keepOwn(m_encodings, path, encoding);
     entryChanged(path);
 }
 
 std::optional<ChosenEncoding> FileListModel::encodingOf(const QString &path) const
 {
-    const auto own = m_encodings.constFind(path);
-    return own == m_encodings.cend() ? std::nullopt : std::optional<ChosenEncoding>(*own);
+    return ownOf(m_encodings, path);
 }
 
 void FileListModel::setSeparatorOf(const QString &path, const std::optional<QString> &separator)
 {
-    if (separator)
-        m_separators.insert(path, *separator);
-    else
-        m_separators.remove(path);
+    keepOwn(m_separators, path, separator);
     entryChanged(path);
 }
 
 std::optional<QString> FileListModel::separatorOf(const QString &path) const
 {
-    const auto own = m_separators.constFind(path);
-    return own == m_separators.cend() ? std::nullopt : std::optional<QString>(*own);
+    return ownOf(m_separators, path);
 }
 
 void FileListModel::setSeparatorFound(const QString &path, const QString &name)
