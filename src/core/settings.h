@@ -44,6 +44,9 @@ inline constexpr SettingKey ContinueSheets{u"ContinueSheets", u"False"};
 inline constexpr SettingKey SheetsAsListed{u"SheetsAsListed", u"False"};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
+// The window's size, place and state as it was closed (Qt's own form, in
+// base64); empty: the designed size, in the middle of the screen.
+inline constexpr SettingKey WindowGeometry{u"WindowGeometry", u""};
 inline constexpr SettingKey Extension{u"Extension", u"txt"};
 } // namespace Setting
 

@@ -58,7 +58,7 @@ int runQuillora(const Surroundings &surroundings)
             window.addPaths(paths);
         });
     }
-    window.showCentred();
+    window.showOnScreen();
     // Listed once the window shows: a folder's walk keeps it live.
     QTimer::singleShot(0, &window, [&window, paths = surroundings.paths] { window.addPaths(paths); });
     return QApplication::exec();

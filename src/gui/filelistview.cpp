@@ -5,6 +5,18 @@
 
 namespace quillora {
 
+void FileListView::setDesignedSize(QSize size)
+{
+    m_designed = size;
+    setMinimumHeight(size.height());
+    updateGeometry();
+}
+
+QSize FileListView::sizeHint() const
+{
+    return m_designed.isValid() ? m_designed : QTreeView::sizeHint();
+}
+
 void FileListView::setPlaceholderText(const QString &text)
 {
     m_placeholder = text;

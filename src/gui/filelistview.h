@@ -15,6 +15,12 @@ class FileListView : public QTreeView
 public:
     using QTreeView::QTreeView;
 
+    // The size the window was designed with: the list is never lower, and
+    // takes whatever more room the window has.
+    void setDesignedSize(QSize size);
+    QSize designedSize() const { return m_designed; }
+    QSize sizeHint() const override;
+
     void setPlaceholderText(const QString &text);
     QString placeholderText() const { return m_placeholder; }
     // Whether the placeholder is shown: the list is empty.
@@ -25,6 +31,7 @@ protected:
 
 private:
     QString m_placeholder;
+    QSize m_designed;
 };
 
 } // namespace quillora

@@ -16,14 +16,18 @@
 #include "gui/previewpanel.h"
 #include "gui/textprogressbar.h"
 #include "gui/twips.h"
+#include "gui/windowplacement.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QGuiApplication>
 #include <QCheckBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +35,7 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -44,8 +49,12 @@ static void initResources()
 namespace quillora {
 
 namespace {
-// The preview right of the list, the options and the buttons.
-constexpr int PreviewWidth = 6120; // twips
+// The designed sizes, in twips: the left column's width, the preview's
+// width, the margin round the window and the gap between its parts.
+constexpr int ColumnWidth = 7800;
+constexpr int PreviewWidth = 6000;
+constexpr int Margin = 120;
+constexpr int ButtonHeight = 405;
 } // namespace
 
 namespace {
@@ -92,8 +101,7 @@ QPoint cursorHotSpot(QByteArrayView cursorFile)
 }
 
 MainWindow::MainWindow(AppServices services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Window)
     , m_services(std::move(services))
     , m_appTitle(SetAppTitle(Product::Name))
 {
@@ -106,14 +114,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::buildControls()
 {
     setFont(windowFont());
-    // The preview stands right of everything else.
-    setFixedSize(fromTwips(8040 + PreviewWidth), fromTwips(8220 + OptionsPanel::GrowthBelow));
     buildList();
     buildButtons();
     m_options = new OptionsPanel(this, m_services.settings);
     setSurfacesBackground(Qt::white);
     buildProgressBar();
     buildPreview();
+    layOutControls();
     watchPointerSurfaces();
     buildControllers();
     connectButtons();
@@ -125,7 +132,7 @@ void MainWindow::buildList()
     m_fileList = new FileListModel(this);
     m_listView = new FileListView(this);
     m_listView->setObjectName(u"ListView1"_s);
-    m_listView->setGeometry(twipsRect(120, 120, 6840, 2535));
+    m_listView->setDesignedSize(twipsRect(0, 0, 6840, 2535).size());
     m_listView->setModel(m_fileList);
     m_listView->setRootIsDecorated(false);
     m_listView->setUniformRowHeights(true);
@@ -143,24 +150,69 @@ void MainWindow::buildList()
 
 void MainWindow::buildButtons()
 {
-    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move &Up", twipsRect(7065, 120, 855, 1200), true);
-    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move &Down", twipsRect(7065, 1440, 855, 1200), false);
-    m_buttons.addFiles = addPushButton(u"PushButton1", u"&Add Text File(s)", twipsRect(120, 2760, 3840, 405));
-    m_buttons.addFolder =
-        addPushButton(u"PushButton4", u"Add All File(s) In &Folder", twipsRect(4080, 2760, 3840, 405));
-    m_buttons.clearList = addPushButton(u"PushButton6", u"C&lear List", twipsRect(120, 3270, 3840, 405));
-    m_buttons.loadSamples =
-        addPushButton(u"PushButton7", u"Load Sample/E&xample Files", twipsRect(4080, 3270, 3840, 405));
-    // Below the format frame, moved down as far as it grew.
-    m_buttons.start = addPushButton(u"PushButton2", StartCaption,
-                                    twipsRect(120, 7170 + OptionsPanel::GrowthBelow, 7800, 405));
+    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move &Up", true);
+    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move &Down", false);
+    m_buttons.addFiles = addPushButton(u"PushButton1", u"&Add Text File(s)");
+    m_buttons.addFolder = addPushButton(u"PushButton4", u"Add All File(s) In &Folder");
+    m_buttons.clearList = addPushButton(u"PushButton6", u"C&lear List");
+    m_buttons.loadSamples = addPushButton(u"PushButton7", u"Load Sample/E&xample Files");
+    m_buttons.start = addPushButton(u"PushButton2", StartCaption);
+}
+
+// The left column keeps its designed width: the list with Move Up and Move
+// Down beside it, the four list buttons, the option frames, "Start
+// Importing" and the progress bar, one under the other. The preview stands
+// right of it. A larger window gives its room to the list (downwards) and
+// to the preview; a lower one scrolls the option frames.
+void MainWindow::layOutControls()
+{
+    const int gap = fromTwips(Margin);
+    auto *moveButtons = new QVBoxLayout;
+    moveButtons->setSpacing(gap);
+    moveButtons->addWidget(m_buttons.moveUp);
+    moveButtons->addWidget(m_buttons.moveDown);
+    moveButtons->addStretch();
+    auto *listRow = new QHBoxLayout;
+    listRow->setSpacing(fromTwips(ColumnWidth) - m_listView->designedSize().width() - m_buttons.moveUp->width());
+    listRow->addWidget(m_listView, 1);
+    listRow->addLayout(moveButtons);
+
+    auto *listButtons = new QGridLayout;
+    listButtons->setHorizontalSpacing(gap);
+    listButtons->setVerticalSpacing(gap - 1);
+    listButtons->addWidget(m_buttons.addFiles, 0, 0);
+    listButtons->addWidget(m_buttons.addFolder, 0, 1);
+    listButtons->addWidget(m_buttons.clearList, 1, 0);
+    listButtons->addWidget(m_buttons.loadSamples, 1, 1);
+
+    auto *column = new QVBoxLayout;
+    column->setSpacing(0);
+    column->addLayout(listRow, 1);
+    column->addSpacing(gap - 1);
+    column->addLayout(listButtons);
+    column->addSpacing(fromTwips(45));
+    column->addWidget(m_options->area());
+    column->addSpacing(gap);
+    column->addWidget(m_buttons.start);
+    column->addSpacing(gap);
+    column->addWidget(m_progressBar);
+
+    auto *window = new QHBoxLayout(this);
+    window->setContentsMargins(gap, gap, gap, gap);
+    window->setSpacing(gap);
+    window->addLayout(column);
+    window->addWidget(m_preview, 1);
+    // Placed now, not first when shown: the designed size is the one to
+    // open at and to fit to a screen.
+    resize(sizeHint());
+    window->activate();
 }
 
 void MainWindow::buildProgressBar()
 {
     m_progressBar = new TextProgressBar(this);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setGeometry(twipsRect(120, 7700 + OptionsPanel::GrowthBelow, 7800, 405));
+    m_progressBar->setFixedHeight(fromTwips(ButtonHeight));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
@@ -175,7 +227,7 @@ void MainWindow::buildPreview()
     // would read it.
     m_preview = new PreviewPanel(this, [this](const QString &path) { return readOptionsOf(*m_options, *m_fileList, path); });
     m_preview->setListedFiles([this] { return m_fileList->entries(); });
-    m_preview->setGeometry(twipsRect(8040, 120, PreviewWidth - 120, 8220 + OptionsPanel::GrowthBelow - 240));
+    m_preview->setDesignedWidth(fromTwips(PreviewWidth));
     connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
     connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);
     connect(m_fileList, &QAbstractItemModel::rowsInserted, this, &MainWindow::showPreview);
@@ -260,17 +312,16 @@ void MainWindow::watchPointerSurfaces()
     m_pointer->watch(m_listView->viewport(), PointerFeedback::Default);
 }
 
-QPushButton *MainWindow::addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry)
+QPushButton *MainWindow::addPushButton(const char16_t *name, const char16_t *caption)
 {
     auto *button = new QPushButton(QString::fromUtf16(caption), this);
     button->setObjectName(QString::fromUtf16(name));
     button->setFont(buttonFont());
-    button->setGeometry(geometry);
+    button->setFixedHeight(fromTwips(ButtonHeight));
     return button;
 }
 
-QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
-                                        bool up)
+QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *caption, bool up)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QString::fromUtf16(name));
@@ -281,7 +332,7 @@ QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *ca
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(buttonFont());
-    button->setGeometry(geometry);
+    button->setFixedSize(twipsRect(0, 0, 855, 1200).size());
     return button;
 }
 
@@ -318,11 +369,49 @@ bool MainWindow::Form_Load()
     return keepRunning;
 }
 
-void MainWindow::showCentred()
+void MainWindow::showOnScreen()
 {
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    const bool restored = restoreStoredGeometry();
+    const QScreen *screen = QGuiApplication::screenAt(geometry().center());
+    if (!screen)
+        screen = this->screen();
+    if (screen && !isMaximized() && !isFullScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QMargins frame = decorations();
+        const QSize least = minimumSizeHint().grownBy(frame);
+        const QRect placed = restored ? fittedFrame(geometry().marginsAdded(frame), area, least)
+                                      : centredFrame(sizeHint().grownBy(frame), area, least);
+        // Placed by its inside, as Qt restored it, so that the frame comes
+        // back to where it was, whatever the window manager's borders.
+        setGeometry(placed.marginsRemoved(frame));
+    }
     show();
+}
+
+bool MainWindow::restoreStoredGeometry()
+{
+    const QByteArray stored = QByteArray::fromBase64(m_services.settings.GetSetting(Setting::WindowGeometry).toLatin1());
+    return !stored.isEmpty() && restoreGeometry(stored);
+}
+
+// The window manager's own once the window has been shown; until then, a
+// tall title bar.
+QMargins MainWindow::decorations() const
+{
+    const QMargins known(geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+                         frameGeometry().right() - geometry().right(),
+                         frameGeometry().bottom() - geometry().bottom());
+    return known.isNull() ? AssumedDecorations : known;
+}
+
+void MainWindow::saveWindowGeometry()
+{
+    // A store that cannot be written only costs the remembered place.
+    try {
+        m_services.settings.SaveSetting(Setting::WindowGeometry, QString::fromLatin1(saveGeometry().toBase64()));
+    } catch (const std::exception &e) {
+        qWarning("%s", e.what());
+    }
 }
 
 void MainWindow::ApplySkin()
@@ -420,6 +509,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // stops at its next chance.
     m_import->cancel();
     m_list->cancel();
+    saveWindowGeometry();
     event->accept();
 }
 

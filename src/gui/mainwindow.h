@@ -64,8 +64,10 @@ public:
     // Runs the start-up sequence; false when the program must end before the
     // window is shown.
     bool Form_Load();
-    // Shows the window in the middle of its screen, as it first appears.
-    void showCentred();
+    // Shows the window where it was closed last, or at its designed size in
+    // the middle of its screen; either way wholly inside the screen's free
+    // area and never larger than it.
+    void showOnScreen();
     // Lists paths as a drop lists them (folders expanded), for "Open with"
     // and for a second start that handed its paths over; nothing is
     // imported until the user asks.
@@ -100,9 +102,12 @@ private:
     void buildControllers();
     void connectButtons();
     void setTabOrderAsRead();
-    QPushButton *addPushButton(const char16_t *name, const char16_t *caption, const QRect &geometry);
-    QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, const QRect &geometry,
-                                bool up);
+    void layOutControls();
+    QPushButton *addPushButton(const char16_t *name, const char16_t *caption);
+    QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, bool up);
+    bool restoreStoredGeometry();
+    QMargins decorations() const;
+    void saveWindowGeometry();
     void ApplySkin();
     void setSurfacesBackground(const QColor &color);
     void watchPointerSurfaces();

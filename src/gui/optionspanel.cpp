@@ -13,8 +13,12 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLoggingCategory>
+#include <QApplication>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -66,6 +70,50 @@ bool inFormatGroup(int number)
 {
     return std::find(FormatGroup.begin(), FormatGroup.end(), number) != FormatGroup.end();
 }
+
+// The frames at their designed sizes, one under the other. Where the window
+// is too low for them they scroll; the bar then stands beside them rather
+// than over the options' captions, and a control reached by the keyboard is
+// scrolled into view.
+class OptionsArea : public QScrollArea
+{
+public:
+    explicit OptionsArea(QWidget *parent)
+        : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        // The window's surface shows through around the frames.
+        viewport()->setAutoFillBackground(false);
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+            if (now && widget() && widget()->isAncestorOf(now))
+                ensureWidgetVisible(now);
+        });
+    }
+
+    QSize sizeHint() const override { return widget()->size() + QSize(barWidth(), 0); }
+    QSize minimumSizeHint() const override { return {sizeHint().width(), MinimumVisibleHeight}; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        const bool barBefore = m_barShown;
+        m_barShown = height() < widget()->height();
+        QScrollArea::resizeEvent(event);
+        if (m_barShown != barBefore)
+            updateGeometry();
+    }
+
+private:
+    // The import frame and a little more show at the window's smallest.
+    static constexpr int MinimumVisibleHeight = 120;
+
+    int barWidth() const { return m_barShown ? verticalScrollBar()->sizeHint().width() : 0; }
+
+    bool m_barShown = false;
+};
 } // namespace
 
 OptionsPanel::OptionsPanel(QWidget *form, SettingsStore &settings)
@@ -77,12 +125,16 @@ OptionsPanel::OptionsPanel(QWidget *form, SettingsStore &settings)
 
 void OptionsPanel::buildControls(QWidget *form)
 {
-    m_frame2 = new QGroupBox(u"Import Options"_s, form);
+    m_area = new OptionsArea(form);
+    m_area->setObjectName(u"OptionsArea"_s);
+    auto *frames = new QWidget;
+    frames->setObjectName(u"OptionFrames"_s);
+    m_frame2 = new QGroupBox(u"Import Options"_s, frames);
     m_frame2->setObjectName(u"Frame2"_s);
-    m_frame2->setGeometry(twipsRect(120, 3720, 7800, 1095 + ImportFrameGrowth));
-    m_frame1 = new QGroupBox(u"Format Options"_s, form);
+    m_frame2->setFixedSize(twipsRect(0, 0, 7800, 1095 + ImportFrameGrowth).size());
+    m_frame1 = new QGroupBox(u"Format Options"_s, frames);
     m_frame1->setObjectName(u"Frame1"_s);
-    m_frame1->setGeometry(twipsRect(120, 4875 + ImportFrameGrowth, 7800, 2175 + FormatFrameGrowth));
+    m_frame1->setFixedSize(twipsRect(0, 0, 7800, 2175 + FormatFrameGrowth).size());
 
     for (const OptionSpec &spec : optionTable()) {
         QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
@@ -134,7 +186,15 @@ void OptionsPanel::buildControls(QWidget *form)
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
     buildEncodingBox();
     buildNumbersAndDates();
-    buildLinesFrame(form);
+    buildLinesFrame(frames);
+    auto *layout = new QVBoxLayout(frames);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(fromTwips(60));
+    layout->addWidget(m_frame2);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_area->setWidget(frames);
 }
 
 // Under the encoding: cells stored as what they are where nothing changes.
@@ -169,12 +229,11 @@ void OptionsPanel::buildNumbersAndDates()
 }
 
 // Under the format options: what each file's first lines are.
-void OptionsPanel::buildLinesFrame(QWidget *form)
+void OptionsPanel::buildLinesFrame(QWidget *frames)
 {
-    m_frame3 = new QGroupBox(u"Lines and Headers"_s, form);
+    m_frame3 = new QGroupBox(u"Lines and Headers"_s, frames);
     m_frame3->setObjectName(u"Frame3"_s);
-    m_frame3->setGeometry(
-        twipsRect(120, 4875 + ImportFrameGrowth + 2175 + FormatFrameGrowth + 60, 7800, LinesFrameHeight));
+    m_frame3->setFixedSize(twipsRect(0, 0, 7800, LinesFrameHeight).size());
     auto *label = new QLabel(u"Lines to s&kip at the start of each file:"_s, m_frame3);
     label->setObjectName(u"Label2"_s);
     label->setGeometry(twipsRect(240, 360, 4200, 255));

@@ -17,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
+class QScrollArea;
 class QSpinBox;
 class QWidget;
 
@@ -78,6 +79,9 @@ public:
     QGroupBox *linesFrame() const { return m_frame3; }
     QGroupBox *sheetFrame() const { return m_frame2; }
     QGroupBox *formatFrame() const { return m_frame1; }
+    // The three frames, one under the other, scrolled where the window is
+    // too low for them.
+    QScrollArea *area() const { return m_area; }
     // Every control, as the eye reads them: the import frame, the format
     // frame, then the lines frame, each from top to bottom.
     QList<QWidget *> controlsInReadingOrder() const;
@@ -102,21 +106,18 @@ signals:
 
 public:
     // The format frame is this much taller than the options alone need, for
-    // the quotes box and the encoding under them; what stands below it moves
-    // down as much.
+    // the quotes box and the encoding under them.
     static constexpr int FormatFrameGrowth = 2200; // twips
-    // What stands below the option frames moves down this much: the format
-    // frame's growth, and the frame of lines and headers under it.
+    // The frame of lines and headers under it.
     static constexpr int LinesFrameHeight = 1730;
     // The import frame is this much taller, for the sheets named as listed.
     static constexpr int ImportFrameGrowth = 330;
-    static constexpr int GrowthBelow = ImportFrameGrowth + FormatFrameGrowth + 60 + LinesFrameHeight;
 
 private:
     void buildControls(QWidget *form);
     void buildEncodingBox();
     void buildNumbersAndDates();
-    void buildLinesFrame(QWidget *form);
+    void buildLinesFrame(QWidget *frames);
     void saveGroupOf(int number);
     void saveFormatGroup();
     void saveSheetGroup();
@@ -124,6 +125,7 @@ private:
     void save(const SettingKey &key, const QString &value);
 
     SettingsStore &m_settings;
+    QScrollArea *m_area = nullptr;
     QGroupBox *m_frame1 = nullptr;
     QGroupBox *m_frame2 = nullptr;
     QLineEdit *m_text1 = nullptr;

@@ -90,6 +90,11 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_fileEncoding->setObjectName(u"PreviewEncoding"_s);
     m_fileEncoding->setAccessibleName(u"Encoding of this file"_s);
+    // The boxes give way in a narrow window; their lists open at full width.
+    for (QComboBox *box : {m_fileEncoding, m_fileSeparator}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(12);
+    }
     m_fileEncoding->addItem(u"Encoding as in the options"_s, QByteArray());
     for (const KnownEncoding &known : knownEncodings())
         m_fileEncoding->addItem(known.label, known.name);
@@ -148,6 +153,18 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
 }
 
 PreviewPanel::~PreviewPanel() = default;
+
+void PreviewPanel::setDesignedWidth(int width)
+{
+    m_designedWidth = width;
+    updateGeometry();
+}
+
+QSize PreviewPanel::sizeHint() const
+{
+    const QSize natural = QWidget::sizeHint();
+    return {m_designedWidth > 0 ? m_designedWidth : natural.width(), natural.height()};
+}
 
 QList<QWidget *> PreviewPanel::controlsInReadingOrder() const
 {

@@ -35,6 +35,11 @@ public:
     void showFile(const QString &path, const QByteArray &ownEncoding = {},
                   const std::optional<QString> &ownSeparator = {});
 
+    // The width the window was designed with; it takes whatever more room
+    // the window has.
+    void setDesignedWidth(int width);
+    QSize sizeHint() const override;
+
     QTableWidget *table() const { return m_table; }
     QLabel *infoLine() const { return m_info; }
     QPushButton *hintButton() const { return m_hintButton; }
@@ -83,6 +88,7 @@ private:
     QTimer *m_settle;
     QString m_path;
     QString m_hintSeparator;
+    int m_designedWidth = 0;
     qsizetype m_generation = 0; // a result of an older request is dropped
     bool m_reading = false;
     bool m_again = false;

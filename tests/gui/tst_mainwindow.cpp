@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -78,7 +79,6 @@ private slots:
     void optionChangedDuringARunActsOnIt();
     void closingDuringARunStopsIt();
     void closingWhileTheSpreadsheetHangsEndsAtOnce();
-    void showsCentredOnItsScreen();
     void screenshot();
 
 private:
@@ -101,14 +101,14 @@ void tst_MainWindow::controlsFollowTheLayout()
 {
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
     // 536 x 548 pixels as designed; 408 wider for the preview, and 22
     // higher for sheets named as listed, 147 for each file's own separator,
     // the quotes box, the encoding, numbers and dates, 120 for the lines and
     // headers.
     QCOMPARE(window->size(), QSize(944, 836));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(window->font().bold());
 
     const QList<std::tuple<QString, QString, QRect>> buttons{
@@ -138,7 +138,8 @@ void tst_MainWindow::controlsFollowTheLayout()
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->geometry(), QRect(8, 347, 520, 292));
+    auto *frame1 = child<QGroupBox>(*window, u"Frame1"_s);
+    QCOMPARE(QRect(frame1->mapTo(window.get(), QPoint(0, 0)), frame1->size()), QRect(8, 347, 520, 292));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
@@ -909,16 +910,6 @@ void tst_MainWindow::closingWhileTheSpreadsheetHangsEndsAtOnce()
     QVERIFY(window->importController().lastResult().closing);
     QVERIFY(m_f->dialogs.shown.isEmpty());
     QVERIFY(!window->isVisible());
-}
-
-void tst_MainWindow::showsCentredOnItsScreen()
-{
-    auto window = makeWindow();
-    QVERIFY(window->Form_Load());
-    window->showCentred();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QPoint offset = window->geometry().center() - window->screen()->availableGeometry().center();
-    QVERIFY2(offset.manhattanLength() <= 16, qPrintable(u"%1,%2"_s.arg(offset.x()).arg(offset.y())));
 }
 
 void tst_MainWindow::screenshot()

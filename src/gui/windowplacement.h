@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+
+namespace quillora {
+
+// Room a window manager's title bar and borders take, until the window has
+// been shown and its own are known: a tall title bar, so that a window
+// placed by it never ends under the screen's edge.
+inline constexpr QMargins AssumedDecorations{0, 38, 0, 0};
+
+// Where a window's frame goes in a screen's free area: never larger than
+// the area, nor smaller than least (a window that cannot fit stands at the
+// area's top left), and moved wholly inside it.
+QRect fittedFrame(const QRect &frame, const QRect &area, const QSize &least);
+
+// A frame of the size wanted in the middle of the area, fitted to it.
+QRect centredFrame(const QSize &wanted, const QRect &area, const QSize &least);
+
+} // namespace quillora
