@@ -7,6 +7,7 @@
 #include "core/product.h"
 #include "core/settings.h"
 #include "core/text/filenames.h"
+#include "core/translations.h"
 #include "gui/application.h"
 #include "gui/closeonsignal.h"
 #include "gui/dialogs.h"
@@ -23,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
+
 #include <unistd.h>
 
 using namespace quillora;
@@ -48,6 +50,7 @@ int runCommandLine(int argc, char *argv[])
     arguments[0] = name;
     QCoreApplication app(argc, arguments.data());
     setIdentity();
+    installTranslations(QCoreApplication::applicationDirPath());
     // Warnings from below (the LibreOffice bridge) are report lines too.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
         std::fputs(qPrintable(u"quillora: "_s + printable(message) + u'\n'), stderr);
@@ -75,6 +78,7 @@ int runWindow(int argc, char *argv[], const QStringList &paths)
     }
     QApplication app(argc, argv);
     setIdentity();
+    installTranslations(QApplication::applicationDirPath());
     // Docks and task bars find the desktop entry, and its icon, by this.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.quillora.Quillora"));
     CloseOnSignal closing;

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandline.h"
 
-#include "core/product.h"
-
 #include "cli/commandlineimport.h"
 #include "cli/display.h"
 #include "cli/interruption.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/list/paths.h"
+#include "core/product.h"
 #include "core/text/filenames.h"
 #include "core/text/separators.h"
 
@@ -16,9 +15,9 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <cstring>
 #include <string>
 
-#include <cstring>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,113 +27,104 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-const QCommandLineOption OutputOption({u"o"_s, u"output"_s},
-                                      u"Write the document into FILE instead of showing it in Calc; the format "
-                                      u"follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice."_s,
-                                      u"FILE"_s);
-const QCommandLineOption SheetPerFileOption(u"sheet-per-file"_s,
-                                            u"A sheet per file (default: all files on one sheet)."_s);
-const QCommandLineOption SheetsAsListedOption(u"sheets-as-listed"_s,
-                                              u"A sheet per file, in the order the files are given, each named as "
-                                              u"its file is (2024-01.csv); implies --sheet-per-file."_s);
-const QCommandLineOption SplitOption(u"split"_s,
-                                     u"space, comma, tab, semicolon or pipe: cut each line into cells there; auto: "
-                                     u"each file at its own separator (comma, semicolon, tab or pipe), found from "
-                                     u"its start."_s,
-                                     u"WHERE"_s);
-const QCommandLineOption SeparatorOption(u"separator"_s,
-                                         u"Cut each line into cells at TEXT (any text, several characters "
-                                         u"allowed)."_s,
-                                         u"TEXT"_s);
-const QCommandLineOption ExtensionOption(u"extension"_s,
-                                         u"For a folder PATH: its files whose names end in .EXT, walked as \"Add All "
-                                         u"File(s) In Folder\" walks (default: every file, as a drop)."_s,
-                                         u"EXT"_s);
-const QCommandLineOption QuotesOption(u"quotes"_s,
-                                      u"Keep text in double quotes together, as in CSV files: a separator or a line "
-                                      u"break inside quotes belongs to the cell, \"\" is one quote."_s);
-const QCommandLineOption EncodingOption(u"encoding"_s,
-                                        u"Read files without a byte-order mark in NAME: any encoding Qt reads, in any "
-                                        u"case (--list-encodings lists the usual ones); auto, the default, finds each "
-                                        u"file's."_s,
-                                        u"NAME"_s);
-const QCommandLineOption ListEncodingsOption(u"list-encodings"_s,
-                                             u"List the encodings people meet, by the name --encoding takes."_s);
-const QCommandLineOption SkipLinesOption(u"skip-lines"_s,
-                                         u"Leave out the first N rows of each file (a title, an \"exported by\" "
-                                         u"line)."_s,
-                                         u"N"_s);
-const QCommandLineOption HeaderOption(u"header"_s,
-                                      u"A file's first row (after those skipped) is its header: on one sheet the "
-                                      u"headers' names are the first row, once, and each file's cells go under "
-                                      u"the columns of their names."_s);
-const QCommandLineOption RenameOption(u"rename"_s,
-                                      u"With --header: a column named OLD counts as NEW before names are matched "
-                                      u"(\"client=customer\"); may be given again."_s,
-                                      u"OLD=NEW"_s);
-const QCommandLineOption NumbersOption(u"numbers"_s,
-                                       u"Store a cell as a number where its whole text is one and nothing changes "
-                                       u"(1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay "
-                                       u"text), its decimals written with SIGN: auto (the default: a comma in files "
-                                       u"cut at semicolons, a point otherwise), point or comma."_s,
-                                       u"auto|point|comma"_s);
-const QCommandLineOption DatesOption(u"dates"_s,
-                                     u"Store a cell whose whole text is an ISO date (2024-03-01) as a date."_s);
-const QCommandLineOption FileColumnOption(u"file-column"_s,
-                                          u"A first column with each row's file: its path below the folder that "
-                                          u"holds all the files (relative, the default), its name, or its whole "
-                                          u"path."_s,
-                                          u"relative|name|path"_s);
-const QCommandLineOption ContinueSheetsOption(u"continue-sheets"_s,
-                                              u"When a sheet is full, go on with the rest on a new sheet after it "
-                                              u"(\"NAME (2)\", ...), instead of leaving the rest out."_s);
-const QCommandLineOption DryRunOption(u"dry-run"_s,
-                                      u"Print what the import would do: each file's encoding, rows, widest row "
-                                      u"and a separator it looks cut at, then the sheets and their rows; write "
-                                      u"and start nothing, and leave standard input and pipes to the import."_s);
-const QCommandLineOption WindowOption(u"window"_s,
-                                      u"Open the window with the PATHs listed, instead of importing them (as a file "
-                                      u"manager's \"Open With\" does)."_s);
-const QCommandLineOption ForceOption({u"f"_s, u"force"_s},
-                                     u"Replace FILE when it exists, by a new file with its permissions, owner and "
-                                     u"group (hard links to it keep the old content)."_s);
-const QCommandLineOption QuietOption({u"q"_s, u"quiet"_s}, u"No progress."_s);
+// The options, described in the user's language: made when first asked
+// for, once the translations are installed.
+struct Options
+{
+    QCommandLineOption output{{u"o"_s, u"output"_s}, QCoreApplication::translate("quillora::CommandLine", "Write the document into FILE instead of showing it in Calc; the format follows the "
+                           "extension: .ods, .xlsx or .fods. Needs no LibreOffice."), u"FILE"_s};
+    QCommandLineOption sheetPerFile{u"sheet-per-file"_s, QCoreApplication::translate("quillora::CommandLine", "A sheet per file (default: all files on one sheet).")};
+    QCommandLineOption sheetsAsListed{u"sheets-as-listed"_s, QCoreApplication::translate("quillora::CommandLine", "A sheet per file, in the order the files are given, each named as its file is "
+                           "(2024-01.csv); implies --sheet-per-file.")};
+    QCommandLineOption split{u"split"_s, QCoreApplication::translate("quillora::CommandLine", "space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at "
+                           "its own separator (comma, semicolon, tab or pipe), found from its start."), u"WHERE"_s};
+    QCommandLineOption separator{u"separator"_s, QCoreApplication::translate("quillora::CommandLine", "Cut each line into cells at TEXT (any text, several characters allowed)."), u"TEXT"_s};
+    QCommandLineOption extension{u"extension"_s, QCoreApplication::translate("quillora::CommandLine", "For a folder PATH: its files whose names end in .EXT, walked as \"Add All File(s) In "
+                           "Folder\" walks (default: every file, as a drop)."), u"EXT"_s};
+    QCommandLineOption quotes{u"quotes"_s, QCoreApplication::translate("quillora::CommandLine", "Keep text in double quotes together, as in CSV files: a separator or a line break inside "
+                           "quotes belongs to the cell, \"\" is one quote.")};
+    QCommandLineOption encoding{u"encoding"_s, QCoreApplication::translate("quillora::CommandLine", "Read files without a byte-order mark in NAME: any encoding Qt reads, in any case "
+                           "(--list-encodings lists the usual ones); auto, the default, finds each file's."), u"NAME"_s};
+    QCommandLineOption listEncodings{u"list-encodings"_s, QCoreApplication::translate("quillora::CommandLine", "List the encodings people meet, by the name --encoding takes.")};
+    QCommandLineOption skipLines{u"skip-lines"_s, QCoreApplication::translate("quillora::CommandLine", "Leave out the first N rows of each file (a title, an \"exported by\" line)."), u"N"_s};
+    QCommandLineOption header{u"header"_s, QCoreApplication::translate("quillora::CommandLine", "A file's first row (after those skipped) is its header: on one sheet the headers' names "
+                           "are the first row, once, and each file's cells go under the columns of their names.")};
+    QCommandLineOption rename{u"rename"_s, QCoreApplication::translate("quillora::CommandLine", "With --header: a column named OLD counts as NEW before names are matched "
+                           "(\"client=customer\"); may be given again."), u"OLD=NEW"_s};
+    QCommandLineOption numbers{u"numbers"_s, QCoreApplication::translate("quillora::CommandLine", "Store a cell as a number where its whole text is one and nothing changes (1234.50 shows "
+                           "1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with "
+                           "SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point "
+                           "or comma."), u"auto|point|comma"_s};
+    QCommandLineOption dates{u"dates"_s, QCoreApplication::translate("quillora::CommandLine", "Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
+    QCommandLineOption fileColumn{u"file-column"_s, QCoreApplication::translate("quillora::CommandLine", "A first column with each row's file: its path below the folder that holds all the files "
+                           "(relative, the default), its name, or its whole path."), u"relative|name|path"_s};
+    QCommandLineOption continueSheets{u"continue-sheets"_s, QCoreApplication::translate("quillora::CommandLine", "When a sheet is full, go on with the rest on a new sheet after it (\"NAME (2)\", ...), "
+                           "instead of leaving the rest out.")};
+    QCommandLineOption dryRun{u"dry-run"_s, QCoreApplication::translate("quillora::CommandLine", "Print what the import would do: each file's encoding, rows, widest row and a separator "
+                           "it looks cut at, then the sheets and their rows; write and start nothing, and leave "
+                           "standard input and pipes to the import.")};
+    QCommandLineOption window{u"window"_s, QCoreApplication::translate("quillora::CommandLine", "Open the window with the PATHs listed, instead of importing them (as a file manager's "
+                           "\"Open With\" does).")};
+    QCommandLineOption force{{u"f"_s, u"force"_s}, QCoreApplication::translate("quillora::CommandLine", "Replace FILE when it exists, by a new file with its permissions, owner and group (hard "
+                           "links to it keep the old content).")};
+    QCommandLineOption quiet{{u"q"_s, u"quiet"_s}, QCoreApplication::translate("quillora::CommandLine", "No progress.")};
+};
+
+const Options &cliOptions()
+{
+    static const Options all;
+    return all;
+}
 
 // Usage, one line, the options, then this: the rules, the exit status and
 // where to report problems, as Unix programs' help reads.
 QString helpAfterOptions()
 {
-    return u"\nPaths:\n"
-           u"  PATHs are taken in the order given; a folder brings its files and those of every folder below\n"
-           u"  it, level by level (hidden files and folders are passed over); - is standard input. Without\n"
-           u"  arguments, or with --window, the window opens, with the PATHs listed.\n\n"
-           u"Sheets:\n"
-           u"  On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
-           u"  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
-           u"  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
-           u"  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the\n"
-           u"  order given and keep their files' names (only []:*?/\\ become _), \" (2)\" added when taken.\n"
-           u"  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets\n"
-           u"  the rest goes on \"NAME (2)\" right after it.\n\n"
-           u"Headers:\n"
-           u"  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
-           u"  names are the first row, once, in order of first appearance, and each file's cells go under\n"
-           u"  the columns of their names (cells past its header after all named columns); a file whose\n"
-           u"  header is not the first one's is told of. --file-column puts each row's file in a first column.\n\n"
-           u"Encodings:\n"
-           u"  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero\n"
-           u"  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what\n"
-           u"  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);\n"
-           u"  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes\n"
-           u"  that are not valid in the encoding read become U+FFFD and are reported.\n\n"
-           u"Exit status:\n"
-           u"  0      every file was imported whole (and the document written, with --output)\n"
-           u"  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,\n"
-           u"         or the document could not be written; the rest was still imported\n"
-           u"  2      a usage error, or no display where one is needed\n"
-           u"  3      LibreOffice is missing, or was lost during the run\n"
-           u"  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it\n\n"_s
-           + u"Report bugs at %1 or to %2.\n"_s.arg(Product::IssuesPage, Product::SupportAddress);
+    // A paragraph each, lines kept under 100 columns.
+    const char *const paragraphs[] = {
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Paths:\n"
+                          "  PATHs are taken in the order given; a folder brings its files and those of every folder below\n"
+                          "  it, level by level (hidden files and folders are passed over); - is standard input. Without\n"
+                          "  arguments, or with --window, the window opens, with the PATHs listed."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Sheets:\n"
+                          "  On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
+                          "  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
+                          "  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
+                          "  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the\n"
+                          "  order given and keep their files' names (only []:*?/\\ become _), \" (2)\" added when taken.\n"
+                          "  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets\n"
+                          "  the rest goes on \"NAME (2)\" right after it."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Headers:\n"
+                          "  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
+                          "  names are the first row, once, in order of first appearance, and each file's cells go under\n"
+                          "  the columns of their names (cells past its header after all named columns); a file whose\n"
+                          "  header is not the first one's is told of. --file-column puts each row's file in a first column."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Encodings:\n"
+                          "  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero\n"
+                          "  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what\n"
+                          "  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);\n"
+                          "  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes\n"
+                          "  that are not valid in the encoding read become U+FFFD and are reported."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Exit status:\n"
+                          "  0      every file was imported whole (and the document written, with --output)\n"
+                          "  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,\n"
+                          "         or the document could not be written; the rest was still imported\n"
+                          "  2      a usage error, or no display where one is needed\n"
+                          "  3      LibreOffice is missing, or was lost during the run\n"
+                          "  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it"),
+    };
+    QString text;
+    for (const char *paragraph : paragraphs)
+        text += u'\n' + QCoreApplication::translate("quillora::CommandLine", paragraph) + u'\n';
+    return text + u'\n'
+        + QCoreApplication::translate("quillora::CommandLine", "Report bugs at %1 or to %2.")
+              .arg(Product::IssuesPage, Product::SupportAddress)
+        + u'\n';
 }
 
 // The forms the program is run in, first among them the import.
@@ -143,9 +133,9 @@ QString helpText(const QCommandLineParser &parser)
     QString text = parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     text.replace(0, firstLineEnd,
-                 u"Usage: quillora [OPTION]... PATH...\n"
-                 u"  or:  quillora [--window [PATH]...]\n"
-                 u"  or:  quillora --dry-run [OPTION]... PATH..."_s);
+                 QCoreApplication::translate("quillora::CommandLine", "Usage: quillora [OPTION]... PATH...\n"
+                                                        "  or:  quillora [--window [PATH]...]\n"
+                                                        "  or:  quillora --dry-run [OPTION]... PATH..."));
     return text + helpAfterOptions();
 }
 
@@ -156,15 +146,15 @@ ParsedCommandLine usageError(const QString &reason)
 
 void setUpParser(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(u"Load text files into a spreadsheet: each line a row, each piece a cell, as text."_s);
+    parser.setApplicationDescription(QCoreApplication::translate("quillora::CommandLine", "Load text files into a spreadsheet: each line a row, each piece a cell, as text."));
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({OutputOption, SheetPerFileOption, SheetsAsListedOption, SplitOption, SeparatorOption, QuotesOption, ExtensionOption,
-                       EncodingOption, ListEncodingsOption, SkipLinesOption, HeaderOption, RenameOption, NumbersOption, DatesOption, FileColumnOption,
-                       ContinueSheetsOption, DryRunOption, WindowOption, ForceOption, QuietOption});
+    parser.addOptions({cliOptions().output, cliOptions().sheetPerFile, cliOptions().sheetsAsListed, cliOptions().split, cliOptions().separator, cliOptions().quotes, cliOptions().extension,
+                       cliOptions().encoding, cliOptions().listEncodings, cliOptions().skipLines, cliOptions().header, cliOptions().rename, cliOptions().numbers, cliOptions().dates, cliOptions().fileColumn,
+                       cliOptions().continueSheets, cliOptions().dryRun, cliOptions().window, cliOptions().force, cliOptions().quiet});
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, u"Text files and folders to import; - for standard input."_s,
+    parser.addPositionalArgument(u"PATH"_s, QCoreApplication::translate("quillora::CommandLine", "Text files and folders to import; - for standard input."),
                                  u"PATH..."_s);
 }
 
@@ -172,8 +162,8 @@ QString encodingList()
 {
     QString list;
     for (const KnownEncoding &known : knownEncodings())
-        list += u"%1  %2\n"_s.arg(QString::fromLatin1(known.name), -14).arg(known.label);
-    return list + u"auto            Found for each file (the default)\n"_s;
+        list += u"%1  %2\n"_s.arg(QString::fromLatin1(known.name), -14).arg(known.label());
+    return list + u"auto            "_s + QCoreApplication::translate("quillora::CommandLine", "Found for each file (the default)") + u'\n';
 }
 
 std::optional<FileColumn> fileColumnOf(const QString &shown)
@@ -280,21 +270,21 @@ namespace {
 // them, or nothing.
 QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
 {
-    if (parser.isSet(SplitOption) && parser.isSet(SeparatorOption))
-        return u"--split and --separator exclude each other."_s;
-    if (parser.isSet(SplitOption)) {
-        read.ownSeparator = parser.value(SplitOption) == u"auto";
-        read.split = splitOf(parser.value(SplitOption));
+    if (parser.isSet(cliOptions().split) && parser.isSet(cliOptions().separator))
+        return QCoreApplication::translate("quillora::CommandLine", "--split and --separator exclude each other.");
+    if (parser.isSet(cliOptions().split)) {
+        read.ownSeparator = parser.value(cliOptions().split) == u"auto";
+        read.split = splitOf(parser.value(cliOptions().split));
         if (!read.split && !read.ownSeparator)
-            return u"--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\"."_s.arg(
-                parser.value(SplitOption));
+            return QCoreApplication::translate("quillora::CommandLine", "--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\".").arg(
+                parser.value(cliOptions().split));
     }
-    if (parser.isSet(SeparatorOption)) {
-        const QString separator = parser.value(SeparatorOption);
+    if (parser.isSet(cliOptions().separator)) {
+        const QString separator = parser.value(cliOptions().separator);
         if (separator.isEmpty())
-            return u"--separator needs a text to cut at."_s;
+            return QCoreApplication::translate("quillora::CommandLine", "--separator needs a text to cut at.");
         if (separator.contains(u'\n') || separator.contains(u'\r'))
-            return u"--separator cannot hold a line break: a line break ends the line, not a cell."_s;
+            return QCoreApplication::translate("quillora::CommandLine", "--separator cannot hold a line break: a line break ends the line, not a cell.");
         read.split = separator;
     }
     return {};
@@ -304,17 +294,17 @@ QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
 // --force. Returns what is wrong with it, or nothing.
 QString readOutput(const QCommandLineParser &parser, CommandLineOptions &options)
 {
-    if (!parser.isSet(OutputOption))
+    if (!parser.isSet(cliOptions().output))
         return {};
-    options.output = parser.value(OutputOption);
+    options.output = parser.value(cliOptions().output);
     const std::optional<DocumentFormat> format = formatOfFile(options.output);
     if (!format)
-        return u"%1: the file must end in .ods, .xlsx or .fods."_s.arg(options.output);
+        return QCoreApplication::translate("quillora::CommandLine", "%1: the file must end in .ods, .xlsx or .fods.").arg(options.output);
     options.format = *format;
     // Not even looked at without --force: a file that is there stays.
     struct stat existing{};
     if (!options.force && ::lstat(encodePath(options.output).constData(), &existing) == 0)
-        return u"%1 exists; --force replaces it."_s.arg(options.output);
+        return QCoreApplication::translate("quillora::CommandLine", "%1 exists; --force replaces it.").arg(options.output);
     return {};
 }
 } // namespace
@@ -332,54 +322,54 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
                 QCoreApplication::applicationName().toLower() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n'};
 
-    if (parser.isSet(ListEncodingsOption))
+    if (parser.isSet(cliOptions().listEncodings))
         return {ParsedCommandLine::Action::ListEncodings, {}, encodingList()};
 
     CommandLineOptions options;
-    const QString encoding = parser.value(EncodingOption);
-    if (parser.isSet(EncodingOption) && encoding.compare(u"auto"_s, Qt::CaseInsensitive) != 0) {
+    const QString encoding = parser.value(cliOptions().encoding);
+    if (parser.isSet(cliOptions().encoding) && encoding.compare(u"auto"_s, Qt::CaseInsensitive) != 0) {
         options.read.encoding = encodingNamed(encoding.toLatin1());
         if (!options.read.encoding || encoding.toLatin1() != encoding.toUtf8())
-            return usageError(u"unknown encoding \"%1\"; --list-encodings lists the usual ones."_s.arg(encoding));
+            return usageError(QCoreApplication::translate("quillora::CommandLine", "unknown encoding \"%1\"; --list-encodings lists the usual ones.").arg(encoding));
     }
-    options.read.header = parser.isSet(HeaderOption);
-    options.read.dates = parser.isSet(DatesOption);
-    if (parser.isSet(NumbersOption)) {
-        options.read.numbers = decimalSignOf(parser.value(NumbersOption));
+    options.read.header = parser.isSet(cliOptions().header);
+    options.read.dates = parser.isSet(cliOptions().dates);
+    if (parser.isSet(cliOptions().numbers)) {
+        options.read.numbers = decimalSignOf(parser.value(cliOptions().numbers));
         if (!options.read.numbers)
-            return usageError(u"--numbers takes auto, point or comma, not \"%1\"."_s.arg(parser.value(NumbersOption)));
+            return usageError(QCoreApplication::translate("quillora::CommandLine", "--numbers takes auto, point or comma, not \"%1\".").arg(parser.value(cliOptions().numbers)));
     }
-    options.continueSheets = parser.isSet(ContinueSheetsOption);
-    options.sheetsAsListed = parser.isSet(SheetsAsListedOption);
-    for (const QString &rename : parser.values(RenameOption)) {
+    options.continueSheets = parser.isSet(cliOptions().continueSheets);
+    options.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
+    for (const QString &rename : parser.values(cliOptions().rename)) {
         const qsizetype equals = rename.indexOf(u'=');
         if (equals <= 0 || equals == rename.size() - 1)
-            return usageError(u"--rename takes OLD=NEW, two names, not \"%1\"."_s.arg(rename));
+            return usageError(QCoreApplication::translate("quillora::CommandLine", "--rename takes OLD=NEW, two names, not \"%1\".").arg(rename));
         options.renames.append({rename.first(equals), rename.sliced(equals + 1)});
     }
-    options.dryRun = parser.isSet(DryRunOption);
-    if (parser.isSet(SkipLinesOption)) {
+    options.dryRun = parser.isSet(cliOptions().dryRun);
+    if (parser.isSet(cliOptions().skipLines)) {
         bool number = false;
-        options.read.linesToSkip = parser.value(SkipLinesOption).toLongLong(&number);
+        options.read.linesToSkip = parser.value(cliOptions().skipLines).toLongLong(&number);
         if (!number || options.read.linesToSkip < 0)
-            return usageError(u"--skip-lines takes a number of lines, not \"%1\"."_s.arg(parser.value(SkipLinesOption)));
+            return usageError(QCoreApplication::translate("quillora::CommandLine", "--skip-lines takes a number of lines, not \"%1\".").arg(parser.value(cliOptions().skipLines)));
     }
-    if (parser.isSet(FileColumnOption)) {
-        const auto shown = fileColumnOf(parser.value(FileColumnOption));
+    if (parser.isSet(cliOptions().fileColumn)) {
+        const auto shown = fileColumnOf(parser.value(cliOptions().fileColumn));
         if (!shown)
-            return usageError(u"--file-column takes relative, name or path, not \"%1\"."_s.arg(
-                parser.value(FileColumnOption)));
+            return usageError(QCoreApplication::translate("quillora::CommandLine", "--file-column takes relative, name or path, not \"%1\".").arg(
+                parser.value(cliOptions().fileColumn)));
         options.read.fileColumn = *shown;
     }
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
-        return usageError(u"no PATH given."_s);
-    options.sheetPerFile = parser.isSet(SheetPerFileOption) || parser.isSet(SheetsAsListedOption);
-    options.force = parser.isSet(ForceOption);
-    options.quiet = parser.isSet(QuietOption);
-    options.read.quotes = parser.isSet(QuotesOption);
+        return usageError(QCoreApplication::translate("quillora::CommandLine", "no PATH given."));
+    options.sheetPerFile = parser.isSet(cliOptions().sheetPerFile) || parser.isSet(cliOptions().sheetsAsListed);
+    options.force = parser.isSet(cliOptions().force);
+    options.quiet = parser.isSet(cliOptions().quiet);
+    options.read.quotes = parser.isSet(cliOptions().quotes);
     // ".txt" and "*.txt" mean what "txt" means.
-    options.extension = parser.value(ExtensionOption);
+    options.extension = parser.value(cliOptions().extension);
     while (options.extension.startsWith(u'*') || options.extension.startsWith(u'.'))
         options.extension.remove(0, 1);
     if (const QString wrong = readSplit(parser, options.read); !wrong.isEmpty())
@@ -413,13 +403,14 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
         console.out << parsed.text;
         console.out.flush();
         if (console.out.status() != QTextStream::Ok) {
-            console.err << u"quillora: standard output cannot be written.\n"_s;
+            console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: standard output cannot be written.") << u'\n';
             console.err.flush();
             return ExitStatus::SomethingFailed;
         }
         return ExitStatus::Success;
     case ParsedCommandLine::Action::UsageError:
-        console.err << u"quillora: "_s << parsed.text << u"\nTry 'quillora --help' for more information.\n"_s;
+        console.err << u"quillora: "_s << parsed.text << u'\n'
+                    << QCoreApplication::translate("quillora::CommandLine", "Try 'quillora --help' for more information.") << u'\n';
         console.err.flush();
         return ExitStatus::Usage;
     case ParsedCommandLine::Action::Import:
@@ -440,15 +431,15 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     if (!documentCanBeShown()) {
         // LibreOffice would have nowhere to show the document, and would
         // keep it, unseen, in an office nobody can reach.
-        console.err << u"quillora: there is no display to show the document in Calc on; --output FILE writes it "
-                       u"into a file instead.\n"_s;
+        console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: there is no display to show the document in Calc on; --output FILE writes it "
+                       "into a file instead.\n");
         console.err.flush();
         return ExitStatus::Usage;
     }
     QString why;
     const std::unique_ptr<SpreadsheetModule> module = SpreadsheetModule::load(moduleFolderFor(programFolder), &why);
     if (!module) {
-        console.err << u"quillora: LibreOffice is not available: "_s << why << u'\n';
+        console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: LibreOffice is not available: %1").arg(why) << u'\n';
         console.err.flush();
         return ExitStatus::NoSpreadsheet;
     }

@@ -12,13 +12,16 @@
 #include "core/text/filenames.h"
 #include "core/text/stagedline.h"
 #include "core/text/textreader.h"
+#include "core/translations.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTextStream>
 
 #include <cerrno>
 #include <cstdio>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,7 +73,7 @@ QStringList CommandLineImport::listedFiles()
     if (const qsizetype first = paths.indexOf(u"-"_s); first >= 0) {
         paths[first] = StandardInputPath.toString();
         if (paths.removeAll(u"-"_s) > 0)
-            report(u"standard input is read for the first \"-\"; another one has nothing left and is left out."_s);
+            report(tr("standard input is read for the first \"-\"; another one has nothing left and is left out."));
     }
     expandPaths(
         paths, [&](const QStringList &found) { files.append(found); },
@@ -94,7 +97,7 @@ void CommandLineImport::leaveOutTheOutput(QStringList &files)
         if (::stat(encodePath(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
             || listed.st_ino != output.st_ino)
             return false;
-        tell(u"%1 is the output file; it is not imported."_s.arg(file));
+        tell(tr("%1 is the output file; it is not imported.").arg(file));
         return true;
     });
 }
@@ -106,7 +109,7 @@ int CommandLineImport::run()
         return exitStatus({});
     if (m_files.isEmpty()) {
         // A folder without a matching file: nothing to import.
-        report(u"no files to import."_s);
+        report(tr("no files to import."));
         return ExitStatus::SomethingFailed;
     }
     if (m_options.dryRun)
@@ -127,14 +130,14 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     QString why;
     const std::optional<QString> target = outputTarget(m_options.output, why);
     if (!target) {
-        report(u"%1 cannot be replaced: %2."_s.arg(m_options.output, why));
+        report(tr("%1 cannot be replaced: %2.").arg(m_options.output, why));
         return std::nullopt;
     }
     // Written beside the output file: the output file itself is touched
     // only when the document takes its place.
     std::optional<TemporaryOutput> stored = TemporaryOutput::beside(*target);
     if (!stored) {
-        report(u"%1: cannot write in %2: %3"_s.arg(m_options.output, QFileInfo(*target).absolutePath(),
+        report(tr("%1: cannot write in %2: %3").arg(m_options.output, QFileInfo(*target).absolutePath(),
                                                    qt_error_string(errno)));
         return std::nullopt;
     }
@@ -146,15 +149,15 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
     QStringList storeReports;
     importRun.setFinishDocument([&](SpreadsheetDocument &document) {
         // The run waits for this: the line is drawn from here.
-        m_progress.show(u"storing", u"storing "_s + m_options.output);
+        m_progress.show(u"storing", tr("storing %1").arg(m_options.output));
         try {
             storeReports = m_store(document, path, [this](qint64 stored, qint64 total) {
                 // The rows, then the file's finishing (an .xlsx packs its
                 // parts only then).
                 if (stored < total)
-                    m_progress.show(u"storing rows", u"storing rows: %1 of %2 into %3"_s.arg(stored).arg(total).arg(m_options.output));
+                    m_progress.show(u"storing rows", tr("storing rows: %1 of %2 into %3").arg(stored).arg(total).arg(m_options.output));
                 else
-                    m_progress.show(u"finishing", u"storing %1: finishing the file"_s.arg(m_options.output));
+                    m_progress.show(u"finishing", tr("storing %1: finishing the file").arg(m_options.output));
             });
         } catch (const SpreadsheetLost &) {
             throw;
@@ -169,7 +172,7 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
         report(m_options.output + u": "_s + QString(text).replace(path, m_options.output));
     if (!Interruption::requested()) {
         if (result.filesImported == 0)
-            report(u"%1 was not written: no file could be imported."_s.arg(m_options.output));
+            report(tr("%1 was not written: no file could be imported.").arg(m_options.output));
         else
             m_saved = result.documentFinished && moveIntoPlace(*stored, *target);
     }
@@ -190,26 +193,33 @@ int CommandLineImport::printPlan()
     const QString folder = commonFolder(m_files);
     for (const ImportPlan::File &file : plan.files) {
         const FileSummary &summary = file.summary;
-        const QString taken = summary.encodingChosen ? u"chosen"_s : summary.encodingGuessed ? u"guessed"_s : u"found"_s;
+        const QString taken = summary.encodingChosen ? tr("chosen") : summary.encodingGuessed ? tr("guessed") : tr("found");
         // Streams were left out: every file here has a name.
-        m_console.out << printable(shownFileName(file.path, FileColumn::Relative, folder))
-                      << u": "_s << QString::fromLatin1(summary.encoding) << u" ("_s << taken << u"), "_s
-                      << summary.rows << (summary.rows == 1 ? u" row"_s : u" rows"_s) << u", widest "_s
-                      << summary.widest << (summary.widest == 1 ? u" cell"_s : u" cells"_s)
+        //: %1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")
+        m_console.out << printable(tr("%1: %2 (%3), %4, widest %5")
+                                       .arg(shownFileName(file.path, FileColumn::Relative, folder),
+                                            QString::fromLatin1(summary.encoding), taken,
+                                            tr("%n row(s)", nullptr, pluralCount(summary.rows)),
+                                            tr("%n cell(s)", nullptr, int(summary.widest))))
                       << (!summary.ownSeparator ? QString()
-                          : summary.ownSeparator->isEmpty() ? u", no separator of its own: whole lines"_s
-                                                            : u", separated by "_s + *summary.ownSeparator)
+                          : summary.ownSeparator->isEmpty() ? tr(", no separator of its own: whole lines")
+                                                            : tr(", separated by %1").arg(*summary.ownSeparator))
                       << (summary.decimalSign.isNull() ? QString()
-                          : summary.decimalSign == u',' ? u", numbers with a decimal comma"_s
-                                                        : u", numbers with a decimal point"_s)
-                      << (summary.separatorHint.isEmpty() ? QString() : u", looks separated by "_s + summary.separatorHint)
+                          : summary.decimalSign == u',' ? tr(", numbers with a decimal comma")
+                                                        : tr(", numbers with a decimal point"))
+                      << (summary.separatorHint.isEmpty() ? QString() : tr(", looks separated by %1").arg(summary.separatorHint))
                       << u'\n';
     }
     printHeaderPlan(plan);
     for (const ImportPlan::Sheet &sheet : plan.sheets)
-        m_console.out << u"sheet "_s << printable(u"%1: %2 rows"_s.arg(sheet.name).arg(sheet.rows)) << u'\n';
+        m_console.out << printable(tr("sheet %1: %n row(s)", nullptr, pluralCount(sheet.rows)).arg(sheet.name))
+                      << u'\n';
     if (plan.result.rowsLeftOut > 0)
-        m_console.out << u"  (%1 rows left out: a sheet holds %2)\n"_s.arg(plan.result.rowsLeftOut).arg(DocumentLimits().sheet.rows);
+        m_console.out << u"  "_s
+                      << tr("(%n row(s) left out: a sheet holds %1)", nullptr,
+                            pluralCount(plan.result.rowsLeftOut))
+                             .arg(DocumentLimits().sheet.rows)
+                      << u'\n';
     m_console.out.flush();
     return exitStatus({});
 }
@@ -225,8 +235,8 @@ void CommandLineImport::printHeaderPlan(const ImportPlan &plan)
     const QStringList &columns = plan.header->columns;
     const QString shown = columns.size() <= MostColumns
         ? columns.join(u", "_s)
-        : u"%1, ... (%2 columns)"_s.arg(columns.first(MostColumns).join(u", "_s)).arg(columns.size());
-    m_console.out << u"columns: "_s << printable(shown) << u'\n';
+        : tr("%1, ... (%n columns)", nullptr, int(columns.size())).arg(columns.first(MostColumns).join(u", "_s));
+    m_console.out << printable(tr("columns: %1").arg(shown)) << u'\n';
     for (const QString &line : plan.header->changes + plan.header->spellings)
         m_console.out << u"  "_s << printable(line) << u'\n';
 }
@@ -239,7 +249,7 @@ void CommandLineImport::leaveOutStreams()
             || (::stat(encodePath(path).constData(), &info) == 0 && !S_ISREG(info.st_mode));
         if (stream)
             m_console.out << printable(pathShown(path))
-                          << u": a stream, read by the import alone: not in this plan\n"_s;
+                          << tr(": a stream, read by the import alone: not in this plan") << u'\n';
         return stream;
     });
 }
@@ -249,7 +259,7 @@ bool CommandLineImport::moveIntoPlace(TemporaryOutput &stored, const QString &ta
     // Without --force a file that appeared meanwhile is not replaced either.
     if (stored.moveTo(target, m_options.force) == 0)
         return true;
-    report(u"%1: not saved: %2"_s.arg(m_options.output, qt_error_string(errno)));
+    report(tr("%1: not saved: %2").arg(m_options.output, qt_error_string(errno)));
     return false;
 }
 
@@ -269,7 +279,7 @@ int CommandLineImport::exitStatus(const ImportResult &result)
 QString CommandLineImport::entry(int index) const
 {
     if (index < 0 || index >= m_files.size())
-        throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
+        throw Failure(tr("The list no longer holds entry %1.").arg(index + 1));
     return m_files.at(index);
 }
 
@@ -277,9 +287,9 @@ QString CommandLineImport::howTo(Choice choice) const
 {
     switch (choice) {
     case Choice::Encoding:
-        return u"give it with --encoding (--list-encodings lists the usual ones)"_s;
+        return tr("give it with --encoding (--list-encodings lists the usual ones)");
     case Choice::ContinueSheets:
-        return u"give --continue-sheets"_s;
+        return tr("give --continue-sheets");
     }
     return {};
 }
@@ -310,12 +320,12 @@ void CommandLineImport::tell(const QString &text)
 
 void CommandLineImport::fileStarted(int index, int count, const QString &path)
 {
-    m_progress.show(u"reading", u"[%1/%2] reading %3"_s.arg(index + 1).arg(count).arg(FileNameOf(path)));
+    m_progress.show(u"reading", tr("[%1/%2] reading %3").arg(index + 1).arg(count).arg(FileNameOf(path)));
 }
 
 void CommandLineImport::rowsWritten(qint64 written, qint64 total)
 {
-    m_progress.show(u"writing", u"writing rows: %1 of %2"_s.arg(written).arg(total));
+    m_progress.show(u"writing", tr("writing rows: %1 of %2").arg(written).arg(total));
 }
 
 } // namespace quillora

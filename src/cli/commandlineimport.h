@@ -6,6 +6,8 @@
 #include "core/errorreport.h"
 #include "core/import/importrun.h"
 
+#include <QCoreApplication>
+
 
 namespace quillora {
 
@@ -21,6 +23,8 @@ class TemporaryOutput;
 // each.
 class CommandLineImport : private ImportInputs, private ImportObserver, private ErrorReporter
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::CommandLineImport)
+
 public:
     // How a finished document becomes the output file (--output): written
     // at path, telling how far it is as it goes; returns what was lost on

@@ -3,6 +3,8 @@
 
 #include "core/endingsignals.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora::Interruption {
@@ -45,7 +47,7 @@ int exitStatus()
 QString report()
 {
     EndingSignals::lineTold();
-    return u"interrupted by %1."_s.arg(QString::fromLatin1(EndingSignals::nameOf(EndingSignals::received())));
+    return QCoreApplication::translate("quillora::Interruption", "interrupted by %1.").arg(QString::fromLatin1(EndingSignals::nameOf(EndingSignals::received())));
 }
 
 } // namespace quillora::Interruption

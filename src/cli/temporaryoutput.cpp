@@ -4,11 +4,13 @@
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdlib>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -164,21 +166,21 @@ std::optional<QString> outputTarget(const QString &output, QString &why)
         char *resolved = ::realpath(name.constData(), nullptr);
         if (!resolved || ::stat(resolved, &info) != 0) {
             std::free(resolved);
-            why = u"it is a link to a file that is not there"_s;
+            why = QCoreApplication::translate("quillora::TemporaryOutput", "it is a link to a file that is not there");
             return std::nullopt;
         }
         const QString target = decodePath(resolved);
         std::free(resolved);
         if (!S_ISREG(info.st_mode)) {
-            why = u"it is a link to something that is not a file"_s;
+            why = QCoreApplication::translate("quillora::TemporaryOutput", "it is a link to something that is not a file");
             return std::nullopt;
         }
         return target;
     }
     if (S_ISDIR(info.st_mode))
-        why = u"it is a folder"_s;
+        why = QCoreApplication::translate("quillora::TemporaryOutput", "it is a folder");
     else if (!S_ISREG(info.st_mode))
-        why = u"it is not a file"_s;
+        why = QCoreApplication::translate("quillora::TemporaryOutput", "it is not a file");
     else
         return output;
     return std::nullopt;

@@ -4,14 +4,19 @@
 #include "core/failure.h"
 #include "core/product.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
 QString applicationErrorText(QStringView location, int step, const QString &description)
 {
-    return description + u"\r\n"_s + location + u"at line "_s + QString::number(step) + u"\r\r"_s
-        + u"Please email screenshot of this message to "_s + Product::SupportAddress;
+    // The location names the code, as the support desk reads it: not translated.
+    return description + u"\r\n"_s + location
+        + QCoreApplication::translate("quillora::ErrorReport", "at line %1").arg(step) + u"\r\r"_s
+        + QCoreApplication::translate("quillora::ErrorReport", "Please email screenshot of this message to %1")
+              .arg(Product::SupportAddress);
 }
 
 bool GuardedOperation::step(int number, const std::function<void()> &action)

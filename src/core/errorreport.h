@@ -24,7 +24,7 @@ inline constexpr QStringView DropFiles = u"in Tessaline2021/08/31.Form1.ListView
 inline constexpr QStringView FolderWalk = u"in Corvane2021/08/31.AddFolder.GetSubDirectories2016 ";
 } // namespace Location
 
-inline constexpr QStringView ApplicationErrorTitle = u"Application Error";
+inline constexpr const char *ApplicationErrorTitle = QT_TRANSLATE_NOOP("quillora::ErrorReport", "Application Error");
 
 // The report's text: description, CR LF, location, "at line " and the step,
 // two lone CRs, then the request to mail a screenshot to support.

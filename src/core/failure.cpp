@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/failure.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -20,7 +22,7 @@ QString describeFailure(const std::exception_ptr &failure)
     } catch (const std::exception &e) {
         return QString::fromUtf8(e.what());
     } catch (...) {
-        return u"Unknown error"_s;
+        return QCoreApplication::translate("quillora::Failure", "Unknown error");
     }
 }
 

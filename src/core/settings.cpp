@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/product.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,7 +46,7 @@ void SettingsStore::SaveSetting(QStringView key, const QString &value)
     m_settings.setValue(fullKey(key), value);
     m_settings.sync();
     if (m_settings.status() != QSettings::NoError)
-        throw Failure(u"The setting \"%1\" could not be stored."_s.arg(key));
+        throw Failure(QCoreApplication::translate("quillora::Settings", "The setting \"%1\" could not be stored.").arg(key));
 }
 
 std::unique_ptr<QSettings> openUserSettings()
@@ -64,7 +65,7 @@ bool toTruthValue(const QString &text)
     bool isNumber = false;
     const double number = trimmed.toDouble(&isNumber);
     if (!isNumber)
-        throw Failure(u"Type mismatch"_s);
+        throw Failure(QCoreApplication::translate("quillora::Settings", "Type mismatch"));
     return number != 0.0;
 }
 

@@ -4,6 +4,8 @@
 #include "core/list/paths.h"
 #include "gui/textprogressbar.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,7 +20,7 @@ BarProgress::BarProgress(TextProgressBar *bar)
 void BarProgress::fileStarted(int index, int count, const QString &path)
 {
     show(index + 1, count);
-    m_bar->setText(u"Processing: "_s + FileNameOf(path));
+    m_bar->setText(QCoreApplication::translate("quillora::BarProgress", "Processing: %1").arg(FileNameOf(path)));
 }
 
 void BarProgress::rowsWritten(qint64 written, qint64 total)
@@ -29,7 +31,7 @@ void BarProgress::rowsWritten(qint64 written, qint64 total)
 void BarProgress::reset()
 {
     m_bar->setValue(0);
-    m_bar->setText(u"Progress Bar"_s);
+    m_bar->setText(QCoreApplication::translate("quillora::MainWindow", "Progress Bar"));
     m_shown = 0;
 }
 

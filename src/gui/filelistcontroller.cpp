@@ -26,8 +26,13 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-constexpr QStringView ExtensionPrompt = u"Enter file extension to load:\r\r"
-                                        u"(* for all files, txt for all txt files, doc for all doc files, etc.)";
+// Paragraphs apart, as translations keep no line-break characters.
+QString extensionPrompt()
+{
+    return QCoreApplication::translate("quillora::FileListController", "Enter file extension to load:") + u"\r\r"_s
+        + QCoreApplication::translate("quillora::FileListController",
+                                      "(* for all files, txt for all txt files, doc for all doc files, etc.)");
+}
 // The screen rows above and below which a drag inside the list scrolls.
 constexpr int ScrollUpAbove = 305;
 constexpr int ScrollDownBelow = 364;
@@ -69,8 +74,9 @@ void FileListController::PushButton1_Click()
             start = m_parts.settings.GetSetting(Setting::LastFolder);
         } catch (const std::exception &) {
         }
-        const QStringList chosen = m_parts.dialogs.openFiles(OpenDialog::Title.toString(),
-                                                             OpenDialog::qtFilters(OpenDialog::Filter),
+        const QStringList chosen = m_parts.dialogs.openFiles(
+            QCoreApplication::translate("quillora::OpenDialog", OpenDialog::Title),
+            OpenDialog::qtFilters(QCoreApplication::translate("quillora::OpenDialog", OpenDialog::Filter)),
                                                              start.isEmpty() ? QDir::homePath() : start);
         if (!chosen.isEmpty())
             rememberFolder(QFileInfo(chosen.first()).absolutePath());
@@ -79,8 +85,8 @@ void FileListController::PushButton1_Click()
         fileName = selection.value_or(QString());
     });
     if (tooMany) {
-        m_parts.dialogs.notice(u"You've selected too many files to add.\r\r"
-                               u"Please try adding via the \"Add All\" button."_s);
+        m_parts.dialogs.notice(tr("You've selected too many files to add.") + u"\r\r"_s
+                               + tr("Please try adding via the \"Add All\" button."));
         return;
     }
     if (!click.test(110, [&] { return !fileName.isEmpty(); }))
@@ -104,7 +110,7 @@ void FileListController::PushButton4_Click()
     SettingsStore &settings = m_parts.settings;
     QString answer;
     click.step(100, [&] {
-        answer = m_parts.dialogs.input(ExtensionPrompt.toString(), settings.GetSetting(Setting::Extension))
+        answer = m_parts.dialogs.input(extensionPrompt(), settings.GetSetting(Setting::Extension))
                      .value_or(QString());
         if (!answer.isEmpty())
             settings.SaveSetting(Setting::Extension, answer);
@@ -114,7 +120,7 @@ void FileListController::PushButton4_Click()
     click.step(104, [&] { settings.SaveSetting(Setting::Extension, answer); });
     QString folder;
     click.step(106, [&] {
-        folder = m_parts.dialogs.pickFolder(u"Please select folder:"_s, settings.GetSetting(Setting::LastFolder));
+        folder = m_parts.dialogs.pickFolder(tr("Please select folder:"), settings.GetSetting(Setting::LastFolder));
     });
     if (click.test(108, [&] { return folder.isEmpty(); }))
         return;

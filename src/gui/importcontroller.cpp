@@ -21,7 +21,10 @@ namespace {
 class NoSpreadsheet : public SpreadsheetProvider
 {
 public:
-    void start() override { throw SpreadsheetLost(u"No spreadsheet application is available."_s); }
+    void start() override
+    {
+        throw SpreadsheetLost(QCoreApplication::translate("quillora::ImportController", "No spreadsheet application is available."));
+    }
     std::unique_ptr<SpreadsheetDocument> newDocument() override { return nullptr; }
     void abandon() override {}
     QString applicationName() const override { return u"LibreOffice"_s; }
@@ -47,13 +50,13 @@ void ImportController::PushButton2_Click()
     m_busy = true;
     m_stopAsked = false;
     m_notes.clear();
-    setStartCaption(QString::fromUtf16(StopCaption));
+    setStartCaption(tr(StopCaption));
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
     m_lastResult = run.run();
     m_busy = false;
-    setStartCaption(QString::fromUtf16(StartCaption));
+    setStartCaption(tr(StartCaption));
 }
 
 void ImportController::stop()
@@ -77,7 +80,7 @@ int ImportController::entryCount() const
 QString ImportController::entry(int index) const
 {
     if (index < 0 || index >= m_parts.fileList.count())
-        throw Failure(u"The list no longer holds entry %1."_s.arg(index + 1));
+        throw Failure(tr("The list no longer holds entry %1.").arg(index + 1));
     return m_parts.fileList.entryAt(index);
 }
 
@@ -95,9 +98,9 @@ QString ImportController::howTo(Choice choice) const
 {
     switch (choice) {
     case Choice::Encoding:
-        return u"choose its encoding under \"Encoding\" and import it again"_s;
+        return tr("choose its encoding under \"Encoding\" and import it again");
     case Choice::ContinueSheets:
-        return u"check \"Continue on a new sheet when a sheet is full\""_s;
+        return tr("check \"Continue on a new sheet when a sheet is full\"");
     }
     return {};
 }
@@ -129,7 +132,7 @@ void ImportController::showNotes()
         return;
     QStringList shown = m_notes.mid(0, MostShown);
     if (m_notes.size() > MostShown)
-        shown.append(u"... and %1 more files like these."_s.arg(m_notes.size() - MostShown));
+        shown.append(tr("... and %n more files like these.", nullptr, int(m_notes.size() - MostShown)));
     m_parts.dialogs.notice(shown.join(u"\r\r"_s));
     m_notes.clear();
 }

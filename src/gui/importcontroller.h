@@ -20,8 +20,8 @@ class SpreadsheetProvider;
 class TextProgressBar;
 
 // The button's caption between runs, and while one goes on.
-inline constexpr char16_t StartCaption[] = u"Start &Importing";
-inline constexpr char16_t StopCaption[] = u"Stop &Importing";
+inline constexpr const char *StartCaption = QT_TRANSLATE_NOOP("quillora::ImportController", "Start &Importing");
+inline constexpr const char *StopCaption = QT_TRANSLATE_NOOP("quillora::ImportController", "Stop &Importing");
 
 // "Start Importing": holds the busy flag and lends the run what the window
 // has: the list, the options, the progress bar and the dialogs.

@@ -18,20 +18,20 @@
 #include "gui/twips.h"
 #include "gui/windowplacement.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QGuiApplication>
-#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
-#include <QHeaderView>
-#include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QTreeView>
@@ -58,8 +58,9 @@ constexpr int ButtonHeight = 405;
 } // namespace
 
 namespace {
-constexpr QStringView ListToolTip = u"Drag and drop files here. Double-click item to remove it. Move | line to "
-                                    u"right and out of window to reveal full names.";
+constexpr const char *ListToolTip = QT_TRANSLATE_NOOP("quillora::MainWindow",
+                                                     "Drag and drop files here. Double-click item to remove it. Move | "
+                                                     "line to right and out of window to reveal full names.");
 
 QFont windowFont()
 {
@@ -141,22 +142,22 @@ void MainWindow::buildList()
     // Files of one long folder differ at the end: their names stay visible.
     m_listView->setTextElideMode(Qt::ElideMiddle);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_listView->setToolTip(ListToolTip.toString());
+    m_listView->setToolTip(tr(ListToolTip));
     m_listView->header()->setStretchLastSection(false);
     m_listView->setHeaderHidden(true); // the column appears at start-up
-    m_listView->setAccessibleName(u"Text files to import"_s);
-    m_listView->setPlaceholderText(u"Add files, or drop files and folders here"_s);
+    m_listView->setAccessibleName(tr("Text files to import"));
+    m_listView->setPlaceholderText(tr("Add files, or drop files and folders here"));
 }
 
 void MainWindow::buildButtons()
 {
-    m_buttons.moveUp = addArrowButton(u"PushButton3", u"Move &Up", true);
-    m_buttons.moveDown = addArrowButton(u"PushButton5", u"Move &Down", false);
-    m_buttons.addFiles = addPushButton(u"PushButton1", u"&Add Text File(s)");
-    m_buttons.addFolder = addPushButton(u"PushButton4", u"Add All File(s) In &Folder");
-    m_buttons.clearList = addPushButton(u"PushButton6", u"C&lear List");
-    m_buttons.loadSamples = addPushButton(u"PushButton7", u"Load Sample/E&xample Files");
-    m_buttons.start = addPushButton(u"PushButton2", StartCaption);
+    m_buttons.moveUp = addArrowButton(u"PushButton3", tr("Move &Up"), true);
+    m_buttons.moveDown = addArrowButton(u"PushButton5", tr("Move &Down"), false);
+    m_buttons.addFiles = addPushButton(u"PushButton1", tr("&Add Text File(s)"));
+    m_buttons.addFolder = addPushButton(u"PushButton4", tr("Add All File(s) In &Folder"));
+    m_buttons.clearList = addPushButton(u"PushButton6", tr("C&lear List"));
+    m_buttons.loadSamples = addPushButton(u"PushButton7", tr("Load Sample/E&xample Files"));
+    m_buttons.start = addPushButton(u"PushButton2", QCoreApplication::translate("quillora::ImportController", StartCaption));
 }
 
 // The left column keeps its designed width: the list with Move Up and Move
@@ -217,8 +218,8 @@ void MainWindow::buildProgressBar()
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
     m_progressBar->setAlignment(Qt::AlignCenter);
-    m_progressBar->setText(u"Progress Bar"_s);
-    m_progressBar->setAccessibleName(u"Progress"_s);
+    m_progressBar->setText(tr("Progress Bar"));
+    m_progressBar->setAccessibleName(tr("Progress"));
 }
 
 void MainWindow::buildPreview()
@@ -312,22 +313,22 @@ void MainWindow::watchPointerSurfaces()
     m_pointer->watch(m_listView->viewport(), PointerFeedback::Default);
 }
 
-QPushButton *MainWindow::addPushButton(const char16_t *name, const char16_t *caption)
+QPushButton *MainWindow::addPushButton(const char16_t *name, const QString &caption)
 {
-    auto *button = new QPushButton(QString::fromUtf16(caption), this);
+    auto *button = new QPushButton(caption, this);
     button->setObjectName(QString::fromUtf16(name));
     button->setFont(buttonFont());
     button->setFixedHeight(fromTwips(ButtonHeight));
     return button;
 }
 
-QToolButton *MainWindow::addArrowButton(const char16_t *name, const char16_t *caption, bool up)
+QToolButton *MainWindow::addArrowButton(const char16_t *name, const QString &caption, bool up)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(QString::fromUtf16(name));
     // The caption wraps under the arrow, as on a tall narrow button.
-    button->setText(QString::fromUtf16(caption).replace(u' ', u'\n'));
-    button->setAccessibleName(withoutMnemonic(QString::fromUtf16(caption)));
+    button->setText(QString(caption).replace(u' ', u'\n'));
+    button->setAccessibleName(withoutMnemonic(caption));
     button->setIcon(style()->standardIcon(up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -422,7 +423,7 @@ void MainWindow::ApplySkin()
         return;
     QFile file(skinPath);
     if (!file.open(QIODevice::ReadOnly))
-        throw Failure(u"The skin \"%1\" cannot be read: %2"_s.arg(skinPath, file.errorString()));
+        throw Failure(tr("The skin \"%1\" cannot be read: %2").arg(skinPath, file.errorString()));
     setSurfacesBackground(palette().color(QPalette::Button));
     setStyleSheet(QString::fromUtf8(file.readAll()));
 }
@@ -444,7 +445,7 @@ void MainWindow::loadHandPointer()
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QPixmap image;
     if (!image.loadFromData(bytes))
-        throw Failure(u"The pointer image \"%1\" cannot be read."_s.arg(path));
+        throw Failure(tr("The pointer image \"%1\" cannot be read.").arg(path));
     // The window's pointer is not switched here; hovering over a button does that.
     const QPoint hotSpot = cursorHotSpot(bytes);
     m_handPointer = QCursor(image, hotSpot.x(), hotSpot.y());
@@ -476,8 +477,8 @@ void MainWindow::LoadSampleFiles()
         if (PathExists(path) && !m_fileList->IsInList(path))
             m_fileList->AddListEntry(path);
     }
-    if (m_services.dialogs.question(u"Would you like this software to open the folder where these sample files are "
-                                    u"stored (so that you can view them before working with them)?"_s)
+    if (m_services.dialogs.question(tr("Would you like this software to open the folder where these sample files "
+                                       "are stored (so that you can view them before working with them)?"))
         && m_services.openUrl)
         m_services.openUrl(QUrl::fromLocalFile(sampleFolder(m_services.programFolder) + u'/'));
 }
@@ -515,7 +516,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::ShowApplicationError(QStringView location, int step, const QString &description)
 {
-    m_services.dialogs.warning(ApplicationErrorTitle.toString(), applicationErrorText(location, step, description));
+    m_services.dialogs.warning(QCoreApplication::translate("quillora::ErrorReport", ApplicationErrorTitle), applicationErrorText(location, step, description));
 }
 
 } // namespace quillora

@@ -7,9 +7,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
-#include <array>
 #include <optional>
 
 class QAbstractButton;
@@ -103,8 +103,8 @@ private:
     void connectButtons();
     void setTabOrderAsRead();
     void layOutControls();
-    QPushButton *addPushButton(const char16_t *name, const char16_t *caption);
-    QToolButton *addArrowButton(const char16_t *name, const char16_t *caption, bool up);
+    QPushButton *addPushButton(const char16_t *name, const QString &caption);
+    QToolButton *addArrowButton(const char16_t *name, const QString &caption, bool up);
     bool restoreStoredGeometry();
     QMargins decorations() const;
     void saveWindowGeometry();

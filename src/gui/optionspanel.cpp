@@ -7,13 +7,13 @@
 #include "gui/caption.h"
 #include "gui/twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
-#include <QApplication>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -30,7 +30,7 @@ namespace {
 struct OptionSpec
 {
     int number;
-    QStringView caption;
+    const char *caption; // translated where shown
     SettingKey key;
     QRect geometry; // inside its frame
 };
@@ -39,16 +39,16 @@ struct OptionSpec
 const std::array<OptionSpec, 8> &optionTable()
 {
     static const std::array<OptionSpec, 8> table{{
-        {1, u"Do not for&mat", Setting::Option1, twipsRect(240, 300, 5655, 255)},
-        {2, u"Split data into new Calc column by &space", Setting::Option2, twipsRect(240, 650, 5415, 255)},
-        {3, u"Split data into new Calc column by &comma", Setting::Option3, twipsRect(240, 1000, 5415, 255)},
-        {7, u"Split data into new Calc column by ta&b", Setting::Option7, twipsRect(240, 1350, 5115, 255)},
-        {4, u"Split data into new Calc column by these c&haracter(s):", Setting::Option4,
+        {1, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Do not for&mat"), Setting::Option1, twipsRect(240, 300, 5655, 255)},
+        {2, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by &space"), Setting::Option2, twipsRect(240, 650, 5415, 255)},
+        {3, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by &comma"), Setting::Option3, twipsRect(240, 1000, 5415, 255)},
+        {7, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by ta&b"), Setting::Option7, twipsRect(240, 1350, 5115, 255)},
+        {4, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by these c&haracter(s):"), Setting::Option4,
          twipsRect(240, 1700, 4875, 255)},
-        {8, u"Split data at each file's own sepa&rator (comma, semicolon, tab or pipe)", Setting::Option8,
+        {8, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data at each file's own sepa&rator (comma, semicolon, tab or pipe)"), Setting::Option8,
          twipsRect(240, 2050, 7455, 255)},
-        {5, u"Import all text files to &one sheet", Setting::Option5, twipsRect(240, 300, 5655, 255)},
-        {6, u"Import each text file to a se&parate sheet", Setting::Option6, twipsRect(240, 650, 5775, 255)},
+        {5, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Import all text files to &one sheet"), Setting::Option5, twipsRect(240, 300, 5655, 255)},
+        {6, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Import each text file to a se&parate sheet"), Setting::Option6, twipsRect(240, 650, 5775, 255)},
     }};
     return table;
 }
@@ -129,16 +129,16 @@ void OptionsPanel::buildControls(QWidget *form)
     m_area->setObjectName(u"OptionsArea"_s);
     auto *frames = new QWidget;
     frames->setObjectName(u"OptionFrames"_s);
-    m_frame2 = new QGroupBox(u"Import Options"_s, frames);
+    m_frame2 = new QGroupBox(tr("Import Options"), frames);
     m_frame2->setObjectName(u"Frame2"_s);
     m_frame2->setFixedSize(twipsRect(0, 0, 7800, 1095 + ImportFrameGrowth).size());
-    m_frame1 = new QGroupBox(u"Format Options"_s, frames);
+    m_frame1 = new QGroupBox(tr("Format Options"), frames);
     m_frame1->setObjectName(u"Frame1"_s);
     m_frame1->setFixedSize(twipsRect(0, 0, 7800, 2175 + FormatFrameGrowth).size());
 
     for (const OptionSpec &spec : optionTable()) {
         QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
-        auto *button = new QRadioButton(spec.caption.toString(), frame);
+        auto *button = new QRadioButton(tr(spec.caption), frame);
         button->setObjectName(u"Option%1"_s.arg(spec.number));
         button->setGeometry(spec.geometry);
         m_options[static_cast<size_t>(spec.number)] = button;
@@ -147,7 +147,7 @@ void OptionsPanel::buildControls(QWidget *form)
     option(1)->setChecked(true);
     // Under the option it qualifies, enabled with it; Tab reaches it (every
     // letter of its caption is another control's Alt+letter).
-    m_sheetsAsListed = new QCheckBox(u"Name each sheet after its file, in the list's order"_s, m_frame2);
+    m_sheetsAsListed = new QCheckBox(tr("Name each sheet after its file, in the list's order"), m_frame2);
     m_sheetsAsListed->setObjectName(u"Check7"_s);
     m_sheetsAsListed->setGeometry(twipsRect(540, 1000, 6900, 255));
     m_sheetsAsListed->setEnabled(false);
@@ -167,7 +167,7 @@ void OptionsPanel::buildControls(QWidget *form)
     m_text1 = new QLineEdit(m_frame1);
     m_text1->setObjectName(u"Text1"_s);
     // Read out as the option it belongs to.
-    m_text1->setAccessibleName(withoutMnemonic(specOf(4).caption.toString()));
+    m_text1->setAccessibleName(withoutMnemonic(tr(specOf(4).caption)));
     m_text1->setGeometry(twipsRect(5160, 1660, 1215, 330));
     // The separator is remembered as the user types it, so it comes back at
     // the next start.
@@ -179,7 +179,7 @@ void OptionsPanel::buildControls(QWidget *form)
     });
 
     // Under the split options it qualifies, in the row after the last one.
-    m_quotes = new QCheckBox(u"Keep text in double &quotes together"_s, m_frame1);
+    m_quotes = new QCheckBox(tr("Keep text in double &quotes together"), m_frame1);
     m_quotes->setObjectName(u"Check1"_s);
     m_quotes->setGeometry(twipsRect(240, 2400, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
@@ -202,21 +202,22 @@ void OptionsPanel::buildControls(QWidget *form)
 // Tab reaches them, after the encoding.
 void OptionsPanel::buildNumbersAndDates()
 {
-    m_numbers = new QCheckBox(u"Store numbers as numbers where nothing changes"_s, m_frame1);
+    m_numbers = new QCheckBox(tr("Store numbers as numbers where nothing changes"), m_frame1);
     m_numbers->setObjectName(u"Check5"_s);
     m_numbers->setGeometry(twipsRect(240, 3190, 7300, 255));
-    auto *label = new QLabel(u"Decimal sign:"_s, m_frame1);
+    auto *label = new QLabel(tr("Decimal sign:"), m_frame1);
     label->setObjectName(u"Label3"_s);
     label->setGeometry(twipsRect(540, 3560, 1500, 255));
     m_decimalSign = new QComboBox(m_frame1);
     m_decimalSign->setObjectName(u"Combo2"_s);
-    m_decimalSign->setAccessibleName(u"Decimal sign"_s);
+    m_decimalSign->setAccessibleName(tr("Decimal sign"));
     m_decimalSign->setGeometry(twipsRect(2100, 3500, 1800, 375));
-    m_decimalSign->addItem(u"automatic"_s, u"Automatic"_s);
-    m_decimalSign->addItem(u"point"_s, u"Point"_s);
-    m_decimalSign->addItem(u"comma"_s, u"Comma"_s);
+    // Shown translated, stored as the names below.
+    m_decimalSign->addItem(tr("automatic"), u"Automatic"_s);
+    m_decimalSign->addItem(tr("point"), u"Point"_s);
+    m_decimalSign->addItem(tr("comma"), u"Comma"_s);
     m_decimalSign->setEnabled(false);
-    m_dates = new QCheckBox(u"Store ISO dates (2024-03-01) as dates"_s, m_frame1);
+    m_dates = new QCheckBox(tr("Store ISO dates (2024-03-01) as dates"), m_frame1);
     m_dates->setObjectName(u"Check6"_s);
     m_dates->setGeometry(twipsRect(240, 3980, 7300, 255));
     connect(m_numbers, &QCheckBox::toggled, this, [this](bool on) {
@@ -231,25 +232,25 @@ void OptionsPanel::buildNumbersAndDates()
 // Under the format options: what each file's first lines are.
 void OptionsPanel::buildLinesFrame(QWidget *frames)
 {
-    m_frame3 = new QGroupBox(u"Lines and Headers"_s, frames);
+    m_frame3 = new QGroupBox(tr("Lines and Headers"), frames);
     m_frame3->setObjectName(u"Frame3"_s);
     m_frame3->setFixedSize(twipsRect(0, 0, 7800, LinesFrameHeight).size());
-    auto *label = new QLabel(u"Lines to s&kip at the start of each file:"_s, m_frame3);
+    auto *label = new QLabel(tr("Lines to s&kip at the start of each file:"), m_frame3);
     label->setObjectName(u"Label2"_s);
     label->setGeometry(twipsRect(240, 360, 4200, 255));
     m_skipLines = new QSpinBox(m_frame3);
     m_skipLines->setObjectName(u"Spin1"_s);
-    m_skipLines->setAccessibleName(u"Lines to skip at the start of each file"_s);
+    m_skipLines->setAccessibleName(tr("Lines to skip at the start of each file"));
     m_skipLines->setRange(0, 1000);
     m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
     label->setBuddy(m_skipLines);
-    m_header = new QCheckBox(u"First line is a header: keep it once, match columns b&y name"_s, m_frame3);
+    m_header = new QCheckBox(tr("First line is a header: keep it once, match columns b&y name"), m_frame3);
     m_header->setObjectName(u"Check2"_s);
     m_header->setGeometry(twipsRect(240, 750, 7300, 255));
-    m_fileColumn = new QCheckBox(u"Add a column with each line's file &name"_s, m_frame3);
+    m_fileColumn = new QCheckBox(tr("Add a column with each line's file &name"), m_frame3);
     m_fileColumn->setObjectName(u"Check3"_s);
     m_fileColumn->setGeometry(twipsRect(240, 1080, 7300, 255));
-    m_continueSheets = new QCheckBox(u"Continue on a ne&w sheet when a sheet is full"_s, m_frame3);
+    m_continueSheets = new QCheckBox(tr("Continue on a ne&w sheet when a sheet is full"), m_frame3);
     m_continueSheets->setObjectName(u"Check4"_s);
     m_continueSheets->setGeometry(twipsRect(240, 1410, 7300, 255));
     // Saved however they change, as the other options are.
@@ -264,17 +265,17 @@ void OptionsPanel::buildLinesFrame(QWidget *frames)
 // The last row of the frame: a file's encoding qualifies every option above.
 void OptionsPanel::buildEncodingBox()
 {
-    auto *label = new QLabel(u"&Encoding:"_s, m_frame1);
+    auto *label = new QLabel(tr("&Encoding:"), m_frame1);
     label->setObjectName(u"Label1"_s);
     label->setGeometry(twipsRect(240, 2810, 1000, 255));
     m_encoding = new QComboBox(m_frame1);
     m_encoding->setObjectName(u"Combo1"_s);
-    m_encoding->setAccessibleName(u"Encoding"_s);
+    m_encoding->setAccessibleName(tr("Encoding"));
     m_encoding->setGeometry(twipsRect(1260, 2750, 4635, 375));
     label->setBuddy(m_encoding);
     m_encoding->addItem(AutomaticEncoding.toString(), AutomaticEncoding.toString());
     for (const KnownEncoding &known : knownEncodings())
-        m_encoding->addItem(known.label, QString::fromLatin1(known.name));
+        m_encoding->addItem(known.label(), QString::fromLatin1(known.name));
     // Saved however the choice changes: the mouse, the keyboard, a tool.
     connect(m_encoding, &QComboBox::currentIndexChanged, this,
             [this] { save(Setting::Encoding, m_encoding->currentData().toString()); });
@@ -380,7 +381,7 @@ void OptionsPanel::restoreLinesAndHeaders()
     const bool continueSheets = toTruthValue(m_settings.GetSetting(Setting::ContinueSheets));
     const bool sheetsAsListed = toTruthValue(m_settings.GetSetting(Setting::SheetsAsListed));
     if (!number || lines < m_skipLines->minimum() || lines > m_skipLines->maximum())
-        throw Failure(u"The stored number of lines to skip \"%1\" is no number from 0 to 1000."_s.arg(stored));
+        throw Failure(tr("The stored number of lines to skip \"%1\" is no number from 0 to 1000.").arg(stored));
     m_skipLines->setValue(lines);
     m_header->setChecked(header);
     m_fileColumn->setChecked(fileColumn);
@@ -395,7 +396,7 @@ void OptionsPanel::restoreNumbersAndDates()
     const QString sign = m_settings.GetSetting(Setting::DecimalSign);
     const int index = m_decimalSign->findData(sign, Qt::UserRole, Qt::MatchFixedString);
     if (index < 0)
-        throw Failure(u"The stored decimal sign \"%1\" is none of Automatic, Point and Comma."_s.arg(sign));
+        throw Failure(tr("The stored decimal sign \"%1\" is none of Automatic, Point and Comma.").arg(sign));
     m_decimalSign->setCurrentIndex(index);
     m_numbers->setChecked(numbers);
     m_dates->setChecked(dates);

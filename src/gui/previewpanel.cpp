@@ -5,8 +5,8 @@
 #include "core/text/separators.h"
 
 #include <QComboBox>
-#include <QHash>
 #include <QCoreApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -31,13 +31,23 @@ QString takenShown(EncodingTaken taken)
 {
     switch (taken) {
     case EncodingTaken::Chosen:
-        return u"chosen"_s;
+        return PreviewPanel::tr("chosen");
     case EncodingTaken::Guessed:
-        return u"guessed"_s;
+        return PreviewPanel::tr("guessed");
     case EncodingTaken::Found:
         break;
     }
-    return u"detected"_s;
+    return PreviewPanel::tr("detected");
+}
+
+// "CR LF", "LF" and "CR" are the same in every language.
+QString lineEndsShown(const QString &lineEnds)
+{
+    if (lineEnds == u"mixed")
+        return PreviewPanel::tr("mixed");
+    if (lineEnds == u"none")
+        return PreviewPanel::tr("none");
+    return lineEnds;
 }
 
 // Work done on a pool thread, its result handed to shown on the window's
@@ -61,7 +71,7 @@ QString encodingShown(const FilePreview &preview)
 {
     for (const KnownEncoding &known : knownEncodings()) {
         if (known.name.compare(preview.encoding, Qt::CaseInsensitive) == 0)
-            return known.label;
+            return known.label();
     }
     return QString::fromLatin1(preview.encoding);
 }
@@ -74,7 +84,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     , m_fileEncoding(new QComboBox(this))
     , m_fileSeparator(new QComboBox(this))
     , m_hint(new QLabel(this))
-    , m_hintButton(new QPushButton(u"Cut &There"_s, this))
+    , m_hintButton(new QPushButton(tr("Cut &There"), this))
     , m_table(new QTableWidget(this))
     , m_headerPlan(new QLabel(this))
     , m_settle(new QTimer(this))
@@ -85,30 +95,28 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_hint->setObjectName(u"PreviewHint"_s);
     m_hintButton->setObjectName(u"PreviewHintButton"_s);
     m_table->setObjectName(u"PreviewTable"_s);
-    m_table->setAccessibleName(u"Preview"_s);
+    m_table->setAccessibleName(tr("Preview"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     m_fileEncoding->setObjectName(u"PreviewEncoding"_s);
-    m_fileEncoding->setAccessibleName(u"Encoding of this file"_s);
+    m_fileEncoding->setAccessibleName(tr("Encoding of this file"));
     // The boxes give way in a narrow window; their lists open at full width.
     for (QComboBox *box : {m_fileEncoding, m_fileSeparator}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->setMinimumContentsLength(12);
     }
-    m_fileEncoding->addItem(u"Encoding as in the options"_s, QByteArray());
+    m_fileEncoding->addItem(tr("Encoding as in the options"), QByteArray());
     for (const KnownEncoding &known : knownEncodings())
-        m_fileEncoding->addItem(known.label, known.name);
+        m_fileEncoding->addItem(known.label(), known.name);
     // Chosen by the user only, not as another file is shown.
     connect(m_fileEncoding, &QComboBox::activated, this, [this] {
         emit fileEncodingChosen(m_path, m_fileEncoding->currentData().toByteArray());
     });
     m_fileSeparator->setObjectName(u"PreviewSeparator"_s);
-    m_fileSeparator->setAccessibleName(u"Separator of this file"_s);
-    m_fileSeparator->addItem(u"As in the options"_s);
+    m_fileSeparator->setAccessibleName(tr("Separator of this file"));
+    m_fileSeparator->addItem(tr("As in the options"));
     for (const Separator &separator : namedSeparators()) {
-        QString name = separator.name.toString();
-        name[0] = name[0].toUpper();
-        m_fileSeparator->addItem(name, separator.text.toString());
+        m_fileSeparator->addItem(titleShown(separator), separator.text.toString());
     }
     connect(m_fileSeparator, &QComboBox::activated, this, [this] {
         const QVariant separator = m_fileSeparator->currentData();
@@ -117,9 +125,9 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     });
     // The line about the file wraps across the whole width; the file's own
     // encoding and separator are chosen on the row under it.
-    auto *encodingLabel = new QLabel(u"Encodin&g of this file:"_s, this);
+    auto *encodingLabel = new QLabel(tr("Encodin&g of this file:"), this);
     encodingLabel->setBuddy(m_fileEncoding);
-    auto *separatorLabel = new QLabel(u"Di&vide its lines at:"_s, this);
+    auto *separatorLabel = new QLabel(tr("Di&vide its lines at:"), this);
     separatorLabel->setBuddy(m_fileSeparator);
     auto *encodingRow = new QHBoxLayout;
     encodingRow->addWidget(encodingLabel);
@@ -199,7 +207,7 @@ void PreviewPanel::start()
     }
     if (m_path.isEmpty()) {
         FilePreview none;
-        none.error = u"No file is listed."_s;
+        none.error = tr("No file is listed.");
         display(none, m_generation);
         return;
     }
@@ -232,19 +240,21 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     const QLocale locale;
     QString cut;
     if (preview.ownSeparator) {
-        cut = preview.ownSeparator->isEmpty() ? u"; no separator of its own: whole lines"_s
-                                              : u"; separated by %1, its own"_s.arg(*preview.ownSeparator);
+        cut = preview.ownSeparator->isEmpty() ? tr("; no separator of its own: whole lines")
+                                              : tr("; separated by %1, its own").arg(*preview.ownSeparator);
         emit separatorFound(m_path, *preview.ownSeparator);
     }
     if (!preview.decimalSign.isNull())
-        cut += preview.decimalSign == u',' ? u"; numbers with a decimal comma"_s : u"; numbers with a decimal point"_s;
-    m_info->setText(u"%1, %2; line ends: %3; %4; %5 rows%6"_s.arg(
-        encodingShown(preview), takenShown(preview.encodingTaken), preview.lineEnds,
-        locale.formattedDataSize(preview.size), preview.rowsCounted ? locale.toString(preview.rows)
-                                                                    : u"about "_s + locale.toString(preview.rows),
-        cut));
+        cut += preview.decimalSign == u',' ? tr("; numbers with a decimal comma") : tr("; numbers with a decimal point");
+    const QString rows = preview.rowsCounted ? tr("%1 rows").arg(locale.toString(preview.rows))
+                                             : tr("about %1 rows").arg(locale.toString(preview.rows));
+    //: %1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size,
+    //: %5 the rows, %6 how lines are cut ("; separated by commas, its own")
+    m_info->setText(tr("%1, %2; line ends: %3; %4; %5%6")
+                        .arg(encodingShown(preview), takenShown(preview.encodingTaken), lineEndsShown(preview.lineEnds),
+                             locale.formattedDataSize(preview.size), rows, cut));
     m_hintSeparator = preview.hint ? preview.hint->separator : QString();
-    m_hint->setText(preview.hint ? u"This file looks separated by %1."_s.arg(preview.hint->name) : QString());
+    m_hint->setText(preview.hint ? tr("This file looks separated by %1.").arg(preview.hint->name) : QString());
     m_hint->setVisible(preview.hint.has_value());
     m_hintButton->setVisible(preview.hint.has_value());
     showRows(preview);
@@ -292,10 +302,11 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
         return;
     constexpr qsizetype MostColumns = 12;
     const QStringList &columns = plan.columns;
-    QString text = u"Columns of the listed files: %1"_s.arg(
-        columns.size() <= MostColumns ? columns.join(u", "_s)
-                                      : u"%1 and %2 more"_s.arg(columns.first(MostColumns).join(u", "_s))
-                                            .arg(columns.size() - MostColumns));
+    QString text = tr("Columns of the listed files: %1")
+                       .arg(columns.size() <= MostColumns
+                                ? columns.join(u", "_s)
+                                : tr("%1 and %n more", nullptr, int(columns.size() - MostColumns))
+                                      .arg(columns.first(MostColumns).join(u", "_s)));
     // A few lines under the table; all of them in its tool tip.
     constexpr qsizetype MostLines = 3;
     const QStringList drift = plan.changes + plan.spellings;
@@ -303,7 +314,7 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
     if (!drift.isEmpty())
         text += u"\n"_s + drift.mid(0, MostLines).join(u"\n"_s);
     if (drift.size() > MostLines)
-        text += u"\n... %1 more (see the tool tip)"_s.arg(drift.size() - MostLines);
+        text += u'\n' + tr("... %n more (see the tool tip)", nullptr, int(drift.size() - MostLines));
     m_headerPlan->setText(text);
     m_headerPlan->setToolTip(all);
     m_table->horizontalHeader()->setToolTip(all);

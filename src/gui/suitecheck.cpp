@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/suitecheck.h"
 
-#include "gui/dialogs.h"
 #include "core/product.h"
+#include "gui/dialogs.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,13 +12,18 @@ namespace quillora {
 
 QString officeMissingText()
 {
-    return u"Error 214878392\r\n\r\n"
-           u"OpenOffice is required to run this software. It is not installed on this computer."
-           u"\r\r"
-           u"Woud you like to open this site now?\r\n\r\n"
-           u"(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot "
-           u"of this error message and a screenshot of the OpenOffice 'About' window to "_s
-        + Product::SupportAddress + u')';
+    // Paragraphs apart, as translations keep no line-break characters.
+    return QCoreApplication::translate("quillora::SuiteCheck", "Error 214878392") + u"\r\n\r\n"_s
+        + QCoreApplication::translate("quillora::SuiteCheck",
+                                      "OpenOffice is required to run this software. It is not installed on this "
+                                      "computer.")
+        + u"\r\r"_s + QCoreApplication::translate("quillora::SuiteCheck", "Woud you like to open this site now?")
+        + u"\r\n\r\n"_s
+        + QCoreApplication::translate("quillora::SuiteCheck",
+                                      "(If you think this error is a mistake and you have OpenOffice installed, please "
+                                      "email a screenshot of this error message and a screenshot of the OpenOffice "
+                                      "'About' window to %1)")
+              .arg(Product::SupportAddress);
 }
 
 bool CheckOpenOfficeInstalled(bool officePresent, Dialogs &dialogs, const std::function<void(const QUrl &)> &openUrl)

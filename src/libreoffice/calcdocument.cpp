@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "libreoffice/calcdocument.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
@@ -14,8 +18,6 @@
 #include <com/sun/star/util/NumberFormat.hpp>
 #include <com/sun/star/util/XNumberFormatTypes.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
-
-#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace css;
@@ -285,7 +287,7 @@ uno::Reference<sheet::XSpreadsheet> CalcDocument::sheetByIndex(int index) const
     uno::Reference<sheet::XSpreadsheet> sheet;
     uno::Reference<container::XIndexAccess>(sheets(), uno::UNO_QUERY_THROW)->getByIndex(index) >>= sheet;
     if (!sheet.is())
-        throw Failure(u"The document has no sheet at position %1."_s.arg(index));
+        throw Failure(QCoreApplication::translate("quillora::CalcDocument", "The document has no sheet at position %1.").arg(index));
     return sheet;
 }
 
@@ -322,7 +324,7 @@ void CalcDocument::removeSheet(const QString &name)
 void CalcDocument::insertSheet(const QString &name, int position)
 {
     if (sheetCount() >= MaxSheets)
-        throw Failure(u"A document holds at most %1 sheets."_s.arg(MaxSheets));
+        throw Failure(QCoreApplication::translate("quillora::CalcDocument", "A document holds at most %1 sheets.").arg(MaxSheets));
     translated(m_alive, [&] { sheets()->insertNewByName(toOUString(name), static_cast<sal_Int16>(position)); });
 }
 

@@ -3,6 +3,8 @@
 
 #include "libreoffice/calcdocument.h"
 
+#include <QCoreApplication>
+
 #include <com/sun/star/frame/XComponentLoader.hpp>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,7 +43,7 @@ std::unique_ptr<SpreadsheetDocument> LibreOfficeProvider::newDocument()
             OUString("private:factory/scalc"), OUString("_blank"), 0, {});
         uno::Reference<sheet::XSpreadsheetDocument> document(component, uno::UNO_QUERY);
         if (!document.is())
-            throw Failure(u"LibreOffice did not open a new spreadsheet document."_s);
+            throw Failure(QCoreApplication::translate("quillora::LibreOfficeProvider", "LibreOffice did not open a new spreadsheet document."));
         {
             std::lock_guard lock(m_mutex);
             m_lastDocument = document;

@@ -3,6 +3,24 @@
 
 #include "core/import/spreadsheetmodule.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QThread>
+
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <functional>
+#include <mutex>
+#include <stop_token>
+#include <thread>
+
 #include <com/sun/star/bridge/BridgeFactory.hpp>
 #include <com/sun/star/connection/Connector.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
@@ -13,24 +31,6 @@
 #include <cppuhelper/implbase1.hxx>
 #include <osl/file.hxx>
 #include <rtl/bootstrap.hxx>
-
-#include <QCryptographicHash>
-#include <QFile>
-#include <QLoggingCategory>
-#include <QRandomGenerator>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QProcess>
-#include <QThread>
-
-#include <condition_variable>
-#include <functional>
-#include <mutex>
-#include <stop_token>
-#include <thread>
-
-#include <cerrno>
-#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,9 +75,9 @@ uno::Reference<uno::XComponentContext> localContext(const QString &programFolder
         try {
             context = cppu::defaultBootstrap_InitialComponentContext(fileUrl(programFolder + u"/unorc"_s));
         } catch (const cppu::BootstrapException &e) {
-            throw Failure(u"LibreOffice's UNO runtime could not be set up: %1"_s.arg(toQString(e.getMessage())));
+            throw Failure(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.getMessage())));
         } catch (const uno::Exception &e) {
-            throw Failure(u"LibreOffice's UNO runtime could not be set up: %1"_s.arg(toQString(e.Message)));
+            throw Failure(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.Message)));
         }
     }
     return context;
@@ -127,7 +127,7 @@ private:
 
 [[noreturn]] void throwNoAnswer(std::chrono::milliseconds deadline)
 {
-    throw SpreadsheetLost(u"LibreOffice did not answer within %1 seconds."_s.arg(
+    throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice did not answer within %1 seconds.").arg(
         QString::number(std::chrono::duration<double>(deadline).count(), 'g', 3)));
 }
 } // namespace
@@ -168,12 +168,12 @@ OfficeSession::Pipe OfficeSession::inspectPipe(const QString &pipeName, QString 
     }
     if (!S_ISSOCK(info.st_mode)) {
         if (why)
-            *why = u"it is not a socket"_s;
+            *why = QCoreApplication::translate("quillora::OfficeSession", "it is not a socket");
         return Pipe::Foreign;
     }
     if (info.st_uid != ::getuid()) {
         if (why)
-            *why = u"it belongs to another user"_s;
+            *why = QCoreApplication::translate("quillora::OfficeSession", "it belongs to another user");
         return Pipe::Foreign;
     }
     return Pipe::Ours;
@@ -193,8 +193,8 @@ void OfficeSession::choosePipe()
     m_pipe = u"%1-%2"_s.arg(defaultPipeName(), QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(random.data()),
                                                                             sizeof(random))
                                                                      .toHex()));
-    qCWarning(lcSession).noquote() << u"%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used "
-                                      u"instead."_s.arg(planted, why);
+    qCWarning(lcSession).noquote() << QCoreApplication::translate("quillora::OfficeSession", "%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used "
+                                      "instead.").arg(planted, why);
 }
 
 QString OfficeSession::defaultPipeName()
@@ -280,7 +280,7 @@ bool OfficeSession::tryConnect()
     case Pipe::Missing:
         return false; // LibreOffice does not accept on it (yet)
     case Pipe::Foreign:
-        throw SpreadsheetLost(u"Quillora does not connect to %1: %2."_s.arg(pipeSocketPath(m_pipe), why));
+        throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "Quillora does not connect to %1: %2.").arg(pipeSocketPath(m_pipe), why));
     case Pipe::Ours:
         break;
     }
@@ -332,7 +332,7 @@ void OfficeSession::startOffice()
     office.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!office.startDetached(&pid))
-        throw SpreadsheetLost(u"LibreOffice could not be started from %1."_s.arg(m_programFolder));
+        throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice could not be started from %1.").arg(m_programFolder));
 
     // Waited for by its pipe up to the deadline, while it runs: given up
     // only once no LibreOffice of this user has run for a while.
@@ -346,7 +346,7 @@ void OfficeSession::startOffice()
         else if (!graceAfterExit)
             graceAfterExit.emplace(std::chrono::seconds(15));
         if (graceAfterExit && graceAfterExit->hasExpired())
-            throw SpreadsheetLost(u"LibreOffice ended before it answered."_s);
+            throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice ended before it answered."));
         QThread::msleep(200);
     }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "libreoffice/unoerror.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -9,7 +10,7 @@ namespace quillora::lo {
 
 void throwLost()
 {
-    throw SpreadsheetLost(u"The connection to LibreOffice was lost: LibreOffice was closed or stopped."_s);
+    throw SpreadsheetLost(QCoreApplication::translate("quillora::UnoError", "The connection to LibreOffice was lost: LibreOffice was closed or stopped."));
 }
 
 void throwFailure(const css::uno::Exception &e, const AliveFlag &alive)
@@ -22,7 +23,7 @@ void throwFailure(const css::uno::Exception &e, const AliveFlag &alive)
     static const QRegularExpression sourceLocation(u"(^|\\s)at \\S+\\.(cxx|hxx|cpp|h):\\d+\\S*"_s);
     message.remove(sourceLocation);
     message = message.trimmed();
-    throw Failure(message.isEmpty() ? u"LibreOffice refused the request."_s : message);
+    throw Failure(message.isEmpty() ? QCoreApplication::translate("quillora::UnoError", "LibreOffice refused the request.") : message);
 }
 
 } // namespace quillora::lo

@@ -7,6 +7,8 @@
 #include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,7 +22,7 @@ constexpr SheetLimits Limits{MaxColumns, 1048576};
 void throwIfAbandoned(const std::atomic<bool> &abandoned)
 {
     if (abandoned)
-        throw SpreadsheetLost(u"The document was given up before it was finished."_s);
+        throw SpreadsheetLost(QCoreApplication::translate("quillora::DocumentWriter", "The document was given up before it was finished."));
 }
 
 class Sheet : public SpreadsheetSheet
@@ -67,7 +69,7 @@ private:
     static void checkCell(int column, int row)
     {
         if (row < 0 || row >= Limits.rows || column >= Limits.columns)
-            throw Failure(u"Cell (%1, %2) lies outside the sheet."_s.arg(column).arg(row));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "Cell (%1, %2) lies outside the sheet.").arg(column).arg(row));
     }
 
     std::shared_ptr<Workbook> m_workbook;
@@ -96,9 +98,9 @@ public:
     {
         const auto sheet = find(name);
         if (sheet == sheets().end())
-            throw Failure(u"The document has no sheet \"%1\"."_s.arg(name));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document has no sheet \"%1\".").arg(name));
         if (sheets().size() == 1)
-            throw Failure(u"The last sheet of a document cannot be removed."_s);
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The last sheet of a document cannot be removed."));
         sheets().erase(sheet);
     }
 
@@ -107,11 +109,11 @@ public:
         // The names Calc refuses.
         if (name.isEmpty() || name.startsWith(u'\'') || name.endsWith(u'\'')
             || std::ranges::any_of(u"[]*?:/\\"_s, [&](QChar c) { return name.contains(c); }))
-            throw Failure(u"\"%1\" is not a valid sheet name."_s.arg(name));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "\"%1\" is not a valid sheet name.").arg(name));
         if (hasSheet(name))
-            throw Failure(u"The document already has a sheet \"%1\"."_s.arg(name));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document already has a sheet \"%1\".").arg(name));
         if (sheets().size() >= MaxSheets)
-            throw Failure(u"A document holds at most %1 sheets."_s.arg(MaxSheets));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "A document holds at most %1 sheets.").arg(MaxSheets));
         auto sheet = std::make_shared<WrittenSheet>();
         sheet->name = name;
         const auto at = std::clamp<qsizetype>(position, 0, std::ssize(sheets()));
@@ -127,7 +129,7 @@ private:
     std::shared_ptr<WrittenSheet> sheetAtIndex(int index)
     {
         if (index < 0 || index >= std::ssize(sheets()))
-            throw Failure(u"The document has no sheet at position %1."_s.arg(index));
+            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document has no sheet at position %1.").arg(index));
         return sheets()[static_cast<size_t>(index)];
     }
 
@@ -158,7 +160,7 @@ void DocumentWriter::start()
 
 QString DocumentWriter::applicationName() const
 {
-    return u"The document writer"_s;
+    return QCoreApplication::translate("quillora::DocumentWriter", "The document writer");
 }
 
 int DocumentWriter::cellCharacters() const
@@ -179,7 +181,7 @@ QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &
 {
     const auto *written = dynamic_cast<const Document *>(&document);
     if (!written)
-        throw Failure(u"The document was not made by the document writer."_s);
+        throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document was not made by the document writer."));
     const StoreJob job{path, written->writtenSheets(), [this] { throwIfAbandoned(m_abandoned); }, progress};
     switch (m_format) {
     case DocumentFormat::Xlsx:

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // OpenDocument spreadsheets: .ods (a zip archive) and .fods (one XML file),
 // written while the rows are read back, never held whole.
+#include "writer/opendocument.h"
+
 #include "core/failure.h"
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
-#include "writer/opendocument.h"
+#include "core/translations.h"
 #include "writer/workbook.h"
 #include "writer/xmlout.h"
 
@@ -12,12 +14,12 @@
 #include <QDateTime>
 #include <QFile>
 
-#include <minizip/zip.h>
-#include <zlib.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+
+#include <minizip/zip.h>
+#include <zlib.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -120,9 +122,11 @@ void writeMeta(XmlOut &out)
 
 QString leftOutReport(qint64 count, const QString &sheet, const char *format)
 {
-    return u"%1 characters of the sheet \"%2\" were left out: a %3 file cannot hold control characters "
-           u"other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them)."_s
-        .arg(count)
+    //: %2 the format (.ods, .fods)
+    return QCoreApplication::translate("quillora::OpenDocument", "%n character(s) of the sheet \"%1\" were left out: a %2 file cannot hold control "
+                                       "characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file "
+                                       "keeps them).",
+                                       nullptr, pluralCount(count))
         .arg(sheet, QString::fromLatin1(format));
 }
 
@@ -283,7 +287,7 @@ public:
         // Past 4 GiB without ZIP64 the archive would be broken: never stored.
         m_entryBytes += bytes.size();
         if (!m_entryLarge && m_entryBytes >= qint64(0xFFFFFFFF))
-            throw Failure(u"%1 cannot be written: a part of it outgrew 4 GiB."_s.arg(m_path));
+            throw Failure(QCoreApplication::translate("quillora::OpenDocument", "%1 cannot be written: a part of it outgrew 4 GiB.").arg(m_path));
         check(zipWriteInFileInZip(m_zip, bytes.constData(), static_cast<unsigned>(bytes.size())));
     }
     void end() { check(zipCloseFileInZip(m_zip)); }

@@ -5,10 +5,13 @@
 #include "core/text/namelessfile.h"
 #include "writer/utf8.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -41,7 +44,7 @@ SpoolFile::SpoolFile()
     const QString folder = temporaryFolder();
     m_fd = openNamelessFile(folder);
     if (m_fd < 0)
-        throw Failure(u"The document's rows cannot be kept in %1: %2"_s.arg(folder, qt_error_string(errno)));
+        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be kept in %1: %2").arg(folder, qt_error_string(errno)));
 }
 
 SpoolFile::~SpoolFile()
@@ -51,7 +54,7 @@ SpoolFile::~SpoolFile()
 
 void SpoolFile::fail(const QString &what, int error) const
 {
-    throw Failure(u"The document's rows cannot be %1 in %2: %3"_s.arg(what, temporaryFolder(), qt_error_string(error)));
+    throw Failure(QString(what).arg(temporaryFolder(), qt_error_string(error)));
 }
 
 char *SpoolFile::reserve(qsizetype bytes)
@@ -71,7 +74,7 @@ void SpoolFile::commit(char *used)
 void SpoolFile::flush()
 {
     if (const int error = writeBufferAt(m_fd, m_buffer, m_onDisk))
-        fail(u"written"_s, error);
+        fail(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be written in %1: %2"), error);
 }
 
 void SpoolFile::read(qint64 offset, char *out, qint64 bytes)
@@ -82,7 +85,7 @@ void SpoolFile::read(qint64 offset, char *out, qint64 bytes)
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
-            fail(u"read back"_s, done < 0 ? errno : EIO);
+            fail(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be read back in %1: %2"), done < 0 ? errno : EIO);
         out += done;
         offset += done;
         bytes -= done;
@@ -97,7 +100,7 @@ SheetSpool::SheetSpool(std::shared_ptr<SpoolFile> file)
 void SheetSpool::append(qint64 row, const RowBlock &block, size_t index)
 {
     if (row < m_nextRow)
-        throw Failure(u"Row %1 comes after row %2: a written document takes its rows in order."_s.arg(row + 1).arg(
+        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "Row %1 comes after row %2: a written document takes its rows in order.").arg(row + 1).arg(
             m_nextRow));
     const RowBlock::Row cells = block.row(index);
     const bool typed = block.typed();
@@ -187,7 +190,7 @@ bool SheetSpool::Reader::next(qint64 &row, std::vector<Cell> &cells)
     std::memcpy(&header, m_buffer.constData() + m_pos, sizeof header);
     m_pos += sizeof header;
     if (!ensure(header.bodyBytes))
-        throw Failure(u"The document's rows cannot be read back: they end too soon."_s);
+        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be read back: they end too soon."));
     const char *in = m_buffer.constData() + m_pos;
     cells.reserve(header.cells);
     for (quint32 i = 0; i < header.cells; ++i) {

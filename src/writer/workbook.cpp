@@ -5,10 +5,12 @@
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <atomic>
 #include <cerrno>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -32,13 +34,13 @@ void setZip64Threshold(qint64 bytes)
 
 QString zip64Report()
 {
-    return u"a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice "
-           u"(7.4 at least) does not open a part that large, other readers do."_s;
+    return QCoreApplication::translate("quillora::Workbook", "a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice "
+           "(7.4 at least) does not open a part that large, other readers do.");
 }
 
 void cannotWrite(const QString &path, int error)
 {
-    throw Failure(u"%1 cannot be written: %2"_s.arg(path, qt_error_string(error)));
+    throw Failure(QCoreApplication::translate("quillora::Workbook", "%1 cannot be written: %2").arg(path, qt_error_string(error)));
 }
 
 void syncFile(const QString &path)

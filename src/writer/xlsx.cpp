@@ -1,28 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // .xlsx files through libxlsxwriter in its constant-memory mode: each row
 // goes to the library's own temporary file as it is read back.
+#include "writer/xlsx.h"
+
 #include "core/failure.h"
 #include "core/import/spreadsheet.h"
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
 #include "core/text/namelessfile.h"
+#include "core/translations.h"
 #include "writer/librarymessages.h"
 #include "writer/workbook.h"
-#include "writer/xlsx.h"
 #include "writer/xlsxcell.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include <xlsxwriter.h>
-
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <cerrno>
 #include <cstdio>
-#include <unistd.h>
+#include <memory>
 #include <string>
+
+#include <xlsxwriter.h>
+#include <unistd.h>
 
 
 using namespace Qt::Literals::StringLiterals;
@@ -78,9 +81,11 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
 // the reader gets.
 QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
 {
-    const QString kept = shortest < longest ? u"%1 to %2"_s.arg(shortest).arg(longest) : QString::number(longest);
-    return u"%1 cells of the sheet \"%2\" were cut to %3 characters: an .xlsx cell holds %4, each of the "
-           u"characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %5 characters)."_s.arg(cut)
+    const QString kept = shortest < longest ? QCoreApplication::translate("quillora::Xlsx", "%1 to %2").arg(shortest).arg(longest) : QString::number(longest);
+    return QCoreApplication::translate("quillora::Xlsx", "%n cell(s) of the sheet \"%1\" were cut to %2 characters: an .xlsx cell holds %3, "
+                                       "each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such "
+                                       "cells whole, up to %4 characters).",
+                                       nullptr, pluralCount(cut))
         .arg(sheet, kept)
         .arg(XlsxCellCharacters)
         .arg(CalcCellCharacters);
@@ -118,8 +123,8 @@ public:
         errno = 0;
         lxw_worksheet *sheet = workbook_add_worksheet(m_workbook, name.toUtf8().constData());
         if (!sheet)
-            throw Failure(u"%1: the sheet \"%2\" cannot be added: %3"_s.arg(
-                m_path, name, errno ? qt_error_string(errno) : u"libxlsxwriter refused it"_s));
+            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: the sheet \"%2\" cannot be added: %3").arg(
+                m_path, name, errno ? qt_error_string(errno) : QCoreApplication::translate("quillora::Xlsx", "libxlsxwriter refused it")));
         // Formatted as text, so that what is typed into them later stays text.
         if (columns > 0)
             worksheet_set_column(sheet, 0, lxw_col_t(columns - 1), LXW_DEF_COL_WIDTH, m_text);
@@ -131,7 +136,7 @@ public:
         const lxw_error result =
             worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), text.c_str(), m_text);
         if (result != LXW_NO_ERROR)
-            throw Failure(u"%1: a cell cannot be written: %2"_s.arg(m_path, QString::fromUtf8(lxw_strerror(result))));
+            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
     // A number shown with its text's decimals; a date as YYYY-MM-DD, by the
@@ -155,7 +160,7 @@ public:
         }
         const lxw_error result = worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), number, format);
         if (result != LXW_NO_ERROR)
-            throw Failure(u"%1: a cell cannot be written: %2"_s.arg(m_path, QString::fromUtf8(lxw_strerror(result))));
+            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
     // The library keeps the rows in a temporary file of its own without
@@ -168,7 +173,7 @@ public:
         if (!kept)
             return 0;
         if (fflush(kept) != 0 || ferror(kept))
-            throw Failure(u"%1 cannot be written: the rows cannot be kept in %2: %3"_s.arg(
+            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1 cannot be written: the rows cannot be kept in %2: %3").arg(
                 m_path, temporaryFolder(), qt_error_string(errno ? errno : ENOSPC)));
         return std::max<qint64>(0, ftello(kept));
     }
@@ -185,7 +190,7 @@ public:
         if (result != LXW_NO_ERROR) {
             const int error = errno;
             QFile::remove(m_path);
-            throw Failure(u"%1 cannot be written: %2"_s.arg(
+            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1 cannot be written: %2").arg(
                 m_path, error ? qt_error_string(error) : QString::fromUtf8(lxw_strerror(result))));
         }
         return large;

@@ -229,7 +229,7 @@ void tst_CommandLine::exitStatuses_data()
     QTest::newRow("bytes replaced") << u"replaced"_s << 1
                                     << u"was read as UTF-8, but 1 character could not be read and is U+FFFD. If it "
                                        u"is in another encoding, give it with --encoding"_s;
-    QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"cells could not be written"_s;
+    QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"could not be written"_s;
     QTest::newRow("LibreOffice lost") << u"lost"_s << 3 << u"gone"_s;
 }
 

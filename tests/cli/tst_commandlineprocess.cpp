@@ -185,8 +185,10 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
         QVERIFY(program.waitForFinished(60000));
         const ReadDocument document = readDocument(output);
         QStringList written;
-        for (const QString &name : document.sheetNames)
-            written.append(u"sheet %1: %2 rows"_s.arg(name).arg(document.rows.value(name).size()));
+        for (const QString &name : document.sheetNames) {
+            const qsizetype rows = document.rows.value(name).size();
+            written.append(u"sheet %1: %2 %3"_s.arg(name).arg(rows).arg(rows == 1 ? u"row" : u"rows"));
+        }
         QCOMPARE(planned, written);
     }
 }

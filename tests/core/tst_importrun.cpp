@@ -762,7 +762,7 @@ void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
     QCOMPARE(rows.at(3), QStringList(MaxColumns, u"c"_s));
     QCOMPARE(rows.at(4), QStringList{u"after"_s});
     QCOMPARE(window.errorTexts,
-             (QStringList{u"1 cells of the sheet \"Sheet1\" were cut to 65535 characters: a cell holds no more."_s,
+             (QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 65535 characters: a cell holds no more."_s,
                           u"2 cells could not be written to the sheet \"Sheet1\": a sheet holds at most 16394 columns "
                           u"and 1048576 rows."_s}));
 }

@@ -106,7 +106,7 @@ void tst_Paths::selectionTooLongForTheBuffer()
 
 void tst_Paths::filtersListEveryFileUnderAllFiles()
 {
-    QCOMPARE(OpenDialog::qtFilters(OpenDialog::Filter),
+    QCOMPARE(OpenDialog::qtFilters(QString::fromUtf8(OpenDialog::Filter)),
              (QStringList{u"Text Files (*.txt)"_s, u"Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)"_s,
                           u"All Files (*)"_s}));
 }

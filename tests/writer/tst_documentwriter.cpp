@@ -181,7 +181,7 @@ void tst_DocumentWriter::longCellsInXlsx_data()
     QTest::addColumn<QString>("cell");
     QTest::addColumn<int>("kept");
     QTest::addColumn<QStringList>("reports");
-    const QString staged = u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters: a cell holds no more (an "
+    const QString staged = u"1 cell of the sheet \"Sheet1\" was cut to 32767 characters: a cell holds no more (an "
                            u".ods file keeps such cells whole, up to 65535 characters)."_s;
     QTest::newRow("plain") << QString(40000, u'x') << 32767 << QStringList{staged};
     // One report a cell: an escape counts as the one character it stands for.
@@ -213,7 +213,7 @@ void tst_DocumentWriter::nulInXlsxCountsAsOne()
     FakeWindow window;
     window.files = {file(u"nul.txt"_s, cell.toUtf8() + "\nshort")};
     const Written xlsx = write(window, DocumentFormat::Xlsx);
-    QCOMPARE(xlsx.errors, QStringList{u"1 cells of the sheet \"Sheet1\" were cut to 32767 characters: a cell holds no "
+    QCOMPARE(xlsx.errors, QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 32767 characters: a cell holds no "
                                       u"more (an .ods file keeps such cells whole, up to 65535 characters)."_s});
     QCOMPARE(xlsx.document.rows.value(u"Sheet1"_s).value(0).value(0), cell.left(32767));
 }
@@ -226,7 +226,7 @@ void tst_DocumentWriter::cellsLongerThanCalcTakes()
     window.split = u","_s;
     window.files = {file(u"long.txt"_s, QByteArray(70000, 'a') + ",b\nshort")};
     const Written ods = write(window, DocumentFormat::Ods);
-    QCOMPARE(ods.errors, QStringList{u"1 cells of the sheet \"Sheet1\" were cut to 65535 characters: a cell holds no "
+    QCOMPARE(ods.errors, QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 65535 characters: a cell holds no "
                                      u"more."_s});
     QCOMPARE(ods.document.rows.value(u"Sheet1"_s),
              (QList<QStringList>{{QString(65535, u'a'), u"b"_s}, {u"short"_s}}));
@@ -328,7 +328,7 @@ void tst_DocumentWriter::rowLimit()
     window.files = {file(u"many.txt"_s, lines.chopped(1))};
     const Written written = write(window, DocumentFormat::Ods);
     QCOMPARE(written.errors,
-             QStringList{u"1 cells could not be written to the sheet \"Sheet1\": a sheet holds at most 16384 columns "
+             QStringList{u"1 cell could not be written to the sheet \"Sheet1\": a sheet holds at most 16384 columns "
                          u"and 1048576 rows. To put the rows past the last on new sheets, choose it."_s});
     const QList<QStringList> rows = written.document.rows.value(u"Sheet1"_s);
     QCOMPARE(rows.size(), 1048576);

@@ -75,7 +75,7 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
         if (options.ownSeparator) {
             const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
-            preview.ownSeparator = own ? own->plural.toString() : QString();
+            preview.ownSeparator = own ? pluralShown(*own) : QString();
         }
         preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);

@@ -9,7 +9,9 @@
 #include "core/text/separators.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
+#include "core/translations.h"
 
+#include <algorithm>
 #include <optional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -61,14 +63,16 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     }
     if (const auto line = reading->unclosedQuoteLine()) {
         // Nothing is lost: the rest of the file is in that one cell.
-        m_hooks.loss(steps.splitTest, u"The file \"%1\" has a quoted field that opens on line %2 and is never "
-                                      u"closed: the rest of the file is in that one cell."_s.arg(pathShown(path))
+        m_hooks.loss(steps.splitTest, tr("The file \"%1\" has a quoted field that opens on line %2 and is never "
+                                         "closed: the rest of the file is in that one cell.")
+                                          .arg(pathShown(path))
                                           .arg(*line));
     }
     reportEncoding(reading->reader(), path, steps.pieces);
     if (options.ownSeparator && !reading->split() && m_hooks.note)
-        m_hooks.note(u"The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
-                     u"stay whole, one cell each."_s.arg(pathShown(path)));
+        m_hooks.note(tr("The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
+                        "stay whole, one cell each.")
+                         .arg(pathShown(path)));
     counts += {reading->cutCells(), reading->leftOutCells()};
     staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options),
               typingOf(options, reading->split())};
@@ -89,7 +93,7 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.oneCellEach = cutting && reading.rowsHaveText() && !reading.rowsCut();
     if (cutting && (summary.oneCellEach || summary.headerCells == 1)) {
         if (const Separator *looks = ownSeparatorOf(reading.start(), options.quotes))
-            summary.looksCutAt = looks->plural.toString();
+            summary.looksCutAt = pluralShown(*looks);
     }
     if (cutting || m_hooks.summarize) {
         if (const auto hint = separatorHint(reading.start(), reading.split(), options.quotes))
@@ -100,17 +104,10 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.widest = reading.widest();
     if (options.ownSeparator) {
         const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
-        summary.ownSeparator = own ? own->plural.toString() : QString();
+        summary.ownSeparator = own ? pluralShown(*own) : QString();
     }
     return summary;
 }
-
-namespace {
-QString counted(qint64 count, QStringView one, QStringView many)
-{
-    return u"%1 %2"_s.arg(count).arg(count == 1 ? one : many);
-}
-} // namespace
 
 // At most one report a file, once it is read: bytes that are not valid in
 // the encoding taken are a failure (they were replaced, or kept as controls
@@ -129,34 +126,41 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
         return;
     QString choose;
     m_guard.step(step, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
+    //: Follows a sentence about the file's encoding.
     const QString mixed = utf8 == 0 ? QString()
-                                    : u" It also holds %1: it may be UTF-8 with bytes of another encoding mixed in."_s.arg(
-                                          counted(utf8, u"valid UTF-8 sequence", u"valid UTF-8 sequences"));
+                                    : tr(" It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of "
+                                         "another encoding mixed in.",
+                                         nullptr, pluralCount(utf8));
     if (invalid > 0) {
         const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
-        const QString read = strays > 0 ? u"as UTF-8, with %1 that are not UTF-8 read as windows-1252"_s.arg(
-                                              counted(strays, u"byte", u"bytes"))
-                                        : u"as "_s + name;
         const QString wrong = asWindows1252
-            ? (invalid == 1 ? u"1 byte means nothing in windows-1252 and is kept as a control character"_s
-                            : u"%1 bytes mean nothing in windows-1252 and are kept as control characters"_s.arg(
-                                  invalid))
-            : (invalid == 1 ? u"1 character could not be read and is U+FFFD"_s
-                            : u"%1 characters could not be read and are U+FFFD"_s.arg(invalid));
-        m_hooks.loss(step, u"The file \"%1\" was read %2, but %3. If it is in another encoding, %4.%5"_s.arg(
-                               path, read, wrong, choose, mixed));
+            ? tr("%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character", nullptr,
+                 pluralCount(invalid))
+            : tr("%n character(s) could not be read and is U+FFFD", nullptr, pluralCount(invalid));
+        //: %2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding,
+        //: %4 a sentence more or nothing
+        m_hooks.loss(step, strays > 0 ? tr("The file \"%1\" was read as UTF-8, with %n byte(s) that are not UTF-8 read "
+                                           "as windows-1252, but %2. If it is in another encoding, %3.%4",
+                                           nullptr, pluralCount(strays))
+                                            .arg(path, wrong, choose, mixed)
+                                      : tr("The file \"%1\" was read as %2, but %3. If it is in another encoding, %4.%5")
+                                            .arg(path, name, wrong, choose, mixed));
         return;
     }
     if (!m_hooks.note)
         return;
     if (strays > 0) {
-        m_hooks.note(u"The file \"%1\" was read as UTF-8; %2 read as windows-1252 reads them."_s.arg(
-            path, strays == 1 ? u"1 byte that is not UTF-8 was"_s : u"%1 bytes that are not UTF-8 were"_s.arg(strays)));
+        m_hooks.note(tr("The file \"%1\" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 "
+                        "reads them.",
+                        nullptr, pluralCount(strays))
+                         .arg(path));
     } else if (guessed) {
-        m_hooks.note(u"The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
-                     u"If the text looks wrong, %2.%3"_s.arg(path, choose, mixed));
+        //: %2 how to choose an encoding, %3 a sentence more or nothing
+        m_hooks.note(tr("The encoding of the file \"%1\" could not be told for sure: it was read as windows-1252. "
+                        "If the text looks wrong, %2.%3")
+                         .arg(path, choose, mixed));
     } else {
-        m_hooks.note(u"The file \"%1\" was read as %2. If the text looks wrong, %3.%4"_s.arg(path, name, choose, mixed));
+        m_hooks.note(tr("The file \"%1\" was read as %2. If the text looks wrong, %3.%4").arg(path, name, choose, mixed));
     }
 }
 
@@ -167,7 +171,7 @@ void FileStager::write(StagingFile &staging, const QString &path, QStringView te
         if (commit)
             staging.commit();
     } catch (const Failure &failure) {
-        throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(pathShown(path), failure.description()));
+        throw Failure(tr("The file \"%1\" was not imported: %2").arg(pathShown(path), failure.description()));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/text/linesplitter.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -54,6 +55,8 @@ struct StagedFile
 // way leaves nothing behind; one read again in another encoding starts over.
 class FileStager
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::FileStager)
+
 public:
     // The step numbers staging reports with.
     struct Steps

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/headerplan.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <map>
 
@@ -14,12 +16,8 @@ QString fewOf(const QStringList &names, qsizetype most)
 {
     if (names.size() <= most)
         return names.join(u", "_s);
-    return u"%1 and %2 more"_s.arg(names.first(most).join(u", "_s)).arg(names.size() - most);
-}
-
-QString filesCounted(qsizetype count)
-{
-    return count == 1 ? u"1 file"_s : u"%1 files"_s.arg(count);
+    return QCoreApplication::translate("quillora::HeaderPlan", "%1 and %n more", nullptr, int(names.size() - most))
+        .arg(names.first(most).join(u", "_s));
 }
 
 // Where a set of files (indices in order, none missing from the list) stands
@@ -30,26 +28,28 @@ QString whereIn(const std::vector<qsizetype> &in, const std::vector<HeaderOfFile
     const qsizetype count = qsizetype(in.size());
     const auto nameAt = [&](qsizetype index) { return files[size_t(index)].name; };
     if (count == 1)
-        return u"only in %1"_s.arg(nameAt(in.front()));
+        return QCoreApplication::translate("quillora::HeaderPlan", "only in %1").arg(nameAt(in.front()));
     const bool together = in.back() - in.front() + 1 == count;
     if (together && in.back() == all - 1)
-        return u"from %1 on, %2"_s.arg(nameAt(in.front()), filesCounted(count));
+        return QCoreApplication::translate("quillora::HeaderPlan", "from %1 on, %n file(s)", nullptr, int(count)).arg(nameAt(in.front()));
     if (together && in.front() == 0)
-        return u"only in %1, up to %2"_s.arg(filesCounted(count), nameAt(in.back()));
+        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s), up to %1", nullptr, int(count)).arg(nameAt(in.back()));
     if (together)
-        return u"only in %1, %2 to %3"_s.arg(filesCounted(count), nameAt(in.front()), nameAt(in.back()));
+        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s), %1 to %2", nullptr, int(count))
+            .arg(nameAt(in.front()), nameAt(in.back()));
     constexpr qsizetype MostFiles = 3;
     QStringList names;
     if (count * 2 <= all) {
         for (const qsizetype index : in)
             names.append(nameAt(index));
-        return u"only in %1: %2"_s.arg(filesCounted(count), fewOf(names, MostFiles));
+        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s): %1", nullptr, int(count)).arg(fewOf(names, MostFiles));
     }
     for (qsizetype index = 0; index < all; ++index) {
         if (!std::binary_search(in.begin(), in.end(), index))
             names.append(nameAt(index));
     }
-    return u"missing from %1: %2"_s.arg(filesCounted(names.size()), fewOf(names, MostFiles));
+    return QCoreApplication::translate("quillora::HeaderPlan", "missing from %n file(s): %1", nullptr, int(names.size()))
+        .arg(fewOf(names, MostFiles));
 }
 } // namespace
 
@@ -85,14 +85,15 @@ QStringList headerChanges(const std::vector<HeaderOfFile> &files, const QStringL
         auto &named = columnsIn[in];
         if (named.isEmpty())
             order.push_back(in);
-        named.append(u"\"%1\""_s.arg(columns[column]));
+        named.append(QCoreApplication::translate("quillora::HeaderPlan", "\"%1\"").arg(columns[column]));
     }
     constexpr qsizetype MostColumns = 4;
     QStringList changes;
     for (const auto &in : order)
-        changes.append(u"%1: %2"_s.arg(fewOf(columnsIn[in], MostColumns), whereIn(in, files)));
+        //: %1 the columns, %2 where they are ("only in 2024-03.csv")
+        changes.append(QCoreApplication::translate("quillora::HeaderPlan", "%1: %2").arg(fewOf(columnsIn[in], MostColumns), whereIn(in, files)));
     if (!reordered.empty())
-        changes.append(u"columns in another order: %1"_s.arg(whereIn(reordered, files)));
+        changes.append(QCoreApplication::translate("quillora::HeaderPlan", "columns in another order: %1").arg(whereIn(reordered, files)));
     return changes;
 }
 

@@ -3,6 +3,8 @@
 
 #include "core/import/importrun.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -61,7 +63,7 @@ public:
     void insertSheet(const QString &name, int position) override
     {
         if (hasSheet(name) || m_sheets.size() >= size_t(MaxSheets))
-            throw Failure(u"The sheet \"%1\" cannot be added."_s.arg(name));
+            throw Failure(QCoreApplication::translate("quillora::ImportPlan", "The sheet \"%1\" cannot be added.").arg(name));
         const auto where = std::clamp<qsizetype>(position, 0, std::ssize(m_sheets));
         m_sheets.insert(m_sheets.begin() + where, std::make_shared<PlannedSheet>(PlannedSheet{name}));
     }
@@ -71,7 +73,7 @@ private:
     std::shared_ptr<PlannedSheet> at(int index)
     {
         if (index < 0 || index >= std::ssize(m_sheets))
-            throw Failure(u"The document has no sheet at position %1."_s.arg(index));
+            throw Failure(QCoreApplication::translate("quillora::ImportPlan", "The document has no sheet at position %1.").arg(index));
         return m_sheets[size_t(index)];
     }
     PlannedSheets::iterator find(const QString &name)

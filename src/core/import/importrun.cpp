@@ -73,7 +73,7 @@ void ImportRun::releaseDocument()
 ImportResult ImportRun::run()
 {
     if (!m_guard.test(104, [this] { return m_inputs.entryCount() > 0; })) {
-        m_guard.step(314, [this] { m_observer.notice(u"No files added."_s); });
+        m_guard.step(314, [this] { m_observer.notice(tr("No files added.")); });
         return m_result;
     }
     const bool oneSheet = m_guard.test(110, [this] {
@@ -212,9 +212,9 @@ void ImportRun::tellHeaderPlan()
     const HeaderPlan plan = m_layout.headerPlan();
     m_observer.headerPlanned(plan);
     for (const QString &change : plan.changes)
-        m_observer.note(u"The headers differ: %1. Each file's cells are under the columns of their names."_s.arg(change));
+        m_observer.note(tr("The headers differ: %1. Each file's cells are under the columns of their names.").arg(change));
     for (const QString &spelling : plan.spellings)
-        m_observer.note(u"A column name is spelt two ways: %1. It is one column, named as first spelt."_s.arg(spelling));
+        m_observer.note(tr("A column name is spelt two ways: %1. It is one column, named as first spelt.").arg(spelling));
 }
 
 bool ImportRun::stageFile(const QString &path)
@@ -291,7 +291,7 @@ bool ImportRun::addFileSheet(const QString &path, int index, QString &sheetName)
                 throw;
             } catch (const Failure &failure) {
                 // Say which file has no sheet, so that nobody looks for it.
-                throw Failure(u"The file \"%1\" was not imported: %2"_s.arg(pathShown(path), failure.description()));
+                throw Failure(tr("The file \"%1\" was not imported: %2").arg(pathShown(path), failure.description()));
             }
         }))
         return false;
@@ -366,10 +366,18 @@ void ImportRun::tellFilesUnlikeTheRest()
         const bool oneCell = summary.oneCellEach || (summary.headerCells == 1 && widestHeader >= 2);
         if (!oneCell || summary.looksCutAt.isEmpty())
             continue;
-        const QString others = widestHeader >= 2 ? u"the other files have %1"_s.arg(widestHeader)
-                                                 : u"the other files have several"_s;
-        const QString which = summary.oneCellEach ? u"every row is one cell"_s : u"its header is one cell"_s;
-        m_observer.note(u"%1: %2, where %3; it looks separated by %4."_s.arg(name, which, others, summary.looksCutAt));
+        const int cells = int(widestHeader);
+        //: %1 the file, %2 the separator it looks cut at ("semicolons")
+        const QString note = summary.oneCellEach
+            ? (cells >= 2 ? tr("%1: every row is one cell, where the other files have %n; it looks separated by %2.",
+                               nullptr, cells)
+                          : tr("%1: every row is one cell, where the other files have several; it looks separated "
+                               "by %2."))
+            : (cells >= 2 ? tr("%1: its header is one cell, where the other files have %n; it looks separated by %2.",
+                               nullptr, cells)
+                          : tr("%1: its header is one cell, where the other files have several; it looks separated "
+                               "by %2."));
+        m_observer.note(note.arg(name, summary.looksCutAt));
     }
 }
 
@@ -380,7 +388,7 @@ void ImportRun::complete()
     // On one sheet nothing is written before every file is read.
     const bool sheetsBefore = m_steps == &SeparateSteps && m_result.filesImported > 0;
     m_guard.step(312, [&] {
-        m_observer.notice(m_result.stopped ? m_writer.stopReport(m_place, sheetsBefore) : u"Done."_s);
+        m_observer.notice(m_result.stopped ? m_writer.stopReport(m_place, sheetsBefore) : tr("Done."));
     });
 }
 

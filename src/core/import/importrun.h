@@ -9,6 +9,7 @@
 #include "core/import/sheetwriter.h"
 #include "core/import/spreadsheet.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,8 @@ struct ImportSteps;
 // and every call into the application goes through OfficeCalls.
 class ImportRun
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::ImportRun)
+
 public:
     ImportRun(ImportInputs &inputs, ImportObserver &observer, SpreadsheetProvider &spreadsheets,
               std::function<double()> random);

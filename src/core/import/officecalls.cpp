@@ -3,7 +3,9 @@
 
 #include "core/import/importinterfaces.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QLocale>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,8 +57,9 @@ bool OfficeCalls::result(int number, std::future<void> result, std::chrono::mill
         m_lost = true;
         const auto seconds = std::chrono::duration_cast<std::chrono::duration<double>>(deadline).count();
         m_guard.report(number, std::make_exception_ptr(SpreadsheetLost(
-                                   u"%1 did not answer within %2 seconds; the import ends here."_s.arg(
-                                       m_spreadsheets.applicationName(), QString::number(seconds, 'g', 3)))));
+                                   QCoreApplication::translate("quillora::OfficeCalls",
+                                                               "%1 did not answer within %2 seconds; the import ends here.")
+                                       .arg(m_spreadsheets.applicationName(), QLocale().toString(seconds, 'g', 3)))));
     }
     return false;
 }

@@ -105,10 +105,9 @@ HeaderPlan SheetLayout::headerPlan() const
         constexpr qsizetype MostFiles = 3;
         const QString shownFiles = files.size() <= MostFiles
             ? files.join(u", "_s)
-            : u"%1 and %2 more"_s.arg(files.first(MostFiles).join(u", "_s)).arg(files.size() - MostFiles);
-        plan.spellings.append(u"\"%1\" is spelt \"%2\" in %3: %4"_s.arg(
-            m_names[spelling.first], spelling.second, files.size() == 1 ? u"1 file"_s : u"%1 files"_s.arg(files.size()),
-            shownFiles));
+            : tr("%1 and %n more", nullptr, int(files.size() - MostFiles)).arg(files.first(MostFiles).join(u", "_s));
+        plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %n file(s): %3", nullptr, int(files.size()))
+                                  .arg(m_names[spelling.first], spelling.second, shownFiles));
     }
     return plan;
 }
@@ -131,9 +130,9 @@ QString SheetLayout::headerLine() const
     QStringList cells;
     if (m_fileColumn) {
         // "File", unless a header has a column of that name already.
-        QString title = u"File"_s;
+        QString title = tr("File");
         for (int n = 2; m_columnOf.contains(matchedName(title) + QChar(0) + u'1'); ++n)
-            title = u"File %1"_s.arg(n);
+            title = tr("File %1").arg(n);
         cells.append(title);
     }
     return stagedLineOf(cells + m_names);

@@ -4,6 +4,7 @@
 #include "core/import/headerplan.h"
 #include "core/text/rowblock.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,8 @@ namespace quillora {
 // file's name.
 class SheetLayout
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::SheetLayout)
+
 public:
     // Header names that count as others before they are matched, by name
     // as matched (see matchedName): "client" joins "customer".

@@ -3,6 +3,8 @@
 
 #include "core/list/paths.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using namespace Qt::Literals::StringLiterals;
@@ -37,7 +39,7 @@ QString freeSheetName(const QString &fileName, int listPosition,
 {
     QString base = SheetNameOf(fileName);
     if (base.trimmed().isEmpty())
-        base = u"File %1"_s.arg(listPosition);
+        base = QCoreApplication::translate("quillora::SheetNames", "File %1").arg(listPosition);
     QString name = base;
     // Random suffixes first, as users know them; should they keep colliding,
     // count upwards past the random range so the loop always ends.
@@ -80,7 +82,7 @@ QString listedSheetName(const QString &fileName, int listPosition,
     if (base.endsWith(u'\''))
         base.back() = u'_';
     if (base.trimmed().isEmpty())
-        base = u"File %1"_s.arg(listPosition);
+        base = QCoreApplication::translate("quillora::SheetNames", "File %1").arg(listPosition);
     QString name = base;
     for (int number = 2; isTaken(name); ++number)
         name = u"%1 (%2)"_s.arg(base).arg(number);

@@ -6,6 +6,7 @@
 #include "core/text/stagedline.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
+#include "core/translations.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -136,8 +137,9 @@ void SheetWriter::continueOnNewSheet(const QString &sheetName, SheetRows &sheet,
     SpreadsheetDocument &document = *m_target.document;
     if (!m_office.step(m_steps.writeCells, [&] {
             if (document.sheetCount() >= MaxSheets)
-                throw Failure(u"The rows past row %1 of the sheet \"%2\" were left out: a document holds at most %3 "
-                              u"sheets."_s.arg(m_limits.rows)
+                throw Failure(tr("The rows past row %1 of the sheet \"%2\" were left out: a document holds at most %3 "
+                                 "sheets.")
+                                  .arg(m_limits.rows)
                                   .arg(sheetName)
                                   .arg(MaxSheets));
             QString name;
@@ -180,14 +182,17 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
     if (cells.cut > 0) {
         const int limit = m_office.spreadsheets().cellCharacters();
         m_observer.loss(m_steps.writeCells,
-                        u"%1 cells of the sheet \"%2\" were cut to %3 characters: a cell holds no more%4."_s
-                            .arg(cells.cut)
-                            .arg(sheetName)
-                            .arg(limit)
-                            .arg(limit < CalcCellCharacters
-                                     ? u" (an .ods file keeps such cells whole, up to %1 characters)"_s.arg(
-                                           CalcCellCharacters)
-                                     : QString()));
+                        (limit < CalcCellCharacters
+                             ? tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more (an "
+                                  ".ods file keeps such cells whole, up to %3 characters).",
+                                  nullptr, pluralCount(cells.cut))
+                                   .arg(sheetName)
+                                   .arg(limit)
+                                   .arg(CalcCellCharacters)
+                             : tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
+                                  nullptr, pluralCount(cells.cut))
+                                   .arg(sheetName)
+                                   .arg(limit)));
     }
     if (cells.leftOut <= 0)
         return;
@@ -198,11 +203,13 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
     QString hint;
     if (cells.pastLastRow > 0 && !m_continueSheets && !std::exchange(m_continueHintGiven, true))
         m_guard.step(m_steps.writeCells, [&] {
-            hint = u" To put the rows past the last on new sheets, %1."_s.arg(
-                m_inputs.howTo(ImportInputs::Choice::ContinueSheets));
+            //: Follows the sentence about cells left out; %1 says how to choose it.
+            hint = tr(" To put the rows past the last on new sheets, %1.")
+                       .arg(m_inputs.howTo(ImportInputs::Choice::ContinueSheets));
         });
-    m_observer.loss(m_steps.writeCells, u"%1 cells could not be written to the sheet \"%2\": a sheet holds at most "
-                                        u"%3 columns and %4 rows.%5"_s.arg(cells.leftOut)
+    m_observer.loss(m_steps.writeCells, tr("%n cell(s) could not be written to the sheet \"%1\": a sheet holds at "
+                                           "most %2 columns and %3 rows.%4",
+                                           nullptr, pluralCount(cells.leftOut))
                                             .arg(sheetName)
                                             .arg(m_limits.columns)
                                             .arg(m_limits.rows)
@@ -212,21 +219,29 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
 QString SheetWriter::stopReport(const RunPlace &place, bool sheetsBefore) const
 {
     if (place.index < 0)
-        return u"Importing was stopped before any file was read."_s;
-    const auto fileAt = [&](int index, const QString &path) {
-        return u"the file \"%1\" (file %2 of %3)"_s.arg(pathShown(path)).arg(index + 1).arg(place.count);
-    };
+        return tr("Importing was stopped before any file was read.");
     if (!m_writing) {
-        return u"Importing was stopped while %1 was read: %2"_s.arg(
-            fileAt(place.index, place.path), sheetsBefore ? u"the sheets of the files before it are in the document."_s
-                                                          : u"nothing was written to the document."_s);
+        const QString file = pathShown(place.path);
+        return sheetsBefore ? tr("Importing was stopped while the file \"%1\" (file %2 of %3) was read: the sheets of "
+                                 "the files before it are in the document.")
+                                  .arg(file)
+                                  .arg(place.index + 1)
+                                  .arg(place.count)
+                            : tr("Importing was stopped while the file \"%1\" (file %2 of %3) was read: nothing was "
+                                 "written to the document.")
+                                  .arg(file)
+                                  .arg(place.index + 1)
+                                  .arg(place.count);
     }
     const auto at = m_layout->placeOf(m_linesSent);
     if (!at)
-        return u"Importing was stopped before any row was written."_s;
-    return u"Importing was stopped after row %1 of %2: the rows up to there are in the document, and none after."_s
+        return tr("Importing was stopped before any row was written.");
+    return tr("Importing was stopped after row %1 of the file \"%2\" (file %3 of %4): the rows up to there are in "
+              "the document, and none after.")
         .arg(at->row)
-        .arg(fileAt(at->listIndex, at->path));
+        .arg(pathShown(at->path))
+        .arg(at->listIndex + 1)
+        .arg(place.count);
 }
 
 } // namespace quillora

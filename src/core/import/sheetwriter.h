@@ -7,6 +7,7 @@
 #include "core/import/sheetlayout.h"
 #include "core/import/spreadsheet.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,8 @@ struct RunPlace
 // not fit reported once for the sheet.
 class SheetWriter
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::SheetWriter)
+
 public:
     // A call to the spreadsheet carries about this many cells, and never
     // more rows or characters than this: blocks are sized by cells, so narrow

@@ -3,6 +3,7 @@
 
 #include "core/import/spreadsheet.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -79,7 +80,7 @@ std::unique_ptr<SpreadsheetModule> SpreadsheetModule::load(const QString &module
 {
     const QString programFolder = findOfficeProgramFolder();
     if (programFolder.isEmpty()) {
-        fail(why, u"LibreOffice was not found."_s);
+        fail(why, QCoreApplication::translate("quillora::SpreadsheetModule", "LibreOffice was not found."));
         return nullptr;
     }
     for (QStringView name : UnoLibraries) {
@@ -103,7 +104,7 @@ std::unique_ptr<SpreadsheetModule> SpreadsheetModule::load(const QString &module
     std::unique_ptr<SpreadsheetProvider> provider(
         create(reinterpret_cast<const char16_t *>(programFolder.utf16()), programFolder.size()));
     if (!provider) {
-        fail(why, u"The LibreOffice bridge could not be set up."_s);
+        fail(why, QCoreApplication::translate("quillora::SpreadsheetModule", "The LibreOffice bridge could not be set up."));
         return nullptr;
     }
     // The libraries stay loaded for the life of the program.

@@ -71,7 +71,7 @@ namespace {
 QString separatorShown(const QString &separator)
 {
     if (const Separator *named = separatorOfText(separator); named && separator.trimmed().isEmpty())
-        return named->name.toString();
+        return titleShown(*named);
     return separator;
 }
 } // namespace
@@ -98,12 +98,12 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     }
     QStringList tip{path};
     if (encoding != m_encodings.cend())
-        tip.append(u"Read as %1, chosen for this file"_s.arg(QString::fromLatin1(encoding->name)));
+        tip.append(tr("Read as %1, chosen for this file").arg(QString::fromLatin1(encoding->name)));
     if (separator != m_separators.cend())
-        tip.append(u"Cut at \"%1\", chosen for this file"_s.arg(separatorShown(*separator)));
+        tip.append(tr("Cut at \"%1\", chosen for this file").arg(separatorShown(*separator)));
     else if (const auto found = m_separatorsFound.constFind(path); found != m_separatorsFound.cend())
-        tip.append(found->isEmpty() ? u"No separator of its own found: whole lines"_s
-                                    : u"Separated by %1, found in its start"_s.arg(*found));
+        tip.append(found->isEmpty() ? tr("No separator of its own found: whole lines")
+                                    : tr("Separated by %1, found in its start").arg(*found));
     return tip.join(u'\n');
 }
 
@@ -167,7 +167,7 @@ void FileListModel::setSeparatorFound(const QString &path, const QString &name)
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return u"Text File(s)"_s;
+        return tr("Text File(s)");
     return {};
 }
 

@@ -33,10 +33,13 @@ QString shownFileName(const QString &path, FileColumn shown, const QString &fold
 // alone, or the folder and each name, separated by NUL characters.
 namespace OpenDialog {
 inline constexpr int MaxFileSize = 30000;
-inline constexpr QStringView Title = u"Add File(s) - Use Ctrl & Shift to select multiple files";
-inline constexpr QStringView Filter =
-    u"Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|"
-    u"*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|";
+// Translated where shown; a translation keeps the patterns and the bars.
+inline constexpr const char *Title =
+    QT_TRANSLATE_NOOP("quillora::OpenDialog", "Add File(s) - Use Ctrl & Shift to select multiple files");
+inline constexpr const char *Filter =
+    QT_TRANSLATE_NOOP("quillora::OpenDialog",
+                      "Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|"
+                      "*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|");
 
 // Builds the selection text; nullopt when it does not fit the buffer.
 std::optional<QString> selectionText(const QStringList &paths);

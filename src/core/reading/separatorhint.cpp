@@ -128,7 +128,7 @@ std::optional<SeparatorHint> separatorHint(QStringView text, const std::optional
         if (evenness.even()
             && (evenness.share > best.share || (evenness.share == best.share && evenness.cells > best.cells))) {
             best = evenness;
-            hint = SeparatorHint{candidate, separator.plural.toString()};
+            hint = SeparatorHint{candidate, pluralShown(separator)};
         }
     }
     return hint;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/encodings.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <array>
@@ -112,52 +113,59 @@ std::optional<ChosenEncoding> encodingNamed(QByteArrayView name)
     return ChosenEncoding{TextEncoding::Other, known.isEmpty() ? given : known};
 }
 
+QString KnownEncoding::label() const
+{
+    return QCoreApplication::translate("quillora::Encodings", "%1 (%2)")
+        .arg(QCoreApplication::translate("quillora::Encodings", script), QLatin1StringView(codePage));
+}
+
 const QList<KnownEncoding> &knownEncodings()
 {
     static const QList<KnownEncoding> known = [] {
-        const std::initializer_list<std::pair<const char *, const char16_t *>> all{
-            {"UTF-8", u"Unicode (UTF-8)"},
-            {"UTF-16LE", u"Unicode (UTF-16LE)"},
-            {"UTF-16BE", u"Unicode (UTF-16BE)"},
-            {"UTF-32LE", u"Unicode (UTF-32LE)"},
-            {"UTF-32BE", u"Unicode (UTF-32BE)"},
-            {"windows-1252", u"Western European (Windows-1252)"},
-            {"ISO-8859-1", u"Western European (ISO-8859-1)"},
-            {"ISO-8859-15", u"Western European (ISO-8859-15)"},
-            {"IBM850", u"Western European (DOS, CP850)"},
-            {"IBM437", u"US (DOS, CP437)"},
-            {"macintosh", u"Western European (Mac Roman)"},
-            {"windows-1250", u"Central European (Windows-1250)"},
-            {"ISO-8859-2", u"Central European (ISO-8859-2)"},
-            {"windows-1257", u"Baltic (Windows-1257)"},
-            {"ISO-8859-13", u"Baltic (ISO-8859-13)"},
-            {"windows-1251", u"Cyrillic (Windows-1251)"},
-            {"KOI8-R", u"Cyrillic (KOI8-R)"},
-            {"KOI8-U", u"Cyrillic (KOI8-U)"},
-            {"ISO-8859-5", u"Cyrillic (ISO-8859-5)"},
-            {"IBM866", u"Cyrillic (DOS, CP866)"},
-            {"windows-1253", u"Greek (Windows-1253)"},
-            {"ISO-8859-7", u"Greek (ISO-8859-7)"},
-            {"windows-1254", u"Turkish (Windows-1254, ISO-8859-9)"},
-            {"windows-1255", u"Hebrew (Windows-1255)"},
-            {"ISO-8859-8", u"Hebrew (ISO-8859-8)"},
-            {"windows-1256", u"Arabic (Windows-1256)"},
-            {"ISO-8859-6", u"Arabic (ISO-8859-6)"},
-            {"windows-874", u"Thai (Windows-874, TIS-620)"},
-            {"windows-1258", u"Vietnamese (Windows-1258)"},
-            {"Shift_JIS", u"Japanese (Shift_JIS)"},
-            {"EUC-JP", u"Japanese (EUC-JP)"},
-            {"ISO-2022-JP", u"Japanese (ISO-2022-JP)"},
-            {"GB18030", u"Chinese Simplified (GB18030)"},
-            {"GBK", u"Chinese Simplified (GBK)"},
-            {"Big5", u"Chinese Traditional (Big5)"},
-            {"Big5-HKSCS", u"Chinese Traditional (Big5-HKSCS)"},
-            {"windows-949", u"Korean (Windows-949, EUC-KR)"},
+        // The script a person knows, translated where shown, then the code page.
+        const std::initializer_list<std::tuple<const char *, const char *, const char *>> all{
+            {"UTF-8", QT_TRANSLATE_NOOP("quillora::Encodings", "Unicode"), "UTF-8"},
+            {"UTF-16LE", QT_TRANSLATE_NOOP("quillora::Encodings", "Unicode"), "UTF-16LE"},
+            {"UTF-16BE", QT_TRANSLATE_NOOP("quillora::Encodings", "Unicode"), "UTF-16BE"},
+            {"UTF-32LE", QT_TRANSLATE_NOOP("quillora::Encodings", "Unicode"), "UTF-32LE"},
+            {"UTF-32BE", QT_TRANSLATE_NOOP("quillora::Encodings", "Unicode"), "UTF-32BE"},
+            {"windows-1252", QT_TRANSLATE_NOOP("quillora::Encodings", "Western European"), "Windows-1252"},
+            {"ISO-8859-1", QT_TRANSLATE_NOOP("quillora::Encodings", "Western European"), "ISO-8859-1"},
+            {"ISO-8859-15", QT_TRANSLATE_NOOP("quillora::Encodings", "Western European"), "ISO-8859-15"},
+            {"IBM850", QT_TRANSLATE_NOOP("quillora::Encodings", "Western European"), "DOS, CP850"},
+            {"IBM437", QT_TRANSLATE_NOOP("quillora::Encodings", "US"), "DOS, CP437"},
+            {"macintosh", QT_TRANSLATE_NOOP("quillora::Encodings", "Western European"), "Mac Roman"},
+            {"windows-1250", QT_TRANSLATE_NOOP("quillora::Encodings", "Central European"), "Windows-1250"},
+            {"ISO-8859-2", QT_TRANSLATE_NOOP("quillora::Encodings", "Central European"), "ISO-8859-2"},
+            {"windows-1257", QT_TRANSLATE_NOOP("quillora::Encodings", "Baltic"), "Windows-1257"},
+            {"ISO-8859-13", QT_TRANSLATE_NOOP("quillora::Encodings", "Baltic"), "ISO-8859-13"},
+            {"windows-1251", QT_TRANSLATE_NOOP("quillora::Encodings", "Cyrillic"), "Windows-1251"},
+            {"KOI8-R", QT_TRANSLATE_NOOP("quillora::Encodings", "Cyrillic"), "KOI8-R"},
+            {"KOI8-U", QT_TRANSLATE_NOOP("quillora::Encodings", "Cyrillic"), "KOI8-U"},
+            {"ISO-8859-5", QT_TRANSLATE_NOOP("quillora::Encodings", "Cyrillic"), "ISO-8859-5"},
+            {"IBM866", QT_TRANSLATE_NOOP("quillora::Encodings", "Cyrillic"), "DOS, CP866"},
+            {"windows-1253", QT_TRANSLATE_NOOP("quillora::Encodings", "Greek"), "Windows-1253"},
+            {"ISO-8859-7", QT_TRANSLATE_NOOP("quillora::Encodings", "Greek"), "ISO-8859-7"},
+            {"windows-1254", QT_TRANSLATE_NOOP("quillora::Encodings", "Turkish"), "Windows-1254, ISO-8859-9"},
+            {"windows-1255", QT_TRANSLATE_NOOP("quillora::Encodings", "Hebrew"), "Windows-1255"},
+            {"ISO-8859-8", QT_TRANSLATE_NOOP("quillora::Encodings", "Hebrew"), "ISO-8859-8"},
+            {"windows-1256", QT_TRANSLATE_NOOP("quillora::Encodings", "Arabic"), "Windows-1256"},
+            {"ISO-8859-6", QT_TRANSLATE_NOOP("quillora::Encodings", "Arabic"), "ISO-8859-6"},
+            {"windows-874", QT_TRANSLATE_NOOP("quillora::Encodings", "Thai"), "Windows-874, TIS-620"},
+            {"windows-1258", QT_TRANSLATE_NOOP("quillora::Encodings", "Vietnamese"), "Windows-1258"},
+            {"Shift_JIS", QT_TRANSLATE_NOOP("quillora::Encodings", "Japanese"), "Shift_JIS"},
+            {"EUC-JP", QT_TRANSLATE_NOOP("quillora::Encodings", "Japanese"), "EUC-JP"},
+            {"ISO-2022-JP", QT_TRANSLATE_NOOP("quillora::Encodings", "Japanese"), "ISO-2022-JP"},
+            {"GB18030", QT_TRANSLATE_NOOP("quillora::Encodings", "Chinese Simplified"), "GB18030"},
+            {"GBK", QT_TRANSLATE_NOOP("quillora::Encodings", "Chinese Simplified"), "GBK"},
+            {"Big5", QT_TRANSLATE_NOOP("quillora::Encodings", "Chinese Traditional"), "Big5"},
+            {"Big5-HKSCS", QT_TRANSLATE_NOOP("quillora::Encodings", "Chinese Traditional"), "Big5-HKSCS"},
+            {"windows-949", QT_TRANSLATE_NOOP("quillora::Encodings", "Korean"), "Windows-949, EUC-KR"},
         };
         QList<KnownEncoding> usable;
-        for (const auto &[name, label] : all) {
+        for (const auto &[name, script, code] : all) {
             if (encodingNamed(name))
-                usable.append({QByteArray(name), QString::fromUtf16(label)});
+                usable.append({QByteArray(name), script, code});
         }
         return usable;
     }();

@@ -36,7 +36,10 @@ std::optional<ChosenEncoding> encodingNamed(QByteArrayView name);
 struct KnownEncoding
 {
     QByteArray name;
-    QString label; // "Japanese (Shift_JIS)"
+    const char *script; // "Japanese"
+    const char *codePage; // "Shift_JIS"
+    // "Japanese (Shift_JIS)", in the user's language.
+    QString label() const;
 };
 
 // The encodings the "Encoding" list and --list-encodings offer, those this

@@ -14,11 +14,16 @@ struct Separator
 {
     QStringView text;   // ";"
     QStringView name;   // "semicolon", as --split takes it
-    QStringView plural; // "semicolons", as a hint says it
+    const char *plural; // "semicolons", as a hint says it (translated where shown)
+    const char *title;  // "Semicolon", as a list offers it (translated where shown)
     // The window's format option that cuts there; 0 where the user types it
     // under "these character(s)".
     int windowOption;
 };
+
+// The plural and the title in the user's language.
+QString pluralShown(const Separator &separator);
+QString titleShown(const Separator &separator);
 
 // In the order a hint prefers them where lines split as evenly at two.
 std::span<const Separator> namedSeparators();

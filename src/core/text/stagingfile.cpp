@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <cerrno>
+
 #include <unistd.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,7 +28,7 @@ StagingFile::StagingFile()
     // buffer can keep bytes that did not reach the disk.
     m_fd = openNamelessFile(temporaryFolder());
     if (m_fd < 0)
-        throw Failure(u"The staging file cannot be created in %1: %2"_s.arg(temporaryFolder(), qt_error_string(errno)));
+        throw Failure(tr("The staging file cannot be created in %1: %2").arg(temporaryFolder(), qt_error_string(errno)));
 }
 
 StagingFile::~StagingFile()
@@ -35,9 +36,9 @@ StagingFile::~StagingFile()
     ::close(m_fd);
 }
 
-void StagingFile::fail(const QString &what, int error) const
+void StagingFile::fail(const QString &message, int error) const
 {
-    throw Failure(u"The staging file in %1 %2: %3"_s.arg(temporaryFolder(), what, qt_error_string(error)));
+    throw Failure(QString(message).arg(temporaryFolder(), qt_error_string(error)));
 }
 
 void StagingFile::WriteTextFile(QStringView text)
@@ -56,7 +57,7 @@ void StagingFile::WriteTextFile(QStringView text)
 void StagingFile::commit()
 {
     if (const int error = writeBufferAt(m_fd, m_writeBuffer, m_onDisk))
-        fail(u"cannot be written"_s, error);
+        fail(tr("The staging file in %1 cannot be written: %2"), error);
 }
 
 void StagingFile::countLines(QStringView text)
@@ -86,7 +87,7 @@ void StagingFile::rollBack(const Mark &mark)
     } else {
         m_writeBuffer.clear();
         if (::ftruncate(m_fd, keep) != 0)
-            fail(u"cannot be emptied"_s, errno);
+            fail(tr("The staging file in %1 cannot be emptied: %2"), errno);
         m_onDisk = keep;
     }
     m_written = mark.written;
@@ -118,7 +119,7 @@ bool StagingFile::fillReadBuffer()
         done = ::pread(m_fd, bytes.data(), static_cast<size_t>(bytes.size()), m_readOffset);
     } while (done < 0 && errno == EINTR);
     if (done <= 0 || done % 2 != 0)
-        fail(u"cannot be read"_s, done < 0 ? errno : EIO);
+        fail(tr("The staging file in %1 cannot be read: %2"), done < 0 ? errno : EIO);
     m_readOffset += done;
     const qsizetype start = m_readBuffer.size();
     m_readBuffer.resize(start + done / 2);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ namespace quillora {
 // found out for the file that did not fit, not at the end of the run.
 class StagingFile
 {
+    Q_DECLARE_TR_FUNCTIONS(quillora::StagingFile)
+
 public:
     // Throws Failure when the file cannot be created.
     StagingFile();
@@ -53,7 +56,8 @@ public:
 
 private:
     void countLines(QStringView text);
-    [[noreturn]] void fail(const QString &what, int error) const;
+    // Throws the message (%1 the folder, %2 the system's reason).
+    [[noreturn]] void fail(const QString &message, int error) const;
     bool fillReadBuffer();
 
     int m_fd = -1;

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/text/encodingdetection.h"
 #include "core/text/textreader.h"
 
 #include "core/failure.h"
+#include "core/text/encodingdetection.h"
 #include "core/text/filenames.h"
 #include "core/text/namelessfile.h"
 #include "core/text/utf8.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/sysmacros.h>
@@ -24,7 +26,7 @@ namespace quillora {
 namespace {
 QString readFailure(const QString &path, const QString &reason)
 {
-    return u"The file \"%1\" cannot be read: %2"_s.arg(pathShown(path), reason);
+    return QCoreApplication::translate("quillora::TextReader", "The file \"%1\" cannot be read: %2").arg(pathShown(path), reason);
 }
 } // namespace
 
@@ -52,8 +54,9 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
         // its bytes names no file any more.
         const bool lostBytes = errno == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
         throw Failure(readFailure(path, errno != ENOENT ? qt_error_string(errno)
-                                      : lostBytes     ? u"File not found (the name is not valid UTF-8)"_s
-                                                      : u"File not found"_s));
+                                      : lostBytes ? QCoreApplication::translate("quillora::TextReader",
+                                                                                "File not found (the name is not valid UTF-8)")
+                                                  : QCoreApplication::translate("quillora::TextReader", "File not found")));
     }
     // Other devices (/dev/zero, say) would never end; /dev/null is an empty file.
     const bool isNull = S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 3);
@@ -62,7 +65,7 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
     else if (S_ISCHR(info.st_mode))
         openStream(name, true);
     else if (!S_ISREG(info.st_mode))
-        throw Failure(readFailure(path, u"It is not a file"_s));
+        throw Failure(readFailure(path, QCoreApplication::translate("quillora::TextReader", "It is not a file")));
     else
         openFile(name);
     m_fileSize = S_ISREG(info.st_mode) ? info.st_size : 0;
@@ -80,7 +83,7 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
         throw Failure(readFailure(path, qt_error_string(errno)));
     // A pipe or a terminal gives its text once: to the import.
     if (!S_ISREG(info.st_mode))
-        throw Failure(readFailure(path, u"It is not a file that can be looked at before it is imported"_s));
+        throw Failure(readFailure(path, QCoreApplication::translate("quillora::TextReader", "It is not a file that can be looked at before it is imported")));
     openFile(name);
     const QByteArray bytes = m_device->read(sample.bytes);
     if (m_regular->failed())
@@ -115,7 +118,7 @@ void TextReader::openStream(const QByteArray &name, bool terminalOnly)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
     if (terminalOnly && !::isatty(in)) {
         ::close(in);
-        throw Failure(readFailure(m_path, u"It is not a file"_s));
+        throw Failure(readFailure(m_path, QCoreApplication::translate("quillora::TextReader", "It is not a file")));
     }
     keepStream(in);
 }

@@ -1,0 +1,1405 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>quillora::BarProgress</name>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Verarbeite: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CalcDocument</name>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Das Dokument hat keine Tabelle an Position %1.</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Ein Dokument fasst höchstens %1 Tabellen.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLine</name>
+    <message>
+        <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
+        <translation>Das Dokument in DATEI schreiben, statt es in Calc zu zeigen; das Format folgt der Endung: .ods, .xlsx oder .fods. Braucht kein LibreOffice.</translation>
+    </message>
+    <message>
+        <source>A sheet per file (default: all files on one sheet).</source>
+        <translation>Eine Tabelle je Datei (Standard: alle Dateien in einer Tabelle).</translation>
+    </message>
+    <message>
+        <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
+        <translation>Eine Tabelle je Datei, in der Reihenfolge der Angabe, jede benannt wie ihre Datei (2024-01.csv); schließt --sheet-per-file ein.</translation>
+    </message>
+    <message>
+        <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
+        <translation>space, comma, tab, semicolon oder pipe: jede Zeile dort in Zellen teilen; auto: jede Datei an ihrem eigenen Trennzeichen (Komma, Semikolon, Tabulator oder senkrechter Strich), aus ihrem Anfang ermittelt.</translation>
+    </message>
+    <message>
+        <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
+        <translation>Jede Zeile an TEXT in Zellen teilen (beliebiger Text, auch mehrere Zeichen).</translation>
+    </message>
+    <message>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Für einen Ordner PFAD: seine Dateien, deren Namen auf .EXT enden, durchsucht wie "Alle Dateien im Ordner hinzufügen" (Standard: jede Datei, wie beim Ablegen).</translation>
+    </message>
+    <message>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Text in doppelten Anführungszeichen zusammenhalten, wie in CSV-Dateien: ein Trennzeichen oder Zeilenumbruch in Anführungszeichen gehört zur Zelle, "" ist ein Anführungszeichen.</translation>
+    </message>
+    <message>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Dateien ohne Byte-Order-Mark in NAME lesen: jede Kodierung, die Qt liest, in beliebiger Schreibung (--list-encodings listet die üblichen); auto, der Standard, ermittelt sie je Datei.</translation>
+    </message>
+    <message>
+        <source>List the encodings people meet, by the name --encoding takes.</source>
+        <translation>Die gängigen Kodierungen auflisten, mit dem Namen, den --encoding annimmt.</translation>
+    </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine "exportiert von"-Zeile).</translation>
+    </message>
+    <message>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Mit --header: eine Spalte namens ALT gilt als NEU, bevor Namen abgeglichen werden ("Kunde=Auftraggeber"); mehrfach angebbar.</translation>
+    </message>
+    <message>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Eine Zelle als Zahl speichern, wenn ihr ganzer Text eine ist und sich nichts ändert (1234.50 zeigt 1234.50; 007, 1e5, 1,234.50 und Kennungen über 15 Ziffern bleiben Text), ihre Dezimalstellen mit ZEICHEN geschrieben: auto (Standard: Komma in an Semikolons geteilten Dateien, sonst Punkt), point oder comma.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
+        <translation>Eine Zelle, deren ganzer Text ein ISO-Datum ist (2024-03-01), als Datum speichern.</translation>
+    </message>
+    <message>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Eine erste Spalte mit der Datei jeder Zeile: ihr Pfad unterhalb des Ordners, der alle Dateien enthält (relative, der Standard), ihr Name (name) oder ihr ganzer Pfad (path).</translation>
+    </message>
+    <message>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Wenn eine Tabelle voll ist, mit dem Rest in einer neuen Tabelle dahinter weitermachen ("NAME (2)", ...), statt den Rest auszulassen.</translation>
+    </message>
+    <message>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Ausgeben, was der Import täte: Kodierung, Zeilen, breiteste Zeile jeder Datei und ein Trennzeichen, an dem sie geteilt aussieht, dann die Tabellen und ihre Zeilen; nichts schreiben oder starten, Standardeingabe und Pipes bleiben dem Import.</translation>
+    </message>
+    <message>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Das Fenster mit den aufgeführten PFADen öffnen, statt sie zu importieren (wie "Öffnen mit" eines Dateimanagers).</translation>
+    </message>
+    <message>
+        <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
+        <translation>DATEI ersetzen, falls vorhanden, durch eine neue Datei mit ihren Rechten, Besitzer und Gruppe (harte Verknüpfungen behalten den alten Inhalt).</translation>
+    </message>
+    <message>
+        <source>No progress.</source>
+        <translation>Kein Fortschritt.</translation>
+    </message>
+    <message>
+        <source>Paths:
+  PATHs are taken in the order given; a folder brings its files and those of every folder below
+  it, level by level (hidden files and folders are passed over); - is standard input. Without
+  arguments, or with --window, the window opens, with the PATHs listed.</source>
+        <translation>Pfade:
+  PFADe werden in der angegebenen Reihenfolge genommen; ein Ordner bringt seine Dateien und die
+  aller Ordner darunter, Ebene für Ebene (versteckte Dateien und Ordner werden übergangen); - ist
+  die Standardeingabe. Ohne Argumente oder mit --window öffnet sich das Fenster mit den PFADen.</translation>
+    </message>
+    <message>
+        <source>Sheets:
+  On one sheet the files follow each other; a file that ends with a line break is followed by an
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Tabellen:
+  In einer Tabelle folgen die Dateien aufeinander; auf eine Datei, die mit einem Zeilenumbruch endet,
+  folgt eine leere Zeile. Mit --sheet-per-file kommt die Tabelle jeder Datei nach vorn, die Tabelle der
+  letzten Datei steht also zuerst; eine Tabelle heißt nach den Buchstaben, Ziffern und Leerzeichen
+  ihrer Datei (notes.txt ergibt notestxt), mit einer Nummer, wenn der Name vergeben ist. Mit
+  --sheets-as-listed stehen die Tabellen in der angegebenen Reihenfolge und behalten die Namen ihrer
+  Dateien (nur []:*?/\ werden zu _), " (2)" angehängt, wenn vergeben. In .xlsx werden Namen auf 31
+  Zeichen gekürzt. Eine Tabelle fasst 1.048.576 Zeilen; mit --continue-sheets geht der Rest direkt
+  danach in "NAME (2)" weiter.</translation>
+    </message>
+    <message>
+        <source>Headers:
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
+  the columns of their names (cells past its header after all named columns); a file whose
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Kopfzeilen:
+  Mit --header ist die erste Zeile einer Datei (nach --skip-lines) ihre Kopfzeile: in einer Tabelle
+  stehen die Namen der Kopfzeilen einmal in der ersten Zeile, in der Reihenfolge ihres ersten
+  Auftretens, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen (Zellen jenseits ihrer
+  Kopfzeile nach allen benannten Spalten); eine Datei, deren Kopfzeile nicht der ersten entspricht,
+  wird gemeldet. --file-column setzt die Datei jeder Zeile in eine erste Spalte.</translation>
+    </message>
+    <message>
+        <source>Encodings:
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
+  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
+  that are not valid in the encoding read become U+FFFD and are reported.</source>
+        <translation>Kodierungen:
+  Die Kodierung einer Datei wird beim Lesen ermittelt: ein Byte-Order-Mark; UTF-16 oder UTF-32 an
+  ihren Null-Bytes; UTF-8, wobei einige verirrte Bytes wie in windows-1252 gelesen werden (und gemeldet);
+  sonst, was eine statistische Erkennung findet (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251,
+  KOI8-R, ...); sonst windows-1252, und gemeldet. --encoding NAME liest Dateien ohne Markierung
+  stattdessen in NAME. Bytes, die in der gelesenen Kodierung ungültig sind, werden zu U+FFFD und gemeldet.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0      every file was imported whole (and the document written, with --output)
+  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,
+         or the document could not be written; the rest was still imported
+  2      a usage error, or no display where one is needed
+  3      LibreOffice is missing, or was lost during the run
+  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
+        <translation>Exit-Status:
+  0      jede Datei wurde ganz importiert (und das Dokument geschrieben, mit --output)
+  1      eine Datei war nicht lesbar oder enthielt in ihrer Kodierung ungültige Bytes, Zellen passten
+         nicht, oder das Dokument konnte nicht geschrieben werden; der Rest wurde trotzdem importiert
+  2      ein Bedienfehler, oder keine Anzeige, wo eine gebraucht wird
+  3      LibreOffice fehlt oder ging während des Laufs verloren
+  128+N  Signal N (INT, TERM, HUP) beendete den Lauf; seine temporären Dateien gingen mit</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1 or to %2.</source>
+        <translation>Fehler bitte melden unter %1 oder an %2.</translation>
+    </message>
+    <message>
+        <source>Usage: quillora [OPTION]... PATH...
+  or:  quillora [--window [PATH]...]
+  or:  quillora --dry-run [OPTION]... PATH...</source>
+        <translation>Aufruf: quillora [OPTION]... PFAD...
+  oder:  quillora [--window [PFAD]...]
+  oder:  quillora --dry-run [OPTION]... PFAD...</translation>
+    </message>
+    <message>
+        <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
+        <translation>Textdateien in eine Tabellenkalkulation laden: jede Zeile eine Zeile, jedes Stück eine Zelle, als Text.</translation>
+    </message>
+    <message>
+        <source>Text files and folders to import; - for standard input.</source>
+        <translation>Zu importierende Textdateien und Ordner; - für die Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>Found for each file (the default)</source>
+        <translation>Für jede Datei ermittelt (der Standard)</translation>
+    </message>
+    <message>
+        <source>--split and --separator exclude each other.</source>
+        <translation>--split und --separator schließen einander aus.</translation>
+    </message>
+    <message>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split nimmt space, comma, tab, semicolon, pipe oder auto, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>--separator needs a text to cut at.</source>
+        <translation>--separator braucht einen Text, an dem geteilt wird.</translation>
+    </message>
+    <message>
+        <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
+        <translation>--separator darf keinen Zeilenumbruch enthalten: ein Zeilenumbruch beendet die Zeile, nicht eine Zelle.</translation>
+    </message>
+    <message>
+        <source>%1: the file must end in .ods, .xlsx or .fods.</source>
+        <translation>%1: die Datei muss auf .ods, .xlsx oder .fods enden.</translation>
+    </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existiert; --force ersetzt sie.</translation>
+    </message>
+    <message>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>unbekannte Kodierung "%1"; --list-encodings listet die üblichen.</translation>
+    </message>
+    <message>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers nimmt auto, point oder comma, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename nimmt ALT=NEU, zwei Namen, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines nimmt eine Anzahl Zeilen, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column nimmt relative, name oder path, nicht "%1".</translation>
+    </message>
+    <message>
+        <source>no PATH given.</source>
+        <translation>kein PFAD angegeben.</translation>
+    </message>
+    <message>
+        <source>quillora: standard output cannot be written.</source>
+        <translation>quillora: die Standardausgabe kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>„quillora --help“ gibt weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
+</source>
+        <translation>quillora: es gibt keine Anzeige, um das Dokument in Calc zu zeigen; --output DATEI schreibt es stattdessen in eine Datei.
+</translation>
+    </message>
+    <message>
+        <source>quillora: LibreOffice is not available: %1</source>
+        <translation>quillora: LibreOffice ist nicht verfügbar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>die Standardeingabe wird für das erste "-" gelesen; ein weiteres hat nichts mehr zu lesen und wird ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 is the output file; it is not imported.</source>
+        <translation>%1 ist die Ausgabedatei; sie wird nicht importiert.</translation>
+    </message>
+    <message>
+        <source>no files to import.</source>
+        <translation>keine Dateien zu importieren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>%1 kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1: cannot write in %2: %3</source>
+        <translation>%1: kann nicht in %2 schreiben: %3</translation>
+    </message>
+    <message>
+        <source>storing %1</source>
+        <translation>speichere %1</translation>
+    </message>
+    <message>
+        <source>storing rows: %1 of %2 into %3</source>
+        <translation>speichere Zeilen: %1 von %2 in %3</translation>
+    </message>
+    <message>
+        <source>storing %1: finishing the file</source>
+        <translation>speichere %1: schließe die Datei ab</translation>
+    </message>
+    <message>
+        <source>%1 was not written: no file could be imported.</source>
+        <translation>%1 wurde nicht geschrieben: keine Datei konnte importiert werden.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>geschätzt</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, breiteste %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation><numerusform>%n Zeile</numerusform><numerusform>%n Zeilen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation><numerusform>%n Zelle</numerusform><numerusform>%n Zellen</numerusform></translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, kein eigenes Trennzeichen: ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, getrennt durch %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, Zahlen mit Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, Zahlen mit Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, sieht getrennt durch %1 aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>sheet %1: %n row(s)</source>
+        <translation><numerusform>Tabelle %1: %n Zeile</numerusform><numerusform>Tabelle %1: %n Zeilen</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <translation><numerusform>(%n Zeile ausgelassen: eine Tabelle fasst %1)</numerusform><numerusform>(%n Zeilen ausgelassen: eine Tabelle fasst %1)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%n columns)</source>
+        <translation><numerusform>%1, ... (%n Spalte)</numerusform><numerusform>%1, ... (%n Spalten)</numerusform></translation>
+    </message>
+    <message>
+        <source>columns: %1</source>
+        <translation>Spalten: %1</translation>
+    </message>
+    <message>
+        <source>: a stream, read by the import alone: not in this plan</source>
+        <translation>: ein Datenstrom, nur vom Import gelesen: nicht in diesem Plan</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1: nicht gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>Die Liste enthält Eintrag %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>gib sie mit --encoding an (--list-encodings listet die üblichen)</translation>
+    </message>
+    <message>
+        <source>give --continue-sheets</source>
+        <translation>gib --continue-sheets an</translation>
+    </message>
+    <message>
+        <source>[%1/%2] reading %3</source>
+        <translation>[%1/%2] lese %3</translation>
+    </message>
+    <message>
+        <source>writing rows: %1 of %2</source>
+        <translation>schreibe Zeilen: %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::DocumentWriter</name>
+    <message>
+        <source>The document was given up before it was finished.</source>
+        <translation>Das Dokument wurde aufgegeben, bevor es fertig war.</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies outside the sheet.</source>
+        <translation>Zelle (%1, %2) liegt außerhalb der Tabelle.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet "%1".</source>
+        <translation>Das Dokument hat keine Tabelle "%1".</translation>
+    </message>
+    <message>
+        <source>The last sheet of a document cannot be removed.</source>
+        <translation>Die letzte Tabelle eines Dokuments kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>"%1" ist kein gültiger Tabellenname.</translation>
+    </message>
+    <message>
+        <source>The document already has a sheet "%1".</source>
+        <translation>Das Dokument hat bereits eine Tabelle "%1".</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Ein Dokument fasst höchstens %1 Tabellen.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Das Dokument hat keine Tabelle an Position %1.</translation>
+    </message>
+    <message>
+        <source>The document writer</source>
+        <translation>Der Dokumentschreiber</translation>
+    </message>
+    <message>
+        <source>The document was not made by the document writer.</source>
+        <translation>Das Dokument wurde nicht vom Dokumentschreiber erstellt.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Encodings</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Westeuropa</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Mitteleuropa</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Baltisch</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Kyrillisch</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griechisch</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Türkisch</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebräisch</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabisch</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamesisch</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanisch</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Chinesisch (vereinfacht)</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chinesisch (traditionell)</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Koreanisch</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>in Zeile %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Bitte senden Sie einen Screenshot dieser Meldung an %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Anwendungsfehler</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Failure</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListController</name>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Bitte Ordner wählen:</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:</source>
+        <translation>Dateiendung zum Laden eingeben:</translation>
+    </message>
+    <message>
+        <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>(* für alle Dateien, txt für alle txt-Dateien, doc für alle doc-Dateien usw.)</translation>
+    </message>
+    <message>
+        <source>You've selected too many files to add.</source>
+        <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.</translation>
+    </message>
+    <message>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Bitte fügen Sie sie mit der Schaltfläche "Alle hinzufügen" hinzu.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListModel</name>
+    <message>
+        <source>Read as %1, chosen for this file</source>
+        <translation>Gelesen als %1, für diese Datei gewählt</translation>
+    </message>
+    <message>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Geteilt an "%1", für diese Datei gewählt</translation>
+    </message>
+    <message>
+        <source>No separator of its own found: whole lines</source>
+        <translation>Kein eigenes Trennzeichen gefunden: ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>Separated by %1, found in its start</source>
+        <translation>Getrennt durch %1, in ihrem Anfang gefunden</translation>
+    </message>
+    <message>
+        <source>Text File(s)</source>
+        <translation>Textdatei(en)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileStager</name>
+    <message>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Die Datei "%1" hat ein Feld in Anführungszeichen, das in Zeile %2 beginnt und nie endet: der Rest der Datei steht in dieser einen Zelle.</translation>
+    </message>
+    <message>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Die Zeilen der Datei "%1" teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> Sie enthält auch %n gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform><numerusform> Sie enthält auch %n gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation><numerusform>%n Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform><numerusform>%n Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) could not be read and is U+FFFD</source>
+        <translation><numerusform>%n Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform><numerusform>%n Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>Die Datei "%1" wurde als UTF-8 gelesen, mit %n Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform><numerusform>Die Datei "%1" wurde als UTF-8 gelesen, mit %n Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Die Datei "%1" wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>Die Datei "%1" wurde als UTF-8 gelesen; %n Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform><numerusform>Die Datei "%1" wurde als UTF-8 gelesen; %n Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform></translation>
+    </message>
+    <message>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Die Kodierung der Datei "%1" ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Die Datei "%1" wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Die Datei "%1" wurde nicht importiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderPlan</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 und %n weiterer</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>nur in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>from %1 on, %n file(s)</source>
+        <translation><numerusform>ab %1, %n Datei</numerusform><numerusform>ab %1, %n Dateien</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), up to %1</source>
+        <translation><numerusform>nur in %n Datei, bis %1</numerusform><numerusform>nur in %n Dateien, bis %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), %1 to %2</source>
+        <translation><numerusform>nur in %n Datei, %1 bis %2</numerusform><numerusform>nur in %n Dateien, %1 bis %2</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s): %1</source>
+        <translation><numerusform>nur in %n Datei: %1</numerusform><numerusform>nur in %n Dateien: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>missing from %n file(s): %1</source>
+        <translation><numerusform>fehlt in %n Datei: %1</numerusform><numerusform>fehlt in %n Dateien: %1</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1"</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>columns in another order: %1</source>
+        <translation>Spalten in anderer Reihenfolge: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportController</name>
+    <message>
+        <source>No spreadsheet application is available.</source>
+        <translation>Keine Tabellenkalkulation ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>Die Liste enthält Eintrag %1 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>wählen Sie ihre Kodierung unter "Kodierung" und importieren Sie sie erneut</translation>
+    </message>
+    <message>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>aktivieren Sie "Bei voller Tabelle in neuer Tabelle fortfahren"</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more files like these.</source>
+        <translation><numerusform>... und %n weitere solche Datei.</numerusform><numerusform>... und %n weitere solche Dateien.</numerusform></translation>
+    </message>
+    <message>
+        <source>Start &amp;Importing</source>
+        <translation>Import &amp;starten</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Importing</source>
+        <translation>Import &amp;stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportPlan</name>
+    <message>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>Die Tabelle "%1" kann nicht hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Das Dokument hat keine Tabelle an Position %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportRun</name>
+    <message>
+        <source>No files added.</source>
+        <translation>Keine Dateien hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Die Kopfzeilen unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Ein Spaltenname wird auf zwei Arten geschrieben: %1. Es ist eine Spalte, benannt wie zuerst geschrieben.</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Die Datei "%1" wurde nicht importiert: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform><numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: jede Zeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <translation><numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform><numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fertig.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Interruption</name>
+    <message>
+        <source>interrupted by %1.</source>
+        <translation>unterbrochen durch %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::LibreOfficeProvider</name>
+    <message>
+        <source>LibreOffice did not open a new spreadsheet document.</source>
+        <translation>LibreOffice hat kein neues Tabellendokument geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::MainWindow</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Dateien hierher ziehen und ablegen. Doppelklick auf einen Eintrag entfernt ihn. Die Linie | nach rechts aus dem Fenster ziehen, um ganze Namen zu sehen.</translation>
+    </message>
+    <message>
+        <source>Text files to import</source>
+        <translation>Zu importierende Textdateien</translation>
+    </message>
+    <message>
+        <source>Add files, or drop files and folders here</source>
+        <translation>Dateien hinzufügen oder Dateien und Ordner hier ablegen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Nach oben</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Add Text File(s)</source>
+        <translation>Textdatei(en) hinzuf&amp;ügen</translation>
+    </message>
+    <message>
+        <source>Add All File(s) In &amp;Folder</source>
+        <translation>Alle Dateien im &amp;Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>Load Sample/E&amp;xample Files</source>
+        <translation>&amp;Beispieldateien laden</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>Die Oberfläche "%1" kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>Das Zeigerbild "%1" kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Soll der Ordner mit diesen Beispieldateien geöffnet werden (damit Sie sie ansehen können, bevor Sie mit ihnen arbeiten)?</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeCalls</name>
+    <message>
+        <source>%1 did not answer within %2 seconds; the import ends here.</source>
+        <translation>%1 hat nicht innerhalb von %2 Sekunden geantwortet; der Import endet hier.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeSession</name>
+    <message>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>Die UNO-Laufzeit von LibreOffice konnte nicht eingerichtet werden: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>it is not a socket</source>
+        <translation>es ist kein Socket</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>es gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 gehört nicht zu LibreOffice (%2): keine Verbindung dorthin; stattdessen wird eine private Pipe verwendet.</translation>
+    </message>
+    <message>
+        <source>Quillora does not connect to %1: %2.</source>
+        <translation>Quillora verbindet sich nicht mit %1: %2.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started from %1.</source>
+        <translation>LibreOffice konnte nicht aus %1 gestartet werden.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended before it answered.</source>
+        <translation>LibreOffice endete, bevor es antwortete.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDialog</name>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Datei(en) hinzufügen - mit Strg und Umschalt mehrere Dateien wählen</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
+        <translation>Textdateien (*.txt)|*.txt|Text- und CSV-Dateien (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Alle Dateien (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDocument</name>
+    <message numerus="yes">
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <extracomment>%2 the format (.ods, .fods)</extracomment>
+        <translation><numerusform>%n Zeichen der Tabelle "%1" wurde ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform><numerusform>%n Zeichen der Tabelle "%1" wurden ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
+        <translation>%1 kann nicht geschrieben werden: ein Teil davon wuchs über 4 GiB.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OptionsPanel</name>
+    <message>
+        <source>Do not for&amp;mat</source>
+        <translation>Nicht &amp;formatieren</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;space</source>
+        <translation>Daten in neue &amp;Calc-Spalten an Leerzeichen teilen</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;comma</source>
+        <translation>Daten in neue Calc-Spalten an Ko&amp;mmas teilen</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by ta&amp;b</source>
+        <translation>Daten in neue Calc-S&amp;palten an Tabulatoren teilen</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by these c&amp;haracter(s):</source>
+        <translation>Daten in neue Calc-Spalten an diesen &amp;Zeichen teilen:</translation>
+    </message>
+    <message>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Daten am eigenen Trennzeichen &amp;jeder Datei teilen (Komma, Semikolon, Tabulator, senkrechter Strich)</translation>
+    </message>
+    <message>
+        <source>Import all text files to &amp;one sheet</source>
+        <translation>Alle &amp;Textdateien in eine Tabelle importieren</translation>
+    </message>
+    <message>
+        <source>Import each text file to a se&amp;parate sheet</source>
+        <translation>Jede Te&amp;xtdatei in eine eigene Tabelle importieren</translation>
+    </message>
+    <message>
+        <source>Import Options</source>
+        <translation>Importoptionen</translation>
+    </message>
+    <message>
+        <source>Format Options</source>
+        <translation>Formatoptionen</translation>
+    </message>
+    <message>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Jede Tabelle nach ihrer Datei benennen, in der Reihenfolge der Liste</translation>
+    </message>
+    <message>
+        <source>Keep text in double &amp;quotes together</source>
+        <translation>Text &amp;in doppelten Anführungszeichen zusammenhalten</translation>
+    </message>
+    <message>
+        <source>Store numbers as numbers where nothing changes</source>
+        <translation>Zahlen als Zahlen speichern, wo sich nichts ändert</translation>
+    </message>
+    <message>
+        <source>Decimal sign:</source>
+        <translation>Dezimaltrennzeichen:</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatisch</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Store ISO dates (2024-03-01) as dates</source>
+        <translation>ISO-Daten (2024-03-01) als Datum speichern</translation>
+    </message>
+    <message>
+        <source>Lines and Headers</source>
+        <translation>Zeilen und Kopfzeilen</translation>
+    </message>
+    <message>
+        <source>Lines to s&amp;kip at the start of each file:</source>
+        <translation>Am Anfan&amp;g jeder Datei zu überspringende Zeilen:</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of each file</source>
+        <translation>Am Anfang jeder Datei zu überspringende Zeilen</translation>
+    </message>
+    <message>
+        <source>First line is a header: keep it once, match columns b&amp;y name</source>
+        <translation>&amp;Erste Zeile ist Kopfzeile: einmal behalten, Spalten nach Namen zuordnen</translation>
+    </message>
+    <message>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>Spalte mit dem &amp;Dateinamen jeder Zeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Continue on a ne&amp;w sheet when a sheet is full</source>
+        <translation>Bei voller Tabelle in neuer Tabelle &amp;weitermachen</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>Kodie&amp;rung:</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Kodierung</translation>
+    </message>
+    <message>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>Die gespeicherte Anzahl zu überspringender Zeilen "%1" ist keine Zahl von 0 bis 1000.</translation>
+    </message>
+    <message>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>Das gespeicherte Dezimaltrennzeichen "%1" ist keines von Automatic, Point und Comma.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PreviewPanel</name>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>geschätzt</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>gemischt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Cut &amp;There</source>
+        <translation>&amp;Hier teilen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Encoding of this file</source>
+        <translation>Kodierung dieser Datei</translation>
+    </message>
+    <message>
+        <source>Encoding as in the options</source>
+        <translation>Kodierung wie in den Optionen</translation>
+    </message>
+    <message>
+        <source>Separator of this file</source>
+        <translation>Trennzeichen dieser Datei</translation>
+    </message>
+    <message>
+        <source>As in the options</source>
+        <translation>Wie in den Optionen</translation>
+    </message>
+    <message>
+        <source>Encodin&amp;g of this file:</source>
+        <translation>&amp;Kodierung dieser Datei:</translation>
+    </message>
+    <message>
+        <source>Di&amp;vide its lines at:</source>
+        <translation>Ihre Zeilen teilen &amp;an:</translation>
+    </message>
+    <message>
+        <source>No file is listed.</source>
+        <translation>Keine Datei in der Liste.</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; kein eigenes Trennzeichen: ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>; separated by %1, its own</source>
+        <translation>; getrennt durch %1, ihr eigenes</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; Zahlen mit Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; Zahlen mit Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>about %1 rows</source>
+        <translation>etwa %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>This file looks separated by %1.</source>
+        <translation>Diese Datei sieht getrennt durch %1 aus.</translation>
+    </message>
+    <message>
+        <source>Columns of the listed files: %1</source>
+        <translation>Spalten der aufgeführten Dateien: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 und %n weitere</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>... %n more (see the tool tip)</source>
+        <translation><numerusform>... %n weitere (siehe Tooltip)</numerusform><numerusform>... %n weitere (siehe Tooltip)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Separators</name>
+    <message>
+        <source>commas</source>
+        <translation>Kommas</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>Semikolons</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>Tabulatoren</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>pipes</source>
+        <translation>senkrechte Striche</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Senkrechter Strich</translation>
+    </message>
+    <message>
+        <source>spaces</source>
+        <translation>Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leerzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Settings</name>
+    <message>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>Die Einstellung "%1" konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typen unverträglich</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetLayout</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 und %n weitere</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>"%1" wird in %n Datei "%2" geschrieben: %3</numerusform><numerusform>"%1" wird in %n Dateien "%2" geschrieben: %3</numerusform></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetNames</name>
+    <message>
+        <source>File %1</source>
+        <translation>Datei %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetSpool</name>
+    <message>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>Die Zeilen des Dokuments können nicht in %1 gehalten werden: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>Die Zeilen des Dokuments können nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>Die Zeilen des Dokuments können in %1 nicht zurückgelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
+        <translation>Zeile %1 kommt nach Zeile %2: ein geschriebenes Dokument nimmt seine Zeilen der Reihe nach.</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>Die Zeilen des Dokuments können nicht zurückgelesen werden: sie enden zu früh.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetWriter</name>
+    <message>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Die Zeilen nach Zeile %1 der Tabelle "%2" wurden ausgelassen: ein Dokument fasst höchstens %3 Tabellen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform></translation>
+    </message>
+    <message>
+        <source> To put the rows past the last on new sheets, %1.</source>
+        <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
+        <translation> Um die Zeilen nach der letzten in neue Tabellen zu setzen, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>%n Zelle konnte nicht in die Tabelle "%1" geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform><numerusform>%n Zellen konnten nicht in die Tabelle "%1" geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any file was read.</source>
+        <translation>Der Import wurde angehalten, bevor eine Datei gelesen war.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>Der Import wurde angehalten, während die Datei "%1" (Datei %2 von %3) gelesen wurde: die Tabellen der Dateien davor sind im Dokument.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>Der Import wurde angehalten, während die Datei "%1" (Datei %2 von %3) gelesen wurde: nichts wurde in das Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any row was written.</source>
+        <translation>Der Import wurde angehalten, bevor eine Zeile geschrieben war.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>Der Import wurde nach Zeile %1 der Datei "%2" (Datei %3 von %4) angehalten: die Zeilen bis dorthin sind im Dokument, danach keine.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SpreadsheetModule</name>
+    <message>
+        <source>LibreOffice was not found.</source>
+        <translation>LibreOffice wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The LibreOffice bridge could not be set up.</source>
+        <translation>Die Brücke zu LibreOffice konnte nicht eingerichtet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::StagingFile</name>
+    <message>
+        <source>The staging file cannot be created in %1: %2</source>
+        <translation>Die Zwischendatei kann nicht in %1 angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be written: %2</source>
+        <translation>Die Zwischendatei in %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be emptied: %2</source>
+        <translation>Die Zwischendatei in %1 kann nicht geleert werden: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be read: %2</source>
+        <translation>Die Zwischendatei in %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SuiteCheck</name>
+    <message>
+        <source>Error 214878392</source>
+        <translation>Fehler 214878392</translation>
+    </message>
+    <message>
+        <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
+        <translation>OpenOffice wird für diese Software benötigt. Es ist auf diesem Computer nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Woud you like to open this site now?</source>
+        <translation>Möchten Sie diese Seite jetzt öffnen?</translation>
+    </message>
+    <message>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Wenn Sie meinen, dieser Fehler sei ein Irrtum und OpenOffice sei installiert, senden Sie bitte einen Screenshot dieser Fehlermeldung und einen Screenshot des OpenOffice-Fensters "Info" an %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TemporaryOutput</name>
+    <message>
+        <source>it is a link to a file that is not there</source>
+        <translation>sie ist eine Verknüpfung auf eine Datei, die es nicht gibt</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>sie ist eine Verknüpfung auf etwas, das keine Datei ist</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>sie ist keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TextReader</name>
+    <message>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>Die Datei "%1" kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>File not found (the name is not valid UTF-8)</source>
+        <translation>Datei nicht gefunden (der Name ist kein gültiges UTF-8)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>It is not a file</source>
+        <translation>Es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>It is not a file that can be looked at before it is imported</source>
+        <translation>Es ist keine Datei, die vor dem Import angesehen werden kann</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::UnoError</name>
+    <message>
+        <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
+        <translation>Die Verbindung zu LibreOffice ging verloren: LibreOffice wurde geschlossen oder angehalten.</translation>
+    </message>
+    <message>
+        <source>LibreOffice refused the request.</source>
+        <translation>LibreOffice hat die Anfrage abgelehnt.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Workbook</name>
+    <message>
+        <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
+        <translation>ein Teil der Datei hat 4 GiB oder mehr und wird mit ZIP64 geschrieben, wie das Format es erlaubt; LibreOffice (mindestens 7.4) öffnet einen so großen Teil nicht, andere Programme schon.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Xlsx</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: die Tabelle "%2" kann nicht hinzugefügt werden: %3</translation>
+    </message>
+    <message>
+        <source>libxlsxwriter refused it</source>
+        <translation>libxlsxwriter hat sie abgelehnt</translation>
+    </message>
+    <message>
+        <source>%1: a cell cannot be written: %2</source>
+        <translation>%1: eine Zelle kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
+        <translation>%1 kann nicht geschrieben werden: die Zeilen können nicht in %2 gehalten werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+</TS>

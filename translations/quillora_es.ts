@@ -1,0 +1,1404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>quillora::BarProgress</name>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Procesando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CalcDocument</name>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>El documento no tiene ninguna hoja en la posición %1.</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un documento admite como máximo %1 hojas.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLine</name>
+    <message>
+        <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
+        <translation>Escribir el documento en ARCHIVO en lugar de mostrarlo en Calc; el formato sigue la extensión: .ods, .xlsx o .fods. No necesita LibreOffice.</translation>
+    </message>
+    <message>
+        <source>A sheet per file (default: all files on one sheet).</source>
+        <translation>Una hoja por archivo (predeterminado: todos los archivos en una hoja).</translation>
+    </message>
+    <message>
+        <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
+        <translation>Una hoja por archivo, en el orden dado, cada una con el nombre de su archivo (2024-01.csv); implica --sheet-per-file.</translation>
+    </message>
+    <message>
+        <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
+        <translation>space, comma, tab, semicolon o pipe: dividir cada línea en celdas ahí; auto: cada archivo por su propio separador (coma, punto y coma, tabulación o barra vertical), hallado en su comienzo.</translation>
+    </message>
+    <message>
+        <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
+        <translation>Dividir cada línea en celdas en TEXTO (cualquier texto, se admiten varios caracteres).</translation>
+    </message>
+    <message>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Para una carpeta RUTA: sus archivos cuyo nombre termina en .EXT, recorridos como «Añadir todos los archivos de la carpeta» (predeterminado: todos los archivos, como al soltarlos).</translation>
+    </message>
+    <message>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Mantener juntos los textos entre comillas dobles, como en los archivos CSV: un separador o salto de línea entre comillas pertenece a la celda, "" es una comilla.</translation>
+    </message>
+    <message>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Leer los archivos sin marca de orden de bytes en NOMBRE: cualquier codificación que Qt lea, en mayúsculas o minúsculas (--list-encodings lista las habituales); auto, lo predeterminado, halla la de cada archivo.</translation>
+    </message>
+    <message>
+        <source>List the encodings people meet, by the name --encoding takes.</source>
+        <translation>Listar las codificaciones habituales, con el nombre que acepta --encoding.</translation>
+    </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Omitir las primeras N filas de cada archivo (un título, una línea «exportado por»).</translation>
+    </message>
+    <message>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>La primera fila de un archivo (tras las omitidas) es su encabezado: en una hoja, los nombres de los encabezados forman la primera fila, una vez, y las celdas de cada archivo van bajo las columnas de su nombre.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Con --header: una columna llamada VIEJO cuenta como NUEVO antes de comparar nombres («cliente=comprador»); puede repetirse.</translation>
+    </message>
+    <message>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Guardar una celda como número si todo su texto lo es y nada cambia (1234.50 muestra 1234.50; 007, 1e5, 1,234.50 e identificadores de más de 15 dígitos siguen como texto), con sus decimales escritos con SIGNO: auto (predeterminado: coma en archivos divididos por punto y coma, punto en los demás), point o comma.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
+        <translation>Guardar como fecha una celda cuyo texto completo es una fecha ISO (2024-03-01).</translation>
+    </message>
+    <message>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Una primera columna con el archivo de cada fila: su ruta bajo la carpeta que contiene todos los archivos (relative, lo predeterminado), su nombre (name) o su ruta completa (path).</translation>
+    </message>
+    <message>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Cuando una hoja está llena, seguir con el resto en una hoja nueva tras ella («NOMBRE (2)», ...), en lugar de omitir el resto.</translation>
+    </message>
+    <message>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Mostrar lo que haría la importación: codificación, filas, fila más ancha de cada archivo y un separador aparente, luego las hojas y sus filas; no escribe ni inicia nada, y deja la entrada estándar y las tuberías para la importación.</translation>
+    </message>
+    <message>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Abrir la ventana con las RUTAs listadas, en lugar de importarlas (como «Abrir con» de un gestor de archivos).</translation>
+    </message>
+    <message>
+        <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
+        <translation>Reemplazar ARCHIVO si existe, por un archivo nuevo con sus permisos, propietario y grupo (los enlaces duros a él conservan el contenido anterior).</translation>
+    </message>
+    <message>
+        <source>No progress.</source>
+        <translation>Sin progreso.</translation>
+    </message>
+    <message>
+        <source>Paths:
+  PATHs are taken in the order given; a folder brings its files and those of every folder below
+  it, level by level (hidden files and folders are passed over); - is standard input. Without
+  arguments, or with --window, the window opens, with the PATHs listed.</source>
+        <translation>Rutas:
+  Las RUTAs se toman en el orden dado; una carpeta aporta sus archivos y los de cada carpeta
+  inferior, nivel por nivel (se omiten archivos y carpetas ocultos); - es la entrada estándar. Sin
+  argumentos, o con --window, se abre la ventana con las RUTAs listadas.</translation>
+    </message>
+    <message>
+        <source>Sheets:
+  On one sheet the files follow each other; a file that ends with a line break is followed by an
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Hojas:
+  En una hoja los archivos se suceden; a un archivo que termina en salto de línea le sigue una fila
+  vacía. Con --sheet-per-file la hoja de cada archivo va delante, así que la del último archivo va
+  primero; una hoja se nombra según las letras, dígitos y espacios de su archivo (notes.txt da
+  notestxt), con un número añadido si el nombre está ocupado. Con --sheets-as-listed las hojas siguen
+  el orden dado y conservan el nombre de su archivo (solo []:*?/\ pasan a _), " (2)" añadido si está
+  ocupado. En .xlsx los nombres se cortan a 31 caracteres. Una hoja admite 1.048.576 filas; con
+  --continue-sheets el resto sigue en «NOMBRE (2)» justo después.</translation>
+    </message>
+    <message>
+        <source>Headers:
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
+  the columns of their names (cells past its header after all named columns); a file whose
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Encabezados:
+  Con --header la primera fila de un archivo (tras --skip-lines) es su encabezado: en una hoja los
+  nombres de los encabezados forman la primera fila, una vez, por orden de aparición, y las celdas de
+  cada archivo van bajo las columnas de su nombre (las celdas más allá de su encabezado, tras todas las
+  columnas con nombre); se avisa de un archivo cuyo encabezado no es el del primero. --file-column
+  pone el archivo de cada fila en una primera columna.</translation>
+    </message>
+    <message>
+        <source>Encodings:
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
+  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
+  that are not valid in the encoding read become U+FFFD and are reported.</source>
+        <translation>Codificaciones:
+  La codificación de un archivo se halla al leerlo: una marca de orden de bytes; UTF-16 o UTF-32 por
+  sus bytes nulos; UTF-8, donde unos pocos bytes sueltos se leen como en windows-1252 (y se avisa);
+  si no, lo que halle un detector estadístico (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R,
+  ...); si no, windows-1252, y se avisa. --encoding NOMBRE lee en NOMBRE los archivos sin marca. Los
+  bytes no válidos en la codificación leída se convierten en U+FFFD y se informa de ellos.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0      every file was imported whole (and the document written, with --output)
+  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,
+         or the document could not be written; the rest was still imported
+  2      a usage error, or no display where one is needed
+  3      LibreOffice is missing, or was lost during the run
+  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
+        <translation>Estado de salida:
+  0      todos los archivos se importaron enteros (y se escribió el documento, con --output)
+  1      un archivo no se pudo leer o tenía bytes no válidos en su codificación, unas celdas no
+         cupieron, o no se pudo escribir el documento; el resto se importó igualmente
+  2      un error de uso, o no hay pantalla donde hace falta una
+  3      falta LibreOffice, o se perdió durante la ejecución
+  128+N  la señal N (INT, TERM, HUP) terminó la ejecución; sus archivos temporales se fueron con ella</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1 or to %2.</source>
+        <translation>Informe de errores en %1 o a %2.</translation>
+    </message>
+    <message>
+        <source>Usage: quillora [OPTION]... PATH...
+  or:  quillora [--window [PATH]...]
+  or:  quillora --dry-run [OPTION]... PATH...</source>
+        <translation>Uso: quillora [OPCIÓN]... RUTA...
+  o:  quillora [--window [RUTA]...]
+  o:  quillora --dry-run [OPCIÓN]... RUTA...</translation>
+    </message>
+    <message>
+        <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
+        <translation>Cargar archivos de texto en una hoja de cálculo: cada línea una fila, cada trozo una celda, como texto.</translation>
+    </message>
+    <message>
+        <source>Text files and folders to import; - for standard input.</source>
+        <translation>Archivos de texto y carpetas que importar; - para la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>Found for each file (the default)</source>
+        <translation>Hallada para cada archivo (predeterminado)</translation>
+    </message>
+    <message>
+        <source>--split and --separator exclude each other.</source>
+        <translation>--split y --separator se excluyen mutuamente.</translation>
+    </message>
+    <message>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split acepta space, comma, tab, semicolon, pipe o auto, no «%1».</translation>
+    </message>
+    <message>
+        <source>--separator needs a text to cut at.</source>
+        <translation>--separator necesita un texto por el que dividir.</translation>
+    </message>
+    <message>
+        <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
+        <translation>--separator no puede contener un salto de línea: un salto de línea termina la línea, no una celda.</translation>
+    </message>
+    <message>
+        <source>%1: the file must end in .ods, .xlsx or .fods.</source>
+        <translation>%1: el archivo debe terminar en .ods, .xlsx o .fods.</translation>
+    </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe; --force lo reemplaza.</translation>
+    </message>
+    <message>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>codificación desconocida «%1»; --list-encodings lista las habituales.</translation>
+    </message>
+    <message>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers acepta auto, point o comma, no «%1».</translation>
+    </message>
+    <message>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename acepta VIEJO=NUEVO, dos nombres, no «%1».</translation>
+    </message>
+    <message>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines acepta un número de líneas, no «%1».</translation>
+    </message>
+    <message>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column acepta relative, name o path, no «%1».</translation>
+    </message>
+    <message>
+        <source>no PATH given.</source>
+        <translation>no se ha dado ninguna RUTA.</translation>
+    </message>
+    <message>
+        <source>quillora: standard output cannot be written.</source>
+        <translation>quillora: no se puede escribir en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Pruebe «quillora --help» para más información.</translation>
+    </message>
+    <message>
+        <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
+</source>
+        <translation>quillora: no hay pantalla donde mostrar el documento en Calc; --output ARCHIVO lo escribe en un archivo.
+</translation>
+    </message>
+    <message>
+        <source>quillora: LibreOffice is not available: %1</source>
+        <translation>quillora: LibreOffice no está disponible: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>la entrada estándar se lee para el primer «-»; otro ya no tiene nada que leer y se omite.</translation>
+    </message>
+    <message>
+        <source>%1 is the output file; it is not imported.</source>
+        <translation>%1 es el archivo de salida; no se importa.</translation>
+    </message>
+    <message>
+        <source>no files to import.</source>
+        <translation>no hay archivos que importar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>%1 no se puede reemplazar: %2.</translation>
+    </message>
+    <message>
+        <source>%1: cannot write in %2: %3</source>
+        <translation>%1: no se puede escribir en %2: %3</translation>
+    </message>
+    <message>
+        <source>storing %1</source>
+        <translation>guardando %1</translation>
+    </message>
+    <message>
+        <source>storing rows: %1 of %2 into %3</source>
+        <translation>guardando filas: %1 de %2 en %3</translation>
+    </message>
+    <message>
+        <source>storing %1: finishing the file</source>
+        <translation>guardando %1: terminando el archivo</translation>
+    </message>
+    <message>
+        <source>%1 was not written: no file could be imported.</source>
+        <translation>%1 no se escribió: no se pudo importar ningún archivo.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supuesta</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>hallada</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, la más ancha %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation><numerusform>%n fila</numerusform><numerusform>%n filas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation><numerusform>%n celda</numerusform><numerusform>%n celdas</numerusform></translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, sin separador propio: líneas enteras</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separado por %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, números con coma decimal</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, números con punto decimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, parece separado por %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>sheet %1: %n row(s)</source>
+        <translation><numerusform>hoja %1: %n fila</numerusform><numerusform>hoja %1: %n filas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <translation><numerusform>(%n fila omitida: una hoja admite %1)</numerusform><numerusform>(%n filas omitidas: una hoja admite %1)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%n columns)</source>
+        <translation><numerusform>%1, ... (%n columna)</numerusform><numerusform>%1, ... (%n columnas)</numerusform></translation>
+    </message>
+    <message>
+        <source>columns: %1</source>
+        <translation>columnas: %1</translation>
+    </message>
+    <message>
+        <source>: a stream, read by the import alone: not in this plan</source>
+        <translation>: un flujo, leído solo por la importación: no está en este plan</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1: no guardado: %2</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>La lista ya no contiene la entrada %1.</translation>
+    </message>
+    <message>
+        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>indíquela con --encoding (--list-encodings lista las habituales)</translation>
+    </message>
+    <message>
+        <source>give --continue-sheets</source>
+        <translation>indique --continue-sheets</translation>
+    </message>
+    <message>
+        <source>[%1/%2] reading %3</source>
+        <translation>[%1/%2] leyendo %3</translation>
+    </message>
+    <message>
+        <source>writing rows: %1 of %2</source>
+        <translation>escribiendo filas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::DocumentWriter</name>
+    <message>
+        <source>The document was given up before it was finished.</source>
+        <translation>El documento se abandonó antes de terminarlo.</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies outside the sheet.</source>
+        <translation>La celda (%1, %2) está fuera de la hoja.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet "%1".</source>
+        <translation>El documento no tiene ninguna hoja «%1».</translation>
+    </message>
+    <message>
+        <source>The last sheet of a document cannot be removed.</source>
+        <translation>No se puede quitar la última hoja de un documento.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>«%1» no es un nombre de hoja válido.</translation>
+    </message>
+    <message>
+        <source>The document already has a sheet "%1".</source>
+        <translation>El documento ya tiene una hoja «%1».</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un documento admite como máximo %1 hojas.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>El documento no tiene ninguna hoja en la posición %1.</translation>
+    </message>
+    <message>
+        <source>The document writer</source>
+        <translation>El escritor de documentos</translation>
+    </message>
+    <message>
+        <source>The document was not made by the document writer.</source>
+        <translation>El documento no lo creó el escritor de documentos.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Encodings</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Europa occidental</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>EE. UU.</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Europa central</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Báltico</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cirílico</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Griego</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebreo</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Tailandés</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamita</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonés</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Chino simplificado</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chino tradicional</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>en la línea %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Envíe una captura de pantalla de este mensaje a %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Error de la aplicación</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Failure</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListController</name>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Seleccione una carpeta:</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:</source>
+        <translation>Escriba la extensión de los archivos que cargar:</translation>
+    </message>
+    <message>
+        <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>(* para todos los archivos, txt para todos los archivos txt, doc para todos los archivos doc, etc.)</translation>
+    </message>
+    <message>
+        <source>You've selected too many files to add.</source>
+        <translation>Ha seleccionado demasiados archivos para añadir.</translation>
+    </message>
+    <message>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Pruebe a añadirlos con el botón «Añadir todos».</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListModel</name>
+    <message>
+        <source>Read as %1, chosen for this file</source>
+        <translation>Leído como %1, elegido para este archivo</translation>
+    </message>
+    <message>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Dividido en «%1», elegido para este archivo</translation>
+    </message>
+    <message>
+        <source>No separator of its own found: whole lines</source>
+        <translation>No se halló separador propio: líneas enteras</translation>
+    </message>
+    <message>
+        <source>Separated by %1, found in its start</source>
+        <translation>Separado por %1, hallado en su comienzo</translation>
+    </message>
+    <message>
+        <source>Text File(s)</source>
+        <translation>Archivo(s) de texto</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileStager</name>
+    <message>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>El archivo «%1» tiene un campo entre comillas que se abre en la línea %2 y nunca se cierra: el resto del archivo está en esa única celda.</translation>
+    </message>
+    <message>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Las líneas del archivo «%1» no se dividen por igual en ninguno de coma, punto y coma, tabulación o barra vertical: quedan enteras, una celda cada una.</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> También contiene %n secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform><numerusform> También contiene %n secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation><numerusform>%n byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform><numerusform>%n bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) could not be read and is U+FFFD</source>
+        <translation><numerusform>%n carácter no se pudo leer y es U+FFFD</numerusform><numerusform>%n caracteres no se pudieron leer y son U+FFFD</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>El archivo «%1» se leyó como UTF-8, con %n byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform><numerusform>El archivo «%1» se leyó como UTF-8, con %n bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>El archivo «%1» se leyó como %2, pero %3. Si está en otra codificación, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>El archivo «%1» se leyó como UTF-8; %n byte que no es UTF-8 se leyó como en windows-1252.</numerusform><numerusform>El archivo «%1» se leyó como UTF-8; %n bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform></translation>
+    </message>
+    <message>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como windows-1252. Si el texto se ve mal, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>El archivo «%1» se leyó como %2. Si el texto se ve mal, %3.%4</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>El archivo «%1» no se importó: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderPlan</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>solo en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>from %1 on, %n file(s)</source>
+        <translation><numerusform>desde %1, %n archivo</numerusform><numerusform>desde %1, %n archivos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), up to %1</source>
+        <translation><numerusform>solo en %n archivo, hasta %1</numerusform><numerusform>solo en %n archivos, hasta %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), %1 to %2</source>
+        <translation><numerusform>solo en %n archivo, de %1 a %2</numerusform><numerusform>solo en %n archivos, de %1 a %2</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s): %1</source>
+        <translation><numerusform>solo en %n archivo: %1</numerusform><numerusform>solo en %n archivos: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>missing from %n file(s): %1</source>
+        <translation><numerusform>falta en %n archivo: %1</numerusform><numerusform>falta en %n archivos: %1</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1"</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>columns in another order: %1</source>
+        <translation>columnas en otro orden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportController</name>
+    <message>
+        <source>No spreadsheet application is available.</source>
+        <translation>No hay ninguna hoja de cálculo disponible.</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>La lista ya no contiene la entrada %1.</translation>
+    </message>
+    <message>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>elija su codificación en «Codificación» e impórtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>marque «Continuar en una hoja nueva cuando una hoja esté llena»</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more files like these.</source>
+        <translation><numerusform>... y %n archivo más como estos.</numerusform><numerusform>... y %n archivos más como estos.</numerusform></translation>
+    </message>
+    <message>
+        <source>Start &amp;Importing</source>
+        <translation>&amp;Iniciar importación</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Importing</source>
+        <translation>Detener &amp;importación</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportPlan</name>
+    <message>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>No se puede añadir la hoja «%1».</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>El documento no tiene ninguna hoja en la posición %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportRun</name>
+    <message>
+        <source>No files added.</source>
+        <translation>No se añadieron archivos.</translation>
+    </message>
+    <message>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Los encabezados difieren: %1. Las celdas de cada archivo están bajo las columnas de su nombre.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nombre de columna se escribe de dos formas: %1. Es una sola columna, con el nombre escrito primero.</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>El archivo «%1» no se importó: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform><numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: cada fila es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <translation><numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform><numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: su encabezado es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Hecho.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Interruption</name>
+    <message>
+        <source>interrupted by %1.</source>
+        <translation>interrumpido por %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::LibreOfficeProvider</name>
+    <message>
+        <source>LibreOffice did not open a new spreadsheet document.</source>
+        <translation>LibreOffice no abrió una hoja de cálculo nueva.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::MainWindow</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barra de progreso</translation>
+    </message>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Arrastre y suelte archivos aquí. Doble clic en un elemento para quitarlo. Mueva la línea | a la derecha, fuera de la ventana, para ver los nombres completos.</translation>
+    </message>
+    <message>
+        <source>Text files to import</source>
+        <translation>Archivos de texto que importar</translation>
+    </message>
+    <message>
+        <source>Add files, or drop files and folders here</source>
+        <translation>Añada archivos, o suelte aquí archivos y carpetas</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Su&amp;bir</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Text File(s)</source>
+        <translation>&amp;Añadir archivo(s) de texto</translation>
+    </message>
+    <message>
+        <source>Add All File(s) In &amp;Folder</source>
+        <translation>Añadir &amp;todos los archivos de la carpeta</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Vaciar lista</translation>
+    </message>
+    <message>
+        <source>Load Sample/E&amp;xample Files</source>
+        <translation>Ca&amp;rgar archivos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>No se puede leer la apariencia «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>No se puede leer la imagen de puntero «%1».</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>¿Quiere que este programa abra la carpeta donde están estos archivos de ejemplo (para verlos antes de trabajar con ellos)?</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeCalls</name>
+    <message>
+        <source>%1 did not answer within %2 seconds; the import ends here.</source>
+        <translation>%1 no respondió en %2 segundos; la importación termina aquí.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeSession</name>
+    <message>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>No se pudo preparar el entorno UNO de LibreOffice: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice no respondió en %1 segundos.</translation>
+    </message>
+    <message>
+        <source>it is not a socket</source>
+        <translation>no es un socket</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 no es de LibreOffice (%2): no se conecta con él; se usa en su lugar una tubería privada.</translation>
+    </message>
+    <message>
+        <source>Quillora does not connect to %1: %2.</source>
+        <translation>Quillora no se conecta a %1: %2.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started from %1.</source>
+        <translation>No se pudo iniciar LibreOffice desde %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended before it answered.</source>
+        <translation>LibreOffice terminó antes de responder.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDialog</name>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Añadir archivo(s) - Use Ctrl y Mayús para seleccionar varios</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Archivos de texto y CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Todos los archivos (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDocument</name>
+    <message numerus="yes">
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <extracomment>%2 the format (.ods, .fods)</extracomment>
+        <translation><numerusform>Se omitió %n carácter de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform><numerusform>Se omitieron %n caracteres de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
+        <translation>No se puede escribir %1: una parte superó 4 GiB.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OptionsPanel</name>
+    <message>
+        <source>Do not for&amp;mat</source>
+        <translation>No dar &amp;formato</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;space</source>
+        <translation>Dividir datos en nuevas columnas de Calc por e&amp;spacio</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;comma</source>
+        <translation>Dividir datos &amp;en nuevas columnas de Calc por coma</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by ta&amp;b</source>
+        <translation>Dividir datos en nuevas columnas de Calc por tabulaci&amp;ón</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by these c&amp;haracter(s):</source>
+        <translation>Dividir datos en nuevas colu&amp;mnas de Calc por estos caracteres:</translation>
+    </message>
+    <message>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Dividir por el separador propio de cada archivo (coma, punto &amp;y coma, tabulación o barra)</translation>
+    </message>
+    <message>
+        <source>Import all text files to &amp;one sheet</source>
+        <translation>Importar todos los archivos de texto en u&amp;na hoja</translation>
+    </message>
+    <message>
+        <source>Import each text file to a se&amp;parate sheet</source>
+        <translation>Importar cada archivo de texto en una &amp;hoja aparte</translation>
+    </message>
+    <message>
+        <source>Import Options</source>
+        <translation>Opciones de importación</translation>
+    </message>
+    <message>
+        <source>Format Options</source>
+        <translation>Opciones de formato</translation>
+    </message>
+    <message>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Nombrar cada hoja como su archivo, en el orden de la lista</translation>
+    </message>
+    <message>
+        <source>Keep text in double &amp;quotes together</source>
+        <translation>Mantener juntos los te&amp;xtos entre comillas dobles</translation>
+    </message>
+    <message>
+        <source>Store numbers as numbers where nothing changes</source>
+        <translation>Guardar números como números si nada cambia</translation>
+    </message>
+    <message>
+        <source>Decimal sign:</source>
+        <translation>Signo decimal:</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Signo decimal</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>Store ISO dates (2024-03-01) as dates</source>
+        <translation>Guardar fechas ISO (2024-03-01) como fechas</translation>
+    </message>
+    <message>
+        <source>Lines and Headers</source>
+        <translation>Líneas y encabezados</translation>
+    </message>
+    <message>
+        <source>Lines to s&amp;kip at the start of each file:</source>
+        <translation>&amp;Líneas que omitir al comienzo de cada archivo:</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of each file</source>
+        <translation>Líneas que omitir al comienzo de cada archivo</translation>
+    </message>
+    <message>
+        <source>First line is a header: keep it once, match columns b&amp;y name</source>
+        <translation>La &amp;primera línea es encabezado: conservarla una vez, emparejar columnas por nombre</translation>
+    </message>
+    <message>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>A&amp;ñadir una columna con el nombre de archivo de cada línea</translation>
+    </message>
+    <message>
+        <source>Continue on a ne&amp;w sheet when a sheet is full</source>
+        <translation>Continuar en &amp;una hoja nueva cuando una hoja esté llena</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>C&amp;odificación:</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codificación</translation>
+    </message>
+    <message>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>El número guardado de líneas que omitir «%1» no es un número de 0 a 1000.</translation>
+    </message>
+    <message>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>El signo decimal guardado «%1» no es ninguno de Automatic, Point y Comma.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PreviewPanel</name>
+    <message>
+        <source>chosen</source>
+        <translation>elegida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supuesta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>detectada</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mezclados</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Cut &amp;There</source>
+        <translation>Dividir a&amp;quí</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Encoding of this file</source>
+        <translation>Codificación de este archivo</translation>
+    </message>
+    <message>
+        <source>Encoding as in the options</source>
+        <translation>Codificación como en las opciones</translation>
+    </message>
+    <message>
+        <source>Separator of this file</source>
+        <translation>Separador de este archivo</translation>
+    </message>
+    <message>
+        <source>As in the options</source>
+        <translation>Como en las opciones</translation>
+    </message>
+    <message>
+        <source>Encodin&amp;g of this file:</source>
+        <translation>&amp;Codificación de este archivo:</translation>
+    </message>
+    <message>
+        <source>Di&amp;vide its lines at:</source>
+        <translation>&amp;Dividir sus líneas en:</translation>
+    </message>
+    <message>
+        <source>No file is listed.</source>
+        <translation>No hay ningún archivo en la lista.</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; sin separador propio: líneas enteras</translation>
+    </message>
+    <message>
+        <source>; separated by %1, its own</source>
+        <translation>; separado por %1, los suyos</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; números con coma decimal</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; números con punto decimal</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source>about %1 rows</source>
+        <translation>unas %1 filas</translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>This file looks separated by %1.</source>
+        <translation>Este archivo parece separado por %1.</translation>
+    </message>
+    <message>
+        <source>Columns of the listed files: %1</source>
+        <translation>Columnas de los archivos listados: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>... %n more (see the tool tip)</source>
+        <translation><numerusform>... %n más (vea la información emergente)</numerusform><numerusform>... %n más (vea la información emergente)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Separators</name>
+    <message>
+        <source>commas</source>
+        <translation>comas</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>puntos y comas</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto y coma</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>tabulaciones</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulación</translation>
+    </message>
+    <message>
+        <source>pipes</source>
+        <translation>barras verticales</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Barra vertical</translation>
+    </message>
+    <message>
+        <source>spaces</source>
+        <translation>espacios</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Settings</name>
+    <message>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>No se pudo guardar el ajuste «%1».</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatibles</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetLayout</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>«%1» se escribe «%2» en %n archivo: %3</numerusform><numerusform>«%1» se escribe «%2» en %n archivos: %3</numerusform></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Archivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetNames</name>
+    <message>
+        <source>File %1</source>
+        <translation>Archivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetSpool</name>
+    <message>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>No se pueden guardar las filas del documento en %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>No se pueden escribir las filas del documento en %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>No se pueden releer las filas del documento en %1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
+        <translation>La fila %1 viene tras la fila %2: un documento escrito toma sus filas en orden.</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>No se pueden releer las filas del documento: terminan demasiado pronto.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetWriter</name>
+    <message>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Se omitieron las filas después de la fila %1 de la hoja «%2»: un documento admite como máximo %3 hojas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más.</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más.</numerusform></translation>
+    </message>
+    <message>
+        <source> To put the rows past the last on new sheets, %1.</source>
+        <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
+        <translation> Para poner las filas tras la última en hojas nuevas, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>No se pudo escribir %n celda en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform><numerusform>No se pudieron escribir %n celdas en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any file was read.</source>
+        <translation>La importación se detuvo antes de leer ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>La importación se detuvo mientras se leía el archivo «%1» (archivo %2 de %3): las hojas de los archivos anteriores están en el documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>La importación se detuvo mientras se leía el archivo «%1» (archivo %2 de %3): no se escribió nada en el documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any row was written.</source>
+        <translation>La importación se detuvo antes de escribir ninguna fila.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>La importación se detuvo tras la fila %1 del archivo «%2» (archivo %3 de %4): las filas hasta ahí están en el documento, y ninguna después.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SpreadsheetModule</name>
+    <message>
+        <source>LibreOffice was not found.</source>
+        <translation>No se encontró LibreOffice.</translation>
+    </message>
+    <message>
+        <source>The LibreOffice bridge could not be set up.</source>
+        <translation>No se pudo preparar el puente con LibreOffice.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::StagingFile</name>
+    <message>
+        <source>The staging file cannot be created in %1: %2</source>
+        <translation>No se puede crear el archivo intermedio en %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be written: %2</source>
+        <translation>No se puede escribir el archivo intermedio en %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be emptied: %2</source>
+        <translation>No se puede vaciar el archivo intermedio en %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be read: %2</source>
+        <translation>No se puede leer el archivo intermedio en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SuiteCheck</name>
+    <message>
+        <source>Error 214878392</source>
+        <translation>Error 214878392</translation>
+    </message>
+    <message>
+        <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
+        <translation>Este programa necesita OpenOffice. No está instalado en este equipo.</translation>
+    </message>
+    <message>
+        <source>Woud you like to open this site now?</source>
+        <translation>¿Quiere abrir este sitio ahora?</translation>
+    </message>
+    <message>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Si cree que este error es una equivocación y tiene OpenOffice instalado, envíe una captura de este mensaje de error y una captura de la ventana «Acerca de» de OpenOffice a %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TemporaryOutput</name>
+    <message>
+        <source>it is a link to a file that is not there</source>
+        <translation>es un enlace a un archivo que no existe</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>es un enlace a algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TextReader</name>
+    <message>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>No se puede leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>File not found (the name is not valid UTF-8)</source>
+        <translation>Archivo no encontrado (el nombre no es UTF-8 válido)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>It is not a file</source>
+        <translation>No es un archivo</translation>
+    </message>
+    <message>
+        <source>It is not a file that can be looked at before it is imported</source>
+        <translation>No es un archivo que se pueda ver antes de importarlo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::UnoError</name>
+    <message>
+        <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
+        <translation>Se perdió la conexión con LibreOffice: LibreOffice se cerró o se detuvo.</translation>
+    </message>
+    <message>
+        <source>LibreOffice refused the request.</source>
+        <translation>LibreOffice rechazó la petición.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Workbook</name>
+    <message>
+        <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
+        <translation>una parte del archivo ocupa 4 GiB o más y se escribe con ZIP64, como permite el formato; LibreOffice (al menos 7.4) no abre una parte tan grande, otros lectores sí.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Xlsx</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: no se puede añadir la hoja «%2»: %3</translation>
+    </message>
+    <message>
+        <source>libxlsxwriter refused it</source>
+        <translation>libxlsxwriter la rechazó</translation>
+    </message>
+    <message>
+        <source>%1: a cell cannot be written: %2</source>
+        <translation>%1: no se puede escribir una celda: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
+        <translation>No se puede escribir %1: no se pueden guardar las filas en %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+</TS>

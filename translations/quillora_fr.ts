@@ -1,0 +1,1404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>quillora::BarProgress</name>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Traitement : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CalcDocument</name>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Le document n'a pas de feuille à la position %1.</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un document contient au plus %1 feuilles.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLine</name>
+    <message>
+        <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
+        <translation>Écrire le document dans FICHIER au lieu de l'afficher dans Calc ; le format suit l'extension : .ods, .xlsx ou .fods. Ne nécessite pas LibreOffice.</translation>
+    </message>
+    <message>
+        <source>A sheet per file (default: all files on one sheet).</source>
+        <translation>Une feuille par fichier (par défaut : tous les fichiers sur une feuille).</translation>
+    </message>
+    <message>
+        <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
+        <translation>Une feuille par fichier, dans l'ordre donné, chacune nommée comme son fichier (2024-01.csv) ; implique --sheet-per-file.</translation>
+    </message>
+    <message>
+        <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
+        <translation>space, comma, tab, semicolon ou pipe : couper chaque ligne en cellules à cet endroit ; auto : chaque fichier à son propre séparateur (virgule, point-virgule, tabulation ou barre verticale), trouvé d'après son début.</translation>
+    </message>
+    <message>
+        <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
+        <translation>Couper chaque ligne en cellules à TEXTE (n'importe quel texte, plusieurs caractères permis).</translation>
+    </message>
+    <message>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Pour un dossier CHEMIN : ses fichiers dont le nom se termine par .EXT, parcourus comme le fait « Ajouter tous les fichiers du dossier » (par défaut : tous les fichiers, comme un dépôt).</translation>
+    </message>
+    <message>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Garder ensemble le texte entre guillemets doubles, comme dans les fichiers CSV : un séparateur ou un saut de ligne entre guillemets appartient à la cellule, "" est un guillemet.</translation>
+    </message>
+    <message>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Lire les fichiers sans indicateur d'ordre des octets en NOM : tout encodage que Qt lit, en majuscules ou minuscules (--list-encodings liste les plus courants) ; auto, la valeur par défaut, trouve celui de chaque fichier.</translation>
+    </message>
+    <message>
+        <source>List the encodings people meet, by the name --encoding takes.</source>
+        <translation>Lister les encodages courants, sous le nom que prend --encoding.</translation>
+    </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Omettre les N premières lignes de chaque fichier (un titre, une ligne « exporté par »).</translation>
+    </message>
+    <message>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>La première ligne d'un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur ») ; peut être répété.</translation>
+    </message>
+    <message>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
+        <translation>Enregistrer comme date une cellule dont tout le texte est une date ISO (2024-03-01).</translation>
+    </message>
+    <message>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Une première colonne avec le fichier de chaque ligne : son chemin sous le dossier qui contient tous les fichiers (relative, par défaut), son nom (name) ou son chemin complet (path).</translation>
+    </message>
+    <message>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Quand une feuille est pleine, continuer le reste sur une nouvelle feuille après elle (« NOM (2) », ...), au lieu d'omettre le reste.</translation>
+    </message>
+    <message>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Afficher ce que ferait l'importation : l'encodage, les lignes, la ligne la plus large de chaque fichier et un séparateur apparent, puis les feuilles et leurs lignes ; ne rien écrire ni démarrer, et laisser l'entrée standard et les tubes à l'importation.</translation>
+    </message>
+    <message>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Ouvrir la fenêtre avec les CHEMINs listés au lieu de les importer (comme « Ouvrir avec » d'un gestionnaire de fichiers).</translation>
+    </message>
+    <message>
+        <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
+        <translation>Remplacer FICHIER s'il existe, par un nouveau fichier avec ses permissions, propriétaire et groupe (les liens physiques vers lui gardent l'ancien contenu).</translation>
+    </message>
+    <message>
+        <source>No progress.</source>
+        <translation>Pas de progression.</translation>
+    </message>
+    <message>
+        <source>Paths:
+  PATHs are taken in the order given; a folder brings its files and those of every folder below
+  it, level by level (hidden files and folders are passed over); - is standard input. Without
+  arguments, or with --window, the window opens, with the PATHs listed.</source>
+        <translation>Chemins :
+  Les CHEMINs sont pris dans l'ordre donné ; un dossier apporte ses fichiers et ceux de chaque dossier
+  en dessous, niveau par niveau (fichiers et dossiers cachés ignorés) ; - est l'entrée standard. Sans
+  argument, ou avec --window, la fenêtre s'ouvre avec les CHEMINs listés.</translation>
+    </message>
+    <message>
+        <source>Sheets:
+  On one sheet the files follow each other; a file that ends with a line break is followed by an
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Feuilles :
+  Sur une feuille, les fichiers se suivent ; un fichier qui finit par un saut de ligne est suivi d'une
+  ligne vide. Avec --sheet-per-file, la feuille de chaque fichier passe devant, donc celle du dernier
+  fichier vient en premier ; une feuille est nommée d'après les lettres, chiffres et espaces de son
+  fichier (notes.txt donne notestxt), avec un numéro ajouté si le nom est pris. Avec --sheets-as-listed,
+  les feuilles sont dans l'ordre donné et gardent le nom de leur fichier (seuls []:*?/\ deviennent _),
+  " (2)" ajouté si pris. Les noms sont coupés à 31 caractères en .xlsx. Une feuille contient 1 048 576
+  lignes ; avec --continue-sheets, le reste continue sur « NOM (2) » juste après.</translation>
+    </message>
+    <message>
+        <source>Headers:
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
+  the columns of their names (cells past its header after all named columns); a file whose
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>En-têtes :
+  Avec --header, la première ligne d'un fichier (après --skip-lines) est son en-tête : sur une feuille,
+  les noms des en-têtes forment la première ligne, une fois, dans l'ordre de première apparition, et les
+  cellules de chaque fichier vont sous les colonnes de leur nom (les cellules au-delà de son en-tête
+  après toutes les colonnes nommées) ; un fichier dont l'en-tête diffère du premier est signalé.
+  --file-column met le fichier de chaque ligne dans une première colonne.</translation>
+    </message>
+    <message>
+        <source>Encodings:
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
+  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
+  that are not valid in the encoding read become U+FFFD and are reported.</source>
+        <translation>Encodages :
+  L'encodage d'un fichier est trouvé à la lecture : un indicateur d'ordre des octets ; UTF-16 ou UTF-32
+  par leurs octets nuls ; UTF-8, où quelques octets égarés sont lus comme windows-1252 (et signalés) ;
+  sinon ce que trouve un détecteur statistique (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R,
+  ...) ; sinon windows-1252, et signalé. --encoding NOM lit plutôt en NOM les fichiers sans indicateur.
+  Les octets non valides dans l'encodage lu deviennent U+FFFD et sont signalés.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0      every file was imported whole (and the document written, with --output)
+  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,
+         or the document could not be written; the rest was still imported
+  2      a usage error, or no display where one is needed
+  3      LibreOffice is missing, or was lost during the run
+  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
+        <translation>Code de sortie :
+  0      chaque fichier a été importé en entier (et le document écrit, avec --output)
+  1      un fichier n'a pu être lu ou contenait des octets non valides dans son encodage, des cellules
+         ne tenaient pas, ou le document n'a pu être écrit ; le reste a quand même été importé
+  2      une erreur d'utilisation, ou pas d'affichage là où il en faut un
+  3      LibreOffice est absent, ou a été perdu pendant l'exécution
+  128+N  le signal N (INT, TERM, HUP) a terminé l'exécution ; ses fichiers temporaires sont partis avec</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1 or to %2.</source>
+        <translation>Signalez les bogues sur %1 ou à %2.</translation>
+    </message>
+    <message>
+        <source>Usage: quillora [OPTION]... PATH...
+  or:  quillora [--window [PATH]...]
+  or:  quillora --dry-run [OPTION]... PATH...</source>
+        <translation>Usage : quillora [OPTION]... CHEMIN...
+  ou :  quillora [--window [CHEMIN]...]
+  ou :  quillora --dry-run [OPTION]... CHEMIN...</translation>
+    </message>
+    <message>
+        <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
+        <translation>Charger des fichiers texte dans un classeur : chaque ligne une ligne, chaque morceau une cellule, en texte.</translation>
+    </message>
+    <message>
+        <source>Text files and folders to import; - for standard input.</source>
+        <translation>Fichiers texte et dossiers à importer ; - pour l'entrée standard.</translation>
+    </message>
+    <message>
+        <source>Found for each file (the default)</source>
+        <translation>Trouvé pour chaque fichier (par défaut)</translation>
+    </message>
+    <message>
+        <source>--split and --separator exclude each other.</source>
+        <translation>--split et --separator s'excluent mutuellement.</translation>
+    </message>
+    <message>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split prend space, comma, tab, semicolon, pipe ou auto, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--separator needs a text to cut at.</source>
+        <translation>--separator demande un texte où couper.</translation>
+    </message>
+    <message>
+        <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
+        <translation>--separator ne peut contenir de saut de ligne : un saut de ligne termine la ligne, pas une cellule.</translation>
+    </message>
+    <message>
+        <source>%1: the file must end in .ods, .xlsx or .fods.</source>
+        <translation>%1 : le fichier doit se terminer par .ods, .xlsx ou .fods.</translation>
+    </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe ; --force le remplace.</translation>
+    </message>
+    <message>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>encodage inconnu « %1 » ; --list-encodings liste les plus courants.</translation>
+    </message>
+    <message>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers prend auto, point ou comma, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename prend ANCIEN=NOUVEAU, deux noms, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines prend un nombre de lignes, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column prend relative, name ou path, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>no PATH given.</source>
+        <translation>aucun CHEMIN donné.</translation>
+    </message>
+    <message>
+        <source>quillora: standard output cannot be written.</source>
+        <translation>quillora : la sortie standard ne peut pas être écrite.</translation>
+    </message>
+    <message>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Essayez « quillora --help » pour plus d'informations.</translation>
+    </message>
+    <message>
+        <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
+</source>
+        <translation>quillora : il n'y a pas d'affichage où montrer le document dans Calc ; --output FICHIER l'écrit plutôt dans un fichier.
+</translation>
+    </message>
+    <message>
+        <source>quillora: LibreOffice is not available: %1</source>
+        <translation>quillora : LibreOffice n'est pas disponible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>l'entrée standard est lue pour le premier « - » ; un autre n'a plus rien à lire et est omis.</translation>
+    </message>
+    <message>
+        <source>%1 is the output file; it is not imported.</source>
+        <translation>%1 est le fichier de sortie ; il n'est pas importé.</translation>
+    </message>
+    <message>
+        <source>no files to import.</source>
+        <translation>aucun fichier à importer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>%1 ne peut pas être remplacé : %2.</translation>
+    </message>
+    <message>
+        <source>%1: cannot write in %2: %3</source>
+        <translation>%1 : impossible d'écrire dans %2 : %3</translation>
+    </message>
+    <message>
+        <source>storing %1</source>
+        <translation>enregistrement de %1</translation>
+    </message>
+    <message>
+        <source>storing rows: %1 of %2 into %3</source>
+        <translation>enregistrement des lignes : %1 sur %2 dans %3</translation>
+    </message>
+    <message>
+        <source>storing %1: finishing the file</source>
+        <translation>enregistrement de %1 : finalisation du fichier</translation>
+    </message>
+    <message>
+        <source>%1 was not written: no file could be imported.</source>
+        <translation>%1 n'a pas été écrit : aucun fichier n'a pu être importé.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposé</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trouvé</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1 : %2 (%3), %4, au plus %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation><numerusform>%n ligne</numerusform><numerusform>%n lignes</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation><numerusform>%n cellule</numerusform><numerusform>%n cellules</numerusform></translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, pas de séparateur propre : lignes entières</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, séparé par des %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, nombres avec une virgule décimale</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, nombres avec un point décimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, semble séparé par des %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>sheet %1: %n row(s)</source>
+        <translation><numerusform>feuille %1 : %n ligne</numerusform><numerusform>feuille %1 : %n lignes</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <translation><numerusform>(%n ligne omise : une feuille en contient %1)</numerusform><numerusform>(%n lignes omises : une feuille en contient %1)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%n columns)</source>
+        <translation><numerusform>%1, ... (%n colonne)</numerusform><numerusform>%1, ... (%n colonnes)</numerusform></translation>
+    </message>
+    <message>
+        <source>columns: %1</source>
+        <translation>colonnes : %1</translation>
+    </message>
+    <message>
+        <source>: a stream, read by the import alone: not in this plan</source>
+        <translation> : un flux, lu par l'importation seule : pas dans ce plan</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1 : non enregistré : %2</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>La liste ne contient plus l'entrée %1.</translation>
+    </message>
+    <message>
+        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>indiquez-le avec --encoding (--list-encodings liste les plus courants)</translation>
+    </message>
+    <message>
+        <source>give --continue-sheets</source>
+        <translation>indiquez --continue-sheets</translation>
+    </message>
+    <message>
+        <source>[%1/%2] reading %3</source>
+        <translation>[%1/%2] lecture de %3</translation>
+    </message>
+    <message>
+        <source>writing rows: %1 of %2</source>
+        <translation>écriture des lignes : %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::DocumentWriter</name>
+    <message>
+        <source>The document was given up before it was finished.</source>
+        <translation>Le document a été abandonné avant d'être terminé.</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies outside the sheet.</source>
+        <translation>La cellule (%1, %2) est hors de la feuille.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet "%1".</source>
+        <translation>Le document n'a pas de feuille « %1 ».</translation>
+    </message>
+    <message>
+        <source>The last sheet of a document cannot be removed.</source>
+        <translation>La dernière feuille d'un document ne peut pas être supprimée.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>« %1 » n'est pas un nom de feuille valide.</translation>
+    </message>
+    <message>
+        <source>The document already has a sheet "%1".</source>
+        <translation>Le document a déjà une feuille « %1 ».</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un document contient au plus %1 feuilles.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Le document n'a pas de feuille à la position %1.</translation>
+    </message>
+    <message>
+        <source>The document writer</source>
+        <translation>Le rédacteur de documents</translation>
+    </message>
+    <message>
+        <source>The document was not made by the document writer.</source>
+        <translation>Le document n'a pas été créé par le rédacteur de documents.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Encodings</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Europe occidentale</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Europe centrale</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Balte</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cyrillique</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grec</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turc</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hébreu</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabe</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thaï</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamien</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonais</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Chinois simplifié</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chinois traditionnel</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coréen</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>à la ligne %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Veuillez envoyer une capture d'écran de ce message à %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erreur de l'application</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Failure</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListController</name>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Veuillez choisir un dossier :</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:</source>
+        <translation>Saisissez l'extension des fichiers à charger :</translation>
+    </message>
+    <message>
+        <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>(* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
+    </message>
+    <message>
+        <source>You've selected too many files to add.</source>
+        <translation>Vous avez sélectionné trop de fichiers à ajouter.</translation>
+    </message>
+    <message>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Essayez d'ajouter avec le bouton « Ajouter tous ».</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListModel</name>
+    <message>
+        <source>Read as %1, chosen for this file</source>
+        <translation>Lu en %1, choisi pour ce fichier</translation>
+    </message>
+    <message>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Coupé à « %1 », choisi pour ce fichier</translation>
+    </message>
+    <message>
+        <source>No separator of its own found: whole lines</source>
+        <translation>Aucun séparateur propre trouvé : lignes entières</translation>
+    </message>
+    <message>
+        <source>Separated by %1, found in its start</source>
+        <translation>Séparé par des %1, trouvé dans son début</translation>
+    </message>
+    <message>
+        <source>Text File(s)</source>
+        <translation>Fichier(s) texte</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileStager</name>
+    <message>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Le fichier « %1 » a un champ entre guillemets qui s'ouvre à la ligne %2 et n'est jamais fermé : le reste du fichier est dans cette seule cellule.</translation>
+    </message>
+    <message>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Les lignes du fichier « %1 » ne se coupent régulièrement à aucun de virgule, point-virgule, tabulation ou barre verticale : elles restent entières, une cellule chacune.</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> Il contient aussi %n séquence UTF-8 valide : c'est peut-être de l'UTF-8 mêlé d'octets d'un autre encodage.</numerusform><numerusform> Il contient aussi %n séquences UTF-8 valides : c'est peut-être de l'UTF-8 mêlé d'octets d'un autre encodage.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation><numerusform>%n octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform><numerusform>%n octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) could not be read and is U+FFFD</source>
+        <translation><numerusform>%n caractère n'a pu être lu et vaut U+FFFD</numerusform><numerusform>%n caractères n'ont pu être lus et valent U+FFFD</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octet non UTF-8 lu comme en windows-1252, mais %2. S'il est dans un autre encodage, %3.%4</numerusform><numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octets non UTF-8 lus comme en windows-1252, mais %2. S'il est dans un autre encodage, %3.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Le fichier « %1 » a été lu en %2, mais %3. S'il est dans un autre encodage, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octet non UTF-8 a été lu comme en windows-1252.</numerusform><numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octets non UTF-8 ont été lus comme en windows-1252.</numerusform></translation>
+    </message>
+    <message>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>L'encodage du fichier « %1 » n'a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Le fichier « %1 » a été lu en %2. Si le texte semble faux, %3.%4</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Le fichier « %1 » n'a pas été importé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderPlan</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>seulement dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>from %1 on, %n file(s)</source>
+        <translation><numerusform>à partir de %1, %n fichier</numerusform><numerusform>à partir de %1, %n fichiers</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), up to %1</source>
+        <translation><numerusform>seulement dans %n fichier, jusqu'à %1</numerusform><numerusform>seulement dans %n fichiers, jusqu'à %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), %1 to %2</source>
+        <translation><numerusform>seulement dans %n fichier, de %1 à %2</numerusform><numerusform>seulement dans %n fichiers, de %1 à %2</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s): %1</source>
+        <translation><numerusform>seulement dans %n fichier : %1</numerusform><numerusform>seulement dans %n fichiers : %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>missing from %n file(s): %1</source>
+        <translation><numerusform>absent de %n fichier : %1</numerusform><numerusform>absent de %n fichiers : %1</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1"</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>columns in another order: %1</source>
+        <translation>colonnes dans un autre ordre : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportController</name>
+    <message>
+        <source>No spreadsheet application is available.</source>
+        <translation>Aucun tableur n'est disponible.</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>La liste ne contient plus l'entrée %1.</translation>
+    </message>
+    <message>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>choisissez son encodage sous « Encodage » et importez-le de nouveau</translation>
+    </message>
+    <message>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>cochez « Continuer sur une nouvelle feuille quand une feuille est pleine »</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more files like these.</source>
+        <translation><numerusform>... et %n autre fichier de ce genre.</numerusform><numerusform>... et %n autres fichiers de ce genre.</numerusform></translation>
+    </message>
+    <message>
+        <source>Start &amp;Importing</source>
+        <translation>Dé&amp;marrer l'importation</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Importing</source>
+        <translation>Arrêter l'i&amp;mportation</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportPlan</name>
+    <message>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>La feuille « %1 » ne peut pas être ajoutée.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Le document n'a pas de feuille à la position %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportRun</name>
+    <message>
+        <source>No files added.</source>
+        <translation>Aucun fichier ajouté.</translation>
+    </message>
+    <message>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Les en-têtes diffèrent : %1. Les cellules de chaque fichier sont sous les colonnes de leur nom.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nom de colonne s'écrit de deux façons : %1. C'est une seule colonne, nommée comme la première graphie.</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Le fichier « %1 » n'a pas été importé : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform><numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <translation><numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform><numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1 : son en-tête est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Interruption</name>
+    <message>
+        <source>interrupted by %1.</source>
+        <translation>interrompu par %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::LibreOfficeProvider</name>
+    <message>
+        <source>LibreOffice did not open a new spreadsheet document.</source>
+        <translation>LibreOffice n'a pas ouvert de nouveau classeur.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::MainWindow</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barre de progression</translation>
+    </message>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Glissez-déposez des fichiers ici. Double-cliquez sur un élément pour le retirer. Tirez la ligne | vers la droite hors de la fenêtre pour voir les noms entiers.</translation>
+    </message>
+    <message>
+        <source>Text files to import</source>
+        <translation>Fichiers texte à importer</translation>
+    </message>
+    <message>
+        <source>Add files, or drop files and folders here</source>
+        <translation>Ajoutez des fichiers, ou déposez ici fichiers et dossiers</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>&amp;Add Text File(s)</source>
+        <translation>&amp;Ajouter des fichiers texte</translation>
+    </message>
+    <message>
+        <source>Add All File(s) In &amp;Folder</source>
+        <translation>Ajouter tous les fichiers du &amp;dossier</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>Load Sample/E&amp;xample Files</source>
+        <translation>Charger les fichiers d'e&amp;xemple</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>Le thème « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>L'image de pointeur « %1 » ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Voulez-vous que ce logiciel ouvre le dossier où sont rangés ces fichiers d'exemple (pour les voir avant de travailler avec) ?</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeCalls</name>
+    <message>
+        <source>%1 did not answer within %2 seconds; the import ends here.</source>
+        <translation>%1 n'a pas répondu dans les %2 secondes ; l'importation s'arrête ici.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeSession</name>
+    <message>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>L'environnement UNO de LibreOffice n'a pu être mis en place : %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice n'a pas répondu dans les %1 secondes.</translation>
+    </message>
+    <message>
+        <source>it is not a socket</source>
+        <translation>ce n'est pas un socket</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>il appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 n'appartient pas à LibreOffice (%2) : pas de connexion ; un tube privé est utilisé à la place.</translation>
+    </message>
+    <message>
+        <source>Quillora does not connect to %1: %2.</source>
+        <translation>Quillora ne se connecte pas à %1 : %2.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started from %1.</source>
+        <translation>LibreOffice n'a pu être démarré depuis %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended before it answered.</source>
+        <translation>LibreOffice s'est arrêté avant de répondre.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDialog</name>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Ajouter des fichiers - Ctrl et Maj pour en sélectionner plusieurs</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Fichiers texte et CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Tous les fichiers (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDocument</name>
+    <message numerus="yes">
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <extracomment>%2 the format (.ods, .fods)</extracomment>
+        <translation><numerusform>%n caractère de la feuille « %1 » a été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform><numerusform>%n caractères de la feuille « %1 » ont été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
+        <translation>%1 ne peut pas être écrit : une partie a dépassé 4 Gio.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OptionsPanel</name>
+    <message>
+        <source>Do not for&amp;mat</source>
+        <translation>Ne pas &amp;formater</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;space</source>
+        <translation>Répartir les données en colonnes Calc à chaque e&amp;space</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;comma</source>
+        <translation>&amp;Répartir les données en colonnes Calc à chaque virgule</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by ta&amp;b</source>
+        <translation>Répartir les données en colonnes Calc à chaque ta&amp;bulation</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by these c&amp;haracter(s):</source>
+        <translation>R&amp;épartir les données en colonnes Calc à ces caractères :</translation>
+    </message>
+    <message>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Répartir à chaque séparateur &amp;propre au fichier (virgule, point-virgule, tabulation, barre)</translation>
+    </message>
+    <message>
+        <source>Import all text files to &amp;one sheet</source>
+        <translation>Importer tous les fichiers texte sur &amp;une feuille</translation>
+    </message>
+    <message>
+        <source>Import each text file to a se&amp;parate sheet</source>
+        <translation>&amp;Importer chaque fichier texte sur une feuille séparée</translation>
+    </message>
+    <message>
+        <source>Import Options</source>
+        <translation>Options d'importation</translation>
+    </message>
+    <message>
+        <source>Format Options</source>
+        <translation>Options de format</translation>
+    </message>
+    <message>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Nommer chaque feuille d'après son fichier, dans l'ordre de la liste</translation>
+    </message>
+    <message>
+        <source>Keep text in double &amp;quotes together</source>
+        <translation>Garder ensemble le texte entre &amp;guillemets doubles</translation>
+    </message>
+    <message>
+        <source>Store numbers as numbers where nothing changes</source>
+        <translation>Enregistrer les nombres comme nombres si rien ne change</translation>
+    </message>
+    <message>
+        <source>Decimal sign:</source>
+        <translation>Séparateur décimal :</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>Store ISO dates (2024-03-01) as dates</source>
+        <translation>Enregistrer les dates ISO (2024-03-01) comme dates</translation>
+    </message>
+    <message>
+        <source>Lines and Headers</source>
+        <translation>Lignes et en-têtes</translation>
+    </message>
+    <message>
+        <source>Lines to s&amp;kip at the start of each file:</source>
+        <translation>Lignes &amp;à ignorer au début de chaque fichier :</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of each file</source>
+        <translation>Lignes à ignorer au début de chaque fichier</translation>
+    </message>
+    <message>
+        <source>First line is a header: keep it once, match columns b&amp;y name</source>
+        <translation>La première ligne est un en-tête : la garder une fois, associer les colonnes par &amp;nom</translation>
+    </message>
+    <message>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>A&amp;jouter une colonne avec le nom de fichier de chaque ligne</translation>
+    </message>
+    <message>
+        <source>Continue on a ne&amp;w sheet when a sheet is full</source>
+        <translation>Continuer sur une nouvelle feuille &amp;quand une feuille est pleine</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>En&amp;codage :</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encodage</translation>
+    </message>
+    <message>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>Le nombre enregistré de lignes à ignorer « %1 » n'est pas un nombre de 0 à 1000.</translation>
+    </message>
+    <message>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>Le séparateur décimal enregistré « %1 » n'est ni Automatic, ni Point, ni Comma.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PreviewPanel</name>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposé</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>détecté</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mélangées</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Cut &amp;There</source>
+        <translation>C&amp;ouper ici</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Encoding of this file</source>
+        <translation>Encodage de ce fichier</translation>
+    </message>
+    <message>
+        <source>Encoding as in the options</source>
+        <translation>Encodage comme dans les options</translation>
+    </message>
+    <message>
+        <source>Separator of this file</source>
+        <translation>Séparateur de ce fichier</translation>
+    </message>
+    <message>
+        <source>As in the options</source>
+        <translation>Comme dans les options</translation>
+    </message>
+    <message>
+        <source>Encodin&amp;g of this file:</source>
+        <translation>Encodage de ce fic&amp;hier :</translation>
+    </message>
+    <message>
+        <source>Di&amp;vide its lines at:</source>
+        <translation>Diviser ses &amp;lignes à :</translation>
+    </message>
+    <message>
+        <source>No file is listed.</source>
+        <translation>Aucun fichier n'est listé.</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation> ; pas de séparateur propre : lignes entières</translation>
+    </message>
+    <message>
+        <source>; separated by %1, its own</source>
+        <translation> ; séparé par des %1, les siens</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation> ; nombres avec une virgule décimale</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation> ; nombres avec un point décimal</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>about %1 rows</source>
+        <translation>environ %1 lignes</translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
+    </message>
+    <message>
+        <source>This file looks separated by %1.</source>
+        <translation>Ce fichier semble séparé par des %1.</translation>
+    </message>
+    <message>
+        <source>Columns of the listed files: %1</source>
+        <translation>Colonnes des fichiers listés : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>... %n more (see the tool tip)</source>
+        <translation><numerusform>... %n de plus (voir l'infobulle)</numerusform><numerusform>... %n de plus (voir l'infobulle)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Separators</name>
+    <message>
+        <source>commas</source>
+        <translation>virgules</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>points-virgules</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>tabulations</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>pipes</source>
+        <translation>barres verticales</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Barre verticale</translation>
+    </message>
+    <message>
+        <source>spaces</source>
+        <translation>espaces</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Settings</name>
+    <message>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>Le paramètre « %1 » n'a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Type incompatible</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetLayout</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>« %1 » s'écrit « %2 » dans %n fichier : %3</numerusform><numerusform>« %1 » s'écrit « %2 » dans %n fichiers : %3</numerusform></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Fichier %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetNames</name>
+    <message>
+        <source>File %1</source>
+        <translation>Fichier %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetSpool</name>
+    <message>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>Les lignes du document ne peuvent pas être gardées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>Les lignes du document ne peuvent pas être écrites dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>Les lignes du document ne peuvent pas être relues dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
+        <translation>La ligne %1 vient après la ligne %2 : un document écrit prend ses lignes dans l'ordre.</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>Les lignes du document ne peuvent pas être relues : elles finissent trop tôt.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetWriter</name>
+    <message>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Les lignes après la ligne %1 de la feuille « %2 » ont été omises : un document contient au plus %3 feuilles.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n'en contient pas plus (un fichier .ods garde ces cellules entières, jusqu'à %3 caractères).</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n'en contient pas plus (un fichier .ods garde ces cellules entières, jusqu'à %3 caractères).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n'en contient pas plus.</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n'en contient pas plus.</numerusform></translation>
+    </message>
+    <message>
+        <source> To put the rows past the last on new sheets, %1.</source>
+        <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
+        <translation> Pour mettre les lignes au-delà de la dernière sur de nouvelles feuilles, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>%n cellule n'a pu être écrite sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform><numerusform>%n cellules n'ont pu être écrites sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any file was read.</source>
+        <translation>L'importation a été arrêtée avant la lecture de tout fichier.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>L'importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : les feuilles des fichiers précédents sont dans le document.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>L'importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : rien n'a été écrit dans le document.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any row was written.</source>
+        <translation>L'importation a été arrêtée avant l'écriture de toute ligne.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>L'importation a été arrêtée après la ligne %1 du fichier « %2 » (fichier %3 sur %4) : les lignes jusque-là sont dans le document, aucune après.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SpreadsheetModule</name>
+    <message>
+        <source>LibreOffice was not found.</source>
+        <translation>LibreOffice est introuvable.</translation>
+    </message>
+    <message>
+        <source>The LibreOffice bridge could not be set up.</source>
+        <translation>Le pont vers LibreOffice n'a pu être mis en place.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::StagingFile</name>
+    <message>
+        <source>The staging file cannot be created in %1: %2</source>
+        <translation>Le fichier intermédiaire ne peut pas être créé dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be written: %2</source>
+        <translation>Le fichier intermédiaire dans %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be emptied: %2</source>
+        <translation>Le fichier intermédiaire dans %1 ne peut pas être vidé : %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be read: %2</source>
+        <translation>Le fichier intermédiaire dans %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SuiteCheck</name>
+    <message>
+        <source>Error 214878392</source>
+        <translation>Erreur 214878392</translation>
+    </message>
+    <message>
+        <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
+        <translation>OpenOffice est nécessaire pour utiliser ce logiciel. Il n'est pas installé sur cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Woud you like to open this site now?</source>
+        <translation>Voulez-vous ouvrir ce site maintenant ?</translation>
+    </message>
+    <message>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Si vous pensez que cette erreur est une méprise et qu'OpenOffice est installé, veuillez envoyer une capture d'écran de ce message d'erreur et une capture d'écran de la fenêtre « À propos » d'OpenOffice à %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TemporaryOutput</name>
+    <message>
+        <source>it is a link to a file that is not there</source>
+        <translation>c'est un lien vers un fichier qui n'existe pas</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>c'est un lien vers quelque chose qui n'est pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c'est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>ce n'est pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TextReader</name>
+    <message>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>Le fichier « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>File not found (the name is not valid UTF-8)</source>
+        <translation>Fichier introuvable (le nom n'est pas de l'UTF-8 valide)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>It is not a file</source>
+        <translation>Ce n'est pas un fichier</translation>
+    </message>
+    <message>
+        <source>It is not a file that can be looked at before it is imported</source>
+        <translation>Ce n'est pas un fichier que l'on peut regarder avant de l'importer</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::UnoError</name>
+    <message>
+        <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
+        <translation>La connexion à LibreOffice a été perdue : LibreOffice a été fermé ou arrêté.</translation>
+    </message>
+    <message>
+        <source>LibreOffice refused the request.</source>
+        <translation>LibreOffice a refusé la demande.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Workbook</name>
+    <message>
+        <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
+        <translation>une partie du fichier fait 4 Gio ou plus et est écrite en ZIP64, comme le format le permet ; LibreOffice (7.4 au moins) n'ouvre pas une partie aussi grande, d'autres lecteurs si.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Xlsx</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu'à %4 caractères).</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu'à %4 caractères).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1 : la feuille « %2 » ne peut pas être ajoutée : %3</translation>
+    </message>
+    <message>
+        <source>libxlsxwriter refused it</source>
+        <translation>libxlsxwriter l'a refusée</translation>
+    </message>
+    <message>
+        <source>%1: a cell cannot be written: %2</source>
+        <translation>%1 : une cellule ne peut pas être écrite : %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
+        <translation>%1 ne peut pas être écrit : les lignes ne peuvent pas être gardées dans %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>quillora::BarProgress</name>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Elaborazione: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CalcDocument</name>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Il documento non ha un foglio alla posizione %1.</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un documento contiene al massimo %1 fogli.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLine</name>
+    <message>
+        <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
+        <translation>Scrive il documento in FILE invece di mostrarlo in Calc; il formato segue l'estensione: .ods, .xlsx o .fods. Non richiede LibreOffice.</translation>
+    </message>
+    <message>
+        <source>A sheet per file (default: all files on one sheet).</source>
+        <translation>Un foglio per file (predefinito: tutti i file in un foglio).</translation>
+    </message>
+    <message>
+        <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
+        <translation>Un foglio per file, nell'ordine indicato, ciascuno col nome del suo file (2024-01.csv); implica --sheet-per-file.</translation>
+    </message>
+    <message>
+        <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
+        <translation>space, comma, tab, semicolon o pipe: divide lì ogni riga in celle; auto: ogni file al proprio separatore (virgola, punto e virgola, tabulazione o barra verticale), trovato dal suo inizio.</translation>
+    </message>
+    <message>
+        <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
+        <translation>Divide ogni riga in celle a TESTO (qualsiasi testo, anche più caratteri).</translation>
+    </message>
+    <message>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Per una cartella PERCORSO: i suoi file il cui nome finisce in .EXT, percorsi come fa «Aggiungi tutti i file nella cartella» (predefinito: ogni file, come un trascinamento).</translation>
+    </message>
+    <message>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Tiene insieme il testo tra virgolette doppie, come nei file CSV: un separatore o un a capo tra virgolette appartiene alla cella, "" è una virgoletta.</translation>
+    </message>
+    <message>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Legge i file senza byte order mark in NOME: qualsiasi codifica letta da Qt, maiuscole o minuscole (--list-encodings elenca le solite); auto, il predefinito, trova quella di ogni file.</translation>
+    </message>
+    <message>
+        <source>List the encodings people meet, by the name --encoding takes.</source>
+        <translation>Elenca le codifiche comuni, col nome accettato da --encoding.</translation>
+    </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Tralascia le prime N righe di ogni file (un titolo, una riga «esportato da»).</translation>
+    </message>
+    <message>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>La prima riga di un file (dopo quelle tralasciate) è la sua intestazione: in un foglio i nomi delle intestazioni sono la prima riga, una volta, e le celle di ogni file vanno sotto le colonne del loro nome.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Con --header: una colonna chiamata VECCHIO vale come NUOVO prima del confronto dei nomi («cliente=committente»); ripetibile.</translation>
+    </message>
+    <message>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Salva una cella come numero se tutto il suo testo lo è e nulla cambia (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e codici oltre 15 cifre restano testo), coi decimali scritti con SEGNO: auto (predefinito: virgola nei file divisi a punti e virgola, altrimenti punto), point o comma.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
+        <translation>Salva come data una cella il cui testo è tutto una data ISO (2024-03-01).</translation>
+    </message>
+    <message>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Una prima colonna col file di ogni riga: il suo percorso sotto la cartella che contiene tutti i file (relative, il predefinito), il suo nome (name) o il percorso completo (path).</translation>
+    </message>
+    <message>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Quando un foglio è pieno, continua col resto in un nuovo foglio dopo di esso («NOME (2)», ...), invece di tralasciarlo.</translation>
+    </message>
+    <message>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Stampa cosa farebbe l'importazione: codifica, righe, riga più larga di ogni file e un separatore apparente, poi i fogli e le loro righe; non scrive né avvia nulla, e lascia lo standard input e le pipe all'importazione.</translation>
+    </message>
+    <message>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Apre la finestra con i PERCORSI elencati, invece di importarli (come «Apri con» di un file manager).</translation>
+    </message>
+    <message>
+        <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
+        <translation>Sostituisce FILE se esiste, con un nuovo file coi suoi permessi, proprietario e gruppo (i collegamenti fisici ad esso mantengono il vecchio contenuto).</translation>
+    </message>
+    <message>
+        <source>No progress.</source>
+        <translation>Nessun avanzamento.</translation>
+    </message>
+    <message>
+        <source>Paths:
+  PATHs are taken in the order given; a folder brings its files and those of every folder below
+  it, level by level (hidden files and folders are passed over); - is standard input. Without
+  arguments, or with --window, the window opens, with the PATHs listed.</source>
+        <translation>Percorsi:
+  I PERCORSI sono presi nell'ordine dato; una cartella porta i suoi file e quelli di ogni cartella
+  sottostante, livello per livello (file e cartelle nascosti sono saltati); - è lo standard input.
+  Senza argomenti, o con --window, si apre la finestra con i PERCORSI elencati.</translation>
+    </message>
+    <message>
+        <source>Sheets:
+  On one sheet the files follow each other; a file that ends with a line break is followed by an
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Fogli:
+  In un foglio i file si susseguono; un file che finisce con un a capo è seguito da una riga vuota.
+  Con --sheet-per-file il foglio di ogni file va davanti, quindi quello dell'ultimo file viene per primo;
+  un foglio prende il nome da lettere, cifre e spazi del suo file (notes.txt dà notestxt), con un numero
+  aggiunto se il nome è già usato. Con --sheets-as-listed i fogli seguono l'ordine dato e tengono il
+  nome dei loro file (solo []:*?/\ diventano _), " (2)" aggiunto se già usato. In .xlsx i nomi sono
+  tagliati a 31 caratteri. Un foglio contiene 1.048.576 righe; con --continue-sheets il resto prosegue
+  in «NOME (2)» subito dopo.</translation>
+    </message>
+    <message>
+        <source>Headers:
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
+  the columns of their names (cells past its header after all named columns); a file whose
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Intestazioni:
+  Con --header la prima riga di un file (dopo --skip-lines) è la sua intestazione: in un foglio i nomi
+  delle intestazioni sono la prima riga, una volta, in ordine di prima comparsa, e le celle di ogni file
+  vanno sotto le colonne del loro nome (le celle oltre la sua intestazione dopo tutte le colonne con
+  nome); un file la cui intestazione non è quella del primo viene segnalato. --file-column mette il
+  file di ogni riga in una prima colonna.</translation>
+    </message>
+    <message>
+        <source>Encodings:
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
+  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
+  that are not valid in the encoding read become U+FFFD and are reported.</source>
+        <translation>Codifiche:
+  La codifica di un file è trovata alla lettura: un byte order mark; UTF-16 o UTF-32 dai loro byte
+  zero; UTF-8, dove pochi byte vaganti sono letti come in windows-1252 (e segnalati); altrimenti ciò
+  che trova un rilevatore statistico (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  altrimenti windows-1252, e segnalato. --encoding NOME legge invece in NOME i file senza marcatore.
+  I byte non validi nella codifica letta diventano U+FFFD e sono segnalati.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0      every file was imported whole (and the document written, with --output)
+  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,
+         or the document could not be written; the rest was still imported
+  2      a usage error, or no display where one is needed
+  3      LibreOffice is missing, or was lost during the run
+  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
+        <translation>Stato di uscita:
+  0      ogni file è stato importato per intero (e il documento scritto, con --output)
+  1      un file non era leggibile o conteneva byte non validi nella sua codifica, delle celle non
+         entravano, o il documento non poteva essere scritto; il resto è stato comunque importato
+  2      un errore d'uso, o nessuno schermo dove ne serve uno
+  3      LibreOffice manca, o è stato perso durante l'esecuzione
+  128+N  il segnale N (INT, TERM, HUP) ha terminato l'esecuzione; i suoi file temporanei se ne sono andati</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1 or to %2.</source>
+        <translation>Segnalare i bug su %1 o a %2.</translation>
+    </message>
+    <message>
+        <source>Usage: quillora [OPTION]... PATH...
+  or:  quillora [--window [PATH]...]
+  or:  quillora --dry-run [OPTION]... PATH...</source>
+        <translation>Uso: quillora [OPZIONE]... PERCORSO...
+  o:  quillora [--window [PERCORSO]...]
+  o:  quillora --dry-run [OPZIONE]... PERCORSO...</translation>
+    </message>
+    <message>
+        <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
+        <translation>Carica file di testo in un foglio elettronico: ogni riga una riga, ogni pezzo una cella, come testo.</translation>
+    </message>
+    <message>
+        <source>Text files and folders to import; - for standard input.</source>
+        <translation>File di testo e cartelle da importare; - per lo standard input.</translation>
+    </message>
+    <message>
+        <source>Found for each file (the default)</source>
+        <translation>Trovata per ogni file (predefinito)</translation>
+    </message>
+    <message>
+        <source>--split and --separator exclude each other.</source>
+        <translation>--split e --separator si escludono a vicenda.</translation>
+    </message>
+    <message>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split accetta space, comma, tab, semicolon, pipe o auto, non «%1».</translation>
+    </message>
+    <message>
+        <source>--separator needs a text to cut at.</source>
+        <translation>--separator richiede un testo a cui dividere.</translation>
+    </message>
+    <message>
+        <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
+        <translation>--separator non può contenere un a capo: un a capo termina la riga, non una cella.</translation>
+    </message>
+    <message>
+        <source>%1: the file must end in .ods, .xlsx or .fods.</source>
+        <translation>%1: il file deve finire in .ods, .xlsx o .fods.</translation>
+    </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 esiste; --force lo sostituisce.</translation>
+    </message>
+    <message>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>codifica sconosciuta «%1»; --list-encodings elenca le solite.</translation>
+    </message>
+    <message>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers accetta auto, point o comma, non «%1».</translation>
+    </message>
+    <message>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename accetta VECCHIO=NUOVO, due nomi, non «%1».</translation>
+    </message>
+    <message>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines accetta un numero di righe, non «%1».</translation>
+    </message>
+    <message>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column accetta relative, name o path, non «%1».</translation>
+    </message>
+    <message>
+        <source>no PATH given.</source>
+        <translation>nessun PERCORSO indicato.</translation>
+    </message>
+    <message>
+        <source>quillora: standard output cannot be written.</source>
+        <translation>quillora: impossibile scrivere lo standard output.</translation>
+    </message>
+    <message>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Usare «quillora --help» per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
+</source>
+        <translation>quillora: non c'è uno schermo dove mostrare il documento in Calc; --output FILE lo scrive invece in un file.
+</translation>
+    </message>
+    <message>
+        <source>quillora: LibreOffice is not available: %1</source>
+        <translation>quillora: LibreOffice non è disponibile: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>lo standard input è letto per il primo «-»; un altro non ha più nulla da leggere ed è tralasciato.</translation>
+    </message>
+    <message>
+        <source>%1 is the output file; it is not imported.</source>
+        <translation>%1 è il file di uscita; non viene importato.</translation>
+    </message>
+    <message>
+        <source>no files to import.</source>
+        <translation>nessun file da importare.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>impossibile sostituire %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1: cannot write in %2: %3</source>
+        <translation>%1: impossibile scrivere in %2: %3</translation>
+    </message>
+    <message>
+        <source>storing %1</source>
+        <translation>salvataggio di %1</translation>
+    </message>
+    <message>
+        <source>storing rows: %1 of %2 into %3</source>
+        <translation>salvataggio righe: %1 di %2 in %3</translation>
+    </message>
+    <message>
+        <source>storing %1: finishing the file</source>
+        <translation>salvataggio di %1: completamento del file</translation>
+    </message>
+    <message>
+        <source>%1 was not written: no file could be imported.</source>
+        <translation>%1 non è stato scritto: nessun file è stato importato.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>scelta</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposta</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trovata</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, la più larga %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation><numerusform>%n riga</numerusform><numerusform>%n righe</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation><numerusform>%n cella</numerusform><numerusform>%n celle</numerusform></translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, nessun separatore proprio: righe intere</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separato da %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, numeri con virgola decimale</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, numeri con punto decimale</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, sembra separato da %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>sheet %1: %n row(s)</source>
+        <translation><numerusform>foglio %1: %n riga</numerusform><numerusform>foglio %1: %n righe</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <translation><numerusform>(%n riga tralasciata: un foglio ne contiene %1)</numerusform><numerusform>(%n righe tralasciate: un foglio ne contiene %1)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%n columns)</source>
+        <translation><numerusform>%1, ... (%n colonna)</numerusform><numerusform>%1, ... (%n colonne)</numerusform></translation>
+    </message>
+    <message>
+        <source>columns: %1</source>
+        <translation>colonne: %1</translation>
+    </message>
+    <message>
+        <source>: a stream, read by the import alone: not in this plan</source>
+        <translation>: un flusso, letto solo dall'importazione: non in questo piano</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1: non salvato: %2</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>L'elenco non contiene più la voce %1.</translation>
+    </message>
+    <message>
+        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>indicarla con --encoding (--list-encodings elenca le solite)</translation>
+    </message>
+    <message>
+        <source>give --continue-sheets</source>
+        <translation>indicare --continue-sheets</translation>
+    </message>
+    <message>
+        <source>[%1/%2] reading %3</source>
+        <translation>[%1/%2] lettura di %3</translation>
+    </message>
+    <message>
+        <source>writing rows: %1 of %2</source>
+        <translation>scrittura righe: %1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::DocumentWriter</name>
+    <message>
+        <source>The document was given up before it was finished.</source>
+        <translation>Il documento è stato abbandonato prima di essere finito.</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies outside the sheet.</source>
+        <translation>La cella (%1, %2) è fuori dal foglio.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet "%1".</source>
+        <translation>Il documento non ha un foglio «%1».</translation>
+    </message>
+    <message>
+        <source>The last sheet of a document cannot be removed.</source>
+        <translation>L'ultimo foglio di un documento non può essere rimosso.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>«%1» non è un nome di foglio valido.</translation>
+    </message>
+    <message>
+        <source>The document already has a sheet "%1".</source>
+        <translation>Il documento ha già un foglio «%1».</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Un documento contiene al massimo %1 fogli.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Il documento non ha un foglio alla posizione %1.</translation>
+    </message>
+    <message>
+        <source>The document writer</source>
+        <translation>Lo scrittore di documenti</translation>
+    </message>
+    <message>
+        <source>The document was not made by the document writer.</source>
+        <translation>Il documento non è stato creato dallo scrittore di documenti.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Encodings</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Europa occidentale</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Europa centrale</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Baltico</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cirillico</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Greco</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Ebraico</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Arabo</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamita</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Giapponese</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Cinese semplificato</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Cinese tradizionale</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>alla riga %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Inviare una schermata di questo messaggio a %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Errore dell'applicazione</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Failure</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListController</name>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Selezionare una cartella:</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:</source>
+        <translation>Inserire l'estensione dei file da caricare:</translation>
+    </message>
+    <message>
+        <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>(* per tutti i file, txt per tutti i file txt, doc per tutti i file doc, ecc.)</translation>
+    </message>
+    <message>
+        <source>You've selected too many files to add.</source>
+        <translation>Sono stati selezionati troppi file da aggiungere.</translation>
+    </message>
+    <message>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Provare ad aggiungerli col pulsante «Aggiungi tutti».</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListModel</name>
+    <message>
+        <source>Read as %1, chosen for this file</source>
+        <translation>Letto come %1, scelto per questo file</translation>
+    </message>
+    <message>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Diviso a «%1», scelto per questo file</translation>
+    </message>
+    <message>
+        <source>No separator of its own found: whole lines</source>
+        <translation>Nessun separatore proprio trovato: righe intere</translation>
+    </message>
+    <message>
+        <source>Separated by %1, found in its start</source>
+        <translation>Separato da %1, trovato nel suo inizio</translation>
+    </message>
+    <message>
+        <source>Text File(s)</source>
+        <translation>File di testo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileStager</name>
+    <message>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Il file «%1» ha un campo tra virgolette che si apre alla riga %2 e non si chiude mai: il resto del file è in quell'unica cella.</translation>
+    </message>
+    <message>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Le righe del file «%1» non si dividono in modo uniforme a nessuno tra virgola, punto e virgola, tabulazione o barra verticale: restano intere, una cella ciascuna.</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> Contiene anche %n sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un'altra codifica.</numerusform><numerusform> Contiene anche %n sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un'altra codifica.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation><numerusform>%n byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform><numerusform>%n byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) could not be read and is U+FFFD</source>
+        <translation><numerusform>%n carattere non è stato letto ed è U+FFFD</numerusform><numerusform>%n caratteri non sono stati letti e sono U+FFFD</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letto come in windows-1252, ma %2. Se è in un'altra codifica, %3.%4</numerusform><numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letti come in windows-1252, ma %2. Se è in un'altra codifica, %3.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un'altra codifica, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 è stato letto come in windows-1252.</numerusform><numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 sono stati letti come in windows-1252.</numerusform></translation>
+    </message>
+    <message>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come windows-1252. Se il testo sembra sbagliato, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Il file «%1» è stato letto come %2. Se il testo sembra sbagliato, %3.%4</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Il file «%1» non è stato importato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderPlan</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>solo in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>from %1 on, %n file(s)</source>
+        <translation><numerusform>da %1 in poi, %n file</numerusform><numerusform>da %1 in poi, %n file</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), up to %1</source>
+        <translation><numerusform>solo in %n file, fino a %1</numerusform><numerusform>solo in %n file, fino a %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), %1 to %2</source>
+        <translation><numerusform>solo in %n file, da %1 a %2</numerusform><numerusform>solo in %n file, da %1 a %2</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s): %1</source>
+        <translation><numerusform>solo in %n file: %1</numerusform><numerusform>solo in %n file: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>missing from %n file(s): %1</source>
+        <translation><numerusform>manca in %n file: %1</numerusform><numerusform>manca in %n file: %1</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1"</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>columns in another order: %1</source>
+        <translation>colonne in un altro ordine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportController</name>
+    <message>
+        <source>No spreadsheet application is available.</source>
+        <translation>Nessun foglio elettronico disponibile.</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>L'elenco non contiene più la voce %1.</translation>
+    </message>
+    <message>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>sceglierne la codifica in «Codifica» e importarlo di nuovo</translation>
+    </message>
+    <message>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>spuntare «Continua in un nuovo foglio quando un foglio è pieno»</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more files like these.</source>
+        <translation><numerusform>... e %n altro file come questi.</numerusform><numerusform>... e altri %n file come questi.</numerusform></translation>
+    </message>
+    <message>
+        <source>Start &amp;Importing</source>
+        <translation>Avvia importa&amp;zione</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Importing</source>
+        <translation>Ferma importa&amp;zione</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportPlan</name>
+    <message>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>Impossibile aggiungere il foglio «%1».</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>Il documento non ha un foglio alla posizione %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportRun</name>
+    <message>
+        <source>No files added.</source>
+        <translation>Nessun file aggiunto.</translation>
+    </message>
+    <message>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Le intestazioni differiscono: %1. Le celle di ogni file sono sotto le colonne del loro nome.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nome di colonna è scritto in due modi: %1. È una sola colonna, col nome scritto per primo.</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Il file «%1» non è stato importato: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform><numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: ogni riga è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <translation><numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform><numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: la sua intestazione è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Fatto.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Interruption</name>
+    <message>
+        <source>interrupted by %1.</source>
+        <translation>interrotto da %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::LibreOfficeProvider</name>
+    <message>
+        <source>LibreOffice did not open a new spreadsheet document.</source>
+        <translation>LibreOffice non ha aperto un nuovo foglio elettronico.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::MainWindow</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barra di avanzamento</translation>
+    </message>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Trascinare qui i file. Doppio clic su una voce per rimuoverla. Spostare la linea | a destra, fuori dalla finestra, per vedere i nomi interi.</translation>
+    </message>
+    <message>
+        <source>Text files to import</source>
+        <translation>File di testo da importare</translation>
+    </message>
+    <message>
+        <source>Add files, or drop files and folders here</source>
+        <translation>Aggiungere file, o trascinare qui file e cartelle</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Sposta gi&amp;ù</translation>
+    </message>
+    <message>
+        <source>&amp;Add Text File(s)</source>
+        <translation>A&amp;ggiungi file di testo</translation>
+    </message>
+    <message>
+        <source>Add All File(s) In &amp;Folder</source>
+        <translation>Aggiungi tutti i file nella &amp;cartella</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>Svuota e&amp;lenco</translation>
+    </message>
+    <message>
+        <source>Load Sample/E&amp;xample Files</source>
+        <translation>Carica file di &amp;esempio</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Avanzamento</translation>
+    </message>
+    <message>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>Impossibile leggere il tema «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>Impossibile leggere l'immagine del puntatore «%1».</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Aprire la cartella che contiene questi file di esempio (per vederli prima di lavorarci)?</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeCalls</name>
+    <message>
+        <source>%1 did not answer within %2 seconds; the import ends here.</source>
+        <translation>%1 non ha risposto entro %2 secondi; l'importazione finisce qui.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeSession</name>
+    <message>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>Impossibile preparare l'ambiente UNO di LibreOffice: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>LibreOffice non ha risposto entro %1 secondi.</translation>
+    </message>
+    <message>
+        <source>it is not a socket</source>
+        <translation>non è un socket</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 non è di LibreOffice (%2): nessuna connessione; si usa invece una pipe privata.</translation>
+    </message>
+    <message>
+        <source>Quillora does not connect to %1: %2.</source>
+        <translation>Quillora non si collega a %1: %2.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started from %1.</source>
+        <translation>Impossibile avviare LibreOffice da %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended before it answered.</source>
+        <translation>LibreOffice è terminato prima di rispondere.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDialog</name>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Aggiungi file - Usare Ctrl e Maiusc per selezionarne più d'uno</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
+        <translation>File di testo (*.txt)|*.txt|File di testo e CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Tutti i file (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDocument</name>
+    <message numerus="yes">
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <extracomment>%2 the format (.ods, .fods)</extracomment>
+        <translation><numerusform>%n carattere del foglio «%1» è stato tralasciato: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform><numerusform>%n caratteri del foglio «%1» sono stati tralasciati: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
+        <translation>Impossibile scrivere %1: una sua parte ha superato 4 GiB.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OptionsPanel</name>
+    <message>
+        <source>Do not for&amp;mat</source>
+        <translation>Non for&amp;mattare</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;space</source>
+        <translation>Dividi i dati in nuove colonne di Calc allo s&amp;pazio</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;comma</source>
+        <translation>Dividi i dati in nuove colonne di Calc alla &amp;virgola</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by ta&amp;b</source>
+        <translation>Dividi i dati in nuove colonne di Calc alla ta&amp;bulazione</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by these c&amp;haracter(s):</source>
+        <translation>Dividi i dati in nuove colonne di Calc a questi ca&amp;ratteri:</translation>
+    </message>
+    <message>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>&amp;Dividi al separatore proprio di ogni file (virgola, punto e virgola, tabulazione o barra)</translation>
+    </message>
+    <message>
+        <source>Import all text files to &amp;one sheet</source>
+        <translation>Importa tutti i file di testo in &amp;un foglio</translation>
+    </message>
+    <message>
+        <source>Import each text file to a se&amp;parate sheet</source>
+        <translation>&amp;Importa ogni file di testo in un foglio separato</translation>
+    </message>
+    <message>
+        <source>Import Options</source>
+        <translation>Opzioni di importazione</translation>
+    </message>
+    <message>
+        <source>Format Options</source>
+        <translation>Opzioni di formato</translation>
+    </message>
+    <message>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Dai a ogni foglio il nome del suo file, nell'ordine dell'elenco</translation>
+    </message>
+    <message>
+        <source>Keep text in double &amp;quotes together</source>
+        <translation>&amp;Tieni insieme il testo tra virgolette doppie</translation>
+    </message>
+    <message>
+        <source>Store numbers as numbers where nothing changes</source>
+        <translation>Salva i numeri come numeri quando nulla cambia</translation>
+    </message>
+    <message>
+        <source>Decimal sign:</source>
+        <translation>Separatore decimale:</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Separatore decimale</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automatico</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgola</translation>
+    </message>
+    <message>
+        <source>Store ISO dates (2024-03-01) as dates</source>
+        <translation>Salva le date ISO (2024-03-01) come date</translation>
+    </message>
+    <message>
+        <source>Lines and Headers</source>
+        <translation>Righe e intestazioni</translation>
+    </message>
+    <message>
+        <source>Lines to s&amp;kip at the start of each file:</source>
+        <translation>Rig&amp;he da saltare all'inizio di ogni file:</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of each file</source>
+        <translation>Righe da saltare all'inizio di ogni file</translation>
+    </message>
+    <message>
+        <source>First line is a header: keep it once, match columns b&amp;y name</source>
+        <translation>La prima riga &amp;è un'intestazione: tienila una volta, abbina le colonne per nome</translation>
+    </message>
+    <message>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>&amp;Aggiungi una colonna col nome del file di ogni riga</translation>
+    </message>
+    <message>
+        <source>Continue on a ne&amp;w sheet when a sheet is full</source>
+        <translation>Continua in un &amp;nuovo foglio quando un foglio è pieno</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>C&amp;odifica:</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codifica</translation>
+    </message>
+    <message>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>Il numero salvato di righe da saltare «%1» non è un numero da 0 a 1000.</translation>
+    </message>
+    <message>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>Il separatore decimale salvato «%1» non è né Automatic, né Point, né Comma.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PreviewPanel</name>
+    <message>
+        <source>chosen</source>
+        <translation>scelta</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>rilevata</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>miste</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>Cut &amp;There</source>
+        <translation>Dividi &amp;qui</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Encoding of this file</source>
+        <translation>Codifica di questo file</translation>
+    </message>
+    <message>
+        <source>Encoding as in the options</source>
+        <translation>Codifica come nelle opzioni</translation>
+    </message>
+    <message>
+        <source>Separator of this file</source>
+        <translation>Separatore di questo file</translation>
+    </message>
+    <message>
+        <source>As in the options</source>
+        <translation>Come nelle opzioni</translation>
+    </message>
+    <message>
+        <source>Encodin&amp;g of this file:</source>
+        <translation>Codifica di questo &amp;file:</translation>
+    </message>
+    <message>
+        <source>Di&amp;vide its lines at:</source>
+        <translation>Dividi le sue righe cos&amp;ì:</translation>
+    </message>
+    <message>
+        <source>No file is listed.</source>
+        <translation>Nessun file in elenco.</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; nessun separatore proprio: righe intere</translation>
+    </message>
+    <message>
+        <source>; separated by %1, its own</source>
+        <translation>; separato da %1, i suoi</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; numeri con virgola decimale</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; numeri con punto decimale</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 righe</translation>
+    </message>
+    <message>
+        <source>about %1 rows</source>
+        <translation>circa %1 righe</translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>This file looks separated by %1.</source>
+        <translation>Questo file sembra separato da %1.</translation>
+    </message>
+    <message>
+        <source>Columns of the listed files: %1</source>
+        <translation>Colonne dei file elencati: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>... %n more (see the tool tip)</source>
+        <translation><numerusform>... altri %n (vedere il suggerimento)</numerusform><numerusform>... altri %n (vedere il suggerimento)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Separators</name>
+    <message>
+        <source>commas</source>
+        <translation>virgole</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgola</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>punti e virgola</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Punto e virgola</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>tabulazioni</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulazione</translation>
+    </message>
+    <message>
+        <source>pipes</source>
+        <translation>barre verticali</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Barra verticale</translation>
+    </message>
+    <message>
+        <source>spaces</source>
+        <translation>spazi</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Settings</name>
+    <message>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>Impossibile salvare l'impostazione «%1».</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipo non corrispondente</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetLayout</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>«%1» è scritto «%2» in %n file: %3</numerusform><numerusform>«%1» è scritto «%2» in %n file: %3</numerusform></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>File %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetNames</name>
+    <message>
+        <source>File %1</source>
+        <translation>File %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetSpool</name>
+    <message>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>Impossibile tenere le righe del documento in %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>Impossibile scrivere le righe del documento in %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>Impossibile rileggere le righe del documento in %1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
+        <translation>La riga %1 viene dopo la riga %2: un documento scritto prende le sue righe in ordine.</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>Impossibile rileggere le righe del documento: finiscono troppo presto.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetWriter</name>
+    <message>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Le righe dopo la riga %1 del foglio «%2» sono state tralasciate: un documento contiene al massimo %3 fogli.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più.</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più.</numerusform></translation>
+    </message>
+    <message>
+        <source> To put the rows past the last on new sheets, %1.</source>
+        <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
+        <translation> Per mettere le righe oltre l'ultima in nuovi fogli, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>Impossibile scrivere %n cella nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform><numerusform>Impossibile scrivere %n celle nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any file was read.</source>
+        <translation>L'importazione è stata fermata prima di leggere alcun file.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>L'importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): i fogli dei file precedenti sono nel documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>L'importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): nulla è stato scritto nel documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any row was written.</source>
+        <translation>L'importazione è stata fermata prima di scrivere alcuna riga.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>L'importazione è stata fermata dopo la riga %1 del file «%2» (file %3 di %4): le righe fin lì sono nel documento, nessuna dopo.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SpreadsheetModule</name>
+    <message>
+        <source>LibreOffice was not found.</source>
+        <translation>LibreOffice non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The LibreOffice bridge could not be set up.</source>
+        <translation>Impossibile preparare il ponte verso LibreOffice.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::StagingFile</name>
+    <message>
+        <source>The staging file cannot be created in %1: %2</source>
+        <translation>Impossibile creare il file intermedio in %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be written: %2</source>
+        <translation>Impossibile scrivere il file intermedio in %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be emptied: %2</source>
+        <translation>Impossibile svuotare il file intermedio in %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be read: %2</source>
+        <translation>Impossibile leggere il file intermedio in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SuiteCheck</name>
+    <message>
+        <source>Error 214878392</source>
+        <translation>Errore 214878392</translation>
+    </message>
+    <message>
+        <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
+        <translation>Questo programma richiede OpenOffice. Non è installato su questo computer.</translation>
+    </message>
+    <message>
+        <source>Woud you like to open this site now?</source>
+        <translation>Aprire questo sito ora?</translation>
+    </message>
+    <message>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Se questo errore sembra uno sbaglio e OpenOffice è installato, inviare una schermata di questo messaggio d'errore e una della finestra «Informazioni» di OpenOffice a %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TemporaryOutput</name>
+    <message>
+        <source>it is a link to a file that is not there</source>
+        <translation>è un collegamento a un file che non esiste</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>è un collegamento a qualcosa che non è un file</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>non è un file</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TextReader</name>
+    <message>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>File not found (the name is not valid UTF-8)</source>
+        <translation>File non trovato (il nome non è UTF-8 valido)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>It is not a file</source>
+        <translation>Non è un file</translation>
+    </message>
+    <message>
+        <source>It is not a file that can be looked at before it is imported</source>
+        <translation>Non è un file che si possa guardare prima di importarlo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::UnoError</name>
+    <message>
+        <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
+        <translation>La connessione a LibreOffice è stata persa: LibreOffice è stato chiuso o fermato.</translation>
+    </message>
+    <message>
+        <source>LibreOffice refused the request.</source>
+        <translation>LibreOffice ha rifiutato la richiesta.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Workbook</name>
+    <message>
+        <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
+        <translation>una parte del file è di 4 GiB o più ed è scritta con ZIP64, come il formato consente; LibreOffice (almeno la 7.4) non apre una parte così grande, altri lettori sì.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Xlsx</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: impossibile aggiungere il foglio «%2»: %3</translation>
+    </message>
+    <message>
+        <source>libxlsxwriter refused it</source>
+        <translation>libxlsxwriter l'ha rifiutato</translation>
+    </message>
+    <message>
+        <source>%1: a cell cannot be written: %2</source>
+        <translation>%1: impossibile scrivere una cella: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
+        <translation>Impossibile scrivere %1: impossibile tenere le righe in %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+</TS>

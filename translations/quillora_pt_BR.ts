@@ -1,0 +1,1404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>quillora::BarProgress</name>
+    <message>
+        <source>Processing: %1</source>
+        <translation>Processando: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CalcDocument</name>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>O documento não tem planilha na posição %1.</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Um documento comporta no máximo %1 planilhas.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLine</name>
+    <message>
+        <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
+        <translation>Grava o documento em ARQUIVO em vez de mostrá-lo no Calc; o formato segue a extensão: .ods, .xlsx ou .fods. Não precisa do LibreOffice.</translation>
+    </message>
+    <message>
+        <source>A sheet per file (default: all files on one sheet).</source>
+        <translation>Uma planilha por arquivo (padrão: todos os arquivos em uma planilha).</translation>
+    </message>
+    <message>
+        <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
+        <translation>Uma planilha por arquivo, na ordem dada, cada uma com o nome do seu arquivo (2024-01.csv); implica --sheet-per-file.</translation>
+    </message>
+    <message>
+        <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
+        <translation>space, comma, tab, semicolon ou pipe: divide ali cada linha em células; auto: cada arquivo no seu próprio separador (vírgula, ponto e vírgula, tabulação ou barra vertical), encontrado pelo seu início.</translation>
+    </message>
+    <message>
+        <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
+        <translation>Divide cada linha em células em TEXTO (qualquer texto, vários caracteres permitidos).</translation>
+    </message>
+    <message>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Para uma pasta CAMINHO: seus arquivos cujo nome termina em .EXT, percorridos como "Adicionar todos os arquivos da pasta" faz (padrão: todos os arquivos, como ao soltar).</translation>
+    </message>
+    <message>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Mantém junto o texto entre aspas duplas, como em arquivos CSV: um separador ou quebra de linha entre aspas pertence à célula, "" é uma aspa.</translation>
+    </message>
+    <message>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Lê os arquivos sem marca de ordem de bytes em NOME: qualquer codificação que o Qt lê, em maiúsculas ou minúsculas (--list-encodings lista as usuais); auto, o padrão, encontra a de cada arquivo.</translation>
+    </message>
+    <message>
+        <source>List the encodings people meet, by the name --encoding takes.</source>
+        <translation>Lista as codificações comuns, pelo nome que --encoding aceita.</translation>
+    </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha "exportado por").</translation>
+    </message>
+    <message>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>A primeira linha de um arquivo (após as omitidas) é o seu cabeçalho: em uma planilha, os nomes dos cabeçalhos são a primeira linha, uma vez, e as células de cada arquivo vão sob as colunas dos seus nomes.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Com --header: uma coluna chamada ANTIGO conta como NOVO antes de comparar os nomes ("cliente=comprador"); pode ser repetido.</translation>
+    </message>
+    <message>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Guarda uma célula como número quando todo o seu texto é um e nada muda (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e códigos com mais de 15 dígitos ficam texto), com as decimais escritas com SINAL: auto (padrão: vírgula em arquivos divididos em ponto e vírgula, ponto nos outros), point ou comma.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
+        <translation>Guarda como data uma célula cujo texto inteiro é uma data ISO (2024-03-01).</translation>
+    </message>
+    <message>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Uma primeira coluna com o arquivo de cada linha: seu caminho abaixo da pasta que contém todos os arquivos (relative, o padrão), seu nome (name) ou seu caminho completo (path).</translation>
+    </message>
+    <message>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Quando uma planilha fica cheia, continua o resto em uma nova planilha depois dela ("NOME (2)", ...), em vez de omitir o resto.</translation>
+    </message>
+    <message>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Mostra o que a importação faria: codificação, linhas, linha mais larga de cada arquivo e um separador aparente, depois as planilhas e suas linhas; não grava nem inicia nada, e deixa a entrada padrão e os pipes para a importação.</translation>
+    </message>
+    <message>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Abre a janela com os CAMINHOs listados, em vez de importá-los (como o "Abrir com" de um gerenciador de arquivos).</translation>
+    </message>
+    <message>
+        <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
+        <translation>Substitui ARQUIVO se existir, por um novo arquivo com suas permissões, dono e grupo (links físicos para ele mantêm o conteúdo antigo).</translation>
+    </message>
+    <message>
+        <source>No progress.</source>
+        <translation>Sem progresso.</translation>
+    </message>
+    <message>
+        <source>Paths:
+  PATHs are taken in the order given; a folder brings its files and those of every folder below
+  it, level by level (hidden files and folders are passed over); - is standard input. Without
+  arguments, or with --window, the window opens, with the PATHs listed.</source>
+        <translation>Caminhos:
+  Os CAMINHOs são tomados na ordem dada; uma pasta traz seus arquivos e os de cada pasta abaixo
+  dela, nível por nível (arquivos e pastas ocultos são ignorados); - é a entrada padrão. Sem
+  argumentos, ou com --window, a janela abre com os CAMINHOs listados.</translation>
+    </message>
+    <message>
+        <source>Sheets:
+  On one sheet the files follow each other; a file that ends with a line break is followed by an
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Planilhas:
+  Em uma planilha os arquivos se seguem; um arquivo que termina em quebra de linha é seguido de uma
+  linha vazia. Com --sheet-per-file a planilha de cada arquivo vai à frente, então a do último arquivo
+  vem primeiro; uma planilha recebe o nome das letras, dígitos e espaços do seu arquivo (notes.txt dá
+  notestxt), com um número somado se o nome já existe. Com --sheets-as-listed as planilhas seguem a
+  ordem dada e mantêm o nome dos arquivos (só []:*?/\ viram _), " (2)" somado se já existe. No .xlsx
+  os nomes são cortados em 31 caracteres. Uma planilha comporta 1.048.576 linhas; com --continue-sheets
+  o resto segue em "NOME (2)" logo depois.</translation>
+    </message>
+    <message>
+        <source>Headers:
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
+  the columns of their names (cells past its header after all named columns); a file whose
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Cabeçalhos:
+  Com --header a primeira linha de um arquivo (após --skip-lines) é o seu cabeçalho: em uma planilha
+  os nomes dos cabeçalhos são a primeira linha, uma vez, na ordem em que aparecem, e as células de cada
+  arquivo vão sob as colunas dos seus nomes (células além do cabeçalho depois de todas as colunas com
+  nome); um arquivo cujo cabeçalho não é o do primeiro é informado. --file-column põe o arquivo de
+  cada linha em uma primeira coluna.</translation>
+    </message>
+    <message>
+        <source>Encodings:
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
+  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
+  that are not valid in the encoding read become U+FFFD and are reported.</source>
+        <translation>Codificações:
+  A codificação de um arquivo é encontrada na leitura: uma marca de ordem de bytes; UTF-16 ou UTF-32
+  pelos bytes zero; UTF-8, onde alguns bytes soltos são lidos como no windows-1252 (e informados); senão
+  o que um detector estatístico encontra (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
+  senão windows-1252, e informado. --encoding NOME lê em NOME os arquivos sem marca. Bytes inválidos na
+  codificação lida viram U+FFFD e são informados.</translation>
+    </message>
+    <message>
+        <source>Exit status:
+  0      every file was imported whole (and the document written, with --output)
+  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,
+         or the document could not be written; the rest was still imported
+  2      a usage error, or no display where one is needed
+  3      LibreOffice is missing, or was lost during the run
+  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
+        <translation>Status de saída:
+  0      todos os arquivos foram importados inteiros (e o documento gravado, com --output)
+  1      um arquivo não pôde ser lido ou tinha bytes inválidos na sua codificação, células não
+         couberam, ou o documento não pôde ser gravado; o resto foi importado assim mesmo
+  2      um erro de uso, ou nenhuma tela onde uma é necessária
+  3      o LibreOffice não existe, ou foi perdido durante a execução
+  128+N  o sinal N (INT, TERM, HUP) encerrou a execução; seus arquivos temporários foram junto</translation>
+    </message>
+    <message>
+        <source>Report bugs at %1 or to %2.</source>
+        <translation>Relate erros em %1 ou para %2.</translation>
+    </message>
+    <message>
+        <source>Usage: quillora [OPTION]... PATH...
+  or:  quillora [--window [PATH]...]
+  or:  quillora --dry-run [OPTION]... PATH...</source>
+        <translation>Uso: quillora [OPÇÃO]... CAMINHO...
+  ou:  quillora [--window [CAMINHO]...]
+  ou:  quillora --dry-run [OPÇÃO]... CAMINHO...</translation>
+    </message>
+    <message>
+        <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
+        <translation>Carrega arquivos de texto em uma planilha: cada linha uma linha, cada pedaço uma célula, como texto.</translation>
+    </message>
+    <message>
+        <source>Text files and folders to import; - for standard input.</source>
+        <translation>Arquivos de texto e pastas a importar; - para a entrada padrão.</translation>
+    </message>
+    <message>
+        <source>Found for each file (the default)</source>
+        <translation>Encontrada para cada arquivo (o padrão)</translation>
+    </message>
+    <message>
+        <source>--split and --separator exclude each other.</source>
+        <translation>--split e --separator se excluem.</translation>
+    </message>
+    <message>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split aceita space, comma, tab, semicolon, pipe ou auto, não "%1".</translation>
+    </message>
+    <message>
+        <source>--separator needs a text to cut at.</source>
+        <translation>--separator precisa de um texto onde dividir.</translation>
+    </message>
+    <message>
+        <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
+        <translation>--separator não pode conter quebra de linha: uma quebra de linha termina a linha, não uma célula.</translation>
+    </message>
+    <message>
+        <source>%1: the file must end in .ods, .xlsx or .fods.</source>
+        <translation>%1: o arquivo deve terminar em .ods, .xlsx ou .fods.</translation>
+    </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe; --force o substitui.</translation>
+    </message>
+    <message>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>codificação desconhecida "%1"; --list-encodings lista as usuais.</translation>
+    </message>
+    <message>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers aceita auto, point ou comma, não "%1".</translation>
+    </message>
+    <message>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename aceita ANTIGO=NOVO, dois nomes, não "%1".</translation>
+    </message>
+    <message>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines aceita um número de linhas, não "%1".</translation>
+    </message>
+    <message>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column aceita relative, name ou path, não "%1".</translation>
+    </message>
+    <message>
+        <source>no PATH given.</source>
+        <translation>nenhum CAMINHO dado.</translation>
+    </message>
+    <message>
+        <source>quillora: standard output cannot be written.</source>
+        <translation>quillora: a saída padrão não pode ser gravada.</translation>
+    </message>
+    <message>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Tente "quillora --help" para mais informações.</translation>
+    </message>
+    <message>
+        <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
+</source>
+        <translation>quillora: não há tela onde mostrar o documento no Calc; --output ARQUIVO o grava em um arquivo.
+</translation>
+    </message>
+    <message>
+        <source>quillora: LibreOffice is not available: %1</source>
+        <translation>quillora: o LibreOffice não está disponível: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>a entrada padrão é lida para o primeiro "-"; outro não tem mais nada e é omitido.</translation>
+    </message>
+    <message>
+        <source>%1 is the output file; it is not imported.</source>
+        <translation>%1 é o arquivo de saída; ele não é importado.</translation>
+    </message>
+    <message>
+        <source>no files to import.</source>
+        <translation>nenhum arquivo a importar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2.</source>
+        <translation>%1 não pode ser substituído: %2.</translation>
+    </message>
+    <message>
+        <source>%1: cannot write in %2: %3</source>
+        <translation>%1: não é possível gravar em %2: %3</translation>
+    </message>
+    <message>
+        <source>storing %1</source>
+        <translation>guardando %1</translation>
+    </message>
+    <message>
+        <source>storing rows: %1 of %2 into %3</source>
+        <translation>guardando linhas: %1 de %2 em %3</translation>
+    </message>
+    <message>
+        <source>storing %1: finishing the file</source>
+        <translation>guardando %1: finalizando o arquivo</translation>
+    </message>
+    <message>
+        <source>%1 was not written: no file could be imported.</source>
+        <translation>%1 não foi gravado: nenhum arquivo pôde ser importado.</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>escolhida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>suposta</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrada</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, a mais larga %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s)</source>
+        <translation><numerusform>%n linha</numerusform><numerusform>%n linhas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s)</source>
+        <translation><numerusform>%n célula</numerusform><numerusform>%n células</numerusform></translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, sem separador próprio: linhas inteiras</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separado por %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, números com vírgula decimal</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, números com ponto decimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, parece separado por %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>sheet %1: %n row(s)</source>
+        <translation><numerusform>planilha %1: %n linha</numerusform><numerusform>planilha %1: %n linhas</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <translation><numerusform>(%n linha omitida: uma planilha comporta %1)</numerusform><numerusform>(%n linhas omitidas: uma planilha comporta %1)</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%n columns)</source>
+        <translation><numerusform>%1, ... (%n coluna)</numerusform><numerusform>%1, ... (%n colunas)</numerusform></translation>
+    </message>
+    <message>
+        <source>columns: %1</source>
+        <translation>colunas: %1</translation>
+    </message>
+    <message>
+        <source>: a stream, read by the import alone: not in this plan</source>
+        <translation>: um fluxo, lido apenas pela importação: fora deste plano</translation>
+    </message>
+    <message>
+        <source>%1: not saved: %2</source>
+        <translation>%1: não salvo: %2</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>A lista não contém mais a entrada %1.</translation>
+    </message>
+    <message>
+        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>informe-a com --encoding (--list-encodings lista as usuais)</translation>
+    </message>
+    <message>
+        <source>give --continue-sheets</source>
+        <translation>informe --continue-sheets</translation>
+    </message>
+    <message>
+        <source>[%1/%2] reading %3</source>
+        <translation>[%1/%2] lendo %3</translation>
+    </message>
+    <message>
+        <source>writing rows: %1 of %2</source>
+        <translation>gravando linhas: %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::DocumentWriter</name>
+    <message>
+        <source>The document was given up before it was finished.</source>
+        <translation>O documento foi abandonado antes de ficar pronto.</translation>
+    </message>
+    <message>
+        <source>Cell (%1, %2) lies outside the sheet.</source>
+        <translation>A célula (%1, %2) está fora da planilha.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet "%1".</source>
+        <translation>O documento não tem planilha "%1".</translation>
+    </message>
+    <message>
+        <source>The last sheet of a document cannot be removed.</source>
+        <translation>A última planilha de um documento não pode ser removida.</translation>
+    </message>
+    <message>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>"%1" não é um nome de planilha válido.</translation>
+    </message>
+    <message>
+        <source>The document already has a sheet "%1".</source>
+        <translation>O documento já tem uma planilha "%1".</translation>
+    </message>
+    <message>
+        <source>A document holds at most %1 sheets.</source>
+        <translation>Um documento comporta no máximo %1 planilhas.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>O documento não tem planilha na posição %1.</translation>
+    </message>
+    <message>
+        <source>The document writer</source>
+        <translation>O gravador de documentos</translation>
+    </message>
+    <message>
+        <source>The document was not made by the document writer.</source>
+        <translation>O documento não foi criado pelo gravador de documentos.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Encodings</name>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unicode</source>
+        <translation>Unicode</translation>
+    </message>
+    <message>
+        <source>Western European</source>
+        <translation>Europa Ocidental</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>EUA</translation>
+    </message>
+    <message>
+        <source>Central European</source>
+        <translation>Europa Central</translation>
+    </message>
+    <message>
+        <source>Baltic</source>
+        <translation>Báltico</translation>
+    </message>
+    <message>
+        <source>Cyrillic</source>
+        <translation>Cirílico</translation>
+    </message>
+    <message>
+        <source>Greek</source>
+        <translation>Grego</translation>
+    </message>
+    <message>
+        <source>Turkish</source>
+        <translation>Turco</translation>
+    </message>
+    <message>
+        <source>Hebrew</source>
+        <translation>Hebraico</translation>
+    </message>
+    <message>
+        <source>Arabic</source>
+        <translation>Árabe</translation>
+    </message>
+    <message>
+        <source>Thai</source>
+        <translation>Tailandês</translation>
+    </message>
+    <message>
+        <source>Vietnamese</source>
+        <translation>Vietnamita</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japonês</translation>
+    </message>
+    <message>
+        <source>Chinese Simplified</source>
+        <translation>Chinês simplificado</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chinês tradicional</translation>
+    </message>
+    <message>
+        <source>Korean</source>
+        <translation>Coreano</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ErrorReport</name>
+    <message>
+        <source>at line %1</source>
+        <translation>na linha %1</translation>
+    </message>
+    <message>
+        <source>Please email screenshot of this message to %1</source>
+        <translation>Envie uma captura de tela desta mensagem para %1</translation>
+    </message>
+    <message>
+        <source>Application Error</source>
+        <translation>Erro do aplicativo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Failure</name>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListController</name>
+    <message>
+        <source>Please select folder:</source>
+        <translation>Selecione a pasta:</translation>
+    </message>
+    <message>
+        <source>Enter file extension to load:</source>
+        <translation>Digite a extensão dos arquivos a carregar:</translation>
+    </message>
+    <message>
+        <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
+        <translation>(* para todos os arquivos, txt para todos os arquivos txt, doc para todos os arquivos doc, etc.)</translation>
+    </message>
+    <message>
+        <source>You've selected too many files to add.</source>
+        <translation>Você selecionou arquivos demais para adicionar.</translation>
+    </message>
+    <message>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Tente adicionar pelo botão "Adicionar todos".</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileListModel</name>
+    <message>
+        <source>Read as %1, chosen for this file</source>
+        <translation>Lido como %1, escolhido para este arquivo</translation>
+    </message>
+    <message>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Dividido em "%1", escolhido para este arquivo</translation>
+    </message>
+    <message>
+        <source>No separator of its own found: whole lines</source>
+        <translation>Nenhum separador próprio encontrado: linhas inteiras</translation>
+    </message>
+    <message>
+        <source>Separated by %1, found in its start</source>
+        <translation>Separado por %1, encontrado no seu início</translation>
+    </message>
+    <message>
+        <source>Text File(s)</source>
+        <translation>Arquivo(s) de texto</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::FileStager</name>
+    <message>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>O arquivo "%1" tem um campo entre aspas que abre na linha %2 e nunca fecha: o resto do arquivo está nessa única célula.</translation>
+    </message>
+    <message>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>As linhas do arquivo "%1" não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> Ele também contém %n sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform><numerusform> Ele também contém %n sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation><numerusform>%n byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform><numerusform>%n bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n character(s) could not be read and is U+FFFD</source>
+        <translation><numerusform>%n caractere não pôde ser lido e é U+FFFD</numerusform><numerusform>%n caracteres não puderam ser lidos e são U+FFFD</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>O arquivo "%1" foi lido como UTF-8, com %n byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform><numerusform>O arquivo "%1" foi lido como UTF-8, com %n bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>O arquivo "%1" foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>O arquivo "%1" foi lido como UTF-8; %n byte que não é UTF-8 foi lido como no windows-1252.</numerusform><numerusform>O arquivo "%1" foi lido como UTF-8; %n bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform></translation>
+    </message>
+    <message>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>A codificação do arquivo "%1" não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>O arquivo "%1" foi lido como %2. Se o texto parecer errado, %3.%4</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>O arquivo "%1" não foi importado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderPlan</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+    </message>
+    <message>
+        <source>only in %1</source>
+        <translation>só em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>from %1 on, %n file(s)</source>
+        <translation><numerusform>a partir de %1, %n arquivo</numerusform><numerusform>a partir de %1, %n arquivos</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), up to %1</source>
+        <translation><numerusform>só em %n arquivo, até %1</numerusform><numerusform>só em %n arquivos, até %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s), %1 to %2</source>
+        <translation><numerusform>só em %n arquivo, de %1 a %2</numerusform><numerusform>só em %n arquivos, de %1 a %2</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>only in %n file(s): %1</source>
+        <translation><numerusform>só em %n arquivo: %1</numerusform><numerusform>só em %n arquivos: %1</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>missing from %n file(s): %1</source>
+        <translation><numerusform>falta em %n arquivo: %1</numerusform><numerusform>falta em %n arquivos: %1</numerusform></translation>
+    </message>
+    <message>
+        <source>"%1"</source>
+        <translation>"%1"</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>columns in another order: %1</source>
+        <translation>colunas em outra ordem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportController</name>
+    <message>
+        <source>No spreadsheet application is available.</source>
+        <translation>Nenhuma planilha eletrônica está disponível.</translation>
+    </message>
+    <message>
+        <source>The list no longer holds entry %1.</source>
+        <translation>A lista não contém mais a entrada %1.</translation>
+    </message>
+    <message>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>escolha sua codificação em "Codificação" e importe-o de novo</translation>
+    </message>
+    <message>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>marque "Continuar em uma nova planilha quando uma planilha estiver cheia"</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more files like these.</source>
+        <translation><numerusform>... e mais %n arquivo como estes.</numerusform><numerusform>... e mais %n arquivos como estes.</numerusform></translation>
+    </message>
+    <message>
+        <source>Start &amp;Importing</source>
+        <translation>Inicia&amp;r importação</translation>
+    </message>
+    <message>
+        <source>Stop &amp;Importing</source>
+        <translation>Pa&amp;rar importação</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportPlan</name>
+    <message>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>A planilha "%1" não pode ser adicionada.</translation>
+    </message>
+    <message>
+        <source>The document has no sheet at position %1.</source>
+        <translation>O documento não tem planilha na posição %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::ImportRun</name>
+    <message>
+        <source>No files added.</source>
+        <translation>Nenhum arquivo adicionado.</translation>
+    </message>
+    <message>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Os cabeçalhos diferem: %1. As células de cada arquivo estão sob as colunas dos seus nomes.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Um nome de coluna é escrito de duas formas: %1. É uma só coluna, com o nome escrito primeiro.</translation>
+    </message>
+    <message>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>O arquivo "%1" não foi importado: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform><numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: cada linha é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <translation><numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform><numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
+    </message>
+    <message>
+        <source>Done.</source>
+        <translation>Concluído.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Interruption</name>
+    <message>
+        <source>interrupted by %1.</source>
+        <translation>interrompido por %1.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::LibreOfficeProvider</name>
+    <message>
+        <source>LibreOffice did not open a new spreadsheet document.</source>
+        <translation>O LibreOffice não abriu uma nova planilha.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::MainWindow</name>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barra de progresso</translation>
+    </message>
+    <message>
+        <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
+        <translation>Arraste e solte arquivos aqui. Clique duas vezes em um item para removê-lo. Mova a linha | para a direita, para fora da janela, para ver os nomes completos.</translation>
+    </message>
+    <message>
+        <source>Text files to import</source>
+        <translation>Arquivos de texto a importar</translation>
+    </message>
+    <message>
+        <source>Add files, or drop files and folders here</source>
+        <translation>Adicione arquivos, ou solte aqui arquivos e pastas</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation>Mover para bai&amp;xo</translation>
+    </message>
+    <message>
+        <source>&amp;Add Text File(s)</source>
+        <translation>Adicionar arquivo(&amp;s) de texto</translation>
+    </message>
+    <message>
+        <source>Add All File(s) In &amp;Folder</source>
+        <translation>Adicionar &amp;todos os arquivos da pasta</translation>
+    </message>
+    <message>
+        <source>C&amp;lear List</source>
+        <translation>&amp;Limpar lista</translation>
+    </message>
+    <message>
+        <source>Load Sample/E&amp;xample Files</source>
+        <translation>Carre&amp;gar arquivos de exemplo</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>O tema "%1" não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>A imagem de ponteiro "%1" não pode ser lida.</translation>
+    </message>
+    <message>
+        <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
+        <translation>Deseja que este programa abra a pasta onde estão esses arquivos de exemplo (para vê-los antes de trabalhar com eles)?</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeCalls</name>
+    <message>
+        <source>%1 did not answer within %2 seconds; the import ends here.</source>
+        <translation>%1 não respondeu em %2 segundos; a importação termina aqui.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OfficeSession</name>
+    <message>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>O ambiente UNO do LibreOffice não pôde ser preparado: %1</translation>
+    </message>
+    <message>
+        <source>LibreOffice did not answer within %1 seconds.</source>
+        <translation>O LibreOffice não respondeu em %1 segundos.</translation>
+    </message>
+    <message>
+        <source>it is not a socket</source>
+        <translation>não é um socket</translation>
+    </message>
+    <message>
+        <source>it belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 não é do LibreOffice (%2): sem conexão com ele; um pipe privado é usado no lugar.</translation>
+    </message>
+    <message>
+        <source>Quillora does not connect to %1: %2.</source>
+        <translation>O Quillora não se conecta a %1: %2.</translation>
+    </message>
+    <message>
+        <source>LibreOffice could not be started from %1.</source>
+        <translation>O LibreOffice não pôde ser iniciado a partir de %1.</translation>
+    </message>
+    <message>
+        <source>LibreOffice ended before it answered.</source>
+        <translation>O LibreOffice terminou antes de responder.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDialog</name>
+    <message>
+        <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
+        <translation>Adicionar arquivo(s) - Use Ctrl e Shift para selecionar vários</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
+        <translation>Arquivos de texto (*.txt)|*.txt|Arquivos de texto e CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Todos os arquivos (*.*)|*.*|</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OpenDocument</name>
+    <message numerus="yes">
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <extracomment>%2 the format (.ods, .fods)</extracomment>
+        <translation><numerusform>%n caractere da planilha "%1" foi omitido: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform><numerusform>%n caracteres da planilha "%1" foram omitidos: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
+        <translation>%1 não pode ser gravado: uma parte dele passou de 4 GiB.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::OptionsPanel</name>
+    <message>
+        <source>Do not for&amp;mat</source>
+        <translation>Não &amp;formatar</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;space</source>
+        <translation>Dividir dados &amp;em novas colunas do Calc por espaço</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by &amp;comma</source>
+        <translation>Dividir dados em novas colunas do Calc por &amp;vírgula</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by ta&amp;b</source>
+        <translation>Dividir dados em novas colunas do Calc por ta&amp;bulação</translation>
+    </message>
+    <message>
+        <source>Split data into new Calc column by these c&amp;haracter(s):</source>
+        <translation>Dividir dad&amp;os em novas colunas do Calc por estes caracteres:</translation>
+    </message>
+    <message>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Dividir no separador &amp;próprio de cada arquivo (vírgula, ponto e vírgula, tabulação ou barra)</translation>
+    </message>
+    <message>
+        <source>Import all text files to &amp;one sheet</source>
+        <translation>Importar todos os arquivos de texto em &amp;uma planilha</translation>
+    </message>
+    <message>
+        <source>Import each text file to a se&amp;parate sheet</source>
+        <translation>&amp;Importar cada arquivo de texto em uma planilha separada</translation>
+    </message>
+    <message>
+        <source>Import Options</source>
+        <translation>Opções de importação</translation>
+    </message>
+    <message>
+        <source>Format Options</source>
+        <translation>Opções de formato</translation>
+    </message>
+    <message>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Dar a cada planilha o nome do seu arquivo, na ordem da lista</translation>
+    </message>
+    <message>
+        <source>Keep text in double &amp;quotes together</source>
+        <translation>Manter &amp;junto o texto entre aspas duplas</translation>
+    </message>
+    <message>
+        <source>Store numbers as numbers where nothing changes</source>
+        <translation>Guardar números como números quando nada muda</translation>
+    </message>
+    <message>
+        <source>Decimal sign:</source>
+        <translation>Sinal decimal:</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Sinal decimal</translation>
+    </message>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>ponto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>vírgula</translation>
+    </message>
+    <message>
+        <source>Store ISO dates (2024-03-01) as dates</source>
+        <translation>Guardar datas ISO (2024-03-01) como datas</translation>
+    </message>
+    <message>
+        <source>Lines and Headers</source>
+        <translation>Linhas e cabeçalhos</translation>
+    </message>
+    <message>
+        <source>Lines to s&amp;kip at the start of each file:</source>
+        <translation>Lin&amp;has a pular no início de cada arquivo:</translation>
+    </message>
+    <message>
+        <source>Lines to skip at the start of each file</source>
+        <translation>Linhas a pular no início de cada arquivo</translation>
+    </message>
+    <message>
+        <source>First line is a header: keep it once, match columns b&amp;y name</source>
+        <translation>A primeira linha &amp;é cabeçalho: mantê-la uma vez, associar colunas pelo nome</translation>
+    </message>
+    <message>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>&amp;Adicionar uma coluna com o nome do arquivo de cada linha</translation>
+    </message>
+    <message>
+        <source>Continue on a ne&amp;w sheet when a sheet is full</source>
+        <translation>Continuar em uma &amp;nova planilha quando uma planilha estiver cheia</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>Codifica&amp;ção:</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codificação</translation>
+    </message>
+    <message>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>O número salvo de linhas a pular "%1" não é um número de 0 a 1000.</translation>
+    </message>
+    <message>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>O sinal decimal salvo "%1" não é Automatic, Point nem Comma.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PreviewPanel</name>
+    <message>
+        <source>chosen</source>
+        <translation>escolhida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>suposta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>detectada</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mistos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Cut &amp;There</source>
+        <translation>Dividir a&amp;qui</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Pré-visualização</translation>
+    </message>
+    <message>
+        <source>Encoding of this file</source>
+        <translation>Codificação deste arquivo</translation>
+    </message>
+    <message>
+        <source>Encoding as in the options</source>
+        <translation>Codificação como nas opções</translation>
+    </message>
+    <message>
+        <source>Separator of this file</source>
+        <translation>Separador deste arquivo</translation>
+    </message>
+    <message>
+        <source>As in the options</source>
+        <translation>Como nas opções</translation>
+    </message>
+    <message>
+        <source>Encodin&amp;g of this file:</source>
+        <translation>&amp;Codificação deste arquivo:</translation>
+    </message>
+    <message>
+        <source>Di&amp;vide its lines at:</source>
+        <translation>&amp;Dividir suas linhas em:</translation>
+    </message>
+    <message>
+        <source>No file is listed.</source>
+        <translation>Nenhum arquivo na lista.</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; sem separador próprio: linhas inteiras</translation>
+    </message>
+    <message>
+        <source>; separated by %1, its own</source>
+        <translation>; separado por %1, os próprios</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; números com vírgula decimal</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; números com ponto decimal</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 linhas</translation>
+    </message>
+    <message>
+        <source>about %1 rows</source>
+        <translation>cerca de %1 linhas</translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>This file looks separated by %1.</source>
+        <translation>Este arquivo parece separado por %1.</translation>
+    </message>
+    <message>
+        <source>Columns of the listed files: %1</source>
+        <translation>Colunas dos arquivos listados: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>... %n more (see the tool tip)</source>
+        <translation><numerusform>... mais %n (veja a dica)</numerusform><numerusform>... mais %n (veja a dica)</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Separators</name>
+    <message>
+        <source>commas</source>
+        <translation>vírgulas</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Vírgula</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>pontos e vírgulas</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Ponto e vírgula</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>tabulações</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulação</translation>
+    </message>
+    <message>
+        <source>pipes</source>
+        <translation>barras verticais</translation>
+    </message>
+    <message>
+        <source>Pipe</source>
+        <translation>Barra vertical</translation>
+    </message>
+    <message>
+        <source>spaces</source>
+        <translation>espaços</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Settings</name>
+    <message>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>A configuração "%1" não pôde ser salva.</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipos incompatíveis</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetLayout</name>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>"%1" é escrito "%2" em %n arquivo: %3</numerusform><numerusform>"%1" é escrito "%2" em %n arquivos: %3</numerusform></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>File %1</source>
+        <translation>Arquivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetNames</name>
+    <message>
+        <source>File %1</source>
+        <translation>Arquivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetSpool</name>
+    <message>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>As linhas do documento não podem ser mantidas em %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>As linhas do documento não podem ser gravadas em %1: %2</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>As linhas do documento não podem ser relidas em %1: %2</translation>
+    </message>
+    <message>
+        <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
+        <translation>A linha %1 vem depois da linha %2: um documento gravado recebe as linhas em ordem.</translation>
+    </message>
+    <message>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>As linhas do documento não podem ser relidas: terminam cedo demais.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SheetWriter</name>
+    <message>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>As linhas após a linha %1 da planilha "%2" foram omitidas: um documento comporta no máximo %3 planilhas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula não comporta mais.</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula não comporta mais.</numerusform></translation>
+    </message>
+    <message>
+        <source> To put the rows past the last on new sheets, %1.</source>
+        <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
+        <translation> Para pôr as linhas além da última em novas planilhas, %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>%n célula não pôde ser gravada na planilha "%1": uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform><numerusform>%n células não puderam ser gravadas na planilha "%1": uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform></translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any file was read.</source>
+        <translation>A importação foi parada antes de ler qualquer arquivo.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>A importação foi parada durante a leitura do arquivo "%1" (arquivo %2 de %3): as planilhas dos arquivos anteriores estão no documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>A importação foi parada durante a leitura do arquivo "%1" (arquivo %2 de %3): nada foi gravado no documento.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped before any row was written.</source>
+        <translation>A importação foi parada antes de gravar qualquer linha.</translation>
+    </message>
+    <message>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>A importação foi parada após a linha %1 do arquivo "%2" (arquivo %3 de %4): as linhas até ali estão no documento, e nenhuma depois.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SpreadsheetModule</name>
+    <message>
+        <source>LibreOffice was not found.</source>
+        <translation>O LibreOffice não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The LibreOffice bridge could not be set up.</source>
+        <translation>A ponte para o LibreOffice não pôde ser preparada.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::StagingFile</name>
+    <message>
+        <source>The staging file cannot be created in %1: %2</source>
+        <translation>O arquivo intermediário não pode ser criado em %1: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be written: %2</source>
+        <translation>O arquivo intermediário em %1 não pode ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be emptied: %2</source>
+        <translation>O arquivo intermediário em %1 não pode ser esvaziado: %2</translation>
+    </message>
+    <message>
+        <source>The staging file in %1 cannot be read: %2</source>
+        <translation>O arquivo intermediário em %1 não pode ser lido: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::SuiteCheck</name>
+    <message>
+        <source>Error 214878392</source>
+        <translation>Erro 214878392</translation>
+    </message>
+    <message>
+        <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
+        <translation>O OpenOffice é necessário para usar este programa. Ele não está instalado neste computador.</translation>
+    </message>
+    <message>
+        <source>Woud you like to open this site now?</source>
+        <translation>Deseja abrir este site agora?</translation>
+    </message>
+    <message>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Se você acha que este erro é um engano e tem o OpenOffice instalado, envie uma captura de tela desta mensagem de erro e uma captura da janela "Sobre" do OpenOffice para %1)</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TemporaryOutput</name>
+    <message>
+        <source>it is a link to a file that is not there</source>
+        <translation>é um link para um arquivo que não existe</translation>
+    </message>
+    <message>
+        <source>it is a link to something that is not a file</source>
+        <translation>é um link para algo que não é um arquivo</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>não é um arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::TextReader</name>
+    <message>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>O arquivo "%1" não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>File not found (the name is not valid UTF-8)</source>
+        <translation>Arquivo não encontrado (o nome não é UTF-8 válido)</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>It is not a file</source>
+        <translation>Não é um arquivo</translation>
+    </message>
+    <message>
+        <source>It is not a file that can be looked at before it is imported</source>
+        <translation>Não é um arquivo que possa ser visto antes de ser importado</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::UnoError</name>
+    <message>
+        <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
+        <translation>A conexão com o LibreOffice foi perdida: o LibreOffice foi fechado ou parado.</translation>
+    </message>
+    <message>
+        <source>LibreOffice refused the request.</source>
+        <translation>O LibreOffice recusou o pedido.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Workbook</name>
+    <message>
+        <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
+        <translation>uma parte do arquivo tem 4 GiB ou mais e é gravada com ZIP64, como o formato permite; o LibreOffice (7.4 pelo menos) não abre uma parte tão grande, outros leitores sim.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 não pode ser gravado: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Xlsx</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: a planilha "%2" não pode ser adicionada: %3</translation>
+    </message>
+    <message>
+        <source>libxlsxwriter refused it</source>
+        <translation>o libxlsxwriter a recusou</translation>
+    </message>
+    <message>
+        <source>%1: a cell cannot be written: %2</source>
+        <translation>%1: uma célula não pode ser gravada: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
+        <translation>%1 não pode ser gravado: as linhas não podem ser mantidas em %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 não pode ser gravado: %2</translation>
+    </message>
+</context>
+</TS>
