@@ -5,136 +5,153 @@
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>처리 중: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CalcDocument</name>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서의 %1 위치에 시트가 없습니다.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서에는 시트를 최대 %1개까지 넣을 수 있습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서를 Calc에 표시하지 않고 FILE에 씁니다. 형식은 확장자(.ods, .xlsx, .fods)를 따릅니다. LibreOffice가 필요 없습니다.</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>파일마다 시트 하나(기본값: 모든 파일을 한 시트에).</translation>
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일마다 시트 하나, 지정한 순서대로, 각각 파일 이름을 붙입니다(2024-01.csv). --sheet-per-file을 포함합니다.</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation type="unfinished"></translation>
+        <translation>space, comma, tab, semicolon, pipe: 각 줄을 그 위치에서 셀로 나눕니다. auto: 각 파일을 그 시작 부분에서 찾은 고유 구분 기호(쉼표, 세미콜론, 탭, 세로 막대)로 나눕니다.</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation type="unfinished"></translation>
+        <translation>각 줄을 TEXT에서 셀로 나눕니다(아무 텍스트, 여러 문자 가능).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
-        <translation type="unfinished"></translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>폴더 PATH의 경우: 이름이 .EXT로 끝나는 파일을 "폴더의 모든 파일 추가"와 같은 방식으로 찾습니다(기본값: 끌어다 놓기처럼 모든 파일).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
-        <translation type="unfinished"></translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>CSV 파일처럼 큰따옴표 안의 텍스트를 함께 유지합니다: 따옴표 안의 구분 기호나 줄 바꿈은 셀에 속하며, ""는 따옴표 하나입니다.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>바이트 순서 표시가 없는 파일을 NAME으로 읽습니다: Qt가 읽는 모든 인코딩, 대소문자 무관(--list-encodings로 일반적인 것을 나열). 기본값 auto는 파일마다 찾습니다.</translation>
     </message>
     <message>
         <source>List the encodings people meet, by the name --encoding takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>--encoding이 받는 이름으로 일반적인 인코딩을 나열합니다.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation type="unfinished"></translation>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>각 파일의 처음 N줄을 제외합니다(제목, "내보낸 곳" 줄 등).</translation>
     </message>
     <message>
-        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>파일의 첫 줄(제외한 줄 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation type="unfinished"></translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>--header와 함께: 이름을 맞추기 전에 OLD라는 열을 NEW로 봅니다("client=customer"). 여러 번 지정할 수 있습니다.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 전체가 숫자이고 아무것도 바뀌지 않는 셀을 숫자로 저장합니다(1234.50은 1234.50으로 표시, 007, 1e5, 1,234.50과 15자리를 넘는 ID는 텍스트로 유지). 소수점은 SIGN으로 씁니다: auto(기본값: 세미콜론으로 나눈 파일은 쉼표, 그 밖에는 마침표), point, comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 전체가 ISO 날짜(2024-03-01)인 셀을 날짜로 저장합니다.</translation>
     </message>
     <message>
-        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
-        <translation type="unfinished"></translation>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>각 행의 파일을 담은 첫 열: 모든 파일이 들어 있는 폴더 아래의 경로(relative, 기본값), 이름(name), 또는 전체 경로(path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
-        <translation type="unfinished"></translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>시트가 가득 차면 나머지를 버리지 않고 바로 뒤의 새 시트("NAME (2)" 등)에 이어서 넣습니다.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation type="unfinished"></translation>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>가져오기가 할 일을 출력합니다: 각 파일의 인코딩, 행 수, 가장 넓은 행, 구분 기호로 보이는 문자, 그리고 시트와 행 수. 아무것도 쓰거나 시작하지 않으며, 표준 입력과 파이프는 가져오기에 남겨 둡니다.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>PATH를 가져오지 않고 목록에 넣은 채 창을 엽니다(파일 관리자의 "다음으로 열기"처럼).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE이 있으면 같은 권한, 소유자, 그룹을 가진 새 파일로 바꿉니다(하드 링크는 이전 내용을 유지합니다).</translation>
     </message>
     <message>
         <source>No progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>진행 상황을 표시하지 않습니다.</translation>
     </message>
     <message>
         <source>Paths:
   PATHs are taken in the order given; a folder brings its files and those of every folder below
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>경로:
+  PATH는 지정한 순서대로 처리됩니다. 폴더는 자신의 파일과 그 아래 모든 폴더의 파일을 단계별로 가져옵니다
+  (숨김 파일과 폴더는 건너뜀). -는 표준 입력입니다. 인수가 없거나 --window를 주면 PATH가 목록에 든
+  창이 열립니다.</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
-  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on &quot;NAME (2)&quot; right after it.</source>
-        <translation type="unfinished"></translation>
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>시트:
+  한 시트에서는 파일이 차례로 이어집니다. 줄 바꿈으로 끝나는 파일 뒤에는 빈 행이 옵니다. --sheet-per-file
+  을 쓰면 각 파일의 시트가 맨 앞에 놓이므로 마지막 파일의 시트가 처음에 옵니다. 시트 이름은 파일 이름의
+  영문자, 숫자, 공백으로 짓고(notes.txt는 notestxt), 이름이 이미 있으면 번호를 붙입니다.
+  --sheets-as-listed를 쓰면 시트가 지정한 순서대로 놓이고 파일 이름을 그대로 씁니다([]:*?/\만 _로 바뀜).
+  이미 있으면 " (2)"를 붙입니다. .xlsx에서는 이름을 31자로 자릅니다. 시트 하나에는 1,048,576행이
+  들어가며, --continue-sheets를 쓰면 나머지는 바로 뒤의 "NAME (2)"에 이어집니다.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
-  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
-        <translation type="unfinished"></translation>
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>머리글:
+  --header를 쓰면 파일의 첫 행(--skip-lines 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 처음
+  나온 순서대로 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다(머리글을 넘는 셀은
+  모든 이름 있는 열 뒤). 머리글이 첫 파일과 다른 파일은 알려 줍니다. --file-column은 각 행의 파일을
+  첫 열에 넣습니다.</translation>
     </message>
     <message>
         <source>Encodings:
-  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
   that are not valid in the encoding read become U+FFFD and are reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>인코딩:
+  파일의 인코딩은 읽을 때 찾습니다: 바이트 순서 표시, 0 바이트로 알아보는 UTF-16 또는 UTF-32, UTF-8(몇몇
+  떠돌이 바이트는 windows-1252로 읽고 알려 줌), 그 밖에는 통계적 감지기가 찾은 것(Shift_JIS, GB18030,
+  Big5, EUC-KR, windows-1251, KOI8-R 등), 그것도 아니면 windows-1252(알려 줌). --encoding NAME은 표시가
+  없는 파일을 NAME으로 읽습니다. 읽은 인코딩에서 잘못된 바이트는 U+FFFD가 되며 알려 줍니다.</translation>
     </message>
     <message>
         <source>Exit status:
@@ -144,1288 +161,1241 @@
   2      a usage error, or no display where one is needed
   3      LibreOffice is missing, or was lost during the run
   128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
-        <translation type="unfinished"></translation>
+        <translation>종료 상태:
+  0      모든 파일을 온전히 가져왔음(--output이면 문서도 썼음)
+  1      파일을 읽을 수 없었거나 인코딩에 맞지 않는 바이트가 있었거나, 셀이 들어가지 않았거나,
+         문서를 쓸 수 없었음. 나머지는 그래도 가져왔음
+  2      사용법 오류, 또는 필요한 화면이 없음
+  3      LibreOffice가 없거나 실행 중에 끊겼음
+  128+N  신호 N(INT, TERM, HUP)이 실행을 끝냈음. 임시 파일은 함께 지워졌음</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>버그는 %1 또는 %2(으)로 알려 주십시오.</translation>
     </message>
     <message>
         <source>Usage: quillora [OPTION]... PATH...
   or:  quillora [--window [PATH]...]
   or:  quillora --dry-run [OPTION]... PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>사용법: quillora [옵션]... PATH...
+  또는:  quillora [--window [PATH]...]
+  또는:  quillora --dry-run [옵션]... PATH...</translation>
     </message>
     <message>
         <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 파일을 스프레드시트로 불러옵니다: 각 줄은 한 행, 각 조각은 한 셀, 텍스트로.</translation>
     </message>
     <message>
         <source>Text files and folders to import; - for standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>가져올 텍스트 파일과 폴더. -는 표준 입력.</translation>
     </message>
     <message>
         <source>Found for each file (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일마다 찾음(기본값)</translation>
     </message>
     <message>
         <source>--split and --separator exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split과 --separator는 함께 쓸 수 없습니다.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split은 space, comma, tab, semicolon, pipe, auto를 받습니다. "%1"은(는) 받지 않습니다.</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator에는 나눌 텍스트가 필요합니다.</translation>
     </message>
     <message>
         <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator에는 줄 바꿈을 넣을 수 없습니다: 줄 바꿈은 셀이 아니라 줄을 끝냅니다.</translation>
     </message>
     <message>
         <source>%1: the file must end in .ods, .xlsx or .fods.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 파일 이름은 .ods, .xlsx, .fods 중 하나로 끝나야 합니다.</translation>
     </message>
     <message>
         <source>%1 exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) 있습니다. --force를 주면 바꿉니다.</translation>
     </message>
     <message>
-        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
-        <translation type="unfinished"></translation>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>알 수 없는 인코딩 "%1". --list-encodings로 일반적인 것을 볼 수 있습니다.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers는 auto, point, comma를 받습니다. "%1"은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename은 OLD=NEW 두 이름을 받습니다. "%1"은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines는 줄 수를 받습니다. "%1"은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column은 relative, name, path를 받습니다. "%1"은(는) 받지 않습니다.</translation>
     </message>
     <message>
         <source>no PATH given.</source>
-        <translation type="unfinished"></translation>
+        <translation>PATH가 없습니다.</translation>
     </message>
     <message>
         <source>quillora: standard output cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: 표준 출력에 쓸 수 없습니다.</translation>
     </message>
     <message>
-        <source>Try &apos;quillora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>자세한 내용은 'quillora --help'를 실행하십시오.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: Calc에 문서를 보여 줄 화면이 없습니다. --output FILE로 파일에 쓸 수 있습니다.
+</translation>
     </message>
     <message>
         <source>quillora: LibreOffice is not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: LibreOffice를 사용할 수 없습니다: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
-        <translation type="unfinished"></translation>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>표준 입력은 첫 번째 "-"에서 읽습니다. 다른 "-"에는 읽을 것이 남지 않아 제외합니다.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1은(는) 출력 파일입니다. 가져오지 않습니다.</translation>
     </message>
     <message>
         <source>no files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>가져올 파일이 없습니다.</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 바꿀 수 없습니다: %2.</translation>
     </message>
     <message>
         <source>%1: cannot write in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2에 쓸 수 없습니다: %3</translation>
     </message>
     <message>
         <source>storing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 저장 중</translation>
     </message>
     <message>
         <source>storing rows: %1 of %2 into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>행 저장 중: %2 중 %1, %3에</translation>
     </message>
     <message>
         <source>storing %1: finishing the file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 저장 중: 파일 마무리 중</translation>
     </message>
     <message>
         <source>%1 was not written: no file could be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓰지 않았습니다: 가져올 수 있는 파일이 없었습니다.</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>선택함</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>추정</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>찾음</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2(%3), %4, 가장 넓은 행 %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n행</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n셀</numerusform></translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>, 고유 구분 기호 없음: 줄 전체</translation>
     </message>
     <message>
         <source>, separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1(으)로 구분</translation>
     </message>
     <message>
         <source>, numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>, 소수점은 쉼표</translation>
     </message>
     <message>
         <source>, numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>, 소수점은 마침표</translation>
     </message>
     <message>
         <source>, looks separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1(으)로 구분된 것 같음</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>시트 %1: %n행</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>(%n행 제외: 시트 하나는 %1행까지)</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1, ... (%n열)</numerusform></translation>
     </message>
     <message>
         <source>columns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>열: %1</translation>
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation type="unfinished"></translation>
+        <translation>: 스트림이며 가져오기만 읽습니다: 이 계획에 없음</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 저장하지 않음: %2</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에 항목 %1이(가) 더 이상 없습니다.</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation type="unfinished"></translation>
+        <translation>--encoding으로 지정하십시오(--list-encodings로 일반적인 것을 볼 수 있습니다)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>--continue-sheets를 지정하십시오</translation>
     </message>
     <message>
         <source>[%1/%2] reading %3</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1/%2] %3 읽는 중</translation>
     </message>
     <message>
         <source>writing rows: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>행 쓰는 중: %2 중 %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서가 완성되기 전에 포기되었습니다.</translation>
     </message>
     <message>
         <source>Cell (%1, %2) lies outside the sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>셀 (%1, %2)은(는) 시트 밖에 있습니다.</translation>
     </message>
     <message>
-        <source>The document has no sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document has no sheet "%1".</source>
+        <translation>문서에 "%1" 시트가 없습니다.</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서의 마지막 시트는 제거할 수 없습니다.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid sheet name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>"%1"은(는) 올바른 시트 이름이 아닙니다.</translation>
     </message>
     <message>
-        <source>The document already has a sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document already has a sheet "%1".</source>
+        <translation>문서에 이미 "%1" 시트가 있습니다.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서에는 시트를 최대 %1개까지 넣을 수 있습니다.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서의 %1 위치에 시트가 없습니다.</translation>
     </message>
     <message>
         <source>The document writer</source>
-        <translation type="unfinished"></translation>
+        <translation>문서 작성기</translation>
     </message>
     <message>
         <source>The document was not made by the document writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 문서는 문서 작성기로 만든 것이 아닙니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Encodings</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>유니코드</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>서유럽어</translation>
     </message>
     <message>
         <source>US</source>
-        <translation type="unfinished"></translation>
+        <translation>미국</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>중앙 유럽어</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>발트어</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>키릴 문자</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>그리스어</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>터키어</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>히브리어</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>아랍어</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>태국어</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>베트남어</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>일본어</translation>
     </message>
     <message>
         <source>Chinese Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>중국어 간체</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>중국어 번체</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
 </context>
 <context>
     <name>quillora::ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1번째 줄</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>이 메시지의 스크린샷을 %1(으)로 보내 주십시오</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>응용 프로그램 오류</translation>
     </message>
 </context>
 <context>
     <name>quillora::Failure</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>알 수 없는 오류</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListController</name>
     <message>
         <source>Please select folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더를 선택하십시오:</translation>
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation type="unfinished"></translation>
+        <translation>불러올 파일 확장자를 입력하십시오:</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(* 은 모든 파일, txt는 모든 txt 파일, doc는 모든 doc 파일 등)</translation>
     </message>
     <message>
-        <source>You&apos;ve selected too many files to add.</source>
-        <translation type="unfinished"></translation>
+        <source>You've selected too many files to add.</source>
+        <translation>추가할 파일을 너무 많이 선택했습니다.</translation>
     </message>
     <message>
-        <source>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>"모두 추가" 단추로 추가해 보십시오.</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListModel</name>
     <message>
         <source>Read as %1, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1(으)로 읽음, 이 파일에 선택함</translation>
     </message>
     <message>
-        <source>Cut at &quot;%1&quot;, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>"%1"에서 나눔, 이 파일에 선택함</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>고유 구분 기호를 찾지 못함: 줄 전체</translation>
     </message>
     <message>
         <source>Separated by %1, found in its start</source>
-        <translation type="unfinished"></translation>
+        <translation>%1(으)로 구분, 시작 부분에서 찾음</translation>
     </message>
     <message>
         <source>Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 파일</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>파일 "%1"에 %2번째 줄에서 열리고 닫히지 않는 따옴표 필드가 있습니다: 파일의 나머지는 그 한 셀에 있습니다.</translation>
     </message>
     <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation type="unfinished"></translation>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>파일 "%1"의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> 올바른 UTF-8 시퀀스도 %n개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>파일 "%1"을(를) UTF-8로 읽었고 UTF-8이 아닌 %n바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform></translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>파일 "%1"을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>파일 "%1"을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %n바이트는 windows-1252로 읽었습니다.</numerusform></translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>파일 "%1"의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>파일 "%1"을(를) %2(으)로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>파일 "%1"을(를) 가져오지 않았습니다: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 외 %n개</numerusform></translation>
     </message>
     <message>
         <source>only in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에만 있음</translation>
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1부터, 파일 %n개</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>파일 %n개에만 있음, %1까지</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>파일 %n개에만 있음, %1부터 %2까지</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>파일 %n개에만 있음: %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>파일 %n개에 없음: %1</numerusform></translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>"%1"</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>columns in another order: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>열 순서가 다름: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
     <message>
         <source>No spreadsheet application is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>사용할 수 있는 스프레드시트 프로그램이 없습니다.</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에 항목 %1이(가) 더 이상 없습니다.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation type="unfinished"></translation>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>"인코딩"에서 인코딩을 고르고 다시 가져오십시오</translation>
     </message>
     <message>
-        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>"시트가 가득 차면 새 시트에서 계속"을 선택하십시오</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... 그리고 이와 같은 파일 %n개 더.</numerusform></translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기 시작(&amp;I)</translation>
     </message>
     <message>
         <source>Stop &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기 중지(&amp;I)</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet &quot;%1&quot; cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>"%1" 시트를 추가할 수 없습니다.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>문서의 %1 위치에 시트가 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportRun</name>
     <message>
         <source>No files added.</source>
-        <translation type="unfinished"></translation>
+        <translation>추가된 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>머리글이 다릅니다: %1. 각 파일의 셀은 이름이 같은 열 아래에 있습니다.</translation>
     </message>
     <message>
         <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation type="unfinished"></translation>
+        <translation>열 이름이 두 가지로 쓰였습니다: %1. 처음 쓴 이름으로 한 열입니다.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>파일 "%1"을(를) 가져오지 않았습니다: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: 다른 파일은 %n셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform></translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 다른 파일은 여러 셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1: 다른 파일은 %n셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform></translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 다른 파일은 여러 셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>완료.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
     <message>
         <source>interrupted by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 의해 중단되었습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::LibreOfficeProvider</name>
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice가 새 스프레드시트 문서를 열지 않았습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::MainWindow</name>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>진행률 표시줄</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>여기에 파일을 끌어다 놓으십시오. 항목을 두 번 누르면 제거합니다. | 선을 창 밖 오른쪽으로 옮기면 전체 이름이 보입니다.</translation>
     </message>
     <message>
         <source>Text files to import</source>
-        <translation type="unfinished"></translation>
+        <translation>가져올 텍스트 파일</translation>
     </message>
     <message>
         <source>Add files, or drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 추가하거나 여기에 파일과 폴더를 놓으십시오</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>위로 이동(&amp;U)</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>아래로 이동(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Add Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 파일 추가(&amp;A)</translation>
     </message>
     <message>
         <source>Add All File(s) In &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더의 모든 파일 추가(&amp;F)</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>목록 지우기(&amp;L)</translation>
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation type="unfinished"></translation>
+        <translation>예제 파일 불러오기(&amp;X)</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>진행률</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>스킨 "%1"을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The pointer image &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>포인터 이미지 "%1"을(를) 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation type="unfinished"></translation>
+        <translation>이 예제 파일이 있는 폴더를 열까요(작업하기 전에 살펴볼 수 있도록)?</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1이(가) %2초 안에 응답하지 않았습니다. 가져오기를 여기서 끝냅니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>LibreOffice의 UNO 런타임을 준비할 수 없습니다: %1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice가 %1초 안에 응답하지 않았습니다.</translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>소켓이 아닙니다</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 사용자의 것입니다</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1은(는) LibreOffice의 것이 아닙니다(%2). 연결하지 않고 대신 전용 파이프를 씁니다.</translation>
     </message>
     <message>
         <source>Quillora does not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillora는 %1에 연결하지 않습니다: %2.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에서 LibreOffice를 시작할 수 없습니다.</translation>
     </message>
     <message>
         <source>LibreOffice ended before it answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice가 응답하기 전에 끝났습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDialog</name>
     <message>
         <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 추가 - Ctrl과 Shift로 여러 파일 선택</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>텍스트 파일 (*.txt)|*.txt|텍스트 및 CSV 파일 (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|모든 파일 (*.*)|*.*|</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>시트 "%1"의 %n문자를 제외했습니다: %2 파일은 탭과 줄 바꿈 이외의 제어 문자와 U+FFFE, U+FFFF를 담을 수 없습니다(.xlsx 파일은 유지합니다).</numerusform></translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓸 수 없습니다: 일부가 4 GiB를 넘었습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
-        <translation type="unfinished"></translation>
+        <translation>서식 지정 안 함(&amp;M)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;space</source>
-        <translation type="unfinished"></translation>
+        <translation>공백으로 데이터를 새 Calc 열로 나누기(&amp;S)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;comma</source>
-        <translation type="unfinished"></translation>
+        <translation>쉼표로 데이터를 새 Calc 열로 나누기(&amp;C)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by ta&amp;b</source>
-        <translation type="unfinished"></translation>
+        <translation>탭으로 데이터를 새 Calc 열로 나누기(&amp;B)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by these c&amp;haracter(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>다음 문자로 데이터를 새 Calc 열로 나누기(&amp;H):</translation>
     </message>
     <message>
-        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
-        <translation type="unfinished"></translation>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>각 파일의 고유 구분 기호로 나누기(쉼표, 세미콜론, 탭, 세로 막대)(&amp;R)</translation>
     </message>
     <message>
         <source>Import all text files to &amp;one sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>모든 텍스트 파일을 한 시트로 가져오기(&amp;O)</translation>
     </message>
     <message>
         <source>Import each text file to a se&amp;parate sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>각 텍스트 파일을 별도 시트로 가져오기(&amp;P)</translation>
     </message>
     <message>
         <source>Import Options</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기 옵션</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>서식 옵션</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list&apos;s order</source>
-        <translation type="unfinished"></translation>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>각 시트에 파일 이름을 붙이고 목록 순서대로 두기</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
-        <translation type="unfinished"></translation>
+        <translation>큰따옴표 안의 텍스트를 함께 유지(&amp;Q)</translation>
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation type="unfinished"></translation>
+        <translation>바뀌는 것이 없으면 숫자를 숫자로 저장</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>소수점:</translation>
     </message>
     <message>
         <source>Decimal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>소수점</translation>
     </message>
     <message>
         <source>automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>자동</translation>
     </message>
     <message>
         <source>point</source>
-        <translation type="unfinished"></translation>
+        <translation>마침표</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>쉼표</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation type="unfinished"></translation>
+        <translation>ISO 날짜(2024-03-01)를 날짜로 저장</translation>
     </message>
     <message>
         <source>Lines and Headers</source>
-        <translation type="unfinished"></translation>
+        <translation>줄과 머리글</translation>
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation type="unfinished"></translation>
+        <translation>각 파일 시작 부분에서 건너뛸 줄 수(&amp;K):</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation type="unfinished"></translation>
+        <translation>각 파일 시작 부분에서 건너뛸 줄 수</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation type="unfinished"></translation>
+        <translation>첫 줄은 머리글: 한 번만 유지하고 이름으로 열 맞추기(&amp;Y)</translation>
     </message>
     <message>
-        <source>Add a column with each line&apos;s file &amp;name</source>
-        <translation type="unfinished"></translation>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>각 줄의 파일 이름 열 추가(&amp;N)</translation>
     </message>
     <message>
         <source>Continue on a ne&amp;w sheet when a sheet is full</source>
-        <translation type="unfinished"></translation>
+        <translation>시트가 가득 차면 새 시트에서 계속(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>인코딩(&amp;E):</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>인코딩</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>저장된 건너뛸 줄 수 "%1"은(는) 0부터 1000까지의 숫자가 아닙니다.</translation>
     </message>
     <message>
-        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>저장된 소수점 "%1"은(는) Automatic, Point, Comma 중 어느 것도 아닙니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>선택함</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>추정</translation>
     </message>
     <message>
         <source>detected</source>
-        <translation type="unfinished"></translation>
+        <translation>감지함</translation>
     </message>
     <message>
         <source>mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>혼합</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>없음</translation>
     </message>
     <message>
         <source>Cut &amp;There</source>
-        <translation type="unfinished"></translation>
+        <translation>여기서 나누기(&amp;T)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>미리 보기</translation>
     </message>
     <message>
         <source>Encoding of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일의 인코딩</translation>
     </message>
     <message>
         <source>Encoding as in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션과 같은 인코딩</translation>
     </message>
     <message>
         <source>Separator of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일의 구분 기호</translation>
     </message>
     <message>
         <source>As in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>옵션과 같음</translation>
     </message>
     <message>
         <source>Encodin&amp;g of this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일의 인코딩(&amp;G):</translation>
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation type="unfinished"></translation>
+        <translation>줄을 나눌 위치(&amp;V):</translation>
     </message>
     <message>
         <source>No file is listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에 파일이 없습니다.</translation>
     </message>
     <message>
         <source>; no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>; 고유 구분 기호 없음: 줄 전체</translation>
     </message>
     <message>
         <source>; separated by %1, its own</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1(으)로 구분, 고유</translation>
     </message>
     <message>
         <source>; numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>; 소수점은 쉼표</translation>
     </message>
     <message>
         <source>; numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>; 소수점은 마침표</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1행</translation>
     </message>
     <message>
         <source>about %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>약 %1행</translation>
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
     </message>
     <message>
         <source>This file looks separated by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 파일은 %1(으)로 구분된 것 같습니다.</translation>
     </message>
     <message>
         <source>Columns of the listed files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>목록에 있는 파일의 열: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 외 %n개</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... %n개 더(도구 설명 참조)</numerusform></translation>
     </message>
 </context>
 <context>
     <name>quillora::Separators</name>
     <message>
         <source>commas</source>
-        <translation type="unfinished"></translation>
+        <translation>쉼표</translation>
     </message>
     <message>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>쉼표</translation>
     </message>
     <message>
         <source>semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>세미콜론</translation>
     </message>
     <message>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>세미콜론</translation>
     </message>
     <message>
         <source>tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>탭</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>탭</translation>
     </message>
     <message>
         <source>pipes</source>
-        <translation type="unfinished"></translation>
+        <translation>세로 막대</translation>
     </message>
     <message>
         <source>Pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>세로 막대</translation>
     </message>
     <message>
         <source>spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>공백</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>공백</translation>
     </message>
 </context>
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting &quot;%1&quot; could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>설정 "%1"을(를) 저장할 수 없습니다.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>형식이 맞지 않음</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 외 %n개</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>"%1"이(가) 파일 %n개에서 "%2"(으)로 쓰였습니다: %3</numerusform></translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetNames</name>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>파일 %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document&apos;s rows cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>%1에 문서의 행을 보관할 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>%1에 문서의 행을 쓸 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>%1에서 문서의 행을 다시 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1행이 %2행 다음에 옵니다: 쓰는 문서는 행을 차례로 받습니다.</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>문서의 행을 다시 읽을 수 없습니다: 너무 일찍 끝납니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
-        <translation type="unfinished"></translation>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>시트 "%2"의 %1행 뒤의 행을 제외했습니다: 문서에는 시트를 최대 %3개까지 넣을 수 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다(.ods 파일은 이런 셀을 %3자까지 온전히 유지합니다).</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다.</numerusform></translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
         <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> 마지막 행 뒤의 행을 새 시트에 넣으려면 %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>시트 "%1"에 %n셀을 쓸 수 없습니다: 시트에는 최대 %2열, %3행이 들어갑니다.%4</numerusform></translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 읽기 전에 가져오기를 멈췄습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>파일 "%1"(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 앞 파일들의 시트는 문서에 있습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>파일 "%1"(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 문서에 쓴 것이 없습니다.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>행을 쓰기 전에 가져오기를 멈췄습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>파일 "%2"(%4개 중 %3번째)의 %1행 뒤에서 가져오기를 멈췄습니다: 거기까지의 행은 문서에 있고, 그 뒤는 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SpreadsheetModule</name>
     <message>
         <source>LibreOffice was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice를 찾을 수 없습니다.</translation>
     </message>
     <message>
         <source>The LibreOffice bridge could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice 브리지를 준비할 수 없습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::StagingFile</name>
     <message>
         <source>The staging file cannot be created in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1에 중간 파일을 만들 수 없습니다: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 중간 파일에 쓸 수 없습니다: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be emptied: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 중간 파일을 비울 수 없습니다: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1의 중간 파일을 읽을 수 없습니다: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::SuiteCheck</name>
     <message>
         <source>Error 214878392</source>
-        <translation type="unfinished"></translation>
+        <translation>오류 214878392</translation>
     </message>
     <message>
         <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>이 소프트웨어를 실행하려면 OpenOffice가 필요합니다. 이 컴퓨터에 설치되어 있지 않습니다.</translation>
     </message>
     <message>
         <source>Woud you like to open this site now?</source>
-        <translation type="unfinished"></translation>
+        <translation>지금 이 사이트를 열까요?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
-        <translation type="unfinished"></translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(이 오류가 잘못되었고 OpenOffice가 설치되어 있다고 생각하면, 이 오류 메시지의 스크린샷과 OpenOffice '정보' 창의 스크린샷을 %1(으)로 보내 주십시오)</translation>
     </message>
 </context>
 <context>
     <name>quillora::TemporaryOutput</name>
     <message>
         <source>it is a link to a file that is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>없는 파일을 가리키는 링크입니다</translation>
     </message>
     <message>
         <source>it is a link to something that is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 아닌 것을 가리키는 링크입니다</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>폴더입니다</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 아닙니다</translation>
     </message>
 </context>
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>파일 "%1"을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾을 수 없습니다(이름이 올바른 UTF-8이 아님)</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>파일을 찾을 수 없습니다</translation>
     </message>
     <message>
         <source>It is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>파일이 아닙니다</translation>
     </message>
     <message>
         <source>It is not a file that can be looked at before it is imported</source>
-        <translation type="unfinished"></translation>
+        <translation>가져오기 전에 살펴볼 수 있는 파일이 아닙니다</translation>
     </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
     <message>
         <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice와의 연결이 끊겼습니다: LibreOffice가 닫혔거나 멈췄습니다.</translation>
     </message>
     <message>
         <source>LibreOffice refused the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice가 요청을 거부했습니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Workbook</name>
     <message>
         <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>파일의 일부가 4 GiB 이상이어서 형식이 허용하는 ZIP64로 씁니다. LibreOffice(적어도 7.4)는 이렇게 큰 부분을 열지 못하지만 다른 프로그램은 엽니다.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓸 수 없습니다: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::Xlsx</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1~%2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: .xlsx 셀에는 %3자가 들어가며 U+FDD0~U+FDD3 문자는 각각 일곱 자로 셉니다(.ods 파일은 이런 셀을 %4자까지 온전히 유지합니다).</numerusform></translation>
     </message>
     <message>
-        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
-        <translation type="unfinished"></translation>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: 시트 "%2"을(를) 추가할 수 없습니다: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter가 거부했습니다</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: 셀을 쓸 수 없습니다: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓸 수 없습니다: %2에 행을 보관할 수 없습니다: %3</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1을(를) 쓸 수 없습니다: %2</translation>
     </message>
 </context>
 </TS>

@@ -5,136 +5,156 @@
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Przetwarzanie: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CalcDocument</name>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nie ma arkusza na pozycji %1.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument mieści najwyżej %1 arkuszy.</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz dokument do PLIKU zamiast pokazywać go w Calc; format wynika z rozszerzenia: .ods, .xlsx lub .fods. Nie wymaga LibreOffice.</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkusz na każdy plik (domyślnie: wszystkie pliki w jednym arkuszu).</translation>
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkusz na każdy plik, w podanej kolejności, każdy nazwany jak jego plik (2024-01.csv); oznacza --sheet-per-file.</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation type="unfinished"></translation>
+        <translation>space, comma, tab, semicolon lub pipe: tam dziel każdy wiersz na komórki; auto: każdy plik według własnego separatora (przecinek, średnik, tabulator lub kreska pionowa), ustalonego z jego początku.</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziel każdy wiersz na komórki przy TEKŚCIE (dowolny tekst, także kilka znaków).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
-        <translation type="unfinished"></translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Dla folderu ŚCIEŻKA: jego pliki, których nazwy kończą się na .EXT, przeglądane jak w „Dodaj wszystkie pliki z folderu” (domyślnie: każdy plik, jak przy upuszczeniu).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
-        <translation type="unfinished"></translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Trzymaj razem tekst w cudzysłowach, jak w plikach CSV: separator lub koniec wiersza w cudzysłowie należy do komórki, "" to jeden cudzysłów.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Czytaj pliki bez znacznika kolejności bajtów w kodowaniu NAZWA: dowolnym, które czyta Qt, wielkość liter bez znaczenia (--list-encodings wymienia typowe); auto, domyślne, ustala je dla każdego pliku.</translation>
     </message>
     <message>
         <source>List the encodings people meet, by the name --encoding takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wymień typowe kodowania, pod nazwą przyjmowaną przez --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation type="unfinished"></translation>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Pomiń pierwsze N wierszy każdego pliku (tytuł, wiersz „wyeksportowane przez”).</translation>
     </message>
     <message>
-        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>Pierwszy wiersz pliku (po pominiętych) jest jego nagłówkiem: w jednym arkuszu nazwy z nagłówków tworzą raz pierwszy wiersz, a komórki każdego pliku trafiają pod kolumny o ich nazwach.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation type="unfinished"></translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>Z --header: kolumna o nazwie STARA liczy się jako NOWA przed dopasowaniem nazw („klient=nabywca”); można podać wielokrotnie.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz komórkę jako liczbę, gdy cały jej tekst nią jest i nic się nie zmienia (1234.50 pokazuje 1234.50; 007, 1e5, 1,234.50 i identyfikatory dłuższe niż 15 cyfr pozostają tekstem), z częścią dziesiętną zapisaną ZNAKIEM: auto (domyślnie: przecinek w plikach dzielonych średnikami, w innych kropka), point lub comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisz jako datę komórkę, której cały tekst jest datą ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
-        <translation type="unfinished"></translation>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Pierwsza kolumna z plikiem każdego wiersza: jego ścieżka poniżej folderu zawierającego wszystkie pliki (relative, domyślnie), nazwa (name) lub pełna ścieżka (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
-        <translation type="unfinished"></translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Gdy arkusz jest pełny, kontynuuj resztę w nowym arkuszu za nim („NAZWA (2)”, ...), zamiast pomijać resztę.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation type="unfinished"></translation>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Pokaż, co zrobiłby import: kodowanie, wiersze, najszerszy wiersz każdego pliku i separator, którym wydaje się dzielony, potem arkusze i ich wiersze; niczego nie zapisuj ani nie uruchamiaj, a standardowe wejście i potoki zostaw importowi.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Otwórz okno z wymienionymi ŚCIEŻKAMI zamiast je importować (jak „Otwórz za pomocą” menedżera plików).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastąp PLIK, jeśli istnieje, nowym plikiem z jego uprawnieniami, właścicielem i grupą (dowiązania twarde zachowują starą treść).</translation>
     </message>
     <message>
         <source>No progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bez postępu.</translation>
     </message>
     <message>
         <source>Paths:
   PATHs are taken in the order given; a folder brings its files and those of every folder below
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżki:
+  ŚCIEŻKI są brane w podanej kolejności; folder wnosi swoje pliki i pliki każdego folderu pod nim,
+  poziom po poziomie (ukryte pliki i foldery są pomijane); - to standardowe wejście. Bez argumentów
+  lub z --window otwiera się okno z wymienionymi ŚCIEŻKAMI.</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
-  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on &quot;NAME (2)&quot; right after it.</source>
-        <translation type="unfinished"></translation>
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Arkusze:
+  W jednym arkuszu pliki następują po sobie; po pliku kończącym się znakiem końca wiersza następuje
+  pusty wiersz. Z --sheet-per-file arkusz każdego pliku idzie na początek, więc arkusz ostatniego pliku
+  jest pierwszy; arkusz nazywa się od liter, cyfr i spacji swojego pliku (notes.txt daje notestxt), z
+  numerem dodanym, gdy nazwa jest zajęta. Z --sheets-as-listed arkusze stoją w podanej kolejności i
+  zachowują nazwy plików (tylko []:*?/\ stają się _), " (2)" dodane, gdy zajęta. W .xlsx nazwy są
+  skracane do 31 znaków. Arkusz mieści 1 048 576 wierszy; z --continue-sheets reszta idzie do
+  „NAZWA (2)” zaraz za nim.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
-  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
-        <translation type="unfinished"></translation>
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Nagłówki:
+  Z --header pierwszy wiersz pliku (po --skip-lines) jest jego nagłówkiem: w jednym arkuszu nazwy z
+  nagłówków tworzą raz pierwszy wiersz, w kolejności pierwszego wystąpienia, a komórki każdego pliku
+  trafiają pod kolumny o ich nazwach (komórki poza nagłówkiem za wszystkimi nazwanymi kolumnami);
+  plik, którego nagłówek nie jest taki jak pierwszego, jest zgłaszany. --file-column wstawia plik
+  każdego wiersza w pierwszą kolumnę.</translation>
     </message>
     <message>
         <source>Encodings:
-  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
   that are not valid in the encoding read become U+FFFD and are reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowania:
+  Kodowanie pliku jest ustalane przy czytaniu: znacznik kolejności bajtów; UTF-16 lub UTF-32 po
+  zerowych bajtach; UTF-8, gdzie kilka zbłąkanych bajtów czyta się jak w windows-1252 (i zgłasza);
+  w przeciwnym razie to, co znajdzie detektor statystyczny (Shift_JIS, GB18030, Big5, EUC-KR,
+  windows-1251, KOI8-R, ...); w przeciwnym razie windows-1252, i zgłasza. --encoding NAZWA czyta pliki
+  bez znacznika w NAZWIE. Bajty nieprawidłowe w czytanym kodowaniu stają się U+FFFD i są zgłaszane.</translation>
     </message>
     <message>
         <source>Exit status:
@@ -144,1344 +164,1241 @@
   2      a usage error, or no display where one is needed
   3      LibreOffice is missing, or was lost during the run
   128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Status wyjścia:
+  0      każdy plik zaimportowano w całości (i zapisano dokument, z --output)
+  1      pliku nie dało się przeczytać lub zawierał bajty nieprawidłowe w swoim kodowaniu, komórki
+         się nie zmieściły lub dokumentu nie dało się zapisać; resztę mimo to zaimportowano
+  2      błąd użycia lub brak ekranu tam, gdzie jest potrzebny
+  3      brak LibreOffice lub utracono je w trakcie działania
+  128+N  sygnał N (INT, TERM, HUP) zakończył działanie; jego pliki tymczasowe zniknęły razem z nim</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Błędy prosimy zgłaszać na %1 lub do %2.</translation>
     </message>
     <message>
         <source>Usage: quillora [OPTION]... PATH...
   or:  quillora [--window [PATH]...]
   or:  quillora --dry-run [OPTION]... PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: quillora [OPCJA]... ŚCIEŻKA...
+  lub:  quillora [--window [ŚCIEŻKA]...]
+  lub:  quillora --dry-run [OPCJA]... ŚCIEŻKA...</translation>
     </message>
     <message>
         <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj pliki tekstowe do arkusza kalkulacyjnego: każdy wiersz wierszem, każdy kawałek komórką, jako tekst.</translation>
     </message>
     <message>
         <source>Text files and folders to import; - for standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe i foldery do zaimportowania; - dla standardowego wejścia.</translation>
     </message>
     <message>
         <source>Found for each file (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ustalane dla każdego pliku (domyślnie)</translation>
     </message>
     <message>
         <source>--split and --separator exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split i --separator wykluczają się.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split przyjmuje space, comma, tab, semicolon, pipe lub auto, nie „%1”.</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator wymaga tekstu, przy którym dzielić.</translation>
     </message>
     <message>
         <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator nie może zawierać końca wiersza: koniec wiersza kończy wiersz, nie komórkę.</translation>
     </message>
     <message>
         <source>%1: the file must end in .ods, .xlsx or .fods.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: plik musi kończyć się na .ods, .xlsx lub .fods.</translation>
     </message>
     <message>
         <source>%1 exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 istnieje; --force go zastępuje.</translation>
     </message>
     <message>
-        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
-        <translation type="unfinished"></translation>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>nieznane kodowanie „%1”; --list-encodings wymienia typowe.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers przyjmuje auto, point lub comma, nie „%1”.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename przyjmuje STARA=NOWA, dwie nazwy, nie „%1”.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines przyjmuje liczbę wierszy, nie „%1”.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column przyjmuje relative, name lub path, nie „%1”.</translation>
     </message>
     <message>
         <source>no PATH given.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie podano ŚCIEŻKI.</translation>
     </message>
     <message>
         <source>quillora: standard output cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: nie można pisać na standardowe wyjście.</translation>
     </message>
     <message>
-        <source>Try &apos;quillora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Więcej informacji: „quillora --help”.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: nie ma ekranu, na którym pokazać dokument w Calc; --output PLIK zapisuje go zamiast tego do pliku.
+</translation>
     </message>
     <message>
         <source>quillora: LibreOffice is not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: LibreOffice nie jest dostępne: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
-        <translation type="unfinished"></translation>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>standardowe wejście jest czytane dla pierwszego „-”; kolejne nie ma już nic do czytania i jest pomijane.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest plikiem wyjściowym; nie jest importowany.</translation>
     </message>
     <message>
         <source>no files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>brak plików do zaimportowania.</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zastąpić %1: %2.</translation>
     </message>
     <message>
         <source>%1: cannot write in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można pisać w %2: %3</translation>
     </message>
     <message>
         <source>storing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zapisywanie %1</translation>
     </message>
     <message>
         <source>storing rows: %1 of %2 into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>zapisywanie wierszy: %1 z %2 do %3</translation>
     </message>
     <message>
         <source>storing %1: finishing the file</source>
-        <translation type="unfinished"></translation>
+        <translation>zapisywanie %1: kończenie pliku</translation>
     </message>
     <message>
         <source>%1 was not written: no file could be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie został zapisany: nie zaimportowano żadnego pliku.</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>wybrane</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>zgadnięte</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>ustalone</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, najszerszy %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n wiersz</numerusform><numerusform>%n wiersze</numerusform><numerusform>%n wierszy</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n komórka</numerusform><numerusform>%n komórki</numerusform><numerusform>%n komórek</numerusform></translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>, brak własnego separatora: całe wiersze</translation>
     </message>
     <message>
         <source>, separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, rozdzielany: %1</translation>
     </message>
     <message>
         <source>, numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>, liczby z przecinkiem dziesiętnym</translation>
     </message>
     <message>
         <source>, numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>, liczby z kropką dziesiętną</translation>
     </message>
     <message>
         <source>, looks separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, wygląda na rozdzielany: %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>arkusz %1: %n wiersz</numerusform><numerusform>arkusz %1: %n wiersze</numerusform><numerusform>arkusz %1: %n wierszy</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>(pominięto %n wiersz: arkusz mieści %1)</numerusform><numerusform>(pominięto %n wiersze: arkusz mieści %1)</numerusform><numerusform>(pominięto %n wierszy: arkusz mieści %1)</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1, ... (%n kolumna)</numerusform><numerusform>%1, ... (%n kolumny)</numerusform><numerusform>%1, ... (%n kolumn)</numerusform></translation>
     </message>
     <message>
         <source>columns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumny: %1</translation>
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation type="unfinished"></translation>
+        <translation>: strumień, czytany tylko przez import: poza tym planem</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie zapisano: %2</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie zawiera już pozycji %1.</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj je w --encoding (--list-encodings wymienia typowe)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj --continue-sheets</translation>
     </message>
     <message>
         <source>[%1/%2] reading %3</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1/%2] czytanie %3</translation>
     </message>
     <message>
         <source>writing rows: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zapisywanie wierszy: %1 z %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument porzucono przed ukończeniem.</translation>
     </message>
     <message>
         <source>Cell (%1, %2) lies outside the sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Komórka (%1, %2) leży poza arkuszem.</translation>
     </message>
     <message>
-        <source>The document has no sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document has no sheet "%1".</source>
+        <translation>Dokument nie ma arkusza „%1”.</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można usunąć ostatniego arkusza dokumentu.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid sheet name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>„%1” nie jest prawidłową nazwą arkusza.</translation>
     </message>
     <message>
-        <source>The document already has a sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document already has a sheet "%1".</source>
+        <translation>Dokument ma już arkusz „%1”.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument mieści najwyżej %1 arkuszy.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nie ma arkusza na pozycji %1.</translation>
     </message>
     <message>
         <source>The document writer</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapis dokumentów</translation>
     </message>
     <message>
         <source>The document was not made by the document writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nie został utworzony przez zapis dokumentów.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Encodings</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa Zachodnia</translation>
     </message>
     <message>
         <source>US</source>
-        <translation type="unfinished"></translation>
+        <translation>USA</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa Środkowa</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Bałtyckie</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyrylica</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Greckie</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Tureckie</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Hebrajskie</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Arabskie</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Tajskie</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Wietnamskie</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japońskie</translation>
     </message>
     <message>
         <source>Chinese Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Chińskie uproszczone</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Chińskie tradycyjne</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Koreańskie</translation>
     </message>
 </context>
 <context>
     <name>quillora::ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>w wierszu %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prosimy wysłać zrzut ekranu tego komunikatu na %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd aplikacji</translation>
     </message>
 </context>
 <context>
     <name>quillora::Failure</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListController</name>
     <message>
         <source>Please select folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz folder:</translation>
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Podaj rozszerzenie plików do wczytania:</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(* dla wszystkich plików, txt dla wszystkich plików txt, doc dla wszystkich plików doc itd.)</translation>
     </message>
     <message>
-        <source>You&apos;ve selected too many files to add.</source>
-        <translation type="unfinished"></translation>
+        <source>You've selected too many files to add.</source>
+        <translation>Wybrano zbyt wiele plików do dodania.</translation>
     </message>
     <message>
-        <source>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Spróbuj dodać je przyciskiem „Dodaj wszystkie”.</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListModel</name>
     <message>
         <source>Read as %1, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Czytany jako %1, wybrane dla tego pliku</translation>
     </message>
     <message>
-        <source>Cut at &quot;%1&quot;, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Dzielony przy „%1”, wybrane dla tego pliku</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono własnego separatora: całe wiersze</translation>
     </message>
     <message>
         <source>Separated by %1, found in its start</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdzielany: %1, znalezione na jego początku</translation>
     </message>
     <message>
         <source>Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Plik „%1” ma pole w cudzysłowie, które zaczyna się w wierszu %2 i nigdy nie kończy: reszta pliku jest w tej jednej komórce.</translation>
     </message>
     <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation type="unfinished"></translation>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Wiersze pliku „%1” nie dzielą się równo przy żadnym z: przecinek, średnik, tabulator, kreska pionowa; zostają całe, po jednej komórce.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> Zawiera też %n prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform><numerusform> Zawiera też %n prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform><numerusform> Zawiera też %n prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform><numerusform>%n bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform><numerusform>%n bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n znaku nie udało się odczytać i jest U+FFFD</numerusform><numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform><numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform></translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Plik „%1” przeczytano jako %2, ale %3. Jeśli ma inne kodowanie, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform></translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako windows-1252. Jeśli tekst wygląda źle, %2.%3</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Plik „%1” przeczytano jako %2. Jeśli tekst wygląda źle, %3.%4</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 i %n inny</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
     </message>
     <message>
         <source>only in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko w %1</translation>
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>od %1, %n plik</numerusform><numerusform>od %1, %n pliki</numerusform><numerusform>od %1, %n plików</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>tylko w %n pliku, do %1</numerusform><numerusform>tylko w %n plikach, do %1</numerusform><numerusform>tylko w %n plikach, do %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>tylko w %n pliku, od %1 do %2</numerusform><numerusform>tylko w %n plikach, od %1 do %2</numerusform><numerusform>tylko w %n plikach, od %1 do %2</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>tylko w %n pliku: %1</numerusform><numerusform>tylko w %n plikach: %1</numerusform><numerusform>tylko w %n plikach: %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>brak w %n pliku: %1</numerusform><numerusform>brak w %n plikach: %1</numerusform><numerusform>brak w %n plikach: %1</numerusform></translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>„%1”</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>columns in another order: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolumny w innej kolejności: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
     <message>
         <source>No spreadsheet application is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden arkusz kalkulacyjny nie jest dostępny.</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista nie zawiera już pozycji %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation type="unfinished"></translation>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>wybierz jego kodowanie w „Kodowanie” i zaimportuj go ponownie</translation>
     </message>
     <message>
-        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>zaznacz „Kontynuuj w nowym arkuszu, gdy arkusz jest pełny”</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... i %n inny taki plik.</numerusform><numerusform>... i %n inne takie pliki.</numerusform><numerusform>... i %n innych takich plików.</numerusform></translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij &amp;import</translation>
     </message>
     <message>
         <source>Stop &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymaj &amp;import</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet &quot;%1&quot; cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>Nie można dodać arkusza „%1”.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument nie ma arkusza na pozycji %1.</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportRun</name>
     <message>
         <source>No files added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie dodano plików.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Nagłówki się różnią: %1. Komórki każdego pliku są pod kolumnami o ich nazwach.</translation>
     </message>
     <message>
         <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa kolumny jest pisana na dwa sposoby: %1. To jedna kolumna, nazwana jak za pierwszym razem.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform></translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: każdy wiersz to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform></translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: jego nagłówek to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gotowe.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
     <message>
         <source>interrupted by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>przerwane przez %1.</translation>
     </message>
 </context>
 <context>
     <name>quillora::LibreOfficeProvider</name>
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice nie otworzyło nowego arkusza kalkulacyjnego.</translation>
     </message>
 </context>
 <context>
     <name>quillora::MainWindow</name>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasek postępu</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeciągnij i upuść tu pliki. Dwukrotne kliknięcie pozycji usuwa ją. Przesuń linię | w prawo, poza okno, aby zobaczyć pełne nazwy.</translation>
     </message>
     <message>
         <source>Text files to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe do zaimportowania</translation>
     </message>
     <message>
         <source>Add files, or drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj pliki lub upuść tu pliki i foldery</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Przes&amp;uń w górę</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Przesu&amp;ń w dół</translation>
     </message>
     <message>
         <source>&amp;Add Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj p&amp;liki tekstowe</translation>
     </message>
     <message>
         <source>Add All File(s) In &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj wszystkie pliki z &amp;folderu</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyczy&amp;ść listę</translation>
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytaj pliki przyk&amp;ładowe</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>Nie można odczytać motywu „%1”: %2</translation>
     </message>
     <message>
-        <source>The pointer image &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>Nie można odczytać obrazu wskaźnika „%1”.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy otworzyć folder, w którym są te pliki przykładowe (aby je obejrzeć przed pracą z nimi)?</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie odpowiedział w ciągu %2 sekund; import kończy się tutaj.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>Nie udało się przygotować środowiska UNO LibreOffice: %1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice nie odpowiedziało w ciągu %1 sekund.</translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest gniazdo</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>należy do innego użytkownika</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 nie należy do LibreOffice (%2): bez połączenia; zamiast tego używany jest prywatny potok.</translation>
     </message>
     <message>
         <source>Quillora does not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillora nie łączy się z %1: %2.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się uruchomić LibreOffice z %1.</translation>
     </message>
     <message>
         <source>LibreOffice ended before it answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice zakończyło działanie przed odpowiedzią.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDialog</name>
     <message>
         <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj pliki - Ctrl i Shift zaznaczają wiele plików</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki tekstowe (*.txt)|*.txt|Pliki tekstowe i CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Wszystkie pliki (*.*)|*.*|</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Pominięto %n znak arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform><numerusform>Pominięto %n znaki arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform><numerusform>Pominięto %n znaków arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform></translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: jego część przekroczyła 4 GiB.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie for&amp;matuj</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;space</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziel dane &amp;na nowe kolumny Calc przy spacji</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziel dane na nowe kolumny Calc przy p&amp;rzecinku</translation>
     </message>
     <message>
         <source>Split data into new Calc column by ta&amp;b</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziel dane na nowe kolumny Calc przy &amp;tabulatorze</translation>
     </message>
     <message>
         <source>Split data into new Calc column by these c&amp;haracter(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>Dziel dane na nowe kolumny &amp;Calc przy tych znakach:</translation>
     </message>
     <message>
-        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
-        <translation type="unfinished"></translation>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Dziel dane przy własnym &amp;separatorze każdego pliku (przecinek, średnik, tabulator, kreska)</translation>
     </message>
     <message>
         <source>Import all text files to &amp;one sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj wszystkie pliki tekstowe do &amp;jednego arkusza</translation>
     </message>
     <message>
         <source>Import each text file to a se&amp;parate sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Importuj każdy plik tekstowy do osobnego &amp;arkusza</translation>
     </message>
     <message>
         <source>Import Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje importu</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje formatu</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list&apos;s order</source>
-        <translation type="unfinished"></translation>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Nazwij każdy arkusz jak jego plik, w kolejności listy</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
-        <translation type="unfinished"></translation>
+        <translation>Trz&amp;ymaj razem tekst w cudzysłowach</translation>
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj liczby jako liczby, gdy nic się nie zmienia</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak dziesiętny:</translation>
     </message>
     <message>
         <source>Decimal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Znak dziesiętny</translation>
     </message>
     <message>
         <source>automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>automatycznie</translation>
     </message>
     <message>
         <source>point</source>
-        <translation type="unfinished"></translation>
+        <translation>kropka</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>przecinek</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisuj daty ISO (2024-03-01) jako daty</translation>
     </message>
     <message>
         <source>Lines and Headers</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze i nagłówki</translation>
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze do pominięcia na początku &amp;każdego pliku:</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersze do pominięcia na początku każdego pliku</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierwszy &amp;wiersz to nagłówek: zachowaj go raz, dopasuj kolumny wg nazw</translation>
     </message>
     <message>
-        <source>Add a column with each line&apos;s file &amp;name</source>
-        <translation type="unfinished"></translation>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>Dodaj kolumnę &amp;z nazwą pliku każdego wiersza</translation>
     </message>
     <message>
         <source>Continue on a ne&amp;w sheet when a sheet is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontynuuj w nowym arkuszu, &amp;gdy arkusz jest pełny</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowani&amp;e:</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>Zapisana liczba wierszy do pominięcia „%1” nie jest liczbą od 0 do 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>Zapisany znak dziesiętny „%1” nie jest żadnym z Automatic, Point i Comma.</translation>
     </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>wybrane</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>zgadnięte</translation>
     </message>
     <message>
         <source>detected</source>
-        <translation type="unfinished"></translation>
+        <translation>wykryte</translation>
     </message>
     <message>
         <source>mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>mieszane</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Cut &amp;There</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Podziel tu</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd</translation>
     </message>
     <message>
         <source>Encoding of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie tego pliku</translation>
     </message>
     <message>
         <source>Encoding as in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie jak w opcjach</translation>
     </message>
     <message>
         <source>Separator of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Separator tego pliku</translation>
     </message>
     <message>
         <source>As in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>Jak w opcjach</translation>
     </message>
     <message>
         <source>Encodin&amp;g of this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;odowanie tego pliku:</translation>
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dziel jego wiersze przy:</translation>
     </message>
     <message>
         <source>No file is listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak plików na liście.</translation>
     </message>
     <message>
         <source>; no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>; brak własnego separatora: całe wiersze</translation>
     </message>
     <message>
         <source>; separated by %1, its own</source>
-        <translation type="unfinished"></translation>
+        <translation>; rozdzielany: %1, własne</translation>
     </message>
     <message>
         <source>; numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>; liczby z przecinkiem dziesiętnym</translation>
     </message>
     <message>
         <source>; numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>; liczby z kropką dziesiętną</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersze: %1</translation>
     </message>
     <message>
         <source>about %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>wiersze: ok. %1</translation>
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
     </message>
     <message>
         <source>This file looks separated by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten plik wygląda na rozdzielany: %1.</translation>
     </message>
     <message>
         <source>Columns of the listed files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumny wymienionych plików: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 i %n inna</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform></translation>
     </message>
 </context>
 <context>
     <name>quillora::Separators</name>
     <message>
         <source>commas</source>
-        <translation type="unfinished"></translation>
+        <translation>przecinki</translation>
     </message>
     <message>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Przecinek</translation>
     </message>
     <message>
         <source>semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>średniki</translation>
     </message>
     <message>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Średnik</translation>
     </message>
     <message>
         <source>tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>tabulatory</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabulator</translation>
     </message>
     <message>
         <source>pipes</source>
-        <translation type="unfinished"></translation>
+        <translation>kreski pionowe</translation>
     </message>
     <message>
         <source>Pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreska pionowa</translation>
     </message>
     <message>
         <source>spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>spacje</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Spacja</translation>
     </message>
 </context>
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting &quot;%1&quot; could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>Nie udało się zapisać ustawienia „%1”.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niezgodność typów</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 i %n inny</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>„%1” jest pisane „%2” w %n pliku: %3</numerusform><numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform><numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform></translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetNames</name>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document&apos;s rows cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>Nie można przechować wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>Nie można zapisać wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>Nie można ponownie odczytać wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
         <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz %1 następuje po wierszu %2: zapisywany dokument przyjmuje wiersze po kolei.</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>Nie można ponownie odczytać wierszy dokumentu: kończą się za wcześnie.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
-        <translation type="unfinished"></translation>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Pominięto wiersze za wierszem %1 arkusza „%2”: dokument mieści najwyżej %3 arkuszy.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform></translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
         <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Aby umieścić wiersze za ostatnim w nowych arkuszach, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>Nie udało się zapisać %n komórki w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform><numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform><numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform></translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import zatrzymano przed przeczytaniem jakiegokolwiek pliku.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>Import zatrzymano podczas czytania pliku „%1” (plik %2 z %3): arkusze wcześniejszych plików są w dokumencie.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>Import zatrzymano podczas czytania pliku „%1” (plik %2 z %3): nic nie zapisano do dokumentu.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Import zatrzymano przed zapisaniem jakiegokolwiek wiersza.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>Import zatrzymano po wierszu %1 pliku „%2” (plik %3 z %4): wiersze do tego miejsca są w dokumencie, żadne dalsze.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SpreadsheetModule</name>
     <message>
         <source>LibreOffice was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono LibreOffice.</translation>
     </message>
     <message>
         <source>The LibreOffice bridge could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się przygotować mostu do LibreOffice.</translation>
     </message>
 </context>
 <context>
     <name>quillora::StagingFile</name>
     <message>
         <source>The staging file cannot be created in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku pośredniego w %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać pliku pośredniego w %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be emptied: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można opróżnić pliku pośredniego w %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można odczytać pliku pośredniego w %1: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::SuiteCheck</name>
     <message>
         <source>Error 214878392</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd 214878392</translation>
     </message>
     <message>
         <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten program wymaga OpenOffice. Nie jest on zainstalowany na tym komputerze.</translation>
     </message>
     <message>
         <source>Woud you like to open this site now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy otworzyć teraz tę stronę?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
-        <translation type="unfinished"></translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Jeśli uważasz, że ten błąd to pomyłka i masz zainstalowany OpenOffice, wyślij zrzut ekranu tego komunikatu i zrzut okna „O programie” OpenOffice na %1)</translation>
     </message>
 </context>
 <context>
     <name>quillora::TemporaryOutput</name>
     <message>
         <source>it is a link to a file that is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>to dowiązanie do pliku, którego nie ma</translation>
     </message>
     <message>
         <source>it is a link to something that is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>to dowiązanie do czegoś, co nie jest plikiem</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>to folder</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie jest plik</translation>
     </message>
 </context>
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>Nie można odczytać pliku „%1”: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku (nazwa nie jest prawidłowym UTF-8)</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono pliku</translation>
     </message>
     <message>
         <source>It is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik</translation>
     </message>
     <message>
         <source>It is not a file that can be looked at before it is imported</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest plik, który można obejrzeć przed importem</translation>
     </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
     <message>
         <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Utracono połączenie z LibreOffice: LibreOffice zamknięto lub zatrzymano.</translation>
     </message>
     <message>
         <source>LibreOffice refused the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice odrzuciło żądanie.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Workbook</name>
     <message>
         <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>część pliku ma 4 GiB lub więcej i jest zapisywana w ZIP64, na co format pozwala; LibreOffice (co najmniej 7.4) nie otwiera tak dużej części, inne programy tak.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::Xlsx</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 do %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform></translation>
     </message>
     <message>
-        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
-        <translation type="unfinished"></translation>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: nie można dodać arkusza „%2”: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter go odrzucił</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nie można zapisać komórki: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: nie można przechować wierszy w %2: %3</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1: %2</translation>
     </message>
 </context>
 </TS>

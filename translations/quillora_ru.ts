@@ -5,136 +5,156 @@
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обработка: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CalcDocument</name>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В документе нет листа на позиции %1.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ вмещает не более %1 листов.</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать документ в ФАЙЛ, а не показывать его в Calc; формат следует расширению: .ods, .xlsx или .fods. LibreOffice не нужен.</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>По листу на файл (по умолчанию: все файлы на одном листе).</translation>
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>По листу на файл, в заданном порядке, каждый назван как его файл (2024-01.csv); включает --sheet-per-file.</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation type="unfinished"></translation>
+        <translation>space, comma, tab, semicolon или pipe: делить там каждую строку на ячейки; auto: каждый файл по его собственному разделителю (запятая, точка с запятой, табуляция или вертикальная черта), найденному по его началу.</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation type="unfinished"></translation>
+        <translation>Делить каждую строку на ячейки по ТЕКСТУ (любой текст, можно несколько символов).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
-        <translation type="unfinished"></translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>Для папки ПУТЬ: её файлы, имена которых оканчиваются на .EXT, обходятся так же, как в «Добавить все файлы из папки» (по умолчанию: все файлы, как при перетаскивании).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
-        <translation type="unfinished"></translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>Не разделять текст в двойных кавычках, как в файлах CSV: разделитель или перевод строки в кавычках принадлежит ячейке, "" — одна кавычка.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>Читать файлы без метки порядка байтов в кодировке ИМЯ: любой, которую читает Qt, в любом регистре (--list-encodings перечисляет обычные); auto, по умолчанию, определяет кодировку каждого файла.</translation>
     </message>
     <message>
         <source>List the encodings people meet, by the name --encoding takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перечислить распространённые кодировки по имени, которое принимает --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation type="unfinished"></translation>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>Пропустить первые N строк каждого файла (заголовок, строка «экспортировано из»).</translation>
     </message>
     <message>
-        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>Первая строка файла (после пропущенных) — его заголовок: на одном листе имена из заголовков один раз образуют первую строку, а ячейки каждого файла идут под столбцы своих имён.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation type="unfinished"></translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>С --header: столбец с именем СТАРОЕ считается НОВЫМ до сопоставления имён («клиент=заказчик»); можно указать несколько раз.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять ячейку как число, если весь её текст — число и ничего не меняется (1234.50 показывается как 1234.50; 007, 1e5, 1,234.50 и коды длиннее 15 цифр остаются текстом), с дробной частью через ЗНАК: auto (по умолчанию: запятая в файлах, разделённых точкой с запятой, иначе точка), point или comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять как дату ячейку, весь текст которой — дата ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
-        <translation type="unfinished"></translation>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>Первый столбец с файлом каждой строки: его путь ниже папки, содержащей все файлы (relative, по умолчанию), его имя (name) или полный путь (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
-        <translation type="unfinished"></translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>Когда лист заполнен, продолжать остаток на новом листе после него («ИМЯ (2)», ...), а не пропускать остаток.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation type="unfinished"></translation>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Вывести, что сделал бы импорт: кодировку, строки, самую широкую строку каждого файла и видимый разделитель, затем листы и их строки; ничего не записывать и не запускать, а стандартный ввод и каналы оставить импорту.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>Открыть окно с перечисленными ПУТЯМИ вместо их импорта (как «Открыть с помощью» файлового менеджера).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить ФАЙЛ, если он есть, новым файлом с его правами, владельцем и группой (жёсткие ссылки на него сохраняют старое содержимое).</translation>
     </message>
     <message>
         <source>No progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без индикации хода.</translation>
     </message>
     <message>
         <source>Paths:
   PATHs are taken in the order given; a folder brings its files and those of every folder below
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пути:
+  ПУТИ берутся в заданном порядке; папка приносит свои файлы и файлы всех папок под ней, уровень за
+  уровнем (скрытые файлы и папки пропускаются); - — стандартный ввод. Без аргументов или с --window
+  открывается окно с перечисленными ПУТЯМИ.</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
-  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on &quot;NAME (2)&quot; right after it.</source>
-        <translation type="unfinished"></translation>
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>Листы:
+  На одном листе файлы следуют друг за другом; за файлом, который кончается переводом строки, идёт
+  пустая строка. С --sheet-per-file лист каждого файла ставится вперёд, поэтому лист последнего файла
+  идёт первым; лист называется по буквам, цифрам и пробелам своего файла (notes.txt даёт notestxt), с
+  номером, если имя занято. С --sheets-as-listed листы стоят в заданном порядке и сохраняют имена своих
+  файлов (только []:*?/\ становятся _), " (2)" добавляется, если имя занято. В .xlsx имена обрезаются
+  до 31 символа. Лист вмещает 1 048 576 строк; с --continue-sheets остаток идёт на «ИМЯ (2)» сразу за
+  ним.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
-  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
-        <translation type="unfinished"></translation>
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>Заголовки:
+  С --header первая строка файла (после --skip-lines) — его заголовок: на одном листе имена из
+  заголовков один раз образуют первую строку в порядке первого появления, а ячейки каждого файла идут
+  под столбцы своих имён (ячейки сверх заголовка — после всех именованных столбцов); о файле, чей
+  заголовок не совпадает с первым, сообщается. --file-column помещает файл каждой строки в первый
+  столбец.</translation>
     </message>
     <message>
         <source>Encodings:
-  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
   that are not valid in the encoding read become U+FFFD and are reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировки:
+  Кодировка файла определяется при чтении: метка порядка байтов; UTF-16 или UTF-32 по нулевым байтам;
+  UTF-8, где несколько случайных байтов читаются как в windows-1252 (с сообщением); иначе то, что находит
+  статистический детектор (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...); иначе
+  windows-1252, с сообщением. --encoding ИМЯ читает файлы без метки в кодировке ИМЯ. Байты, недопустимые
+  в прочитанной кодировке, становятся U+FFFD, о них сообщается.</translation>
     </message>
     <message>
         <source>Exit status:
@@ -144,1344 +164,1241 @@
   2      a usage error, or no display where one is needed
   3      LibreOffice is missing, or was lost during the run
   128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
-        <translation type="unfinished"></translation>
+        <translation>Код выхода:
+  0      каждый файл импортирован целиком (и документ записан, с --output)
+  1      файл не удалось прочитать или в нём были байты, недопустимые в его кодировке, ячейки не
+         поместились, или документ не удалось записать; остальное всё равно импортировано
+  2      ошибка использования или нет экрана там, где он нужен
+  3      LibreOffice нет или он был потерян во время работы
+  128+N  сигнал N (INT, TERM, HUP) прервал работу; её временные файлы удалены вместе с ней</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Об ошибках сообщайте на %1 или по адресу %2.</translation>
     </message>
     <message>
         <source>Usage: quillora [OPTION]... PATH...
   or:  quillora [--window [PATH]...]
   or:  quillora --dry-run [OPTION]... PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: quillora [ПАРАМЕТР]... ПУТЬ...
+  или:  quillora [--window [ПУТЬ]...]
+  или:  quillora --dry-run [ПАРАМЕТР]... ПУТЬ...</translation>
     </message>
     <message>
         <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить текстовые файлы в электронную таблицу: каждая строка — строка, каждый кусок — ячейка, как текст.</translation>
     </message>
     <message>
         <source>Text files and folders to import; - for standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы и папки для импорта; - для стандартного ввода.</translation>
     </message>
     <message>
         <source>Found for each file (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Определяется для каждого файла (по умолчанию)</translation>
     </message>
     <message>
         <source>--split and --separator exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split и --separator исключают друг друга.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split принимает space, comma, tab, semicolon, pipe или auto, а не «%1».</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator нужен текст, по которому делить.</translation>
     </message>
     <message>
         <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator не может содержать перевод строки: перевод строки завершает строку, а не ячейку.</translation>
     </message>
     <message>
         <source>%1: the file must end in .ods, .xlsx or .fods.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: файл должен оканчиваться на .ods, .xlsx или .fods.</translation>
     </message>
     <message>
         <source>%1 exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 существует; --force заменяет его.</translation>
     </message>
     <message>
-        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
-        <translation type="unfinished"></translation>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>неизвестная кодировка «%1»; --list-encodings перечисляет обычные.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers принимает auto, point или comma, а не «%1».</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename принимает СТАРОЕ=НОВОЕ, два имени, а не «%1».</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines принимает число строк, а не «%1».</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column принимает relative, name или path, а не «%1».</translation>
     </message>
     <message>
         <source>no PATH given.</source>
-        <translation type="unfinished"></translation>
+        <translation>не задан ПУТЬ.</translation>
     </message>
     <message>
         <source>quillora: standard output cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: невозможно писать в стандартный вывод.</translation>
     </message>
     <message>
-        <source>Try &apos;quillora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>Подробнее: «quillora --help».</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: нет экрана, чтобы показать документ в Calc; --output ФАЙЛ записывает его в файл.
+</translation>
     </message>
     <message>
         <source>quillora: LibreOffice is not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora: LibreOffice недоступен: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
-        <translation type="unfinished"></translation>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>стандартный ввод читается для первого «-»; следующему читать уже нечего, и он пропускается.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — выходной файл; он не импортируется.</translation>
     </message>
     <message>
         <source>no files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>нет файлов для импорта.</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>невозможно заменить %1: %2.</translation>
     </message>
     <message>
         <source>%1: cannot write in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: невозможно писать в %2: %3</translation>
     </message>
     <message>
         <source>storing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>сохранение %1</translation>
     </message>
     <message>
         <source>storing rows: %1 of %2 into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>сохранение строк: %1 из %2 в %3</translation>
     </message>
     <message>
         <source>storing %1: finishing the file</source>
-        <translation type="unfinished"></translation>
+        <translation>сохранение %1: завершение файла</translation>
     </message>
     <message>
         <source>%1 was not written: no file could be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не записан: ни один файл не удалось импортировать.</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>выбрана</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>предположена</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>определена</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1: %2 (%3), %4, самая широкая %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n строка</numerusform><numerusform>%n строки</numerusform><numerusform>%n строк</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n ячейка</numerusform><numerusform>%n ячейки</numerusform><numerusform>%n ячеек</numerusform></translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>, своего разделителя нет: целые строки</translation>
     </message>
     <message>
         <source>, separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, разделители: %1</translation>
     </message>
     <message>
         <source>, numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>, числа с десятичной запятой</translation>
     </message>
     <message>
         <source>, numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>, числа с десятичной точкой</translation>
     </message>
     <message>
         <source>, looks separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, похоже, разделители: %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>лист %1: %n строка</numerusform><numerusform>лист %1: %n строки</numerusform><numerusform>лист %1: %n строк</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>(пропущена %n строка: лист вмещает %1)</numerusform><numerusform>(пропущено %n строки: лист вмещает %1)</numerusform><numerusform>(пропущено %n строк: лист вмещает %1)</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1, ... (%n столбец)</numerusform><numerusform>%1, ... (%n столбца)</numerusform><numerusform>%1, ... (%n столбцов)</numerusform></translation>
     </message>
     <message>
         <source>columns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>столбцы: %1</translation>
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation type="unfinished"></translation>
+        <translation>: поток, читается только импортом: не входит в этот план</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: не сохранено: %2</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке больше нет элемента %1.</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите её через --encoding (--list-encodings перечисляет обычные)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>укажите --continue-sheets</translation>
     </message>
     <message>
         <source>[%1/%2] reading %3</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1/%2] чтение %3</translation>
     </message>
     <message>
         <source>writing rows: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>запись строк: %1 из %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ был брошен до завершения.</translation>
     </message>
     <message>
         <source>Cell (%1, %2) lies outside the sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ячейка (%1, %2) лежит за пределами листа.</translation>
     </message>
     <message>
-        <source>The document has no sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document has no sheet "%1".</source>
+        <translation>В документе нет листа «%1».</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последний лист документа нельзя удалить.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid sheet name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>«%1» — недопустимое имя листа.</translation>
     </message>
     <message>
-        <source>The document already has a sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document already has a sheet "%1".</source>
+        <translation>В документе уже есть лист «%1».</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ вмещает не более %1 листов.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В документе нет листа на позиции %1.</translation>
     </message>
     <message>
         <source>The document writer</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись документов</translation>
     </message>
     <message>
         <source>The document was not made by the document writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Документ создан не записью документов.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Encodings</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Юникод</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>Западноевропейская</translation>
     </message>
     <message>
         <source>US</source>
-        <translation type="unfinished"></translation>
+        <translation>США</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>Центральноевропейская</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>Балтийская</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>Кириллица</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>Греческая</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>Турецкая</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>Иврит</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>Арабская</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>Тайская</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>Вьетнамская</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Японская</translation>
     </message>
     <message>
         <source>Chinese Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайская упрощённая</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>Китайская традиционная</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>Корейская</translation>
     </message>
 </context>
 <context>
     <name>quillora::ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>в строке %1</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, отправьте снимок экрана с этим сообщением на %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка приложения</translation>
     </message>
 </context>
 <context>
     <name>quillora::Failure</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListController</name>
     <message>
         <source>Please select folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите папку:</translation>
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите расширение загружаемых файлов:</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(* — все файлы, txt — все файлы txt, doc — все файлы doc и т. д.)</translation>
     </message>
     <message>
-        <source>You&apos;ve selected too many files to add.</source>
-        <translation type="unfinished"></translation>
+        <source>You've selected too many files to add.</source>
+        <translation>Выбрано слишком много файлов для добавления.</translation>
     </message>
     <message>
-        <source>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>Попробуйте добавить их кнопкой «Добавить все».</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListModel</name>
     <message>
         <source>Read as %1, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Читается как %1, выбрано для этого файла</translation>
     </message>
     <message>
-        <source>Cut at &quot;%1&quot;, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>Делится по «%1», выбрано для этого файла</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Своего разделителя не найдено: целые строки</translation>
     </message>
     <message>
         <source>Separated by %1, found in its start</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделители: %1, найдено в его начале</translation>
     </message>
     <message>
         <source>Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>В файле «%1» поле в кавычках открывается в строке %2 и нигде не закрывается: остаток файла находится в этой одной ячейке.</translation>
     </message>
     <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation type="unfinished"></translation>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Строки файла «%1» не делятся равномерно ни по запятой, ни по точке с запятой, ни по табуляции, ни по вертикальной черте: они остаются целыми, по одной ячейке.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> В нём также есть %n допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform><numerusform> В нём также есть %n допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform><numerusform> В нём также есть %n допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform><numerusform>%n байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform><numerusform>%n байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n символ не удалось прочитать, он стал U+FFFD</numerusform><numerusform>%n символа не удалось прочитать, они стали U+FFFD</numerusform><numerusform>%n символов не удалось прочитать, они стали U+FFFD</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>Файл «%1» прочитан как UTF-8, с %n байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform><numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform><numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform></translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Файл «%1» прочитан как %2, но %3. Если у него другая кодировка, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>Файл «%1» прочитан как UTF-8; %n байт не из UTF-8 прочитан как в windows-1252.</numerusform><numerusform>Файл «%1» прочитан как UTF-8; %n байта не из UTF-8 прочитаны как в windows-1252.</numerusform><numerusform>Файл «%1» прочитан как UTF-8; %n байтов не из UTF-8 прочитаны как в windows-1252.</numerusform></translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как windows-1252. Если текст выглядит неверно, %2.%3</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Файл «%1» прочитан как %2. Если текст выглядит неверно, %3.%4</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Файл «%1» не импортирован: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
     </message>
     <message>
         <source>only in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>только в %1</translation>
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>с %1 и далее, %n файл</numerusform><numerusform>с %1 и далее, %n файла</numerusform><numerusform>с %1 и далее, %n файлов</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>только в %n файле, до %1</numerusform><numerusform>только в %n файлах, до %1</numerusform><numerusform>только в %n файлах, до %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>только в %n файле, с %1 по %2</numerusform><numerusform>только в %n файлах, с %1 по %2</numerusform><numerusform>только в %n файлах, с %1 по %2</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>только в %n файле: %1</numerusform><numerusform>только в %n файлах: %1</numerusform><numerusform>только в %n файлах: %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>нет в %n файле: %1</numerusform><numerusform>нет в %n файлах: %1</numerusform><numerusform>нет в %n файлах: %1</numerusform></translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>columns in another order: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>столбцы в другом порядке: %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
     <message>
         <source>No spreadsheet application is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет доступной программы электронных таблиц.</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В списке больше нет элемента %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation type="unfinished"></translation>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>выберите его кодировку в поле «Кодировка» и импортируйте снова</translation>
     </message>
     <message>
-        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>отметьте «Продолжать на новом листе, когда лист заполнен»</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... и ещё %n такой файл.</numerusform><numerusform>... и ещё %n таких файла.</numerusform><numerusform>... и ещё %n таких файлов.</numerusform></translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>Начать и&amp;мпорт</translation>
     </message>
     <message>
         <source>Stop &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить и&amp;мпорт</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet &quot;%1&quot; cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>Невозможно добавить лист «%1».</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>В документе нет листа на позиции %1.</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportRun</name>
     <message>
         <source>No files added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы не добавлены.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>Заголовки различаются: %1. Ячейки каждого файла стоят под столбцами своих имён.</translation>
     </message>
     <message>
         <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя столбца пишется двумя способами: %1. Это один столбец, названный так, как написан впервые.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>Файл «%1» не импортирован: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform></translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: каждая строка — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform></translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: его заголовок — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
     <message>
         <source>interrupted by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>прервано сигналом %1.</translation>
     </message>
 </context>
 <context>
     <name>quillora::LibreOfficeProvider</name>
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice не открыл новую электронную таблицу.</translation>
     </message>
 </context>
 <context>
     <name>quillora::MainWindow</name>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор хода</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетащите сюда файлы. Двойной щелчок по элементу удаляет его. Сдвиньте линию | вправо за пределы окна, чтобы увидеть полные имена.</translation>
     </message>
     <message>
         <source>Text files to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы для импорта</translation>
     </message>
     <message>
         <source>Add files, or drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавьте файлы или перетащите сюда файлы и папки</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ввер&amp;х</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вниз</translation>
     </message>
     <message>
         <source>&amp;Add Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить &amp;текстовые файлы</translation>
     </message>
     <message>
         <source>Add All File(s) In &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>До&amp;бавить все файлы из папки</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;чистить список</translation>
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation type="unfinished"></translation>
+        <translation>За&amp;грузить примеры файлов</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Ход выполнения</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>Невозможно прочитать оформление «%1»: %2</translation>
     </message>
     <message>
-        <source>The pointer image &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>Невозможно прочитать изображение указателя «%1».</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть папку, где лежат эти файлы-примеры (чтобы посмотреть их перед работой)?</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не ответил за %2 с; импорт на этом завершается.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>Не удалось подготовить среду UNO LibreOffice: %1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice не ответил за %1 с.</translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>это не сокет</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>он принадлежит другому пользователю</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 не принадлежит LibreOffice (%2): подключения нет; вместо него используется частный канал.</translation>
     </message>
     <message>
         <source>Quillora does not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillora не подключается к %1: %2.</translation>
     </message>
     <message>
         <source>LibreOffice could not be started from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось запустить LibreOffice из %1.</translation>
     </message>
     <message>
         <source>LibreOffice ended before it answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice завершился, не ответив.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDialog</name>
     <message>
         <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить файлы — Ctrl и Shift выбирают несколько файлов</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>Текстовые файлы (*.txt)|*.txt|Текстовые файлы и CSV (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|Все файлы (*.*)|*.*|</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Пропущен %n символ листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform><numerusform>Пропущено %n символа листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform><numerusform>Пропущено %n символов листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform></translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать %1: его часть превысила 4 ГиБ.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
-        <translation type="unfinished"></translation>
+        <translation>Не &amp;форматировать</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;space</source>
-        <translation type="unfinished"></translation>
+        <translation>Д&amp;елить данные на новые столбцы Calc по пробелу</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Де&amp;лить данные на новые столбцы Calc по запятой</translation>
     </message>
     <message>
         <source>Split data into new Calc column by ta&amp;b</source>
-        <translation type="unfinished"></translation>
+        <translation>Делить данные &amp;на новые столбцы Calc по табуляции</translation>
     </message>
     <message>
         <source>Split data into new Calc column by these c&amp;haracter(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Делить данные на новые столбцы Calc по этим символам:</translation>
     </message>
     <message>
-        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
-        <translation type="unfinished"></translation>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>Делить по собственному &amp;разделителю каждого файла (запятая, точка с запятой, табуляция, черта)</translation>
     </message>
     <message>
         <source>Import all text files to &amp;one sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировать все текстовые файлы на &amp;один лист</translation>
     </message>
     <message>
         <source>Import each text file to a se&amp;parate sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Импортировать &amp;каждый текстовый файл на отдельный лист</translation>
     </message>
     <message>
         <source>Import Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры импорта</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Параметры формата</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list&apos;s order</source>
-        <translation type="unfinished"></translation>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>Называть каждый лист по его файлу, в порядке списка</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
-        <translation type="unfinished"></translation>
+        <translation>Не раздел&amp;ять текст в двойных кавычках</translation>
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять числа как числа, где ничего не меняется</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный знак:</translation>
     </message>
     <message>
         <source>Decimal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Десятичный знак</translation>
     </message>
     <message>
         <source>automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>автоматически</translation>
     </message>
     <message>
         <source>point</source>
-        <translation type="unfinished"></translation>
+        <translation>точка</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>запятая</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранять даты ISO (2024-03-01) как даты</translation>
     </message>
     <message>
         <source>Lines and Headers</source>
-        <translation type="unfinished"></translation>
+        <translation>Строки и заголовки</translation>
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить &amp;строк в начале каждого файла:</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить строк в начале каждого файла</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation type="unfinished"></translation>
+        <translation>Первая строка — заголовок: оставить один раз, сопоставлять столбцы по &amp;имени</translation>
     </message>
     <message>
-        <source>Add a column with each line&apos;s file &amp;name</source>
-        <translation type="unfinished"></translation>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>Добавить столбе&amp;ц с именем файла каждой строки</translation>
     </message>
     <message>
         <source>Continue on a ne&amp;w sheet when a sheet is full</source>
-        <translation type="unfinished"></translation>
+        <translation>Продол&amp;жать на новом листе, когда лист заполнен</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировк&amp;а:</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировка</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>Сохранённое число пропускаемых строк «%1» — не число от 0 до 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>Сохранённый десятичный знак «%1» — ни Automatic, ни Point, ни Comma.</translation>
     </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>выбрана</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>предположена</translation>
     </message>
     <message>
         <source>detected</source>
-        <translation type="unfinished"></translation>
+        <translation>определена</translation>
     </message>
     <message>
         <source>mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>смешанные</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Cut &amp;There</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделить &amp;здесь</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр</translation>
     </message>
     <message>
         <source>Encoding of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировка этого файла</translation>
     </message>
     <message>
         <source>Encoding as in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировка как в параметрах</translation>
     </message>
     <message>
         <source>Separator of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Разделитель этого файла</translation>
     </message>
     <message>
         <source>As in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>Как в параметрах</translation>
     </message>
     <message>
         <source>Encodin&amp;g of this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодировка &amp;этого файла:</translation>
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Делить его строки &amp;по:</translation>
     </message>
     <message>
         <source>No file is listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлов в списке нет.</translation>
     </message>
     <message>
         <source>; no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>; своего разделителя нет: целые строки</translation>
     </message>
     <message>
         <source>; separated by %1, its own</source>
-        <translation type="unfinished"></translation>
+        <translation>; разделители: %1, собственные</translation>
     </message>
     <message>
         <source>; numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>; числа с десятичной запятой</translation>
     </message>
     <message>
         <source>; numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>; числа с десятичной точкой</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>строк: %1</translation>
     </message>
     <message>
         <source>about %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>строк: около %1</translation>
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
     </message>
     <message>
         <source>This file looks separated by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Похоже, этот файл разделён так: %1.</translation>
     </message>
     <message>
         <source>Columns of the listed files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Столбцы перечисленных файлов: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... ещё %n (см. подсказку)</numerusform><numerusform>... ещё %n (см. подсказку)</numerusform><numerusform>... ещё %n (см. подсказку)</numerusform></translation>
     </message>
 </context>
 <context>
     <name>quillora::Separators</name>
     <message>
         <source>commas</source>
-        <translation type="unfinished"></translation>
+        <translation>запятые</translation>
     </message>
     <message>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>Запятая</translation>
     </message>
     <message>
         <source>semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>точки с запятой</translation>
     </message>
     <message>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>Точка с запятой</translation>
     </message>
     <message>
         <source>tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>табуляции</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>Табуляция</translation>
     </message>
     <message>
         <source>pipes</source>
-        <translation type="unfinished"></translation>
+        <translation>вертикальные черты</translation>
     </message>
     <message>
         <source>Pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>Вертикальная черта</translation>
     </message>
     <message>
         <source>spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>пробелы</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Пробел</translation>
     </message>
 </context>
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting &quot;%1&quot; could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>Не удалось сохранить параметр «%1».</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Несовпадение типов</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>«%1» пишется как «%2» в %n файле: %3</numerusform><numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform><numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform></translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetNames</name>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document&apos;s rows cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>Невозможно хранить строки документа в %1: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>Невозможно записать строки документа в %1: %2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>Невозможно перечитать строки документа в %1: %2</translation>
     </message>
     <message>
         <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Строка %1 идёт после строки %2: записываемый документ принимает строки по порядку.</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>Невозможно перечитать строки документа: они кончаются слишком рано.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
-        <translation type="unfinished"></translation>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>Строки после строки %1 листа «%2» пропущены: документ вмещает не более %3 листов.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает.</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform></translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
         <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Чтобы поместить строки после последней на новые листы, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>%n ячейку не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform><numerusform>%n ячейки не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform><numerusform>%n ячеек не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform></translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт остановлен до чтения какого-либо файла.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>Импорт остановлен во время чтения файла «%1» (файл %2 из %3): листы предыдущих файлов есть в документе.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>Импорт остановлен во время чтения файла «%1» (файл %2 из %3): в документ ничего не записано.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт остановлен до записи какой-либо строки.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>Импорт остановлен после строки %1 файла «%2» (файл %3 из %4): строки до этого места есть в документе, после — нет.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SpreadsheetModule</name>
     <message>
         <source>LibreOffice was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice не найден.</translation>
     </message>
     <message>
         <source>The LibreOffice bridge could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось подготовить мост к LibreOffice.</translation>
     </message>
 </context>
 <context>
     <name>quillora::StagingFile</name>
     <message>
         <source>The staging file cannot be created in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно создать промежуточный файл в %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать промежуточный файл в %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be emptied: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно очистить промежуточный файл в %1: %2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно прочитать промежуточный файл в %1: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::SuiteCheck</name>
     <message>
         <source>Error 214878392</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка 214878392</translation>
     </message>
     <message>
         <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Для работы этой программы нужен OpenOffice. Он не установлен на этом компьютере.</translation>
     </message>
     <message>
         <source>Woud you like to open this site now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть этот сайт сейчас?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
-        <translation type="unfinished"></translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>(Если вы считаете, что это ошибка и OpenOffice установлен, пожалуйста, отправьте снимок этого сообщения об ошибке и снимок окна «О программе» OpenOffice на %1)</translation>
     </message>
 </context>
 <context>
     <name>quillora::TemporaryOutput</name>
     <message>
         <source>it is a link to a file that is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>это ссылка на несуществующий файл</translation>
     </message>
     <message>
         <source>it is a link to something that is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>это ссылка на то, что не является файлом</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>это папка</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>это не файл</translation>
     </message>
 </context>
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>Невозможно прочитать файл «%1»: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не найден (имя — недопустимый UTF-8)</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не найден</translation>
     </message>
     <message>
         <source>It is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не файл</translation>
     </message>
     <message>
         <source>It is not a file that can be looked at before it is imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Это не файл, который можно просмотреть до импорта</translation>
     </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
     <message>
         <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Связь с LibreOffice потеряна: LibreOffice закрыт или остановлен.</translation>
     </message>
     <message>
         <source>LibreOffice refused the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice отклонил запрос.</translation>
     </message>
 </context>
 <context>
     <name>quillora::Workbook</name>
     <message>
         <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>часть файла занимает 4 ГиБ или больше и записана в ZIP64, как допускает формат; LibreOffice (по крайней мере 7.4) не открывает такую большую часть, другие программы открывают.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать %1: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::Xlsx</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>от %1 до %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform></translation>
     </message>
     <message>
-        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
-        <translation type="unfinished"></translation>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1: невозможно добавить лист «%2»: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter отказался его принять</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: невозможно записать ячейку: %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать %1: невозможно хранить строки в %2: %3</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Невозможно записать %1: %2</translation>
     </message>
 </context>
 </TS>

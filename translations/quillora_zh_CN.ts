@@ -5,136 +5,150 @@
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在处理：%1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CalcDocument</name>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>文档在位置 %1 没有工作表。</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个文档最多容纳 %1 个工作表。</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation type="unfinished"></translation>
+        <translation>将文档写入 FILE，而不在 Calc 中显示；格式取决于扩展名：.ods、.xlsx 或 .fods。无需 LibreOffice。</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
-        <translation type="unfinished"></translation>
+        <translation>每个文件一个工作表（默认：所有文件在一个工作表中）。</translation>
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation type="unfinished"></translation>
+        <translation>每个文件一个工作表，按给出的顺序排列，各以其文件命名（2024-01.csv）；隐含 --sheet-per-file。</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation type="unfinished"></translation>
+        <translation>space、comma、tab、semicolon 或 pipe：在该处把每行拆分为单元格；auto：每个文件按从其开头找到的自身分隔符（逗号、分号、制表符或竖线）拆分。</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation type="unfinished"></translation>
+        <translation>在 TEXT 处把每行拆分为单元格（任意文本，可为多个字符）。</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
-        <translation type="unfinished"></translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <translation>对于文件夹 PATH：其名称以 .EXT 结尾的文件，按“添加文件夹中的所有文件”的方式遍历（默认：所有文件，与拖放相同）。</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
-        <translation type="unfinished"></translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
+        <translation>保持双引号内的文本在一起，与 CSV 文件相同：引号内的分隔符或换行属于单元格，"" 表示一个引号。</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <translation>以 NAME 读取没有字节顺序标记的文件：Qt 能读取的任何编码，不区分大小写（--list-encodings 列出常用编码）；默认值 auto 会为每个文件识别编码。</translation>
     </message>
     <message>
         <source>List the encodings people meet, by the name --encoding takes.</source>
-        <translation type="unfinished"></translation>
+        <translation>按 --encoding 接受的名称列出常用编码。</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation type="unfinished"></translation>
+        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <translation>忽略每个文件的前 N 行（标题、“导出者”行等）。</translation>
     </message>
     <message>
-        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <translation>文件的第一行（在忽略的行之后）是其标题行：在一个工作表中，标题中的名称只作为第一行出现一次，每个文件的单元格放在同名列下。</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation type="unfinished"></translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <translation>与 --header 一起使用：在匹配名称前，将名为 OLD 的列视为 NEW（"client=customer"）；可多次指定。</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation type="unfinished"></translation>
+        <translation>当单元格的全部文本是数字且不会改变时，将其存储为数字（1234.50 显示为 1234.50；007、1e5、1,234.50 和超过 15 位的编号仍为文本），小数以 SIGN 书写：auto（默认：以分号拆分的文件用逗号，其他用句点）、point 或 comma。</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>将全部文本为 ISO 日期（2024-03-01）的单元格存储为日期。</translation>
     </message>
     <message>
-        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
-        <translation type="unfinished"></translation>
+        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <translation>第一列为每行所属的文件：其在包含所有文件的文件夹下的路径（relative，默认）、其名称（name）或其完整路径（path）。</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
-        <translation type="unfinished"></translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <translation>工作表已满时，在其后的新工作表（"NAME (2)" 等）中继续其余部分，而不是忽略其余部分。</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation type="unfinished"></translation>
+        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>输出导入将要做的事：每个文件的编码、行数、最宽的行和看似使用的分隔符，然后是工作表及其行数；不写入也不启动任何东西，并把标准输入和管道留给导入。</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
-        <translation type="unfinished"></translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <translation>打开窗口并列出 PATH，而不是导入它们（如同文件管理器的“打开方式”）。</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
-        <translation type="unfinished"></translation>
+        <translation>如果 FILE 已存在，用具有相同权限、所有者和组的新文件替换它（指向它的硬链接保留旧内容）。</translation>
     </message>
     <message>
         <source>No progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>不显示进度。</translation>
     </message>
     <message>
         <source>Paths:
   PATHs are taken in the order given; a folder brings its files and those of every folder below
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>路径：
+  PATH 按给出的顺序处理；文件夹会逐层带入其文件及其下所有文件夹的文件（跳过隐藏的文件和文件夹）；
+  - 表示标准输入。不带参数或使用 --window 时，打开窗口并列出 PATH。</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
-  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
+  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
+  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on &quot;NAME (2)&quot; right after it.</source>
-        <translation type="unfinished"></translation>
+  the rest goes on "NAME (2)" right after it.</source>
+        <translation>工作表：
+  在一个工作表中，文件依次排列；以换行结尾的文件之后跟一个空行。使用 --sheet-per-file 时，每个文件的
+  工作表放在最前面，因此最后一个文件的工作表排在第一；工作表以其文件名中的字母、数字和空格命名
+  （notes.txt 得到 notestxt），名称已被占用时加上编号。使用 --sheets-as-listed 时，工作表按给出的顺序
+  排列并保留文件名（仅 []:*?/\ 变为 _），名称已被占用时加上 " (2)"。在 .xlsx 中名称截断为 31 个字符。
+  一个工作表最多 1,048,576 行；使用 --continue-sheets 时，其余部分紧接着放入 "NAME (2)"。</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
-  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
+  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
+  names are the first row, once, in order of first appearance, and each file's cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
-        <translation type="unfinished"></translation>
+  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+        <translation>标题行：
+  使用 --header 时，文件的第一行（在 --skip-lines 之后）是其标题行：在一个工作表中，标题中的名称按首次
+  出现的顺序只作为第一行出现一次，每个文件的单元格放在同名列下（超出其标题的单元格放在所有命名列之后）；
+  标题与第一个文件不同的文件会被报告。--file-column 把每行所属的文件放在第一列。</translation>
     </message>
     <message>
         <source>Encodings:
-  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
   that are not valid in the encoding read become U+FFFD and are reported.</source>
-        <translation type="unfinished"></translation>
+        <translation>编码：
+  文件的编码在读取时识别：字节顺序标记；根据零字节识别 UTF-16 或 UTF-32；UTF-8，其中少量游离字节按
+  windows-1252 读取（并报告）；否则采用统计检测器的结果（Shift_JIS、GB18030、Big5、EUC-KR、
+  windows-1251、KOI8-R 等）；否则使用 windows-1252，并报告。--encoding NAME 改为以 NAME 读取没有标记的
+  文件。在所读编码中无效的字节变为 U+FFFD 并被报告。</translation>
     </message>
     <message>
         <source>Exit status:
@@ -144,1288 +158,1240 @@
   2      a usage error, or no display where one is needed
   3      LibreOffice is missing, or was lost during the run
   128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
-        <translation type="unfinished"></translation>
+        <translation>退出状态：
+  0      所有文件都已完整导入（使用 --output 时文档也已写入）
+  1      有文件无法读取或含有其编码中无效的字节、有单元格放不下，或文档无法写入；其余部分仍已导入
+  2      用法错误，或需要屏幕时没有屏幕
+  3      缺少 LibreOffice，或运行中失去了它
+  128+N  信号 N（INT、TERM、HUP）结束了运行；其临时文件已一并删除</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>请在 %1 报告错误，或发送至 %2。</translation>
     </message>
     <message>
         <source>Usage: quillora [OPTION]... PATH...
   or:  quillora [--window [PATH]...]
   or:  quillora --dry-run [OPTION]... PATH...</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：quillora [选项]... PATH...
+  或：  quillora [--window [PATH]...]
+  或：  quillora --dry-run [选项]... PATH...</translation>
     </message>
     <message>
         <source>Load text files into a spreadsheet: each line a row, each piece a cell, as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>把文本文件载入电子表格：每行一行，每段一个单元格，均为文本。</translation>
     </message>
     <message>
         <source>Text files and folders to import; - for standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>要导入的文本文件和文件夹；- 表示标准输入。</translation>
     </message>
     <message>
         <source>Found for each file (the default)</source>
-        <translation type="unfinished"></translation>
+        <translation>为每个文件识别（默认）</translation>
     </message>
     <message>
         <source>--split and --separator exclude each other.</source>
-        <translation type="unfinished"></translation>
+        <translation>--split 和 --separator 不能同时使用。</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <translation>--split 接受 space、comma、tab、semicolon、pipe 或 auto，而不是“%1”。</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator 需要一个用于拆分的文本。</translation>
     </message>
     <message>
         <source>--separator cannot hold a line break: a line break ends the line, not a cell.</source>
-        <translation type="unfinished"></translation>
+        <translation>--separator 不能包含换行：换行结束的是行，而不是单元格。</translation>
     </message>
     <message>
         <source>%1: the file must end in .ods, .xlsx or .fods.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：文件名必须以 .ods、.xlsx 或 .fods 结尾。</translation>
     </message>
     <message>
         <source>%1 exists; --force replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在；--force 会替换它。</translation>
     </message>
     <message>
-        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
-        <translation type="unfinished"></translation>
+        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <translation>未知编码“%1”；--list-encodings 列出常用编码。</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <translation>--numbers 接受 auto、point 或 comma，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <translation>--rename 接受 OLD=NEW 两个名称，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <translation>--skip-lines 接受行数，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>--file-column takes relative, name or path, not "%1".</source>
+        <translation>--file-column 接受 relative、name 或 path，而不是“%1”。</translation>
     </message>
     <message>
         <source>no PATH given.</source>
-        <translation type="unfinished"></translation>
+        <translation>未给出 PATH。</translation>
     </message>
     <message>
         <source>quillora: standard output cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora：无法写入标准输出。</translation>
     </message>
     <message>
-        <source>Try &apos;quillora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <source>Try 'quillora --help' for more information.</source>
+        <translation>运行“quillora --help”了解更多信息。</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillora：没有可在 Calc 中显示文档的屏幕；--output FILE 会将其写入文件。
+</translation>
     </message>
     <message>
         <source>quillora: LibreOffice is not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora：LibreOffice 不可用：%1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
-        <translation type="unfinished"></translation>
+        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <translation>标准输入只为第一个“-”读取；其他的已无内容可读，将被忽略。</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 是输出文件；不会导入它。</translation>
     </message>
     <message>
         <source>no files to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要导入的文件。</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法替换 %1：%2。</translation>
     </message>
     <message>
         <source>%1: cannot write in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法在 %2 中写入：%3</translation>
     </message>
     <message>
         <source>storing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>正在存储 %1</translation>
     </message>
     <message>
         <source>storing rows: %1 of %2 into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>正在存储行：%1 / %2，写入 %3</translation>
     </message>
     <message>
         <source>storing %1: finishing the file</source>
-        <translation type="unfinished"></translation>
+        <translation>正在存储 %1：正在完成文件</translation>
     </message>
     <message>
         <source>%1 was not written: no file could be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>未写入 %1：没有文件能够导入。</translation>
     </message>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>已选择</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>推测</translation>
     </message>
     <message>
         <source>found</source>
-        <translation type="unfinished"></translation>
+        <translation>已识别</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <translation>%1：%2（%3），%4，最宽 %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n 行</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n 个单元格</numerusform></translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>，无自身分隔符：整行</translation>
     </message>
     <message>
         <source>, separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，以%1分隔</translation>
     </message>
     <message>
         <source>, numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>，数字使用小数逗号</translation>
     </message>
     <message>
         <source>, numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>，数字使用小数点</translation>
     </message>
     <message>
         <source>, looks separated by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>，看起来以%1分隔</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>工作表 %1：%n 行</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>（忽略了 %n 行：一个工作表最多 %1 行）</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1，...（%n 列）</numerusform></translation>
     </message>
     <message>
         <source>columns: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列：%1</translation>
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation type="unfinished"></translation>
+        <translation>：这是流，仅由导入读取：不在此计划中</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：未保存：%2</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中已没有第 %1 项。</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation type="unfinished"></translation>
+        <translation>请用 --encoding 指定（--list-encodings 列出常用编码）</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>请指定 --continue-sheets</translation>
     </message>
     <message>
         <source>[%1/%2] reading %3</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1/%2] 正在读取 %3</translation>
     </message>
     <message>
         <source>writing rows: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>正在写入行：%1 / %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>文档在完成之前被放弃。</translation>
     </message>
     <message>
         <source>Cell (%1, %2) lies outside the sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>单元格 (%1, %2) 位于工作表之外。</translation>
     </message>
     <message>
-        <source>The document has no sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document has no sheet "%1".</source>
+        <translation>文档没有工作表“%1”。</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>不能删除文档的最后一个工作表。</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a valid sheet name.</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a valid sheet name.</source>
+        <translation>“%1”不是有效的工作表名称。</translation>
     </message>
     <message>
-        <source>The document already has a sheet &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <source>The document already has a sheet "%1".</source>
+        <translation>文档已有工作表“%1”。</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个文档最多容纳 %1 个工作表。</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>文档在位置 %1 没有工作表。</translation>
     </message>
     <message>
         <source>The document writer</source>
-        <translation type="unfinished"></translation>
+        <translation>文档写入器</translation>
     </message>
     <message>
         <source>The document was not made by the document writer.</source>
-        <translation type="unfinished"></translation>
+        <translation>该文档不是由文档写入器创建的。</translation>
     </message>
 </context>
 <context>
     <name>quillora::Encodings</name>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%2）</translation>
     </message>
     <message>
         <source>Unicode</source>
-        <translation type="unfinished"></translation>
+        <translation>Unicode</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>西欧</translation>
     </message>
     <message>
         <source>US</source>
-        <translation type="unfinished"></translation>
+        <translation>美国</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>中欧</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>波罗的海语</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>西里尔文</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>希腊文</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>土耳其文</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>希伯来文</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>阿拉伯文</translation>
     </message>
     <message>
         <source>Thai</source>
-        <translation type="unfinished"></translation>
+        <translation>泰文</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>越南文</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日文</translation>
     </message>
     <message>
         <source>Chinese Simplified</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体中文</translation>
     </message>
     <message>
         <source>Korean</source>
-        <translation type="unfinished"></translation>
+        <translation>韩文</translation>
     </message>
 </context>
 <context>
     <name>quillora::ErrorReport</name>
     <message>
         <source>at line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行</translation>
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>请将此消息的截图发送至 %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation type="unfinished"></translation>
+        <translation>应用程序错误</translation>
     </message>
 </context>
 <context>
     <name>quillora::Failure</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>未知错误</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListController</name>
     <message>
         <source>Please select folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择文件夹：</translation>
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation type="unfinished"></translation>
+        <translation>输入要载入的文件扩展名：</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
-        <translation type="unfinished"></translation>
+        <translation>（* 表示所有文件，txt 表示所有 txt 文件，doc 表示所有 doc 文件，等等）</translation>
     </message>
     <message>
-        <source>You&apos;ve selected too many files to add.</source>
-        <translation type="unfinished"></translation>
+        <source>You've selected too many files to add.</source>
+        <translation>您选择了太多要添加的文件。</translation>
     </message>
     <message>
-        <source>Please try adding via the &quot;Add All&quot; button.</source>
-        <translation type="unfinished"></translation>
+        <source>Please try adding via the "Add All" button.</source>
+        <translation>请尝试使用“全部添加”按钮添加。</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileListModel</name>
     <message>
         <source>Read as %1, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <translation>按 %1 读取，为此文件选择</translation>
     </message>
     <message>
-        <source>Cut at &quot;%1&quot;, chosen for this file</source>
-        <translation type="unfinished"></translation>
+        <source>Cut at "%1", chosen for this file</source>
+        <translation>在“%1”处拆分，为此文件选择</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到自身分隔符：整行</translation>
     </message>
     <message>
         <source>Separated by %1, found in its start</source>
-        <translation type="unfinished"></translation>
+        <translation>以%1分隔，从其开头找到</translation>
     </message>
     <message>
         <source>Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>文本文件</translation>
     </message>
 </context>
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>文件“%1”有一个从第 %2 行开始且从未结束的带引号字段：文件的其余部分都在这一个单元格中。</translation>
     </message>
     <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation type="unfinished"></translation>
+        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>文件“%1”的各行在逗号、分号、制表符或竖线处都不能均匀拆分：它们保持整行，每行一个单元格。</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>Follows a sentence about the file's encoding.</extracomment>
+        <translation><numerusform> 它还包含 %n 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n 个字符无法读取，已变为 U+FFFD</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation><numerusform>文件“%1”按 UTF-8 读取，其中 %n 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform></translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>文件“%1”按 %2 读取，但%3。如果它使用其他编码，%4。%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation><numerusform>文件“%1”按 UTF-8 读取；%n 个非 UTF-8 字节按 windows-1252 读取。</numerusform></translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法确定文件“%1”的编码：已按 windows-1252 读取。如果文本看起来不对，%2。%3</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>文件“%1”按 %2 读取。如果文本看起来不对，%3。%4</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>文件“%1”未导入：%2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
     </message>
     <message>
         <source>only in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>仅在 %1 中</translation>
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>从 %1 起，%n 个文件</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>仅在 %n 个文件中，直到 %1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>仅在 %n 个文件中，从 %1 到 %2</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>仅在 %n 个文件中：%1</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n 个文件中缺少：%1</numerusform></translation>
     </message>
     <message>
-        <source>&quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>"%1"</source>
+        <translation>“%1”</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>columns in another order: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>列的顺序不同：%1</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
     <message>
         <source>No spreadsheet application is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可用的电子表格应用程序。</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中已没有第 %1 项。</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation type="unfinished"></translation>
+        <source>choose its encoding under "Encoding" and import it again</source>
+        <translation>请在“编码”下选择其编码并重新导入</translation>
     </message>
     <message>
-        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <translation>请勾选“工作表已满时在新工作表中继续”</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... 以及另外 %n 个类似的文件。</numerusform></translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>开始导入(&amp;I)</translation>
     </message>
     <message>
         <source>Stop &amp;Importing</source>
-        <translation type="unfinished"></translation>
+        <translation>停止导入(&amp;I)</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet &quot;%1&quot; cannot be added.</source>
-        <translation type="unfinished"></translation>
+        <source>The sheet "%1" cannot be added.</source>
+        <translation>无法添加工作表“%1”。</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>文档在位置 %1 没有工作表。</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportRun</name>
     <message>
         <source>No files added.</source>
-        <translation type="unfinished"></translation>
+        <translation>未添加文件。</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation type="unfinished"></translation>
+        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <translation>标题行不同：%1。每个文件的单元格都在同名列下。</translation>
     </message>
     <message>
         <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个列名有两种写法：%1。它们是同一列，以最先出现的写法命名。</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" was not imported: %2</source>
+        <translation>文件“%1”未导入：%2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
+        <translation><numerusform>%1：每行都是一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform></translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：每行都是一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1：其标题行只有一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform></translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：其标题行只有一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
     </message>
     <message>
         <source>Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>完成。</translation>
     </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
     <message>
         <source>interrupted by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>被 %1 中断。</translation>
     </message>
 </context>
 <context>
     <name>quillora::LibreOfficeProvider</name>
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice 没有打开新的电子表格文档。</translation>
     </message>
 </context>
 <context>
     <name>quillora::MainWindow</name>
     <message>
         <source>Progress Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>进度条</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件拖放到这里。双击项目可将其移除。将 | 线向右拖出窗口可显示完整名称。</translation>
     </message>
     <message>
         <source>Text files to import</source>
-        <translation type="unfinished"></translation>
+        <translation>要导入的文本文件</translation>
     </message>
     <message>
         <source>Add files, or drop files and folders here</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件，或将文件和文件夹拖放到这里</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上移(&amp;U)</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下移(&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Add Text File(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文本文件(&amp;A)</translation>
     </message>
     <message>
         <source>Add All File(s) In &amp;Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件夹中的所有文件(&amp;F)</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
-        <translation type="unfinished"></translation>
+        <translation>清空列表(&amp;L)</translation>
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation type="unfinished"></translation>
+        <translation>载入示例文件(&amp;X)</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>进度</translation>
     </message>
     <message>
-        <source>The skin &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The skin "%1" cannot be read: %2</source>
+        <translation>无法读取外观“%1”：%2</translation>
     </message>
     <message>
-        <source>The pointer image &quot;%1&quot; cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <source>The pointer image "%1" cannot be read.</source>
+        <translation>无法读取指针图像“%1”。</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否打开存放这些示例文件的文件夹（以便在使用前查看它们）？</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 在 %2 秒内没有响应；导入到此结束。</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
-        <translation type="unfinished"></translation>
+        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <translation>无法设置 LibreOffice 的 UNO 运行环境：%1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice 在 %1 秒内没有响应。</translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是套接字</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>它属于其他用户</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 不属于 LibreOffice（%2）：不连接它；改用私有管道。</translation>
     </message>
     <message>
         <source>Quillora does not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillora 不连接 %1：%2。</translation>
     </message>
     <message>
         <source>LibreOffice could not be started from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法从 %1 启动 LibreOffice。</translation>
     </message>
     <message>
         <source>LibreOffice ended before it answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice 在响应之前结束了。</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDialog</name>
     <message>
         <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
-        <translation type="unfinished"></translation>
+        <translation>添加文件 - 使用 Ctrl 和 Shift 选择多个文件</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
-        <translation type="unfinished"></translation>
+        <translation>文本文件 (*.txt)|*.txt|文本和 CSV 文件 (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|所有文件 (*.*)|*.*|</translation>
     </message>
 </context>
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>工作表“%1”中的 %n 个字符已被忽略：%2 文件不能包含制表符和换行以外的控制字符，也不能包含 U+FFFE 和 U+FFFF（.xlsx 文件会保留它们）。</numerusform></translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：其中一部分超过了 4 GiB。</translation>
     </message>
 </context>
 <context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
-        <translation type="unfinished"></translation>
+        <translation>不设置格式(&amp;M)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;space</source>
-        <translation type="unfinished"></translation>
+        <translation>按空格将数据拆分到新的 Calc 列(&amp;S)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;comma</source>
-        <translation type="unfinished"></translation>
+        <translation>按逗号将数据拆分到新的 Calc 列(&amp;C)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by ta&amp;b</source>
-        <translation type="unfinished"></translation>
+        <translation>按制表符将数据拆分到新的 Calc 列(&amp;B)</translation>
     </message>
     <message>
         <source>Split data into new Calc column by these c&amp;haracter(s):</source>
-        <translation type="unfinished"></translation>
+        <translation>按这些字符将数据拆分到新的 Calc 列(&amp;H)：</translation>
     </message>
     <message>
-        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
-        <translation type="unfinished"></translation>
+        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <translation>按每个文件自身的分隔符拆分数据（逗号、分号、制表符或竖线）(&amp;R)</translation>
     </message>
     <message>
         <source>Import all text files to &amp;one sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>将所有文本文件导入到一个工作表(&amp;O)</translation>
     </message>
     <message>
         <source>Import each text file to a se&amp;parate sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>将每个文本文件导入到单独的工作表(&amp;P)</translation>
     </message>
     <message>
         <source>Import Options</source>
-        <translation type="unfinished"></translation>
+        <translation>导入选项</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>格式选项</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list&apos;s order</source>
-        <translation type="unfinished"></translation>
+        <source>Name each sheet after its file, in the list's order</source>
+        <translation>以文件名命名每个工作表，按列表顺序</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
-        <translation type="unfinished"></translation>
+        <translation>保持双引号内的文本在一起(&amp;Q)</translation>
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation type="unfinished"></translation>
+        <translation>在不会改变时将数字存储为数字</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点：</translation>
     </message>
     <message>
         <source>Decimal sign</source>
-        <translation type="unfinished"></translation>
+        <translation>小数点</translation>
     </message>
     <message>
         <source>automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>自动</translation>
     </message>
     <message>
         <source>point</source>
-        <translation type="unfinished"></translation>
+        <translation>句点</translation>
     </message>
     <message>
         <source>comma</source>
-        <translation type="unfinished"></translation>
+        <translation>逗号</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation type="unfinished"></translation>
+        <translation>将 ISO 日期（2024-03-01）存储为日期</translation>
     </message>
     <message>
         <source>Lines and Headers</source>
-        <translation type="unfinished"></translation>
+        <translation>行与标题</translation>
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation type="unfinished"></translation>
+        <translation>每个文件开头要跳过的行数(&amp;K)：</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation type="unfinished"></translation>
+        <translation>每个文件开头要跳过的行数</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation type="unfinished"></translation>
+        <translation>第一行是标题：只保留一次，按名称匹配列(&amp;Y)</translation>
     </message>
     <message>
-        <source>Add a column with each line&apos;s file &amp;name</source>
-        <translation type="unfinished"></translation>
+        <source>Add a column with each line's file &amp;name</source>
+        <translation>添加一列，写入每行的文件名(&amp;N)</translation>
     </message>
     <message>
         <source>Continue on a ne&amp;w sheet when a sheet is full</source>
-        <translation type="unfinished"></translation>
+        <translation>工作表已满时在新工作表中继续(&amp;W)</translation>
     </message>
     <message>
         <source>&amp;Encoding:</source>
-        <translation type="unfinished"></translation>
+        <translation>编码(&amp;E)：</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>编码</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <translation>保存的跳过行数“%1”不是 0 到 1000 之间的数字。</translation>
     </message>
     <message>
-        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
-        <translation type="unfinished"></translation>
+        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <translation>保存的小数点“%1”不是 Automatic、Point 或 Comma。</translation>
     </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
     <message>
         <source>chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>已选择</translation>
     </message>
     <message>
         <source>guessed</source>
-        <translation type="unfinished"></translation>
+        <translation>推测</translation>
     </message>
     <message>
         <source>detected</source>
-        <translation type="unfinished"></translation>
+        <translation>已识别</translation>
     </message>
     <message>
         <source>mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>混合</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>无</translation>
     </message>
     <message>
         <source>Cut &amp;There</source>
-        <translation type="unfinished"></translation>
+        <translation>在此拆分(&amp;T)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>预览</translation>
     </message>
     <message>
         <source>Encoding of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件的编码</translation>
     </message>
     <message>
         <source>Encoding as in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>与选项中的编码相同</translation>
     </message>
     <message>
         <source>Separator of this file</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件的分隔符</translation>
     </message>
     <message>
         <source>As in the options</source>
-        <translation type="unfinished"></translation>
+        <translation>与选项中相同</translation>
     </message>
     <message>
         <source>Encodin&amp;g of this file:</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件的编码(&amp;G)：</translation>
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation type="unfinished"></translation>
+        <translation>拆分其各行的位置(&amp;V)：</translation>
     </message>
     <message>
         <source>No file is listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>列表中没有文件。</translation>
     </message>
     <message>
         <source>; no separator of its own: whole lines</source>
-        <translation type="unfinished"></translation>
+        <translation>；无自身分隔符：整行</translation>
     </message>
     <message>
         <source>; separated by %1, its own</source>
-        <translation type="unfinished"></translation>
+        <translation>；以%1分隔，为其自身分隔符</translation>
     </message>
     <message>
         <source>; numbers with a decimal comma</source>
-        <translation type="unfinished"></translation>
+        <translation>；数字使用小数逗号</translation>
     </message>
     <message>
         <source>; numbers with a decimal point</source>
-        <translation type="unfinished"></translation>
+        <translation>；数字使用小数点</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 行</translation>
     </message>
     <message>
         <source>about %1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>约 %1 行</translation>
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <translation>%1，%2；行尾：%3；%4；%5%6</translation>
     </message>
     <message>
         <source>This file looks separated by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>此文件看起来以%1分隔。</translation>
     </message>
     <message>
         <source>Columns of the listed files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>所列文件的列：%1</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>... 另外 %n 项（见工具提示）</numerusform></translation>
     </message>
 </context>
 <context>
     <name>quillora::Separators</name>
     <message>
         <source>commas</source>
-        <translation type="unfinished"></translation>
+        <translation>逗号</translation>
     </message>
     <message>
         <source>Comma</source>
-        <translation type="unfinished"></translation>
+        <translation>逗号</translation>
     </message>
     <message>
         <source>semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>分号</translation>
     </message>
     <message>
         <source>Semicolon</source>
-        <translation type="unfinished"></translation>
+        <translation>分号</translation>
     </message>
     <message>
         <source>tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>制表符</translation>
     </message>
     <message>
         <source>Tab</source>
-        <translation type="unfinished"></translation>
+        <translation>制表符</translation>
     </message>
     <message>
         <source>pipes</source>
-        <translation type="unfinished"></translation>
+        <translation>竖线</translation>
     </message>
     <message>
         <source>Pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>竖线</translation>
     </message>
     <message>
         <source>spaces</source>
-        <translation type="unfinished"></translation>
+        <translation>空格</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>空格</translation>
     </message>
 </context>
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting &quot;%1&quot; could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <source>The setting "%1" could not be stored.</source>
+        <translation>无法保存设置“%1”。</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>类型不匹配</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>"%1" is spelt "%2" in %n file(s): %3</source>
+        <translation><numerusform>“%1”在 %n 个文件中写作“%2”：%3</numerusform></translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetNames</name>
     <message>
         <source>File %1</source>
-        <translation type="unfinished"></translation>
+        <translation>文件 %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document&apos;s rows cannot be kept in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be kept in %1: %2</source>
+        <translation>无法在 %1 中保存文档的行：%2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be written in %1: %2</source>
+        <translation>无法在 %1 中写入文档的行：%2</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back in %1: %2</source>
+        <translation>无法在 %1 中读回文档的行：%2</translation>
     </message>
     <message>
         <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行在第 %2 行之后到来：写入的文档按顺序接收各行。</translation>
     </message>
     <message>
-        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
-        <translation type="unfinished"></translation>
+        <source>The document's rows cannot be read back: they end too soon.</source>
+        <translation>无法读回文档的行：它们过早结束。</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
-        <translation type="unfinished"></translation>
+        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <translation>工作表“%2”中第 %1 行之后的行已被忽略：一个文档最多容纳 %3 个工作表。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多（.ods 文件可完整保留此类单元格，最多 %3 个字符）。</numerusform></translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
+        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多。</numerusform></translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
         <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> 要将最后一行之后的行放到新工作表中，%1。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation><numerusform>%n 个单元格无法写入工作表“%1”：一个工作表最多 %2 列、%3 行。%4</numerusform></translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>导入在读取任何文件之前已停止。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>导入在读取文件“%1”（第 %2 个，共 %3 个）时停止：之前文件的工作表已在文档中。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>导入在读取文件“%1”（第 %2 个，共 %3 个）时停止：文档中未写入任何内容。</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>导入在写入任何行之前已停止。</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation type="unfinished"></translation>
+        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>导入在文件“%2”（第 %3 个，共 %4 个）的第 %1 行之后停止：到此为止的行已在文档中，之后的没有。</translation>
     </message>
 </context>
 <context>
     <name>quillora::SpreadsheetModule</name>
     <message>
         <source>LibreOffice was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>未找到 LibreOffice。</translation>
     </message>
     <message>
         <source>The LibreOffice bridge could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法设置到 LibreOffice 的桥接。</translation>
     </message>
 </context>
 <context>
     <name>quillora::StagingFile</name>
     <message>
         <source>The staging file cannot be created in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中创建中间文件：%2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1 中的中间文件：%2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be emptied: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法清空 %1 中的中间文件：%2</translation>
     </message>
     <message>
         <source>The staging file in %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 中的中间文件：%2</translation>
     </message>
 </context>
 <context>
     <name>quillora::SuiteCheck</name>
     <message>
         <source>Error 214878392</source>
-        <translation type="unfinished"></translation>
+        <translation>错误 214878392</translation>
     </message>
     <message>
         <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>运行本软件需要 OpenOffice。此计算机上未安装它。</translation>
     </message>
     <message>
         <source>Woud you like to open this site now?</source>
-        <translation type="unfinished"></translation>
+        <translation>是否立即打开此网站？</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
-        <translation type="unfinished"></translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <translation>（如果您认为此错误有误且已安装 OpenOffice，请将此错误消息的截图和 OpenOffice“关于”窗口的截图发送至 %1）</translation>
     </message>
 </context>
 <context>
     <name>quillora::TemporaryOutput</name>
     <message>
         <source>it is a link to a file that is not there</source>
-        <translation type="unfinished"></translation>
+        <translation>它是指向不存在文件的链接</translation>
     </message>
     <message>
         <source>it is a link to something that is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>它是指向非文件对象的链接</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>它是文件夹</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>它不是文件</translation>
     </message>
 </context>
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file &quot;%1&quot; cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <source>The file "%1" cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到文件（名称不是有效的 UTF-8）</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>找不到文件</translation>
     </message>
     <message>
         <source>It is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是文件</translation>
     </message>
     <message>
         <source>It is not a file that can be looked at before it is imported</source>
-        <translation type="unfinished"></translation>
+        <translation>这不是可在导入前查看的文件</translation>
     </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
     <message>
         <source>The connection to LibreOffice was lost: LibreOffice was closed or stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>与 LibreOffice 的连接已丢失：LibreOffice 已关闭或停止。</translation>
     </message>
     <message>
         <source>LibreOffice refused the request.</source>
-        <translation type="unfinished"></translation>
+        <translation>LibreOffice 拒绝了请求。</translation>
     </message>
 </context>
 <context>
     <name>quillora::Workbook</name>
     <message>
         <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件的一部分达到 4 GiB 或更大，按格式允许的方式以 ZIP64 写入；LibreOffice（至少 7.4）无法打开这么大的部分，其他读取程序可以。</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>quillora::Xlsx</name>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 到 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-        </translation>
+        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：.xlsx 单元格容纳 %3 个字符，U+FDD0 到 U+FDD3 中的每个字符计为七个（.ods 文件可完整保留此类单元格，最多 %4 个字符）。</numerusform></translation>
     </message>
     <message>
-        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
-        <translation type="unfinished"></translation>
+        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <translation>%1：无法添加工作表“%2”：%3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>libxlsxwriter 拒绝了它</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：无法写入单元格：%2</translation>
     </message>
     <message>
         <source>%1 cannot be written: the rows cannot be kept in %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：无法在 %2 中保存行：%3</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
 </context>
 </TS>
