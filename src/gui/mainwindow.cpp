@@ -49,9 +49,8 @@ static void initResources()
 namespace quillora {
 
 namespace {
-// The designed sizes, in twips: the left column's width, the preview's
+// The designed sizes, in twips: the preview's
 // width, the margin round the window and the gap between its parts.
-constexpr int ColumnWidth = 7800;
 constexpr int PreviewWidth = 6000;
 constexpr int Margin = 120;
 constexpr int ButtonHeight = 405;
@@ -174,7 +173,7 @@ void MainWindow::layOutControls()
     moveButtons->addWidget(m_buttons.moveDown);
     moveButtons->addStretch();
     auto *listRow = new QHBoxLayout;
-    listRow->setSpacing(fromTwips(ColumnWidth) - m_listView->designedSize().width() - m_buttons.moveUp->width());
+    listRow->setSpacing(fromTwips(7065) - fromTwips(120) - m_listView->designedSize().width());
     listRow->addWidget(m_listView, 1);
     listRow->addLayout(moveButtons);
 
@@ -333,7 +332,8 @@ QToolButton *MainWindow::addArrowButton(const char16_t *name, const QString &cap
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setFont(buttonFont());
-    button->setFixedSize(twipsRect(0, 0, 855, 1200).size());
+    // A longer caption (another language's) makes the button wider.
+    button->setFixedSize(twipsRect(0, 0, 855, 1200).size().expandedTo(button->sizeHint()));
     return button;
 }
 

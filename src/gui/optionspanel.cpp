@@ -195,6 +195,43 @@ void OptionsPanel::buildControls(QWidget *form)
     layout->addWidget(m_frame3);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_area->setWidget(frames);
+    fitCaptions();
+}
+
+// A caption longer than its designed place (another language's, a larger
+// font) widens its control; the field right of it moves along, and the
+// three frames widen together to the widest row.
+void OptionsPanel::fitCaptions()
+{
+    const QList<QGroupBox *> frames{m_frame2, m_frame1, m_frame3};
+    QList<QWidget *> moved;
+    for (QGroupBox *frame : frames) {
+        for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            const bool caption = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control);
+            control->ensurePolished();
+            if (caption && control->sizeHint().width() > control->width()) {
+                control->resize(control->sizeHint().width(), control->height());
+                moved << control;
+            }
+        }
+    }
+    const std::initializer_list<std::pair<const char16_t *, const char16_t *>> rows{
+        {u"Option4", u"Text1"}, {u"Label1", u"Combo1"}, {u"Label3", u"Combo2"}, {u"Label2", u"Spin1"}};
+    const int gap = fromTwips(60);
+    for (const auto &[captionName, fieldName] : rows) {
+        const QWidget *caption = m_area->widget()->findChild<QWidget *>(QString::fromUtf16(captionName));
+        QWidget *field = m_area->widget()->findChild<QWidget *>(QString::fromUtf16(fieldName));
+        if (caption->geometry().right() + gap >= field->x()) {
+            field->move(caption->geometry().right() + 1 + gap, field->y());
+            moved << field;
+        }
+    }
+    // What grew or moved keeps the frames' margin on its right.
+    int width = m_frame1->width();
+    for (const QWidget *control : std::as_const(moved))
+        width = std::max(width, control->geometry().right() + 1 + fromTwips(240));
+    for (QGroupBox *frame : frames)
+        frame->setFixedWidth(width);
 }
 
 // Under the encoding: cells stored as what they are where nothing changes.

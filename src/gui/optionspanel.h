@@ -118,6 +118,7 @@ private:
     void buildEncodingBox();
     void buildNumbersAndDates();
     void buildLinesFrame(QWidget *frames);
+    void fitCaptions();
     void saveGroupOf(int number);
     void saveFormatGroup();
     void saveSheetGroup();

@@ -142,7 +142,10 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(QRect(frame1->mapTo(window.get(), QPoint(0, 0)), frame1->size()), QRect(8, 347, 520, 292));
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
-    QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(344, 111, 81, 22));
+    // Right of its option's whole caption.
+    auto *option4 = child<QRadioButton>(*window, u"Option4"_s);
+    QCOMPARE(option4->width(), option4->sizeHint().width());
+    QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(option4->geometry().right() + 5, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
     QCOMPARE(progress->geometry(), QRect(8, 801, 520, 27));
