@@ -71,9 +71,13 @@ int runCommandLine(int argc, char *argv[])
 int runWindow(int argc, char *argv[], const QStringList &paths)
 {
     if (!windowCanOpen()) {
-        std::fputs("quillora: there is no display to open the window on; the command line works without one, "
-                   "for example: quillora --output FILE PATH... (see quillora --help).\n",
-                   stderr);
+        // Said in the user's language, as the command line says things.
+        QCoreApplication app(argc, argv);
+        installTranslations(QCoreApplication::applicationDirPath());
+        const QString text = QCoreApplication::translate(
+            "quillora::Main", "quillora: there is no display to open the window on; the command line works without "
+                              "one, for example: quillora --output FILE PATH... (see quillora --help).");
+        std::fputs((text + u'\n').toUtf8().constData(), stderr);
         return ExitStatus::Usage;
     }
     QApplication app(argc, argv);

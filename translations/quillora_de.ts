@@ -42,15 +42,15 @@
         <translation>Jede Zeile an TEXT in Zellen teilen (beliebiger Text, auch mehrere Zeichen).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
-        <translation>Für einen Ordner PFAD: seine Dateien, deren Namen auf .EXT enden, durchsucht wie "Alle Dateien im Ordner hinzufügen" (Standard: jede Datei, wie beim Ablegen).</translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
+        <translation>Für einen Ordner PFAD: seine Dateien, deren Namen auf .EXT enden, durchsucht wie &quot;Alle Dateien im Ordner hinzufügen&quot; (Standard: jede Datei, wie beim Ablegen).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Text in doppelten Anführungszeichen zusammenhalten, wie in CSV-Dateien: ein Trennzeichen oder Zeilenumbruch in Anführungszeichen gehört zur Zelle, "" ist ein Anführungszeichen.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Text in doppelten Anführungszeichen zusammenhalten, wie in CSV-Dateien: ein Trennzeichen oder Zeilenumbruch in Anführungszeichen gehört zur Zelle, &quot;&quot; ist ein Anführungszeichen.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Dateien ohne Byte-Order-Mark in NAME lesen: jede Kodierung, die Qt liest, in beliebiger Schreibung (--list-encodings listet die üblichen); auto, der Standard, ermittelt sie je Datei.</translation>
     </message>
     <message>
@@ -58,16 +58,16 @@
         <translation>Die gängigen Kodierungen auflisten, mit dem Namen, den --encoding annimmt.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
-        <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine "exportiert von"-Zeile).</translation>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
+        <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine &quot;exportiert von&quot;-Zeile).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
-        <translation>Mit --header: eine Spalte namens ALT gilt als NEU, bevor Namen abgeglichen werden ("Kunde=Auftraggeber"); mehrfach angebbar.</translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
+        <translation>Mit --header: eine Spalte namens ALT gilt als NEU, bevor Namen abgeglichen werden (&quot;Kunde=Auftraggeber&quot;); mehrfach angebbar.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -78,20 +78,20 @@
         <translation>Eine Zelle, deren ganzer Text ein ISO-Datum ist (2024-03-01), als Datum speichern.</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Eine erste Spalte mit der Datei jeder Zeile: ihr Pfad unterhalb des Ordners, der alle Dateien enthält (relative, der Standard), ihr Name (name) oder ihr ganzer Pfad (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>Wenn eine Tabelle voll ist, mit dem Rest in einer neuen Tabelle dahinter weitermachen ("NAME (2)", ...), statt den Rest auszulassen.</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>Wenn eine Tabelle voll ist, mit dem Rest in einer neuen Tabelle dahinter weitermachen (&quot;NAME (2)&quot;, ...), statt den Rest auszulassen.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>Ausgeben, was der Import täte: Kodierung, Zeilen, breiteste Zeile jeder Datei und ein Trennzeichen, an dem sie geteilt aussieht, dann die Tabellen und ihre Zeilen; nichts schreiben oder starten, Standardeingabe und Pipes bleiben dem Import.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
-        <translation>Das Fenster mit den aufgeführten PFADen öffnen, statt sie zu importieren (wie "Öffnen mit" eines Dateimanagers).</translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
+        <translation>Das Fenster mit den aufgeführten PFADen öffnen, statt sie zu importieren (wie &quot;Öffnen mit&quot; eines Dateimanagers).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
@@ -114,28 +114,28 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Tabellen:
   In einer Tabelle folgen die Dateien aufeinander; auf eine Datei, die mit einem Zeilenumbruch endet,
   folgt eine leere Zeile. Mit --sheet-per-file kommt die Tabelle jeder Datei nach vorn, die Tabelle der
   letzten Datei steht also zuerst; eine Tabelle heißt nach den Buchstaben, Ziffern und Leerzeichen
   ihrer Datei (notes.txt ergibt notestxt), mit einer Nummer, wenn der Name vergeben ist. Mit
   --sheets-as-listed stehen die Tabellen in der angegebenen Reihenfolge und behalten die Namen ihrer
-  Dateien (nur []:*?/\ werden zu _), " (2)" angehängt, wenn vergeben. In .xlsx werden Namen auf 31
+  Dateien (nur []:*?/\ werden zu _), &quot; (2)&quot; angehängt, wenn vergeben. In .xlsx werden Namen auf 31
   Zeichen gekürzt. Eine Tabelle fasst 1.048.576 Zeilen; mit --continue-sheets geht der Rest direkt
-  danach in "NAME (2)" weiter.</translation>
+  danach in &quot;NAME (2)&quot; weiter.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Kopfzeilen:
   Mit --header ist die erste Zeile einer Datei (nach --skip-lines) ihre Kopfzeile: in einer Tabelle
   stehen die Namen der Kopfzeilen einmal in der ersten Zeile, in der Reihenfolge ihres ersten
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -202,8 +202,8 @@
         <translation>--split und --separator schließen einander aus.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
-        <translation>--split nimmt space, comma, tab, semicolon, pipe oder auto, nicht "%1".</translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
+        <translation>--split nimmt space, comma, tab, semicolon, pipe oder auto, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
@@ -222,24 +222,24 @@
         <translation>%1 existiert; --force ersetzt sie.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
-        <translation>unbekannte Kodierung "%1"; --list-encodings listet die üblichen.</translation>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
+        <translation>unbekannte Kodierung &quot;%1&quot;; --list-encodings listet die üblichen.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
-        <translation>--numbers nimmt auto, point oder comma, nicht "%1".</translation>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
+        <translation>--numbers nimmt auto, point oder comma, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
-        <translation>--rename nimmt ALT=NEU, zwei Namen, nicht "%1".</translation>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
+        <translation>--rename nimmt ALT=NEU, zwei Namen, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
-        <translation>--skip-lines nimmt eine Anzahl Zeilen, nicht "%1".</translation>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
+        <translation>--skip-lines nimmt eine Anzahl Zeilen, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
-        <translation>--file-column nimmt relative, name oder path, nicht "%1".</translation>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
+        <translation>--file-column nimmt relative, name oder path, nicht &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>no PATH given.</source>
@@ -250,7 +250,7 @@
         <translation>quillora: die Standardausgabe kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>„quillora --help“ gibt weitere Informationen.</translation>
     </message>
     <message>
@@ -267,8 +267,8 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
-        <translation>die Standardeingabe wird für das erste "-" gelesen; ein weiteres hat nichts mehr zu lesen und wird ausgelassen.</translation>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
+        <translation>die Standardeingabe wird für das erste &quot;-&quot; gelesen; ein weiteres hat nichts mehr zu lesen und wird ausgelassen.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
@@ -316,16 +316,22 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, breiteste %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n Zeile</numerusform><numerusform>%n Zeilen</numerusform></translation>
+        <translation>
+            <numerusform>%n Zeile</numerusform>
+            <numerusform>%n Zeilen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n Zelle</numerusform><numerusform>%n Zellen</numerusform></translation>
+        <translation>
+            <numerusform>%n Zelle</numerusform>
+            <numerusform>%n Zellen</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -349,15 +355,24 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>Tabelle %1: %n Zeile</numerusform><numerusform>Tabelle %1: %n Zeilen</numerusform></translation>
+        <translation>
+            <numerusform>Tabelle %1: %n Zeile</numerusform>
+            <numerusform>Tabelle %1: %n Zeilen</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n Zeile ausgelassen: eine Tabelle fasst %1)</numerusform><numerusform>(%n Zeilen ausgelassen: eine Tabelle fasst %1)</numerusform></translation>
+        <translation>
+            <numerusform>(%n Zeile ausgelassen: eine Tabelle fasst %1)</numerusform>
+            <numerusform>(%n Zeilen ausgelassen: eine Tabelle fasst %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n Spalte)</numerusform><numerusform>%1, ... (%n Spalten)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n Spalte)</numerusform>
+            <numerusform>%1, ... (%n Spalten)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -403,20 +418,20 @@
         <translation>Zelle (%1, %2) liegt außerhalb der Tabelle.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
-        <translation>Das Dokument hat keine Tabelle "%1".</translation>
+        <source>The document has no sheet &quot;%1&quot;.</source>
+        <translation>Das Dokument hat keine Tabelle &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
         <translation>Die letzte Tabelle eines Dokuments kann nicht entfernt werden.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
-        <translation>"%1" ist kein gültiger Tabellenname.</translation>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
+        <translation>&quot;%1&quot; ist kein gültiger Tabellenname.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
-        <translation>Das Dokument hat bereits eine Tabelle "%1".</translation>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
+        <translation>Das Dokument hat bereits eine Tabelle &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
@@ -543,12 +558,12 @@
         <translation>(* für alle Dateien, txt für alle txt-Dateien, doc für alle doc-Dateien usw.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Sie haben zu viele Dateien zum Hinzufügen gewählt.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
-        <translation>Bitte fügen Sie sie mit der Schaltfläche "Alle hinzufügen" hinzu.</translation>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Bitte fügen Sie sie mit der Schaltfläche &quot;Alle hinzufügen&quot; hinzu.</translation>
     </message>
 </context>
 <context>
@@ -558,8 +573,8 @@
         <translation>Gelesen als %1, für diese Datei gewählt</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
-        <translation>Geteilt an "%1", für diese Datei gewählt</translation>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
+        <translation>Geteilt an &quot;%1&quot;, für diese Datei gewählt</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
@@ -577,58 +592,76 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Die Datei "%1" hat ein Feld in Anführungszeichen, das in Zeile %2 beginnt und nie endet: der Rest der Datei steht in dieser einen Zelle.</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Die Datei &quot;%1&quot; hat ein Feld in Anführungszeichen, das in Zeile %2 beginnt und nie endet: der Rest der Datei steht in dieser einen Zelle.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Die Zeilen der Datei "%1" teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> Sie enthält auch %n gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform><numerusform> Sie enthält auch %n gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Sie enthält auch %n gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+            <numerusform> Sie enthält auch %n gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform><numerusform>%n Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform></translation>
+        <translation>
+            <numerusform>%n Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform>
+            <numerusform>%n Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform><numerusform>%n Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform>
+            <numerusform>%n Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>Die Datei "%1" wurde als UTF-8 gelesen, mit %n Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform><numerusform>Die Datei "%1" wurde als UTF-8 gelesen, mit %n Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %n Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %n Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Die Datei "%1" wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>Die Datei "%1" wurde als UTF-8 gelesen; %n Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform><numerusform>Die Datei "%1" wurde als UTF-8 gelesen; %n Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %n Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %n Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Die Kodierung der Datei "%1" ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
+        <translation>Die Kodierung der Datei &quot;%1&quot; ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Die Datei "%1" wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>Die Datei "%1" wurde nicht importiert: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 und %n weiterer</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>%1 und %n weiterer</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -636,31 +669,46 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>ab %1, %n Datei</numerusform><numerusform>ab %1, %n Dateien</numerusform></translation>
+        <translation>
+            <numerusform>ab %1, %n Datei</numerusform>
+            <numerusform>ab %1, %n Dateien</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>nur in %n Datei, bis %1</numerusform><numerusform>nur in %n Dateien, bis %1</numerusform></translation>
+        <translation>
+            <numerusform>nur in %n Datei, bis %1</numerusform>
+            <numerusform>nur in %n Dateien, bis %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>nur in %n Datei, %1 bis %2</numerusform><numerusform>nur in %n Dateien, %1 bis %2</numerusform></translation>
+        <translation>
+            <numerusform>nur in %n Datei, %1 bis %2</numerusform>
+            <numerusform>nur in %n Dateien, %1 bis %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>nur in %n Datei: %1</numerusform><numerusform>nur in %n Dateien: %1</numerusform></translation>
+        <translation>
+            <numerusform>nur in %n Datei: %1</numerusform>
+            <numerusform>nur in %n Dateien: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>fehlt in %n Datei: %1</numerusform><numerusform>fehlt in %n Dateien: %1</numerusform></translation>
+        <translation>
+            <numerusform>fehlt in %n Datei: %1</numerusform>
+            <numerusform>fehlt in %n Dateien: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>„%1“</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -679,16 +727,19 @@
         <translation>Die Liste enthält Eintrag %1 nicht mehr.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
-        <translation>wählen Sie ihre Kodierung unter "Kodierung" und importieren Sie sie erneut</translation>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
+        <translation>wählen Sie ihre Kodierung unter &quot;Kodierung&quot; und importieren Sie sie erneut</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
-        <translation>aktivieren Sie "Bei voller Tabelle in neuer Tabelle fortfahren"</translation>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
+        <translation>aktivieren Sie &quot;Bei voller Tabelle in neuer Tabelle fortfahren&quot;</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... und %n weitere solche Datei.</numerusform><numerusform>... und %n weitere solche Dateien.</numerusform></translation>
+        <translation>
+            <numerusform>... und %n weitere solche Datei.</numerusform>
+            <numerusform>... und %n weitere solche Dateien.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -702,8 +753,8 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
-        <translation>Die Tabelle "%1" kann nicht hinzugefügt werden.</translation>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
+        <translation>Die Tabelle &quot;%1&quot; kann nicht hinzugefügt werden.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
@@ -717,7 +768,7 @@
         <translation>Keine Dateien hinzugefügt.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Die Kopfzeilen unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
     </message>
     <message>
@@ -725,13 +776,16 @@
         <translation>Ein Spaltenname wird auf zwei Arten geschrieben: %1. Es ist eine Spalte, benannt wie zuerst geschrieben.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>Die Datei "%1" wurde nicht importiert: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform><numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -739,7 +793,10 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform><numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform></translation>
+        <translation>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -762,6 +819,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice hat kein neues Tabellendokument geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: es gibt keine Anzeige, um das Fenster zu öffnen; die Kommandozeile kommt ohne aus, zum Beispiel: quillora --output DATEI PFAD... (siehe quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -811,12 +875,12 @@
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
-        <translation>Die Oberfläche "%1" kann nicht gelesen werden: %2</translation>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Oberfläche &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>Das Zeigerbild "%1" kann nicht gelesen werden.</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>Das Zeigerbild &quot;%1&quot; kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
@@ -833,7 +897,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>Die UNO-Laufzeit von LibreOffice konnte nicht eingerichtet werden: %1</translation>
     </message>
     <message>
@@ -849,7 +913,7 @@
         <translation>es gehört einem anderen Benutzer</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 gehört nicht zu LibreOffice (%2): keine Verbindung dorthin; stattdessen wird eine private Pipe verwendet.</translation>
     </message>
     <message>
@@ -879,9 +943,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>%n Zeichen der Tabelle "%1" wurde ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform><numerusform>%n Zeichen der Tabelle "%1" wurden ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform></translation>
+        <translation>
+            <numerusform>%n Zeichen der Tabelle &quot;%1&quot; wurde ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
+            <numerusform>%n Zeichen der Tabelle &quot;%1&quot; wurden ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -911,7 +978,7 @@
         <translation>Daten in neue Calc-Spalten an diesen &amp;Zeichen teilen:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Daten am eigenen Trennzeichen &amp;jeder Datei teilen (Komma, Semikolon, Tabulator, senkrechter Strich)</translation>
     </message>
     <message>
@@ -931,7 +998,7 @@
         <translation>Formatoptionen</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>Jede Tabelle nach ihrer Datei benennen, in der Reihenfolge der Liste</translation>
     </message>
     <message>
@@ -983,7 +1050,7 @@
         <translation>&amp;Erste Zeile ist Kopfzeile: einmal behalten, Spalten nach Namen zuordnen</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>Spalte mit dem &amp;Dateinamen jeder Zeile hinzufügen</translation>
     </message>
     <message>
@@ -999,12 +1066,16 @@
         <translation>Kodierung</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
-        <translation>Die gespeicherte Anzahl zu überspringender Zeilen "%1" ist keine Zahl von 0 bis 1000.</translation>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
+        <translation>Die gespeicherte Anzahl zu überspringender Zeilen &quot;%1&quot; ist keine Zahl von 0 bis 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
-        <translation>Das gespeicherte Dezimaltrennzeichen "%1" ist keines von Automatic, Point und Comma.</translation>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
+        <translation>Das gespeicherte Dezimaltrennzeichen &quot;%1&quot; ist keines von Automatic, Point und Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
     </message>
 </context>
 <context>
@@ -1091,7 +1162,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1104,11 +1175,17 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 und %n weitere</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... %n weitere (siehe Tooltip)</numerusform><numerusform>... %n weitere (siehe Tooltip)</numerusform></translation>
+        <translation>
+            <numerusform>... %n weitere (siehe Tooltip)</numerusform>
+            <numerusform>... %n weitere (siehe Tooltip)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1157,8 +1234,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>Die Einstellung "%1" konnte nicht gespeichert werden.</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>Die Einstellung &quot;%1&quot; konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1169,11 +1246,17 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 und %n weitere</numerusform><numerusform>%1 und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>"%1" wird in %n Datei "%2" geschrieben: %3</numerusform><numerusform>"%1" wird in %n Dateien "%2" geschrieben: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>&quot;%1&quot; wird in %n Datei &quot;%2&quot; geschrieben: %3</numerusform>
+            <numerusform>&quot;%1&quot; wird in %n Dateien &quot;%2&quot; geschrieben: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1194,15 +1277,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>Die Zeilen des Dokuments können nicht in %1 gehalten werden: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>Die Zeilen des Dokuments können nicht in %1 geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>Die Zeilen des Dokuments können in %1 nicht zurückgelesen werden: %2</translation>
     </message>
     <message>
@@ -1210,23 +1293,29 @@
         <translation>Zeile %1 kommt nach Zeile %2: ein geschriebenes Dokument nimmt seine Zeilen der Reihe nach.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>Die Zeilen des Dokuments können nicht zurückgelesen werden: sie enden zu früh.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
-        <translation>Die Zeilen nach Zeile %1 der Tabelle "%2" wurden ausgelassen: ein Dokument fasst höchstens %3 Tabellen.</translation>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
+        <translation>Die Zeilen nach Zeile %1 der Tabelle &quot;%2&quot; wurden ausgelassen: ein Dokument fasst höchstens %3 Tabellen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
+            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
+            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1234,28 +1323,31 @@
         <translation> Um die Zeilen nach der letzten in neue Tabellen zu setzen, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>%n Zelle konnte nicht in die Tabelle "%1" geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform><numerusform>%n Zellen konnten nicht in die Tabelle "%1" geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>%n Zelle konnte nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
+            <numerusform>%n Zellen konnten nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>Der Import wurde angehalten, bevor eine Datei gelesen war.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>Der Import wurde angehalten, während die Datei "%1" (Datei %2 von %3) gelesen wurde: die Tabellen der Dateien davor sind im Dokument.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>Der Import wurde angehalten, während die Datei &quot;%1&quot; (Datei %2 von %3) gelesen wurde: die Tabellen der Dateien davor sind im Dokument.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>Der Import wurde angehalten, während die Datei "%1" (Datei %2 von %3) gelesen wurde: nichts wurde in das Dokument geschrieben.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>Der Import wurde angehalten, während die Datei &quot;%1&quot; (Datei %2 von %3) gelesen wurde: nichts wurde in das Dokument geschrieben.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
         <translation>Der Import wurde angehalten, bevor eine Zeile geschrieben war.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>Der Import wurde nach Zeile %1 der Datei "%2" (Datei %3 von %4) angehalten: die Zeilen bis dorthin sind im Dokument, danach keine.</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>Der Import wurde nach Zeile %1 der Datei &quot;%2&quot; (Datei %3 von %4) angehalten: die Zeilen bis dorthin sind im Dokument, danach keine.</translation>
     </message>
 </context>
 <context>
@@ -1303,8 +1395,8 @@
         <translation>Möchten Sie diese Seite jetzt öffnen?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
-        <translation>(Wenn Sie meinen, dieser Fehler sei ein Irrtum und OpenOffice sei installiert, senden Sie bitte einen Screenshot dieser Fehlermeldung und einen Screenshot des OpenOffice-Fensters "Info" an %1)</translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
+        <translation>(Wenn Sie meinen, dieser Fehler sei ein Irrtum und OpenOffice sei installiert, senden Sie bitte einen Screenshot dieser Fehlermeldung und einen Screenshot des OpenOffice-Fensters &quot;Info&quot; an %1)</translation>
     </message>
 </context>
 <context>
@@ -1329,8 +1421,8 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
-        <translation>Die Datei "%1" kann nicht gelesen werden: %2</translation>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
@@ -1378,12 +1470,15 @@
         <translation>%1 bis %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n Zelle der Tabelle "%1" wurde auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform><numerusform>%n Zellen der Tabelle "%1" wurden auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform>
+            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
-        <translation>%1: die Tabelle "%2" kann nicht hinzugefügt werden: %3</translation>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
+        <translation>%1: die Tabelle &quot;%2&quot; kann nicht hinzugefügt werden: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>

@@ -42,15 +42,15 @@
         <translation>Dividir cada línea en celdas en TEXTO (cualquier texto, se admiten varios caracteres).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>Para una carpeta RUTA: sus archivos cuyo nombre termina en .EXT, recorridos como «Añadir todos los archivos de la carpeta» (predeterminado: todos los archivos, como al soltarlos).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Mantener juntos los textos entre comillas dobles, como en los archivos CSV: un separador o salto de línea entre comillas pertenece a la celda, "" es una comilla.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Mantener juntos los textos entre comillas dobles, como en los archivos CSV: un separador o salto de línea entre comillas pertenece a la celda, &quot;&quot; es una comilla.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Leer los archivos sin marca de orden de bytes en NOMBRE: cualquier codificación que Qt lea, en mayúsculas o minúsculas (--list-encodings lista las habituales); auto, lo predeterminado, halla la de cada archivo.</translation>
     </message>
     <message>
@@ -58,15 +58,15 @@
         <translation>Listar las codificaciones habituales, con el nombre que acepta --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>Omitir las primeras N filas de cada archivo (un título, una línea «exportado por»).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>La primera fila de un archivo (tras las omitidas) es su encabezado: en una hoja, los nombres de los encabezados forman la primera fila, una vez, y las celdas de cada archivo van bajo las columnas de su nombre.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
         <translation>Con --header: una columna llamada VIEJO cuenta como NUEVO antes de comparar nombres («cliente=comprador»); puede repetirse.</translation>
     </message>
     <message>
@@ -78,19 +78,19 @@
         <translation>Guardar como fecha una celda cuyo texto completo es una fecha ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Una primera columna con el archivo de cada fila: su ruta bajo la carpeta que contiene todos los archivos (relative, lo predeterminado), su nombre (name) o su ruta completa (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
         <translation>Cuando una hoja está llena, seguir con el resto en una hoja nueva tras ella («NOMBRE (2)», ...), en lugar de omitir el resto.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>Mostrar lo que haría la importación: codificación, filas, fila más ancha de cada archivo y un separador aparente, luego las hojas y sus filas; no escribe ni inicia nada, y deja la entrada estándar y las tuberías para la importación.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>Abrir la ventana con las RUTAs listadas, en lugar de importarlas (como «Abrir con» de un gestor de archivos).</translation>
     </message>
     <message>
@@ -114,27 +114,27 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Hojas:
   En una hoja los archivos se suceden; a un archivo que termina en salto de línea le sigue una fila
   vacía. Con --sheet-per-file la hoja de cada archivo va delante, así que la del último archivo va
   primero; una hoja se nombra según las letras, dígitos y espacios de su archivo (notes.txt da
   notestxt), con un número añadido si el nombre está ocupado. Con --sheets-as-listed las hojas siguen
-  el orden dado y conservan el nombre de su archivo (solo []:*?/\ pasan a _), " (2)" añadido si está
+  el orden dado y conservan el nombre de su archivo (solo []:*?/\ pasan a _), &quot; (2)&quot; añadido si está
   ocupado. En .xlsx los nombres se cortan a 31 caracteres. Una hoja admite 1.048.576 filas; con
   --continue-sheets el resto sigue en «NOMBRE (2)» justo después.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Encabezados:
   Con --header la primera fila de un archivo (tras --skip-lines) es su encabezado: en una hoja los
   nombres de los encabezados forman la primera fila, una vez, por orden de aparición, y las celdas de
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -201,7 +201,7 @@
         <translation>--split y --separator se excluyen mutuamente.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split acepta space, comma, tab, semicolon, pipe o auto, no «%1».</translation>
     </message>
     <message>
@@ -221,23 +221,23 @@
         <translation>%1 existe; --force lo reemplaza.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>codificación desconocida «%1»; --list-encodings lista las habituales.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers acepta auto, point o comma, no «%1».</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename acepta VIEJO=NUEVO, dos nombres, no «%1».</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines acepta un número de líneas, no «%1».</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column acepta relative, name o path, no «%1».</translation>
     </message>
     <message>
@@ -249,7 +249,7 @@
         <translation>quillora: no se puede escribir en la salida estándar.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>Pruebe «quillora --help» para más información.</translation>
     </message>
     <message>
@@ -266,7 +266,7 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
         <translation>la entrada estándar se lee para el primer «-»; otro ya no tiene nada que leer y se omite.</translation>
     </message>
     <message>
@@ -315,16 +315,22 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, la más ancha %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n fila</numerusform><numerusform>%n filas</numerusform></translation>
+        <translation>
+            <numerusform>%n fila</numerusform>
+            <numerusform>%n filas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n celda</numerusform><numerusform>%n celdas</numerusform></translation>
+        <translation>
+            <numerusform>%n celda</numerusform>
+            <numerusform>%n celdas</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +354,24 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>hoja %1: %n fila</numerusform><numerusform>hoja %1: %n filas</numerusform></translation>
+        <translation>
+            <numerusform>hoja %1: %n fila</numerusform>
+            <numerusform>hoja %1: %n filas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n fila omitida: una hoja admite %1)</numerusform><numerusform>(%n filas omitidas: una hoja admite %1)</numerusform></translation>
+        <translation>
+            <numerusform>(%n fila omitida: una hoja admite %1)</numerusform>
+            <numerusform>(%n filas omitidas: una hoja admite %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n columna)</numerusform><numerusform>%1, ... (%n columnas)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n columna)</numerusform>
+            <numerusform>%1, ... (%n columnas)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -402,7 +417,7 @@
         <translation>La celda (%1, %2) está fuera de la hoja.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
+        <source>The document has no sheet &quot;%1&quot;.</source>
         <translation>El documento no tiene ninguna hoja «%1».</translation>
     </message>
     <message>
@@ -410,11 +425,11 @@
         <translation>No se puede quitar la última hoja de un documento.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
         <translation>«%1» no es un nombre de hoja válido.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>El documento ya tiene una hoja «%1».</translation>
     </message>
     <message>
@@ -542,11 +557,11 @@
         <translation>(* para todos los archivos, txt para todos los archivos txt, doc para todos los archivos doc, etc.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Ha seleccionado demasiados archivos para añadir.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Pruebe a añadirlos con el botón «Añadir todos».</translation>
     </message>
 </context>
@@ -557,7 +572,7 @@
         <translation>Leído como %1, elegido para este archivo</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>Dividido en «%1», elegido para este archivo</translation>
     </message>
     <message>
@@ -576,50 +591,65 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
         <translation>El archivo «%1» tiene un campo entre comillas que se abre en la línea %2 y nunca se cierra: el resto del archivo está en esa única celda.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>Las líneas del archivo «%1» no se dividen por igual en ninguno de coma, punto y coma, tabulación o barra vertical: quedan enteras, una celda cada una.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> También contiene %n secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform><numerusform> También contiene %n secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> También contiene %n secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+            <numerusform> También contiene %n secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform><numerusform>%n bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform></translation>
+        <translation>
+            <numerusform>%n byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform>
+            <numerusform>%n bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n carácter no se pudo leer y es U+FFFD</numerusform><numerusform>%n caracteres no se pudieron leer y son U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n carácter no se pudo leer y es U+FFFD</numerusform>
+            <numerusform>%n caracteres no se pudieron leer y son U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>El archivo «%1» se leyó como UTF-8, con %n byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform><numerusform>El archivo «%1» se leyó como UTF-8, con %n bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %n byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %n bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
         <translation>El archivo «%1» se leyó como %2, pero %3. Si está en otra codificación, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>El archivo «%1» se leyó como UTF-8; %n byte que no es UTF-8 se leyó como en windows-1252.</numerusform><numerusform>El archivo «%1» se leyó como UTF-8; %n bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %n byte que no es UTF-8 se leyó como en windows-1252.</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %n bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
         <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como windows-1252. Si el texto se ve mal, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>El archivo «%1» se leyó como %2. Si el texto se ve mal, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>El archivo «%1» no se importó: %2</translation>
     </message>
 </context>
@@ -627,7 +657,10 @@
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +668,46 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>desde %1, %n archivo</numerusform><numerusform>desde %1, %n archivos</numerusform></translation>
+        <translation>
+            <numerusform>desde %1, %n archivo</numerusform>
+            <numerusform>desde %1, %n archivos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>solo en %n archivo, hasta %1</numerusform><numerusform>solo en %n archivos, hasta %1</numerusform></translation>
+        <translation>
+            <numerusform>solo en %n archivo, hasta %1</numerusform>
+            <numerusform>solo en %n archivos, hasta %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>solo en %n archivo, de %1 a %2</numerusform><numerusform>solo en %n archivos, de %1 a %2</numerusform></translation>
+        <translation>
+            <numerusform>solo en %n archivo, de %1 a %2</numerusform>
+            <numerusform>solo en %n archivos, de %1 a %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>solo en %n archivo: %1</numerusform><numerusform>solo en %n archivos: %1</numerusform></translation>
+        <translation>
+            <numerusform>solo en %n archivo: %1</numerusform>
+            <numerusform>solo en %n archivos: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>falta en %n archivo: %1</numerusform><numerusform>falta en %n archivos: %1</numerusform></translation>
+        <translation>
+            <numerusform>falta en %n archivo: %1</numerusform>
+            <numerusform>falta en %n archivos: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -678,16 +726,19 @@
         <translation>La lista ya no contiene la entrada %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>elija su codificación en «Codificación» e impórtelo de nuevo</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>marque «Continuar en una hoja nueva cuando una hoja esté llena»</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... y %n archivo más como estos.</numerusform><numerusform>... y %n archivos más como estos.</numerusform></translation>
+        <translation>
+            <numerusform>... y %n archivo más como estos.</numerusform>
+            <numerusform>... y %n archivos más como estos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -701,7 +752,7 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>No se puede añadir la hoja «%1».</translation>
     </message>
     <message>
@@ -716,7 +767,7 @@
         <translation>No se añadieron archivos.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Los encabezados difieren: %1. Las celdas de cada archivo están bajo las columnas de su nombre.</translation>
     </message>
     <message>
@@ -724,13 +775,16 @@
         <translation>Un nombre de columna se escribe de dos formas: %1. Es una sola columna, con el nombre escrito primero.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>El archivo «%1» no se importó: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform><numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +792,10 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform><numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -761,6 +818,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice no abrió una hoja de cálculo nueva.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: no hay pantalla donde abrir la ventana; la línea de órdenes funciona sin ella, por ejemplo: quillora --output ARCHIVO RUTA... (vea quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -810,11 +874,11 @@
         <translation>Progreso</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>No se puede leer la apariencia «%1»: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
         <translation>No se puede leer la imagen de puntero «%1».</translation>
     </message>
     <message>
@@ -832,7 +896,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>No se pudo preparar el entorno UNO de LibreOffice: %1</translation>
     </message>
     <message>
@@ -848,7 +912,7 @@
         <translation>pertenece a otro usuario</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 no es de LibreOffice (%2): no se conecta con él; se usa en su lugar una tubería privada.</translation>
     </message>
     <message>
@@ -878,9 +942,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>Se omitió %n carácter de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform><numerusform>Se omitieron %n caracteres de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform></translation>
+        <translation>
+            <numerusform>Se omitió %n carácter de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
+            <numerusform>Se omitieron %n caracteres de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +977,7 @@
         <translation>Dividir datos en nuevas colu&amp;mnas de Calc por estos caracteres:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Dividir por el separador propio de cada archivo (coma, punto &amp;y coma, tabulación o barra)</translation>
     </message>
     <message>
@@ -930,7 +997,7 @@
         <translation>Opciones de formato</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>Nombrar cada hoja como su archivo, en el orden de la lista</translation>
     </message>
     <message>
@@ -982,7 +1049,7 @@
         <translation>La &amp;primera línea es encabezado: conservarla una vez, emparejar columnas por nombre</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>A&amp;ñadir una columna con el nombre de archivo de cada línea</translation>
     </message>
     <message>
@@ -998,12 +1065,16 @@
         <translation>Codificación</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
         <translation>El número guardado de líneas que omitir «%1» no es un número de 0 a 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
         <translation>El signo decimal guardado «%1» no es ninguno de Automatic, Point y Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1161,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1174,17 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... %n más (vea la información emergente)</numerusform><numerusform>... %n más (vea la información emergente)</numerusform></translation>
+        <translation>
+            <numerusform>... %n más (vea la información emergente)</numerusform>
+            <numerusform>... %n más (vea la información emergente)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,7 +1233,7 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
         <translation>No se pudo guardar el ajuste «%1».</translation>
     </message>
     <message>
@@ -1168,11 +1245,17 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 y %n más</numerusform><numerusform>%1 y %n más</numerusform></translation>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>«%1» se escribe «%2» en %n archivo: %3</numerusform><numerusform>«%1» se escribe «%2» en %n archivos: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>«%1» se escribe «%2» en %n archivo: %3</numerusform>
+            <numerusform>«%1» se escribe «%2» en %n archivos: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,15 +1276,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>No se pueden guardar las filas del documento en %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>No se pueden escribir las filas del documento en %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>No se pueden releer las filas del documento en %1: %2</translation>
     </message>
     <message>
@@ -1209,23 +1292,29 @@
         <translation>La fila %1 viene tras la fila %2: un documento escrito toma sus filas en orden.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>No se pueden releer las filas del documento: terminan demasiado pronto.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>Se omitieron las filas después de la fila %1 de la hoja «%2»: un documento admite como máximo %3 hojas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
+            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más.</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más.</numerusform>
+            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1233,19 +1322,22 @@
         <translation> Para poner las filas tras la última en hojas nuevas, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>No se pudo escribir %n celda en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform><numerusform>No se pudieron escribir %n celdas en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>No se pudo escribir %n celda en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
+            <numerusform>No se pudieron escribir %n celdas en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>La importación se detuvo antes de leer ningún archivo.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
         <translation>La importación se detuvo mientras se leía el archivo «%1» (archivo %2 de %3): las hojas de los archivos anteriores están en el documento.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
         <translation>La importación se detuvo mientras se leía el archivo «%1» (archivo %2 de %3): no se escribió nada en el documento.</translation>
     </message>
     <message>
@@ -1253,7 +1345,7 @@
         <translation>La importación se detuvo antes de escribir ninguna fila.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>La importación se detuvo tras la fila %1 del archivo «%2» (archivo %3 de %4): las filas hasta ahí están en el documento, y ninguna después.</translation>
     </message>
 </context>
@@ -1302,7 +1394,7 @@
         <translation>¿Quiere abrir este sitio ahora?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
         <translation>(Si cree que este error es una equivocación y tiene OpenOffice instalado, envíe una captura de este mensaje de error y una captura de la ventana «Acerca de» de OpenOffice a %1)</translation>
     </message>
 </context>
@@ -1328,7 +1420,7 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>No se puede leer el archivo «%1»: %2</translation>
     </message>
     <message>
@@ -1377,11 +1469,14 @@
         <translation>%1 a %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform><numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform>
+            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: no se puede añadir la hoja «%2»: %3</translation>
     </message>
     <message>

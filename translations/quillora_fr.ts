@@ -12,7 +12,7 @@
     <name>quillora::CalcDocument</name>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation>Le document n'a pas de feuille à la position %1.</translation>
+        <translation>Le document n&apos;a pas de feuille à la position %1.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
@@ -23,7 +23,7 @@
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation>Écrire le document dans FICHIER au lieu de l'afficher dans Calc ; le format suit l'extension : .ods, .xlsx ou .fods. Ne nécessite pas LibreOffice.</translation>
+        <translation>Écrire le document dans FICHIER au lieu de l&apos;afficher dans Calc ; le format suit l&apos;extension : .ods, .xlsx ou .fods. Ne nécessite pas LibreOffice.</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
@@ -31,42 +31,42 @@
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation>Une feuille par fichier, dans l'ordre donné, chacune nommée comme son fichier (2024-01.csv) ; implique --sheet-per-file.</translation>
+        <translation>Une feuille par fichier, dans l&apos;ordre donné, chacune nommée comme son fichier (2024-01.csv) ; implique --sheet-per-file.</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation>space, comma, tab, semicolon ou pipe : couper chaque ligne en cellules à cet endroit ; auto : chaque fichier à son propre séparateur (virgule, point-virgule, tabulation ou barre verticale), trouvé d'après son début.</translation>
+        <translation>space, comma, tab, semicolon ou pipe : couper chaque ligne en cellules à cet endroit ; auto : chaque fichier à son propre séparateur (virgule, point-virgule, tabulation ou barre verticale), trouvé d&apos;après son début.</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation>Couper chaque ligne en cellules à TEXTE (n'importe quel texte, plusieurs caractères permis).</translation>
+        <translation>Couper chaque ligne en cellules à TEXTE (n&apos;importe quel texte, plusieurs caractères permis).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>Pour un dossier CHEMIN : ses fichiers dont le nom se termine par .EXT, parcourus comme le fait « Ajouter tous les fichiers du dossier » (par défaut : tous les fichiers, comme un dépôt).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Garder ensemble le texte entre guillemets doubles, comme dans les fichiers CSV : un séparateur ou un saut de ligne entre guillemets appartient à la cellule, "" est un guillemet.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Garder ensemble le texte entre guillemets doubles, comme dans les fichiers CSV : un séparateur ou un saut de ligne entre guillemets appartient à la cellule, &quot;&quot; est un guillemet.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
-        <translation>Lire les fichiers sans indicateur d'ordre des octets en NOM : tout encodage que Qt lit, en majuscules ou minuscules (--list-encodings liste les plus courants) ; auto, la valeur par défaut, trouve celui de chaque fichier.</translation>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
+        <translation>Lire les fichiers sans indicateur d&apos;ordre des octets en NOM : tout encodage que Qt lit, en majuscules ou minuscules (--list-encodings liste les plus courants) ; auto, la valeur par défaut, trouve celui de chaque fichier.</translation>
     </message>
     <message>
         <source>List the encodings people meet, by the name --encoding takes.</source>
         <translation>Lister les encodages courants, sous le nom que prend --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>Omettre les N premières lignes de chaque fichier (un titre, une ligne « exporté par »).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
-        <translation>La première ligne d'un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
+        <translation>La première ligne d&apos;un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
         <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur ») ; peut être répété.</translation>
     </message>
     <message>
@@ -78,24 +78,24 @@
         <translation>Enregistrer comme date une cellule dont tout le texte est une date ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Une première colonne avec le fichier de chaque ligne : son chemin sous le dossier qui contient tous les fichiers (relative, par défaut), son nom (name) ou son chemin complet (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>Quand une feuille est pleine, continuer le reste sur une nouvelle feuille après elle (« NOM (2) », ...), au lieu d'omettre le reste.</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>Quand une feuille est pleine, continuer le reste sur une nouvelle feuille après elle (« NOM (2) », ...), au lieu d&apos;omettre le reste.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation>Afficher ce que ferait l'importation : l'encodage, les lignes, la ligne la plus large de chaque fichier et un séparateur apparent, puis les feuilles et leurs lignes ; ne rien écrire ni démarrer, et laisser l'entrée standard et les tubes à l'importation.</translation>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Afficher ce que ferait l&apos;importation : l&apos;encodage, les lignes, la ligne la plus large de chaque fichier et un séparateur apparent, puis les feuilles et leurs lignes ; ne rien écrire ni démarrer, et laisser l&apos;entrée standard et les tubes à l&apos;importation.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
-        <translation>Ouvrir la fenêtre avec les CHEMINs listés au lieu de les importer (comme « Ouvrir avec » d'un gestionnaire de fichiers).</translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
+        <translation>Ouvrir la fenêtre avec les CHEMINs listés au lieu de les importer (comme « Ouvrir avec » d&apos;un gestionnaire de fichiers).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
-        <translation>Remplacer FICHIER s'il existe, par un nouveau fichier avec ses permissions, propriétaire et groupe (les liens physiques vers lui gardent l'ancien contenu).</translation>
+        <translation>Remplacer FICHIER s&apos;il existe, par un nouveau fichier avec ses permissions, propriétaire et groupe (les liens physiques vers lui gardent l&apos;ancien contenu).</translation>
     </message>
     <message>
         <source>No progress.</source>
@@ -107,54 +107,54 @@
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
         <translation>Chemins :
-  Les CHEMINs sont pris dans l'ordre donné ; un dossier apporte ses fichiers et ceux de chaque dossier
-  en dessous, niveau par niveau (fichiers et dossiers cachés ignorés) ; - est l'entrée standard. Sans
-  argument, ou avec --window, la fenêtre s'ouvre avec les CHEMINs listés.</translation>
+  Les CHEMINs sont pris dans l&apos;ordre donné ; un dossier apporte ses fichiers et ceux de chaque dossier
+  en dessous, niveau par niveau (fichiers et dossiers cachés ignorés) ; - est l&apos;entrée standard. Sans
+  argument, ou avec --window, la fenêtre s&apos;ouvre avec les CHEMINs listés.</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Feuilles :
-  Sur une feuille, les fichiers se suivent ; un fichier qui finit par un saut de ligne est suivi d'une
+  Sur une feuille, les fichiers se suivent ; un fichier qui finit par un saut de ligne est suivi d&apos;une
   ligne vide. Avec --sheet-per-file, la feuille de chaque fichier passe devant, donc celle du dernier
-  fichier vient en premier ; une feuille est nommée d'après les lettres, chiffres et espaces de son
+  fichier vient en premier ; une feuille est nommée d&apos;après les lettres, chiffres et espaces de son
   fichier (notes.txt donne notestxt), avec un numéro ajouté si le nom est pris. Avec --sheets-as-listed,
-  les feuilles sont dans l'ordre donné et gardent le nom de leur fichier (seuls []:*?/\ deviennent _),
-  " (2)" ajouté si pris. Les noms sont coupés à 31 caractères en .xlsx. Une feuille contient 1 048 576
+  les feuilles sont dans l&apos;ordre donné et gardent le nom de leur fichier (seuls []:*?/\ deviennent _),
+  &quot; (2)&quot; ajouté si pris. Les noms sont coupés à 31 caractères en .xlsx. Une feuille contient 1 048 576
   lignes ; avec --continue-sheets, le reste continue sur « NOM (2) » juste après.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>En-têtes :
-  Avec --header, la première ligne d'un fichier (après --skip-lines) est son en-tête : sur une feuille,
-  les noms des en-têtes forment la première ligne, une fois, dans l'ordre de première apparition, et les
+  Avec --header, la première ligne d&apos;un fichier (après --skip-lines) est son en-tête : sur une feuille,
+  les noms des en-têtes forment la première ligne, une fois, dans l&apos;ordre de première apparition, et les
   cellules de chaque fichier vont sous les colonnes de leur nom (les cellules au-delà de son en-tête
-  après toutes les colonnes nommées) ; un fichier dont l'en-tête diffère du premier est signalé.
+  après toutes les colonnes nommées) ; un fichier dont l&apos;en-tête diffère du premier est signalé.
   --file-column met le fichier de chaque ligne dans une première colonne.</translation>
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
   that are not valid in the encoding read become U+FFFD and are reported.</source>
         <translation>Encodages :
-  L'encodage d'un fichier est trouvé à la lecture : un indicateur d'ordre des octets ; UTF-16 ou UTF-32
+  L&apos;encodage d&apos;un fichier est trouvé à la lecture : un indicateur d&apos;ordre des octets ; UTF-16 ou UTF-32
   par leurs octets nuls ; UTF-8, où quelques octets égarés sont lus comme windows-1252 (et signalés) ;
   sinon ce que trouve un détecteur statistique (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R,
   ...) ; sinon windows-1252, et signalé. --encoding NOM lit plutôt en NOM les fichiers sans indicateur.
-  Les octets non valides dans l'encodage lu deviennent U+FFFD et sont signalés.</translation>
+  Les octets non valides dans l&apos;encodage lu deviennent U+FFFD et sont signalés.</translation>
     </message>
     <message>
         <source>Exit status:
@@ -166,11 +166,11 @@
   128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it</source>
         <translation>Code de sortie :
   0      chaque fichier a été importé en entier (et le document écrit, avec --output)
-  1      un fichier n'a pu être lu ou contenait des octets non valides dans son encodage, des cellules
-         ne tenaient pas, ou le document n'a pu être écrit ; le reste a quand même été importé
-  2      une erreur d'utilisation, ou pas d'affichage là où il en faut un
-  3      LibreOffice est absent, ou a été perdu pendant l'exécution
-  128+N  le signal N (INT, TERM, HUP) a terminé l'exécution ; ses fichiers temporaires sont partis avec</translation>
+  1      un fichier n&apos;a pu être lu ou contenait des octets non valides dans son encodage, des cellules
+         ne tenaient pas, ou le document n&apos;a pu être écrit ; le reste a quand même été importé
+  2      une erreur d&apos;utilisation, ou pas d&apos;affichage là où il en faut un
+  3      LibreOffice est absent, ou a été perdu pendant l&apos;exécution
+  128+N  le signal N (INT, TERM, HUP) a terminé l&apos;exécution ; ses fichiers temporaires sont partis avec</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>Text files and folders to import; - for standard input.</source>
-        <translation>Fichiers texte et dossiers à importer ; - pour l'entrée standard.</translation>
+        <translation>Fichiers texte et dossiers à importer ; - pour l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>Found for each file (the default)</source>
@@ -198,10 +198,10 @@
     </message>
     <message>
         <source>--split and --separator exclude each other.</source>
-        <translation>--split et --separator s'excluent mutuellement.</translation>
+        <translation>--split et --separator s&apos;excluent mutuellement.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split prend space, comma, tab, semicolon, pipe ou auto, pas « %1 ».</translation>
     </message>
     <message>
@@ -221,23 +221,23 @@
         <translation>%1 existe ; --force le remplace.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>encodage inconnu « %1 » ; --list-encodings liste les plus courants.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers prend auto, point ou comma, pas « %1 ».</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename prend ANCIEN=NOUVEAU, deux noms, pas « %1 ».</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines prend un nombre de lignes, pas « %1 ».</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column prend relative, name ou path, pas « %1 ».</translation>
     </message>
     <message>
@@ -249,29 +249,29 @@
         <translation>quillora : la sortie standard ne peut pas être écrite.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
-        <translation>Essayez « quillora --help » pour plus d'informations.</translation>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
+        <translation>Essayez « quillora --help » pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation>quillora : il n'y a pas d'affichage où montrer le document dans Calc ; --output FICHIER l'écrit plutôt dans un fichier.
+        <translation>quillora : il n&apos;y a pas d&apos;affichage où montrer le document dans Calc ; --output FICHIER l&apos;écrit plutôt dans un fichier.
 </translation>
     </message>
     <message>
         <source>quillora: LibreOffice is not available: %1</source>
-        <translation>quillora : LibreOffice n'est pas disponible : %1</translation>
+        <translation>quillora : LibreOffice n&apos;est pas disponible : %1</translation>
     </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
-        <translation>l'entrée standard est lue pour le premier « - » ; un autre n'a plus rien à lire et est omis.</translation>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
+        <translation>l&apos;entrée standard est lue pour le premier « - » ; un autre n&apos;a plus rien à lire et est omis.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
-        <translation>%1 est le fichier de sortie ; il n'est pas importé.</translation>
+        <translation>%1 est le fichier de sortie ; il n&apos;est pas importé.</translation>
     </message>
     <message>
         <source>no files to import.</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>%1: cannot write in %2: %3</source>
-        <translation>%1 : impossible d'écrire dans %2 : %3</translation>
+        <translation>%1 : impossible d&apos;écrire dans %2 : %3</translation>
     </message>
     <message>
         <source>storing %1</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>%1 was not written: no file could be imported.</source>
-        <translation>%1 n'a pas été écrit : aucun fichier n'a pu être importé.</translation>
+        <translation>%1 n&apos;a pas été écrit : aucun fichier n&apos;a pu être importé.</translation>
     </message>
     <message>
         <source>chosen</source>
@@ -315,16 +315,22 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1 : %2 (%3), %4, au plus %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n ligne</numerusform><numerusform>%n lignes</numerusform></translation>
+        <translation>
+            <numerusform>%n ligne</numerusform>
+            <numerusform>%n lignes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n cellule</numerusform><numerusform>%n cellules</numerusform></translation>
+        <translation>
+            <numerusform>%n cellule</numerusform>
+            <numerusform>%n cellules</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +354,24 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>feuille %1 : %n ligne</numerusform><numerusform>feuille %1 : %n lignes</numerusform></translation>
+        <translation>
+            <numerusform>feuille %1 : %n ligne</numerusform>
+            <numerusform>feuille %1 : %n lignes</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n ligne omise : une feuille en contient %1)</numerusform><numerusform>(%n lignes omises : une feuille en contient %1)</numerusform></translation>
+        <translation>
+            <numerusform>(%n ligne omise : une feuille en contient %1)</numerusform>
+            <numerusform>(%n lignes omises : une feuille en contient %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n colonne)</numerusform><numerusform>%1, ... (%n colonnes)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n colonne)</numerusform>
+            <numerusform>%1, ... (%n colonnes)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -364,7 +379,7 @@
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation> : un flux, lu par l'importation seule : pas dans ce plan</translation>
+        <translation> : un flux, lu par l&apos;importation seule : pas dans ce plan</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
@@ -372,7 +387,7 @@
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation>La liste ne contient plus l'entrée %1.</translation>
+        <translation>La liste ne contient plus l&apos;entrée %1.</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
@@ -395,26 +410,26 @@
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
-        <translation>Le document a été abandonné avant d'être terminé.</translation>
+        <translation>Le document a été abandonné avant d&apos;être terminé.</translation>
     </message>
     <message>
         <source>Cell (%1, %2) lies outside the sheet.</source>
         <translation>La cellule (%1, %2) est hors de la feuille.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
-        <translation>Le document n'a pas de feuille « %1 ».</translation>
+        <source>The document has no sheet &quot;%1&quot;.</source>
+        <translation>Le document n&apos;a pas de feuille « %1 ».</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation>La dernière feuille d'un document ne peut pas être supprimée.</translation>
+        <translation>La dernière feuille d&apos;un document ne peut pas être supprimée.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
-        <translation>« %1 » n'est pas un nom de feuille valide.</translation>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
+        <translation>« %1 » n&apos;est pas un nom de feuille valide.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>Le document a déjà une feuille « %1 ».</translation>
     </message>
     <message>
@@ -423,7 +438,7 @@
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation>Le document n'a pas de feuille à la position %1.</translation>
+        <translation>Le document n&apos;a pas de feuille à la position %1.</translation>
     </message>
     <message>
         <source>The document writer</source>
@@ -431,7 +446,7 @@
     </message>
     <message>
         <source>The document was not made by the document writer.</source>
-        <translation>Le document n'a pas été créé par le rédacteur de documents.</translation>
+        <translation>Le document n&apos;a pas été créé par le rédacteur de documents.</translation>
     </message>
 </context>
 <context>
@@ -513,11 +528,11 @@
     </message>
     <message>
         <source>Please email screenshot of this message to %1</source>
-        <translation>Veuillez envoyer une capture d'écran de ce message à %1</translation>
+        <translation>Veuillez envoyer une capture d&apos;écran de ce message à %1</translation>
     </message>
     <message>
         <source>Application Error</source>
-        <translation>Erreur de l'application</translation>
+        <translation>Erreur de l&apos;application</translation>
     </message>
 </context>
 <context>
@@ -535,19 +550,19 @@
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation>Saisissez l'extension des fichiers à charger :</translation>
+        <translation>Saisissez l&apos;extension des fichiers à charger :</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
         <translation>(* pour tous les fichiers, txt pour tous les fichiers txt, doc pour tous les fichiers doc, etc.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Vous avez sélectionné trop de fichiers à ajouter.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
-        <translation>Essayez d'ajouter avec le bouton « Ajouter tous ».</translation>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Essayez d&apos;ajouter avec le bouton « Ajouter tous ».</translation>
     </message>
 </context>
 <context>
@@ -557,7 +572,7 @@
         <translation>Lu en %1, choisi pour ce fichier</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>Coupé à « %1 », choisi pour ce fichier</translation>
     </message>
     <message>
@@ -576,58 +591,76 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Le fichier « %1 » a un champ entre guillemets qui s'ouvre à la ligne %2 et n'est jamais fermé : le reste du fichier est dans cette seule cellule.</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Le fichier « %1 » a un champ entre guillemets qui s&apos;ouvre à la ligne %2 et n&apos;est jamais fermé : le reste du fichier est dans cette seule cellule.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>Les lignes du fichier « %1 » ne se coupent régulièrement à aucun de virgule, point-virgule, tabulation ou barre verticale : elles restent entières, une cellule chacune.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> Il contient aussi %n séquence UTF-8 valide : c'est peut-être de l'UTF-8 mêlé d'octets d'un autre encodage.</numerusform><numerusform> Il contient aussi %n séquences UTF-8 valides : c'est peut-être de l'UTF-8 mêlé d'octets d'un autre encodage.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Il contient aussi %n séquence UTF-8 valide : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+            <numerusform> Il contient aussi %n séquences UTF-8 valides : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform><numerusform>%n octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform></translation>
+        <translation>
+            <numerusform>%n octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform>
+            <numerusform>%n octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n caractère n'a pu être lu et vaut U+FFFD</numerusform><numerusform>%n caractères n'ont pu être lus et valent U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n caractère n&apos;a pu être lu et vaut U+FFFD</numerusform>
+            <numerusform>%n caractères n&apos;ont pu être lus et valent U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octet non UTF-8 lu comme en windows-1252, mais %2. S'il est dans un autre encodage, %3.%4</numerusform><numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octets non UTF-8 lus comme en windows-1252, mais %2. S'il est dans un autre encodage, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octet non UTF-8 lu comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octets non UTF-8 lus comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Le fichier « %1 » a été lu en %2, mais %3. S'il est dans un autre encodage, %4.%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Le fichier « %1 » a été lu en %2, mais %3. S&apos;il est dans un autre encodage, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octet non UTF-8 a été lu comme en windows-1252.</numerusform><numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octets non UTF-8 ont été lus comme en windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octet non UTF-8 a été lu comme en windows-1252.</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octets non UTF-8 ont été lus comme en windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>L'encodage du fichier « %1 » n'a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
+        <translation>L&apos;encodage du fichier « %1 » n&apos;a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>Le fichier « %1 » a été lu en %2. Si le texte semble faux, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>Le fichier « %1 » n'a pas été importé : %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +668,46 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>à partir de %1, %n fichier</numerusform><numerusform>à partir de %1, %n fichiers</numerusform></translation>
+        <translation>
+            <numerusform>à partir de %1, %n fichier</numerusform>
+            <numerusform>à partir de %1, %n fichiers</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>seulement dans %n fichier, jusqu'à %1</numerusform><numerusform>seulement dans %n fichiers, jusqu'à %1</numerusform></translation>
+        <translation>
+            <numerusform>seulement dans %n fichier, jusqu&apos;à %1</numerusform>
+            <numerusform>seulement dans %n fichiers, jusqu&apos;à %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>seulement dans %n fichier, de %1 à %2</numerusform><numerusform>seulement dans %n fichiers, de %1 à %2</numerusform></translation>
+        <translation>
+            <numerusform>seulement dans %n fichier, de %1 à %2</numerusform>
+            <numerusform>seulement dans %n fichiers, de %1 à %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>seulement dans %n fichier : %1</numerusform><numerusform>seulement dans %n fichiers : %1</numerusform></translation>
+        <translation>
+            <numerusform>seulement dans %n fichier : %1</numerusform>
+            <numerusform>seulement dans %n fichiers : %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>absent de %n fichier : %1</numerusform><numerusform>absent de %n fichiers : %1</numerusform></translation>
+        <translation>
+            <numerusform>absent de %n fichier : %1</numerusform>
+            <numerusform>absent de %n fichiers : %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>« %1 »</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1 : %2</translation>
     </message>
     <message>
@@ -671,42 +719,45 @@
     <name>quillora::ImportController</name>
     <message>
         <source>No spreadsheet application is available.</source>
-        <translation>Aucun tableur n'est disponible.</translation>
+        <translation>Aucun tableur n&apos;est disponible.</translation>
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation>La liste ne contient plus l'entrée %1.</translation>
+        <translation>La liste ne contient plus l&apos;entrée %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>choisissez son encodage sous « Encodage » et importez-le de nouveau</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>cochez « Continuer sur une nouvelle feuille quand une feuille est pleine »</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... et %n autre fichier de ce genre.</numerusform><numerusform>... et %n autres fichiers de ce genre.</numerusform></translation>
+        <translation>
+            <numerusform>... et %n autre fichier de ce genre.</numerusform>
+            <numerusform>... et %n autres fichiers de ce genre.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
-        <translation>Dé&amp;marrer l'importation</translation>
+        <translation>Dé&amp;marrer l&apos;importation</translation>
     </message>
     <message>
         <source>Stop &amp;Importing</source>
-        <translation>Arrêter l'i&amp;mportation</translation>
+        <translation>Arrêter l&apos;i&amp;mportation</translation>
     </message>
 </context>
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>La feuille « %1 » ne peut pas être ajoutée.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
-        <translation>Le document n'a pas de feuille à la position %1.</translation>
+        <translation>Le document n&apos;a pas de feuille à la position %1.</translation>
     </message>
 </context>
 <context>
@@ -716,21 +767,24 @@
         <translation>Aucun fichier ajouté.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Les en-têtes diffèrent : %1. Les cellules de chaque fichier sont sous les colonnes de leur nom.</translation>
     </message>
     <message>
         <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Un nom de colonne s'écrit de deux façons : %1. C'est une seule colonne, nommée comme la première graphie.</translation>
+        <translation>Un nom de colonne s&apos;écrit de deux façons : %1. C&apos;est une seule colonne, nommée comme la première graphie.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>Le fichier « %1 » n'a pas été importé : %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform><numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +792,10 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform><numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -760,7 +817,14 @@
     <name>quillora::LibreOfficeProvider</name>
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
-        <translation>LibreOffice n'a pas ouvert de nouveau classeur.</translation>
+        <translation>LibreOffice n&apos;a pas ouvert de nouveau classeur.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora : il n'y a pas d'affichage où ouvrir la fenêtre ; la ligne de commande s'en passe, par exemple : quillora --output FICHIER CHEMIN... (voir quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -803,53 +867,53 @@
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation>Charger les fichiers d'e&amp;xemple</translation>
+        <translation>Charger les fichiers d&apos;e&amp;xemple</translation>
     </message>
     <message>
         <source>Progress</source>
         <translation>Progression</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>Le thème « %1 » ne peut pas être lu : %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>L'image de pointeur « %1 » ne peut pas être lue.</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>L&apos;image de pointeur « %1 » ne peut pas être lue.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
-        <translation>Voulez-vous que ce logiciel ouvre le dossier où sont rangés ces fichiers d'exemple (pour les voir avant de travailler avec) ?</translation>
+        <translation>Voulez-vous que ce logiciel ouvre le dossier où sont rangés ces fichiers d&apos;exemple (pour les voir avant de travailler avec) ?</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation>%1 n'a pas répondu dans les %2 secondes ; l'importation s'arrête ici.</translation>
+        <translation>%1 n&apos;a pas répondu dans les %2 secondes ; l&apos;importation s&apos;arrête ici.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
-        <translation>L'environnement UNO de LibreOffice n'a pu être mis en place : %1</translation>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
+        <translation>L&apos;environnement UNO de LibreOffice n&apos;a pu être mis en place : %1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
-        <translation>LibreOffice n'a pas répondu dans les %1 secondes.</translation>
+        <translation>LibreOffice n&apos;a pas répondu dans les %1 secondes.</translation>
     </message>
     <message>
         <source>it is not a socket</source>
-        <translation>ce n'est pas un socket</translation>
+        <translation>ce n&apos;est pas un socket</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
         <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
-        <translation>%1 n'appartient pas à LibreOffice (%2) : pas de connexion ; un tube privé est utilisé à la place.</translation>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
+        <translation>%1 n&apos;appartient pas à LibreOffice (%2) : pas de connexion ; un tube privé est utilisé à la place.</translation>
     </message>
     <message>
         <source>Quillora does not connect to %1: %2.</source>
@@ -857,11 +921,11 @@
     </message>
     <message>
         <source>LibreOffice could not be started from %1.</source>
-        <translation>LibreOffice n'a pu être démarré depuis %1.</translation>
+        <translation>LibreOffice n&apos;a pu être démarré depuis %1.</translation>
     </message>
     <message>
         <source>LibreOffice ended before it answered.</source>
-        <translation>LibreOffice s'est arrêté avant de répondre.</translation>
+        <translation>LibreOffice s&apos;est arrêté avant de répondre.</translation>
     </message>
 </context>
 <context>
@@ -878,9 +942,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>%n caractère de la feuille « %1 » a été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform><numerusform>%n caractères de la feuille « %1 » ont été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform></translation>
+        <translation>
+            <numerusform>%n caractère de la feuille « %1 » a été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
+            <numerusform>%n caractères de la feuille « %1 » ont été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +977,7 @@
         <translation>R&amp;épartir les données en colonnes Calc à ces caractères :</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Répartir à chaque séparateur &amp;propre au fichier (virgule, point-virgule, tabulation, barre)</translation>
     </message>
     <message>
@@ -923,15 +990,15 @@
     </message>
     <message>
         <source>Import Options</source>
-        <translation>Options d'importation</translation>
+        <translation>Options d&apos;importation</translation>
     </message>
     <message>
         <source>Format Options</source>
         <translation>Options de format</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
-        <translation>Nommer chaque feuille d'après son fichier, dans l'ordre de la liste</translation>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
+        <translation>Nommer chaque feuille d&apos;après son fichier, dans l&apos;ordre de la liste</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
@@ -982,7 +1049,7 @@
         <translation>La première ligne est un en-tête : la garder une fois, associer les colonnes par &amp;nom</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>A&amp;jouter une colonne avec le nom de fichier de chaque ligne</translation>
     </message>
     <message>
@@ -998,12 +1065,16 @@
         <translation>Encodage</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
-        <translation>Le nombre enregistré de lignes à ignorer « %1 » n'est pas un nombre de 0 à 1000.</translation>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
+        <translation>Le nombre enregistré de lignes à ignorer « %1 » n&apos;est pas un nombre de 0 à 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
-        <translation>Le séparateur décimal enregistré « %1 » n'est ni Automatic, ni Point, ni Comma.</translation>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
+        <translation>Le séparateur décimal enregistré « %1 » n&apos;est ni Automatic, ni Point, ni Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
@@ -1062,7 +1133,7 @@
     </message>
     <message>
         <source>No file is listed.</source>
-        <translation>Aucun fichier n'est listé.</translation>
+        <translation>Aucun fichier n&apos;est listé.</translation>
     </message>
     <message>
         <source>; no separator of its own: whole lines</source>
@@ -1090,7 +1161,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1174,17 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... %n de plus (voir l'infobulle)</numerusform><numerusform>... %n de plus (voir l'infobulle)</numerusform></translation>
+        <translation>
+            <numerusform>... %n de plus (voir l&apos;infobulle)</numerusform>
+            <numerusform>... %n de plus (voir l&apos;infobulle)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,8 +1233,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>Le paramètre « %1 » n'a pas pu être enregistré.</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>Le paramètre « %1 » n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1168,11 +1245,17 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 et %n autre</numerusform><numerusform>%1 et %n autres</numerusform></translation>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>« %1 » s'écrit « %2 » dans %n fichier : %3</numerusform><numerusform>« %1 » s'écrit « %2 » dans %n fichiers : %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>« %1 » s&apos;écrit « %2 » dans %n fichier : %3</numerusform>
+            <numerusform>« %1 » s&apos;écrit « %2 » dans %n fichiers : %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,39 +1276,45 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>Les lignes du document ne peuvent pas être gardées dans %1 : %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>Les lignes du document ne peuvent pas être écrites dans %1 : %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>Les lignes du document ne peuvent pas être relues dans %1 : %2</translation>
     </message>
     <message>
         <source>Row %1 comes after row %2: a written document takes its rows in order.</source>
-        <translation>La ligne %1 vient après la ligne %2 : un document écrit prend ses lignes dans l'ordre.</translation>
+        <translation>La ligne %1 vient après la ligne %2 : un document écrit prend ses lignes dans l&apos;ordre.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>Les lignes du document ne peuvent pas être relues : elles finissent trop tôt.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>Les lignes après la ligne %1 de la feuille « %2 » ont été omises : un document contient au plus %3 feuilles.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n'en contient pas plus (un fichier .ods garde ces cellules entières, jusqu'à %3 caractères).</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n'en contient pas plus (un fichier .ods garde ces cellules entières, jusqu'à %3 caractères).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
+            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n'en contient pas plus.</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n'en contient pas plus.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
+            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1233,28 +1322,31 @@
         <translation> Pour mettre les lignes au-delà de la dernière sur de nouvelles feuilles, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>%n cellule n'a pu être écrite sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform><numerusform>%n cellules n'ont pu être écrites sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>%n cellule n&apos;a pu être écrite sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
+            <numerusform>%n cellules n&apos;ont pu être écrites sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation>L'importation a été arrêtée avant la lecture de tout fichier.</translation>
+        <translation>L&apos;importation a été arrêtée avant la lecture de tout fichier.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>L'importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : les feuilles des fichiers précédents sont dans le document.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>L&apos;importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : les feuilles des fichiers précédents sont dans le document.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>L'importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : rien n'a été écrit dans le document.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>L&apos;importation a été arrêtée pendant la lecture du fichier « %1 » (fichier %2 sur %3) : rien n&apos;a été écrit dans le document.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation>L'importation a été arrêtée avant l'écriture de toute ligne.</translation>
+        <translation>L&apos;importation a été arrêtée avant l&apos;écriture de toute ligne.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>L'importation a été arrêtée après la ligne %1 du fichier « %2 » (fichier %3 sur %4) : les lignes jusque-là sont dans le document, aucune après.</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>L&apos;importation a été arrêtée après la ligne %1 du fichier « %2 » (fichier %3 sur %4) : les lignes jusque-là sont dans le document, aucune après.</translation>
     </message>
 </context>
 <context>
@@ -1265,7 +1357,7 @@
     </message>
     <message>
         <source>The LibreOffice bridge could not be set up.</source>
-        <translation>Le pont vers LibreOffice n'a pu être mis en place.</translation>
+        <translation>Le pont vers LibreOffice n&apos;a pu être mis en place.</translation>
     </message>
 </context>
 <context>
@@ -1295,45 +1387,45 @@
     </message>
     <message>
         <source>OpenOffice is required to run this software. It is not installed on this computer.</source>
-        <translation>OpenOffice est nécessaire pour utiliser ce logiciel. Il n'est pas installé sur cet ordinateur.</translation>
+        <translation>OpenOffice est nécessaire pour utiliser ce logiciel. Il n&apos;est pas installé sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Woud you like to open this site now?</source>
         <translation>Voulez-vous ouvrir ce site maintenant ?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
-        <translation>(Si vous pensez que cette erreur est une méprise et qu'OpenOffice est installé, veuillez envoyer une capture d'écran de ce message d'erreur et une capture d'écran de la fenêtre « À propos » d'OpenOffice à %1)</translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
+        <translation>(Si vous pensez que cette erreur est une méprise et qu&apos;OpenOffice est installé, veuillez envoyer une capture d&apos;écran de ce message d&apos;erreur et une capture d&apos;écran de la fenêtre « À propos » d&apos;OpenOffice à %1)</translation>
     </message>
 </context>
 <context>
     <name>quillora::TemporaryOutput</name>
     <message>
         <source>it is a link to a file that is not there</source>
-        <translation>c'est un lien vers un fichier qui n'existe pas</translation>
+        <translation>c&apos;est un lien vers un fichier qui n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is a link to something that is not a file</source>
-        <translation>c'est un lien vers quelque chose qui n'est pas un fichier</translation>
+        <translation>c&apos;est un lien vers quelque chose qui n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation>ce n'est pas un fichier</translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>Le fichier « %1 » ne peut pas être lu : %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
-        <translation>Fichier introuvable (le nom n'est pas de l'UTF-8 valide)</translation>
+        <translation>Fichier introuvable (le nom n&apos;est pas de l&apos;UTF-8 valide)</translation>
     </message>
     <message>
         <source>File not found</source>
@@ -1341,11 +1433,11 @@
     </message>
     <message>
         <source>It is not a file</source>
-        <translation>Ce n'est pas un fichier</translation>
+        <translation>Ce n&apos;est pas un fichier</translation>
     </message>
     <message>
         <source>It is not a file that can be looked at before it is imported</source>
-        <translation>Ce n'est pas un fichier que l'on peut regarder avant de l'importer</translation>
+        <translation>Ce n&apos;est pas un fichier que l&apos;on peut regarder avant de l&apos;importer</translation>
     </message>
 </context>
 <context>
@@ -1363,7 +1455,7 @@
     <name>quillora::Workbook</name>
     <message>
         <source>a part of the file holds 4 GiB or more and is written with ZIP64, as the format allows; LibreOffice (7.4 at least) does not open a part that large, other readers do.</source>
-        <translation>une partie du fichier fait 4 Gio ou plus et est écrite en ZIP64, comme le format le permet ; LibreOffice (7.4 au moins) n'ouvre pas une partie aussi grande, d'autres lecteurs si.</translation>
+        <translation>une partie du fichier fait 4 Gio ou plus et est écrite en ZIP64, comme le format le permet ; LibreOffice (7.4 au moins) n&apos;ouvre pas une partie aussi grande, d&apos;autres lecteurs si.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -1377,16 +1469,19 @@
         <translation>%1 à %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu'à %4 caractères).</numerusform><numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu'à %4 caractères).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu&apos;à %4 caractères).</numerusform>
+            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu&apos;à %4 caractères).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1 : la feuille « %2 » ne peut pas être ajoutée : %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation>libxlsxwriter l'a refusée</translation>
+        <translation>libxlsxwriter l&apos;a refusée</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>

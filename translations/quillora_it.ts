@@ -23,7 +23,7 @@
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
-        <translation>Scrive il documento in FILE invece di mostrarlo in Calc; il formato segue l'estensione: .ods, .xlsx o .fods. Non richiede LibreOffice.</translation>
+        <translation>Scrive il documento in FILE invece di mostrarlo in Calc; il formato segue l&apos;estensione: .ods, .xlsx o .fods. Non richiede LibreOffice.</translation>
     </message>
     <message>
         <source>A sheet per file (default: all files on one sheet).</source>
@@ -31,7 +31,7 @@
     </message>
     <message>
         <source>A sheet per file, in the order the files are given, each named as its file is (2024-01.csv); implies --sheet-per-file.</source>
-        <translation>Un foglio per file, nell'ordine indicato, ciascuno col nome del suo file (2024-01.csv); implica --sheet-per-file.</translation>
+        <translation>Un foglio per file, nell&apos;ordine indicato, ciascuno col nome del suo file (2024-01.csv); implica --sheet-per-file.</translation>
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
@@ -42,15 +42,15 @@
         <translation>Divide ogni riga in celle a TESTO (qualsiasi testo, anche più caratteri).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>Per una cartella PERCORSO: i suoi file il cui nome finisce in .EXT, percorsi come fa «Aggiungi tutti i file nella cartella» (predefinito: ogni file, come un trascinamento).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Tiene insieme il testo tra virgolette doppie, come nei file CSV: un separatore o un a capo tra virgolette appartiene alla cella, "" è una virgoletta.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Tiene insieme il testo tra virgolette doppie, come nei file CSV: un separatore o un a capo tra virgolette appartiene alla cella, &quot;&quot; è una virgoletta.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Legge i file senza byte order mark in NOME: qualsiasi codifica letta da Qt, maiuscole o minuscole (--list-encodings elenca le solite); auto, il predefinito, trova quella di ogni file.</translation>
     </message>
     <message>
@@ -58,15 +58,15 @@
         <translation>Elenca le codifiche comuni, col nome accettato da --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>Tralascia le prime N righe di ogni file (un titolo, una riga «esportato da»).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>La prima riga di un file (dopo quelle tralasciate) è la sua intestazione: in un foglio i nomi delle intestazioni sono la prima riga, una volta, e le celle di ogni file vanno sotto le colonne del loro nome.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
         <translation>Con --header: una colonna chiamata VECCHIO vale come NUOVO prima del confronto dei nomi («cliente=committente»); ripetibile.</translation>
     </message>
     <message>
@@ -78,19 +78,19 @@
         <translation>Salva come data una cella il cui testo è tutto una data ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Una prima colonna col file di ogni riga: il suo percorso sotto la cartella che contiene tutti i file (relative, il predefinito), il suo nome (name) o il percorso completo (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
         <translation>Quando un foglio è pieno, continua col resto in un nuovo foglio dopo di esso («NOME (2)», ...), invece di tralasciarlo.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
-        <translation>Stampa cosa farebbe l'importazione: codifica, righe, riga più larga di ogni file e un separatore apparente, poi i fogli e le loro righe; non scrive né avvia nulla, e lascia lo standard input e le pipe all'importazione.</translation>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <translation>Stampa cosa farebbe l&apos;importazione: codifica, righe, riga più larga di ogni file e un separatore apparente, poi i fogli e le loro righe; non scrive né avvia nulla, e lascia lo standard input e le pipe all&apos;importazione.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>Apre la finestra con i PERCORSI elencati, invece di importarli (come «Apri con» di un file manager).</translation>
     </message>
     <message>
@@ -107,34 +107,34 @@
   it, level by level (hidden files and folders are passed over); - is standard input. Without
   arguments, or with --window, the window opens, with the PATHs listed.</source>
         <translation>Percorsi:
-  I PERCORSI sono presi nell'ordine dato; una cartella porta i suoi file e quelli di ogni cartella
+  I PERCORSI sono presi nell&apos;ordine dato; una cartella porta i suoi file e quelli di ogni cartella
   sottostante, livello per livello (file e cartelle nascosti sono saltati); - è lo standard input.
   Senza argomenti, o con --window, si apre la finestra con i PERCORSI elencati.</translation>
     </message>
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Fogli:
   In un foglio i file si susseguono; un file che finisce con un a capo è seguito da una riga vuota.
-  Con --sheet-per-file il foglio di ogni file va davanti, quindi quello dell'ultimo file viene per primo;
+  Con --sheet-per-file il foglio di ogni file va davanti, quindi quello dell&apos;ultimo file viene per primo;
   un foglio prende il nome da lettere, cifre e spazi del suo file (notes.txt dà notestxt), con un numero
-  aggiunto se il nome è già usato. Con --sheets-as-listed i fogli seguono l'ordine dato e tengono il
-  nome dei loro file (solo []:*?/\ diventano _), " (2)" aggiunto se già usato. In .xlsx i nomi sono
+  aggiunto se il nome è già usato. Con --sheets-as-listed i fogli seguono l&apos;ordine dato e tengono il
+  nome dei loro file (solo []:*?/\ diventano _), &quot; (2)&quot; aggiunto se già usato. In .xlsx i nomi sono
   tagliati a 31 caratteri. Un foglio contiene 1.048.576 righe; con --continue-sheets il resto prosegue
   in «NOME (2)» subito dopo.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Intestazioni:
   Con --header la prima riga di un file (dopo --skip-lines) è la sua intestazione: in un foglio i nomi
   delle intestazioni sono la prima riga, una volta, in ordine di prima comparsa, e le celle di ogni file
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -168,9 +168,9 @@
   0      ogni file è stato importato per intero (e il documento scritto, con --output)
   1      un file non era leggibile o conteneva byte non validi nella sua codifica, delle celle non
          entravano, o il documento non poteva essere scritto; il resto è stato comunque importato
-  2      un errore d'uso, o nessuno schermo dove ne serve uno
-  3      LibreOffice manca, o è stato perso durante l'esecuzione
-  128+N  il segnale N (INT, TERM, HUP) ha terminato l'esecuzione; i suoi file temporanei se ne sono andati</translation>
+  2      un errore d&apos;uso, o nessuno schermo dove ne serve uno
+  3      LibreOffice manca, o è stato perso durante l&apos;esecuzione
+  128+N  il segnale N (INT, TERM, HUP) ha terminato l&apos;esecuzione; i suoi file temporanei se ne sono andati</translation>
     </message>
     <message>
         <source>Report bugs at %1 or to %2.</source>
@@ -201,7 +201,7 @@
         <translation>--split e --separator si escludono a vicenda.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split accetta space, comma, tab, semicolon, pipe o auto, non «%1».</translation>
     </message>
     <message>
@@ -221,23 +221,23 @@
         <translation>%1 esiste; --force lo sostituisce.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>codifica sconosciuta «%1»; --list-encodings elenca le solite.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers accetta auto, point o comma, non «%1».</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename accetta VECCHIO=NUOVO, due nomi, non «%1».</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines accetta un numero di righe, non «%1».</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column accetta relative, name o path, non «%1».</translation>
     </message>
     <message>
@@ -249,13 +249,13 @@
         <translation>quillora: impossibile scrivere lo standard output.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>Usare «quillora --help» per maggiori informazioni.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
 </source>
-        <translation>quillora: non c'è uno schermo dove mostrare il documento in Calc; --output FILE lo scrive invece in un file.
+        <translation>quillora: non c&apos;è uno schermo dove mostrare il documento in Calc; --output FILE lo scrive invece in un file.
 </translation>
     </message>
     <message>
@@ -266,7 +266,7 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
         <translation>lo standard input è letto per il primo «-»; un altro non ha più nulla da leggere ed è tralasciato.</translation>
     </message>
     <message>
@@ -315,16 +315,22 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, la più larga %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n riga</numerusform><numerusform>%n righe</numerusform></translation>
+        <translation>
+            <numerusform>%n riga</numerusform>
+            <numerusform>%n righe</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n cella</numerusform><numerusform>%n celle</numerusform></translation>
+        <translation>
+            <numerusform>%n cella</numerusform>
+            <numerusform>%n celle</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +354,24 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>foglio %1: %n riga</numerusform><numerusform>foglio %1: %n righe</numerusform></translation>
+        <translation>
+            <numerusform>foglio %1: %n riga</numerusform>
+            <numerusform>foglio %1: %n righe</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n riga tralasciata: un foglio ne contiene %1)</numerusform><numerusform>(%n righe tralasciate: un foglio ne contiene %1)</numerusform></translation>
+        <translation>
+            <numerusform>(%n riga tralasciata: un foglio ne contiene %1)</numerusform>
+            <numerusform>(%n righe tralasciate: un foglio ne contiene %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n colonna)</numerusform><numerusform>%1, ... (%n colonne)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n colonna)</numerusform>
+            <numerusform>%1, ... (%n colonne)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -364,7 +379,7 @@
     </message>
     <message>
         <source>: a stream, read by the import alone: not in this plan</source>
-        <translation>: un flusso, letto solo dall'importazione: non in questo piano</translation>
+        <translation>: un flusso, letto solo dall&apos;importazione: non in questo piano</translation>
     </message>
     <message>
         <source>%1: not saved: %2</source>
@@ -372,7 +387,7 @@
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation>L'elenco non contiene più la voce %1.</translation>
+        <translation>L&apos;elenco non contiene più la voce %1.</translation>
     </message>
     <message>
         <source>give it with --encoding (--list-encodings lists the usual ones)</source>
@@ -402,19 +417,19 @@
         <translation>La cella (%1, %2) è fuori dal foglio.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
+        <source>The document has no sheet &quot;%1&quot;.</source>
         <translation>Il documento non ha un foglio «%1».</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
-        <translation>L'ultimo foglio di un documento non può essere rimosso.</translation>
+        <translation>L&apos;ultimo foglio di un documento non può essere rimosso.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
         <translation>«%1» non è un nome di foglio valido.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>Il documento ha già un foglio «%1».</translation>
     </message>
     <message>
@@ -517,7 +532,7 @@
     </message>
     <message>
         <source>Application Error</source>
-        <translation>Errore dell'applicazione</translation>
+        <translation>Errore dell&apos;applicazione</translation>
     </message>
 </context>
 <context>
@@ -535,18 +550,18 @@
     </message>
     <message>
         <source>Enter file extension to load:</source>
-        <translation>Inserire l'estensione dei file da caricare:</translation>
+        <translation>Inserire l&apos;estensione dei file da caricare:</translation>
     </message>
     <message>
         <source>(* for all files, txt for all txt files, doc for all doc files, etc.)</source>
         <translation>(* per tutti i file, txt per tutti i file txt, doc per tutti i file doc, ecc.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Sono stati selezionati troppi file da aggiungere.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Provare ad aggiungerli col pulsante «Aggiungi tutti».</translation>
     </message>
 </context>
@@ -557,7 +572,7 @@
         <translation>Letto come %1, scelto per questo file</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>Diviso a «%1», scelto per questo file</translation>
     </message>
     <message>
@@ -576,50 +591,65 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Il file «%1» ha un campo tra virgolette che si apre alla riga %2 e non si chiude mai: il resto del file è in quell'unica cella.</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Il file «%1» ha un campo tra virgolette che si apre alla riga %2 e non si chiude mai: il resto del file è in quell&apos;unica cella.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>Le righe del file «%1» non si dividono in modo uniforme a nessuno tra virgola, punto e virgola, tabulazione o barra verticale: restano intere, una cella ciascuna.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> Contiene anche %n sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un'altra codifica.</numerusform><numerusform> Contiene anche %n sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un'altra codifica.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Contiene anche %n sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+            <numerusform> Contiene anche %n sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform><numerusform>%n byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform></translation>
+        <translation>
+            <numerusform>%n byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform>
+            <numerusform>%n byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n carattere non è stato letto ed è U+FFFD</numerusform><numerusform>%n caratteri non sono stati letti e sono U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n carattere non è stato letto ed è U+FFFD</numerusform>
+            <numerusform>%n caratteri non sono stati letti e sono U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letto come in windows-1252, ma %2. Se è in un'altra codifica, %3.%4</numerusform><numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letti come in windows-1252, ma %2. Se è in un'altra codifica, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letto come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letti come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un'altra codifica, %4.%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un&apos;altra codifica, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 è stato letto come in windows-1252.</numerusform><numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 sono stati letti come in windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 è stato letto come in windows-1252.</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 sono stati letti come in windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
         <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come windows-1252. Se il testo sembra sbagliato, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>Il file «%1» è stato letto come %2. Se il testo sembra sbagliato, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Il file «%1» non è stato importato: %2</translation>
     </message>
 </context>
@@ -627,7 +657,10 @@
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +668,46 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>da %1 in poi, %n file</numerusform><numerusform>da %1 in poi, %n file</numerusform></translation>
+        <translation>
+            <numerusform>da %1 in poi, %n file</numerusform>
+            <numerusform>da %1 in poi, %n file</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>solo in %n file, fino a %1</numerusform><numerusform>solo in %n file, fino a %1</numerusform></translation>
+        <translation>
+            <numerusform>solo in %n file, fino a %1</numerusform>
+            <numerusform>solo in %n file, fino a %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>solo in %n file, da %1 a %2</numerusform><numerusform>solo in %n file, da %1 a %2</numerusform></translation>
+        <translation>
+            <numerusform>solo in %n file, da %1 a %2</numerusform>
+            <numerusform>solo in %n file, da %1 a %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>solo in %n file: %1</numerusform><numerusform>solo in %n file: %1</numerusform></translation>
+        <translation>
+            <numerusform>solo in %n file: %1</numerusform>
+            <numerusform>solo in %n file: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>manca in %n file: %1</numerusform><numerusform>manca in %n file: %1</numerusform></translation>
+        <translation>
+            <numerusform>manca in %n file: %1</numerusform>
+            <numerusform>manca in %n file: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -675,19 +723,22 @@
     </message>
     <message>
         <source>The list no longer holds entry %1.</source>
-        <translation>L'elenco non contiene più la voce %1.</translation>
+        <translation>L&apos;elenco non contiene più la voce %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>sceglierne la codifica in «Codifica» e importarlo di nuovo</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>spuntare «Continua in un nuovo foglio quando un foglio è pieno»</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... e %n altro file come questi.</numerusform><numerusform>... e altri %n file come questi.</numerusform></translation>
+        <translation>
+            <numerusform>... e %n altro file come questi.</numerusform>
+            <numerusform>... e altri %n file come questi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -701,7 +752,7 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>Impossibile aggiungere il foglio «%1».</translation>
     </message>
     <message>
@@ -716,7 +767,7 @@
         <translation>Nessun file aggiunto.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Le intestazioni differiscono: %1. Le celle di ogni file sono sotto le colonne del loro nome.</translation>
     </message>
     <message>
@@ -724,13 +775,16 @@
         <translation>Un nome di colonna è scritto in due modi: %1. È una sola colonna, col nome scritto per primo.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Il file «%1» non è stato importato: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform><numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +792,10 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform><numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -761,6 +818,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice non ha aperto un nuovo foglio elettronico.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: non c'è uno schermo dove aprire la finestra; la riga di comando funziona senza, per esempio: quillora --output FILE PERCORSO... (vedere quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -810,12 +874,12 @@
         <translation>Avanzamento</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>Impossibile leggere il tema «%1»: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>Impossibile leggere l'immagine del puntatore «%1».</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>Impossibile leggere l&apos;immagine del puntatore «%1».</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
@@ -826,14 +890,14 @@
     <name>quillora::OfficeCalls</name>
     <message>
         <source>%1 did not answer within %2 seconds; the import ends here.</source>
-        <translation>%1 non ha risposto entro %2 secondi; l'importazione finisce qui.</translation>
+        <translation>%1 non ha risposto entro %2 secondi; l&apos;importazione finisce qui.</translation>
     </message>
 </context>
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
-        <translation>Impossibile preparare l'ambiente UNO di LibreOffice: %1</translation>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
+        <translation>Impossibile preparare l&apos;ambiente UNO di LibreOffice: %1</translation>
     </message>
     <message>
         <source>LibreOffice did not answer within %1 seconds.</source>
@@ -848,7 +912,7 @@
         <translation>appartiene a un altro utente</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 non è di LibreOffice (%2): nessuna connessione; si usa invece una pipe privata.</translation>
     </message>
     <message>
@@ -868,7 +932,7 @@
     <name>quillora::OpenDialog</name>
     <message>
         <source>Add File(s) - Use Ctrl &amp; Shift to select multiple files</source>
-        <translation>Aggiungi file - Usare Ctrl e Maiusc per selezionarne più d'uno</translation>
+        <translation>Aggiungi file - Usare Ctrl e Maiusc per selezionarne più d&apos;uno</translation>
     </message>
     <message>
         <source>Text Files (*.txt)|*.txt|Text and CSV Files (*.txt *.csv *.tsv *.tab *.psv *.dat *.log)|*.txt;*.csv;*.tsv;*.tab;*.psv;*.dat;*.log|All Files (*.*)|*.*|</source>
@@ -878,9 +942,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>%n carattere del foglio «%1» è stato tralasciato: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform><numerusform>%n caratteri del foglio «%1» sono stati tralasciati: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform></translation>
+        <translation>
+            <numerusform>%n carattere del foglio «%1» è stato tralasciato: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
+            <numerusform>%n caratteri del foglio «%1» sono stati tralasciati: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +977,7 @@
         <translation>Dividi i dati in nuove colonne di Calc a questi ca&amp;ratteri:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>&amp;Dividi al separatore proprio di ogni file (virgola, punto e virgola, tabulazione o barra)</translation>
     </message>
     <message>
@@ -930,8 +997,8 @@
         <translation>Opzioni di formato</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
-        <translation>Dai a ogni foglio il nome del suo file, nell'ordine dell'elenco</translation>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
+        <translation>Dai a ogni foglio il nome del suo file, nell&apos;ordine dell&apos;elenco</translation>
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
@@ -971,18 +1038,18 @@
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation>Rig&amp;he da saltare all'inizio di ogni file:</translation>
+        <translation>Rig&amp;he da saltare all&apos;inizio di ogni file:</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation>Righe da saltare all'inizio di ogni file</translation>
+        <translation>Righe da saltare all&apos;inizio di ogni file</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation>La prima riga &amp;è un'intestazione: tienila una volta, abbina le colonne per nome</translation>
+        <translation>La prima riga &amp;è un&apos;intestazione: tienila una volta, abbina le colonne per nome</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>&amp;Aggiungi una colonna col nome del file di ogni riga</translation>
     </message>
     <message>
@@ -998,12 +1065,16 @@
         <translation>Codifica</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
         <translation>Il numero salvato di righe da saltare «%1» non è un numero da 0 a 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
         <translation>Il separatore decimale salvato «%1» non è né Automatic, né Point, né Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatica</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1161,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1174,17 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... altri %n (vedere il suggerimento)</numerusform><numerusform>... altri %n (vedere il suggerimento)</numerusform></translation>
+        <translation>
+            <numerusform>... altri %n (vedere il suggerimento)</numerusform>
+            <numerusform>... altri %n (vedere il suggerimento)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,8 +1233,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>Impossibile salvare l'impostazione «%1».</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>Impossibile salvare l&apos;impostazione «%1».</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1168,11 +1245,17 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e %n altro</numerusform><numerusform>%1 e altri %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>«%1» è scritto «%2» in %n file: %3</numerusform><numerusform>«%1» è scritto «%2» in %n file: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>«%1» è scritto «%2» in %n file: %3</numerusform>
+            <numerusform>«%1» è scritto «%2» in %n file: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,15 +1276,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>Impossibile tenere le righe del documento in %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>Impossibile scrivere le righe del documento in %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>Impossibile rileggere le righe del documento in %1: %2</translation>
     </message>
     <message>
@@ -1209,52 +1292,61 @@
         <translation>La riga %1 viene dopo la riga %2: un documento scritto prende le sue righe in ordine.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>Impossibile rileggere le righe del documento: finiscono troppo presto.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>Le righe dopo la riga %1 del foglio «%2» sono state tralasciate: un documento contiene al massimo %3 fogli.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
+            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più.</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più.</numerusform>
+            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
         <extracomment>Follows the sentence about cells left out; %1 says how to choose it.</extracomment>
-        <translation> Per mettere le righe oltre l'ultima in nuovi fogli, %1.</translation>
+        <translation> Per mettere le righe oltre l&apos;ultima in nuovi fogli, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>Impossibile scrivere %n cella nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform><numerusform>Impossibile scrivere %n celle nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>Impossibile scrivere %n cella nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
+            <numerusform>Impossibile scrivere %n celle nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
-        <translation>L'importazione è stata fermata prima di leggere alcun file.</translation>
+        <translation>L&apos;importazione è stata fermata prima di leggere alcun file.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>L'importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): i fogli dei file precedenti sono nel documento.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>L&apos;importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): i fogli dei file precedenti sono nel documento.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>L'importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): nulla è stato scritto nel documento.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>L&apos;importazione è stata fermata durante la lettura del file «%1» (file %2 di %3): nulla è stato scritto nel documento.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
-        <translation>L'importazione è stata fermata prima di scrivere alcuna riga.</translation>
+        <translation>L&apos;importazione è stata fermata prima di scrivere alcuna riga.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>L'importazione è stata fermata dopo la riga %1 del file «%2» (file %3 di %4): le righe fin lì sono nel documento, nessuna dopo.</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>L&apos;importazione è stata fermata dopo la riga %1 del file «%2» (file %3 di %4): le righe fin lì sono nel documento, nessuna dopo.</translation>
     </message>
 </context>
 <context>
@@ -1302,8 +1394,8 @@
         <translation>Aprire questo sito ora?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
-        <translation>(Se questo errore sembra uno sbaglio e OpenOffice è installato, inviare una schermata di questo messaggio d'errore e una della finestra «Informazioni» di OpenOffice a %1)</translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
+        <translation>(Se questo errore sembra uno sbaglio e OpenOffice è installato, inviare una schermata di questo messaggio d&apos;errore e una della finestra «Informazioni» di OpenOffice a %1)</translation>
     </message>
 </context>
 <context>
@@ -1328,7 +1420,7 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>Impossibile leggere il file «%1»: %2</translation>
     </message>
     <message>
@@ -1377,16 +1469,19 @@
         <translation>da %1 a %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform><numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform>
+            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: impossibile aggiungere il foglio «%2»: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>
-        <translation>libxlsxwriter l'ha rifiutato</translation>
+        <translation>libxlsxwriter l&apos;ha rifiutato</translation>
     </message>
     <message>
         <source>%1: a cell cannot be written: %2</source>

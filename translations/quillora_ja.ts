@@ -42,15 +42,15 @@
         <translation>各行を TEXT でセルに分割します (任意のテキスト、複数文字も可)。</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>フォルダー PATH の場合: 名前が .EXT で終わるファイルを、「フォルダー内のすべてのファイルを追加」と同じ方法で辿ります (既定: ドロップと同じくすべてのファイル)。</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>CSV ファイルと同様に、二重引用符で囲まれたテキストをまとめます: 引用符内の区切り文字や改行はセルの一部、"" は引用符 1 つです。</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>CSV ファイルと同様に、二重引用符で囲まれたテキストをまとめます: 引用符内の区切り文字や改行はセルの一部、&quot;&quot; は引用符 1 つです。</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>バイト順マークのないファイルを NAME で読みます: Qt が読める任意のエンコーディング、大文字小文字は不問 (--list-encodings で一般的なものを一覧)。既定の auto はファイルごとに判定します。</translation>
     </message>
     <message>
@@ -58,16 +58,16 @@
         <translation>よく使われるエンコーディングを --encoding が受け付ける名前で一覧表示します。</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>各ファイルの最初の N 行を除外します (タイトル、「エクスポート元」の行など)。</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>ファイルの最初の行 (除外した行の後) を見出しとします: 1 シートでは見出しの名前が 1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります。</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
-        <translation>--header と共に: 名前の照合前に OLD という列を NEW として扱います ("client=customer")。複数回指定できます。</translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
+        <translation>--header と共に: 名前の照合前に OLD という列を NEW として扱います (&quot;client=customer&quot;)。複数回指定できます。</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -78,19 +78,19 @@
         <translation>テキスト全体が ISO 日付 (2024-03-01) のセルを日付として保存します。</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>各行のファイルを示す先頭列: すべてのファイルを含むフォルダーからのパス (relative、既定)、名前 (name)、またはフルパス (path)。</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>シートがいっぱいになったら、残りを省かずに直後の新しいシート ("NAME (2)" など) に続けます。</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>シートがいっぱいになったら、残りを省かずに直後の新しいシート (&quot;NAME (2)&quot; など) に続けます。</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>インポートの内容を表示します: 各ファイルのエンコーディング、行数、最も広い行、区切りと思われる文字、そしてシートと行数。何も書き込まず起動もせず、標準入力とパイプはインポートに残します。</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>PATH をインポートせず、一覧にしてウィンドウを開きます (ファイルマネージャーの「アプリケーションで開く」と同様)。</translation>
     </message>
     <message>
@@ -114,26 +114,26 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>シート:
   1 シートではファイルが順に続きます。改行で終わるファイルの後には空の行が入ります。--sheet-per-file
   では各ファイルのシートが先頭に置かれるため、最後のファイルのシートが最初になります。シート名はファイル名
   の英字・数字・空白から付けられ (notes.txt は notestxt)、名前が使用済みなら番号が付きます。
   --sheets-as-listed ではシートは指定順に並び、ファイル名をそのまま使います ([]:*?/\ のみ _ に置換)。
-  使用済みなら " (2)" が付きます。.xlsx では名前は 31 文字までに切り詰められます。1 シートは 1,048,576
-  行までです。--continue-sheets では残りは直後の "NAME (2)" に続きます。</translation>
+  使用済みなら &quot; (2)&quot; が付きます。.xlsx では名前は 31 文字までに切り詰められます。1 シートは 1,048,576
+  行までです。--continue-sheets では残りは直後の &quot;NAME (2)&quot; に続きます。</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>見出し:
   --header では、ファイルの最初の行 (--skip-lines の後) が見出しです: 1 シートでは見出しの名前が初出順に
   1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります (見出しを超えるセルは名前付きの
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -199,8 +199,8 @@
         <translation>--split と --separator は同時に使えません。</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
-        <translation>--split に使えるのは space、comma、tab、semicolon、pipe、auto です。"%1" は使えません。</translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
+        <translation>--split に使えるのは space、comma、tab、semicolon、pipe、auto です。&quot;%1&quot; は使えません。</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
@@ -219,24 +219,24 @@
         <translation>%1 は存在します。--force で置き換えます。</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
-        <translation>不明なエンコーディング "%1"。--list-encodings で一般的なものを一覧できます。</translation>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
+        <translation>不明なエンコーディング &quot;%1&quot;。--list-encodings で一般的なものを一覧できます。</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
-        <translation>--numbers に使えるのは auto、point、comma です。"%1" は使えません。</translation>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
+        <translation>--numbers に使えるのは auto、point、comma です。&quot;%1&quot; は使えません。</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
-        <translation>--rename には OLD=NEW の 2 つの名前を指定します。"%1" は使えません。</translation>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
+        <translation>--rename には OLD=NEW の 2 つの名前を指定します。&quot;%1&quot; は使えません。</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
-        <translation>--skip-lines には行数を指定します。"%1" は使えません。</translation>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
+        <translation>--skip-lines には行数を指定します。&quot;%1&quot; は使えません。</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
-        <translation>--file-column に使えるのは relative、name、path です。"%1" は使えません。</translation>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
+        <translation>--file-column に使えるのは relative、name、path です。&quot;%1&quot; は使えません。</translation>
     </message>
     <message>
         <source>no PATH given.</source>
@@ -247,8 +247,8 @@
         <translation>quillora: 標準出力に書き込めません。</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
-        <translation>詳しくは 'quillora --help' を実行してください。</translation>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
+        <translation>詳しくは &apos;quillora --help&apos; を実行してください。</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
@@ -264,8 +264,8 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
-        <translation>標準入力は最初の "-" で読み込まれます。2 つ目以降は読むものがないため除外されます。</translation>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
+        <translation>標準入力は最初の &quot;-&quot; で読み込まれます。2 つ目以降は読むものがないため除外されます。</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
@@ -313,16 +313,20 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3)、%4、最大 %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n 行</numerusform></translation>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n セル</numerusform></translation>
+        <translation>
+            <numerusform>%n セル</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -346,15 +350,21 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>シート %1: %n 行</numerusform></translation>
+        <translation>
+            <numerusform>シート %1: %n 行</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n 行を除外: 1 シートは %1 行まで)</numerusform></translation>
+        <translation>
+            <numerusform>(%n 行を除外: 1 シートは %1 行まで)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1、... (%n 列)</numerusform></translation>
+        <translation>
+            <numerusform>%1、... (%n 列)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -400,20 +410,20 @@
         <translation>セル (%1, %2) はシートの外にあります。</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
-        <translation>ドキュメントにシート "%1" がありません。</translation>
+        <source>The document has no sheet &quot;%1&quot;.</source>
+        <translation>ドキュメントにシート &quot;%1&quot; がありません。</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
         <translation>ドキュメントの最後のシートは削除できません。</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
-        <translation>"%1" は有効なシート名ではありません。</translation>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
+        <translation>&quot;%1&quot; は有効なシート名ではありません。</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
-        <translation>ドキュメントには既にシート "%1" があります。</translation>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
+        <translation>ドキュメントには既にシート &quot;%1&quot; があります。</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
@@ -540,11 +550,11 @@
         <translation>(* はすべてのファイル、txt はすべての txt ファイル、doc はすべての doc ファイル、など)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>追加するファイルを選びすぎています。</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>「すべて追加」ボタンで追加してみてください。</translation>
     </message>
 </context>
@@ -555,8 +565,8 @@
         <translation>%1 として読み込み (このファイル用に選択)</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
-        <translation>"%1" で分割 (このファイル用に選択)</translation>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
+        <translation>&quot;%1&quot; で分割 (このファイル用に選択)</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
@@ -574,58 +584,70 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>ファイル "%1" には %2 行目で始まり閉じられない引用符付きフィールドがあります: ファイルの残りはその 1 セルに入っています。</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>ファイル &quot;%1&quot; には %2 行目で始まり閉じられない引用符付きフィールドがあります: ファイルの残りはその 1 セルに入っています。</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>ファイル "%1" の行はカンマ、セミコロン、タブ、縦棒のどれでも均等に分割できません: 各行はそのまま 1 セルになります。</translation>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>ファイル &quot;%1&quot; の行はカンマ、セミコロン、タブ、縦棒のどれでも均等に分割できません: 各行はそのまま 1 セルになります。</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> また、有効な UTF-8 シーケンスが %n 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> また、有効な UTF-8 シーケンスが %n 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform></translation>
+        <translation>
+            <numerusform>%n バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n 文字を読めず、U+FFFD になりました</numerusform></translation>
+        <translation>
+            <numerusform>%n 文字を読めず、U+FFFD になりました</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>ファイル "%1" は UTF-8 として読み込み、UTF-8 でない %n バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込み、UTF-8 でない %n バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>ファイル "%1" は %2 として読み込みましたが、%3。別のエンコーディングの場合は、%4。%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>ファイル &quot;%1&quot; は %2 として読み込みましたが、%3。別のエンコーディングの場合は、%4。%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>ファイル "%1" は UTF-8 として読み込みました。UTF-8 でない %n バイトは windows-1252 として読みました。</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込みました。UTF-8 でない %n バイトは windows-1252 として読みました。</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>ファイル "%1" のエンコーディングを確定できなかったため、windows-1252 として読み込みました。テキストがおかしい場合は、%2。%3</translation>
+        <translation>ファイル &quot;%1&quot; のエンコーディングを確定できなかったため、windows-1252 として読み込みました。テキストがおかしい場合は、%2。%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>ファイル "%1" は %2 として読み込みました。テキストがおかしい場合は、%3。%4</translation>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>ファイル &quot;%1&quot; は %2 として読み込みました。テキストがおかしい場合は、%3。%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>ファイル "%1" はインポートされませんでした: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 ほか %n 件</numerusform></translation>
+        <translation>
+            <numerusform>%1 ほか %n 件</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -633,31 +655,41 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>%1 以降、%n ファイル</numerusform></translation>
+        <translation>
+            <numerusform>%1 以降、%n ファイル</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>%n ファイルのみ、%1 まで</numerusform></translation>
+        <translation>
+            <numerusform>%n ファイルのみ、%1 まで</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>%n ファイルのみ、%1 から %2</numerusform></translation>
+        <translation>
+            <numerusform>%n ファイルのみ、%1 から %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>%n ファイルのみ: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n ファイルのみ: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>%n ファイルにない: %1</numerusform></translation>
+        <translation>
+            <numerusform>%n ファイルにない: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>「%1」</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -676,16 +708,18 @@
         <translation>一覧に項目 %1 はもうありません。</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>「エンコーディング」でエンコーディングを選んでもう一度インポートしてください</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>「シートがいっぱいになったら新しいシートに続ける」をオンにしてください</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... ほか同様のファイル %n 件。</numerusform></translation>
+        <translation>
+            <numerusform>... ほか同様のファイル %n 件。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -699,8 +733,8 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
-        <translation>シート "%1" を追加できません。</translation>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
+        <translation>シート &quot;%1&quot; を追加できません。</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
@@ -714,7 +748,7 @@
         <translation>ファイルが追加されていません。</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>見出しが異なります: %1。各ファイルのセルは名前の一致する列の下に入ります。</translation>
     </message>
     <message>
@@ -722,13 +756,15 @@
         <translation>列名の表記が 2 通りあります: %1。最初の表記の名前で 1 つの列にしました。</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>ファイル "%1" はインポートされませんでした: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: 他のファイルは %n セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: 他のファイルは %n セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -736,7 +772,9 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: 他のファイルは %n セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform></translation>
+        <translation>
+            <numerusform>%1: 他のファイルは %n セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -759,6 +797,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice は新しい表計算ドキュメントを開きませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: ウィンドウを開く画面がありません。コマンドラインは画面なしで使えます。例: quillora --output FILE PATH... (quillora --help を参照)。</translation>
     </message>
 </context>
 <context>
@@ -808,12 +853,12 @@
         <translation>進行状況</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
-        <translation>スキン "%1" を読み込めません: %2</translation>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
+        <translation>スキン &quot;%1&quot; を読み込めません: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>ポインター画像 "%1" を読み込めません。</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>ポインター画像 &quot;%1&quot; を読み込めません。</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
@@ -830,7 +875,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>LibreOffice の UNO ランタイムを準備できませんでした: %1</translation>
     </message>
     <message>
@@ -846,7 +891,7 @@
         <translation>別のユーザーのものです</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 は LibreOffice のものではありません (%2)。接続せず、代わりに専用のパイプを使います。</translation>
     </message>
     <message>
@@ -876,9 +921,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>シート "%1" の %n 文字を除外しました: %2 ファイルはタブと改行以外の制御文字、U+FFFE、U+FFFF を保持できません (.xlsx ファイルは保持します)。</numerusform></translation>
+        <translation>
+            <numerusform>シート &quot;%1&quot; の %n 文字を除外しました: %2 ファイルはタブと改行以外の制御文字、U+FFFE、U+FFFF を保持できません (.xlsx ファイルは保持します)。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -908,7 +955,7 @@
         <translation>次の文字で Calc の新しい列に分割(&amp;H):</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>各ファイル固有の区切り文字で分割 (カンマ、セミコロン、タブ、縦棒)(&amp;R)</translation>
     </message>
     <message>
@@ -928,7 +975,7 @@
         <translation>書式のオプション</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>各シートにファイル名を付け、一覧の順に並べる</translation>
     </message>
     <message>
@@ -980,7 +1027,7 @@
         <translation>1 行目は見出し: 1 度だけ残し、名前で列を対応付ける(&amp;Y)</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>各行のファイル名の列を追加(&amp;N)</translation>
     </message>
     <message>
@@ -996,12 +1043,16 @@
         <translation>エンコーディング</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
-        <translation>保存されている飛ばす行数 "%1" は 0 から 1000 の数値ではありません。</translation>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
+        <translation>保存されている飛ばす行数 &quot;%1&quot; は 0 から 1000 の数値ではありません。</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
-        <translation>保存されている小数点 "%1" は Automatic、Point、Comma のいずれでもありません。</translation>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
+        <translation>保存されている小数点 &quot;%1&quot; は Automatic、Point、Comma のいずれでもありません。</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自動</translation>
     </message>
 </context>
 <context>
@@ -1088,7 +1139,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1、%2; 改行: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1101,11 +1152,15 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 ほか %n 件</numerusform></translation>
+        <translation>
+            <numerusform>%1 ほか %n 件</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... ほか %n 件 (ツールチップを参照)</numerusform></translation>
+        <translation>
+            <numerusform>... ほか %n 件 (ツールチップを参照)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1154,8 +1209,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>設定 "%1" を保存できませんでした。</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>設定 &quot;%1&quot; を保存できませんでした。</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1166,11 +1221,15 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 ほか %n 件</numerusform></translation>
+        <translation>
+            <numerusform>%1 ほか %n 件</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>"%1" は %n ファイルで "%2" と表記されています: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>&quot;%1&quot; は %n ファイルで &quot;%2&quot; と表記されています: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1191,15 +1250,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>ドキュメントの行を %1 に保持できません: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>ドキュメントの行を %1 に書き込めません: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>ドキュメントの行を %1 から読み戻せません: %2</translation>
     </message>
     <message>
@@ -1207,23 +1266,27 @@
         <translation>行 %1 が行 %2 の後に来ています: 書き込むドキュメントは行を順番に受け取ります。</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>ドキュメントの行を読み戻せません: 途中で終わっています。</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
-        <translation>シート "%2" の %1 行目より後の行は除外されました: ドキュメントに入るシートは最大 %3 枚です。</translation>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
+        <translation>シート &quot;%2&quot; の %1 行目より後の行は除外されました: ドキュメントに入るシートは最大 %3 枚です。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>シート "%1" の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません (.ods ファイルなら %3 文字までそのまま保持します)。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません (.ods ファイルなら %3 文字までそのまま保持します)。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>シート "%1" の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません。</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1231,28 +1294,30 @@
         <translation> 最後の行より後の行を新しいシートに入れるには、%1。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>シート "%1" に %n セルを書き込めませんでした: 1 シートは最大 %2 列、%3 行です。%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>シート &quot;%1&quot; に %n セルを書き込めませんでした: 1 シートは最大 %2 列、%3 行です。%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>ファイルを読み込む前にインポートが停止されました。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>ファイル "%1" (%3 件中 %2 件目) の読み込み中にインポートが停止されました: それより前のファイルのシートはドキュメントにあります。</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>ファイル &quot;%1&quot; (%3 件中 %2 件目) の読み込み中にインポートが停止されました: それより前のファイルのシートはドキュメントにあります。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>ファイル "%1" (%3 件中 %2 件目) の読み込み中にインポートが停止されました: ドキュメントには何も書き込まれていません。</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>ファイル &quot;%1&quot; (%3 件中 %2 件目) の読み込み中にインポートが停止されました: ドキュメントには何も書き込まれていません。</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
         <translation>行を書き込む前にインポートが停止されました。</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>ファイル "%2" (%4 件中 %3 件目) の %1 行目の後でインポートが停止されました: そこまでの行はドキュメントにあり、それ以降はありません。</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>ファイル &quot;%2&quot; (%4 件中 %3 件目) の %1 行目の後でインポートが停止されました: そこまでの行はドキュメントにあり、それ以降はありません。</translation>
     </message>
 </context>
 <context>
@@ -1300,7 +1365,7 @@
         <translation>今すぐこのサイトを開きますか?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
         <translation>(このエラーが誤りで OpenOffice がインストールされている場合は、このエラーメッセージのスクリーンショットと OpenOffice の「バージョン情報」ウィンドウのスクリーンショットを %1 へ送ってください)</translation>
     </message>
 </context>
@@ -1326,8 +1391,8 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
-        <translation>ファイル "%1" を読み込めません: %2</translation>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>ファイル &quot;%1&quot; を読み込めません: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
@@ -1375,12 +1440,14 @@
         <translation>%1 から %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>シート "%1" の %n セルを %2 文字に切り詰めました: .xlsx のセルには %3 文字入り、U+FDD0 から U+FDD3 の各文字は 7 文字と数えます (.ods ファイルなら %4 文字までそのまま保持します)。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: .xlsx のセルには %3 文字入り、U+FDD0 から U+FDD3 の各文字は 7 文字と数えます (.ods ファイルなら %4 文字までそのまま保持します)。</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
-        <translation>%1: シート "%2" を追加できません: %3</translation>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
+        <translation>%1: シート &quot;%2&quot; を追加できません: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>

@@ -42,15 +42,15 @@
         <translation>각 줄을 TEXT에서 셀로 나눕니다(아무 텍스트, 여러 문자 가능).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
-        <translation>폴더 PATH의 경우: 이름이 .EXT로 끝나는 파일을 "폴더의 모든 파일 추가"와 같은 방식으로 찾습니다(기본값: 끌어다 놓기처럼 모든 파일).</translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
+        <translation>폴더 PATH의 경우: 이름이 .EXT로 끝나는 파일을 &quot;폴더의 모든 파일 추가&quot;와 같은 방식으로 찾습니다(기본값: 끌어다 놓기처럼 모든 파일).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>CSV 파일처럼 큰따옴표 안의 텍스트를 함께 유지합니다: 따옴표 안의 구분 기호나 줄 바꿈은 셀에 속하며, ""는 따옴표 하나입니다.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>CSV 파일처럼 큰따옴표 안의 텍스트를 함께 유지합니다: 따옴표 안의 구분 기호나 줄 바꿈은 셀에 속하며, &quot;&quot;는 따옴표 하나입니다.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>바이트 순서 표시가 없는 파일을 NAME으로 읽습니다: Qt가 읽는 모든 인코딩, 대소문자 무관(--list-encodings로 일반적인 것을 나열). 기본값 auto는 파일마다 찾습니다.</translation>
     </message>
     <message>
@@ -58,16 +58,16 @@
         <translation>--encoding이 받는 이름으로 일반적인 인코딩을 나열합니다.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
-        <translation>각 파일의 처음 N줄을 제외합니다(제목, "내보낸 곳" 줄 등).</translation>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
+        <translation>각 파일의 처음 N줄을 제외합니다(제목, &quot;내보낸 곳&quot; 줄 등).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>파일의 첫 줄(제외한 줄 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
-        <translation>--header와 함께: 이름을 맞추기 전에 OLD라는 열을 NEW로 봅니다("client=customer"). 여러 번 지정할 수 있습니다.</translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
+        <translation>--header와 함께: 이름을 맞추기 전에 OLD라는 열을 NEW로 봅니다(&quot;client=customer&quot;). 여러 번 지정할 수 있습니다.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -78,20 +78,20 @@
         <translation>텍스트 전체가 ISO 날짜(2024-03-01)인 셀을 날짜로 저장합니다.</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>각 행의 파일을 담은 첫 열: 모든 파일이 들어 있는 폴더 아래의 경로(relative, 기본값), 이름(name), 또는 전체 경로(path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>시트가 가득 차면 나머지를 버리지 않고 바로 뒤의 새 시트("NAME (2)" 등)에 이어서 넣습니다.</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>시트가 가득 차면 나머지를 버리지 않고 바로 뒤의 새 시트(&quot;NAME (2)&quot; 등)에 이어서 넣습니다.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>가져오기가 할 일을 출력합니다: 각 파일의 인코딩, 행 수, 가장 넓은 행, 구분 기호로 보이는 문자, 그리고 시트와 행 수. 아무것도 쓰거나 시작하지 않으며, 표준 입력과 파이프는 가져오기에 남겨 둡니다.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
-        <translation>PATH를 가져오지 않고 목록에 넣은 채 창을 엽니다(파일 관리자의 "다음으로 열기"처럼).</translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
+        <translation>PATH를 가져오지 않고 목록에 넣은 채 창을 엽니다(파일 관리자의 &quot;다음으로 열기&quot;처럼).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
@@ -114,26 +114,26 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>시트:
   한 시트에서는 파일이 차례로 이어집니다. 줄 바꿈으로 끝나는 파일 뒤에는 빈 행이 옵니다. --sheet-per-file
   을 쓰면 각 파일의 시트가 맨 앞에 놓이므로 마지막 파일의 시트가 처음에 옵니다. 시트 이름은 파일 이름의
   영문자, 숫자, 공백으로 짓고(notes.txt는 notestxt), 이름이 이미 있으면 번호를 붙입니다.
   --sheets-as-listed를 쓰면 시트가 지정한 순서대로 놓이고 파일 이름을 그대로 씁니다([]:*?/\만 _로 바뀜).
-  이미 있으면 " (2)"를 붙입니다. .xlsx에서는 이름을 31자로 자릅니다. 시트 하나에는 1,048,576행이
-  들어가며, --continue-sheets를 쓰면 나머지는 바로 뒤의 "NAME (2)"에 이어집니다.</translation>
+  이미 있으면 &quot; (2)&quot;를 붙입니다. .xlsx에서는 이름을 31자로 자릅니다. 시트 하나에는 1,048,576행이
+  들어가며, --continue-sheets를 쓰면 나머지는 바로 뒤의 &quot;NAME (2)&quot;에 이어집니다.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>머리글:
   --header를 쓰면 파일의 첫 행(--skip-lines 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 처음
   나온 순서대로 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다(머리글을 넘는 셀은
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -198,8 +198,8 @@
         <translation>--split과 --separator는 함께 쓸 수 없습니다.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
-        <translation>--split은 space, comma, tab, semicolon, pipe, auto를 받습니다. "%1"은(는) 받지 않습니다.</translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
+        <translation>--split은 space, comma, tab, semicolon, pipe, auto를 받습니다. &quot;%1&quot;은(는) 받지 않습니다.</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
@@ -218,24 +218,24 @@
         <translation>%1이(가) 있습니다. --force를 주면 바꿉니다.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
-        <translation>알 수 없는 인코딩 "%1". --list-encodings로 일반적인 것을 볼 수 있습니다.</translation>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
+        <translation>알 수 없는 인코딩 &quot;%1&quot;. --list-encodings로 일반적인 것을 볼 수 있습니다.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
-        <translation>--numbers는 auto, point, comma를 받습니다. "%1"은(는) 받지 않습니다.</translation>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
+        <translation>--numbers는 auto, point, comma를 받습니다. &quot;%1&quot;은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
-        <translation>--rename은 OLD=NEW 두 이름을 받습니다. "%1"은(는) 받지 않습니다.</translation>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
+        <translation>--rename은 OLD=NEW 두 이름을 받습니다. &quot;%1&quot;은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
-        <translation>--skip-lines는 줄 수를 받습니다. "%1"은(는) 받지 않습니다.</translation>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
+        <translation>--skip-lines는 줄 수를 받습니다. &quot;%1&quot;은(는) 받지 않습니다.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
-        <translation>--file-column은 relative, name, path를 받습니다. "%1"은(는) 받지 않습니다.</translation>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
+        <translation>--file-column은 relative, name, path를 받습니다. &quot;%1&quot;은(는) 받지 않습니다.</translation>
     </message>
     <message>
         <source>no PATH given.</source>
@@ -246,8 +246,8 @@
         <translation>quillora: 표준 출력에 쓸 수 없습니다.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
-        <translation>자세한 내용은 'quillora --help'를 실행하십시오.</translation>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
+        <translation>자세한 내용은 &apos;quillora --help&apos;를 실행하십시오.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
@@ -263,8 +263,8 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
-        <translation>표준 입력은 첫 번째 "-"에서 읽습니다. 다른 "-"에는 읽을 것이 남지 않아 제외합니다.</translation>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
+        <translation>표준 입력은 첫 번째 &quot;-&quot;에서 읽습니다. 다른 &quot;-&quot;에는 읽을 것이 남지 않아 제외합니다.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
@@ -312,16 +312,20 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2(%3), %4, 가장 넓은 행 %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n행</numerusform></translation>
+        <translation>
+            <numerusform>%n행</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n셀</numerusform></translation>
+        <translation>
+            <numerusform>%n셀</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -345,15 +349,21 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>시트 %1: %n행</numerusform></translation>
+        <translation>
+            <numerusform>시트 %1: %n행</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n행 제외: 시트 하나는 %1행까지)</numerusform></translation>
+        <translation>
+            <numerusform>(%n행 제외: 시트 하나는 %1행까지)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n열)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n열)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -399,20 +409,20 @@
         <translation>셀 (%1, %2)은(는) 시트 밖에 있습니다.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
-        <translation>문서에 "%1" 시트가 없습니다.</translation>
+        <source>The document has no sheet &quot;%1&quot;.</source>
+        <translation>문서에 &quot;%1&quot; 시트가 없습니다.</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
         <translation>문서의 마지막 시트는 제거할 수 없습니다.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
-        <translation>"%1"은(는) 올바른 시트 이름이 아닙니다.</translation>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
+        <translation>&quot;%1&quot;은(는) 올바른 시트 이름이 아닙니다.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
-        <translation>문서에 이미 "%1" 시트가 있습니다.</translation>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
+        <translation>문서에 이미 &quot;%1&quot; 시트가 있습니다.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
@@ -539,12 +549,12 @@
         <translation>(* 은 모든 파일, txt는 모든 txt 파일, doc는 모든 doc 파일 등)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>추가할 파일을 너무 많이 선택했습니다.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
-        <translation>"모두 추가" 단추로 추가해 보십시오.</translation>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>&quot;모두 추가&quot; 단추로 추가해 보십시오.</translation>
     </message>
 </context>
 <context>
@@ -554,8 +564,8 @@
         <translation>%1(으)로 읽음, 이 파일에 선택함</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
-        <translation>"%1"에서 나눔, 이 파일에 선택함</translation>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
+        <translation>&quot;%1&quot;에서 나눔, 이 파일에 선택함</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
@@ -573,58 +583,70 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>파일 "%1"에 %2번째 줄에서 열리고 닫히지 않는 따옴표 필드가 있습니다: 파일의 나머지는 그 한 셀에 있습니다.</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>파일 &quot;%1&quot;에 %2번째 줄에서 열리고 닫히지 않는 따옴표 필드가 있습니다: 파일의 나머지는 그 한 셀에 있습니다.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>파일 "%1"의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>파일 &quot;%1&quot;의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> 올바른 UTF-8 시퀀스도 %n개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> 올바른 UTF-8 시퀀스도 %n개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform></translation>
+        <translation>
+            <numerusform>%n바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform></translation>
+        <translation>
+            <numerusform>%n문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>파일 "%1"을(를) UTF-8로 읽었고 UTF-8이 아닌 %n바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었고 UTF-8이 아닌 %n바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>파일 "%1"을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>파일 "%1"을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %n바이트는 windows-1252로 읽었습니다.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %n바이트는 windows-1252로 읽었습니다.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>파일 "%1"의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
+        <translation>파일 &quot;%1&quot;의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>파일 "%1"을(를) %2(으)로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>파일 "%1"을(를) 가져오지 않았습니다: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 외 %n개</numerusform></translation>
+        <translation>
+            <numerusform>%1 외 %n개</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -632,31 +654,41 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>%1부터, 파일 %n개</numerusform></translation>
+        <translation>
+            <numerusform>%1부터, 파일 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>파일 %n개에만 있음, %1까지</numerusform></translation>
+        <translation>
+            <numerusform>파일 %n개에만 있음, %1까지</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>파일 %n개에만 있음, %1부터 %2까지</numerusform></translation>
+        <translation>
+            <numerusform>파일 %n개에만 있음, %1부터 %2까지</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>파일 %n개에만 있음: %1</numerusform></translation>
+        <translation>
+            <numerusform>파일 %n개에만 있음: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>파일 %n개에 없음: %1</numerusform></translation>
+        <translation>
+            <numerusform>파일 %n개에 없음: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
-        <translation>"%1"</translation>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -675,16 +707,18 @@
         <translation>목록에 항목 %1이(가) 더 이상 없습니다.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
-        <translation>"인코딩"에서 인코딩을 고르고 다시 가져오십시오</translation>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
+        <translation>&quot;인코딩&quot;에서 인코딩을 고르고 다시 가져오십시오</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
-        <translation>"시트가 가득 차면 새 시트에서 계속"을 선택하십시오</translation>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
+        <translation>&quot;시트가 가득 차면 새 시트에서 계속&quot;을 선택하십시오</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... 그리고 이와 같은 파일 %n개 더.</numerusform></translation>
+        <translation>
+            <numerusform>... 그리고 이와 같은 파일 %n개 더.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -698,8 +732,8 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
-        <translation>"%1" 시트를 추가할 수 없습니다.</translation>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
+        <translation>&quot;%1&quot; 시트를 추가할 수 없습니다.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
@@ -713,7 +747,7 @@
         <translation>추가된 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>머리글이 다릅니다: %1. 각 파일의 셀은 이름이 같은 열 아래에 있습니다.</translation>
     </message>
     <message>
@@ -721,13 +755,15 @@
         <translation>열 이름이 두 가지로 쓰였습니다: %1. 처음 쓴 이름으로 한 열입니다.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>파일 "%1"을(를) 가져오지 않았습니다: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: 다른 파일은 %n셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: 다른 파일은 %n셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -735,7 +771,9 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: 다른 파일은 %n셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform></translation>
+        <translation>
+            <numerusform>%1: 다른 파일은 %n셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -758,6 +796,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice가 새 스프레드시트 문서를 열지 않았습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: 창을 열 화면이 없습니다. 명령줄은 화면 없이도 쓸 수 있습니다. 예: quillora --output FILE PATH... (quillora --help 참조).</translation>
     </message>
 </context>
 <context>
@@ -807,12 +852,12 @@
         <translation>진행률</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
-        <translation>스킨 "%1"을(를) 읽을 수 없습니다: %2</translation>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
+        <translation>스킨 &quot;%1&quot;을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>포인터 이미지 "%1"을(를) 읽을 수 없습니다.</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>포인터 이미지 &quot;%1&quot;을(를) 읽을 수 없습니다.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
@@ -829,7 +874,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>LibreOffice의 UNO 런타임을 준비할 수 없습니다: %1</translation>
     </message>
     <message>
@@ -845,7 +890,7 @@
         <translation>다른 사용자의 것입니다</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1은(는) LibreOffice의 것이 아닙니다(%2). 연결하지 않고 대신 전용 파이프를 씁니다.</translation>
     </message>
     <message>
@@ -875,9 +920,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>시트 "%1"의 %n문자를 제외했습니다: %2 파일은 탭과 줄 바꿈 이외의 제어 문자와 U+FFFE, U+FFFF를 담을 수 없습니다(.xlsx 파일은 유지합니다).</numerusform></translation>
+        <translation>
+            <numerusform>시트 &quot;%1&quot;의 %n문자를 제외했습니다: %2 파일은 탭과 줄 바꿈 이외의 제어 문자와 U+FFFE, U+FFFF를 담을 수 없습니다(.xlsx 파일은 유지합니다).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -907,7 +954,7 @@
         <translation>다음 문자로 데이터를 새 Calc 열로 나누기(&amp;H):</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>각 파일의 고유 구분 기호로 나누기(쉼표, 세미콜론, 탭, 세로 막대)(&amp;R)</translation>
     </message>
     <message>
@@ -927,7 +974,7 @@
         <translation>서식 옵션</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>각 시트에 파일 이름을 붙이고 목록 순서대로 두기</translation>
     </message>
     <message>
@@ -979,7 +1026,7 @@
         <translation>첫 줄은 머리글: 한 번만 유지하고 이름으로 열 맞추기(&amp;Y)</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>각 줄의 파일 이름 열 추가(&amp;N)</translation>
     </message>
     <message>
@@ -995,12 +1042,16 @@
         <translation>인코딩</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
-        <translation>저장된 건너뛸 줄 수 "%1"은(는) 0부터 1000까지의 숫자가 아닙니다.</translation>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
+        <translation>저장된 건너뛸 줄 수 &quot;%1&quot;은(는) 0부터 1000까지의 숫자가 아닙니다.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
-        <translation>저장된 소수점 "%1"은(는) Automatic, Point, Comma 중 어느 것도 아닙니다.</translation>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
+        <translation>저장된 소수점 &quot;%1&quot;은(는) Automatic, Point, Comma 중 어느 것도 아닙니다.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>자동</translation>
     </message>
 </context>
 <context>
@@ -1087,7 +1138,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1100,11 +1151,15 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 외 %n개</numerusform></translation>
+        <translation>
+            <numerusform>%1 외 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... %n개 더(도구 설명 참조)</numerusform></translation>
+        <translation>
+            <numerusform>... %n개 더(도구 설명 참조)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1153,8 +1208,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>설정 "%1"을(를) 저장할 수 없습니다.</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>설정 &quot;%1&quot;을(를) 저장할 수 없습니다.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1165,11 +1220,15 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 외 %n개</numerusform></translation>
+        <translation>
+            <numerusform>%1 외 %n개</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>"%1"이(가) 파일 %n개에서 "%2"(으)로 쓰였습니다: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>&quot;%1&quot;이(가) 파일 %n개에서 &quot;%2&quot;(으)로 쓰였습니다: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1190,15 +1249,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>%1에 문서의 행을 보관할 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>%1에 문서의 행을 쓸 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>%1에서 문서의 행을 다시 읽을 수 없습니다: %2</translation>
     </message>
     <message>
@@ -1206,23 +1265,27 @@
         <translation>%1행이 %2행 다음에 옵니다: 쓰는 문서는 행을 차례로 받습니다.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>문서의 행을 다시 읽을 수 없습니다: 너무 일찍 끝납니다.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
-        <translation>시트 "%2"의 %1행 뒤의 행을 제외했습니다: 문서에는 시트를 최대 %3개까지 넣을 수 있습니다.</translation>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
+        <translation>시트 &quot;%2&quot;의 %1행 뒤의 행을 제외했습니다: 문서에는 시트를 최대 %3개까지 넣을 수 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다(.ods 파일은 이런 셀을 %3자까지 온전히 유지합니다).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다(.ods 파일은 이런 셀을 %3자까지 온전히 유지합니다).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1230,28 +1293,30 @@
         <translation> 마지막 행 뒤의 행을 새 시트에 넣으려면 %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>시트 "%1"에 %n셀을 쓸 수 없습니다: 시트에는 최대 %2열, %3행이 들어갑니다.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>시트 &quot;%1&quot;에 %n셀을 쓸 수 없습니다: 시트에는 최대 %2열, %3행이 들어갑니다.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>파일을 읽기 전에 가져오기를 멈췄습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>파일 "%1"(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 앞 파일들의 시트는 문서에 있습니다.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>파일 &quot;%1&quot;(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 앞 파일들의 시트는 문서에 있습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>파일 "%1"(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 문서에 쓴 것이 없습니다.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>파일 &quot;%1&quot;(%3개 중 %2번째)을(를) 읽는 중에 가져오기를 멈췄습니다: 문서에 쓴 것이 없습니다.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
         <translation>행을 쓰기 전에 가져오기를 멈췄습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>파일 "%2"(%4개 중 %3번째)의 %1행 뒤에서 가져오기를 멈췄습니다: 거기까지의 행은 문서에 있고, 그 뒤는 없습니다.</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>파일 &quot;%2&quot;(%4개 중 %3번째)의 %1행 뒤에서 가져오기를 멈췄습니다: 거기까지의 행은 문서에 있고, 그 뒤는 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1299,8 +1364,8 @@
         <translation>지금 이 사이트를 열까요?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
-        <translation>(이 오류가 잘못되었고 OpenOffice가 설치되어 있다고 생각하면, 이 오류 메시지의 스크린샷과 OpenOffice '정보' 창의 스크린샷을 %1(으)로 보내 주십시오)</translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
+        <translation>(이 오류가 잘못되었고 OpenOffice가 설치되어 있다고 생각하면, 이 오류 메시지의 스크린샷과 OpenOffice &apos;정보&apos; 창의 스크린샷을 %1(으)로 보내 주십시오)</translation>
     </message>
 </context>
 <context>
@@ -1325,8 +1390,8 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
-        <translation>파일 "%1"을(를) 읽을 수 없습니다: %2</translation>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>파일 &quot;%1&quot;을(를) 읽을 수 없습니다: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
@@ -1374,12 +1439,14 @@
         <translation>%1~%2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>시트 "%1"의 %n셀을 %2자로 잘랐습니다: .xlsx 셀에는 %3자가 들어가며 U+FDD0~U+FDD3 문자는 각각 일곱 자로 셉니다(.ods 파일은 이런 셀을 %4자까지 온전히 유지합니다).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: .xlsx 셀에는 %3자가 들어가며 U+FDD0~U+FDD3 문자는 각각 일곱 자로 셉니다(.ods 파일은 이런 셀을 %4자까지 온전히 유지합니다).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
-        <translation>%1: 시트 "%2"을(를) 추가할 수 없습니다: %3</translation>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
+        <translation>%1: 시트 &quot;%2&quot;을(를) 추가할 수 없습니다: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>

@@ -42,15 +42,15 @@
         <translation>Dziel każdy wiersz na komórki przy TEKŚCIE (dowolny tekst, także kilka znaków).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>Dla folderu ŚCIEŻKA: jego pliki, których nazwy kończą się na .EXT, przeglądane jak w „Dodaj wszystkie pliki z folderu” (domyślnie: każdy plik, jak przy upuszczeniu).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Trzymaj razem tekst w cudzysłowach, jak w plikach CSV: separator lub koniec wiersza w cudzysłowie należy do komórki, "" to jeden cudzysłów.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Trzymaj razem tekst w cudzysłowach, jak w plikach CSV: separator lub koniec wiersza w cudzysłowie należy do komórki, &quot;&quot; to jeden cudzysłów.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Czytaj pliki bez znacznika kolejności bajtów w kodowaniu NAZWA: dowolnym, które czyta Qt, wielkość liter bez znaczenia (--list-encodings wymienia typowe); auto, domyślne, ustala je dla każdego pliku.</translation>
     </message>
     <message>
@@ -58,15 +58,15 @@
         <translation>Wymień typowe kodowania, pod nazwą przyjmowaną przez --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>Pomiń pierwsze N wierszy każdego pliku (tytuł, wiersz „wyeksportowane przez”).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Pierwszy wiersz pliku (po pominiętych) jest jego nagłówkiem: w jednym arkuszu nazwy z nagłówków tworzą raz pierwszy wiersz, a komórki każdego pliku trafiają pod kolumny o ich nazwach.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
         <translation>Z --header: kolumna o nazwie STARA liczy się jako NOWA przed dopasowaniem nazw („klient=nabywca”); można podać wielokrotnie.</translation>
     </message>
     <message>
@@ -78,19 +78,19 @@
         <translation>Zapisz jako datę komórkę, której cały tekst jest datą ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Pierwsza kolumna z plikiem każdego wiersza: jego ścieżka poniżej folderu zawierającego wszystkie pliki (relative, domyślnie), nazwa (name) lub pełna ścieżka (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
         <translation>Gdy arkusz jest pełny, kontynuuj resztę w nowym arkuszu za nim („NAZWA (2)”, ...), zamiast pomijać resztę.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>Pokaż, co zrobiłby import: kodowanie, wiersze, najszerszy wiersz każdego pliku i separator, którym wydaje się dzielony, potem arkusze i ich wiersze; niczego nie zapisuj ani nie uruchamiaj, a standardowe wejście i potoki zostaw importowi.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>Otwórz okno z wymienionymi ŚCIEŻKAMI zamiast je importować (jak „Otwórz za pomocą” menedżera plików).</translation>
     </message>
     <message>
@@ -114,27 +114,27 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Arkusze:
   W jednym arkuszu pliki następują po sobie; po pliku kończącym się znakiem końca wiersza następuje
   pusty wiersz. Z --sheet-per-file arkusz każdego pliku idzie na początek, więc arkusz ostatniego pliku
   jest pierwszy; arkusz nazywa się od liter, cyfr i spacji swojego pliku (notes.txt daje notestxt), z
   numerem dodanym, gdy nazwa jest zajęta. Z --sheets-as-listed arkusze stoją w podanej kolejności i
-  zachowują nazwy plików (tylko []:*?/\ stają się _), " (2)" dodane, gdy zajęta. W .xlsx nazwy są
+  zachowują nazwy plików (tylko []:*?/\ stają się _), &quot; (2)&quot; dodane, gdy zajęta. W .xlsx nazwy są
   skracane do 31 znaków. Arkusz mieści 1 048 576 wierszy; z --continue-sheets reszta idzie do
   „NAZWA (2)” zaraz za nim.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Nagłówki:
   Z --header pierwszy wiersz pliku (po --skip-lines) jest jego nagłówkiem: w jednym arkuszu nazwy z
   nagłówków tworzą raz pierwszy wiersz, w kolejności pierwszego wystąpienia, a komórki każdego pliku
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -201,7 +201,7 @@
         <translation>--split i --separator wykluczają się.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split przyjmuje space, comma, tab, semicolon, pipe lub auto, nie „%1”.</translation>
     </message>
     <message>
@@ -221,23 +221,23 @@
         <translation>%1 istnieje; --force go zastępuje.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>nieznane kodowanie „%1”; --list-encodings wymienia typowe.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers przyjmuje auto, point lub comma, nie „%1”.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename przyjmuje STARA=NOWA, dwie nazwy, nie „%1”.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines przyjmuje liczbę wierszy, nie „%1”.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column przyjmuje relative, name lub path, nie „%1”.</translation>
     </message>
     <message>
@@ -249,7 +249,7 @@
         <translation>quillora: nie można pisać na standardowe wyjście.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>Więcej informacji: „quillora --help”.</translation>
     </message>
     <message>
@@ -266,7 +266,7 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
         <translation>standardowe wejście jest czytane dla pierwszego „-”; kolejne nie ma już nic do czytania i jest pomijane.</translation>
     </message>
     <message>
@@ -315,16 +315,24 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, najszerszy %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n wiersz</numerusform><numerusform>%n wiersze</numerusform><numerusform>%n wierszy</numerusform></translation>
+        <translation>
+            <numerusform>%n wiersz</numerusform>
+            <numerusform>%n wiersze</numerusform>
+            <numerusform>%n wierszy</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n komórka</numerusform><numerusform>%n komórki</numerusform><numerusform>%n komórek</numerusform></translation>
+        <translation>
+            <numerusform>%n komórka</numerusform>
+            <numerusform>%n komórki</numerusform>
+            <numerusform>%n komórek</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +356,27 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>arkusz %1: %n wiersz</numerusform><numerusform>arkusz %1: %n wiersze</numerusform><numerusform>arkusz %1: %n wierszy</numerusform></translation>
+        <translation>
+            <numerusform>arkusz %1: %n wiersz</numerusform>
+            <numerusform>arkusz %1: %n wiersze</numerusform>
+            <numerusform>arkusz %1: %n wierszy</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(pominięto %n wiersz: arkusz mieści %1)</numerusform><numerusform>(pominięto %n wiersze: arkusz mieści %1)</numerusform><numerusform>(pominięto %n wierszy: arkusz mieści %1)</numerusform></translation>
+        <translation>
+            <numerusform>(pominięto %n wiersz: arkusz mieści %1)</numerusform>
+            <numerusform>(pominięto %n wiersze: arkusz mieści %1)</numerusform>
+            <numerusform>(pominięto %n wierszy: arkusz mieści %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n kolumna)</numerusform><numerusform>%1, ... (%n kolumny)</numerusform><numerusform>%1, ... (%n kolumn)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n kolumna)</numerusform>
+            <numerusform>%1, ... (%n kolumny)</numerusform>
+            <numerusform>%1, ... (%n kolumn)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -402,7 +422,7 @@
         <translation>Komórka (%1, %2) leży poza arkuszem.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
+        <source>The document has no sheet &quot;%1&quot;.</source>
         <translation>Dokument nie ma arkusza „%1”.</translation>
     </message>
     <message>
@@ -410,11 +430,11 @@
         <translation>Nie można usunąć ostatniego arkusza dokumentu.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
         <translation>„%1” nie jest prawidłową nazwą arkusza.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>Dokument ma już arkusz „%1”.</translation>
     </message>
     <message>
@@ -542,11 +562,11 @@
         <translation>(* dla wszystkich plików, txt dla wszystkich plików txt, doc dla wszystkich plików doc itd.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Wybrano zbyt wiele plików do dodania.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Spróbuj dodać je przyciskiem „Dodaj wszystkie”.</translation>
     </message>
 </context>
@@ -557,7 +577,7 @@
         <translation>Czytany jako %1, wybrane dla tego pliku</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>Dzielony przy „%1”, wybrane dla tego pliku</translation>
     </message>
     <message>
@@ -576,50 +596,70 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
         <translation>Plik „%1” ma pole w cudzysłowie, które zaczyna się w wierszu %2 i nigdy nie kończy: reszta pliku jest w tej jednej komórce.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>Wiersze pliku „%1” nie dzielą się równo przy żadnym z: przecinek, średnik, tabulator, kreska pionowa; zostają całe, po jednej komórce.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> Zawiera też %n prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform><numerusform> Zawiera też %n prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform><numerusform> Zawiera też %n prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Zawiera też %n prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %n prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %n prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform><numerusform>%n bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform><numerusform>%n bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform></translation>
+        <translation>
+            <numerusform>%n bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform>
+            <numerusform>%n bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform>
+            <numerusform>%n bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n znaku nie udało się odczytać i jest U+FFFD</numerusform><numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform><numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n znaku nie udało się odczytać i jest U+FFFD</numerusform>
+            <numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform>
+            <numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
         <translation>Plik „%1” przeczytano jako %2, ale %3. Jeśli ma inne kodowanie, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform><numerusform>Plik „%1” przeczytano jako UTF-8; %n bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
         <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako windows-1252. Jeśli tekst wygląda źle, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>Plik „%1” przeczytano jako %2. Jeśli tekst wygląda źle, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
 </context>
@@ -627,7 +667,11 @@
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 i %n inny</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
+        <translation>
+            <numerusform>%1 i %n inny</numerusform>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n innych</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +679,51 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>od %1, %n plik</numerusform><numerusform>od %1, %n pliki</numerusform><numerusform>od %1, %n plików</numerusform></translation>
+        <translation>
+            <numerusform>od %1, %n plik</numerusform>
+            <numerusform>od %1, %n pliki</numerusform>
+            <numerusform>od %1, %n plików</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>tylko w %n pliku, do %1</numerusform><numerusform>tylko w %n plikach, do %1</numerusform><numerusform>tylko w %n plikach, do %1</numerusform></translation>
+        <translation>
+            <numerusform>tylko w %n pliku, do %1</numerusform>
+            <numerusform>tylko w %n plikach, do %1</numerusform>
+            <numerusform>tylko w %n plikach, do %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>tylko w %n pliku, od %1 do %2</numerusform><numerusform>tylko w %n plikach, od %1 do %2</numerusform><numerusform>tylko w %n plikach, od %1 do %2</numerusform></translation>
+        <translation>
+            <numerusform>tylko w %n pliku, od %1 do %2</numerusform>
+            <numerusform>tylko w %n plikach, od %1 do %2</numerusform>
+            <numerusform>tylko w %n plikach, od %1 do %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>tylko w %n pliku: %1</numerusform><numerusform>tylko w %n plikach: %1</numerusform><numerusform>tylko w %n plikach: %1</numerusform></translation>
+        <translation>
+            <numerusform>tylko w %n pliku: %1</numerusform>
+            <numerusform>tylko w %n plikach: %1</numerusform>
+            <numerusform>tylko w %n plikach: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>brak w %n pliku: %1</numerusform><numerusform>brak w %n plikach: %1</numerusform><numerusform>brak w %n plikach: %1</numerusform></translation>
+        <translation>
+            <numerusform>brak w %n pliku: %1</numerusform>
+            <numerusform>brak w %n plikach: %1</numerusform>
+            <numerusform>brak w %n plikach: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>„%1”</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -678,16 +742,20 @@
         <translation>Lista nie zawiera już pozycji %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>wybierz jego kodowanie w „Kodowanie” i zaimportuj go ponownie</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>zaznacz „Kontynuuj w nowym arkuszu, gdy arkusz jest pełny”</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... i %n inny taki plik.</numerusform><numerusform>... i %n inne takie pliki.</numerusform><numerusform>... i %n innych takich plików.</numerusform></translation>
+        <translation>
+            <numerusform>... i %n inny taki plik.</numerusform>
+            <numerusform>... i %n inne takie pliki.</numerusform>
+            <numerusform>... i %n innych takich plików.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -701,7 +769,7 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>Nie można dodać arkusza „%1”.</translation>
     </message>
     <message>
@@ -716,7 +784,7 @@
         <translation>Nie dodano plików.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Nagłówki się różnią: %1. Komórki każdego pliku są pod kolumnami o ich nazwach.</translation>
     </message>
     <message>
@@ -724,13 +792,17 @@
         <translation>Nazwa kolumny jest pisana na dwa sposoby: %1. To jedna kolumna, nazwana jak za pierwszym razem.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +810,11 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform><numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -761,6 +837,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice nie otworzyło nowego arkusza kalkulacyjnego.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: nie ma ekranu, na którym otworzyć okno; wiersz poleceń działa bez niego, na przykład: quillora --output PLIK ŚCIEŻKA... (zob. quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -810,11 +893,11 @@
         <translation>Postęp</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>Nie można odczytać motywu „%1”: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
         <translation>Nie można odczytać obrazu wskaźnika „%1”.</translation>
     </message>
     <message>
@@ -832,7 +915,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>Nie udało się przygotować środowiska UNO LibreOffice: %1</translation>
     </message>
     <message>
@@ -848,7 +931,7 @@
         <translation>należy do innego użytkownika</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 nie należy do LibreOffice (%2): bez połączenia; zamiast tego używany jest prywatny potok.</translation>
     </message>
     <message>
@@ -878,9 +961,13 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>Pominięto %n znak arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform><numerusform>Pominięto %n znaki arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform><numerusform>Pominięto %n znaków arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform></translation>
+        <translation>
+            <numerusform>Pominięto %n znak arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+            <numerusform>Pominięto %n znaki arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+            <numerusform>Pominięto %n znaków arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +997,7 @@
         <translation>Dziel dane na nowe kolumny &amp;Calc przy tych znakach:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Dziel dane przy własnym &amp;separatorze każdego pliku (przecinek, średnik, tabulator, kreska)</translation>
     </message>
     <message>
@@ -930,7 +1017,7 @@
         <translation>Opcje formatu</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>Nazwij każdy arkusz jak jego plik, w kolejności listy</translation>
     </message>
     <message>
@@ -982,7 +1069,7 @@
         <translation>Pierwszy &amp;wiersz to nagłówek: zachowaj go raz, dopasuj kolumny wg nazw</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>Dodaj kolumnę &amp;z nazwą pliku każdego wiersza</translation>
     </message>
     <message>
@@ -998,12 +1085,16 @@
         <translation>Kodowanie</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
         <translation>Zapisana liczba wierszy do pominięcia „%1” nie jest liczbą od 0 do 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
         <translation>Zapisany znak dziesiętny „%1” nie jest żadnym z Automatic, Point i Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatycznie</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1181,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1194,19 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 i %n inna</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
+        <translation>
+            <numerusform>%1 i %n inna</numerusform>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n innych</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform><numerusform>... jeszcze %n (zob. podpowiedź)</numerusform></translation>
+        <translation>
+            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
+            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
+            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,7 +1255,7 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
         <translation>Nie udało się zapisać ustawienia „%1”.</translation>
     </message>
     <message>
@@ -1168,11 +1267,19 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 i %n inny</numerusform><numerusform>%1 i %n inne</numerusform><numerusform>%1 i %n innych</numerusform></translation>
+        <translation>
+            <numerusform>%1 i %n inny</numerusform>
+            <numerusform>%1 i %n inne</numerusform>
+            <numerusform>%1 i %n innych</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>„%1” jest pisane „%2” w %n pliku: %3</numerusform><numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform><numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>„%1” jest pisane „%2” w %n pliku: %3</numerusform>
+            <numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform>
+            <numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,15 +1300,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>Nie można przechować wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>Nie można zapisać wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>Nie można ponownie odczytać wierszy dokumentu w %1: %2</translation>
     </message>
     <message>
@@ -1209,23 +1316,31 @@
         <translation>Wiersz %1 następuje po wierszu %2: zapisywany dokument przyjmuje wiersze po kolei.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>Nie można ponownie odczytać wierszy dokumentu: kończą się za wcześnie.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>Pominięto wiersze za wierszem %1 arkusza „%2”: dokument mieści najwyżej %3 arkuszy.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1233,19 +1348,23 @@
         <translation> Aby umieścić wiersze za ostatnim w nowych arkuszach, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>Nie udało się zapisać %n komórki w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform><numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform><numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>Nie udało się zapisać %n komórki w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+            <numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+            <numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>Import zatrzymano przed przeczytaniem jakiegokolwiek pliku.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
         <translation>Import zatrzymano podczas czytania pliku „%1” (plik %2 z %3): arkusze wcześniejszych plików są w dokumencie.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
         <translation>Import zatrzymano podczas czytania pliku „%1” (plik %2 z %3): nic nie zapisano do dokumentu.</translation>
     </message>
     <message>
@@ -1253,7 +1372,7 @@
         <translation>Import zatrzymano przed zapisaniem jakiegokolwiek wiersza.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>Import zatrzymano po wierszu %1 pliku „%2” (plik %3 z %4): wiersze do tego miejsca są w dokumencie, żadne dalsze.</translation>
     </message>
 </context>
@@ -1302,7 +1421,7 @@
         <translation>Czy otworzyć teraz tę stronę?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
         <translation>(Jeśli uważasz, że ten błąd to pomyłka i masz zainstalowany OpenOffice, wyślij zrzut ekranu tego komunikatu i zrzut okna „O programie” OpenOffice na %1)</translation>
     </message>
 </context>
@@ -1328,7 +1447,7 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>Nie można odczytać pliku „%1”: %2</translation>
     </message>
     <message>
@@ -1377,11 +1496,15 @@
         <translation>%1 do %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform><numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform><numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
+            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
+            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: nie można dodać arkusza „%2”: %3</translation>
     </message>
     <message>

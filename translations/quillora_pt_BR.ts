@@ -42,15 +42,15 @@
         <translation>Divide cada linha em células em TEXTO (qualquer texto, vários caracteres permitidos).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
-        <translation>Para uma pasta CAMINHO: seus arquivos cujo nome termina em .EXT, percorridos como "Adicionar todos os arquivos da pasta" faz (padrão: todos os arquivos, como ao soltar).</translation>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
+        <translation>Para uma pasta CAMINHO: seus arquivos cujo nome termina em .EXT, percorridos como &quot;Adicionar todos os arquivos da pasta&quot; faz (padrão: todos os arquivos, como ao soltar).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Mantém junto o texto entre aspas duplas, como em arquivos CSV: um separador ou quebra de linha entre aspas pertence à célula, "" é uma aspa.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Mantém junto o texto entre aspas duplas, como em arquivos CSV: um separador ou quebra de linha entre aspas pertence à célula, &quot;&quot; é uma aspa.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Lê os arquivos sem marca de ordem de bytes em NOME: qualquer codificação que o Qt lê, em maiúsculas ou minúsculas (--list-encodings lista as usuais); auto, o padrão, encontra a de cada arquivo.</translation>
     </message>
     <message>
@@ -58,16 +58,16 @@
         <translation>Lista as codificações comuns, pelo nome que --encoding aceita.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
-        <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha "exportado por").</translation>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
+        <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha &quot;exportado por&quot;).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>A primeira linha de um arquivo (após as omitidas) é o seu cabeçalho: em uma planilha, os nomes dos cabeçalhos são a primeira linha, uma vez, e as células de cada arquivo vão sob as colunas dos seus nomes.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
-        <translation>Com --header: uma coluna chamada ANTIGO conta como NOVO antes de comparar os nomes ("cliente=comprador"); pode ser repetido.</translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
+        <translation>Com --header: uma coluna chamada ANTIGO conta como NOVO antes de comparar os nomes (&quot;cliente=comprador&quot;); pode ser repetido.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -78,20 +78,20 @@
         <translation>Guarda como data uma célula cujo texto inteiro é uma data ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Uma primeira coluna com o arquivo de cada linha: seu caminho abaixo da pasta que contém todos os arquivos (relative, o padrão), seu nome (name) ou seu caminho completo (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>Quando uma planilha fica cheia, continua o resto em uma nova planilha depois dela ("NOME (2)", ...), em vez de omitir o resto.</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>Quando uma planilha fica cheia, continua o resto em uma nova planilha depois dela (&quot;NOME (2)&quot;, ...), em vez de omitir o resto.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>Mostra o que a importação faria: codificação, linhas, linha mais larga de cada arquivo e um separador aparente, depois as planilhas e suas linhas; não grava nem inicia nada, e deixa a entrada padrão e os pipes para a importação.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
-        <translation>Abre a janela com os CAMINHOs listados, em vez de importá-los (como o "Abrir com" de um gerenciador de arquivos).</translation>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
+        <translation>Abre a janela com os CAMINHOs listados, em vez de importá-los (como o &quot;Abrir com&quot; de um gerenciador de arquivos).</translation>
     </message>
     <message>
         <source>Replace FILE when it exists, by a new file with its permissions, owner and group (hard links to it keep the old content).</source>
@@ -114,27 +114,27 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Planilhas:
   Em uma planilha os arquivos se seguem; um arquivo que termina em quebra de linha é seguido de uma
   linha vazia. Com --sheet-per-file a planilha de cada arquivo vai à frente, então a do último arquivo
   vem primeiro; uma planilha recebe o nome das letras, dígitos e espaços do seu arquivo (notes.txt dá
   notestxt), com um número somado se o nome já existe. Com --sheets-as-listed as planilhas seguem a
-  ordem dada e mantêm o nome dos arquivos (só []:*?/\ viram _), " (2)" somado se já existe. No .xlsx
+  ordem dada e mantêm o nome dos arquivos (só []:*?/\ viram _), &quot; (2)&quot; somado se já existe. No .xlsx
   os nomes são cortados em 31 caracteres. Uma planilha comporta 1.048.576 linhas; com --continue-sheets
-  o resto segue em "NOME (2)" logo depois.</translation>
+  o resto segue em &quot;NOME (2)&quot; logo depois.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Cabeçalhos:
   Com --header a primeira linha de um arquivo (após --skip-lines) é o seu cabeçalho: em uma planilha
   os nomes dos cabeçalhos são a primeira linha, uma vez, na ordem em que aparecem, e as células de cada
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -201,8 +201,8 @@
         <translation>--split e --separator se excluem.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
-        <translation>--split aceita space, comma, tab, semicolon, pipe ou auto, não "%1".</translation>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
+        <translation>--split aceita space, comma, tab, semicolon, pipe ou auto, não &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>--separator needs a text to cut at.</source>
@@ -221,24 +221,24 @@
         <translation>%1 existe; --force o substitui.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
-        <translation>codificação desconhecida "%1"; --list-encodings lista as usuais.</translation>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
+        <translation>codificação desconhecida &quot;%1&quot;; --list-encodings lista as usuais.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
-        <translation>--numbers aceita auto, point ou comma, não "%1".</translation>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
+        <translation>--numbers aceita auto, point ou comma, não &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
-        <translation>--rename aceita ANTIGO=NOVO, dois nomes, não "%1".</translation>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
+        <translation>--rename aceita ANTIGO=NOVO, dois nomes, não &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
-        <translation>--skip-lines aceita um número de linhas, não "%1".</translation>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
+        <translation>--skip-lines aceita um número de linhas, não &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
-        <translation>--file-column aceita relative, name ou path, não "%1".</translation>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
+        <translation>--file-column aceita relative, name ou path, não &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>no PATH given.</source>
@@ -249,8 +249,8 @@
         <translation>quillora: a saída padrão não pode ser gravada.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
-        <translation>Tente "quillora --help" para mais informações.</translation>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
+        <translation>Tente &quot;quillora --help&quot; para mais informações.</translation>
     </message>
     <message>
         <source>quillora: there is no display to show the document in Calc on; --output FILE writes it into a file instead.
@@ -266,8 +266,8 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
-        <translation>a entrada padrão é lida para o primeiro "-"; outro não tem mais nada e é omitido.</translation>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
+        <translation>a entrada padrão é lida para o primeiro &quot;-&quot;; outro não tem mais nada e é omitido.</translation>
     </message>
     <message>
         <source>%1 is the output file; it is not imported.</source>
@@ -315,16 +315,22 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, a mais larga %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n linha</numerusform><numerusform>%n linhas</numerusform></translation>
+        <translation>
+            <numerusform>%n linha</numerusform>
+            <numerusform>%n linhas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n célula</numerusform><numerusform>%n células</numerusform></translation>
+        <translation>
+            <numerusform>%n célula</numerusform>
+            <numerusform>%n células</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +354,24 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>planilha %1: %n linha</numerusform><numerusform>planilha %1: %n linhas</numerusform></translation>
+        <translation>
+            <numerusform>planilha %1: %n linha</numerusform>
+            <numerusform>planilha %1: %n linhas</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(%n linha omitida: uma planilha comporta %1)</numerusform><numerusform>(%n linhas omitidas: uma planilha comporta %1)</numerusform></translation>
+        <translation>
+            <numerusform>(%n linha omitida: uma planilha comporta %1)</numerusform>
+            <numerusform>(%n linhas omitidas: uma planilha comporta %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n coluna)</numerusform><numerusform>%1, ... (%n colunas)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n coluna)</numerusform>
+            <numerusform>%1, ... (%n colunas)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -402,20 +417,20 @@
         <translation>A célula (%1, %2) está fora da planilha.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
-        <translation>O documento não tem planilha "%1".</translation>
+        <source>The document has no sheet &quot;%1&quot;.</source>
+        <translation>O documento não tem planilha &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The last sheet of a document cannot be removed.</source>
         <translation>A última planilha de um documento não pode ser removida.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
-        <translation>"%1" não é um nome de planilha válido.</translation>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
+        <translation>&quot;%1&quot; não é um nome de planilha válido.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
-        <translation>O documento já tem uma planilha "%1".</translation>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
+        <translation>O documento já tem uma planilha &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>A document holds at most %1 sheets.</source>
@@ -542,12 +557,12 @@
         <translation>(* para todos os arquivos, txt para todos os arquivos txt, doc para todos os arquivos doc, etc.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Você selecionou arquivos demais para adicionar.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
-        <translation>Tente adicionar pelo botão "Adicionar todos".</translation>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
+        <translation>Tente adicionar pelo botão &quot;Adicionar todos&quot;.</translation>
     </message>
 </context>
 <context>
@@ -557,8 +572,8 @@
         <translation>Lido como %1, escolhido para este arquivo</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
-        <translation>Dividido em "%1", escolhido para este arquivo</translation>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
+        <translation>Dividido em &quot;%1&quot;, escolhido para este arquivo</translation>
     </message>
     <message>
         <source>No separator of its own found: whole lines</source>
@@ -576,58 +591,76 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>O arquivo "%1" tem um campo entre aspas que abre na linha %2 e nunca fecha: o resto do arquivo está nessa única célula.</translation>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>O arquivo &quot;%1&quot; tem um campo entre aspas que abre na linha %2 e nunca fecha: o resto do arquivo está nessa única célula.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>As linhas do arquivo "%1" não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>As linhas do arquivo &quot;%1&quot; não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> Ele também contém %n sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform><numerusform> Ele também contém %n sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Ele também contém %n sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+            <numerusform> Ele também contém %n sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform><numerusform>%n bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform></translation>
+        <translation>
+            <numerusform>%n byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform>
+            <numerusform>%n bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n caractere não pôde ser lido e é U+FFFD</numerusform><numerusform>%n caracteres não puderam ser lidos e são U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n caractere não pôde ser lido e é U+FFFD</numerusform>
+            <numerusform>%n caracteres não puderam ser lidos e são U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>O arquivo "%1" foi lido como UTF-8, com %n byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform><numerusform>O arquivo "%1" foi lido como UTF-8, com %n bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %n byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %n bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>O arquivo "%1" foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>O arquivo &quot;%1&quot; foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>O arquivo "%1" foi lido como UTF-8; %n byte que não é UTF-8 foi lido como no windows-1252.</numerusform><numerusform>O arquivo "%1" foi lido como UTF-8; %n bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %n byte que não é UTF-8 foi lido como no windows-1252.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %n bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>A codificação do arquivo "%1" não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
+        <translation>A codificação do arquivo &quot;%1&quot; não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>O arquivo "%1" foi lido como %2. Se o texto parecer errado, %3.%4</translation>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>O arquivo &quot;%1&quot; foi lido como %2. Se o texto parecer errado, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>O arquivo "%1" não foi importado: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +668,46 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>a partir de %1, %n arquivo</numerusform><numerusform>a partir de %1, %n arquivos</numerusform></translation>
+        <translation>
+            <numerusform>a partir de %1, %n arquivo</numerusform>
+            <numerusform>a partir de %1, %n arquivos</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>só em %n arquivo, até %1</numerusform><numerusform>só em %n arquivos, até %1</numerusform></translation>
+        <translation>
+            <numerusform>só em %n arquivo, até %1</numerusform>
+            <numerusform>só em %n arquivos, até %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>só em %n arquivo, de %1 a %2</numerusform><numerusform>só em %n arquivos, de %1 a %2</numerusform></translation>
+        <translation>
+            <numerusform>só em %n arquivo, de %1 a %2</numerusform>
+            <numerusform>só em %n arquivos, de %1 a %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>só em %n arquivo: %1</numerusform><numerusform>só em %n arquivos: %1</numerusform></translation>
+        <translation>
+            <numerusform>só em %n arquivo: %1</numerusform>
+            <numerusform>só em %n arquivos: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>falta em %n arquivo: %1</numerusform><numerusform>falta em %n arquivos: %1</numerusform></translation>
+        <translation>
+            <numerusform>falta em %n arquivo: %1</numerusform>
+            <numerusform>falta em %n arquivos: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
-        <translation>"%1"</translation>
+        <source>&quot;%1&quot;</source>
+        <translation>&quot;%1&quot;</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -678,16 +726,19 @@
         <translation>A lista não contém mais a entrada %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
-        <translation>escolha sua codificação em "Codificação" e importe-o de novo</translation>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
+        <translation>escolha sua codificação em &quot;Codificação&quot; e importe-o de novo</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
-        <translation>marque "Continuar em uma nova planilha quando uma planilha estiver cheia"</translation>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
+        <translation>marque &quot;Continuar em uma nova planilha quando uma planilha estiver cheia&quot;</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... e mais %n arquivo como estes.</numerusform><numerusform>... e mais %n arquivos como estes.</numerusform></translation>
+        <translation>
+            <numerusform>... e mais %n arquivo como estes.</numerusform>
+            <numerusform>... e mais %n arquivos como estes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -701,8 +752,8 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
-        <translation>A planilha "%1" não pode ser adicionada.</translation>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
+        <translation>A planilha &quot;%1&quot; não pode ser adicionada.</translation>
     </message>
     <message>
         <source>The document has no sheet at position %1.</source>
@@ -716,7 +767,7 @@
         <translation>Nenhum arquivo adicionado.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Os cabeçalhos diferem: %1. As células de cada arquivo estão sob as colunas dos seus nomes.</translation>
     </message>
     <message>
@@ -724,13 +775,16 @@
         <translation>Um nome de coluna é escrito de duas formas: %1. É uma só coluna, com o nome escrito primeiro.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
-        <translation>O arquivo "%1" não foi importado: %2</translation>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform><numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +792,10 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform><numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -761,6 +818,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>O LibreOffice não abriu uma nova planilha.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: não há tela onde abrir a janela; a linha de comando funciona sem ela, por exemplo: quillora --output ARQUIVO CAMINHO... (veja quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -810,12 +874,12 @@
         <translation>Progresso</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
-        <translation>O tema "%1" não pode ser lido: %2</translation>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
+        <translation>O tema &quot;%1&quot; não pode ser lido: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
-        <translation>A imagem de ponteiro "%1" não pode ser lida.</translation>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
+        <translation>A imagem de ponteiro &quot;%1&quot; não pode ser lida.</translation>
     </message>
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
@@ -832,7 +896,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>O ambiente UNO do LibreOffice não pôde ser preparado: %1</translation>
     </message>
     <message>
@@ -848,7 +912,7 @@
         <translation>pertence a outro usuário</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 não é do LibreOffice (%2): sem conexão com ele; um pipe privado é usado no lugar.</translation>
     </message>
     <message>
@@ -878,9 +942,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>%n caractere da planilha "%1" foi omitido: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform><numerusform>%n caracteres da planilha "%1" foram omitidos: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform></translation>
+        <translation>
+            <numerusform>%n caractere da planilha &quot;%1&quot; foi omitido: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
+            <numerusform>%n caracteres da planilha &quot;%1&quot; foram omitidos: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +977,7 @@
         <translation>Dividir dad&amp;os em novas colunas do Calc por estes caracteres:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Dividir no separador &amp;próprio de cada arquivo (vírgula, ponto e vírgula, tabulação ou barra)</translation>
     </message>
     <message>
@@ -930,7 +997,7 @@
         <translation>Opções de formato</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>Dar a cada planilha o nome do seu arquivo, na ordem da lista</translation>
     </message>
     <message>
@@ -982,7 +1049,7 @@
         <translation>A primeira linha &amp;é cabeçalho: mantê-la uma vez, associar colunas pelo nome</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>&amp;Adicionar uma coluna com o nome do arquivo de cada linha</translation>
     </message>
     <message>
@@ -998,12 +1065,16 @@
         <translation>Codificação</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
-        <translation>O número salvo de linhas a pular "%1" não é um número de 0 a 1000.</translation>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
+        <translation>O número salvo de linhas a pular &quot;%1&quot; não é um número de 0 a 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
-        <translation>O sinal decimal salvo "%1" não é Automatic, Point nem Comma.</translation>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
+        <translation>O sinal decimal salvo &quot;%1&quot; não é Automatic, Point nem Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automática</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1161,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1174,17 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... mais %n (veja a dica)</numerusform><numerusform>... mais %n (veja a dica)</numerusform></translation>
+        <translation>
+            <numerusform>... mais %n (veja a dica)</numerusform>
+            <numerusform>... mais %n (veja a dica)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,8 +1233,8 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
-        <translation>A configuração "%1" não pôde ser salva.</translation>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
+        <translation>A configuração &quot;%1&quot; não pôde ser salva.</translation>
     </message>
     <message>
         <source>Type mismatch</source>
@@ -1168,11 +1245,17 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 e mais %n</numerusform><numerusform>%1 e mais %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>"%1" é escrito "%2" em %n arquivo: %3</numerusform><numerusform>"%1" é escrito "%2" em %n arquivos: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %n arquivo: %3</numerusform>
+            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %n arquivos: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,15 +1276,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>As linhas do documento não podem ser mantidas em %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>As linhas do documento não podem ser gravadas em %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>As linhas do documento não podem ser relidas em %1: %2</translation>
     </message>
     <message>
@@ -1209,23 +1292,29 @@
         <translation>A linha %1 vem depois da linha %2: um documento gravado recebe as linhas em ordem.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>As linhas do documento não podem ser relidas: terminam cedo demais.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
-        <translation>As linhas após a linha %1 da planilha "%2" foram omitidas: um documento comporta no máximo %3 planilhas.</translation>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
+        <translation>As linhas após a linha %1 da planilha &quot;%2&quot; foram omitidas: um documento comporta no máximo %3 planilhas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
+            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula não comporta mais.</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula não comporta mais.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais.</numerusform>
+            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1233,28 +1322,31 @@
         <translation> Para pôr as linhas além da última em novas planilhas, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>%n célula não pôde ser gravada na planilha "%1": uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform><numerusform>%n células não puderam ser gravadas na planilha "%1": uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>%n célula não pôde ser gravada na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
+            <numerusform>%n células não puderam ser gravadas na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>A importação foi parada antes de ler qualquer arquivo.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
-        <translation>A importação foi parada durante a leitura do arquivo "%1" (arquivo %2 de %3): as planilhas dos arquivos anteriores estão no documento.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <translation>A importação foi parada durante a leitura do arquivo &quot;%1&quot; (arquivo %2 de %3): as planilhas dos arquivos anteriores estão no documento.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
-        <translation>A importação foi parada durante a leitura do arquivo "%1" (arquivo %2 de %3): nada foi gravado no documento.</translation>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
+        <translation>A importação foi parada durante a leitura do arquivo &quot;%1&quot; (arquivo %2 de %3): nada foi gravado no documento.</translation>
     </message>
     <message>
         <source>Importing was stopped before any row was written.</source>
         <translation>A importação foi parada antes de gravar qualquer linha.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>A importação foi parada após a linha %1 do arquivo "%2" (arquivo %3 de %4): as linhas até ali estão no documento, e nenhuma depois.</translation>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>A importação foi parada após a linha %1 do arquivo &quot;%2&quot; (arquivo %3 de %4): as linhas até ali estão no documento, e nenhuma depois.</translation>
     </message>
 </context>
 <context>
@@ -1302,8 +1394,8 @@
         <translation>Deseja abrir este site agora?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
-        <translation>(Se você acha que este erro é um engano e tem o OpenOffice instalado, envie uma captura de tela desta mensagem de erro e uma captura da janela "Sobre" do OpenOffice para %1)</translation>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
+        <translation>(Se você acha que este erro é um engano e tem o OpenOffice instalado, envie uma captura de tela desta mensagem de erro e uma captura da janela &quot;Sobre&quot; do OpenOffice para %1)</translation>
     </message>
 </context>
 <context>
@@ -1328,8 +1420,8 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
-        <translation>O arquivo "%1" não pode ser lido: %2</translation>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>O arquivo &quot;%1&quot; não pode ser lido: %2</translation>
     </message>
     <message>
         <source>File not found (the name is not valid UTF-8)</source>
@@ -1377,12 +1469,15 @@
         <translation>%1 a %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n célula da planilha "%1" foi cortada em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform><numerusform>%n células da planilha "%1" foram cortadas em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform>
+            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
-        <translation>%1: a planilha "%2" não pode ser adicionada: %3</translation>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
+        <translation>%1: a planilha &quot;%2&quot; não pode ser adicionada: %3</translation>
     </message>
     <message>
         <source>libxlsxwriter refused it</source>

@@ -42,15 +42,15 @@
         <translation>Делить каждую строку на ячейки по ТЕКСТУ (любой текст, можно несколько символов).</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>Для папки ПУТЬ: её файлы, имена которых оканчиваются на .EXT, обходятся так же, как в «Добавить все файлы из папки» (по умолчанию: все файлы, как при перетаскивании).</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>Не разделять текст в двойных кавычках, как в файлах CSV: разделитель или перевод строки в кавычках принадлежит ячейке, "" — одна кавычка.</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>Не разделять текст в двойных кавычках, как в файлах CSV: разделитель или перевод строки в кавычках принадлежит ячейке, &quot;&quot; — одна кавычка.</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>Читать файлы без метки порядка байтов в кодировке ИМЯ: любой, которую читает Qt, в любом регистре (--list-encodings перечисляет обычные); auto, по умолчанию, определяет кодировку каждого файла.</translation>
     </message>
     <message>
@@ -58,15 +58,15 @@
         <translation>Перечислить распространённые кодировки по имени, которое принимает --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>Пропустить первые N строк каждого файла (заголовок, строка «экспортировано из»).</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Первая строка файла (после пропущенных) — его заголовок: на одном листе имена из заголовков один раз образуют первую строку, а ячейки каждого файла идут под столбцы своих имён.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
         <translation>С --header: столбец с именем СТАРОЕ считается НОВЫМ до сопоставления имён («клиент=заказчик»); можно указать несколько раз.</translation>
     </message>
     <message>
@@ -78,19 +78,19 @@
         <translation>Сохранять как дату ячейку, весь текст которой — дата ISO (2024-03-01).</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>Первый столбец с файлом каждой строки: его путь ниже папки, содержащей все файлы (relative, по умолчанию), его имя (name) или полный путь (path).</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
         <translation>Когда лист заполнен, продолжать остаток на новом листе после него («ИМЯ (2)», ...), а не пропускать остаток.</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>Вывести, что сделал бы импорт: кодировку, строки, самую широкую строку каждого файла и видимый разделитель, затем листы и их строки; ничего не записывать и не запускать, а стандартный ввод и каналы оставить импорту.</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>Открыть окно с перечисленными ПУТЯМИ вместо их импорта (как «Открыть с помощью» файлового менеджера).</translation>
     </message>
     <message>
@@ -114,27 +114,27 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>Листы:
   На одном листе файлы следуют друг за другом; за файлом, который кончается переводом строки, идёт
   пустая строка. С --sheet-per-file лист каждого файла ставится вперёд, поэтому лист последнего файла
   идёт первым; лист называется по буквам, цифрам и пробелам своего файла (notes.txt даёт notestxt), с
   номером, если имя занято. С --sheets-as-listed листы стоят в заданном порядке и сохраняют имена своих
-  файлов (только []:*?/\ становятся _), " (2)" добавляется, если имя занято. В .xlsx имена обрезаются
+  файлов (только []:*?/\ становятся _), &quot; (2)&quot; добавляется, если имя занято. В .xlsx имена обрезаются
   до 31 символа. Лист вмещает 1 048 576 строк; с --continue-sheets остаток идёт на «ИМЯ (2)» сразу за
   ним.</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Заголовки:
   С --header первая строка файла (после --skip-lines) — его заголовок: на одном листе имена из
   заголовков один раз образуют первую строку в порядке первого появления, а ячейки каждого файла идут
@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -201,7 +201,7 @@
         <translation>--split и --separator исключают друг друга.</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split принимает space, comma, tab, semicolon, pipe или auto, а не «%1».</translation>
     </message>
     <message>
@@ -221,23 +221,23 @@
         <translation>%1 существует; --force заменяет его.</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>неизвестная кодировка «%1»; --list-encodings перечисляет обычные.</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers принимает auto, point или comma, а не «%1».</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename принимает СТАРОЕ=НОВОЕ, два имени, а не «%1».</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines принимает число строк, а не «%1».</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column принимает relative, name или path, а не «%1».</translation>
     </message>
     <message>
@@ -249,7 +249,7 @@
         <translation>quillora: невозможно писать в стандартный вывод.</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>Подробнее: «quillora --help».</translation>
     </message>
     <message>
@@ -266,7 +266,7 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
         <translation>стандартный ввод читается для первого «-»; следующему читать уже нечего, и он пропускается.</translation>
     </message>
     <message>
@@ -315,16 +315,24 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1: %2 (%3), %4, самая широкая %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n строка</numerusform><numerusform>%n строки</numerusform><numerusform>%n строк</numerusform></translation>
+        <translation>
+            <numerusform>%n строка</numerusform>
+            <numerusform>%n строки</numerusform>
+            <numerusform>%n строк</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n ячейка</numerusform><numerusform>%n ячейки</numerusform><numerusform>%n ячеек</numerusform></translation>
+        <translation>
+            <numerusform>%n ячейка</numerusform>
+            <numerusform>%n ячейки</numerusform>
+            <numerusform>%n ячеек</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -348,15 +356,27 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>лист %1: %n строка</numerusform><numerusform>лист %1: %n строки</numerusform><numerusform>лист %1: %n строк</numerusform></translation>
+        <translation>
+            <numerusform>лист %1: %n строка</numerusform>
+            <numerusform>лист %1: %n строки</numerusform>
+            <numerusform>лист %1: %n строк</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>(пропущена %n строка: лист вмещает %1)</numerusform><numerusform>(пропущено %n строки: лист вмещает %1)</numerusform><numerusform>(пропущено %n строк: лист вмещает %1)</numerusform></translation>
+        <translation>
+            <numerusform>(пропущена %n строка: лист вмещает %1)</numerusform>
+            <numerusform>(пропущено %n строки: лист вмещает %1)</numerusform>
+            <numerusform>(пропущено %n строк: лист вмещает %1)</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1, ... (%n столбец)</numerusform><numerusform>%1, ... (%n столбца)</numerusform><numerusform>%1, ... (%n столбцов)</numerusform></translation>
+        <translation>
+            <numerusform>%1, ... (%n столбец)</numerusform>
+            <numerusform>%1, ... (%n столбца)</numerusform>
+            <numerusform>%1, ... (%n столбцов)</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -402,7 +422,7 @@
         <translation>Ячейка (%1, %2) лежит за пределами листа.</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
+        <source>The document has no sheet &quot;%1&quot;.</source>
         <translation>В документе нет листа «%1».</translation>
     </message>
     <message>
@@ -410,11 +430,11 @@
         <translation>Последний лист документа нельзя удалить.</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
         <translation>«%1» — недопустимое имя листа.</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>В документе уже есть лист «%1».</translation>
     </message>
     <message>
@@ -542,11 +562,11 @@
         <translation>(* — все файлы, txt — все файлы txt, doc — все файлы doc и т. д.)</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>Выбрано слишком много файлов для добавления.</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>Попробуйте добавить их кнопкой «Добавить все».</translation>
     </message>
 </context>
@@ -557,7 +577,7 @@
         <translation>Читается как %1, выбрано для этого файла</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>Делится по «%1», выбрано для этого файла</translation>
     </message>
     <message>
@@ -576,50 +596,70 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
         <translation>В файле «%1» поле в кавычках открывается в строке %2 и нигде не закрывается: остаток файла находится в этой одной ячейке.</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>Строки файла «%1» не делятся равномерно ни по запятой, ни по точке с запятой, ни по табуляции, ни по вертикальной черте: они остаются целыми, по одной ячейке.</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> В нём также есть %n допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform><numerusform> В нём также есть %n допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform><numerusform> В нём также есть %n допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> В нём также есть %n допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %n допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %n допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform><numerusform>%n байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform><numerusform>%n байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform></translation>
+        <translation>
+            <numerusform>%n байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform>
+            <numerusform>%n байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+            <numerusform>%n байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n символ не удалось прочитать, он стал U+FFFD</numerusform><numerusform>%n символа не удалось прочитать, они стали U+FFFD</numerusform><numerusform>%n символов не удалось прочитать, они стали U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n символ не удалось прочитать, он стал U+FFFD</numerusform>
+            <numerusform>%n символа не удалось прочитать, они стали U+FFFD</numerusform>
+            <numerusform>%n символов не удалось прочитать, они стали U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>Файл «%1» прочитан как UTF-8, с %n байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform><numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform><numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
         <translation>Файл «%1» прочитан как %2, но %3. Если у него другая кодировка, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>Файл «%1» прочитан как UTF-8; %n байт не из UTF-8 прочитан как в windows-1252.</numerusform><numerusform>Файл «%1» прочитан как UTF-8; %n байта не из UTF-8 прочитаны как в windows-1252.</numerusform><numerusform>Файл «%1» прочитан как UTF-8; %n байтов не из UTF-8 прочитаны как в windows-1252.</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Файл «%1» прочитан как UTF-8; %n байт не из UTF-8 прочитан как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %n байта не из UTF-8 прочитаны как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %n байтов не из UTF-8 прочитаны как в windows-1252.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
         <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как windows-1252. Если текст выглядит неверно, %2.%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>Файл «%1» прочитан как %2. Если текст выглядит неверно, %3.%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Файл «%1» не импортирован: %2</translation>
     </message>
 </context>
@@ -627,7 +667,11 @@
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -635,31 +679,51 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>с %1 и далее, %n файл</numerusform><numerusform>с %1 и далее, %n файла</numerusform><numerusform>с %1 и далее, %n файлов</numerusform></translation>
+        <translation>
+            <numerusform>с %1 и далее, %n файл</numerusform>
+            <numerusform>с %1 и далее, %n файла</numerusform>
+            <numerusform>с %1 и далее, %n файлов</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>только в %n файле, до %1</numerusform><numerusform>только в %n файлах, до %1</numerusform><numerusform>только в %n файлах, до %1</numerusform></translation>
+        <translation>
+            <numerusform>только в %n файле, до %1</numerusform>
+            <numerusform>только в %n файлах, до %1</numerusform>
+            <numerusform>только в %n файлах, до %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>только в %n файле, с %1 по %2</numerusform><numerusform>только в %n файлах, с %1 по %2</numerusform><numerusform>только в %n файлах, с %1 по %2</numerusform></translation>
+        <translation>
+            <numerusform>только в %n файле, с %1 по %2</numerusform>
+            <numerusform>только в %n файлах, с %1 по %2</numerusform>
+            <numerusform>только в %n файлах, с %1 по %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>только в %n файле: %1</numerusform><numerusform>только в %n файлах: %1</numerusform><numerusform>только в %n файлах: %1</numerusform></translation>
+        <translation>
+            <numerusform>только в %n файле: %1</numerusform>
+            <numerusform>только в %n файлах: %1</numerusform>
+            <numerusform>только в %n файлах: %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>нет в %n файле: %1</numerusform><numerusform>нет в %n файлах: %1</numerusform><numerusform>нет в %n файлах: %1</numerusform></translation>
+        <translation>
+            <numerusform>нет в %n файле: %1</numerusform>
+            <numerusform>нет в %n файлах: %1</numerusform>
+            <numerusform>нет в %n файлах: %1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>«%1»</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
@@ -678,16 +742,20 @@
         <translation>В списке больше нет элемента %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>выберите его кодировку в поле «Кодировка» и импортируйте снова</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>отметьте «Продолжать на новом листе, когда лист заполнен»</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... и ещё %n такой файл.</numerusform><numerusform>... и ещё %n таких файла.</numerusform><numerusform>... и ещё %n таких файлов.</numerusform></translation>
+        <translation>
+            <numerusform>... и ещё %n такой файл.</numerusform>
+            <numerusform>... и ещё %n таких файла.</numerusform>
+            <numerusform>... и ещё %n таких файлов.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -701,7 +769,7 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>Невозможно добавить лист «%1».</translation>
     </message>
     <message>
@@ -716,7 +784,7 @@
         <translation>Файлы не добавлены.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>Заголовки различаются: %1. Ячейки каждого файла стоят под столбцами своих имён.</translation>
     </message>
     <message>
@@ -724,13 +792,17 @@
         <translation>Имя столбца пишется двумя способами: %1. Это один столбец, названный так, как написан впервые.</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Файл «%1» не импортирован: %2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -738,7 +810,11 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform><numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform></translation>
+        <translation>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -761,6 +837,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice не открыл новую электронную таблицу.</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora: нет экрана, чтобы открыть окно; командная строка работает без него, например: quillora --output ФАЙЛ ПУТЬ... (см. quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -810,11 +893,11 @@
         <translation>Ход выполнения</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>Невозможно прочитать оформление «%1»: %2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
         <translation>Невозможно прочитать изображение указателя «%1».</translation>
     </message>
     <message>
@@ -832,7 +915,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>Не удалось подготовить среду UNO LibreOffice: %1</translation>
     </message>
     <message>
@@ -848,7 +931,7 @@
         <translation>он принадлежит другому пользователю</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 не принадлежит LibreOffice (%2): подключения нет; вместо него используется частный канал.</translation>
     </message>
     <message>
@@ -878,9 +961,13 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>Пропущен %n символ листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform><numerusform>Пропущено %n символа листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform><numerusform>Пропущено %n символов листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform></translation>
+        <translation>
+            <numerusform>Пропущен %n символ листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+            <numerusform>Пропущено %n символа листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+            <numerusform>Пропущено %n символов листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -910,7 +997,7 @@
         <translation>&amp;Делить данные на новые столбцы Calc по этим символам:</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>Делить по собственному &amp;разделителю каждого файла (запятая, точка с запятой, табуляция, черта)</translation>
     </message>
     <message>
@@ -930,7 +1017,7 @@
         <translation>Параметры формата</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>Называть каждый лист по его файлу, в порядке списка</translation>
     </message>
     <message>
@@ -982,7 +1069,7 @@
         <translation>Первая строка — заголовок: оставить один раз, сопоставлять столбцы по &amp;имени</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>Добавить столбе&amp;ц с именем файла каждой строки</translation>
     </message>
     <message>
@@ -998,12 +1085,16 @@
         <translation>Кодировка</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
         <translation>Сохранённое число пропускаемых строк «%1» — не число от 0 до 1000.</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
         <translation>Сохранённый десятичный знак «%1» — ни Automatic, ни Point, ни Comma.</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Автоматически</translation>
     </message>
 </context>
 <context>
@@ -1090,7 +1181,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1103,11 +1194,19 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... ещё %n (см. подсказку)</numerusform><numerusform>... ещё %n (см. подсказку)</numerusform><numerusform>... ещё %n (см. подсказку)</numerusform></translation>
+        <translation>
+            <numerusform>... ещё %n (см. подсказку)</numerusform>
+            <numerusform>... ещё %n (см. подсказку)</numerusform>
+            <numerusform>... ещё %n (см. подсказку)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1156,7 +1255,7 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
         <translation>Не удалось сохранить параметр «%1».</translation>
     </message>
     <message>
@@ -1168,11 +1267,19 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform><numerusform>%1 и ещё %n</numerusform></translation>
+        <translation>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %n</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>«%1» пишется как «%2» в %n файле: %3</numerusform><numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform><numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>«%1» пишется как «%2» в %n файле: %3</numerusform>
+            <numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform>
+            <numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1193,15 +1300,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>Невозможно хранить строки документа в %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>Невозможно записать строки документа в %1: %2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>Невозможно перечитать строки документа в %1: %2</translation>
     </message>
     <message>
@@ -1209,23 +1316,31 @@
         <translation>Строка %1 идёт после строки %2: записываемый документ принимает строки по порядку.</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>Невозможно перечитать строки документа: они кончаются слишком рано.</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>Строки после строки %1 листа «%2» пропущены: документ вмещает не более %3 листов.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает.</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает.</numerusform>
+            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
+            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1233,19 +1348,23 @@
         <translation> Чтобы поместить строки после последней на новые листы, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>%n ячейку не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform><numerusform>%n ячейки не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform><numerusform>%n ячеек не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>%n ячейку не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+            <numerusform>%n ячейки не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+            <numerusform>%n ячеек не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>Импорт остановлен до чтения какого-либо файла.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
         <translation>Импорт остановлен во время чтения файла «%1» (файл %2 из %3): листы предыдущих файлов есть в документе.</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
         <translation>Импорт остановлен во время чтения файла «%1» (файл %2 из %3): в документ ничего не записано.</translation>
     </message>
     <message>
@@ -1253,7 +1372,7 @@
         <translation>Импорт остановлен до записи какой-либо строки.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>Импорт остановлен после строки %1 файла «%2» (файл %3 из %4): строки до этого места есть в документе, после — нет.</translation>
     </message>
 </context>
@@ -1302,7 +1421,7 @@
         <translation>Открыть этот сайт сейчас?</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
         <translation>(Если вы считаете, что это ошибка и OpenOffice установлен, пожалуйста, отправьте снимок этого сообщения об ошибке и снимок окна «О программе» OpenOffice на %1)</translation>
     </message>
 </context>
@@ -1328,7 +1447,7 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>Невозможно прочитать файл «%1»: %2</translation>
     </message>
     <message>
@@ -1377,11 +1496,15 @@
         <translation>от %1 до %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>%n ячейка листа «%1» обрезана до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform><numerusform>%n ячейки листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform><numerusform>%n ячеек листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
+            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
+            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: невозможно добавить лист «%2»: %3</translation>
     </message>
     <message>

@@ -42,15 +42,15 @@
         <translation>在 TEXT 处把每行拆分为单元格（任意文本，可为多个字符）。</translation>
     </message>
     <message>
-        <source>For a folder PATH: its files whose names end in .EXT, walked as "Add All File(s) In Folder" walks (default: every file, as a drop).</source>
+        <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
         <translation>对于文件夹 PATH：其名称以 .EXT 结尾的文件，按“添加文件夹中的所有文件”的方式遍历（默认：所有文件，与拖放相同）。</translation>
     </message>
     <message>
-        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, "" is one quote.</source>
-        <translation>保持双引号内的文本在一起，与 CSV 文件相同：引号内的分隔符或换行属于单元格，"" 表示一个引号。</translation>
+        <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
+        <translation>保持双引号内的文本在一起，与 CSV 文件相同：引号内的分隔符或换行属于单元格，&quot;&quot; 表示一个引号。</translation>
     </message>
     <message>
-        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file's.</source>
+        <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
         <translation>以 NAME 读取没有字节顺序标记的文件：Qt 能读取的任何编码，不区分大小写（--list-encodings 列出常用编码）；默认值 auto 会为每个文件识别编码。</translation>
     </message>
     <message>
@@ -58,16 +58,16 @@
         <translation>按 --encoding 接受的名称列出常用编码。</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an "exported by" line).</source>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
         <translation>忽略每个文件的前 N 行（标题、“导出者”行等）。</translation>
     </message>
     <message>
-        <source>A file's first row (after those skipped) is its header: on one sheet the headers' names are the first row, once, and each file's cells go under the columns of their names.</source>
+        <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>文件的第一行（在忽略的行之后）是其标题行：在一个工作表中，标题中的名称只作为第一行出现一次，每个文件的单元格放在同名列下。</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched ("client=customer"); may be given again.</source>
-        <translation>与 --header 一起使用：在匹配名称前，将名为 OLD 的列视为 NEW（"client=customer"）；可多次指定。</translation>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
+        <translation>与 --header 一起使用：在匹配名称前，将名为 OLD 的列视为 NEW（&quot;client=customer&quot;）；可多次指定。</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -78,19 +78,19 @@
         <translation>将全部文本为 ISO 日期（2024-03-01）的单元格存储为日期。</translation>
     </message>
     <message>
-        <source>A first column with each row's file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
+        <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
         <translation>第一列为每行所属的文件：其在包含所有文件的文件夹下的路径（relative，默认）、其名称（name）或其完整路径（path）。</translation>
     </message>
     <message>
-        <source>When a sheet is full, go on with the rest on a new sheet after it ("NAME (2)", ...), instead of leaving the rest out.</source>
-        <translation>工作表已满时，在其后的新工作表（"NAME (2)" 等）中继续其余部分，而不是忽略其余部分。</translation>
+        <source>When a sheet is full, go on with the rest on a new sheet after it (&quot;NAME (2)&quot;, ...), instead of leaving the rest out.</source>
+        <translation>工作表已满时，在其后的新工作表（&quot;NAME (2)&quot; 等）中继续其余部分，而不是忽略其余部分。</translation>
     </message>
     <message>
-        <source>Print what the import would do: each file's encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
+        <source>Print what the import would do: each file&apos;s encoding, rows, widest row and a separator it looks cut at, then the sheets and their rows; write and start nothing, and leave standard input and pipes to the import.</source>
         <translation>输出导入将要做的事：每个文件的编码、行数、最宽的行和看似使用的分隔符，然后是工作表及其行数；不写入也不启动任何东西，并把标准输入和管道留给导入。</translation>
     </message>
     <message>
-        <source>Open the window with the PATHs listed, instead of importing them (as a file manager's "Open With" does).</source>
+        <source>Open the window with the PATHs listed, instead of importing them (as a file manager&apos;s &quot;Open With&quot; does).</source>
         <translation>打开窗口并列出 PATH，而不是导入它们（如同文件管理器的“打开方式”）。</translation>
     </message>
     <message>
@@ -113,25 +113,25 @@
     <message>
         <source>Sheets:
   On one sheet the files follow each other; a file that ends with a line break is followed by an
-  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes
-  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),
+  empty row. With --sheet-per-file each file&apos;s sheet goes in front, so the last file&apos;s sheet comes
+  first; a sheet is named after its file&apos;s letters, digits and spaces (notes.txt gives notestxt),
   with a number added when the name is taken. With --sheets-as-listed the sheets stand in the
-  order given and keep their files' names (only []:*?/\ become _), " (2)" added when taken.
+  order given and keep their files&apos; names (only []:*?/\ become _), &quot; (2)&quot; added when taken.
   Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets
-  the rest goes on "NAME (2)" right after it.</source>
+  the rest goes on &quot;NAME (2)&quot; right after it.</source>
         <translation>工作表：
   在一个工作表中，文件依次排列；以换行结尾的文件之后跟一个空行。使用 --sheet-per-file 时，每个文件的
   工作表放在最前面，因此最后一个文件的工作表排在第一；工作表以其文件名中的字母、数字和空格命名
   （notes.txt 得到 notestxt），名称已被占用时加上编号。使用 --sheets-as-listed 时，工作表按给出的顺序
-  排列并保留文件名（仅 []:*?/\ 变为 _），名称已被占用时加上 " (2)"。在 .xlsx 中名称截断为 31 个字符。
-  一个工作表最多 1,048,576 行；使用 --continue-sheets 时，其余部分紧接着放入 "NAME (2)"。</translation>
+  排列并保留文件名（仅 []:*?/\ 变为 _），名称已被占用时加上 &quot; (2)&quot;。在 .xlsx 中名称截断为 31 个字符。
+  一个工作表最多 1,048,576 行；使用 --continue-sheets 时，其余部分紧接着放入 &quot;NAME (2)&quot;。</translation>
     </message>
     <message>
         <source>Headers:
-  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'
-  names are the first row, once, in order of first appearance, and each file's cells go under
+  With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
+  names are the first row, once, in order of first appearance, and each file&apos;s cells go under
   the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one's is told of. --file-column puts each row's file in a first column.</source>
+  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
         <translation>标题行：
   使用 --header 时，文件的第一行（在 --skip-lines 之后）是其标题行：在一个工作表中，标题中的名称按首次
   出现的顺序只作为第一行出现一次，每个文件的单元格放在同名列下（超出其标题的单元格放在所有命名列之后）；
@@ -139,7 +139,7 @@
     </message>
     <message>
         <source>Encodings:
-  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
+  A file&apos;s encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero
   bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what
   a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);
   else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes
@@ -194,7 +194,7 @@
         <translation>--split 和 --separator 不能同时使用。</translation>
     </message>
     <message>
-        <source>--split takes space, comma, tab, semicolon, pipe or auto, not "%1".</source>
+        <source>--split takes space, comma, tab, semicolon, pipe or auto, not &quot;%1&quot;.</source>
         <translation>--split 接受 space、comma、tab、semicolon、pipe 或 auto，而不是“%1”。</translation>
     </message>
     <message>
@@ -214,23 +214,23 @@
         <translation>%1 已存在；--force 会替换它。</translation>
     </message>
     <message>
-        <source>unknown encoding "%1"; --list-encodings lists the usual ones.</source>
+        <source>unknown encoding &quot;%1&quot;; --list-encodings lists the usual ones.</source>
         <translation>未知编码“%1”；--list-encodings 列出常用编码。</translation>
     </message>
     <message>
-        <source>--numbers takes auto, point or comma, not "%1".</source>
+        <source>--numbers takes auto, point or comma, not &quot;%1&quot;.</source>
         <translation>--numbers 接受 auto、point 或 comma，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--rename takes OLD=NEW, two names, not "%1".</source>
+        <source>--rename takes OLD=NEW, two names, not &quot;%1&quot;.</source>
         <translation>--rename 接受 OLD=NEW 两个名称，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--skip-lines takes a number of lines, not "%1".</source>
+        <source>--skip-lines takes a number of lines, not &quot;%1&quot;.</source>
         <translation>--skip-lines 接受行数，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--file-column takes relative, name or path, not "%1".</source>
+        <source>--file-column takes relative, name or path, not &quot;%1&quot;.</source>
         <translation>--file-column 接受 relative、name 或 path，而不是“%1”。</translation>
     </message>
     <message>
@@ -242,7 +242,7 @@
         <translation>quillora：无法写入标准输出。</translation>
     </message>
     <message>
-        <source>Try 'quillora --help' for more information.</source>
+        <source>Try &apos;quillora --help&apos; for more information.</source>
         <translation>运行“quillora --help”了解更多信息。</translation>
     </message>
     <message>
@@ -259,7 +259,7 @@
 <context>
     <name>quillora::CommandLineImport</name>
     <message>
-        <source>standard input is read for the first "-"; another one has nothing left and is left out.</source>
+        <source>standard input is read for the first &quot;-&quot;; another one has nothing left and is left out.</source>
         <translation>标准输入只为第一个“-”读取；其他的已无内容可读，将被忽略。</translation>
     </message>
     <message>
@@ -308,16 +308,20 @@
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")</extracomment>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
         <translation>%1：%2（%3），%4，最宽 %5</translation>
     </message>
     <message numerus="yes">
         <source>%n row(s)</source>
-        <translation><numerusform>%n 行</numerusform></translation>
+        <translation>
+            <numerusform>%n 行</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n cell(s)</source>
-        <translation><numerusform>%n 个单元格</numerusform></translation>
+        <translation>
+            <numerusform>%n 个单元格</numerusform>
+        </translation>
     </message>
     <message>
         <source>, no separator of its own: whole lines</source>
@@ -341,15 +345,21 @@
     </message>
     <message numerus="yes">
         <source>sheet %1: %n row(s)</source>
-        <translation><numerusform>工作表 %1：%n 行</numerusform></translation>
+        <translation>
+            <numerusform>工作表 %1：%n 行</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>(%n row(s) left out: a sheet holds %1)</source>
-        <translation><numerusform>（忽略了 %n 行：一个工作表最多 %1 行）</numerusform></translation>
+        <translation>
+            <numerusform>（忽略了 %n 行：一个工作表最多 %1 行）</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, ... (%n columns)</source>
-        <translation><numerusform>%1，...（%n 列）</numerusform></translation>
+        <translation>
+            <numerusform>%1，...（%n 列）</numerusform>
+        </translation>
     </message>
     <message>
         <source>columns: %1</source>
@@ -395,7 +405,7 @@
         <translation>单元格 (%1, %2) 位于工作表之外。</translation>
     </message>
     <message>
-        <source>The document has no sheet "%1".</source>
+        <source>The document has no sheet &quot;%1&quot;.</source>
         <translation>文档没有工作表“%1”。</translation>
     </message>
     <message>
@@ -403,11 +413,11 @@
         <translation>不能删除文档的最后一个工作表。</translation>
     </message>
     <message>
-        <source>"%1" is not a valid sheet name.</source>
+        <source>&quot;%1&quot; is not a valid sheet name.</source>
         <translation>“%1”不是有效的工作表名称。</translation>
     </message>
     <message>
-        <source>The document already has a sheet "%1".</source>
+        <source>The document already has a sheet &quot;%1&quot;.</source>
         <translation>文档已有工作表“%1”。</translation>
     </message>
     <message>
@@ -535,11 +545,11 @@
         <translation>（* 表示所有文件，txt 表示所有 txt 文件，doc 表示所有 doc 文件，等等）</translation>
     </message>
     <message>
-        <source>You've selected too many files to add.</source>
+        <source>You&apos;ve selected too many files to add.</source>
         <translation>您选择了太多要添加的文件。</translation>
     </message>
     <message>
-        <source>Please try adding via the "Add All" button.</source>
+        <source>Please try adding via the &quot;Add All&quot; button.</source>
         <translation>请尝试使用“全部添加”按钮添加。</translation>
     </message>
 </context>
@@ -550,7 +560,7 @@
         <translation>按 %1 读取，为此文件选择</translation>
     </message>
     <message>
-        <source>Cut at "%1", chosen for this file</source>
+        <source>Cut at &quot;%1&quot;, chosen for this file</source>
         <translation>在“%1”处拆分，为此文件选择</translation>
     </message>
     <message>
@@ -569,50 +579,60 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file "%1" has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
         <translation>文件“%1”有一个从第 %2 行开始且从未结束的带引号字段：文件的其余部分都在这一个单元格中。</translation>
     </message>
     <message>
-        <source>The lines of the file "%1" split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
         <translation>文件“%1”的各行在逗号、分号、制表符或竖线处都不能均匀拆分：它们保持整行，每行一个单元格。</translation>
     </message>
     <message numerus="yes">
         <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file's encoding.</extracomment>
-        <translation><numerusform> 它还包含 %n 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform></translation>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> 它还包含 %n 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation><numerusform>%n 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform></translation>
+        <translation>
+            <numerusform>%n 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n character(s) could not be read and is U+FFFD</source>
-        <translation><numerusform>%n 个字符无法读取，已变为 U+FFFD</numerusform></translation>
+        <translation>
+            <numerusform>%n 个字符无法读取，已变为 U+FFFD</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation><numerusform>文件“%1”按 UTF-8 读取，其中 %n 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>文件“%1”按 UTF-8 读取，其中 %n 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
         <translation>文件“%1”按 %2 读取，但%3。如果它使用其他编码，%4。%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file "%1" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation><numerusform>文件“%1”按 UTF-8 读取；%n 个非 UTF-8 字节按 windows-1252 读取。</numerusform></translation>
+        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>文件“%1”按 UTF-8 读取；%n 个非 UTF-8 字节按 windows-1252 读取。</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The encoding of the file "%1" could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
         <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
         <translation>无法确定文件“%1”的编码：已按 windows-1252 读取。如果文本看起来不对，%2。%3</translation>
     </message>
     <message>
-        <source>The file "%1" was read as %2. If the text looks wrong, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
         <translation>文件“%1”按 %2 读取。如果文本看起来不对，%3。%4</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>文件“%1”未导入：%2</translation>
     </message>
 </context>
@@ -620,7 +640,9 @@
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
+        <translation>
+            <numerusform>%1 等另外 %n 项</numerusform>
+        </translation>
     </message>
     <message>
         <source>only in %1</source>
@@ -628,31 +650,41 @@
     </message>
     <message numerus="yes">
         <source>from %1 on, %n file(s)</source>
-        <translation><numerusform>从 %1 起，%n 个文件</numerusform></translation>
+        <translation>
+            <numerusform>从 %1 起，%n 个文件</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), up to %1</source>
-        <translation><numerusform>仅在 %n 个文件中，直到 %1</numerusform></translation>
+        <translation>
+            <numerusform>仅在 %n 个文件中，直到 %1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s), %1 to %2</source>
-        <translation><numerusform>仅在 %n 个文件中，从 %1 到 %2</numerusform></translation>
+        <translation>
+            <numerusform>仅在 %n 个文件中，从 %1 到 %2</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>only in %n file(s): %1</source>
-        <translation><numerusform>仅在 %n 个文件中：%1</numerusform></translation>
+        <translation>
+            <numerusform>仅在 %n 个文件中：%1</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>missing from %n file(s): %1</source>
-        <translation><numerusform>%n 个文件中缺少：%1</numerusform></translation>
+        <translation>
+            <numerusform>%n 个文件中缺少：%1</numerusform>
+        </translation>
     </message>
     <message>
-        <source>"%1"</source>
+        <source>&quot;%1&quot;</source>
         <translation>“%1”</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>%1 the columns, %2 where they are ("only in 2024-03.csv")</extracomment>
+        <extracomment>%1 the columns, %2 where they are (&quot;only in 2024-03.csv&quot;)</extracomment>
         <translation>%1：%2</translation>
     </message>
     <message>
@@ -671,16 +703,18 @@
         <translation>列表中已没有第 %1 项。</translation>
     </message>
     <message>
-        <source>choose its encoding under "Encoding" and import it again</source>
+        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
         <translation>请在“编码”下选择其编码并重新导入</translation>
     </message>
     <message>
-        <source>check "Continue on a new sheet when a sheet is full"</source>
+        <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>请勾选“工作表已满时在新工作表中继续”</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more files like these.</source>
-        <translation><numerusform>... 以及另外 %n 个类似的文件。</numerusform></translation>
+        <translation>
+            <numerusform>... 以及另外 %n 个类似的文件。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Start &amp;Importing</source>
@@ -694,7 +728,7 @@
 <context>
     <name>quillora::ImportPlan</name>
     <message>
-        <source>The sheet "%1" cannot be added.</source>
+        <source>The sheet &quot;%1&quot; cannot be added.</source>
         <translation>无法添加工作表“%1”。</translation>
     </message>
     <message>
@@ -709,7 +743,7 @@
         <translation>未添加文件。</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file's cells are under the columns of their names.</source>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
         <translation>标题行不同：%1。每个文件的单元格都在同名列下。</translation>
     </message>
     <message>
@@ -717,13 +751,15 @@
         <translation>一个列名有两种写法：%1。它们是同一列，以最先出现的写法命名。</translation>
     </message>
     <message>
-        <source>The file "%1" was not imported: %2</source>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>文件“%1”未导入：%2</translation>
     </message>
     <message numerus="yes">
         <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at ("semicolons")</extracomment>
-        <translation><numerusform>%1：每行都是一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform></translation>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
+        <translation>
+            <numerusform>%1：每行都是一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
@@ -731,7 +767,9 @@
     </message>
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
-        <translation><numerusform>%1：其标题行只有一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform></translation>
+        <translation>
+            <numerusform>%1：其标题行只有一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
@@ -754,6 +792,13 @@
     <message>
         <source>LibreOffice did not open a new spreadsheet document.</source>
         <translation>LibreOffice 没有打开新的电子表格文档。</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::Main</name>
+    <message>
+        <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
+        <translation>quillora：没有可打开窗口的屏幕；命令行无需屏幕即可使用，例如：quillora --output FILE PATH...（参见 quillora --help）。</translation>
     </message>
 </context>
 <context>
@@ -803,11 +848,11 @@
         <translation>进度</translation>
     </message>
     <message>
-        <source>The skin "%1" cannot be read: %2</source>
+        <source>The skin &quot;%1&quot; cannot be read: %2</source>
         <translation>无法读取外观“%1”：%2</translation>
     </message>
     <message>
-        <source>The pointer image "%1" cannot be read.</source>
+        <source>The pointer image &quot;%1&quot; cannot be read.</source>
         <translation>无法读取指针图像“%1”。</translation>
     </message>
     <message>
@@ -825,7 +870,7 @@
 <context>
     <name>quillora::OfficeSession</name>
     <message>
-        <source>LibreOffice's UNO runtime could not be set up: %1</source>
+        <source>LibreOffice&apos;s UNO runtime could not be set up: %1</source>
         <translation>无法设置 LibreOffice 的 UNO 运行环境：%1</translation>
     </message>
     <message>
@@ -841,7 +886,7 @@
         <translation>它属于其他用户</translation>
     </message>
     <message>
-        <source>%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used instead.</source>
+        <source>%1 is not LibreOffice&apos;s (%2): not connecting to it; a private pipe is used instead.</source>
         <translation>%1 不属于 LibreOffice（%2）：不连接它；改用私有管道。</translation>
     </message>
     <message>
@@ -871,9 +916,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet "%1" were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
-        <translation><numerusform>工作表“%1”中的 %n 个字符已被忽略：%2 文件不能包含制表符和换行以外的控制字符，也不能包含 U+FFFE 和 U+FFFF（.xlsx 文件会保留它们）。</numerusform></translation>
+        <translation>
+            <numerusform>工作表“%1”中的 %n 个字符已被忽略：%2 文件不能包含制表符和换行以外的控制字符，也不能包含 U+FFFE 和 U+FFFF（.xlsx 文件会保留它们）。</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 cannot be written: a part of it outgrew 4 GiB.</source>
@@ -903,7 +950,7 @@
         <translation>按这些字符将数据拆分到新的 Calc 列(&amp;H)：</translation>
     </message>
     <message>
-        <source>Split data at each file's own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
+        <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
         <translation>按每个文件自身的分隔符拆分数据（逗号、分号、制表符或竖线）(&amp;R)</translation>
     </message>
     <message>
@@ -923,7 +970,7 @@
         <translation>格式选项</translation>
     </message>
     <message>
-        <source>Name each sheet after its file, in the list's order</source>
+        <source>Name each sheet after its file, in the list&apos;s order</source>
         <translation>以文件名命名每个工作表，按列表顺序</translation>
     </message>
     <message>
@@ -975,7 +1022,7 @@
         <translation>第一行是标题：只保留一次，按名称匹配列(&amp;Y)</translation>
     </message>
     <message>
-        <source>Add a column with each line's file &amp;name</source>
+        <source>Add a column with each line&apos;s file &amp;name</source>
         <translation>添加一列，写入每行的文件名(&amp;N)</translation>
     </message>
     <message>
@@ -991,12 +1038,16 @@
         <translation>编码</translation>
     </message>
     <message>
-        <source>The stored number of lines to skip "%1" is no number from 0 to 1000.</source>
+        <source>The stored number of lines to skip &quot;%1&quot; is no number from 0 to 1000.</source>
         <translation>保存的跳过行数“%1”不是 0 到 1000 之间的数字。</translation>
     </message>
     <message>
-        <source>The stored decimal sign "%1" is none of Automatic, Point and Comma.</source>
+        <source>The stored decimal sign &quot;%1&quot; is none of Automatic, Point and Comma.</source>
         <translation>保存的小数点“%1”不是 Automatic、Point 或 Comma。</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>自动</translation>
     </message>
 </context>
 <context>
@@ -1083,7 +1134,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut ("; separated by commas, its own")</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1，%2；行尾：%3；%4；%5%6</translation>
     </message>
     <message>
@@ -1096,11 +1147,15 @@
     </message>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
+        <translation>
+            <numerusform>%1 等另外 %n 项</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>... %n more (see the tool tip)</source>
-        <translation><numerusform>... 另外 %n 项（见工具提示）</numerusform></translation>
+        <translation>
+            <numerusform>... 另外 %n 项（见工具提示）</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1149,7 +1204,7 @@
 <context>
     <name>quillora::Settings</name>
     <message>
-        <source>The setting "%1" could not be stored.</source>
+        <source>The setting &quot;%1&quot; could not be stored.</source>
         <translation>无法保存设置“%1”。</translation>
     </message>
     <message>
@@ -1161,11 +1216,15 @@
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
         <source>%1 and %n more</source>
-        <translation><numerusform>%1 等另外 %n 项</numerusform></translation>
+        <translation>
+            <numerusform>%1 等另外 %n 项</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>"%1" is spelt "%2" in %n file(s): %3</source>
-        <translation><numerusform>“%1”在 %n 个文件中写作“%2”：%3</numerusform></translation>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <translation>
+            <numerusform>“%1”在 %n 个文件中写作“%2”：%3</numerusform>
+        </translation>
     </message>
     <message>
         <source>File</source>
@@ -1186,15 +1245,15 @@
 <context>
     <name>quillora::SheetSpool</name>
     <message>
-        <source>The document's rows cannot be kept in %1: %2</source>
+        <source>The document&apos;s rows cannot be kept in %1: %2</source>
         <translation>无法在 %1 中保存文档的行：%2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be written in %1: %2</source>
+        <source>The document&apos;s rows cannot be written in %1: %2</source>
         <translation>无法在 %1 中写入文档的行：%2</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back in %1: %2</source>
+        <source>The document&apos;s rows cannot be read back in %1: %2</source>
         <translation>无法在 %1 中读回文档的行：%2</translation>
     </message>
     <message>
@@ -1202,23 +1261,27 @@
         <translation>第 %1 行在第 %2 行之后到来：写入的文档按顺序接收各行。</translation>
     </message>
     <message>
-        <source>The document's rows cannot be read back: they end too soon.</source>
+        <source>The document&apos;s rows cannot be read back: they end too soon.</source>
         <translation>无法读回文档的行：它们过早结束。</translation>
     </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>
     <message>
-        <source>The rows past row %1 of the sheet "%2" were left out: a document holds at most %3 sheets.</source>
+        <source>The rows past row %1 of the sheet &quot;%2&quot; were left out: a document holds at most %3 sheets.</source>
         <translation>工作表“%2”中第 %1 行之后的行已被忽略：一个文档最多容纳 %3 个工作表。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
-        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多（.ods 文件可完整保留此类单元格，最多 %3 个字符）。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <translation>
+            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多（.ods 文件可完整保留此类单元格，最多 %3 个字符）。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: a cell holds no more.</source>
-        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <translation>
+            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多。</numerusform>
+        </translation>
     </message>
     <message>
         <source> To put the rows past the last on new sheets, %1.</source>
@@ -1226,19 +1289,21 @@
         <translation> 要将最后一行之后的行放到新工作表中，%1。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet "%1": a sheet holds at most %2 columns and %3 rows.%4</source>
-        <translation><numerusform>%n 个单元格无法写入工作表“%1”：一个工作表最多 %2 列、%3 行。%4</numerusform></translation>
+        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <translation>
+            <numerusform>%n 个单元格无法写入工作表“%1”：一个工作表最多 %2 列、%3 行。%4</numerusform>
+        </translation>
     </message>
     <message>
         <source>Importing was stopped before any file was read.</source>
         <translation>导入在读取任何文件之前已停止。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: the sheets of the files before it are in the document.</source>
         <translation>导入在读取文件“%1”（第 %2 个，共 %3 个）时停止：之前文件的工作表已在文档中。</translation>
     </message>
     <message>
-        <source>Importing was stopped while the file "%1" (file %2 of %3) was read: nothing was written to the document.</source>
+        <source>Importing was stopped while the file &quot;%1&quot; (file %2 of %3) was read: nothing was written to the document.</source>
         <translation>导入在读取文件“%1”（第 %2 个，共 %3 个）时停止：文档中未写入任何内容。</translation>
     </message>
     <message>
@@ -1246,7 +1311,7 @@
         <translation>导入在写入任何行之前已停止。</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file "%2" (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>导入在文件“%2”（第 %3 个，共 %4 个）的第 %1 行之后停止：到此为止的行已在文档中，之后的没有。</translation>
     </message>
 </context>
@@ -1295,7 +1360,7 @@
         <translation>是否立即打开此网站？</translation>
     </message>
     <message>
-        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice 'About' window to %1)</source>
+        <source>(If you think this error is a mistake and you have OpenOffice installed, please email a screenshot of this error message and a screenshot of the OpenOffice &apos;About&apos; window to %1)</source>
         <translation>（如果您认为此错误有误且已安装 OpenOffice，请将此错误消息的截图和 OpenOffice“关于”窗口的截图发送至 %1）</translation>
     </message>
 </context>
@@ -1321,7 +1386,7 @@
 <context>
     <name>quillora::TextReader</name>
     <message>
-        <source>The file "%1" cannot be read: %2</source>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
         <translation>无法读取文件“%1”：%2</translation>
     </message>
     <message>
@@ -1370,11 +1435,13 @@
         <translation>%1 到 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet "%1" were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation><numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：.xlsx 单元格容纳 %3 个字符，U+FDD0 到 U+FDD3 中的每个字符计为七个（.ods 文件可完整保留此类单元格，最多 %4 个字符）。</numerusform></translation>
+        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
+        <translation>
+            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：.xlsx 单元格容纳 %3 个字符，U+FDD0 到 U+FDD3 中的每个字符计为七个（.ods 文件可完整保留此类单元格，最多 %4 个字符）。</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1: the sheet "%2" cannot be added: %3</source>
+        <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1：无法添加工作表“%2”：%3</translation>
     </message>
     <message>

@@ -32,6 +32,20 @@ void load(const QLocale &locale, const QString &name, const QString &folder)
 }
 } // namespace
 
+QLocale userLanguage()
+{
+    const QLocale system;
+    if (system.language() != QLocale::C)
+        return system;
+    const QStringList languages = qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts);
+    for (const QString &language : languages) {
+        const QLocale named(language);
+        if (named.language() != QLocale::C)
+            return named;
+    }
+    return system;
+}
+
 QString translationsFolder(const QString &programFolder)
 {
     const QString beside = programFolder + u"/translations"_s;

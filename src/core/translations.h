@@ -16,12 +16,16 @@ inline constexpr const char *TranslatedLanguages[] = {"de", "fr", "es", "it", "p
 // its data folder.
 QString translationsFolder(const QString &programFolder);
 
+// The user's language as QLocale::system() sees it (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG); where those name the C locale, LANGUAGE alone still
+// counts ("LANGUAGE=de quillora --help" speaks German).
+QLocale userLanguage();
+
 // Everything Quillora says, and Qt's own dialogs and help, in the user's
-// language as QLocale::system() sees it (LANGUAGE, LC_ALL, LC_MESSAGES,
-// LANG), or in the one given. English and the C locale need only their plural
+// language, or in the one given. English and the C locale need only their plural
 // forms; a language without a translation stays English. Needs the
 // application object.
-void installTranslations(const QString &programFolder, const QLocale &locale = QLocale());
+void installTranslations(const QString &programFolder, const QLocale &locale = userLanguage());
 
 // A count as a plural form takes it: past what an int holds, still "many".
 constexpr int pluralCount(qint64 count)

@@ -93,14 +93,14 @@ public:
         });
     }
 
-    QSize sizeHint() const override { return widget()->size() + QSize(barWidth(), 0); }
+    QSize sizeHint() const override { return widget()->sizeHint() + QSize(barWidth(), 0); }
     QSize minimumSizeHint() const override { return {sizeHint().width(), MinimumVisibleHeight}; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override
     {
         const bool barBefore = m_barShown;
-        m_barShown = height() < widget()->height();
+        m_barShown = height() < widget()->sizeHint().height();
         QScrollArea::resizeEvent(event);
         if (m_barShown != barBefore)
             updateGeometry();
@@ -310,7 +310,8 @@ void OptionsPanel::buildEncodingBox()
     m_encoding->setAccessibleName(tr("Encoding"));
     m_encoding->setGeometry(twipsRect(1260, 2750, 4635, 375));
     label->setBuddy(m_encoding);
-    m_encoding->addItem(AutomaticEncoding.toString(), AutomaticEncoding.toString());
+    // Shown in the user's language, stored as "Automatic".
+    m_encoding->addItem(tr("Automatic"), AutomaticEncoding.toString());
     for (const KnownEncoding &known : knownEncodings())
         m_encoding->addItem(known.label(), QString::fromLatin1(known.name));
     // Saved however the choice changes: the mouse, the keyboard, a tool.

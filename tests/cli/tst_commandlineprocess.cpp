@@ -40,6 +40,8 @@ private slots:
     void withoutADisplay_data();
     void withoutADisplay();
     void helpToAFullDisk();
+    void helpInTheUsersLanguage_data();
+    void helpInTheUsersLanguage();
     void temporaryFolderThatIsNotThere();
     void xlsxSheetsBeyondTheSoftFileLimit();
     void standardInputAndPipes_data();
@@ -88,6 +90,9 @@ QProcessEnvironment tst_CommandLineProcess::environment() const
     environment.insert(u"PATH"_s, m_dir->filePath(u"empty"_s));
     environment.insert(u"TMPDIR"_s, m_dir->filePath(u"tmp"_s));
     environment.remove(u"DISPLAY"_s);
+    // The program's own English, whatever the machine speaks.
+    environment.remove(u"LANGUAGE"_s);
+    environment.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
     return environment;
 }
 
@@ -429,6 +434,44 @@ void tst_CommandLineProcess::helpToAFullDisk()
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 1);
+}
+
+void tst_CommandLineProcess::helpInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("usage");
+    QTest::newRow("LANGUAGE alone") << QString() << u"de"_s << u"Aufruf: quillora"_s;
+    QTest::newRow("LANGUAGE over LANG") << u"C.UTF-8"_s << u"ja"_s << u"使い方: quillora"_s;
+    QTest::newRow("C") << u"C.UTF-8"_s << QString() << u"Usage: quillora"_s;
+}
+
+// Help and the usage report in the user's language, Qt's own lines too;
+// the exit statuses are the same in every language.
+void tst_CommandLineProcess::helpInTheUsersLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, usage);
+    QProcessEnvironment speaking = environment();
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s, u"LANGUAGE"_s})
+        speaking.remove(name);
+    if (!locale.isEmpty())
+        speaking.insert(u"LANG"_s, locale);
+    if (!language.isEmpty())
+        speaking.insert(u"LANGUAGE"_s, language);
+    QProcess program;
+    program.setProcessEnvironment(speaking);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 0);
+    const QString help = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(help.startsWith(usage), qPrintable(help.left(200)));
+    if (language == u"de")
+        QVERIFY(help.contains(u"Optionen:"_s));
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=nowhere"_s, u"x"_s});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 2);
 }
 
 void tst_CommandLineProcess::temporaryFolderThatIsNotThere()
