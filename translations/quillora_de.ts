@@ -1245,13 +1245,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 und %n weitere</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>&quot;%1&quot; wird in %n Datei &quot;%2&quot; geschrieben: %3</numerusform>

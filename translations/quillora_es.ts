@@ -1244,13 +1244,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 y %n más</numerusform>
-            <numerusform>%1 y %n más</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>«%1» se escribe «%2» en %n archivo: %3</numerusform>

@@ -824,7 +824,7 @@
     <name>quillora::Main</name>
     <message>
         <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
-        <translation>quillora : il n'y a pas d'affichage où ouvrir la fenêtre ; la ligne de commande s'en passe, par exemple : quillora --output FICHIER CHEMIN... (voir quillora --help).</translation>
+        <translation>quillora : il n&apos;y a pas d&apos;affichage où ouvrir la fenêtre ; la ligne de commande s&apos;en passe, par exemple : quillora --output FICHIER CHEMIN... (voir quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -1243,13 +1243,6 @@
 </context>
 <context>
     <name>quillora::SheetLayout</name>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>

@@ -824,7 +824,7 @@
     <name>quillora::Main</name>
     <message>
         <source>quillora: there is no display to open the window on; the command line works without one, for example: quillora --output FILE PATH... (see quillora --help).</source>
-        <translation>quillora: non c'è uno schermo dove aprire la finestra; la riga di comando funziona senza, per esempio: quillora --output FILE PERCORSO... (vedere quillora --help).</translation>
+        <translation>quillora: non c&apos;è uno schermo dove aprire la finestra; la riga di comando funziona senza, per esempio: quillora --output FILE PERCORSO... (vedere quillora --help).</translation>
     </message>
 </context>
 <context>
@@ -1243,13 +1243,6 @@
 </context>
 <context>
     <name>quillora::SheetLayout</name>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 e %n altro</numerusform>
-            <numerusform>%1 e altri %n</numerusform>
-        </translation>
-    </message>
     <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>

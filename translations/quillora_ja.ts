@@ -1220,12 +1220,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 ほか %n 件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>&quot;%1&quot; は %n ファイルで &quot;%2&quot; と表記されています: %3</numerusform>

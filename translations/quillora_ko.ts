@@ -1219,12 +1219,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 외 %n개</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>&quot;%1&quot;이(가) 파일 %n개에서 &quot;%2&quot;(으)로 쓰였습니다: %3</numerusform>

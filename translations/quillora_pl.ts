@@ -1266,14 +1266,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 i %n inny</numerusform>
-            <numerusform>%1 i %n inne</numerusform>
-            <numerusform>%1 i %n innych</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>„%1” jest pisane „%2” w %n pliku: %3</numerusform>

@@ -1266,14 +1266,6 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
         <translation>
             <numerusform>«%1» пишется как «%2» в %n файле: %3</numerusform>

@@ -27,47 +27,90 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::CommandLine)
+};
+
 // The options, described in the user's language: made when first asked
 // for, once the translations are installed.
 struct Options
 {
-    QCommandLineOption output{{u"o"_s, u"output"_s}, QCoreApplication::translate("quillora::CommandLine", "Write the document into FILE instead of showing it in Calc; the format follows the "
-                           "extension: .ods, .xlsx or .fods. Needs no LibreOffice."), u"FILE"_s};
-    QCommandLineOption sheetPerFile{u"sheet-per-file"_s, QCoreApplication::translate("quillora::CommandLine", "A sheet per file (default: all files on one sheet).")};
-    QCommandLineOption sheetsAsListed{u"sheets-as-listed"_s, QCoreApplication::translate("quillora::CommandLine", "A sheet per file, in the order the files are given, each named as its file is "
-                           "(2024-01.csv); implies --sheet-per-file.")};
-    QCommandLineOption split{u"split"_s, QCoreApplication::translate("quillora::CommandLine", "space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at "
-                           "its own separator (comma, semicolon, tab or pipe), found from its start."), u"WHERE"_s};
-    QCommandLineOption separator{u"separator"_s, QCoreApplication::translate("quillora::CommandLine", "Cut each line into cells at TEXT (any text, several characters allowed)."), u"TEXT"_s};
-    QCommandLineOption extension{u"extension"_s, QCoreApplication::translate("quillora::CommandLine", "For a folder PATH: its files whose names end in .EXT, walked as \"Add All File(s) In "
-                           "Folder\" walks (default: every file, as a drop)."), u"EXT"_s};
-    QCommandLineOption quotes{u"quotes"_s, QCoreApplication::translate("quillora::CommandLine", "Keep text in double quotes together, as in CSV files: a separator or a line break inside "
-                           "quotes belongs to the cell, \"\" is one quote.")};
-    QCommandLineOption encoding{u"encoding"_s, QCoreApplication::translate("quillora::CommandLine", "Read files without a byte-order mark in NAME: any encoding Qt reads, in any case "
-                           "(--list-encodings lists the usual ones); auto, the default, finds each file's."), u"NAME"_s};
-    QCommandLineOption listEncodings{u"list-encodings"_s, QCoreApplication::translate("quillora::CommandLine", "List the encodings people meet, by the name --encoding takes.")};
-    QCommandLineOption skipLines{u"skip-lines"_s, QCoreApplication::translate("quillora::CommandLine", "Leave out the first N rows of each file (a title, an \"exported by\" line)."), u"N"_s};
-    QCommandLineOption header{u"header"_s, QCoreApplication::translate("quillora::CommandLine", "A file's first row (after those skipped) is its header: on one sheet the headers' names "
-                           "are the first row, once, and each file's cells go under the columns of their names.")};
-    QCommandLineOption rename{u"rename"_s, QCoreApplication::translate("quillora::CommandLine", "With --header: a column named OLD counts as NEW before names are matched "
-                           "(\"client=customer\"); may be given again."), u"OLD=NEW"_s};
-    QCommandLineOption numbers{u"numbers"_s, QCoreApplication::translate("quillora::CommandLine", "Store a cell as a number where its whole text is one and nothing changes (1234.50 shows "
-                           "1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with "
-                           "SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point "
-                           "or comma."), u"auto|point|comma"_s};
-    QCommandLineOption dates{u"dates"_s, QCoreApplication::translate("quillora::CommandLine", "Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
-    QCommandLineOption fileColumn{u"file-column"_s, QCoreApplication::translate("quillora::CommandLine", "A first column with each row's file: its path below the folder that holds all the files "
-                           "(relative, the default), its name, or its whole path."), u"relative|name|path"_s};
-    QCommandLineOption continueSheets{u"continue-sheets"_s, QCoreApplication::translate("quillora::CommandLine", "When a sheet is full, go on with the rest on a new sheet after it (\"NAME (2)\", ...), "
-                           "instead of leaving the rest out.")};
-    QCommandLineOption dryRun{u"dry-run"_s, QCoreApplication::translate("quillora::CommandLine", "Print what the import would do: each file's encoding, rows, widest row and a separator "
-                           "it looks cut at, then the sheets and their rows; write and start nothing, and leave "
-                           "standard input and pipes to the import.")};
-    QCommandLineOption window{u"window"_s, QCoreApplication::translate("quillora::CommandLine", "Open the window with the PATHs listed, instead of importing them (as a file manager's "
-                           "\"Open With\" does).")};
-    QCommandLineOption force{{u"f"_s, u"force"_s}, QCoreApplication::translate("quillora::CommandLine", "Replace FILE when it exists, by a new file with its permissions, owner and group (hard "
-                           "links to it keep the old content).")};
-    QCommandLineOption quiet{{u"q"_s, u"quiet"_s}, QCoreApplication::translate("quillora::CommandLine", "No progress.")};
+    QCommandLineOption output{{u"o"_s, u"output"_s},
+                              Message::tr("Write the document into FILE instead of showing it in Calc; the format "
+                                          "follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice."),
+                              u"FILE"_s};
+    QCommandLineOption sheetPerFile{u"sheet-per-file"_s,
+                                    Message::tr("A sheet per file (default: all files on one sheet).")};
+    QCommandLineOption sheetsAsListed{u"sheets-as-listed"_s,
+                                      Message::tr("A sheet per file, in the order the files are given, each named "
+                                                  "as its file is (2024-01.csv); implies --sheet-per-file.")};
+    QCommandLineOption split{u"split"_s,
+                             Message::tr("space, comma, tab, semicolon or pipe: cut each line into cells there; "
+                                         "auto: each file at its own separator (comma, semicolon, tab or pipe), "
+                                         "found from its start."),
+                             u"WHERE"_s};
+    QCommandLineOption separator{u"separator"_s,
+                                 Message::tr("Cut each line into cells at TEXT (any text, several characters "
+                                             "allowed)."),
+                                 u"TEXT"_s};
+    QCommandLineOption extension{u"extension"_s,
+                                 Message::tr("For a folder PATH: its files whose names end in .EXT, walked as "
+                                             "\"Add All File(s) In Folder\" walks (default: every file, as a "
+                                             "drop)."),
+                                 u"EXT"_s};
+    QCommandLineOption quotes{u"quotes"_s,
+                              Message::tr("Keep text in double quotes together, as in CSV files: a separator or a "
+                                          "line break inside quotes belongs to the cell, \"\" is one quote.")};
+    QCommandLineOption encoding{u"encoding"_s,
+                                Message::tr("Read files without a byte-order mark in NAME: any encoding Qt reads, "
+                                            "in any case (--list-encodings lists the usual ones); auto, the "
+                                            "default, finds each file's."),
+                                u"NAME"_s};
+    QCommandLineOption listEncodings{u"list-encodings"_s,
+                                     Message::tr("List the encodings people meet, by the name --encoding takes.")};
+    QCommandLineOption skipLines{u"skip-lines"_s,
+                                 Message::tr("Leave out the first N rows of each file (a title, an \"exported "
+                                             "by\" line)."),
+                                 u"N"_s};
+    QCommandLineOption header{u"header"_s,
+                              Message::tr("A file's first row (after those skipped) is its header: on one sheet "
+                                          "the headers' names are the first row, once, and each file's cells go "
+                                          "under the columns of their names.")};
+    QCommandLineOption rename{u"rename"_s,
+                              Message::tr("With --header: a column named OLD counts as NEW before names are "
+                                          "matched (\"client=customer\"); may be given again."),
+                              u"OLD=NEW"_s};
+    QCommandLineOption numbers{u"numbers"_s,
+                               Message::tr("Store a cell as a number where its whole text is one and nothing "
+                                           "changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 "
+                                           "digits stay text), its decimals written with SIGN: auto (the default: "
+                                           "a comma in files cut at semicolons, a point otherwise), point or "
+                                           "comma."),
+                               u"auto|point|comma"_s};
+    QCommandLineOption dates{u"dates"_s,
+                             Message::tr("Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
+    QCommandLineOption fileColumn{u"file-column"_s,
+                                  Message::tr("A first column with each row's file: its path below the folder "
+                                              "that holds all the files (relative, the default), its name, or its "
+                                              "whole path."),
+                                  u"relative|name|path"_s};
+    QCommandLineOption continueSheets{u"continue-sheets"_s,
+                                      Message::tr("When a sheet is full, go on with the rest on a new sheet after "
+                                                  "it (\"NAME (2)\", ...), instead of leaving the rest out.")};
+    QCommandLineOption dryRun{u"dry-run"_s,
+                              Message::tr("Print what the import would do: each file's encoding, rows, widest row "
+                                          "and a separator it looks cut at, then the sheets and their rows; write "
+                                          "and start nothing, and leave standard input and pipes to the import.")};
+    QCommandLineOption window{u"window"_s,
+                              Message::tr("Open the window with the PATHs listed, instead of importing them (as a "
+                                          "file manager's \"Open With\" does).")};
+    QCommandLineOption force{{u"f"_s, u"force"_s},
+                             Message::tr("Replace FILE when it exists, by a new file with its permissions, owner "
+                                         "and group (hard links to it keep the old content).")};
+    QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
+                             Message::tr("No progress.")};
 };
 
 const Options &cliOptions()
@@ -120,9 +163,9 @@ QString helpAfterOptions()
     };
     QString text;
     for (const char *paragraph : paragraphs)
-        text += u'\n' + QCoreApplication::translate("quillora::CommandLine", paragraph) + u'\n';
+        text += u'\n' + Message::tr(paragraph) + u'\n';
     return text + u'\n'
-        + QCoreApplication::translate("quillora::CommandLine", "Report bugs at %1 or to %2.")
+        + Message::tr("Report bugs at %1 or to %2.")
               .arg(Product::IssuesPage, Product::SupportAddress)
         + u'\n';
 }
@@ -133,7 +176,7 @@ QString helpText(const QCommandLineParser &parser)
     QString text = parser.helpText();
     const qsizetype firstLineEnd = text.indexOf(u'\n');
     text.replace(0, firstLineEnd,
-                 QCoreApplication::translate("quillora::CommandLine", "Usage: quillora [OPTION]... PATH...\n"
+                 Message::tr("Usage: quillora [OPTION]... PATH...\n"
                                                         "  or:  quillora [--window [PATH]...]\n"
                                                         "  or:  quillora --dry-run [OPTION]... PATH..."));
     return text + helpAfterOptions();
@@ -146,15 +189,17 @@ ParsedCommandLine usageError(const QString &reason)
 
 void setUpParser(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(QCoreApplication::translate("quillora::CommandLine", "Load text files into a spreadsheet: each line a row, each piece a cell, as text."));
+    parser.setApplicationDescription(
+        Message::tr("Load text files into a spreadsheet: each line a row, each piece a cell, as text."));
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    parser.addOptions({cliOptions().output, cliOptions().sheetPerFile, cliOptions().sheetsAsListed, cliOptions().split, cliOptions().separator, cliOptions().quotes, cliOptions().extension,
-                       cliOptions().encoding, cliOptions().listEncodings, cliOptions().skipLines, cliOptions().header, cliOptions().rename, cliOptions().numbers, cliOptions().dates, cliOptions().fileColumn,
-                       cliOptions().continueSheets, cliOptions().dryRun, cliOptions().window, cliOptions().force, cliOptions().quiet});
+    const Options &o = cliOptions();
+    parser.addOptions({o.output, o.sheetPerFile, o.sheetsAsListed, o.split, o.separator, o.quotes, o.extension, o.encoding,
+                       o.listEncodings, o.skipLines, o.header, o.rename, o.numbers, o.dates, o.fileColumn, o.continueSheets,
+                       o.dryRun, o.window, o.force, o.quiet});
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, QCoreApplication::translate("quillora::CommandLine", "Text files and folders to import; - for standard input."),
+    parser.addPositionalArgument(u"PATH"_s, Message::tr("Text files and folders to import; - for standard input."),
                                  u"PATH..."_s);
 }
 
@@ -163,7 +208,7 @@ QString encodingList()
     QString list;
     for (const KnownEncoding &known : knownEncodings())
         list += u"%1  %2\n"_s.arg(QString::fromLatin1(known.name), -14).arg(known.label());
-    return list + u"auto            "_s + QCoreApplication::translate("quillora::CommandLine", "Found for each file (the default)") + u'\n';
+    return list + u"auto            "_s + Message::tr("Found for each file (the default)") + u'\n';
 }
 
 std::optional<FileColumn> fileColumnOf(const QString &shown)
@@ -271,20 +316,20 @@ namespace {
 QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
 {
     if (parser.isSet(cliOptions().split) && parser.isSet(cliOptions().separator))
-        return QCoreApplication::translate("quillora::CommandLine", "--split and --separator exclude each other.");
+        return Message::tr("--split and --separator exclude each other.");
     if (parser.isSet(cliOptions().split)) {
         read.ownSeparator = parser.value(cliOptions().split) == u"auto";
         read.split = splitOf(parser.value(cliOptions().split));
         if (!read.split && !read.ownSeparator)
-            return QCoreApplication::translate("quillora::CommandLine", "--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\".").arg(
+            return Message::tr("--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\".").arg(
                 parser.value(cliOptions().split));
     }
     if (parser.isSet(cliOptions().separator)) {
         const QString separator = parser.value(cliOptions().separator);
         if (separator.isEmpty())
-            return QCoreApplication::translate("quillora::CommandLine", "--separator needs a text to cut at.");
+            return Message::tr("--separator needs a text to cut at.");
         if (separator.contains(u'\n') || separator.contains(u'\r'))
-            return QCoreApplication::translate("quillora::CommandLine", "--separator cannot hold a line break: a line break ends the line, not a cell.");
+            return Message::tr("--separator cannot hold a line break: a line break ends the line, not a cell.");
         read.split = separator;
     }
     return {};
@@ -299,12 +344,12 @@ QString readOutput(const QCommandLineParser &parser, CommandLineOptions &options
     options.output = parser.value(cliOptions().output);
     const std::optional<DocumentFormat> format = formatOfFile(options.output);
     if (!format)
-        return QCoreApplication::translate("quillora::CommandLine", "%1: the file must end in .ods, .xlsx or .fods.").arg(options.output);
+        return Message::tr("%1: the file must end in .ods, .xlsx or .fods.").arg(options.output);
     options.format = *format;
     // Not even looked at without --force: a file that is there stays.
     struct stat existing{};
     if (!options.force && ::lstat(encodePath(options.output).constData(), &existing) == 0)
-        return QCoreApplication::translate("quillora::CommandLine", "%1 exists; --force replaces it.").arg(options.output);
+        return Message::tr("%1 exists; --force replaces it.").arg(options.output);
     return {};
 }
 } // namespace
@@ -330,21 +375,23 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(cliOptions().encoding) && encoding.compare(u"auto"_s, Qt::CaseInsensitive) != 0) {
         options.read.encoding = encodingNamed(encoding.toLatin1());
         if (!options.read.encoding || encoding.toLatin1() != encoding.toUtf8())
-            return usageError(QCoreApplication::translate("quillora::CommandLine", "unknown encoding \"%1\"; --list-encodings lists the usual ones.").arg(encoding));
+            return usageError(
+                Message::tr("unknown encoding \"%1\"; --list-encodings lists the usual ones.").arg(encoding));
     }
     options.read.header = parser.isSet(cliOptions().header);
     options.read.dates = parser.isSet(cliOptions().dates);
     if (parser.isSet(cliOptions().numbers)) {
         options.read.numbers = decimalSignOf(parser.value(cliOptions().numbers));
         if (!options.read.numbers)
-            return usageError(QCoreApplication::translate("quillora::CommandLine", "--numbers takes auto, point or comma, not \"%1\".").arg(parser.value(cliOptions().numbers)));
+            return usageError(
+                Message::tr("--numbers takes auto, point or comma, not \"%1\".").arg(parser.value(cliOptions().numbers)));
     }
     options.continueSheets = parser.isSet(cliOptions().continueSheets);
     options.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
     for (const QString &rename : parser.values(cliOptions().rename)) {
         const qsizetype equals = rename.indexOf(u'=');
         if (equals <= 0 || equals == rename.size() - 1)
-            return usageError(QCoreApplication::translate("quillora::CommandLine", "--rename takes OLD=NEW, two names, not \"%1\".").arg(rename));
+            return usageError(Message::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(rename));
         options.renames.append({rename.first(equals), rename.sliced(equals + 1)});
     }
     options.dryRun = parser.isSet(cliOptions().dryRun);
@@ -352,18 +399,19 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         bool number = false;
         options.read.linesToSkip = parser.value(cliOptions().skipLines).toLongLong(&number);
         if (!number || options.read.linesToSkip < 0)
-            return usageError(QCoreApplication::translate("quillora::CommandLine", "--skip-lines takes a number of lines, not \"%1\".").arg(parser.value(cliOptions().skipLines)));
+            return usageError(Message::tr("--skip-lines takes a number of lines, not \"%1\".")
+                                  .arg(parser.value(cliOptions().skipLines)));
     }
     if (parser.isSet(cliOptions().fileColumn)) {
         const auto shown = fileColumnOf(parser.value(cliOptions().fileColumn));
         if (!shown)
-            return usageError(QCoreApplication::translate("quillora::CommandLine", "--file-column takes relative, name or path, not \"%1\".").arg(
+            return usageError(Message::tr("--file-column takes relative, name or path, not \"%1\".").arg(
                 parser.value(cliOptions().fileColumn)));
         options.read.fileColumn = *shown;
     }
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
-        return usageError(QCoreApplication::translate("quillora::CommandLine", "no PATH given."));
+        return usageError(Message::tr("no PATH given."));
     options.sheetPerFile = parser.isSet(cliOptions().sheetPerFile) || parser.isSet(cliOptions().sheetsAsListed);
     options.force = parser.isSet(cliOptions().force);
     options.quiet = parser.isSet(cliOptions().quiet);
@@ -403,14 +451,14 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
         console.out << parsed.text;
         console.out.flush();
         if (console.out.status() != QTextStream::Ok) {
-            console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: standard output cannot be written.") << u'\n';
+            console.err << Message::tr("quillora: standard output cannot be written.") << u'\n';
             console.err.flush();
             return ExitStatus::SomethingFailed;
         }
         return ExitStatus::Success;
     case ParsedCommandLine::Action::UsageError:
         console.err << u"quillora: "_s << parsed.text << u'\n'
-                    << QCoreApplication::translate("quillora::CommandLine", "Try 'quillora --help' for more information.") << u'\n';
+                    << Message::tr("Try 'quillora --help' for more information.") << u'\n';
         console.err.flush();
         return ExitStatus::Usage;
     case ParsedCommandLine::Action::Import:
@@ -431,7 +479,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     if (!documentCanBeShown()) {
         // LibreOffice would have nowhere to show the document, and would
         // keep it, unseen, in an office nobody can reach.
-        console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: there is no display to show the document in Calc on; --output FILE writes it "
+        console.err << Message::tr("quillora: there is no display to show the document in Calc on; --output FILE writes it "
                        "into a file instead.\n");
         console.err.flush();
         return ExitStatus::Usage;
@@ -439,7 +487,7 @@ int runQuilloraCommand(const QStringList &arguments, Console &console, const QSt
     QString why;
     const std::unique_ptr<SpreadsheetModule> module = SpreadsheetModule::load(moduleFolderFor(programFolder), &why);
     if (!module) {
-        console.err << QCoreApplication::translate("quillora::CommandLine", "quillora: LibreOffice is not available: %1").arg(why) << u'\n';
+        console.err << Message::tr("quillora: LibreOffice is not available: %1").arg(why) << u'\n';
         console.err.flush();
         return ExitStatus::NoSpreadsheet;
     }

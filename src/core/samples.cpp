@@ -1,22 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/samples.h"
 
+#include "core/datafolder.h"
 #include "core/list/folderexpansion.h"
 #include "core/settings.h"
 
-#include <QDir>
-#include <QFileInfo>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
 
 namespace {
-// Where the samples are installed, relative to the program's folder.
-#ifndef QUILLORA_DATA_FROM_PROGRAM
-#define QUILLORA_DATA_FROM_PROGRAM "../share/quillora"
-#endif
-
 template <class Step>
 QString transform(QByteArrayView bytes, QStringView key, Step step)
 {
@@ -52,10 +46,7 @@ QString UnscrambleText(const QString &text, QStringView key)
 
 QString sampleFolder(const QString &programFolder)
 {
-    const QString beside = programFolder + u"/Samples"_s;
-    if (QFileInfo(beside).isDir())
-        return beside;
-    return QDir::cleanPath(programFolder + u'/' + QLatin1StringView(QUILLORA_DATA_FROM_PROGRAM) + u"/Samples"_s);
+    return dataFolder(programFolder, u"Samples");
 }
 
 void TakeSampleSnapshot(SettingsStore &settings, const QString &samples)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/translations.h"
 
+#include "core/datafolder.h"
+
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,10 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-#ifndef QUILLORA_DATA_FROM_PROGRAM
-#define QUILLORA_DATA_FROM_PROGRAM "../share/quillora"
-#endif
-
 void load(const QLocale &locale, const QString &name, const QString &folder)
 {
     auto translator = std::make_unique<QTranslator>();
@@ -48,11 +44,7 @@ QLocale userLanguage()
 
 QString translationsFolder(const QString &programFolder)
 {
-    const QString beside = programFolder + u"/translations"_s;
-    if (QFileInfo(beside).isDir())
-        return beside;
-    return QDir::cleanPath(programFolder + u'/' + QLatin1StringView(QUILLORA_DATA_FROM_PROGRAM)
-                           + u"/translations"_s);
+    return dataFolder(programFolder, u"translations");
 }
 
 void installTranslations(const QString &programFolder, const QLocale &locale)

@@ -50,13 +50,13 @@ void ImportController::PushButton2_Click()
     m_busy = true;
     m_stopAsked = false;
     m_notes.clear();
-    setStartCaption(tr(StopCaption));
+    setStartCaption(stopCaption());
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
     m_lastResult = run.run();
     m_busy = false;
-    setStartCaption(tr(StartCaption));
+    setStartCaption(startCaption());
 }
 
 void ImportController::stop()

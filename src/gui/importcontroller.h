@@ -19,10 +19,6 @@ class OptionsPanel;
 class SpreadsheetProvider;
 class TextProgressBar;
 
-// The button's caption between runs, and while one goes on.
-inline constexpr const char *StartCaption = QT_TRANSLATE_NOOP("quillora::ImportController", "Start &Importing");
-inline constexpr const char *StopCaption = QT_TRANSLATE_NOOP("quillora::ImportController", "Stop &Importing");
-
 // "Start Importing": holds the busy flag and lends the run what the window
 // has: the list, the options, the progress bar and the dialogs.
 class ImportController : public QObject, private ImportInputs, private ImportObserver
@@ -30,6 +26,10 @@ class ImportController : public QObject, private ImportInputs, private ImportObs
     Q_OBJECT
 
 public:
+    // The button's caption between runs, and while one goes on.
+    static QString startCaption() { return tr("Start &Importing"); }
+    static QString stopCaption() { return tr("Stop &Importing"); }
+
     struct Parts
     {
         QWidget *window;

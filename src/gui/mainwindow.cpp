@@ -156,7 +156,7 @@ void MainWindow::buildButtons()
     m_buttons.addFolder = addPushButton(u"PushButton4", tr("Add All File(s) In &Folder"));
     m_buttons.clearList = addPushButton(u"PushButton6", tr("C&lear List"));
     m_buttons.loadSamples = addPushButton(u"PushButton7", tr("Load Sample/E&xample Files"));
-    m_buttons.start = addPushButton(u"PushButton2", QCoreApplication::translate("quillora::ImportController", StartCaption));
+    m_buttons.start = addPushButton(u"PushButton2", ImportController::startCaption());
 }
 
 // The left column keeps its designed width: the list with Move Up and Move

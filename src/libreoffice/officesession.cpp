@@ -40,6 +40,12 @@ using namespace css;
 namespace quillora::lo {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::OfficeSession)
+};
+
 // Clears the alive flag when the bridge to LibreOffice is disposed: the pipe
 // closed because LibreOffice ended or crashed.
 class BridgeWatcher : public cppu::WeakImplHelper1<lang::XEventListener>
@@ -75,9 +81,9 @@ uno::Reference<uno::XComponentContext> localContext(const QString &programFolder
         try {
             context = cppu::defaultBootstrap_InitialComponentContext(fileUrl(programFolder + u"/unorc"_s));
         } catch (const cppu::BootstrapException &e) {
-            throw Failure(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.getMessage())));
+            throw Failure(Message::tr("LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.getMessage())));
         } catch (const uno::Exception &e) {
-            throw Failure(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.Message)));
+            throw Failure(Message::tr("LibreOffice's UNO runtime could not be set up: %1").arg(toQString(e.Message)));
         }
     }
     return context;
@@ -127,7 +133,7 @@ private:
 
 [[noreturn]] void throwNoAnswer(std::chrono::milliseconds deadline)
 {
-    throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice did not answer within %1 seconds.").arg(
+    throw SpreadsheetLost(Message::tr("LibreOffice did not answer within %1 seconds.").arg(
         QString::number(std::chrono::duration<double>(deadline).count(), 'g', 3)));
 }
 } // namespace
@@ -168,12 +174,12 @@ OfficeSession::Pipe OfficeSession::inspectPipe(const QString &pipeName, QString 
     }
     if (!S_ISSOCK(info.st_mode)) {
         if (why)
-            *why = QCoreApplication::translate("quillora::OfficeSession", "it is not a socket");
+            *why = Message::tr("it is not a socket");
         return Pipe::Foreign;
     }
     if (info.st_uid != ::getuid()) {
         if (why)
-            *why = QCoreApplication::translate("quillora::OfficeSession", "it belongs to another user");
+            *why = Message::tr("it belongs to another user");
         return Pipe::Foreign;
     }
     return Pipe::Ours;
@@ -193,7 +199,7 @@ void OfficeSession::choosePipe()
     m_pipe = u"%1-%2"_s.arg(defaultPipeName(), QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(random.data()),
                                                                             sizeof(random))
                                                                      .toHex()));
-    qCWarning(lcSession).noquote() << QCoreApplication::translate("quillora::OfficeSession", "%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used "
+    qCWarning(lcSession).noquote() << Message::tr("%1 is not LibreOffice's (%2): not connecting to it; a private pipe is used "
                                       "instead.").arg(planted, why);
 }
 
@@ -280,7 +286,7 @@ bool OfficeSession::tryConnect()
     case Pipe::Missing:
         return false; // LibreOffice does not accept on it (yet)
     case Pipe::Foreign:
-        throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "Quillora does not connect to %1: %2.").arg(pipeSocketPath(m_pipe), why));
+        throw SpreadsheetLost(Message::tr("Quillora does not connect to %1: %2.").arg(pipeSocketPath(m_pipe), why));
     case Pipe::Ours:
         break;
     }
@@ -332,7 +338,7 @@ void OfficeSession::startOffice()
     office.setStandardErrorFile(QProcess::nullDevice());
     qint64 pid = 0;
     if (!office.startDetached(&pid))
-        throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice could not be started from %1.").arg(m_programFolder));
+        throw SpreadsheetLost(Message::tr("LibreOffice could not be started from %1.").arg(m_programFolder));
 
     // Waited for by its pipe up to the deadline, while it runs: given up
     // only once no LibreOffice of this user has run for a while.
@@ -346,7 +352,7 @@ void OfficeSession::startOffice()
         else if (!graceAfterExit)
             graceAfterExit.emplace(std::chrono::seconds(15));
         if (graceAfterExit && graceAfterExit->hasExpired())
-            throw SpreadsheetLost(QCoreApplication::translate("quillora::OfficeSession", "LibreOffice ended before it answered."));
+            throw SpreadsheetLost(Message::tr("LibreOffice ended before it answered."));
         QThread::msleep(200);
     }
 }

@@ -16,13 +16,19 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora::writer {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::DocumentWriter)
+};
+
 // A sheet as large as Calc's.
 constexpr SheetLimits Limits{MaxColumns, 1048576};
 
 void throwIfAbandoned(const std::atomic<bool> &abandoned)
 {
     if (abandoned)
-        throw SpreadsheetLost(QCoreApplication::translate("quillora::DocumentWriter", "The document was given up before it was finished."));
+        throw SpreadsheetLost(Message::tr("The document was given up before it was finished."));
 }
 
 class Sheet : public SpreadsheetSheet
@@ -69,7 +75,7 @@ private:
     static void checkCell(int column, int row)
     {
         if (row < 0 || row >= Limits.rows || column >= Limits.columns)
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "Cell (%1, %2) lies outside the sheet.").arg(column).arg(row));
+            throw Failure(Message::tr("Cell (%1, %2) lies outside the sheet.").arg(column).arg(row));
     }
 
     std::shared_ptr<Workbook> m_workbook;
@@ -98,9 +104,9 @@ public:
     {
         const auto sheet = find(name);
         if (sheet == sheets().end())
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document has no sheet \"%1\".").arg(name));
+            throw Failure(Message::tr("The document has no sheet \"%1\".").arg(name));
         if (sheets().size() == 1)
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The last sheet of a document cannot be removed."));
+            throw Failure(Message::tr("The last sheet of a document cannot be removed."));
         sheets().erase(sheet);
     }
 
@@ -109,11 +115,11 @@ public:
         // The names Calc refuses.
         if (name.isEmpty() || name.startsWith(u'\'') || name.endsWith(u'\'')
             || std::ranges::any_of(u"[]*?:/\\"_s, [&](QChar c) { return name.contains(c); }))
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "\"%1\" is not a valid sheet name.").arg(name));
+            throw Failure(Message::tr("\"%1\" is not a valid sheet name.").arg(name));
         if (hasSheet(name))
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document already has a sheet \"%1\".").arg(name));
+            throw Failure(Message::tr("The document already has a sheet \"%1\".").arg(name));
         if (sheets().size() >= MaxSheets)
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "A document holds at most %1 sheets.").arg(MaxSheets));
+            throw Failure(Message::tr("A document holds at most %1 sheets.").arg(MaxSheets));
         auto sheet = std::make_shared<WrittenSheet>();
         sheet->name = name;
         const auto at = std::clamp<qsizetype>(position, 0, std::ssize(sheets()));
@@ -129,7 +135,7 @@ private:
     std::shared_ptr<WrittenSheet> sheetAtIndex(int index)
     {
         if (index < 0 || index >= std::ssize(sheets()))
-            throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document has no sheet at position %1.").arg(index));
+            throw Failure(Message::tr("The document has no sheet at position %1.").arg(index));
         return sheets()[static_cast<size_t>(index)];
     }
 
@@ -160,7 +166,7 @@ void DocumentWriter::start()
 
 QString DocumentWriter::applicationName() const
 {
-    return QCoreApplication::translate("quillora::DocumentWriter", "The document writer");
+    return Message::tr("The document writer");
 }
 
 int DocumentWriter::cellCharacters() const
@@ -181,7 +187,7 @@ QStringList DocumentWriter::store(SpreadsheetDocument &document, const QString &
 {
     const auto *written = dynamic_cast<const Document *>(&document);
     if (!written)
-        throw Failure(QCoreApplication::translate("quillora::DocumentWriter", "The document was not made by the document writer."));
+        throw Failure(Message::tr("The document was not made by the document writer."));
     const StoreJob job{path, written->writtenSheets(), [this] { throwIfAbandoned(m_abandoned); }, progress};
     switch (m_format) {
     case DocumentFormat::Xlsx:

@@ -19,6 +19,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora::writer {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::SheetSpool)
+};
+
 // Gathered in memory, then written in one go.
 constexpr qsizetype WriteBlock = 1024 * 1024;
 constexpr qint64 ReadBlock = 1024 * 1024;
@@ -44,7 +50,7 @@ SpoolFile::SpoolFile()
     const QString folder = temporaryFolder();
     m_fd = openNamelessFile(folder);
     if (m_fd < 0)
-        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be kept in %1: %2").arg(folder, qt_error_string(errno)));
+        throw Failure(Message::tr("The document's rows cannot be kept in %1: %2").arg(folder, qt_error_string(errno)));
 }
 
 SpoolFile::~SpoolFile()
@@ -74,7 +80,7 @@ void SpoolFile::commit(char *used)
 void SpoolFile::flush()
 {
     if (const int error = writeBufferAt(m_fd, m_buffer, m_onDisk))
-        fail(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be written in %1: %2"), error);
+        fail(Message::tr("The document's rows cannot be written in %1: %2"), error);
 }
 
 void SpoolFile::read(qint64 offset, char *out, qint64 bytes)
@@ -85,7 +91,7 @@ void SpoolFile::read(qint64 offset, char *out, qint64 bytes)
         if (done < 0 && errno == EINTR)
             continue;
         if (done <= 0)
-            fail(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be read back in %1: %2"), done < 0 ? errno : EIO);
+            fail(Message::tr("The document's rows cannot be read back in %1: %2"), done < 0 ? errno : EIO);
         out += done;
         offset += done;
         bytes -= done;
@@ -100,7 +106,7 @@ SheetSpool::SheetSpool(std::shared_ptr<SpoolFile> file)
 void SheetSpool::append(qint64 row, const RowBlock &block, size_t index)
 {
     if (row < m_nextRow)
-        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "Row %1 comes after row %2: a written document takes its rows in order.").arg(row + 1).arg(
+        throw Failure(Message::tr("Row %1 comes after row %2: a written document takes its rows in order.").arg(row + 1).arg(
             m_nextRow));
     const RowBlock::Row cells = block.row(index);
     const bool typed = block.typed();
@@ -190,7 +196,7 @@ bool SheetSpool::Reader::next(qint64 &row, std::vector<Cell> &cells)
     std::memcpy(&header, m_buffer.constData() + m_pos, sizeof header);
     m_pos += sizeof header;
     if (!ensure(header.bodyBytes))
-        throw Failure(QCoreApplication::translate("quillora::SheetSpool", "The document's rows cannot be read back: they end too soon."));
+        throw Failure(Message::tr("The document's rows cannot be read back: they end too soon."));
     const char *in = m_buffer.constData() + m_pos;
     cells.reserve(header.cells);
     for (quint32 i = 0; i < header.cells; ++i) {

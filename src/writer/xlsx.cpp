@@ -33,6 +33,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora::writer {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::Xlsx)
+};
+
 constexpr qsizetype SheetNameCharacters = 31;
 
 // Sheet names cut at what .xlsx allows and kept apart without regard to
@@ -81,8 +87,8 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
 // the reader gets.
 QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
 {
-    const QString kept = shortest < longest ? QCoreApplication::translate("quillora::Xlsx", "%1 to %2").arg(shortest).arg(longest) : QString::number(longest);
-    return QCoreApplication::translate("quillora::Xlsx", "%n cell(s) of the sheet \"%1\" were cut to %2 characters: an .xlsx cell holds %3, "
+    const QString kept = shortest < longest ? Message::tr("%1 to %2").arg(shortest).arg(longest) : QString::number(longest);
+    return Message::tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: an .xlsx cell holds %3, "
                                        "each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such "
                                        "cells whole, up to %4 characters).",
                                        nullptr, pluralCount(cut))
@@ -123,8 +129,8 @@ public:
         errno = 0;
         lxw_worksheet *sheet = workbook_add_worksheet(m_workbook, name.toUtf8().constData());
         if (!sheet)
-            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: the sheet \"%2\" cannot be added: %3").arg(
-                m_path, name, errno ? qt_error_string(errno) : QCoreApplication::translate("quillora::Xlsx", "libxlsxwriter refused it")));
+            throw Failure(Message::tr("%1: the sheet \"%2\" cannot be added: %3").arg(
+                m_path, name, errno ? qt_error_string(errno) : Message::tr("libxlsxwriter refused it")));
         // Formatted as text, so that what is typed into them later stays text.
         if (columns > 0)
             worksheet_set_column(sheet, 0, lxw_col_t(columns - 1), LXW_DEF_COL_WIDTH, m_text);
@@ -136,7 +142,7 @@ public:
         const lxw_error result =
             worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), text.c_str(), m_text);
         if (result != LXW_NO_ERROR)
-            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
+            throw Failure(Message::tr("%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
     // A number shown with its text's decimals; a date as YYYY-MM-DD, by the
@@ -160,7 +166,7 @@ public:
         }
         const lxw_error result = worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), number, format);
         if (result != LXW_NO_ERROR)
-            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
+            throw Failure(Message::tr("%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
     // The library keeps the rows in a temporary file of its own without
@@ -173,7 +179,7 @@ public:
         if (!kept)
             return 0;
         if (fflush(kept) != 0 || ferror(kept))
-            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1 cannot be written: the rows cannot be kept in %2: %3").arg(
+            throw Failure(Message::tr("%1 cannot be written: the rows cannot be kept in %2: %3").arg(
                 m_path, temporaryFolder(), qt_error_string(errno ? errno : ENOSPC)));
         return std::max<qint64>(0, ftello(kept));
     }
@@ -190,7 +196,7 @@ public:
         if (result != LXW_NO_ERROR) {
             const int error = errno;
             QFile::remove(m_path);
-            throw Failure(QCoreApplication::translate("quillora::Xlsx", "%1 cannot be written: %2").arg(
+            throw Failure(Message::tr("%1 cannot be written: %2").arg(
                 m_path, error ? qt_error_string(error) : QString::fromUtf8(lxw_strerror(result))));
         }
         return large;

@@ -11,14 +11,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
-// A few names, then how many more: a line, not a page.
-QString fewOf(const QStringList &names, qsizetype most)
+// This file's messages, in one translation context.
+struct Message
 {
-    if (names.size() <= most)
-        return names.join(u", "_s);
-    return QCoreApplication::translate("quillora::HeaderPlan", "%1 and %n more", nullptr, int(names.size() - most))
-        .arg(names.first(most).join(u", "_s));
-}
+    Q_DECLARE_TR_FUNCTIONS(quillora::HeaderPlan)
+};
 
 // Where a set of files (indices in order, none missing from the list) stands
 // in the list of all.
@@ -28,30 +25,38 @@ QString whereIn(const std::vector<qsizetype> &in, const std::vector<HeaderOfFile
     const qsizetype count = qsizetype(in.size());
     const auto nameAt = [&](qsizetype index) { return files[size_t(index)].name; };
     if (count == 1)
-        return QCoreApplication::translate("quillora::HeaderPlan", "only in %1").arg(nameAt(in.front()));
+        return Message::tr("only in %1").arg(nameAt(in.front()));
     const bool together = in.back() - in.front() + 1 == count;
     if (together && in.back() == all - 1)
-        return QCoreApplication::translate("quillora::HeaderPlan", "from %1 on, %n file(s)", nullptr, int(count)).arg(nameAt(in.front()));
+        return Message::tr("from %1 on, %n file(s)", nullptr, int(count)).arg(nameAt(in.front()));
     if (together && in.front() == 0)
-        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s), up to %1", nullptr, int(count)).arg(nameAt(in.back()));
+        return Message::tr("only in %n file(s), up to %1", nullptr, int(count)).arg(nameAt(in.back()));
     if (together)
-        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s), %1 to %2", nullptr, int(count))
+        return Message::tr("only in %n file(s), %1 to %2", nullptr, int(count))
             .arg(nameAt(in.front()), nameAt(in.back()));
     constexpr qsizetype MostFiles = 3;
     QStringList names;
     if (count * 2 <= all) {
         for (const qsizetype index : in)
             names.append(nameAt(index));
-        return QCoreApplication::translate("quillora::HeaderPlan", "only in %n file(s): %1", nullptr, int(count)).arg(fewOf(names, MostFiles));
+        return Message::tr("only in %n file(s): %1", nullptr, int(count)).arg(fewOf(names, MostFiles));
     }
     for (qsizetype index = 0; index < all; ++index) {
         if (!std::binary_search(in.begin(), in.end(), index))
             names.append(nameAt(index));
     }
-    return QCoreApplication::translate("quillora::HeaderPlan", "missing from %n file(s): %1", nullptr, int(names.size()))
+    return Message::tr("missing from %n file(s): %1", nullptr, int(names.size()))
         .arg(fewOf(names, MostFiles));
 }
 } // namespace
+
+QString fewOf(const QStringList &names, qsizetype most)
+{
+    if (names.size() <= most)
+        return names.join(u", "_s);
+    return Message::tr("%1 and %n more", nullptr, int(names.size() - most))
+        .arg(names.first(most).join(u", "_s));
+}
 
 QStringList headerChanges(const std::vector<HeaderOfFile> &files, const QStringList &columns)
 {
@@ -85,15 +90,15 @@ QStringList headerChanges(const std::vector<HeaderOfFile> &files, const QStringL
         auto &named = columnsIn[in];
         if (named.isEmpty())
             order.push_back(in);
-        named.append(QCoreApplication::translate("quillora::HeaderPlan", "\"%1\"").arg(columns[column]));
+        named.append(Message::tr("\"%1\"").arg(columns[column]));
     }
     constexpr qsizetype MostColumns = 4;
     QStringList changes;
     for (const auto &in : order)
         //: %1 the columns, %2 where they are ("only in 2024-03.csv")
-        changes.append(QCoreApplication::translate("quillora::HeaderPlan", "%1: %2").arg(fewOf(columnsIn[in], MostColumns), whereIn(in, files)));
+        changes.append(Message::tr("%1: %2").arg(fewOf(columnsIn[in], MostColumns), whereIn(in, files)));
     if (!reordered.empty())
-        changes.append(QCoreApplication::translate("quillora::HeaderPlan", "columns in another order: %1").arg(whereIn(reordered, files)));
+        changes.append(Message::tr("columns in another order: %1").arg(whereIn(reordered, files)));
     return changes;
 }
 

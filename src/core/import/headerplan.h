@@ -33,4 +33,7 @@ struct HeaderOfFile
 // then files whose columns stand in another order.
 QStringList headerChanges(const std::vector<HeaderOfFile> &files, const QStringList &columns);
 
+// A few names, then how many more: "a, b, c and 4 more".
+QString fewOf(const QStringList &names, qsizetype most);
+
 } // namespace quillora

@@ -103,11 +103,8 @@ HeaderPlan SheetLayout::headerPlan() const
     plan.changes = headerChanges(m_headers, m_names);
     for (const auto &[spelling, files] : m_spellings) {
         constexpr qsizetype MostFiles = 3;
-        const QString shownFiles = files.size() <= MostFiles
-            ? files.join(u", "_s)
-            : tr("%1 and %n more", nullptr, int(files.size() - MostFiles)).arg(files.first(MostFiles).join(u", "_s));
         plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %n file(s): %3", nullptr, int(files.size()))
-                                  .arg(m_names[spelling.first], spelling.second, shownFiles));
+                                  .arg(m_names[spelling.first], spelling.second, fewOf(files, MostFiles)));
     }
     return plan;
 }

@@ -24,9 +24,15 @@ using namespace Qt::Literals::StringLiterals;
 namespace quillora {
 
 namespace {
+// This file's messages, in one translation context.
+struct Message
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::TextReader)
+};
+
 QString readFailure(const QString &path, const QString &reason)
 {
-    return QCoreApplication::translate("quillora::TextReader", "The file \"%1\" cannot be read: %2").arg(pathShown(path), reason);
+    return Message::tr("The file \"%1\" cannot be read: %2").arg(pathShown(path), reason);
 }
 } // namespace
 
@@ -54,9 +60,8 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
         // its bytes names no file any more.
         const bool lostBytes = errno == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
         throw Failure(readFailure(path, errno != ENOENT ? qt_error_string(errno)
-                                      : lostBytes ? QCoreApplication::translate("quillora::TextReader",
-                                                                                "File not found (the name is not valid UTF-8)")
-                                                  : QCoreApplication::translate("quillora::TextReader", "File not found")));
+                                      : lostBytes ? Message::tr("File not found (the name is not valid UTF-8)")
+                                                  : Message::tr("File not found")));
     }
     // Other devices (/dev/zero, say) would never end; /dev/null is an empty file.
     const bool isNull = S_ISCHR(info.st_mode) && info.st_rdev == makedev(1, 3);
@@ -65,7 +70,7 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
     else if (S_ISCHR(info.st_mode))
         openStream(name, true);
     else if (!S_ISREG(info.st_mode))
-        throw Failure(readFailure(path, QCoreApplication::translate("quillora::TextReader", "It is not a file")));
+        throw Failure(readFailure(path, Message::tr("It is not a file")));
     else
         openFile(name);
     m_fileSize = S_ISREG(info.st_mode) ? info.st_size : 0;
@@ -83,7 +88,7 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
         throw Failure(readFailure(path, qt_error_string(errno)));
     // A pipe or a terminal gives its text once: to the import.
     if (!S_ISREG(info.st_mode))
-        throw Failure(readFailure(path, QCoreApplication::translate("quillora::TextReader", "It is not a file that can be looked at before it is imported")));
+        throw Failure(readFailure(path, Message::tr("It is not a file that can be looked at before it is imported")));
     openFile(name);
     const QByteArray bytes = m_device->read(sample.bytes);
     if (m_regular->failed())
@@ -118,7 +123,7 @@ void TextReader::openStream(const QByteArray &name, bool terminalOnly)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
     if (terminalOnly && !::isatty(in)) {
         ::close(in);
-        throw Failure(readFailure(m_path, QCoreApplication::translate("quillora::TextReader", "It is not a file")));
+        throw Failure(readFailure(m_path, Message::tr("It is not a file")));
     }
     keepStream(in);
 }
