@@ -15,6 +15,10 @@
 //   (k) (h)'s exports with every third one written by a European program
 //       (semicolons, decimal commas), each file cut at its own separator
 //   (l) (c) cut at its own separator, found from its start
+//   (m) 50 order exports of 20,000 lines: a header, a column added halfway,
+//       every third file with semicolons and decimal commas, each file at its
+//       own separator; as text, then (m+) with numbers and dates stored as
+//       such, as (h+) is (h)
 // Then (d), (f) and (g) as a user runs them: the quillora program beside
 // this one, a process of its own, into the Calc that runs (--no-cli: not).
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
@@ -82,7 +86,65 @@ struct Scenario
     // Each file cut at its own separator; what LibreOffice's CSV is cut at.
     bool ownSeparator = false;
     char csvSeparator = ',';
+    // Numbers and dates stored as such (besides --typed for all).
+    bool typed = false;
 };
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Order exports as a shop's months give them: a header, ids with leading
+// zeros, ISO dates, postcodes of which some keep a leading zero (text among
+// numbers), amounts with two decimals; from file files / 2 on a "discount"
+// column more. Every third file comes from a European program: semicolons
+// and decimal commas. LibreOffice gets the rows joined, cut at commas, with
+// points.
+QStringList makeOrderExports(const QString &folder, int files, int lines, qint64 *bytes, const QString &joinedPath)
+{
+    static const char *const Customers[] = {"Müller GmbH", "Acme Ltd", "Brasserie Éloïse", "Plain Trading",
+                                            "Nordwind AG"};
+    static const char *const Postcodes[] = {"01067", "80331", "10115", "08001"};
+    QByteArray joined = "order_id,order_date,customer,postcode,amount,status,discount\n";
+    QStringList paths;
+    quint32 seed = 7;
+    const auto next = [&seed](quint32 range) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 8) % range;
+    };
+    for (int f = 0; f < files; ++f) {
+        const bool european = f % 3 == 2;
+        const bool discount = f >= files / 2;
+        const char separator = european ? ';' : ',';
+        QByteArray text = QByteArrayList{"order_id", "order_date", "customer", "postcode", "amount", "status"}.join(separator);
+        text += discount ? QByteArray(1, separator) + "discount\n" : QByteArray("\n");
+        for (int l = 0; l < lines; ++l) {
+            const quint32 cents = 1 + next(250000);
+            const QByteArray amount = QByteArray::number(cents / 100) + (european ? ',' : '.')
+                + QByteArray::number(cents % 100).rightJustified(2, '0');
+            QByteArrayList cells{QByteArray::number(f * lines + l).rightJustified(8, '0'),
+                                 "2024-" + QByteArray::number(1 + f % 12).rightJustified(2, '0') + '-'
+                                     + QByteArray::number(1 + next(28)).rightJustified(2, '0'),
+                                 Customers[next(5)], Postcodes[next(4)], amount, "paid"};
+            if (discount)
+                cells.append(QByteArray::number(next(30)));
+            text += cells.join(separator) + '\n';
+            cells[4].replace(',', '.');
+            if (!discount)
+                cells.append(QByteArray());
+            joined += cells.join(',') + '\n';
+        }
+        const QString path = folder + u"/orders-%1.csv"_s.arg(f, 2, 10, QChar(u'0'));
+        writeBytes(path, text);
+        *bytes += text.size();
+        paths.append(path);
+    }
+    writeBytes(joinedPath, joined);
+    return paths;
+}
 
 // Exports of one kind from many places: a title line, then a header whose
 // columns stand in one of three orders, each file's rows in its order; and,
@@ -143,16 +205,18 @@ QStringList makeStackedExports(const QString &folder, int files, int lines, int 
             joined += '\n';
         }
         const QString path = folder + u'/' + name;
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(path));
+        writeBytes(path, text);
         *bytes += text.size();
         paths.append(path);
     }
-    QFile file(joinedPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(joined) != joined.size())
-        qFatal("cannot write %s", qPrintable(joinedPath));
+    writeBytes(joinedPath, joined);
     return paths;
+}
+
+// --only x runs (x) and (x+), its variant with numbers and dates.
+bool chosen(const Scenario &scenario, const QString &only)
+{
+    return only.isEmpty() || scenario.name.startsWith(u'(' + only + u')') || scenario.name.startsWith(u'(' + only + u"+)");
 }
 
 void closeDocument(const uno::Reference<uno::XInterface> &document)
@@ -316,7 +380,7 @@ void compareCommandLine(lo::OfficeSession &session, const std::vector<Scenario> 
     for (const Scenario &scenario : scenarios) {
         const bool timed = scenario.name.startsWith(u"(d)") || scenario.name.startsWith(u"(f)")
             || scenario.name.startsWith(u"(g)");
-        if (!timed || (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')')))
+        if (!timed || !chosen(scenario, only))
             continue;
         std::vector<double> ours, theirs, ratios;
         for (int run = 0; run < runs; ++run) {
@@ -402,6 +466,22 @@ int main(int argc, char *argv[])
     ownSeparators.csvSeparator = ';';
     Scenario bigOwn{u"(l) (c) at its own separator"_s, big, true, 10, bigBytes, qint64(bigLines) * 10, big, {}};
     bigOwn.ownSeparator = true;
+    Scenario typedStacking = stacking;
+    typedStacking.name = u"(h+) (h), numbers and dates"_s;
+    typedStacking.typed = true;
+    qint64 ordersBytes = 0;
+    const QString ordersFolder = dir.filePath(u"orders"_s);
+    QDir().mkpath(ordersFolder);
+    const QString ordersJoined = dir.filePath(u"orders-joined.csv"_s);
+    const int orderLines = quick ? 2000 : 20000;
+    Scenario orders{u"(m) 50 orders, as text"_s,
+                    makeOrderExports(ordersFolder, 50, orderLines, &ordersBytes, ordersJoined),
+                    true, 7, ordersBytes, 50LL * orderLines * 7 - 25LL * orderLines, {ordersJoined}, {}};
+    orders.header = true;
+    orders.ownSeparator = true;
+    Scenario typedOrders = orders;
+    typedOrders.name = u"(m+) (m), numbers and dates"_s;
+    typedOrders.typed = true;
     const std::vector<Scenario> scenarios{
         {u"(a) 50 files, one sheet"_s, small, true, 8, smallBytes, 50LL * smallLines * 8, {joined}, {}},
         {u"(b) 50 files, a sheet each"_s, small, false, 8, smallBytes, 50LL * smallLines * 8, small, {}},
@@ -413,8 +493,11 @@ int main(int argc, char *argv[])
         {u"(g) %1 lines x 1000"_s.arg(veryWideLines), veryWide, true, 1000, veryWideBytes,
          qint64(veryWideLines) * 1000, veryWide, {}},
         stacking,
+        typedStacking,
         ownSeparators,
         bigOwn,
+        orders,
+        typedOrders,
     };
 
     lo::LibreOfficeProvider office(programFolder);
@@ -439,7 +522,7 @@ int main(int argc, char *argv[])
                 "ratio", "staging", "peak mem", "wait");
     int failures = 0;
     for (const Scenario &scenario : scenarios) {
-        if (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')'))
+        if (!chosen(scenario, only))
             continue;
         BenchWindow window;
         window.files = scenario.files;
@@ -449,7 +532,7 @@ int main(int argc, char *argv[])
         window.header = scenario.header;
         window.fileColumnShown = scenario.fileColumn;
         window.ownSeparator = scenario.ownSeparator;
-        if (typed) {
+        if (typed || scenario.typed) {
             window.numbers = DecimalSign::Automatic;
             window.dates = true;
         }
@@ -501,7 +584,7 @@ int main(int argc, char *argv[])
         for (const Scenario &scenario : scenarios) {
             const bool stored = scenario.name.startsWith(u"(a)") || scenario.name.startsWith(u"(c)")
                 || scenario.name.startsWith(u"(d)");
-            if (!stored || (!only.isEmpty() && !scenario.name.startsWith(u'(' + only + u')')))
+            if (!stored || !chosen(scenario, only))
                 continue;
             for (const Format &format : formats) {
                 const QString ours = dir.filePath(u"quillora.%1"_s.arg(QLatin1StringView(format.suffix)));

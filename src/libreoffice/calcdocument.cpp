@@ -8,8 +8,11 @@
 #include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangeFormula.hpp>
+#include <com/sun/star/sheet/XSheetCellRangeContainer.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableColumns.hpp>
@@ -71,6 +74,7 @@ std::vector<RowRectangle> rectanglesOf(const RowBlock &rows)
 
 CellFormats::CellFormats(const uno::Reference<sheet::XSpreadsheetDocument> &document)
     : m_formats(uno::Reference<util::XNumberFormatsSupplier>(document, uno::UNO_QUERY_THROW)->getNumberFormats())
+    , m_factory(document, uno::UNO_QUERY_THROW)
 {
     uno::Reference<beans::XPropertySet>(document, uno::UNO_QUERY_THROW)->getPropertyValue(OUString("CharLocale"))
         >>= m_locale;
@@ -96,6 +100,15 @@ sal_Int32 CellFormats::keyFor(const CellValue &value)
         key = m_formats->addNew(code, locale);
     m_keys[decimals] = key;
     return key;
+}
+
+void CellFormats::apply(sal_Int32 key, const std::vector<table::CellRangeAddress> &ranges)
+{
+    const uno::Reference<sheet::XSheetCellRangeContainer> container(
+        m_factory->createInstance(OUString("com.sun.star.sheet.SheetCellRanges")), uno::UNO_QUERY_THROW);
+    container->addRangeAddresses(uno::Sequence<table::CellRangeAddress>(ranges.data(), sal_Int32(ranges.size())), false);
+    uno::Reference<beans::XPropertySet>(container, uno::UNO_QUERY_THROW)
+        ->setPropertyValue(OUString("NumberFormat"), uno::Any(key));
 }
 
 CalcSheet::CalcSheet(uno::Reference<sheet::XSpreadsheet> sheet, sal_Int32 textFormat,
@@ -132,7 +145,8 @@ void CalcSheet::writeRows(int firstRow, RowBlock rows)
             const uno::Reference<table::XCellRange> range =
                 m_sheet->getCellRangeByPosition(0, top, rectangle.width - 1, top + count - 1);
             if (rows.typed()) {
-                // Each cell's value found once, for its format and its entry.
+                // Each cell's value found once, for its format, its entry and
+                // its column's width.
                 std::vector<CellValue> values(rectangle.count * size_t(rectangle.width));
                 for (size_t r = 0; r < rectangle.count; ++r) {
                     for (qsizetype c = 0; c < rows.width(rectangle.first + r); ++c)
@@ -141,6 +155,7 @@ void CalcSheet::writeRows(int firstRow, RowBlock rows)
                 formatTypedCells(values, rectangle, top);
                 uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)
                     ->setDataArray(valuesOf(rows, rectangle, values));
+                widenNumberColumns(rows, rectangle, values);
             } else {
                 uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(textsOf(rows, rectangle));
             }
@@ -166,10 +181,13 @@ uno::Sequence<uno::Sequence<OUString>> CalcSheet::textsOf(const RowBlock &rows, 
 
 // Rows with numbers or dates: their values as doubles, which Calc takes
 // without parsing them, the rest as strings, which setDataArray takes as
-// text as they stand.
+// text as they stand. An empty string leaves its cell empty, where a void
+// entry would make it an error cell (#N/A): empty cells and the padding of
+// short rows are empty strings.
 uno::Sequence<uno::Sequence<uno::Any>> CalcSheet::valuesOf(const RowBlock &rows, const RowRectangle &rectangle,
                                                            const std::vector<CellValue> &values)
 {
+    const uno::Any empty(OUString{});
     uno::Sequence<uno::Sequence<uno::Any>> data(static_cast<sal_Int32>(rectangle.count));
     uno::Sequence<uno::Any> *dataRows = data.getArray();
     for (size_t r = 0; r < rectangle.count; ++r) {
@@ -177,9 +195,11 @@ uno::Sequence<uno::Sequence<uno::Any>> CalcSheet::valuesOf(const RowBlock &rows,
         const RowBlock::Row cells = rows.row(row);
         uno::Sequence<uno::Any> entries(rectangle.width);
         uno::Any *entry = entries.getArray();
-        for (qsizetype c = 0; c < cells.size(); ++c) {
-            if (cells[c].isEmpty())
+        for (qsizetype c = 0; c < rectangle.width; ++c) {
+            if (c >= cells.size() || cells[c].isEmpty()) {
+                entry[c] = empty;
                 continue;
+            }
             const CellValue &value = values[r * size_t(rectangle.width) + size_t(c)];
             if (value.kind == CellValue::Kind::Text)
                 entry[c] <<= toOUString(cells[c].toString());
@@ -189,6 +209,33 @@ uno::Sequence<uno::Sequence<uno::Any>> CalcSheet::valuesOf(const RowBlock &rows,
         dataRows[r] = std::move(entries);
     }
     return data;
+}
+
+void CalcSheet::widenNumberColumns(const RowBlock &rows, const RowRectangle &rectangle,
+                                   const std::vector<CellValue> &values)
+{
+    // Held while the widths are set, so that a block's narrower width never
+    // lands after another's wider one.
+    const std::lock_guard lock(m_formatting);
+    std::map<qsizetype, int> widths; // of the columns that grew
+    for (size_t r = 0; r < rectangle.count; ++r) {
+        const RowBlock::Row cells = rows.row(rectangle.first + r);
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            if (values[r * size_t(rectangle.width) + size_t(c)].kind == CellValue::Kind::Text
+                || !m_numberColumns.note(c, cells[c].size()))
+                continue;
+            if (const int width = numberColumnWidth(cells[c].size()); width > 0)
+                widths[c] = width;
+        }
+    }
+    if (widths.empty())
+        return;
+    const uno::Reference<table::XTableColumns> columns =
+        uno::Reference<table::XColumnRowRange>(m_sheet, uno::UNO_QUERY_THROW)->getColumns();
+    for (const auto &[column, width] : widths) {
+        uno::Reference<beans::XPropertySet>(columns->getByIndex(sal_Int32(column)), uno::UNO_QUERY_THROW)
+            ->setPropertyValue(OUString("Width"), uno::Any(sal_Int32(width)));
+    }
 }
 
 void CalcSheet::expectRows(int rows)
@@ -221,18 +268,18 @@ void CalcSheet::formatAsText(int firstRow, int rows, int columns)
 
 void CalcSheet::formatTypedCells(const std::vector<CellValue> &values, const RowRectangle &rectangle, int firstRow)
 {
+    // The runs of a column's rows that share a format, gathered by format:
+    // one call for each format in the block, however the kinds alternate.
+    const sal_Int16 sheet = uno::Reference<sheet::XCellRangeAddressable>(m_sheet, uno::UNO_QUERY_THROW)->getRangeAddress().Sheet;
+    std::map<sal_Int32, std::vector<table::CellRangeAddress>> runs;
     for (int column = 0; column < rectangle.width; ++column) {
-        // A run of the column's rows with one format is one call.
         sal_Int32 runKey = -1;
         size_t runStart = 0;
         const auto endRun = [&](size_t end) {
-            if (runKey < 0)
-                return;
-            const sal_Int32 top = firstRow + sal_Int32(runStart);
-            uno::Reference<beans::XPropertySet>(
-                m_sheet->getCellRangeByPosition(column, top, column, firstRow + sal_Int32(end) - 1),
-                uno::UNO_QUERY_THROW)
-                ->setPropertyValue(OUString("NumberFormat"), uno::Any(runKey));
+            if (runKey >= 0) {
+                runs[runKey].push_back(table::CellRangeAddress(sheet, column, firstRow + sal_Int32(runStart), column,
+                                                               firstRow + sal_Int32(end) - 1));
+            }
         };
         for (size_t r = 0; r < rectangle.count; ++r) {
             const CellValue &value = values[r * size_t(rectangle.width) + size_t(column)];
@@ -245,6 +292,8 @@ void CalcSheet::formatTypedCells(const std::vector<CellValue> &values, const Row
         }
         endRun(rectangle.count);
     }
+    for (const auto &[key, ranges] : runs)
+        m_formats->apply(key, ranges);
 }
 
 CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document, AliveFlag alive)
@@ -257,23 +306,26 @@ CalcDocument::CalcDocument(uno::Reference<sheet::XSpreadsheetDocument> document,
                            ->getStandardFormat(util::NumberFormat::TEXT, lang::Locale());
         m_formats = std::make_shared<CellFormats>(m_document);
     });
-    setRowHeightsAdjusted(false);
+    setFilling(true);
 }
 
 CalcDocument::~CalcDocument()
 {
     try {
-        setRowHeightsAdjusted(true);
+        setFilling(false);
     } catch (...) {
         // LibreOffice may be gone; the document then is too.
     }
 }
 
-void CalcDocument::setRowHeightsAdjusted(bool adjusted)
+void CalcDocument::setFilling(bool filling)
 {
     translated(m_alive, [&] {
-        uno::Reference<beans::XPropertySet>(m_document, uno::UNO_QUERY_THROW)
-            ->setPropertyValue(OUString("IsAdjustHeightEnabled"), uno::Any(adjusted));
+        const uno::Reference<beans::XPropertySet> properties(m_document, uno::UNO_QUERY_THROW);
+        properties->setPropertyValue(OUString("IsAdjustHeightEnabled"), uno::Any(!filling));
+        // Nobody undoes the filling of a new document line by line: kept
+        // for undo, every block would be copied once more.
+        properties->setPropertyValue(OUString("IsUndoEnabled"), uno::Any(!filling));
     });
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/numbercolumns.h"
 #include "libreoffice/unoerror.h"
 
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
@@ -8,6 +9,8 @@
 #include <com/sun/star/sheet/XSpreadsheets.hpp>
 
 #include <com/sun/star/lang/Locale.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/table/CellRangeAddress.hpp>
 #include <com/sun/star/util/XNumberFormats.hpp>
 
 #include <map>
@@ -33,9 +36,12 @@ class CellFormats
 public:
     CellFormats(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
     sal_Int32 keyFor(const CellValue &value);
+    // Gives the cells of the ranges the format: one call, however many.
+    void apply(sal_Int32 key, const std::vector<css::table::CellRangeAddress> &ranges);
 
 private:
     css::uno::Reference<css::util::XNumberFormats> m_formats;
+    css::uno::Reference<css::lang::XMultiServiceFactory> m_factory;
     css::lang::Locale m_locale;
     std::mutex m_finding;
     std::map<int, sal_Int32> m_keys; // by decimals; -1: the date
@@ -62,13 +68,14 @@ private:
     // block.
     void formatAsText(int firstRow, int rows, int columns);
     // The cells of a rectangle stored as numbers or dates (values: its
-    // cells, row by row) get their number formats, a range of a column at a
-    // time.
+    // cells, row by row) get their number formats, a call per format.
     void formatTypedCells(const std::vector<CellValue> &values, const RowRectangle &rectangle, int firstRow);
     static css::uno::Sequence<css::uno::Sequence<rtl::OUString>> textsOf(const RowBlock &rows,
                                                                         const RowRectangle &rectangle);
     static css::uno::Sequence<css::uno::Sequence<css::uno::Any>>
     valuesOf(const RowBlock &rows, const RowRectangle &rectangle, const std::vector<CellValue> &values);
+    // Columns whose numbers or dates the rectangle made wider get their width.
+    void widenNumberColumns(const RowBlock &rows, const RowRectangle &rectangle, const std::vector<CellValue> &values);
 
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;
@@ -77,6 +84,7 @@ private:
     std::mutex m_formatting; // blocks come from several threads
     int m_expectedRows = 0;
     int m_formattedColumns = 0;
+    NumberColumns m_numberColumns;
 };
 
 // A new Calc document. Rows are written with setFormulaArray, every text
@@ -105,7 +113,9 @@ private:
     // The sheet container, fetched anew for every operation.
     css::uno::Reference<css::sheet::XSpreadsheets> sheets() const;
     css::uno::Reference<css::sheet::XSpreadsheet> sheetByIndex(int index) const;
-    void setRowHeightsAdjusted(bool adjusted);
+    // While a document is being filled, Calc neither fits row heights nor
+    // keeps what it would need to undo each block.
+    void setFilling(bool filling);
 
     css::uno::Reference<css::sheet::XSpreadsheetDocument> m_document;
     AliveFlag m_alive;

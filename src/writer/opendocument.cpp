@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <set>
 
 #include <minizip/zip.h>
 #include <zlib.h>
@@ -81,7 +82,47 @@ void writeAutomaticStyles(XmlOut &out, const StoreJob &job)
         }
         out << DateStyle;
     }
+    // Columns widened for their numbers: a style for each width.
+    std::set<int> widths;
+    for (const auto &sheet : job.sheets) {
+        if (!sheet->spool)
+            continue;
+        const NumberColumns &columns = sheet->spool->numberColumns();
+        for (qsizetype column = 0; column < columns.columns(); ++column)
+            widths.insert(numberColumnWidth(columns.charactersOf(column)));
+    }
+    widths.erase(0);
+    for (const int width : widths) {
+        out << "<style:style style:name=\"co" << qint64(width)
+            << "\" style:family=\"table-column\"><style:table-column-properties style:column-width=\""
+            << qint64(width / 100) << "." << QByteArray::number(width % 100).rightJustified(2, '0')
+            << "mm\"/></style:style>";
+    }
     out << "</office:automatic-styles>";
+}
+
+// The table's columns, formatted as text, and the ones that hold long
+// numbers as wide as they need ("co2671": 26.71 mm).
+void writeColumns(XmlOut &out, const WrittenSheet &sheet)
+{
+    const int columns = sheet.spool ? sheet.spool->widestRow() : 0;
+    const NumberColumns *numbers = sheet.spool ? &sheet.spool->numberColumns() : nullptr;
+    const auto widthOf = [&](int column) { return numbers ? numberColumnWidth(numbers->charactersOf(column)) : 0; };
+    int column = 0;
+    do {
+        const int width = widthOf(column);
+        int repeated = 1;
+        while (column + repeated < columns && widthOf(column + repeated) == width)
+            ++repeated;
+        out << "<table:table-column";
+        if (width > 0)
+            out << " table:style-name=\"co" << qint64(width) << "\"";
+        out << " table:default-cell-style-name=\"ce1\"";
+        if (repeated > 1)
+            out << " table:number-columns-repeated=\"" << qint64(repeated) << "\"";
+        out << "/>";
+        column += repeated;
+    } while (column < columns);
 }
 
 // A number cell's value as ODF writes it: the shortest text that reads back
@@ -93,20 +134,23 @@ void writeValue(XmlOut &out, double value)
     out << QByteArrayView(digits, error == std::errc() ? end - digits : 0);
 }
 
-void writeTypedCell(XmlOut &out, const SheetSpool::Cell &cell, qint64 &leftOut)
+// The paragraph of a number or a date is what the office shows for it: a
+// number's decimals after a point, whatever sign the file wrote them with
+// (its text is digits, a sign and one decimal sign).
+void writeTypedCell(XmlOut &out, const SheetSpool::Cell &cell)
 {
+    QByteArray shown = cell.text.toByteArray();
     if (cell.value.kind == CellValue::Kind::Number) {
         out << "<table:table-cell table:style-name=\"cn" << qint64(cell.value.decimals)
             << "\" office:value-type=\"float\" office:value=\"";
         writeValue(out, cell.value.value);
+        shown.replace(',', '.');
     } else {
         // An ISO date's text is its value.
         out << "<table:table-cell table:style-name=\"cd\" office:value-type=\"date\" office:date-value=\""
             << cell.text;
     }
-    out << "\">";
-    out.cellParagraphs(cell.text, leftOut);
-    out << "</table:table-cell>";
+    out << "\"><text:p>" << shown << "</text:p></table:table-cell>";
 }
 
 void writeMeta(XmlOut &out)
@@ -136,11 +180,8 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &le
 {
     out << "<table:table table:name=\"";
     out.escaped(sheet.name);
-    out << "\"><table:table-column table:default-cell-style-name=\"ce1\"";
-    const int columns = sheet.spool ? sheet.spool->widestRow() : 0;
-    if (columns > 1)
-        out << " table:number-columns-repeated=\"" << qint64(columns) << "\"";
-    out << "/>";
+    out << "\">";
+    writeColumns(out, sheet);
     const auto emptyRows = [&](qint64 count) {
         if (count <= 0)
             return;
@@ -174,7 +215,7 @@ void writeTable(XmlOut &out, WrittenSheet &sheet, StoredRows &stored, qint64 &le
                 }
                 anyCell = true;
                 if (cell.value.kind != CellValue::Kind::Text) {
-                    writeTypedCell(out, cell, leftOut);
+                    writeTypedCell(out, cell);
                     continue;
                 }
                 out << "<table:table-cell office:value-type=\"string\">";

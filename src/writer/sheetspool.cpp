@@ -137,6 +137,7 @@ void SheetSpool::append(qint64 row, const RowBlock &block, size_t index)
             std::memcpy(out, &value.value, sizeof value.value);
             out += sizeof value.value;
             ++m_typedCells;
+            m_numberColumns.note(c, cell.size());
         }
         std::memcpy(lengthAt, &length, sizeof length);
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/numbercolumns.h"
 #include "core/text/rowblock.h"
 
 #include <QByteArray>
@@ -67,6 +68,8 @@ public:
     qint64 cellCount() const { return m_cellCount; }
     // Cells kept as numbers or dates.
     qint64 typedCells() const { return m_typedCells; }
+    // The columns their widest numbers and dates make wider.
+    const NumberColumns &numberColumns() const { return m_numberColumns; }
 
     // A cell as kept: its text, and what it is stored as.
     struct Cell
@@ -110,6 +113,7 @@ private:
     qint64 m_rowCount = 0;
     qint64 m_cellCount = 0;
     qint64 m_typedCells = 0;
+    NumberColumns m_numberColumns;
 };
 
 } // namespace quillora::writer

@@ -41,6 +41,16 @@ struct Message
 
 constexpr qsizetype SheetNameCharacters = 31;
 
+// A column's width in .xlsx counts digits of the default font, whichever
+// font a reader has for it: a column of numbers of n characters and two
+// more for the margins shows them whole in every reader. The default width
+// holds eight.
+double xlsxColumnWidth(qsizetype characters)
+{
+    constexpr qsizetype DefaultCharacters = 8;
+    return characters <= DefaultCharacters ? LXW_DEF_COL_WIDTH : double(std::min<qsizetype>(characters, 64) + 2);
+}
+
 // Sheet names cut at what .xlsx allows and kept apart without regard to
 // case, as readers compare them. Names that fit keep their place; a cut one
 // that meets any other name gets " (2)", " (3)" ... within the 31.
@@ -81,20 +91,16 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
     return sheet->optimize_tmpfile;
 }
 
-// Cells reach the writer no longer than a cell holds; only the
-// noncharacters U+FDD0 to U+FDD3, written as escapes of seven characters
-// that the library counts, can make one longer: the report says how many
-// the reader gets.
-QString cutReport(const QString &sheet, qint64 cut, qsizetype shortest, qsizetype longest)
+// Cells reach the writer no longer than an .xlsx cell holds, as the reader
+// counts them; should one be longer all the same, it is cut and said so, in
+// the words the run uses for the cells it cuts.
+QString cutReport(const QString &sheet, qint64 cut)
 {
-    const QString kept = shortest < longest ? Message::tr("%1 to %2").arg(shortest).arg(longest) : QString::number(longest);
-    return Message::tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: an .xlsx cell holds %3, "
-                                       "each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such "
-                                       "cells whole, up to %4 characters).",
+    return QCoreApplication::translate("quillora::SheetWriter",
+                                       "%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
                                        nullptr, pluralCount(cut))
-        .arg(sheet, kept)
-        .arg(XlsxCellCharacters)
-        .arg(CalcCellCharacters);
+        .arg(sheet)
+        .arg(XlsxCellCharacters);
 }
 
 class XlsxFile
@@ -124,16 +130,25 @@ public:
     XlsxFile(const XlsxFile &) = delete;
     XlsxFile &operator=(const XlsxFile &) = delete;
 
-    lxw_worksheet *addSheet(const QString &name, int columns)
+    lxw_worksheet *addSheet(const QString &name, const SheetSpool *spool)
     {
         errno = 0;
         lxw_worksheet *sheet = workbook_add_worksheet(m_workbook, name.toUtf8().constData());
         if (!sheet)
             throw Failure(Message::tr("%1: the sheet \"%2\" cannot be added: %3").arg(
                 m_path, name, errno ? qt_error_string(errno) : Message::tr("libxlsxwriter refused it")));
-        // Formatted as text, so that what is typed into them later stays text.
-        if (columns > 0)
-            worksheet_set_column(sheet, 0, lxw_col_t(columns - 1), LXW_DEF_COL_WIDTH, m_text);
+        // Formatted as text, so that what is typed into them later stays
+        // text; those with long numbers as wide as they need.
+        const int columns = spool ? spool->widestRow() : 0;
+        const auto widthOf = [&](int column) { return xlsxColumnWidth(spool->numberColumns().charactersOf(column)); };
+        for (int column = 0; column < columns;) {
+            const double width = widthOf(column);
+            int last = column;
+            while (last + 1 < columns && widthOf(last + 1) == width)
+                ++last;
+            worksheet_set_column(sheet, lxw_col_t(column), lxw_col_t(last), width, m_text);
+            column = last + 1;
+        }
         return sheet;
     }
 
@@ -146,15 +161,13 @@ public:
     }
 
     // A number shown with its text's decimals; a date as YYYY-MM-DD, by the
-    // day number of the 1900 system, which counts a 29 February 1900 that
-    // never was: days before March 1900 are one fewer.
+    // day number of the 1900 system, the same as the office's from March
+    // 1900 on (the earliest day a cell is typed a date).
     void write(lxw_worksheet *sheet, qint64 row, int column, const CellValue &value)
     {
-        double number = value.value;
+        const double number = value.value;
         lxw_format *format = nullptr;
         if (value.kind == CellValue::Kind::Date) {
-            constexpr double FirstOfMarch1900 = 61;
-            number -= number < FirstOfMarch1900 ? 1 : 0;
             format = m_date ? m_date : (m_date = formatOf("yyyy-mm-dd"));
         } else {
             lxw_format *&decimals = m_numbers[size_t(std::clamp(value.decimals, 0, 15))];
@@ -230,13 +243,11 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
     qint64 xmlBytes = 64 * 1024;
     for (size_t s = 0; s < job.sheets.size(); ++s) {
         WrittenSheet &sheet = *job.sheets[s];
-        lxw_worksheet *worksheet = workbook.addSheet(names.at(qsizetype(s)), sheet.spool ? sheet.spool->widestRow() : 0);
+        lxw_worksheet *worksheet = workbook.addSheet(names.at(qsizetype(s)), sheet.spool.get());
         xmlBytes += 16 * 1024;
         if (!sheet.spool)
             continue;
         qint64 cut = 0;
-        qsizetype shortestCut = XlsxCellCharacters;
-        qsizetype longestCut = 0;
         qint64 row = 0;
         qint64 lastRowBytes = 0;
         SheetSpool::Reader reader = sheet.spool->reader();
@@ -253,18 +264,15 @@ QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)
                     workbook.write(worksheet, row, static_cast<int>(column), cells[column].value);
                     continue;
                 }
-                if (const XlsxCell written = xlsxCellText(cells[column].text, cell); written.cut) {
+                if (xlsxCellText(cells[column].text, cell).cut)
                     ++cut;
-                    shortestCut = std::min(shortestCut, written.characters);
-                    longestCut = std::max(longestCut, written.characters);
-                }
                 workbook.write(worksheet, row, static_cast<int>(column), cell);
             }
             stored.add();
         }
         xmlBytes += workbook.checkKept(worksheet) + lastRowBytes;
         if (cut > 0)
-            reports.append(cutReport(sheet.name, cut, shortestCut, longestCut));
+            reports.append(cutReport(sheet.name, cut));
     }
     stored.allStored();
     if (workbook.close(xmlBytes))

@@ -14,8 +14,7 @@ bool isHex(char c)
 // Where the cell's own writer escapes the character at text[i] (XML cannot
 // carry NUL, U+FFFE and U+FFFF): the escape the file holds, and the
 // stand-in handed to the library for it, which the library counts as one
-// character as the reader counts the one the escape stands for. The stand-
-// ins are noncharacters; the text's own are escaped outright (no stand-in).
+// character as the reader counts the one the escape stands for.
 struct OwnEscape
 {
     const char *escape = nullptr;
@@ -28,11 +27,6 @@ OwnEscape ownEscapeAt(QByteArrayView text, qsizetype i)
         return {"_x0000_", StandIns[0]};
     if (isNonCharacterAt(text, i))
         return text[i + 2] == '\xBE' ? OwnEscape{"_xFFFE_", StandIns[1]} : OwnEscape{"_xFFFF_", StandIns[2]};
-    if (uchar(text[i]) == 0xEF && i + 2 < text.size() && uchar(text[i + 1]) == 0xB7 && uchar(text[i + 2]) >= 0x90
-        && uchar(text[i + 2]) <= 0x93) {
-        static const char *const Own[] = {"_xFDD0_", "_xFDD1_", "_xFDD2_", "_xFDD3_"};
-        return {Own[uchar(text[i + 2]) - 0x90], nullptr};
-    }
     return {};
 }
 
@@ -73,20 +67,19 @@ XlsxCell xlsxCellText(QByteArrayView text, std::string &out, qsizetype limit)
         if (!own.escape && c == '_' && beginsEscape(text, i))
             own = {"_x005F_", StandIns[3]};
         const qsizetype units = utf16Units(uchar(c));
-        const qsizetype costs = own.escape && !own.standIn ? 7 : 1;
-        if (cell.characters + units > limit || given + costs > limit) {
+        if (cell.characters + units > limit || given + 1 > limit) {
             cell.cut = true;
             return cell;
         }
         cell.characters += units;
-        given += costs;
+        ++given;
         if (!own.escape) {
             out.push_back(c);
             continue;
         }
-        out.append(own.standIn ? own.standIn : own.escape);
+        out.append(own.standIn);
         if (uchar(c) == 0xEF)
-            i += 2; // the rest of a three-byte character
+            i += 2; // the rest of U+FFFE or U+FFFF
     }
     return cell;
 }
@@ -98,15 +91,16 @@ void StandInFilter::pass(QByteArrayView xml, std::string &out)
     size_t whole = m_pending.size();
     for (size_t back = 1; back <= 2 && back <= m_pending.size(); ++back) {
         const uchar b = uchar(m_pending[m_pending.size() - back]);
-        if (b == 0xEF && (back == 1 || uchar(m_pending[m_pending.size() - 1]) == 0xB7)) {
+        if (b == 0xED && (back == 1 || uchar(m_pending[m_pending.size() - 1]) == 0xA0)) {
             whole = m_pending.size() - back;
             break;
         }
     }
     for (size_t i = 0; i < whole; ++i) {
-        if (uchar(m_pending[i]) == 0xEF && i + 2 < whole && uchar(m_pending[i + 1]) == 0xB7 && uchar(m_pending[i + 2]) >= 0x90 && uchar(m_pending[i + 2]) <= 0x93) {
+        if (uchar(m_pending[i]) == 0xED && i + 2 < whole && uchar(m_pending[i + 1]) == 0xA0
+            && uchar(m_pending[i + 2]) >= 0x80 && uchar(m_pending[i + 2]) <= 0x83) {
             static const char *const Escapes[] = {"_x0000_", "_xFFFE_", "_xFFFF_", "_x005F_"};
-            out += Escapes[uchar(m_pending[i + 2]) - 0x90];
+            out += Escapes[uchar(m_pending[i + 2]) - 0x80];
             i += 2;
         } else {
             out += m_pending[i];

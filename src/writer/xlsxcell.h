@@ -30,10 +30,11 @@ struct XlsxCell
 };
 XlsxCell xlsxCellText(QByteArrayView utf8, std::string &out, qsizetype limit = XlsxCellCharacters);
 
-// The stand-ins, U+FDD0 to U+FDD3 in UTF-8, for "_x0000_", "_xFFFE_",
-// "_xFFFF_" and "_x005F_". Noncharacters: a cell's own are escaped outright,
-// and a sheet name holds none.
-inline constexpr const char *StandIns[] = {"\xEF\xB7\x90", "\xEF\xB7\x91", "\xEF\xB7\x92", "\xEF\xB7\x93"};
+// The stand-ins for "_x0000_", "_xFFFE_", "_xFFFF_" and "_x005F_": the
+// three-byte forms of U+D800 to U+D803, which no text holds (its UTF-8 never
+// encodes a surrogate), so that every character of the text, U+FDD0 to
+// U+FDD3 too, is written as itself.
+inline constexpr const char *StandIns[] = {"\xED\xA0\x80", "\xED\xA0\x81", "\xED\xA0\x82", "\xED\xA0\x83"};
 
 // The escapes in place of the stand-ins, over XML written in pieces.
 class StandInFilter

@@ -12,7 +12,12 @@
 #include <com/sun/star/sheet/XSheetCellCursor.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XUsedAreaCursor.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/table/XColumnRowRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
+#include <com/sun/star/util/NumberFormat.hpp>
+#include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 #include <com/sun/star/text/XText.hpp>
 #include <com/sun/star/beans/PropertyValue.hpp>
 #include <com/sun/star/frame/XComponentLoader.hpp>
@@ -25,6 +30,7 @@
 #include <QThread>
 
 using namespace css;
+using namespace Qt::Literals::StringLiterals;
 using quillora::lo::toQString;
 using quillora::lo::toOUString;
 
@@ -37,6 +43,24 @@ uno::Reference<sheet::XSpreadsheet> sheetNamed(const uno::Reference<sheet::XSpre
     uno::Reference<sheet::XSpreadsheet> sheet;
     document->getSheets()->getByName(toOUString(name)) >>= sheet;
     return sheet;
+}
+
+table::CellRangeAddress usedArea(const uno::Reference<sheet::XSpreadsheet> &sheet)
+{
+    const uno::Reference<sheet::XSheetCellCursor> cursor = sheet->createCursor();
+    uno::Reference<sheet::XUsedAreaCursor>(cursor, uno::UNO_QUERY_THROW)->gotoEndOfUsedArea(false);
+    return uno::Reference<sheet::XCellRangeAddressable>(cursor, uno::UNO_QUERY_THROW)->getRangeAddress();
+}
+
+// Rows without their trailing empty cells, without trailing empty rows.
+void trimEmptyEnds(QList<QStringList> &rows)
+{
+    for (QStringList &cells : rows) {
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
 }
 
 QString pattern(const QString &pipeName)
@@ -74,10 +98,7 @@ QStringList calcSheetNames(const uno::Reference<sheet::XSpreadsheetDocument> &do
 QList<QStringList> calcRows(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name)
 {
     const uno::Reference<sheet::XSpreadsheet> sheet = sheetNamed(document, name);
-    const uno::Reference<sheet::XSheetCellCursor> cursor = sheet->createCursor();
-    uno::Reference<sheet::XUsedAreaCursor>(cursor, uno::UNO_QUERY_THROW)->gotoEndOfUsedArea(false);
-    const table::CellRangeAddress end =
-        uno::Reference<sheet::XCellRangeAddressable>(cursor, uno::UNO_QUERY_THROW)->getRangeAddress();
+    const table::CellRangeAddress end = usedArea(sheet);
     const uno::Sequence<uno::Sequence<uno::Any>> data =
         uno::Reference<sheet::XCellRangeData>(sheet->getCellRangeByPosition(0, 0, end.EndColumn, end.EndRow),
                                               uno::UNO_QUERY_THROW)
@@ -94,12 +115,9 @@ QList<QStringList> calcRows(const uno::Reference<sheet::XSpreadsheetDocument> &d
             }
             cells.append(toQString(text));
         }
-        while (!cells.isEmpty() && cells.last().isEmpty())
-            cells.removeLast();
         rows.append(cells);
     }
-    while (!rows.isEmpty() && rows.last().isEmpty())
-        rows.removeLast();
+    trimEmptyEnds(rows);
     return rows;
 }
 
@@ -109,6 +127,85 @@ CalcCell calcCell(const uno::Reference<sheet::XSpreadsheetDocument> &document, c
     const uno::Reference<table::XCell> cell = sheetNamed(document, name)->getCellByPosition(column, row);
     return {cell->getType(), toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString()),
             cell->getValue()};
+}
+
+namespace {
+bool isDate(const uno::Reference<sheet::XSpreadsheetDocument> &document, const uno::Reference<table::XCell> &cell)
+{
+    sal_Int32 key = 0;
+    uno::Reference<beans::XPropertySet>(cell, uno::UNO_QUERY_THROW)->getPropertyValue(rtl::OUString("NumberFormat")) >>= key;
+    sal_Int16 type = 0;
+    uno::Reference<util::XNumberFormatsSupplier>(document, uno::UNO_QUERY_THROW)
+            ->getNumberFormats()
+            ->getByKey(key)
+            ->getPropertyValue(rtl::OUString("Type"))
+        >>= type;
+    return (type & util::NumberFormat::DATE) != 0;
+}
+} // namespace
+
+QList<QStringList> calcCellStates(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name)
+{
+    const uno::Reference<sheet::XSpreadsheet> sheet = sheetNamed(document, name);
+    const table::CellRangeAddress end = usedArea(sheet);
+    QList<QStringList> rows;
+    for (sal_Int32 r = 0; r <= end.EndRow; ++r) {
+        QStringList cells;
+        for (sal_Int32 c = 0; c <= end.EndColumn; ++c) {
+            const uno::Reference<table::XCell> cell = sheet->getCellByPosition(c, r);
+            const QString shown = toQString(uno::Reference<text::XText>(cell, uno::UNO_QUERY_THROW)->getString());
+            if (cell->getError() != 0)
+                cells.append(u"error:"_s + shown);
+            else if (cell->getType() == table::CellContentType_EMPTY)
+                cells.append(QString());
+            else if (cell->getType() == table::CellContentType_TEXT)
+                cells.append(u"text:"_s + shown);
+            else
+                cells.append(u"%1:%2=%3"_s.arg(isDate(document, cell) ? u"date"_s : u"number"_s, shown)
+                                 .arg(cell->getValue(), 0, 'g', 17));
+        }
+        rows.append(cells);
+    }
+    trimEmptyEnds(rows);
+    return rows;
+}
+
+QStringList calcNarrowNumberColumns(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name)
+{
+    const uno::Reference<sheet::XSpreadsheet> sheet = sheetNamed(document, name);
+    const table::CellRangeAddress end = usedArea(sheet);
+    const uno::Reference<table::XTableColumns> columns =
+        uno::Reference<table::XColumnRowRange>(sheet, uno::UNO_QUERY_THROW)->getColumns();
+    QStringList narrow;
+    for (sal_Int32 c = 0; c <= end.EndColumn; ++c) {
+        bool numbers = false;
+        for (sal_Int32 r = 0; r <= end.EndRow && !numbers; ++r)
+            numbers = sheet->getCellByPosition(c, r)->getType() == table::CellContentType_VALUE;
+        if (!numbers)
+            continue;
+        const uno::Reference<beans::XPropertySet> column(columns->getByIndex(c), uno::UNO_QUERY_THROW);
+        sal_Int32 width = 0;
+        sal_Int32 optimal = 0;
+        column->getPropertyValue(rtl::OUString("Width")) >>= width;
+        column->setPropertyValue(rtl::OUString("OptimalWidth"), uno::Any(true));
+        column->getPropertyValue(rtl::OUString("Width")) >>= optimal;
+        // The optimal width leaves 2 mm over what the cell needs.
+        if (width < optimal - 200)
+            narrow.append(u"column %1: %2 < %3"_s.arg(c + 1).arg(width).arg(optimal));
+    }
+    return narrow;
+}
+
+QList<uno::Reference<sheet::XSpreadsheetDocument>> calcDocuments(lo::OfficeSession &session)
+{
+    QList<uno::Reference<sheet::XSpreadsheetDocument>> documents;
+    const uno::Reference<container::XEnumeration> components = session.desktop()->getComponents()->createEnumeration();
+    while (components->hasMoreElements()) {
+        const uno::Reference<sheet::XSpreadsheetDocument> document(components->nextElement(), uno::UNO_QUERY);
+        if (document.is())
+            documents.append(document);
+    }
+    return documents;
 }
 
 double calcFormulaValue(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name,

@@ -29,6 +29,21 @@ struct CalcCell
 CalcCell calcCell(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document, const QString &sheet,
                   int column, int row);
 
+// Every cell of the sheet's used area as a reader of the document finds
+// it: "" empty, "text:…", "number:shown=value", "date:shown=value", or
+// "error:…"; rows without their trailing empty cells, without trailing
+// empty rows.
+QList<QStringList> calcCellStates(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,
+                                  const QString &sheet);
+// The columns of the used area that hold a number or a date and are too
+// narrow to show them by Calc's own optimal width (they show "###"),
+// each with its width and the optimal one. Leaves the columns at their
+// optimal width.
+QStringList calcNarrowNumberColumns(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,
+                                   const QString &sheet);
+// The spreadsheet documents open in the session, in its order.
+QList<css::uno::Reference<css::sheet::XSpreadsheetDocument>> calcDocuments(quillora::lo::OfficeSession &session);
+
 // What a formula (in Calc's English notation) gives on the sheet, put in a
 // cell far from its data.
 double calcFormulaValue(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,

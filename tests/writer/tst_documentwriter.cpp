@@ -161,6 +161,8 @@ void tst_DocumentWriter::xlsxTextReadsBackAsItWas_data()
     QTest::newRow("before U+FFFE") << QByteArray("_x0041\xEF\xBF\xBE");
     QTest::newRow("an escape as it stands") << QByteArray("__x0041_x005F_");
     QTest::newRow("before a tab, which stays") << QByteArray("_x0041\t");
+    // The characters once used in the escapes' place are text like any other.
+    QTest::newRow("U+FDD0 to U+FDD3") << QByteArray("\xEF\xB7\x90_x0041\xEF\xB7\x93_\xEF\xB7\x91\xEF\xB7\x92");
 }
 
 void tst_DocumentWriter::xlsxTextReadsBackAsItWas()

@@ -68,9 +68,10 @@ std::optional<CellValue> dateOf(QStringView text)
         if (!isDigit(text[at]))
             return std::nullopt;
     }
-    const int year = text.first(4).toInt();
-    const QDate date(year, text.sliced(5, 2).toInt(), text.sliced(8, 2).toInt());
-    if (year < 1900 || !date.isValid())
+    const QDate date(text.first(4).toInt(), text.sliced(5, 2).toInt(), text.sliced(8, 2).toInt());
+    // Readers of .xlsx files disagree on the days before March 1900 (one
+    // counts a 29 February 1900 that never was): those stay text.
+    if (!date.isValid() || date < QDate(1900, 3, 1))
         return std::nullopt;
     return CellValue{CellValue::Kind::Date, double(QDate(1899, 12, 30).daysTo(date)), 0};
 }

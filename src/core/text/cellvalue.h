@@ -41,8 +41,8 @@ struct CellValue
 // one digit, 15 digits at most in all. "007", "1e5", "1,234.50", " 42", "-0"
 // and "1." stay text.
 std::optional<CellValue> numberOf(QStringView text, QChar decimalSign);
-// The date a cell's whole text is: YYYY-MM-DD, a real day of the years 1900
-// to 9999.
+// The date a cell's whole text is: YYYY-MM-DD, a real day from 1900-03-01
+// to 9999-12-31.
 std::optional<CellValue> dateOf(QStringView text);
 // The cell at column of a row typed so.
 CellValue valueOf(QStringView text, qsizetype column, const CellTyping &typing);
