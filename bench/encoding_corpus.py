@@ -9,6 +9,11 @@ language in the encodings its files come in, in three sizes; asks
 read in the encoding named is the text written.
 
     bench/encoding_corpus.py QUILLORA [QUILLORA_BEFORE ...]
+
+Western exports (windows-1252 and ISO-8859-15, 1 KB to 10 MB) come too,
+unless WESTERN=0. Also counts how many legacy files the import notes as
+maybe being UTF-8 with other bytes mixed in, and how many of those were
+read right all the same (a false alarm).
 """
 
 import codecs
@@ -49,6 +54,51 @@ LANGUAGES = [
 UNICODE = {"ru": ["utf_8", "utf_16_le"], "ja": ["utf_8", "utf_16_be"], "de": ["utf_8", "utf_16_le"]}
 SIZES = {"short": 1, "medium": 12, "long": 400}
 PER_SIZE = {"short": 6, "medium": 3, "long": 1}
+
+# Western exports: names, streets, towns and products as shops and banks in
+# these languages write them, in windows-1252 and ISO-8859-15, from 1 KB to
+# 10 MB: the most common legacy files of all.
+WESTERN = {
+    "fr": (["Lefèvre Hélène", "Garçon François", "Bénédicte Façade", "Zoë Dupré", "Noël Crémieux"],
+           ["12 rue de la Paix", "3 place du Marché", "8 allée des Érables", "27 quai de l'Hôtel-de-Ville"],
+           ["Besançon", "Orléans", "Nîmes", "Saint-Étienne"], ["crème brûlée", "pâté en croûte", "café noisette"]),
+    "de": (["Müller Jürgen", "Größe Käthe", "Schäfer Björn", "Weiß Dörte", "Krüger Ölaf"],
+           ["Bahnhofstraße 5", "Hauptstraße 12", "Am Göttinger Tor 3", "Königsallee 27"],
+           ["München", "Düsseldorf", "Göttingen", "Lübeck"], ["Brötchen", "Käsekuchen", "Süßwaren", "Weißbier"]),
+    "es": (["Peña Íñigo", "Muñoz María José", "Martínez Begoña", "Ibáñez Ramón"],
+           ["calle Larios 8", "avenida de Andalucía 14", "plaza de España 2", "camino Viejo 31"],
+           ["Málaga", "Cádiz", "Córdoba", "León"], ["jamón ibérico", "turrón", "piña", "caña de azúcar"]),
+    "pt": (["Conceição João", "Gonçalves Inês", "Simões André", "Magalhães Cristóvão"],
+           ["rua Augusta 15", "avenida da Liberdade 42", "praça do Comércio 7", "travessa São João 3"],
+           ["São Paulo", "Lisboa", "Évora", "Guimarães"], ["pão de queijo", "maçã", "açúcar", "limão"]),
+    "nordic": (["Søren Kierkegård", "Åsa Öberg", "Bjørn Ødegård", "Ærø Fiskeri", "Jökull Þórsson"],
+               ["Storgatan 5", "Østergade 12", "Ågatan 3", "Søndre gate 27"],
+               ["Ålesund", "Göteborg", "Århus", "Tromsø"], ["smørbrød", "kanelbullar", "rødgrød", "lakrits"]),
+}
+WESTERN_SIZES = {"1k": 1_000, "10k": 10_000, "100k": 100_000, "1m": 1_000_000, "10m": 10_000_000}
+
+
+def western(folder):
+    corpus = []
+    for language, (names, streets, towns, products) in WESTERN.items():
+        for encoding in ["cp1252", "iso8859_15"]:
+            for size, length in WESTERN_SIZES.items():
+                rng = random.Random(f"{language}{encoding}{size}")
+                rows = ["id;customer;street;town;product;amount" if language != "nordic" else "id,customer,street,town,product,amount"]
+                total = len(rows[0])
+                while total < length:
+                    sep = ";" if language != "nordic" else ","
+                    row = sep.join([f"{len(rows):06d}", rng.choice(names), rng.choice(streets), rng.choice(towns),
+                                    rng.choice(products), f"{rng.randint(1, 99999) / 100:.2f}"])
+                    rows.append(row)
+                    total += len(row) + 1
+                text = "\n".join(rows) + "\n"
+                name = os.path.join(folder, f"western-{language}-{encoding}-{size}.csv")
+                with open(name, "wb") as f:
+                    f.write(text.encode(encoding))
+                corpus.append((name, encoding, text))
+    return corpus
+
 
 # What quillora names an encoding, as Python knows it.
 PYTHON_NAMES = {"utf-16le": "utf_16_le", "utf-16be": "utf_16_be", "windows-949": "cp949", "windows-874": "cp874", "iso-8859-8-i": "iso8859_8"}
@@ -113,6 +163,13 @@ def named(quillora, folder, files):
     return names
 
 
+def mixed_notes(quillora, folder, files):
+    """The files whose import says they may be UTF-8 with other bytes mixed in."""
+    out = subprocess.run([os.path.abspath(quillora), "-f", "-o", os.path.join(folder, "out.ods"), *files],
+                         cwd=folder, capture_output=True, text=True).stderr
+    return {m.group(1) for m in re.finditer(r'"([^"]+)"[^\n]*valid UTF-8 sequence', out)}
+
+
 def right(name, path, text):
     if name is None:
         return False
@@ -129,13 +186,14 @@ def main():
     if not programs:
         sys.exit(__doc__)
     with tempfile.TemporaryDirectory() as folder:
-        corpus = build(folder)
+        corpus = build(folder) + (western(folder) if os.environ.get("WESTERN", "1") == "1" else [])
         files = [os.path.basename(path) for path, _, _ in corpus]
         table = {}
         for program in programs:
             names = named(program, folder, files)
             for path, encoding, text in corpus:
-                size = path.rsplit("-", 2)[1]
+                size = path.rsplit("-", 2)[1] if not os.path.basename(path).startswith("western") else \
+                    "western " + path.rsplit("-", 1)[1].split(".")[0]
                 key = (encoding, size)
                 table.setdefault(key, [0] + [0] * len(programs))
                 if program == programs[0]:
@@ -145,6 +203,15 @@ def main():
                 if not ok and os.environ.get("VERBOSE"):
                     print(f"{program}: {os.path.basename(path)} read as {names.get(os.path.basename(path))}",
                           file=sys.stderr)
+        # The note that a file may be UTF-8 after all: how often, and how
+        # often on a file that was read right all the same.
+        for program in programs:
+            names = named(program, folder, files)
+            noted = mixed_notes(program, folder, files)
+            legacy = [(p, t) for p, e, t in corpus if not e.startswith("utf")]
+            said = [p for p, _ in legacy if os.path.basename(p) in noted]
+            wrongly = [p for p, t in legacy if os.path.basename(p) in noted and right(names.get(os.path.basename(p)), p, t)]
+            print(f"{program}: {len(said)} of {len(legacy)} legacy files noted as maybe UTF-8, {len(wrongly)} of them read right")
         header = ["encoding", "size", "files"] + [f"right ({p})" for p in programs]
         print(" | ".join(header))
         totals = [0] * (1 + len(programs))

@@ -391,8 +391,8 @@
         <translation>Die Liste enthält Eintrag %1 nicht mehr.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>gib sie mit --encoding an (--list-encodings listet die üblichen)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>importiere sie für sich allein mit --encoding (--list-encodings listet die üblichen)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -727,8 +727,8 @@
         <translation>Die Liste enthält Eintrag %1 nicht mehr.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>wählen Sie ihre Kodierung unter &quot;Kodierung&quot; und importieren Sie sie erneut</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>markieren Sie sie in der Liste, wählen Sie ihre Kodierung unter &quot;Kodierung dieser Datei&quot; in der Vorschau und importieren Sie sie erneut</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

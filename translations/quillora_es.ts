@@ -390,8 +390,8 @@
         <translation>La lista ya no contiene la entrada %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>indíquela con --encoding (--list-encodings lista las habituales)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>impórtelo por separado con --encoding (--list-encodings lista las habituales)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -726,8 +726,8 @@
         <translation>La lista ya no contiene la entrada %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>elija su codificación en «Codificación» e impórtelo de nuevo</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>selecciónelo en la lista, elija su codificación en «Codificación de este archivo» en la vista previa e impórtelo de nuevo</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

@@ -390,8 +390,8 @@
         <translation>La liste ne contient plus l&apos;entrée %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>indiquez-le avec --encoding (--list-encodings liste les plus courants)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>importez-le seul avec --encoding (--list-encodings liste les plus courants)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -726,8 +726,8 @@
         <translation>La liste ne contient plus l&apos;entrée %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>choisissez son encodage sous « Encodage » et importez-le de nouveau</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>sélectionnez-le dans la liste, choisissez son encodage sous « Encodage de ce fichier » dans l’aperçu et importez-le de nouveau</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

@@ -390,8 +390,8 @@
         <translation>L&apos;elenco non contiene più la voce %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>indicarla con --encoding (--list-encodings elenca le solite)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>importarlo da solo con --encoding (--list-encodings elenca le solite)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -726,8 +726,8 @@
         <translation>L&apos;elenco non contiene più la voce %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>sceglierne la codifica in «Codifica» e importarlo di nuovo</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>selezionarlo nell’elenco, sceglierne la codifica in «Codifica di questo file» nell’anteprima e importarlo di nuovo</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

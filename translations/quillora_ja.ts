@@ -383,8 +383,8 @@
         <translation>一覧に項目 %1 はもうありません。</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>--encoding で指定してください (--list-encodings で一般的なものを一覧できます)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>そのファイルだけを --encoding を付けてインポートしてください (--list-encodings で一般的なものを一覧できます)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -708,8 +708,8 @@
         <translation>一覧に項目 %1 はもうありません。</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>「エンコーディング」でエンコーディングを選んでもう一度インポートしてください</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>一覧でファイルを選び、プレビューの「このファイルのエンコーディング」でエンコーディングを選んでもう一度インポートしてください</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

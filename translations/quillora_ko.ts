@@ -382,8 +382,8 @@
         <translation>목록에 항목 %1이(가) 더 이상 없습니다.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>--encoding으로 지정하십시오(--list-encodings로 일반적인 것을 볼 수 있습니다)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>그 파일만 --encoding으로 따로 가져오십시오(--list-encodings로 일반적인 것을 볼 수 있습니다)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -707,8 +707,8 @@
         <translation>목록에 항목 %1이(가) 더 이상 없습니다.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>&quot;인코딩&quot;에서 인코딩을 고르고 다시 가져오십시오</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>목록에서 파일을 선택하고 미리 보기의 &quot;이 파일의 인코딩&quot;에서 인코딩을 고른 다음 다시 가져오십시오</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

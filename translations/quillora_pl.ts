@@ -395,8 +395,8 @@
         <translation>Lista nie zawiera już pozycji %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>podaj je w --encoding (--list-encodings wymienia typowe)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>zaimportuj go osobno z --encoding (--list-encodings wymienia typowe)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -742,8 +742,8 @@
         <translation>Lista nie zawiera już pozycji %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>wybierz jego kodowanie w „Kodowanie” i zaimportuj go ponownie</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>zaznacz go na liście, wybierz jego kodowanie w „Kodowanie tego pliku” w podglądzie i zaimportuj go ponownie</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

@@ -390,8 +390,8 @@
         <translation>A lista não contém mais a entrada %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>informe-a com --encoding (--list-encodings lista as usuais)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>importe-o sozinho com --encoding (--list-encodings lista as usuais)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -726,8 +726,8 @@
         <translation>A lista não contém mais a entrada %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>escolha sua codificação em &quot;Codificação&quot; e importe-o de novo</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>selecione-o na lista, escolha sua codificação em &quot;Codificação deste arquivo&quot; na pré-visualização e importe-o de novo</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

@@ -395,8 +395,8 @@
         <translation>В списке больше нет элемента %1.</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>укажите её через --encoding (--list-encodings перечисляет обычные)</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>импортируйте его отдельно с --encoding (--list-encodings перечисляет обычные)</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -742,8 +742,8 @@
         <translation>В списке больше нет элемента %1.</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>выберите его кодировку в поле «Кодировка» и импортируйте снова</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>выделите его в списке, выберите его кодировку в поле «Кодировка этого файла» в просмотре и импортируйте снова</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

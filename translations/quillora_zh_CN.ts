@@ -378,8 +378,8 @@
         <translation>列表中已没有第 %1 项。</translation>
     </message>
     <message>
-        <source>give it with --encoding (--list-encodings lists the usual ones)</source>
-        <translation>请用 --encoding 指定（--list-encodings 列出常用编码）</translation>
+        <source>import it on its own with --encoding (--list-encodings lists the usual ones)</source>
+        <translation>请单独用 --encoding 导入该文件（--list-encodings 列出常用编码）</translation>
     </message>
     <message>
         <source>give --continue-sheets</source>
@@ -703,8 +703,8 @@
         <translation>列表中已没有第 %1 项。</translation>
     </message>
     <message>
-        <source>choose its encoding under &quot;Encoding&quot; and import it again</source>
-        <translation>请在“编码”下选择其编码并重新导入</translation>
+        <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
+        <translation>请在列表中选中它，在预览的“此文件的编码”下选择其编码并重新导入</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>

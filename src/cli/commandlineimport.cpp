@@ -287,7 +287,7 @@ QString CommandLineImport::howTo(Choice choice) const
 {
     switch (choice) {
     case Choice::Encoding:
-        return tr("give it with --encoding (--list-encodings lists the usual ones)");
+        return tr("import it on its own with --encoding (--list-encodings lists the usual ones)");
     case Choice::ContinueSheets:
         return tr("give --continue-sheets");
     }

@@ -98,7 +98,7 @@ QString ImportController::howTo(Choice choice) const
 {
     switch (choice) {
     case Choice::Encoding:
-        return tr("choose its encoding under \"Encoding\" and import it again");
+        return tr("select it in the list, choose its encoding under \"Encoding of this file\" in the preview and import it again");
     case Choice::ContinueSheets:
         return tr("check \"Continue on a new sheet when a sheet is full\"");
     }

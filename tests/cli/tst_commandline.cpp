@@ -228,7 +228,7 @@ void tst_CommandLine::exitStatuses_data()
     QTest::newRow("UTF-8 read as a code page") << u"mixed"_s << 0 << u"It also holds 1 valid UTF-8 sequence"_s;
     QTest::newRow("bytes replaced") << u"replaced"_s << 1
                                     << u"was read as UTF-8, but 1 character could not be read and is U+FFFD. If it "
-                                       u"is in another encoding, give it with --encoding"_s;
+                                       u"is in another encoding, import it on its own with --encoding"_s;
     QTest::newRow("cells that do not fit") << u"narrow"_s << 1 << u"could not be written"_s;
     QTest::newRow("LibreOffice lost") << u"lost"_s << 3 << u"gone"_s;
 }

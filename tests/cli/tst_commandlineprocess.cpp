@@ -529,7 +529,7 @@ void tst_CommandLineProcess::standardInputAndPipes_data()
         << u"printf 'a\\377\\n' | \"$0\" --encoding=UTF-8 -o \"$1\" -"_s
         << QList<QList<QStringList>>{{{u"a\uFFFD"_s}}}
         << u"quillora: The file \"stdin\" was read as UTF-8, but 1 character could not be read and is U+FFFD. If it "
-           "is in another encoding, give it with --encoding (--list-encodings lists the usual ones).\n"_s;
+           "is in another encoding, import it on its own with --encoding (--list-encodings lists the usual ones).\n"_s;
 }
 
 void tst_CommandLineProcess::standardInputAndPipes()

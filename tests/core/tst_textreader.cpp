@@ -51,6 +51,30 @@ QString readAll(const QString &path, const std::optional<ChosenEncoding> &chosen
     return whole;
 }
 
+// An export of Western names as a shop's program writes it, rows long:
+// letters past ASCII inside words, now and then (a detector took 2,000
+// rows of it for IBM852).
+QString westernExport(int rows)
+{
+    static const QString Names[] = {u"Müller GmbH"_s,         u"\"Lefèvre, Jürgen & Co.\""_s, u"\"Søren \"\"Müller\"\"\""_s,
+                                    u"Acme Ltd"_s,            u"Brasserie Éloïse"_s,         u"\"Smith, John\""_s,
+                                    u"O'Neil & Sons"_s,       u"Café Zoë"_s,                 u"Nordwind AG"_s,
+                                    u"Peña y Asociados"_s,    u"\"Björk, Anna\""_s,          u"Garçon Rouge SARL"_s,
+                                    u"Ålesund Fisk AS"_s,     u"Plain Trading"_s};
+    QString text = u"order_id,order_date,customer,postcode,amount,status\n"_s;
+    quint32 seed = 1;
+    for (int i = 0; i < rows; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        text += u"%1,2024-03-%2,%3,%4,%5.%6,paid\n"_s.arg(i, 7, 10, QChar(u'0'))
+                    .arg(1 + (seed >> 8) % 28, 2, 10, QChar(u'0'))
+                    .arg(Names[(seed >> 12) % 14])
+                    .arg((seed >> 16) % 2 ? u"80331"_s : u"01067"_s)
+                    .arg((seed >> 4) % 2500)
+                    .arg((seed >> 3) % 100, 2, 10, QChar(u'0'));
+    }
+    return text;
+}
+
 // Characters outside Latin-1 and the BMP, to catch any lossy step.
 const QString Mixed = u"Grüße, 日本語; 😀 €\tend"_s;
 } // namespace
@@ -75,6 +99,10 @@ private slots:
     void windows1252HasACharacterForEveryByte();
     void utf8Census_data();
     void utf8Census();
+    void utf8IsToldWhereItIsNoChance_data();
+    void utf8IsToldWhereItIsNoChance();
+    void sampleAndWholeFileAgree();
+    void fileCutWhileReadAgainFails();
     void missingFileFails();
     void bytesAppendedWhileReadingAreCounted();
     void fileShorterThanItsSizeIsReadToItsEnd();
@@ -244,7 +272,7 @@ void tst_TextReader::localEncodingsAreDetected_data()
         {"Shift_JIS", japanese}, {"EUC-JP", japanese},       {"GB18030", chinese},    {"Big5", traditional},
         {"EUC-KR", korean},      {"windows-1251", russian},  {"KOI8-R", russian},     {"windows-1253", greek},
         {"windows-1255", hebrew}, {"windows-1256", arabic},  {"windows-1250", polish}, {"ISO-8859-2", polish},
-        {"TIS-620", thai},
+        {"TIS-620", thai}, {"windows-1252 Western export", westernExport(2000)},
     };
     for (const auto &[encoding, text] : rows)
         QTest::newRow(encoding) << QByteArray(encoding) << text;
@@ -509,6 +537,74 @@ void tst_TextReader::utf8Census()
         QCOMPARE(census.strays(), strays);
         QCOMPARE(census.valid(), strays == 0);
     }
+}
+
+// Valid UTF-8 sequences in text read in a code page of one byte are told
+// where they are too many to be chance: not the pairs that Cyrillic letters
+// make now and then, but UTF-8 mixed in, or UTF-8 read in a code page chosen.
+void tst_TextReader::utf8IsToldWhereItIsNoChance_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::addColumn<int>("told");
+    // Legacy text of two bytes a character pairs up as UTF-8 more often;
+    // Thai letters of one byte do so too.
+    const QByteArray thai = QStringEncoder("windows-874").encode(
+        u"สมชาย ใจดี,กรุงเทพมหานคร,ถนนสุขุมวิท 21,ฝ่ายขาย\nวันดี ศรีสุข,ภูเก็ต,ถนนเทพกระษัตรี 44,ฝ่ายเทคนิค\n"_s.repeated(30));
+    QTest::newRow("Thai letters paired by chance") << thai << QByteArray() << 0;
+    QTest::newRow("Thai chosen") << thai << QByteArray("windows-874") << 0;
+    QTest::newRow("UTF-8 mixed into windows-1252")
+        << QByteArray("d\xC3\xA9j\xE0 ") + QByteArray("\xE9t\xE9 \xE0 c\xF4t\xE9 ").repeated(40) << QByteArray() << 1;
+    QTest::newRow("UTF-8 read in a code page chosen") << u"Zoë, Müller\n"_s.toUtf8() << QByteArray("windows-1251")
+                                                      << 2;
+}
+
+void tst_TextReader::utf8IsToldWhereItIsNoChance()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, chosen);
+    QFETCH(int, told);
+    TextReader reader(write(bytes), {}, chosen.isEmpty() ? std::nullopt : encodingNamed(chosen));
+    QString piece;
+    while (reader.readPiece(piece)) {
+    }
+    QCOMPARE(reader.utf8SequencesReadOtherwise(), told);
+}
+
+// A look at a file's first 64 KiB names the encoding the import names: the
+// detector reads the same bytes of the file for both.
+void tst_TextReader::sampleAndWholeFileAgree()
+{
+    const QString path = write(QStringEncoder("windows-1252").encode(westernExport(20000)));
+    const TextReader sample(TextReader::Sample{64 * 1024}, path);
+    TextReader whole(path);
+    QString piece;
+    while (whole.readPiece(piece)) {
+    }
+    QCOMPARE(sample.encodingName(), QByteArray("windows-1252"));
+    QCOMPARE(whole.encodingName(), sample.encodingName());
+}
+
+// A file cut while it is read again in the encoding found would end short
+// of what the first pass saw: the reading fails rather than lose its end.
+void tst_TextReader::fileCutWhileReadAgainFails()
+{
+    QByteArray bytes = QByteArray("plain ascii line\n").repeated(64);
+    bytes += QByteArray(QStringEncoder("windows-1251").encode(u"Иванов Иван, Москва\n"_s.repeated(400)));
+    QBuffer device(&bytes);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    TextReader reader(device, u"shrinking"_s, {512, 256});
+    QString piece;
+    bool cut = false;
+    QVERIFY_THROWS_EXCEPTION(Failure, {
+        while (reader.readPiece(piece)) {
+            if (reader.takeStartOver() && !cut) {
+                bytes.truncate(1024);
+                cut = true;
+            }
+        }
+    });
+    QVERIFY(cut);
 }
 
 void tst_TextReader::missingFileFails()

@@ -160,6 +160,7 @@ QByteArrayView lookAlikeOf(QByteArrayView name)
     static const std::pair<QByteArrayView, QByteArrayView> Pairs[] = {
         {"ISO-8859-7", "windows-1253"}, {"ISO-8859-8", "windows-1255"}, {"ISO-8859-13", "windows-1257"},
         {"KOI8-R", "KOI8-U"},           {"windows-1252", "IBM850"},     {"ISO-8859-15", "IBM850"},
+        {"MAC-CYRILLIC", "windows-1251"},
     };
     for (const auto &[one, other] : Pairs) {
         if (name.compare(one, Qt::CaseInsensitive) == 0)
@@ -170,11 +171,16 @@ QByteArrayView lookAlikeOf(QByteArrayView name)
     return {};
 }
 
+qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table);
+
 // A byte that is text in one code page (a letter or a sign) and undefined,
 // a control or a box drawing in the other is a vote for the first; the
 // look-alike is taken when it has more votes (curly quotes, which
 // windows-1253 has where ISO-8859-7 has C1 controls; the Ukrainian letters
-// of KOI8-U, box drawing in KOI8-R).
+// of KOI8-U, box drawing in KOI8-R). Without votes either way, the one
+// that reads more bytes as letters in words is taken (ISO-8859-7's Ά
+// where windows-1253 has ¶; the capitals windows-1251 has where
+// x-mac-cyrillic has signs).
 QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sample)
 {
     const QByteArrayView other = lookAlikeOf(found);
@@ -196,7 +202,71 @@ QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sampl
         forOurs += a != Kind::NotText && t == Kind::NotText ? counts[size_t(b)] : 0;
         forTheirs += t != Kind::NotText && a == Kind::NotText ? counts[size_t(b)] : 0;
     }
-    return forTheirs > forOurs ? other.toByteArray() : found;
+    if (forTheirs != forOurs)
+        return forTheirs > forOurs ? other.toByteArray() : found;
+    return wordScore(sample, *theirs) > wordScore(sample, *ours) ? other.toByteArray() : found;
+}
+
+bool isAsciiLetter(uchar byte)
+{
+    return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
+}
+
+// How well a code page of one byte a character reads the sample: each byte
+// past 0x7F that makes a letter beside a letter (the é of "Lefèvre", the
+// Cyrillic of a Russian word) counts for it, each that makes anything else
+// between two letters ("Br╔lo´se", "Bj÷rk") counts against it.
+qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table)
+{
+    using Kind = SingleByteTable::Kind;
+    const auto letterAt = [&](qsizetype i) {
+        if (i < 0 || i >= sample.size())
+            return false;
+        const uchar byte = uchar(sample[i]);
+        return byte < 0x80 ? isAsciiLetter(byte) : table.kind(byte) == Kind::Letter;
+    };
+    qsizetype score = 0;
+    for (qsizetype i = 0; i < sample.size(); ++i) {
+        const uchar byte = uchar(sample[i]);
+        if (byte < 0x80)
+            continue;
+        const bool before = letterAt(i - 1);
+        const bool after = letterAt(i + 1);
+        if (table.kind(byte) == Kind::Letter)
+            score += before || after ? 1 : 0;
+        else
+            score -= before && after ? 1 : 0;
+    }
+    return score;
+}
+
+// The detector's code page of one byte a character where its reading makes
+// sense, windows-1252 where that reads the text as words better: a
+// detector names IBM852 for Western names now and then. A DOS code page
+// needs evidence of its own (letters where windows-1252 has signs, box
+// drawing), and so do a few letters: then it must read better than
+// windows-1252.
+QByteArray plausibleOrWestern(const QByteArray &found, QByteArrayView sample, bool fewLetters)
+{
+    const auto ours = SingleByteTable::of(found);
+    if (!ours || found == "windows-1252")
+        return found;
+    // windows-1254 reads the bytes of windows-1252 alike but for six, which
+    // are letters in both: Turkish needs a ğ, Ğ, ş, Ş or İ, not a lone ı
+    // where Western text has its ý.
+    if (found.compare("windows-1254", Qt::CaseInsensitive) == 0 || found.compare("ISO-8859-9", Qt::CaseInsensitive) == 0) {
+        const bool turkish = std::any_of(sample.begin(), sample.end(), [](char c) {
+            const uchar b = uchar(c);
+            return b == 0xD0 || b == 0xDD || b == 0xDE || b == 0xF0 || b == 0xFE;
+        });
+        if (!turkish)
+            return "windows-1252";
+    }
+    static const SingleByteTable western = *SingleByteTable::of("windows-1252");
+    const qsizetype forOurs = wordScore(sample, *ours);
+    const qsizetype forWestern = wordScore(sample, western);
+    const bool plausible = isDosCodePage(found) || fewLetters ? forOurs > forWestern : forOurs >= forWestern;
+    return plausible ? found : QByteArray("windows-1252");
 }
 
 // Whether every byte past 0x7F of the sample stands in a character of the
@@ -243,16 +313,20 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
     if (!QStringDecoder(found.constData()).isValid())
         return {};
     // A code page of one byte a character is told by which letters are
-    // common, which a few letters cannot show ("Naïve" passes for IBM852):
-    // too few is nothing found. The encodings of two bytes a character have
-    // rules of their own, which even a few characters keep throughout.
+    // common, which a few letters show poorly: its answer stands where it
+    // reads the text as words (not "Naïve" as IBM852 reads it); a few
+    // letters that windows-1252 reads as well are a guess of it. The
+    // encodings of two bytes a character have rules of their own, which
+    // even a few characters keep throughout.
     constexpr qsizetype FewestLetters = 16;
-    if (letters < FewestLetters) {
+    if (!SingleByteTable::of(found)) {
         const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
             || found.startsWith("BIG5") || found == "windows-949";
-        return twoBytes && followsThroughout(sample, found) ? found : QByteArray();
+        return letters >= FewestLetters || (twoBytes && followsThroughout(sample, found)) ? found : QByteArray();
     }
-    return settleBetweenLookAlikes(found, sample);
+    const bool few = letters < FewestLetters;
+    found = plausibleOrWestern(settleBetweenLookAlikes(found, sample), sample, few);
+    return few && found == "windows-1252" ? QByteArray() : found;
 }
 
 } // namespace quillora

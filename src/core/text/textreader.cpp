@@ -94,6 +94,7 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
     if (m_regular->failed())
         readFailed();
     m_regular.reset();
+    m_sampledName = name;
     m_fileSize = info.st_size;
     m_sampled = bytes.size() < m_fileSize;
     m_sample.setData(bytes);
@@ -187,6 +188,8 @@ void TextReader::start()
     else
         m_encoding = detectEncoding();
     m_decoder.emplace(m_encoding, m_otherName, m_invalidUtf8);
+    if (m_tookChosen)
+        countUtf8Anew();
     // Text taken as UTF-8 is known for what it is from its first chunk on,
     // most of the time.
     if (m_undecided)
@@ -271,6 +274,7 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
             return Decision::Stopped;
     }
     const bool counted = m_deviceEnded;
+    const qint64 firstPassEnd = m_device->pos();
     if (counted)
         m_census.finish();
     m_undecided = false;
@@ -289,12 +293,7 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
         m_decoder->setInvalidUtf8(TextDecoder::InvalidUtf8::ReadAsWindows1252);
         return Decision::GoOn;
     }
-    // Enough for the detector to be sure, from where the text stops being
-    // UTF-8: a file may hold a long English start before its Cyrillic.
-    constexpr qint64 DetectorSample = 1024 * 1024;
-    if (!m_device->seek(strayChunk))
-        readFailed();
-    const QByteArray found = detectLegacyEncoding(m_device->read(DetectorSample));
+    const QByteArray found = detectLegacyEncoding(detectorSample(strayChunk));
     if (!m_device->seek(0))
         readFailed();
     m_deviceEnded = false;
@@ -303,14 +302,36 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
     m_encoding = named ? named->encoding : TextEncoding::Windows1252;
     m_otherName = named ? named->name : QByteArray();
     m_decoder.emplace(m_encoding, m_otherName);
-    // Legacy text of two bytes a character pairs up as UTF-8 by chance.
-    if (m_decoder->oneBytePerCharacter())
-        m_utf8ReadOtherwise = sequences;
+    // The second pass counts the UTF-8 the text holds anew, all of it (what
+    // was appended meanwhile too), and must get as far as the first.
+    m_firstPassEnd = firstPassEnd;
+    countUtf8Anew();
     // What was given already was read wrong: the reader's user starts over.
     m_pending.clear();
     m_restarted = m_gavePiece;
     m_gavePiece = false;
     return Decision::StartOver;
+}
+
+// Enough for the detector to be sure, from where the text stops being
+// UTF-8: a file may hold a long English start before its Cyrillic. A look at
+// a sample of a file reads it from the file too, so that the look and the
+// import decide from the same bytes.
+QByteArray TextReader::detectorSample(qint64 from)
+{
+    constexpr qint64 DetectorSample = 1024 * 1024;
+    if (!m_sampledName.isEmpty()) {
+        const int fd = ::open(m_sampledName.constData(), O_RDONLY | O_CLOEXEC);
+        if (fd >= 0) {
+            InterruptibleFile file(fd, m_stopRequested);
+            const QByteArray bytes = file.seek(from) ? file.read(DetectorSample) : QByteArray();
+            if (!file.failed() && !bytes.isEmpty())
+                return bytes;
+        }
+    }
+    if (!m_device->seek(from))
+        readFailed();
+    return m_device->read(DetectorSample);
 }
 
 QByteArray TextReader::encodingName() const
@@ -349,11 +370,55 @@ QByteArray TextReader::readChunk()
     return chunk;
 }
 
+// Text read in a code page of one byte a character, chosen or found after
+// a first pass, is counted for UTF-8 as it is decoded: valid sequences of
+// two bytes or more say it may be UTF-8 after all. (Legacy text of two
+// bytes a character pairs up as UTF-8 by chance.)
+void TextReader::countUtf8Anew()
+{
+    m_census = Utf8Census();
+    m_highPairs = 0;
+    m_lastHigh = false;
+    m_countingUtf8 = m_decoder->oneBytePerCharacter();
+}
+
+qint64 TextReader::utf8SequencesReadOtherwise() const
+{
+    if (!m_countingUtf8)
+        return 0;
+    // Two bytes past 0x7F side by side make a valid sequence by chance about
+    // once in nine (a lead byte of 30, then one of 64 that may follow it):
+    // in Cyrillic, Greek or Thai text, whose letters stand side by side,
+    // they happen. Told only where there are more than twice as many as
+    // chance makes, or where the code page itself was a guess.
+    const qint64 sequences = m_census.sequences();
+    return m_guessed || sequences * 4 > m_highPairs ? sequences : 0;
+}
+
+void TextReader::countHighPairs(QByteArrayView chunk)
+{
+    for (const char c : chunk) {
+        const bool high = uchar(c) >= 0x80;
+        m_highPairs += high && m_lastHigh;
+        m_lastHigh = high;
+    }
+}
+
 bool TextReader::fillPending()
 {
     if (m_atEnd)
         return false;
     QByteArray chunk = readChunk();
+    if (m_countingUtf8) {
+        m_census.feed(chunk);
+        countHighPairs(chunk);
+        if (chunk.isEmpty())
+            m_census.finish();
+    }
+    // A file cut while it was read a second time has lost text the first
+    // pass saw: what is given would end short of it in silence.
+    if (chunk.isEmpty() && m_device->pos() < m_firstPassEnd)
+        throw Failure(readFailure(m_path, Message::tr("It changed while it was read")));
     if (m_undecided) {
         m_census.feed(chunk);
         if (chunk.isEmpty())

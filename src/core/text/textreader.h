@@ -80,10 +80,12 @@ public:
     // TextDecoder.
     qint64 invalidCount() const { return m_decoder ? m_decoder->invalidCount() : 0; }
     qint64 strayCount() const { return m_decoder ? m_decoder->strayCount() : 0; }
-    // The valid UTF-8 sequences of two bytes or more counted in a text that
-    // was then read in a code page of one byte a character: text pasted in
-    // from elsewhere, or UTF-8 with too many bytes of another encoding.
-    qint64 utf8SequencesReadOtherwise() const { return m_utf8ReadOtherwise; }
+    // The valid UTF-8 sequences of two bytes or more in a text read in a
+    // code page of one byte a character, where they are too many to be
+    // chance (or the code page was a guess): text pasted in from
+    // elsewhere, or UTF-8 with too many bytes of another encoding. Known
+    // once the text is read.
+    qint64 utf8SequencesReadOtherwise() const;
 
     // The next piece, line breaks untouched; false once the text is used up.
     // Memory holds a piece and a read, whatever the length of a line.
@@ -107,6 +109,9 @@ private:
     enum class Decision { GoOn, StartOver, Stopped };
     Decision decideOnStrays(qint64 chunkSize);
     QByteArray readChunk();
+    QByteArray detectorSample(qint64 from);
+    void countUtf8Anew();
+    void countHighPairs(QByteArrayView chunk);
     void dropCutLine();
     bool fillPending();
     qsizetype pieceEnd();
@@ -116,6 +121,7 @@ private:
     QFile m_file; // a stream, kept
     std::optional<InterruptibleFile> m_regular;
     QBuffer m_sample;
+    QByteArray m_sampledName; // the file a sample was read from
     qint64 m_fileSize = 0;
     bool m_sampled = false;
     QIODevice *m_device = nullptr;
@@ -129,7 +135,10 @@ private:
     // Taken as UTF-8 until a byte says otherwise; counted as it is read.
     bool m_undecided = false;
     Utf8Census m_census;
-    qint64 m_utf8ReadOtherwise = 0;
+    bool m_countingUtf8 = false; // the census goes on over the text decoded
+    qint64 m_highPairs = 0;      // bytes past 0x7F side by side, so far
+    bool m_lastHigh = false;
+    qint64 m_firstPassEnd = 0;   // where a first pass stopped reading
     bool m_restarted = false;
     std::optional<TextDecoder> m_decoder;
     QString m_pending;
