@@ -1433,6 +1433,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>Es ist keine Datei, die vor dem Import angesehen werden kann</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Sie hat sich beim Lesen geändert</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1458,17 +1462,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 bis %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform>
-            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: eine .xlsx-Zelle fasst %3, wobei jedes der Zeichen U+FDD0 bis U+FDD3 sieben zählt (eine .ods-Datei behält solche Zellen ganz, bis %4 Zeichen).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: die Tabelle &quot;%2&quot; kann nicht hinzugefügt werden: %3</translation>

@@ -214,14 +214,4 @@
         </translation>
     </message>
 </context>
-<context>
-    <name>quillora::Xlsx</name>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n cell of the sheet &quot;%1&quot; was cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</numerusform>
-            <numerusform>%n cells of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</numerusform>
-        </translation>
-    </message>
-</context>
 </TS>

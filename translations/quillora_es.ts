@@ -1432,6 +1432,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>No es un archivo que se pueda ver antes de importarlo</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Cambió mientras se leía</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1457,17 +1461,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform>
-            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda .xlsx admite %3, y cada uno de los caracteres U+FDD0 a U+FDD3 cuenta siete (un archivo .ods conserva enteras esas celdas, hasta %4 caracteres).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: no se puede añadir la hoja «%2»: %3</translation>

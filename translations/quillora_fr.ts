@@ -1432,6 +1432,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>Ce n&apos;est pas un fichier que l&apos;on peut regarder avant de l&apos;importer</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Il a changé pendant sa lecture</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1457,17 +1461,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 à %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu&apos;à %4 caractères).</numerusform>
-            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule .xlsx en contient %3, chacun des caractères U+FDD0 à U+FDD3 comptant pour sept (un fichier .ods garde ces cellules entières, jusqu&apos;à %4 caractères).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1 : la feuille « %2 » ne peut pas être ajoutée : %3</translation>

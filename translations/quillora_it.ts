@@ -1432,6 +1432,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>Non è un file che si possa guardare prima di importarlo</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>È cambiato mentre veniva letto</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1457,17 +1461,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>da %1 a %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform>
-            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella .xlsx ne contiene %3, e ognuno dei caratteri da U+FDD0 a U+FDD3 conta sette (un file .ods mantiene intere tali celle, fino a %4 caratteri).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: impossibile aggiungere il foglio «%2»: %3</translation>

@@ -1404,6 +1404,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>インポート前に内容を確認できるファイルではありません</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>読み込み中にファイルが変更されました</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1429,16 +1433,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 から %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: .xlsx のセルには %3 文字入り、U+FDD0 から U+FDD3 の各文字は 7 文字と数えます (.ods ファイルなら %4 文字までそのまま保持します)。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: シート &quot;%2&quot; を追加できません: %3</translation>

@@ -1403,6 +1403,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>가져오기 전에 살펴볼 수 있는 파일이 아닙니다</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>읽는 동안 파일이 바뀌었습니다</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1428,16 +1432,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1~%2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: .xlsx 셀에는 %3자가 들어가며 U+FDD0~U+FDD3 문자는 각각 일곱 자로 셉니다(.ods 파일은 이런 셀을 %4자까지 온전히 유지합니다).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: 시트 &quot;%2&quot;을(를) 추가할 수 없습니다: %3</translation>

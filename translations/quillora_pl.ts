@@ -1458,6 +1458,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>To nie jest plik, który można obejrzeć przed importem</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Zmienił się podczas odczytu</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1483,18 +1487,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 do %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
-            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
-            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: komórka .xlsx mieści %3, a każdy ze znaków od U+FDD0 do U+FDD3 liczy się za siedem (plik .ods zachowuje takie komórki w całości, do %4 znaków).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: nie można dodać arkusza „%2”: %3</translation>

@@ -1432,6 +1432,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>Não é um arquivo que possa ser visto antes de ser importado</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Ele mudou enquanto era lido</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1457,17 +1461,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 a %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform>
-            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula .xlsx comporta %3, cada um dos caracteres U+FDD0 a U+FDD3 contando sete (um arquivo .ods mantém essas células inteiras, até %4 caracteres).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: a planilha &quot;%2&quot; não pode ser adicionada: %3</translation>

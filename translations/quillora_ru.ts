@@ -1458,6 +1458,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>Это не файл, который можно просмотреть до импорта</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>Он изменился во время чтения</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1483,18 +1487,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>от %1 до %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
-            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
-            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: ячейка .xlsx вмещает %3, причём каждый из символов от U+FDD0 до U+FDD3 считается за семь (файл .ods хранит такие ячейки целиком, до %4 символов).</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1: невозможно добавить лист «%2»: %3</translation>

@@ -1399,6 +1399,10 @@
         <source>It is not a file that can be looked at before it is imported</source>
         <translation>这不是可在导入前查看的文件</translation>
     </message>
+    <message>
+        <source>It changed while it was read</source>
+        <translation>读取期间文件已更改</translation>
+    </message>
 </context>
 <context>
     <name>quillora::UnoError</name>
@@ -1424,16 +1428,6 @@
 </context>
 <context>
     <name>quillora::Xlsx</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 到 %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: an .xlsx cell holds %3, each of the characters U+FDD0 to U+FDD3 counting seven (an .ods file keeps such cells whole, up to %4 characters).</source>
-        <translation>
-            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：.xlsx 单元格容纳 %3 个字符，U+FDD0 到 U+FDD3 中的每个字符计为七个（.ods 文件可完整保留此类单元格，最多 %4 个字符）。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: the sheet &quot;%2&quot; cannot be added: %3</source>
         <translation>%1：无法添加工作表“%2”：%3</translation>

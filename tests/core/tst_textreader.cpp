@@ -374,15 +374,15 @@ void tst_TextReader::whatWasReadIsTold_data()
     // Seven bits that switch character sets are told by their escapes.
     QTest::newRow("ISO-2022-JP found") << QByteArray("\x1B$B$\"$$\x1B(B,a\n") << QByteArray()
                                        << QByteArray("ISO-2022-JP") << false << 0 << 0 << u"あい,a\n"_s;
-    QTest::newRow("ISO-2022-KR found") << QByteArray("\x1B$)C\x0E\x30\x21\x0F a\n") << QByteArray()
-                                       << QByteArray("ISO-2022-KR") << false << 0 << 0 << u"가 a\n"_s;
+    QTest::newRow("ISO-2022-KR found") << QByteArray("\x1B$)C\x0E\x30\x21\x21\x24\x0F a\n") << QByteArray()
+                                       << QByteArray("ISO-2022-KR") << false << 0 << 0 << u"가· a\n"_s;
     // The decoder's errors are counted, not the U+FFFD of its output; bytes
     // a code page leaves undefined are counted in every one.
     QTest::newRow("a U+FFFD of the text is no error") << QByteArray("a\x84\x31\xA4\x37") << QByteArray("GB18030")
                                                       << QByteArray("GB18030") << false << 0 << 0 << u"a\uFFFD"_s;
-    QTest::newRow("undefined in windows-1253") << QByteArray("\x81\xD2\xE1") << QByteArray("windows-1253")
-                                               << QByteArray("windows-1253") << false << 0 << 2
-                                               << u"\uFFFD\uFFFDα"_s;
+    QTest::newRow("undefined in windows-1253") << QByteArray("\x81\xD2\xE1\xAA") << QByteArray("windows-1253")
+                                               << QByteArray("windows-1253") << false << 0 << 3
+                                               << u"\uFFFD\uFFFDα\uFFFD"_s;
     QTest::newRow("undefined in windows-874") << QByteArray("\xA1\xDB") << QByteArray("TIS-620")
                                               << QByteArray("windows-874") << false << 0 << 1 << u"ก\uFFFD"_s;
     QTest::newRow("invalid UTF-8 where chosen") << QByteArray("caf\xE9") << QByteArray("utf8") << QByteArray("UTF-8")

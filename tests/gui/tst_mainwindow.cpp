@@ -773,7 +773,7 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     const QStringList notices = m_f->dialogs.texts(u"notice");
     QCOMPARE(notices.size(), 2);
     QVERIFY2(notices.first().contains(u"read as windows-1252"_s), qPrintable(notices.first()));
-    QVERIFY(notices.first().contains(u"under \"Encoding\""_s));
+    QVERIFY(notices.first().contains(u"under \"Encoding of this file\" in the preview"_s));
     QCOMPARE(notices.last(), u"Done."_s);
 }
 

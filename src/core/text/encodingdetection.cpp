@@ -202,7 +202,8 @@ QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sampl
         forOurs += a != Kind::NotText && t == Kind::NotText ? counts[size_t(b)] : 0;
         forTheirs += t != Kind::NotText && a == Kind::NotText ? counts[size_t(b)] : 0;
     }
-    if (forTheirs != forOurs)
+    // A DOS code page needs more evidence than that (see plausibleOrWestern).
+    if (forTheirs != forOurs || isDosCodePage(found) || isDosCodePage(other))
         return forTheirs > forOurs ? other.toByteArray() : found;
     return wordScore(sample, *theirs) > wordScore(sample, *ours) ? other.toByteArray() : found;
 }
@@ -265,8 +266,12 @@ QByteArray plausibleOrWestern(const QByteArray &found, QByteArrayView sample, bo
     static const SingleByteTable western = *SingleByteTable::of("windows-1252");
     const qsizetype forOurs = wordScore(sample, *ours);
     const qsizetype forWestern = wordScore(sample, western);
-    const bool plausible = isDosCodePage(found) || fewLetters ? forOurs > forWestern : forOurs >= forWestern;
-    return plausible ? found : QByteArray("windows-1252");
+    if (isDosCodePage(found) || fewLetters)
+        return forOurs > forWestern ? found : QByteArray("windows-1252");
+    // Where windows-1252 reads the bytes as letters too (Arabic, Cyrillic
+    // capitals), the two stay close: only a clear lead overrules.
+    const qsizetype high = std::count_if(sample.begin(), sample.end(), [](char c) { return uchar(c) >= 0x80; });
+    return forWestern - forOurs > std::max<qsizetype>(2, high / 50) ? QByteArray("windows-1252") : found;
 }
 
 // Whether every byte past 0x7F of the sample stands in a character of the

@@ -95,6 +95,7 @@ std::optional<SingleByteTable> SingleByteTable::of(QByteArrayView name)
     SingleByteTable table;
     const bool windows = name.startsWith("windows-") || name.startsWith("WINDOWS-");
     const bool dos = isDosCodePage(name);
+    const bool greek = name.compare("windows-1253", Qt::CaseInsensitive) == 0;
     for (int b = 0; b < 256; ++b) {
         all[size_t(b)] = char(b);
         const QString one = single.decode(QByteArrayView(&all[size_t(b)], 1));
@@ -102,10 +103,11 @@ std::optional<SingleByteTable> SingleByteTable::of(QByteArrayView name)
             return std::nullopt;
         char16_t c = one.front().unicode();
         // ICU's stand-ins for what a code page leaves undefined; its DOS
-        // tables swap 0x1A, 0x1C and 0x7F, which are ASCII there.
+        // tables swap 0x1A, 0x1C and 0x7F, which are ASCII there. Its
+        // windows-1253 reads 0xAA, which Microsoft's leaves undefined, as ª.
         const bool standIn = c == 0x1A ? b >= 0x80
                                        : (windows && b >= 0x80 && c >= 0x80 && c <= 0x9F)
-                || (c >= 0xE000 && c < 0xF8FF);
+                || (c >= 0xE000 && c < 0xF8FF) || (greek && b == 0xAA);
         if (dos && b < 0x80)
             c = char16_t(b);
         else if (standIn)
@@ -149,6 +151,7 @@ TextDecoder::TextDecoder(TextEncoding encoding, const QByteArray &name, InvalidU
     if (name.compare("UTF-7", Qt::CaseInsensitive) == 0)
         m_utf7.emplace();
     m_windows949 = name == "windows-949";
+    m_iso2022kr = name.compare("ISO-2022-KR", Qt::CaseInsensitive) == 0;
     findBytesApart(name);
 }
 
@@ -293,7 +296,9 @@ void TextDecoder::appendNamedPart(QByteArrayView bytes, QString &out)
 // high surrogate at the end waits for the next chunk. With standIns, every
 // U+001A stands for bytes that made no character (the decoder counted them),
 // and so do U+0080 and U+F8F7 in windows-949 (the bytes 0x80 and 0xFF, which
-// mean nothing there, and which it does not count).
+// mean nothing there, and which it does not count). ICU's ISO-2022-KR reads
+// KS X 1001's middle dot (0xA1A4) as the katakana one, U+30FB, which that
+// character set does not have: it is U+00B7, as windows-949 reads it.
 void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns)
 {
     const qsizetype start = out.size();
@@ -306,6 +311,8 @@ void TextDecoder::appendDecoded(QStringView decoded, QString &out, bool standIns
         } else if (standIns && m_windows949 && (unit == 0x80 || unit == 0xF8F7)) {
             unit = QChar::ReplacementCharacter;
             ++m_invalid;
+        } else if (m_iso2022kr && unit == 0x30FB) {
+            unit = 0x00B7;
         }
         appendUtf16Unit(unit, dest);
     }

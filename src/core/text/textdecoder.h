@@ -132,6 +132,7 @@ private:
     QString m_lineFeed;                     // what a line feed alone reads as in it
     std::optional<Utf7Runs> m_utf7;
     bool m_windows949 = false;
+    bool m_iso2022kr = false;
     QByteArray m_bytesApart;   // Other: decoded apart from the rest
     QByteArray m_asThemselves; // of those, read as the ASCII they are
     QByteArray m_held;         // the start of a character whose end has not come yet
