@@ -181,7 +181,7 @@ qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table);
 // that reads more bytes as letters in words is taken (ISO-8859-7's Ά
 // where windows-1253 has ¶; the capitals windows-1251 has where
 // x-mac-cyrillic has signs).
-QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sample)
+QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sample, bool fewLetters)
 {
     const QByteArrayView other = lookAlikeOf(found);
     if (other.isEmpty())
@@ -202,8 +202,8 @@ QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sampl
         forOurs += a != Kind::NotText && t == Kind::NotText ? counts[size_t(b)] : 0;
         forTheirs += t != Kind::NotText && a == Kind::NotText ? counts[size_t(b)] : 0;
     }
-    // A DOS code page needs more evidence than that (see plausibleOrWestern).
-    if (forTheirs != forOurs || isDosCodePage(found) || isDosCodePage(other))
+    // A few letters are no evidence for a DOS code page (see plausibleOrWestern).
+    if (forTheirs != forOurs || (fewLetters && (isDosCodePage(found) || isDosCodePage(other))))
         return forTheirs > forOurs ? other.toByteArray() : found;
     return wordScore(sample, *theirs) > wordScore(sample, *ours) ? other.toByteArray() : found;
 }
@@ -330,7 +330,7 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
         return letters >= FewestLetters || (twoBytes && followsThroughout(sample, found)) ? found : QByteArray();
     }
     const bool few = letters < FewestLetters;
-    found = plausibleOrWestern(settleBetweenLookAlikes(found, sample), sample, few);
+    found = plausibleOrWestern(settleBetweenLookAlikes(found, sample, few), sample, few);
     return few && found == "windows-1252" ? QByteArray() : found;
 }
 
