@@ -408,6 +408,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, Felder in Anführungszeichen</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -652,6 +660,18 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %n der ersten %3 Zeilen hat eine andere Zahl von Zellen und wird trotzdem so geteilt.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %n der ersten %3 Zeilen haben eine andere Zahl von Zellen und werden trotzdem so geteilt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 geteilt.</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,14 @@
             <numerusform>The file &quot;%1&quot; was read as UTF-8; %n bytes that are not UTF-8 were read as windows-1252 reads them.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows has another number of cells and is cut all the same.</numerusform>
+            <numerusform>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>

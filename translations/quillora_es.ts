@@ -407,6 +407,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, campos entre comillas</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -651,6 +659,18 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>El archivo «%1» no se importó: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %n de las primeras %3 líneas tiene otro número de celdas y se divide igualmente.</numerusform>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %n de las primeras %3 líneas tienen otro número de celdas y se dividen igualmente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Las líneas del archivo «%1» se dividen igual de bien en %2 que en %3: se dividen en %2.</translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, champs entre guillemets</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -651,6 +659,18 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %n des %3 premières lignes a un autre nombre de cellules et est coupée quand même.</numerusform>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %n des %3 premières lignes ont un autre nombre de cellules et sont coupées quand même.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, campi tra virgolette</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -651,6 +659,18 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Il file «%1» non è stato importato: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %n delle prime %3 righe ha un altro numero di celle ed è divisa comunque.</numerusform>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %n delle prime %3 righe hanno un altro numero di celle e sono divise comunque.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Le righe del file «%1» si dividono altrettanto bene a %2 che a %3: sono divise a %2.</translation>
     </message>
 </context>
 <context>

@@ -400,6 +400,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1、引用符で囲まれたフィールド</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -639,6 +647,17 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は大部分の行に合わせて%2で分割されます。最初の %3 行のうち %n 行はセル数が異なりますが、同じように分割されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>ファイル &quot;%1&quot; の行は%2でも%3でも同じように分割できます: %2で分割されます。</translation>
     </message>
 </context>
 <context>

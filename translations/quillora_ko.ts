@@ -399,6 +399,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, 따옴표로 묶은 필드</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -638,6 +646,17 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;은(는) 대부분의 줄에 맞춰 %2(으)로 나뉩니다: 처음 %3개 줄 중 %n개 줄은 셀 수가 다르지만 그대로 나뉩니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>파일 &quot;%1&quot;의 줄은 %2(으)로도 %3(으)로도 똑같이 잘 나뉩니다: %2(으)로 나뉩니다.</translation>
     </message>
 </context>
 <context>

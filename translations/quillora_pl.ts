@@ -412,6 +412,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, pola w cudzysłowach</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -661,6 +669,19 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielony.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy mają inną liczbę komórek i mimo to są dzielone.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielonych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Wiersze pliku „%1” dzielą się równie dobrze przy %2, jak przy %3: są dzielone przy %2.</translation>
     </message>
 </context>
 <context>

@@ -407,6 +407,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, campos entre aspas</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -651,6 +659,18 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %n das primeiras %3 linhas tem outro número de células e é dividida assim mesmo.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %n das primeiras %3 linhas têm outro número de células e são divididas assim mesmo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>As linhas do arquivo &quot;%1&quot; se dividem tão bem em %2 quanto em %3: são divididas em %2.</translation>
     </message>
 </context>
 <context>

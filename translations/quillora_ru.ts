@@ -412,6 +412,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1, поля в кавычках</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -661,6 +669,19 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Файл «%1» не импортирован: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Строки файла «%1» делятся по %2 так же хорошо, как по %3: они разделены по %2.</translation>
     </message>
 </context>
 <context>

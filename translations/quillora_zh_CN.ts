@@ -395,6 +395,14 @@
     </message>
 </context>
 <context>
+    <name>quillora::Dialect</name>
+    <message>
+        <source>%1, quoted fields</source>
+        <extracomment>%1 a separator&apos;s name (&quot;commas&quot;)</extracomment>
+        <translation>%1，带引号的字段</translation>
+    </message>
+</context>
+<context>
     <name>quillora::DocumentWriter</name>
     <message>
         <source>The document was given up before it was finished.</source>
@@ -634,6 +642,17 @@
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>文件“%1”未导入：%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>文件“%1”按其大多数行的方式在%2处拆分；前 %3 行中有 %n 行的单元格数不同，仍照此拆分。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>文件“%1”的各行在%2处和在%3处拆分得一样好：它们在%2处拆分。</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,32 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("quoted fields holding the other separators")
         << QStringList{u"a.csv"_s} << QByteArrayList{"id,note\n1,\"a;b|c\"\n2,\"d;e\"\n"} << own
         << QList<Rows>{{row(u"id,note"_s), {u"1"_s, u"a;b|c"_s}, {u"2"_s, u"d;e"_s}}} << 0;
+    // Each file's dialect, its quoting included, as real exports have it.
+    QTest::newRow("quoted fields without being told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,\"Smith, John\"\n2,\"Lee, Ann\"\n"}
+        << Stacking{.own = true} << QList<Rows>{{row(u"id,name"_s), {u"1"_s, u"Smith, John"_s}, {u"2"_s, u"Lee, Ann"_s}}}
+        << 0;
+    QTest::newRow("a few rows longer than most, told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,x\n2,y,extra\n3,z\n4,w\n"} << Stacking{.own = true}
+        << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y,extra"_s), row(u"3,z"_s), row(u"4,w"_s)}} << 1;
+    QTest::newRow("a tie goes to the separator that cuts no number apart")
+        << QStringList{u"bank.csv"_s}
+        << QByteArrayList{"M\xC3\xBCller, Hans;11,50;01.02.2024\nM\xC3\xBCller, Hans;12,50;02.02.2024\n"}
+        << Stacking{.header = false, .own = true}
+        << QList<Rows>{{{u"Müller, Hans"_s, u"11,50"_s, u"01.02.2024"_s}, {u"Müller, Hans"_s, u"12,50"_s, u"02.02.2024"_s}}}
+        << 0;
+    QTest::newRow("a true tie is told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"a;b,c\nd;e,f\n"} << Stacking{.header = false, .own = true}
+        << QList<Rows>{{{u"a;b"_s, u"c"_s}, {u"d;e"_s, u"f"_s}}} << 1;
+    QTest::newRow("a last line ending in a separator")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"a,b\n1,2\n3,"} << Stacking{.own = true}
+        << QList<Rows>{{row(u"a,b"_s), row(u"1,2"_s), row(u"3"_s)}} << 0;
+    QTest::newRow("lines skipped are not looked at")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"Exported by the shop\nid,name,amount\n1,x,2\n"}
+        << Stacking{.skip = 1, .own = true} << QList<Rows>{{row(u"id,name,amount"_s), row(u"1,x,2"_s)}} << 0;
+    QTest::newRow("one column keeps its quoted fields whole")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"name\n\"Smith, John\"\n\"two\nlines\"\n"} << Stacking{.own = true}
+        << QList<Rows>{{{u"name"_s}, {u"Smith, John"_s}, {u"two\nlines"_s}}} << 1;
     // A one-column file and prose stay whole, each with a note.
     QTest::newRow("a one-column file and prose stay whole")
         << QStringList{u"a.csv"_s, u"b.txt"_s, u"c.txt"_s}
@@ -386,6 +412,9 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates_data()
         {"a decimal comma", "1234,50", {}, comma, false, u"n 1234.5 2"_s},
         {"automatic: semicolons take the comma", "a;1234,50", u";"_s, automatic, false, u"n 1234.5 2"_s},
         {"automatic: commas take the point", "a,1234.50", u","_s, automatic, false, u"n 1234.5 2"_s},
+        // Automatic goes by the file's own numbers, where they show a sign.
+        {"automatic: semicolons with points", "a;1234.50", u";"_s, automatic, false, u"n 1234.5 2"_s},
+        {"automatic: whole lines with a comma", "1234,50", {}, automatic, false, u"n 1234.5 2"_s},
         {"numbers off", "42", {}, -1, false, u"text"_s},
         {"a leap day", "2024-02-29", {}, -1, true, days(2024, 2, 29)},
         {"no leap day", "2023-02-29", {}, -1, true, u"text"_s},

@@ -135,8 +135,10 @@ void tst_LineSplitter::rows_data()
         << qint64(2);
     QTest::newRow("tab separator") << std::optional<QString>(u"\t"_s) << true << u"\"a\tb\"\tc"_s
                                    << Rows{{u"a\tb"_s, u"c"_s}} << qint64(0);
-    QTest::newRow("whole lines: quotes change nothing")
-        << none << true << u"\"a,b\"\r\n\"c"_s << Rows{{u"\"a,b\""_s}, {u"\"c"_s}} << qint64(0);
+    // A file of one column at its own separator: a quoted field is one
+    // cell, its line breaks in it.
+    QTest::newRow("whole lines, quoted fields") << none << true << u"\"a,b\"\r\n\"c\r\nd\"\r\ne"_s
+                                                << Rows{{u"a,b"_s}, {u"c\nd"_s}, {u"e"_s}} << qint64(0);
 }
 
 void tst_LineSplitter::rows()

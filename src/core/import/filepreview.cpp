@@ -17,7 +17,7 @@ namespace {
 void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &options, const FileReading &reading,
                 const QStringList &lines, int maxRows, CellLimits limits)
 {
-    const CellTyping typing = typingOf(options, reading.split());
+    const CellTyping typing = typingOf(options, reading.split(), reading.decimalComma());
     preview.decimalSign = typing.decimalSign;
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
@@ -73,10 +73,8 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         preview.size = reader.fileSize();
         preview.lineEnds = lineEndsOf(reading.start());
         preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
-        if (options.ownSeparator) {
-            const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
-            preview.ownSeparator = own ? pluralShown(*own) : QString();
-        }
+        if (options.ownSeparator)
+            preview.ownSeparator = dialectShown(reading.dialect());
         preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);

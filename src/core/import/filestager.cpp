@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/failure.h"
 #include "core/import/spreadsheet.h"
+#include "core/reading/dialect.h"
 #include "core/reading/filereading.h"
 #include "core/reading/separatorhint.h"
 #include "core/text/separators.h"
@@ -69,16 +70,41 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
                                           .arg(*line));
     }
     reportEncoding(reading->reader(), path, steps.pieces);
-    if (options.ownSeparator && !reading->split() && m_hooks.note)
-        m_hooks.note(tr("The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
-                        "stay whole, one cell each.")
-                         .arg(pathShown(path)));
+    if (options.ownSeparator && m_hooks.note)
+        noteDialect(*reading, path);
     counts += {reading->cutCells(), reading->leftOutCells()};
     staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options),
-              typingOf(options, reading->split())};
+              typingOf(options, reading->split(), reading->decimalComma())};
     staged.summary.rows = staged.lines + (staged.header ? 1 : 0);
     staged.summary.decimalSign = staged.typing.decimalSign;
     return true;
+}
+
+// How a file was cut at its own separator, where there is something to
+// say: it splits at none, a few rows differ from most, or two separators
+// split it alike.
+void FileStager::noteDialect(const FileReading &reading, const QString &file)
+{
+    const QString path = pathShown(file);
+    const Dialect &dialect = reading.dialect();
+    if (!dialect.separator) {
+        m_hooks.note(tr("The lines of the file \"%1\" split evenly at none of comma, semicolon, tab or pipe: they "
+                        "stay whole, one cell each.")
+                         .arg(path));
+        return;
+    }
+    if (dialect.differing > 0) {
+        //: %2 how it is cut ("commas, quoted fields"), %3 the rows looked at
+        m_hooks.note(tr("The file \"%1\" is cut at %2, as most of its rows split; %n of the first %3 rows have "
+                        "another number of cells and are cut all the same.",
+                        nullptr, pluralCount(dialect.differing))
+                         .arg(path, dialectShown(dialect))
+                         .arg(dialect.records));
+    }
+    if (dialect.tiedWith) {
+        m_hooks.note(tr("The lines of the file \"%1\" split as well at %2 as at %3: they are cut at %2.")
+                         .arg(path, pluralShown(*dialect.separator), pluralShown(*dialect.tiedWith)));
+    }
 }
 
 FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions &options) const
@@ -102,10 +128,8 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     if (!m_hooks.summarize)
         return summary;
     summary.widest = reading.widest();
-    if (options.ownSeparator) {
-        const Separator *own = reading.split() ? separatorOfText(*reading.split()) : nullptr;
-        summary.ownSeparator = own ? pluralShown(*own) : QString();
-    }
+    if (options.ownSeparator)
+        summary.ownSeparator = dialectShown(reading.dialect());
     return summary;
 }
 

@@ -89,6 +89,7 @@ public:
                StagedCells &counts, StagedFile &staged);
 
 private:
+    void noteDialect(const FileReading &reading, const QString &file);
     FileSummary summaryOf(const FileReading &reading, const ReadOptions &options) const;
     void reportEncoding(const TextReader &reader, const QString &path, int step);
     static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/reading/filereading.h"
 
+#include "core/reading/dialect.h"
 #include "core/reading/separatorhint.h"
 #include "core/text/separators.h"
 #include "core/text/stagedline.h"
@@ -23,6 +24,56 @@ bool isLineBreak(QChar c)
 {
     return c == u'\n' || c == u'\r';
 }
+
+// The text after its first lines: those skipped say nothing of how the
+// rest is cut.
+QStringView afterLines(QStringView text, qint64 lines)
+{
+    qsizetype i = 0;
+    for (qint64 skipped = 0; skipped < lines && i < text.size(); ++i) {
+        if (!isLineBreak(text[i]))
+            continue;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        ++skipped;
+    }
+    return text.sliced(i);
+}
+
+// Whether the text's fields write decimals with a comma ("12,50"): true
+// where more of its whole fields are numbers with a decimal comma than with
+// a decimal point, false where fewer, nullopt where it has neither.
+std::optional<bool> decimalCommaIn(QStringView text, const std::optional<QString> &split)
+{
+    qsizetype commas = 0;
+    qsizetype points = 0;
+    const auto count = [&](QStringView field) {
+        qsizetype i = field.startsWith(u'-') ? 1 : 0;
+        const qsizetype digitsFrom = i;
+        while (i < field.size() && field[i].isDigit())
+            ++i;
+        if (i == digitsFrom || i + 1 >= field.size() || (field[i] != u',' && field[i] != u'.'))
+            return;
+        const QChar sign = field[i];
+        for (++i; i < field.size(); ++i) {
+            if (!field[i].isDigit())
+                return;
+        }
+        (sign == u',' ? commas : points) += 1;
+    };
+    for (const QStringView line : text.tokenize(u'\n')) {
+        const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
+        if (!split || split->isEmpty() || *split == u"," || *split == u".") {
+            count(trimmed);
+            continue;
+        }
+        for (const QStringView field : trimmed.tokenize(*split))
+            count(field);
+    }
+    if (commas == points)
+        return std::nullopt;
+    return commas > points;
+}
 } // namespace
 
 FileReading::FileReading(const QString &path, const ReadOptions &options, CellLimits limits, Watch watch)
@@ -33,6 +84,7 @@ FileReading::FileReading(const QString &path, const ReadOptions &options, CellLi
     , m_splitter(limits)
     , m_head(options.linesToSkip, options.header)
     , m_split(options.split)
+    , m_quotes(options.quotes)
     , m_separatorChosen(!options.ownSeparator)
 {
 }
@@ -51,21 +103,33 @@ void FileReading::beginText()
     m_lineCells = 0;
     // Text read again in another encoding may split elsewhere.
     m_separatorChosen = !m_options.ownSeparator;
+    m_decimalComma.reset();
+    m_decimalsSeen = false;
 }
 
 bool FileReading::next(QString &rows)
 {
     const bool more = m_separatorChosen ? readText(rows) : readStartAndChooseSeparator(rows);
+    if (!m_decimalsSeen && !rows.isEmpty()) {
+        // The decimal sign of the file's own numbers, from its first text.
+        m_decimalComma = decimalCommaIn(afterLines(rows, m_options.linesToSkip), m_split);
+        m_decimalsSeen = true;
+    }
     cut(rows, more);
     return more;
 }
 
 bool FileReading::readText(QString &text)
 {
-    const bool more = m_reader.readPiece(text);
+    bool more = m_reader.readPiece(text);
     m_startedOver = m_reader.takeStartOver();
-    if (m_startedOver)
+    if (m_startedOver) {
         beginText();
+        // Its own separator is found again from the start of the text read
+        // anew, before any of it is cut: one file, one separator.
+        if (m_options.ownSeparator)
+            return readStartAndChooseSeparator(text, more);
+    }
     if (!more)
         text.clear();
     if (m_watch.keepStart)
@@ -73,13 +137,17 @@ bool FileReading::readText(QString &text)
     return more;
 }
 
-// The file's own separator is found from its start, as much as the preview
+// The file's own dialect is found from its start, as much as the preview
 // reads of it, before any of it is cut; that start is then cut as one piece.
-bool FileReading::readStartAndChooseSeparator(QString &text)
+// The lines skipped are not looked at. given: a first piece already read.
+bool FileReading::readStartAndChooseSeparator(QString &text, std::optional<bool> given)
 {
-    text.clear();
-    bool startedOver = false;
-    bool more = true;
+    bool startedOver = given.has_value();
+    bool more = given.value_or(true);
+    if (!given)
+        text.clear();
+    else if (!more)
+        text.clear();
     for (QString piece; more && text.size() < StartKept;) {
         more = m_reader.readPiece(piece);
         if (m_reader.takeStartOver()) {
@@ -96,8 +164,9 @@ bool FileReading::readStartAndChooseSeparator(QString &text)
         keepStart(text, !more);
     // A line cut by the end of the start would split unlike the others.
     const qsizetype whole = more ? std::max(text.lastIndexOf(u'\n'), text.lastIndexOf(u'\r')) + 1 : text.size();
-    const Separator *own = ownSeparatorOf(QStringView(text).first(whole), m_options.quotes);
-    m_split = own ? std::optional<QString>(own->text.toString()) : std::nullopt;
+    m_dialect = dialectOf(afterLines(QStringView(text).first(whole), m_options.linesToSkip), m_options.quotes);
+    m_split = m_dialect.separator ? std::optional<QString>(m_dialect.separator->text.toString()) : std::nullopt;
+    m_quotes = m_dialect.quotes;
     m_separatorChosen = true;
     // The start is cut as any piece is; the end comes with the next call.
     return more || !text.isEmpty();
@@ -108,10 +177,13 @@ void FileReading::cut(QString &rows, bool more)
     // A sample that ends inside the file shows its whole lines only: a
     // quoted field open there is not closed by it.
     const bool sampleCut = m_reader.sampled();
+    // Lines the user keeps whole stay as they are; a file cut at its own
+    // separator that splits at none still keeps its quoted fields whole.
+    const bool quotes = m_quotes && (m_split || m_options.ownSeparator);
     if (more)
-        m_splitter.stage(rows, m_split, m_options.quotes);
+        m_splitter.stage(rows, m_split, quotes);
     else if (!sampleCut)
-        m_splitter.finish(rows, m_split, m_options.quotes);
+        m_splitter.finish(rows, m_split, quotes);
     if (!m_head.passed())
         m_head.take(rows);
     m_rowsCut = m_rowsCut || rows.contains(ColumnMarker);

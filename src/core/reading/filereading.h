@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/reading/dialect.h"
 #include "core/reading/readoptions.h"
 #include "core/text/filehead.h"
 #include "core/text/linesplitter.h"
@@ -55,6 +56,14 @@ public:
     // The text lines are cut at: the options', or the file's own once its
     // start was read; nullopt: lines stay whole.
     const std::optional<QString> &split() const { return m_split; }
+    // Whether quoted fields are kept whole: as the options say, or as the
+    // file's own dialect has them.
+    bool quotes() const { return m_quotes; }
+    // The file's own dialect, once its start was read (with ownSeparator).
+    const Dialect &dialect() const { return m_dialect; }
+    // Whether the file's numbers write their decimals with a comma, as its
+    // first text shows them; nullopt where it shows no decimals.
+    std::optional<bool> decimalComma() const { return m_decimalComma; }
     EncodingTaken encodingTaken() const;
     // The header's cells, as staged; nullopt without one.
     std::optional<QStringList> header() const;
@@ -73,7 +82,7 @@ public:
 
 private:
     bool readText(QString &text);
-    bool readStartAndChooseSeparator(QString &text);
+    bool readStartAndChooseSeparator(QString &text, std::optional<bool> given = std::nullopt);
     void cut(QString &rows, bool more);
     void beginText();
     void keepStart(QStringView text, bool last);
@@ -87,6 +96,10 @@ private:
     LineSplitter m_splitter;
     FileHead m_head;
     std::optional<QString> m_split;
+    bool m_quotes = false;
+    Dialect m_dialect;
+    std::optional<bool> m_decimalComma;
+    bool m_decimalsSeen = false;
     bool m_separatorChosen = false;
     bool m_startedOver = false;
     // The last character of the rows so far: whether they end with a line

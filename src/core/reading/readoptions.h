@@ -43,14 +43,17 @@ struct ReadOptions
 };
 
 // Which cells of a file read so, cut at split, are numbers and dates: the
-// decimal sign automatic takes is the comma in a file cut at semicolons.
-inline CellTyping typingOf(const ReadOptions &options, const std::optional<QString> &split)
+// decimal sign automatic takes is the one the file's numbers show
+// (decimalComma), and where they show none, the comma in a file cut at
+// semicolons.
+inline CellTyping typingOf(const ReadOptions &options, const std::optional<QString> &split,
+                           std::optional<bool> decimalComma = std::nullopt)
 {
     CellTyping typing;
     typing.dates = options.dates;
     if (options.numbers) {
         const bool comma = *options.numbers == DecimalSign::Comma
-            || (*options.numbers == DecimalSign::Automatic && split == QStringLiteral(";"));
+            || (*options.numbers == DecimalSign::Automatic && decimalComma.value_or(split == QStringLiteral(";")));
         typing.decimalSign = comma ? QChar(u',') : QChar(u'.');
     }
     return typing;

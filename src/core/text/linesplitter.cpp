@@ -66,9 +66,8 @@ bool LineSplitter::fitsWhole(QStringView piece) const
 void LineSplitter::stage(QString &piece, const std::optional<QString> &separator, bool quotes)
 {
     const QString cutAt = separator.value_or(QString());
-    // Quotes mean something only where lines are cut, and not when the
-    // separator holds one.
-    const bool quoted = quotes && !cutAt.isEmpty() && !cutAt.contains(u'"');
+    // Quotes mean nothing when the separator holds one.
+    const bool quoted = quotes && !cutAt.contains(u'"');
     if (!m_inQuotes && !(quoted && piece.contains(u'"')) && !holdsStagingCharacters(piece) && fitsWhole(piece)) {
         // The common case, as fast as a replace: no quote to heed, no
         // character to escape, no cell to cut. The piece ends at a line
@@ -89,7 +88,7 @@ void LineSplitter::finish(QString &rest, const std::optional<QString> &separator
 {
     rest = std::exchange(m_held, QString());
     const QString cutAt = separator.value_or(QString());
-    stageEach(rest, cutAt, quotes && !cutAt.isEmpty() && !cutAt.contains(u'"'), true);
+    stageEach(rest, cutAt, quotes && !cutAt.contains(u'"'), true);
 }
 
 void LineSplitter::appendCellText(QString &out, QStringView text)

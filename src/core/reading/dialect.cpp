@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/reading/dialect.h"
+
+#include "core/reading/separatorhint.h"
+#include "core/text/linesplitter.h"
+#include "core/text/separators.h"
+#include "core/text/stagedline.h"
+
+#include <QCoreApplication>
+
+#include <map>
+
+namespace quillora {
+
+namespace {
+constexpr int MostRecords = 200;
+
+struct Agreement
+{
+    qsizetype cells = 0; // the most common number of cells
+    int records = 0;
+    int agreeing = 0;
+    double share() const { return records > 0 ? double(agreeing) / records : 0; }
+};
+
+Agreement agreementOf(QStringView text, const QString &separator, bool quotes)
+{
+    QString staged = text.toString();
+    LineSplitter splitter;
+    splitter.stage(staged, separator, quotes);
+    QString rest;
+    splitter.finish(rest, separator, quotes);
+    staged += rest;
+    std::map<qsizetype, int> counts;
+    Agreement agreement;
+    for (const QString &line : stagedLinesOf(staged)) {
+        if (line.isEmpty())
+            continue;
+        ++counts[stagedCellCount(line)];
+        if (++agreement.records == MostRecords)
+            break;
+    }
+    for (const auto &[cells, number] : counts) {
+        if (number > agreement.agreeing || (number == agreement.agreeing && cells > agreement.cells)) {
+            agreement.cells = cells;
+            agreement.agreeing = number;
+        }
+    }
+    return agreement;
+}
+
+// Whether a field of the text starts with a double quote that closes before
+// the next separator or the line's end: a quoted field.
+bool hasQuotedFields(QStringView text, QStringView separator)
+{
+    for (qsizetype i = text.indexOf(u'"'); i >= 0; i = text.indexOf(u'"', i + 1)) {
+        const bool fieldStart = i == 0 || text[i - 1] == u'\n' || text[i - 1] == u'\r'
+            || (!separator.isEmpty() && i >= separator.size()
+                && text.sliced(i - separator.size(), separator.size()) == separator);
+        if (!fieldStart)
+            continue;
+        for (qsizetype j = i + 1; j < text.size(); ++j) {
+            if (text[j] != u'"')
+                continue;
+            if (j + 1 < text.size() && text[j + 1] == u'"') {
+                ++j;
+                continue;
+            }
+            const QStringView after = text.sliced(j + 1);
+            if (after.isEmpty() || after.front() == u'\n' || after.front() == u'\r'
+                || (!separator.isEmpty() && after.startsWith(separator)))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+// What cutting at the separator would break apart: a number ("11,50",
+// "1.5"), or a phrase (a separator followed by a space, as prose has its
+// commas). Quoted fields left out where quotes are kept.
+qsizetype damageOf(QStringView text, QStringView separator, bool quotes)
+{
+    qsizetype damage = 0;
+    bool inQuotes = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (quotes && text[i] == u'"')
+            inQuotes = !inQuotes;
+        if (inQuotes || !text.sliced(i).startsWith(separator))
+            continue;
+        const qsizetype after = i + separator.size();
+        const bool betweenDigits = i > 0 && text[i - 1].isDigit() && after < text.size() && text[after].isDigit();
+        const bool beforeWord = after + 1 < text.size() && text[after] == u' ' && text[after + 1].isLetter();
+        damage += betweenDigits || beforeWord;
+    }
+    return damage;
+}
+
+struct Candidate
+{
+    const Separator *separator = nullptr;
+    bool quotes = false;
+    Agreement agreement;
+    qsizetype damage = 0;
+};
+
+Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
+{
+    const QString cutAt = separator.text.toString();
+    Candidate plain{&separator, false, agreementOf(text, cutAt, false), 0};
+    if (quotes || hasQuotedFields(text, cutAt)) {
+        // Quoted fields honoured, unless that agrees less (a lone inch sign).
+        const Candidate quoted{&separator, true, agreementOf(text, cutAt, true), 0};
+        if (quotes || quoted.agreement.share() >= plain.agreement.share())
+            plain = quoted;
+    }
+    plain.damage = damageOf(text, cutAt, plain.quotes);
+    return plain;
+}
+} // namespace
+
+Dialect dialectOf(QStringView text, bool quotes)
+{
+    constexpr double LeastShare = 0.5;
+    Candidate best;
+    const Separator *tied = nullptr;
+    for (const Separator &separator : namedSeparators()) {
+        if (separator.text == u" ")
+            continue;
+        const Candidate candidate = candidateOf(text, separator, quotes);
+        const Agreement &agreement = candidate.agreement;
+        if (agreement.cells < 2 || agreement.share() < LeastShare)
+            continue;
+        if (!best.separator || agreement.share() > best.agreement.share()) {
+            best = candidate;
+            tied = nullptr;
+        } else if (agreement.share() == best.agreement.share()) {
+            if (candidate.damage < best.damage) {
+                best = candidate;
+                tied = nullptr;
+            } else if (candidate.damage == best.damage) {
+                tied = candidate.separator;
+            }
+        }
+    }
+    // Lines kept whole keep their quoted fields whole too.
+    if (!best.separator)
+        return {nullptr, quotes || hasQuotedFields(text, {}), 0, 0, nullptr};
+    return {best.separator, best.quotes, best.agreement.records, best.agreement.records - best.agreement.agreeing,
+            tied};
+}
+
+QString dialectShown(const Dialect &dialect)
+{
+    if (!dialect.separator)
+        return {};
+    const QString separator = pluralShown(*dialect.separator);
+    //: %1 a separator's name ("commas")
+    return dialect.quotes ? QCoreApplication::translate("quillora::Dialect", "%1, quoted fields").arg(separator)
+                          : separator;
+}
+
+} // namespace quillora

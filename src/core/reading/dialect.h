@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace quillora {
+
+struct Separator;
+
+// How a file cuts its lines, as its start shows: at which of comma,
+// semicolon, tab and pipe, and whether its fields are quoted.
+struct Dialect
+{
+    const Separator *separator = nullptr; // nullptr: lines stay whole
+    bool quotes = false;                  // quoted fields are kept whole
+    // Of the records looked at, those with another number of cells than
+    // most (a ragged last column, a trailing note): cut all the same.
+    int records = 0;
+    int differing = 0;
+    // A separator that splits the records as well, and keeps as many
+    // numbers and words whole: the file could be cut either way.
+    const Separator *tiedWith = nullptr;
+};
+
+// The dialect most records of the text agree on (whole lines, the text's
+// last line complete): for each separator, quoted fields honoured where the
+// text has them (always, with quotes), the share of records that have the
+// most common number of cells, two or more. The highest share wins, at
+// least half the records; between equal shares, the separator that cuts
+// fewer numbers ("11,50") and phrases (", " before a word) apart.
+Dialect dialectOf(QStringView text, bool quotes);
+
+// The dialect as the preview, the plan and the dry run name it: "commas",
+// "commas, quoted fields"; empty for whole lines.
+QString dialectShown(const Dialect &dialect);
+
+} // namespace quillora
