@@ -258,6 +258,14 @@ void tst_ImportRun::stackingExports_data()
         << two << QByteArrayList{"id,customer\n1,x\n", "id,client\n2,y\n"}
         << Stacking{.renames = {{u"Client"_s, u"customer"_s}}}
         << QList<Rows>{{row(u"id,customer"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 0;
+    // No value under a column of another name.
+    QTest::newRow("a rename onto a name the header has keeps the two apart")
+        << two << QByteArrayList{"client,customer\nACME,Bob\n", "customer\nZed\n"}
+        << Stacking{.renames = {{u"client"_s, u"customer"_s}}}
+        << QList<Rows>{{row(u"customer,customer"_s), row(u"ACME,Bob"_s), {QString(), u"Zed"_s}}} << 1;
+    QTest::newRow("names of one header alike but for case each keep their own")
+        << two << QByteArrayList{"ID,id\n1,a\n", "id,ID\nb,2\n"} << header
+        << QList<Rows>{{row(u"ID,id"_s), row(u"1,a"_s), row(u"2,b"_s)}} << 1;
     QTest::newRow("a sheet each starts with its own header")
         << two << QByteArrayList{first, "name\ny\n"} << Stacking{.file = FileColumn::Name, .oneSheet = false}
         << QList<Rows>{{row(u"File,name"_s), row(u"b.csv,y"_s)}, {row(u"File,id,name"_s), row(u"a.csv,1,x"_s)}} << 0;

@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -28,19 +30,6 @@ QStringView comparedName(QStringView name)
 QString SheetLayout::matchedName(QStringView name)
 {
     return comparedName(name).toString().normalized(QString::NormalizationForm_C).toCaseFolded();
-}
-
-QStringList SheetLayout::keysOf(const QStringList &header) const
-{
-    QHash<QString, int> seen;
-    QStringList keys;
-    for (const QString &name : header) {
-        QString matched = matchedName(name);
-        if (const auto renamed = m_renames.constFind(matched); renamed != m_renames.cend())
-            matched = matchedName(*renamed);
-        keys.append(matched + QChar(0) + QString::number(++seen[matched]));
-    }
-    return keys;
 }
 
 void SheetLayout::addFile(const FileEntry &entry)
@@ -72,25 +61,68 @@ CellTyping SheetLayout::typingAt(qint64 index)
     return typing;
 }
 
+// A header's names find their columns in three passes, so that no value
+// goes under a column of another name: the same spelling first (and for a
+// name renamed, a column renamed from the same name: a rename onto a name the
+// header has already keeps the two apart); then the same spelling at all (a
+// rename joins the column of its new name); then the same name but for case
+// and Unicode form, where one name of the header and one column are left
+// that could match ("Amount" = "amount"; "ID" and "id" of one header each
+// keep their own). The rest are new columns, in order.
 std::vector<qsizetype> SheetLayout::matchColumns(const QString &fileName, const QStringList &header)
 {
-    const QStringList keys = keysOf(header);
-    std::vector<qsizetype> columns;
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        const QString spelt = comparedName(header[i]).toString();
-        auto found = m_columnOf.constFind(keys[i]);
-        if (found == m_columnOf.cend()) {
-            found = m_columnOf.insert(keys[i], m_names.size());
-            // A renamed column is called by its new name.
-            const QString matched = matchedName(header[i]);
-            const auto renamed = m_renames.constFind(matched);
-            m_names.append(renamed != m_renames.cend() ? *renamed : QString(header[i]).remove(QChar(0xFEFF)));
-        } else if (spelt != comparedName(m_names[*found]) && matchedName(spelt) == matchedName(m_names[*found])) {
-            QStringList &files = m_spellings[{*found, spelt}];
-            if (files.isEmpty() || files.back() != fileName)
-                files.append(fileName);
+    std::vector<Column> names;
+    for (const QString &name : header) {
+        const QString spelt = comparedName(name).toString();
+        const QString folded = matchedName(spelt);
+        const auto renamed = m_renames.constFind(folded);
+        if (renamed == m_renames.cend())
+            names.push_back({spelt, folded, QString()});
+        else
+            names.push_back({comparedName(*renamed).toString(), matchedName(*renamed), folded});
+    }
+    std::vector<qsizetype> columns(names.size(), -1);
+    std::vector<bool> taken(m_columns.size(), false);
+    const auto take = [&](size_t i, const auto &fits) {
+        for (size_t c = 0; c < m_columns.size(); ++c) {
+            if (!taken[c] && fits(m_columns[c])) {
+                taken[c] = true;
+                columns[i] = qsizetype(c);
+                return;
+            }
         }
-        columns.push_back(*found);
+    };
+    for (size_t i = 0; i < names.size(); ++i)
+        take(i, [&](const Column &column) { return column.spelt == names[i].spelt && column.from == names[i].from; });
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (columns[i] < 0)
+            take(i, [&](const Column &column) { return column.spelt == names[i].spelt; });
+    }
+    const auto alike = [&](const QString &folded) {
+        qsizetype left = 0;
+        for (size_t i = 0; i < names.size(); ++i)
+            left += columns[i] < 0 && names[i].folded == folded;
+        qsizetype free = 0;
+        for (size_t c = 0; c < m_columns.size(); ++c)
+            free += !taken[c] && m_columns[c].folded == folded;
+        return left == 1 && free == 1;
+    };
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (columns[i] >= 0 || !alike(names[i].folded))
+            continue;
+        take(i, [&](const Column &column) { return column.folded == names[i].folded; });
+        QStringList &files = m_spellings[{columns[i], names[i].spelt}];
+        if (files.isEmpty() || files.back() != fileName)
+            files.append(fileName);
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (columns[i] >= 0)
+            continue;
+        columns[i] = m_names.size();
+        m_columns.push_back(names[i]);
+        // A renamed column is called by its new name.
+        const auto renamed = m_renames.constFind(matchedName(header[qsizetype(i)]));
+        m_names.append(renamed != m_renames.cend() ? *renamed : QString(header[qsizetype(i)]).remove(QChar(0xFEFF)));
     }
     m_headers.push_back({fileName, columns});
     return columns;
@@ -128,7 +160,11 @@ QString SheetLayout::headerLine() const
     if (m_fileColumn) {
         // "File", unless a header has a column of that name already.
         QString title = tr("File");
-        for (int n = 2; m_columnOf.contains(matchedName(title) + QChar(0) + u'1'); ++n)
+        const auto taken = [&](const QString &name) {
+            return std::any_of(m_columns.begin(), m_columns.end(),
+                               [&](const Column &column) { return column.folded == matchedName(name); });
+        };
+        for (int n = 2; taken(title); ++n)
             title = tr("File %1").arg(n);
         cells.append(title);
     }

@@ -85,14 +85,21 @@ private:
         QString stagedName;                // its file column cell, staged
         CellTyping typing;
     };
+    // A named column as names are matched: its name as spelt and as
+    // compared, and for a renamed one the compared name it had.
+    struct Column
+    {
+        QString spelt;
+        QString folded;
+        QString from;
+    };
     const File *fileOf(qint64 index);
-    QStringList keysOf(const QStringList &header) const;
     std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);
 
     std::vector<File> m_files;
     size_t m_current = 0;
     QStringList m_names; // the named columns, as first spelt
-    QHash<QString, qsizetype> m_columnOf; // by name and occurrence
+    std::vector<Column> m_columns; // beside m_names
     QHash<QString, QString> m_renames;
     std::vector<HeaderOfFile> m_headers;
     // Other spellings of a column's name, and the files that spell it so.
