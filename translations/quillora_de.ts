@@ -58,10 +58,6 @@
         <translation>Die gängigen Kodierungen auflisten, mit dem Namen, den --encoding annimmt.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine &quot;exportiert von&quot;-Zeile).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
     </message>
@@ -263,6 +259,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice ist nicht verfügbar: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine &quot;exportiert von&quot;-Zeile); auto: die Zeilen jeder Datei über ihrer Tabelle.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -405,6 +405,13 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>schreibe Zeilen: %1 von %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n Zeile über ihrer Tabelle übersprungen</numerusform>
+            <numerusform>, %n Zeilen über ihrer Tabelle übersprungen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -672,6 +679,13 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 geteilt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%n Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen.</numerusform>
+            <numerusform>%n Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

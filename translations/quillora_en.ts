@@ -38,6 +38,13 @@
             <numerusform>%1, ... (%n columns)</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n line above its table skipped</numerusform>
+            <numerusform>, %n lines above its table skipped</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::FileStager</name>
@@ -84,6 +91,13 @@
         <translation>
             <numerusform>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows has another number of cells and is cut all the same.</numerusform>
             <numerusform>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%n line above the table of the file &quot;%1&quot; was skipped.</numerusform>
+            <numerusform>%n lines above the table of the file &quot;%1&quot; were skipped.</numerusform>
         </translation>
     </message>
 </context>

@@ -58,10 +58,6 @@
         <translation>Listar las codificaciones habituales, con el nombre que acepta --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Omitir las primeras N filas de cada archivo (un título, una línea «exportado por»).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>La primera fila de un archivo (tras las omitidas) es su encabezado: en una hoja, los nombres de los encabezados forman la primera fila, una vez, y las celdas de cada archivo van bajo las columnas de su nombre.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice no está disponible: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Omitir las primeras N filas de cada archivo (un título, una línea «exportado por»); auto: las líneas de cada archivo por encima de su tabla.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -404,6 +404,13 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>escribiendo filas: %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n línea por encima de su tabla omitida</numerusform>
+            <numerusform>, %n líneas por encima de su tabla omitidas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +678,13 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Las líneas del archivo «%1» se dividen igual de bien en %2 que en %3: se dividen en %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Se omitió %n línea por encima de la tabla del archivo «%1».</numerusform>
+            <numerusform>Se omitieron %n líneas por encima de la tabla del archivo «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@
         <translation>Lister les encodages courants, sous le nom que prend --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Omettre les N premières lignes de chaque fichier (un titre, une ligne « exporté par »).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>La première ligne d&apos;un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora : LibreOffice n&apos;est pas disponible : %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Omettre les N premières lignes de chaque fichier (un titre, une ligne « exporté par ») ; auto : les lignes de chaque fichier au-dessus de son tableau.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -404,6 +404,13 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>écriture des lignes : %1 sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n ligne au-dessus de son tableau sautée</numerusform>
+            <numerusform>, %n lignes au-dessus de son tableau sautées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +678,13 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%n ligne au-dessus du tableau du fichier « %1 » a été sautée.</numerusform>
+            <numerusform>%n lignes au-dessus du tableau du fichier « %1 » ont été sautées.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@
         <translation>Elenca le codifiche comuni, col nome accettato da --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Tralascia le prime N righe di ogni file (un titolo, una riga «esportato da»).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>La prima riga di un file (dopo quelle tralasciate) è la sua intestazione: in un foglio i nomi delle intestazioni sono la prima riga, una volta, e le celle di ogni file vanno sotto le colonne del loro nome.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice non è disponibile: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Tralascia le prime N righe di ogni file (un titolo, una riga «esportato da»); auto: le righe di ogni file sopra la sua tabella.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -404,6 +404,13 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>scrittura righe: %1 di %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n riga sopra la sua tabella saltata</numerusform>
+            <numerusform>, %n righe sopra la sua tabella saltate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +678,13 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Le righe del file «%1» si dividono altrettanto bene a %2 che a %3: sono divise a %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%n riga sopra la tabella del file «%1» è stata saltata.</numerusform>
+            <numerusform>%n righe sopra la tabella del file «%1» sono state saltate.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@
         <translation>よく使われるエンコーディングを --encoding が受け付ける名前で一覧表示します。</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>各ファイルの最初の N 行を除外します (タイトル、「エクスポート元」の行など)。</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>ファイルの最初の行 (除外した行の後) を見出しとします: 1 シートでは見出しの名前が 1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります。</translation>
     </message>
@@ -260,6 +256,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice を使用できません: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>各ファイルの最初の N 行を除外します (タイトル、「エクスポート元」の行など)。auto: 各ファイルの表より上の行。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -397,6 +397,12 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>行を書き込み中: %1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>、表より上の %n 行を飛ばしました</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -658,6 +664,12 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>ファイル &quot;%1&quot; の行は%2でも%3でも同じように分割できます: %2で分割されます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; の表より上の %n 行を飛ばしました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

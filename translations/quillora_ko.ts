@@ -58,10 +58,6 @@
         <translation>--encoding이 받는 이름으로 일반적인 인코딩을 나열합니다.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>각 파일의 처음 N줄을 제외합니다(제목, &quot;내보낸 곳&quot; 줄 등).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>파일의 첫 줄(제외한 줄 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다.</translation>
     </message>
@@ -259,6 +255,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice를 사용할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>각 파일의 처음 N줄을 제외합니다(제목, &quot;내보낸 곳&quot; 줄 등); auto: 각 파일의 표 위에 있는 줄.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -396,6 +396,12 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>행 쓰는 중: %2 중 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, 표 위의 %n개 줄 건너뜀</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -657,6 +663,12 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>파일 &quot;%1&quot;의 줄은 %2(으)로도 %3(으)로도 똑같이 잘 나뉩니다: %2(으)로 나뉩니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %n개 줄을 건너뛰었습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

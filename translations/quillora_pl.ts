@@ -58,10 +58,6 @@
         <translation>Wymień typowe kodowania, pod nazwą przyjmowaną przez --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Pomiń pierwsze N wierszy każdego pliku (tytuł, wiersz „wyeksportowane przez”).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Pierwszy wiersz pliku (po pominiętych) jest jego nagłówkiem: w jednym arkuszu nazwy z nagłówków tworzą raz pierwszy wiersz, a komórki każdego pliku trafiają pod kolumny o ich nazwach.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice nie jest dostępne: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Pomiń pierwsze N wierszy każdego pliku (tytuł, wiersz „wyeksportowane przez”); auto: wiersze każdego pliku nad jego tabelą.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -409,6 +409,14 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>zapisywanie wierszy: %1 z %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, pominięto %n wiersz nad tabelą</numerusform>
+            <numerusform>, pominięto %n wiersze nad tabelą</numerusform>
+            <numerusform>, pominięto %n wierszy nad tabelą</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,14 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Wiersze pliku „%1” dzielą się równie dobrze przy %2, jak przy %3: są dzielone przy %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Pominięto %n wiersz nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %n wiersze nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %n wierszy nad tabelą pliku „%1”.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

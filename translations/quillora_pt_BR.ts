@@ -58,10 +58,6 @@
         <translation>Lista as codificações comuns, pelo nome que --encoding aceita.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha &quot;exportado por&quot;).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>A primeira linha de um arquivo (após as omitidas) é o seu cabeçalho: em uma planilha, os nomes dos cabeçalhos são a primeira linha, uma vez, e as células de cada arquivo vão sob as colunas dos seus nomes.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: o LibreOffice não está disponível: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha &quot;exportado por&quot;); auto: as linhas de cada arquivo acima da sua tabela.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -404,6 +404,13 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>gravando linhas: %1 de %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %n linha acima da sua tabela pulada</numerusform>
+            <numerusform>, %n linhas acima da sua tabela puladas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -671,6 +678,13 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>As linhas do arquivo &quot;%1&quot; se dividem tão bem em %2 quanto em %3: são divididas em %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%n linha acima da tabela do arquivo &quot;%1&quot; foi pulada.</numerusform>
+            <numerusform>%n linhas acima da tabela do arquivo &quot;%1&quot; foram puladas.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

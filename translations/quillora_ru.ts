@@ -58,10 +58,6 @@
         <translation>Перечислить распространённые кодировки по имени, которое принимает --encoding.</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>Пропустить первые N строк каждого файла (заголовок, строка «экспортировано из»).</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>Первая строка файла (после пропущенных) — его заголовок: на одном листе имена из заголовков один раз образуют первую строку, а ячейки каждого файла идут под столбцы своих имён.</translation>
     </message>
@@ -262,6 +258,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora: LibreOffice недоступен: %1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>Пропустить первые N строк каждого файла (заголовок, строка «экспортировано из»); auto: строки каждого файла над его таблицей.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -409,6 +409,14 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>запись строк: %1 из %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, пропущена %n строка над таблицей</numerusform>
+            <numerusform>, пропущены %n строки над таблицей</numerusform>
+            <numerusform>, пропущено %n строк над таблицей</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -682,6 +690,14 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>Строки файла «%1» делятся по %2 так же хорошо, как по %3: они разделены по %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Пропущена %n строка над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущены %n строки над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущено %n строк над таблицей файла «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>

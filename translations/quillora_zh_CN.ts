@@ -58,10 +58,6 @@
         <translation>按 --encoding 接受的名称列出常用编码。</translation>
     </message>
     <message>
-        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line).</source>
-        <translation>忽略每个文件的前 N 行（标题、“导出者”行等）。</translation>
-    </message>
-    <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
         <translation>文件的第一行（在忽略的行之后）是其标题行：在一个工作表中，标题中的名称只作为第一行出现一次，每个文件的单元格放在同名列下。</translation>
     </message>
@@ -255,6 +251,10 @@
         <source>quillora: LibreOffice is not available: %1</source>
         <translation>quillora：LibreOffice 不可用：%1</translation>
     </message>
+    <message>
+        <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
+        <translation>忽略每个文件的前 N 行（标题、“导出者”行等）；auto：每个文件表格上方的行。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -392,6 +392,12 @@
     <message>
         <source>writing rows: %1 of %2</source>
         <translation>正在写入行：%1 / %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n line(s) above its table skipped</source>
+        <translation>
+            <numerusform>，已跳过表格上方的 %n 行</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -653,6 +659,12 @@
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
         <translation>文件“%1”的各行在%2处和在%3处拆分得一样好：它们在%2处拆分。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>已跳过文件“%1”表格上方的 %n 行。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@ struct Options
                                      Message::tr("List the encodings people meet, by the name --encoding takes.")};
     QCommandLineOption skipLines{u"skip-lines"_s,
                                  Message::tr("Leave out the first N rows of each file (a title, an \"exported "
-                                             "by\" line)."),
+                                             "by\" line); auto: each file's rows above its table."),
                                  u"N"_s};
     QCommandLineOption header{u"header"_s,
                               Message::tr("A file's first row (after those skipped) is its header: on one sheet "
@@ -397,8 +397,9 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.dryRun = parser.isSet(cliOptions().dryRun);
     if (parser.isSet(cliOptions().skipLines)) {
         bool number = false;
-        options.read.linesToSkip = parser.value(cliOptions().skipLines).toLongLong(&number);
-        if (!number || options.read.linesToSkip < 0)
+        options.read.skipToTable = parser.value(cliOptions().skipLines).compare(u"auto"_s, Qt::CaseInsensitive) == 0;
+        options.read.linesToSkip = options.read.skipToTable ? 0 : parser.value(cliOptions().skipLines).toLongLong(&number);
+        if (!options.read.skipToTable && (!number || options.read.linesToSkip < 0))
             return usageError(Message::tr("--skip-lines takes a number of lines, not \"%1\".")
                                   .arg(parser.value(cliOptions().skipLines)));
     }

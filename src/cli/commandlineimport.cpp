@@ -208,6 +208,8 @@ int CommandLineImport::printPlan()
                           : summary.decimalSign == u',' ? tr(", numbers with a decimal comma")
                                                         : tr(", numbers with a decimal point"))
                       << (summary.separatorHint.isEmpty() ? QString() : tr(", looks separated by %1").arg(summary.separatorHint))
+                      << (!summary.rowsAboveTable ? QString()
+                          : tr(", %n line(s) above its table skipped", nullptr, pluralCount(*summary.rowsAboveTable)))
                       << u'\n';
     }
     printHeaderPlan(plan);

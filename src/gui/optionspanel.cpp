@@ -278,7 +278,9 @@ void OptionsPanel::buildLinesFrame(QWidget *frames)
     m_skipLines = new QSpinBox(m_frame3);
     m_skipLines->setObjectName(u"Spin1"_s);
     m_skipLines->setAccessibleName(tr("Lines to skip at the start of each file"));
-    m_skipLines->setRange(0, 1000);
+    // Below 0, "automatic": each file's rows above its table.
+    m_skipLines->setRange(-1, 1000);
+    m_skipLines->setSpecialValueText(tr("automatic"));
     m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
     label->setBuddy(m_skipLines);
     m_header = new QCheckBox(tr("First line is a header: keep it once, match columns b&y name"), m_frame3);
@@ -497,7 +499,8 @@ ReadOptions OptionsPanel::readOptions() const
             .numbers = m_numbers->isChecked() ? std::optional<DecimalSign>(DecimalSign(m_decimalSign->currentIndex()))
                                               : std::nullopt,
             .dates = m_dates->isChecked(),
-            .linesToSkip = m_skipLines->value(),
+            .linesToSkip = std::max(m_skipLines->value(), 0),
+            .skipToTable = m_skipLines->value() < 0,
             .header = m_header->isChecked(),
             .fileColumn = m_fileColumn->isChecked() ? FileColumn::Relative : FileColumn::None};
 }

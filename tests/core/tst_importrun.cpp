@@ -240,6 +240,9 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("a last line ending in a separator")
         << QStringList{u"a.csv"_s} << QByteArrayList{"a,b\n1,2\n3,"} << Stacking{.own = true}
         << QList<Rows>{{row(u"a,b"_s), row(u"1,2"_s), row(u"3"_s)}} << 0;
+    QTest::newRow("the rows above each file's table, as many as it has")
+        << two << QByteArrayList{"Exported by the shop\nid,name\n1,x\n", "Report\nMarch 2024\n\nid,name\n2,y\n"}
+        << Stacking{.skip = -1} << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 2;
     QTest::newRow("lines skipped are not looked at")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Exported by the shop\nid,name,amount\n1,x,2\n"}
         << Stacking{.skip = 1, .own = true} << QList<Rows>{{row(u"id,name,amount"_s), row(u"1,x,2"_s)}} << 0;

@@ -64,7 +64,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
                             .encoding = chosenEncoding,
                             .numbers = numbers,
                             .dates = dates,
-                            .linesToSkip = skip,
+                            .linesToSkip = std::max<qint64>(skip, 0),
+                            .skipToTable = skip < 0, // -1: the rows above each file's table
                             .header = header,
                             .fileColumn = fileColumnShown};
         if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend()) {

@@ -72,6 +72,10 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     reportEncoding(reading->reader(), path, steps.pieces);
     if (options.ownSeparator && m_hooks.note)
         noteDialect(*reading, path);
+    if (options.skipToTable && reading->linesSkipped() > 0 && m_hooks.note)
+        m_hooks.note(tr("%n line(s) above the table of the file \"%1\" were skipped.", nullptr,
+                        pluralCount(reading->linesSkipped()))
+                         .arg(pathShown(path)));
     counts += {reading->cutCells(), reading->leftOutCells()};
     staged = {staging.lineCount() - start.lines, reading->header(), summaryOf(*reading, options),
               typingOf(options, reading->split(), reading->decimalComma())};
@@ -130,6 +134,8 @@ FileSummary FileStager::summaryOf(const FileReading &reading, const ReadOptions 
     summary.widest = reading.widest();
     if (options.ownSeparator)
         summary.ownSeparator = dialectShown(reading.dialect());
+    if (options.skipToTable)
+        summary.rowsAboveTable = reading.linesSkipped();
     return summary;
 }
 

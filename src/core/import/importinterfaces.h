@@ -67,6 +67,8 @@ struct FileSummary
     // Each file cut at its own separator: the one found ("semicolons"), or
     // empty where none split its lines evenly; nullopt: not asked for.
     std::optional<QString> ownSeparator;
+    // The rows above its table that were skipped; nullopt: not asked for.
+    std::optional<qint64> rowsAboveTable;
 };
 
 // What the run tells its front end, which shows it in its own way (the

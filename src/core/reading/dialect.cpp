@@ -150,6 +150,32 @@ Dialect dialectOf(QStringView text, bool quotes)
             tied};
 }
 
+qint64 rowsAboveTable(QStringView staged)
+{
+    const QStringList rows = stagedLinesOf(staged.toString());
+    std::map<qsizetype, int> counts;
+    for (const QString &row : rows) {
+        if (!row.isEmpty())
+            ++counts[stagedCellCount(row)];
+    }
+    qsizetype most = 0;
+    int number = 0;
+    for (const auto &[cells, count] : counts) {
+        if (count > number || (count == number && cells > most)) {
+            most = cells;
+            number = count;
+        }
+    }
+    if (most < 2)
+        return 0;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const bool starts = !rows[i].isEmpty() && stagedCellCount(rows[i]) == most;
+        if (starts && (i + 1 == rows.size() || rows[i + 1].isEmpty() || stagedCellCount(rows[i + 1]) == most))
+            return i;
+    }
+    return 0;
+}
+
 QString dialectShown(const Dialect &dialect)
 {
     if (!dialect.separator)

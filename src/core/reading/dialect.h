@@ -31,6 +31,11 @@ struct Dialect
 // fewer numbers ("11,50") and phrases (", " before a word) apart.
 Dialect dialectOf(QStringView text, bool quotes);
 
+// The rows of the staged text above the first that starts its table: the
+// first row with the number of cells most rows have (two or more) whose next
+// row, if any, has as many. 0 where the rows agree on no such number.
+qint64 rowsAboveTable(QStringView staged);
+
 // The dialect as the preview, the plan and the dry run name it: "commas",
 // "commas, quoted fields"; empty for whole lines.
 QString dialectShown(const Dialect &dialect);

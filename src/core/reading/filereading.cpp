@@ -85,7 +85,7 @@ FileReading::FileReading(const QString &path, const ReadOptions &options, CellLi
     , m_head(options.linesToSkip, options.header)
     , m_split(options.split)
     , m_quotes(options.quotes)
-    , m_separatorChosen(!options.ownSeparator)
+    , m_separatorChosen(!options.ownSeparator && !options.skipToTable)
 {
 }
 
@@ -102,9 +102,10 @@ void FileReading::beginText()
     m_rowsHaveText = false;
     m_lineCells = 0;
     // Text read again in another encoding may split elsewhere.
-    m_separatorChosen = !m_options.ownSeparator;
+    m_separatorChosen = !m_options.ownSeparator && !m_options.skipToTable;
     m_decimalComma.reset();
     m_decimalsSeen = false;
+    m_rowsSkipped = 0;
 }
 
 bool FileReading::next(QString &rows)
@@ -112,7 +113,7 @@ bool FileReading::next(QString &rows)
     const bool more = m_separatorChosen ? readText(rows) : readStartAndChooseSeparator(rows);
     if (!m_decimalsSeen && !rows.isEmpty()) {
         // The decimal sign of the file's own numbers, from its first text.
-        m_decimalComma = decimalCommaIn(afterLines(rows, m_options.linesToSkip), m_split);
+        m_decimalComma = decimalCommaIn(afterLines(rows, linesSkipped()), m_split);
         m_decimalsSeen = true;
     }
     cut(rows, more);
@@ -127,7 +128,7 @@ bool FileReading::readText(QString &text)
         beginText();
         // Its own separator is found again from the start of the text read
         // anew, before any of it is cut: one file, one separator.
-        if (m_options.ownSeparator)
+        if (!m_separatorChosen)
             return readStartAndChooseSeparator(text, more);
     }
     if (!more)
@@ -164,12 +165,34 @@ bool FileReading::readStartAndChooseSeparator(QString &text, std::optional<bool>
         keepStart(text, !more);
     // A line cut by the end of the start would split unlike the others.
     const qsizetype whole = more ? std::max(text.lastIndexOf(u'\n'), text.lastIndexOf(u'\r')) + 1 : text.size();
-    m_dialect = dialectOf(afterLines(QStringView(text).first(whole), m_options.linesToSkip), m_options.quotes);
-    m_split = m_dialect.separator ? std::optional<QString>(m_dialect.separator->text.toString()) : std::nullopt;
-    m_quotes = m_dialect.quotes;
+    chooseDialect(QStringView(text).first(whole));
     m_separatorChosen = true;
     // The start is cut as any piece is; the end comes with the next call.
     return more || !text.isEmpty();
+}
+
+// The file's own separator and quoting, and the rows above its table, as
+// its start (whole lines) shows them.
+void FileReading::chooseDialect(QStringView start)
+{
+    const auto takeDialect = [&](QStringView text) {
+        m_dialect = dialectOf(text, m_options.quotes);
+        m_split = m_dialect.separator ? std::optional<QString>(m_dialect.separator->text.toString()) : std::nullopt;
+        m_quotes = m_dialect.quotes;
+    };
+    if (m_options.ownSeparator)
+        takeDialect(afterLines(start, m_options.skipToTable ? 0 : m_options.linesToSkip));
+    if (m_options.skipToTable) {
+        // The rows above its table, as its start is cut; its dialect is
+        // then the table's.
+        QString staged = start.toString();
+        LineSplitter splitter;
+        splitter.stage(staged, m_split, m_quotes && m_split);
+        m_rowsSkipped = rowsAboveTable(staged);
+        m_head = FileHead(m_rowsSkipped, m_options.header);
+        if (m_options.ownSeparator && m_rowsSkipped > 0)
+            takeDialect(afterLines(start, m_rowsSkipped));
+    }
 }
 
 void FileReading::cut(QString &rows, bool more)
@@ -205,7 +228,7 @@ void FileReading::cut(QString &rows, bool more)
 void FileReading::endLastLine(QString &rows)
 {
     const bool endsWithBreak = m_anyRows && isLineBreak(m_lastCharacter);
-    const bool endLine = m_options.header ? m_anyRows && !endsWithBreak : m_anyRows || m_options.linesToSkip == 0;
+    const bool endLine = m_options.header ? m_anyRows && !endsWithBreak : m_anyRows || linesSkipped() == 0;
     if (endLine)
         rows += u"\r\n"_s;
     else if (m_anyRows && m_lastCharacter == u'\r')

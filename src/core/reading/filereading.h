@@ -64,6 +64,9 @@ public:
     // Whether the file's numbers write their decimals with a comma, as its
     // first text shows them; nullopt where it shows no decimals.
     std::optional<bool> decimalComma() const { return m_decimalComma; }
+    // The rows left out at the file's start: as the options say, or the
+    // rows above its table, once its start was read (with skipToTable).
+    qint64 linesSkipped() const { return m_options.skipToTable ? m_rowsSkipped : m_options.linesToSkip; }
     EncodingTaken encodingTaken() const;
     // The header's cells, as staged; nullopt without one.
     std::optional<QStringList> header() const;
@@ -83,6 +86,7 @@ public:
 private:
     bool readText(QString &text);
     bool readStartAndChooseSeparator(QString &text, std::optional<bool> given = std::nullopt);
+    void chooseDialect(QStringView start);
     void cut(QString &rows, bool more);
     void beginText();
     void keepStart(QStringView text, bool last);
@@ -100,6 +104,7 @@ private:
     Dialect m_dialect;
     std::optional<bool> m_decimalComma;
     bool m_decimalsSeen = false;
+    qint64 m_rowsSkipped = 0;
     bool m_separatorChosen = false;
     bool m_startedOver = false;
     // The last character of the rows so far: whether they end with a line

@@ -32,6 +32,9 @@ struct ReadOptions
     bool dates = false;
     // The rows a file's start gives that are left out.
     qint64 linesToSkip = 0;
+    // Instead, each file's own: the rows above the first that starts its
+    // table (a title, "exported by ...", a different count in each file).
+    bool skipToTable = false;
     // A file's first row (after those skipped) is its header: kept once, its
     // columns matched by name.
     bool header = false;
