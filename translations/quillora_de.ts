@@ -62,10 +62,6 @@
         <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Mit --header: eine Spalte namens ALT gilt als NEU, bevor Namen abgeglichen werden (&quot;Kunde=Auftraggeber&quot;); mehrfach angebbar.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Eine Zelle als Zahl speichern, wenn ihr ganzer Text eine ist und sich nichts ändert (1234.50 zeigt 1234.50; 007, 1e5, 1,234.50 und Kennungen über 15 Ziffern bleiben Text), ihre Dezimalstellen mit ZEICHEN geschrieben: auto (Standard: Komma in an Semikolons geteilten Dateien, sonst Punkt), point oder comma.</translation>
     </message>
@@ -262,6 +258,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Die ersten N Zeilen jeder Datei auslassen (ein Titel, eine &quot;exportiert von&quot;-Zeile); auto: die Zeilen jeder Datei über ihrer Tabelle.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Mit --header: eine Spalte namens ALT gilt als NEU, bevor Namen abgeglichen werden (&quot;Kunde=Auftraggeber&quot;; ein &quot;=&quot; in einem Namen wird &quot;\=&quot; geschrieben); mehrfach angebbar.</translation>
     </message>
 </context>
 <context>
@@ -839,6 +839,10 @@
     <message>
         <source>Done.</source>
         <translation>Fertig.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
 </context>
 <context>

@@ -62,10 +62,6 @@
         <translation>La primera fila de un archivo (tras las omitidas) es su encabezado: en una hoja, los nombres de los encabezados forman la primera fila, una vez, y las celdas de cada archivo van bajo las columnas de su nombre.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Con --header: una columna llamada VIEJO cuenta como NUEVO antes de comparar nombres («cliente=comprador»); puede repetirse.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Guardar una celda como número si todo su texto lo es y nada cambia (1234.50 muestra 1234.50; 007, 1e5, 1,234.50 e identificadores de más de 15 dígitos siguen como texto), con sus decimales escritos con SIGNO: auto (predeterminado: coma en archivos divididos por punto y coma, punto en los demás), point o comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Omitir las primeras N filas de cada archivo (un título, una línea «exportado por»); auto: las líneas de cada archivo por encima de su tabla.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Con --header: una columna llamada VIEJO cuenta como NUEVO antes de comparar nombres («cliente=comprador»; un «=» de un nombre se escribe «\=»); puede repetirse.</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,10 @@
     <message>
         <source>Done.</source>
         <translation>Hecho.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
 </context>
 <context>

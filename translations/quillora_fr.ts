@@ -62,10 +62,6 @@
         <translation>La première ligne d&apos;un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur ») ; peut être répété.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Omettre les N premières lignes de chaque fichier (un titre, une ligne « exporté par ») ; auto : les lignes de chaque fichier au-dessus de son tableau.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur » ; un « = » dans un nom s’écrit « \= ») ; peut être répété.</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,10 @@
     <message>
         <source>Done.</source>
         <translation>Terminé.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
 </context>
 <context>

@@ -62,10 +62,6 @@
         <translation>La prima riga di un file (dopo quelle tralasciate) è la sua intestazione: in un foglio i nomi delle intestazioni sono la prima riga, una volta, e le celle di ogni file vanno sotto le colonne del loro nome.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Con --header: una colonna chiamata VECCHIO vale come NUOVO prima del confronto dei nomi («cliente=committente»); ripetibile.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Salva una cella come numero se tutto il suo testo lo è e nulla cambia (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e codici oltre 15 cifre restano testo), coi decimali scritti con SEGNO: auto (predefinito: virgola nei file divisi a punti e virgola, altrimenti punto), point o comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Tralascia le prime N righe di ogni file (un titolo, una riga «esportato da»); auto: le righe di ogni file sopra la sua tabella.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Con --header: una colonna chiamata VECCHIO vale come NUOVO prima del confronto dei nomi («cliente=committente»; un «=» in un nome si scrive «\=»); ripetibile.</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,10 @@
     <message>
         <source>Done.</source>
         <translation>Fatto.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Nessuna intestazione ha una colonna «%1» da contare come «%2».</translation>
     </message>
 </context>
 <context>

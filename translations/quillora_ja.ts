@@ -62,10 +62,6 @@
         <translation>ファイルの最初の行 (除外した行の後) を見出しとします: 1 シートでは見出しの名前が 1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります。</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>--header と共に: 名前の照合前に OLD という列を NEW として扱います (&quot;client=customer&quot;)。複数回指定できます。</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>テキスト全体が数値で何も変わらないセルを数値として保存します (1234.50 は 1234.50 と表示。007、1e5、1,234.50、15 桁を超える ID はテキストのまま)。小数点は SIGN で表します: auto (既定: セミコロン区切りのファイルではカンマ、それ以外はピリオド)、point、comma。</translation>
     </message>
@@ -259,6 +255,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>各ファイルの最初の N 行を除外します (タイトル、「エクスポート元」の行など)。auto: 各ファイルの表より上の行。</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>--header と共に: 名前の照合前に OLD という列を NEW として扱います (&quot;client=customer&quot;、名前の中の &quot;=&quot; は &quot;\=&quot; と書きます)。複数回指定できます。</translation>
     </message>
 </context>
 <context>
@@ -814,6 +814,10 @@
     <message>
         <source>Done.</source>
         <translation>完了。</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
     </message>
 </context>
 <context>

@@ -62,10 +62,6 @@
         <translation>파일의 첫 줄(제외한 줄 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>--header와 함께: 이름을 맞추기 전에 OLD라는 열을 NEW로 봅니다(&quot;client=customer&quot;). 여러 번 지정할 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>텍스트 전체가 숫자이고 아무것도 바뀌지 않는 셀을 숫자로 저장합니다(1234.50은 1234.50으로 표시, 007, 1e5, 1,234.50과 15자리를 넘는 ID는 텍스트로 유지). 소수점은 SIGN으로 씁니다: auto(기본값: 세미콜론으로 나눈 파일은 쉼표, 그 밖에는 마침표), point, comma.</translation>
     </message>
@@ -258,6 +254,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>각 파일의 처음 N줄을 제외합니다(제목, &quot;내보낸 곳&quot; 줄 등); auto: 각 파일의 표 위에 있는 줄.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>--header와 함께: 이름을 맞추기 전에 OLD라는 열을 NEW로 봅니다(&quot;client=customer&quot;; 이름의 &quot;=&quot;는 &quot;\=&quot;로 씁니다). 여러 번 지정할 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -813,6 +813,10 @@
     <message>
         <source>Done.</source>
         <translation>완료.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
 </context>
 <context>

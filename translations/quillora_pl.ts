@@ -62,10 +62,6 @@
         <translation>Pierwszy wiersz pliku (po pominiętych) jest jego nagłówkiem: w jednym arkuszu nazwy z nagłówków tworzą raz pierwszy wiersz, a komórki każdego pliku trafiają pod kolumny o ich nazwach.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Z --header: kolumna o nazwie STARA liczy się jako NOWA przed dopasowaniem nazw („klient=nabywca”); można podać wielokrotnie.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Zapisz komórkę jako liczbę, gdy cały jej tekst nią jest i nic się nie zmienia (1234.50 pokazuje 1234.50; 007, 1e5, 1,234.50 i identyfikatory dłuższe niż 15 cyfr pozostają tekstem), z częścią dziesiętną zapisaną ZNAKIEM: auto (domyślnie: przecinek w plikach dzielonych średnikami, w innych kropka), point lub comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Pomiń pierwsze N wierszy każdego pliku (tytuł, wiersz „wyeksportowane przez”); auto: wiersze każdego pliku nad jego tabelą.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Z --header: kolumna o nazwie STARA liczy się jako NOWA przed dopasowaniem nazw („klient=nabywca”; „=” w nazwie zapisuje się jako „\=”); można podać wielokrotnie.</translation>
     </message>
 </context>
 <context>
@@ -860,6 +860,10 @@
     <message>
         <source>Done.</source>
         <translation>Gotowe.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
 </context>
 <context>

@@ -62,10 +62,6 @@
         <translation>A primeira linha de um arquivo (após as omitidas) é o seu cabeçalho: em uma planilha, os nomes dos cabeçalhos são a primeira linha, uma vez, e as células de cada arquivo vão sob as colunas dos seus nomes.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>Com --header: uma coluna chamada ANTIGO conta como NOVO antes de comparar os nomes (&quot;cliente=comprador&quot;); pode ser repetido.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Guarda uma célula como número quando todo o seu texto é um e nada muda (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e códigos com mais de 15 dígitos ficam texto), com as decimais escritas com SINAL: auto (padrão: vírgula em arquivos divididos em ponto e vírgula, ponto nos outros), point ou comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Omite as primeiras N linhas de cada arquivo (um título, uma linha &quot;exportado por&quot;); auto: as linhas de cada arquivo acima da sua tabela.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>Com --header: uma coluna chamada ANTIGO conta como NOVO antes de comparar os nomes (&quot;cliente=comprador&quot;; um &quot;=&quot; de um nome se escreve &quot;\=&quot;); pode ser repetido.</translation>
     </message>
 </context>
 <context>
@@ -838,6 +838,10 @@
     <message>
         <source>Done.</source>
         <translation>Concluído.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

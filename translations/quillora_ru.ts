@@ -62,10 +62,6 @@
         <translation>Первая строка файла (после пропущенных) — его заголовок: на одном листе имена из заголовков один раз образуют первую строку, а ячейки каждого файла идут под столбцы своих имён.</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>С --header: столбец с именем СТАРОЕ считается НОВЫМ до сопоставления имён («клиент=заказчик»); можно указать несколько раз.</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Сохранять ячейку как число, если весь её текст — число и ничего не меняется (1234.50 показывается как 1234.50; 007, 1e5, 1,234.50 и коды длиннее 15 цифр остаются текстом), с дробной частью через ЗНАК: auto (по умолчанию: запятая в файлах, разделённых точкой с запятой, иначе точка), point или comma.</translation>
     </message>
@@ -261,6 +257,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>Пропустить первые N строк каждого файла (заголовок, строка «экспортировано из»); auto: строки каждого файла над его таблицей.</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>С --header: столбец с именем СТАРОЕ считается НОВЫМ до сопоставления имён («клиент=заказчик»; «=» в имени записывается как «\=»); можно указать несколько раз.</translation>
     </message>
 </context>
 <context>
@@ -860,6 +860,10 @@
     <message>
         <source>Done.</source>
         <translation>Готово.</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
 </context>
 <context>

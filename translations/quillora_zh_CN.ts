@@ -62,10 +62,6 @@
         <translation>文件的第一行（在忽略的行之后）是其标题行：在一个工作表中，标题中的名称只作为第一行出现一次，每个文件的单元格放在同名列下。</translation>
     </message>
     <message>
-        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;); may be given again.</source>
-        <translation>与 --header 一起使用：在匹配名称前，将名为 OLD 的列视为 NEW（&quot;client=customer&quot;）；可多次指定。</translation>
-    </message>
-    <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>当单元格的全部文本是数字且不会改变时，将其存储为数字（1234.50 显示为 1234.50；007、1e5、1,234.50 和超过 15 位的编号仍为文本），小数以 SIGN 书写：auto（默认：以分号拆分的文件用逗号，其他用句点）、point 或 comma。</translation>
     </message>
@@ -254,6 +250,10 @@
     <message>
         <source>Leave out the first N rows of each file (a title, an &quot;exported by&quot; line); auto: each file&apos;s rows above its table.</source>
         <translation>忽略每个文件的前 N 行（标题、“导出者”行等）；auto：每个文件表格上方的行。</translation>
+    </message>
+    <message>
+        <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
+        <translation>与 --header 一起使用：在匹配名称前，将名为 OLD 的列视为 NEW（&quot;client=customer&quot;；名称中的“=”写作“\=”）；可多次指定。</translation>
     </message>
 </context>
 <context>
@@ -809,6 +809,10 @@
     <message>
         <source>Done.</source>
         <translation>完成。</translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
 </context>
 <context>

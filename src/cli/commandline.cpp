@@ -80,7 +80,8 @@ struct Options
                                           "under the columns of their names.")};
     QCommandLineOption rename{u"rename"_s,
                               Message::tr("With --header: a column named OLD counts as NEW before names are "
-                                          "matched (\"client=customer\"); may be given again."),
+                                          "matched (\"client=customer\"; an \"=\" of a name is written \"\\=\"); "
+                                          "may be given again."),
                               u"OLD=NEW"_s};
     QCommandLineOption numbers{u"numbers"_s,
                                Message::tr("Store a cell as a number where its whole text is one and nothing "
@@ -389,10 +390,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.continueSheets = parser.isSet(cliOptions().continueSheets);
     options.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
     for (const QString &rename : parser.values(cliOptions().rename)) {
-        const qsizetype equals = rename.indexOf(u'=');
+        // The first "=" that no backslash stands before parts the names; "\="
+        // is an "=" of a name.
+        qsizetype equals = rename.indexOf(u'=');
+        while (equals > 0 && rename[equals - 1] == u'\\')
+            equals = rename.indexOf(u'=', equals + 1);
         if (equals <= 0 || equals == rename.size() - 1)
             return usageError(Message::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(rename));
-        options.renames.append({rename.first(equals), rename.sliced(equals + 1)});
+        const auto unescaped = [](QString name) { return name.replace(u"\\="_s, u"="_s); };
+        options.renames.append({unescaped(rename.first(equals)), unescaped(rename.sliced(equals + 1))});
     }
     options.dryRun = parser.isSet(cliOptions().dryRun);
     if (parser.isSet(cliOptions().skipLines)) {

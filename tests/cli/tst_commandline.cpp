@@ -186,6 +186,9 @@ void tst_CommandLine::extensionsAndHelp()
     QCOMPARE(stacked.options.paths, QStringList{u"a"_s});
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.read.fileColumn, FileColumn::Path);
     QVERIFY(parseCommandLine({u"quillora"_s, u"--skip-lines=auto"_s, u"a"_s}).options.read.skipToTable);
+    // An "=" of a name is written "\=".
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--rename=k\\=v=w"_s, u"a"_s}).options.renames,
+             (QList<std::pair<QString, QString>>{{u"k=v"_s, u"w"_s}}));
     // --window anywhere before "--" opens the window with the rest listed.
     QCOMPARE(windowPaths({u"quillora"_s, u"a"_s, u"--window"_s, u"b"_s}), std::optional(QStringList{u"a"_s, u"b"_s}));
     QCOMPARE(windowPaths({u"quillora"_s, u"--window"_s}), std::optional(QStringList()));

@@ -61,6 +61,7 @@ private slots:
     void splitting();
     void stackingExports_data();
     void stackingExports();
+    void renameMetByNoHeaderIsTold();
     void fullSheetsContinueOnTheNext_data();
     void fullSheetsContinueOnTheNext();
     void headerDriftIsToldOncePerChange();
@@ -302,6 +303,20 @@ void tst_ImportRun::stackingExports()
         got.append(rowsOf(office, sheet));
     QCOMPARE(got, sheets);
     QVERIFY2(window.notes.size() == notes, qPrintable(window.notes.join(u'\n')));
+}
+
+// A rename whose old name no header has is told, not ignored.
+void tst_ImportRun::renameMetByNoHeaderIsTold()
+{
+    FakeWindow window;
+    window.files = {file(u"a.csv"_s, "id,customer\n1,x\n")};
+    window.split = u","_s;
+    window.header = true;
+    window.renames = {{u"client"_s, u"customer"_s}, {u"Customer"_s, u"buyer"_s}};
+    MemorySpreadsheet office;
+    run(window, office);
+    QCOMPARE(window.errorTexts, QStringList{u"No header has a column \"client\" to count as \"customer\"."_s});
+    QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"id"_s, u"buyer"_s}, {u"1"_s, u"x"_s}}));
 }
 
 void tst_ImportRun::fullSheetsContinueOnTheNext_data()

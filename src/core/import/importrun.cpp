@@ -209,6 +209,8 @@ void ImportRun::tellHeaderPlan()
 {
     if (!m_layout.hasHeaderRow())
         return;
+    m_headersSeen = true;
+    m_renamesMet.unite(m_layout.renamesMet());
     const HeaderPlan plan = m_layout.headerPlan();
     m_observer.headerPlanned(plan);
     for (const QString &change : plan.changes)
@@ -381,9 +383,22 @@ void ImportRun::tellFilesUnlikeTheRest()
     }
 }
 
+// A rename whose old name no header had did nothing: what the user meant
+// to join stays apart, and that is said.
+void ImportRun::tellRenamesUnmet()
+{
+    if (m_result.stopped || !m_headersSeen)
+        return;
+    for (const auto &[from, to] : m_sheets.renames) {
+        if (!m_renamesMet.contains(SheetLayout::matchedName(from)))
+            m_observer.loss(m_steps->writing.writeCells, tr("No header has a column \"%1\" to count as \"%2\".").arg(from, to));
+    }
+}
+
 void ImportRun::complete()
 {
     tellFilesUnlikeTheRest();
+    tellRenamesUnmet();
     m_guard.step(302, [this] { m_observer.runEnded(); });
     // On one sheet nothing is written before every file is read.
     const bool sheetsBefore = m_steps == &SeparateSteps && m_result.filesImported > 0;

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -72,6 +73,7 @@ private:
     void removeDefaultSheets();
     void finishDocument();
     void complete();
+    void tellRenamesUnmet();
     void releaseDocument();
     // Lets the window breathe every few milliseconds; textHandled is the
     // length of what was handled since the last call.
@@ -91,6 +93,9 @@ private:
     std::unique_ptr<StagingFile> m_staging;
     // Where the rows of the next sheet's files go.
     SheetLayout m_layout;
+    // The renames any sheet's headers met, and whether there were headers.
+    QSet<QString> m_renamesMet;
+    bool m_headersSeen = false;
     SheetOptions m_sheets;
     FileColumn m_fileColumn = FileColumn::None;
     QString m_commonFolder;

@@ -76,10 +76,12 @@ std::vector<qsizetype> SheetLayout::matchColumns(const QString &fileName, const 
         const QString spelt = comparedName(name).toString();
         const QString folded = matchedName(spelt);
         const auto renamed = m_renames.constFind(folded);
-        if (renamed == m_renames.cend())
+        if (renamed == m_renames.cend()) {
             names.push_back({spelt, folded, QString()});
-        else
+        } else {
             names.push_back({comparedName(*renamed).toString(), matchedName(*renamed), folded});
+            m_renamesMet.insert(folded);
+        }
     }
     std::vector<qsizetype> columns(names.size(), -1);
     std::vector<bool> taken(m_columns.size(), false);

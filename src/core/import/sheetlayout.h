@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +33,8 @@ public:
     // Header names that count as others before they are matched, by name
     // as matched (see matchedName): "client" joins "customer".
     void setRenames(const QHash<QString, QString> &renames) { m_renames = renames; }
+    // The renames a header met, by the name renamed as it is matched.
+    const QSet<QString> &renamesMet() const { return m_renamesMet; }
     // A header name as names are matched.
     static QString matchedName(QStringView name);
 
@@ -101,6 +104,7 @@ private:
     QStringList m_names; // the named columns, as first spelt
     std::vector<Column> m_columns; // beside m_names
     QHash<QString, QString> m_renames;
+    QSet<QString> m_renamesMet;
     std::vector<HeaderOfFile> m_headers;
     // Other spellings of a column's name, and the files that spell it so.
     std::map<std::pair<qsizetype, QString>, QStringList> m_spellings;
