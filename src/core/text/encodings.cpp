@@ -172,4 +172,25 @@ const QList<KnownEncoding> &knownEncodings()
     return known;
 }
 
+QByteArray nameOf(TextEncoding encoding, const QByteArray &otherName)
+{
+    switch (encoding) {
+    case TextEncoding::Windows1252:
+        return "windows-1252";
+    case TextEncoding::Utf8:
+        return "UTF-8";
+    case TextEncoding::Utf16LE:
+        return "UTF-16LE";
+    case TextEncoding::Utf16BE:
+        return "UTF-16BE";
+    case TextEncoding::Utf32LE:
+        return "UTF-32LE";
+    case TextEncoding::Utf32BE:
+        return "UTF-32BE";
+    case TextEncoding::Other:
+        break;
+    }
+    return otherName;
+}
+
 } // namespace quillora

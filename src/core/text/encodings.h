@@ -14,6 +14,9 @@ namespace quillora {
 // read by Qt's decoder of that name.
 enum class TextEncoding { Windows1252, Utf8, Utf16LE, Utf16BE, Utf32LE, Utf32BE, Other };
 
+// The encoding's name as Qt's decoders know it; otherName for Other.
+QByteArray nameOf(TextEncoding encoding, const QByteArray &otherName);
+
 // What "Automatic" is stored as, and what --encoding takes for it.
 inline constexpr QStringView AutomaticEncoding = u"Automatic";
 

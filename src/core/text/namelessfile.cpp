@@ -10,6 +10,7 @@ using namespace Qt::Literals::StringLiterals;
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace quillora {
@@ -55,6 +56,31 @@ int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset)
     }
     // Emptied, not freed: the caller fills it again.
     buffer.resize(0);
+    return 0;
+}
+
+int copyStream(int in, int out, const std::function<bool()> &stopRequested)
+{
+    constexpr qsizetype Block = 1024 * 1024;
+    // How long a quiet stream is waited for before the stop is asked again.
+    constexpr int AskEveryMs = 100;
+    QByteArray buffer;
+    qint64 offset = 0;
+    while (!(stopRequested && stopRequested())) {
+        pollfd ready{in, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, AskEveryMs);
+        if (polled == 0 || (polled < 0 && errno == EINTR))
+            continue;
+        buffer.resize(Block);
+        const ssize_t got = polled < 0 ? -1 : ::read(in, buffer.data(), size_t(Block));
+        if (got < 0 && (errno == EINTR || errno == EAGAIN))
+            continue;
+        if (got <= 0)
+            return got < 0 ? errno : 0;
+        buffer.resize(got);
+        if (const int error = writeBufferAt(out, buffer, offset); error != 0)
+            return error;
+    }
     return 0;
 }
 

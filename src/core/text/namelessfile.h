@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace quillora {
 
 // The folder for temporary files: $TMPDIR or /tmp, as given even when it
@@ -20,5 +22,10 @@ int openNamelessFile(const QString &folder);
 // system's error; what was written before it is then taken off the
 // buffer's front. The offset grows by what was written either way.
 int writeBufferAt(int fd, QByteArray &buffer, qint64 &offset);
+
+// Copies a stream (a pipe, a FIFO, a terminal, opened without blocking)
+// into the file until it ends or stopRequested says so, which it is asked
+// often, however quiet the stream. Returns 0, or the system's error.
+int copyStream(int in, int out, const std::function<bool()> &stopRequested);
 
 } // namespace quillora

@@ -5,6 +5,7 @@
 #include "core/text/encodingdetection.h"
 #include "core/text/filenames.h"
 #include "core/text/namelessfile.h"
+#include "core/text/textpieces.h"
 #include "core/text/utf8.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <cerrno>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,29 +140,7 @@ void TextReader::keepStream(int in)
         ::close(in);
         throw Failure(readFailure(m_path, qt_error_string(error)));
     }
-    constexpr qsizetype Block = 1024 * 1024;
-    // How long a quiet stream is waited for before the stop is asked again.
-    constexpr int AskEveryMs = 100;
-    QByteArray buffer;
-    qint64 offset = 0;
-    int error = 0;
-    while (!(m_stopRequested && m_stopRequested())) {
-        pollfd ready{in, POLLIN, 0};
-        const int polled = ::poll(&ready, 1, AskEveryMs);
-        if (polled == 0 || (polled < 0 && errno == EINTR))
-            continue;
-        buffer.resize(Block);
-        const ssize_t got = polled < 0 ? -1 : ::read(in, buffer.data(), size_t(Block));
-        if (got < 0 && (errno == EINTR || errno == EAGAIN))
-            continue;
-        if (got <= 0) {
-            error = got < 0 ? errno : 0;
-            break;
-        }
-        buffer.resize(got);
-        if ((error = writeBufferAt(kept, buffer, offset)) != 0)
-            break;
-    }
+    const int error = copyStream(in, kept, m_stopRequested);
     ::close(in);
     if (error != 0 || !m_file.open(kept, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(kept);
@@ -336,23 +314,7 @@ QByteArray TextReader::detectorSample(qint64 from)
 
 QByteArray TextReader::encodingName() const
 {
-    switch (m_encoding) {
-    case TextEncoding::Windows1252:
-        return "windows-1252";
-    case TextEncoding::Utf8:
-        return "UTF-8";
-    case TextEncoding::Utf16LE:
-        return "UTF-16LE";
-    case TextEncoding::Utf16BE:
-        return "UTF-16BE";
-    case TextEncoding::Utf32LE:
-        return "UTF-32LE";
-    case TextEncoding::Utf32BE:
-        return "UTF-32BE";
-    case TextEncoding::Other:
-        break;
-    }
-    return m_otherName;
+    return nameOf(m_encoding, m_otherName);
 }
 
 // An empty chunk at the end. A file whose size says more than it holds (a
@@ -376,32 +338,14 @@ QByteArray TextReader::readChunk()
 // bytes a character pairs up as UTF-8 by chance.)
 void TextReader::countUtf8Anew()
 {
-    m_census = Utf8Census();
-    m_highPairs = 0;
-    m_lastHigh = false;
-    m_countingUtf8 = m_decoder->oneBytePerCharacter();
+    m_utf8Evidence.emplace();
+    if (!m_decoder->oneBytePerCharacter())
+        m_utf8Evidence.reset();
 }
 
 qint64 TextReader::utf8SequencesReadOtherwise() const
 {
-    if (!m_countingUtf8)
-        return 0;
-    // Two bytes past 0x7F side by side make a valid sequence by chance about
-    // once in nine (a lead byte of 30, then one of 64 that may follow it):
-    // in Cyrillic, Greek or Thai text, whose letters stand side by side,
-    // they happen. Told only where there are more than twice as many as
-    // chance makes, or where the code page itself was a guess.
-    const qint64 sequences = m_census.sequences();
-    return m_guessed || sequences * 4 > m_highPairs ? sequences : 0;
-}
-
-void TextReader::countHighPairs(QByteArrayView chunk)
-{
-    for (const char c : chunk) {
-        const bool high = uchar(c) >= 0x80;
-        m_highPairs += high && m_lastHigh;
-        m_lastHigh = high;
-    }
+    return m_utf8Evidence ? m_utf8Evidence->sequencesTold(m_guessed) : 0;
 }
 
 bool TextReader::fillPending()
@@ -409,12 +353,8 @@ bool TextReader::fillPending()
     if (m_atEnd)
         return false;
     QByteArray chunk = readChunk();
-    if (m_countingUtf8) {
-        m_census.feed(chunk);
-        countHighPairs(chunk);
-        if (chunk.isEmpty())
-            m_census.finish();
-    }
+    if (m_utf8Evidence)
+        m_utf8Evidence->feed(chunk);
     // A file cut while it was read a second time has lost text the first
     // pass saw: what is given would end short of it in silence.
     if (chunk.isEmpty() && m_device->pos() < m_firstPassEnd)
@@ -450,50 +390,12 @@ void TextReader::dropCutLine()
     m_pending.truncate(lastBreak + 1);
 }
 
-// Where the next piece ends in m_pending, or -1 when more text is needed to
-// tell. A piece ends after the last line break within m_sizes.piece characters;
-// a CR at the very end of what is known may still be followed by its LF.
-// Without a line break there, the piece ends inside a line.
-qsizetype TextReader::pieceEnd()
-{
-    const qsizetype known = m_pending.size();
-    const bool whole = m_atEnd;
-    if (!whole && known <= m_sizes.piece)
-        return -1;
-    if (whole && known <= m_sizes.piece)
-        return known;
-    const auto breakEnd = [&](qsizetype at) -> qsizetype {
-        // at is a CR or LF; returns the position after the break, or -1 when
-        // a CR ends what is known so far.
-        if (m_pending.at(at) == u'\r') {
-            if (at + 1 < known)
-                return m_pending.at(at + 1) == u'\n' ? at + 2 : at + 1;
-            return whole ? at + 1 : -1;
-        }
-        return at + 1;
-    };
-    for (qsizetype at = m_sizes.piece - 1; at >= 0; --at) {
-        const QChar c = m_pending.at(at);
-        if (c == u'\n' || c == u'\r') {
-            const qsizetype end = breakEnd(at);
-            if (end >= 0 && end <= m_sizes.piece + 1)
-                return end;
-        }
-    }
-    // A line longer than a piece goes in pieces of its own, never more than
-    // a piece held at once; a character outside the BMP is not cut in two.
-    qsizetype cut = m_sizes.piece;
-    if (m_pending.at(cut - 1).isHighSurrogate())
-        cut += cut > 1 ? -1 : 1;
-    return cut;
-}
-
 bool TextReader::readPiece(QString &piece)
 {
-    qsizetype end = pieceEnd();
+    qsizetype end = pieceEndIn(m_pending, m_sizes.piece, m_atEnd);
     while (end < 0) {
         fillPending();
-        end = pieceEnd();
+        end = pieceEndIn(m_pending, m_sizes.piece, m_atEnd);
     }
     if (end == 0) {
         if (m_gavePiece)

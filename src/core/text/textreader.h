@@ -111,10 +111,8 @@ private:
     QByteArray readChunk();
     QByteArray detectorSample(qint64 from);
     void countUtf8Anew();
-    void countHighPairs(QByteArrayView chunk);
     void dropCutLine();
     bool fillPending();
-    qsizetype pieceEnd();
 
     QString m_path;
     std::function<bool()> m_stopRequested;
@@ -135,9 +133,8 @@ private:
     // Taken as UTF-8 until a byte says otherwise; counted as it is read.
     bool m_undecided = false;
     Utf8Census m_census;
-    bool m_countingUtf8 = false; // the census goes on over the text decoded
-    qint64 m_highPairs = 0;      // bytes past 0x7F side by side, so far
-    bool m_lastHigh = false;
+    // Counted over the text decoded in a code page of one byte a character.
+    std::optional<Utf8Evidence> m_utf8Evidence;
     qint64 m_firstPassEnd = 0;   // where a first pass stopped reading
     bool m_restarted = false;
     std::optional<TextDecoder> m_decoder;

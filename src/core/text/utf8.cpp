@@ -142,4 +142,26 @@ void Utf8Census::finish()
     m_pending = 0;
 }
 
+void Utf8Evidence::feed(QByteArrayView chunk)
+{
+    m_census.feed(chunk);
+    if (chunk.isEmpty())
+        m_census.finish();
+    for (const char c : chunk) {
+        const bool high = uchar(c) >= 0x80;
+        m_highPairs += high && m_lastHigh;
+        m_lastHigh = high;
+    }
+}
+
+// Two bytes past 0x7F side by side make a valid sequence by chance about
+// once in nine (a lead byte of 30, then one of 64 that may follow it): in
+// Cyrillic, Greek or Thai text, whose letters stand side by side, they
+// happen.
+qint64 Utf8Evidence::sequencesTold(bool guessed) const
+{
+    const qint64 sequences = m_census.sequences();
+    return guessed || sequences * 4 > m_highPairs ? sequences : 0;
+}
+
 } // namespace quillora

@@ -43,6 +43,23 @@ private:
     uchar m_highest = 0xBF;
 };
 
+// The valid UTF-8 in text read in a code page of one byte a character, fed
+// in chunks (an empty one at the end): worth telling where it is too much
+// to be chance.
+class Utf8Evidence
+{
+public:
+    void feed(QByteArrayView chunk);
+    // The sequences of two bytes or more, where they are more than twice
+    // what chance makes or the code page was a guess; 0 otherwise.
+    qint64 sequencesTold(bool guessed) const;
+
+private:
+    Utf8Census m_census;
+    qint64 m_highPairs = 0; // bytes past 0x7F side by side
+    bool m_lastHigh = false;
+};
+
 // Whether the UTF-8 at text[i] is U+FFFE or U+FFFF.
 inline bool isNonCharacterAt(QByteArrayView text, qsizetype i)
 {
