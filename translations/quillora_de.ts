@@ -844,6 +844,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Spaltennamen werden auf zwei Arten geschrieben: %1. Jeder ist eine Spalte, benannt wie zuerst geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1296,6 +1300,14 @@
     <message>
         <source>File %1</source>
         <translation>Datei %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 werden in %n Datei %2 geschrieben: %3</numerusform>
+            <numerusform>%1 werden in %n Dateien %2 geschrieben: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

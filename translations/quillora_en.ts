@@ -211,6 +211,14 @@
             <numerusform>&quot;%1&quot; is spelt &quot;%2&quot; in %n files: %3</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 are spelt %2 in %n file: %3</numerusform>
+            <numerusform>%1 are spelt %2 in %n files: %3</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::SheetWriter</name>

@@ -843,6 +843,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Unos nombres de columna se escriben de dos formas: %1. Cada uno es una sola columna, con el nombre escrito primero.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1295,6 +1299,14 @@
     <message>
         <source>File %1</source>
         <translation>Archivo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 se escriben %2 en %n archivo: %3</numerusform>
+            <numerusform>%1 se escriben %2 en %n archivos: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

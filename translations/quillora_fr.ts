@@ -843,6 +843,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Des noms de colonne s&apos;écrivent de deux façons : %1. Chacun est une seule colonne, nommée comme la première graphie.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1295,6 +1299,14 @@
     <message>
         <source>File %1</source>
         <translation>Fichier %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 s&apos;écrivent %2 dans %n fichier : %3</numerusform>
+            <numerusform>%1 s&apos;écrivent %2 dans %n fichiers : %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

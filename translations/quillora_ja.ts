@@ -819,6 +819,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>列名の表記が 2 通りあります: %1。それぞれ最初の表記の名前で 1 つの列にしました。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1267,6 +1271,13 @@
     <message>
         <source>File %1</source>
         <translation>ファイル %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 は %n ファイルで %2 と表記されています: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

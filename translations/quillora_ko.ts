@@ -818,6 +818,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>열 이름들이 두 가지로 쓰였습니다: %1. 각각 처음 쓴 이름으로 한 열입니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1266,6 +1270,13 @@
     <message>
         <source>File %1</source>
         <translation>파일 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1이(가) 파일 %n개에서 %2(으)로 쓰였습니다: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -865,6 +865,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Nazwy kolumn są pisane na dwa sposoby: %1. Każda to jedna kolumna, nazwana jak za pierwszym razem.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1321,6 +1325,15 @@
     <message>
         <source>File %1</source>
         <translation>Plik %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1 są pisane %2 w %n pliku: %3</numerusform>
+            <numerusform>%1 są pisane %2 w %n plikach: %3</numerusform>
+            <numerusform>%1 są pisane %2 w %n plikach: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -814,6 +814,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>一些列名有两种写法：%1。每个都是同一列，以最先出现的写法命名。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1262,6 +1266,13 @@
     <message>
         <source>File %1</source>
         <translation>文件 %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
+        <translation>
+            <numerusform>%1在 %n 个文件中写作%2：%3</numerusform>
+        </translation>
     </message>
 </context>
 <context>

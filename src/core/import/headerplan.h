@@ -16,6 +16,7 @@ struct HeaderPlan
     QStringList columns;   // in order, as first spelt
     QStringList changes;   // "\"region\": from 2024-04.csv on, 9 files"
     QStringList spellings; // "\"Amount\" is spelt \"amount\" in 2 files: ..."
+    QList<qsizetype> spellingColumns; // how many columns each of them names
     bool operator==(const HeaderPlan &) const = default;
 };
 

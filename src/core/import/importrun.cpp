@@ -215,8 +215,13 @@ void ImportRun::tellHeaderPlan()
     m_observer.headerPlanned(plan);
     for (const QString &change : plan.changes)
         m_observer.note(tr("The headers differ: %1. Each file's cells are under the columns of their names.").arg(change));
-    for (const QString &spelling : plan.spellings)
-        m_observer.note(tr("A column name is spelt two ways: %1. It is one column, named as first spelt.").arg(spelling));
+    for (qsizetype i = 0; i < plan.spellings.size(); ++i) {
+        m_observer.note(plan.spellingColumns.value(i) > 1
+                            ? tr("Column names are spelt two ways: %1. Each is one column, named as first spelt.")
+                                  .arg(plan.spellings[i])
+                            : tr("A column name is spelt two ways: %1. It is one column, named as first spelt.")
+                                  .arg(plan.spellings[i]));
+    }
 }
 
 bool ImportRun::stageFile(const QString &path)

@@ -4,9 +4,11 @@
 #include "core/text/linesplitter.h"
 #include "core/text/stagedline.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -135,10 +137,35 @@ HeaderPlan SheetLayout::headerPlan() const
     HeaderPlan plan;
     plan.columns = m_names;
     plan.changes = headerChanges(m_headers, m_names);
+    // The columns spelt otherwise in the same files are one change, told
+    // once: a header whose names all changed case is one line.
+    std::map<QStringList, std::vector<std::pair<qsizetype, QString>>> byFiles;
+    std::vector<QStringList> order;
     for (const auto &[spelling, files] : m_spellings) {
-        constexpr qsizetype MostFiles = 3;
-        plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %n file(s): %3", nullptr, int(files.size()))
-                                  .arg(m_names[spelling.first], spelling.second, fewOf(files, MostFiles)));
+        auto &group = byFiles[files];
+        if (group.empty())
+            order.push_back(files);
+        group.push_back(spelling);
+    }
+    constexpr qsizetype MostFiles = 3;
+    constexpr qsizetype MostColumns = 4;
+    for (const QStringList &files : order) {
+        const auto &group = byFiles[files];
+        if (group.size() == 1) {
+            plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %n file(s): %3", nullptr, int(files.size()))
+                                      .arg(m_names[group.front().first], group.front().second, fewOf(files, MostFiles)));
+        } else {
+            QStringList names;
+            QStringList spelt;
+            for (const auto &[column, other] : group) {
+                names.append(QCoreApplication::translate("quillora::HeaderPlan", "\"%1\"").arg(m_names[column]));
+                spelt.append(QCoreApplication::translate("quillora::HeaderPlan", "\"%1\"").arg(other));
+            }
+            //: %1 the names ("\"amount\", \"date\""), %2 as those files spell them, %3 the files
+            plan.spellings.append(tr("%1 are spelt %2 in %n file(s): %3", nullptr, int(files.size()))
+                                      .arg(fewOf(names, MostColumns), fewOf(spelt, MostColumns), fewOf(files, MostFiles)));
+        }
+        plan.spellingColumns.append(qsizetype(group.size()));
     }
     return plan;
 }
