@@ -148,14 +148,20 @@ void CalcSheet::writeRows(int firstRow, RowBlock rows)
                 // Each cell's value found once, for its format, its entry and
                 // its column's width.
                 std::vector<CellValue> values(rectangle.count * size_t(rectangle.width));
+                std::vector<qsizetype> widest(size_t(rectangle.width), 0); // typed cells' characters
                 for (size_t r = 0; r < rectangle.count; ++r) {
-                    for (qsizetype c = 0; c < rows.width(rectangle.first + r); ++c)
-                        values[r * size_t(rectangle.width) + size_t(c)] = rows.valueAt(rectangle.first + r, c);
+                    const RowBlock::Row cells = rows.row(rectangle.first + r);
+                    for (qsizetype c = 0; c < cells.size(); ++c) {
+                        CellValue &value = values[r * size_t(rectangle.width) + size_t(c)];
+                        value = rows.valueAt(rectangle.first + r, c);
+                        if (value.kind != CellValue::Kind::Text)
+                            widest[size_t(c)] = std::max(widest[size_t(c)], cells[c].size());
+                    }
                 }
                 formatTypedCells(values, rectangle, top);
                 uno::Reference<sheet::XCellRangeData>(range, uno::UNO_QUERY_THROW)
                     ->setDataArray(valuesOf(rows, rectangle, values));
-                widenNumberColumns(rows, rectangle, values);
+                widenNumberColumns(widest);
             } else {
                 uno::Reference<sheet::XCellRangeFormula>(range, uno::UNO_QUERY_THROW)->setFormulaArray(textsOf(rows, rectangle));
             }
@@ -211,22 +217,18 @@ uno::Sequence<uno::Sequence<uno::Any>> CalcSheet::valuesOf(const RowBlock &rows,
     return data;
 }
 
-void CalcSheet::widenNumberColumns(const RowBlock &rows, const RowRectangle &rectangle,
-                                   const std::vector<CellValue> &values)
+void CalcSheet::widenNumberColumns(const std::vector<qsizetype> &widest)
 {
     // Held while the widths are set, so that a block's narrower width never
     // lands after another's wider one.
     const std::lock_guard lock(m_formatting);
     std::map<qsizetype, int> widths; // of the columns that grew
-    for (size_t r = 0; r < rectangle.count; ++r) {
-        const RowBlock::Row cells = rows.row(rectangle.first + r);
-        for (qsizetype c = 0; c < cells.size(); ++c) {
-            if (values[r * size_t(rectangle.width) + size_t(c)].kind == CellValue::Kind::Text
-                || !m_numberColumns.note(c, cells[c].size()))
-                continue;
-            if (const int width = numberColumnWidth(cells[c].size()); width > 0)
-                widths[c] = width;
-        }
+    for (qsizetype column = 0; column < qsizetype(widest.size()); ++column) {
+        const qsizetype characters = widest[size_t(column)];
+        if (characters == 0 || !m_numberColumns.note(column, characters))
+            continue;
+        if (const int width = numberColumnWidth(characters); width > 0)
+            widths[column] = width;
     }
     if (widths.empty())
         return;

@@ -74,8 +74,9 @@ private:
                                                                         const RowRectangle &rectangle);
     static css::uno::Sequence<css::uno::Sequence<css::uno::Any>>
     valuesOf(const RowBlock &rows, const RowRectangle &rectangle, const std::vector<CellValue> &values);
-    // Columns whose numbers or dates the rectangle made wider get their width.
-    void widenNumberColumns(const RowBlock &rows, const RowRectangle &rectangle, const std::vector<CellValue> &values);
+    // Columns whose numbers or dates made them wider get their width
+    // (widest: by column, the characters of a rectangle's widest one).
+    void widenNumberColumns(const std::vector<qsizetype> &widest);
 
     css::uno::Reference<css::sheet::XSpreadsheet> m_sheet;
     sal_Int32 m_textFormat;

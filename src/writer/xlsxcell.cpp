@@ -11,30 +11,24 @@ bool isHex(char c)
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// Where the cell's own writer escapes the character at text[i] (XML cannot
-// carry NUL, U+FFFE and U+FFFF): the escape the file holds, and the
-// stand-in handed to the library for it, which the library counts as one
-// character as the reader counts the one the escape stands for.
-struct OwnEscape
-{
-    const char *escape = nullptr;
-    const char *standIn = nullptr;
-};
-
-OwnEscape ownEscapeAt(QByteArrayView text, qsizetype i)
+// The stand-in handed to the library for a character the cell's own writer
+// escapes at text[i] (XML cannot carry NUL, U+FFFE and U+FFFF), which the
+// library counts as one character as the reader counts the one the escape
+// stands for; nullptr for any other character.
+const char *ownStandInAt(QByteArrayView text, qsizetype i)
 {
     if (text[i] == '\0')
-        return {"_x0000_", StandIns[0]};
+        return StandIns[0];
     if (isNonCharacterAt(text, i))
-        return text[i + 2] == '\xBE' ? OwnEscape{"_xFFFE_", StandIns[1]} : OwnEscape{"_xFFFF_", StandIns[2]};
-    return {};
+        return text[i + 2] == '\xBE' ? StandIns[1] : StandIns[2];
+    return nullptr;
 }
 
 // Whether the file will hold "_" at text[i]: the text's own, or the first
 // byte of an escape.
 bool writtenAsUnderscore(QByteArrayView text, qsizetype i)
 {
-    return text[i] == '_' || escapedByLibrary(text[i]) || ownEscapeAt(text, i).escape;
+    return text[i] == '_' || escapedByLibrary(text[i]) || ownStandInAt(text, i);
 }
 
 // Whether the "_" at text[i] begins what a reader takes for an escaped
@@ -56,28 +50,28 @@ XlsxCell xlsxCellText(QByteArrayView text, std::string &out, qsizetype limit)
 {
     out.clear();
     XlsxCell cell;
-    qsizetype given = 0; // characters handed to the library
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if ((uchar(c) & 0xC0) == 0x80) { // continues a character already counted
             out.push_back(c);
             continue;
         }
-        OwnEscape own = ownEscapeAt(text, i);
-        if (!own.escape && c == '_' && beginsEscape(text, i))
-            own = {"_x005F_", StandIns[3]};
+        const char *standIn = ownStandInAt(text, i);
+        if (!standIn && c == '_' && beginsEscape(text, i))
+            standIn = StandIns[3];
+        // The library is handed one character for each the reader counts
+        // one or two of: the reader's count is the bound.
         const qsizetype units = utf16Units(uchar(c));
-        if (cell.characters + units > limit || given + 1 > limit) {
+        if (cell.characters + units > limit) {
             cell.cut = true;
             return cell;
         }
         cell.characters += units;
-        ++given;
-        if (!own.escape) {
+        if (!standIn) {
             out.push_back(c);
             continue;
         }
-        out.append(own.standIn);
+        out.append(standIn);
         if (uchar(c) == 0xEF)
             i += 2; // the rest of U+FFFE or U+FFFF
     }

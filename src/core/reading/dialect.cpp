@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 
+#include <limits>
 #include <map>
 
 namespace quillora {
@@ -23,21 +24,17 @@ struct Agreement
     double share() const { return records > 0 ? double(agreeing) / records : 0; }
 };
 
-Agreement agreementOf(QStringView text, const QString &separator, bool quotes)
+// How the staged rows agree: the number of cells most of the first most
+// non-empty rows have (on a tie, the larger), and how many have it.
+Agreement agreementOfRows(const QStringList &rows, int most)
 {
-    QString staged = text.toString();
-    LineSplitter splitter;
-    splitter.stage(staged, separator, quotes);
-    QString rest;
-    splitter.finish(rest, separator, quotes);
-    staged += rest;
     std::map<qsizetype, int> counts;
     Agreement agreement;
-    for (const QString &line : stagedLinesOf(staged)) {
-        if (line.isEmpty())
+    for (const QString &row : rows) {
+        if (row.isEmpty())
             continue;
-        ++counts[stagedCellCount(line)];
-        if (++agreement.records == MostRecords)
+        ++counts[stagedCellCount(row)];
+        if (++agreement.records == most)
             break;
     }
     for (const auto &[cells, number] : counts) {
@@ -47,6 +44,17 @@ Agreement agreementOf(QStringView text, const QString &separator, bool quotes)
         }
     }
     return agreement;
+}
+
+Agreement agreementOf(QStringView text, const QString &separator, bool quotes)
+{
+    QString staged = text.toString();
+    LineSplitter splitter;
+    splitter.stage(staged, separator, quotes);
+    QString rest;
+    splitter.finish(rest, separator, quotes);
+    staged += rest;
+    return agreementOfRows(stagedLinesOf(staged), MostRecords);
 }
 
 // Whether a field of the text starts with a double quote that closes before
@@ -153,24 +161,12 @@ Dialect dialectOf(QStringView text, bool quotes)
 qint64 rowsAboveTable(QStringView staged)
 {
     const QStringList rows = stagedLinesOf(staged.toString());
-    std::map<qsizetype, int> counts;
-    for (const QString &row : rows) {
-        if (!row.isEmpty())
-            ++counts[stagedCellCount(row)];
-    }
-    qsizetype most = 0;
-    int number = 0;
-    for (const auto &[cells, count] : counts) {
-        if (count > number || (count == number && cells > most)) {
-            most = cells;
-            number = count;
-        }
-    }
+    const qsizetype most = agreementOfRows(rows, std::numeric_limits<int>::max()).cells;
     if (most < 2)
         return 0;
+    const auto inTable = [&](qsizetype i) { return !rows[i].isEmpty() && stagedCellCount(rows[i]) == most; };
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const bool starts = !rows[i].isEmpty() && stagedCellCount(rows[i]) == most;
-        if (starts && (i + 1 == rows.size() || rows[i + 1].isEmpty() || stagedCellCount(rows[i + 1]) == most))
+        if (inTable(i) && (i + 1 == rows.size() || rows[i + 1].isEmpty() || inTable(i + 1)))
             return i;
     }
     return 0;

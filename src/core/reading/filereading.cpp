@@ -145,9 +145,8 @@ bool FileReading::readStartAndChooseSeparator(QString &text, std::optional<bool>
 {
     bool startedOver = given.has_value();
     bool more = given.value_or(true);
-    if (!given)
-        text.clear();
-    else if (!more)
+    // A first piece given is kept, unless it was the end.
+    if (!given || !more)
         text.clear();
     for (QString piece; more && text.size() < StartKept;) {
         more = m_reader.readPiece(piece);
