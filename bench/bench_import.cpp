@@ -14,6 +14,8 @@
 //       and matched by name, a file column (LibreOffice: the stacked rows)
 //   (k) (h)'s exports with every third one written by a European program
 //       (semicolons, decimal commas), each file cut at its own separator
+//   (k=) (k)'s exports all at commas and points, at a fixed comma: what (k)
+//       would take were every file cut at one separator
 //   (l) (c) cut at its own separator, found from its start
 //   (m) 50 order exports of 20,000 lines: a header, a column added halfway,
 //       every third file with semicolons and decimal commas, each file at its
@@ -152,9 +154,10 @@ QStringList makeOrderExports(const QString &folder, int files, int lines, qint64
 // once, a file column, every file's cells under their names.
 // With european, every third file is cut at semicolons and writes its
 // amounts with a decimal comma; every file has an amount then, and the
-// stacked rows for LibreOffice are cut at semicolons.
+// stacked rows for LibreOffice are cut at semicolons. With commasOnly, the
+// same files all at commas and points, for a fixed separator.
 QStringList makeStackedExports(const QString &folder, int files, int lines, int fields, qint64 *bytes,
-                               const QString &joinedPath, bool european = false)
+                               const QString &joinedPath, bool european = false, bool commasOnly = false)
 {
     std::vector<std::vector<int>> orders(3);
     for (int c = 0; c < fields; ++c) {
@@ -176,7 +179,7 @@ QStringList makeStackedExports(const QString &folder, int files, int lines, int 
     for (int f = 0; f < files; ++f) {
         const std::vector<int> &order = orders[size_t(f % 3)];
         const QString name = u"export-%1.csv"_s.arg(f);
-        const bool semicolons = european && f % 3 == 2;
+        const bool semicolons = european && !commasOnly && f % 3 == 2;
         const char separator = semicolons ? ';' : ',';
         QByteArray text = QByteArray::number(f).prepend("Exported by the branch system, ") + '\n';
         for (int c = 0; c < fields; ++c) {
@@ -464,6 +467,16 @@ int main(int argc, char *argv[])
     ownSeparators.csvFiles = {europeanJoined};
     ownSeparators.ownSeparator = true;
     ownSeparators.csvSeparator = ';';
+    qint64 commaBytes = 0;
+    const QString commaFolder = dir.filePath(u"commas"_s);
+    QDir().mkpath(commaFolder);
+    Scenario commasOnly = ownSeparators;
+    commasOnly.name = u"(k=) (k) at a fixed comma"_s;
+    const QString commaJoined = dir.filePath(u"commas-joined.csv"_s);
+    commasOnly.files = makeStackedExports(commaFolder, 50, smallLines, 8, &commaBytes, commaJoined, true, true);
+    commasOnly.bytes = commaBytes;
+    commasOnly.csvFiles = {commaJoined};
+    commasOnly.ownSeparator = false;
     Scenario bigOwn{u"(l) (c) at its own separator"_s, big, true, 10, bigBytes, qint64(bigLines) * 10, big, {}};
     bigOwn.ownSeparator = true;
     Scenario typedStacking = stacking;
@@ -495,6 +508,7 @@ int main(int argc, char *argv[])
         stacking,
         typedStacking,
         ownSeparators,
+        commasOnly,
         bigOwn,
         orders,
         typedOrders,

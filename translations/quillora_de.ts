@@ -62,8 +62,8 @@
         <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Eine Zelle als Zahl speichern, wenn ihr ganzer Text eine ist und sich nichts ändert (1234.50 zeigt 1234.50; 007, 1e5, 1,234.50 und Kennungen über 15 Ziffern bleiben Text), ihre Dezimalstellen mit ZEICHEN geschrieben: auto (Standard: Komma in an Semikolons geteilten Dateien, sonst Punkt), point oder comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Eine Zelle als Zahl speichern, wenn ihr ganzer Text eine ist und sich nichts ändert (1234.50 zeigt 1234.50; 007, 1e5, 1,234.50 und Kennungen über 15 Ziffern bleiben Text), ihre Dezimalstellen mit ZEICHEN geschrieben: auto (Standard: das jeder Datei, wie ihre Zahlen es zeigen; zeigen sie keines, Komma in an Semikolons geteilten Dateien, sonst Punkt), point oder comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -748,6 +748,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>Spalten in anderer Reihenfolge: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Umbenennungen verwerfen</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Umzubenennende Spalte</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Name, als der sie zählt</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Die Zellen der ersten Spalte kommen in jeder aufgelisteten Datei unter die zweite.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Spalte:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>zählt als:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>„%1“ als „%2“</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Keine Spalte umbenannt.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Umbenannt: %1</translation>
     </message>
 </context>
 <context>

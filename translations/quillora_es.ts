@@ -62,8 +62,8 @@
         <translation>La primera fila de un archivo (tras las omitidas) es su encabezado: en una hoja, los nombres de los encabezados forman la primera fila, una vez, y las celdas de cada archivo van bajo las columnas de su nombre.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Guardar una celda como número si todo su texto lo es y nada cambia (1234.50 muestra 1234.50; 007, 1e5, 1,234.50 e identificadores de más de 15 dígitos siguen como texto), con sus decimales escritos con SIGNO: auto (predeterminado: coma en archivos divididos por punto y coma, punto en los demás), point o comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Guardar una celda como número si todo su texto lo es y nada cambia (1234.50 muestra 1234.50; 007, 1e5, 1,234.50 e identificadores de más de 15 dígitos siguen como texto), con sus decimales escritos con SIGNO: auto (predeterminado: el de cada archivo, como lo muestran sus números; si no muestran ninguno, coma en archivos divididos por punto y coma, punto en los demás), point o comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -747,6 +747,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>columnas en otro orden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Olvidar los cambios de nombre</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Columna que renombrar</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Nombre con el que cuenta</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Las celdas de la primera columna van bajo la segunda, en cada archivo de la lista.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Columna:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>cuenta como:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>«%1» como «%2»</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Ninguna columna renombrada.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Renombradas: %1</translation>
     </message>
 </context>
 <context>

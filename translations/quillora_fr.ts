@@ -62,8 +62,8 @@
         <translation>La première ligne d&apos;un fichier (après celles omises) est son en-tête : sur une feuille, les noms des en-têtes forment la première ligne, une seule fois, et les cellules de chaque fichier vont sous les colonnes de leur nom.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : celui de chaque fichier, tel que ses nombres le montrent ; s’ils n’en montrent aucun, une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -747,6 +747,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>colonnes dans un autre ordre : %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Oublier les renommages</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Colonne à renommer</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Nom sous lequel elle compte</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Les cellules de la première colonne vont sous la seconde, dans chaque fichier de la liste.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Colonne :</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>compte comme :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>« %1 » comme « %2 »</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Aucune colonne renommée.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Renommées : %1</translation>
     </message>
 </context>
 <context>

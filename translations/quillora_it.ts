@@ -62,8 +62,8 @@
         <translation>La prima riga di un file (dopo quelle tralasciate) è la sua intestazione: in un foglio i nomi delle intestazioni sono la prima riga, una volta, e le celle di ogni file vanno sotto le colonne del loro nome.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Salva una cella come numero se tutto il suo testo lo è e nulla cambia (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e codici oltre 15 cifre restano testo), coi decimali scritti con SEGNO: auto (predefinito: virgola nei file divisi a punti e virgola, altrimenti punto), point o comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Salva una cella come numero se tutto il suo testo lo è e nulla cambia (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e codici oltre 15 cifre restano testo), coi decimali scritti con SEGNO: auto (predefinito: quello di ogni file, come lo mostrano i suoi numeri; se non ne mostrano nessuno, virgola nei file divisi a punti e virgola, altrimenti punto), point o comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -747,6 +747,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>colonne in un altro ordine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Dimentica le rinominazioni</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Colonna da rinominare</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Nome con cui conta</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Le celle della prima colonna vanno sotto la seconda, in ogni file dell’elenco.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Colonna:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>conta come:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>«%1» come «%2»</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Nessuna colonna rinominata.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Rinominate: %1</translation>
     </message>
 </context>
 <context>

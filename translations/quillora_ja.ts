@@ -62,8 +62,8 @@
         <translation>ファイルの最初の行 (除外した行の後) を見出しとします: 1 シートでは見出しの名前が 1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります。</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>テキスト全体が数値で何も変わらないセルを数値として保存します (1234.50 は 1234.50 と表示。007、1e5、1,234.50、15 桁を超える ID はテキストのまま)。小数点は SIGN で表します: auto (既定: セミコロン区切りのファイルではカンマ、それ以外はピリオド)、point、comma。</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>テキスト全体が数値で何も変わらないセルを数値として保存します (1234.50 は 1234.50 と表示。007、1e5、1,234.50、15 桁を超える ID はテキストのまま)。小数点は SIGN で表します: auto (既定: 各ファイルの数値が示す記号。示さない場合は、セミコロン区切りのファイルではカンマ、それ以外はピリオド)、point、comma。</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -726,6 +726,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>列の順序が異なる: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>名前の変更をすべて取り消す</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>名前を変える列</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>見なす列名</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>一覧のすべてのファイルで、1 つ目の列のセルを 2 つ目の列の下に入れます。</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>列:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>見なす列:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>「%1」を「%2」に</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>名前を変えた列はありません。</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>名前の変更: %1</translation>
     </message>
 </context>
 <context>

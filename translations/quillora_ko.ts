@@ -62,8 +62,8 @@
         <translation>파일의 첫 줄(제외한 줄 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>텍스트 전체가 숫자이고 아무것도 바뀌지 않는 셀을 숫자로 저장합니다(1234.50은 1234.50으로 표시, 007, 1e5, 1,234.50과 15자리를 넘는 ID는 텍스트로 유지). 소수점은 SIGN으로 씁니다: auto(기본값: 세미콜론으로 나눈 파일은 쉼표, 그 밖에는 마침표), point, comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>텍스트 전체가 숫자이고 아무것도 바뀌지 않는 셀을 숫자로 저장합니다(1234.50은 1234.50으로 표시, 007, 1e5, 1,234.50과 15자리를 넘는 ID는 텍스트로 유지). 소수점은 SIGN으로 씁니다: auto(기본값: 각 파일의 숫자가 보여 주는 기호, 보여 주지 않으면 세미콜론으로 나눈 파일은 쉼표, 그 밖에는 마침표), point, comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -725,6 +725,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>열 순서가 다름: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>이름 바꾸기 모두 취소</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>이름을 바꿀 열</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>같은 열로 볼 이름</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>목록의 모든 파일에서 첫 번째 열의 셀을 두 번째 열 아래에 넣습니다.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>열:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>같은 열:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>“%1” → “%2”</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>이름을 바꾼 열이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>이름 바꿈: %1</translation>
     </message>
 </context>
 <context>

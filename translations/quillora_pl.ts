@@ -62,8 +62,8 @@
         <translation>Pierwszy wiersz pliku (po pominiętych) jest jego nagłówkiem: w jednym arkuszu nazwy z nagłówków tworzą raz pierwszy wiersz, a komórki każdego pliku trafiają pod kolumny o ich nazwach.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Zapisz komórkę jako liczbę, gdy cały jej tekst nią jest i nic się nie zmienia (1234.50 pokazuje 1234.50; 007, 1e5, 1,234.50 i identyfikatory dłuższe niż 15 cyfr pozostają tekstem), z częścią dziesiętną zapisaną ZNAKIEM: auto (domyślnie: przecinek w plikach dzielonych średnikami, w innych kropka), point lub comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Zapisz komórkę jako liczbę, gdy cały jej tekst nią jest i nic się nie zmienia (1234.50 pokazuje 1234.50; 007, 1e5, 1,234.50 i identyfikatory dłuższe niż 15 cyfr pozostają tekstem), z częścią dziesiętną zapisaną ZNAKIEM: auto (domyślnie: znak każdego pliku, jak pokazują go jego liczby; gdy nie pokazują żadnego, przecinek w plikach dzielonych średnikami, w innych kropka), point lub comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -766,6 +766,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>kolumny w innej kolejności: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Zapomnij zmiany nazw</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Kolumna do zmiany nazwy</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Nazwa, pod którą się liczy</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Komórki pierwszej kolumny trafiają pod drugą, w każdym pliku z listy.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Kolumna:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>liczy się jako:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>„%1” jako „%2”</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Nie zmieniono nazwy żadnej kolumny.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Zmienione nazwy: %1</translation>
     </message>
 </context>
 <context>

@@ -62,8 +62,8 @@
         <translation>A primeira linha de um arquivo (após as omitidas) é o seu cabeçalho: em uma planilha, os nomes dos cabeçalhos são a primeira linha, uma vez, e as células de cada arquivo vão sob as colunas dos seus nomes.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Guarda uma célula como número quando todo o seu texto é um e nada muda (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e códigos com mais de 15 dígitos ficam texto), com as decimais escritas com SINAL: auto (padrão: vírgula em arquivos divididos em ponto e vírgula, ponto nos outros), point ou comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Guarda uma célula como número quando todo o seu texto é um e nada muda (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e códigos com mais de 15 dígitos ficam texto), com as decimais escritas com SINAL: auto (padrão: o de cada arquivo, como seus números o mostram; se não mostram nenhum, vírgula em arquivos divididos em ponto e vírgula, ponto nos outros), point ou comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -747,6 +747,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>colunas em outra ordem: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Esquecer as renomeações</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Coluna a renomear</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Nome com que ela conta</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>As células da primeira coluna vão para baixo da segunda, em cada arquivo da lista.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Coluna:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>conta como:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>“%1” como “%2”</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Nenhuma coluna renomeada.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Renomeadas: %1</translation>
     </message>
 </context>
 <context>

@@ -62,8 +62,8 @@
         <translation>Первая строка файла (после пропущенных) — его заголовок: на одном листе имена из заголовков один раз образуют первую строку, а ячейки каждого файла идут под столбцы своих имён.</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Сохранять ячейку как число, если весь её текст — число и ничего не меняется (1234.50 показывается как 1234.50; 007, 1e5, 1,234.50 и коды длиннее 15 цифр остаются текстом), с дробной частью через ЗНАК: auto (по умолчанию: запятая в файлах, разделённых точкой с запятой, иначе точка), point или comma.</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>Сохранять ячейку как число, если весь её текст — число и ничего не меняется (1234.50 показывается как 1234.50; 007, 1e5, 1,234.50 и коды длиннее 15 цифр остаются текстом), с дробной частью через ЗНАК: auto (по умолчанию: знак каждого файла, как его показывают его числа; если они не показывают никакого, запятая в файлах, разделённых точкой с запятой, иначе точка), point или comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -766,6 +766,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>столбцы в другом порядке: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>Отменить переименования</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>Столбец для переименования</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>Имя, под которым он считается</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>Ячейки первого столбца попадают под второй во всех файлах списка.</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>Столбец:</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>считается как:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>«%1» как «%2»</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>Ни один столбец не переименован.</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>Переименованы: %1</translation>
     </message>
 </context>
 <context>

@@ -62,8 +62,8 @@
         <translation>文件的第一行（在忽略的行之后）是其标题行：在一个工作表中，标题中的名称只作为第一行出现一次，每个文件的单元格放在同名列下。</translation>
     </message>
     <message>
-        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>当单元格的全部文本是数字且不会改变时，将其存储为数字（1234.50 显示为 1234.50；007、1e5、1,234.50 和超过 15 位的编号仍为文本），小数以 SIGN 书写：auto（默认：以分号拆分的文件用逗号，其他用句点）、point 或 comma。</translation>
+        <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
+        <translation>当单元格的全部文本是数字且不会改变时，将其存储为数字（1234.50 显示为 1234.50；007、1e5、1,234.50 和超过 15 位的编号仍为文本），小数以 SIGN 书写：auto（默认：按每个文件中数字所示的符号；若数字未显示，则以分号拆分的文件用逗号，其他用句点）、point 或 comma。</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -721,6 +721,50 @@
     <message>
         <source>columns in another order: %1</source>
         <translation>列的顺序不同：%1</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::HeaderRenames</name>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>Forget Renames</source>
+        <translation>撤销所有重命名</translation>
+    </message>
+    <message>
+        <source>Column to rename</source>
+        <translation>要重命名的列</translation>
+    </message>
+    <message>
+        <source>Name it counts as</source>
+        <translation>视作的列名</translation>
+    </message>
+    <message>
+        <source>Cells of the first column go under the second, in every file listed.</source>
+        <translation>在列出的每个文件中，第一列的单元格都放到第二列下。</translation>
+    </message>
+    <message>
+        <source>Column:</source>
+        <translation>列：</translation>
+    </message>
+    <message>
+        <source>counts as:</source>
+        <translation>视作：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as &quot;%2&quot;</source>
+        <extracomment>a rename in force: &quot;client&quot; counts as &quot;customer&quot;</extracomment>
+        <translation>“%1”视作“%2”</translation>
+    </message>
+    <message>
+        <source>No column renamed.</source>
+        <translation>没有重命名的列。</translation>
+    </message>
+    <message>
+        <source>Renamed: %1</source>
+        <translation>已重命名：%1</translation>
     </message>
 </context>
 <context>

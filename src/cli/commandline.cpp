@@ -4,6 +4,7 @@
 #include "cli/commandlineimport.h"
 #include "cli/display.h"
 #include "cli/interruption.h"
+#include "core/import/renames.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/list/paths.h"
 #include "core/product.h"
@@ -87,8 +88,8 @@ struct Options
                                Message::tr("Store a cell as a number where its whole text is one and nothing "
                                            "changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 "
                                            "digits stay text), its decimals written with SIGN: auto (the default: "
-                                           "a comma in files cut at semicolons, a point otherwise), point or "
-                                           "comma."),
+                                           "each file's own, as its numbers show it; where they show none, a "
+                                           "comma in files cut at semicolons, a point otherwise), point or comma."),
                                u"auto|point|comma"_s};
     QCommandLineOption dates{u"dates"_s,
                              Message::tr("Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
@@ -389,16 +390,11 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     }
     options.continueSheets = parser.isSet(cliOptions().continueSheets);
     options.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
-    for (const QString &rename : parser.values(cliOptions().rename)) {
-        // The first "=" that no backslash stands before parts the names; "\="
-        // is an "=" of a name.
-        qsizetype equals = rename.indexOf(u'=');
-        while (equals > 0 && rename[equals - 1] == u'\\')
-            equals = rename.indexOf(u'=', equals + 1);
-        if (equals <= 0 || equals == rename.size() - 1)
-            return usageError(Message::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(rename));
-        const auto unescaped = [](QString name) { return name.replace(u"\\="_s, u"="_s); };
-        options.renames.append({unescaped(rename.first(equals)), unescaped(rename.sliced(equals + 1))});
+    for (const QString &text : parser.values(cliOptions().rename)) {
+        const std::optional<Rename> rename = renameOf(text);
+        if (!rename)
+            return usageError(Message::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(text));
+        options.renames.append(*rename);
     }
     options.dryRun = parser.isSet(cliOptions().dryRun);
     if (parser.isSet(cliOptions().skipLines)) {

@@ -42,6 +42,8 @@ inline constexpr SettingKey FileColumn{u"FileColumn", u"False"};
 inline constexpr SettingKey ContinueSheets{u"ContinueSheets", u"False"};
 // With a sheet per file, the sheets in the list's order, named as the files.
 inline constexpr SettingKey SheetsAsListed{u"SheetsAsListed", u"False"};
+// Header names that count as others, a JSON list of [old, new] pairs.
+inline constexpr SettingKey Renames{u"Renames", u""};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 // The window's size, place and state as it was closed (Qt's own form, in

@@ -4,6 +4,7 @@
 #include "core/import/spreadsheet.h"
 #include "core/list/filelistmodel.h"
 #include "gui/dialogs.h"
+#include "gui/headerrenames.h"
 #include "gui/optionspanel.h"
 #include "gui/textprogressbar.h"
 
@@ -86,7 +87,10 @@ QString ImportController::entry(int index) const
 
 SheetOptions ImportController::sheetOptions() const
 {
-    return m_parts.options.sheetOptions();
+    SheetOptions options = m_parts.options.sheetOptions();
+    if (m_parts.renames)
+        options.renames = m_parts.renames->renames();
+    return options;
 }
 
 ReadOptions ImportController::readOptions(const QString &path) const

@@ -15,6 +15,7 @@ namespace quillora {
 
 class Dialogs;
 class FileListModel;
+class HeaderRenames;
 class OptionsPanel;
 class SpreadsheetProvider;
 class TextProgressBar;
@@ -40,6 +41,8 @@ public:
         ErrorReporter &errorReporter;
         // Reads "Stop Importing" while a run goes on.
         QAbstractButton *startButton = nullptr;
+        // Header names that count as others, as the user said under the plan.
+        const HeaderRenames *renames = nullptr;
     };
 
     ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);

@@ -10,6 +10,7 @@
 #include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
 #include "gui/filelistview.h"
+#include "gui/headerrenames.h"
 #include "gui/importcontroller.h"
 #include "gui/optionspanel.h"
 #include "gui/pointerfeedback.h"
@@ -227,6 +228,9 @@ void MainWindow::buildPreview()
     // would read it.
     m_preview = new PreviewPanel(this, [this](const QString &path) { return readOptionsOf(*m_options, *m_fileList, path); });
     m_preview->setListedFiles([this] { return m_fileList->entries(); });
+    m_renames = new HeaderRenames(m_preview, m_services.settings);
+    m_preview->setRenames(m_renames);
+    connect(m_renames, &HeaderRenames::changed, this, &MainWindow::showPreview);
     m_preview->setDesignedWidth(fromTwips(PreviewWidth));
     connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
     connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);
@@ -261,7 +265,7 @@ void MainWindow::buildControllers()
     m_list = new FileListController({this, m_listView, *m_fileList, m_services.dialogs, m_services.settings, *this,
                                      *m_pointer, m_services.programFolder});
     m_import = new ImportController(
-        {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start},
+        {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start, m_renames},
         m_services.spreadsheets, m_services.random);
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
 }

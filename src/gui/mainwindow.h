@@ -23,6 +23,7 @@ class Dialogs;
 class FileListController;
 class FileListView;
 class FileListModel;
+class HeaderRenames;
 class PointerFeedback;
 class ImportController;
 class OptionsPanel;
@@ -123,6 +124,7 @@ private:
     FileListView *m_listView = nullptr;
     OptionsPanel *m_options = nullptr;
     PreviewPanel *m_preview = nullptr;
+    HeaderRenames *m_renames = nullptr;
     TextProgressBar *m_progressBar = nullptr;
     ImportController *m_import = nullptr;
     FileListController *m_list = nullptr;

@@ -2,6 +2,7 @@
 #include "gui/previewpanel.h"
 
 #include "core/list/paths.h"
+#include "gui/headerrenames.h"
 #include "core/text/separators.h"
 
 #include <QComboBox>
@@ -176,7 +177,18 @@ QSize PreviewPanel::sizeHint() const
 
 QList<QWidget *> PreviewPanel::controlsInReadingOrder() const
 {
-    return {m_fileEncoding, m_fileSeparator, m_hintButton, m_table};
+    QList<QWidget *> controls{m_fileEncoding, m_fileSeparator, m_hintButton, m_table};
+    if (m_renames)
+        controls << m_renames->controlsInReadingOrder();
+    return controls;
+}
+
+void PreviewPanel::setRenames(HeaderRenames *renames)
+{
+    m_renames = renames;
+    m_renames->setParent(this);
+    layout()->addWidget(m_renames);
+    m_renames->setVisible(!m_headerPlan->isHidden());
 }
 
 void PreviewPanel::showFile(const QString &path, const QByteArray &ownEncoding,
@@ -262,7 +274,14 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     if (preview.header && m_listed)
         planHeaders();
     else
-        m_headerPlan->hide();
+        hideHeaderPlan();
+}
+
+void PreviewPanel::hideHeaderPlan()
+{
+    m_headerPlan->hide();
+    if (m_renames)
+        m_renames->hide();
 }
 
 // The headers of every listed file, read off the window's thread as the
@@ -279,14 +298,16 @@ void PreviewPanel::planHeaders()
     constexpr qsizetype MostFiles = 2000;
     constexpr qint64 HeaderSample = 16 * 1024;
     const QStringList paths = m_listed().mid(0, MostFiles);
+    const QList<Rename> renames = m_renames ? m_renames->renames() : QList<Rename>();
     QHash<QString, ReadOptions> options;
     for (const QString &path : paths)
         options.insert(path, m_options(path));
     const qsizetype generation = m_generation;
     offTheWindowsThread(
         this,
-        [paths, options] {
-            return quillora::planHeaders(paths, [&](const QString &path) { return options.value(path); }, HeaderSample);
+        [paths, options, renames] {
+            return quillora::planHeaders(paths, [&](const QString &path) { return options.value(path); }, renames,
+                                         HeaderSample);
         },
         [generation](PreviewPanel &panel, const HeaderPlan &plan) { panel.showHeaderPlan(plan, generation); });
 }
@@ -319,6 +340,10 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
     m_headerPlan->setToolTip(all);
     m_table->horizontalHeader()->setToolTip(all);
     m_headerPlan->show();
+    if (m_renames) {
+        m_renames->setColumns(columns);
+        m_renames->show();
+    }
     emit headerPlanShown();
 }
 

@@ -17,6 +17,8 @@ class QTimer;
 
 namespace quillora {
 
+class HeaderRenames;
+
 // What a listed file gives, before it is imported: its encoding, line ends
 // and size, a separator hint, and its first rows as they will land, with
 // every option applied. The file is read off the window's thread, never
@@ -50,6 +52,8 @@ public:
     QLabel *headerPlanLine() const { return m_headerPlan; }
     // The files listed, whose headers the line speaks of.
     void setListedFiles(std::function<QStringList()> listed) { m_listed = std::move(listed); }
+    // Under the line, with it: renames of its columns, which it heeds.
+    void setRenames(HeaderRenames *renames);
     QList<QWidget *> controlsInReadingOrder() const;
 
 signals:
@@ -73,6 +77,7 @@ private:
     void showRows(const FilePreview &preview);
     void planHeaders();
     void showHeaderPlan(const HeaderPlan &plan, qsizetype generation);
+    void hideHeaderPlan();
 
     std::function<ReadOptions(const QString &path)> m_options;
     QLabel *m_info;
@@ -82,6 +87,7 @@ private:
     QPushButton *m_hintButton;
     QTableWidget *m_table;
     QLabel *m_headerPlan;
+    HeaderRenames *m_renames = nullptr;
     std::function<QStringList()> m_listed;
     bool m_planning = false;
     bool m_planAgain = false;

@@ -226,6 +226,11 @@ void tst_ImportRun::stackingExports_data()
         << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,\"Smith, John\"\n2,\"Lee, Ann\"\n"}
         << Stacking{.own = true} << QList<Rows>{{row(u"id,name"_s), {u"1"_s, u"Smith, John"_s}, {u"2"_s, u"Lee, Ann"_s}}}
         << 0;
+    QTest::newRow("a quoted field far past the start stays whole")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n" + QByteArray("1,x\n").repeated(20000) + "2,\"Lee, Ann\"\n"}
+        << Stacking{.own = true}
+        << QList<Rows>{Rows{row(u"id,name"_s)} + Rows(20000, row(u"1,x"_s)) + Rows{{u"2"_s, u"Lee, Ann"_s}}}
+        << 0;
     QTest::newRow("a few rows longer than most, told")
         << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,x\n2,y,extra\n3,z\n4,w\n"} << Stacking{.own = true}
         << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y,extra"_s), row(u"3,z"_s), row(u"4,w"_s)}} << 1;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/commandline.h"
+#include "cli/commandlineimport.h"
 #include "core/list/filelistmodel.h"
 #include "core/settings.h"
 #include "gui/barprogress.h"
 #include "gui/dialogs.h"
+#include "gui/headerrenames.h"
 #include "gui/importcontroller.h"
 #include "gui/mainwindow.h"
 #include "gui/optionspanel.h"
@@ -72,6 +75,7 @@ private slots:
     void rowsLeftOutAreANoticeNotAnErrorReport();
     void previewFollowsSelectionAndOptions();
     void fileOfItsOwnEncoding();
+    void renameUnderThePlanImportsAsTheCommandLine();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
     void stopEndsTheRun_data();
@@ -435,7 +439,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
         reaches.insert(letter, target);
     };
     // Numbers and dates come after every letter was taken: Tab reaches them.
-    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s, u"Check7"_s};
+    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s, u"Check7"_s, u"RenameButton"_s, u"ForgetRenames"_s};
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         // Not the parts of a table or a box.
         if (!button->objectName().isEmpty() && !byTabAlone.contains(button->objectName()))
@@ -753,6 +757,47 @@ void tst_MainWindow::fileOfItsOwnEncoding()
     // Clearing the list forgets it.
     window->fileList().clear();
     QVERIFY(!window->fileList().encodingOf(path));
+}
+
+void tst_MainWindow::renameUnderThePlanImportsAsTheCommandLine()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    const QString a = writeFile(m_f->dir.filePath(u"a.csv"_s), "id,client\n1,ACME\n");
+    const QString b = writeFile(m_f->dir.filePath(u"b.csv"_s), "customer,id\nBob,2\n");
+    window->fileList().AddListEntry(a);
+    window->fileList().AddListEntry(b);
+    window->options().selectOption(3);
+    window->options().headerBox()->click();
+    PreviewPanel *preview = window->preview();
+    const auto columns = [&] { return preview->headerPlanLine()->text().section(u'\n', 0, 0); };
+    QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, client, customer"_s, 10000);
+    // By keyboard as by mouse: the boxes take the names, Enter renames.
+    auto *renames = window->findChild<HeaderRenames *>();
+    QVERIFY(!renames->isHidden());
+    QVERIFY(!renames->fromBox()->accessibleName().isEmpty() && !renames->toBox()->accessibleName().isEmpty());
+    renames->fromBox()->setCurrentText(u"client"_s);
+    renames->toBox()->setEditText(u"customer"_s);
+    QTest::keyClick(renames->toBox()->lineEdit(), Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, customer"_s, 10000);
+    QCOMPARE(renames->renamesLine()->text(), u"Renamed: \"client\" as \"customer\""_s);
+    QCOMPARE(m_f->store->GetSetting(Setting::Renames), uR"([["client","customer"]])"_s);
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    const QList<QStringList> fromTheWindow = MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s));
+    // The same files through --rename.
+    const ParsedCommandLine parsed = parseCommandLine(
+        {u"quillora"_s, u"--split=comma"_s, u"--header"_s, u"--rename=client=customer"_s, a, b});
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console{outStream, errStream, false};
+    MemorySpreadsheet office;
+    QCOMPARE(CommandLineImport(parsed.options, console, office).run(), 0);
+    QCOMPARE(fromTheWindow, MemorySpreadsheet::rowsOf(*office.sheet(u"Sheet1"_s)));
+    QCOMPARE(fromTheWindow, (QList<QStringList>{{u"id"_s, u"customer"_s}, {u"1"_s, u"ACME"_s}, {u"2"_s, u"Bob"_s}}));
+    // Forgotten, the columns stand apart again.
+    renames->clearButton()->click();
+    QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, client, customer"_s, 10000);
+    QCOMPARE(m_f->store->GetSetting(Setting::Renames), QString());
 }
 
 void tst_MainWindow::chosenEncodingReadsTheFiles()

@@ -91,9 +91,10 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
 }
 
 HeaderPlan planHeaders(const QStringList &paths, const std::function<ReadOptions(const QString &)> &optionsOf,
-                       qint64 sampleBytes, const std::function<bool()> &stopRequested)
+                       const QList<Rename> &renames, qint64 sampleBytes, const std::function<bool()> &stopRequested)
 {
     SheetLayout layout;
+    layout.setRenames(renames);
     const QString folder = commonFolder(paths);
     for (const QString &path : paths) {
         if (stopRequested && stopRequested())

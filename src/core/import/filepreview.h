@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/headerplan.h"
+#include "core/import/renames.h"
 #include "core/reading/filereading.h"
 #include "core/reading/readoptions.h"
 #include "core/reading/separatorhint.h"
@@ -52,7 +53,9 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
 // the preview reads a file; streams and files that cannot be read count as
 // files without a header. Files are named below the folder that holds
 // them all.
+// Renames as the run makes them.
 HeaderPlan planHeaders(const QStringList &paths, const std::function<ReadOptions(const QString &)> &optionsOf,
-                       qint64 sampleBytes = 64 * 1024, const std::function<bool()> &stopRequested = {});
+                       const QList<Rename> &renames = {}, qint64 sampleBytes = 64 * 1024,
+                       const std::function<bool()> &stopRequested = {});
 
 } // namespace quillora

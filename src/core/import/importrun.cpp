@@ -197,10 +197,7 @@ void ImportRun::startLayout()
 {
     m_layout = SheetLayout();
     m_layout.setFileColumn(m_fileColumn != FileColumn::None);
-    QHash<QString, QString> renames;
-    for (const auto &[from, to] : m_sheets.renames)
-        renames.insert(SheetLayout::matchedName(from), to);
-    m_layout.setRenames(renames);
+    m_layout.setRenames(m_sheets.renames);
 }
 
 // What differs between the headers of the sheet's files, a note per change

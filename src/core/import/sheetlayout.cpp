@@ -34,6 +34,13 @@ QString SheetLayout::matchedName(QStringView name)
     return comparedName(name).toString().normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
+void SheetLayout::setRenames(const QList<Rename> &renames)
+{
+    m_renames.clear();
+    for (const auto &[from, to] : renames)
+        m_renames.insert(matchedName(from), to);
+}
+
 void SheetLayout::addFile(const FileEntry &entry)
 {
     File file{entry.listIndex, entry.path, (m_files.empty() ? 0 : m_files.back().endLine) + entry.lines,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/headerplan.h"
+#include "core/import/renames.h"
 #include "core/text/rowblock.h"
 
 #include <QCoreApplication>
@@ -30,9 +31,9 @@ class SheetLayout
     Q_DECLARE_TR_FUNCTIONS(quillora::SheetLayout)
 
 public:
-    // Header names that count as others before they are matched, by name
-    // as matched (see matchedName): "client" joins "customer".
-    void setRenames(const QHash<QString, QString> &renames) { m_renames = renames; }
+    // Header names that count as others before they are matched: "client"
+    // joins "customer".
+    void setRenames(const QList<Rename> &renames);
     // The renames a header met, by the name renamed as it is matched.
     const QSet<QString> &renamesMet() const { return m_renamesMet; }
     // A header name as names are matched.

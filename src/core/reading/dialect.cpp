@@ -46,9 +46,20 @@ Agreement agreementOfRows(const QStringList &rows, int most)
     return agreement;
 }
 
+// The text up to the end of its lines'th line: as many records as are
+// counted, and room for empty lines and fields over several lines.
+QStringView firstLines(QStringView text, qsizetype lines)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && --lines == 0)
+            return text.first(i + 1);
+    }
+    return text;
+}
+
 Agreement agreementOf(QStringView text, const QString &separator, bool quotes)
 {
-    QString staged = text.toString();
+    QString staged = firstLines(text, 2 * MostRecords).toString();
     LineSplitter splitter;
     splitter.stage(staged, separator, quotes);
     QString rest;
@@ -91,10 +102,12 @@ qsizetype damageOf(QStringView text, QStringView separator, bool quotes)
 {
     qsizetype damage = 0;
     bool inQuotes = false;
+    const QChar first = separator.front();
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (quotes && text[i] == u'"')
+        const QChar c = text[i];
+        if (quotes && c == u'"')
             inQuotes = !inQuotes;
-        if (inQuotes || !text.sliced(i).startsWith(separator))
+        if (inQuotes || c != first || !text.sliced(i).startsWith(separator))
             continue;
         const qsizetype after = i + separator.size();
         const bool betweenDigits = i > 0 && text[i - 1].isDigit() && after < text.size() && text[after].isDigit();
@@ -109,20 +122,31 @@ struct Candidate
     const Separator *separator = nullptr;
     bool quotes = false;
     Agreement agreement;
-    qsizetype damage = 0;
+    qsizetype damage = -1; // counted when a tie asks for it
+    bool seen = false;
+
+    qsizetype damageIn(QStringView text)
+    {
+        if (damage < 0)
+            damage = damageOf(text, separator->text, quotes);
+        return damage;
+    }
 };
 
 Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
 {
     const QString cutAt = separator.text.toString();
-    Candidate plain{&separator, false, agreementOf(text, cutAt, false), 0};
+    Candidate plain{&separator, false, agreementOf(text, cutAt, false)};
     if (quotes || hasQuotedFields(text, cutAt)) {
         // Quoted fields honoured, unless that agrees less (a lone inch sign).
-        const Candidate quoted{&separator, true, agreementOf(text, cutAt, true), 0};
+        const Candidate quoted{&separator, true, agreementOf(text, cutAt, true), -1, true};
         if (quotes || quoted.agreement.share() >= plain.agreement.share())
             plain = quoted;
+    } else if (!text.contains(u'"')) {
+        // Nothing here speaks against quoting: a field quoted for the
+        // separator it holds, thousands of lines on, stays whole.
+        plain.quotes = true;
     }
-    plain.damage = damageOf(text, cutAt, plain.quotes);
     return plain;
 }
 } // namespace
@@ -135,7 +159,7 @@ Dialect dialectOf(QStringView text, bool quotes)
     for (const Separator &separator : namedSeparators()) {
         if (separator.text == u" ")
             continue;
-        const Candidate candidate = candidateOf(text, separator, quotes);
+        Candidate candidate = candidateOf(text, separator, quotes);
         const Agreement &agreement = candidate.agreement;
         if (agreement.cells < 2 || agreement.share() < LeastShare)
             continue;
@@ -143,7 +167,7 @@ Dialect dialectOf(QStringView text, bool quotes)
             best = candidate;
             tied = nullptr;
         } else if (agreement.share() == best.agreement.share()) {
-            if (candidate.damage < best.damage) {
+            if (candidate.damageIn(text) < best.damageIn(text)) {
                 best = candidate;
                 tied = nullptr;
             } else if (candidate.damage == best.damage) {
@@ -153,9 +177,9 @@ Dialect dialectOf(QStringView text, bool quotes)
     }
     // Lines kept whole keep their quoted fields whole too.
     if (!best.separator)
-        return {nullptr, quotes || hasQuotedFields(text, {}), 0, 0, nullptr};
-    return {best.separator, best.quotes, best.agreement.records, best.agreement.records - best.agreement.agreeing,
-            tied};
+        return {nullptr, quotes || hasQuotedFields(text, {}), false, 0, 0, nullptr};
+    return {best.separator, best.quotes, best.seen, best.agreement.records,
+            best.agreement.records - best.agreement.agreeing, tied};
 }
 
 qint64 rowsAboveTable(QStringView staged)
@@ -178,7 +202,7 @@ QString dialectShown(const Dialect &dialect)
         return {};
     const QString separator = pluralShown(*dialect.separator);
     //: %1 a separator's name ("commas")
-    return dialect.quotes ? QCoreApplication::translate("quillora::Dialect", "%1, quoted fields").arg(separator)
+    return dialect.quotesSeen ? QCoreApplication::translate("quillora::Dialect", "%1, quoted fields").arg(separator)
                           : separator;
 }
 

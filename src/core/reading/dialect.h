@@ -14,6 +14,7 @@ struct Dialect
 {
     const Separator *separator = nullptr; // nullptr: lines stay whole
     bool quotes = false;                  // quoted fields are kept whole
+    bool quotesSeen = false;              // the start has quoted fields
     // Of the records looked at, those with another number of cells than
     // most (a ragged last column, a trailing note): cut all the same.
     int records = 0;
@@ -25,7 +26,8 @@ struct Dialect
 
 // The dialect most records of the text agree on (whole lines, the text's
 // last line complete): for each separator, quoted fields honoured where the
-// text has them (always, with quotes), the share of records that have the
+// text has them (always, with quotes, and where the text holds no quote at
+// all, for a quoted field further on), the share of records that have the
 // most common number of cells, two or more. The highest share wins, at
 // least half the records; between equal shares, the separator that cuts
 // fewer numbers ("11,50") and phrases (", " before a word) apart.
