@@ -213,7 +213,7 @@ void MainWindow::buildProgressBar()
 {
     m_progressBar = new TextProgressBar(this);
     m_progressBar->setObjectName(u"ProgressBar1"_s);
-    m_progressBar->setFixedHeight(fromTwips(ButtonHeight));
+    m_progressBar->setFixedHeight(std::max(fromTwips(ButtonHeight), m_progressBar->sizeHint().height()));
     m_progressBar->setRange(0, 100);
     m_progressBar->setValue(0);
     m_progressBar->setTextVisible(true);
@@ -321,7 +321,9 @@ QPushButton *MainWindow::addPushButton(const char16_t *name, const QString &capt
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QString::fromUtf16(name));
     button->setFont(buttonFont());
-    button->setFixedHeight(fromTwips(ButtonHeight));
+    // As designed, or as tall as its caption needs in a taller script
+    // (Japanese, Chinese and Korean fonts are).
+    button->setFixedHeight(std::max(fromTwips(ButtonHeight), button->sizeHint().height()));
     return button;
 }
 

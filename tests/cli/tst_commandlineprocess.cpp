@@ -65,11 +65,44 @@ private:
     QTemporaryDir m_caseDir; // what every test of the case reads
 };
 
+namespace {
+constexpr int BigLines = 50000;
+
+// The bytes a running program has written so far (its /proc/PID/io), -1
+// once it is gone: how far a run has come, whatever the clock says.
+qint64 writtenBy(qint64 pid)
+{
+    QFile io(u"/proc/%1/io"_s.arg(pid));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n')) {
+        if (line.startsWith("wchar: "))
+            return line.mid(7).toLongLong();
+    }
+    return -1;
+}
+
+// Waits until the program has written at least bytes or has ended; the
+// most it was seen to write.
+qint64 waitForWritten(QProcess &program, qint64 bytes)
+{
+    qint64 seen = 0;
+    while (program.state() == QProcess::Running) {
+        const qint64 written = writtenBy(program.processId());
+        seen = std::max(seen, written);
+        if (written < 0 || written >= bytes)
+            break;
+        QTest::qWait(1);
+    }
+    return seen;
+}
+} // namespace
+
 void tst_CommandLineProcess::initTestCase()
 {
-    // Big enough that storing takes a good while.
+    // Big enough that reading, writing and storing each take a while.
     QByteArray lines;
-    for (int i = 0; i < 300000; ++i)
+    for (int i = 0; i < BigLines; ++i)
         lines += QByteArray::number(i) + ",alpha,beta,gamma,delta,epsilon,zeta,eta\n";
     m_bigInput = writeFile(m_caseDir.filePath(u"big.txt"_s), lines);
 }
@@ -265,18 +298,22 @@ void tst_CommandLineProcess::signalLeavesNothing()
     const QString name = signal == SIGINT ? u"SIGINT"_s : signal == SIGTERM ? u"SIGTERM"_s : u"SIGHUP"_s;
     const QString output = m_dir->filePath(u"out/big."_s + suffix);
     const QStringList arguments{u"-q"_s, u"--split=comma"_s, u"-o"_s, output, m_bigInput};
-    // A whole run first, to know when reading, writing and storing happen.
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(QProcess::execute(QStringLiteral(QUILLORA_PROGRAM), arguments + QStringList{u"-f"_s}), 0);
-    const qint64 whole = timer.elapsed();
+    // A whole run first, to know how much it writes: the signal comes when
+    // a share of that is written (reading, writing rows, storing).
+    QProcess whole;
+    whole.setProcessEnvironment(environment());
+    whole.start(QStringLiteral(QUILLORA_PROGRAM), arguments + QStringList{u"-f"_s});
+    QVERIFY(whole.waitForStarted());
+    const qint64 total = waitForWritten(whole, std::numeric_limits<qint64>::max());
+    QVERIFY(whole.state() == QProcess::NotRunning || whole.waitForFinished(120000));
+    QCOMPARE(whole.exitCode(), 0);
     QFile::remove(output);
-    for (const qint64 delay : {qint64(0), whole / 4, whole / 2, whole * 3 / 4, whole * 9 / 10}) {
+    for (const qint64 written : {qint64(0), total / 4, total / 2, total * 3 / 4, total * 9 / 10}) {
         QProcess program;
         program.setProcessEnvironment(environment());
         program.start(QStringLiteral(QUILLORA_PROGRAM), arguments);
         QVERIFY(program.waitForStarted());
-        QTest::qWait(int(delay));
+        waitForWritten(program, written);
         const qint64 pid = program.processId();
         if (pid > 0) {
             ::kill(pid_t(pid), signal);
@@ -292,7 +329,7 @@ void tst_CommandLineProcess::signalLeavesNothing()
         } else if (program.exitCode() == 0) {
             // Done before the signal came: the document is whole.
             QCOMPARE(err, QByteArray());
-            QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s).size(), 300000);
+            QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s).size(), BigLines);
             QFile::remove(output);
         } else {
             QCOMPARE(program.exitCode(), 128 + signal);
