@@ -3,6 +3,7 @@
 
 #include "core/list/paths.h"
 #include "gui/headerrenames.h"
+#include "gui/previewmodel.h"
 #include "core/text/separators.h"
 
 #include <QComboBox>
@@ -13,7 +14,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -86,7 +87,8 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     , m_fileSeparator(new QComboBox(this))
     , m_hint(new QLabel(this))
     , m_hintButton(new QPushButton(tr("Cut &There"), this))
-    , m_table(new QTableWidget(this))
+    , m_model(new PreviewModel(this))
+    , m_table(new QTableView(this))
     , m_headerPlan(new QLabel(this))
     , m_settle(new QTimer(this))
 {
@@ -96,6 +98,7 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_hint->setObjectName(u"PreviewHint"_s);
     m_hintButton->setObjectName(u"PreviewHintButton"_s);
     m_table->setObjectName(u"PreviewTable"_s);
+    m_table->setModel(m_model);
     m_table->setAccessibleName(tr("Preview"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
@@ -243,9 +246,7 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
         m_info->setText(preview.error);
         m_hint->hide();
         m_hintButton->hide();
-        m_table->clear();
-        m_table->setRowCount(0);
-        m_table->setColumnCount(0);
+        m_model->clear();
         emit shown();
         return;
     }
@@ -352,9 +353,6 @@ void PreviewPanel::showRows(const FilePreview &preview)
     qsizetype columns = preview.header ? preview.header->size() : 0;
     for (const QStringList &row : preview.firstRows)
         columns = std::max(columns, row.size());
-    m_table->clear();
-    m_table->setColumnCount(int(columns));
-    m_table->setRowCount(int(preview.firstRows.size()));
     // The header row as the table's header; without one, the columns' letters.
     QStringList titles;
     for (qsizetype c = 0; c < columns; ++c) {
@@ -363,15 +361,7 @@ void PreviewPanel::showRows(const FilePreview &preview)
             letters.prepend(QChar(u'A' + char16_t((n - 1) % 26)));
         titles.append(preview.header ? preview.header->value(c) : letters);
     }
-    m_table->setHorizontalHeaderLabels(titles);
-    for (qsizetype r = 0; r < preview.firstRows.size(); ++r) {
-        const QStringList &row = preview.firstRows[r];
-        for (qsizetype c = 0; c < row.size(); ++c)
-            m_table->setItem(int(r), int(c), new QTableWidgetItem(row[c]));
-        // Numbers and dates stand on the right, as the sheet shows them.
-        for (const qsizetype c : preview.valueCells.value(r))
-            m_table->item(int(r), int(c))->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    }
+    m_model->setRows(titles, preview.firstRows, preview.valueCells);
 }
 
 } // namespace quillora

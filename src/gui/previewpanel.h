@@ -12,12 +12,13 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class QTimer;
 
 namespace quillora {
 
 class HeaderRenames;
+class PreviewModel;
 
 // What a listed file gives, before it is imported: its encoding, line ends
 // and size, a separator hint, and its first rows as they will land, with
@@ -42,7 +43,7 @@ public:
     void setDesignedWidth(int width);
     QSize sizeHint() const override;
 
-    QTableWidget *table() const { return m_table; }
+    QTableView *table() const { return m_table; }
     QLabel *infoLine() const { return m_info; }
     QPushButton *hintButton() const { return m_hintButton; }
     QComboBox *fileEncodingBox() const { return m_fileEncoding; }
@@ -85,7 +86,8 @@ private:
     QComboBox *m_fileSeparator;
     QLabel *m_hint;
     QPushButton *m_hintButton;
-    QTableWidget *m_table;
+    PreviewModel *m_model;
+    QTableView *m_table;
     QLabel *m_headerPlan;
     HeaderRenames *m_renames = nullptr;
     std::function<QStringList()> m_listed;
