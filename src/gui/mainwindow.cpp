@@ -198,15 +198,36 @@ void MainWindow::layOutControls()
     column->addSpacing(gap);
     column->addWidget(m_progressBar);
 
-    auto *window = new QHBoxLayout(this);
+    auto *content = new QWidget;
+    auto *window = new QHBoxLayout(content);
     window->setContentsMargins(gap, gap, gap, gap);
     window->setSpacing(gap);
     window->addLayout(column);
     window->addWidget(m_preview, 1);
+    // The window's page scrolls only on a screen smaller than it can be
+    // (800x600, 1024x600 at 150%); elsewhere it is the window.
+    m_page = new QScrollArea(this);
+    m_page->setObjectName(u"Page"_s);
+    m_page->setFrameShape(QFrame::NoFrame);
+    m_page->setWidgetResizable(true);
+    m_page->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_page);
     // Placed now, not first when shown: the designed size is the one to
     // open at and to fit to a screen.
     resize(sizeHint());
-    window->activate();
+    outer->activate();
+}
+
+QSize MainWindow::sizeHint() const
+{
+    return m_page ? m_page->widget()->sizeHint() : QWidget::sizeHint();
+}
+
+QSize MainWindow::unscrolledMinimum() const
+{
+    return m_page->widget()->minimumSizeHint();
 }
 
 void MainWindow::buildProgressBar()
@@ -307,6 +328,7 @@ void MainWindow::watchPointerSurfaces()
 {
     m_pointer = new PointerFeedback(this);
     m_pointer->watch(this, PointerFeedback::Default, true);
+    m_pointer->watch(m_page->widget(), PointerFeedback::Default, true);
     m_pointer->watch(m_options->sheetFrame(), PointerFeedback::Default, true);
     m_pointer->watch(m_options->formatFrame(), PointerFeedback::Default, true);
     for (int number = 1; number <= 7; ++number)

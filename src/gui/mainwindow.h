@@ -14,6 +14,7 @@
 
 class QAbstractButton;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 class QTreeView;
 
@@ -85,6 +86,9 @@ public:
     FileListController &listController() const { return *m_list; }
     PointerFeedback &pointer() const { return *m_pointer; }
     FileListView *listView() const { return m_listView; }
+    // The designed size; the page scrolls below unscrolledMinimum().
+    QSize sizeHint() const override;
+    QSize unscrolledMinimum() const;
     PreviewPanel *preview() const { return m_preview; }
 
     void PushButton7_Click();
@@ -124,6 +128,7 @@ private:
     FileListView *m_listView = nullptr;
     OptionsPanel *m_options = nullptr;
     PreviewPanel *m_preview = nullptr;
+    QScrollArea *m_page = nullptr;
     HeaderRenames *m_renames = nullptr;
     TextProgressBar *m_progressBar = nullptr;
     ImportController *m_import = nullptr;

@@ -7,9 +7,10 @@
 namespace quillora {
 
 // Room a window manager's title bar and borders take, until the window has
-// been shown and its own are known: a tall title bar, so that a window
-// placed by it never ends under the screen's edge.
-inline constexpr QMargins AssumedDecorations{0, 38, 0, 0};
+// been shown and its own are known: a tall title bar and thin borders, so
+// that a window placed by them (one as wide as a small screen too) never
+// ends under the screen's edge.
+inline constexpr QMargins AssumedDecorations{2, 38, 2, 2};
 
 // Where a window's frame goes in a screen's free area: never larger than
 // the area, nor smaller than least (a window that cannot fit stands at the

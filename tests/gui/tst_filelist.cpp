@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTest>
 #include <QTreeView>
 
@@ -329,7 +330,8 @@ void tst_FileList::pointerFollowsTheSurfaces()
     QCOMPARE(pointer.value(), int(PointerFeedback::Hand));
     sendMouse(child<QRadioButton>(*m_window, u"Option3"_s), QEvent::MouseMove, QPoint(3, 3));
     QCOMPARE(pointer.value(), int(PointerFeedback::Default));
-    for (QWidget *surface : {static_cast<QWidget *>(viewport()), static_cast<QWidget *>(m_window.get()),
+    QWidget *page = child<QScrollArea>(*m_window, u"Page"_s)->widget();
+    for (QWidget *surface : {static_cast<QWidget *>(viewport()), page,
                              child<QWidget>(*m_window, u"Frame1"_s)}) {
         sendMouse(button(3), QEvent::MouseMove, QPoint(3, 3));
         QCOMPARE(pointer.value(), int(PointerFeedback::Hand));
