@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>space, comma, tab, semicolon or pipe: cut each line into cells there; auto: each file at its own separator (comma, semicolon, tab or pipe), found from its start.</source>
-        <translation>space, comma, tab, semicolon oder pipe: jede Zeile dort in Zellen teilen; auto: jede Datei an ihrem eigenen Trennzeichen (Komma, Semikolon, Tabulator oder senkrechter Strich), aus ihrem Anfang ermittelt.</translation>
+        <translation>space, comma, tab, semicolon oder pipe: jede Zeile dort in Zellen aufteilen; auto: jede Datei an ihrem eigenen Trennzeichen (Komma, Semikolon, Tabulator oder senkrechter Strich), aus ihrem Anfang ermittelt.</translation>
     </message>
     <message>
         <source>Cut each line into cells at TEXT (any text, several characters allowed).</source>
-        <translation>Jede Zeile an TEXT in Zellen teilen (beliebiger Text, auch mehrere Zeichen).</translation>
+        <translation>Jede Zeile an TEXT in Zellen aufteilen (beliebiger Text, auch mehrere Zeichen).</translation>
     </message>
     <message>
         <source>For a folder PATH: its files whose names end in .EXT, walked as &quot;Add All File(s) In Folder&quot; walks (default: every file, as a drop).</source>
@@ -320,17 +320,17 @@
         <translation>%1: %2 (%3), %4, breiteste %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n Zeile</numerusform>
-            <numerusform>%n Zeilen</numerusform>
+            <numerusform>%Ln Zeile</numerusform>
+            <numerusform>%Ln Zeilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n Zelle</numerusform>
-            <numerusform>%n Zellen</numerusform>
+            <numerusform>%Ln Zelle</numerusform>
+            <numerusform>%Ln Zellen</numerusform>
         </translation>
     </message>
     <message>
@@ -354,24 +354,24 @@
         <translation>, sieht getrennt durch %1 aus</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>Tabelle %1: %n Zeile</numerusform>
-            <numerusform>Tabelle %1: %n Zeilen</numerusform>
+            <numerusform>Tabelle %1: %Ln Zeile</numerusform>
+            <numerusform>Tabelle %1: %Ln Zeilen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n Zeile ausgelassen: eine Tabelle fasst %1)</numerusform>
-            <numerusform>(%n Zeilen ausgelassen: eine Tabelle fasst %1)</numerusform>
+            <numerusform>(%Ln Zeile ausgelassen: eine Tabelle fasst %1)</numerusform>
+            <numerusform>(%Ln Zeilen ausgelassen: eine Tabelle fasst %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n Spalte)</numerusform>
-            <numerusform>%1, ... (%n Spalten)</numerusform>
+            <numerusform>%1, ... (%Ln Spalte)</numerusform>
+            <numerusform>%1, ... (%Ln Spalten)</numerusform>
         </translation>
     </message>
     <message>
@@ -407,10 +407,10 @@
         <translation>schreibe Zeilen: %1 von %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, %n Zeile über ihrer Tabelle übersprungen</numerusform>
-            <numerusform>, %n Zeilen über ihrer Tabelle übersprungen</numerusform>
+            <numerusform>, %Ln Zeile über ihrer Tabelle übersprungen</numerusform>
+            <numerusform>, %Ln Zeilen über ihrer Tabelle übersprungen</numerusform>
         </translation>
     </message>
 </context>
@@ -615,33 +615,33 @@
         <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> Sie enthält auch %n gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
-            <numerusform> Sie enthält auch %n gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform>
-            <numerusform>%n Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform>
+            <numerusform>%Ln Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform>
+            <numerusform>%Ln Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform>
-            <numerusform>%n Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform>
+            <numerusform>%Ln Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform>
+            <numerusform>%Ln Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %n Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %n Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -649,10 +649,10 @@
         <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %n Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %n Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform>
         </translation>
     </message>
     <message>
@@ -669,32 +669,32 @@
         <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %n der ersten %3 Zeilen hat eine andere Zahl von Zellen und wird trotzdem so geteilt.</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %n der ersten %3 Zeilen haben eine andere Zahl von Zellen und werden trotzdem so geteilt.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen hat eine andere Zahl von Zellen und wird trotzdem so geteilt.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen haben eine andere Zahl von Zellen und werden trotzdem so geteilt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 geteilt.</translation>
+        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 aufgeteilt.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>%n Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen.</numerusform>
-            <numerusform>%n Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen.</numerusform>
+            <numerusform>%Ln Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen.</numerusform>
+            <numerusform>%Ln Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 und %n weiterer</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %Ln weiterer</numerusform>
+            <numerusform>%1 und %Ln weitere</numerusform>
         </translation>
     </message>
     <message>
@@ -702,38 +702,38 @@
         <translation>nur in %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>ab %1, %n Datei</numerusform>
-            <numerusform>ab %1, %n Dateien</numerusform>
+            <numerusform>ab %1, %Ln Datei</numerusform>
+            <numerusform>ab %1, %Ln Dateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>nur in %n Datei, bis %1</numerusform>
-            <numerusform>nur in %n Dateien, bis %1</numerusform>
+            <numerusform>nur in %Ln Datei, bis %1</numerusform>
+            <numerusform>nur in %Ln Dateien, bis %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>nur in %n Datei, %1 bis %2</numerusform>
-            <numerusform>nur in %n Dateien, %1 bis %2</numerusform>
+            <numerusform>nur in %Ln Datei, %1 bis %2</numerusform>
+            <numerusform>nur in %Ln Dateien, %1 bis %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>nur in %n Datei: %1</numerusform>
-            <numerusform>nur in %n Dateien: %1</numerusform>
+            <numerusform>nur in %Ln Datei: %1</numerusform>
+            <numerusform>nur in %Ln Dateien: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>fehlt in %n Datei: %1</numerusform>
-            <numerusform>fehlt in %n Dateien: %1</numerusform>
+            <numerusform>fehlt in %Ln Datei: %1</numerusform>
+            <numerusform>fehlt in %Ln Dateien: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -813,10 +813,10 @@
         <translation>aktivieren Sie &quot;Bei voller Tabelle in neuer Tabelle fortfahren&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... und %n weitere solche Datei.</numerusform>
-            <numerusform>... und %n weitere solche Dateien.</numerusform>
+            <numerusform>... und %Ln weitere solche Datei.</numerusform>
+            <numerusform>... und %Ln weitere solche Dateien.</numerusform>
         </translation>
     </message>
     <message>
@@ -858,11 +858,11 @@
         <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
-            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
         </translation>
     </message>
     <message>
@@ -870,10 +870,10 @@
         <translation>%1: jede Zeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %n haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
         </translation>
     </message>
     <message>
@@ -1029,11 +1029,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>%n Zeichen der Tabelle &quot;%1&quot; wurde ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
-            <numerusform>%n Zeichen der Tabelle &quot;%1&quot; wurden ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
+            <numerusform>%Ln Zeichen der Tabelle &quot;%1&quot; wurde ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
+            <numerusform>%Ln Zeichen der Tabelle &quot;%1&quot; wurden ausgelassen: eine %2-Datei kann keine Steuerzeichen außer Tabulator und Zeilenumbruch enthalten, auch nicht U+FFFE und U+FFFF (eine .xlsx-Datei behält sie).</numerusform>
         </translation>
     </message>
     <message>
@@ -1049,23 +1049,23 @@
     </message>
     <message>
         <source>Split data into new Calc column by &amp;space</source>
-        <translation>Daten in neue &amp;Calc-Spalten an Leerzeichen teilen</translation>
+        <translation>Daten in neue &amp;Calc-Spalten an Leerzeichen aufteilen</translation>
     </message>
     <message>
         <source>Split data into new Calc column by &amp;comma</source>
-        <translation>Daten in neue Calc-Spalten an Ko&amp;mmas teilen</translation>
+        <translation>Daten in neue Calc-Spalten an Ko&amp;mmas aufteilen</translation>
     </message>
     <message>
         <source>Split data into new Calc column by ta&amp;b</source>
-        <translation>Daten in neue Calc-S&amp;palten an Tabulatoren teilen</translation>
+        <translation>Daten in neue Calc-S&amp;palten an Tabulatoren aufteilen</translation>
     </message>
     <message>
         <source>Split data into new Calc column by these c&amp;haracter(s):</source>
-        <translation>Daten in neue Calc-Spalten an diesen &amp;Zeichen teilen:</translation>
+        <translation>Daten in neue Calc-Spalten an diesen &amp;Zeichen aufteilen:</translation>
     </message>
     <message>
         <source>Split data at each file&apos;s own sepa&amp;rator (comma, semicolon, tab or pipe)</source>
-        <translation>Daten am eigenen Trennzeichen &amp;jeder Datei teilen (Komma, Semikolon, Tabulator, senkrechter Strich)</translation>
+        <translation>Daten am eigenen Trennzeichen &amp;jeder Datei aufteilen (Komma, Semikolon, Tabulator, senkrechter Strich)</translation>
     </message>
     <message>
         <source>Import all text files to &amp;one sheet</source>
@@ -1117,7 +1117,7 @@
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>ISO-Daten (2024-03-01) als Datum speichern</translation>
+        <translation>ISO-Datumsangaben (2024-03-01) als Datum speichern</translation>
     </message>
     <message>
         <source>Lines and Headers</source>
@@ -1188,7 +1188,7 @@
     </message>
     <message>
         <source>Cut &amp;There</source>
-        <translation>&amp;Hier teilen</translation>
+        <translation>&amp;Hier aufteilen</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -1216,7 +1216,7 @@
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation>Ihre Zeilen teilen &amp;an:</translation>
+        <translation>Zeilen dieser Datei aufteilen &amp;an:</translation>
     </message>
     <message>
         <source>No file is listed.</source>
@@ -1239,14 +1239,6 @@
         <translation>; Zahlen mit Dezimalpunkt</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 Zeilen</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>etwa %1 Zeilen</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
@@ -1260,17 +1252,31 @@
         <translation>Spalten der aufgeführten Dateien: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 und %n weitere</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %Ln weitere</numerusform>
+            <numerusform>%1 und %Ln weitere</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... %n weitere (siehe Tooltip)</numerusform>
-            <numerusform>... %n weitere (siehe Tooltip)</numerusform>
+            <numerusform>... %Ln weitere (siehe Tooltip)</numerusform>
+            <numerusform>... %Ln weitere (siehe Tooltip)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln Zeile</numerusform>
+            <numerusform>%Ln Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>etwa %Ln Zeile</numerusform>
+            <numerusform>etwa %Ln Zeilen</numerusform>
         </translation>
     </message>
 </context>
@@ -1331,10 +1337,10 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>&quot;%1&quot; wird in %n Datei &quot;%2&quot; geschrieben: %3</numerusform>
-            <numerusform>&quot;%1&quot; wird in %n Dateien &quot;%2&quot; geschrieben: %3</numerusform>
+            <numerusform>&quot;%1&quot; wird in %Ln Datei &quot;%2&quot; geschrieben: %3</numerusform>
+            <numerusform>&quot;%1&quot; wird in %Ln Dateien &quot;%2&quot; geschrieben: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1346,11 +1352,11 @@
         <translation>Datei %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 werden in %n Datei %2 geschrieben: %3</numerusform>
-            <numerusform>%1 werden in %n Dateien %2 geschrieben: %3</numerusform>
+            <numerusform>%1 werden in %Ln Datei %2 geschrieben: %3</numerusform>
+            <numerusform>%1 werden in %Ln Dateien %2 geschrieben: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1391,17 +1397,17 @@
         <translation>Die Zeilen nach Zeile %1 der Tabelle &quot;%2&quot; wurden ausgelassen: ein Dokument fasst höchstens %3 Tabellen.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
-            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
+            <numerusform>%Ln Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
+            <numerusform>%Ln Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht (eine .ods-Datei behält solche Zellen ganz, bis %3 Zeichen).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
-            <numerusform>%n Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
+            <numerusform>%Ln Zelle der Tabelle &quot;%1&quot; wurde auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
+            <numerusform>%Ln Zellen der Tabelle &quot;%1&quot; wurden auf %2 Zeichen gekürzt: mehr fasst eine Zelle nicht.</numerusform>
         </translation>
     </message>
     <message>
@@ -1410,10 +1416,10 @@
         <translation> Um die Zeilen nach der letzten in neue Tabellen zu setzen, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>%n Zelle konnte nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
-            <numerusform>%n Zellen konnten nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
+            <numerusform>%Ln Zelle konnte nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
+            <numerusform>%Ln Zellen konnten nicht in die Tabelle &quot;%1&quot; geschrieben werden: eine Tabelle fasst höchstens %2 Spalten und %3 Zeilen.%4</numerusform>
         </translation>
     </message>
     <message>

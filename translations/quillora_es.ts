@@ -319,17 +319,17 @@
         <translation>%1: %2 (%3), %4, la más ancha %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n fila</numerusform>
-            <numerusform>%n filas</numerusform>
+            <numerusform>%Ln fila</numerusform>
+            <numerusform>%Ln filas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n celda</numerusform>
-            <numerusform>%n celdas</numerusform>
+            <numerusform>%Ln celda</numerusform>
+            <numerusform>%Ln celdas</numerusform>
         </translation>
     </message>
     <message>
@@ -353,24 +353,24 @@
         <translation>, parece separado por %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>hoja %1: %n fila</numerusform>
-            <numerusform>hoja %1: %n filas</numerusform>
+            <numerusform>hoja %1: %Ln fila</numerusform>
+            <numerusform>hoja %1: %Ln filas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n fila omitida: una hoja admite %1)</numerusform>
-            <numerusform>(%n filas omitidas: una hoja admite %1)</numerusform>
+            <numerusform>(%Ln fila omitida: una hoja admite %1)</numerusform>
+            <numerusform>(%Ln filas omitidas: una hoja admite %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n columna)</numerusform>
-            <numerusform>%1, ... (%n columnas)</numerusform>
+            <numerusform>%1, ... (%Ln columna)</numerusform>
+            <numerusform>%1, ... (%Ln columnas)</numerusform>
         </translation>
     </message>
     <message>
@@ -406,10 +406,10 @@
         <translation>escribiendo filas: %1 de %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, %n línea por encima de su tabla omitida</numerusform>
-            <numerusform>, %n líneas por encima de su tabla omitidas</numerusform>
+            <numerusform>, %Ln línea por encima de su tabla omitida</numerusform>
+            <numerusform>, %Ln líneas por encima de su tabla omitidas</numerusform>
         </translation>
     </message>
 </context>
@@ -614,33 +614,33 @@
         <translation>Las líneas del archivo «%1» no se dividen por igual en ninguno de coma, punto y coma, tabulación o barra vertical: quedan enteras, una celda cada una.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> También contiene %n secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
-            <numerusform> También contiene %n secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+            <numerusform> También contiene %Ln secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+            <numerusform> También contiene %Ln secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform>
-            <numerusform>%n bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform>
+            <numerusform>%Ln byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform>
+            <numerusform>%Ln bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n carácter no se pudo leer y es U+FFFD</numerusform>
-            <numerusform>%n caracteres no se pudieron leer y son U+FFFD</numerusform>
+            <numerusform>%Ln carácter no se pudo leer y es U+FFFD</numerusform>
+            <numerusform>%Ln caracteres no se pudieron leer y son U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>El archivo «%1» se leyó como UTF-8, con %n byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
-            <numerusform>El archivo «%1» se leyó como UTF-8, con %n bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -648,10 +648,10 @@
         <translation>El archivo «%1» se leyó como %2, pero %3. Si está en otra codificación, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>El archivo «%1» se leyó como UTF-8; %n byte que no es UTF-8 se leyó como en windows-1252.</numerusform>
-            <numerusform>El archivo «%1» se leyó como UTF-8; %n bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln byte que no es UTF-8 se leyó como en windows-1252.</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -668,11 +668,11 @@
         <translation>El archivo «%1» no se importó: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %n de las primeras %3 líneas tiene otro número de celdas y se divide igualmente.</numerusform>
-            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %n de las primeras %3 líneas tienen otro número de celdas y se dividen igualmente.</numerusform>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tiene otro número de celdas y se divide igualmente.</numerusform>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tienen otro número de celdas y se dividen igualmente.</numerusform>
         </translation>
     </message>
     <message>
@@ -680,20 +680,20 @@
         <translation>Las líneas del archivo «%1» se dividen igual de bien en %2 que en %3: se dividen en %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>Se omitió %n línea por encima de la tabla del archivo «%1».</numerusform>
-            <numerusform>Se omitieron %n líneas por encima de la tabla del archivo «%1».</numerusform>
+            <numerusform>Se omitió %Ln línea por encima de la tabla del archivo «%1».</numerusform>
+            <numerusform>Se omitieron %Ln líneas por encima de la tabla del archivo «%1».</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 y %n más</numerusform>
-            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %Ln más</numerusform>
+            <numerusform>%1 y %Ln más</numerusform>
         </translation>
     </message>
     <message>
@@ -701,38 +701,38 @@
         <translation>solo en %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>desde %1, %n archivo</numerusform>
-            <numerusform>desde %1, %n archivos</numerusform>
+            <numerusform>desde %1, %Ln archivo</numerusform>
+            <numerusform>desde %1, %Ln archivos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>solo en %n archivo, hasta %1</numerusform>
-            <numerusform>solo en %n archivos, hasta %1</numerusform>
+            <numerusform>solo en %Ln archivo, hasta %1</numerusform>
+            <numerusform>solo en %Ln archivos, hasta %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>solo en %n archivo, de %1 a %2</numerusform>
-            <numerusform>solo en %n archivos, de %1 a %2</numerusform>
+            <numerusform>solo en %Ln archivo, de %1 a %2</numerusform>
+            <numerusform>solo en %Ln archivos, de %1 a %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>solo en %n archivo: %1</numerusform>
-            <numerusform>solo en %n archivos: %1</numerusform>
+            <numerusform>solo en %Ln archivo: %1</numerusform>
+            <numerusform>solo en %Ln archivos: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>falta en %n archivo: %1</numerusform>
-            <numerusform>falta en %n archivos: %1</numerusform>
+            <numerusform>falta en %Ln archivo: %1</numerusform>
+            <numerusform>falta en %Ln archivos: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -812,10 +812,10 @@
         <translation>marque «Continuar en una hoja nueva cuando una hoja esté llena»</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... y %n archivo más como estos.</numerusform>
-            <numerusform>... y %n archivos más como estos.</numerusform>
+            <numerusform>... y %Ln archivo más como estos.</numerusform>
+            <numerusform>... y %Ln archivos más como estos.</numerusform>
         </translation>
     </message>
     <message>
@@ -857,11 +857,11 @@
         <translation>El archivo «%1» no se importó: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
-            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -869,10 +869,10 @@
         <translation>%1: cada fila es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
-            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %n; parece separado por %2.</numerusform>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1028,11 +1028,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>Se omitió %n carácter de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
-            <numerusform>Se omitieron %n caracteres de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
+            <numerusform>Se omitió %Ln carácter de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
+            <numerusform>Se omitieron %Ln caracteres de la hoja «%1»: un archivo %2 no admite caracteres de control distintos de tabulación y salto de línea, ni U+FFFE y U+FFFF (un archivo .xlsx los conserva).</numerusform>
         </translation>
     </message>
     <message>
@@ -1238,14 +1238,6 @@
         <translation>; números con punto decimal</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 filas</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>unas %1 filas</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
@@ -1259,17 +1251,31 @@
         <translation>Columnas de los archivos listados: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 y %n más</numerusform>
-            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %Ln más</numerusform>
+            <numerusform>%1 y %Ln más</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... %n más (vea la información emergente)</numerusform>
-            <numerusform>... %n más (vea la información emergente)</numerusform>
+            <numerusform>... %Ln más (vea la información emergente)</numerusform>
+            <numerusform>... %Ln más (vea la información emergente)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln fila</numerusform>
+            <numerusform>%Ln filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>aprox. %Ln fila</numerusform>
+            <numerusform>aprox. %Ln filas</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,10 +1336,10 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>«%1» se escribe «%2» en %n archivo: %3</numerusform>
-            <numerusform>«%1» se escribe «%2» en %n archivos: %3</numerusform>
+            <numerusform>«%1» se escribe «%2» en %Ln archivo: %3</numerusform>
+            <numerusform>«%1» se escribe «%2» en %Ln archivos: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1345,11 +1351,11 @@
         <translation>Archivo %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 se escriben %2 en %n archivo: %3</numerusform>
-            <numerusform>%1 se escriben %2 en %n archivos: %3</numerusform>
+            <numerusform>%1 se escriben %2 en %Ln archivo: %3</numerusform>
+            <numerusform>%1 se escriben %2 en %Ln archivos: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,17 +1396,17 @@
         <translation>Se omitieron las filas después de la fila %1 de la hoja «%2»: un documento admite como máximo %3 hojas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
-            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
+            <numerusform>%Ln celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
+            <numerusform>%Ln celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más (un archivo .ods conserva enteras esas celdas, hasta %3 caracteres).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más.</numerusform>
-            <numerusform>%n celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más.</numerusform>
+            <numerusform>%Ln celda de la hoja «%1» se cortó a %2 caracteres: una celda no admite más.</numerusform>
+            <numerusform>%Ln celdas de la hoja «%1» se cortaron a %2 caracteres: una celda no admite más.</numerusform>
         </translation>
     </message>
     <message>
@@ -1409,10 +1415,10 @@
         <translation> Para poner las filas tras la última en hojas nuevas, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>No se pudo escribir %n celda en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
-            <numerusform>No se pudieron escribir %n celdas en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
+            <numerusform>No se pudo escribir %Ln celda en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
+            <numerusform>No se pudieron escribir %Ln celdas en la hoja «%1»: una hoja admite como máximo %2 columnas y %3 filas.%4</numerusform>
         </translation>
     </message>
     <message>

@@ -319,17 +319,17 @@
         <translation>%1 : %2 (%3), %4, au plus %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n ligne</numerusform>
-            <numerusform>%n lignes</numerusform>
+            <numerusform>%Ln ligne</numerusform>
+            <numerusform>%Ln lignes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n cellule</numerusform>
-            <numerusform>%n cellules</numerusform>
+            <numerusform>%Ln cellule</numerusform>
+            <numerusform>%Ln cellules</numerusform>
         </translation>
     </message>
     <message>
@@ -353,24 +353,24 @@
         <translation>, semble séparé par des %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>feuille %1 : %n ligne</numerusform>
-            <numerusform>feuille %1 : %n lignes</numerusform>
+            <numerusform>feuille %1 : %Ln ligne</numerusform>
+            <numerusform>feuille %1 : %Ln lignes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n ligne omise : une feuille en contient %1)</numerusform>
-            <numerusform>(%n lignes omises : une feuille en contient %1)</numerusform>
+            <numerusform>(%Ln ligne omise : une feuille en contient %1)</numerusform>
+            <numerusform>(%Ln lignes omises : une feuille en contient %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n colonne)</numerusform>
-            <numerusform>%1, ... (%n colonnes)</numerusform>
+            <numerusform>%1, ... (%Ln colonne)</numerusform>
+            <numerusform>%1, ... (%Ln colonnes)</numerusform>
         </translation>
     </message>
     <message>
@@ -406,10 +406,10 @@
         <translation>écriture des lignes : %1 sur %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, %n ligne au-dessus de son tableau sautée</numerusform>
-            <numerusform>, %n lignes au-dessus de son tableau sautées</numerusform>
+            <numerusform>, %Ln ligne au-dessus de son tableau sautée</numerusform>
+            <numerusform>, %Ln lignes au-dessus de son tableau sautées</numerusform>
         </translation>
     </message>
 </context>
@@ -614,33 +614,33 @@
         <translation>Les lignes du fichier « %1 » ne se coupent régulièrement à aucun de virgule, point-virgule, tabulation ou barre verticale : elles restent entières, une cellule chacune.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> Il contient aussi %n séquence UTF-8 valide : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
-            <numerusform> Il contient aussi %n séquences UTF-8 valides : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+            <numerusform> Il contient aussi %Ln séquence UTF-8 valide : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+            <numerusform> Il contient aussi %Ln séquences UTF-8 valides : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform>
-            <numerusform>%n octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform>
+            <numerusform>%Ln octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform>
+            <numerusform>%Ln octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n caractère n&apos;a pu être lu et vaut U+FFFD</numerusform>
-            <numerusform>%n caractères n&apos;ont pu être lus et valent U+FFFD</numerusform>
+            <numerusform>%Ln caractère n&apos;a pu être lu et vaut U+FFFD</numerusform>
+            <numerusform>%Ln caractères n&apos;ont pu être lus et valent U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octet non UTF-8 lu comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %n octets non UTF-8 lus comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octet non UTF-8 lu comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octets non UTF-8 lus comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -648,10 +648,10 @@
         <translation>Le fichier « %1 » a été lu en %2, mais %3. S&apos;il est dans un autre encodage, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octet non UTF-8 a été lu comme en windows-1252.</numerusform>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %n octets non UTF-8 ont été lus comme en windows-1252.</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octet non UTF-8 a été lu comme en windows-1252.</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octets non UTF-8 ont été lus comme en windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -668,11 +668,11 @@
         <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %n des %3 premières lignes a un autre nombre de cellules et est coupée quand même.</numerusform>
-            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %n des %3 premières lignes ont un autre nombre de cellules et sont coupées quand même.</numerusform>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes a un autre nombre de cellules et est coupée quand même.</numerusform>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes ont un autre nombre de cellules et sont coupées quand même.</numerusform>
         </translation>
     </message>
     <message>
@@ -680,20 +680,20 @@
         <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>%n ligne au-dessus du tableau du fichier « %1 » a été sautée.</numerusform>
-            <numerusform>%n lignes au-dessus du tableau du fichier « %1 » ont été sautées.</numerusform>
+            <numerusform>%Ln ligne au-dessus du tableau du fichier « %1 » a été sautée.</numerusform>
+            <numerusform>%Ln lignes au-dessus du tableau du fichier « %1 » ont été sautées.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
+            <numerusform>%1 et %Ln autre</numerusform>
+            <numerusform>%1 et %Ln autres</numerusform>
         </translation>
     </message>
     <message>
@@ -701,38 +701,38 @@
         <translation>seulement dans %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>à partir de %1, %n fichier</numerusform>
-            <numerusform>à partir de %1, %n fichiers</numerusform>
+            <numerusform>à partir de %1, %Ln fichier</numerusform>
+            <numerusform>à partir de %1, %Ln fichiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>seulement dans %n fichier, jusqu&apos;à %1</numerusform>
-            <numerusform>seulement dans %n fichiers, jusqu&apos;à %1</numerusform>
+            <numerusform>seulement dans %Ln fichier, jusqu&apos;à %1</numerusform>
+            <numerusform>seulement dans %Ln fichiers, jusqu&apos;à %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>seulement dans %n fichier, de %1 à %2</numerusform>
-            <numerusform>seulement dans %n fichiers, de %1 à %2</numerusform>
+            <numerusform>seulement dans %Ln fichier, de %1 à %2</numerusform>
+            <numerusform>seulement dans %Ln fichiers, de %1 à %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>seulement dans %n fichier : %1</numerusform>
-            <numerusform>seulement dans %n fichiers : %1</numerusform>
+            <numerusform>seulement dans %Ln fichier : %1</numerusform>
+            <numerusform>seulement dans %Ln fichiers : %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>absent de %n fichier : %1</numerusform>
-            <numerusform>absent de %n fichiers : %1</numerusform>
+            <numerusform>absent de %Ln fichier : %1</numerusform>
+            <numerusform>absent de %Ln fichiers : %1</numerusform>
         </translation>
     </message>
     <message>
@@ -812,10 +812,10 @@
         <translation>cochez « Continuer sur une nouvelle feuille quand une feuille est pleine »</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... et %n autre fichier de ce genre.</numerusform>
-            <numerusform>... et %n autres fichiers de ce genre.</numerusform>
+            <numerusform>... et %Ln autre fichier de ce genre.</numerusform>
+            <numerusform>... et %Ln autres fichiers de ce genre.</numerusform>
         </translation>
     </message>
     <message>
@@ -857,11 +857,11 @@
         <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
-            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -869,10 +869,10 @@
         <translation>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
-            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %n ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1028,11 +1028,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>%n caractère de la feuille « %1 » a été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
-            <numerusform>%n caractères de la feuille « %1 » ont été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
+            <numerusform>%Ln caractère de la feuille « %1 » a été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
+            <numerusform>%Ln caractères de la feuille « %1 » ont été omis : un fichier %2 ne peut contenir de caractères de contrôle autres que la tabulation et le saut de ligne, ni U+FFFE et U+FFFF (un fichier .xlsx les garde).</numerusform>
         </translation>
     </message>
     <message>
@@ -1238,14 +1238,6 @@
         <translation> ; nombres avec un point décimal</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 lignes</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>environ %1 lignes</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
@@ -1259,17 +1251,31 @@
         <translation>Colonnes des fichiers listés : %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 et %n autre</numerusform>
-            <numerusform>%1 et %n autres</numerusform>
+            <numerusform>%1 et %Ln autre</numerusform>
+            <numerusform>%1 et %Ln autres</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... %n de plus (voir l&apos;infobulle)</numerusform>
-            <numerusform>... %n de plus (voir l&apos;infobulle)</numerusform>
+            <numerusform>... %Ln autre (voir l&apos;infobulle)</numerusform>
+            <numerusform>... %Ln autres (voir l&apos;infobulle)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln ligne</numerusform>
+            <numerusform>%Ln lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>environ %Ln ligne</numerusform>
+            <numerusform>environ %Ln lignes</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,10 +1336,10 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>« %1 » s&apos;écrit « %2 » dans %n fichier : %3</numerusform>
-            <numerusform>« %1 » s&apos;écrit « %2 » dans %n fichiers : %3</numerusform>
+            <numerusform>« %1 » s&apos;écrit « %2 » dans %Ln fichier : %3</numerusform>
+            <numerusform>« %1 » s&apos;écrit « %2 » dans %Ln fichiers : %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1345,11 +1351,11 @@
         <translation>Fichier %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 s&apos;écrivent %2 dans %n fichier : %3</numerusform>
-            <numerusform>%1 s&apos;écrivent %2 dans %n fichiers : %3</numerusform>
+            <numerusform>%1 s&apos;écrivent %2 dans %Ln fichier : %3</numerusform>
+            <numerusform>%1 s&apos;écrivent %2 dans %Ln fichiers : %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,17 +1396,17 @@
         <translation>Les lignes après la ligne %1 de la feuille « %2 » ont été omises : un document contient au plus %3 feuilles.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
-            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
+            <numerusform>%Ln cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
+            <numerusform>%Ln cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus (un fichier .ods garde ces cellules entières, jusqu&apos;à %3 caractères).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
-            <numerusform>%n cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
+            <numerusform>%Ln cellule de la feuille « %1 » a été coupée à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
+            <numerusform>%Ln cellules de la feuille « %1 » ont été coupées à %2 caractères : une cellule n&apos;en contient pas plus.</numerusform>
         </translation>
     </message>
     <message>
@@ -1409,10 +1415,10 @@
         <translation> Pour mettre les lignes au-delà de la dernière sur de nouvelles feuilles, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>%n cellule n&apos;a pu être écrite sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
-            <numerusform>%n cellules n&apos;ont pu être écrites sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
+            <numerusform>%Ln cellule n&apos;a pu être écrite sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
+            <numerusform>%Ln cellules n&apos;ont pu être écrites sur la feuille « %1 » : une feuille contient au plus %2 colonnes et %3 lignes.%4</numerusform>
         </translation>
     </message>
     <message>

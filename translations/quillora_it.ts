@@ -319,17 +319,17 @@
         <translation>%1: %2 (%3), %4, la più larga %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n riga</numerusform>
-            <numerusform>%n righe</numerusform>
+            <numerusform>%Ln riga</numerusform>
+            <numerusform>%Ln righe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n cella</numerusform>
-            <numerusform>%n celle</numerusform>
+            <numerusform>%Ln cella</numerusform>
+            <numerusform>%Ln celle</numerusform>
         </translation>
     </message>
     <message>
@@ -353,24 +353,24 @@
         <translation>, sembra separato da %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>foglio %1: %n riga</numerusform>
-            <numerusform>foglio %1: %n righe</numerusform>
+            <numerusform>foglio %1: %Ln riga</numerusform>
+            <numerusform>foglio %1: %Ln righe</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n riga tralasciata: un foglio ne contiene %1)</numerusform>
-            <numerusform>(%n righe tralasciate: un foglio ne contiene %1)</numerusform>
+            <numerusform>(%Ln riga tralasciata: un foglio ne contiene %1)</numerusform>
+            <numerusform>(%Ln righe tralasciate: un foglio ne contiene %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n colonna)</numerusform>
-            <numerusform>%1, ... (%n colonne)</numerusform>
+            <numerusform>%1, ... (%Ln colonna)</numerusform>
+            <numerusform>%1, ... (%Ln colonne)</numerusform>
         </translation>
     </message>
     <message>
@@ -406,10 +406,10 @@
         <translation>scrittura righe: %1 di %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, %n riga sopra la sua tabella saltata</numerusform>
-            <numerusform>, %n righe sopra la sua tabella saltate</numerusform>
+            <numerusform>, %Ln riga sopra la sua tabella saltata</numerusform>
+            <numerusform>, %Ln righe sopra la sua tabella saltate</numerusform>
         </translation>
     </message>
 </context>
@@ -614,33 +614,33 @@
         <translation>Le righe del file «%1» non si dividono in modo uniforme a nessuno tra virgola, punto e virgola, tabulazione o barra verticale: restano intere, una cella ciascuna.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> Contiene anche %n sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
-            <numerusform> Contiene anche %n sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+            <numerusform> Contiene anche %Ln sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+            <numerusform> Contiene anche %Ln sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform>
-            <numerusform>%n byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform>
+            <numerusform>%Ln byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform>
+            <numerusform>%Ln byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n carattere non è stato letto ed è U+FFFD</numerusform>
-            <numerusform>%n caratteri non sono stati letti e sono U+FFFD</numerusform>
+            <numerusform>%Ln carattere non è stato letto ed è U+FFFD</numerusform>
+            <numerusform>%Ln caratteri non sono stati letti e sono U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letto come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
-            <numerusform>Il file «%1» è stato letto come UTF-8, con %n byte non UTF-8 letti come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letto come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letti come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -648,10 +648,10 @@
         <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un&apos;altra codifica, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 è stato letto come in windows-1252.</numerusform>
-            <numerusform>Il file «%1» è stato letto come UTF-8; %n byte non UTF-8 sono stati letti come in windows-1252.</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 è stato letto come in windows-1252.</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 sono stati letti come in windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -668,11 +668,11 @@
         <translation>Il file «%1» non è stato importato: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %n delle prime %3 righe ha un altro numero di celle ed è divisa comunque.</numerusform>
-            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %n delle prime %3 righe hanno un altro numero di celle e sono divise comunque.</numerusform>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe ha un altro numero di celle ed è divisa comunque.</numerusform>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe hanno un altro numero di celle e sono divise comunque.</numerusform>
         </translation>
     </message>
     <message>
@@ -680,20 +680,20 @@
         <translation>Le righe del file «%1» si dividono altrettanto bene a %2 che a %3: sono divise a %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>%n riga sopra la tabella del file «%1» è stata saltata.</numerusform>
-            <numerusform>%n righe sopra la tabella del file «%1» sono state saltate.</numerusform>
+            <numerusform>%Ln riga sopra la tabella del file «%1» è stata saltata.</numerusform>
+            <numerusform>%Ln righe sopra la tabella del file «%1» sono state saltate.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 e %n altro</numerusform>
-            <numerusform>%1 e altri %n</numerusform>
+            <numerusform>%1 e %Ln altro</numerusform>
+            <numerusform>%1 e altri %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -701,38 +701,38 @@
         <translation>solo in %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>da %1 in poi, %n file</numerusform>
-            <numerusform>da %1 in poi, %n file</numerusform>
+            <numerusform>da %1 in poi, %Ln file</numerusform>
+            <numerusform>da %1 in poi, %Ln file</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>solo in %n file, fino a %1</numerusform>
-            <numerusform>solo in %n file, fino a %1</numerusform>
+            <numerusform>solo in %Ln file, fino a %1</numerusform>
+            <numerusform>solo in %Ln file, fino a %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>solo in %n file, da %1 a %2</numerusform>
-            <numerusform>solo in %n file, da %1 a %2</numerusform>
+            <numerusform>solo in %Ln file, da %1 a %2</numerusform>
+            <numerusform>solo in %Ln file, da %1 a %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>solo in %n file: %1</numerusform>
-            <numerusform>solo in %n file: %1</numerusform>
+            <numerusform>solo in %Ln file: %1</numerusform>
+            <numerusform>solo in %Ln file: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>manca in %n file: %1</numerusform>
-            <numerusform>manca in %n file: %1</numerusform>
+            <numerusform>manca in %Ln file: %1</numerusform>
+            <numerusform>manca in %Ln file: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -812,10 +812,10 @@
         <translation>spuntare «Continua in un nuovo foglio quando un foglio è pieno»</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... e %n altro file come questi.</numerusform>
-            <numerusform>... e altri %n file come questi.</numerusform>
+            <numerusform>... e %Ln altro file come questi.</numerusform>
+            <numerusform>... e altri %Ln file come questi.</numerusform>
         </translation>
     </message>
     <message>
@@ -857,11 +857,11 @@
         <translation>Il file «%1» non è stato importato: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
-            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -869,10 +869,10 @@
         <translation>%1: ogni riga è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
-            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %n; sembra separato da %2.</numerusform>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1028,11 +1028,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>%n carattere del foglio «%1» è stato tralasciato: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
-            <numerusform>%n caratteri del foglio «%1» sono stati tralasciati: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
+            <numerusform>%Ln carattere del foglio «%1» è stato tralasciato: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
+            <numerusform>%Ln caratteri del foglio «%1» sono stati tralasciati: un file %2 non può contenere caratteri di controllo diversi da tabulazione e a capo, né U+FFFE e U+FFFF (un file .xlsx li mantiene).</numerusform>
         </translation>
     </message>
     <message>
@@ -1238,14 +1238,6 @@
         <translation>; numeri con punto decimale</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 righe</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>circa %1 righe</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
@@ -1259,17 +1251,31 @@
         <translation>Colonne dei file elencati: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 e %n altro</numerusform>
-            <numerusform>%1 e altri %n</numerusform>
+            <numerusform>%1 e %Ln altro</numerusform>
+            <numerusform>%1 e altri %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... altri %n (vedere il suggerimento)</numerusform>
-            <numerusform>... altri %n (vedere il suggerimento)</numerusform>
+            <numerusform>... altri %Ln (vedere il suggerimento)</numerusform>
+            <numerusform>... altri %Ln (vedere il suggerimento)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln riga</numerusform>
+            <numerusform>%Ln righe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>circa %Ln riga</numerusform>
+            <numerusform>circa %Ln righe</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,10 +1336,10 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>«%1» è scritto «%2» in %n file: %3</numerusform>
-            <numerusform>«%1» è scritto «%2» in %n file: %3</numerusform>
+            <numerusform>«%1» è scritto «%2» in %Ln file: %3</numerusform>
+            <numerusform>«%1» è scritto «%2» in %Ln file: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1345,11 +1351,11 @@
         <translation>File %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 sono scritti %2 in %n file: %3</numerusform>
-            <numerusform>%1 sono scritti %2 in %n file: %3</numerusform>
+            <numerusform>%1 sono scritti %2 in %Ln file: %3</numerusform>
+            <numerusform>%1 sono scritti %2 in %Ln file: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,17 +1396,17 @@
         <translation>Le righe dopo la riga %1 del foglio «%2» sono state tralasciate: un documento contiene al massimo %3 fogli.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
-            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
+            <numerusform>%Ln cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
+            <numerusform>%Ln celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più (un file .ods mantiene intere tali celle, fino a %3 caratteri).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più.</numerusform>
-            <numerusform>%n celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più.</numerusform>
+            <numerusform>%Ln cella del foglio «%1» è stata tagliata a %2 caratteri: una cella non ne contiene di più.</numerusform>
+            <numerusform>%Ln celle del foglio «%1» sono state tagliate a %2 caratteri: una cella non ne contiene di più.</numerusform>
         </translation>
     </message>
     <message>
@@ -1409,10 +1415,10 @@
         <translation> Per mettere le righe oltre l&apos;ultima in nuovi fogli, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>Impossibile scrivere %n cella nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
-            <numerusform>Impossibile scrivere %n celle nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
+            <numerusform>Impossibile scrivere %Ln cella nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
+            <numerusform>Impossibile scrivere %Ln celle nel foglio «%1»: un foglio contiene al massimo %2 colonne e %3 righe.%4</numerusform>
         </translation>
     </message>
     <message>

@@ -317,15 +317,15 @@
         <translation>%1: %2 (%3)、%4、最大 %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n 行</numerusform>
+            <numerusform>%Ln 行</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n セル</numerusform>
+            <numerusform>%Ln セル</numerusform>
         </translation>
     </message>
     <message>
@@ -349,21 +349,21 @@
         <translation>、%1区切りと思われます</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>シート %1: %n 行</numerusform>
+            <numerusform>シート %1: %Ln 行</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n 行を除外: 1 シートは %1 行まで)</numerusform>
+            <numerusform>(%Ln 行を除外: 1 シートは %1 行まで)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1、... (%n 列)</numerusform>
+            <numerusform>%1、... (%Ln 列)</numerusform>
         </translation>
     </message>
     <message>
@@ -399,9 +399,9 @@
         <translation>行を書き込み中: %1 / %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>、表より上の %n 行を飛ばしました</numerusform>
+            <numerusform>、表より上の %Ln 行を飛ばしました</numerusform>
         </translation>
     </message>
 </context>
@@ -606,29 +606,29 @@
         <translation>ファイル &quot;%1&quot; の行はカンマ、セミコロン、タブ、縦棒のどれでも均等に分割できません: 各行はそのまま 1 セルになります。</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> また、有効な UTF-8 シーケンスが %n 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform>
+            <numerusform> また、有効な UTF-8 シーケンスが %Ln 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform>
+            <numerusform>%Ln バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n 文字を読めず、U+FFFD になりました</numerusform>
+            <numerusform>%Ln 文字を読めず、U+FFFD になりました</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込み、UTF-8 でない %n バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込み、UTF-8 でない %Ln バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform>
         </translation>
     </message>
     <message>
@@ -636,9 +636,9 @@
         <translation>ファイル &quot;%1&quot; は %2 として読み込みましたが、%3。別のエンコーディングの場合は、%4。%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込みました。UTF-8 でない %n バイトは windows-1252 として読みました。</numerusform>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込みました。UTF-8 でない %Ln バイトは windows-1252 として読みました。</numerusform>
         </translation>
     </message>
     <message>
@@ -655,10 +655,10 @@
         <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>ファイル &quot;%1&quot; は大部分の行に合わせて%2で分割されます。最初の %3 行のうち %n 行はセル数が異なりますが、同じように分割されます。</numerusform>
+            <numerusform>ファイル &quot;%1&quot; は大部分の行に合わせて%2で分割されます。最初の %3 行のうち %Ln 行はセル数が異なりますが、同じように分割されます。</numerusform>
         </translation>
     </message>
     <message>
@@ -666,18 +666,18 @@
         <translation>ファイル &quot;%1&quot; の行は%2でも%3でも同じように分割できます: %2で分割されます。</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>ファイル &quot;%1&quot; の表より上の %n 行を飛ばしました。</numerusform>
+            <numerusform>ファイル &quot;%1&quot; の表より上の %Ln 行を飛ばしました。</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 ほか %n 件</numerusform>
+            <numerusform>%1 ほか %Ln 件</numerusform>
         </translation>
     </message>
     <message>
@@ -685,33 +685,33 @@
         <translation>%1 のみ</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>%1 以降、%n ファイル</numerusform>
+            <numerusform>%1 以降、%Ln ファイル</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>%n ファイルのみ、%1 まで</numerusform>
+            <numerusform>%Ln ファイルのみ、%1 まで</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>%n ファイルのみ、%1 から %2</numerusform>
+            <numerusform>%Ln ファイルのみ、%1 から %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>%n ファイルのみ: %1</numerusform>
+            <numerusform>%Ln ファイルのみ: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>%n ファイルにない: %1</numerusform>
+            <numerusform>%Ln ファイルにない: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -791,9 +791,9 @@
         <translation>「シートがいっぱいになったら新しいシートに続ける」をオンにしてください</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... ほか同様のファイル %n 件。</numerusform>
+            <numerusform>... ほか同様のファイル %Ln 件。</numerusform>
         </translation>
     </message>
     <message>
@@ -835,10 +835,10 @@
         <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: 他のファイルは %n セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform>
+            <numerusform>%1: 他のファイルは %Ln セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform>
         </translation>
     </message>
     <message>
@@ -846,9 +846,9 @@
         <translation>%1: 他のファイルは複数セルあるのに、各行が 1 セルです。%2区切りと思われます。</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: 他のファイルは %n セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform>
+            <numerusform>%1: 他のファイルは %Ln セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform>
         </translation>
     </message>
     <message>
@@ -929,7 +929,7 @@
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation>サンプル/例のファイルを読み込む(&amp;X)</translation>
+        <translation>サンプル ファイルを読み込む(&amp;X)</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1004,10 +1004,10 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>シート &quot;%1&quot; の %n 文字を除外しました: %2 ファイルはタブと改行以外の制御文字、U+FFFE、U+FFFF を保持できません (.xlsx ファイルは保持します)。</numerusform>
+            <numerusform>シート &quot;%1&quot; の %Ln 文字を除外しました: %2 ファイルはタブと改行以外の制御文字、U+FFFE、U+FFFF を保持できません (.xlsx ファイルは保持します)。</numerusform>
         </translation>
     </message>
     <message>
@@ -1067,7 +1067,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>何も変わらない場合は数値を数値として保存</translation>
+        <translation>値が変わらない場合のみ数値として保存</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
@@ -1213,14 +1213,6 @@
         <translation>; 小数点はピリオド</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>約 %1 行</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1、%2; 改行: %3; %4; %5%6</translation>
@@ -1234,15 +1226,27 @@
         <translation>一覧のファイルの列: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 ほか %n 件</numerusform>
+            <numerusform>%1 ほか %Ln 件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... ほか %n 件 (ツールチップを参照)</numerusform>
+            <numerusform>... ほか %Ln 件 (ツールチップを参照)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>約 %Ln 行</numerusform>
         </translation>
     </message>
 </context>
@@ -1303,9 +1307,9 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>&quot;%1&quot; は %n ファイルで &quot;%2&quot; と表記されています: %3</numerusform>
+            <numerusform>&quot;%1&quot; は %Ln ファイルで &quot;%2&quot; と表記されています: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1317,10 +1321,10 @@
         <translation>ファイル %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 は %n ファイルで %2 と表記されています: %3</numerusform>
+            <numerusform>%1 は %Ln ファイルで %2 と表記されています: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1361,15 +1365,15 @@
         <translation>シート &quot;%2&quot; の %1 行目より後の行は除外されました: ドキュメントに入るシートは最大 %3 枚です。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません (.ods ファイルなら %3 文字までそのまま保持します)。</numerusform>
+            <numerusform>シート &quot;%1&quot; の %Ln セルを %2 文字に切り詰めました: セルにはそれ以上入りません (.ods ファイルなら %3 文字までそのまま保持します)。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>シート &quot;%1&quot; の %n セルを %2 文字に切り詰めました: セルにはそれ以上入りません。</numerusform>
+            <numerusform>シート &quot;%1&quot; の %Ln セルを %2 文字に切り詰めました: セルにはそれ以上入りません。</numerusform>
         </translation>
     </message>
     <message>
@@ -1378,9 +1382,9 @@
         <translation> 最後の行より後の行を新しいシートに入れるには、%1。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>シート &quot;%1&quot; に %n セルを書き込めませんでした: 1 シートは最大 %2 列、%3 行です。%4</numerusform>
+            <numerusform>シート &quot;%1&quot; に %Ln セルを書き込めませんでした: 1 シートは最大 %2 列、%3 行です。%4</numerusform>
         </translation>
     </message>
     <message>

@@ -316,15 +316,15 @@
         <translation>%1: %2(%3), %4, 가장 넓은 행 %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n행</numerusform>
+            <numerusform>%Ln행</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n셀</numerusform>
+            <numerusform>%Ln셀</numerusform>
         </translation>
     </message>
     <message>
@@ -348,21 +348,21 @@
         <translation>, %1(으)로 구분된 것 같음</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>시트 %1: %n행</numerusform>
+            <numerusform>시트 %1: %Ln행</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n행 제외: 시트 하나는 %1행까지)</numerusform>
+            <numerusform>(%Ln행 제외: 시트 하나는 %1행까지)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n열)</numerusform>
+            <numerusform>%1, ... (%Ln열)</numerusform>
         </translation>
     </message>
     <message>
@@ -398,9 +398,9 @@
         <translation>행 쓰는 중: %2 중 %1</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, 표 위의 %n개 줄 건너뜀</numerusform>
+            <numerusform>, 표 위의 %Ln개 줄 건너뜀</numerusform>
         </translation>
     </message>
 </context>
@@ -605,29 +605,29 @@
         <translation>파일 &quot;%1&quot;의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> 올바른 UTF-8 시퀀스도 %n개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform>
+            <numerusform> 올바른 UTF-8 시퀀스도 %Ln개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform>
+            <numerusform>%Ln바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform>
+            <numerusform>%Ln문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었고 UTF-8이 아닌 %n바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었고 UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -635,9 +635,9 @@
         <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %n바이트는 windows-1252로 읽었습니다.</numerusform>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -654,10 +654,10 @@
         <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>파일 &quot;%1&quot;은(는) 대부분의 줄에 맞춰 %2(으)로 나뉩니다: 처음 %3개 줄 중 %n개 줄은 셀 수가 다르지만 그대로 나뉩니다.</numerusform>
+            <numerusform>파일 &quot;%1&quot;은(는) 대부분의 줄에 맞춰 %2(으)로 나뉩니다: 처음 %3개 줄 중 %Ln개 줄은 셀 수가 다르지만 그대로 나뉩니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -665,18 +665,18 @@
         <translation>파일 &quot;%1&quot;의 줄은 %2(으)로도 %3(으)로도 똑같이 잘 나뉩니다: %2(으)로 나뉩니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %n개 줄을 건너뛰었습니다.</numerusform>
+            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %Ln개 줄을 건너뛰었습니다.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 외 %n개</numerusform>
+            <numerusform>%1 외 %Ln개</numerusform>
         </translation>
     </message>
     <message>
@@ -684,33 +684,33 @@
         <translation>%1에만 있음</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>%1부터, 파일 %n개</numerusform>
+            <numerusform>%1부터, 파일 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>파일 %n개에만 있음, %1까지</numerusform>
+            <numerusform>파일 %Ln개에만 있음, %1까지</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>파일 %n개에만 있음, %1부터 %2까지</numerusform>
+            <numerusform>파일 %Ln개에만 있음, %1부터 %2까지</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>파일 %n개에만 있음: %1</numerusform>
+            <numerusform>파일 %Ln개에만 있음: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>파일 %n개에 없음: %1</numerusform>
+            <numerusform>파일 %Ln개에 없음: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -790,9 +790,9 @@
         <translation>&quot;시트가 가득 차면 새 시트에서 계속&quot;을 선택하십시오</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... 그리고 이와 같은 파일 %n개 더.</numerusform>
+            <numerusform>... 그리고 이와 같은 파일 %Ln개 더.</numerusform>
         </translation>
     </message>
     <message>
@@ -834,10 +834,10 @@
         <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: 다른 파일은 %n셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
+            <numerusform>%1: 다른 파일은 %Ln셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -845,9 +845,9 @@
         <translation>%1: 다른 파일은 여러 셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: 다른 파일은 %n셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
+            <numerusform>%1: 다른 파일은 %Ln셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1003,10 +1003,10 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>시트 &quot;%1&quot;의 %n문자를 제외했습니다: %2 파일은 탭과 줄 바꿈 이외의 제어 문자와 U+FFFE, U+FFFF를 담을 수 없습니다(.xlsx 파일은 유지합니다).</numerusform>
+            <numerusform>시트 &quot;%1&quot;의 %Ln문자를 제외했습니다: %2 파일은 탭과 줄 바꿈 이외의 제어 문자와 U+FFFE, U+FFFF를 담을 수 없습니다(.xlsx 파일은 유지합니다).</numerusform>
         </translation>
     </message>
     <message>
@@ -1212,14 +1212,6 @@
         <translation>; 소수점은 마침표</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1행</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>약 %1행</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
@@ -1233,15 +1225,27 @@
         <translation>목록에 있는 파일의 열: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 외 %n개</numerusform>
+            <numerusform>%1 외 %Ln개</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... %n개 더(도구 설명 참조)</numerusform>
+            <numerusform>... %Ln개 더(도구 설명 참조)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln행</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>약 %Ln행</numerusform>
         </translation>
     </message>
 </context>
@@ -1302,9 +1306,9 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>&quot;%1&quot;이(가) 파일 %n개에서 &quot;%2&quot;(으)로 쓰였습니다: %3</numerusform>
+            <numerusform>&quot;%1&quot;이(가) 파일 %Ln개에서 &quot;%2&quot;(으)로 쓰였습니다: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1316,10 +1320,10 @@
         <translation>파일 %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1이(가) 파일 %n개에서 %2(으)로 쓰였습니다: %3</numerusform>
+            <numerusform>%1이(가) 파일 %Ln개에서 %2(으)로 쓰였습니다: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1360,15 +1364,15 @@
         <translation>시트 &quot;%2&quot;의 %1행 뒤의 행을 제외했습니다: 문서에는 시트를 최대 %3개까지 넣을 수 있습니다.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다(.ods 파일은 이런 셀을 %3자까지 온전히 유지합니다).</numerusform>
+            <numerusform>시트 &quot;%1&quot;의 %Ln셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다(.ods 파일은 이런 셀을 %3자까지 온전히 유지합니다).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>시트 &quot;%1&quot;의 %n셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다.</numerusform>
+            <numerusform>시트 &quot;%1&quot;의 %Ln셀을 %2자로 잘랐습니다: 셀에는 그 이상 들어가지 않습니다.</numerusform>
         </translation>
     </message>
     <message>
@@ -1377,9 +1381,9 @@
         <translation> 마지막 행 뒤의 행을 새 시트에 넣으려면 %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>시트 &quot;%1&quot;에 %n셀을 쓸 수 없습니다: 시트에는 최대 %2열, %3행이 들어갑니다.%4</numerusform>
+            <numerusform>시트 &quot;%1&quot;에 %Ln셀을 쓸 수 없습니다: 시트에는 최대 %2열, %3행이 들어갑니다.%4</numerusform>
         </translation>
     </message>
     <message>

@@ -319,19 +319,19 @@
         <translation>%1: %2 (%3), %4, najszerszy %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n wiersz</numerusform>
-            <numerusform>%n wiersze</numerusform>
-            <numerusform>%n wierszy</numerusform>
+            <numerusform>%Ln wiersz</numerusform>
+            <numerusform>%Ln wiersze</numerusform>
+            <numerusform>%Ln wierszy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n komórka</numerusform>
-            <numerusform>%n komórki</numerusform>
-            <numerusform>%n komórek</numerusform>
+            <numerusform>%Ln komórka</numerusform>
+            <numerusform>%Ln komórki</numerusform>
+            <numerusform>%Ln komórek</numerusform>
         </translation>
     </message>
     <message>
@@ -355,27 +355,27 @@
         <translation>, wygląda na rozdzielany: %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>arkusz %1: %n wiersz</numerusform>
-            <numerusform>arkusz %1: %n wiersze</numerusform>
-            <numerusform>arkusz %1: %n wierszy</numerusform>
+            <numerusform>arkusz %1: %Ln wiersz</numerusform>
+            <numerusform>arkusz %1: %Ln wiersze</numerusform>
+            <numerusform>arkusz %1: %Ln wierszy</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(pominięto %n wiersz: arkusz mieści %1)</numerusform>
-            <numerusform>(pominięto %n wiersze: arkusz mieści %1)</numerusform>
-            <numerusform>(pominięto %n wierszy: arkusz mieści %1)</numerusform>
+            <numerusform>(pominięto %Ln wiersz: arkusz mieści %1)</numerusform>
+            <numerusform>(pominięto %Ln wiersze: arkusz mieści %1)</numerusform>
+            <numerusform>(pominięto %Ln wierszy: arkusz mieści %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n kolumna)</numerusform>
-            <numerusform>%1, ... (%n kolumny)</numerusform>
-            <numerusform>%1, ... (%n kolumn)</numerusform>
+            <numerusform>%1, ... (%Ln kolumna)</numerusform>
+            <numerusform>%1, ... (%Ln kolumny)</numerusform>
+            <numerusform>%1, ... (%Ln kolumn)</numerusform>
         </translation>
     </message>
     <message>
@@ -411,11 +411,11 @@
         <translation>zapisywanie wierszy: %1 z %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, pominięto %n wiersz nad tabelą</numerusform>
-            <numerusform>, pominięto %n wiersze nad tabelą</numerusform>
-            <numerusform>, pominięto %n wierszy nad tabelą</numerusform>
+            <numerusform>, pominięto %Ln wiersz nad tabelą</numerusform>
+            <numerusform>, pominięto %Ln wiersze nad tabelą</numerusform>
+            <numerusform>, pominięto %Ln wierszy nad tabelą</numerusform>
         </translation>
     </message>
 </context>
@@ -620,37 +620,37 @@
         <translation>Wiersze pliku „%1” nie dzielą się równo przy żadnym z: przecinek, średnik, tabulator, kreska pionowa; zostają całe, po jednej komórce.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> Zawiera też %n prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
-            <numerusform> Zawiera też %n prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
-            <numerusform> Zawiera też %n prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %Ln prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %Ln prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %Ln prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform>
-            <numerusform>%n bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform>
-            <numerusform>%n bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform>
+            <numerusform>%Ln bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform>
+            <numerusform>%Ln bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform>
+            <numerusform>%Ln bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n znaku nie udało się odczytać i jest U+FFFD</numerusform>
-            <numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform>
-            <numerusform>%n znaków nie udało się odczytać i są U+FFFD</numerusform>
+            <numerusform>%Ln znaku nie udało się odczytać i jest U+FFFD</numerusform>
+            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
+            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %n bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -658,11 +658,11 @@
         <translation>Plik „%1” przeczytano jako %2, ale %3. Jeśli ma inne kodowanie, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %n bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -679,12 +679,12 @@
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielony.</numerusform>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy mają inną liczbę komórek i mimo to są dzielone.</numerusform>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %n z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielonych.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielony.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy mają inną liczbę komórek i mimo to są dzielone.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielonych.</numerusform>
         </translation>
     </message>
     <message>
@@ -692,22 +692,22 @@
         <translation>Wiersze pliku „%1” dzielą się równie dobrze przy %2, jak przy %3: są dzielone przy %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>Pominięto %n wiersz nad tabelą pliku „%1”.</numerusform>
-            <numerusform>Pominięto %n wiersze nad tabelą pliku „%1”.</numerusform>
-            <numerusform>Pominięto %n wierszy nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %Ln wiersz nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %Ln wiersze nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %Ln wierszy nad tabelą pliku „%1”.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 i %n inny</numerusform>
-            <numerusform>%1 i %n inne</numerusform>
-            <numerusform>%1 i %n innych</numerusform>
+            <numerusform>%1 i %Ln inny</numerusform>
+            <numerusform>%1 i %Ln inne</numerusform>
+            <numerusform>%1 i %Ln innych</numerusform>
         </translation>
     </message>
     <message>
@@ -715,43 +715,43 @@
         <translation>tylko w %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>od %1, %n plik</numerusform>
-            <numerusform>od %1, %n pliki</numerusform>
-            <numerusform>od %1, %n plików</numerusform>
+            <numerusform>od %1, %Ln plik</numerusform>
+            <numerusform>od %1, %Ln pliki</numerusform>
+            <numerusform>od %1, %Ln plików</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>tylko w %n pliku, do %1</numerusform>
-            <numerusform>tylko w %n plikach, do %1</numerusform>
-            <numerusform>tylko w %n plikach, do %1</numerusform>
+            <numerusform>tylko w %Ln pliku, do %1</numerusform>
+            <numerusform>tylko w %Ln plikach, do %1</numerusform>
+            <numerusform>tylko w %Ln plikach, do %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>tylko w %n pliku, od %1 do %2</numerusform>
-            <numerusform>tylko w %n plikach, od %1 do %2</numerusform>
-            <numerusform>tylko w %n plikach, od %1 do %2</numerusform>
+            <numerusform>tylko w %Ln pliku, od %1 do %2</numerusform>
+            <numerusform>tylko w %Ln plikach, od %1 do %2</numerusform>
+            <numerusform>tylko w %Ln plikach, od %1 do %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>tylko w %n pliku: %1</numerusform>
-            <numerusform>tylko w %n plikach: %1</numerusform>
-            <numerusform>tylko w %n plikach: %1</numerusform>
+            <numerusform>tylko w %Ln pliku: %1</numerusform>
+            <numerusform>tylko w %Ln plikach: %1</numerusform>
+            <numerusform>tylko w %Ln plikach: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>brak w %n pliku: %1</numerusform>
-            <numerusform>brak w %n plikach: %1</numerusform>
-            <numerusform>brak w %n plikach: %1</numerusform>
+            <numerusform>brak w %Ln pliku: %1</numerusform>
+            <numerusform>brak w %Ln plikach: %1</numerusform>
+            <numerusform>brak w %Ln plikach: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -831,11 +831,11 @@
         <translation>zaznacz „Kontynuuj w nowym arkuszu, gdy arkusz jest pełny”</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... i %n inny taki plik.</numerusform>
-            <numerusform>... i %n inne takie pliki.</numerusform>
-            <numerusform>... i %n innych takich plików.</numerusform>
+            <numerusform>... i %Ln inny taki plik.</numerusform>
+            <numerusform>... i %Ln inne takie pliki.</numerusform>
+            <numerusform>... i %Ln innych takich plików.</numerusform>
         </translation>
     </message>
     <message>
@@ -877,12 +877,12 @@
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -890,11 +890,11 @@
         <translation>%1: każdy wiersz to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %n; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1050,12 +1050,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>Pominięto %n znak arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
-            <numerusform>Pominięto %n znaki arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
-            <numerusform>Pominięto %n znaków arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+            <numerusform>Pominięto %Ln znak arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+            <numerusform>Pominięto %Ln znaki arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
+            <numerusform>Pominięto %Ln znaków arkusza „%1”: plik %2 nie może zawierać znaków sterujących innych niż tabulator i koniec wiersza ani U+FFFE i U+FFFF (plik .xlsx je zachowuje).</numerusform>
         </translation>
     </message>
     <message>
@@ -1261,14 +1261,6 @@
         <translation>; liczby z kropką dziesiętną</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>wiersze: %1</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>wiersze: ok. %1</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
@@ -1282,19 +1274,35 @@
         <translation>Kolumny wymienionych plików: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 i %n inna</numerusform>
-            <numerusform>%1 i %n inne</numerusform>
-            <numerusform>%1 i %n innych</numerusform>
+            <numerusform>%1 i %Ln inna</numerusform>
+            <numerusform>%1 i %Ln inne</numerusform>
+            <numerusform>%1 i %Ln innych</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
-            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
-            <numerusform>... jeszcze %n (zob. podpowiedź)</numerusform>
+            <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
+            <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
+            <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>wiersze: %Ln</numerusform>
+            <numerusform>wiersze: %Ln</numerusform>
+            <numerusform>wiersze: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>wiersze: ok. %Ln</numerusform>
+            <numerusform>wiersze: ok. %Ln</numerusform>
+            <numerusform>wiersze: ok. %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -1355,11 +1363,11 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>„%1” jest pisane „%2” w %n pliku: %3</numerusform>
-            <numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform>
-            <numerusform>„%1” jest pisane „%2” w %n plikach: %3</numerusform>
+            <numerusform>„%1” jest pisane „%2” w %Ln pliku: %3</numerusform>
+            <numerusform>„%1” jest pisane „%2” w %Ln plikach: %3</numerusform>
+            <numerusform>„%1” jest pisane „%2” w %Ln plikach: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1371,12 +1379,12 @@
         <translation>Plik %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 są pisane %2 w %n pliku: %3</numerusform>
-            <numerusform>%1 są pisane %2 w %n plikach: %3</numerusform>
-            <numerusform>%1 są pisane %2 w %n plikach: %3</numerusform>
+            <numerusform>%1 są pisane %2 w %Ln pliku: %3</numerusform>
+            <numerusform>%1 są pisane %2 w %Ln plikach: %3</numerusform>
+            <numerusform>%1 są pisane %2 w %Ln plikach: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1417,19 +1425,19 @@
         <translation>Pominięto wiersze za wierszem %1 arkusza „%2”: dokument mieści najwyżej %3 arkuszy.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
-            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
-            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+            <numerusform>%Ln komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+            <numerusform>%Ln komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
+            <numerusform>%Ln komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści (plik .ods zachowuje takie komórki w całości, do %3 znaków).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
-            <numerusform>%n komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
-            <numerusform>%n komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+            <numerusform>%Ln komórkę arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+            <numerusform>%Ln komórki arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
+            <numerusform>%Ln komórek arkusza „%1” skrócono do %2 znaków: więcej komórka nie mieści.</numerusform>
         </translation>
     </message>
     <message>
@@ -1438,11 +1446,11 @@
         <translation> Aby umieścić wiersze za ostatnim w nowych arkuszach, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>Nie udało się zapisać %n komórki w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
-            <numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
-            <numerusform>Nie udało się zapisać %n komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+            <numerusform>Nie udało się zapisać %Ln komórki w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+            <numerusform>Nie udało się zapisać %Ln komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
+            <numerusform>Nie udało się zapisać %Ln komórek w arkuszu „%1”: arkusz mieści najwyżej %2 kolumn i %3 wierszy.%4</numerusform>
         </translation>
     </message>
     <message>

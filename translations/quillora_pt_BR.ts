@@ -319,17 +319,17 @@
         <translation>%1: %2 (%3), %4, a mais larga %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n linha</numerusform>
-            <numerusform>%n linhas</numerusform>
+            <numerusform>%Ln linha</numerusform>
+            <numerusform>%Ln linhas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n célula</numerusform>
-            <numerusform>%n células</numerusform>
+            <numerusform>%Ln célula</numerusform>
+            <numerusform>%Ln células</numerusform>
         </translation>
     </message>
     <message>
@@ -353,24 +353,24 @@
         <translation>, parece separado por %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>planilha %1: %n linha</numerusform>
-            <numerusform>planilha %1: %n linhas</numerusform>
+            <numerusform>planilha %1: %Ln linha</numerusform>
+            <numerusform>planilha %1: %Ln linhas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(%n linha omitida: uma planilha comporta %1)</numerusform>
-            <numerusform>(%n linhas omitidas: uma planilha comporta %1)</numerusform>
+            <numerusform>(%Ln linha omitida: uma planilha comporta %1)</numerusform>
+            <numerusform>(%Ln linhas omitidas: uma planilha comporta %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n coluna)</numerusform>
-            <numerusform>%1, ... (%n colunas)</numerusform>
+            <numerusform>%1, ... (%Ln coluna)</numerusform>
+            <numerusform>%1, ... (%Ln colunas)</numerusform>
         </translation>
     </message>
     <message>
@@ -406,10 +406,10 @@
         <translation>gravando linhas: %1 de %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, %n linha acima da sua tabela pulada</numerusform>
-            <numerusform>, %n linhas acima da sua tabela puladas</numerusform>
+            <numerusform>, %Ln linha acima da sua tabela pulada</numerusform>
+            <numerusform>, %Ln linhas acima da sua tabela puladas</numerusform>
         </translation>
     </message>
 </context>
@@ -614,33 +614,33 @@
         <translation>As linhas do arquivo &quot;%1&quot; não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> Ele também contém %n sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
-            <numerusform> Ele também contém %n sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+            <numerusform> Ele também contém %Ln sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+            <numerusform> Ele também contém %Ln sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform>
-            <numerusform>%n bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform>
+            <numerusform>%Ln byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform>
+            <numerusform>%Ln bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n caractere não pôde ser lido e é U+FFFD</numerusform>
-            <numerusform>%n caracteres não puderam ser lidos e são U+FFFD</numerusform>
+            <numerusform>%Ln caractere não pôde ser lido e é U+FFFD</numerusform>
+            <numerusform>%Ln caracteres não puderam ser lidos e são U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %n byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %n bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -648,10 +648,10 @@
         <translation>O arquivo &quot;%1&quot; foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %n byte que não é UTF-8 foi lido como no windows-1252.</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %n bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln byte que não é UTF-8 foi lido como no windows-1252.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -668,11 +668,11 @@
         <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %n das primeiras %3 linhas tem outro número de células e é dividida assim mesmo.</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %n das primeiras %3 linhas têm outro número de células e são divididas assim mesmo.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas tem outro número de células e é dividida assim mesmo.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas têm outro número de células e são divididas assim mesmo.</numerusform>
         </translation>
     </message>
     <message>
@@ -680,20 +680,20 @@
         <translation>As linhas do arquivo &quot;%1&quot; se dividem tão bem em %2 quanto em %3: são divididas em %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>%n linha acima da tabela do arquivo &quot;%1&quot; foi pulada.</numerusform>
-            <numerusform>%n linhas acima da tabela do arquivo &quot;%1&quot; foram puladas.</numerusform>
+            <numerusform>%Ln linha acima da tabela do arquivo &quot;%1&quot; foi pulada.</numerusform>
+            <numerusform>%Ln linhas acima da tabela do arquivo &quot;%1&quot; foram puladas.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 e mais %n</numerusform>
-            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -701,38 +701,38 @@
         <translation>só em %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>a partir de %1, %n arquivo</numerusform>
-            <numerusform>a partir de %1, %n arquivos</numerusform>
+            <numerusform>a partir de %1, %Ln arquivo</numerusform>
+            <numerusform>a partir de %1, %Ln arquivos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>só em %n arquivo, até %1</numerusform>
-            <numerusform>só em %n arquivos, até %1</numerusform>
+            <numerusform>só em %Ln arquivo, até %1</numerusform>
+            <numerusform>só em %Ln arquivos, até %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>só em %n arquivo, de %1 a %2</numerusform>
-            <numerusform>só em %n arquivos, de %1 a %2</numerusform>
+            <numerusform>só em %Ln arquivo, de %1 a %2</numerusform>
+            <numerusform>só em %Ln arquivos, de %1 a %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>só em %n arquivo: %1</numerusform>
-            <numerusform>só em %n arquivos: %1</numerusform>
+            <numerusform>só em %Ln arquivo: %1</numerusform>
+            <numerusform>só em %Ln arquivos: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>falta em %n arquivo: %1</numerusform>
-            <numerusform>falta em %n arquivos: %1</numerusform>
+            <numerusform>falta em %Ln arquivo: %1</numerusform>
+            <numerusform>falta em %Ln arquivos: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -812,10 +812,10 @@
         <translation>marque &quot;Continuar em uma nova planilha quando uma planilha estiver cheia&quot;</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... e mais %n arquivo como estes.</numerusform>
-            <numerusform>... e mais %n arquivos como estes.</numerusform>
+            <numerusform>... e mais %Ln arquivo como estes.</numerusform>
+            <numerusform>... e mais %Ln arquivos como estes.</numerusform>
         </translation>
     </message>
     <message>
@@ -857,11 +857,11 @@
         <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
-            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -869,10 +869,10 @@
         <translation>%1: cada linha é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
-            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %n; parece separado por %2.</numerusform>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -1028,11 +1028,11 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>%n caractere da planilha &quot;%1&quot; foi omitido: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
-            <numerusform>%n caracteres da planilha &quot;%1&quot; foram omitidos: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
+            <numerusform>%Ln caractere da planilha &quot;%1&quot; foi omitido: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
+            <numerusform>%Ln caracteres da planilha &quot;%1&quot; foram omitidos: um arquivo %2 não comporta caracteres de controle além de tabulação e quebra de linha, nem U+FFFE e U+FFFF (um arquivo .xlsx os mantém).</numerusform>
         </translation>
     </message>
     <message>
@@ -1238,14 +1238,6 @@
         <translation>; números com ponto decimal</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 linhas</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>cerca de %1 linhas</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
@@ -1259,17 +1251,31 @@
         <translation>Colunas dos arquivos listados: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 e mais %n</numerusform>
-            <numerusform>%1 e mais %n</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
+            <numerusform>%1 e mais %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... mais %n (veja a dica)</numerusform>
-            <numerusform>... mais %n (veja a dica)</numerusform>
+            <numerusform>... mais %Ln (veja a dica)</numerusform>
+            <numerusform>... mais %Ln (veja a dica)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln linha</numerusform>
+            <numerusform>%Ln linhas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>cerca de %Ln linha</numerusform>
+            <numerusform>cerca de %Ln linhas</numerusform>
         </translation>
     </message>
 </context>
@@ -1330,10 +1336,10 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %n arquivo: %3</numerusform>
-            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %n arquivos: %3</numerusform>
+            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %Ln arquivo: %3</numerusform>
+            <numerusform>&quot;%1&quot; é escrito &quot;%2&quot; em %Ln arquivos: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1345,11 +1351,11 @@
         <translation>Arquivo %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 são escritos %2 em %n arquivo: %3</numerusform>
-            <numerusform>%1 são escritos %2 em %n arquivos: %3</numerusform>
+            <numerusform>%1 são escritos %2 em %Ln arquivo: %3</numerusform>
+            <numerusform>%1 são escritos %2 em %Ln arquivos: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1390,17 +1396,17 @@
         <translation>As linhas após a linha %1 da planilha &quot;%2&quot; foram omitidas: um documento comporta no máximo %3 planilhas.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
-            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
+            <numerusform>%Ln célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
+            <numerusform>%Ln células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais (um arquivo .ods mantém essas células inteiras, até %3 caracteres).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais.</numerusform>
-            <numerusform>%n células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais.</numerusform>
+            <numerusform>%Ln célula da planilha &quot;%1&quot; foi cortada em %2 caracteres: uma célula não comporta mais.</numerusform>
+            <numerusform>%Ln células da planilha &quot;%1&quot; foram cortadas em %2 caracteres: uma célula não comporta mais.</numerusform>
         </translation>
     </message>
     <message>
@@ -1409,10 +1415,10 @@
         <translation> Para pôr as linhas além da última em novas planilhas, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>%n célula não pôde ser gravada na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
-            <numerusform>%n células não puderam ser gravadas na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
+            <numerusform>%Ln célula não pôde ser gravada na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
+            <numerusform>%Ln células não puderam ser gravadas na planilha &quot;%1&quot;: uma planilha comporta no máximo %2 colunas e %3 linhas.%4</numerusform>
         </translation>
     </message>
     <message>

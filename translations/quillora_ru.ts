@@ -319,19 +319,19 @@
         <translation>%1: %2 (%3), %4, самая широкая %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n строка</numerusform>
-            <numerusform>%n строки</numerusform>
-            <numerusform>%n строк</numerusform>
+            <numerusform>%Ln строка</numerusform>
+            <numerusform>%Ln строки</numerusform>
+            <numerusform>%Ln строк</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n ячейка</numerusform>
-            <numerusform>%n ячейки</numerusform>
-            <numerusform>%n ячеек</numerusform>
+            <numerusform>%Ln ячейка</numerusform>
+            <numerusform>%Ln ячейки</numerusform>
+            <numerusform>%Ln ячеек</numerusform>
         </translation>
     </message>
     <message>
@@ -355,27 +355,27 @@
         <translation>, похоже, разделители: %1</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>лист %1: %n строка</numerusform>
-            <numerusform>лист %1: %n строки</numerusform>
-            <numerusform>лист %1: %n строк</numerusform>
+            <numerusform>лист %1: %Ln строка</numerusform>
+            <numerusform>лист %1: %Ln строки</numerusform>
+            <numerusform>лист %1: %Ln строк</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>(пропущена %n строка: лист вмещает %1)</numerusform>
-            <numerusform>(пропущено %n строки: лист вмещает %1)</numerusform>
-            <numerusform>(пропущено %n строк: лист вмещает %1)</numerusform>
+            <numerusform>(пропущена %Ln строка: лист вмещает %1)</numerusform>
+            <numerusform>(пропущено %Ln строки: лист вмещает %1)</numerusform>
+            <numerusform>(пропущено %Ln строк: лист вмещает %1)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1, ... (%n столбец)</numerusform>
-            <numerusform>%1, ... (%n столбца)</numerusform>
-            <numerusform>%1, ... (%n столбцов)</numerusform>
+            <numerusform>%1, ... (%Ln столбец)</numerusform>
+            <numerusform>%1, ... (%Ln столбца)</numerusform>
+            <numerusform>%1, ... (%Ln столбцов)</numerusform>
         </translation>
     </message>
     <message>
@@ -411,11 +411,11 @@
         <translation>запись строк: %1 из %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>, пропущена %n строка над таблицей</numerusform>
-            <numerusform>, пропущены %n строки над таблицей</numerusform>
-            <numerusform>, пропущено %n строк над таблицей</numerusform>
+            <numerusform>, пропущена %Ln строка над таблицей</numerusform>
+            <numerusform>, пропущены %Ln строки над таблицей</numerusform>
+            <numerusform>, пропущено %Ln строк над таблицей</numerusform>
         </translation>
     </message>
 </context>
@@ -620,37 +620,37 @@
         <translation>Строки файла «%1» не делятся равномерно ни по запятой, ни по точке с запятой, ни по табуляции, ни по вертикальной черте: они остаются целыми, по одной ячейке.</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> В нём также есть %n допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
-            <numerusform> В нём также есть %n допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
-            <numerusform> В нём также есть %n допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %Ln допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %Ln допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %Ln допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform>
-            <numerusform>%n байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
-            <numerusform>%n байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+            <numerusform>%Ln байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform>
+            <numerusform>%Ln байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+            <numerusform>%Ln байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n символ не удалось прочитать, он стал U+FFFD</numerusform>
-            <numerusform>%n символа не удалось прочитать, они стали U+FFFD</numerusform>
-            <numerusform>%n символов не удалось прочитать, они стали U+FFFD</numerusform>
+            <numerusform>%Ln символ не удалось прочитать, он стал U+FFFD</numerusform>
+            <numerusform>%Ln символа не удалось прочитать, они стали U+FFFD</numerusform>
+            <numerusform>%Ln символов не удалось прочитать, они стали U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %n байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
         </translation>
     </message>
     <message>
@@ -658,11 +658,11 @@
         <translation>Файл «%1» прочитан как %2, но %3. Если у него другая кодировка, %4.%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>Файл «%1» прочитан как UTF-8; %n байт не из UTF-8 прочитан как в windows-1252.</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8; %n байта не из UTF-8 прочитаны как в windows-1252.</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8; %n байтов не из UTF-8 прочитаны как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байт не из UTF-8 прочитан как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байта не из UTF-8 прочитаны как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байтов не из UTF-8 прочитаны как в windows-1252.</numerusform>
         </translation>
     </message>
     <message>
@@ -679,12 +679,12 @@
         <translation>Файл «%1» не импортирован: %2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %n из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
         </translation>
     </message>
     <message>
@@ -692,22 +692,22 @@
         <translation>Строки файла «%1» делятся по %2 так же хорошо, как по %3: они разделены по %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>Пропущена %n строка над таблицей файла «%1».</numerusform>
-            <numerusform>Пропущены %n строки над таблицей файла «%1».</numerusform>
-            <numerusform>Пропущено %n строк над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущена %Ln строка над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущены %Ln строки над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущено %Ln строк над таблицей файла «%1».</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
         </translation>
     </message>
     <message>
@@ -715,43 +715,43 @@
         <translation>только в %1</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>с %1 и далее, %n файл</numerusform>
-            <numerusform>с %1 и далее, %n файла</numerusform>
-            <numerusform>с %1 и далее, %n файлов</numerusform>
+            <numerusform>с %1 и далее, %Ln файл</numerusform>
+            <numerusform>с %1 и далее, %Ln файла</numerusform>
+            <numerusform>с %1 и далее, %Ln файлов</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>только в %n файле, до %1</numerusform>
-            <numerusform>только в %n файлах, до %1</numerusform>
-            <numerusform>только в %n файлах, до %1</numerusform>
+            <numerusform>только в %Ln файле, до %1</numerusform>
+            <numerusform>только в %Ln файлах, до %1</numerusform>
+            <numerusform>только в %Ln файлах, до %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>только в %n файле, с %1 по %2</numerusform>
-            <numerusform>только в %n файлах, с %1 по %2</numerusform>
-            <numerusform>только в %n файлах, с %1 по %2</numerusform>
+            <numerusform>только в %Ln файле, с %1 по %2</numerusform>
+            <numerusform>только в %Ln файлах, с %1 по %2</numerusform>
+            <numerusform>только в %Ln файлах, с %1 по %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>только в %n файле: %1</numerusform>
-            <numerusform>только в %n файлах: %1</numerusform>
-            <numerusform>только в %n файлах: %1</numerusform>
+            <numerusform>только в %Ln файле: %1</numerusform>
+            <numerusform>только в %Ln файлах: %1</numerusform>
+            <numerusform>только в %Ln файлах: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>нет в %n файле: %1</numerusform>
-            <numerusform>нет в %n файлах: %1</numerusform>
-            <numerusform>нет в %n файлах: %1</numerusform>
+            <numerusform>нет в %Ln файле: %1</numerusform>
+            <numerusform>нет в %Ln файлах: %1</numerusform>
+            <numerusform>нет в %Ln файлах: %1</numerusform>
         </translation>
     </message>
     <message>
@@ -831,11 +831,11 @@
         <translation>отметьте «Продолжать на новом листе, когда лист заполнен»</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... и ещё %n такой файл.</numerusform>
-            <numerusform>... и ещё %n таких файла.</numerusform>
-            <numerusform>... и ещё %n таких файлов.</numerusform>
+            <numerusform>... и ещё %Ln такой файл.</numerusform>
+            <numerusform>... и ещё %Ln таких файла.</numerusform>
+            <numerusform>... и ещё %Ln таких файлов.</numerusform>
         </translation>
     </message>
     <message>
@@ -877,12 +877,12 @@
         <translation>Файл «%1» не импортирован: %2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -890,11 +890,11 @@
         <translation>%1: каждая строка — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %n; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
         </translation>
     </message>
     <message>
@@ -939,7 +939,7 @@
     <name>quillora::MainWindow</name>
     <message>
         <source>Progress Bar</source>
-        <translation>Индикатор хода</translation>
+        <translation>Индикатор выполнения</translation>
     </message>
     <message>
         <source>Drag and drop files here. Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
@@ -975,7 +975,7 @@
     </message>
     <message>
         <source>Load Sample/E&amp;xample Files</source>
-        <translation>За&amp;грузить примеры файлов</translation>
+        <translation>За&amp;грузить файлы-примеры</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1050,12 +1050,12 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>Пропущен %n символ листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
-            <numerusform>Пропущено %n символа листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
-            <numerusform>Пропущено %n символов листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+            <numerusform>Пропущен %Ln символ листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+            <numerusform>Пропущено %Ln символа листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
+            <numerusform>Пропущено %Ln символов листа «%1»: файл %2 не может содержать управляющие символы, кроме табуляции и перевода строки, а также U+FFFE и U+FFFF (файл .xlsx их сохраняет).</numerusform>
         </translation>
     </message>
     <message>
@@ -1261,14 +1261,6 @@
         <translation>; числа с десятичной точкой</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>строк: %1</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>строк: около %1</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
@@ -1282,19 +1274,35 @@
         <translation>Столбцы перечисленных файлов: %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
-            <numerusform>%1 и ещё %n</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
+            <numerusform>%1 и ещё %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... ещё %n (см. подсказку)</numerusform>
-            <numerusform>... ещё %n (см. подсказку)</numerusform>
-            <numerusform>... ещё %n (см. подсказку)</numerusform>
+            <numerusform>... ещё %Ln (см. подсказку)</numerusform>
+            <numerusform>... ещё %Ln (см. подсказку)</numerusform>
+            <numerusform>... ещё %Ln (см. подсказку)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>строк: %Ln</numerusform>
+            <numerusform>строк: %Ln</numerusform>
+            <numerusform>строк: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>строк: около %Ln</numerusform>
+            <numerusform>строк: около %Ln</numerusform>
+            <numerusform>строк: около %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -1355,11 +1363,11 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>«%1» пишется как «%2» в %n файле: %3</numerusform>
-            <numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform>
-            <numerusform>«%1» пишется как «%2» в %n файлах: %3</numerusform>
+            <numerusform>«%1» пишется как «%2» в %Ln файле: %3</numerusform>
+            <numerusform>«%1» пишется как «%2» в %Ln файлах: %3</numerusform>
+            <numerusform>«%1» пишется как «%2» в %Ln файлах: %3</numerusform>
         </translation>
     </message>
     <message>
@@ -1371,12 +1379,12 @@
         <translation>Файл %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1 пишутся как %2 в %n файле: %3</numerusform>
-            <numerusform>%1 пишутся как %2 в %n файлах: %3</numerusform>
-            <numerusform>%1 пишутся как %2 в %n файлах: %3</numerusform>
+            <numerusform>%1 пишутся как %2 в %Ln файле: %3</numerusform>
+            <numerusform>%1 пишутся как %2 в %Ln файлах: %3</numerusform>
+            <numerusform>%1 пишутся как %2 в %Ln файлах: %3</numerusform>
         </translation>
     </message>
 </context>
@@ -1417,19 +1425,19 @@
         <translation>Строки после строки %1 листа «%2» пропущены: документ вмещает не более %3 листов.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
-            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
-            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+            <numerusform>%Ln ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+            <numerusform>%Ln ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
+            <numerusform>%Ln ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает (файл .ods хранит такие ячейки целиком, до %3 символов).</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>%n ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает.</numerusform>
-            <numerusform>%n ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
-            <numerusform>%n ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
+            <numerusform>%Ln ячейка листа «%1» обрезана до %2 символов: больше ячейка не вмещает.</numerusform>
+            <numerusform>%Ln ячейки листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
+            <numerusform>%Ln ячеек листа «%1» обрезаны до %2 символов: больше ячейка не вмещает.</numerusform>
         </translation>
     </message>
     <message>
@@ -1438,11 +1446,11 @@
         <translation> Чтобы поместить строки после последней на новые листы, %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>%n ячейку не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
-            <numerusform>%n ячейки не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
-            <numerusform>%n ячеек не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+            <numerusform>%Ln ячейку не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+            <numerusform>%Ln ячейки не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
+            <numerusform>%Ln ячеек не удалось записать на лист «%1»: лист вмещает не более %2 столбцов и %3 строк.%4</numerusform>
         </translation>
     </message>
     <message>

@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Keep text in double quotes together, as in CSV files: a separator or a line break inside quotes belongs to the cell, &quot;&quot; is one quote.</source>
-        <translation>保持双引号内的文本在一起，与 CSV 文件相同：引号内的分隔符或换行属于单元格，&quot;&quot; 表示一个引号。</translation>
+        <translation>将双引号内的文本视为一个整体，与 CSV 文件相同：引号内的分隔符或换行属于单元格，&quot;&quot; 表示一个引号。</translation>
     </message>
     <message>
         <source>Read files without a byte-order mark in NAME: any encoding Qt reads, in any case (--list-encodings lists the usual ones); auto, the default, finds each file&apos;s.</source>
@@ -312,15 +312,15 @@
         <translation>%1：%2（%3），%4，最宽 %5</translation>
     </message>
     <message numerus="yes">
-        <source>%n row(s)</source>
+        <source>%Ln row(s)</source>
         <translation>
-            <numerusform>%n 行</numerusform>
+            <numerusform>%Ln 行</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s)</source>
+        <source>%Ln cell(s)</source>
         <translation>
-            <numerusform>%n 个单元格</numerusform>
+            <numerusform>%Ln 个单元格</numerusform>
         </translation>
     </message>
     <message>
@@ -344,21 +344,21 @@
         <translation>，看起来以%1分隔</translation>
     </message>
     <message numerus="yes">
-        <source>sheet %1: %n row(s)</source>
+        <source>sheet %1: %Ln row(s)</source>
         <translation>
-            <numerusform>工作表 %1：%n 行</numerusform>
+            <numerusform>工作表 %1：%Ln 行</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>(%n row(s) left out: a sheet holds %1)</source>
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
         <translation>
-            <numerusform>（忽略了 %n 行：一个工作表最多 %1 行）</numerusform>
+            <numerusform>（忽略了 %Ln 行：一个工作表最多 %1 行）</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%1, ... (%n columns)</source>
+        <source>%1, ... (%Ln columns)</source>
         <translation>
-            <numerusform>%1，...（%n 列）</numerusform>
+            <numerusform>%1，...（%Ln 列）</numerusform>
         </translation>
     </message>
     <message>
@@ -394,9 +394,9 @@
         <translation>正在写入行：%1 / %2</translation>
     </message>
     <message numerus="yes">
-        <source>, %n line(s) above its table skipped</source>
+        <source>, %Ln line(s) above its table skipped</source>
         <translation>
-            <numerusform>，已跳过表格上方的 %n 行</numerusform>
+            <numerusform>，已跳过表格上方的 %Ln 行</numerusform>
         </translation>
     </message>
 </context>
@@ -601,29 +601,29 @@
         <translation>文件“%1”的各行在逗号、分号、制表符或竖线处都不能均匀拆分：它们保持整行，每行一个单元格。</translation>
     </message>
     <message numerus="yes">
-        <source> It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
         <translation>
-            <numerusform> 它还包含 %n 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform>
+            <numerusform> 它还包含 %Ln 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
         <translation>
-            <numerusform>%n 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform>
+            <numerusform>%Ln 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n character(s) could not be read and is U+FFFD</source>
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
         <translation>
-            <numerusform>%n 个字符无法读取，已变为 U+FFFD</numerusform>
+            <numerusform>%Ln 个字符无法读取，已变为 U+FFFD</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %n byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
         <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
         <translation>
-            <numerusform>文件“%1”按 UTF-8 读取，其中 %n 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform>
+            <numerusform>文件“%1”按 UTF-8 读取，其中 %Ln 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform>
         </translation>
     </message>
     <message>
@@ -631,9 +631,9 @@
         <translation>文件“%1”按 %2 读取，但%3。如果它使用其他编码，%4。%5</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
         <translation>
-            <numerusform>文件“%1”按 UTF-8 读取；%n 个非 UTF-8 字节按 windows-1252 读取。</numerusform>
+            <numerusform>文件“%1”按 UTF-8 读取；%Ln 个非 UTF-8 字节按 windows-1252 读取。</numerusform>
         </translation>
     </message>
     <message>
@@ -650,10 +650,10 @@
         <translation>文件“%1”未导入：%2</translation>
     </message>
     <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %n of the first %3 rows have another number of cells and are cut all the same.</source>
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
         <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
         <translation>
-            <numerusform>文件“%1”按其大多数行的方式在%2处拆分；前 %3 行中有 %n 行的单元格数不同，仍照此拆分。</numerusform>
+            <numerusform>文件“%1”按其大多数行的方式在%2处拆分；前 %3 行中有 %Ln 行的单元格数不同，仍照此拆分。</numerusform>
         </translation>
     </message>
     <message>
@@ -661,18 +661,18 @@
         <translation>文件“%1”的各行在%2处和在%3处拆分得一样好：它们在%2处拆分。</translation>
     </message>
     <message numerus="yes">
-        <source>%n line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
         <translation>
-            <numerusform>已跳过文件“%1”表格上方的 %n 行。</numerusform>
+            <numerusform>已跳过文件“%1”表格上方的 %Ln 行。</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 等另外 %n 项</numerusform>
+            <numerusform>%1 等另外 %Ln 项</numerusform>
         </translation>
     </message>
     <message>
@@ -680,33 +680,33 @@
         <translation>仅在 %1 中</translation>
     </message>
     <message numerus="yes">
-        <source>from %1 on, %n file(s)</source>
+        <source>from %1 on, %Ln file(s)</source>
         <translation>
-            <numerusform>从 %1 起，%n 个文件</numerusform>
+            <numerusform>从 %1 起，%Ln 个文件</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), up to %1</source>
+        <source>only in %Ln file(s), up to %1</source>
         <translation>
-            <numerusform>仅在 %n 个文件中，直到 %1</numerusform>
+            <numerusform>仅在 %Ln 个文件中，直到 %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s), %1 to %2</source>
+        <source>only in %Ln file(s), %1 to %2</source>
         <translation>
-            <numerusform>仅在 %n 个文件中，从 %1 到 %2</numerusform>
+            <numerusform>仅在 %Ln 个文件中，从 %1 到 %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>only in %n file(s): %1</source>
+        <source>only in %Ln file(s): %1</source>
         <translation>
-            <numerusform>仅在 %n 个文件中：%1</numerusform>
+            <numerusform>仅在 %Ln 个文件中：%1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>missing from %n file(s): %1</source>
+        <source>missing from %Ln file(s): %1</source>
         <translation>
-            <numerusform>%n 个文件中缺少：%1</numerusform>
+            <numerusform>%Ln 个文件中缺少：%1</numerusform>
         </translation>
     </message>
     <message>
@@ -786,9 +786,9 @@
         <translation>请勾选“工作表已满时在新工作表中继续”</translation>
     </message>
     <message numerus="yes">
-        <source>... and %n more files like these.</source>
+        <source>... and %Ln more files like these.</source>
         <translation>
-            <numerusform>... 以及另外 %n 个类似的文件。</numerusform>
+            <numerusform>... 以及另外 %Ln 个类似的文件。</numerusform>
         </translation>
     </message>
     <message>
@@ -830,10 +830,10 @@
         <translation>文件“%1”未导入：%2</translation>
     </message>
     <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%1：每行都是一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform>
+            <numerusform>%1：每行都是一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
         </translation>
     </message>
     <message>
@@ -841,9 +841,9 @@
         <translation>%1：每行都是一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
     </message>
     <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %n; it looks separated by %2.</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1：其标题行只有一个单元格，而其他文件有 %n 个；它看起来以%2分隔。</numerusform>
+            <numerusform>%1：其标题行只有一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
         </translation>
     </message>
     <message>
@@ -999,10 +999,10 @@
 <context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
-        <source>%n character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
+        <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
         <extracomment>%2 the format (.ods, .fods)</extracomment>
         <translation>
-            <numerusform>工作表“%1”中的 %n 个字符已被忽略：%2 文件不能包含制表符和换行以外的控制字符，也不能包含 U+FFFE 和 U+FFFF（.xlsx 文件会保留它们）。</numerusform>
+            <numerusform>工作表“%1”中的 %Ln 个字符已被忽略：%2 文件不能包含制表符和换行以外的控制字符，也不能包含 U+FFFE 和 U+FFFF（.xlsx 文件会保留它们）。</numerusform>
         </translation>
     </message>
     <message>
@@ -1058,11 +1058,11 @@
     </message>
     <message>
         <source>Keep text in double &amp;quotes together</source>
-        <translation>保持双引号内的文本在一起(&amp;Q)</translation>
+        <translation>将双引号内的文本视为一个整体(&amp;Q)</translation>
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>在不会改变时将数字存储为数字</translation>
+        <translation>仅在值不变时将数字存为数值</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
@@ -1185,7 +1185,7 @@
     </message>
     <message>
         <source>Di&amp;vide its lines at:</source>
-        <translation>拆分其各行的位置(&amp;V)：</translation>
+        <translation>此文件各行的拆分位置(&amp;V)：</translation>
     </message>
     <message>
         <source>No file is listed.</source>
@@ -1208,14 +1208,6 @@
         <translation>；数字使用小数点</translation>
     </message>
     <message>
-        <source>%1 rows</source>
-        <translation>%1 行</translation>
-    </message>
-    <message>
-        <source>about %1 rows</source>
-        <translation>约 %1 行</translation>
-    </message>
-    <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
         <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
         <translation>%1，%2；行尾：%3；%4；%5%6</translation>
@@ -1229,15 +1221,27 @@
         <translation>所列文件的列：%1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 and %n more</source>
+        <source>%1 and %Ln more</source>
         <translation>
-            <numerusform>%1 等另外 %n 项</numerusform>
+            <numerusform>%1 等另外 %Ln 项</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>... %n more (see the tool tip)</source>
+        <source>... %Ln more (see the tool tip)</source>
         <translation>
-            <numerusform>... 另外 %n 项（见工具提示）</numerusform>
+            <numerusform>... 另外 %Ln 项（见工具提示）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>约 %Ln 行</numerusform>
         </translation>
     </message>
 </context>
@@ -1298,9 +1302,9 @@
 <context>
     <name>quillora::SheetLayout</name>
     <message numerus="yes">
-        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %n file(s): %3</source>
+        <source>&quot;%1&quot; is spelt &quot;%2&quot; in %Ln file(s): %3</source>
         <translation>
-            <numerusform>“%1”在 %n 个文件中写作“%2”：%3</numerusform>
+            <numerusform>“%1”在 %Ln 个文件中写作“%2”：%3</numerusform>
         </translation>
     </message>
     <message>
@@ -1312,10 +1316,10 @@
         <translation>文件 %1</translation>
     </message>
     <message numerus="yes">
-        <source>%1 are spelt %2 in %n file(s): %3</source>
+        <source>%1 are spelt %2 in %Ln file(s): %3</source>
         <extracomment>%1 the names (&quot;&quot;amount&quot;, &quot;date&quot;&quot;), %2 as those files spell them, %3 the files</extracomment>
         <translation>
-            <numerusform>%1在 %n 个文件中写作%2：%3</numerusform>
+            <numerusform>%1在 %Ln 个文件中写作%2：%3</numerusform>
         </translation>
     </message>
 </context>
@@ -1356,15 +1360,15 @@
         <translation>工作表“%2”中第 %1 行之后的行已被忽略：一个文档最多容纳 %3 个工作表。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more (an .ods file keeps such cells whole, up to %3 characters).</source>
         <translation>
-            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多（.ods 文件可完整保留此类单元格，最多 %3 个字符）。</numerusform>
+            <numerusform>工作表“%1”中的 %Ln 个单元格被截断为 %2 个字符：单元格容纳不了更多（.ods 文件可完整保留此类单元格，最多 %3 个字符）。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
+        <source>%Ln cell(s) of the sheet &quot;%1&quot; were cut to %2 characters: a cell holds no more.</source>
         <translation>
-            <numerusform>工作表“%1”中的 %n 个单元格被截断为 %2 个字符：单元格容纳不了更多。</numerusform>
+            <numerusform>工作表“%1”中的 %Ln 个单元格被截断为 %2 个字符：单元格容纳不了更多。</numerusform>
         </translation>
     </message>
     <message>
@@ -1373,9 +1377,9 @@
         <translation> 要将最后一行之后的行放到新工作表中，%1。</translation>
     </message>
     <message numerus="yes">
-        <source>%n cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
+        <source>%Ln cell(s) could not be written to the sheet &quot;%1&quot;: a sheet holds at most %2 columns and %3 rows.%4</source>
         <translation>
-            <numerusform>%n 个单元格无法写入工作表“%1”：一个工作表最多 %2 列、%3 行。%4</numerusform>
+            <numerusform>%Ln 个单元格无法写入工作表“%1”：一个工作表最多 %2 列、%3 行。%4</numerusform>
         </translation>
     </message>
     <message>

@@ -199,8 +199,8 @@ int CommandLineImport::printPlan()
         m_console.out << printable(tr("%1: %2 (%3), %4, widest %5")
                                        .arg(shownFileName(file.path, FileColumn::Relative, folder),
                                             QString::fromLatin1(summary.encoding), taken,
-                                            tr("%n row(s)", nullptr, pluralCount(summary.rows)),
-                                            tr("%n cell(s)", nullptr, int(summary.widest))))
+                                            tr("%Ln row(s)", nullptr, pluralCount(summary.rows)),
+                                            tr("%Ln cell(s)", nullptr, int(summary.widest))))
                       << (!summary.ownSeparator ? QString()
                           : summary.ownSeparator->isEmpty() ? tr(", no separator of its own: whole lines")
                                                             : tr(", separated by %1").arg(*summary.ownSeparator))
@@ -209,16 +209,16 @@ int CommandLineImport::printPlan()
                                                         : tr(", numbers with a decimal point"))
                       << (summary.separatorHint.isEmpty() ? QString() : tr(", looks separated by %1").arg(summary.separatorHint))
                       << (!summary.rowsAboveTable ? QString()
-                          : tr(", %n line(s) above its table skipped", nullptr, pluralCount(*summary.rowsAboveTable)))
+                          : tr(", %Ln line(s) above its table skipped", nullptr, pluralCount(*summary.rowsAboveTable)))
                       << u'\n';
     }
     printHeaderPlan(plan);
     for (const ImportPlan::Sheet &sheet : plan.sheets)
-        m_console.out << printable(tr("sheet %1: %n row(s)", nullptr, pluralCount(sheet.rows)).arg(sheet.name))
+        m_console.out << printable(tr("sheet %1: %Ln row(s)", nullptr, pluralCount(sheet.rows)).arg(sheet.name))
                       << u'\n';
     if (plan.result.rowsLeftOut > 0)
         m_console.out << u"  "_s
-                      << tr("(%n row(s) left out: a sheet holds %1)", nullptr,
+                      << tr("(%Ln row(s) left out: a sheet holds %1)", nullptr,
                             pluralCount(plan.result.rowsLeftOut))
                              .arg(DocumentLimits().sheet.rows)
                       << u'\n';
@@ -237,7 +237,7 @@ void CommandLineImport::printHeaderPlan(const ImportPlan &plan)
     const QStringList &columns = plan.header->columns;
     const QString shown = columns.size() <= MostColumns
         ? columns.join(u", "_s)
-        : tr("%1, ... (%n columns)", nullptr, int(columns.size())).arg(columns.first(MostColumns).join(u", "_s));
+        : tr("%1, ... (%Ln columns)", nullptr, int(columns.size())).arg(columns.first(MostColumns).join(u", "_s));
     m_console.out << printable(tr("columns: %1").arg(shown)) << u'\n';
     for (const QString &line : plan.header->changes + plan.header->spellings)
         m_console.out << u"  "_s << printable(line) << u'\n';

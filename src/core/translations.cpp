@@ -50,6 +50,12 @@ QString translationsFolder(const QString &programFolder)
 void installTranslations(const QString &programFolder, const QLocale &locale)
 {
     const QString folder = translationsFolder(programFolder);
+    // Numbers shown to a person are written as the language writes them
+    // ("14,58 KiB"), by its own rules: not the C numbers a system locale of
+    // "C" with LANGUAGE=de would lend it, nor C's thousands separators. The
+    // data's own numbers are read by rules of their own.
+    const QLocale shown = locale.language() == QLocale::C ? QLocale::c() : QLocale(locale.language(), locale.territory());
+    QLocale::setDefault(shown);
     // English's own plural forms ("1 file", "2 files"), under any language:
     // a message another language lacks falls back to them.
     load(QLocale::c(), u"quillora_en"_s, folder);

@@ -136,7 +136,7 @@ void ImportController::showNotes()
         return;
     QStringList shown = m_notes.mid(0, MostShown);
     if (m_notes.size() > MostShown)
-        shown.append(tr("... and %n more files like these.", nullptr, int(m_notes.size() - MostShown)));
+        shown.append(tr("... and %Ln more files like these.", nullptr, int(m_notes.size() - MostShown)));
     m_parts.dialogs.notice(shown.join(u"\r\r"_s));
     m_notes.clear();
 }

@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <limits>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -259,8 +261,8 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     }
     if (!preview.decimalSign.isNull())
         cut += preview.decimalSign == u',' ? tr("; numbers with a decimal comma") : tr("; numbers with a decimal point");
-    const QString rows = preview.rowsCounted ? tr("%1 rows").arg(locale.toString(preview.rows))
-                                             : tr("about %1 rows").arg(locale.toString(preview.rows));
+    const int counted = int(std::min<qint64>(preview.rows, std::numeric_limits<int>::max()));
+    const QString rows = preview.rowsCounted ? tr("%Ln row(s)", nullptr, counted) : tr("about %Ln row(s)", nullptr, counted);
     //: %1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size,
     //: %5 the rows, %6 how lines are cut ("; separated by commas, its own")
     m_info->setText(tr("%1, %2; line ends: %3; %4; %5%6")
@@ -327,7 +329,7 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
     QString text = tr("Columns of the listed files: %1")
                        .arg(columns.size() <= MostColumns
                                 ? columns.join(u", "_s)
-                                : tr("%1 and %n more", nullptr, int(columns.size() - MostColumns))
+                                : tr("%1 and %Ln more", nullptr, int(columns.size() - MostColumns))
                                       .arg(columns.first(MostColumns).join(u", "_s)));
     // A few lines under the table; all of them in its tool tip.
     constexpr qsizetype MostLines = 3;
@@ -336,7 +338,7 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
     if (!drift.isEmpty())
         text += u"\n"_s + drift.mid(0, MostLines).join(u"\n"_s);
     if (drift.size() > MostLines)
-        text += u'\n' + tr("... %n more (see the tool tip)", nullptr, int(drift.size() - MostLines));
+        text += u'\n' + tr("... %Ln more (see the tool tip)", nullptr, int(drift.size() - MostLines));
     m_headerPlan->setText(text);
     m_headerPlan->setToolTip(all);
     m_table->horizontalHeader()->setToolTip(all);

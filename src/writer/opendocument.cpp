@@ -167,7 +167,7 @@ void writeMeta(XmlOut &out)
 QString leftOutReport(qint64 count, const QString &sheet, const char *format)
 {
     //: %2 the format (.ods, .fods)
-    return QCoreApplication::translate("quillora::OpenDocument", "%n character(s) of the sheet \"%1\" were left out: a %2 file cannot hold control "
+    return QCoreApplication::translate("quillora::OpenDocument", "%Ln character(s) of the sheet \"%1\" were left out: a %2 file cannot hold control "
                                        "characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file "
                                        "keeps them).",
                                        nullptr, pluralCount(count))

@@ -97,7 +97,7 @@ FILE *rowsKeptBy(lxw_worksheet *sheet)
 QString cutReport(const QString &sheet, qint64 cut)
 {
     return QCoreApplication::translate("quillora::SheetWriter",
-                                       "%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
+                                       "%Ln cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
                                        nullptr, pluralCount(cut))
         .arg(sheet)
         .arg(XlsxCellCharacters);

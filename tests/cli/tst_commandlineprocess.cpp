@@ -478,9 +478,11 @@ void tst_CommandLineProcess::helpInTheUsersLanguage_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("usage");
-    QTest::newRow("LANGUAGE alone") << QString() << u"de"_s << u"Aufruf: quillora"_s;
-    QTest::newRow("LANGUAGE over LANG") << u"C.UTF-8"_s << u"ja"_s << u"使い方: quillora"_s;
-    QTest::newRow("C") << u"C.UTF-8"_s << QString() << u"Usage: quillora"_s;
+    QTest::addColumn<QString>("rows"); // a dry run's count, as the language writes it
+    QTest::newRow("LANGUAGE alone") << QString() << u"de"_s << u"Aufruf: quillora"_s << u"12.346 Zeilen"_s;
+    QTest::newRow("LANGUAGE over LANG") << u"C.UTF-8"_s << u"ja"_s << u"使い方: quillora"_s << u"12,346 行"_s;
+    QTest::newRow("French") << u"C.UTF-8"_s << u"fr"_s << u"Usage : quillora"_s << u"12\u202F346 lignes"_s;
+    QTest::newRow("C") << u"C.UTF-8"_s << QString() << u"Usage: quillora"_s << u"12346 rows"_s;
 }
 
 // Help and the usage report in the user's language, Qt's own lines too;
@@ -490,6 +492,7 @@ void tst_CommandLineProcess::helpInTheUsersLanguage()
     QFETCH(QString, locale);
     QFETCH(QString, language);
     QFETCH(QString, usage);
+    QFETCH(QString, rows);
     QProcessEnvironment speaking = environment();
     for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s, u"LANGUAGE"_s})
         speaking.remove(name);
@@ -509,6 +512,13 @@ void tst_CommandLineProcess::helpInTheUsersLanguage()
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=nowhere"_s, u"x"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 2);
+    QByteArray lines;
+    for (int i = 0; i < 12345; ++i)
+        lines += "1\n";
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--dry-run"_s, writeFile(m_dir->filePath(u"n.txt"_s), lines)});
+    QVERIFY(program.waitForFinished(20000));
+    const QString plan = QString::fromUtf8(program.readAllStandardOutput());
+    QVERIFY2(plan.contains(rows), qPrintable(plan));
 }
 
 void tst_CommandLineProcess::temporaryFolderThatIsNotThere()

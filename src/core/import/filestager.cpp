@@ -73,7 +73,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     if (options.ownSeparator && m_hooks.note)
         noteDialect(*reading, path);
     if (options.skipToTable && reading->linesSkipped() > 0 && m_hooks.note)
-        m_hooks.note(tr("%n line(s) above the table of the file \"%1\" were skipped.", nullptr,
+        m_hooks.note(tr("%Ln line(s) above the table of the file \"%1\" were skipped.", nullptr,
                         pluralCount(reading->linesSkipped()))
                          .arg(pathShown(path)));
     counts += {reading->cutCells(), reading->leftOutCells()};
@@ -99,7 +99,7 @@ void FileStager::noteDialect(const FileReading &reading, const QString &file)
     }
     if (dialect.differing > 0) {
         //: %2 how it is cut ("commas, quoted fields"), %3 the rows looked at
-        m_hooks.note(tr("The file \"%1\" is cut at %2, as most of its rows split; %n of the first %3 rows have "
+        m_hooks.note(tr("The file \"%1\" is cut at %2, as most of its rows split; %Ln of the first %3 rows have "
                         "another number of cells and are cut all the same.",
                         nullptr, pluralCount(dialect.differing))
                          .arg(path, dialectShown(dialect))
@@ -158,18 +158,18 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
     m_guard.step(step, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
     //: Follows a sentence about the file's encoding.
     const QString mixed = utf8 == 0 ? QString()
-                                    : tr(" It also holds %n valid UTF-8 sequence(s): it may be UTF-8 with bytes of "
+                                    : tr(" It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of "
                                          "another encoding mixed in.",
                                          nullptr, pluralCount(utf8));
     if (invalid > 0) {
         const bool asWindows1252 = strays > 0 || reader.encoding() == TextEncoding::Windows1252;
         const QString wrong = asWindows1252
-            ? tr("%n byte(s) mean(s) nothing in windows-1252 and is kept as a control character", nullptr,
+            ? tr("%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character", nullptr,
                  pluralCount(invalid))
-            : tr("%n character(s) could not be read and is U+FFFD", nullptr, pluralCount(invalid));
+            : tr("%Ln character(s) could not be read and is U+FFFD", nullptr, pluralCount(invalid));
         //: %2 what went wrong ("3 characters could not be read and are U+FFFD"), %3 how to choose an encoding,
         //: %4 a sentence more or nothing
-        m_hooks.loss(step, strays > 0 ? tr("The file \"%1\" was read as UTF-8, with %n byte(s) that are not UTF-8 read "
+        m_hooks.loss(step, strays > 0 ? tr("The file \"%1\" was read as UTF-8, with %Ln byte(s) that are not UTF-8 read "
                                            "as windows-1252, but %2. If it is in another encoding, %3.%4",
                                            nullptr, pluralCount(strays))
                                             .arg(path, wrong, choose, mixed)
@@ -180,7 +180,7 @@ void FileStager::reportEncoding(const TextReader &reader, const QString &file, i
     if (!m_hooks.note)
         return;
     if (strays > 0) {
-        m_hooks.note(tr("The file \"%1\" was read as UTF-8; %n byte(s) that are not UTF-8 was read as windows-1252 "
+        m_hooks.note(tr("The file \"%1\" was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 "
                         "reads them.",
                         nullptr, pluralCount(strays))
                          .arg(path));

@@ -28,24 +28,24 @@ QString whereIn(const std::vector<qsizetype> &in, const std::vector<HeaderOfFile
         return Message::tr("only in %1").arg(nameAt(in.front()));
     const bool together = in.back() - in.front() + 1 == count;
     if (together && in.back() == all - 1)
-        return Message::tr("from %1 on, %n file(s)", nullptr, int(count)).arg(nameAt(in.front()));
+        return Message::tr("from %1 on, %Ln file(s)", nullptr, int(count)).arg(nameAt(in.front()));
     if (together && in.front() == 0)
-        return Message::tr("only in %n file(s), up to %1", nullptr, int(count)).arg(nameAt(in.back()));
+        return Message::tr("only in %Ln file(s), up to %1", nullptr, int(count)).arg(nameAt(in.back()));
     if (together)
-        return Message::tr("only in %n file(s), %1 to %2", nullptr, int(count))
+        return Message::tr("only in %Ln file(s), %1 to %2", nullptr, int(count))
             .arg(nameAt(in.front()), nameAt(in.back()));
     constexpr qsizetype MostFiles = 3;
     QStringList names;
     if (count * 2 <= all) {
         for (const qsizetype index : in)
             names.append(nameAt(index));
-        return Message::tr("only in %n file(s): %1", nullptr, int(count)).arg(fewOf(names, MostFiles));
+        return Message::tr("only in %Ln file(s): %1", nullptr, int(count)).arg(fewOf(names, MostFiles));
     }
     for (qsizetype index = 0; index < all; ++index) {
         if (!std::binary_search(in.begin(), in.end(), index))
             names.append(nameAt(index));
     }
-    return Message::tr("missing from %n file(s): %1", nullptr, int(names.size()))
+    return Message::tr("missing from %Ln file(s): %1", nullptr, int(names.size()))
         .arg(fewOf(names, MostFiles));
 }
 } // namespace
@@ -54,7 +54,7 @@ QString fewOf(const QStringList &names, qsizetype most)
 {
     if (names.size() <= most)
         return names.join(u", "_s);
-    return Message::tr("%1 and %n more", nullptr, int(names.size() - most))
+    return Message::tr("%1 and %Ln more", nullptr, int(names.size() - most))
         .arg(names.first(most).join(u", "_s));
 }
 

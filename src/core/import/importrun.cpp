@@ -373,11 +373,11 @@ void ImportRun::tellFilesUnlikeTheRest()
         const int cells = int(widestHeader);
         //: %1 the file, %2 the separator it looks cut at ("semicolons")
         const QString note = summary.oneCellEach
-            ? (cells >= 2 ? tr("%1: every row is one cell, where the other files have %n; it looks separated by %2.",
+            ? (cells >= 2 ? tr("%1: every row is one cell, where the other files have %Ln; it looks separated by %2.",
                                nullptr, cells)
                           : tr("%1: every row is one cell, where the other files have several; it looks separated "
                                "by %2."))
-            : (cells >= 2 ? tr("%1: its header is one cell, where the other files have %n; it looks separated by %2.",
+            : (cells >= 2 ? tr("%1: its header is one cell, where the other files have %Ln; it looks separated by %2.",
                                nullptr, cells)
                           : tr("%1: its header is one cell, where the other files have several; it looks separated "
                                "by %2."));

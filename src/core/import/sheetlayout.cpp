@@ -159,7 +159,7 @@ HeaderPlan SheetLayout::headerPlan() const
     for (const QStringList &files : order) {
         const auto &group = byFiles[files];
         if (group.size() == 1) {
-            plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %n file(s): %3", nullptr, int(files.size()))
+            plan.spellings.append(tr("\"%1\" is spelt \"%2\" in %Ln file(s): %3", nullptr, int(files.size()))
                                       .arg(m_names[group.front().first], group.front().second, fewOf(files, MostFiles)));
         } else {
             QStringList names;
@@ -169,7 +169,7 @@ HeaderPlan SheetLayout::headerPlan() const
                 spelt.append(QCoreApplication::translate("quillora::HeaderPlan", "\"%1\"").arg(other));
             }
             //: %1 the names ("\"amount\", \"date\""), %2 as those files spell them, %3 the files
-            plan.spellings.append(tr("%1 are spelt %2 in %n file(s): %3", nullptr, int(files.size()))
+            plan.spellings.append(tr("%1 are spelt %2 in %Ln file(s): %3", nullptr, int(files.size()))
                                       .arg(fewOf(names, MostColumns), fewOf(spelt, MostColumns), fewOf(files, MostFiles)));
         }
         plan.spellingColumns.append(qsizetype(group.size()));

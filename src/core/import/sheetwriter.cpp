@@ -183,13 +183,13 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
         const int limit = m_office.spreadsheets().cellCharacters();
         m_observer.loss(m_steps.writeCells,
                         (limit < CalcCellCharacters
-                             ? tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more (an "
+                             ? tr("%Ln cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more (an "
                                   ".ods file keeps such cells whole, up to %3 characters).",
                                   nullptr, pluralCount(cells.cut))
                                    .arg(sheetName)
                                    .arg(limit)
                                    .arg(CalcCellCharacters)
-                             : tr("%n cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
+                             : tr("%Ln cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
                                   nullptr, pluralCount(cells.cut))
                                    .arg(sheetName)
                                    .arg(limit)));
@@ -207,7 +207,7 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
             hint = tr(" To put the rows past the last on new sheets, %1.")
                        .arg(m_inputs.howTo(ImportInputs::Choice::ContinueSheets));
         });
-    m_observer.loss(m_steps.writeCells, tr("%n cell(s) could not be written to the sheet \"%1\": a sheet holds at "
+    m_observer.loss(m_steps.writeCells, tr("%Ln cell(s) could not be written to the sheet \"%1\": a sheet holds at "
                                            "most %2 columns and %3 rows.%4",
                                            nullptr, pluralCount(cells.leftOut))
                                             .arg(sheetName)
