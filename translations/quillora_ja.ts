@@ -260,6 +260,41 @@
         <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
         <translation>--header と共に: 名前の照合前に OLD という列を NEW として扱います (&quot;client=customer&quot;、名前の中の &quot;=&quot; は &quot;\=&quot; と書きます)。複数回指定できます。</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>the placeholder of --help for a file, as the option&apos;s text names it</extracomment>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>WHERE</source>
+        <extracomment>the placeholder of --help for where lines are cut, as the option&apos;s text names it</extracomment>
+        <translation>WHERE</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <extracomment>the placeholder of --help for a separator text, as the option&apos;s text names it</extracomment>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <extracomment>the placeholder of --help for a file name&apos;s ending, as the option&apos;s text names it</extracomment>
+        <translation>EXT</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>the placeholder of --help for an encoding&apos;s name, as the option&apos;s text names it</extracomment>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>the placeholder of --help for a number of lines, as the option&apos;s text names it</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>OLD=NEW</source>
+        <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
+        <translation>OLD=NEW</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -262,6 +262,41 @@
         <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
         <translation>Z --header: kolumna o nazwie STARA liczy się jako NOWA przed dopasowaniem nazw („klient=nabywca”; „=” w nazwie zapisuje się jako „\=”); można podać wielokrotnie.</translation>
     </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>the placeholder of --help for a file, as the option&apos;s text names it</extracomment>
+        <translation>PLIK</translation>
+    </message>
+    <message>
+        <source>WHERE</source>
+        <extracomment>the placeholder of --help for where lines are cut, as the option&apos;s text names it</extracomment>
+        <translation>GDZIE</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <extracomment>the placeholder of --help for a separator text, as the option&apos;s text names it</extracomment>
+        <translation>TEKST</translation>
+    </message>
+    <message>
+        <source>EXT</source>
+        <extracomment>the placeholder of --help for a file name&apos;s ending, as the option&apos;s text names it</extracomment>
+        <translation>EXT</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <extracomment>the placeholder of --help for an encoding&apos;s name, as the option&apos;s text names it</extracomment>
+        <translation>NAZWA</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <extracomment>the placeholder of --help for a number of lines, as the option&apos;s text names it</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>OLD=NEW</source>
+        <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
+        <translation>STARA=NOWA</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -41,7 +41,8 @@ struct Options
     QCommandLineOption output{{u"o"_s, u"output"_s},
                               Message::tr("Write the document into FILE instead of showing it in Calc; the format "
                                           "follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice."),
-                              u"FILE"_s};
+                              //: the placeholder of --help for a file, as the option's text names it
+                              Message::tr("FILE")};
     QCommandLineOption sheetPerFile{u"sheet-per-file"_s,
                                     Message::tr("A sheet per file (default: all files on one sheet).")};
     QCommandLineOption sheetsAsListed{u"sheets-as-listed"_s,
@@ -51,16 +52,19 @@ struct Options
                              Message::tr("space, comma, tab, semicolon or pipe: cut each line into cells there; "
                                          "auto: each file at its own separator (comma, semicolon, tab or pipe), "
                                          "found from its start."),
-                             u"WHERE"_s};
+                             //: the placeholder of --help for where lines are cut, as the option's text names it
+                              Message::tr("WHERE")};
     QCommandLineOption separator{u"separator"_s,
                                  Message::tr("Cut each line into cells at TEXT (any text, several characters "
                                              "allowed)."),
-                                 u"TEXT"_s};
+                                 //: the placeholder of --help for a separator text, as the option's text names it
+                              Message::tr("TEXT")};
     QCommandLineOption extension{u"extension"_s,
                                  Message::tr("For a folder PATH: its files whose names end in .EXT, walked as "
                                              "\"Add All File(s) In Folder\" walks (default: every file, as a "
                                              "drop)."),
-                                 u"EXT"_s};
+                                 //: the placeholder of --help for a file name's ending, as the option's text names it
+                              Message::tr("EXT")};
     QCommandLineOption quotes{u"quotes"_s,
                               Message::tr("Keep text in double quotes together, as in CSV files: a separator or a "
                                           "line break inside quotes belongs to the cell, \"\" is one quote.")};
@@ -68,13 +72,15 @@ struct Options
                                 Message::tr("Read files without a byte-order mark in NAME: any encoding Qt reads, "
                                             "in any case (--list-encodings lists the usual ones); auto, the "
                                             "default, finds each file's."),
-                                u"NAME"_s};
+                                //: the placeholder of --help for an encoding's name, as the option's text names it
+                              Message::tr("NAME")};
     QCommandLineOption listEncodings{u"list-encodings"_s,
                                      Message::tr("List the encodings people meet, by the name --encoding takes.")};
     QCommandLineOption skipLines{u"skip-lines"_s,
                                  Message::tr("Leave out the first N rows of each file (a title, an \"exported "
                                              "by\" line); auto: each file's rows above its table."),
-                                 u"N"_s};
+                                 //: the placeholder of --help for a number of lines, as the option's text names it
+                              Message::tr("N")};
     QCommandLineOption header{u"header"_s,
                               Message::tr("A file's first row (after those skipped) is its header: on one sheet "
                                           "the headers' names are the first row, once, and each file's cells go "
@@ -83,7 +89,8 @@ struct Options
                               Message::tr("With --header: a column named OLD counts as NEW before names are "
                                           "matched (\"client=customer\"; an \"=\" of a name is written \"\\=\"); "
                                           "may be given again."),
-                              u"OLD=NEW"_s};
+                              //: the placeholder of --help for two header names, as the option's text names it
+                              Message::tr("OLD=NEW")};
     QCommandLineOption numbers{u"numbers"_s,
                                Message::tr("Store a cell as a number where its whole text is one and nothing "
                                            "changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 "

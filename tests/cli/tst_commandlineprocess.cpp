@@ -507,8 +507,11 @@ void tst_CommandLineProcess::helpInTheUsersLanguage()
     QCOMPARE(program.exitCode(), 0);
     const QString help = QString::fromUtf8(program.readAllStandardOutput());
     QVERIFY2(help.startsWith(usage), qPrintable(help.left(200)));
-    if (language == u"de")
+    if (language == u"de") {
         QVERIFY(help.contains(u"Optionen:"_s));
+        // The placeholders as the text under them names them.
+        QVERIFY(help.contains(u"--output <DATEI>"_s) && help.contains(u"--rename <ALT=NEU>"_s));
+    }
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=nowhere"_s, u"x"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 2);
