@@ -3,6 +3,7 @@
 
 #include "cli/commandlineimport.h"
 #include "cli/display.h"
+#include "cli/helplayout.h"
 #include "cli/interruption.h"
 #include "core/import/renames.h"
 #include "core/import/spreadsheetmodule.h"
@@ -179,16 +180,55 @@ QString helpAfterOptions()
         + u'\n';
 }
 
-// The forms the program is run in, first among them the import.
-QString helpText(const QCommandLineParser &parser)
+// The options in the order the help lists them.
+QList<QCommandLineOption> importOptions()
 {
-    QString text = parser.helpText();
-    const qsizetype firstLineEnd = text.indexOf(u'\n');
-    text.replace(0, firstLineEnd,
-                 Message::tr("Usage: quillora [OPTION]... PATH...\n"
-                                                        "  or:  quillora [--window [PATH]...]\n"
-                                                        "  or:  quillora --dry-run [OPTION]... PATH..."));
-    return text + helpAfterOptions();
+    const Options &o = cliOptions();
+    return {o.output, o.sheetPerFile, o.sheetsAsListed, o.split, o.separator, o.quotes, o.extension, o.encoding,
+            o.listEncodings, o.skipLines, o.header, o.rename, o.numbers, o.dates, o.fileColumn, o.continueSheets,
+            o.dryRun, o.window, o.force, o.quiet};
+}
+
+QString positionalDescription()
+{
+    return Message::tr("Text files and folders to import; - for standard input.");
+}
+
+HelpEntry entryOf(const QCommandLineOption &option)
+{
+    QStringList names;
+    for (const QString &name : option.names())
+        names.append((name.size() == 1 ? u"-"_s : u"--"_s) + name);
+    QString shown = names.join(u", "_s);
+    if (!option.valueName().isEmpty())
+        shown += u" <"_s + option.valueName() + u'>';
+    return {shown, option.description()};
+}
+
+// The forms the program is run in, first among them the import; then the
+// options, the paths and the rules, wrapped at the terminal's width as its
+// columns count them (a Japanese character takes two).
+QString helpText()
+{
+    const int width = terminalWidth() - 1;
+    QList<HelpEntry> options;
+    for (const QCommandLineOption &option : importOptions())
+        options.append(entryOf(option));
+    // Qt's own, in Qt's words.
+    const auto qt = [](const char *text) { return QCoreApplication::translate("QCommandLineParser", text); };
+    options.append({u"-h, --help"_s, qt("Displays help on commandline options.")});
+    options.append({u"--help-all"_s, qt("Displays help including Qt specific options.")});
+    options.append({u"-v, --version"_s, qt("Displays version information.")});
+    const QList<HelpEntry> arguments{{u"PATH"_s, positionalDescription()}};
+    const int column = descriptionColumn(options + arguments);
+    return Message::tr("Usage: quillora [OPTION]... PATH...\n"
+                       "  or:  quillora [--window [PATH]...]\n"
+                       "  or:  quillora --dry-run [OPTION]... PATH...")
+        + u'\n'
+        + wrappedAt(Message::tr("Load text files into a spreadsheet: each line a row, each piece a cell, as text."),
+                    width)
+        + u"\n\n"_s + qt("Options:") + u'\n' + helpEntries(options, column, width) + u'\n' + qt("Arguments:") + u'\n'
+        + helpEntries(arguments, column, width) + wrappedAt(helpAfterOptions(), width);
 }
 
 ParsedCommandLine usageError(const QString &reason)
@@ -202,14 +242,10 @@ void setUpParser(QCommandLineParser &parser)
         Message::tr("Load text files into a spreadsheet: each line a row, each piece a cell, as text."));
     // -fq, -qo FILE and -oFILE, as other Unix tools take them.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    const Options &o = cliOptions();
-    parser.addOptions({o.output, o.sheetPerFile, o.sheetsAsListed, o.split, o.separator, o.quotes, o.extension, o.encoding,
-                       o.listEncodings, o.skipLines, o.header, o.rename, o.numbers, o.dates, o.fileColumn, o.continueSheets,
-                       o.dryRun, o.window, o.force, o.quiet});
+    parser.addOptions(importOptions());
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, Message::tr("Text files and folders to import; - for standard input."),
-                                 u"PATH..."_s);
+    parser.addPositionalArgument(u"PATH"_s, positionalDescription(), u"PATH..."_s);
 }
 
 QString encodingList()
@@ -370,7 +406,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (!parser.parse(withOptionalValues(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s))
-        return {ParsedCommandLine::Action::Help, {}, helpText(parser)};
+        return {ParsedCommandLine::Action::Help, {}, helpText()};
     if (parser.isSet(u"version"_s))
         return {ParsedCommandLine::Action::Version, {},
                 QCoreApplication::applicationName().toLower() + u' ' + QCoreApplication::applicationVersion()

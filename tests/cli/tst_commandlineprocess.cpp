@@ -2,6 +2,7 @@
 // The program itself from the command line, as a process, with no
 // LibreOffice anywhere: --output needs none; a signal at any moment leaves
 // nothing behind; the rename where the file system lacks RENAME_NOREPLACE.
+#include "cli/helplayout.h"
 #include "documentreader.h"
 #include "testfiles.h"
 
@@ -42,6 +43,8 @@ private slots:
     void helpToAFullDisk();
     void helpInTheUsersLanguage_data();
     void helpInTheUsersLanguage();
+    void helpFitsATerminalInEveryLanguage_data();
+    void helpFitsATerminalInEveryLanguage();
     void temporaryFolderThatIsNotThere();
     void xlsxSheetsBeyondTheSoftFileLimit();
     void standardInputAndPipes_data();
@@ -471,6 +474,36 @@ void tst_CommandLineProcess::helpToAFullDisk()
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
     QVERIFY(program.waitForFinished(20000));
     QCOMPARE(program.exitCode(), 1);
+}
+
+void tst_CommandLineProcess::helpFitsATerminalInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("file"); // FILE's placeholder, as the language names it
+    for (const auto &[language, file] : {std::pair{"", "FILE"}, {"de", "DATEI"}, {"fr", "FICHIER"}, {"es", "ARCHIVO"},
+                                         {"it", "FILE"}, {"pt_BR", "ARQUIVO"}, {"pl", "PLIK"}, {"ru", "ФАЙЛ"},
+                                         {"ja", "FILE"}, {"zh_CN", "FILE"}, {"ko", "FILE"}})
+        QTest::newRow(*language ? language : "C") << QString::fromUtf8(language) << QString::fromUtf8(file);
+}
+
+// Not a terminal: 80 columns, a wide character taking two.
+void tst_CommandLineProcess::helpFitsATerminalInEveryLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, file);
+    QProcessEnvironment speaking = environment();
+    if (!language.isEmpty())
+        speaking.insert(u"LANGUAGE"_s, language);
+    QProcess program;
+    program.setProcessEnvironment(speaking);
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--help"_s});
+    QVERIFY(program.waitForFinished(20000));
+    const QString help = QString::fromUtf8(program.readAllStandardOutput());
+    for (const QString &line : help.split(u'\n'))
+        QVERIFY2(quillora::displayWidth(line) <= 80, qPrintable(line));
+    QVERIFY2(help.contains(u"--output <%1>"_s.arg(file)), qPrintable(help.left(600)));
+    // Every option and the rules after them are there.
+    QVERIFY(help.contains(u"--continue-sheets"_s) && help.contains(u"128+N"_s));
 }
 
 void tst_CommandLineProcess::helpInTheUsersLanguage_data()
