@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/helprules.h"
+
+#include "core/product.h"
+
+#include <QCoreApplication>
+
+namespace quillora {
+
+// Usage, one line, the options, then this: the rules, the exit status and
+// where to report problems, as Unix programs' help reads.
+QString helpRules()
+{
+    // A paragraph each; the help wraps them at the terminal's width.
+    const char *const paragraphs[] = {
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Paths:\n"
+                          "  PATHs are taken in the order given; a folder brings its files and those of every folder below\n"
+                          "  it, level by level (hidden files and folders are passed over); - is standard input. Without\n"
+                          "  arguments, or with --window, the window opens, with the PATHs listed."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Sheets:\n"
+                          "  On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
+                          "  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"
+                          "  first; a sheet is named after its file's letters, digits and spaces (notes.txt gives notestxt),\n"
+                          "  with a number added when the name is taken. With --sheets-as-listed the sheets stand in the\n"
+                          "  order given and keep their files' names (only []:*?/\\ become _), \" (2)\" added when taken.\n"
+                          "  Names are cut to 31 characters in .xlsx. A sheet holds 1,048,576 rows; with --continue-sheets\n"
+                          "  the rest goes on \"NAME (2)\" right after it."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Headers:\n"
+                          "  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
+                          "  names are the first row, once, in order of first appearance, and each file's cells go under\n"
+                          "  the columns of their names (cells past its header after all named columns); a file whose\n"
+                          "  header is not the first one's is told of. --file-column puts each row's file in a first column."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Encodings:\n"
+                          "  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero\n"
+                          "  bytes; UTF-8, where a few stray bytes are read as windows-1252 reads them (and told); else what\n"
+                          "  a statistical detector finds (Shift_JIS, GB18030, Big5, EUC-KR, windows-1251, KOI8-R, ...);\n"
+                          "  else windows-1252, and told. --encoding NAME reads files without a mark in NAME instead. Bytes\n"
+                          "  that are not valid in the encoding read become U+FFFD and are reported."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Exit status:\n"
+                          "  0      every file was imported whole (and the document written, with --output)\n"
+                          "  1      a file could not be read or held bytes not valid in its encoding, cells did not fit,\n"
+                          "         or the document could not be written; the rest was still imported\n"
+                          "  2      a usage error, or no display where one is needed\n"
+                          "  3      LibreOffice is missing, or was lost during the run\n"
+                          "  128+N  signal N (INT, TERM, HUP) ended the run; its temporary files went with it"),
+    };
+    QString text;
+    for (const char *paragraph : paragraphs)
+        text += u'\n' + QCoreApplication::translate("quillora::CommandLine", paragraph) + u'\n';
+    return text + u'\n'
+        + QCoreApplication::translate("quillora::CommandLine", "Report bugs at %1 or to %2.")
+              .arg(Product::IssuesPage, Product::SupportAddress)
+        + u'\n';
+}
+
+} // namespace quillora
