@@ -126,14 +126,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Kopfzeilen:
   Mit --header ist die erste Zeile einer Datei (nach --skip-lines) ihre Kopfzeile: in einer Tabelle
   stehen die Namen der Kopfzeilen einmal in der ersten Zeile, in der Reihenfolge ihres ersten
-  Auftretens, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen (Zellen jenseits ihrer
-  Kopfzeile nach allen benannten Spalten); eine Datei, deren Kopfzeile nicht der ersten entspricht,
-  wird gemeldet. --file-column setzt die Datei jeder Zeile in eine erste Spalte.</translation>
+  Auftretens, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen, zuerst nach genau
+  gleicher Schreibung, dann ohne Rücksicht auf Groß- und Kleinschreibung und Unicode-Form, wo das
+  eindeutig ist („ID“ und „id“ einer Kopfzeile bleiben zwei Spalten); Zellen jenseits der Kopfzeile
+  einer Datei kommen nach allen benannten Spalten. --rename ALT=NEU lässt eine Spalte ALT als NEU
+  gelten. Wie die Kopfzeilen voneinander abweichen, wird einmal je Änderung gemeldet, und --dry-run
+  zeigt die Spalten, die sie ergeben. --file-column setzt die Datei jeder Zeile in eine erste Spalte.</translation>
     </message>
     <message>
         <source>Encodings:

@@ -125,14 +125,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Encabezados:
-  Con --header la primera fila de un archivo (tras --skip-lines) es su encabezado: en una hoja los
-  nombres de los encabezados forman la primera fila, una vez, por orden de aparición, y las celdas de
-  cada archivo van bajo las columnas de su nombre (las celdas más allá de su encabezado, tras todas las
-  columnas con nombre); se avisa de un archivo cuyo encabezado no es el del primero. --file-column
-  pone el archivo de cada fila en una primera columna.</translation>
+  Con --header, la primera fila de un archivo (tras --skip-lines) es su encabezado: en una hoja, los
+  nombres de los encabezados forman la primera fila, una vez, en orden de primera aparición, y las
+  celdas de cada archivo van bajo las columnas de sus nombres, emparejados primero por su grafía
+  exacta y luego sin distinguir mayúsculas ni forma Unicode cuando no hay duda («ID» e «id» de un
+  mismo encabezado siguen siendo dos columnas); las celdas más allá del encabezado de un archivo van
+  tras todas las columnas con nombre. --rename VIEJO=NUEVO hace que una columna VIEJO cuente como
+  NUEVO. Las diferencias entre encabezados se indican una vez por cambio, y --dry-run muestra las
+  columnas que forman. --file-column pone el archivo de cada fila en una primera columna.</translation>
     </message>
     <message>
         <source>Encodings:

@@ -125,14 +125,21 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>En-têtes :
-  Avec --header, la première ligne d&apos;un fichier (après --skip-lines) est son en-tête : sur une feuille,
-  les noms des en-têtes forment la première ligne, une fois, dans l&apos;ordre de première apparition, et les
-  cellules de chaque fichier vont sous les colonnes de leur nom (les cellules au-delà de son en-tête
-  après toutes les colonnes nommées) ; un fichier dont l&apos;en-tête diffère du premier est signalé.
-  --file-column met le fichier de chaque ligne dans une première colonne.</translation>
+  Avec --header, la première ligne d’un fichier (après --skip-lines) est son en-tête : sur une
+  feuille, les noms des en-têtes forment la première ligne, une fois, dans l’ordre de leur première
+  apparition, et les cellules de chaque fichier vont sous les colonnes de leurs noms, rapprochés
+  d’abord par leur graphie exacte, puis sans tenir compte de la casse ni de la forme Unicode quand
+  cela ne laisse aucun doute (« ID » et « id » d’un même en-tête restent deux colonnes) ; les
+  cellules au-delà de l’en-tête d’un fichier viennent après toutes les colonnes nommées. --rename
+  ANCIEN=NOUVEAU fait compter une colonne ANCIEN comme NOUVEAU. Les différences entre en-têtes sont
+  signalées une fois par changement, et --dry-run montre les colonnes qu’ils donnent. --file-column
+  met le fichier de chaque ligne dans une première colonne.</translation>
     </message>
     <message>
         <source>Encodings:

@@ -125,14 +125,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Intestazioni:
-  Con --header la prima riga di un file (dopo --skip-lines) è la sua intestazione: in un foglio i nomi
-  delle intestazioni sono la prima riga, una volta, in ordine di prima comparsa, e le celle di ogni file
-  vanno sotto le colonne del loro nome (le celle oltre la sua intestazione dopo tutte le colonne con
-  nome); un file la cui intestazione non è quella del primo viene segnalato. --file-column mette il
-  file di ogni riga in una prima colonna.</translation>
+  Con --header la prima riga di un file (dopo --skip-lines) è la sua intestazione: su un foglio i
+  nomi delle intestazioni sono la prima riga, una volta, nell’ordine in cui compaiono, e le celle di
+  ogni file vanno sotto le colonne dei loro nomi, abbinati prima per grafia identica, poi senza
+  badare a maiuscole e forma Unicode dove non c’è dubbio («ID» e «id» della stessa intestazione
+  restano due colonne); le celle oltre l’intestazione di un file vanno dopo tutte le colonne con
+  nome. --rename VECCHIO=NUOVO fa valere una colonna VECCHIO come NUOVO. Le differenze tra le
+  intestazioni sono segnalate una volta per cambiamento, e --dry-run mostra le colonne che ne
+  risultano. --file-column mette il file di ogni riga in una prima colonna.</translation>
     </message>
     <message>
         <source>Encodings:

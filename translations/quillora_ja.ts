@@ -124,13 +124,18 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>見出し:
   --header では、ファイルの最初の行 (--skip-lines の後) が見出しです: 1 シートでは見出しの名前が初出順に
-  1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります (見出しを超えるセルは名前付きの
-  列すべての後)。見出しが最初のファイルと異なるファイルは報告されます。--file-column は各行のファイルを
-  先頭列に入れます。</translation>
+  1 度だけ 1 行目になり、各ファイルのセルは名前の一致する列の下に入ります。名前はまず綴りが同じ列と、
+  次に曖昧さがない場合に限り大文字小文字と Unicode の正規化形式を区別せずに照合されます (1 つの見出しの
+  &quot;ID&quot; と &quot;id&quot; は 2 つの列のまま)。見出しを超えるセルは名前付きの列すべての後に入ります。
+  --rename OLD=NEW は列 OLD を NEW として扱います。見出しの違いは変更ごとに 1 度報告され、--dry-run
+  でできる列を確認できます。--file-column は各行のファイルを先頭列に入れます。</translation>
     </message>
     <message>
         <source>Encodings:

@@ -124,13 +124,18 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>머리글:
-  --header를 쓰면 파일의 첫 행(--skip-lines 다음)이 머리글입니다: 한 시트에서는 머리글의 이름이 처음
-  나온 순서대로 한 번만 첫 행이 되고, 각 파일의 셀은 이름이 같은 열 아래에 들어갑니다(머리글을 넘는 셀은
-  모든 이름 있는 열 뒤). 머리글이 첫 파일과 다른 파일은 알려 줍니다. --file-column은 각 행의 파일을
-  첫 열에 넣습니다.</translation>
+  --header를 쓰면 파일의 첫 행(--skip-lines 뒤)이 머리글입니다: 한 시트에서는 머리글의 이름이 처음 나온
+  순서대로 한 번 첫 행이 되고, 각 파일의 셀은 이름이 맞는 열 아래에 들어갑니다. 이름은 먼저 철자가
+  같은 열과, 그다음 모호하지 않을 때만 대소문자와 유니코드 정규화 형식을 무시하고 맞춥니다(한
+  머리글의 &quot;ID&quot;와 &quot;id&quot;는 두 열로 남음). 머리글을 넘는 셀은 이름 있는 모든 열 뒤에 들어갑니다.
+  --rename OLD=NEW는 OLD 열을 NEW로 칩니다. 머리글의 차이는 변경마다 한 번 알리며, --dry-run은
+  머리글이 만드는 열을 보여 줍니다. --file-column은 각 행의 파일을 첫 열에 넣습니다.</translation>
     </message>
     <message>
         <source>Encodings:

@@ -125,14 +125,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Nagłówki:
-  Z --header pierwszy wiersz pliku (po --skip-lines) jest jego nagłówkiem: w jednym arkuszu nazwy z
-  nagłówków tworzą raz pierwszy wiersz, w kolejności pierwszego wystąpienia, a komórki każdego pliku
-  trafiają pod kolumny o ich nazwach (komórki poza nagłówkiem za wszystkimi nazwanymi kolumnami);
-  plik, którego nagłówek nie jest taki jak pierwszego, jest zgłaszany. --file-column wstawia plik
-  każdego wiersza w pierwszą kolumnę.</translation>
+  Z --header pierwszy wiersz pliku (po --skip-lines) jest jego nagłówkiem: na jednym arkuszu nazwy
+  z nagłówków tworzą pierwszy wiersz, raz, w kolejności pierwszego wystąpienia, a komórki każdego
+  pliku trafiają pod kolumny swoich nazw, dopasowanych najpierw po dokładnej pisowni, potem bez
+  względu na wielkość liter i postać Unicode, gdy nie budzi to wątpliwości („ID” i „id” z jednego
+  nagłówka pozostają dwiema kolumnami); komórki poza nagłówkiem pliku trafiają za wszystkie
+  nazwane kolumny. --rename STARA=NOWA sprawia, że kolumna STARA liczy się jako NOWA. Różnice
+  między nagłówkami są zgłaszane raz na zmianę, a --dry-run pokazuje kolumny, które z nich
+  powstają. --file-column wstawia plik każdego wiersza do pierwszej kolumny.</translation>
     </message>
     <message>
         <source>Encodings:

@@ -125,14 +125,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Cabeçalhos:
-  Com --header a primeira linha de um arquivo (após --skip-lines) é o seu cabeçalho: em uma planilha
-  os nomes dos cabeçalhos são a primeira linha, uma vez, na ordem em que aparecem, e as células de cada
-  arquivo vão sob as colunas dos seus nomes (células além do cabeçalho depois de todas as colunas com
-  nome); um arquivo cujo cabeçalho não é o do primeiro é informado. --file-column põe o arquivo de
-  cada linha em uma primeira coluna.</translation>
+  Com --header, a primeira linha de um arquivo (após --skip-lines) é seu cabeçalho: numa planilha,
+  os nomes dos cabeçalhos formam a primeira linha, uma vez, na ordem em que aparecem, e as células de
+  cada arquivo vão sob as colunas de seus nomes, combinados primeiro pela grafia exata e depois sem
+  diferenciar maiúsculas e forma Unicode quando não há dúvida (&quot;ID&quot; e &quot;id&quot; de um mesmo cabeçalho
+  continuam duas colunas); as células além do cabeçalho de um arquivo vão depois de todas as colunas
+  com nome. --rename ANTIGO=NOVO faz uma coluna ANTIGO contar como NOVO. As diferenças entre os
+  cabeçalhos são informadas uma vez por mudança, e --dry-run mostra as colunas que eles formam.
+  --file-column põe o arquivo de cada linha numa primeira coluna.</translation>
     </message>
     <message>
         <source>Encodings:

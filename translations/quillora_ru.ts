@@ -125,14 +125,20 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>Заголовки:
   С --header первая строка файла (после --skip-lines) — его заголовок: на одном листе имена из
-  заголовков один раз образуют первую строку в порядке первого появления, а ячейки каждого файла идут
-  под столбцы своих имён (ячейки сверх заголовка — после всех именованных столбцов); о файле, чей
-  заголовок не совпадает с первым, сообщается. --file-column помещает файл каждой строки в первый
-  столбец.</translation>
+  заголовков образуют первую строку, один раз, в порядке первого появления, а ячейки каждого файла
+  попадают под столбцы своих имён, сопоставленных сначала по точному написанию, затем без учёта
+  регистра и формы Unicode, где это не оставляет сомнений («ID» и «id» одного заголовка остаются
+  двумя столбцами); ячейки за пределами заголовка файла идут после всех именованных столбцов.
+  --rename СТАРОЕ=НОВОЕ засчитывает столбец СТАРОЕ как НОВОЕ. О различиях заголовков сообщается
+  один раз на каждое изменение, а --dry-run показывает получающиеся столбцы. --file-column
+  помещает файл каждой строки в первый столбец.</translation>
     </message>
     <message>
         <source>Encodings:

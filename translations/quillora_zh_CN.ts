@@ -122,12 +122,17 @@
         <source>Headers:
   With --header a file&apos;s first row (after --skip-lines) is its header: on one sheet the headers&apos;
   names are the first row, once, in order of first appearance, and each file&apos;s cells go under
-  the columns of their names (cells past its header after all named columns); a file whose
-  header is not the first one&apos;s is told of. --file-column puts each row&apos;s file in a first column.</source>
-        <translation>标题行：
-  使用 --header 时，文件的第一行（在 --skip-lines 之后）是其标题行：在一个工作表中，标题中的名称按首次
-  出现的顺序只作为第一行出现一次，每个文件的单元格放在同名列下（超出其标题的单元格放在所有命名列之后）；
-  标题与第一个文件不同的文件会被报告。--file-column 把每行所属的文件放在第一列。</translation>
+  the columns of their names, matched by their spelling first, then without regard to letter
+  case and Unicode form where that leaves no doubt (&quot;ID&quot; and &quot;id&quot; of one header stay two
+  columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
+  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
+  the columns they make. --file-column puts each row&apos;s file in a first column.</source>
+        <translation>标题:
+  使用 --header 时，文件的第一行（在 --skip-lines 之后）是其标题：在一个工作表中，各标题的名称按首次出现
+  的顺序作为第一行出现一次，每个文件的单元格放在与其名称对应的列下。名称先按完全相同的拼写匹配，
+  在不会产生歧义时再忽略大小写和 Unicode 规范化形式匹配（同一标题中的“ID”和“id”仍为两列）；
+  超出文件标题的单元格放在所有具名列之后。--rename OLD=NEW 使列 OLD 视作 NEW。标题之间的差异
+  每处变化只报告一次，--dry-run 会显示它们构成的列。--file-column 把每行的文件放入第一列。</translation>
     </message>
     <message>
         <source>Encodings:

@@ -83,7 +83,8 @@ QString filled(const QString &text, const QString &first, const QString &indent,
 
 // Two pieces of one paragraph broken over two lines, joined again: with a
 // space, unless wide characters stand on both sides of the break (text
-// that has no spaces between its words).
+// that has no spaces between its words), or a wide full stop or comma
+// before it.
 void joinLine(QString &paragraph, const QString &line)
 {
     const QString text = line.trimmed();
@@ -91,7 +92,9 @@ void joinLine(QString &paragraph, const QString &line)
         paragraph = text;
         return;
     }
-    const bool wide = isWide(paragraph.back().unicode()) && !text.isEmpty() && isWide(text.front().unicode());
+    const char16_t last = paragraph.back().unicode();
+    const bool fullStop = QStringView(u"。、，．：；！？）」』】").contains(QChar(last));
+    const bool wide = isWide(last) && !text.isEmpty() && (fullStop || isWide(text.front().unicode()));
     paragraph += (wide ? u""_s : u" "_s) + text;
 }
 } // namespace

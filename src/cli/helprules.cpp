@@ -31,8 +31,11 @@ QString helpRules()
                           "Headers:\n"
                           "  With --header a file's first row (after --skip-lines) is its header: on one sheet the headers'\n"
                           "  names are the first row, once, in order of first appearance, and each file's cells go under\n"
-                          "  the columns of their names (cells past its header after all named columns); a file whose\n"
-                          "  header is not the first one's is told of. --file-column puts each row's file in a first column."),
+                          "  the columns of their names, matched by their spelling first, then without regard to letter\n"
+                          "  case and Unicode form where that leaves no doubt (\"ID\" and \"id\" of one header stay two\n"
+                          "  columns); cells past a file's header go after all named columns. --rename OLD=NEW makes a\n"
+                          "  column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows\n"
+                          "  the columns they make. --file-column puts each row's file in a first column."),
         QT_TRANSLATE_NOOP("quillora::CommandLine",
                           "Encodings:\n"
                           "  A file's encoding is found as it is read: a byte-order mark; UTF-16 or UTF-32 by their zero\n"
