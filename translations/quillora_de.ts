@@ -1268,10 +1268,6 @@
         <translation>; kein eigenes Trennzeichen: ganze Zeilen</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; getrennt durch %1, ihr eigenes</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; Zahlen mit Dezimalkomma</translation>
     </message>
@@ -1281,7 +1277,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1319,6 +1315,38 @@
             <numerusform>etwa %Ln Zeile</numerusform>
             <numerusform>etwa %Ln Zeilen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; als durch Kommas getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; als durch Kommas getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; als durch Semikolons getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; als durch Semikolons getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; als durch Tabulatoren getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; als durch Tabulatoren getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; als durch senkrechte Striche getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; als durch senkrechte Striche getrennt erkannt</translation>
     </message>
 </context>
 <context>

@@ -1267,10 +1267,6 @@
         <translation>; sin separador propio: líneas enteras</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; separado por %1, los suyos</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; números con coma decimal</translation>
     </message>
@@ -1280,7 +1276,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1318,6 +1314,38 @@
             <numerusform>aprox. %Ln fila</numerusform>
             <numerusform>aprox. %Ln filas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; se detectó separado por comas, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; se detectó separado por comas</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; se detectó separado por puntos y coma, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; se detectó separado por puntos y coma</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; se detectó separado por tabuladores, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; se detectó separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; se detectó separado por barras verticales, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; se detectó separado por barras verticales</translation>
     </message>
 </context>
 <context>

@@ -1268,10 +1268,6 @@
         <translation> ; pas de séparateur propre : lignes entières</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation> ; séparé par des %1, les siens</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation> ; nombres avec une virgule décimale</translation>
     </message>
@@ -1281,7 +1277,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
     </message>
     <message>
@@ -1319,6 +1315,38 @@
             <numerusform>environ %Ln ligne</numerusform>
             <numerusform>environ %Ln lignes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; détecté comme séparé par des virgules, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; détecté comme séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; détecté comme séparé par des points-virgules, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; détecté comme séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; détecté comme séparé par des tabulations, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; détecté comme séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; détecté comme séparé par des barres verticales, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; détecté comme séparé par des barres verticales</translation>
     </message>
 </context>
 <context>

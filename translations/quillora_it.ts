@@ -1267,10 +1267,6 @@
         <translation>; nessun separatore proprio: righe intere</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; separato da %1, i suoi</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; numeri con virgola decimale</translation>
     </message>
@@ -1280,7 +1276,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1318,6 +1314,38 @@
             <numerusform>circa %Ln riga</numerusform>
             <numerusform>circa %Ln righe</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; rilevato come separato da virgole, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; rilevato come separato da virgole</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; rilevato come separato da punti e virgola, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; rilevato come separato da punti e virgola</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; rilevato come separato da tabulazioni, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; rilevato come separato da tabulazioni</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; rilevato come separato da barre verticali, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; rilevato come separato da barre verticali</translation>
     </message>
 </context>
 <context>

@@ -1241,10 +1241,6 @@
         <translation>; 固有の区切り文字なし: 行全体</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; %1区切り (固有)</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; 小数点はカンマ</translation>
     </message>
@@ -1254,7 +1250,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1、%2; 改行: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1288,6 +1284,38 @@
         <translation>
             <numerusform>約 %Ln 行</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; 検出された区切り: カンマ (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; 検出された区切り: カンマ</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; 検出された区切り: セミコロン (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; 検出された区切り: セミコロン</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; 検出された区切り: タブ (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; 検出された区切り: タブ</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; 検出された区切り: 縦棒 (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; 検出された区切り: 縦棒</translation>
     </message>
 </context>
 <context>

@@ -1240,10 +1240,6 @@
         <translation>; 고유 구분 기호 없음: 줄 전체</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; %1(으)로 구분, 고유</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; 소수점은 쉼표</translation>
     </message>
@@ -1253,7 +1249,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1287,6 +1283,38 @@
         <translation>
             <numerusform>약 %Ln행</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 쉼표(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; 감지된 구분 기호: 쉼표</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 세미콜론(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; 감지된 구분 기호: 세미콜론</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 탭(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; 감지된 구분 기호: 탭</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 세로 막대(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; 감지된 구분 기호: 세로 막대</translation>
     </message>
 </context>
 <context>

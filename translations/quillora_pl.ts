@@ -1290,10 +1290,6 @@
         <translation>; brak własnego separatora: całe wiersze</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; rozdzielany: %1, własne</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; liczby z przecinkiem dziesiętnym</translation>
     </message>
@@ -1303,7 +1299,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1345,6 +1341,38 @@
             <numerusform>wiersze: ok. %Ln</numerusform>
             <numerusform>wiersze: ok. %Ln</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; wykryto podział przecinkami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; wykryto podział przecinkami</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; wykryto podział średnikami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; wykryto podział średnikami</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; wykryto podział tabulatorami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; wykryto podział tabulatorami</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; wykryto podział pionowymi kreskami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; wykryto podział pionowymi kreskami</translation>
     </message>
 </context>
 <context>

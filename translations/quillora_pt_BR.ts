@@ -1267,10 +1267,6 @@
         <translation>; sem separador próprio: linhas inteiras</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; separado por %1, os próprios</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; números com vírgula decimal</translation>
     </message>
@@ -1280,7 +1276,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1318,6 +1314,38 @@
             <numerusform>cerca de %Ln linha</numerusform>
             <numerusform>cerca de %Ln linhas</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; detectado como separado por vírgulas, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; detectado como separado por vírgulas</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; detectado como separado por pontos e vírgulas, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; detectado como separado por pontos e vírgulas</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; detectado como separado por tabulações, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; detectado como separado por tabulações</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; detectado como separado por barras verticais, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; detectado como separado por barras verticais</translation>
     </message>
 </context>
 <context>

@@ -1290,10 +1290,6 @@
         <translation>; своего разделителя нет: целые строки</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>; разделители: %1, собственные</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>; числа с десятичной запятой</translation>
     </message>
@@ -1303,7 +1299,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
     </message>
     <message>
@@ -1345,6 +1341,38 @@
             <numerusform>строк: около %Ln</numerusform>
             <numerusform>строк: около %Ln</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; обнаружено разделение запятыми, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; обнаружено разделение запятыми</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; обнаружено разделение точками с запятой, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; обнаружено разделение точками с запятой</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; обнаружено разделение табуляциями, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; обнаружено разделение табуляциями</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; обнаружено разделение вертикальными чертами, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; обнаружено разделение вертикальными чертами</translation>
     </message>
 </context>
 <context>

@@ -1236,10 +1236,6 @@
         <translation>；无自身分隔符：整行</translation>
     </message>
     <message>
-        <source>; separated by %1, its own</source>
-        <translation>；以%1分隔，为其自身分隔符</translation>
-    </message>
-    <message>
         <source>; numbers with a decimal comma</source>
         <translation>；数字使用小数逗号</translation>
     </message>
@@ -1249,7 +1245,7 @@
     </message>
     <message>
         <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; separated by commas, its own&quot;)</extracomment>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
         <translation>%1，%2；行尾：%3；%4；%5%6</translation>
     </message>
     <message>
@@ -1283,6 +1279,38 @@
         <translation>
             <numerusform>约 %Ln 行</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>；检测到以逗号分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>；检测到以逗号分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>；检测到以分号分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>；检测到以分号分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>；检测到以制表符分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>；检测到以制表符分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>；检测到以竖线分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>；检测到以竖线分隔</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,27 @@ namespace {
 // then, and again for what came meanwhile.
 constexpr int SettleMs = 40;
 
+// Where a file cut at its own separator was found to be cut, a whole phrase
+// for each case, as a language says it.
+QString ownCutShown(const Dialect &dialect)
+{
+    if (!dialect.separator)
+        return PreviewPanel::tr("; no separator of its own: whole lines");
+    const QStringView name = dialect.separator->name;
+    const bool quoted = dialect.quotesSeen;
+    if (name == u"comma")
+        return quoted ? PreviewPanel::tr("; found separated by commas, with quoted fields")
+                      : PreviewPanel::tr("; found separated by commas");
+    if (name == u"semicolon")
+        return quoted ? PreviewPanel::tr("; found separated by semicolons, with quoted fields")
+                      : PreviewPanel::tr("; found separated by semicolons");
+    if (name == u"tab")
+        return quoted ? PreviewPanel::tr("; found separated by tabs, with quoted fields")
+                      : PreviewPanel::tr("; found separated by tabs");
+    return quoted ? PreviewPanel::tr("; found separated by pipes, with quoted fields")
+                  : PreviewPanel::tr("; found separated by pipes");
+}
+
 QString takenShown(EncodingTaken taken)
 {
     switch (taken) {
@@ -255,8 +276,7 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     const QLocale locale;
     QString cut;
     if (preview.ownSeparator) {
-        cut = preview.ownSeparator->isEmpty() ? tr("; no separator of its own: whole lines")
-                                              : tr("; separated by %1, its own").arg(*preview.ownSeparator);
+        cut = preview.dialect ? ownCutShown(*preview.dialect) : QString();
         emit separatorFound(m_path, *preview.ownSeparator);
     }
     if (!preview.decimalSign.isNull())
@@ -264,7 +284,7 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     const int counted = int(std::min<qint64>(preview.rows, std::numeric_limits<int>::max()));
     const QString rows = preview.rowsCounted ? tr("%Ln row(s)", nullptr, counted) : tr("about %Ln row(s)", nullptr, counted);
     //: %1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size,
-    //: %5 the rows, %6 how lines are cut ("; separated by commas, its own")
+    //: %5 the rows, %6 how lines are cut ("; found separated by commas")
     m_info->setText(tr("%1, %2; line ends: %3; %4; %5%6")
                         .arg(encodingShown(preview), takenShown(preview.encodingTaken), lineEndsShown(preview.lineEnds),
                              locale.formattedDataSize(preview.size), rows, cut));

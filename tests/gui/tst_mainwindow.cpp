@@ -710,7 +710,7 @@ void tst_MainWindow::previewFollowsSelectionAndOptions()
     window->options().option(8)->click();
     QVERIFY(settled());
     QCOMPARE(m_f->store->GetSetting(Setting::Option8), u"True"_s);
-    QVERIFY2(preview->infoLine()->text().endsWith(u"; separated by semicolons, its own"_s),
+    QVERIFY2(preview->infoLine()->text().endsWith(u"; found separated by semicolons"_s),
              qPrintable(preview->infoLine()->text()));
     QVERIFY(window->fileList().index(0).data(Qt::ToolTipRole).toString().endsWith(u"Separated by semicolons, found in its start"_s));
     QCOMPARE(cell(1, 1), u"x"_s);

@@ -73,8 +73,10 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         preview.size = reader.fileSize();
         preview.lineEnds = lineEndsOf(reading.start());
         preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
-        if (options.ownSeparator)
+        if (options.ownSeparator) {
             preview.ownSeparator = dialectShown(reading.dialect());
+            preview.dialect = reading.dialect();
+        }
         preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);

@@ -40,6 +40,8 @@ struct FilePreview
     // Each file cut at its own separator: the one found ("semicolons"), or
     // empty where none splits its start evenly; nullopt: not asked for.
     std::optional<QString> ownSeparator;
+    // The same, as found: which separator and whether fields are quoted.
+    std::optional<Dialect> dialect;
 };
 
 // Reads at most sampleBytes of the file (never a stream, which only an
