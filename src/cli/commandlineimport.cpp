@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <QTextStream>
 
@@ -155,7 +156,7 @@ std::optional<ImportResult> CommandLineImport::importAndStore()
                 // The rows, then the file's finishing (an .xlsx packs its
                 // parts only then).
                 if (stored < total)
-                    m_progress.show(u"storing rows", tr("storing rows: %1 of %2 into %3").arg(stored).arg(total).arg(m_options.output));
+                    m_progress.show(u"storing rows", tr("storing rows: %1 of %2 into %3").arg(QLocale().toString(stored), QLocale().toString(total), m_options.output));
                 else
                     m_progress.show(u"finishing", tr("storing %1: finishing the file").arg(m_options.output));
             });
@@ -322,7 +323,7 @@ void CommandLineImport::tell(const QString &text)
 
 void CommandLineImport::fileStarted(int index, int count, const QString &path)
 {
-    m_progress.show(u"reading", tr("[%1/%2] reading %3").arg(index + 1).arg(count).arg(FileNameOf(path)));
+    m_progress.show(u"reading", tr("[%1/%2] reading %3").arg(QLocale().toString(index + 1), QLocale().toString(count), FileNameOf(path)));
 }
 
 void CommandLineImport::rowsWritten(qint64 written, qint64 total)

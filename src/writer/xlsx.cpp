@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -100,7 +101,7 @@ QString cutReport(const QString &sheet, qint64 cut)
                                        "%Ln cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
                                        nullptr, pluralCount(cut))
         .arg(sheet)
-        .arg(XlsxCellCharacters);
+        .arg(QLocale().toString(XlsxCellCharacters));
 }
 
 class XlsxFile

@@ -8,6 +8,8 @@
 #include "core/text/textreader.h"
 #include "core/translations.h"
 
+#include <QLocale>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -139,9 +141,9 @@ void SheetWriter::continueOnNewSheet(const QString &sheetName, SheetRows &sheet,
             if (document.sheetCount() >= MaxSheets)
                 throw Failure(tr("The rows past row %1 of the sheet \"%2\" were left out: a document holds at most %3 "
                                  "sheets.")
-                                  .arg(m_limits.rows)
+                                  .arg(QLocale().toString(m_limits.rows))
                                   .arg(sheetName)
-                                  .arg(MaxSheets));
+                                  .arg(QLocale().toString(MaxSheets)));
             QString name;
             for (int number = position + 1; name.isEmpty() || document.hasSheet(name); ++number)
                 name = u"%1 (%2)"_s.arg(sheetName).arg(number);
@@ -187,12 +189,12 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
                                   ".ods file keeps such cells whole, up to %3 characters).",
                                   nullptr, pluralCount(cells.cut))
                                    .arg(sheetName)
-                                   .arg(limit)
-                                   .arg(CalcCellCharacters)
+                                   .arg(QLocale().toString(limit))
+                                   .arg(QLocale().toString(CalcCellCharacters))
                              : tr("%Ln cell(s) of the sheet \"%1\" were cut to %2 characters: a cell holds no more.",
                                   nullptr, pluralCount(cells.cut))
                                    .arg(sheetName)
-                                   .arg(limit)));
+                                   .arg(QLocale().toString(limit))));
     }
     if (cells.leftOut <= 0)
         return;
@@ -211,8 +213,8 @@ void SheetWriter::reportLeftOut(const QString &sheetName, const StagedCells &cel
                                            "most %2 columns and %3 rows.%4",
                                            nullptr, pluralCount(cells.leftOut))
                                             .arg(sheetName)
-                                            .arg(m_limits.columns)
-                                            .arg(m_limits.rows)
+                                            .arg(QLocale().toString(m_limits.columns))
+                                            .arg(QLocale().toString(m_limits.rows))
                                             .arg(hint));
 }
 
