@@ -637,10 +637,6 @@
         <translation>Kein eigenes Trennzeichen gefunden: ganze Zeilen</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Getrennt durch %1, in ihrem Anfang gefunden</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Textdatei(en)</translation>
     </message>
@@ -1347,6 +1343,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; als durch senkrechte Striche getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Durch Kommas getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Durch Kommas getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Durch Semikolons getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Durch Semikolons getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Durch Tabulatoren getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Durch Tabulatoren getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Durch senkrechte Striche getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Durch senkrechte Striche getrennt, am Dateianfang erkannt</translation>
     </message>
 </context>
 <context>

@@ -636,10 +636,6 @@
         <translation>No se halló separador propio: líneas enteras</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Separado por %1, hallado en su comienzo</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Archivo(s) de texto</translation>
     </message>
@@ -1346,6 +1342,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; se detectó separado por barras verticales</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separado por comas, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separado por comas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separado por puntos y coma, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separado por puntos y coma, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separado por tabuladores, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separado por tabuladores, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separado por barras verticales, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separado por barras verticales, detectado al comienzo del archivo</translation>
     </message>
 </context>
 <context>

@@ -637,10 +637,6 @@
         <translation>Aucun séparateur propre trouvé : lignes entières</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Séparé par des %1, trouvé dans son début</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Fichier(s) texte</translation>
     </message>
@@ -1347,6 +1343,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; détecté comme séparé par des barres verticales</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Séparé par des virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Séparé par des virgules, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Séparé par des points-virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Séparé par des points-virgules, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Séparé par des tabulations, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Séparé par des tabulations, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Séparé par des barres verticales, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Séparé par des barres verticales, détecté au début du fichier</translation>
     </message>
 </context>
 <context>

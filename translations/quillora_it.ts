@@ -636,10 +636,6 @@
         <translation>Nessun separatore proprio trovato: righe intere</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Separato da %1, trovato nel suo inizio</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>File di testo</translation>
     </message>
@@ -1346,6 +1342,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; rilevato come separato da barre verticali</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separato da virgole, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separato da virgole, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separato da punti e virgola, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separato da punti e virgola, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separato da tabulazioni, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separato da tabulazioni, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separato da barre verticali, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separato da barre verticali, rilevato all’inizio del file</translation>
     </message>
 </context>
 <context>

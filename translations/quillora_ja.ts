@@ -627,10 +627,6 @@
         <translation>固有の区切り文字は見つかりません: 行全体</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>%1区切り (先頭から判定)</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>テキストファイル</translation>
     </message>
@@ -1316,6 +1312,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; 検出された区切り: 縦棒</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>カンマ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>カンマ区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>セミコロン区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>セミコロン区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>タブ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>タブ区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>縦棒区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>縦棒区切り (先頭から判定)</translation>
     </message>
 </context>
 <context>

@@ -626,10 +626,6 @@
         <translation>고유 구분 기호를 찾지 못함: 줄 전체</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>%1(으)로 구분, 시작 부분에서 찾음</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>텍스트 파일</translation>
     </message>
@@ -1315,6 +1311,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; 감지된 구분 기호: 세로 막대</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>쉼표로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>쉼표로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>세미콜론으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>세미콜론으로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>탭으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>탭으로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>세로 막대로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>세로 막대로 구분, 파일 시작 부분에서 찾음</translation>
     </message>
 </context>
 <context>

@@ -642,10 +642,6 @@
         <translation>Nie znaleziono własnego separatora: całe wiersze</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Rozdzielany: %1, znalezione na jego początku</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Pliki tekstowe</translation>
     </message>
@@ -1373,6 +1369,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; wykryto podział pionowymi kreskami</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Rozdzielony przecinkami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Rozdzielony przecinkami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Rozdzielony średnikami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Rozdzielony średnikami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Rozdzielony tabulatorami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Rozdzielony tabulatorami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Rozdzielony pionowymi kreskami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Rozdzielony pionowymi kreskami, wykryto na początku pliku</translation>
     </message>
 </context>
 <context>

@@ -636,10 +636,6 @@
         <translation>Nenhum separador próprio encontrado: linhas inteiras</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Separado por %1, encontrado no seu início</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Arquivo(s) de texto</translation>
     </message>
@@ -1346,6 +1342,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; detectado como separado por barras verticais</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separado por vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separado por vírgulas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separado por pontos e vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separado por pontos e vírgulas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separado por tabulações, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separado por tabulações, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separado por barras verticais, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separado por barras verticais, detectado no início do arquivo</translation>
     </message>
 </context>
 <context>

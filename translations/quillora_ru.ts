@@ -642,10 +642,6 @@
         <translation>Своего разделителя не найдено: целые строки</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>Разделители: %1, найдено в его начале</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>Текстовые файлы</translation>
     </message>
@@ -1373,6 +1369,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>; обнаружено разделение вертикальными чертами</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Разделён запятыми, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Разделён запятыми, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Разделён точками с запятой, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Разделён точками с запятой, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Разделён табуляциями, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Разделён табуляциями, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Разделён вертикальными чертами, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Разделён вертикальными чертами, определено по началу файла</translation>
     </message>
 </context>
 <context>

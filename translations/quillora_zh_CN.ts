@@ -622,10 +622,6 @@
         <translation>未找到自身分隔符：整行</translation>
     </message>
     <message>
-        <source>Separated by %1, found in its start</source>
-        <translation>以%1分隔，从其开头找到</translation>
-    </message>
-    <message>
         <source>Text File(s)</source>
         <translation>文本文件</translation>
     </message>
@@ -1311,6 +1307,38 @@
     <message>
         <source>; found separated by pipes</source>
         <translation>；检测到以竖线分隔</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>以逗号分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>以逗号分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>以分号分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>以分号分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>以制表符分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>以制表符分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>以竖线分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>以竖线分隔，从文件开头识别</translation>
     </message>
 </context>
 <context>

@@ -52,6 +52,27 @@ QString ownCutShown(const Dialect &dialect)
                   : PreviewPanel::tr("; found separated by pipes");
 }
 
+// The same, as a sentence of its own, for the list's tool tip; empty where
+// lines stay whole.
+QString ownCutSentence(const Dialect &dialect)
+{
+    if (!dialect.separator)
+        return {};
+    const QStringView name = dialect.separator->name;
+    const bool quoted = dialect.quotesSeen;
+    if (name == u"comma")
+        return quoted ? PreviewPanel::tr("Separated by commas, with quoted fields, found in its start")
+                      : PreviewPanel::tr("Separated by commas, found in its start");
+    if (name == u"semicolon")
+        return quoted ? PreviewPanel::tr("Separated by semicolons, with quoted fields, found in its start")
+                      : PreviewPanel::tr("Separated by semicolons, found in its start");
+    if (name == u"tab")
+        return quoted ? PreviewPanel::tr("Separated by tabs, with quoted fields, found in its start")
+                      : PreviewPanel::tr("Separated by tabs, found in its start");
+    return quoted ? PreviewPanel::tr("Separated by pipes, with quoted fields, found in its start")
+                  : PreviewPanel::tr("Separated by pipes, found in its start");
+}
+
 QString takenShown(EncodingTaken taken)
 {
     switch (taken) {
@@ -277,7 +298,7 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     QString cut;
     if (preview.ownSeparator) {
         cut = preview.dialect ? ownCutShown(*preview.dialect) : QString();
-        emit separatorFound(m_path, *preview.ownSeparator);
+        emit separatorFound(m_path, preview.dialect ? ownCutSentence(*preview.dialect) : QString());
     }
     if (!preview.decimalSign.isNull())
         cut += preview.decimalSign == u',' ? tr("; numbers with a decimal comma") : tr("; numbers with a decimal point");

@@ -64,9 +64,10 @@ signals:
     // The user chose where the file shown alone is cut, or took the hint
     // (nullopt: as the options say).
     void fileSeparatorChosen(const QString &path, const std::optional<QString> &separator);
-    // The file's start was found cut at its own separator ("semicolons";
+    // The file's start was found cut at its own separator, said for the
+    // list's tool tip ("Separated by semicolons, found in its start";
     // empty: at none).
-    void separatorFound(const QString &path, const QString &name);
+    void separatorFound(const QString &path, const QString &sentence);
     // A preview (or the reason there is none) is on screen.
     void shown();
     // The line of the listed files' headers is on screen.

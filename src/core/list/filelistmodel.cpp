@@ -102,8 +102,7 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     if (separator != m_separators.cend())
         tip.append(tr("Cut at \"%1\", chosen for this file").arg(separatorShown(*separator)));
     else if (const auto found = m_separatorsFound.constFind(path); found != m_separatorsFound.cend())
-        tip.append(found->isEmpty() ? tr("No separator of its own found: whole lines")
-                                    : tr("Separated by %1, found in its start").arg(*found));
+        tip.append(found->isEmpty() ? tr("No separator of its own found: whole lines") : *found);
     return tip.join(u'\n');
 }
 
@@ -156,11 +155,11 @@ std::optional<QString> FileListModel::separatorOf(const QString &path) const
     return ownOf(m_separators, path);
 }
 
-void FileListModel::setSeparatorFound(const QString &path, const QString &name)
+void FileListModel::setSeparatorFound(const QString &path, const QString &sentence)
 {
-    if (m_separatorsFound.value(path, u"-"_s) == name)
+    if (m_separatorsFound.value(path, u"-"_s) == sentence)
         return;
-    m_separatorsFound.insert(path, name);
+    m_separatorsFound.insert(path, sentence);
     entryChanged(path);
 }
 

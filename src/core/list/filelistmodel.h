@@ -45,9 +45,9 @@ public:
     // whatever the options say); nullopt: as the options say.
     void setSeparatorOf(const QString &path, const std::optional<QString> &separator);
     std::optional<QString> separatorOf(const QString &path) const;
-    // The separator a file's start was found cut at, as a preview found it
-    // ("semicolons"), for its tool tip; empty: none found.
-    void setSeparatorFound(const QString &path, const QString &name);
+    // Where a file's start was found cut, as a preview says it ("Separated
+    // by semicolons, found in its start"), for its tool tip; empty: at none.
+    void setSeparatorFound(const QString &path, const QString &sentence);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
