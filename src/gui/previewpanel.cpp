@@ -2,9 +2,9 @@
 #include "gui/previewpanel.h"
 
 #include "core/list/paths.h"
+#include "core/text/separators.h"
 #include "gui/headerrenames.h"
 #include "gui/previewmodel.h"
-#include "core/text/separators.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -32,45 +32,49 @@ namespace {
 constexpr int SettleMs = 40;
 
 // Where a file cut at its own separator was found to be cut, a whole phrase
-// for each case, as a language says it.
-QString ownCutShown(const Dialect &dialect)
+// for each case as a language says it: in the file's line, and as a
+// sentence of its own for the list's tool tip.
+struct FoundCut
 {
-    if (!dialect.separator)
-        return PreviewPanel::tr("; no separator of its own: whole lines");
-    const QStringView name = dialect.separator->name;
-    const bool quoted = dialect.quotesSeen;
-    if (name == u"comma")
-        return quoted ? PreviewPanel::tr("; found separated by commas, with quoted fields")
-                      : PreviewPanel::tr("; found separated by commas");
-    if (name == u"semicolon")
-        return quoted ? PreviewPanel::tr("; found separated by semicolons, with quoted fields")
-                      : PreviewPanel::tr("; found separated by semicolons");
-    if (name == u"tab")
-        return quoted ? PreviewPanel::tr("; found separated by tabs, with quoted fields")
-                      : PreviewPanel::tr("; found separated by tabs");
-    return quoted ? PreviewPanel::tr("; found separated by pipes, with quoted fields")
-                  : PreviewPanel::tr("; found separated by pipes");
-}
+    QStringView separator;
+    const char *phrase;
+    const char *quotedPhrase;
+    const char *sentence;
+    const char *quotedSentence;
+};
+constexpr FoundCut FoundCuts[] = {
+    {u"comma", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by commas"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by commas, with quoted fields"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by commas, found in its start"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by commas, with quoted fields, found in its start")},
+    {u"semicolon", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by semicolons"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by semicolons, with quoted fields"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by semicolons, found in its start"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by semicolons, with quoted fields, found in its start")},
+    {u"tab", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by tabs"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by tabs, with quoted fields"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by tabs, found in its start"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by tabs, with quoted fields, found in its start")},
+    {u"pipe", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by pipes"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by pipes, with quoted fields"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by pipes, found in its start"),
+     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by pipes, with quoted fields, found in its start")},
+};
 
-// The same, as a sentence of its own, for the list's tool tip; empty where
-// lines stay whole.
-QString ownCutSentence(const Dialect &dialect)
+// The phrase and the sentence for a file's dialect; both empty where lines
+// stay whole (the line says so itself).
+std::pair<QString, QString> foundCutShown(const Dialect &dialect)
 {
     if (!dialect.separator)
-        return {};
-    const QStringView name = dialect.separator->name;
-    const bool quoted = dialect.quotesSeen;
-    if (name == u"comma")
-        return quoted ? PreviewPanel::tr("Separated by commas, with quoted fields, found in its start")
-                      : PreviewPanel::tr("Separated by commas, found in its start");
-    if (name == u"semicolon")
-        return quoted ? PreviewPanel::tr("Separated by semicolons, with quoted fields, found in its start")
-                      : PreviewPanel::tr("Separated by semicolons, found in its start");
-    if (name == u"tab")
-        return quoted ? PreviewPanel::tr("Separated by tabs, with quoted fields, found in its start")
-                      : PreviewPanel::tr("Separated by tabs, found in its start");
-    return quoted ? PreviewPanel::tr("Separated by pipes, with quoted fields, found in its start")
-                  : PreviewPanel::tr("Separated by pipes, found in its start");
+        return {PreviewPanel::tr("; no separator of its own: whole lines"), QString()};
+    for (const FoundCut &found : FoundCuts) {
+        if (found.separator == dialect.separator->name) {
+            const bool quoted = dialect.quotesSeen;
+            return {PreviewPanel::tr(quoted ? found.quotedPhrase : found.phrase),
+                    PreviewPanel::tr(quoted ? found.quotedSentence : found.sentence)};
+        }
+    }
+    return {};
 }
 
 QString takenShown(EncodingTaken taken)
@@ -296,9 +300,10 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
     }
     const QLocale locale;
     QString cut;
-    if (preview.ownSeparator) {
-        cut = preview.dialect ? ownCutShown(*preview.dialect) : QString();
-        emit separatorFound(m_path, preview.dialect ? ownCutSentence(*preview.dialect) : QString());
+    if (preview.dialect) {
+        const auto [phrase, sentence] = foundCutShown(*preview.dialect);
+        cut = phrase;
+        emit separatorFound(m_path, sentence);
     }
     if (!preview.decimalSign.isNull())
         cut += preview.decimalSign == u',' ? tr("; numbers with a decimal comma") : tr("; numbers with a decimal point");

@@ -73,10 +73,8 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         preview.size = reader.fileSize();
         preview.lineEnds = lineEndsOf(reading.start());
         preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
-        if (options.ownSeparator) {
-            preview.ownSeparator = dialectShown(reading.dialect());
+        if (options.ownSeparator)
             preview.dialect = reading.dialect();
-        }
         preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);

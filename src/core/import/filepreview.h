@@ -37,10 +37,9 @@ struct FilePreview
     // The sign numbers are read with; none: numbers stay text.
     QChar decimalSign;
     std::optional<SeparatorHint> hint;
-    // Each file cut at its own separator: the one found ("semicolons"), or
-    // empty where none splits its start evenly; nullopt: not asked for.
-    std::optional<QString> ownSeparator;
-    // The same, as found: which separator and whether fields are quoted.
+    // Each file cut at its own separator: the separator found (none where
+    // none splits its start evenly) and whether fields are quoted; nullopt:
+    // not asked for.
     std::optional<Dialect> dialect;
 };
 
