@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; als durch Kommas getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; als durch Kommas getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Durch Kommas getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Durch Kommas getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; als durch Semikolons getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; als durch Semikolons getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Durch Semikolons getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Durch Semikolons getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; als durch Tabulatoren getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; als durch Tabulatoren getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Durch Tabulatoren getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Durch Tabulatoren getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; als durch senkrechte Striche getrennt erkannt</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; als durch senkrechte Striche getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Durch senkrechte Striche getrennt, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Durch senkrechte Striche getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; kein eigenes Trennzeichen: ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>geschätzt</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>gemischt</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform>
+            <numerusform>%Ln Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform>
+            <numerusform>%Ln Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Die Kodierung der Datei &quot;%1&quot; ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen hat eine andere Zahl von Zellen und wird trotzdem so geteilt.</numerusform>
+            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen haben eine andere Zahl von Zellen und werden trotzdem so geteilt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 aufgeteilt.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Die Datei &quot;%1&quot; hat ein Feld in Anführungszeichen, das in Zeile %2 beginnt und nie endet: der Rest der Datei steht in dieser einen Zelle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%Ln Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen.</numerusform>
+            <numerusform>%Ln Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; Zahlen mit Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; Zahlen mit Dezimalpunkt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln Zeile</numerusform>
+            <numerusform>%Ln Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>etwa %Ln Zeile</numerusform>
+            <numerusform>etwa %Ln Zeilen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>erkannt</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>ohne %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>zusätzlich %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, breiteste %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln Zelle</numerusform>
+            <numerusform>%Ln Zellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, kein eigenes Trennzeichen: ganze Zeilen</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, getrennt durch %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, Zahlen mit Dezimalkomma</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, Zahlen mit Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, sieht getrennt durch %1 aus</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln Zeile über ihrer Tabelle übersprungen</numerusform>
+            <numerusform>, %Ln Zeilen über ihrer Tabelle übersprungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Erste Zeile</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Letzte Zeile</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Kodierung</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Kodierung ermittelt</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Übersprungene Zeilen</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Kopfzeilen-Änderungen</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>Felder in Anführungszeichen ganz</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>keine</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -304,6 +638,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>ALT=NEU</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Als letzte Tabelle des Dokuments eine Liste aller Dateien anfügen: Tabelle und Zeilen, in denen sie landeten, Kodierung, Trennzeichen, Dezimalzeichen, Zeilen, Spalten, Kopfzeilen-Änderungen und Hinweise.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Dieselbe Liste auch in DATEI schreiben, als CSV oder, wenn der Name auf .jsonl oder .json endet, als JSON Lines; auch mit --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -342,57 +684,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 wurde nicht geschrieben: keine Datei konnte importiert werden.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>gewählt</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>geschätzt</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>erkannt</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, breiteste %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln Zeile</numerusform>
-            <numerusform>%Ln Zeilen</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln Zelle</numerusform>
-            <numerusform>%Ln Zellen</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, kein eigenes Trennzeichen: ganze Zeilen</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, getrennt durch %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, Zahlen mit Dezimalkomma</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, Zahlen mit Dezimalpunkt</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, sieht getrennt durch %1 aus</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -447,12 +738,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>schreibe Zeilen: %1 von %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln Zeile über ihrer Tabelle übersprungen</numerusform>
-            <numerusform>, %Ln Zeilen über ihrer Tabelle übersprungen</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 ist die Datei des Berichts; sie wird nicht importiert.</translation>
     </message>
 </context>
 <context>
@@ -644,85 +932,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Die Datei &quot;%1&quot; hat ein Feld in Anführungszeichen, das in Zeile %2 beginnt und nie endet: der Rest der Datei steht in dieser einen Zelle.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an keinem von Komma, Semikolon, Tabulator oder senkrechtem Strich gleichmäßig: sie bleiben ganz, eine Zelle je Zeile.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenz: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
-            <numerusform> Sie enthält auch %Ln gültige UTF-8-Sequenzen: vielleicht ist sie UTF-8 mit eingemischten Bytes einer anderen Kodierung.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln Byte bedeutet in windows-1252 nichts und bleibt als Steuerzeichen erhalten</numerusform>
-            <numerusform>%Ln Bytes bedeuten in windows-1252 nichts und bleiben als Steuerzeichen erhalten</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln Zeichen konnte nicht gelesen werden und ist U+FFFD</numerusform>
-            <numerusform>%Ln Zeichen konnten nicht gelesen werden und sind U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Byte, das kein UTF-8 ist und wie in windows-1252 gelesen wurde, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen, mit %Ln Bytes, die kein UTF-8 sind und wie in windows-1252 gelesen wurden, aber %2. Wenn sie eine andere Kodierung hat, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen, aber %3. Wenn sie eine andere Kodierung hat, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Byte, das kein UTF-8 ist, wurde wie in windows-1252 gelesen.</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wurde als UTF-8 gelesen; %Ln Bytes, die kein UTF-8 sind, wurden wie in windows-1252 gelesen.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Die Kodierung der Datei &quot;%1&quot; ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Die Datei &quot;%1&quot; wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen hat eine andere Zahl von Zellen und wird trotzdem so geteilt.</numerusform>
-            <numerusform>Die Datei &quot;%1&quot; wird an %2 geteilt, wie die meisten ihrer Zeilen; %Ln der ersten %3 Zeilen haben eine andere Zahl von Zellen und werden trotzdem so geteilt.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Die Zeilen der Datei &quot;%1&quot; teilen sich an %2 ebenso gut wie an %3: sie werden an %2 aufgeteilt.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>%Ln Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen.</numerusform>
-            <numerusform>%Ln Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -849,13 +1060,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>aktivieren Sie &quot;Bei voller Tabelle in neuer Tabelle fortfahren&quot;</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... und %Ln weitere solche Datei.</numerusform>
-            <numerusform>... und %Ln weitere solche Dateien.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Import &amp;starten</translation>
@@ -883,39 +1087,8 @@
         <translation>Keine Dateien hinzugefügt.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Die Kopfzeilen unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Ein Spaltenname wird auf zwei Arten geschrieben: %1. Es ist eine Spalte, benannt wie zuerst geschrieben.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
-            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: jede Zeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -925,9 +1098,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Spaltennamen werden auf zwei Arten geschrieben: %1. Jeder ist eine Spalte, benannt wie zuerst geschrieben.</translation>
+        <source>Import Report</source>
+        <translation>Importbericht</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Gelesene Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>Alles &amp;kopieren</translation>
     </message>
 </context>
 <context>
@@ -1200,29 +1384,13 @@
         <source>Automatic</source>
         <translation>Automatisch</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Eine Tabelle mit allen Dateien anfügen</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>gewählt</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>geschätzt</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>erkannt</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>gemischt</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>&amp;Hier aufteilen</translation>
@@ -1260,23 +1428,6 @@
         <translation>Keine Datei in der Liste.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; kein eigenes Trennzeichen: ganze Zeilen</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; Zahlen mit Dezimalkomma</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; Zahlen mit Dezimalpunkt</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; Zeilenenden: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Diese Datei sieht getrennt durch %1 aus.</translation>
     </message>
@@ -1298,83 +1449,58 @@
             <numerusform>... %Ln weitere (siehe Tooltip)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>Der Bericht %1 wurde nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>sie existiert; --force ersetzt sie</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Die Kopfzeilen unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Spaltennamen werden auf zwei Arten geschrieben: %1. Jeder ist eine Spalte, benannt wie zuerst geschrieben.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Ein Spaltenname wird auf zwei Arten geschrieben: %1. Es ist eine Spalte, benannt wie zuerst geschrieben.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln Zeile</numerusform>
-            <numerusform>%Ln Zeilen</numerusform>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: jede Zeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: jede Zeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>etwa %Ln Zeile</numerusform>
-            <numerusform>etwa %Ln Zeilen</numerusform>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; als durch Kommas getrennt erkannt, mit Feldern in Anführungszeichen</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; als durch Kommas getrennt erkannt</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; als durch Semikolons getrennt erkannt, mit Feldern in Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; als durch Semikolons getrennt erkannt</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; als durch Tabulatoren getrennt erkannt, mit Feldern in Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; als durch Tabulatoren getrennt erkannt</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; als durch senkrechte Striche getrennt erkannt, mit Feldern in Anführungszeichen</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; als durch senkrechte Striche getrennt erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Durch Kommas getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Durch Kommas getrennt, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Durch Semikolons getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Durch Semikolons getrennt, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Durch Tabulatoren getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Durch Tabulatoren getrennt, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Durch senkrechte Striche getrennt, mit Feldern in Anführungszeichen, am Dateianfang erkannt</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Durch senkrechte Striche getrennt, am Dateianfang erkannt</translation>
+        <source>Files</source>
+        <translation>Dateien</translation>
     </message>
 </context>
 <context>
@@ -1536,7 +1662,7 @@
         <translation>Der Import wurde angehalten, bevor eine Zeile geschrieben war.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>Der Import wurde nach Zeile %1 der Datei &quot;%2&quot; (Datei %3 von %4) angehalten: die Zeilen bis dorthin sind im Dokument, danach keine.</translation>
     </message>
 </context>

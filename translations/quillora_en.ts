@@ -2,52 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
-    <name>quillora::CommandLineImport</name>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln row</numerusform>
-            <numerusform>%Ln rows</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln cell</numerusform>
-            <numerusform>%Ln cells</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>sheet %1: %Ln row(s)</source>
-        <translation>
-            <numerusform>sheet %1: %Ln row</numerusform>
-            <numerusform>sheet %1: %Ln rows</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>(%Ln row(s) left out: a sheet holds %1)</source>
-        <translation>
-            <numerusform>(%Ln row left out: a sheet holds %1)</numerusform>
-            <numerusform>(%Ln rows left out: a sheet holds %1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1, ... (%Ln columns)</source>
-        <translation>
-            <numerusform>%1, ... (%Ln column)</numerusform>
-            <numerusform>%1, ... (%Ln columns)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln line above its table skipped</numerusform>
-            <numerusform>, %Ln lines above its table skipped</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>quillora::FileStager</name>
+    <name>quillora::AccountWords</name>
     <message numerus="yes">
         <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
         <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
@@ -100,6 +55,58 @@
             <numerusform>%Ln lines above the table of the file &quot;%1&quot; were skipped.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln row</numerusform>
+            <numerusform>%Ln rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>about %Ln row</numerusform>
+            <numerusform>about %Ln rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln cell</numerusform>
+            <numerusform>%Ln cells</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln line above its table skipped</numerusform>
+            <numerusform>, %Ln lines above its table skipped</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>quillora::CommandLineImport</name>
+    <message numerus="yes">
+        <source>sheet %1: %Ln row(s)</source>
+        <translation>
+            <numerusform>sheet %1: %Ln row</numerusform>
+            <numerusform>sheet %1: %Ln rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%Ln row(s) left out: a sheet holds %1)</source>
+        <translation>
+            <numerusform>(%Ln row left out: a sheet holds %1)</numerusform>
+            <numerusform>(%Ln rows left out: a sheet holds %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, ... (%Ln columns)</source>
+        <translation>
+            <numerusform>%1, ... (%Ln column)</numerusform>
+            <numerusform>%1, ... (%Ln columns)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::HeaderPlan</name>
@@ -147,34 +154,6 @@
     </message>
 </context>
 <context>
-    <name>quillora::ImportController</name>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... and %Ln more file like these.</numerusform>
-            <numerusform>... and %Ln more files like these.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>quillora::ImportRun</name>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
-            <numerusform>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
-            <numerusform>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
         <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>
@@ -201,18 +180,22 @@
             <numerusform>... %Ln more (see the tool tip)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln row</numerusform>
-            <numerusform>%Ln rows</numerusform>
+            <numerusform>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
+            <numerusform>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>about %Ln row</numerusform>
-            <numerusform>about %Ln rows</numerusform>
+            <numerusform>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
+            <numerusform>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; se detectó separado por comas</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; se detectó separado por comas, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separado por comas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separado por comas, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; se detectó separado por puntos y coma</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; se detectó separado por puntos y coma, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separado por puntos y coma, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separado por puntos y coma, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; se detectó separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; se detectó separado por tabuladores, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separado por tabuladores, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separado por tabuladores, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; se detectó separado por barras verticales</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; se detectó separado por barras verticales, con campos entre comillas</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separado por barras verticales, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separado por barras verticales, con campos entre comillas, detectado al comienzo del archivo</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; sin separador propio: líneas enteras</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>elegida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supuesta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>detectada</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mezclados</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> También contiene %Ln secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+            <numerusform> También contiene %Ln secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform>
+            <numerusform>%Ln bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln carácter no se pudo leer y es U+FFFD</numerusform>
+            <numerusform>%Ln caracteres no se pudieron leer y son U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>El archivo «%1» se leyó como %2, pero %3. Si está en otra codificación, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln byte que no es UTF-8 se leyó como en windows-1252.</numerusform>
+            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como windows-1252. Si el texto se ve mal, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>El archivo «%1» se leyó como %2. Si el texto se ve mal, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Las líneas del archivo «%1» no se dividen por igual en ninguno de coma, punto y coma, tabulación o barra vertical: quedan enteras, una celda cada una.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tiene otro número de celdas y se divide igualmente.</numerusform>
+            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tienen otro número de celdas y se dividen igualmente.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Las líneas del archivo «%1» se dividen igual de bien en %2 que en %3: se dividen en %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>El archivo «%1» tiene un campo entre comillas que se abre en la línea %2 y nunca se cierra: el resto del archivo está en esa única celda.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Se omitió %Ln línea por encima de la tabla del archivo «%1».</numerusform>
+            <numerusform>Se omitieron %Ln líneas por encima de la tabla del archivo «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; números con coma decimal</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; números con punto decimal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln fila</numerusform>
+            <numerusform>%Ln filas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>aprox. %Ln fila</numerusform>
+            <numerusform>aprox. %Ln filas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>hallada</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>líneas enteras</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>coma decimal</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>punto decimal</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>sin %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>además %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, la más ancha %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln celda</numerusform>
+            <numerusform>%Ln celdas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, sin separador propio: líneas enteras</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separado por %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, números con coma decimal</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, números con punto decimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, parece separado por %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln línea por encima de su tabla omitida</numerusform>
+            <numerusform>, %Ln líneas por encima de su tabla omitidas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Primera fila</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Última fila</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codificación</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Codificación obtenida</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Comillas</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Signo decimal</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Líneas omitidas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Filas</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Cambios de encabezado</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>campos entre comillas enteros</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>ninguno</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -303,6 +637,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>VIEJO=NUEVO</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Añadir al final del documento una hoja que enumera cada archivo: la hoja y las filas donde quedó, su codificación, separador, signo decimal, filas, columnas, cambios de encabezado y notas.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Escribir también la misma lista en ARCHIVO, como CSV, o como JSON Lines si su nombre termina en .jsonl o .json; también con --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -341,57 +683,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 no se escribió: no se pudo importar ningún archivo.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>elegida</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supuesta</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>hallada</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, la más ancha %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln fila</numerusform>
-            <numerusform>%Ln filas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln celda</numerusform>
-            <numerusform>%Ln celdas</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, sin separador propio: líneas enteras</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, separado por %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, números con coma decimal</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, números con punto decimal</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, parece separado por %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -446,12 +737,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>escribiendo filas: %1 de %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln línea por encima de su tabla omitida</numerusform>
-            <numerusform>, %Ln líneas por encima de su tabla omitidas</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 es el archivo del informe; no se importa.</translation>
     </message>
 </context>
 <context>
@@ -643,85 +931,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>El archivo «%1» tiene un campo entre comillas que se abre en la línea %2 y nunca se cierra: el resto del archivo está en esa única celda.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Las líneas del archivo «%1» no se dividen por igual en ninguno de coma, punto y coma, tabulación o barra vertical: quedan enteras, una celda cada una.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> También contiene %Ln secuencia UTF-8 válida: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
-            <numerusform> También contiene %Ln secuencias UTF-8 válidas: puede ser UTF-8 mezclado con bytes de otra codificación.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln byte no significa nada en windows-1252 y se conserva como carácter de control</numerusform>
-            <numerusform>%Ln bytes no significan nada en windows-1252 y se conservan como caracteres de control</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln carácter no se pudo leer y es U+FFFD</numerusform>
-            <numerusform>%Ln caracteres no se pudieron leer y son U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln byte que no es UTF-8 leído como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
-            <numerusform>El archivo «%1» se leyó como UTF-8, con %Ln bytes que no son UTF-8 leídos como en windows-1252, pero %2. Si está en otra codificación, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>El archivo «%1» se leyó como %2, pero %3. Si está en otra codificación, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln byte que no es UTF-8 se leyó como en windows-1252.</numerusform>
-            <numerusform>El archivo «%1» se leyó como UTF-8; %Ln bytes que no son UTF-8 se leyeron como en windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como windows-1252. Si el texto se ve mal, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>El archivo «%1» se leyó como %2. Si el texto se ve mal, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>El archivo «%1» no se importó: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tiene otro número de celdas y se divide igualmente.</numerusform>
-            <numerusform>El archivo «%1» se divide en %2, como la mayoría de sus líneas; %Ln de las primeras %3 líneas tienen otro número de celdas y se dividen igualmente.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Las líneas del archivo «%1» se dividen igual de bien en %2 que en %3: se dividen en %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>Se omitió %Ln línea por encima de la tabla del archivo «%1».</numerusform>
-            <numerusform>Se omitieron %Ln líneas por encima de la tabla del archivo «%1».</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -848,13 +1059,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>marque «Continuar en una hoja nueva cuando una hoja esté llena»</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... y %Ln archivo más como estos.</numerusform>
-            <numerusform>... y %Ln archivos más como estos.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>&amp;Iniciar importación</translation>
@@ -882,39 +1086,8 @@
         <translation>No se añadieron archivos.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Los encabezados difieren: %1. Las celdas de cada archivo están bajo las columnas de su nombre.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Un nombre de columna se escribe de dos formas: %1. Es una sola columna, con el nombre escrito primero.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>El archivo «%1» no se importó: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
-            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: cada fila es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
-            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: su encabezado es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -924,9 +1097,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Unos nombres de columna se escriben de dos formas: %1. Cada uno es una sola columna, con el nombre escrito primero.</translation>
+        <source>Import Report</source>
+        <translation>Informe de importación</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Archivos leídos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Copiar todo</translation>
     </message>
 </context>
 <context>
@@ -1199,29 +1383,13 @@
         <source>Automatic</source>
         <translation>Automática</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Añadir una hoja que enumera cada archivo</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>elegida</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supuesta</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>detectada</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>mezclados</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguno</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>Dividir a&amp;quí</translation>
@@ -1259,23 +1427,6 @@
         <translation>No hay ningún archivo en la lista.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; sin separador propio: líneas enteras</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; números con coma decimal</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; números con punto decimal</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; finales de línea: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Este archivo parece separado por %1.</translation>
     </message>
@@ -1297,83 +1448,58 @@
             <numerusform>... %Ln más (vea la información emergente)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>El informe %1 no se escribió: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>ya existe; --force lo reemplaza</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Los encabezados difieren: %1. Las celdas de cada archivo están bajo las columnas de su nombre.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Unos nombres de columna se escriben de dos formas: %1. Cada uno es una sola columna, con el nombre escrito primero.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nombre de columna se escribe de dos formas: %1. Es una sola columna, con el nombre escrito primero.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln fila</numerusform>
-            <numerusform>%Ln filas</numerusform>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: cada fila es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: cada fila es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>aprox. %Ln fila</numerusform>
-            <numerusform>aprox. %Ln filas</numerusform>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: su encabezado es una celda, mientras los demás archivos tienen %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; se detectó separado por comas, con campos entre comillas</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: su encabezado es una celda, mientras los demás archivos tienen varias; parece separado por %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; se detectó separado por comas</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; se detectó separado por puntos y coma, con campos entre comillas</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; se detectó separado por puntos y coma</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; se detectó separado por tabuladores, con campos entre comillas</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; se detectó separado por tabuladores</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; se detectó separado por barras verticales, con campos entre comillas</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; se detectó separado por barras verticales</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Separado por comas, con campos entre comillas, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Separado por comas, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Separado por puntos y coma, con campos entre comillas, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Separado por puntos y coma, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Separado por tabuladores, con campos entre comillas, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Separado por tabuladores, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Separado por barras verticales, con campos entre comillas, detectado al comienzo del archivo</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Separado por barras verticales, detectado al comienzo del archivo</translation>
+        <source>Files</source>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>
@@ -1535,8 +1661,8 @@
         <translation>La importación se detuvo antes de escribir ninguna fila.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>La importación se detuvo tras la fila %1 del archivo «%2» (archivo %3 de %4): las filas hasta ahí están en el documento, y ninguna después.</translation>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>La importación se detuvo tras la línea %1 del archivo «%2» (archivo %3 de %4): las filas hasta ahí están en el documento, y ninguna después.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; détecté comme séparé par des virgules</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; détecté comme séparé par des virgules, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Séparé par des virgules, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Séparé par des virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; détecté comme séparé par des points-virgules</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; détecté comme séparé par des points-virgules, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Séparé par des points-virgules, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Séparé par des points-virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; détecté comme séparé par des tabulations</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; détecté comme séparé par des tabulations, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Séparé par des tabulations, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Séparé par des tabulations, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; détecté comme séparé par des barres verticales</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; détecté comme séparé par des barres verticales, avec des champs entre guillemets</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Séparé par des barres verticales, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Séparé par des barres verticales, avec des champs entre guillemets, détecté au début du fichier</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation> ; pas de séparateur propre : lignes entières</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposé</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>détecté</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mélangées</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Il contient aussi %Ln séquence UTF-8 valide : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+            <numerusform> Il contient aussi %Ln séquences UTF-8 valides : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform>
+            <numerusform>%Ln octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln caractère n&apos;a pu être lu et vaut U+FFFD</numerusform>
+            <numerusform>%Ln caractères n&apos;ont pu être lus et valent U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octet non UTF-8 lu comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octets non UTF-8 lus comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Le fichier « %1 » a été lu en %2, mais %3. S&apos;il est dans un autre encodage, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octet non UTF-8 a été lu comme en windows-1252.</numerusform>
+            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octets non UTF-8 ont été lus comme en windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>L&apos;encodage du fichier « %1 » n&apos;a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Le fichier « %1 » a été lu en %2. Si le texte semble faux, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Les lignes du fichier « %1 » ne se coupent régulièrement à aucun de virgule, point-virgule, tabulation ou barre verticale : elles restent entières, une cellule chacune.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes a un autre nombre de cellules et est coupée quand même.</numerusform>
+            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes ont un autre nombre de cellules et sont coupées quand même.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Le fichier « %1 » a un champ entre guillemets qui s&apos;ouvre à la ligne %2 et n&apos;est jamais fermé : le reste du fichier est dans cette seule cellule.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%Ln ligne au-dessus du tableau du fichier « %1 » a été sautée.</numerusform>
+            <numerusform>%Ln lignes au-dessus du tableau du fichier « %1 » ont été sautées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation> ; nombres avec une virgule décimale</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation> ; nombres avec un point décimal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln ligne</numerusform>
+            <numerusform>%Ln lignes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>environ %Ln ligne</numerusform>
+            <numerusform>environ %Ln lignes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trouvé</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>lignes entières</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>virgule décimale</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>point décimal</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>sans %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>en plus %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1 : %2 (%3), %4, au plus %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln cellule</numerusform>
+            <numerusform>%Ln cellules</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, pas de séparateur propre : lignes entières</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, séparé par des %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, nombres avec une virgule décimale</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, nombres avec un point décimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, semble séparé par des %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln ligne au-dessus de son tableau sautée</numerusform>
+            <numerusform>, %Ln lignes au-dessus de son tableau sautées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Première ligne</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Dernière ligne</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Encodage</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Encodage obtenu</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Guillemets</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Lignes sautées</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Changements d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>champs entre guillemets entiers</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>aucune</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -304,6 +638,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>ANCIEN=NOUVEAU</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Ajouter en dernier dans le document une feuille listant chaque fichier : la feuille et les lignes où il a atterri, son encodage, son séparateur, son signe décimal, ses lignes, ses colonnes, les changements d&apos;en-tête et les remarques.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Écrire aussi la même liste dans FICHIER, en CSV, ou en JSON Lines si son nom finit par .jsonl ou .json ; aussi avec --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -342,57 +684,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 n&apos;a pas été écrit : aucun fichier n&apos;a pu être importé.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>choisi</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supposé</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>trouvé</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1 : %2 (%3), %4, au plus %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln ligne</numerusform>
-            <numerusform>%Ln lignes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln cellule</numerusform>
-            <numerusform>%Ln cellules</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, pas de séparateur propre : lignes entières</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, séparé par des %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, nombres avec une virgule décimale</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, nombres avec un point décimal</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, semble séparé par des %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -447,12 +738,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>écriture des lignes : %1 sur %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln ligne au-dessus de son tableau sautée</numerusform>
-            <numerusform>, %Ln lignes au-dessus de son tableau sautées</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 est le fichier du rapport ; il n&apos;est pas importé.</translation>
     </message>
 </context>
 <context>
@@ -644,85 +932,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Le fichier « %1 » a un champ entre guillemets qui s&apos;ouvre à la ligne %2 et n&apos;est jamais fermé : le reste du fichier est dans cette seule cellule.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Les lignes du fichier « %1 » ne se coupent régulièrement à aucun de virgule, point-virgule, tabulation ou barre verticale : elles restent entières, une cellule chacune.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> Il contient aussi %Ln séquence UTF-8 valide : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
-            <numerusform> Il contient aussi %Ln séquences UTF-8 valides : c&apos;est peut-être de l&apos;UTF-8 mêlé d&apos;octets d&apos;un autre encodage.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln octet ne signifie rien en windows-1252 et est gardé comme caractère de contrôle</numerusform>
-            <numerusform>%Ln octets ne signifient rien en windows-1252 et sont gardés comme caractères de contrôle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln caractère n&apos;a pu être lu et vaut U+FFFD</numerusform>
-            <numerusform>%Ln caractères n&apos;ont pu être lus et valent U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octet non UTF-8 lu comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8, avec %Ln octets non UTF-8 lus comme en windows-1252, mais %2. S&apos;il est dans un autre encodage, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Le fichier « %1 » a été lu en %2, mais %3. S&apos;il est dans un autre encodage, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octet non UTF-8 a été lu comme en windows-1252.</numerusform>
-            <numerusform>Le fichier « %1 » a été lu en UTF-8 ; %Ln octets non UTF-8 ont été lus comme en windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>L&apos;encodage du fichier « %1 » n&apos;a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Le fichier « %1 » a été lu en %2. Si le texte semble faux, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes a un autre nombre de cellules et est coupée quand même.</numerusform>
-            <numerusform>Le fichier « %1 » est coupé aux %2, comme la plupart de ses lignes ; %Ln des %3 premières lignes ont un autre nombre de cellules et sont coupées quand même.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>%Ln ligne au-dessus du tableau du fichier « %1 » a été sautée.</numerusform>
-            <numerusform>%Ln lignes au-dessus du tableau du fichier « %1 » ont été sautées.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -849,13 +1060,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>cochez « Continuer sur une nouvelle feuille quand une feuille est pleine »</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... et %Ln autre fichier de ce genre.</numerusform>
-            <numerusform>... et %Ln autres fichiers de ce genre.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Dé&amp;marrer l&apos;importation</translation>
@@ -883,39 +1087,8 @@
         <translation>Aucun fichier ajouté.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Les en-têtes diffèrent : %1. Les cellules de chaque fichier sont sous les colonnes de leur nom.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Un nom de colonne s&apos;écrit de deux façons : %1. C&apos;est une seule colonne, nommée comme la première graphie.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
-            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
-            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1 : son en-tête est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -925,9 +1098,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Des noms de colonne s&apos;écrivent de deux façons : %1. Chacun est une seule colonne, nommée comme la première graphie.</translation>
+        <source>Import Report</source>
+        <translation>Rapport d&apos;importation</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Fichiers lus</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Tout copier</translation>
     </message>
 </context>
 <context>
@@ -1200,29 +1384,13 @@
         <source>Automatic</source>
         <translation>Automatique</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Ajouter une feuille listant chaque fichier</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>choisi</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supposé</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>détecté</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>mélangées</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucune</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>C&amp;ouper ici</translation>
@@ -1260,23 +1428,6 @@
         <translation>Aucun fichier n&apos;est listé.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation> ; pas de séparateur propre : lignes entières</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation> ; nombres avec une virgule décimale</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation> ; nombres avec un point décimal</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2 ; fins de ligne : %3 ; %4 ; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Ce fichier semble séparé par des %1.</translation>
     </message>
@@ -1298,83 +1449,58 @@
             <numerusform>... %Ln autres (voir l&apos;infobulle)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>Le rapport %1 n&apos;a pas été écrit : %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>il existe ; --force le remplace</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Les en-têtes diffèrent : %1. Les cellules de chaque fichier sont sous les colonnes de leur nom.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Des noms de colonne s&apos;écrivent de deux façons : %1. Chacun est une seule colonne, nommée comme la première graphie.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nom de colonne s&apos;écrit de deux façons : %1. C&apos;est une seule colonne, nommée comme la première graphie.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln ligne</numerusform>
-            <numerusform>%Ln lignes</numerusform>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1 : chaque ligne est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>environ %Ln ligne</numerusform>
-            <numerusform>environ %Ln lignes</numerusform>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
+            <numerusform>%1 : son en-tête est une cellule, alors que les autres fichiers en ont %Ln ; il semble séparé par des %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; détecté comme séparé par des virgules, avec des champs entre guillemets</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1 : son en-tête est une cellule, alors que les autres fichiers en ont plusieurs ; il semble séparé par des %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; détecté comme séparé par des virgules</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; détecté comme séparé par des points-virgules, avec des champs entre guillemets</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; détecté comme séparé par des points-virgules</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; détecté comme séparé par des tabulations, avec des champs entre guillemets</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; détecté comme séparé par des tabulations</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; détecté comme séparé par des barres verticales, avec des champs entre guillemets</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; détecté comme séparé par des barres verticales</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Séparé par des virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Séparé par des virgules, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Séparé par des points-virgules, avec des champs entre guillemets, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Séparé par des points-virgules, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Séparé par des tabulations, avec des champs entre guillemets, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Séparé par des tabulations, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Séparé par des barres verticales, avec des champs entre guillemets, détecté au début du fichier</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Séparé par des barres verticales, détecté au début du fichier</translation>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
@@ -1536,7 +1662,7 @@
         <translation>L&apos;importation a été arrêtée avant l&apos;écriture de toute ligne.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>L&apos;importation a été arrêtée après la ligne %1 du fichier « %2 » (fichier %3 sur %4) : les lignes jusque-là sont dans le document, aucune après.</translation>
     </message>
 </context>

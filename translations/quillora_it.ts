@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; rilevato come separato da virgole</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; rilevato come separato da virgole, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separato da virgole, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separato da virgole, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; rilevato come separato da punti e virgola</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; rilevato come separato da punti e virgola, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separato da punti e virgola, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separato da punti e virgola, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; rilevato come separato da tabulazioni</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; rilevato come separato da tabulazioni, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separato da tabulazioni, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separato da tabulazioni, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; rilevato come separato da barre verticali</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; rilevato come separato da barre verticali, con campi tra virgolette</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separato da barre verticali, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separato da barre verticali, con campi tra virgolette, rilevato all’inizio del file</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; nessun separatore proprio: righe intere</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>scelta</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>supposta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>rilevata</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>miste</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Contiene anche %Ln sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+            <numerusform> Contiene anche %Ln sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform>
+            <numerusform>%Ln byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln carattere non è stato letto ed è U+FFFD</numerusform>
+            <numerusform>%Ln caratteri non sono stati letti e sono U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letto come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letti come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un&apos;altra codifica, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 è stato letto come in windows-1252.</numerusform>
+            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 sono stati letti come in windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come windows-1252. Se il testo sembra sbagliato, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Il file «%1» è stato letto come %2. Se il testo sembra sbagliato, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Le righe del file «%1» non si dividono in modo uniforme a nessuno tra virgola, punto e virgola, tabulazione o barra verticale: restano intere, una cella ciascuna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe ha un altro numero di celle ed è divisa comunque.</numerusform>
+            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe hanno un altro numero di celle e sono divise comunque.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Le righe del file «%1» si dividono altrettanto bene a %2 che a %3: sono divise a %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Il file «%1» ha un campo tra virgolette che si apre alla riga %2 e non si chiude mai: il resto del file è in quell&apos;unica cella.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%Ln riga sopra la tabella del file «%1» è stata saltata.</numerusform>
+            <numerusform>%Ln righe sopra la tabella del file «%1» sono state saltate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; numeri con virgola decimale</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; numeri con punto decimale</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln riga</numerusform>
+            <numerusform>%Ln righe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>circa %Ln riga</numerusform>
+            <numerusform>circa %Ln righe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trovata</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>righe intere</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>virgola decimale</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>punto decimale</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>senza %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>in più %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, la più larga %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln cella</numerusform>
+            <numerusform>%Ln celle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, nessun separatore proprio: righe intere</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separato da %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, numeri con virgola decimale</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, numeri con punto decimale</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, sembra separato da %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln riga sopra la sua tabella saltata</numerusform>
+            <numerusform>, %Ln righe sopra la sua tabella saltate</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Foglio</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Prima riga</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Ultima riga</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codifica</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Codifica ottenuta</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separatore</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Virgolette</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Separatore decimale</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Righe saltate</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Righe</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Modifiche all&apos;intestazione</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>campi tra virgolette interi</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>nessuna</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -303,6 +637,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>VECCHIO=NUOVO</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Aggiungere in fondo al documento un foglio che elenca ogni file: il foglio e le righe in cui è finito, la codifica, il separatore, il segno decimale, le righe, le colonne, le modifiche all&apos;intestazione e le note.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Scrivere la stessa lista anche in FILE, come CSV, o come JSON Lines se il nome finisce in .jsonl o .json; anche con --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -341,57 +683,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 non è stato scritto: nessun file è stato importato.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>scelta</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supposta</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>trovata</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, la più larga %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln riga</numerusform>
-            <numerusform>%Ln righe</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln cella</numerusform>
-            <numerusform>%Ln celle</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, nessun separatore proprio: righe intere</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, separato da %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, numeri con virgola decimale</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, numeri con punto decimale</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, sembra separato da %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -446,12 +737,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>scrittura righe: %1 di %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln riga sopra la sua tabella saltata</numerusform>
-            <numerusform>, %Ln righe sopra la sua tabella saltate</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 è il file del rapporto; non viene importato.</translation>
     </message>
 </context>
 <context>
@@ -643,85 +931,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Il file «%1» ha un campo tra virgolette che si apre alla riga %2 e non si chiude mai: il resto del file è in quell&apos;unica cella.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Le righe del file «%1» non si dividono in modo uniforme a nessuno tra virgola, punto e virgola, tabulazione o barra verticale: restano intere, una cella ciascuna.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> Contiene anche %Ln sequenza UTF-8 valida: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
-            <numerusform> Contiene anche %Ln sequenze UTF-8 valide: potrebbe essere UTF-8 mescolato a byte di un&apos;altra codifica.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln byte non significa nulla in windows-1252 ed è mantenuto come carattere di controllo</numerusform>
-            <numerusform>%Ln byte non significano nulla in windows-1252 e sono mantenuti come caratteri di controllo</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln carattere non è stato letto ed è U+FFFD</numerusform>
-            <numerusform>%Ln caratteri non sono stati letti e sono U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letto come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
-            <numerusform>Il file «%1» è stato letto come UTF-8, con %Ln byte non UTF-8 letti come in windows-1252, ma %2. Se è in un&apos;altra codifica, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Il file «%1» è stato letto come %2, ma %3. Se è in un&apos;altra codifica, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 è stato letto come in windows-1252.</numerusform>
-            <numerusform>Il file «%1» è stato letto come UTF-8; %Ln byte non UTF-8 sono stati letti come in windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come windows-1252. Se il testo sembra sbagliato, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Il file «%1» è stato letto come %2. Se il testo sembra sbagliato, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Il file «%1» non è stato importato: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe ha un altro numero di celle ed è divisa comunque.</numerusform>
-            <numerusform>Il file «%1» è diviso a %2, come la maggior parte delle sue righe; %Ln delle prime %3 righe hanno un altro numero di celle e sono divise comunque.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Le righe del file «%1» si dividono altrettanto bene a %2 che a %3: sono divise a %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>%Ln riga sopra la tabella del file «%1» è stata saltata.</numerusform>
-            <numerusform>%Ln righe sopra la tabella del file «%1» sono state saltate.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -848,13 +1059,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>spuntare «Continua in un nuovo foglio quando un foglio è pieno»</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... e %Ln altro file come questi.</numerusform>
-            <numerusform>... e altri %Ln file come questi.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Avvia importa&amp;zione</translation>
@@ -882,39 +1086,8 @@
         <translation>Nessun file aggiunto.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Le intestazioni differiscono: %1. Le celle di ogni file sono sotto le colonne del loro nome.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Un nome di colonna è scritto in due modi: %1. È una sola colonna, col nome scritto per primo.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Il file «%1» non è stato importato: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
-            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: ogni riga è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
-            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: la sua intestazione è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -924,9 +1097,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Nessuna intestazione ha una colonna «%1» da contare come «%2».</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Alcuni nomi di colonna sono scritti in due modi: %1. Ognuno è una sola colonna, col nome scritto per primo.</translation>
+        <source>Import Report</source>
+        <translation>Rapporto di importazione</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>File letti</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Copia tutto</translation>
     </message>
 </context>
 <context>
@@ -1199,29 +1383,13 @@
         <source>Automatic</source>
         <translation>Automatica</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Aggiungere un foglio che elenca ogni file</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>scelta</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>supposta</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>rilevata</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>miste</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>nessuna</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>Dividi &amp;qui</translation>
@@ -1259,23 +1427,6 @@
         <translation>Nessun file in elenco.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; nessun separatore proprio: righe intere</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; numeri con virgola decimale</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; numeri con punto decimale</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; fine riga: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Questo file sembra separato da %1.</translation>
     </message>
@@ -1297,83 +1448,58 @@
             <numerusform>... altri %Ln (vedere il suggerimento)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>Il rapporto %1 non è stato scritto: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>esiste già; --force lo sostituisce</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Le intestazioni differiscono: %1. Le celle di ogni file sono sotto le colonne del loro nome.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Alcuni nomi di colonna sono scritti in due modi: %1. Ognuno è una sola colonna, col nome scritto per primo.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Un nome di colonna è scritto in due modi: %1. È una sola colonna, col nome scritto per primo.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln riga</numerusform>
-            <numerusform>%Ln righe</numerusform>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
+            <numerusform>%1: ogni riga è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: ogni riga è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>circa %Ln riga</numerusform>
-            <numerusform>circa %Ln righe</numerusform>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
+            <numerusform>%1: la sua intestazione è una cella, mentre gli altri file ne hanno %Ln; sembra separato da %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; rilevato come separato da virgole, con campi tra virgolette</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: la sua intestazione è una cella, mentre gli altri file ne hanno diverse; sembra separato da %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; rilevato come separato da virgole</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; rilevato come separato da punti e virgola, con campi tra virgolette</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; rilevato come separato da punti e virgola</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; rilevato come separato da tabulazioni, con campi tra virgolette</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; rilevato come separato da tabulazioni</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; rilevato come separato da barre verticali, con campi tra virgolette</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; rilevato come separato da barre verticali</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Separato da virgole, con campi tra virgolette, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Separato da virgole, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Separato da punti e virgola, con campi tra virgolette, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Separato da punti e virgola, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Separato da tabulazioni, con campi tra virgolette, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Separato da tabulazioni, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Separato da barre verticali, con campi tra virgolette, rilevato all’inizio del file</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Separato da barre verticali, rilevato all’inizio del file</translation>
+        <source>Files</source>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1661,7 @@
         <translation>L&apos;importazione è stata fermata prima di scrivere alcuna riga.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>L&apos;importazione è stata fermata dopo la riga %1 del file «%2» (file %3 di %4): le righe fin lì sono nel documento, nessuna dopo.</translation>
     </message>
 </context>

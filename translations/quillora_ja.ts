@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; 検出された区切り: カンマ</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; 検出された区切り: カンマ (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>カンマ区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>カンマ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; 検出された区切り: セミコロン</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; 検出された区切り: セミコロン (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>セミコロン区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>セミコロン区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; 検出された区切り: タブ</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; 検出された区切り: タブ (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>タブ区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>タブ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; 検出された区切り: 縦棒</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; 検出された区切り: 縦棒 (引用符で囲まれたフィールドあり)</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>縦棒区切り (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>縦棒区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; 固有の区切り文字なし: 行全体</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>推定</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>混在</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> また、有効な UTF-8 シーケンスが %Ln 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln 文字を読めず、U+FFFD になりました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込み、UTF-8 でない %Ln バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>ファイル &quot;%1&quot; は %2 として読み込みましたが、%3。別のエンコーディングの場合は、%4。%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込みました。UTF-8 でない %Ln バイトは windows-1252 として読みました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>ファイル &quot;%1&quot; のエンコーディングを確定できなかったため、windows-1252 として読み込みました。テキストがおかしい場合は、%2。%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>ファイル &quot;%1&quot; は %2 として読み込みました。テキストがおかしい場合は、%3。%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>ファイル &quot;%1&quot; の行はカンマ、セミコロン、タブ、縦棒のどれでも均等に分割できません: 各行はそのまま 1 セルになります。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; は大部分の行に合わせて%2で分割されます。最初の %3 行のうち %Ln 行はセル数が異なりますが、同じように分割されます。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>ファイル &quot;%1&quot; の行は%2でも%3でも同じように分割できます: %2で分割されます。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>ファイル &quot;%1&quot; には %2 行目で始まり閉じられない引用符付きフィールドがあります: ファイルの残りはその 1 セルに入っています。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; の表より上の %Ln 行を飛ばしました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; 小数点はカンマ</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; 小数点はピリオド</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>約 %Ln 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1、%2; 改行: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>行全体</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>小数点はカンマ</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>小数点はピリオド</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>%1 がない</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>%1 が追加</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3)、%4、最大 %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln セル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>、固有の区切り文字なし: 行全体</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>、%1区切り</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>、小数点はカンマ</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>、小数点はピリオド</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>、%1区切りと思われます</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>、表より上の %Ln 行を飛ばしました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>シート</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>最初の行</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>最後の行</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>エンコーディング</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>エンコードの決め方</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>区切り文字</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>引用符</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>スキップした行</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>行数</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>ヘッダーの違い</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>注記</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 から %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>引用符内のフィールドはひとまとまり</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>なし</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -300,6 +623,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>OLD=NEW</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>ドキュメントの最後に各ファイルの一覧シートを追加します: 入ったシートと行、エンコード、区切り文字、小数点記号、行数、列数、ヘッダーの違い、注記。</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>同じ一覧を FILE にも書き出します。名前が .jsonl か .json で終わるなら JSON Lines、それ以外は CSV です。--dry-run でも使えます。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -338,55 +669,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 は書き込まれませんでした: インポートできたファイルがありません。</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>選択</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>推定</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>判定</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3)、%4、最大 %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln 行</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln セル</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>、固有の区切り文字なし: 行全体</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>、%1区切り</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>、小数点はカンマ</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>、小数点はピリオド</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>、%1区切りと思われます</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -438,11 +720,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>行を書き込み中: %1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>、表より上の %Ln 行を飛ばしました</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 はレポートのファイルなので、インポートしません。</translation>
     </message>
 </context>
 <context>
@@ -634,78 +914,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>ファイル &quot;%1&quot; には %2 行目で始まり閉じられない引用符付きフィールドがあります: ファイルの残りはその 1 セルに入っています。</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>ファイル &quot;%1&quot; の行はカンマ、セミコロン、タブ、縦棒のどれでも均等に分割できません: 各行はそのまま 1 セルになります。</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> また、有効な UTF-8 シーケンスが %Ln 個あります: 別のエンコーディングのバイトが混じった UTF-8 かもしれません。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln バイトは windows-1252 で意味を持たないため、制御文字として残しました</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln 文字を読めず、U+FFFD になりました</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込み、UTF-8 でない %Ln バイトは windows-1252 として読みましたが、%2。別のエンコーディングの場合は、%3。%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>ファイル &quot;%1&quot; は %2 として読み込みましたが、%3。別のエンコーディングの場合は、%4。%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>ファイル &quot;%1&quot; は UTF-8 として読み込みました。UTF-8 でない %Ln バイトは windows-1252 として読みました。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>ファイル &quot;%1&quot; のエンコーディングを確定できなかったため、windows-1252 として読み込みました。テキストがおかしい場合は、%2。%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>ファイル &quot;%1&quot; は %2 として読み込みました。テキストがおかしい場合は、%3。%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>ファイル &quot;%1&quot; は大部分の行に合わせて%2で分割されます。最初の %3 行のうち %Ln 行はセル数が異なりますが、同じように分割されます。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>ファイル &quot;%1&quot; の行は%2でも%3でも同じように分割できます: %2で分割されます。</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>ファイル &quot;%1&quot; の表より上の %Ln 行を飛ばしました。</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -826,12 +1036,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>「シートがいっぱいになったら新しいシートに続ける」をオンにしてください</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... ほか同様のファイル %Ln 件。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>インポート開始(&amp;I)</translation>
@@ -859,37 +1063,8 @@
         <translation>ファイルが追加されていません。</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>見出しが異なります: %1。各ファイルのセルは名前の一致する列の下に入ります。</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>列名の表記が 2 通りあります: %1。最初の表記の名前で 1 つの列にしました。</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: 他のファイルは %Ln セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: 他のファイルは複数セルあるのに、各行が 1 セルです。%2区切りと思われます。</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: 他のファイルは %Ln セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: 他のファイルは複数セルあるのに、見出しが 1 セルです。%2区切りと思われます。</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -899,9 +1074,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>列名の表記が 2 通りあります: %1。それぞれ最初の表記の名前で 1 つの列にしました。</translation>
+        <source>Import Report</source>
+        <translation>インポートの報告</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>読み込んだファイル</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>すべてコピー(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1173,29 +1359,13 @@
         <source>Automatic</source>
         <translation>自動</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>各ファイルの一覧シートを追加</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>選択</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>推定</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>判定</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>混在</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>なし</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>ここで分割(&amp;T)</translation>
@@ -1233,23 +1403,6 @@
         <translation>ファイルが一覧にありません。</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; 固有の区切り文字なし: 行全体</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; 小数点はカンマ</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; 小数点はピリオド</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1、%2; 改行: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>このファイルは%1区切りのようです。</translation>
     </message>
@@ -1269,81 +1422,56 @@
             <numerusform>... ほか %Ln 件 (ツールチップを参照)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>レポート %1 は書き込まれませんでした: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>既に存在します。--force で置き換えます</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>見出しが異なります: %1。各ファイルのセルは名前の一致する列の下に入ります。</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>列名の表記が 2 通りあります: %1。それぞれ最初の表記の名前で 1 つの列にしました。</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>列名の表記が 2 通りあります: %1。最初の表記の名前で 1 つの列にしました。</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln 行</numerusform>
+            <numerusform>%1: 他のファイルは %Ln セルあるのに、各行が 1 セルです。%2区切りと思われます。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: 他のファイルは複数セルあるのに、各行が 1 セルです。%2区切りと思われます。</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>約 %Ln 行</numerusform>
+            <numerusform>%1: 他のファイルは %Ln セルあるのに、見出しが 1 セルです。%2区切りと思われます。</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; 検出された区切り: カンマ (引用符で囲まれたフィールドあり)</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: 他のファイルは複数セルあるのに、見出しが 1 セルです。%2区切りと思われます。</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; 検出された区切り: カンマ</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; 検出された区切り: セミコロン (引用符で囲まれたフィールドあり)</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; 検出された区切り: セミコロン</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; 検出された区切り: タブ (引用符で囲まれたフィールドあり)</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; 検出された区切り: タブ</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; 検出された区切り: 縦棒 (引用符で囲まれたフィールドあり)</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; 検出された区切り: 縦棒</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>カンマ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>カンマ区切り (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>セミコロン区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>セミコロン区切り (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>タブ区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>タブ区切り (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>縦棒区切り、引用符で囲まれたフィールドあり (先頭から判定)</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>縦棒区切り (先頭から判定)</translation>
+        <source>Files</source>
+        <translation>ファイル</translation>
     </message>
 </context>
 <context>
@@ -1500,7 +1628,7 @@
         <translation>行を書き込む前にインポートが停止されました。</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>ファイル &quot;%2&quot; (%4 件中 %3 件目) の %1 行目の後でインポートが停止されました: そこまでの行はドキュメントにあり、それ以降はありません。</translation>
     </message>
 </context>

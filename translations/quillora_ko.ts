@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; 감지된 구분 기호: 쉼표</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 쉼표(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>쉼표로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>쉼표로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; 감지된 구분 기호: 세미콜론</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 세미콜론(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>세미콜론으로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>세미콜론으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; 감지된 구분 기호: 탭</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 탭(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>탭으로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>탭으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; 감지된 구분 기호: 세로 막대</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; 감지된 구분 기호: 세로 막대(따옴표로 묶인 필드 있음)</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>세로 막대로 구분, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>세로 막대로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; 고유 구분 기호 없음: 줄 전체</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>선택함</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>추정</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>감지함</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>혼합</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> 올바른 UTF-8 시퀀스도 %Ln개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었고 UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>파일 &quot;%1&quot;의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>파일 &quot;%1&quot;의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;은(는) 대부분의 줄에 맞춰 %2(으)로 나뉩니다: 처음 %3개 줄 중 %Ln개 줄은 셀 수가 다르지만 그대로 나뉩니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>파일 &quot;%1&quot;의 줄은 %2(으)로도 %3(으)로도 똑같이 잘 나뉩니다: %2(으)로 나뉩니다.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>파일 &quot;%1&quot;에 %2번째 줄에서 열리고 닫히지 않는 따옴표 필드가 있습니다: 파일의 나머지는 그 한 셀에 있습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %Ln개 줄을 건너뛰었습니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; 소수점은 쉼표</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; 소수점은 마침표</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln행</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>약 %Ln행</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>찾음</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>줄 전체</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>소수점 쉼표</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>소수점 마침표</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>%1 없음</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>%1 추가</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2(%3), %4, 가장 넓은 행 %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln셀</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, 고유 구분 기호 없음: 줄 전체</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, %1(으)로 구분</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, 소수점은 쉼표</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, 소수점은 마침표</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, %1(으)로 구분된 것 같음</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, 표 위의 %Ln개 줄 건너뜀</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>시트</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>첫 행</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>마지막 행</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>인코딩</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>인코딩 결정 방식</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>구분자</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>따옴표</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>소수점</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>건너뛴 줄</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>행 수</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>열 수</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>머리글 변경</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>참고</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1부터 %2까지</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>따옴표 안의 필드는 하나로</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>없음</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -299,6 +622,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>OLD=NEW</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>문서 끝에 파일마다 한 행씩 나열한 시트를 추가합니다: 들어간 시트와 행, 인코딩, 구분자, 소수점 기호, 행 수, 열 수, 머리글 변경, 참고.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>같은 목록을 FILE에도 씁니다. 이름이 .jsonl 또는 .json으로 끝나면 JSON Lines, 아니면 CSV입니다. --dry-run과도 함께 쓸 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -337,55 +668,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1을(를) 쓰지 않았습니다: 가져올 수 있는 파일이 없었습니다.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>선택함</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>추정</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>찾음</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2(%3), %4, 가장 넓은 행 %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln행</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln셀</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, 고유 구분 기호 없음: 줄 전체</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, %1(으)로 구분</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, 소수점은 쉼표</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, 소수점은 마침표</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, %1(으)로 구분된 것 같음</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -437,11 +719,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>행 쓰는 중: %2 중 %1</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, 표 위의 %Ln개 줄 건너뜀</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1은(는) 보고서 파일이므로 가져오지 않습니다.</translation>
     </message>
 </context>
 <context>
@@ -633,78 +913,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>파일 &quot;%1&quot;에 %2번째 줄에서 열리고 닫히지 않는 따옴표 필드가 있습니다: 파일의 나머지는 그 한 셀에 있습니다.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>파일 &quot;%1&quot;의 줄은 쉼표, 세미콜론, 탭, 세로 막대 중 어느 것으로도 고르게 나뉘지 않습니다: 줄 전체가 각각 한 셀이 됩니다.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> 올바른 UTF-8 시퀀스도 %Ln개 있습니다: 다른 인코딩의 바이트가 섞인 UTF-8일 수 있습니다.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln바이트는 windows-1252에서 의미가 없어 제어 문자로 남겼습니다</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln문자를 읽을 수 없어 U+FFFD가 되었습니다</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었고 UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었지만, %2. 다른 인코딩이라면 %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었지만, %3. 다른 인코딩이라면 %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>파일 &quot;%1&quot;을(를) UTF-8로 읽었습니다. UTF-8이 아닌 %Ln바이트는 windows-1252로 읽었습니다.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>파일 &quot;%1&quot;의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>파일 &quot;%1&quot;을(를) %2(으)로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>파일 &quot;%1&quot;은(는) 대부분의 줄에 맞춰 %2(으)로 나뉩니다: 처음 %3개 줄 중 %Ln개 줄은 셀 수가 다르지만 그대로 나뉩니다.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>파일 &quot;%1&quot;의 줄은 %2(으)로도 %3(으)로도 똑같이 잘 나뉩니다: %2(으)로 나뉩니다.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %Ln개 줄을 건너뛰었습니다.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -825,12 +1035,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>&quot;시트가 가득 차면 새 시트에서 계속&quot;을 선택하십시오</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... 그리고 이와 같은 파일 %Ln개 더.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>가져오기 시작(&amp;I)</translation>
@@ -858,37 +1062,8 @@
         <translation>추가된 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>머리글이 다릅니다: %1. 각 파일의 셀은 이름이 같은 열 아래에 있습니다.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>열 이름이 두 가지로 쓰였습니다: %1. 처음 쓴 이름으로 한 열입니다.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: 다른 파일은 %Ln셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: 다른 파일은 여러 셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: 다른 파일은 %Ln셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: 다른 파일은 여러 셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -898,9 +1073,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>열 이름들이 두 가지로 쓰였습니다: %1. 각각 처음 쓴 이름으로 한 열입니다.</translation>
+        <source>Import Report</source>
+        <translation>가져오기 보고서</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>읽은 파일</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>모두 복사(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1172,29 +1358,13 @@
         <source>Automatic</source>
         <translation>자동</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>파일 목록 시트 추가</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>선택함</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>추정</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>감지함</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>혼합</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>없음</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>여기서 나누기(&amp;T)</translation>
@@ -1232,23 +1402,6 @@
         <translation>목록에 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; 고유 구분 기호 없음: 줄 전체</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; 소수점은 쉼표</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; 소수점은 마침표</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; 줄 끝: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>이 파일은 %1(으)로 구분된 것 같습니다.</translation>
     </message>
@@ -1268,81 +1421,56 @@
             <numerusform>... %Ln개 더(도구 설명 참조)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>보고서 %1을(를) 쓰지 못했습니다: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>이미 있습니다. --force로 바꿉니다</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>머리글이 다릅니다: %1. 각 파일의 셀은 이름이 같은 열 아래에 있습니다.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>열 이름들이 두 가지로 쓰였습니다: %1. 각각 처음 쓴 이름으로 한 열입니다.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>열 이름이 두 가지로 쓰였습니다: %1. 처음 쓴 이름으로 한 열입니다.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln행</numerusform>
+            <numerusform>%1: 다른 파일은 %Ln셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: 다른 파일은 여러 셀인데 모든 행이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>약 %Ln행</numerusform>
+            <numerusform>%1: 다른 파일은 %Ln셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; 감지된 구분 기호: 쉼표(따옴표로 묶인 필드 있음)</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: 다른 파일은 여러 셀인데 머리글이 한 셀입니다. %2(으)로 구분된 것 같습니다.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; 감지된 구분 기호: 쉼표</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; 감지된 구분 기호: 세미콜론(따옴표로 묶인 필드 있음)</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; 감지된 구분 기호: 세미콜론</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; 감지된 구분 기호: 탭(따옴표로 묶인 필드 있음)</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; 감지된 구분 기호: 탭</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; 감지된 구분 기호: 세로 막대(따옴표로 묶인 필드 있음)</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; 감지된 구분 기호: 세로 막대</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>쉼표로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>쉼표로 구분, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>세미콜론으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>세미콜론으로 구분, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>탭으로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>탭으로 구분, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>세로 막대로 구분, 따옴표로 묶인 필드 있음, 파일 시작 부분에서 찾음</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>세로 막대로 구분, 파일 시작 부분에서 찾음</translation>
+        <source>Files</source>
+        <translation>파일</translation>
     </message>
 </context>
 <context>
@@ -1499,8 +1627,8 @@
         <translation>행을 쓰기 전에 가져오기를 멈췄습니다.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
-        <translation>파일 &quot;%2&quot;(%4개 중 %3번째)의 %1행 뒤에서 가져오기를 멈췄습니다: 거기까지의 행은 문서에 있고, 그 뒤는 없습니다.</translation>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <translation>파일 &quot;%2&quot;(%4개 중 %3번째)의 %1번째 줄 뒤에서 가져오기를 멈췄습니다: 거기까지의 행은 문서에 있고, 그 뒤는 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,351 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; wykryto podział przecinkami</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; wykryto podział przecinkami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Rozdzielony przecinkami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Rozdzielony przecinkami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; wykryto podział średnikami</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; wykryto podział średnikami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Rozdzielony średnikami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Rozdzielony średnikami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; wykryto podział tabulatorami</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; wykryto podział tabulatorami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Rozdzielony tabulatorami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Rozdzielony tabulatorami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; wykryto podział pionowymi kreskami</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; wykryto podział pionowymi kreskami, z polami w cudzysłowach</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Rozdzielony pionowymi kreskami, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Rozdzielony pionowymi kreskami, z polami w cudzysłowach, wykryto na początku pliku</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; brak własnego separatora: całe wiersze</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>wybrane</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>zgadnięte</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>wykryte</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mieszane</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Zawiera też %Ln prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %Ln prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+            <numerusform> Zawiera też %Ln prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform>
+            <numerusform>%Ln bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform>
+            <numerusform>%Ln bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln znaku nie udało się odczytać i jest U+FFFD</numerusform>
+            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
+            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Plik „%1” przeczytano jako %2, ale %3. Jeśli ma inne kodowanie, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako windows-1252. Jeśli tekst wygląda źle, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Plik „%1” przeczytano jako %2. Jeśli tekst wygląda źle, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Wiersze pliku „%1” nie dzielą się równo przy żadnym z: przecinek, średnik, tabulator, kreska pionowa; zostają całe, po jednej komórce.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielony.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy mają inną liczbę komórek i mimo to są dzielone.</numerusform>
+            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielonych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Wiersze pliku „%1” dzielą się równie dobrze przy %2, jak przy %3: są dzielone przy %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>Plik „%1” ma pole w cudzysłowie, które zaczyna się w wierszu %2 i nigdy nie kończy: reszta pliku jest w tej jednej komórce.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Pominięto %Ln wiersz nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %Ln wiersze nad tabelą pliku „%1”.</numerusform>
+            <numerusform>Pominięto %Ln wierszy nad tabelą pliku „%1”.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; liczby z przecinkiem dziesiętnym</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; liczby z kropką dziesiętną</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>wiersze: %Ln</numerusform>
+            <numerusform>wiersze: %Ln</numerusform>
+            <numerusform>wiersze: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>wiersze: ok. %Ln</numerusform>
+            <numerusform>wiersze: ok. %Ln</numerusform>
+            <numerusform>wiersze: ok. %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>ustalone</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>całe wiersze</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>przecinek dziesiętny</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>kropka dziesiętna</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>brak %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>dodatkowo %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, najszerszy %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln komórka</numerusform>
+            <numerusform>%Ln komórki</numerusform>
+            <numerusform>%Ln komórek</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, brak własnego separatora: całe wiersze</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, rozdzielany: %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, liczby z przecinkiem dziesiętnym</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, liczby z kropką dziesiętną</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, wygląda na rozdzielany: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, pominięto %Ln wiersz nad tabelą</numerusform>
+            <numerusform>, pominięto %Ln wiersze nad tabelą</numerusform>
+            <numerusform>, pominięto %Ln wierszy nad tabelą</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Arkusz</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Pierwszy wiersz</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Ostatni wiersz</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Kodowanie</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Kodowanie ustalone</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separator</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Cudzysłowy</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Znak dziesiętny</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Pominięte wiersze</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Wiersze</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Kolumny</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Zmiany nagłówka</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 do %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>pola w cudzysłowach w całości</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>brak</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -303,6 +648,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>STARA=NOWA</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Dodaj na końcu dokumentu arkusz z listą plików: arkusz i wiersze, w których się znalazł, kodowanie, separator, znak dziesiętny, wiersze, kolumny, zmiany nagłówka i uwagi.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Zapisz tę samą listę także do PLIKU, jako CSV albo jako JSON Lines, gdy nazwa kończy się na .jsonl lub .json; także z --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -341,59 +694,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 nie został zapisany: nie zaimportowano żadnego pliku.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>wybrane</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>zgadnięte</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>ustalone</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, najszerszy %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln wiersz</numerusform>
-            <numerusform>%Ln wiersze</numerusform>
-            <numerusform>%Ln wierszy</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln komórka</numerusform>
-            <numerusform>%Ln komórki</numerusform>
-            <numerusform>%Ln komórek</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, brak własnego separatora: całe wiersze</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, rozdzielany: %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, liczby z przecinkiem dziesiętnym</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, liczby z kropką dziesiętną</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, wygląda na rozdzielany: %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -451,13 +751,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>zapisywanie wierszy: %1 z %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, pominięto %Ln wiersz nad tabelą</numerusform>
-            <numerusform>, pominięto %Ln wiersze nad tabelą</numerusform>
-            <numerusform>, pominięto %Ln wierszy nad tabelą</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 to plik raportu; nie jest importowany.</translation>
     </message>
 </context>
 <context>
@@ -649,92 +945,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>Plik „%1” ma pole w cudzysłowie, które zaczyna się w wierszu %2 i nigdy nie kończy: reszta pliku jest w tej jednej komórce.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Wiersze pliku „%1” nie dzielą się równo przy żadnym z: przecinek, średnik, tabulator, kreska pionowa; zostają całe, po jednej komórce.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> Zawiera też %Ln prawidłową sekwencję UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
-            <numerusform> Zawiera też %Ln prawidłowe sekwencje UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
-            <numerusform> Zawiera też %Ln prawidłowych sekwencji UTF-8: może to być UTF-8 z domieszką bajtów innego kodowania.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln bajt nic nie znaczy w windows-1252 i zostaje jako znak sterujący</numerusform>
-            <numerusform>%Ln bajty nic nie znaczą w windows-1252 i zostają jako znaki sterujące</numerusform>
-            <numerusform>%Ln bajtów nic nie znaczy w windows-1252 i zostaje jako znaki sterujące</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln znaku nie udało się odczytać i jest U+FFFD</numerusform>
-            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
-            <numerusform>%Ln znaków nie udało się odczytać i są U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtem spoza UTF-8 czytanym jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8, z %Ln bajtami spoza UTF-8 czytanymi jak w windows-1252, ale %2. Jeśli ma inne kodowanie, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Plik „%1” przeczytano jako %2, ale %3. Jeśli ma inne kodowanie, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajt spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajty spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
-            <numerusform>Plik „%1” przeczytano jako UTF-8; %Ln bajtów spoza UTF-8 przeczytano jak w windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako windows-1252. Jeśli tekst wygląda źle, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Plik „%1” przeczytano jako %2. Jeśli tekst wygląda źle, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielony.</numerusform>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy mają inną liczbę komórek i mimo to są dzielone.</numerusform>
-            <numerusform>Plik „%1” jest dzielony przy %2, jak większość jego wierszy; %Ln z pierwszych %3 wierszy ma inną liczbę komórek i mimo to jest dzielonych.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Wiersze pliku „%1” dzielą się równie dobrze przy %2, jak przy %3: są dzielone przy %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>Pominięto %Ln wiersz nad tabelą pliku „%1”.</numerusform>
-            <numerusform>Pominięto %Ln wiersze nad tabelą pliku „%1”.</numerusform>
-            <numerusform>Pominięto %Ln wierszy nad tabelą pliku „%1”.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -867,14 +1079,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>zaznacz „Kontynuuj w nowym arkuszu, gdy arkusz jest pełny”</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... i %Ln inny taki plik.</numerusform>
-            <numerusform>... i %Ln inne takie pliki.</numerusform>
-            <numerusform>... i %Ln innych takich plików.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Rozpocznij &amp;import</translation>
@@ -902,41 +1106,8 @@
         <translation>Nie dodano plików.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Nagłówki się różnią: %1. Komórki każdego pliku są pod kolumnami o ich nazwach.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Nazwa kolumny jest pisana na dwa sposoby: %1. To jedna kolumna, nazwana jak za pierwszym razem.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Nie zaimportowano pliku „%1”: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: każdy wiersz to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: jego nagłówek to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -946,9 +1117,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Nazwy kolumn są pisane na dwa sposoby: %1. Każda to jedna kolumna, nazwana jak za pierwszym razem.</translation>
+        <source>Import Report</source>
+        <translation>Raport importu</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Odczytane pliki</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Kopiuj wszystko</translation>
     </message>
 </context>
 <context>
@@ -1222,29 +1404,13 @@
         <source>Automatic</source>
         <translation>Automatycznie</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Dodaj arkusz z listą plików</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>wybrane</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>zgadnięte</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>wykryte</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>mieszane</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>brak</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>&amp;Podziel tu</translation>
@@ -1282,23 +1448,6 @@
         <translation>Brak plików na liście.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; brak własnego separatora: całe wiersze</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; liczby z przecinkiem dziesiętnym</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; liczby z kropką dziesiętną</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; końce wierszy: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Ten plik wygląda na rozdzielany: %1.</translation>
     </message>
@@ -1322,85 +1471,60 @@
             <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>Raport %1 nie został zapisany: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>plik istnieje; --force go zastępuje</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Nagłówki się różnią: %1. Komórki każdego pliku są pod kolumnami o ich nazwach.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Nazwy kolumn są pisane na dwa sposoby: %1. Każda to jedna kolumna, nazwana jak za pierwszym razem.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Nazwa kolumny jest pisana na dwa sposoby: %1. To jedna kolumna, nazwana jak za pierwszym razem.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>wiersze: %Ln</numerusform>
-            <numerusform>wiersze: %Ln</numerusform>
-            <numerusform>wiersze: %Ln</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: każdy wiersz to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: każdy wiersz to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>wiersze: ok. %Ln</numerusform>
-            <numerusform>wiersze: ok. %Ln</numerusform>
-            <numerusform>wiersze: ok. %Ln</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
+            <numerusform>%1: jego nagłówek to jedna komórka, a inne pliki mają %Ln; wygląda na rozdzielany: %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; wykryto podział przecinkami, z polami w cudzysłowach</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: jego nagłówek to jedna komórka, a inne pliki mają kilka; wygląda na rozdzielany: %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; wykryto podział przecinkami</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; wykryto podział średnikami, z polami w cudzysłowach</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; wykryto podział średnikami</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; wykryto podział tabulatorami, z polami w cudzysłowach</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; wykryto podział tabulatorami</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; wykryto podział pionowymi kreskami, z polami w cudzysłowach</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; wykryto podział pionowymi kreskami</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Rozdzielony przecinkami, z polami w cudzysłowach, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Rozdzielony przecinkami, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Rozdzielony średnikami, z polami w cudzysłowach, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Rozdzielony średnikami, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Rozdzielony tabulatorami, z polami w cudzysłowach, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Rozdzielony tabulatorami, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Rozdzielony pionowymi kreskami, z polami w cudzysłowach, wykryto na początku pliku</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Rozdzielony pionowymi kreskami, wykryto na początku pliku</translation>
+        <source>Files</source>
+        <translation>Pliki</translation>
     </message>
 </context>
 <context>
@@ -1567,7 +1691,7 @@
         <translation>Import zatrzymano przed zapisaniem jakiegokolwiek wiersza.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>Import zatrzymano po wierszu %1 pliku „%2” (plik %3 z %4): wiersze do tego miejsca są w dokumencie, żadne dalsze.</translation>
     </message>
 </context>

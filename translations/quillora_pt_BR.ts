@@ -2,6 +2,340 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; detectado como separado por vírgulas</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; detectado como separado por vírgulas, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Separado por vírgulas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Separado por vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; detectado como separado por pontos e vírgulas</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; detectado como separado por pontos e vírgulas, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Separado por pontos e vírgulas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Separado por pontos e vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; detectado como separado por tabulações</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; detectado como separado por tabulações, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Separado por tabulações, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Separado por tabulações, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; detectado como separado por barras verticais</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; detectado como separado por barras verticais, com campos entre aspas</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Separado por barras verticais, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Separado por barras verticais, com campos entre aspas, detectado no início do arquivo</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; sem separador próprio: linhas inteiras</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>escolhida</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>suposta</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>detectada</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mistos</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> Ele também contém %Ln sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+            <numerusform> Ele também contém %Ln sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform>
+            <numerusform>%Ln bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln caractere não pôde ser lido e é U+FFFD</numerusform>
+            <numerusform>%Ln caracteres não puderam ser lidos e são U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>O arquivo &quot;%1&quot; foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln byte que não é UTF-8 foi lido como no windows-1252.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>A codificação do arquivo &quot;%1&quot; não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>O arquivo &quot;%1&quot; foi lido como %2. Se o texto parecer errado, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>As linhas do arquivo &quot;%1&quot; não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas tem outro número de células e é dividida assim mesmo.</numerusform>
+            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas têm outro número de células e são divididas assim mesmo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>As linhas do arquivo &quot;%1&quot; se dividem tão bem em %2 quanto em %3: são divididas em %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>O arquivo &quot;%1&quot; tem um campo entre aspas que abre na linha %2 e nunca fecha: o resto do arquivo está nessa única célula.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>%Ln linha acima da tabela do arquivo &quot;%1&quot; foi pulada.</numerusform>
+            <numerusform>%Ln linhas acima da tabela do arquivo &quot;%1&quot; foram puladas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; números com vírgula decimal</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; números com ponto decimal</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln linha</numerusform>
+            <numerusform>%Ln linhas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>cerca de %Ln linha</numerusform>
+            <numerusform>cerca de %Ln linhas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrada</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>linhas inteiras</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>vírgula decimal</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>ponto decimal</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>sem %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>a mais %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, a mais larga %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln célula</numerusform>
+            <numerusform>%Ln células</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, sem separador próprio: linhas inteiras</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, separado por %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, números com vírgula decimal</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, números com ponto decimal</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, parece separado por %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, %Ln linha acima da sua tabela pulada</numerusform>
+            <numerusform>, %Ln linhas acima da sua tabela puladas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Planilha</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Primeira linha</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Última linha</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Codificação</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Codificação obtida</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Separador</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Aspas</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Sinal decimal</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Linhas ignoradas</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Linhas</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colunas</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Mudanças no cabeçalho</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observações</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>campos entre aspas inteiros</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>nenhum</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -303,6 +637,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>ANTIGO=NOVO</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Adicionar ao fim do documento uma planilha que lista cada arquivo: a planilha e as linhas onde ficou, sua codificação, separador, sinal decimal, linhas, colunas, mudanças no cabeçalho e observações.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Gravar também a mesma lista em ARQUIVO, como CSV, ou como JSON Lines se o nome terminar em .jsonl ou .json; também com --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -341,57 +683,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 não foi gravado: nenhum arquivo pôde ser importado.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>escolhida</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>suposta</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>encontrada</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, a mais larga %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln linha</numerusform>
-            <numerusform>%Ln linhas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln célula</numerusform>
-            <numerusform>%Ln células</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, sem separador próprio: linhas inteiras</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, separado por %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, números com vírgula decimal</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, números com ponto decimal</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, parece separado por %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -446,12 +737,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>gravando linhas: %1 de %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, %Ln linha acima da sua tabela pulada</numerusform>
-            <numerusform>, %Ln linhas acima da sua tabela puladas</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 é o arquivo do relatório; não é importado.</translation>
     </message>
 </context>
 <context>
@@ -643,85 +931,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>O arquivo &quot;%1&quot; tem um campo entre aspas que abre na linha %2 e nunca fecha: o resto do arquivo está nessa única célula.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>As linhas do arquivo &quot;%1&quot; não se dividem por igual em nenhum de vírgula, ponto e vírgula, tabulação ou barra vertical: ficam inteiras, uma célula cada.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> Ele também contém %Ln sequência UTF-8 válida: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
-            <numerusform> Ele também contém %Ln sequências UTF-8 válidas: pode ser UTF-8 misturado com bytes de outra codificação.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln byte não significa nada no windows-1252 e é mantido como caractere de controle</numerusform>
-            <numerusform>%Ln bytes não significam nada no windows-1252 e são mantidos como caracteres de controle</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln caractere não pôde ser lido e é U+FFFD</numerusform>
-            <numerusform>%Ln caracteres não puderam ser lidos e são U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln byte que não é UTF-8 lido como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8, com %Ln bytes que não são UTF-8 lidos como no windows-1252, mas %2. Se estiver em outra codificação, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>O arquivo &quot;%1&quot; foi lido como %2, mas %3. Se estiver em outra codificação, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln byte que não é UTF-8 foi lido como no windows-1252.</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; foi lido como UTF-8; %Ln bytes que não são UTF-8 foram lidos como no windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>A codificação do arquivo &quot;%1&quot; não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>O arquivo &quot;%1&quot; foi lido como %2. Se o texto parecer errado, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas tem outro número de células e é dividida assim mesmo.</numerusform>
-            <numerusform>O arquivo &quot;%1&quot; é dividido em %2, como a maioria de suas linhas; %Ln das primeiras %3 linhas têm outro número de células e são divididas assim mesmo.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>As linhas do arquivo &quot;%1&quot; se dividem tão bem em %2 quanto em %3: são divididas em %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>%Ln linha acima da tabela do arquivo &quot;%1&quot; foi pulada.</numerusform>
-            <numerusform>%Ln linhas acima da tabela do arquivo &quot;%1&quot; foram puladas.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -848,13 +1059,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>marque &quot;Continuar em uma nova planilha quando uma planilha estiver cheia&quot;</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... e mais %Ln arquivo como estes.</numerusform>
-            <numerusform>... e mais %Ln arquivos como estes.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Inicia&amp;r importação</translation>
@@ -882,39 +1086,8 @@
         <translation>Nenhum arquivo adicionado.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Os cabeçalhos diferem: %1. As células de cada arquivo estão sob as colunas dos seus nomes.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Um nome de coluna é escrito de duas formas: %1. É uma só coluna, com o nome escrito primeiro.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
-            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: cada linha é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
-            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -924,9 +1097,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Nomes de coluna são escritos de duas formas: %1. Cada um é uma só coluna, com o nome escrito primeiro.</translation>
+        <source>Import Report</source>
+        <translation>Relatório da importação</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Arquivos lidos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Copiar tudo</translation>
     </message>
 </context>
 <context>
@@ -1199,29 +1383,13 @@
         <source>Automatic</source>
         <translation>Automática</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Adicionar uma planilha que lista cada arquivo</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>escolhida</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>suposta</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>detectada</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>mistos</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>nenhum</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>Dividir a&amp;qui</translation>
@@ -1259,23 +1427,6 @@
         <translation>Nenhum arquivo na lista.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; sem separador próprio: linhas inteiras</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; números com vírgula decimal</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; números com ponto decimal</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; fins de linha: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Este arquivo parece separado por %1.</translation>
     </message>
@@ -1297,83 +1448,58 @@
             <numerusform>... mais %Ln (veja a dica)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>O relatório %1 não foi gravado: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>ele já existe; --force o substitui</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Os cabeçalhos diferem: %1. As células de cada arquivo estão sob as colunas dos seus nomes.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Nomes de coluna são escritos de duas formas: %1. Cada um é uma só coluna, com o nome escrito primeiro.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Um nome de coluna é escrito de duas formas: %1. É uma só coluna, com o nome escrito primeiro.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln linha</numerusform>
-            <numerusform>%Ln linhas</numerusform>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: cada linha é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: cada linha é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>cerca de %Ln linha</numerusform>
-            <numerusform>cerca de %Ln linhas</numerusform>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
+            <numerusform>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm %Ln; parece separado por %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; detectado como separado por vírgulas, com campos entre aspas</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: seu cabeçalho é uma célula, enquanto os outros arquivos têm várias; parece separado por %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; detectado como separado por vírgulas</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; detectado como separado por pontos e vírgulas, com campos entre aspas</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; detectado como separado por pontos e vírgulas</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; detectado como separado por tabulações, com campos entre aspas</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; detectado como separado por tabulações</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; detectado como separado por barras verticais, com campos entre aspas</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; detectado como separado por barras verticais</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Separado por vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Separado por vírgulas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Separado por pontos e vírgulas, com campos entre aspas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Separado por pontos e vírgulas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Separado por tabulações, com campos entre aspas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Separado por tabulações, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Separado por barras verticais, com campos entre aspas, detectado no início do arquivo</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Separado por barras verticais, detectado no início do arquivo</translation>
+        <source>Files</source>
+        <translation>Arquivos</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1661,7 @@
         <translation>A importação foi parada antes de gravar qualquer linha.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>A importação foi parada após a linha %1 do arquivo &quot;%2&quot; (arquivo %3 de %4): as linhas até ali estão no documento, e nenhuma depois.</translation>
     </message>
 </context>

@@ -2,6 +2,351 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>; обнаружено разделение запятыми</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>; обнаружено разделение запятыми, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>Разделён запятыми, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>Разделён запятыми, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>; обнаружено разделение точками с запятой</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>; обнаружено разделение точками с запятой, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>Разделён точками с запятой, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>Разделён точками с запятой, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>; обнаружено разделение табуляциями</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>; обнаружено разделение табуляциями, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>Разделён табуляциями, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>Разделён табуляциями, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>; обнаружено разделение вертикальными чертами</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>; обнаружено разделение вертикальными чертами, с полями в кавычках</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>Разделён вертикальными чертами, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>Разделён вертикальными чертами, с полями в кавычках, определено по началу файла</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>; своего разделителя нет: целые строки</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>выбрана</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>предположена</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>определена</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>смешанные</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> В нём также есть %Ln допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %Ln допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+            <numerusform> В нём также есть %Ln допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform>
+            <numerusform>%Ln байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+            <numerusform>%Ln байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln символ не удалось прочитать, он стал U+FFFD</numerusform>
+            <numerusform>%Ln символа не удалось прочитать, они стали U+FFFD</numerusform>
+            <numerusform>%Ln символов не удалось прочитать, они стали U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>Файл «%1» прочитан как %2, но %3. Если у него другая кодировка, %4.%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байт не из UTF-8 прочитан как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байта не из UTF-8 прочитаны как в windows-1252.</numerusform>
+            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байтов не из UTF-8 прочитаны как в windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как windows-1252. Если текст выглядит неверно, %2.%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>Файл «%1» прочитан как %2. Если текст выглядит неверно, %3.%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>Строки файла «%1» не делятся равномерно ни по запятой, ни по точке с запятой, ни по табуляции, ни по вертикальной черте: они остаются целыми, по одной ячейке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>Строки файла «%1» делятся по %2 так же хорошо, как по %3: они разделены по %2.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>В файле «%1» поле в кавычках открывается в строке %2 и нигде не закрывается: остаток файла находится в этой одной ячейке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>Пропущена %Ln строка над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущены %Ln строки над таблицей файла «%1».</numerusform>
+            <numerusform>Пропущено %Ln строк над таблицей файла «%1».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>; числа с десятичной запятой</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>; числа с десятичной точкой</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>строк: %Ln</numerusform>
+            <numerusform>строк: %Ln</numerusform>
+            <numerusform>строк: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>строк: около %Ln</numerusform>
+            <numerusform>строк: около %Ln</numerusform>
+            <numerusform>строк: около %Ln</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>определена</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>целые строки</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>десятичная запятая</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>десятичная точка</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>нет %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>добавлено %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1: %2 (%3), %4, самая широкая %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln ячейка</numerusform>
+            <numerusform>%Ln ячейки</numerusform>
+            <numerusform>%Ln ячеек</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>, своего разделителя нет: целые строки</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>, разделители: %1</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>, числа с десятичной запятой</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>, числа с десятичной точкой</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>, похоже, разделители: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>, пропущена %Ln строка над таблицей</numerusform>
+            <numerusform>, пропущены %Ln строки над таблицей</numerusform>
+            <numerusform>, пропущено %Ln строк над таблицей</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Лист</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>Первая строка</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>Последняя строка</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>Кодировка</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>Как определена кодировка</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Разделитель</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>Кавычки</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>Десятичный знак</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>Пропущено строк</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>Строки</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Столбцы</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>Изменения заголовка</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Примечания</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>с %1 по %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>поля в кавычках целиком</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -303,6 +648,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>СТАРОЕ=НОВОЕ</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>Добавить в конец документа лист со списком файлов: лист и строки, куда попал файл, его кодировка, разделитель, десятичный знак, строки, столбцы, изменения заголовка и примечания.</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>Записать тот же список ещё и в ФАЙЛ: как CSV или, если имя оканчивается на .jsonl или .json, как JSON Lines; также с --dry-run.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -341,59 +694,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>%1 не записан: ни один файл не удалось импортировать.</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>выбрана</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>предположена</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>определена</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1: %2 (%3), %4, самая широкая %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln строка</numerusform>
-            <numerusform>%Ln строки</numerusform>
-            <numerusform>%Ln строк</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln ячейка</numerusform>
-            <numerusform>%Ln ячейки</numerusform>
-            <numerusform>%Ln ячеек</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>, своего разделителя нет: целые строки</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>, разделители: %1</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>, числа с десятичной запятой</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>, числа с десятичной точкой</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>, похоже, разделители: %1</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -451,13 +751,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>запись строк: %1 из %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>, пропущена %Ln строка над таблицей</numerusform>
-            <numerusform>, пропущены %Ln строки над таблицей</numerusform>
-            <numerusform>, пропущено %Ln строк над таблицей</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 — файл отчёта; он не импортируется.</translation>
     </message>
 </context>
 <context>
@@ -649,92 +945,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>В файле «%1» поле в кавычках открывается в строке %2 и нигде не закрывается: остаток файла находится в этой одной ячейке.</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>Строки файла «%1» не делятся равномерно ни по запятой, ни по точке с запятой, ни по табуляции, ни по вертикальной черте: они остаются целыми, по одной ячейке.</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> В нём также есть %Ln допустимая последовательность UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
-            <numerusform> В нём также есть %Ln допустимые последовательности UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
-            <numerusform> В нём также есть %Ln допустимых последовательностей UTF-8: возможно, это UTF-8 с примесью байтов другой кодировки.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln байт ничего не значит в windows-1252 и сохранён как управляющий символ</numerusform>
-            <numerusform>%Ln байта ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
-            <numerusform>%Ln байтов ничего не значат в windows-1252 и сохранены как управляющие символы</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln символ не удалось прочитать, он стал U+FFFD</numerusform>
-            <numerusform>%Ln символа не удалось прочитать, они стали U+FFFD</numerusform>
-            <numerusform>%Ln символов не удалось прочитать, они стали U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтом не из UTF-8, прочитанным как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8, с %Ln байтами не из UTF-8, прочитанными как в windows-1252, но %2. Если у него другая кодировка, %3.%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>Файл «%1» прочитан как %2, но %3. Если у него другая кодировка, %4.%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байт не из UTF-8 прочитан как в windows-1252.</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байта не из UTF-8 прочитаны как в windows-1252.</numerusform>
-            <numerusform>Файл «%1» прочитан как UTF-8; %Ln байтов не из UTF-8 прочитаны как в windows-1252.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как windows-1252. Если текст выглядит неверно, %2.%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>Файл «%1» прочитан как %2. Если текст выглядит неверно, %3.%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Файл «%1» не импортирован: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
-            <numerusform>Файл «%1» разделён по %2, как большинство его строк; у %Ln из первых %3 строк другое число ячеек, но они разделены так же.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Строки файла «%1» делятся по %2 так же хорошо, как по %3: они разделены по %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>Пропущена %Ln строка над таблицей файла «%1».</numerusform>
-            <numerusform>Пропущены %Ln строки над таблицей файла «%1».</numerusform>
-            <numerusform>Пропущено %Ln строк над таблицей файла «%1».</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -867,14 +1079,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>отметьте «Продолжать на новом листе, когда лист заполнен»</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... и ещё %Ln такой файл.</numerusform>
-            <numerusform>... и ещё %Ln таких файла.</numerusform>
-            <numerusform>... и ещё %Ln таких файлов.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>Начать и&amp;мпорт</translation>
@@ -902,41 +1106,8 @@
         <translation>Файлы не добавлены.</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Заголовки различаются: %1. Ячейки каждого файла стоят под столбцами своих имён.</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>Имя столбца пишется двумя способами: %1. Это один столбец, названный так, как написан впервые.</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>Файл «%1» не импортирован: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: каждая строка — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: его заголовок — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -946,9 +1117,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>Имена столбцов пишутся двумя способами: %1. Каждое — один столбец, названный так, как написан впервые.</translation>
+        <source>Import Report</source>
+        <translation>Отчёт об импорте</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>Прочитанные файлы</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>&amp;Копировать всё</translation>
     </message>
 </context>
 <context>
@@ -1222,29 +1404,13 @@
         <source>Automatic</source>
         <translation>Автоматически</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>Добавить лист со списком файлов</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>выбрана</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>предположена</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>определена</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>смешанные</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>нет</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>Разделить &amp;здесь</translation>
@@ -1282,23 +1448,6 @@
         <translation>Файлов в списке нет.</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>; своего разделителя нет: целые строки</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>; числа с десятичной запятой</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>; числа с десятичной точкой</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1, %2; концы строк: %3; %4; %5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>Похоже, этот файл разделён так: %1.</translation>
     </message>
@@ -1322,85 +1471,60 @@
             <numerusform>... ещё %Ln (см. подсказку)</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>Отчёт %1 не записан: %2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>он уже есть; --force заменяет его</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>Заголовки различаются: %1. Ячейки каждого файла стоят под столбцами своих имён.</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>Имена столбцов пишутся двумя способами: %1. Каждое — один столбец, названный так, как написан впервые.</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>Имя столбца пишется двумя способами: %1. Это один столбец, названный так, как написан впервые.</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>строк: %Ln</numerusform>
-            <numerusform>строк: %Ln</numerusform>
-            <numerusform>строк: %Ln</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: каждая строка — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: каждая строка — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>строк: около %Ln</numerusform>
-            <numerusform>строк: около %Ln</numerusform>
-            <numerusform>строк: около %Ln</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
+            <numerusform>%1: его заголовок — одна ячейка, а у других файлов %Ln; похоже, разделители: %2.</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>; обнаружено разделение запятыми, с полями в кавычках</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1: его заголовок — одна ячейка, а у других файлов их несколько; похоже, разделители: %2.</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>; обнаружено разделение запятыми</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>; обнаружено разделение точками с запятой, с полями в кавычках</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>; обнаружено разделение точками с запятой</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>; обнаружено разделение табуляциями, с полями в кавычках</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>; обнаружено разделение табуляциями</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>; обнаружено разделение вертикальными чертами, с полями в кавычках</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>; обнаружено разделение вертикальными чертами</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>Разделён запятыми, с полями в кавычках, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>Разделён запятыми, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>Разделён точками с запятой, с полями в кавычках, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>Разделён точками с запятой, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>Разделён табуляциями, с полями в кавычках, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>Разделён табуляциями, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>Разделён вертикальными чертами, с полями в кавычках, определено по началу файла</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>Разделён вертикальными чертами, определено по началу файла</translation>
+        <source>Files</source>
+        <translation>Файлы</translation>
     </message>
 </context>
 <context>
@@ -1567,7 +1691,7 @@
         <translation>Импорт остановлен до записи какой-либо строки.</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>Импорт остановлен после строки %1 файла «%2» (файл %3 из %4): строки до этого места есть в документе, после — нет.</translation>
     </message>
 </context>

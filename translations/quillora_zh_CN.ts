@@ -2,6 +2,329 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>quillora::AccountWords</name>
+    <message>
+        <source>; found separated by commas</source>
+        <translation>；检测到以逗号分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by commas, with quoted fields</source>
+        <translation>；检测到以逗号分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>Separated by commas, found in its start</source>
+        <translation>以逗号分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by commas, with quoted fields, found in its start</source>
+        <translation>以逗号分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons</source>
+        <translation>；检测到以分号分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by semicolons, with quoted fields</source>
+        <translation>；检测到以分号分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, found in its start</source>
+        <translation>以分号分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by semicolons, with quoted fields, found in its start</source>
+        <translation>以分号分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs</source>
+        <translation>；检测到以制表符分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by tabs, with quoted fields</source>
+        <translation>；检测到以制表符分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, found in its start</source>
+        <translation>以制表符分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by tabs, with quoted fields, found in its start</source>
+        <translation>以制表符分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes</source>
+        <translation>；检测到以竖线分隔</translation>
+    </message>
+    <message>
+        <source>; found separated by pipes, with quoted fields</source>
+        <translation>；检测到以竖线分隔，含带引号的字段</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, found in its start</source>
+        <translation>以竖线分隔，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>Separated by pipes, with quoted fields, found in its start</source>
+        <translation>以竖线分隔，含带引号的字段，从文件开头识别</translation>
+    </message>
+    <message>
+        <source>; no separator of its own: whole lines</source>
+        <translation>；无自身分隔符：整行</translation>
+    </message>
+    <message>
+        <source>chosen</source>
+        <translation>已选择</translation>
+    </message>
+    <message>
+        <source>guessed</source>
+        <translation>推测</translation>
+    </message>
+    <message>
+        <source>detected</source>
+        <translation>已识别</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>混合</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message numerus="yes">
+        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
+        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
+        <translation>
+            <numerusform> 它还包含 %Ln 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
+        <translation>
+            <numerusform>%Ln 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln character(s) could not be read and is U+FFFD</source>
+        <translation>
+            <numerusform>%Ln 个字符无法读取，已变为 U+FFFD</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
+        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>
+            <numerusform>文件“%1”按 UTF-8 读取，其中 %Ln 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
+        <translation>文件“%1”按 %2 读取，但%3。如果它使用其他编码，%4。%5</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
+        <translation>
+            <numerusform>文件“%1”按 UTF-8 读取；%Ln 个非 UTF-8 字节按 windows-1252 读取。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
+        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
+        <translation>无法确定文件“%1”的编码：已按 windows-1252 读取。如果文本看起来不对，%2。%3</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
+        <translation>文件“%1”按 %2 读取。如果文本看起来不对，%3。%4</translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
+        <translation>文件“%1”的各行在逗号、分号、制表符或竖线处都不能均匀拆分：它们保持整行，每行一个单元格。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>文件“%1”按其大多数行的方式在%2处拆分；前 %3 行中有 %Ln 行的单元格数不同，仍照此拆分。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
+        <translation>文件“%1”的各行在%2处和在%3处拆分得一样好：它们在%2处拆分。</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
+        <translation>文件“%1”有一个从第 %2 行开始且从未结束的带引号字段：文件的其余部分都在这一个单元格中。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
+        <translation>
+            <numerusform>已跳过文件“%1”表格上方的 %Ln 行。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal comma</source>
+        <translation>；数字使用小数逗号</translation>
+    </message>
+    <message>
+        <source>; numbers with a decimal point</source>
+        <translation>；数字使用小数点</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln row(s)</source>
+        <translation>
+            <numerusform>%Ln 行</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %Ln row(s)</source>
+        <translation>
+            <numerusform>约 %Ln 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, %2; line ends: %3; %4; %5%6</source>
+        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
+        <translation>%1，%2；行尾：%3；%4；%5%6</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>已识别</translation>
+    </message>
+    <message>
+        <source>whole lines</source>
+        <translation>整行</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>%1 the text lines were cut at, as the user typed it</extracomment>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>decimal comma</source>
+        <translation>小数逗号</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>lacks %1</source>
+        <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
+        <translation>缺少 %1</translation>
+    </message>
+    <message>
+        <source>adds %1</source>
+        <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
+        <translation>新增 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3), %4, widest %5</source>
+        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
+        <translation>%1：%2（%3），%4，最宽 %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln cell(s)</source>
+        <translation>
+            <numerusform>%Ln 个单元格</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, no separator of its own: whole lines</source>
+        <translation>，无自身分隔符：整行</translation>
+    </message>
+    <message>
+        <source>, separated by %1</source>
+        <translation>，以%1分隔</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal comma</source>
+        <translation>，数字使用小数逗号</translation>
+    </message>
+    <message>
+        <source>, numbers with a decimal point</source>
+        <translation>，数字使用小数点</translation>
+    </message>
+    <message>
+        <source>, looks separated by %1</source>
+        <translation>，看起来以%1分隔</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %Ln line(s) above its table skipped</source>
+        <translation>
+            <numerusform>，已跳过表格上方的 %Ln 行</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>工作表</translation>
+    </message>
+    <message>
+        <source>First row</source>
+        <translation>首行</translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation>末行</translation>
+    </message>
+    <message>
+        <source>Encoding</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <source>Encoding taken</source>
+        <translation>编码来源</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>分隔符</translation>
+    </message>
+    <message>
+        <source>Quoting</source>
+        <translation>引号</translation>
+    </message>
+    <message>
+        <source>Decimal sign</source>
+        <translation>小数点</translation>
+    </message>
+    <message>
+        <source>Lines skipped</source>
+        <translation>跳过的行</translation>
+    </message>
+    <message>
+        <source>Rows</source>
+        <translation>行数</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>列数</translation>
+    </message>
+    <message>
+        <source>Header changes</source>
+        <translation>表头变化</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>quoted fields whole</source>
+        <translation>引号内字段视为整体</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <comment>quoting</comment>
+        <translation>无</translation>
+    </message>
+</context>
+<context>
     <name>quillora::BarProgress</name>
     <message>
         <source>Processing: %1</source>
@@ -295,6 +618,14 @@
         <extracomment>the placeholder of --help for two header names, as the option&apos;s text names it</extracomment>
         <translation>OLD=NEW</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
+        <translation>在文档末尾添加一个列出每个文件的工作表：所在的工作表和行、编码、分隔符、小数点符号、行数、列数、表头变化和说明。</translation>
+    </message>
+    <message>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
+        <translation>同时把同一列表写入 FILE：名称以 .jsonl 或 .json 结尾时为 JSON Lines，否则为 CSV；--dry-run 时也可用。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>
@@ -333,55 +664,6 @@
     <message>
         <source>%1 was not written: no file could be imported.</source>
         <translation>未写入 %1：没有文件能够导入。</translation>
-    </message>
-    <message>
-        <source>chosen</source>
-        <translation>已选择</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>推测</translation>
-    </message>
-    <message>
-        <source>found</source>
-        <translation>已识别</translation>
-    </message>
-    <message>
-        <source>%1: %2 (%3), %4, widest %5</source>
-        <extracomment>%1 the file, %2 its encoding, %3 how it was taken, %4 its rows (&quot;3 rows&quot;), %5 its widest row (&quot;2 cells&quot;)</extracomment>
-        <translation>%1：%2（%3），%4，最宽 %5</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln row(s)</source>
-        <translation>
-            <numerusform>%Ln 行</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln cell(s)</source>
-        <translation>
-            <numerusform>%Ln 个单元格</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>, no separator of its own: whole lines</source>
-        <translation>，无自身分隔符：整行</translation>
-    </message>
-    <message>
-        <source>, separated by %1</source>
-        <translation>，以%1分隔</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal comma</source>
-        <translation>，数字使用小数逗号</translation>
-    </message>
-    <message>
-        <source>, numbers with a decimal point</source>
-        <translation>，数字使用小数点</translation>
-    </message>
-    <message>
-        <source>, looks separated by %1</source>
-        <translation>，看起来以%1分隔</translation>
     </message>
     <message numerus="yes">
         <source>sheet %1: %Ln row(s)</source>
@@ -433,11 +715,9 @@
         <source>writing rows: %1 of %2</source>
         <translation>正在写入行：%1 / %2</translation>
     </message>
-    <message numerus="yes">
-        <source>, %Ln line(s) above its table skipped</source>
-        <translation>
-            <numerusform>，已跳过表格上方的 %Ln 行</numerusform>
-        </translation>
+    <message>
+        <source>%1 is the report&apos;s file; it is not imported.</source>
+        <translation>%1 是报告文件，不导入。</translation>
     </message>
 </context>
 <context>
@@ -629,78 +909,8 @@
 <context>
     <name>quillora::FileStager</name>
     <message>
-        <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
-        <translation>文件“%1”有一个从第 %2 行开始且从未结束的带引号字段：文件的其余部分都在这一个单元格中。</translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split evenly at none of comma, semicolon, tab or pipe: they stay whole, one cell each.</source>
-        <translation>文件“%1”的各行在逗号、分号、制表符或竖线处都不能均匀拆分：它们保持整行，每行一个单元格。</translation>
-    </message>
-    <message numerus="yes">
-        <source> It also holds %Ln valid UTF-8 sequence(s): it may be UTF-8 with bytes of another encoding mixed in.</source>
-        <extracomment>Follows a sentence about the file&apos;s encoding.</extracomment>
-        <translation>
-            <numerusform> 它还包含 %Ln 个有效的 UTF-8 序列：可能是混入了其他编码字节的 UTF-8。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln byte(s) mean(s) nothing in windows-1252 and is kept as a control character</source>
-        <translation>
-            <numerusform>%Ln 个字节在 windows-1252 中无意义，已作为控制字符保留</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln character(s) could not be read and is U+FFFD</source>
-        <translation>
-            <numerusform>%Ln 个字符无法读取，已变为 U+FFFD</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8, with %Ln byte(s) that are not UTF-8 read as windows-1252, but %2. If it is in another encoding, %3.%4</source>
-        <extracomment>%2 what went wrong (&quot;3 characters could not be read and are U+FFFD&quot;), %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
-        <translation>
-            <numerusform>文件“%1”按 UTF-8 读取，其中 %Ln 个非 UTF-8 字节按 windows-1252 读取，但%2。如果它使用其他编码，%3。%4</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2, but %3. If it is in another encoding, %4.%5</source>
-        <translation>文件“%1”按 %2 读取，但%3。如果它使用其他编码，%4。%5</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; was read as UTF-8; %Ln byte(s) that are not UTF-8 was read as windows-1252 reads them.</source>
-        <translation>
-            <numerusform>文件“%1”按 UTF-8 读取；%Ln 个非 UTF-8 字节按 windows-1252 读取。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>无法确定文件“%1”的编码：已按 windows-1252 读取。如果文本看起来不对，%2。%3</translation>
-    </message>
-    <message>
-        <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
-        <translation>文件“%1”按 %2 读取。如果文本看起来不对，%3。%4</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>文件“%1”未导入：%2</translation>
-    </message>
-    <message numerus="yes">
-        <source>The file &quot;%1&quot; is cut at %2, as most of its rows split; %Ln of the first %3 rows have another number of cells and are cut all the same.</source>
-        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
-        <translation>
-            <numerusform>文件“%1”按其大多数行的方式在%2处拆分；前 %3 行中有 %Ln 行的单元格数不同，仍照此拆分。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>文件“%1”的各行在%2处和在%3处拆分得一样好：它们在%2处拆分。</translation>
-    </message>
-    <message numerus="yes">
-        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped.</source>
-        <translation>
-            <numerusform>已跳过文件“%1”表格上方的 %Ln 行。</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -821,12 +1031,6 @@
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
         <translation>请勾选“工作表已满时在新工作表中继续”</translation>
     </message>
-    <message numerus="yes">
-        <source>... and %Ln more files like these.</source>
-        <translation>
-            <numerusform>... 以及另外 %Ln 个类似的文件。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Start &amp;Importing</source>
         <translation>开始导入(&amp;I)</translation>
@@ -854,37 +1058,8 @@
         <translation>未添加文件。</translation>
     </message>
     <message>
-        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>标题行不同：%1。每个文件的单元格都在同名列下。</translation>
-    </message>
-    <message>
-        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
-        <translation>一个列名有两种写法：%1。它们是同一列，以最先出现的写法命名。</translation>
-    </message>
-    <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
         <translation>文件“%1”未导入：%2</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
-        <translation>
-            <numerusform>%1：每行都是一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1：每行都是一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
-        <translation>
-            <numerusform>%1：其标题行只有一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1：其标题行只有一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
     </message>
     <message>
         <source>Done.</source>
@@ -894,9 +1069,20 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
+</context>
+<context>
+    <name>quillora::ImportSummary</name>
     <message>
-        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
-        <translation>一些列名有两种写法：%1。每个都是同一列，以最先出现的写法命名。</translation>
+        <source>Import Report</source>
+        <translation>导入报告</translation>
+    </message>
+    <message>
+        <source>Files read</source>
+        <translation>已读取的文件</translation>
+    </message>
+    <message>
+        <source>&amp;Copy All</source>
+        <translation>全部复制(&amp;C)</translation>
     </message>
 </context>
 <context>
@@ -1168,29 +1354,13 @@
         <source>Automatic</source>
         <translation>自动</translation>
     </message>
+    <message>
+        <source>Add a sheet listing each file</source>
+        <translation>添加列出每个文件的工作表</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>
-    <message>
-        <source>chosen</source>
-        <translation>已选择</translation>
-    </message>
-    <message>
-        <source>guessed</source>
-        <translation>推测</translation>
-    </message>
-    <message>
-        <source>detected</source>
-        <translation>已识别</translation>
-    </message>
-    <message>
-        <source>mixed</source>
-        <translation>混合</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>无</translation>
-    </message>
     <message>
         <source>Cut &amp;There</source>
         <translation>在此拆分(&amp;T)</translation>
@@ -1228,23 +1398,6 @@
         <translation>列表中没有文件。</translation>
     </message>
     <message>
-        <source>; no separator of its own: whole lines</source>
-        <translation>；无自身分隔符：整行</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal comma</source>
-        <translation>；数字使用小数逗号</translation>
-    </message>
-    <message>
-        <source>; numbers with a decimal point</source>
-        <translation>；数字使用小数点</translation>
-    </message>
-    <message>
-        <source>%1, %2; line ends: %3; %4; %5%6</source>
-        <extracomment>%1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size, %5 the rows, %6 how lines are cut (&quot;; found separated by commas&quot;)</extracomment>
-        <translation>%1，%2；行尾：%3；%4；%5%6</translation>
-    </message>
-    <message>
         <source>This file looks separated by %1.</source>
         <translation>此文件看起来以%1分隔。</translation>
     </message>
@@ -1264,81 +1417,56 @@
             <numerusform>... 另外 %Ln 项（见工具提示）</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>quillora::ReportFile</name>
+    <message>
+        <source>The report %1 was not written: %2</source>
+        <translation>报告 %1 未写入：%2</translation>
+    </message>
+    <message>
+        <source>it exists; --force replaces it</source>
+        <translation>文件已存在；--force 会替换它</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::RunReport</name>
+    <message>
+        <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
+        <translation>标题行不同：%1。每个文件的单元格都在同名列下。</translation>
+    </message>
+    <message>
+        <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
+        <translation>一些列名有两种写法：%1。每个都是同一列，以最先出现的写法命名。</translation>
+    </message>
+    <message>
+        <source>A column name is spelt two ways: %1. It is one column, named as first spelt.</source>
+        <translation>一个列名有两种写法：%1。它们是同一列，以最先出现的写法命名。</translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln row(s)</source>
+        <source>%1: every row is one cell, where the other files have %Ln; it looks separated by %2.</source>
+        <extracomment>%1 the file, %2 the separator it looks cut at (&quot;semicolons&quot;)</extracomment>
         <translation>
-            <numerusform>%Ln 行</numerusform>
+            <numerusform>%1：每行都是一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1: every row is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1：每行都是一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
+    </message>
     <message numerus="yes">
-        <source>about %Ln row(s)</source>
+        <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>约 %Ln 行</numerusform>
+            <numerusform>%1：其标题行只有一个单元格，而其他文件有 %Ln 个；它看起来以%2分隔。</numerusform>
         </translation>
     </message>
     <message>
-        <source>; found separated by commas, with quoted fields</source>
-        <translation>；检测到以逗号分隔，含带引号的字段</translation>
+        <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
+        <translation>%1：其标题行只有一个单元格，而其他文件有多个；它看起来以%2分隔。</translation>
     </message>
     <message>
-        <source>; found separated by commas</source>
-        <translation>；检测到以逗号分隔</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons, with quoted fields</source>
-        <translation>；检测到以分号分隔，含带引号的字段</translation>
-    </message>
-    <message>
-        <source>; found separated by semicolons</source>
-        <translation>；检测到以分号分隔</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs, with quoted fields</source>
-        <translation>；检测到以制表符分隔，含带引号的字段</translation>
-    </message>
-    <message>
-        <source>; found separated by tabs</source>
-        <translation>；检测到以制表符分隔</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes, with quoted fields</source>
-        <translation>；检测到以竖线分隔，含带引号的字段</translation>
-    </message>
-    <message>
-        <source>; found separated by pipes</source>
-        <translation>；检测到以竖线分隔</translation>
-    </message>
-    <message>
-        <source>Separated by commas, with quoted fields, found in its start</source>
-        <translation>以逗号分隔，含带引号的字段，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by commas, found in its start</source>
-        <translation>以逗号分隔，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, with quoted fields, found in its start</source>
-        <translation>以分号分隔，含带引号的字段，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by semicolons, found in its start</source>
-        <translation>以分号分隔，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, with quoted fields, found in its start</source>
-        <translation>以制表符分隔，含带引号的字段，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by tabs, found in its start</source>
-        <translation>以制表符分隔，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, with quoted fields, found in its start</source>
-        <translation>以竖线分隔，含带引号的字段，从文件开头识别</translation>
-    </message>
-    <message>
-        <source>Separated by pipes, found in its start</source>
-        <translation>以竖线分隔，从文件开头识别</translation>
+        <source>Files</source>
+        <translation>文件</translation>
     </message>
 </context>
 <context>
@@ -1495,7 +1623,7 @@
         <translation>导入在写入任何行之前已停止。</translation>
     </message>
     <message>
-        <source>Importing was stopped after row %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
+        <source>Importing was stopped after line %1 of the file &quot;%2&quot; (file %3 of %4): the rows up to there are in the document, and none after.</source>
         <translation>导入在文件“%2”（第 %3 个，共 %4 个）的第 %1 行之后停止：到此为止的行已在文档中，之后的没有。</translation>
     </message>
 </context>

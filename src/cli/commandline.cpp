@@ -110,6 +110,14 @@ struct Options
     QCommandLineOption continueSheets{u"continue-sheets"_s,
                                       Message::tr("When a sheet is full, go on with the rest on a new sheet after "
                                                   "it (\"NAME (2)\", ...), instead of leaving the rest out.")};
+    QCommandLineOption reportSheet{u"report-sheet"_s,
+                                   Message::tr("Add a sheet listing each file, last in the document: the sheet and "
+                                               "rows it landed on, its encoding, separator, decimal sign, rows, "
+                                               "columns, header changes and notes.")};
+    QCommandLineOption report{u"report"_s,
+                              Message::tr("Write the same list into FILE as well, as CSV, or as JSON Lines where "
+                                          "its name ends in .jsonl or .json; also with --dry-run."),
+                              Message::tr("FILE")};
     QCommandLineOption dryRun{u"dry-run"_s,
                               Message::tr("Print what the import would do: each file's encoding, rows, widest row "
                                           "and a separator it looks cut at, then the sheets and their rows; write "
@@ -136,7 +144,7 @@ QList<QCommandLineOption> importOptions()
     const Options &o = cliOptions();
     return {o.output, o.sheetPerFile, o.sheetsAsListed, o.split, o.separator, o.quotes, o.extension, o.encoding,
             o.listEncodings, o.skipLines, o.header, o.rename, o.numbers, o.dates, o.fileColumn, o.continueSheets,
-            o.dryRun, o.window, o.force, o.quiet};
+            o.reportSheet, o.report, o.dryRun, o.window, o.force, o.quiet};
 }
 
 QString positionalDescription()
@@ -381,13 +389,15 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return usageError(
                 Message::tr("--numbers takes auto, point or comma, not \"%1\".").arg(parser.value(cliOptions().numbers)));
     }
-    options.continueSheets = parser.isSet(cliOptions().continueSheets);
-    options.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
+    options.sheets.continueSheets = parser.isSet(cliOptions().continueSheets);
+    options.sheets.sheetsAsListed = parser.isSet(cliOptions().sheetsAsListed);
+    options.sheets.reportSheet = parser.isSet(cliOptions().reportSheet);
+    options.report = parser.value(cliOptions().report);
     for (const QString &text : parser.values(cliOptions().rename)) {
         const std::optional<Rename> rename = renameOf(text);
         if (!rename)
             return usageError(Message::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(text));
-        options.renames.append(*rename);
+        options.sheets.renames.append(*rename);
     }
     options.dryRun = parser.isSet(cliOptions().dryRun);
     if (parser.isSet(cliOptions().skipLines)) {
@@ -408,7 +418,7 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     options.paths = parser.positionalArguments();
     if (options.paths.isEmpty())
         return usageError(Message::tr("no PATH given."));
-    options.sheetPerFile = parser.isSet(cliOptions().sheetPerFile) || parser.isSet(cliOptions().sheetsAsListed);
+    options.sheets.oneSheet = !parser.isSet(cliOptions().sheetPerFile) && !parser.isSet(cliOptions().sheetsAsListed);
     options.force = parser.isSet(cliOptions().force);
     options.quiet = parser.isSet(cliOptions().quiet);
     options.read.quotes = parser.isSet(cliOptions().quotes);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/import/importinterfaces.h"
 #include "core/reading/readoptions.h"
 #include "writer/documentwriter.h"
 
@@ -20,16 +21,16 @@ struct CommandLineOptions
     // Empty: the document opens in a visible Calc.
     QString output;
     DocumentFormat format = DocumentFormat::Ods;
-    bool sheetPerFile = false;
     // For folder paths: the extension their files must have; empty: every file.
     QString extension;
     // How each file is read and cut.
     ReadOptions read;
-    bool continueSheets = false;
-    // A sheet per file, in the order given, named as the file is.
-    bool sheetsAsListed = false;
-    // Header names that count as others (--rename OLD=NEW).
-    QList<std::pair<QString, QString>> renames;
+    // How the sheets are laid out: --sheet-per-file, --sheets-as-listed,
+    // --continue-sheets, --rename OLD=NEW, --report-sheet.
+    SheetOptions sheets;
+    // Where each file's account goes (--report=FILE): CSV, or JSON Lines
+    // for a name ending in .jsonl or .json; empty: nowhere.
+    QString report;
     // Print what an import would do, and do nothing.
     bool dryRun = false;
     bool force = false;

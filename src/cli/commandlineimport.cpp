@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandlineimport.h"
 
+#include "core/import/accountwords.h"
+
 #include "cli/interruption.h"
 #include "cli/progressline.h"
+#include "cli/reportfile.h"
 #include "cli/temporaryoutput.h"
 #include "core/failure.h"
 #include "core/import/importplan.h"
@@ -88,19 +91,22 @@ QStringList CommandLineImport::listedFiles()
 
 void CommandLineImport::leaveOutTheOutput(QStringList &files)
 {
-    // The file being replaced is never read as text, whatever name or link
-    // brings it into the list.
-    struct stat output{};
-    if (m_options.output.isEmpty() || ::stat(encodePath(m_options.output).constData(), &output) != 0)
-        return;
-    files.removeIf([&](const QString &file) {
-        struct stat listed{};
-        if (::stat(encodePath(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
-            || listed.st_ino != output.st_ino)
-            return false;
-        tell(tr("%1 is the output file; it is not imported.").arg(file));
-        return true;
-    });
+    // The files being replaced are never read as text, whatever name or
+    // link brings them into the list.
+    for (const QString &written : {m_options.output, m_options.report}) {
+        struct stat output{};
+        if (written.isEmpty() || ::stat(encodePath(written).constData(), &output) != 0)
+            continue;
+        files.removeIf([&](const QString &file) {
+            struct stat listed{};
+            if (::stat(encodePath(file).constData(), &listed) != 0 || listed.st_dev != output.st_dev
+                || listed.st_ino != output.st_ino)
+                return false;
+            tell(written == m_options.output ? tr("%1 is the output file; it is not imported.").arg(file)
+                                             : tr("%1 is the report's file; it is not imported.").arg(file));
+            return true;
+        });
+    }
 }
 
 int CommandLineImport::run()
@@ -114,15 +120,30 @@ int CommandLineImport::run()
         return ExitStatus::SomethingFailed;
     }
     if (m_options.dryRun)
-        return printPlan();
+        return withReport(printPlan());
     if (!m_store) {
         ImportRun importRun(*this, *this, m_spreadsheets, [] { return QRandomGenerator::global()->generateDouble(); });
         const ImportResult result = importRun.run();
         m_progress.clear();
-        return exitStatus(result);
+        return withReport(exitStatus(result));
     }
     const std::optional<ImportResult> result = importAndStore();
-    return result ? exitStatus(*result) : ExitStatus::SomethingFailed;
+    return withReport(result ? exitStatus(*result) : ExitStatus::SomethingFailed);
+}
+
+// --report=FILE: each file read, written once the run is over; a report
+// that cannot be written fails the run.
+int CommandLineImport::withReport(int status)
+{
+    if (m_options.report.isEmpty() || Interruption::requested())
+        return status;
+    try {
+        writeReportFile(m_options.report, m_accounts, howTo(Choice::Encoding), m_options.force);
+    } catch (const Failure &failure) {
+        report(failure.description());
+        return status == ExitStatus::Success ? ExitStatus::SomethingFailed : status;
+    }
+    return status;
 }
 
 std::optional<ImportResult> CommandLineImport::importAndStore()
@@ -191,28 +212,8 @@ int CommandLineImport::printPlan()
     // Cut as the document would cut them: an .xlsx cell holds less.
     const ImportPlan plan = planImport(*this, *this, {.cellCharacters = m_spreadsheets.cellCharacters()});
     m_progress.clear();
-    const QString folder = commonFolder(m_files);
-    for (const ImportPlan::File &file : plan.files) {
-        const FileSummary &summary = file.summary;
-        const QString taken = summary.encodingChosen ? tr("chosen") : summary.encodingGuessed ? tr("guessed") : tr("found");
-        // Streams were left out: every file here has a name.
-        //: %1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")
-        m_console.out << printable(tr("%1: %2 (%3), %4, widest %5")
-                                       .arg(shownFileName(file.path, FileColumn::Relative, folder),
-                                            QString::fromLatin1(summary.encoding), taken,
-                                            tr("%Ln row(s)", nullptr, pluralCount(summary.rows)),
-                                            tr("%Ln cell(s)", nullptr, int(summary.widest))))
-                      << (!summary.ownSeparator ? QString()
-                          : summary.ownSeparator->isEmpty() ? tr(", no separator of its own: whole lines")
-                                                            : tr(", separated by %1").arg(*summary.ownSeparator))
-                      << (summary.decimalSign.isNull() ? QString()
-                          : summary.decimalSign == u',' ? tr(", numbers with a decimal comma")
-                                                        : tr(", numbers with a decimal point"))
-                      << (summary.separatorHint.isEmpty() ? QString() : tr(", looks separated by %1").arg(summary.separatorHint))
-                      << (!summary.rowsAboveTable ? QString()
-                          : tr(", %Ln line(s) above its table skipped", nullptr, pluralCount(*summary.rowsAboveTable)))
-                      << u'\n';
-    }
+    for (const FileAccount &account : plan.files)
+        m_console.out << printable(AccountWords::planLine(account, account.name)) << u'\n';
     printHeaderPlan(plan);
     for (const ImportPlan::Sheet &sheet : plan.sheets)
         m_console.out << printable(tr("sheet %1: %Ln row(s)", nullptr, pluralCount(sheet.rows)).arg(sheet.name))
@@ -232,7 +233,7 @@ int CommandLineImport::printPlan()
 void CommandLineImport::printHeaderPlan(const ImportPlan &plan)
 {
     // A sheet per file has a header each: nothing drifts.
-    if (!plan.header || m_options.sheetPerFile)
+    if (!plan.header || !m_options.sheets.oneSheet)
         return;
     constexpr qsizetype MostColumns = 40;
     const QStringList &columns = plan.header->columns;

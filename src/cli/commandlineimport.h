@@ -49,6 +49,7 @@ private:
     // Streams are read by the import alone: the plan leaves them out.
     void leaveOutStreams();
     int exitStatus(const ImportResult &result);
+    int withReport(int status);
     bool moveIntoPlace(TemporaryOutput &stored, const QString &target);
     void printHeaderPlan(const ImportPlan &plan);
 
@@ -56,7 +57,7 @@ private:
     QString entry(int index) const override;
     SheetOptions sheetOptions() const override
     {
-        return {!m_options.sheetPerFile, m_options.continueSheets, m_options.sheetsAsListed, m_options.renames};
+        return m_options.sheets;
     }
     ReadOptions readOptions(const QString &) const override { return m_options.read; }
     QString howTo(Choice choice) const override;
@@ -71,6 +72,7 @@ private:
     void fileStarted(int index, int count, const QString &path) override;
     void rowsWritten(qint64 written, qint64 total) override;
     void runEnded() override {}
+    void fileRead(const FileAccount &account) override { m_accounts.append(account); }
     void ShowApplicationError(QStringView location, int step, const QString &description) override;
 
     // A line on standard error; a report also makes the run end with 1.
@@ -84,6 +86,7 @@ private:
     StoreDocument m_store;
     bool m_saved = false;
     QStringList m_files;
+    QList<FileAccount> m_accounts;
     int m_reports = 0;
     ProgressLine m_progress;
 };

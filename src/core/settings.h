@@ -40,6 +40,8 @@ inline constexpr SettingKey SkipLines{u"SkipLines", u"0"};
 inline constexpr SettingKey Header{u"Header", u"False"};
 inline constexpr SettingKey FileColumn{u"FileColumn", u"False"};
 inline constexpr SettingKey ContinueSheets{u"ContinueSheets", u"False"};
+// A sheet listing each file, last in the document.
+inline constexpr SettingKey ReportSheet{u"ReportSheet", u"False"};
 // With a sheet per file, the sheets in the list's order, named as the files.
 inline constexpr SettingKey SheetsAsListed{u"SheetsAsListed", u"False"};
 // Header names that count as others, a JSON list of [old, new] pairs.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/importcontroller.h"
 
+#include "core/import/accountwords.h"
 #include "core/import/spreadsheet.h"
 #include "core/list/filelistmodel.h"
 #include "gui/dialogs.h"
 #include "gui/headerrenames.h"
+#include "gui/importsummary.h"
 #include "gui/optionspanel.h"
 #include "gui/textprogressbar.h"
 
@@ -51,6 +53,7 @@ void ImportController::PushButton2_Click()
     m_busy = true;
     m_stopAsked = false;
     m_notes.clear();
+    m_accounts.clear();
     setStartCaption(stopCaption());
     NoSpreadsheet none;
     m_bar.start();
@@ -126,18 +129,25 @@ void ImportController::runEnded()
     else
         m_parts.window->unsetCursor();
     m_bar.reset();
-    showNotes();
+    showSummary();
 }
 
-void ImportController::showNotes()
+// One window for the run, beside the spreadsheet: a file's notes stand on
+// its row, not also above.
+void ImportController::showSummary()
 {
-    constexpr qsizetype MostShown = 10;
-    if (m_notes.isEmpty())
+    if (m_accounts.isEmpty() && m_notes.isEmpty())
         return;
-    QStringList shown = m_notes.mid(0, MostShown);
-    if (m_notes.size() > MostShown)
-        shown.append(tr("... and %Ln more files like these.", nullptr, int(m_notes.size() - MostShown)));
-    m_parts.dialogs.notice(shown.join(u"\r\r"_s));
+    const QString choose = howTo(Choice::Encoding);
+    for (const FileAccount &account : std::as_const(m_accounts)) {
+        for (const AccountWords::Note &note : AccountWords::notesOf(account, choose))
+            m_notes.removeOne(note.text);
+    }
+    if (!m_summary)
+        m_summary = new ImportSummary(m_parts.window);
+    m_summary->showRun(m_accounts, m_notes, choose);
+    // The keyboard stays where it was: the report waits beside it.
+    m_parts.window->activateWindow();
     m_notes.clear();
 }
 

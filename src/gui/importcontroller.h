@@ -16,6 +16,7 @@ namespace quillora {
 class Dialogs;
 class FileListModel;
 class HeaderRenames;
+class ImportSummary;
 class OptionsPanel;
 class SpreadsheetProvider;
 class TextProgressBar;
@@ -55,6 +56,8 @@ public:
     // The window is closing: the run ends at its next chance.
     void cancel() { m_cancelled = true; }
     const ImportResult &lastResult() const { return m_lastResult; }
+    // The last run's report; nullptr before the first.
+    ImportSummary *summary() const { return m_summary; }
     // What "the ordinary pointer again" means for the window.
     void setDefaultPointerAction(std::function<void()> action) { m_defaultPointer = std::move(action); }
 
@@ -73,9 +76,10 @@ private:
     bool stopAsked() const override { return m_stopAsked; }
     void notice(const QString &text) override;
     void note(const QString &text) override { m_notes.append(text); }
-    // Shown with the notes, as a notice: no failure of the program.
+    // Shown with the notes, in the report: no failure of the program.
     void loss(int, const QString &text) override { m_notes.append(text); }
-    void showNotes();
+    void fileRead(const FileAccount &account) override { m_accounts.append(account); }
+    void showSummary();
     void setStartCaption(const QString &caption);
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
 
@@ -89,6 +93,8 @@ private:
     ImportResult m_lastResult;
     // Shown together once the run is over, not a box for every file.
     QStringList m_notes;
+    QList<FileAccount> m_accounts;
+    ImportSummary *m_summary = nullptr;
     std::function<void()> m_defaultPointer;
 };
 

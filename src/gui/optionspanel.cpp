@@ -283,22 +283,26 @@ void OptionsPanel::buildLinesFrame(QWidget *frames)
     m_skipLines->setSpecialValueText(tr("automatic"));
     m_skipLines->setGeometry(twipsRect(4500, 300, 1000, 375));
     label->setBuddy(m_skipLines);
-    m_header = new QCheckBox(tr("First line is a header: keep it once, match columns b&y name"), m_frame3);
-    m_header->setObjectName(u"Check2"_s);
-    m_header->setGeometry(twipsRect(240, 750, 7300, 255));
-    m_fileColumn = new QCheckBox(tr("Add a column with each line's file &name"), m_frame3);
-    m_fileColumn->setObjectName(u"Check3"_s);
-    m_fileColumn->setGeometry(twipsRect(240, 1080, 7300, 255));
-    m_continueSheets = new QCheckBox(tr("Continue on a ne&w sheet when a sheet is full"), m_frame3);
-    m_continueSheets->setObjectName(u"Check4"_s);
-    m_continueSheets->setGeometry(twipsRect(240, 1410, 7300, 255));
-    // Saved however they change, as the other options are.
+    m_header = addSettingBox(tr("First line is a header: keep it once, match columns b&y name"), u"Check2"_s, 750,
+                             Setting::Header);
+    m_fileColumn = addSettingBox(tr("Add a column with each line's file &name"), u"Check3"_s, 1080, Setting::FileColumn);
+    m_continueSheets = addSettingBox(tr("Continue on a ne&w sheet when a sheet is full"), u"Check4"_s, 1410,
+                                     Setting::ContinueSheets);
+    m_reportSheet = addSettingBox(tr("Add a sheet listing each file"), u"Check8"_s, 1740, Setting::ReportSheet);
+    // Saved however it changes, as the other options are.
     connect(m_skipLines, &QSpinBox::valueChanged, this,
             [this](int lines) { save(Setting::SkipLines, QString::number(lines)); });
-    connect(m_header, &QCheckBox::toggled, this, [this](bool on) { save(Setting::Header, truthText(on)); });
-    connect(m_fileColumn, &QCheckBox::toggled, this, [this](bool on) { save(Setting::FileColumn, truthText(on)); });
-    connect(m_continueSheets, &QCheckBox::toggled, this,
-            [this](bool on) { save(Setting::ContinueSheets, truthText(on)); });
+}
+
+// A check box of the lines frame, top in twips, saved as key however it
+// changes.
+QCheckBox *OptionsPanel::addSettingBox(const QString &caption, const QString &name, int top, const SettingKey &key)
+{
+    auto *box = new QCheckBox(caption, m_frame3);
+    box->setObjectName(name);
+    box->setGeometry(twipsRect(240, top, 7300, 255));
+    connect(box, &QCheckBox::toggled, this, [this, key](bool on) { save(key, truthText(on)); });
+    return box;
 }
 
 // The last row of the frame: a file's encoding qualifies every option above.
@@ -344,7 +348,8 @@ void OptionsPanel::setBackground(const QColor &color)
     }
     for (int number = 1; number <= 8; ++number)
         option(number)->setAutoFillBackground(false);
-    for (QCheckBox *box : {m_sheetsAsListed, m_quotes, m_numbers, m_dates, m_header, m_fileColumn, m_continueSheets})
+    for (QCheckBox *box :
+         {m_sheetsAsListed, m_quotes, m_numbers, m_dates, m_header, m_fileColumn, m_continueSheets, m_reportSheet})
         box->setAutoFillBackground(false);
 }
 
@@ -362,7 +367,7 @@ QList<QWidget *> OptionsPanel::controlsInReadingOrder() const
     for (int number : FormatGroup)
         controls << option(number);
     controls << m_text1 << m_quotes << m_encoding << m_numbers << m_decimalSign << m_dates << m_skipLines << m_header
-             << m_fileColumn << m_continueSheets;
+             << m_fileColumn << m_continueSheets << m_reportSheet;
     return controls;
 }
 
@@ -426,6 +431,7 @@ void OptionsPanel::restoreLinesAndHeaders()
     m_header->setChecked(header);
     m_fileColumn->setChecked(fileColumn);
     m_continueSheets->setChecked(continueSheets);
+    m_reportSheet->setChecked(toTruthValue(m_settings.GetSetting(Setting::ReportSheet)));
     m_sheetsAsListed->setChecked(sheetsAsListed);
 }
 
@@ -487,7 +493,8 @@ SheetOptions OptionsPanel::sheetOptions() const
 {
     return {.oneSheet = option(5)->isChecked(),
             .continueSheets = m_continueSheets->isChecked(),
-            .sheetsAsListed = option(6)->isChecked() && m_sheetsAsListed->isChecked()};
+            .sheetsAsListed = option(6)->isChecked() && m_sheetsAsListed->isChecked(),
+            .reportSheet = m_reportSheet->isChecked()};
 }
 
 ReadOptions OptionsPanel::readOptions() const

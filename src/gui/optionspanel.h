@@ -109,7 +109,7 @@ public:
     // the quotes box and the encoding under them.
     static constexpr int FormatFrameGrowth = 2200; // twips
     // The frame of lines and headers under it.
-    static constexpr int LinesFrameHeight = 1730;
+    static constexpr int LinesFrameHeight = 2060;
     // The import frame is this much taller, for the sheets named as listed.
     static constexpr int ImportFrameGrowth = 330;
 
@@ -117,6 +117,7 @@ private:
     void buildControls(QWidget *form);
     void buildEncodingBox();
     void buildNumbersAndDates();
+    QCheckBox *addSettingBox(const QString &caption, const QString &name, int top, const SettingKey &key);
     void buildLinesFrame(QWidget *frames);
     void fitCaptions();
     void saveGroupOf(int number);
@@ -140,6 +141,7 @@ private:
     QCheckBox *m_header = nullptr;
     QCheckBox *m_fileColumn = nullptr;
     QCheckBox *m_continueSheets = nullptr;
+    QCheckBox *m_reportSheet = nullptr;
     QCheckBox *m_sheetsAsListed = nullptr;
     std::array<QRadioButton *, 9> m_options{}; // indexed by option number; [0] unused
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/previewpanel.h"
 
+#include "core/import/accountwords.h"
 #include "core/list/paths.h"
 #include "core/text/separators.h"
 #include "gui/headerrenames.h"
@@ -31,75 +32,6 @@ namespace {
 // then, and again for what came meanwhile.
 constexpr int SettleMs = 40;
 
-// Where a file cut at its own separator was found to be cut, a whole phrase
-// for each case as a language says it: in the file's line, and as a
-// sentence of its own for the list's tool tip.
-struct FoundCut
-{
-    QStringView separator;
-    const char *phrase;
-    const char *quotedPhrase;
-    const char *sentence;
-    const char *quotedSentence;
-};
-constexpr FoundCut FoundCuts[] = {
-    {u"comma", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by commas"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by commas, with quoted fields"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by commas, found in its start"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by commas, with quoted fields, found in its start")},
-    {u"semicolon", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by semicolons"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by semicolons, with quoted fields"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by semicolons, found in its start"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by semicolons, with quoted fields, found in its start")},
-    {u"tab", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by tabs"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by tabs, with quoted fields"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by tabs, found in its start"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by tabs, with quoted fields, found in its start")},
-    {u"pipe", QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by pipes"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "; found separated by pipes, with quoted fields"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by pipes, found in its start"),
-     QT_TRANSLATE_NOOP("quillora::PreviewPanel", "Separated by pipes, with quoted fields, found in its start")},
-};
-
-// The phrase and the sentence for a file's dialect; both empty where lines
-// stay whole (the line says so itself).
-std::pair<QString, QString> foundCutShown(const Dialect &dialect)
-{
-    if (!dialect.separator)
-        return {PreviewPanel::tr("; no separator of its own: whole lines"), QString()};
-    for (const FoundCut &found : FoundCuts) {
-        if (found.separator == dialect.separator->name) {
-            const bool quoted = dialect.quotesSeen;
-            return {PreviewPanel::tr(quoted ? found.quotedPhrase : found.phrase),
-                    PreviewPanel::tr(quoted ? found.quotedSentence : found.sentence)};
-        }
-    }
-    return {};
-}
-
-QString takenShown(EncodingTaken taken)
-{
-    switch (taken) {
-    case EncodingTaken::Chosen:
-        return PreviewPanel::tr("chosen");
-    case EncodingTaken::Guessed:
-        return PreviewPanel::tr("guessed");
-    case EncodingTaken::Found:
-        break;
-    }
-    return PreviewPanel::tr("detected");
-}
-
-// "CR LF", "LF" and "CR" are the same in every language.
-QString lineEndsShown(const QString &lineEnds)
-{
-    if (lineEnds == u"mixed")
-        return PreviewPanel::tr("mixed");
-    if (lineEnds == u"none")
-        return PreviewPanel::tr("none");
-    return lineEnds;
-}
-
 // Work done on a pool thread, its result handed to shown on the window's
 // thread unless the panel is gone by then.
 template <typename Work, typename Shown>
@@ -117,14 +49,6 @@ void offTheWindowsThread(PreviewPanel *panel, Work work, Shown shown)
     });
 }
 
-QString encodingShown(const FilePreview &preview)
-{
-    for (const KnownEncoding &known : knownEncodings()) {
-        if (known.name.compare(preview.encoding, Qt::CaseInsensitive) == 0)
-            return known.label();
-    }
-    return QString::fromLatin1(preview.encoding);
-}
 } // namespace
 
 PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QString &path)> options)
@@ -298,26 +222,14 @@ void PreviewPanel::display(const FilePreview &preview, qsizetype generation)
         emit shown();
         return;
     }
-    const QLocale locale;
-    QString cut;
-    if (preview.dialect) {
-        const auto [phrase, sentence] = foundCutShown(*preview.dialect);
-        cut = phrase;
-        emit separatorFound(m_path, sentence);
-    }
-    if (!preview.decimalSign.isNull())
-        cut += preview.decimalSign == u',' ? tr("; numbers with a decimal comma") : tr("; numbers with a decimal point");
-    const int counted = int(std::min<qint64>(preview.rows, std::numeric_limits<int>::max()));
-    const QString rows = preview.rowsCounted ? tr("%Ln row(s)", nullptr, counted) : tr("about %Ln row(s)", nullptr, counted);
-    //: %1 the encoding, %2 how it was taken (detected, chosen, guessed), %3 CR LF, LF or CR, %4 the size,
-    //: %5 the rows, %6 how lines are cut ("; found separated by commas")
-    m_info->setText(tr("%1, %2; line ends: %3; %4; %5%6")
-                        .arg(encodingShown(preview), takenShown(preview.encodingTaken), lineEndsShown(preview.lineEnds),
-                             locale.formattedDataSize(preview.size), rows, cut));
-    m_hintSeparator = preview.hint ? preview.hint->separator : QString();
-    m_hint->setText(preview.hint ? tr("This file looks separated by %1.").arg(preview.hint->name) : QString());
-    m_hint->setVisible(preview.hint.has_value());
-    m_hintButton->setVisible(preview.hint.has_value());
+    const auto [line, found] = AccountWords::previewLine(preview.account, preview.lineEnds);
+    if (preview.account.dialect)
+        emit separatorFound(m_path, found);
+    m_info->setText(line);
+    m_hintSeparator = preview.account.hint ? preview.account.hint->separator : QString();
+    m_hint->setText(preview.account.hint ? tr("This file looks separated by %1.").arg(preview.account.hint->name) : QString());
+    m_hint->setVisible(preview.account.hint.has_value());
+    m_hintButton->setVisible(preview.account.hint.has_value());
     showRows(preview);
     emit shown();
     if (preview.header && m_listed)

@@ -174,7 +174,7 @@ void tst_CommandLine::extensionsAndHelp()
         at = help.indexOf(part, at);
         QVERIFY2(at >= 0, qPrintable(part));
     }
-    QVERIFY(parseCommandLine({u"quillora"_s, u"--sheets-as-listed"_s, u"a"_s}).options.sheetPerFile);
+    QVERIFY(!parseCommandLine({u"quillora"_s, u"--sheets-as-listed"_s, u"a"_s}).options.sheets.oneSheet);
     QCOMPARE(parseCommandLine({u"quillora"_s, u"-fq"_s, u"a"_s}).options.force, true);
     // The head of stacked exports; --file-column alone is relative, and
     // takes no path as its value.
@@ -187,7 +187,7 @@ void tst_CommandLine::extensionsAndHelp()
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--file-column=path"_s, u"a"_s}).options.read.fileColumn, FileColumn::Path);
     QVERIFY(parseCommandLine({u"quillora"_s, u"--skip-lines=auto"_s, u"a"_s}).options.read.skipToTable);
     // An "=" of a name is written "\=".
-    QCOMPARE(parseCommandLine({u"quillora"_s, u"--rename=k\\=v=w"_s, u"a"_s}).options.renames,
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--rename=k\\=v=w"_s, u"a"_s}).options.sheets.renames,
              (QList<std::pair<QString, QString>>{{u"k=v"_s, u"w"_s}}));
     // --window anywhere before "--" opens the window with the rest listed.
     QCOMPARE(windowPaths({u"quillora"_s, u"a"_s, u"--window"_s, u"b"_s}), std::optional(QStringList{u"a"_s, u"b"_s}));
@@ -214,7 +214,7 @@ void tst_CommandLine::options()
     const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
     QCOMPARE(parsed.action, Action::Import);
     QCOMPARE(parsed.options.read.split, split);
-    QCOMPARE(parsed.options.sheetPerFile, sheetPerFile);
+    QCOMPARE(!parsed.options.sheets.oneSheet, sheetPerFile);
     QCOMPARE(parsed.options.format, format);
     QCOMPARE(parsed.options.paths.last(), u"a"_s);
     QCOMPARE(parsed.options.read.quotes, arguments.contains(u"--quotes"_s));

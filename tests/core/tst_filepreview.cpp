@@ -29,7 +29,7 @@ class tst_FilePreview : public QObject
 private slots:
     void showsWhatTheImportWould_data();
     void showsWhatTheImportWould();
-    void previewEqualsImport_data() { showsWhatTheImportWould_data(); }
+    void previewEqualsImport_data();
     void previewEqualsImport();
     void separatorHints_data();
     void separatorHints();
@@ -83,18 +83,41 @@ void tst_FilePreview::showsWhatTheImportWould()
     QFETCH(Rows, rows);
     const FilePreview preview = previewFile(writeFile(m_dir.filePath(u"f.txt"_s), bytes), options);
     QCOMPARE(preview.error, QString());
-    QCOMPARE(preview.encoding, encoding);
-    QCOMPARE(preview.encodingTaken == EncodingTaken::Chosen, options.encoding.has_value());
+    QCOMPARE(preview.account.encoding, encoding);
+    QCOMPARE(preview.account.encodingTaken == EncodingTaken::Chosen, options.encoding.has_value());
     QCOMPARE(preview.lineEnds, lineEnds);
     QCOMPARE(preview.header.value_or(QStringList()), header);
     // The empty row a final line break gives, as the import gives it.
     QCOMPARE(preview.firstRows, rows.mid(0, preview.firstRows.size()));
-    QVERIFY(preview.rowsCounted);
-    QCOMPARE(preview.size, bytes.size());
+    QVERIFY(preview.account.rowsCounted);
+    QCOMPARE(preview.account.size, bytes.size());
+}
+
+void tst_FilePreview::previewEqualsImport_data()
+{
+    showsWhatTheImportWould_data();
+    // Every other option: each file's own separator and table, numbers with
+    // its own decimal sign, dates.
+    const ReadOptions own{.ownSeparator = true,
+                          .quotes = true,
+                          .numbers = DecimalSign::Automatic,
+                          .dates = true,
+                          .skipToTable = true,
+                          .header = true,
+                          .fileColumn = FileColumn::Relative};
+    QTest::newRow("own separator and table, numbers, dates")
+        << QByteArray("Report of May\n\nid;amount;day\n1;12,50;2024-05-01\n2;\"3;25\";2024-05-02\n") << own
+        << QByteArray() << QString() << QStringList() << Rows{};
+    ReadOptions points = own;
+    points.numbers = DecimalSign::Point;
+    points.encoding = encodingNamed("windows-1252");
+    QTest::newRow("chosen encoding, a point") << QByteArray("n,v\n\xE9t\xE9,1.5\n") << points << QByteArray()
+                                              << QString() << QStringList() << Rows{};
 }
 
 // The rows the preview shows are the first rows the import writes, read with
-// the same options: one reading serves both.
+// the same options, and what it tells of the file is what the import learns:
+// one reading serves both.
 void tst_FilePreview::previewEqualsImport()
 {
     QFETCH(QByteArray, bytes);
@@ -103,12 +126,7 @@ void tst_FilePreview::previewEqualsImport()
     const FilePreview preview = previewFile(path, options);
     FakeWindow window;
     window.files = {path};
-    window.split = options.split;
-    window.quotes = options.quotes;
-    window.chosenEncoding = options.encoding;
-    window.skip = options.linesToSkip;
-    window.header = options.header;
-    window.fileColumnShown = options.fileColumn;
+    window.read = options;
     MemorySpreadsheet office;
     window.run(office);
     QVERIFY(window.errorTexts.isEmpty());
@@ -122,7 +140,13 @@ void tst_FilePreview::previewEqualsImport()
     while (!shown.isEmpty() && shown.last().isEmpty())
         shown.removeLast();
     QCOMPARE(shown, MemorySpreadsheet::rowsOf(*office.sheet(u"Sheet1"_s)).mid(0, shown.size()));
-    QCOMPARE(preview.rows, office.sheet(u"Sheet1"_s)->rowsWritten - (preview.header ? 1 : 0));
+    QCOMPARE(preview.account.rows, office.sheet(u"Sheet1"_s)->rowsWritten);
+    QCOMPARE(window.accounts.size(), 1);
+    const auto facts = [](const FileAccount &account) {
+        return std::tuple(account.encoding, account.encodingTaken, account.split, account.quotes, account.decimalSign,
+                          account.linesSkipped, account.header, account.widest, account.rows);
+    };
+    QCOMPARE(facts(preview.account), facts(window.accounts.first()));
 }
 
 void tst_FilePreview::separatorHints_data()
@@ -159,10 +183,10 @@ void tst_FilePreview::readsOnlyTheStartOfALargeFile()
     ReadOptions options;
     const FilePreview preview = previewFile(writeFile(m_dir.filePath(u"big.txt"_s), line.repeated(1000)), options,
                                             64 * 1024, 1000);
-    QVERIFY(!preview.rowsCounted);
+    QVERIFY(!preview.account.rowsCounted);
     QCOMPARE(preview.firstRows.size(), 655);
     QCOMPARE(preview.firstRows.last(), QStringList{QString(99, u'x')});
-    QVERIFY(preview.rows > 990 && preview.rows < 1010);
+    QVERIFY(preview.account.rows > 990 && preview.account.rows < 1010);
 }
 
 void tst_FilePreview::unreadableFileSaysWhy()

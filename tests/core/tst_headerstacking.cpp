@@ -192,9 +192,9 @@ void tst_HeaderStacking::everyValueUnderItsOwnName()
         FakeWindow window;
         for (qsizetype f = 0; f < c.texts.size(); ++f)
             window.files.append(writeFile(dir.filePath(u"%1.csv"_s.arg(f)), c.texts[f]));
-        window.split = u","_s;
-        window.header = true;
-        window.renames = c.renames;
+        window.read.split = u","_s;
+        window.read.header = true;
+        window.sheets.renames = c.renames;
         MemorySpreadsheet office;
         ImportRun(window, window, office, [] { return 0.5; }).run();
         const QString fault = broken(c, MemorySpreadsheet::rowsOf(*office.sheet(u"Sheet1"_s)));

@@ -293,14 +293,15 @@ void tst_ImportRun::stackingExports()
         QDir(m_dir->path()).mkpath(QFileInfo(names[i]).path());
         window.files.append(file(names[i], texts[i]));
     }
-    window.split = u","_s;
-    window.ownSeparator = how.own;
-    window.quotes = how.quotes;
-    window.renames = how.renames;
-    window.skip = how.skip;
-    window.header = how.header;
-    window.fileColumnShown = how.file;
-    window.oneSheet = how.oneSheet;
+    window.read.split = u","_s;
+    window.read.ownSeparator = how.own;
+    window.read.quotes = how.quotes;
+    window.sheets.renames = how.renames;
+    window.read.linesToSkip = std::max(how.skip, 0);
+    window.read.skipToTable = how.skip < 0; // -1: the rows above each file's table
+    window.read.header = how.header;
+    window.read.fileColumn = how.file;
+    window.sheets.oneSheet = how.oneSheet;
     MemorySpreadsheet office;
     run(window, office);
     QCOMPARE(window.errorTexts, QStringList());
@@ -316,9 +317,9 @@ void tst_ImportRun::renameMetByNoHeaderIsTold()
 {
     FakeWindow window;
     window.files = {file(u"a.csv"_s, "id,customer\n1,x\n")};
-    window.split = u","_s;
-    window.header = true;
-    window.renames = {{u"client"_s, u"customer"_s}, {u"Customer"_s, u"buyer"_s}};
+    window.read.split = u","_s;
+    window.read.header = true;
+    window.sheets.renames = {{u"client"_s, u"customer"_s}, {u"Customer"_s, u"buyer"_s}};
     MemorySpreadsheet office;
     run(window, office);
     QCOMPARE(window.errorTexts, QStringList{u"No header has a column \"client\" to count as \"customer\"."_s});
@@ -355,12 +356,12 @@ void tst_ImportRun::fullSheetsContinueOnTheNext()
     QFETCH(QStringList, sheets);
     QFETCH(QList<QList<QStringList>>, rows);
     FakeWindow window;
-    window.asListed = asListed;
+    window.sheets.sheetsAsListed = asListed;
     window.files = {file(u"a.csv"_s, "n\n1\n2\n3\n"), file(u"b.csv"_s, "n\n4\n")};
-    window.oneSheet = oneSheet;
-    window.header = true;
-    window.fileColumnShown = FileColumn::Name;
-    window.continuing = continuing;
+    window.sheets.oneSheet = oneSheet;
+    window.read.header = true;
+    window.read.fileColumn = FileColumn::Name;
+    window.sheets.continueSheets = continuing;
     MemorySpreadsheet office;
     office.limits.rows = 3;
     run(window, office);
@@ -381,8 +382,8 @@ void tst_ImportRun::headerDriftIsToldOncePerChange()
     // written in capitals in September; a header of thousands of columns
     // makes a line, not a page.
     FakeWindow window;
-    window.split = u","_s;
-    window.header = true;
+    window.read.split = u","_s;
+    window.read.header = true;
     QStringList many;
     for (int i = 1; i <= 16000; ++i)
         many.append(u"c%1"_s.arg(i));
@@ -472,9 +473,9 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates()
     QFETCH(QString, stored);
     FakeWindow window;
     window.files = {file(u"a.txt"_s, line + '\n')};
-    window.split = split.isEmpty() ? std::nullopt : std::optional<QString>(split);
-    window.numbers = sign < 0 ? std::nullopt : std::optional<DecimalSign>(DecimalSign(sign));
-    window.dates = dates;
+    window.read.split = split.isEmpty() ? std::nullopt : std::optional<QString>(split);
+    window.read.numbers = sign < 0 ? std::nullopt : std::optional<DecimalSign>(DecimalSign(sign));
+    window.read.dates = dates;
     MemorySpreadsheet office;
     run(window, office);
     const auto sheet = office.sheet(u"Sheet1"_s);
@@ -497,11 +498,11 @@ void tst_ImportRun::headerAndFileColumnStayText()
 {
     FakeWindow window;
     window.files = {file(u"12"_s, "2024,7\n2024-01-01,8\n")};
-    window.split = u","_s;
-    window.header = true;
-    window.fileColumnShown = FileColumn::Name;
-    window.numbers = DecimalSign::Point;
-    window.dates = true;
+    window.read.split = u","_s;
+    window.read.header = true;
+    window.read.fileColumn = FileColumn::Name;
+    window.read.numbers = DecimalSign::Point;
+    window.read.dates = true;
     MemorySpreadsheet office;
     run(window, office);
     const auto sheet = office.sheet(u"Sheet1"_s);
@@ -516,7 +517,7 @@ void tst_ImportRun::headerAndFileColumnStayText()
 void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
 {
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     window.files = {file(u"a.csv"_s, "1,x,3\n2,y,4\n"), file(u"b.csv"_s, "5;z;7\n6;w;8\n"),
                     file(u"c.csv"_s, "just one\ncolumn\n")};
     MemorySpreadsheet office;
@@ -530,7 +531,7 @@ void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
 void tst_ImportRun::noRoomToContinueIsOneReport()
 {
     FakeWindow window;
-    window.continuing = true;
+    window.sheets.continueSheets = true;
     window.files = {file(u"a.txt"_s, "1\n2\n3\n4\n")};
     MemorySpreadsheet office;
     office.limits = {16384, 2};
@@ -568,11 +569,11 @@ void tst_ImportRun::planEqualsDocument()
                     file(u"b.csv"_s, QByteArray(QStringEncoder("Shift_JIS").encode(u"名前,都市\r\n山田,東京\r\n"_s))),
                     file(u"c.txt"_s, QByteArray("\xFF\xFE" "n\0a\0m\0e\0\r\0o\0k\0", 16)),
                     file(u"A.csv"_s, "name,id\rq,9\r"), file(u"empty.txt"_s, "")};
-    window.oneSheet = sheets.oneSheet;
-    window.continuing = sheets.continueSheets;
-    window.asListed = sheets.sheetsAsListed;
-    window.split = u","_s;
-    window.header = header;
+    window.sheets.oneSheet = sheets.oneSheet;
+    window.sheets.continueSheets = sheets.continueSheets;
+    window.sheets.sheetsAsListed = sheets.sheetsAsListed;
+    window.read.split = u","_s;
+    window.read.header = header;
     MemorySpreadsheet office;
     office.limits = {16384, rowLimit};
     window.run(office);
@@ -594,26 +595,32 @@ void tst_ImportRun::stopLeavesWhatWasWritten_data()
 {
     QTest::addColumn<bool>("oneSheet");
     QTest::addColumn<QString>("moment");
+    QTest::addColumn<bool>("head"); // a title line and a header above the rows
     QTest::addColumn<QString>("report");
     QTest::newRow("one sheet, before the first block")
-        << true << u"reading"_s << u"while the file \"{a}\" (file 1 of 2) was read: nothing was written"_s;
-    QTest::newRow("one sheet, mid-file") << true << u"writing"_s << u"after row {rows} of the file \"{a}\" (file 1 of 2)"_s;
+        << true << u"reading"_s << false << u"while the file \"{a}\" (file 1 of 2) was read: nothing was written"_s;
+    QTest::newRow("one sheet, mid-file") << true << u"writing"_s << false << u"after line {line} of the file \"{a}\" (file 1 of 2)"_s;
+    QTest::newRow("one sheet, mid-file, below a title and a header")
+        << true << u"writing"_s << true << u"after line {line} of the file \"{a}\" (file 1 of 2)"_s;
     QTest::newRow("a sheet each, mid-file")
-        << false << u"writing"_s << u"after row {rows} of the file \"{a}\" (file 1 of 2)"_s;
+        << false << u"writing"_s << false << u"after line {line} of the file \"{a}\" (file 1 of 2)"_s;
     QTest::newRow("a sheet each, between files")
-        << false << u"second file"_s << u"while the file \"{b}\" (file 2 of 2) was read: the sheets of the files before"_s;
+        << false << u"second file"_s << false << u"while the file \"{b}\" (file 2 of 2) was read: the sheets of the files before"_s;
 }
 
 void tst_ImportRun::stopLeavesWhatWasWritten()
 {
     QFETCH(bool, oneSheet);
     QFETCH(QString, moment);
+    QFETCH(bool, head);
     QFETCH(QString, report);
     // Blocks of at most BlockCells rows: a stop comes between them.
     const QByteArray many = QByteArray("x\n").repeated(3 * SheetWriter::BlockCells);
     FakeWindow window;
-    window.files = {file(u"a.txt"_s, many), file(u"b.txt"_s, "b")};
-    window.oneSheet = oneSheet;
+    window.files = {file(u"a.txt"_s, (head ? "title\nh\n" : "") + many), file(u"b.txt"_s, "b")};
+    window.sheets.oneSheet = oneSheet;
+    window.read.linesToSkip = head ? 1 : 0;
+    window.read.header = head;
     MemorySpreadsheet office;
     // The first block waits on its call thread until the window, which
     // breathes while it waits for the block, has been told to stop.
@@ -638,7 +645,8 @@ void tst_ImportRun::stopLeavesWhatWasWritten()
     const qsizetype written = office.sheet(aSheet) ? rowsOf(office, aSheet).size() : 0;
     const QString expected = report.replace(u"{a}"_s, window.files[0])
                                  .replace(u"{b}"_s, window.files[1])
-                                 .replace(u"{rows}"_s, QString::number(written));
+                                 // The file's own line: past its title, and the header row.
+                                 .replace(u"{line}"_s, QString::number(written + (head ? 1 : 0)));
     QVERIFY2(window.notices.first().contains(expected), qPrintable(window.notices.first() + u" / "_s + expected));
     // Exactly the rows before the stop: whole blocks of a stopped file, a
     // file before the stop whole, none of the second file.
@@ -686,7 +694,7 @@ void tst_ImportRun::splitting()
     QFETCH(QByteArray, text);
     QFETCH(QList<QStringList>, rows);
     FakeWindow window;
-    window.split = split;
+    window.read.split = split;
     window.files = {file(u"in.txt"_s, text)};
     MemorySpreadsheet office;
     run(window, office);
@@ -704,9 +712,9 @@ void tst_ImportRun::quotedFieldsInBothModes()
 {
     QFETCH(bool, oneSheet);
     FakeWindow window;
-    window.oneSheet = oneSheet;
-    window.split = u","_s;
-    window.quotes = true;
+    window.sheets.oneSheet = oneSheet;
+    window.read.split = u","_s;
+    window.read.quotes = true;
     window.files = {file(u"a.csv"_s, "\"Smith, John\",\"two\r\nlines\"\r\n"),
                     file(u"b.csv"_s, utf16(u"x,\"never\r\nclosed, at all"_s, false))};
     MemorySpreadsheet office;
@@ -730,7 +738,7 @@ void tst_ImportRun::quotedFieldsInBothModes()
 void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()
 {
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     window.files = {file(u"A.txt"_s, "a1\r\na2"), file(u"B.txt"_s, "b1"), file(u"sales report.csv"_s, "c1")};
     MemorySpreadsheet office;
     const ImportResult result = run(window, office);
@@ -745,7 +753,7 @@ void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()
 void tst_ImportRun::collidingNamesAreTestedAgain()
 {
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     window.files = {file(u"x/data.txt"_s, "first"), file(u"y/data.txt"_s, "second"), file(u"z/DATA.TXT"_s, "third"),
                     file(u"w/data.txt"_s, "fourth"), file(u"v/---"_s, "fifth")};
     MemorySpreadsheet office;
@@ -765,7 +773,7 @@ void tst_ImportRun::collidingNamesAreTestedAgain()
 void tst_ImportRun::fileCalledSheet2KeepsItsSheet()
 {
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     window.files = {file(u"Sheet2"_s, "kept"), file(u"Sheet1"_s, "also kept")};
     MemorySpreadsheet office;
     run(window, office, [] { return 0.0; });
@@ -792,7 +800,7 @@ void tst_ImportRun::onlyTheNewDocumentsOwnSheetsGo()
     QFETCH(bool, oneSheet);
     QFETCH(QStringList, after);
     FakeWindow window;
-    window.oneSheet = oneSheet;
+    window.sheets.oneSheet = oneSheet;
     window.files = {file(u"f.txt"_s, "x")};
     MemorySpreadsheet office;
     office.newSheetNames = newSheets;
@@ -811,7 +819,7 @@ void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
     for (int i = 0; i < MaxColumns + 3; ++i)
         wide += i == MaxColumns + 1 ? "," : "c,";
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     window.files = {file(u"long.txt"_s, "before\r\n" + fits + "\r\n" + fits + "too long\r\n" + wide + "\r\nafter\r\n")};
     MemorySpreadsheet office;
     office.limits = {MaxColumns + 10, 1048576};
@@ -832,7 +840,7 @@ void tst_ImportRun::everyEncodingArrivesIntact()
 {
     const QString text = u"Ελληνικά,日本語,😀,€"_s;
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     window.files = {file(u"16.txt"_s, utf16(text + u"\r\n"_s, false)), file(u"1252.txt"_s, "caf\xE9,\x80\r\n"),
                     file(u"8.txt"_s, (text + u"\n"_s).toUtf8()), file(u"32.txt"_s, utf32(text, true))};
     MemorySpreadsheet office;
@@ -866,7 +874,7 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
         expected.append(cells);
     }
     FakeWindow window;
-    window.split = u";"_s;
+    window.read.split = u";"_s;
     window.files = {file(u"big.txt"_s, text)};
     MemorySpreadsheet office;
     office.concurrentWrites = concurrentWrites;
@@ -887,7 +895,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
     const QByteArray line = QByteArray(CalcCellCharacters, 'x').append(',').repeated(17).chopped(1);
     FakeWindow window;
     window.files = {file(u"long.txt"_s, QByteArray(line + "\n").repeated(7))};
-    window.split = u","_s;
+    window.read.split = u","_s;
     MemorySpreadsheet office;
     run(window, office);
     const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
@@ -899,7 +907,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
 {
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     // Empty fields past the last column lose nothing and are not counted.
     window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2,,,,,,\r\n1\r\nlost,too")};
     MemorySpreadsheet office;
@@ -940,7 +948,7 @@ void tst_ImportRun::unreadableFileContributesNothing()
     QFETCH(bool, oneSheet);
     QFETCH(int, step);
     FakeWindow window;
-    window.oneSheet = oneSheet;
+    window.sheets.oneSheet = oneSheet;
     const QString locked = file(u"locked.txt"_s, "secret");
     QFile::setPermissions(locked, {});
     const bool canStillRead = QFile(locked).open(QIODevice::ReadOnly); // as root, permissions do not stop us
@@ -968,7 +976,7 @@ void tst_ImportRun::unreadableFileContributesNothing()
 void tst_ImportRun::fileVanishingDuringTheRun()
 {
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     const QString second = file(u"second.txt"_s, "gone");
     window.files = {file(u"first.txt"_s, "here"), second};
     window.onYield = [&] {
@@ -994,7 +1002,7 @@ void tst_ImportRun::fileThatDoesNotFitIsNotImported()
     QFETCH(bool, oneSheet);
     QFETCH(int, step);
     FakeWindow window;
-    window.oneSheet = oneSheet;
+    window.sheets.oneSheet = oneSheet;
     window.files = {file(u"a.txt"_s, QByteArray(1000, 'a')), file(u"big.txt"_s, QByteArray(5000, 'b')),
                     file(u"c.txt"_s, "c")};
     MemorySpreadsheet office;
@@ -1039,11 +1047,11 @@ void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()
 void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
 {
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     window.files = {file(u"a.txt"_s, "1,2"), file(u"b.txt"_s, "3,4 5")};
     window.onYield = [&] {
         if (!window.filesStarted.isEmpty() && window.filesStarted.last().endsWith(u"b.txt"_s))
-            window.split = u" "_s;
+            window.read.split = u" "_s;
     };
     MemorySpreadsheet office;
     run(window, office);
@@ -1053,7 +1061,7 @@ void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
 void tst_ImportRun::singleLineShowsFullProgress()
 {
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     window.files = {file(u"empty.txt"_s, QByteArray())};
     MemorySpreadsheet office;
     run(window, office);
@@ -1068,7 +1076,7 @@ void tst_ImportRun::officeLostIsReportedOnceAndTheNextRunStartsAfresh()
     for (int i = 0; i < 20000; ++i)
         text += "line\n";
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     window.files = {file(u"a.txt"_s, text), file(u"b.txt"_s, text)};
     MemorySpreadsheet office;
     bool dead = false;

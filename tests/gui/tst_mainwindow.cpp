@@ -7,6 +7,7 @@
 #include "gui/dialogs.h"
 #include "gui/headerrenames.h"
 #include "gui/importcontroller.h"
+#include "gui/importsummary.h"
 #include "gui/mainwindow.h"
 #include "gui/optionspanel.h"
 #include "gui/previewpanel.h"
@@ -110,9 +111,9 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
     // 536 x 548 pixels as designed; 408 wider for the preview, and 22
     // higher for sheets named as listed, 147 for each file's own separator,
-    // the quotes box, the encoding, numbers and dates, 120 for the lines and
-    // headers.
-    QCOMPARE(window->size(), QSize(944, 836));
+    // the quotes box, the encoding, numbers and dates, 142 for the lines and
+    // headers and the report sheet.
+    QCOMPARE(window->size(), QSize(944, 858));
     QVERIFY(window->font().bold());
 
     const QList<std::tuple<QString, QString, QRect>> buttons{
@@ -120,7 +121,7 @@ void tst_MainWindow::controlsFollowTheLayout()
         {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
         {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
         {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start &Importing"_s, {8, 766, 520, 27}},
+        {u"PushButton2"_s, u"Start &Importing"_s, {8, 788, 520, 27}},
     };
     for (const auto &[name, caption, geometry] : buttons) {
         auto *button = child<QPushButton>(*window, name);
@@ -152,7 +153,7 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(option4->geometry().right() + 5, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 801, 520, 27));
+    QCOMPARE(progress->geometry(), QRect(8, 823, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -422,7 +423,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
     const QStringList readingOrder{
         u"ListView1"_s, u"PushButton3"_s, u"PushButton5"_s, u"PushButton1"_s, u"PushButton4"_s, u"PushButton6"_s,
         u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Check5"_s, u"Check6"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
-        u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewTable"_s};
+        u"Check8"_s, u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewTable"_s};
     child<QWidget>(*window, u"ListView1"_s)->setFocus(Qt::TabFocusReason);
     QStringList walked;
     for (qsizetype i = 0; i < readingOrder.size(); ++i) {
@@ -441,7 +442,7 @@ void tst_MainWindow::keyboardReachesEveryControl()
         reaches.insert(letter, target);
     };
     // Numbers and dates come after every letter was taken: Tab reaches them.
-    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s, u"Check7"_s, u"RenameButton"_s, u"ForgetRenames"_s};
+    const QStringList byTabAlone{u"Check5"_s, u"Check6"_s, u"Check7"_s, u"Check8"_s, u"RenameButton"_s, u"ForgetRenames"_s};
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         // Not the parts of a table or a box.
         if (!button->objectName().isEmpty() && !byTabAlone.contains(button->objectName()))
@@ -809,16 +810,24 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "\x8ER\x93\x63"));
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)), QList<QStringList>{{u"山田"_s}});
-    // Automatic: a guess is told in one box before "Done.", not one box a file.
+    // Automatic: a guess is told on the file's row of the report, no box
+    // comes before "Done.".
     encoding->setCurrentIndex(0);
     QCOMPARE(m_f->store->GetSetting(Setting::Encoding), u"Automatic"_s);
     m_f->dialogs.shown.clear();
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"b.txt"_s), "plain"));
     child<QPushButton>(*window, u"PushButton2"_s)->click();
-    const QStringList notices = m_f->dialogs.texts(u"notice");
-    QCOMPARE(notices.size(), 2);
-    QVERIFY2(notices.first().contains(u"read as windows-1252"_s), qPrintable(notices.first()));
-    QVERIFY(notices.first().contains(u"under \"Encoding of this file\" in the preview"_s));
-    QCOMPARE(notices.last(), u"Done."_s);
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    const ImportSummary *summary = window->importController().summary();
+    QVERIFY(summary && summary->isVisible() && !summary->isModal());
+    const QString shown = summary->shownText(false);
+    const QStringList rows = shown.trimmed().split(u'\n');
+    QCOMPARE(rows.size(), 3);
+    // The file with a note first; every file listed.
+    QVERIFY2(rows[1].startsWith(u"a.txt\tSheet1\t1\t1\twindows-1252\tguessed"_s), qPrintable(rows[1]));
+    QVERIFY(rows[1].contains(u"under \"Encoding of this file\" in the preview"_s));
+    QVERIFY2(rows[2].startsWith(u"b.txt\tSheet1\t2\t2\t"_s), qPrintable(rows[2]));
+    QVERIFY(!summary->findChild<QLabel *>(u"SummaryNotes"_s)->isVisibleTo(summary));
 }
 
 void tst_MainWindow::rowsLeftOutAreANoticeNotAnErrorReport()
@@ -829,10 +838,10 @@ void tst_MainWindow::rowsLeftOutAreANoticeNotAnErrorReport()
     window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"long.txt"_s), "1\n2\n3\n4\n"));
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     QCOMPARE(m_f->dialogs.texts(u"warning"), QStringList());
-    const QStringList notices = m_f->dialogs.texts(u"notice");
-    QCOMPARE(notices.size(), 2);
-    QVERIFY2(notices.first().startsWith(u"2 cells could not be written to the sheet \"Sheet1\""_s), qPrintable(notices.first()));
-    QCOMPARE(notices.last(), u"Done."_s);
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
+    // Of the sheet, not of one file: above the files.
+    const QString notes = window->importController().summary()->findChild<QLabel *>(u"SummaryNotes"_s)->text();
+    QVERIFY2(notes.startsWith(u"2 cells could not be written to the sheet \"Sheet1\""_s), qPrintable(notes));
 }
 
 void tst_MainWindow::progressBarShowsWhereTheRunIs_data()

@@ -106,8 +106,8 @@ void tst_CommandLineOffice::documentIsTheWindowsDocument()
     QFETCH(QString, format);
     QFETCH(bool, sheetPerFile);
     FakeWindow window;
-    window.oneSheet = !sheetPerFile;
-    window.split = u","_s;
+    window.sheets.oneSheet = !sheetPerFile;
+    window.read.split = u","_s;
     window.files = m_files;
     MemorySpreadsheet memory;
     window.run(memory);
@@ -219,13 +219,13 @@ void tst_CommandLineOffice::fourOutputsAgree()
     // The window's run, into Calc.
     FakeWindow window;
     window.files = files;
-    window.split = options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s;
-    window.header = options.contains(u"--header"_s);
-    window.dates = options.contains(u"--dates"_s);
+    window.read.split = options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s;
+    window.read.header = options.contains(u"--header"_s);
+    window.read.dates = options.contains(u"--dates"_s);
     if (options.contains(u"--numbers"_s))
-        window.numbers = DecimalSign::Automatic;
+        window.read.numbers = DecimalSign::Automatic;
     else if (options.contains(u"--numbers=point"_s))
-        window.numbers = DecimalSign::Point;
+        window.read.numbers = DecimalSign::Point;
     window.run(*m_office);
     QCOMPARE(window.errorTexts, QStringList());
     QList<css::uno::Reference<css::sheet::XSpreadsheetDocument>> documents{m_office->lastDocument()};

@@ -18,27 +18,18 @@ namespace quillora::test {
 struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
 {
     QStringList files;
-    bool oneSheet = true;
-    std::optional<QString> split;
-    bool ownSeparator = false;
+    // The options as the window hands them over, whole.
+    ReadOptions read;
+    SheetOptions sheets;
     // A file's own separator, as the window's list keeps it, by file name.
     QHash<QString, QString> splitOf;
-    bool quotes = false;
-    std::optional<DecimalSign> numbers;
-    bool dates = false;
-    std::optional<ChosenEncoding> chosenEncoding;
-    qint64 skip = 0;
-    bool header = false;
-    FileColumn fileColumnShown = FileColumn::None;
-    bool continuing = false;
-    QList<std::pair<QString, QString>> renames;
-    bool asListed = false;
     // What the run told: the files begun, the rows written, its end.
     QStringList filesStarted;
     QList<std::pair<qint64, qint64>> rowsWrittenOf;
     int runsEnded = 0;
     QStringList notices;
     QStringList notes;
+    QList<FileAccount> accounts;
     QList<int> errorSteps;
     QStringList errorTexts;
     bool cancelFlag = false;
@@ -55,19 +46,10 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
             throw Failure(QStringLiteral("The list no longer holds entry %1.").arg(index + 1));
         return files.at(index);
     }
-    SheetOptions sheetOptions() const override { return {oneSheet, continuing, asListed, renames}; }
+    SheetOptions sheetOptions() const override { return sheets; }
     ReadOptions readOptions(const QString &path) const override
     {
-        ReadOptions options{.split = split,
-                            .ownSeparator = ownSeparator,
-                            .quotes = quotes,
-                            .encoding = chosenEncoding,
-                            .numbers = numbers,
-                            .dates = dates,
-                            .linesToSkip = std::max<qint64>(skip, 0),
-                            .skipToTable = skip < 0, // -1: the rows above each file's table
-                            .header = header,
-                            .fileColumn = fileColumnShown};
+        ReadOptions options = read;
         if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend()) {
             options.split = *own;
             options.ownSeparator = false;
@@ -91,6 +73,7 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     bool stopAsked() const override { return stopFlag; }
     void notice(const QString &text) override { notices.append(text); }
     void note(const QString &text) override { notes.append(text); }
+    void fileRead(const FileAccount &account) override { accounts.append(account); }
     ErrorReporter &errorReporter() override { return *this; }
     ImportResult run(SpreadsheetProvider &office, std::function<double()> random = [] { return 0.5; },
                      ImportRun::Deadlines deadlines = {})

@@ -104,8 +104,8 @@ void tst_DocumentWriter::documentEqualsTheModel()
     QFETCH(DocumentFormat, format);
     QFETCH(bool, oneSheet);
     FakeWindow window;
-    window.oneSheet = oneSheet;
-    window.split = u","_s;
+    window.sheets.oneSheet = oneSheet;
+    window.read.split = u","_s;
     window.files = {
         file(u"orders.txt"_s, "code,formula,number,truth,quote\r\n007,=1+1,1e5,TRUE,'\r\n"
                               " lead,trail ,two  spaces,\ttab\tin,  \r\n\r\n,,gap,_x0041_,&<>\"\r\nlast"),
@@ -225,7 +225,7 @@ void tst_DocumentWriter::cellsLongerThanCalcTakes()
     // Past what Calc takes, cells are cut as they are read: a line of any
     // length costs no more than what can land.
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     window.files = {file(u"long.txt"_s, QByteArray(70000, 'a') + ",b\nshort")};
     const Written ods = write(window, DocumentFormat::Ods);
     QCOMPARE(ods.errors, QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 65535 characters: a cell holds no "
@@ -239,7 +239,7 @@ void tst_DocumentWriter::xlsxSheetNamesAreCutAndKeptApart()
     const QString common = u"quarterly report of the northern region"_s; // 39 characters
     const QString exact = QString(31, u'x');
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     // The last file's sheet comes first: the cut name meets one that fits.
     window.files = {file(common + u" A.txt"_s, "a"), file(common + u" B.txt"_s, "b"), file(u"short.txt"_s, "s"),
                     file(exact + u"yy"_s, "c"), file(exact, "d")};
@@ -275,7 +275,7 @@ void tst_DocumentWriter::zip64ByTheBytesWritten()
     QFETCH(bool, zip64);
     setZip64ForTests(200 * 1024);
     FakeWindow window;
-    window.split = u","_s;
+    window.read.split = u","_s;
     const QList<QByteArray> row(cells / 100, QByteArray(99, ','));
     window.files = {file(u"cells.txt"_s, cells < 100 ? QByteArray("a") : (row.join('\n').replace(",", "a,")))};
     const Written written = write(window, format);
@@ -347,8 +347,8 @@ void tst_DocumentWriter::fullSheetsContinue()
         lines += i == 1048574 ? "last\n" : i == 1048575 ? "next\n" : "x\n";
     FakeWindow window;
     window.files = {file(u"many.txt"_s, lines)};
-    window.header = true;
-    window.continuing = true;
+    window.read.header = true;
+    window.sheets.continueSheets = true;
     const Written written = write(window, DocumentFormat::Xlsx);
     QCOMPARE(written.errors, QStringList());
     QCOMPARE(written.document.sheetNames, (QStringList{u"Sheet1"_s, u"Sheet1 (2)"_s}));
@@ -375,7 +375,7 @@ void tst_DocumentWriter::manySheetsShareOneFile()
     // their rows share one.
     QFETCH(DocumentFormat, format);
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     for (int i = 0; i < 1500; ++i)
         window.files.append(file(u"many/f%1.txt"_s.arg(i), QByteArray::number(i)));
     rlimit before{};
@@ -420,7 +420,7 @@ void tst_DocumentWriter::asManyFileSheetsAsADocumentHolds()
 {
     // The new document's own sheet gives way to the last file that fits.
     FakeWindow window;
-    window.oneSheet = false;
+    window.sheets.oneSheet = false;
     for (int i = 0; i <= MaxSheets; ++i)
         window.files.append(file(u"limit/%1.txt"_s.arg(i), "x"));
     const Written written = write(window, DocumentFormat::Fods);

@@ -18,7 +18,6 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
                 const QStringList &lines, int maxRows, CellLimits limits)
 {
     const CellTyping typing = typingOf(options, reading.split(), reading.decimalComma());
-    preview.decimalSign = typing.decimalSign;
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
     layout.addFile({.listIndex = 0,
@@ -67,22 +66,18 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
                 rows.clear();
             rows += piece;
         }
-        const TextReader &reader = reading.reader();
-        preview.encoding = reader.encodingName();
-        preview.encodingTaken = reading.encodingTaken();
-        preview.size = reader.fileSize();
+        FileAccount &account = preview.account;
+        account = reading.account();
         preview.lineEnds = lineEndsOf(reading.start());
-        preview.hint = separatorHint(reading.start(), reading.split(), options.quotes);
-        if (options.ownSeparator)
-            preview.dialect = reading.dialect();
-        preview.widest = reading.widest();
         const QStringList lines = stagedLinesOf(rows);
         layOutRows(preview, path, options, reading, lines, maxRows, limits);
         // What the part read holds, reckoned for the whole file by its bytes.
-        preview.rowsCounted = !reader.sampled();
-        const qint64 sampled = std::min(sampleBytes, preview.size);
-        preview.rows = preview.rowsCounted || sampled == 0 ? lines.size()
-                                                           : qint64(double(lines.size()) * preview.size / sampled);
+        account.rowsCounted = !reading.reader().sampled();
+        const qint64 sampled = std::min(sampleBytes, account.size);
+        const qint64 header = account.header ? 1 : 0;
+        account.rows = header
+            + (account.rowsCounted || sampled == 0 ? lines.size()
+                                                   : qint64(double(lines.size()) * account.size / sampled));
     } catch (const Failure &failure) {
         preview = FilePreview();
         preview.error = failure.description();

@@ -21,26 +21,14 @@ namespace quillora {
 struct FilePreview
 {
     QString error; // why the file cannot be read; nothing else is set then
-    QByteArray encoding;
-    EncodingTaken encodingTaken = EncodingTaken::Found;
+    // What reading its start learnt: its rows counted where the preview
+    // read it all, else reckoned from the part read.
+    FileAccount account;
     QString lineEnds; // "CR LF", "LF", "CR", "mixed" or "none"
-    qint64 size = 0;
-    // The rows the whole file gives: counted where the preview read it all,
-    // else reckoned from the part read.
-    qint64 rows = 0;
-    bool rowsCounted = false;
-    qsizetype widest = 0; // cells of the widest row read
     std::optional<QStringList> header; // the sheet's first row
     QList<QStringList> firstRows;
     // Of each of those rows, the cells stored as numbers or dates.
     QList<QList<qsizetype>> valueCells;
-    // The sign numbers are read with; none: numbers stay text.
-    QChar decimalSign;
-    std::optional<SeparatorHint> hint;
-    // Each file cut at its own separator: the separator found (none where
-    // none splits its start evenly) and whether fields are quoted; nullopt:
-    // not asked for.
-    std::optional<Dialect> dialect;
 };
 
 // Reads at most sampleBytes of the file (never a stream, which only an

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/importinterfaces.h"
+#include "core/reading/fileaccount.h"
 #include "core/text/cellvalue.h"
 #include "core/text/linesplitter.h"
 
@@ -18,7 +19,6 @@ namespace quillora {
 class FileReading;
 class GuardedOperation;
 class StagingFile;
-class TextReader;
 
 // What staging a file left out of its rows: cells cut at what a cell holds,
 // and cells with text past the last column. Reported with the sheet.
@@ -40,13 +40,12 @@ struct StagedCells
     }
 };
 
-// What a file gave the staging file: its rows, its header, and what a plan
-// shows of it.
+// What a file gave the staging file: its rows, and its account (its
+// header among it).
 struct StagedFile
 {
     qint64 lines = 0;
-    std::optional<QStringList> header;
-    FileSummary summary;
+    FileAccount account;
     CellTyping typing;
 };
 
@@ -76,8 +75,6 @@ public:
         std::function<void(const QString &)> note;
         // Text that did not land as it stood, told at a step.
         std::function<void(int, const QString &)> loss;
-        // Whether each file's separator hint and widest row are wanted.
-        bool summarize = false;
     };
 
     FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hooks);
@@ -89,9 +86,7 @@ public:
                StagedCells &counts, StagedFile &staged);
 
 private:
-    void noteDialect(const FileReading &reading, const QString &file);
-    FileSummary summaryOf(const FileReading &reading, const ReadOptions &options) const;
-    void reportEncoding(const TextReader &reader, const QString &path, int step);
+    void tellNotes(const FileAccount &account, const Steps &steps);
     static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);
 
     ImportInputs &m_inputs;

@@ -3,6 +3,7 @@
 
 #include "core/errorreport.h"
 #include "core/import/headerplan.h"
+#include "core/reading/fileaccount.h"
 #include "core/reading/readoptions.h"
 
 #include <QList>
@@ -25,6 +26,8 @@ struct SheetOptions
     bool sheetsAsListed = false;
     // Header names that count as others (old, new) before they are matched.
     QList<std::pair<QString, QString>> renames = {};
+    // A sheet listing each file, last in the document.
+    bool reportSheet = false;
 };
 
 // What the run reads from its front end, each time at the moment of use: the
@@ -47,30 +50,6 @@ public:
     virtual QString howTo(Choice choice) const = 0;
 };
 
-// What one file gave, for a front end that shows it (the plan).
-struct FileSummary
-{
-    QByteArray encoding; // as Qt's decoders name it
-    bool encodingChosen = false;
-    bool encodingGuessed = false;
-    qint64 rows = 0; // the header's included
-    qsizetype widest = 0;
-    QString separatorHint; // "semicolons"; empty: none
-    // Lines were cut, yet every row after the header is one cell; the
-    // separator its start splits at ("semicolons": comma, semicolon, tab or
-    // pipe), and the cells of the header.
-    bool oneCellEach = false;
-    // The sign numbers were read with; none: numbers stay text.
-    QChar decimalSign;
-    QString looksCutAt;
-    qsizetype headerCells = 0;
-    // Each file cut at its own separator: the one found ("semicolons"), or
-    // empty where none split its lines evenly; nullopt: not asked for.
-    std::optional<QString> ownSeparator;
-    // The rows above its table that were skipped; nullopt: not asked for.
-    std::optional<qint64> rowsAboveTable;
-};
-
 // What the run tells its front end, which shows it in its own way (the
 // window's progress bar, the command line's progress line), and how it lets
 // the front end breathe. The run ends early in two ways: the front end is
@@ -81,12 +60,9 @@ public:
     virtual ~ImportObserver() = default;
     // A listed file is about to be read: index from 0, of count.
     virtual void fileStarted(int index, int count, const QString &path) = 0;
-    // The file was read whole; told only to a front end that asks for it.
-    virtual bool wantsFileSummaries() const { return false; }
-    virtual void fileRead([[maybe_unused]] int index, [[maybe_unused]] const QString &path,
-                          [[maybe_unused]] const FileSummary &summary)
-    {
-    }
+    // What a file read whole gave, once, when its sheet was written (or
+    // could not be): where its rows landed.
+    virtual void fileRead([[maybe_unused]] const FileAccount &account) {}
     // The columns of a sheet whose files have headers, and how the headers
     // drift, once its files were read (told as notes too).
     virtual void headerPlanned([[maybe_unused]] const HeaderPlan &plan) {}

@@ -109,7 +109,7 @@ private:
     PlannedSheets m_sheets;
 };
 
-// The front end's observer, but for the summaries the plan keeps and the
+// The front end's observer, but for the accounts the plan keeps and the
 // "Done." that means nothing here.
 class PlanObserver : public ImportObserver
 {
@@ -120,10 +120,10 @@ public:
     {
     }
     void fileStarted(int index, int count, const QString &path) override { m_observer.fileStarted(index, count, path); }
-    bool wantsFileSummaries() const override { return true; }
-    void fileRead(int index, const QString &path, const FileSummary &summary) override
+    void fileRead(const FileAccount &account) override
     {
-        m_plan.files.append({index, path, summary});
+        m_plan.files.append(account);
+        m_observer.fileRead(account);
     }
     // On one sheet, told once; a sheet per file keeps the first file's.
     void headerPlanned(const HeaderPlan &header) override

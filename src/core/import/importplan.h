@@ -16,18 +16,12 @@ namespace quillora {
 // read once; nothing is started and nothing written.
 struct ImportPlan
 {
-    struct File
-    {
-        int listIndex = 0;
-        QString path;
-        FileSummary summary;
-    };
     struct Sheet
     {
         QString name;
         qint64 rows = 0;
     };
-    QList<File> files;
+    QList<FileAccount> files;
     QList<Sheet> sheets;
     // With headers on one sheet: its columns, and how the headers drift.
     std::optional<HeaderPlan> header;

@@ -40,10 +40,10 @@ ImportRun::ImportRun(ImportInputs &inputs, ImportObserver &observer, Spreadsheet
                     },
                 .handled = [this](qsizetype text) { maybeYield(text); },
                 .note = [this](const QString &text) { m_observer.note(text); },
-                .loss = [this](int step, const QString &text) { m_observer.loss(step, text); },
-                .summarize = observer.wantsFileSummaries()})
+                .loss = [this](int step, const QString &text) { m_observer.loss(step, text); }})
     , m_writer(m_office, m_guard, inputs, observer, {m_document, m_sheet},
                [this](qsizetype text) { maybeYield(text); })
+    , m_report(observer)
 {
     m_sinceYield.start();
 }
@@ -140,6 +140,7 @@ void ImportRun::runOneSheet()
         return;
     writeSheet(m_originalSheets.value(0));
     removeDefaultSheets();
+    addReportSheet();
     finishDocument();
     m_guard.step(200, [this] { m_staging.reset(); });
 }
@@ -164,13 +165,16 @@ void ImportRun::runSeparateSheets()
             continue;
         tellHeaderPlan();
         QString sheetName;
-        if (!addFileSheet(*path, index, sheetName))
+        if (!addFileSheet(*path, index, sheetName)) {
+            m_report.sheetWritten({}, m_layout);
             continue;
+        }
         writeSheet(sheetName);
         ++m_result.filesImported;
         m_guard.step(286, [this] { m_staging->clear(); });
     }
     removeDefaultSheets();
+    addReportSheet();
     finishDocument();
 }
 
@@ -200,25 +204,13 @@ void ImportRun::startLayout()
     m_layout.setRenames(m_sheets.renames);
 }
 
-// What differs between the headers of the sheet's files, a note per change
-// rather than one per file.
 void ImportRun::tellHeaderPlan()
 {
     if (!m_layout.hasHeaderRow())
         return;
     m_headersSeen = true;
     m_renamesMet.unite(m_layout.renamesMet());
-    const HeaderPlan plan = m_layout.headerPlan();
-    m_observer.headerPlanned(plan);
-    for (const QString &change : plan.changes)
-        m_observer.note(tr("The headers differ: %1. Each file's cells are under the columns of their names.").arg(change));
-    for (qsizetype i = 0; i < plan.spellings.size(); ++i) {
-        m_observer.note(plan.spellingColumns.value(i) > 1
-                            ? tr("Column names are spelt two ways: %1. Each is one column, named as first spelt.")
-                                  .arg(plan.spellings[i])
-                            : tr("A column name is spelt two ways: %1. It is one column, named as first spelt.")
-                                  .arg(plan.spellings[i]));
-    }
+    m_report.tellHeaderPlan(m_layout.headerPlan());
 }
 
 bool ImportRun::stageFile(const QString &path)
@@ -227,20 +219,21 @@ bool ImportRun::stageFile(const QString &path)
     const CellLimits limits{m_office.spreadsheets().cellCharacters(), MaxColumns};
     if (!m_stager.stage(*m_staging, path, m_steps->staging, limits, m_staged, staged))
         return false;
-    if (m_observer.wantsFileSummaries())
-        m_observer.fileRead(m_place.index, path, staged.summary);
+    FileAccount &account = staged.account;
+    account.listIndex = m_place.index;
     // Notes name a file below the folder that holds them all, as the plan does.
-    const QString noteName = path == StandardInputPath ? u"stdin"_s
-                                                       : shownFileName(path, FileColumn::Relative, m_listedFolder);
-    m_cutOf.push_back({noteName, staged.summary});
+    account.name = path == StandardInputPath ? u"stdin"_s : shownFileName(path, FileColumn::Relative, m_listedFolder);
     const QString shown = path == StandardInputPath ? u"stdin"_s : shownFileName(path, m_fileColumn, m_commonFolder);
     m_layout.addFile({.listIndex = m_place.index,
                       .path = pathShown(path),
                       .lines = staged.lines,
-                      .header = staged.header,
+                      .header = account.header,
                       .shownName = shown,
-                      .noteName = noteName,
-                      .typing = staged.typing});
+                      .noteName = account.name,
+                      .typing = staged.typing,
+                      .fileLines = account.lines,
+                      .headLines = account.linesSkipped + (account.header ? 1 : 0)});
+    m_report.add(std::move(account));
     return true;
 }
 
@@ -322,6 +315,7 @@ void ImportRun::writeSheet(const QString &sheetName)
     // What staging left out of this sheet's files already counts.
     m_writer.write(sheetName, m_sheetPosition, *m_staging, m_layout, std::exchange(m_staged, {}));
     m_nextSheetPosition = m_writer.positionAfter();
+    m_report.sheetWritten(m_writer.landings(), m_layout);
 }
 
 void ImportRun::removeDefaultSheets()
@@ -353,36 +347,14 @@ void ImportRun::finishDocument()
         m_office.step(308, [this] { m_finish(*m_document); }, m_office.deadlines().finish);
 }
 
-// A file cut nowhere among files cut into several cells, whose start looks
-// cut at another separator, was most likely cut at the wrong one: it is
-// named, with the one it looks cut at. A file of one column is no such file.
-void ImportRun::tellFilesUnlikeTheRest()
+void ImportRun::addReportSheet()
 {
-    qsizetype widestHeader = 0;
-    bool othersCut = false;
-    for (const auto &[name, summary] : m_cutOf) {
-        othersCut = othersCut || !summary.oneCellEach;
-        widestHeader = std::max(widestHeader, summary.headerCells);
-    }
-    if (!othersCut)
+    if (!m_sheets.reportSheet || !m_document || m_office.closing() || m_result.filesImported == 0)
         return;
-    for (const auto &[name, summary] : m_cutOf) {
-        const bool oneCell = summary.oneCellEach || (summary.headerCells == 1 && widestHeader >= 2);
-        if (!oneCell || summary.looksCutAt.isEmpty())
-            continue;
-        const int cells = int(widestHeader);
-        //: %1 the file, %2 the separator it looks cut at ("semicolons")
-        const QString note = summary.oneCellEach
-            ? (cells >= 2 ? tr("%1: every row is one cell, where the other files have %Ln; it looks separated by %2.",
-                               nullptr, cells)
-                          : tr("%1: every row is one cell, where the other files have several; it looks separated "
-                               "by %2."))
-            : (cells >= 2 ? tr("%1: its header is one cell, where the other files have %Ln; it looks separated by %2.",
-                               nullptr, cells)
-                          : tr("%1: its header is one cell, where the other files have several; it looks separated "
-                               "by %2."));
-        m_observer.note(note.arg(name, summary.looksCutAt));
-    }
+    QString choose;
+    m_guard.step(306, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
+    const int cellCharacters = m_office.spreadsheets().cellCharacters();
+    m_office.step(306, [&] { RunReport::addSheet(*m_document, m_report.accounts(), choose, cellCharacters); });
 }
 
 // A rename whose old name no header had did nothing: what the user meant
@@ -399,7 +371,9 @@ void ImportRun::tellRenamesUnmet()
 
 void ImportRun::complete()
 {
-    tellFilesUnlikeTheRest();
+    // Files read whose sheet was never written are told all the same.
+    m_report.sheetWritten({}, m_layout);
+    m_report.tellFilesUnlikeTheRest();
     tellRenamesUnmet();
     m_guard.step(302, [this] { m_observer.runEnded(); });
     // On one sheet nothing is written before every file is read.

@@ -5,6 +5,7 @@
 #include "core/import/filestager.h"
 #include "core/import/importinterfaces.h"
 #include "core/import/officecalls.h"
+#include "core/import/runreport.h"
 #include "core/import/sheetlayout.h"
 #include "core/import/sheetwriter.h"
 #include "core/import/spreadsheet.h"
@@ -69,8 +70,8 @@ private:
     bool closingOrStopping() const { return m_office.closing() || m_observer.stopAsked(); }
     void startLayout();
     void tellHeaderPlan();
-    void tellFilesUnlikeTheRest();
     void removeDefaultSheets();
+    void addReportSheet();
     void finishDocument();
     void complete();
     void tellRenamesUnmet();
@@ -112,8 +113,7 @@ private:
     std::function<void(SpreadsheetDocument &)> m_finish;
     QStringList m_originalSheets;
     ImportResult m_result;
-    // Each file read: its name and how it was cut.
-    std::vector<std::pair<QString, FileSummary>> m_cutOf;
+    RunReport m_report;
 };
 
 } // namespace quillora

@@ -44,7 +44,7 @@ void SheetLayout::setRenames(const QList<Rename> &renames)
 void SheetLayout::addFile(const FileEntry &entry)
 {
     File file{entry.listIndex, entry.path, (m_files.empty() ? 0 : m_files.back().endLine) + entry.lines,
-              std::nullopt, stagedLineOf({entry.shownName}), entry.typing};
+              std::nullopt, stagedLineOf({entry.shownName}), entry.typing, entry.fileLines, entry.headLines};
     if (entry.header) {
         file.columns = matchColumns(entry.noteName, *entry.header);
         m_headerSeen = true;
@@ -184,10 +184,36 @@ std::optional<SheetLayout::Place> SheetLayout::placeOf(qint64 lines) const
     qint64 start = 0;
     for (const File &file : m_files) {
         if (lines <= file.endLine)
-            return Place{file.listIndex, file.path, lines - start};
+            return Place{file.listIndex, file.path, lines - start, file.fileLines.lineOf(file.headLines + lines - start - 1)};
         start = file.endLine;
     }
     return std::nullopt;
+}
+
+std::vector<std::pair<int, qint64>> SheetLayout::fileEnds() const
+{
+    std::vector<std::pair<int, qint64>> ends;
+    for (const File &file : m_files)
+        ends.emplace_back(file.listIndex, file.endLine);
+    return ends;
+}
+
+std::pair<QStringList, QStringList> SheetLayout::headerDriftOf(size_t index) const
+{
+    const auto first = std::ranges::find_if(m_files, [](const File &file) { return file.columns.has_value(); });
+    if (index >= m_files.size() || !m_files[index].columns || first == m_files.end())
+        return {};
+    const std::vector<qsizetype> &firstColumns = *first->columns;
+    const std::vector<qsizetype> &columns = *m_files[index].columns;
+    const auto namesIn = [&](const std::vector<qsizetype> &these, const std::vector<qsizetype> &others) {
+        QStringList names;
+        for (const qsizetype column : these) {
+            if (std::ranges::find(others, column) == others.end() && !names.contains(m_names.value(column)))
+                names.append(m_names.value(column));
+        }
+        return names;
+    };
+    return {namesIn(firstColumns, columns), namesIn(columns, firstColumns)};
 }
 
 QString SheetLayout::headerLine() const

@@ -3,6 +3,7 @@
 
 #include "core/import/headerplan.h"
 #include "core/import/renames.h"
+#include "core/text/linesplitter.h"
 #include "core/text/rowblock.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,10 @@ public:
         QString shownName;                 // what its file column shows
         QString noteName;                  // how notes name it
         CellTyping typing = {};            // which of its cells are numbers or dates
+        // The file's line each of its staged lines starts on, and the
+        // staged lines of its head (skipped, and the header).
+        RecordLines fileLines = {};
+        qint64 headLines = 0;
     };
     void addFile(const FileEntry &entry);
     // How the cells of the line at index (from 0, over all the files) are
@@ -57,16 +62,23 @@ public:
     // The sheet's columns and how the headers of its files drift.
     HeaderPlan headerPlan() const;
 
-    // The file the first lines (over all the files) end in, and how many of
-    // its rows they hold; nullopt for none.
+    // The file the first lines (over all the files) end in, how many of its
+    // rows they hold, and the file's own line of the last; nullopt for none.
     struct Place
     {
         int listIndex;
         QString path;
         qint64 row;
+        qint64 line;
     };
     std::optional<Place> placeOf(qint64 lines) const;
     void setFileColumn(bool on) { m_fileColumn = on; }
+    // The files in order: each one's place in the list, and the index after
+    // its last line (over all the files).
+    std::vector<std::pair<int, qint64>> fileEnds() const;
+    // The named columns the header of the file at index (in order) lacks and
+    // adds against the first header; empty for a file without one.
+    std::pair<QStringList, QStringList> headerDriftOf(size_t index) const;
 
     // Whether the sheet starts with a header row: a file had a header.
     bool hasHeaderRow() const { return m_headerSeen; }
@@ -88,6 +100,8 @@ private:
         std::optional<std::vector<qsizetype>> columns; // header cell -> named column
         QString stagedName;                // its file column cell, staged
         CellTyping typing;
+        RecordLines fileLines;
+        qint64 headLines;
     };
     // A named column as names are matched: its name as spelt and as
     // compared, and for a renamed one the compared name it had.

@@ -54,6 +54,10 @@ void SheetWriter::write(const QString &sheetName, int position, StagingFile &sta
     // A header row, when files had headers, counts as a row of the sheet.
     const qint64 totalLines = lines + (layout.hasHeaderRow() ? 1 : 0);
     SheetRows sheet;
+    sheet.name = sheetName;
+    m_landings.clear();
+    m_fileEnds = layout.fileEnds();
+    m_landingFile = 0;
     if (!beginSheetRows(sheet, lines, leftOut))
         return;
     QStringView line;
@@ -72,6 +76,7 @@ void SheetWriter::write(const QString &sheetName, int position, StagingFile &sta
             // An empty row left out loses nothing.
             m_rowsLeftOut += cells > 0 ? 1 : 0;
         } else {
+            noteLanding(sheet, index);
             leftOut.leftOut += shapeRow(line, index, sheet.rows);
         }
         ++sheet.row;
@@ -149,6 +154,7 @@ void SheetWriter::continueOnNewSheet(const QString &sheetName, SheetRows &sheet,
                 name = u"%1 (%2)"_s.arg(sheetName).arg(number);
             document.insertSheet(name, position);
             m_target.sheet = document.sheetAt(position);
+            sheet.name = name;
             m_positionAfter = position + 1;
         })) {
         // Told once, as the cause: the rows left out need no second line.
@@ -170,6 +176,22 @@ qsizetype SheetWriter::shapeRow(QStringView line, qint64 index, RowBlock &rows)
     if (index < 0 || m_layout->plain())
         return rows.appendStagedLine(line, m_limits.columns);
     return m_layout->appendRow(line, index, rows, m_limits.columns);
+}
+
+// The line at index lands on the sheet's next row: its file's first row, or
+// its last so far.
+void SheetWriter::noteLanding(const SheetRows &sheet, qint64 index)
+{
+    const size_t before = m_landingFile;
+    while (m_landingFile < m_fileEnds.size() && index >= m_fileEnds[m_landingFile].second)
+        ++m_landingFile;
+    if (m_landingFile >= m_fileEnds.size())
+        return;
+    const qint64 row = sheet.row + 1;
+    if (m_landings.empty() || m_landingFile != before || m_landings.back().listIndex != m_fileEnds[m_landingFile].first)
+        m_landings.push_back({m_fileEnds[m_landingFile].first, sheet.name, row, sheet.name, row});
+    else
+        m_landings.back() = {m_landings.back().listIndex, m_landings.back().sheet, m_landings.back().firstRow, sheet.name, row};
 }
 
 bool SheetWriter::blockIsFull(const RowBlock &rows)
@@ -238,9 +260,9 @@ QString SheetWriter::stopReport(const RunPlace &place, bool sheetsBefore) const
     const auto at = m_layout->placeOf(m_linesSent);
     if (!at)
         return tr("Importing was stopped before any row was written.");
-    return tr("Importing was stopped after row %1 of the file \"%2\" (file %3 of %4): the rows up to there are in "
+    return tr("Importing was stopped after line %1 of the file \"%2\" (file %3 of %4): the rows up to there are in "
               "the document, and none after.")
-        .arg(at->row)
+        .arg(at->line)
         .arg(pathShown(at->path))
         .arg(at->listIndex + 1)
         .arg(place.count);

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace quillora {
 
@@ -80,6 +81,18 @@ public:
     qint64 cellsLeftOut() const { return m_cellsLeftOut; }
     qint64 rowsLeftOut() const { return m_rowsLeftOut; }
 
+    // Where each file's rows landed on the last sheet written (and those it
+    // went on to), in order; a file none of whose rows landed has none.
+    struct Landing
+    {
+        int listIndex = 0;
+        QString sheet;
+        qint64 firstRow = 0; // from 1
+        QString lastSheet;
+        qint64 lastRow = 0;
+    };
+    const std::vector<Landing> &landings() const { return m_landings; }
+
     // Where the run stopped, by what the document holds.
     QString stopReport(const RunPlace &place, bool sheetsBefore) const;
 
@@ -92,6 +105,7 @@ private:
         qint64 row = 0;      // on the sheet being written
         qint64 firstRow = 0; // of the block
         qint64 rowsBefore = 0;
+        QString name;
         int part = 1;
         bool full = false;   // and no new sheet for the rest
     };
@@ -99,6 +113,7 @@ private:
     void sendBlock(SheetRows &sheet, qint64 totalLines, qint64 linesAfter);
     void continueOnNewSheet(const QString &sheetName, SheetRows &sheet, qint64 rowsToCome, StagedCells &leftOut);
     qsizetype shapeRow(QStringView line, qint64 index, RowBlock &rows);
+    void noteLanding(const SheetRows &sheet, qint64 index);
     static bool blockIsFull(const RowBlock &rows);
     void reportLeftOut(const QString &sheetName, const StagedCells &cells);
     bool closingOrStopping() const;
@@ -122,6 +137,10 @@ private:
     // Whether the sheet of the last write began, and its staged lines sent.
     bool m_writing = false;
     qint64 m_linesSent = 0;
+    std::vector<Landing> m_landings;
+    // The files of the sheet being written, and the one of the last line.
+    std::vector<std::pair<int, qint64>> m_fileEnds;
+    size_t m_landingFile = 0;
 };
 
 } // namespace quillora

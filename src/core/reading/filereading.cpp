@@ -77,7 +77,8 @@ std::optional<bool> decimalCommaIn(QStringView text, const std::optional<QString
 } // namespace
 
 FileReading::FileReading(const QString &path, const ReadOptions &options, CellLimits limits, Watch watch)
-    : m_options(options)
+    : m_path(path)
+    , m_options(options)
     , m_limits(limits)
     , m_watch(std::move(watch))
     , m_reader(openReader(path, m_options, m_watch))
@@ -275,6 +276,40 @@ EncodingTaken FileReading::encodingTaken() const
     if (m_reader.encodingChosen())
         return EncodingTaken::Chosen;
     return m_reader.encodingGuessed() ? EncodingTaken::Guessed : EncodingTaken::Found;
+}
+
+FileAccount FileReading::account() const
+{
+    FileAccount account;
+    account.path = m_path;
+    account.size = m_reader.fileSize();
+    account.encoding = m_reader.encodingName();
+    account.encodingTaken = encodingTaken();
+    account.unreadable = m_reader.invalidCount();
+    account.strayBytes = m_reader.strayCount();
+    account.unreadableKeptAsControls = account.strayBytes > 0 || m_reader.encoding() == TextEncoding::Windows1252;
+    account.utf8ReadOtherwise = m_reader.utf8SequencesReadOtherwise();
+    account.split = m_split;
+    account.quotes = m_quotes && (m_split || m_options.ownSeparator);
+    if (m_options.ownSeparator)
+        account.dialect = m_dialect;
+    account.decimalSign = typingOf(m_options, m_split, m_decimalComma).decimalSign;
+    account.linesSkipped = linesSkipped();
+    account.skippedToTable = m_options.skipToTable;
+    account.header = header();
+    account.widest = widest();
+    account.cutCells = cutCells();
+    account.leftOutCells = leftOutCells();
+    account.unclosedQuoteLine = unclosedQuoteLine();
+    account.lines = m_splitter.recordLines();
+    // A file cut nowhere is told with the separator its start looks cut at.
+    const bool cutting = m_options.split || m_options.ownSeparator;
+    const qsizetype headerCells = account.header ? account.header->size() : 0;
+    account.oneCellEach = cutting && m_rowsHaveText && !m_rowsCut;
+    if (cutting && (account.oneCellEach || headerCells == 1))
+        account.looksCutAt = ownSeparatorOf(m_start, m_options.quotes);
+    account.hint = separatorHint(m_start, m_split, m_options.quotes);
+    return account;
 }
 
 std::optional<QStringList> FileReading::header() const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/reading/dialect.h"
+#include "core/reading/fileaccount.h"
 #include "core/reading/readoptions.h"
 #include "core/text/filehead.h"
 #include "core/text/linesplitter.h"
@@ -14,13 +15,6 @@
 #include <optional>
 
 namespace quillora {
-
-// How a file's encoding was taken.
-enum class EncodingTaken {
-    Found,   // by its mark, or told from its bytes
-    Chosen,  // as the user chose it
-    Guessed, // Windows-1252, for want of anything better
-};
 
 // One file read the one way the import, the preview and the plan read it:
 // opened (a file, a stream or standard input; or a sample of a file's
@@ -82,6 +76,9 @@ public:
     qint64 cutCells() const { return m_splitter.cutCells(); }
     qint64 leftOutCells() const { return m_splitter.leftOutCells(); }
     std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
+    // What the reading learnt of the file, once it gave all its rows (the
+    // rows and the landing are the caller's to count).
+    FileAccount account() const;
 
 private:
     bool readText(QString &text);
@@ -93,6 +90,7 @@ private:
     void endLastLine(QString &rows);
     void measure(QStringView rows);
 
+    QString m_path;
     ReadOptions m_options;
     CellLimits m_limits;
     Watch m_watch;

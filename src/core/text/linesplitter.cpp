@@ -222,8 +222,25 @@ bool LineSplitter::stageQuoted(QStringView text, qsizetype &i, qsizetype end, QS
     i = j + 1;
     if (text[j] == u'\r' && i < text.size() && text[i] == u'\n')
         ++i;
+    // Lines so far, less the breaks inside fields, are the staged lines ended.
+    m_records.addBreak(m_line - 1 - m_records.extraLines());
     ++m_line;
     return true;
+}
+
+qint64 RecordLines::lineOf(qint64 index) const
+{
+    const auto after = std::ranges::lower_bound(m_spans, index, {}, &std::pair<qint64, qint64>::first);
+    return index + 1 + (after == m_spans.begin() ? 0 : std::prev(after)->second);
+}
+
+void RecordLines::addBreak(qint64 index)
+{
+    const qint64 extra = extraLines() + 1;
+    if (!m_spans.empty() && m_spans.back().first == index)
+        m_spans.back().second = extra;
+    else
+        m_spans.emplace_back(index, extra);
 }
 
 std::optional<qint64> LineSplitter::unclosedQuoteLine() const

@@ -6,8 +6,27 @@
 #include <QStringView>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quillora {
+
+// The line of the file each staged line starts on: a quoted field with line
+// breaks makes one staged line of several of the file's. Kept sparse: only
+// the staged lines that spanned more than one.
+class RecordLines
+{
+public:
+    // The file's line (from 1) the staged line at index (from 0) starts on.
+    qint64 lineOf(qint64 index) const;
+    // The staged line at index went on past a line break of the file.
+    void addBreak(qint64 index);
+    qint64 extraLines() const { return m_spans.empty() ? 0 : m_spans.back().second; }
+
+private:
+    // A staged line, and the extra lines of the file up to its end.
+    std::vector<std::pair<qint64, qint64>> m_spans;
+};
 
 // What a row of a sheet takes at most: longer cells are cut, and cells past
 // the last column left out, as the text is staged, so that a line of any
@@ -43,6 +62,7 @@ public:
     // Cells cut at the limit, and cells with text past the last column.
     qint64 cutCells() const { return m_cutCells; }
     qint64 leftOutCells() const { return m_leftOutCells; }
+    const RecordLines &recordLines() const { return m_records; }
 
 private:
     void stageEach(QString &piece, QStringView separator, bool quotes, bool last);
@@ -58,6 +78,7 @@ private:
     bool m_fieldStart = true;
     qint64 m_line = 1;
     qint64 m_quoteLine = 0;
+    RecordLines m_records;
     // Where the text stands in its line: the cell, and its length so far.
     qsizetype m_column = 0;
     qsizetype m_cellLength = 0;

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/reportfile.h"
+
+#include "core/failure.h"
+#include "core/import/accountwords.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+bool asJsonLines(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == u"jsonl" || suffix == u"json";
+}
+
+// Quoted where it holds a comma, a quote or a line break, as CSV readers
+// take it.
+QString csvField(const QString &text)
+{
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
+}
+
+QByteArray csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    for (const QString &field : fields)
+        quoted.append(csvField(field));
+    return quoted.join(u',').toUtf8() + "\r\n";
+}
+} // namespace
+
+QByteArray reportFileText(const QString &path, const QList<FileAccount> &accounts, const QString &choose)
+{
+    const QStringList keys = AccountWords::reportKeys();
+    const bool json = asJsonLines(path);
+    QByteArray text = json ? QByteArray() : csvLine(keys);
+    for (const FileAccount &account : accounts) {
+        const QStringList row = AccountWords::reportRow(account, account.name, choose, QLocale::c());
+        if (!json) {
+            text += csvLine(row);
+            continue;
+        }
+        QJsonObject object;
+        for (qsizetype i = 0; i < keys.size(); ++i)
+            object.insert(keys[i], row.value(i));
+        text += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+    }
+    return text;
+}
+
+void writeReportFile(const QString &path, const QList<FileAccount> &accounts, const QString &choose, bool replace)
+{
+    const auto failed = [&](const QString &why) {
+        return Failure(QCoreApplication::translate("quillora::ReportFile", "The report %1 was not written: %2")
+                           .arg(path, why));
+    };
+    if (!replace && QFileInfo::exists(path))
+        throw failed(QCoreApplication::translate("quillora::ReportFile", "it exists; --force replaces it"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reportFileText(path, accounts, choose)) < 0 || !file.commit())
+        throw failed(file.errorString());
+}
+
+} // namespace quillora

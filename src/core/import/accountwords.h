@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/reading/fileaccount.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+
+namespace quillora {
+
+// The one place a file's account is put into words: the notes told as a
+// file is read, the dry run's line, and the report of an import (the
+// window's summary, the report sheet, the report file), one row per file.
+class AccountWords
+{
+    Q_DECLARE_TR_FUNCTIONS(quillora::AccountWords)
+
+public:
+    struct Note
+    {
+        // Text that did not land as it stood, rather than something to know.
+        bool loss = false;
+        QString text;
+        // Of how the lines were cut, rather than read.
+        bool ofCutting = false;
+    };
+    // What the user should know of a file read whole; choose says how to
+    // choose its encoding, in the front end's words.
+    static QList<Note> notesOf(const FileAccount &account, const QString &choose);
+
+    // The preview's line for a file (encoding, line ends, size, rows, how it
+    // is cut), and for one cut at its own separator, a sentence saying how.
+    static std::pair<QString, QString> previewLine(const FileAccount &account, const QString &lineEnds);
+    // "found", "chosen" or "guessed".
+    static QString takenShown(EncodingTaken taken);
+    // "commas", "\";\"", "whole lines"; with its own separator, as found.
+    static QString separatorShown(const FileAccount &account);
+    // "decimal comma", "decimal point", or empty where numbers stay text.
+    static QString decimalShown(QChar sign);
+    // "lacks: a, b; adds: c", or empty.
+    static QString headerChangesShown(const FileAccount &account);
+
+    // The dry run's line for the file, named so.
+    static QString planLine(const FileAccount &account, const QString &name);
+
+    // The report: its columns, and a file's row (named so; notes as told).
+    static QStringList reportColumns();
+    // Numbers written as locale writes them (a file for scripts: C).
+    static QStringList reportRow(const FileAccount &account, const QString &name, const QString &choose,
+                                 const QLocale &locale);
+    // The columns as a file for scripts names them: the same in every language.
+    static QStringList reportKeys();
+    // The report's column of notes, counted from 0.
+    static constexpr int NotesColumn = 13;
+};
+
+} // namespace quillora

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/import/runreport.h"
+
+#include "core/import/accountwords.h"
+#include "core/import/spreadsheet.h"
+#include "core/text/separators.h"
+
+#include <QLocale>
+
+#include <algorithm>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+void RunReport::sheetWritten(const std::vector<SheetWriter::Landing> &landings, const SheetLayout &layout)
+{
+    for (qsizetype i = m_told; i < m_accounts.size(); ++i) {
+        FileAccount &account = m_accounts[i];
+        const auto landed = std::ranges::find(landings, account.listIndex, &SheetWriter::Landing::listIndex);
+        if (landed != landings.end())
+            account.landed = FileAccount::Landing{landed->sheet, landed->firstRow, landed->lastSheet, landed->lastRow};
+        std::tie(account.columnsMissing, account.columnsAdded) = layout.headerDriftOf(size_t(i - m_told));
+        m_observer.fileRead(account);
+    }
+    m_told = m_accounts.size();
+}
+
+void RunReport::tellHeaderPlan(const HeaderPlan &plan)
+{
+    m_observer.headerPlanned(plan);
+    for (const QString &change : plan.changes)
+        m_observer.note(tr("The headers differ: %1. Each file's cells are under the columns of their names.").arg(change));
+    for (qsizetype i = 0; i < plan.spellings.size(); ++i) {
+        m_observer.note(plan.spellingColumns.value(i) > 1
+                            ? tr("Column names are spelt two ways: %1. Each is one column, named as first spelt.")
+                                  .arg(plan.spellings[i])
+                            : tr("A column name is spelt two ways: %1. It is one column, named as first spelt.")
+                                  .arg(plan.spellings[i]));
+    }
+}
+
+// The file is named with the one it looks cut at: it was most likely cut at
+// the wrong one. A file of one column is no such file.
+void RunReport::tellFilesUnlikeTheRest()
+{
+    const auto headerCells = [](const FileAccount &account) { return account.header ? account.header->size() : 0; };
+    qsizetype widestHeader = 0;
+    bool othersCut = false;
+    for (const FileAccount &account : std::as_const(m_accounts)) {
+        othersCut = othersCut || !account.oneCellEach;
+        widestHeader = std::max(widestHeader, headerCells(account));
+    }
+    if (!othersCut)
+        return;
+    for (const FileAccount &account : std::as_const(m_accounts)) {
+        const bool oneCell = account.oneCellEach || (headerCells(account) == 1 && widestHeader >= 2);
+        if (!oneCell || !account.looksCutAt)
+            continue;
+        const int cells = int(widestHeader);
+        //: %1 the file, %2 the separator it looks cut at ("semicolons")
+        const QString note = account.oneCellEach
+            ? (cells >= 2 ? tr("%1: every row is one cell, where the other files have %Ln; it looks separated by %2.",
+                               nullptr, cells)
+                          : tr("%1: every row is one cell, where the other files have several; it looks separated "
+                               "by %2."))
+            : (cells >= 2 ? tr("%1: its header is one cell, where the other files have %Ln; it looks separated by %2.",
+                               nullptr, cells)
+                          : tr("%1: its header is one cell, where the other files have several; it looks separated "
+                               "by %2."));
+        m_observer.note(note.arg(account.name, pluralShown(*account.looksCutAt)));
+    }
+}
+
+void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount> &accounts, const QString &choose,
+                         int cellCharacters)
+{
+    QString name = tr("Files");
+    for (int number = 2; document.hasSheet(name); ++number)
+        name = u"%1 (%2)"_s.arg(tr("Files")).arg(number);
+    const int position = document.sheetCount();
+    document.insertSheet(name, position);
+    const std::unique_ptr<SpreadsheetSheet> sheet = document.sheetAt(position);
+    sheet->expectRows(int(accounts.size()) + 1);
+    RowBlock rows;
+    rows.appendRow(AccountWords::reportColumns());
+    for (const FileAccount &account : accounts) {
+        QStringList row = AccountWords::reportRow(account, account.name, choose, QLocale());
+        // Notes of many kinds on one file may run past what a cell holds.
+        QString &notes = row[AccountWords::NotesColumn];
+        if (notes.size() > cellCharacters)
+            notes = notes.first(cellCharacters - 1) + u'…';
+        rows.appendRow(row);
+    }
+    sheet->writeRows(0, std::move(rows));
+}
+
+} // namespace quillora

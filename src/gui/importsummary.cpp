@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/importsummary.h"
+
+#include "core/import/accountwords.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <set>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace quillora {
+
+namespace {
+// The columns that hold counts sort as numbers.
+const std::set<int> NumberColumns{2, 3, 9, 10, 11};
+constexpr int SortRole = Qt::UserRole + 1;
+} // namespace
+
+ImportSummary::ImportSummary(QWidget *parent)
+    : QDialog(parent)
+    , m_notes(new QLabel(this))
+    , m_model(new QStandardItemModel(this))
+    , m_sorted(new QSortFilterProxyModel(this))
+    , m_table(new QTableView(this))
+{
+    setObjectName(u"ImportSummary"_s);
+    setWindowTitle(tr("Import Report"));
+    setModal(false);
+    // Beside the spreadsheet, not in the way of the window's keyboard.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    m_notes->setObjectName(u"SummaryNotes"_s);
+    m_notes->setWordWrap(true);
+    m_notes->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_sorted->setSourceModel(m_model);
+    m_sorted->setSortRole(SortRole);
+    m_table->setObjectName(u"SummaryFiles"_s);
+    m_table->setAccessibleName(tr("Files read"));
+    m_table->setModel(m_sorted);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setWordWrap(false);
+    m_table->verticalHeader()->hide();
+    // In the order given until the user sorts by a column.
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_table->setSortingEnabled(true);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *copy = buttons->addButton(tr("&Copy All"), QDialogButtonBox::ActionRole);
+    connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(shownText(false)); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_notes);
+    layout->addWidget(m_table, 1);
+    layout->addWidget(buttons);
+    resize(960, 420);
+}
+
+void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose)
+{
+    m_notes->setText(notes.join(u"\n\n"_s));
+    m_notes->setVisible(!notes.isEmpty());
+    m_model->clear();
+    m_model->setHorizontalHeaderLabels(AccountWords::reportColumns());
+    const QLocale locale;
+    QList<QStringList> rows;
+    for (const FileAccount &account : accounts)
+        rows.append(AccountWords::reportRow(account, account.name, choose, locale));
+    // The files with notes first, each part in the list's order.
+    std::ranges::stable_partition(rows, [](const QStringList &row) { return !row[AccountWords::NotesColumn].isEmpty(); });
+    for (const QStringList &row : std::as_const(rows)) {
+        QList<QStandardItem *> items;
+        for (int column = 0; column < row.size(); ++column) {
+            auto *item = new QStandardItem(row[column]);
+            item->setData(NumberColumns.contains(column) ? QVariant(locale.toLongLong(row[column])) : QVariant(row[column]),
+                          SortRole);
+            if (column == AccountWords::NotesColumn)
+                item->setToolTip(row[column]);
+            items.append(item);
+        }
+        m_model->appendRow(items);
+    }
+    m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_sorted->sort(-1);
+    m_table->resizeColumnsToContents();
+    // A long note shows in its tool tip; the column stays in the window.
+    m_table->setColumnWidth(AccountWords::NotesColumn, std::min(m_table->columnWidth(AccountWords::NotesColumn), 480));
+    show();
+    raise();
+}
+
+QString ImportSummary::shownText(bool selectedOnly) const
+{
+    QStringList lines;
+    QStringList titles;
+    for (int column = 0; column < m_sorted->columnCount(); ++column)
+        titles.append(m_sorted->headerData(column, Qt::Horizontal).toString());
+    lines.append(titles.join(u'\t'));
+    const QItemSelectionModel *selection = m_table->selectionModel();
+    for (int row = 0; row < m_sorted->rowCount(); ++row) {
+        if (selectedOnly && !selection->isRowSelected(row, {}))
+            continue;
+        QStringList cells;
+        for (int column = 0; column < m_sorted->columnCount(); ++column)
+            // A tab or a line break of a name would start another cell or row.
+            cells.append(m_sorted->index(row, column).data().toString().replace(u'\t', u' ').replace(u'\n', u' '));
+        lines.append(cells.join(u'\t'));
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void ImportSummary::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        const bool any = m_table->selectionModel()->hasSelection();
+        QApplication::clipboard()->setText(shownText(any));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace quillora
