@@ -1502,6 +1502,13 @@
         <source>Files</source>
         <translation>Dateien</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... und %Ln weitere Datei</numerusform>
+            <numerusform>... und %Ln weitere Dateien</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -198,6 +198,13 @@
             <numerusform>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... and %Ln more file</numerusform>
+            <numerusform>... and %Ln more files</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::SheetLayout</name>

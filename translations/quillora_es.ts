@@ -1501,6 +1501,13 @@
         <source>Files</source>
         <translation>Archivos</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... y %Ln archivo más</numerusform>
+            <numerusform>... y %Ln archivos más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1502,6 +1502,13 @@
         <source>Files</source>
         <translation>Fichiers</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... et %Ln autre fichier</numerusform>
+            <numerusform>... et %Ln autres fichiers</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

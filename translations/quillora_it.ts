@@ -1501,6 +1501,13 @@
         <source>Files</source>
         <translation>File</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... e %Ln altro file</numerusform>
+            <numerusform>... e altri %Ln file</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

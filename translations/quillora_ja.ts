@@ -1473,6 +1473,12 @@
         <source>Files</source>
         <translation>ファイル</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... ほか %Ln 個のファイル</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1472,6 +1472,12 @@
         <source>Files</source>
         <translation>파일</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... 외 파일 %Ln개</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1526,6 +1526,14 @@
         <source>Files</source>
         <translation>Pliki</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... i jeszcze %Ln plik</numerusform>
+            <numerusform>... i jeszcze %Ln pliki</numerusform>
+            <numerusform>... i jeszcze %Ln plików</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

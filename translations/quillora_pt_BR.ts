@@ -1501,6 +1501,13 @@
         <source>Files</source>
         <translation>Arquivos</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... e mais %Ln arquivo</numerusform>
+            <numerusform>... e mais %Ln arquivos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1526,6 +1526,14 @@
         <source>Files</source>
         <translation>Файлы</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... и ещё %Ln файл</numerusform>
+            <numerusform>... и ещё %Ln файла</numerusform>
+            <numerusform>... и ещё %Ln файлов</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

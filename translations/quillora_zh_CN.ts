@@ -1468,6 +1468,12 @@
         <source>Files</source>
         <translation>文件</translation>
     </message>
+    <message numerus="yes">
+        <source>... and %Ln more file(s)</source>
+        <translation>
+            <numerusform>... 以及另外 %Ln 个文件</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -7,6 +7,8 @@
 #include "testfiles.h"
 
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QRandomGenerator>
@@ -212,17 +214,24 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
     QCOMPARE(program.readAllStandardOutput(), QByteArray("stdin: a stream, read by the import alone: not in this plan\n"));
     QCOMPARE(program.exitCode(), 0);
 
-    // The sheets it names, with their rows, are those of the document written.
-    for (const QStringList &mode : {QStringList(), QStringList{u"--sheet-per-file"_s}}) {
-        const QStringList arguments = mode + QStringList{u"--split=comma"_s, u"--header"_s, u"-f"_s, u"-o"_s, output, folder};
-        program.start(QStringLiteral(QUILLORA_PROGRAM), QStringList{u"--dry-run"_s} + arguments);
+    // The sheets it names, with their rows, are those of the document
+    // written, and so is its report of each file: the same rows as the
+    // document's report sheet.
+    for (const QString &ending : {u"jsonl"_s, u"csv"_s}) {
+        const QStringList mode = ending == u"csv" ? QStringList{u"--sheet-per-file"_s} : QStringList();
+        const QStringList arguments = mode + QStringList{u"--split=comma"_s, u"--header"_s, u"--report-sheet"_s,
+                                                         u"-f"_s, u"-o"_s, output, folder};
+        const QString planReport = m_dir->filePath(u"plan."_s + ending);
+        const QString runReport = m_dir->filePath(u"run."_s + ending);
+        program.start(QStringLiteral(QUILLORA_PROGRAM),
+                      QStringList{u"--dry-run"_s, u"--report="_s + planReport} + arguments);
         QVERIFY(program.waitForFinished(60000));
         QStringList planned;
         for (const QString &line : QString::fromUtf8(program.readAllStandardOutput()).split(u'\n')) {
             if (line.startsWith(u"sheet "_s))
                 planned.append(line);
         }
-        program.start(QStringLiteral(QUILLORA_PROGRAM), arguments);
+        program.start(QStringLiteral(QUILLORA_PROGRAM), QStringList{u"--report="_s + runReport} + arguments);
         QVERIFY(program.waitForFinished(60000));
         const ReadDocument document = readDocument(output);
         QStringList written;
@@ -231,6 +240,29 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
             written.append(u"sheet %1: %2 %3"_s.arg(name).arg(rows).arg(rows == 1 ? u"row" : u"rows"));
         }
         QCOMPARE(planned, written);
+        QCOMPARE(document.sheetNames.last(), u"Files"_s);
+        const QByteArray report = readFile(runReport);
+        QCOMPARE(readFile(planReport), report);
+        if (ending == u"csv") {
+            QVERIFY(report.startsWith("file,sheet,first_row,last_row,encoding,encoding_taken,separator,"));
+            continue;
+        }
+        QList<QStringList> fromReport;
+        for (const QByteArray &line : report.split('\n')) {
+            if (line.isEmpty())
+                continue;
+            const QJsonObject object = QJsonDocument::fromJson(line).object();
+            QStringList row;
+            for (const QString &key : {u"file"_s, u"sheet"_s, u"first_row"_s, u"last_row"_s, u"encoding"_s,
+                                       u"encoding_taken"_s, u"separator"_s, u"quoting"_s, u"decimal_sign"_s,
+                                       u"lines_skipped"_s, u"rows"_s, u"columns"_s, u"header_changes"_s, u"notes"_s})
+                row.append(object.value(key).toString());
+            while (!row.isEmpty() && row.last().isEmpty())
+                row.removeLast();
+            fromReport.append(row);
+        }
+        QCOMPARE(fromReport, document.rows.value(u"Files"_s).mid(1));
+        QCOMPARE(fromReport.size(), 3);
     }
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/import/accountwords.h"
 #include "core/import/importplan.h"
 #include "core/import/importrun.h"
 #include "core/text/stagingfile.h"
@@ -555,10 +556,14 @@ void tst_ImportRun::planEqualsDocument_data()
     QTest::newRow("one sheet continuing") << SheetOptions{.continueSheets = true} << true << 4;
     QTest::newRow("a sheet each continuing") << SheetOptions{.oneSheet = false, .continueSheets = true} << false << 3;
     QTest::newRow("full, not continuing") << SheetOptions{.oneSheet = false} << true << 3;
+    QTest::newRow("one sheet continuing, report") << SheetOptions{.continueSheets = true, .reportSheet = true} << true << 4;
+    QTest::newRow("a sheet each, report") << SheetOptions{.oneSheet = false, .reportSheet = true} << false << 1048576;
 }
 
 // The plan is the run's own: the sheets it names and their rows are those of
-// the document the run writes, for a folder of mixed files.
+// the document the run writes, for a folder of mixed files; each file's
+// account, the rows it names for the file are the file's (its name in the
+// file column), and the report sheet lists the accounts.
 void tst_ImportRun::planEqualsDocument()
 {
     QFETCH(SheetOptions, sheets);
@@ -569,11 +574,10 @@ void tst_ImportRun::planEqualsDocument()
                     file(u"b.csv"_s, QByteArray(QStringEncoder("Shift_JIS").encode(u"名前,都市\r\n山田,東京\r\n"_s))),
                     file(u"c.txt"_s, QByteArray("\xFF\xFE" "n\0a\0m\0e\0\r\0o\0k\0", 16)),
                     file(u"A.csv"_s, "name,id\rq,9\r"), file(u"empty.txt"_s, "")};
-    window.sheets.oneSheet = sheets.oneSheet;
-    window.sheets.continueSheets = sheets.continueSheets;
-    window.sheets.sheetsAsListed = sheets.sheetsAsListed;
+    window.sheets = sheets;
     window.read.split = u","_s;
     window.read.header = header;
+    window.read.fileColumn = FileColumn::Name;
     MemorySpreadsheet office;
     office.limits = {16384, rowLimit};
     window.run(office);
@@ -589,6 +593,38 @@ void tst_ImportRun::planEqualsDocument()
     QCOMPARE(names, office.sheetNames());
     QCOMPARE(planned.errorTexts, runReports);
     QCOMPARE(plan.files.size(), window.files.size());
+    QList<QStringList> report{AccountWords::reportColumns()};
+    for (qsizetype i = 0; i < plan.files.size(); ++i) {
+        const FileAccount &account = window.accounts.at(i);
+        report.append(AccountWords::reportRow(account, account.name, u"choose it"_s, QLocale()));
+        QCOMPARE(AccountWords::reportRow(plan.files.at(i), plan.files.at(i).name, {}, QLocale()),
+                 AccountWords::reportRow(account, account.name, {}, QLocale()));
+        const auto &landed = account.landed;
+        QCOMPARE(landed.has_value(), account.rows > (header ? 1 : 0));
+        if (!landed)
+            continue;
+        // Its rows show its name; without a header, a file's last line break
+        // ends an empty row of its own, and an empty file is one.
+        const QString name = QFileInfo(account.path).fileName();
+        const auto isOfTheFile = [&](const QString &sheet, qint64 row) {
+            const QStringList cells = rowsOf(office, sheet).value(row - 1);
+            return cells.value(0) == name || (!header && cells.isEmpty() && row <= office.sheet(sheet)->rowsWritten);
+        };
+        QVERIFY(isOfTheFile(landed->sheet, landed->firstRow));
+        QVERIFY(isOfTheFile(landed->lastSheet, landed->lastRow));
+        QCOMPARE(rowsOf(office, landed->lastSheet).value(landed->lastRow).value(0) == name, false);
+    }
+    if (sheets.reportSheet) {
+        QCOMPARE(office.sheetNames().last(), u"Files"_s);
+        // A sheet that holds fewer rows counts the files left off.
+        if (report.size() > rowLimit)
+            report = report.first(rowLimit - 1) + QList<QStringList>{{u"... and 3 more files"_s}};
+        for (QStringList &row : report) {
+            while (!row.isEmpty() && row.last().isEmpty())
+                row.removeLast();
+        }
+        QCOMPARE(rowsOf(office, u"Files"_s), report);
+    }
 }
 
 void tst_ImportRun::stopLeavesWhatWasWritten_data()

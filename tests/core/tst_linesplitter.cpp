@@ -32,7 +32,7 @@ namespace {
 enum class Pieces { Whole, EachLine, Tiny };
 
 Rows stagedRows(const QString &text, const std::optional<QString> &separator, bool quotes, Pieces cut,
-                std::optional<qint64> &unclosed, CellLimits limits = {})
+                std::optional<qint64> &unclosed, CellLimits limits = {}, RecordLines *lines = nullptr)
 {
     QStringList pieces;
     if (cut == Pieces::Tiny) {
@@ -68,6 +68,8 @@ Rows stagedRows(const QString &text, const std::optional<QString> &separator, bo
     staging.WriteTextFile(rest);
     staging.WriteTextFile(u"\r\n");
     unclosed = splitter.unclosedQuoteLine();
+    if (lines)
+        *lines = splitter.recordLines();
     staging.rewind();
     Rows rows;
     QStringView line;
@@ -152,8 +154,16 @@ void tst_LineSplitter::rows()
     // anywhere: the state carries over.
     for (const Pieces cut : {Pieces::Whole, Pieces::EachLine, Pieces::Tiny}) {
         std::optional<qint64> unclosed;
-        QCOMPARE(stagedRows(text, separator, quotes, cut, unclosed), rows);
+        RecordLines lines;
+        QCOMPARE(stagedRows(text, separator, quotes, cut, unclosed, {}, &lines), rows);
         QCOMPARE(unclosed.value_or(0), unclosedLine);
+        // Each row starts on the file's line after the lines of those before
+        // it, the line breaks in their cells included.
+        qint64 line = 1;
+        for (qsizetype r = 0; r < rows.size(); ++r) {
+            QCOMPARE(lines.lineOf(r), line);
+            line += 1 + rows[r].join(QString()).count(u'\n');
+        }
     }
 }
 

@@ -203,7 +203,7 @@ void tst_CommandLineOffice::fourOutputsAgree_data()
     QTest::newRow("numbers and dates") << edges << typed << u"=SUM(A1:C20)=123469138929701.45"_s;
     QTest::newRow("header drift") << QStringList{file(u"jan.csv"_s, "id,amount\n1,2.50\n2,\n"),
                                                  file(u"feb.csv"_s, "id,amount,extra\n3,4.25,x\n")}
-                                  << (typed + QStringList{u"--header"_s}) << u"=SUM(B2:C4)=6.75"_s;
+                                  << (typed + QStringList{u"--header"_s, u"--report-sheet"_s}) << u"=SUM(B2:C4)=6.75"_s;
     QTest::newRow("decimal commas") << QStringList{file(u"bank.csv"_s, "Müller, Hans;12,50;2024-02-01\n;-0,5;\n")}
                                     << QStringList{u"--numbers"_s, u"--dates"_s, u"--split=semicolon"_s}
                                     << u"=SUM(B1:B2)=12"_s;
@@ -222,6 +222,7 @@ void tst_CommandLineOffice::fourOutputsAgree()
     window.read.split = options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s;
     window.read.header = options.contains(u"--header"_s);
     window.read.dates = options.contains(u"--dates"_s);
+    window.sheets.reportSheet = options.contains(u"--report-sheet"_s);
     if (options.contains(u"--numbers"_s))
         window.read.numbers = DecimalSign::Automatic;
     else if (options.contains(u"--numbers=point"_s))
@@ -250,27 +251,30 @@ void tst_CommandLineOffice::fourOutputsAgree()
     }
 
     const auto [formula, expected] = std::pair(sum.section(u'=', 0, 1), sum.section(u'=', 2));
-    QList<QStringList> first;
+    // The files' rows, and the sheet listing the files where asked for.
+    const QStringList sheets = window.sheets.reportSheet ? QStringList{u"Sheet1"_s, u"Files"_s} : QStringList{u"Sheet1"_s};
+    QList<QList<QStringList>> first;
     for (qsizetype i = 0; i < documents.size(); ++i) {
         const auto &document = documents.at(i);
-        const QList<QStringList> cells = calcCellStates(document, u"Sheet1"_s);
-        for (const QStringList &row : cells) {
-            for (const QString &cell : row)
-                QVERIFY2(!cell.startsWith(u"error:"_s), qPrintable(outputs.at(i) + u": "_s + cell));
-        }
-        if (first.isEmpty())
-            first = cells;
-        // An .ods or .fods file cannot hold control characters, U+FFFE nor
-        // U+FFFF: they are left out, with a report.
-        QList<QStringList> meant = first;
-        if (outputs.at(i).contains(u"ods"_s)) {
-            for (QStringList &row : meant) {
-                for (QString &cell : row)
-                    cell.remove(QRegularExpression(u"[\\x01\\x{FFFE}]"_s));
+        for (qsizetype s = 0; s < sheets.size(); ++s) {
+            const QList<QStringList> cells = calcCellStates(document, sheets[s]);
+            for (const QStringList &row : cells) {
+                for (const QString &cell : row)
+                    QVERIFY2(!cell.startsWith(u"error:"_s), qPrintable(outputs.at(i) + u": "_s + cell));
             }
+            if (first.size() <= s)
+                first.append(cells);
+            // An .ods or .fods file cannot hold control characters, U+FFFE nor
+            // U+FFFF: they are left out, with a report.
+            QList<QStringList> meant = first.at(s);
+            if (outputs.at(i).contains(u"ods"_s)) {
+                for (QStringList &row : meant) {
+                    for (QString &cell : row)
+                        cell.remove(QRegularExpression(u"[\\x01\\x{FFFE}]"_s));
+                }
+            }
+            QVERIFY2(cells == meant, qPrintable(outputs.at(i) + u" "_s + sheets[s]));
         }
-        QVERIFY2(cells == meant, qPrintable(outputs.at(i)));
-        QCOMPARE(cells, meant);
         const QStringList narrow = calcNarrowNumberColumns(document, u"Sheet1"_s);
         QVERIFY2(narrow.isEmpty(), qPrintable(outputs.at(i) + u": "_s + narrow.join(u", "_s)));
         QCOMPARE(calcFormulaValue(document, u"Sheet1"_s, formula), expected.toDouble());

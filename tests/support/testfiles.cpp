@@ -35,4 +35,10 @@ QByteArray utf32(const QString &text, bool bigEndian, bool withMark)
     return encode(text, bigEndian ? QStringConverter::Utf32BE : QStringConverter::Utf32LE, withMark);
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace quillora::test

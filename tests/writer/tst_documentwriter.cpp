@@ -224,7 +224,7 @@ void tst_DocumentWriter::cellsLongerThanCalcTakes()
 {
     // Past what Calc takes, cells are cut as they are read: a line of any
     // length costs no more than what can land.
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"long.txt"_s, QByteArray(70000, 'a') + ",b\nshort")};
     const Written ods = write(window, DocumentFormat::Ods);

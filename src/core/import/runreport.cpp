@@ -4,6 +4,7 @@
 #include "core/import/accountwords.h"
 #include "core/import/spreadsheet.h"
 #include "core/text/separators.h"
+#include "core/translations.h"
 
 #include <QLocale>
 
@@ -81,10 +82,14 @@ void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount>
     const int position = document.sheetCount();
     document.insertSheet(name, position);
     const std::unique_ptr<SpreadsheetSheet> sheet = document.sheetAt(position);
-    sheet->expectRows(int(accounts.size()) + 1);
+    // A sheet holds the columns' titles and rows - 1 files; the rest are
+    // counted on the last row.
+    const qsizetype rowLimit = document.limits().rows;
+    const qsizetype listed = accounts.size() + 1 <= rowLimit ? accounts.size() : rowLimit - 2;
+    sheet->expectRows(int(std::min<qsizetype>(accounts.size() + 1, rowLimit)));
     RowBlock rows;
     rows.appendRow(AccountWords::reportColumns());
-    for (const FileAccount &account : accounts) {
+    for (const FileAccount &account : accounts.first(std::max<qsizetype>(listed, 0))) {
         QStringList row = AccountWords::reportRow(account, account.name, choose, QLocale());
         // Notes of many kinds on one file may run past what a cell holds.
         QString &notes = row[AccountWords::NotesColumn];
@@ -92,6 +97,8 @@ void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount>
             notes = notes.first(cellCharacters - 1) + u'…';
         rows.appendRow(row);
     }
+    if (listed < accounts.size())
+        rows.appendRow({tr("... and %Ln more file(s)", nullptr, pluralCount(accounts.size() - listed))});
     sheet->writeRows(0, std::move(rows));
 }
 
