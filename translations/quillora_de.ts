@@ -1087,16 +1087,8 @@
         <translation>Keine Dateien hinzugefügt.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Fertig.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1454,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Die Datei &quot;%1&quot; wurde nicht importiert: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1508,6 +1507,10 @@
             <numerusform>... und %Ln weitere Datei</numerusform>
             <numerusform>... und %Ln weitere Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
 </context>
 <context>

@@ -1086,16 +1086,8 @@
         <translation>No se añadieron archivos.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>El archivo «%1» no se importó: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Hecho.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1453,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">El archivo «%1» no se importó: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1507,6 +1506,10 @@
             <numerusform>... y %Ln archivo más</numerusform>
             <numerusform>... y %Ln archivos más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
 </context>
 <context>

@@ -1087,16 +1087,8 @@
         <translation>Aucun fichier ajouté.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Terminé.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1454,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Le fichier « %1 » n&apos;a pas été importé : %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1508,6 +1507,10 @@
             <numerusform>... et %Ln autre fichier</numerusform>
             <numerusform>... et %Ln autres fichiers</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
 </context>
 <context>

@@ -1086,16 +1086,8 @@
         <translation>Nessun file aggiunto.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>Il file «%1» non è stato importato: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Fatto.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Nessuna intestazione ha una colonna «%1» da contare come «%2».</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1453,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>Il file «%1» non è stato importato: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1507,6 +1506,10 @@
             <numerusform>... e %Ln altro file</numerusform>
             <numerusform>... e altri %Ln file</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>Nessuna intestazione ha una colonna «%1» da contare come «%2».</translation>
     </message>
 </context>
 <context>

@@ -1063,16 +1063,8 @@
         <translation>ファイルが追加されていません。</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>完了。</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
     </message>
 </context>
 <context>
@@ -1435,6 +1427,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation>ファイル &quot;%1&quot; はインポートされませんでした: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1478,6 +1477,10 @@
         <translation>
             <numerusform>... ほか %Ln 個のファイル</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
     </message>
 </context>
 <context>

@@ -1062,16 +1062,8 @@
         <translation>추가된 파일이 없습니다.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>완료.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1434,6 +1426,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1477,6 +1476,10 @@
         <translation>
             <numerusform>... 외 파일 %Ln개</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -1106,16 +1106,8 @@
         <translation>Nie dodano plików.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>Nie zaimportowano pliku „%1”: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Gotowe.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1476,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">Nie zaimportowano pliku „%1”: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1533,6 +1532,10 @@
             <numerusform>... i jeszcze %Ln pliki</numerusform>
             <numerusform>... i jeszcze %Ln plików</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
 </context>
 <context>

@@ -1086,16 +1086,8 @@
         <translation>Nenhum arquivo adicionado.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Concluído.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1461,6 +1453,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">O arquivo &quot;%1&quot; não foi importado: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1507,6 +1506,10 @@
             <numerusform>... e mais %Ln arquivo</numerusform>
             <numerusform>... e mais %Ln arquivos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

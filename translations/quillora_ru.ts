@@ -1106,16 +1106,8 @@
         <translation>Файлы не добавлены.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>Файл «%1» не импортирован: %2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>Готово.</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1476,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">Файл «%1» не импортирован: %2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1533,6 +1532,10 @@
             <numerusform>... и ещё %Ln файла</numerusform>
             <numerusform>... и ещё %Ln файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
 </context>
 <context>

@@ -1058,16 +1058,8 @@
         <translation>未添加文件。</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation>文件“%1”未导入：%2</translation>
-    </message>
-    <message>
         <source>Done.</source>
         <translation>完成。</translation>
-    </message>
-    <message>
-        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
 </context>
 <context>
@@ -1430,6 +1422,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::RunDocument</name>
+    <message>
+        <source>The file &quot;%1&quot; was not imported: %2</source>
+        <translation type="unfinished">文件“%1”未导入：%2</translation>
+    </message>
+</context>
+<context>
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
@@ -1473,6 +1472,10 @@
         <translation>
             <numerusform>... 以及另外 %Ln 个文件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
+        <translation type="unfinished">没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,7 @@ void tst_FilePreview::previewEqualsImport()
     QFETCH(ReadOptions, options);
     const QString path = writeFile(m_dir.filePath(u"same.txt"_s), bytes);
     const FilePreview preview = previewFile(path, options);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {path};
     window.read = options;
     MemorySpreadsheet office;

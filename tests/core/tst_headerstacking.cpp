@@ -189,7 +189,7 @@ void tst_HeaderStacking::everyValueUnderItsOwnName()
     for (int n = 0; n < 1000; ++n) {
         const Case c = randomCase(random);
         QTemporaryDir dir;
-        FakeWindow window;
+        FakeWindow window{};
         for (qsizetype f = 0; f < c.texts.size(); ++f)
             window.files.append(writeFile(dir.filePath(u"%1.csv"_s.arg(f)), c.texts[f]));
         window.read.split = u","_s;

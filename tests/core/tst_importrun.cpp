@@ -131,7 +131,7 @@ void tst_ImportRun::cleanup()
 
 void tst_ImportRun::emptyListSaysSo()
 {
-    FakeWindow window;
+    FakeWindow window{};
     MemorySpreadsheet office;
     run(window, office);
     QCOMPARE(window.notices, QStringList{u"No files added."_s});
@@ -141,7 +141,7 @@ void tst_ImportRun::emptyListSaysSo()
 
 void tst_ImportRun::oneSheetPutsFilesOneAfterTheOther()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"one.txt"_s, "a\r\nb\r\n"), file(u"two.txt"_s, "c")};
     MemorySpreadsheet office;
     const ImportResult result = run(window, office);
@@ -289,7 +289,7 @@ void tst_ImportRun::stackingExports()
     QFETCH(Stacking, how);
     QFETCH(QList<QList<QStringList>>, sheets);
     QFETCH(int, notes);
-    FakeWindow window;
+    FakeWindow window{};
     for (qsizetype i = 0; i < texts.size(); ++i) {
         QDir(m_dir->path()).mkpath(QFileInfo(names[i]).path());
         window.files.append(file(names[i], texts[i]));
@@ -316,7 +316,7 @@ void tst_ImportRun::stackingExports()
 // A rename whose old name no header has is told, not ignored.
 void tst_ImportRun::renameMetByNoHeaderIsTold()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.csv"_s, "id,customer\n1,x\n")};
     window.read.split = u","_s;
     window.read.header = true;
@@ -356,7 +356,7 @@ void tst_ImportRun::fullSheetsContinueOnTheNext()
     QFETCH(bool, asListed);
     QFETCH(QStringList, sheets);
     QFETCH(QList<QList<QStringList>>, rows);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.sheetsAsListed = asListed;
     window.files = {file(u"a.csv"_s, "n\n1\n2\n3\n"), file(u"b.csv"_s, "n\n4\n")};
     window.sheets.oneSheet = oneSheet;
@@ -382,7 +382,7 @@ void tst_ImportRun::headerDriftIsToldOncePerChange()
     // A year of exports: a column added in April, one renamed in July, one
     // written in capitals in September; a header of thousands of columns
     // makes a line, not a page.
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.read.header = true;
     QStringList many;
@@ -472,7 +472,7 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates()
     QFETCH(int, sign);
     QFETCH(bool, dates);
     QFETCH(QString, stored);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, line + '\n')};
     window.read.split = split.isEmpty() ? std::nullopt : std::optional<QString>(split);
     window.read.numbers = sign < 0 ? std::nullopt : std::optional<DecimalSign>(DecimalSign(sign));
@@ -497,7 +497,7 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates()
 // The header row and the file column stay text, whatever they hold.
 void tst_ImportRun::headerAndFileColumnStayText()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"12"_s, "2024,7\n2024-01-01,8\n")};
     window.read.split = u","_s;
     window.read.header = true;
@@ -517,7 +517,7 @@ void tst_ImportRun::headerAndFileColumnStayText()
 // the separator it looks cut at.
 void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"a.csv"_s, "1,x,3\n2,y,4\n"), file(u"b.csv"_s, "5;z;7\n6;w;8\n"),
                     file(u"c.csv"_s, "just one\ncolumn\n")};
@@ -531,7 +531,7 @@ void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
 // reported a second time as cells past the last row.
 void tst_ImportRun::noRoomToContinueIsOneReport()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.continueSheets = true;
     window.files = {file(u"a.txt"_s, "1\n2\n3\n4\n")};
     MemorySpreadsheet office;
@@ -569,7 +569,7 @@ void tst_ImportRun::planEqualsDocument()
     QFETCH(SheetOptions, sheets);
     QFETCH(bool, header);
     QFETCH(int, rowLimit);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.csv"_s, "id,name\n1,x\n2,y\n3,z\n4,w\n5,v\n"),
                     file(u"b.csv"_s, QByteArray(QStringEncoder("Shift_JIS").encode(u"名前,都市\r\n山田,東京\r\n"_s))),
                     file(u"c.txt"_s, QByteArray("\xFF\xFE" "n\0a\0m\0e\0\r\0o\0k\0", 16)),
@@ -652,7 +652,7 @@ void tst_ImportRun::stopLeavesWhatWasWritten()
     QFETCH(QString, report);
     // Blocks of at most BlockCells rows: a stop comes between them.
     const QByteArray many = QByteArray("x\n").repeated(3 * SheetWriter::BlockCells);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, (head ? "title\nh\n" : "") + many), file(u"b.txt"_s, "b")};
     window.sheets.oneSheet = oneSheet;
     window.read.linesToSkip = head ? 1 : 0;
@@ -729,7 +729,7 @@ void tst_ImportRun::splitting()
     QFETCH(std::optional<QString>, split);
     QFETCH(QByteArray, text);
     QFETCH(QList<QStringList>, rows);
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = split;
     window.files = {file(u"in.txt"_s, text)};
     MemorySpreadsheet office;
@@ -747,7 +747,7 @@ void tst_ImportRun::quotedFieldsInBothModes_data()
 void tst_ImportRun::quotedFieldsInBothModes()
 {
     QFETCH(bool, oneSheet);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
     window.read.split = u","_s;
     window.read.quotes = true;
@@ -773,7 +773,7 @@ void tst_ImportRun::quotedFieldsInBothModes()
 
 void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"A.txt"_s, "a1\r\na2"), file(u"B.txt"_s, "b1"), file(u"sales report.csv"_s, "c1")};
     MemorySpreadsheet office;
@@ -788,7 +788,7 @@ void tst_ImportRun::separateSheetsInReverseOrderNamedAfterFiles()
 
 void tst_ImportRun::collidingNamesAreTestedAgain()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"x/data.txt"_s, "first"), file(u"y/data.txt"_s, "second"), file(u"z/DATA.TXT"_s, "third"),
                     file(u"w/data.txt"_s, "fourth"), file(u"v/---"_s, "fifth")};
@@ -808,7 +808,7 @@ void tst_ImportRun::collidingNamesAreTestedAgain()
 
 void tst_ImportRun::fileCalledSheet2KeepsItsSheet()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"Sheet2"_s, "kept"), file(u"Sheet1"_s, "also kept")};
     MemorySpreadsheet office;
@@ -835,7 +835,7 @@ void tst_ImportRun::onlyTheNewDocumentsOwnSheetsGo()
     QFETCH(QStringList, newSheets);
     QFETCH(bool, oneSheet);
     QFETCH(QStringList, after);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
     window.files = {file(u"f.txt"_s, "x")};
     MemorySpreadsheet office;
@@ -854,7 +854,7 @@ void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
     QByteArray wide;
     for (int i = 0; i < MaxColumns + 3; ++i)
         wide += i == MaxColumns + 1 ? "," : "c,";
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"long.txt"_s, "before\r\n" + fits + "\r\n" + fits + "too long\r\n" + wide + "\r\nafter\r\n")};
     MemorySpreadsheet office;
@@ -875,7 +875,7 @@ void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
 void tst_ImportRun::everyEncodingArrivesIntact()
 {
     const QString text = u"Ελληνικά,日本語,😀,€"_s;
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"16.txt"_s, utf16(text + u"\r\n"_s, false)), file(u"1252.txt"_s, "caf\xE9,\x80\r\n"),
                     file(u"8.txt"_s, (text + u"\n"_s).toUtf8()), file(u"32.txt"_s, utf32(text, true))};
@@ -909,7 +909,7 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
             cells.removeLast();
         expected.append(cells);
     }
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u";"_s;
     window.files = {file(u"big.txt"_s, text)};
     MemorySpreadsheet office;
@@ -929,7 +929,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
     // Memory holds a few blocks: long lines close a block before its cells do.
     // Half a block's text in cells as long as a cell holds.
     const QByteArray line = QByteArray(CalcCellCharacters, 'x').append(',').repeated(17).chopped(1);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"long.txt"_s, QByteArray(line + "\n").repeated(7))};
     window.read.split = u","_s;
     MemorySpreadsheet office;
@@ -942,7 +942,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
 
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     // Empty fields past the last column lose nothing and are not counted.
     window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2,,,,,,\r\n1\r\nlost,too")};
@@ -960,7 +960,7 @@ void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
 void tst_ImportRun::blocksThatFailAlikeAreReportedOnce()
 {
     // A full disk under the rows kept: every block fails the same way.
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"many.txt"_s, QByteArray("x\n").repeated(3 * SheetWriter::BlockCells))};
     MemorySpreadsheet office;
     office.beforeCall = [](const QString &operation) {
@@ -983,7 +983,7 @@ void tst_ImportRun::unreadableFileContributesNothing()
 {
     QFETCH(bool, oneSheet);
     QFETCH(int, step);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
     const QString locked = file(u"locked.txt"_s, "secret");
     QFile::setPermissions(locked, {});
@@ -1011,7 +1011,7 @@ void tst_ImportRun::unreadableFileContributesNothing()
 
 void tst_ImportRun::fileVanishingDuringTheRun()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     const QString second = file(u"second.txt"_s, "gone");
     window.files = {file(u"first.txt"_s, "here"), second};
@@ -1037,7 +1037,7 @@ void tst_ImportRun::fileThatDoesNotFitIsNotImported()
 {
     QFETCH(bool, oneSheet);
     QFETCH(int, step);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
     window.files = {file(u"a.txt"_s, QByteArray(1000, 'a')), file(u"big.txt"_s, QByteArray(5000, 'b')),
                     file(u"c.txt"_s, "c")};
@@ -1068,7 +1068,7 @@ void tst_ImportRun::fileThatDoesNotFitIsNotImported()
 
 void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, "a"), file(u"b.txt"_s, "b"), file(u"c.txt"_s, "c")};
     window.onYield = [&] {
         if (window.files.size() == 3)
@@ -1082,7 +1082,7 @@ void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()
 
 void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"a.txt"_s, "1,2"), file(u"b.txt"_s, "3,4 5")};
     window.onYield = [&] {
@@ -1096,7 +1096,7 @@ void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
 
 void tst_ImportRun::singleLineShowsFullProgress()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"empty.txt"_s, QByteArray())};
     MemorySpreadsheet office;
@@ -1111,7 +1111,7 @@ void tst_ImportRun::officeLostIsReportedOnceAndTheNextRunStartsAfresh()
     QByteArray text;
     for (int i = 0; i < 20000; ++i)
         text += "line\n";
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"a.txt"_s, text), file(u"b.txt"_s, text)};
     MemorySpreadsheet office;
@@ -1138,7 +1138,7 @@ void tst_ImportRun::officeLostIsReportedOnceAndTheNextRunStartsAfresh()
 
 void tst_ImportRun::officeMissingIsReportedOnce()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, "a"), file(u"b.txt"_s, "b")};
     MemorySpreadsheet office;
     office.beforeCall = [](const QString &) { throw SpreadsheetLost(u"LibreOffice did not answer within 60 seconds."_s); };
@@ -1152,7 +1152,7 @@ void tst_ImportRun::closingTheWindowStopsTheRun()
     QByteArray text;
     for (int i = 0; i < 50000; ++i)
         text += "some,line,of,text\n";
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, text), file(u"b.txt"_s, text)};
     MemorySpreadsheet office;
     office.beforeCall = [&](const QString &operation) {
@@ -1191,7 +1191,7 @@ void tst_ImportRun::officeThatDoesNotAnswerIsGivenUp()
         expected.append({QString::number(i)});
         text += QByteArray::number(i) + (i + 1 < lines ? "\r\n" : "");
     }
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, text)};
     MemorySpreadsheet office;
     office.concurrentWrites = concurrentWrites;
@@ -1229,7 +1229,7 @@ void tst_ImportRun::applicationStartsWhileFilesAreRead()
 {
     // The files wait here until the application is starting; what it says
     // is still reported after what the files say.
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {m_dir->filePath(u"missing.txt"_s), file(u"a.txt"_s, "a")};
     MemorySpreadsheet office;
     std::atomic<bool> starting = false;
@@ -1253,7 +1253,7 @@ void tst_ImportRun::applicationStartsWhileFilesAreRead()
 
 void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, "a\r\nb")};
     MemorySpreadsheet office;
     int yieldsDuringCall = 0;

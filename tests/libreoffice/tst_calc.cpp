@@ -97,7 +97,7 @@ private:
     // A run of the first test file goes through and reads back.
     void firstFileImports()
     {
-        FakeWindow window;
+        FakeWindow window{};
         window.files = {m_files.first()};
         window.run(*m_office);
         QVERIFY2(window.errorTexts.isEmpty(), qPrintable(window.errorTexts.join(u'\n')));
@@ -174,7 +174,7 @@ void tst_Calc::documentIsTheOneMeant()
 
 void tst_Calc::textStaysText()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"numbers.txt"_s, "007,1e5,TRUE,=1+1,-, 12 ,12/05,,'quoted\r\n")};
     window.run(*m_office);
@@ -193,7 +193,7 @@ void tst_Calc::textStaysText()
 // dates shown YYYY-MM-DD; everything else stays text as it stood.
 void tst_Calc::numbersAndDatesWhereNothingChanges()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u";"_s;
     window.read.numbers = DecimalSign::Automatic;
     window.read.dates = true;
@@ -214,7 +214,7 @@ void tst_Calc::numbersAndDatesWhereNothingChanges()
 
 void tst_Calc::quotedFieldsArriveWhole()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.read.quotes = true;
     window.files = {file(u"quoted.csv"_s, "\"Smith, John\",\"say \"\"hi\"\"\",\"two\r\nlines\",x\xB8y\r\nnext")};
@@ -252,7 +252,7 @@ void tst_Calc::blocksEqualSingleCells()
 
 void tst_Calc::fileCalledSheet2KeepsItsSheet()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     window.files = {file(u"Sheet2"_s, "mine"), file(u"sheet1"_s, "also mine")};
     window.run(*m_office, [] { return 0.0; });
@@ -269,7 +269,7 @@ void tst_Calc::lineWiderThanTheSheet()
     QStringList cells;
     for (int i = 0; i < columns + 76; ++i)
         cells.append(QString::number(i));
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {file(u"wide.txt"_s, cells.join(u',').toUtf8() + "\r\nnext")};
     const ImportResult result = window.run(*m_office);
@@ -285,7 +285,7 @@ void tst_Calc::malformedTextArrivesAsReplacementCharacters()
     // Unpaired surrogates and values past U+10FFFF cannot cross to
     // LibreOffice; as U+FFFD they do, each file's are reported, and the
     // files after them arrive too.
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"before.txt"_s, "before"),
                     file(u"utf16.txt"_s, QByteArray("\xFF\xFE" "a\0\0\xD8" "b\0", 8)),
                     file(u"utf32.txt"_s, QByteArray("\xFF\xFE\0\0" "c\0\0\0" "\0\0\x11\0", 12)),
@@ -306,7 +306,7 @@ void tst_Calc::stackedExportsShareTheirHeader()
 {
     // A title skipped, the header once with columns matched by name, a
     // column that only the second file has, and each row's file.
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"jan.csv"_s, "Exported 2026-01\r\nid,name\r\n1,x\r\n"),
                     file(u"feb.csv"_s, "Exported 2026-02\r\nname,city,id\r\ny,Rome,2\r\n")};
     window.read.split = u","_s;
@@ -329,7 +329,7 @@ void tst_Calc::fullSheetContinuesRightAfterIt()
     lines.reserve(2 * 1048601);
     for (int i = 0; i < 1048600; ++i)
         lines += i == 1048575 ? "next\n" : "x\n";
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"many.txt"_s, lines)};
     window.read.header = true;
     window.sheets.continueSheets = true;
@@ -352,7 +352,7 @@ void tst_Calc::closedBetweenTwoRuns()
 void tst_Calc::killedDuringARun()
 {
     const QString big = repeatedLines(u"big.txt"_s, "one,two,three,four,five,six\n", 200000);
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     window.files = {big, big};
     bool killed = false;
@@ -430,7 +430,7 @@ void tst_Calc::silentPipeMeetsTheDeadline()
     lo::LibreOfficeProvider office(findOfficeProgramFolder(), std::chrono::seconds(2), pipe);
     QElapsedTimer timer;
     timer.start();
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {m_files.first()};
     window.run(office);
     QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
@@ -451,7 +451,7 @@ void tst_Calc::givenUpConnectionIsMadeAnew()
 void tst_Calc::hungOfficeIsGivenUp()
 {
     // LibreOffice stops answering once the run has its document.
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split.emplace(u","_s);
     window.files = {repeatedLines(u"hung.txt"_s, "one,two,three\n", 100000)};
     m_office->start();

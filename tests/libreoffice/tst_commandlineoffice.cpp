@@ -105,7 +105,7 @@ void tst_CommandLineOffice::documentIsTheWindowsDocument()
 {
     QFETCH(QString, format);
     QFETCH(bool, sheetPerFile);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = !sheetPerFile;
     window.read.split = u","_s;
     window.files = m_files;
@@ -217,7 +217,7 @@ void tst_CommandLineOffice::fourOutputsAgree()
     if (!options.contains(u"--split=semicolon"_s))
         options.append(u"--split=comma"_s);
     // The window's run, into Calc.
-    FakeWindow window;
+    FakeWindow window{};
     window.files = files;
     window.read.split = options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s;
     window.read.header = options.contains(u"--header"_s);

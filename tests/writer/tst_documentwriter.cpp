@@ -103,7 +103,7 @@ void tst_DocumentWriter::documentEqualsTheModel()
 {
     QFETCH(DocumentFormat, format);
     QFETCH(bool, oneSheet);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
     window.read.split = u","_s;
     window.files = {
@@ -144,7 +144,7 @@ void tst_DocumentWriter::charactersXmlCannotCarry()
     QFETCH(DocumentFormat, format);
     QFETCH(QString, cell);
     QFETCH(QString, report);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"controls.txt"_s, QByteArray("a\x01" "b\0c\xEF\xBF\xBE" "d\x1F" "e\nnext", 16))};
     const Written written = write(window, format);
     QCOMPARE(written.errors, report.isEmpty() ? QStringList() : QStringList{report});
@@ -168,7 +168,7 @@ void tst_DocumentWriter::xlsxTextReadsBackAsItWas_data()
 void tst_DocumentWriter::xlsxTextReadsBackAsItWas()
 {
     QFETCH(QByteArray, text);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"escapes.txt"_s, text + "\nnext")};
     const Written written = write(window, DocumentFormat::Xlsx);
     QCOMPARE(written.errors, QStringList());
@@ -196,7 +196,7 @@ void tst_DocumentWriter::longCellsInXlsx()
     QFETCH(QString, cell);
     QFETCH(int, kept);
     QFETCH(QStringList, reports);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"long.txt"_s, cell.toUtf8() + "\nshort")};
     FakeWindow odsWindow = window;
     const Written xlsx = write(window, DocumentFormat::Xlsx);
@@ -212,7 +212,7 @@ void tst_DocumentWriter::longCellsInXlsx()
 void tst_DocumentWriter::nulInXlsxCountsAsOne()
 {
     const QString cell = QString(u"a"_s + QChar(0)).repeated(20000);
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"nul.txt"_s, cell.toUtf8() + "\nshort")};
     const Written xlsx = write(window, DocumentFormat::Xlsx);
     QCOMPARE(xlsx.errors, QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 32767 characters: a cell holds no "
@@ -238,7 +238,7 @@ void tst_DocumentWriter::xlsxSheetNamesAreCutAndKeptApart()
 {
     const QString common = u"quarterly report of the northern region"_s; // 39 characters
     const QString exact = QString(31, u'x');
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     // The last file's sheet comes first: the cut name meets one that fits.
     window.files = {file(common + u" A.txt"_s, "a"), file(common + u" B.txt"_s, "b"), file(u"short.txt"_s, "s"),
@@ -274,7 +274,7 @@ void tst_DocumentWriter::zip64ByTheBytesWritten()
     QFETCH(int, cells);
     QFETCH(bool, zip64);
     setZip64ForTests(200 * 1024);
-    FakeWindow window;
+    FakeWindow window{};
     window.read.split = u","_s;
     const QList<QByteArray> row(cells / 100, QByteArray(99, ','));
     window.files = {file(u"cells.txt"_s, cells < 100 ? QByteArray("a") : (row.join('\n').replace(",", "a,")))};
@@ -290,7 +290,7 @@ void tst_DocumentWriter::zip64ByTheBytesWritten()
 
 void tst_DocumentWriter::packagesAsReadersExpect()
 {
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"a.txt"_s, "x")};
     write(window, DocumentFormat::Ods);
     const QString ods = m_dir.filePath(u"out.ods"_s);
@@ -326,7 +326,7 @@ void tst_DocumentWriter::rowLimit()
     lines.reserve(2 * 1048577);
     for (int i = 0; i < 1048577; ++i)
         lines += i == 1048575 ? "L\n" : "x\n";
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"many.txt"_s, lines.chopped(1))};
     const Written written = write(window, DocumentFormat::Ods);
     QCOMPARE(written.errors,
@@ -345,7 +345,7 @@ void tst_DocumentWriter::fullSheetsContinue()
     lines.reserve(2 * 1048601);
     for (int i = 0; i < 1048600; ++i)
         lines += i == 1048574 ? "last\n" : i == 1048575 ? "next\n" : "x\n";
-    FakeWindow window;
+    FakeWindow window{};
     window.files = {file(u"many.txt"_s, lines)};
     window.read.header = true;
     window.sheets.continueSheets = true;
@@ -374,7 +374,7 @@ void tst_DocumentWriter::manySheetsShareOneFile()
     // More sheets than a process may hold files open at its soft limit:
     // their rows share one.
     QFETCH(DocumentFormat, format);
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     for (int i = 0; i < 1500; ++i)
         window.files.append(file(u"many/f%1.txt"_s.arg(i), QByteArray::number(i)));
@@ -419,7 +419,7 @@ void tst_DocumentWriter::sheetsAsCalcKeepsThem()
 void tst_DocumentWriter::asManyFileSheetsAsADocumentHolds()
 {
     // The new document's own sheet gives way to the last file that fits.
-    FakeWindow window;
+    FakeWindow window{};
     window.sheets.oneSheet = false;
     for (int i = 0; i <= MaxSheets; ++i)
         window.files.append(file(u"limit/%1.txt"_s.arg(i), "x"));

@@ -5,6 +5,7 @@
 #include "core/import/filestager.h"
 #include "core/import/importinterfaces.h"
 #include "core/import/officecalls.h"
+#include "core/import/rundocument.h"
 #include "core/import/runreport.h"
 #include "core/import/sheetlayout.h"
 #include "core/import/sheetwriter.h"
@@ -12,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -56,62 +56,51 @@ private:
     void runSeparateSheets();
     std::optional<QString> beginFile(int index);
     bool stageFile(const QString &path);
-    struct OpeningDocument
-    {
-        std::future<void> started;
-        std::future<void> opened;
-    };
-    OpeningDocument beginOpeningDocument();
-    bool finishOpeningDocument(int startStep, OpeningDocument &opening);
-    bool addFileSheet(const QString &path, int index, QString &sheetName);
-    void makeRoomForAFileSheet();
     void writeSheet(const QString &sheetName);
     void readRunOptions();
     bool closingOrStopping() const { return m_office.closing() || m_observer.stopAsked(); }
     void startLayout();
-    void tellHeaderPlan();
-    void removeDefaultSheets();
-    void addReportSheet();
     void finishDocument();
     void complete();
-    void tellRenamesUnmet();
-    void releaseDocument();
     // Lets the window breathe every few milliseconds; textHandled is the
     // length of what was handled since the last call.
     void maybeYield(qsizetype textHandled);
 
+    // How the run names a file: in notes (below the folder that holds every
+    // file listed), and in the file column.
+    struct FileNames
+    {
+        FileColumn column = FileColumn::None;
+        QString listedFolder;
+        QString noteName(const QString &path) const;
+        QString shownName(const QString &path) const;
+    };
+    // When the window last breathed, and the text handled since the clock
+    // was read.
+    struct Breath
+    {
+        QElapsedTimer since;
+        qsizetype text = 0;
+    };
+
     ImportInputs &m_inputs;
     ImportObserver &m_observer;
-    std::function<double()> m_random;
     GuardedOperation m_guard;
     OfficeCalls m_office;
     FileStager m_stager;
-    std::unique_ptr<SpreadsheetDocument> m_document;
-    std::unique_ptr<SpreadsheetSheet> m_sheet;
+    RunDocument m_document;
     SheetWriter m_writer;
-    QElapsedTimer m_sinceYield;
-    qsizetype m_textSinceClock = 0;
+    Breath m_breath;
     std::unique_ptr<StagingFile> m_staging;
-    // Where the rows of the next sheet's files go.
+    // Where the rows of the next sheet's files go, and what staging left
+    // out of them.
     SheetLayout m_layout;
-    // The renames any sheet's headers met, and whether there were headers.
-    QSet<QString> m_renamesMet;
-    bool m_headersSeen = false;
-    SheetOptions m_sheets;
-    FileColumn m_fileColumn = FileColumn::None;
-    QString m_commonFolder;
-    QString m_listedFolder; // the folder that holds every file listed
-    // Where the sheet being written goes, and the next file's when sheets
-    // stand as listed.
-    int m_sheetPosition = 0;
-    int m_nextSheetPosition = 0;
-    RunPlace m_place;
-    // What staging left out of the files of the next sheet.
     StagedCells m_staged;
-    bool m_applicationStarted = false; // on the call thread
+    SheetOptions m_sheets;
+    FileNames m_names;
+    RunPlace m_place;
     const ImportSteps *m_steps = nullptr;
     std::function<void(SpreadsheetDocument &)> m_finish;
-    QStringList m_originalSheets;
     ImportResult m_result;
     RunReport m_report;
 };

@@ -27,8 +27,13 @@ void RunReport::sheetWritten(const std::vector<SheetWriter::Landing> &landings, 
     m_told = m_accounts.size();
 }
 
-void RunReport::tellHeaderPlan(const HeaderPlan &plan)
+void RunReport::tellHeaderPlan(const SheetLayout &layout)
 {
+    if (!layout.hasHeaderRow())
+        return;
+    m_headersSeen = true;
+    m_renamesMet.unite(layout.renamesMet());
+    const HeaderPlan plan = layout.headerPlan();
     m_observer.headerPlanned(plan);
     for (const QString &change : plan.changes)
         m_observer.note(tr("The headers differ: %1. Each file's cells are under the columns of their names.").arg(change));
@@ -38,6 +43,17 @@ void RunReport::tellHeaderPlan(const HeaderPlan &plan)
                                   .arg(plan.spellings[i])
                             : tr("A column name is spelt two ways: %1. It is one column, named as first spelt.")
                                   .arg(plan.spellings[i]));
+    }
+}
+
+// What the user meant to join stays apart, and that is said.
+void RunReport::tellRenamesUnmet(const QList<Rename> &renames, int step)
+{
+    if (!m_headersSeen)
+        return;
+    for (const auto &[from, to] : renames) {
+        if (!m_renamesMet.contains(SheetLayout::matchedName(from)))
+            m_observer.loss(step, tr("No header has a column \"%1\" to count as \"%2\".").arg(from, to));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -37,8 +38,10 @@ public:
     // first; each told.
     void sheetWritten(const std::vector<SheetWriter::Landing> &landings, const SheetLayout &layout);
     // What differs between the headers of the sheet's files, a note per
-    // change rather than one per file.
-    void tellHeaderPlan(const HeaderPlan &plan);
+    // change rather than one per file; the renames they met.
+    void tellHeaderPlan(const SheetLayout &layout);
+    // A rename whose old name no header had, told at step.
+    void tellRenamesUnmet(const QList<Rename> &renames, int step);
     // A file cut nowhere among files cut into several cells, whose start
     // looks cut at another separator.
     void tellFilesUnlikeTheRest();
@@ -53,6 +56,9 @@ private:
     ImportObserver &m_observer;
     QList<FileAccount> m_accounts;
     qsizetype m_told = 0;
+    // The renames any sheet's headers met, and whether there were headers.
+    QSet<QString> m_renamesMet;
+    bool m_headersSeen = false;
 };
 
 } // namespace quillora
