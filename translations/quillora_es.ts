@@ -1456,7 +1456,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">El archivo «%1» no se importó: %2</translation>
+        <translation>El archivo «%1» no se importó: %2</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1509,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
+        <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
 </context>
 <context>

@@ -1429,7 +1429,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
+        <translation>파일 &quot;%1&quot;을(를) 가져오지 않았습니다: %2</translation>
     </message>
 </context>
 <context>
@@ -1479,7 +1479,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
+        <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
 </context>
 <context>

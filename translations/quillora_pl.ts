@@ -1479,7 +1479,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">Nie zaimportowano pliku „%1”: %2</translation>
+        <translation>Nie zaimportowano pliku „%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1535,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
+        <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
 </context>
 <context>

@@ -1456,7 +1456,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">O arquivo &quot;%1&quot; não foi importado: %2</translation>
+        <translation>O arquivo &quot;%1&quot; não foi importado: %2</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1509,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
+        <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>

@@ -1479,7 +1479,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">Файл «%1» не импортирован: %2</translation>
+        <translation>Файл «%1» не импортирован: %2</translation>
     </message>
 </context>
 <context>
@@ -1535,7 +1535,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
+        <translation>Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
 </context>
 <context>

@@ -1425,7 +1425,7 @@
     <name>quillora::RunDocument</name>
     <message>
         <source>The file &quot;%1&quot; was not imported: %2</source>
-        <translation type="unfinished">文件“%1”未导入：%2</translation>
+        <translation>文件“%1”未导入：%2</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1475,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation type="unfinished">没有任何标题行含有可计为“%2”的列“%1”。</translation>
+        <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
 </context>
 <context>
