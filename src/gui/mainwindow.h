@@ -110,8 +110,6 @@ private:
     void layOutControls();
     QPushButton *addPushButton(const char16_t *name, const QString &caption);
     QToolButton *addArrowButton(const char16_t *name, const QString &caption, bool up);
-    bool restoreStoredGeometry();
-    QMargins decorations() const;
     void saveWindowGeometry();
     void ApplySkin();
     void setSurfacesBackground(const QColor &color);

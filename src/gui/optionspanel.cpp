@@ -5,6 +5,7 @@
 #include "core/list/filelistmodel.h"
 #include "core/text/separators.h"
 #include "gui/caption.h"
+#include "gui/optiontable.h"
 #include "gui/twips.h"
 
 #include <QApplication>
@@ -27,50 +28,6 @@ namespace quillora {
 Q_LOGGING_CATEGORY(lcOptions, "quillora.options")
 
 namespace {
-struct OptionSpec
-{
-    int number;
-    const char *caption; // translated where shown
-    SettingKey key;
-    QRect geometry; // inside its frame
-};
-
-// The format group from top to bottom, then the sheet group.
-const std::array<OptionSpec, 8> &optionTable()
-{
-    static const std::array<OptionSpec, 8> table{{
-        {1, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Do not for&mat"), Setting::Option1, twipsRect(240, 300, 5655, 255)},
-        {2, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by &space"), Setting::Option2, twipsRect(240, 650, 5415, 255)},
-        {3, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by &comma"), Setting::Option3, twipsRect(240, 1000, 5415, 255)},
-        {7, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by ta&b"), Setting::Option7, twipsRect(240, 1350, 5115, 255)},
-        {4, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data into new Calc column by these c&haracter(s):"), Setting::Option4,
-         twipsRect(240, 1700, 4875, 255)},
-        {8, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Split data at each file's own sepa&rator (comma, semicolon, tab or pipe)"), Setting::Option8,
-         twipsRect(240, 2050, 7455, 255)},
-        {5, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Import all text files to &one sheet"), Setting::Option5, twipsRect(240, 300, 5655, 255)},
-        {6, QT_TRANSLATE_NOOP("quillora::OptionsPanel", "Import each text file to a se&parate sheet"), Setting::Option6, twipsRect(240, 650, 5775, 255)},
-    }};
-    return table;
-}
-
-// Keys of each group in the order they are written.
-constexpr std::array<int, 6> FormatGroup{1, 2, 3, 7, 4, 8};
-constexpr std::array<int, 2> SheetGroup{5, 6};
-
-const OptionSpec &specOf(int number)
-{
-    for (const OptionSpec &spec : optionTable()) {
-        if (spec.number == number)
-            return spec;
-    }
-    throw std::out_of_range("no such option");
-}
-
-bool inFormatGroup(int number)
-{
-    return std::find(FormatGroup.begin(), FormatGroup.end(), number) != FormatGroup.end();
-}
-
 // The frames at their designed sizes, one under the other. Where the window
 // is too low for them they scroll; the bar then stands beside them rather
 // than over the options' captions, and a control reached by the keyboard is
@@ -136,6 +93,25 @@ void OptionsPanel::buildControls(QWidget *form)
     m_frame1->setObjectName(u"Frame1"_s);
     m_frame1->setFixedSize(twipsRect(0, 0, 7800, 2175 + FormatFrameGrowth).size());
 
+    buildOptionButtons();
+    buildSeparatorBoxes();
+    buildEncodingBox();
+    buildNumbersAndDates();
+    buildLinesFrame(frames);
+    auto *layout = new QVBoxLayout(frames);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(fromTwips(60));
+    layout->addWidget(m_frame2);
+    layout->addWidget(m_frame1);
+    layout->addWidget(m_frame3);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_area->setWidget(frames);
+    fitCaptions();
+}
+
+// The two groups of options, saved as they change.
+void OptionsPanel::buildOptionButtons()
+{
     for (const OptionSpec &spec : optionTable()) {
         QGroupBox *frame = inFormatGroup(spec.number) ? m_frame1 : m_frame2;
         auto *button = new QRadioButton(tr(spec.caption), frame);
@@ -163,7 +139,12 @@ void OptionsPanel::buildControls(QWidget *form)
                 saveGroupOf(number);
         });
     }
+}
 
+// Beside and under the split options: the separator of one's own, and
+// quoted fields.
+void OptionsPanel::buildSeparatorBoxes()
+{
     m_text1 = new QLineEdit(m_frame1);
     m_text1->setObjectName(u"Text1"_s);
     // Read out as the option it belongs to.
@@ -184,18 +165,6 @@ void OptionsPanel::buildControls(QWidget *form)
     m_quotes->setGeometry(twipsRect(240, 2400, 5655, 255));
     // Saved however it changes: a click, the keyboard, an accessibility tool.
     connect(m_quotes, &QCheckBox::toggled, this, [this](bool checked) { save(Setting::Quotes, truthText(checked)); });
-    buildEncodingBox();
-    buildNumbersAndDates();
-    buildLinesFrame(frames);
-    auto *layout = new QVBoxLayout(frames);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(fromTwips(60));
-    layout->addWidget(m_frame2);
-    layout->addWidget(m_frame1);
-    layout->addWidget(m_frame3);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    m_area->setWidget(frames);
-    fitCaptions();
 }
 
 // A caption longer than its designed place (another language's, a larger
@@ -369,124 +338,6 @@ QList<QWidget *> OptionsPanel::controlsInReadingOrder() const
     controls << m_text1 << m_quotes << m_encoding << m_numbers << m_decimalSign << m_dates << m_skipLines << m_header
              << m_fileColumn << m_continueSheets << m_reportSheet;
     return controls;
-}
-
-std::map<int, QString> OptionsPanel::storedOptions() const
-{
-    std::map<int, QString> stored;
-    for (const OptionSpec &spec : optionTable())
-        stored[spec.number] = m_settings.GetSetting(spec.key);
-    return stored;
-}
-
-void OptionsPanel::restoreOption(int number, const QString &storedValue)
-{
-    if (toTruthValue(storedValue))
-        selectOption(number);
-    else
-        clearOption(number);
-}
-
-void OptionsPanel::setSeparatorText(const QString &text)
-{
-    m_text1->setText(text);
-    save(Setting::Text1, text);
-}
-
-void OptionsPanel::restoreSeparatorText()
-{
-    m_text1->setText(m_settings.GetSetting(Setting::Text1));
-}
-
-void OptionsPanel::restoreQuotes()
-{
-    m_quotes->setChecked(toTruthValue(m_settings.GetSetting(Setting::Quotes)));
-}
-
-void OptionsPanel::restoreEncoding()
-{
-    const QString stored = m_settings.GetSetting(Setting::Encoding);
-    int index = m_encoding->findData(stored, Qt::UserRole, Qt::MatchFixedString);
-    // A name Qt knows that the list does not offer (set by hand) is offered
-    // under its own name.
-    if (index < 0 && stored.compare(AutomaticEncoding, Qt::CaseInsensitive) != 0 && encodingNamed(stored.toLatin1())) {
-        m_encoding->addItem(stored, stored);
-        index = m_encoding->count() - 1;
-    }
-    m_encoding->setCurrentIndex(std::max(index, 0));
-}
-
-void OptionsPanel::restoreLinesAndHeaders()
-{
-    const QString stored = m_settings.GetSetting(Setting::SkipLines);
-    bool number = false;
-    const int lines = stored.toInt(&number);
-    const bool header = toTruthValue(m_settings.GetSetting(Setting::Header));
-    const bool fileColumn = toTruthValue(m_settings.GetSetting(Setting::FileColumn));
-    const bool continueSheets = toTruthValue(m_settings.GetSetting(Setting::ContinueSheets));
-    const bool sheetsAsListed = toTruthValue(m_settings.GetSetting(Setting::SheetsAsListed));
-    if (!number || lines < m_skipLines->minimum() || lines > m_skipLines->maximum())
-        throw Failure(tr("The stored number of lines to skip \"%1\" is no number from 0 to 1000.").arg(stored));
-    m_skipLines->setValue(lines);
-    m_header->setChecked(header);
-    m_fileColumn->setChecked(fileColumn);
-    m_continueSheets->setChecked(continueSheets);
-    m_reportSheet->setChecked(toTruthValue(m_settings.GetSetting(Setting::ReportSheet)));
-    m_sheetsAsListed->setChecked(sheetsAsListed);
-}
-
-void OptionsPanel::restoreNumbersAndDates()
-{
-    const bool numbers = toTruthValue(m_settings.GetSetting(Setting::Numbers));
-    const bool dates = toTruthValue(m_settings.GetSetting(Setting::Dates));
-    const QString sign = m_settings.GetSetting(Setting::DecimalSign);
-    const int index = m_decimalSign->findData(sign, Qt::UserRole, Qt::MatchFixedString);
-    if (index < 0)
-        throw Failure(tr("The stored decimal sign \"%1\" is none of Automatic, Point and Comma.").arg(sign));
-    m_decimalSign->setCurrentIndex(index);
-    m_numbers->setChecked(numbers);
-    m_dates->setChecked(dates);
-}
-
-void OptionsPanel::selectOption(int number)
-{
-    option(number)->setChecked(true);
-}
-
-void OptionsPanel::clearOption(int number)
-{
-    // An exclusive button refuses to be cleared; lift the rule for a moment.
-    QRadioButton *button = option(number);
-    button->setAutoExclusive(false);
-    button->setChecked(false);
-    button->setAutoExclusive(true);
-}
-
-void OptionsPanel::saveGroupOf(int number)
-{
-    emit changed();
-    // Option clicks have no error report of their own: a store that cannot be
-    // written only costs the remembered choice.
-    try {
-        if (inFormatGroup(number))
-            saveFormatGroup();
-        else
-            saveSheetGroup();
-    } catch (const std::exception &e) {
-        qCWarning(lcOptions) << e.what();
-    }
-}
-
-void OptionsPanel::saveFormatGroup()
-{
-    for (int number : FormatGroup)
-        m_settings.SaveSetting(specOf(number).key, truthText(option(number)->isChecked()));
-}
-
-void OptionsPanel::saveSheetGroup()
-{
-    for (int number : SheetGroup)
-        m_settings.SaveSetting(specOf(number).key, truthText(option(number)->isChecked()));
 }
 
 SheetOptions OptionsPanel::sheetOptions() const

@@ -118,6 +118,8 @@ private:
     void buildEncodingBox();
     void buildNumbersAndDates();
     QCheckBox *addSettingBox(const QString &caption, const QString &name, int top, const SettingKey &key);
+    void buildOptionButtons();
+    void buildSeparatorBoxes();
     void buildLinesFrame(QWidget *frames);
     void fitCaptions();
     void saveGroupOf(int number);

@@ -74,6 +74,22 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_table->setAccessibleName(tr("Preview"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    buildFileChoices();
+    layOut();
+    m_hint->hide();
+    m_hintButton->hide();
+    // The hint is for this file: other files may be cut elsewhere.
+    connect(m_hintButton, &QPushButton::clicked, this,
+            [this] { emit fileSeparatorChosen(m_path, m_hintSeparator); });
+    m_settle->setSingleShot(true);
+    m_settle->setInterval(SettleMs);
+    connect(m_settle, &QTimer::timeout, this, &PreviewPanel::start);
+}
+
+// A file's own encoding and separator, chosen by the user only, not as
+// another file is shown.
+void PreviewPanel::buildFileChoices()
+{
     m_fileEncoding->setObjectName(u"PreviewEncoding"_s);
     m_fileEncoding->setAccessibleName(tr("Encoding of this file"));
     // The boxes give way in a narrow window; their lists open at full width.
@@ -99,6 +115,12 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
         emit fileSeparatorChosen(m_path, separator.isValid() ? std::optional<QString>(separator.toString())
                                                              : std::nullopt);
     });
+}
+
+// The line about the file across the whole width, then the file's own
+// encoding and separator, a hint, the rows and the header plan.
+void PreviewPanel::layOut()
+{
     // The line about the file wraps across the whole width; the file's own
     // encoding and separator are chosen on the row under it.
     auto *encodingLabel = new QLabel(tr("Encodin&g of this file:"), this);
@@ -126,14 +148,6 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_headerPlan->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_headerPlan);
     m_headerPlan->hide();
-    m_hint->hide();
-    m_hintButton->hide();
-    // The hint is for this file: other files may be cut elsewhere.
-    connect(m_hintButton, &QPushButton::clicked, this,
-            [this] { emit fileSeparatorChosen(m_path, m_hintSeparator); });
-    m_settle->setSingleShot(true);
-    m_settle->setInterval(SettleMs);
-    connect(m_settle, &QTimer::timeout, this, &PreviewPanel::start);
 }
 
 PreviewPanel::~PreviewPanel() = default;

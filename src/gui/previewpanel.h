@@ -75,6 +75,8 @@ signals:
 
 private:
     void start();
+    void buildFileChoices();
+    void layOut();
     void display(const FilePreview &preview, qsizetype generation);
     void showRows(const FilePreview &preview);
     void planHeaders();

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/windowplacement.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 
 namespace quillora {
@@ -25,6 +29,38 @@ QRect centredFrame(const QSize &wanted, const QRect &area, const QSize &least)
     QRect frame(QPoint(0, 0), wanted.boundedTo(area.size()).expandedTo(least));
     frame.moveCenter(area.center());
     return fittedFrame(frame, area, least);
+}
+
+namespace {
+// The window manager's own once the window has been shown; until then, a
+// tall title bar.
+QMargins decorationsOf(const QWidget &window)
+{
+    const QRect inside = window.geometry();
+    const QRect frame = window.frameGeometry();
+    const QMargins known(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+                         frame.bottom() - inside.bottom());
+    return known.isNull() ? AssumedDecorations : known;
+}
+} // namespace
+
+void showPlaced(QWidget &window, const QByteArray &stored)
+{
+    const bool restored = !stored.isEmpty() && window.restoreGeometry(stored);
+    const QScreen *screen = QGuiApplication::screenAt(window.geometry().center());
+    if (!screen)
+        screen = window.screen();
+    if (screen && !window.isMaximized() && !window.isFullScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QMargins frame = decorationsOf(window);
+        const QSize least = window.minimumSizeHint().grownBy(frame);
+        const QRect placed = restored ? fittedFrame(window.geometry().marginsAdded(frame), area, least)
+                                      : centredFrame(window.sizeHint().grownBy(frame), area, least);
+        // Placed by its inside, as Qt restored it, so that the frame comes
+        // back to where it was, whatever the window manager's borders.
+        window.setGeometry(placed.marginsRemoved(frame));
+    }
+    window.show();
 }
 
 } // namespace quillora

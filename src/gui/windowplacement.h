@@ -4,6 +4,8 @@
 #include <QMargins>
 #include <QRect>
 
+class QWidget;
+
 namespace quillora {
 
 // Room a window manager's title bar and borders take, until the window has
@@ -19,5 +21,10 @@ QRect fittedFrame(const QRect &frame, const QRect &area, const QSize &least);
 
 // A frame of the size wanted in the middle of the area, fitted to it.
 QRect centredFrame(const QSize &wanted, const QRect &area, const QSize &least);
+
+// Shows the window where it was (stored: Qt's saveGeometry(); empty the
+// first time), fitted to its screen, or at its designed size in the middle
+// of the screen.
+void showPlaced(QWidget &window, const QByteArray &stored);
 
 } // namespace quillora
