@@ -71,7 +71,7 @@ void withAssistiveTechnology(const QString &folder, int rows, int columns)
     const QString small = writeWide(folder + u"/small.csv"_s, 3, 3);
     auto panel = std::make_unique<PreviewPanel>(nullptr, [](const QString &) {
         ReadOptions options;
-        options.split = u","_s;
+        options.cut = Cutting::at(u","_s);
         return options;
     });
     panel->resize(800, 700);
@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     }
     PreviewPanel panel(nullptr, [](const QString &) {
         ReadOptions options;
-        options.split = u","_s;
+        options.cut = Cutting::at(u","_s);
         options.header = true;
         return options;
     });

@@ -45,8 +45,7 @@ public:
     SheetOptions sheetOptions() const override { return {oneSheet, false, false}; }
     ReadOptions readOptions(const QString &) const override
     {
-        return {.split = split,
-                .ownSeparator = ownSeparator,
+        return {.cut = ownSeparator ? Cutting::ownSeparator() : Cutting::at(split),
                 .quotes = quotes,
                 .numbers = numbers,
                 .dates = dates,

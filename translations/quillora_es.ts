@@ -1254,6 +1254,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>automático</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>punto</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>coma</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1318,14 +1333,6 @@
     <message>
         <source>automatic</source>
         <translation>automático</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>punto</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>coma</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

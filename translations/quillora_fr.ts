@@ -1255,6 +1255,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>automatique</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>point</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1319,14 +1334,6 @@
     <message>
         <source>automatic</source>
         <translation>automatique</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>point</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>virgule</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

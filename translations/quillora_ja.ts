@@ -1230,6 +1230,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>ピリオド</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>カンマ</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1294,14 +1309,6 @@
     <message>
         <source>automatic</source>
         <translation>自動</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>ピリオド</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>カンマ</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

@@ -1229,6 +1229,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>자동</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>마침표</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>쉼표</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1293,14 +1308,6 @@
     <message>
         <source>automatic</source>
         <translation>자동</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>마침표</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>쉼표</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

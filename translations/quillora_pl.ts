@@ -1275,6 +1275,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>automatycznie</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>kropka</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>przecinek</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1339,14 +1354,6 @@
     <message>
         <source>automatic</source>
         <translation>automatycznie</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>kropka</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>przecinek</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

@@ -1225,6 +1225,21 @@
     </message>
 </context>
 <context>
+    <name>quillora::OptionWords</name>
+    <message>
+        <source>automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message>
+        <source>point</source>
+        <translation>句点</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>逗号</translation>
+    </message>
+</context>
+<context>
     <name>quillora::OptionsPanel</name>
     <message>
         <source>Do not for&amp;mat</source>
@@ -1289,14 +1304,6 @@
     <message>
         <source>automatic</source>
         <translation>自动</translation>
-    </message>
-    <message>
-        <source>point</source>
-        <translation>句点</translation>
-    </message>
-    <message>
-        <source>comma</source>
-        <translation>逗号</translation>
     </message>
     <message>
         <source>Store ISO dates (2024-03-01) as dates</source>

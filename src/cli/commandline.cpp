@@ -98,17 +98,6 @@ QString encodingList()
     return list + u"auto            "_s + CommandLineMessage::tr("Found for each file (the default)") + u'\n';
 }
 
-std::optional<FileColumn> fileColumnOf(const QString &shown)
-{
-    if (shown == u"relative")
-        return FileColumn::Relative;
-    if (shown == u"name")
-        return FileColumn::Name;
-    if (shown == u"path")
-        return FileColumn::Path;
-    return std::nullopt;
-}
-
 // --file-column alone means --file-column=relative: the parser knows no
 // option whose value may be left out.
 // The options whose value may be left out: "--file-column" alone is
@@ -124,17 +113,6 @@ QStringList withOptionalValues(QStringList arguments)
             argument = u"--numbers=auto"_s;
     }
     return arguments;
-}
-
-std::optional<DecimalSign> decimalSignOf(const QString &sign)
-{
-    if (sign == u"auto")
-        return DecimalSign::Automatic;
-    if (sign == u"point")
-        return DecimalSign::Point;
-    if (sign == u"comma")
-        return DecimalSign::Comma;
-    return std::nullopt;
 }
 
 std::optional<QString> splitOf(const QString &where)
@@ -205,9 +183,9 @@ QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
     if (parser.isSet(cliOptions().split) && parser.isSet(cliOptions().separator))
         return CommandLineMessage::tr("--split and --separator exclude each other.");
     if (parser.isSet(cliOptions().split)) {
-        read.ownSeparator = parser.value(cliOptions().split) == u"auto";
-        read.split = splitOf(parser.value(cliOptions().split));
-        if (!read.split && !read.ownSeparator)
+        const QString where = parser.value(cliOptions().split);
+        read.cut = where == u"auto" ? Cutting::ownSeparator() : Cutting::at(splitOf(where));
+        if (!read.cut.cuts())
             return CommandLineMessage::tr("--split takes space, comma, tab, semicolon, pipe or auto, not \"%1\".").arg(
                 parser.value(cliOptions().split));
     }
@@ -217,7 +195,7 @@ QString readSplit(const QCommandLineParser &parser, ReadOptions &read)
             return CommandLineMessage::tr("--separator needs a text to cut at.");
         if (separator.contains(u'\n') || separator.contains(u'\r'))
             return CommandLineMessage::tr("--separator cannot hold a line break: a line break ends the line, not a cell.");
-        read.split = separator;
+        read.cut = Cutting::at(separator);
     }
     return {};
 }
@@ -257,7 +235,7 @@ QString readCells(const QCommandLineParser &parser, ReadOptions &read)
     read.dates = parser.isSet(o.dates);
     read.quotes = parser.isSet(o.quotes);
     if (parser.isSet(o.numbers)) {
-        read.numbers = decimalSignOf(parser.value(o.numbers));
+        read.numbers = valueOfWord(DecimalSignWords, parser.value(o.numbers));
         if (!read.numbers)
             return CommandLineMessage::tr("--numbers takes auto, point or comma, not \"%1\".").arg(parser.value(o.numbers));
     }
@@ -269,7 +247,7 @@ QString readCells(const QCommandLineParser &parser, ReadOptions &read)
             return CommandLineMessage::tr("--skip-lines takes a number of lines, not \"%1\".").arg(parser.value(o.skipLines));
     }
     if (parser.isSet(o.fileColumn)) {
-        const auto shown = fileColumnOf(parser.value(o.fileColumn));
+        const auto shown = valueOfWord(FileColumnWords, parser.value(o.fileColumn));
         if (!shown)
             return CommandLineMessage::tr("--file-column takes relative, name or path, not \"%1\".")
                 .arg(parser.value(o.fileColumn));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/reading/optionwords.h"
+
 #include <QCommandLineOption>
 #include <QCoreApplication>
 #include <QList>
@@ -76,14 +78,14 @@ struct CommandLineOptionTable
                                            "digits stay text), its decimals written with SIGN: auto (the default: "
                                            "each file's own, as its numbers show it; where they show none, a "
                                            "comma in files cut at semicolons, a point otherwise), point or comma."),
-                               QStringLiteral("auto|point|comma")};
+                               wordsOf(DecimalSignWords)};
     QCommandLineOption dates{QStringLiteral("dates"),
                              CommandLineMessage::tr("Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
     QCommandLineOption fileColumn{QStringLiteral("file-column"),
                                   CommandLineMessage::tr("A first column with each row's file: its path below the folder "
                                               "that holds all the files (relative, the default), its name, or its "
                                               "whole path."),
-                                  QStringLiteral("relative|name|path")};
+                                  wordsOf(FileColumnWords)};
     QCommandLineOption continueSheets{QStringLiteral("continue-sheets"),
                                       CommandLineMessage::tr("When a sheet is full, go on with the rest on a new sheet after "
                                                   "it (\"NAME (2)\", ...), instead of leaving the rest out.")};

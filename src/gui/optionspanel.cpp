@@ -3,6 +3,7 @@
 
 #include "core/failure.h"
 #include "core/list/filelistmodel.h"
+#include "core/reading/optionwords.h"
 #include "core/text/separators.h"
 #include "gui/caption.h"
 #include "gui/optiontable.h"
@@ -218,10 +219,9 @@ void OptionsPanel::buildNumbersAndDates()
     m_decimalSign->setObjectName(u"Combo2"_s);
     m_decimalSign->setAccessibleName(tr("Decimal sign"));
     m_decimalSign->setGeometry(twipsRect(2100, 3500, 1800, 375));
-    // Shown translated, stored as the names below.
-    m_decimalSign->addItem(tr("automatic"), u"Automatic"_s);
-    m_decimalSign->addItem(tr("point"), u"Point"_s);
-    m_decimalSign->addItem(tr("comma"), u"Comma"_s);
+    // Shown translated, stored as the settings name them.
+    for (const OptionWord<DecimalSign> &sign : DecimalSignWords)
+        m_decimalSign->addItem(QCoreApplication::translate("quillora::OptionWords", sign.shown), sign.stored.toString());
     m_decimalSign->setEnabled(false);
     m_dates = new QCheckBox(tr("Store ISO dates (2024-03-01) as dates"), m_frame1);
     m_dates->setObjectName(u"Check6"_s);
@@ -350,12 +350,12 @@ SheetOptions OptionsPanel::sheetOptions() const
 
 ReadOptions OptionsPanel::readOptions() const
 {
-    return {.split = splitText(),
-            .ownSeparator = option(8)->isChecked(),
+    return {.cut = option(8)->isChecked() ? Cutting::ownSeparator() : Cutting::at(splitText()),
             .quotes = m_quotes->isChecked(),
             .encoding = encoding(),
-            .numbers = m_numbers->isChecked() ? std::optional<DecimalSign>(DecimalSign(m_decimalSign->currentIndex()))
-                                              : std::nullopt,
+            .numbers = m_numbers->isChecked()
+                ? valueOfStored(DecimalSignWords, m_decimalSign->currentData().toString())
+                : std::nullopt,
             .dates = m_dates->isChecked(),
             .linesToSkip = std::max(m_skipLines->value(), 0),
             .skipToTable = m_skipLines->value() < 0,
@@ -387,10 +387,8 @@ ReadOptions readOptionsOf(const OptionsPanel &options, const FileListModel &list
     ReadOptions read = options.readOptions();
     if (const auto own = list.encodingOf(path))
         read.encoding = own;
-    if (const auto own = list.separatorOf(path)) {
-        read.split = own;
-        read.ownSeparator = false;
-    }
+    if (const auto own = list.separatorOf(path))
+        read.cut = Cutting::at(own);
     return read;
 }
 

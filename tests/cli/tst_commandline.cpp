@@ -213,7 +213,7 @@ void tst_CommandLine::options()
     QFETCH(DocumentFormat, format);
     const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
     QCOMPARE(parsed.action, Action::Import);
-    QCOMPARE(parsed.options.read.split, split);
+    QCOMPARE(parsed.options.read.cut.givenText(), split);
     QCOMPARE(!parsed.options.sheets.oneSheet, sheetPerFile);
     QCOMPARE(parsed.options.format, format);
     QCOMPARE(parsed.options.paths.last(), u"a"_s);

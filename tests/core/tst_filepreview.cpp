@@ -49,7 +49,7 @@ void tst_FilePreview::showsWhatTheImportWould_data()
     QTest::addColumn<QStringList>("header");
     QTest::addColumn<Rows>("rows");
     ReadOptions comma;
-    comma.split = u","_s;
+    comma.cut = Cutting::at(u","_s);
     ReadOptions stacked = comma;
     stacked.linesToSkip = 1;
     stacked.header = true;
@@ -98,7 +98,7 @@ void tst_FilePreview::previewEqualsImport_data()
     showsWhatTheImportWould_data();
     // Every other option: each file's own separator and table, numbers with
     // its own decimal sign, dates.
-    const ReadOptions own{.ownSeparator = true,
+    const ReadOptions own{.cut = Cutting::ownSeparator(),
                           .quotes = true,
                           .numbers = DecimalSign::Automatic,
                           .dates = true,

@@ -192,7 +192,7 @@ void tst_HeaderStacking::everyValueUnderItsOwnName()
         FakeWindow window{};
         for (qsizetype f = 0; f < c.texts.size(); ++f)
             window.files.append(writeFile(dir.filePath(u"%1.csv"_s.arg(f)), c.texts[f]));
-        window.read.split = u","_s;
+        window.read.cut = Cutting::at(u","_s);
         window.read.header = true;
         window.sheets.renames = c.renames;
         MemorySpreadsheet office;

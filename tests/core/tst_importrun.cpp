@@ -294,8 +294,7 @@ void tst_ImportRun::stackingExports()
         QDir(m_dir->path()).mkpath(QFileInfo(names[i]).path());
         window.files.append(file(names[i], texts[i]));
     }
-    window.read.split = u","_s;
-    window.read.ownSeparator = how.own;
+    window.read.cut = how.own ? Cutting::ownSeparator() : Cutting::at(u","_s);
     window.read.quotes = how.quotes;
     window.sheets.renames = how.renames;
     window.read.linesToSkip = std::max(how.skip, 0);
@@ -318,7 +317,7 @@ void tst_ImportRun::renameMetByNoHeaderIsTold()
 {
     FakeWindow window{};
     window.files = {file(u"a.csv"_s, "id,customer\n1,x\n")};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.header = true;
     window.sheets.renames = {{u"client"_s, u"customer"_s}, {u"Customer"_s, u"buyer"_s}};
     MemorySpreadsheet office;
@@ -383,7 +382,7 @@ void tst_ImportRun::headerDriftIsToldOncePerChange()
     // written in capitals in September; a header of thousands of columns
     // makes a line, not a page.
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.header = true;
     QStringList many;
     for (int i = 1; i <= 16000; ++i)
@@ -474,7 +473,7 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates()
     QFETCH(QString, stored);
     FakeWindow window{};
     window.files = {file(u"a.txt"_s, line + '\n')};
-    window.read.split = split.isEmpty() ? std::nullopt : std::optional<QString>(split);
+    window.read.cut = Cutting::at(split.isEmpty() ? std::nullopt : std::optional<QString>(split));
     window.read.numbers = sign < 0 ? std::nullopt : std::optional<DecimalSign>(DecimalSign(sign));
     window.read.dates = dates;
     MemorySpreadsheet office;
@@ -499,7 +498,7 @@ void tst_ImportRun::headerAndFileColumnStayText()
 {
     FakeWindow window{};
     window.files = {file(u"12"_s, "2024,7\n2024-01-01,8\n")};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.header = true;
     window.read.fileColumn = FileColumn::Name;
     window.read.numbers = DecimalSign::Point;
@@ -518,7 +517,7 @@ void tst_ImportRun::headerAndFileColumnStayText()
 void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
 {
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"a.csv"_s, "1,x,3\n2,y,4\n"), file(u"b.csv"_s, "5;z;7\n6;w;8\n"),
                     file(u"c.csv"_s, "just one\ncolumn\n")};
     MemorySpreadsheet office;
@@ -575,7 +574,7 @@ void tst_ImportRun::planEqualsDocument()
                     file(u"c.txt"_s, QByteArray("\xFF\xFE" "n\0a\0m\0e\0\r\0o\0k\0", 16)),
                     file(u"A.csv"_s, "name,id\rq,9\r"), file(u"empty.txt"_s, "")};
     window.sheets = sheets;
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.header = header;
     window.read.fileColumn = FileColumn::Name;
     MemorySpreadsheet office;
@@ -730,7 +729,7 @@ void tst_ImportRun::splitting()
     QFETCH(QByteArray, text);
     QFETCH(QList<QStringList>, rows);
     FakeWindow window{};
-    window.read.split = split;
+    window.read.cut = Cutting::at(split);
     window.files = {file(u"in.txt"_s, text)};
     MemorySpreadsheet office;
     run(window, office);
@@ -749,7 +748,7 @@ void tst_ImportRun::quotedFieldsInBothModes()
     QFETCH(bool, oneSheet);
     FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.quotes = true;
     window.files = {file(u"a.csv"_s, "\"Smith, John\",\"two\r\nlines\"\r\n"),
                     file(u"b.csv"_s, utf16(u"x,\"never\r\nclosed, at all"_s, false))};
@@ -855,7 +854,7 @@ void tst_ImportRun::longLinesAreRowsOfWhatCanLand()
     for (int i = 0; i < MaxColumns + 3; ++i)
         wide += i == MaxColumns + 1 ? "," : "c,";
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"long.txt"_s, "before\r\n" + fits + "\r\n" + fits + "too long\r\n" + wide + "\r\nafter\r\n")};
     MemorySpreadsheet office;
     office.limits = {MaxColumns + 10, 1048576};
@@ -876,7 +875,7 @@ void tst_ImportRun::everyEncodingArrivesIntact()
 {
     const QString text = u"Ελληνικά,日本語,😀,€"_s;
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"16.txt"_s, utf16(text + u"\r\n"_s, false)), file(u"1252.txt"_s, "caf\xE9,\x80\r\n"),
                     file(u"8.txt"_s, (text + u"\n"_s).toUtf8()), file(u"32.txt"_s, utf32(text, true))};
     MemorySpreadsheet office;
@@ -910,7 +909,7 @@ void tst_ImportRun::blocksGiveTheSameDocumentAsSingleCells()
         expected.append(cells);
     }
     FakeWindow window{};
-    window.read.split = u";"_s;
+    window.read.cut = Cutting::at(u";"_s);
     window.files = {file(u"big.txt"_s, text)};
     MemorySpreadsheet office;
     office.concurrentWrites = concurrentWrites;
@@ -931,7 +930,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
     const QByteArray line = QByteArray(CalcCellCharacters, 'x').append(',').repeated(17).chopped(1);
     FakeWindow window{};
     window.files = {file(u"long.txt"_s, QByteArray(line + "\n").repeated(7))};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     MemorySpreadsheet office;
     run(window, office);
     const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
@@ -943,7 +942,7 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()
 {
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     // Empty fields past the last column lose nothing and are not counted.
     window.files = {file(u"wide.txt"_s, "1,2,3,4,5,6,7\r\n1,2,,,,,,\r\n1\r\nlost,too")};
     MemorySpreadsheet office;
@@ -1083,11 +1082,11 @@ void tst_ImportRun::entryRemovedDuringTheRunIsNotReplaced()
 void tst_ImportRun::optionsChangedDuringTheRunActOnTheRest()
 {
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"a.txt"_s, "1,2"), file(u"b.txt"_s, "3,4 5")};
     window.onYield = [&] {
         if (!window.filesStarted.isEmpty() && window.filesStarted.last().endsWith(u"b.txt"_s))
-            window.read.split = u" "_s;
+            window.read.cut = Cutting::at(u" "_s);
     };
     MemorySpreadsheet office;
     run(window, office);

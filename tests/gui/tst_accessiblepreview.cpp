@@ -74,7 +74,7 @@ void tst_AccessiblePreview::wideFileWithAReader()
     const QString small = writeFile(dir.filePath(u"small.csv"_s), "a,b\n1,2\n");
     auto panel = std::make_unique<PreviewPanel>(nullptr, [](const QString &) {
         ReadOptions options;
-        options.split = u","_s;
+        options.cut = Cutting::at(u","_s);
         return options;
     });
     panel->show();

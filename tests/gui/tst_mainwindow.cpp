@@ -191,7 +191,7 @@ void tst_MainWindow::firstStartHasTheDefaults()
     QVERIFY(window->options().option(1)->isChecked());
     QVERIFY(window->options().separatorEdit()->text().isEmpty());
     QVERIFY(window->options().sheetOptions().oneSheet);
-    QVERIFY(!window->options().readOptions().split);
+    QVERIFY(!window->options().readOptions().cut.givenText());
     // No option changed, so none was written; only the (empty) sample
     // snapshot is recorded.
     QCOMPARE(m_f->ini->allKeys(), QStringList{u"Quillora/Snapshot"_s});
@@ -240,7 +240,7 @@ void tst_MainWindow::ownSeparatorOptionIsRestored()
     auto window = makeWindow();
     QVERIFY(window->Form_Load());
     QVERIFY(window->options().option(8)->isChecked());
-    QVERIFY(window->options().readOptions().ownSeparator);
+    QVERIFY(window->options().readOptions().cut.own());
     QCOMPARE(m_f->store->GetSetting(Setting::Option3), u"False"_s);
 }
 
@@ -337,7 +337,7 @@ void tst_MainWindow::clicksWriteTheirGroupsKeys()
     QCOMPARE(m_f->store->GetSetting(Setting::Option7), u"True"_s);
     QCOMPARE(m_f->store->GetSetting(Setting::Option4), u"False"_s);
     QVERIFY(!m_f->ini->contains(u"Quillora/Option5"_s));
-    QCOMPARE(window->options().readOptions().split, std::optional<QString>(u"\t"_s));
+    QCOMPARE(window->options().readOptions().cut.givenText(), std::optional<QString>(u"\t"_s));
 
     child<QRadioButton>(*window, u"Option6"_s)->click();
     QCOMPARE(m_f->store->GetSetting(Setting::Option5), u"False"_s);
@@ -405,7 +405,7 @@ void tst_MainWindow::separatorIsRememberedAsTyped()
     QTest::keyClicks(child<QLineEdit>(*window, u"Text1"_s), u"||"_s);
     QVERIFY(window->options().option(4)->isChecked());
     QCOMPARE(m_f->store->GetSetting(Setting::Text1), u"||"_s);
-    QCOMPARE(window->options().readOptions().split, std::optional<QString>(u"||"_s));
+    QCOMPARE(window->options().readOptions().cut.givenText(), std::optional<QString>(u"||"_s));
 }
 
 // Tab walks the window as it is read, every control has an Alt+letter of its

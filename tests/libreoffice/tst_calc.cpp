@@ -156,7 +156,7 @@ void tst_Calc::documentIsTheOneMeant()
     QFETCH(std::optional<QString>, split);
     FakeWindow model;
     model.sheets.oneSheet = oneSheet;
-    model.read.split = split;
+    model.read.cut = Cutting::at(split);
     model.files = m_files;
     MemorySpreadsheet memory;
     model.run(memory);
@@ -175,7 +175,7 @@ void tst_Calc::documentIsTheOneMeant()
 void tst_Calc::textStaysText()
 {
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"numbers.txt"_s, "007,1e5,TRUE,=1+1,-, 12 ,12/05,,'quoted\r\n")};
     window.run(*m_office);
     QCOMPARE(window.errorTexts, QStringList());
@@ -194,7 +194,7 @@ void tst_Calc::textStaysText()
 void tst_Calc::numbersAndDatesWhereNothingChanges()
 {
     FakeWindow window{};
-    window.read.split = u";"_s;
+    window.read.cut = Cutting::at(u";"_s);
     window.read.numbers = DecimalSign::Automatic;
     window.read.dates = true;
     window.files = {file(u"amounts.csv"_s, "1234,50;7;-0,5;2024-02-29;007;1,234.50;2023-02-29\r\n")};
@@ -215,7 +215,7 @@ void tst_Calc::numbersAndDatesWhereNothingChanges()
 void tst_Calc::quotedFieldsArriveWhole()
 {
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.quotes = true;
     window.files = {file(u"quoted.csv"_s, "\"Smith, John\",\"say \"\"hi\"\"\",\"two\r\nlines\",x\xB8y\r\nnext")};
     window.run(*m_office);
@@ -270,7 +270,7 @@ void tst_Calc::lineWiderThanTheSheet()
     for (int i = 0; i < columns + 76; ++i)
         cells.append(QString::number(i));
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"wide.txt"_s, cells.join(u',').toUtf8() + "\r\nnext")};
     const ImportResult result = window.run(*m_office);
     QCOMPARE(window.errorSteps, QList<int>{184});
@@ -309,7 +309,7 @@ void tst_Calc::stackedExportsShareTheirHeader()
     FakeWindow window{};
     window.files = {file(u"jan.csv"_s, "Exported 2026-01\r\nid,name\r\n1,x\r\n"),
                     file(u"feb.csv"_s, "Exported 2026-02\r\nname,city,id\r\ny,Rome,2\r\n")};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.read.linesToSkip = 1;
     window.read.header = true;
     window.read.fileColumn = FileColumn::Name;
@@ -353,7 +353,7 @@ void tst_Calc::killedDuringARun()
 {
     const QString big = repeatedLines(u"big.txt"_s, "one,two,three,four,five,six\n", 200000);
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {big, big};
     bool killed = false;
     // Killed as soon as the run has its new document.
@@ -452,7 +452,7 @@ void tst_Calc::hungOfficeIsGivenUp()
 {
     // LibreOffice stops answering once the run has its document.
     FakeWindow window{};
-    window.read.split.emplace(u","_s);
+    window.read.cut = Cutting::at(u","_s);
     window.files = {repeatedLines(u"hung.txt"_s, "one,two,three\n", 100000)};
     m_office->start();
     const auto before = m_office->lastDocument();

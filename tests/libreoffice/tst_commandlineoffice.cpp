@@ -107,7 +107,7 @@ void tst_CommandLineOffice::documentIsTheWindowsDocument()
     QFETCH(bool, sheetPerFile);
     FakeWindow window{};
     window.sheets.oneSheet = !sheetPerFile;
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = m_files;
     MemorySpreadsheet memory;
     window.run(memory);
@@ -219,7 +219,7 @@ void tst_CommandLineOffice::fourOutputsAgree()
     // The window's run, into Calc.
     FakeWindow window{};
     window.files = files;
-    window.read.split = options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s;
+    window.read.cut = Cutting::at(options.contains(u"--split=semicolon"_s) ? u";"_s : u","_s);
     window.read.header = options.contains(u"--header"_s);
     window.read.dates = options.contains(u"--dates"_s);
     window.sheets.reportSheet = options.contains(u"--report-sheet"_s);

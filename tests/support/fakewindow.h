@@ -50,10 +50,8 @@ struct FakeWindow : ImportInputs, ImportObserver, ErrorReporter
     ReadOptions readOptions(const QString &path) const override
     {
         ReadOptions options = read;
-        if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend()) {
-            options.split = *own;
-            options.ownSeparator = false;
-        }
+        if (const auto own = splitOf.constFind(QFileInfo(path).fileName()); own != splitOf.cend())
+            options.cut = Cutting::at(*own);
         return options;
     }
     QString howTo(Choice) const override { return QStringLiteral("choose it"); }

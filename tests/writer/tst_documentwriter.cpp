@@ -105,7 +105,7 @@ void tst_DocumentWriter::documentEqualsTheModel()
     QFETCH(bool, oneSheet);
     FakeWindow window{};
     window.sheets.oneSheet = oneSheet;
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {
         file(u"orders.txt"_s, "code,formula,number,truth,quote\r\n007,=1+1,1e5,TRUE,'\r\n"
                               " lead,trail ,two  spaces,\ttab\tin,  \r\n\r\n,,gap,_x0041_,&<>\"\r\nlast"),
@@ -225,7 +225,7 @@ void tst_DocumentWriter::cellsLongerThanCalcTakes()
     // Past what Calc takes, cells are cut as they are read: a line of any
     // length costs no more than what can land.
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     window.files = {file(u"long.txt"_s, QByteArray(70000, 'a') + ",b\nshort")};
     const Written ods = write(window, DocumentFormat::Ods);
     QCOMPARE(ods.errors, QStringList{u"1 cell of the sheet \"Sheet1\" was cut to 65535 characters: a cell holds no "
@@ -275,7 +275,7 @@ void tst_DocumentWriter::zip64ByTheBytesWritten()
     QFETCH(bool, zip64);
     setZip64ForTests(200 * 1024);
     FakeWindow window{};
-    window.read.split = u","_s;
+    window.read.cut = Cutting::at(u","_s);
     const QList<QByteArray> row(cells / 100, QByteArray(99, ','));
     window.files = {file(u"cells.txt"_s, cells < 100 ? QByteArray("a") : (row.join('\n').replace(",", "a,")))};
     const Written written = write(window, format);

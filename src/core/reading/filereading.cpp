@@ -84,9 +84,9 @@ FileReading::FileReading(const QString &path, const ReadOptions &options, CellLi
     , m_reader(openReader(path, m_options, m_watch))
     , m_splitter(limits)
     , m_head(options.linesToSkip, options.header)
-    , m_split(options.split)
+    , m_split(options.cut.givenText())
     , m_quotes(options.quotes)
-    , m_separatorChosen(!options.ownSeparator && !options.skipToTable)
+    , m_separatorChosen(!options.cut.own() && !options.skipToTable)
 {
 }
 
@@ -103,7 +103,7 @@ void FileReading::beginText()
     m_rowsHaveText = false;
     m_lineCells = 0;
     // Text read again in another encoding may split elsewhere.
-    m_separatorChosen = !m_options.ownSeparator && !m_options.skipToTable;
+    m_separatorChosen = !m_options.cut.own() && !m_options.skipToTable;
     m_decimalComma.reset();
     m_decimalsSeen = false;
     m_rowsSkipped = 0;
@@ -180,7 +180,7 @@ void FileReading::chooseDialect(QStringView start)
         m_split = m_dialect.separator ? std::optional<QString>(m_dialect.separator->text.toString()) : std::nullopt;
         m_quotes = m_dialect.quotes;
     };
-    if (m_options.ownSeparator)
+    if (m_options.cut.own())
         takeDialect(afterLines(start, m_options.skipToTable ? 0 : m_options.linesToSkip));
     if (m_options.skipToTable) {
         // The rows above its table, as its start is cut; its dialect is
@@ -190,7 +190,7 @@ void FileReading::chooseDialect(QStringView start)
         splitter.stage(staged, m_split, m_quotes && m_split);
         m_rowsSkipped = rowsAboveTable(staged);
         m_head = FileHead(m_rowsSkipped, m_options.header);
-        if (m_options.ownSeparator && m_rowsSkipped > 0)
+        if (m_options.cut.own() && m_rowsSkipped > 0)
             takeDialect(afterLines(start, m_rowsSkipped));
     }
 }
@@ -202,7 +202,7 @@ void FileReading::cut(QString &rows, bool more)
     const bool sampleCut = m_reader.sampled();
     // Lines the user keeps whole stay as they are; a file cut at its own
     // separator that splits at none still keeps its quoted fields whole.
-    const bool quotes = m_quotes && (m_split || m_options.ownSeparator);
+    const bool quotes = m_quotes && (m_split || m_options.cut.own());
     if (more)
         m_splitter.stage(rows, m_split, quotes);
     else if (!sampleCut)
@@ -300,8 +300,8 @@ FileAccount FileReading::account() const
     account.unreadableKeptAsControls = account.strayBytes > 0 || m_reader.encoding() == TextEncoding::Windows1252;
     account.utf8ReadOtherwise = m_reader.utf8SequencesReadOtherwise();
     account.split = m_split;
-    account.quotes = m_quotes && (m_split || m_options.ownSeparator);
-    if (m_options.ownSeparator)
+    account.quotes = m_quotes && (m_split || m_options.cut.own());
+    if (m_options.cut.own())
         account.dialect = m_dialect;
     account.decimalSign = typingOf(m_options, m_split, m_decimalComma).decimalSign;
     account.linesSkipped = linesSkipped();
@@ -313,7 +313,7 @@ FileAccount FileReading::account() const
     account.unclosedQuoteLine = unclosedQuoteLine();
     account.lines = m_splitter.recordLines();
     // A file cut nowhere is told with the separator its start looks cut at.
-    const bool cutting = m_options.split || m_options.ownSeparator;
+    const bool cutting = m_options.cut.givenText() || m_options.cut.own();
     const qsizetype headerCells = account.header ? account.header->size() : 0;
     account.oneCellEach = cutting && m_rowsHaveText && !m_rowsCut;
     if (cutting && (account.oneCellEach || headerCells == 1))

@@ -53,7 +53,7 @@ public:
     // Whether quoted fields are kept whole: as the options say, or as the
     // file's own dialect has them.
     bool quotes() const { return m_quotes; }
-    // The file's own dialect, once its start was read (with ownSeparator).
+    // The file's own dialect, once its start was read (cut at its own).
     const Dialect &dialect() const { return m_dialect; }
     // Whether the file's numbers write their decimals with a comma, as its
     // first text shows them; nullopt where it shows no decimals.

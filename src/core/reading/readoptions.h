@@ -11,16 +11,37 @@
 
 namespace quillora {
 
+// How a file's lines are cut into cells: kept whole, cut at a text, or each
+// file at its own separator, found from its start (see dialectOf). One
+// value, so that another way of cutting is one more kind.
+struct Cutting
+{
+    enum class Kind { WholeLines, AtText, OwnSeparator };
+    Kind kind = Kind::WholeLines;
+    QString text; // what AtText cuts at
+
+    // At the text; an empty one or none keeps lines whole.
+    static Cutting at(const std::optional<QString> &text)
+    {
+        return text && !text->isEmpty() ? Cutting{Kind::AtText, *text} : Cutting{};
+    }
+    static Cutting ownSeparator() { return {Kind::OwnSeparator, {}}; }
+    // The text given to cut at; nullopt for whole lines and a file's own.
+    std::optional<QString> givenText() const
+    {
+        return kind == Kind::AtText ? std::optional<QString>(text) : std::nullopt;
+    }
+    bool own() const { return kind == Kind::OwnSeparator; }
+    bool cuts() const { return kind != Kind::WholeLines; }
+    bool operator==(const Cutting &) const = default;
+};
+
 // How one file is read and cut, in one value: the run asks for it as each
 // file starts, the preview and the plan read with it, the window fills it in
 // one place and the command line's parse fills one.
 struct ReadOptions
 {
-    // The text lines are cut at; none: lines stay whole.
-    std::optional<QString> split = std::nullopt;
-    // Each file is cut at its own separator, found from its start (see
-    // ownSeparatorOf); split is not used then.
-    bool ownSeparator = false;
+    Cutting cut = {};
     // A field in double quotes stays one cell.
     bool quotes = false;
     // The encoding of a file without a mark; none: it is found.
