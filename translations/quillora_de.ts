@@ -742,6 +742,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 ist die Datei des Berichts; sie wird nicht importiert.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existiert; --force ersetzt sie.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1105,6 +1109,22 @@
         <source>&amp;Copy All</source>
         <translation>Alles &amp;kopieren</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Bericht speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>JSON-Lines-Dateien (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1454,10 +1474,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>Der Bericht %1 wurde nicht geschrieben: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>sie existiert; --force ersetzt sie</translation>
     </message>
 </context>
 <context>

@@ -741,6 +741,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 es el archivo del informe; no se importa.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe; --force lo reemplaza.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1104,6 +1108,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Copiar todo</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Guardar como...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Guardar el informe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>Archivos JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1453,10 +1473,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>El informe %1 no se escribió: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>ya existe; --force lo reemplaza</translation>
     </message>
 </context>
 <context>

@@ -742,6 +742,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 est le fichier du rapport ; il n&apos;est pas importé.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe ; --force le remplace.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1105,6 +1109,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Tout copier</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Enregistrer sous...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Enregistrer le rapport</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>Fichiers JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1454,10 +1474,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>Le rapport %1 n&apos;a pas été écrit : %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>il existe ; --force le remplace</translation>
     </message>
 </context>
 <context>

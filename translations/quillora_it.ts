@@ -741,6 +741,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 è il file del rapporto; non viene importato.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 esiste; --force lo sostituisce.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1104,6 +1108,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Copia tutto</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salva come...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salva il rapporto</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>File JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1453,10 +1473,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>Il rapporto %1 non è stato scritto: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>esiste già; --force lo sostituisce</translation>
     </message>
 </context>
 <context>

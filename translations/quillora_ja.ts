@@ -724,6 +724,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 はレポートのファイルなので、インポートしません。</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 は存在します。--force で置き換えます。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1081,6 +1085,22 @@
         <source>&amp;Copy All</source>
         <translation>すべてコピー(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>名前を付けて保存(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>レポートを保存</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>JSON Lines ファイル (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1427,10 +1447,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>レポート %1 は書き込まれませんでした: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>既に存在します。--force で置き換えます</translation>
     </message>
 </context>
 <context>

@@ -723,6 +723,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1은(는) 보고서 파일이므로 가져오지 않습니다.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1이(가) 있습니다. --force를 주면 바꿉니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1080,6 +1084,22 @@
         <source>&amp;Copy All</source>
         <translation>모두 복사(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>다른 이름으로 저장(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>보고서 저장</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 파일 (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>JSON Lines 파일 (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1426,10 +1446,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>보고서 %1을(를) 쓰지 못했습니다: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>이미 있습니다. --force로 바꿉니다</translation>
     </message>
 </context>
 <context>

@@ -755,6 +755,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 to plik raportu; nie jest importowany.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 istnieje; --force go zastępuje.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1124,6 +1128,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Kopiuj wszystko</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Zapisz raport</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>Pliki JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1476,10 +1496,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>Raport %1 nie został zapisany: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>plik istnieje; --force go zastępuje</translation>
     </message>
 </context>
 <context>

@@ -741,6 +741,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 é o arquivo do relatório; não é importado.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 existe; --force o substitui.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1104,6 +1108,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Copiar tudo</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Salvar como...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Salvar o relatório</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>Arquivos JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1453,10 +1473,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>O relatório %1 não foi gravado: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>ele já existe; --force o substitui</translation>
     </message>
 </context>
 <context>

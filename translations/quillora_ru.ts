@@ -755,6 +755,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 — файл отчёта; он не импортируется.</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 существует; --force заменяет его.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1124,6 +1128,22 @@
         <source>&amp;Copy All</source>
         <translation>&amp;Копировать всё</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>Сохранить отчёт</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>Файлы JSON Lines (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1476,10 +1496,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>Отчёт %1 не записан: %2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>он уже есть; --force заменяет его</translation>
     </message>
 </context>
 <context>

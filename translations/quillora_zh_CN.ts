@@ -719,6 +719,10 @@
         <source>%1 is the report&apos;s file; it is not imported.</source>
         <translation>%1 是报告文件，不导入。</translation>
     </message>
+    <message>
+        <source>%1 exists; --force replaces it.</source>
+        <translation>%1 已存在；--force 会替换它。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Dialect</name>
@@ -1076,6 +1080,22 @@
         <source>&amp;Copy All</source>
         <translation>全部复制(&amp;C)</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>另存为(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation>保存报告</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines files (*.jsonl)</source>
+        <translation>JSON Lines 文件 (*.jsonl)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Interruption</name>
@@ -1422,10 +1442,6 @@
     <message>
         <source>The report %1 was not written: %2</source>
         <translation>报告 %1 未写入：%2</translation>
-    </message>
-    <message>
-        <source>it exists; --force replaces it</source>
-        <translation>文件已存在；--force 会替换它</translation>
     </message>
 </context>
 <context>

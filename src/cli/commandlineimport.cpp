@@ -5,10 +5,10 @@
 
 #include "cli/interruption.h"
 #include "cli/progressline.h"
-#include "cli/reportfile.h"
 #include "cli/temporaryoutput.h"
 #include "core/failure.h"
 #include "core/import/importplan.h"
+#include "core/import/reportfile.h"
 #include "core/import/sheetnames.h"
 #include "core/list/folderexpansion.h"
 #include "core/list/paths.h"
@@ -137,11 +137,17 @@ int CommandLineImport::withReport(int status)
 {
     if (m_options.report.isEmpty() || Interruption::requested())
         return status;
-    try {
-        writeReportFile(m_options.report, m_accounts, howTo(Choice::Encoding), m_options.force);
-    } catch (const Failure &failure) {
-        report(failure.description());
+    const auto failed = [&](const QString &why) {
+        report(why);
         return status == ExitStatus::Success ? ExitStatus::SomethingFailed : status;
+    };
+    // As the output file: not replaced without --force.
+    if (!m_options.force && QFileInfo::exists(m_options.report))
+        return failed(tr("%1 exists; --force replaces it.").arg(m_options.report));
+    try {
+        writeReportFile(m_options.report, m_accounts, howTo(Choice::Encoding));
+    } catch (const Failure &failure) {
+        return failed(failure.description());
     }
     return status;
 }

@@ -68,4 +68,9 @@ QString WidgetDialogs::pickFolder(const QString &title, const QString &startFold
     return QFileDialog::getExistingDirectory(m_parent, title, startFolder);
 }
 
+QString WidgetDialogs::saveFile(const QString &title, const QStringList &filters, const QString &suggested)
+{
+    return QFileDialog::getSaveFileName(m_parent, title, suggested, filters.join(u";;"_s));
+}
+
 } // namespace quillora

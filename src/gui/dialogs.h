@@ -30,6 +30,8 @@ public:
     virtual QStringList openFiles(const QString &title, const QStringList &filters, const QString &startFolder) = 0;
     // Folder browser; empty when cancelled.
     virtual QString pickFolder(const QString &title, const QString &startFolder) = 0;
+    // Save dialog, asking before it replaces a file; empty when cancelled.
+    virtual QString saveFile(const QString &title, const QStringList &filters, const QString &suggested) = 0;
 };
 
 // The real dialogs, parented to the main window once it exists.
@@ -46,6 +48,7 @@ public:
     std::optional<QString> input(const QString &prompt, const QString &defaultText) override;
     QStringList openFiles(const QString &title, const QStringList &filters, const QString &startFolder) override;
     QString pickFolder(const QString &title, const QString &startFolder) override;
+    QString saveFile(const QString &title, const QStringList &filters, const QString &suggested) override;
 
     // Message texts use CR LF and lone CRs for their breaks; a Qt label
     // breaks lines at LF only.

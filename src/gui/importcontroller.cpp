@@ -144,7 +144,7 @@ void ImportController::showSummary()
             m_notes.removeOne(note.text);
     }
     if (!m_summary)
-        m_summary = new ImportSummary(m_parts.window);
+        m_summary = new ImportSummary(m_parts.window, m_parts.dialogs);
     m_summary->showRun(m_accounts, m_notes, choose);
     // The keyboard stays where it was: the report waits beside it.
     m_parts.window->activateWindow();

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/importsummary.h"
 
+#include "core/failure.h"
 #include "core/import/accountwords.h"
+#include "core/import/reportfile.h"
+#include "gui/dialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -29,8 +34,9 @@ const std::set<int> NumberColumns{2, 3, 9, 10, 11};
 constexpr int SortRole = Qt::UserRole + 1;
 } // namespace
 
-ImportSummary::ImportSummary(QWidget *parent)
+ImportSummary::ImportSummary(QWidget *parent, Dialogs &dialogs)
     : QDialog(parent)
+    , m_dialogs(dialogs)
     , m_notes(new QLabel(this))
     , m_model(new QStandardItemModel(this))
     , m_sorted(new QSortFilterProxyModel(this))
@@ -59,6 +65,9 @@ ImportSummary::ImportSummary(QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *copy = buttons->addButton(tr("&Copy All"), QDialogButtonBox::ActionRole);
     connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(shownText(false)); });
+    QPushButton *save = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
+    save->setObjectName(u"SaveReport"_s);
+    connect(save, &QPushButton::clicked, this, &ImportSummary::saveAs);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_notes);
@@ -69,6 +78,8 @@ ImportSummary::ImportSummary(QWidget *parent)
 
 void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose)
 {
+    m_accounts = accounts;
+    m_choose = choose;
     m_notes->setText(notes.join(u"\n\n"_s));
     m_notes->setVisible(!notes.isEmpty());
     m_model->clear();
@@ -118,6 +129,24 @@ QString ImportSummary::shownText(bool selectedOnly) const
         lines.append(cells.join(u'\t'));
     }
     return lines.join(u'\n') + u'\n';
+}
+
+void ImportSummary::saveAs()
+{
+    const QString suggested = QDir(m_savedIn.isEmpty() ? QDir::homePath() : m_savedIn).filePath(u"report.csv"_s);
+    QString path = m_dialogs.saveFile(tr("Save Report"), {tr("CSV files (*.csv)"), tr("JSON Lines files (*.jsonl)")},
+                                      suggested);
+    if (path.isEmpty())
+        return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != u"csv" && suffix != u"jsonl" && suffix != u"json")
+        path += u".csv"_s;
+    m_savedIn = QFileInfo(path).absolutePath();
+    try {
+        writeReportFile(path, m_accounts, m_choose);
+    } catch (const Failure &failure) {
+        m_dialogs.warning(windowTitle(), failure.description());
+    }
 }
 
 void ImportSummary::keyPressEvent(QKeyEvent *event)

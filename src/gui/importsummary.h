@@ -14,6 +14,8 @@ class QTableView;
 
 namespace quillora {
 
+class Dialogs;
+
 // What a run did, in one window kept open beside the spreadsheet until the
 // user closes it: the notes of no one file above, and a row for each file
 // read (its sheet and rows, encoding, separator, decimal sign, rows and
@@ -24,7 +26,7 @@ class ImportSummary : public QDialog
     Q_OBJECT
 
 public:
-    explicit ImportSummary(QWidget *parent);
+    ImportSummary(QWidget *parent, Dialogs &dialogs);
 
     // Shows the run's files (choose says how to choose an encoding, as the
     // notes say it) and its other notes, in place of the last run's.
@@ -38,6 +40,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // "Save As...": the report as a file, as --report writes it.
+    void saveAs();
+
+    Dialogs &m_dialogs;
+    QList<FileAccount> m_accounts;
+    QString m_choose;
+    QString m_savedIn;
     QLabel *m_notes;
     QStandardItemModel *m_model;
     QSortFilterProxyModel *m_sorted;

@@ -828,6 +828,14 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     QVERIFY(rows[1].contains(u"under \"Encoding of this file\" in the preview"_s));
     QVERIFY2(rows[2].startsWith(u"b.txt\tSheet1\t2\t2\t"_s), qPrintable(rows[2]));
     QVERIFY(!summary->findChild<QLabel *>(u"SummaryNotes"_s)->isVisibleTo(summary));
+    // Saved, it is what --report writes: the same rows.
+    const QString saved = m_f->dir.filePath(u"report"_s);
+    m_f->dialogs.saveAnswers.enqueue(saved);
+    summary->findChild<QPushButton *>(u"SaveReport"_s)->click();
+    const QList<QByteArray> lines = readFile(saved + u".csv"_s).split('\n');
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[0].startsWith("file,sheet,first_row,last_row,encoding,encoding_taken,"));
+    QVERIFY(lines[1].startsWith("a.txt,Sheet1,1,1,windows-1252,guessed,"));
 }
 
 void tst_MainWindow::rowsLeftOutAreANoticeNotAnErrorReport()

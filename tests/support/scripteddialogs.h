@@ -14,7 +14,7 @@ class ScriptedDialogs : public Dialogs
 public:
     struct Shown
     {
-        QString kind; // "notice", "warning", "question", "input", "openFiles", "pickFolder"
+        QString kind; // "notice", "warning", "question", "input", "openFiles", "pickFolder", "saveFile"
         QString title;
         QString text;
     };
@@ -25,6 +25,7 @@ public:
     QQueue<QStringList> openFilesAnswers;
     QStringList openFilesFolders; // where each file dialog opened
     QQueue<QString> folderAnswers;
+    QQueue<QString> saveAnswers;
 
     void notice(const QString &text) override { record(u"notice", {}, text); }
     void warning(const QString &title, const QString &text) override { record(u"warning", title, text); }
@@ -48,6 +49,12 @@ public:
     {
         record(u"pickFolder", title, startFolder);
         return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+    }
+
+    QString saveFile(const QString &title, const QStringList &filters, const QString &suggested) override
+    {
+        record(u"saveFile", title, filters.join(u";;") + u' ' + suggested);
+        return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
     }
 
     QStringList texts(QStringView kind) const

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/reportfile.h"
+#include "core/import/reportfile.h"
 
 #include "core/failure.h"
 #include "core/import/accountwords.h"
@@ -58,17 +58,12 @@ QByteArray reportFileText(const QString &path, const QList<FileAccount> &account
     return text;
 }
 
-void writeReportFile(const QString &path, const QList<FileAccount> &accounts, const QString &choose, bool replace)
+void writeReportFile(const QString &path, const QList<FileAccount> &accounts, const QString &choose)
 {
-    const auto failed = [&](const QString &why) {
-        return Failure(QCoreApplication::translate("quillora::ReportFile", "The report %1 was not written: %2")
-                           .arg(path, why));
-    };
-    if (!replace && QFileInfo::exists(path))
-        throw failed(QCoreApplication::translate("quillora::ReportFile", "it exists; --force replaces it"));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(reportFileText(path, accounts, choose)) < 0 || !file.commit())
-        throw failed(file.errorString());
+        throw Failure(QCoreApplication::translate("quillora::ReportFile", "The report %1 was not written: %2")
+                          .arg(path, file.errorString()));
 }
 
 } // namespace quillora
