@@ -3,6 +3,7 @@
 #include "core/import/importplan.h"
 #include "core/import/importrun.h"
 #include "core/text/stagingfile.h"
+#include "core/text/textreader.h"
 #include "fakewindow.h"
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
@@ -11,6 +12,7 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QThread>
@@ -87,6 +89,7 @@ private slots:
     void blocksGiveTheSameDocumentAsSingleCells_data();
     void blocksGiveTheSameDocumentAsSingleCells();
     void longLinesMakeShorterBlocks();
+    void widestRowIsCountedAcrossPieces();
     void cellsOutsideTheSheetAreReportedOnce();
     void blocksThatFailAlikeAreReportedOnce();
     void unreadableFileContributesNothing_data();
@@ -937,6 +940,35 @@ void tst_ImportRun::longLinesMakeShorterBlocks()
     QCOMPARE(rows.size(), 7);
     QCOMPARE(rows.last(), QString::fromLatin1(line).split(u','));
     QCOMPARE(office.sheet(u"Sheet1"_s)->writeCalls, 4); // two lines a block, the empty last row too
+}
+
+// A file's widest row, as its account gives it, against the cells of each
+// line counted one by one: lines of every ending, empty ones, lines with no
+// cut and lines past a piece's end.
+void tst_ImportRun::widestRowIsCountedAcrossPieces()
+{
+    const char *const endings[] = {"\n", "\r\n", "\r"};
+    for (int seed = 1; seed <= 4; ++seed) {
+        QRandomGenerator random(seed);
+        QByteArray text;
+        qsizetype widest = 0;
+        while (text.size() < 3 * TextReader::PieceSize) {
+            const int cells = random.bounded(seed == 1 ? 1 : 40);
+            const qsizetype length = random.bounded(3) == 0 ? 5 * TextReader::PieceSize / 4 : random.bounded(30);
+            // Cuts on both sides of a long stretch, which a piece's end cuts.
+            QByteArray line = cells == 0 ? QByteArray() : QByteArray("y,").repeated(cells / 2) + QByteArray(length, 'x');
+            for (int c = cells / 2 + 1; c < cells; ++c)
+                line += ",y";
+            widest = std::max<qsizetype>(widest, line.isEmpty() ? 0 : std::max(cells, 1));
+            text += line + endings[random.bounded(3)];
+        }
+        FakeWindow window{};
+        window.read.cut = Cutting::at(u","_s);
+        window.files = {file(u"w.txt"_s, text)};
+        MemorySpreadsheet office;
+        window.run(office);
+        QCOMPARE(window.accounts.value(0).widest, widest);
+    }
 }
 
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()

@@ -253,18 +253,34 @@ void FileReading::keepStart(QStringView text, bool last)
 
 void FileReading::measure(QStringView rows)
 {
-    // A stretch at a time between line breaks, found with the fast search:
-    // this runs over every character of an import.
-    const auto cellsWith = [this](QStringView stretch) {
+    // This runs over every character of an import: by whole stretches
+    // between line breaks, found with the fast search, and where the rows
+    // hold no cut at all, by what ends them alone.
+    const bool anyCut = rows.contains(ColumnMarker);
+    const bool anyCr = rows.contains(u'\r');
+    const auto cellsWith = [&](QStringView stretch) {
+        const qsizetype cuts = anyCut ? stretch.count(ColumnMarker) : 0;
         if (m_lineCells > 0)
-            return m_lineCells + stretch.count(ColumnMarker);
-        return stretch.isEmpty() ? qsizetype(0) : stretch.count(ColumnMarker) + 1;
+            return m_lineCells + cuts;
+        return stretch.isEmpty() ? qsizetype(0) : cuts + 1;
     };
+    const qsizetype lastBreak = std::max(rows.lastIndexOf(u'\n'), anyCr ? rows.lastIndexOf(u'\r') : -1);
+    if (!anyCut && lastBreak >= 0) {
+        // Every line of text is one cell; the first may go on from before.
+        const bool text = std::any_of(rows.cbegin(), rows.cbegin() + lastBreak, [](QChar c) { return !isLineBreak(c); });
+        m_widest = std::max({m_widest, m_lineCells, qsizetype(text ? 1 : 0)});
+        m_lineCells = 0;
+        if (lastBreak + 1 < rows.size())
+            m_lineCells = 1;
+        return;
+    }
     qsizetype start = 0;
     while (start < rows.size()) {
         qsizetype end = rows.indexOf(u'\n', start);
-        const qsizetype cr = rows.first(end < 0 ? rows.size() : end).indexOf(u'\r', start);
-        end = cr >= 0 ? cr : end;
+        if (anyCr) {
+            const qsizetype cr = rows.first(end < 0 ? rows.size() : end).indexOf(u'\r', start);
+            end = cr >= 0 ? cr : end;
+        }
         if (end < 0)
             break;
         m_widest = std::max(m_widest, cellsWith(rows.sliced(start, end - start)));
