@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -96,7 +98,7 @@ void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringLis
             auto *item = new QStandardItem(row[column]);
             item->setData(NumberColumns.contains(column) ? QVariant(locale.toLongLong(row[column])) : QVariant(row[column]),
                           SortRole);
-            if (column == AccountWords::NotesColumn)
+            if (column >= AccountWords::NotesColumn - 1)
                 item->setToolTip(row[column]);
             items.append(item);
         }
@@ -104,9 +106,26 @@ void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringLis
     }
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_sorted->sort(-1);
+    // What there is to know of a file stands beside its name; copied, the
+    // columns keep the report's order.
+    QHeaderView *header = m_table->horizontalHeader();
+    if (header->visualIndex(AccountWords::NotesColumn) != 1)
+        header->moveSection(header->visualIndex(AccountWords::NotesColumn), 1);
     m_table->resizeColumnsToContents();
-    // A long note shows in its tool tip; the column stays in the window.
-    m_table->setColumnWidth(AccountWords::NotesColumn, std::min(m_table->columnWidth(AccountWords::NotesColumn), 480));
+    // Long header changes and notes show whole in their tool tips.
+    for (const auto &[column, most] : {std::pair(AccountWords::NotesColumn - 1, 240), std::pair(AccountWords::NotesColumn, 360)})
+        m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), most));
+    // As wide as its columns, where the screen has room; as the user left
+    // it once shown.
+    if (!isVisible()) {
+        int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+        for (int column = 0; column < m_sorted->columnCount(); ++column)
+            width += m_table->columnWidth(column);
+        const QRect screen = (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
+        resize(std::clamp(width + layout()->contentsMargins().left() + layout()->contentsMargins().right(), 480,
+                          screen.width() * 9 / 10),
+               std::min(height(), screen.height() * 9 / 10));
+    }
     show();
     raise();
 }

@@ -990,6 +990,19 @@ void tst_MainWindow::screenshot()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QVERIFY(window->grab().save(path));
+    // And the report of an import beside it, as "-report.png".
+    window->fileList().clear();
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"2024-01.csv"_s), "id,amount\n1,2.50\n2,3.75\n"));
+    window->fileList().AddListEntry(
+        writeFile(m_f->dir.filePath(u"2024-02.csv"_s), "id;amount;region\n3;4,25;north\n4;1,00;south\n"));
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"notes.txt"_s), "caf\xE9 cr\xE8me\n"));
+    child<QRadioButton>(*window, u"Option8"_s)->click();
+    child<QCheckBox>(*window, u"Check2"_s)->setChecked(true);
+    child<QCheckBox>(*window, u"Check5"_s)->setChecked(true);
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    ImportSummary *summary = window->importController().summary();
+    QVERIFY(summary && QTest::qWaitForWindowExposed(summary));
+    QVERIFY(summary->grab().save(QString(path).replace(u".png"_s, u"-report.png"_s)));
 }
 
 QTEST_MAIN(tst_MainWindow)
