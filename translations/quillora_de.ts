@@ -334,6 +334,11 @@
         <comment>quoting</comment>
         <translation>keine</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 entpackt aus %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -941,6 +946,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>Das Archiv &quot;%1&quot; enthält Dateien, deren Namen aus ihm hinausführen: %2. Sie werden ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1406,6 +1418,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Eine Tabelle mit allen Dateien anfügen</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Die Datei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>das Archiv ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>entpackt wird sie mehr als %1-mal so groß, was kein Text tut</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>sein Name führt aus dem Archiv hinaus</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>das Archiv enthält keine solche Datei</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>sie braucht ein Passwort</translation>
     </message>
 </context>
 <context>

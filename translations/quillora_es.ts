@@ -334,6 +334,11 @@
         <comment>quoting</comment>
         <translation>ninguno</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 descomprimidos de %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -940,6 +945,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>El archivo comprimido «%1» contiene archivos cuyos nombres llevan fuera de él: %2. Se omiten.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1405,6 +1417,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Añadir una hoja que enumera cada archivo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer el archivo «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>el archivo comprimido está dañado</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>descomprimido supera %1 veces su tamaño, algo que ningún texto hace</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>su nombre lleva fuera del archivo comprimido</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>el archivo comprimido no contiene ese archivo</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>necesita una contraseña</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,11 @@
         <comment>quoting</comment>
         <translation>aucune</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 décompressés depuis %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -941,6 +946,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>L&apos;archive « %1 » contient des fichiers dont le nom mène hors d&apos;elle : %2. Ils sont laissés de côté.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1406,6 +1418,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Ajouter une feuille listant chaque fichier</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Le fichier « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>l&apos;archive est endommagée</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>décompressé, il dépasse %1 fois sa taille, ce qu&apos;aucun texte ne fait</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>son nom mène hors de l&apos;archive</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>l&apos;archive ne contient pas ce fichier</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>il faut un mot de passe</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,11 @@
         <comment>quoting</comment>
         <translation>nessuna</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 estratti da %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -940,6 +945,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>L&apos;archivio «%1» contiene file i cui nomi portano fuori di esso: %2. Vengono tralasciati.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1405,6 +1417,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Aggiungere un foglio che elenca ogni file</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere il file «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>l&apos;archivio è danneggiato</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>estratto supera %1 volte la sua dimensione, cosa che nessun testo fa</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>il suo nome porta fuori dall&apos;archivio</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>l&apos;archivio non contiene quel file</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>serve una password</translation>
     </message>
 </context>
 <context>

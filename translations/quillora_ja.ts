@@ -323,6 +323,11 @@
         <comment>quoting</comment>
         <translation>なし</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 (圧縮時 %2)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -923,6 +928,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>アーカイブ &quot;%1&quot; には、名前がアーカイブの外を指すファイルがあります: %2。これらは除外します。</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1381,6 +1393,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>各ファイルの一覧シートを追加</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>ファイル &quot;%1&quot; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>アーカイブが壊れています</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>展開すると元の %1 倍を超えます。テキストではありえない大きさです</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>名前がアーカイブの外を指しています</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>アーカイブにそのファイルはありません</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>パスワードが必要です</translation>
     </message>
 </context>
 <context>

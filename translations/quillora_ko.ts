@@ -323,6 +323,11 @@
         <comment>quoting</comment>
         <translation>없음</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 (압축 시 %2)</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -922,6 +927,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>아카이브 &quot;%1&quot;에 이름이 아카이브 밖을 가리키는 파일이 있습니다: %2. 이 파일들은 제외합니다.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1380,6 +1392,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>파일 목록 시트 추가</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>파일 &quot;%1&quot;을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>아카이브가 손상되었습니다</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>압축을 풀면 원래 크기의 %1배를 넘습니다. 어떤 텍스트도 그렇지 않습니다</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>이름이 아카이브 밖을 가리킵니다</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>아카이브에 그런 파일이 없습니다</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>암호가 필요합니다</translation>
     </message>
 </context>
 <context>

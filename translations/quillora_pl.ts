@@ -345,6 +345,11 @@
         <comment>quoting</comment>
         <translation>brak</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 po rozpakowaniu z %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -954,6 +959,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>Archiwum „%1” zawiera pliki, których nazwy prowadzą poza nie: %2. Zostają pominięte.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1426,6 +1438,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Dodaj arkusz z listą plików</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Nie można odczytać pliku „%1”: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>archiwum jest uszkodzone</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>po rozpakowaniu jest ponad %1 razy większy, czego żaden tekst nie robi</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>jego nazwa prowadzi poza archiwum</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>archiwum nie zawiera takiego pliku</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>wymaga hasła</translation>
     </message>
 </context>
 <context>

@@ -334,6 +334,11 @@
         <comment>quoting</comment>
         <translation>nenhum</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 descompactados de %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -940,6 +945,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>O arquivo compactado &quot;%1&quot; contém arquivos cujos nomes levam para fora dele: %2. Eles são deixados de fora.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1405,6 +1417,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Adicionar uma planilha que lista cada arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>O arquivo &quot;%1&quot; não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>o arquivo compactado está danificado</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>descompactado passa de %1 vezes o seu tamanho, o que nenhum texto faz</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>seu nome leva para fora do arquivo compactado</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>o arquivo compactado não contém esse arquivo</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>ele precisa de senha</translation>
     </message>
 </context>
 <context>

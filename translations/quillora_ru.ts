@@ -345,6 +345,11 @@
         <comment>quoting</comment>
         <translation>нет</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1 после распаковки из %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -954,6 +959,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>Архив «%1» содержит файлы, имена которых ведут за его пределы: %2. Они пропущены.</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1426,6 +1438,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>Добавить лист со списком файлов</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>Невозможно прочитать файл «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>архив повреждён</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>после распаковки он больше своего размера более чем в %1 раз, чего не бывает ни у одного текста</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>его имя ведёт за пределы архива</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>в архиве нет такого файла</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>нужен пароль</translation>
     </message>
 </context>
 <context>

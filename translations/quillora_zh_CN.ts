@@ -323,6 +323,11 @@
         <comment>quoting</comment>
         <translation>无</translation>
     </message>
+    <message>
+        <source>%1 unpacked from %2</source>
+        <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
+        <translation>%1（压缩前为 %2）</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -918,6 +923,13 @@
     </message>
 </context>
 <context>
+    <name>quillora::FolderWalk</name>
+    <message>
+        <source>The archive &quot;%1&quot; holds files whose names lead out of it: %2. They are left out.</source>
+        <translation>压缩包“%1”中有名称指向包外的文件：%2。已将其略去。</translation>
+    </message>
+</context>
+<context>
     <name>quillora::HeaderPlan</name>
     <message numerus="yes">
         <source>%1 and %Ln more</source>
@@ -1376,6 +1388,33 @@
     <message>
         <source>Add a sheet listing each file</source>
         <translation>添加列出每个文件的工作表</translation>
+    </message>
+</context>
+<context>
+    <name>quillora::PackedText</name>
+    <message>
+        <source>The file &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取文件“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the archive is damaged</source>
+        <translation>压缩包已损坏</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, which no text does</source>
+        <translation>解压后超过原大小的 %1 倍，任何文本都不会如此</translation>
+    </message>
+    <message>
+        <source>its name leads out of the archive</source>
+        <translation>其名称指向压缩包之外</translation>
+    </message>
+    <message>
+        <source>the archive holds no such file</source>
+        <translation>压缩包中没有该文件</translation>
+    </message>
+    <message>
+        <source>it needs a password</source>
+        <translation>需要密码</translation>
     </message>
 </context>
 <context>

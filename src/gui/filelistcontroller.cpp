@@ -4,6 +4,7 @@
 #include "core/errorreport.h"
 #include "core/list/filelistmodel.h"
 #include "core/list/folderexpansion.h"
+#include "core/text/packedtext.h"
 #include "core/list/paths.h"
 #include "core/settings.h"
 #include "core/text/filenames.h"
@@ -94,14 +95,23 @@ void FileListController::PushButton1_Click()
     QStringList parts;
     click.step(112, [&] { parts = fileName.split(QChar(u'\0')); });
     if (click.test(114, [&] { return parts.size() == 1; })) {
-        click.step(118, [&] { m_parts.model.AddListEntry(parts.value(0)); });
+        click.step(118, [&] { addChosenFile(parts.value(0)); });
         return;
     }
     if (!click.test(120, [&] { return parts.size() > 1; }))
         return;
     // The folder comes first, then each name in the dialog's order.
     for (qsizetype i = 1; i < parts.size(); ++i)
-        click.step(132, [&] { m_parts.model.AddListEntry(RemoveDoubleBackslashes(parts.at(0) + u'/' + parts.at(i))); });
+        click.step(132, [&] { addChosenFile(RemoveDoubleBackslashes(parts.at(0) + u'/' + parts.at(i))); });
+}
+
+// A .zip archive chosen is a folder of files: its members go in.
+void FileListController::addChosenFile(const QString &path)
+{
+    if (isZipArchive(path))
+        addFolderFiles(path, u"*.*"_s, nullptr);
+    else
+        m_parts.model.AddListEntry(path);
 }
 
 void FileListController::PushButton4_Click()

@@ -72,6 +72,7 @@ private:
     void scrollNear(int row);
     std::optional<int> currentRow() const;
     void selectRow(int row);
+    void addChosenFile(const QString &path);
     void addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps);
 
     Parts m_parts;

@@ -7,6 +7,7 @@
 #include "cli/interruption.h"
 #include "documentreader.h"
 #include "memoryspreadsheet.h"
+#include "packedfiles.h"
 #include "testfiles.h"
 
 #include <csignal>
@@ -226,6 +227,12 @@ void tst_CommandLine::exitStatuses_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("report");
     QTest::newRow("every file whole") << QString() << 0 << QString();
+    // A packed file that cannot be read is told, naming it; the rest lands.
+    QTest::newRow("archive cut short") << u"cut"_s << 1 << u"The file \"%1/b.csv.gz\" cannot be read"_s;
+    QTest::newRow("member with a password") << u"password"_s << 1 << u"b.zip › b.csv\" cannot be read: it needs a password"_s;
+    QTest::newRow("member packed unknown") << u"method"_s << 1 << u"b.zip › b.csv\" cannot be read: "_s;
+    QTest::newRow("member leading out") << u"climbs"_s << 1 << u"b.zip\" holds files whose names lead out of it: ../b.csv"_s;
+    QTest::newRow("unpacks past any text") << u"bomb"_s << 1 << u"cannot be read: it unpacks to more than 500 times its size"_s;
     // The document is in Calc; the report's file is not replaced unasked.
     QTest::newRow("report's file there") << u"report"_s << 1 << u"%1/r.csv exists; --force replaces it."_s;
     QTest::newRow("a file missing") << u"missing"_s << 1 << u"The file \"%1/missing.txt\" cannot be read: File not found"_s;
@@ -259,6 +266,17 @@ void tst_CommandLine::exitStatuses()
         paths.prepend(u"--encoding=utf-8"_s);
     if (problem == u"report")
         paths.prepend(u"--report="_s + file(u"r.csv"_s, "mine"));
+    const QByteArray b = "4,5,6\r\n";
+    if (problem == u"cut")
+        paths.append(file(u"b.csv.gz"_s, compressed(b.repeated(1000), "gzip").chopped(40)));
+    if (problem == u"password")
+        paths.append(file(u"b.zip"_s, zipOf({{u"b.csv"_s, b}}, "secret")) + u"/b.csv"_s);
+    if (problem == u"method")
+        paths.append(file(u"b.zip"_s, withUnknownMethod(zipOf({{u"b.csv"_s, b}}))) + u"/b.csv"_s);
+    if (problem == u"climbs")
+        paths.append(file(u"b.zip"_s, zipOf({{u"../b.csv"_s, b}, {u"c.csv"_s, b}})));
+    if (problem == u"bomb")
+        paths.append(file(u"b.csv.zst"_s, compressed(QByteArray(100 << 20, 'x'), "zstd")));
     if (problem == u"lost")
         m_office.beforeCall = [](const QString &operation) {
             if (operation == u"writeRows")
@@ -272,6 +290,9 @@ void tst_CommandLine::exitStatuses()
         QVERIFY2(result.err.startsWith(u"quillora: "_s) && result.err.contains(report), qPrintable(result.err));
         QVERIFY2(result.err.count(u'\n') == 1, qPrintable(result.err));
     }
+    // The file before a packed one whole, whatever became of that.
+    if (QStringList{u"cut"_s, u"password"_s, u"method"_s, u"climbs"_s, u"bomb"_s}.contains(problem))
+        QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
 }
 
 void tst_CommandLine::controlCharactersAreShownEscaped()

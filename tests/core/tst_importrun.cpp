@@ -6,6 +6,7 @@
 #include "core/text/textreader.h"
 #include "fakewindow.h"
 #include "memoryspreadsheet.h"
+#include "packedfiles.h"
 #include "testfiles.h"
 
 #include <QDeadlineTimer>
@@ -90,6 +91,8 @@ private slots:
     void blocksGiveTheSameDocumentAsSingleCells();
     void longLinesMakeShorterBlocks();
     void widestRowIsCountedAcrossPieces();
+    void packedTextIsReadAsThePlainFile_data();
+    void packedTextIsReadAsThePlainFile();
     void cellsOutsideTheSheetAreReportedOnce();
     void blocksThatFailAlikeAreReportedOnce();
     void unreadableFileContributesNothing_data();
@@ -969,6 +972,45 @@ void tst_ImportRun::widestRowIsCountedAcrossPieces()
         window.run(office);
         QCOMPARE(window.accounts.value(0).widest, widest);
     }
+}
+
+void tst_ImportRun::packedTextIsReadAsThePlainFile_data()
+{
+    QTest::addColumn<QString>("name"); // as listed, below the test's folder
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("sheet");
+    const QByteArray text = "id;Name\r\n1;M\xC3\xBCller\r\n2;\"a;\nb\"\r\n";
+    for (const char *filter : {"gzip", "bzip2", "xz", "zstd"}) {
+        const QString ending = QString::fromLatin1(filter).replace(u"gzip"_s, u"gz"_s).replace(u"bzip2"_s, u"bz2"_s)
+                                   .replace(u"zstd"_s, u"zst"_s);
+        QTest::newRow(filter) << u"t.csv."_s + ending << compressed(text, filter) << u"t.csv"_s;
+    }
+    QTest::newRow("gzip, told by its bytes") << u"t"_s << compressed(text, "gzip") << u"t"_s;
+    QTest::newRow("a member of a .zip") << u"a.zip/dir/t.csv"_s
+                                        << zipOf({{u"x.txt"_s, "x"}, {u"dir/t.csv"_s, text}}) << u"t.csv"_s;
+}
+
+// A compressed file or a member of an archive gives the cells the plain
+// file gives, on a sheet named as the text it holds; its account knows both
+// sizes.
+void tst_ImportRun::packedTextIsReadAsThePlainFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, sheet);
+    const QString archive = name.contains(u".zip/"_s) ? name.section(u'/', 0, 0) : name;
+    writeFile(m_dir->filePath(archive), bytes);
+    FakeWindow window{};
+    window.files = {m_dir->filePath(name), file(u"plain.csv"_s, "id;Name\r\n1;M\xC3\xBCller\r\n2;\"a;\nb\"\r\n")};
+    window.read = {.cut = Cutting::ownSeparator(), .quotes = true, .header = true};
+    window.sheets = {.oneSheet = false, .sheetsAsListed = true};
+    MemorySpreadsheet office;
+    window.run(office);
+    QCOMPARE(window.errorTexts, QStringList());
+    QCOMPARE(office.sheetNames(), (QStringList{sheet, u"plain.csv"_s}));
+    QCOMPARE(rowsOf(office, sheet), rowsOf(office, u"plain.csv"_s));
+    QCOMPARE(window.accounts.value(0).size, window.accounts.value(1).size);
+    QVERIFY(window.accounts.value(0).packedSize > 0);
 }
 
 void tst_ImportRun::cellsOutsideTheSheetAreReportedOnce()

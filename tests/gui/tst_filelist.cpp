@@ -4,6 +4,7 @@
 #include "gui/filelistcontroller.h"
 #include "gui/optionspanel.h"
 #include "gui/pointerfeedback.h"
+#include "packedfiles.h"
 #include "testfiles.h"
 #include "windowfixture.h"
 
@@ -55,6 +56,7 @@ private slots:
     void folderScanShowsTheBusyPointer();
     void dropAppendsFilesAndFolders();
     void dropWithoutFilesIsRefused();
+    void archivesAreListedLikeFolders();
     void manyFilesGoInInBatches();
     void moveUpAndDown();
     void dragExchangesTexts_data();
@@ -192,6 +194,30 @@ void tst_FileList::manyFilesGoInInBatches()
     QCOMPARE(m_window->fileList().entryAt(301), m_fixture->dir.filePath(u"b.txt"_s));
     // Not one insertion per file: the folder's files come in a few batches.
     QVERIFY2(insertions <= 10, qPrintable(QString::number(insertions)));
+}
+
+// A .zip archive dropped, chosen or met in a folder lists its members in its
+// order, shown below it; one that cannot be read is told of, naming it, and
+// the rest goes in.
+void tst_FileList::archivesAreListedLikeFolders()
+{
+    const QString zip = writeFile(m_fixture->dir.filePath(u"in/2024.zip"_s),
+                                  zipOf({{u"north/jan.csv"_s, "a"}, {u"feb.txt"_s, "b"}, {u"mar.csv"_s, "c"}}));
+    const QString broken = writeFile(m_fixture->dir.filePath(u"in/broken.zip"_s), "PK\x03\x04 and nothing more");
+    const QString plain = writeFile(m_fixture->dir.filePath(u"in/plain.csv"_s), "d");
+    m_window->listController().ListView1_OLEDragDrop({zip, broken, plain});
+    QCOMPARE(entries(), (QStringList{zip + u"/north/jan.csv"_s, zip + u"/feb.txt"_s, zip + u"/mar.csv"_s, plain}));
+    QCOMPARE(m_window->fileList().data(m_window->fileList().index(0, 0), Qt::DisplayRole).toString(),
+             zip + u" \u203A north/jan.csv"_s);
+    const QStringList warnings = m_fixture->dialogs.texts(u"warning");
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().contains(broken), qPrintable(warnings.first()));
+    // "Add All File(s) In Folder" with an extension: the members that have it.
+    m_window->fileList().clear();
+    m_fixture->dialogs.inputAnswers.enqueue(u"csv"_s);
+    m_fixture->dialogs.folderAnswers.enqueue(m_fixture->dir.filePath(u"in"_s));
+    press(button(4));
+    QCOMPARE(entries(), (QStringList{zip + u"/north/jan.csv"_s, zip + u"/mar.csv"_s, plain}));
 }
 
 void tst_FileList::dropWithoutFilesIsRefused()

@@ -198,6 +198,15 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
     return notes;
 }
 
+QString AccountWords::sizeShown(const FileAccount &account)
+{
+    const QLocale locale;
+    if (account.packedSize <= 0)
+        return locale.formattedDataSize(account.size);
+    //: %1 the size of a file's text, %2 what it takes compressed
+    return tr("%1 unpacked from %2").arg(locale.formattedDataSize(account.size), locale.formattedDataSize(account.packedSize));
+}
+
 std::pair<QString, QString> AccountWords::previewLine(const FileAccount &account, const QString &lineEnds)
 {
     QString cut;
@@ -212,7 +221,7 @@ std::pair<QString, QString> AccountWords::previewLine(const FileAccount &account
     //: %5 the rows, %6 how lines are cut ("; found separated by commas")
     const QString line = tr("%1, %2; line ends: %3; %4; %5%6")
                              .arg(encodingShown(account.encoding), takenInPreview(account.encodingTaken),
-                                  lineEndsShown(lineEnds), QLocale().formattedDataSize(account.size), rows, cut);
+                                  lineEndsShown(lineEnds), sizeShown(account), rows, cut);
     return {line, found};
 }
 
@@ -265,6 +274,8 @@ QString AccountWords::planLine(const FileAccount &account, const QString &name)
                        .arg(name, QString::fromLatin1(account.encoding), takenShown(account.encodingTaken),
                             tr("%Ln row(s)", nullptr, pluralCount(account.rows)),
                             tr("%Ln cell(s)", nullptr, int(account.widest)));
+    if (account.packedSize > 0)
+        line += u", "_s + sizeShown(account);
     if (account.dialect) {
         line += !account.dialect->separator ? tr(", no separator of its own: whole lines")
                                             : tr(", separated by %1").arg(dialectShown(*account.dialect));

@@ -36,6 +36,8 @@ public:
     // The preview's line for a file (encoding, line ends, size, rows, how it
     // is cut), and for one cut at its own separator, a sentence saying how.
     static std::pair<QString, QString> previewLine(const FileAccount &account, const QString &lineEnds);
+    // "14.6 KiB", or packed "3.2 MiB unpacked from 14.6 KiB".
+    static QString sizeShown(const FileAccount &account);
     // "found", "chosen" or "guessed".
     static QString takenShown(EncodingTaken taken);
     // "commas", "\";\"", "whole lines"; with its own separator, as found.

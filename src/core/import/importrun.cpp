@@ -95,14 +95,24 @@ void ImportRun::readRunOptions()
 
 QString ImportRun::FileNames::noteName(const QString &path) const
 {
-    return path == StandardInputPath ? u"stdin"_s : shownFileName(path, FileColumn::Relative, listedFolder);
+    if (path == StandardInputPath)
+        return u"stdin"_s;
+    // A member below the folder of its archive: "2024.zip › jan.csv".
+    const auto packed = path.contains(u".zip/"_s, Qt::CaseInsensitive) ? packedTextOf(path) : std::nullopt;
+    if (packed && packed->kind == PackedText::Kind::Member && listedFolder.size() <= packed->file.size())
+        return shownFileName(packed->file, FileColumn::Relative, listedFolder) + u" \u203A "_s + packed->member;
+    return shownFileName(path, FileColumn::Relative, listedFolder);
 }
 
+// The file column names a file as the text it holds: "app.log.2.gz" as
+// "app.log.2", a member of an archive below it.
 QString ImportRun::FileNames::shownName(const QString &path) const
 {
     if (path == StandardInputPath)
         return u"stdin"_s;
-    return shownFileName(path, column, column == FileColumn::Relative ? listedFolder : QString());
+    return unpackedName(column == FileColumn::Path
+                            ? packedPathShown(path)
+                            : shownFileName(path, column, column == FileColumn::Relative ? listedFolder : QString()));
 }
 
 void ImportRun::runOneSheet()
@@ -198,7 +208,7 @@ bool ImportRun::stageFile(const QString &path)
     account.listIndex = m_place.index;
     account.name = m_names.noteName(path);
     m_layout.addFile({.listIndex = m_place.index,
-                      .path = pathShown(path),
+                      .path = path,
                       .lines = staged.lines,
                       .header = account.header,
                       .shownName = m_names.shownName(path),

@@ -2,6 +2,7 @@
 #include "core/import/sheetnames.h"
 
 #include "core/list/paths.h"
+#include "core/text/packedtext.h"
 
 #include <QCoreApplication>
 
@@ -92,7 +93,8 @@ QString listedSheetName(const QString &fileName, int listPosition,
 QString fileSheetName(const QString &path, int listPosition, bool asListed,
                       const std::function<bool(const QString &)> &isTaken, const std::function<double()> &random)
 {
-    const QString fileName = FileNameOf(path);
+    // Named as the text it holds: "app.log.2.gz" as "app.log.2".
+    const QString fileName = unpackedName(FileNameOf(path));
     return asListed ? listedSheetName(fileName, listPosition, isTaken)
                     : freeSheetName(fileName, listPosition, isTaken, random);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/filelistmodel.h"
 
+#include "core/text/packedtext.h"
 #include "core/text/separators.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -89,14 +90,15 @@ QVariant FileListModel::data(const QModelIndex &index, int role) const
     const auto encoding = m_encodings.constFind(path);
     const auto separator = m_separators.constFind(path);
     if (role == Qt::DisplayRole) {
-        QString shown = path;
+        // A member of an archive as "2024.zip › jan.csv".
+        QString shown = packedPathShown(path);
         if (encoding != m_encodings.cend())
             shown += u"  [%1]"_s.arg(QString::fromLatin1(encoding->name));
         if (separator != m_separators.cend())
             shown += u"  [%1]"_s.arg(separatorShown(*separator));
         return shown;
     }
-    QStringList tip{path};
+    QStringList tip{packedPathShown(path)};
     if (encoding != m_encodings.cend())
         tip.append(tr("Read as %1, chosen for this file").arg(QString::fromLatin1(encoding->name)));
     if (separator != m_separators.cend())

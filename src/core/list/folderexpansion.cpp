@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/list/folderexpansion.h"
 
+#include "core/failure.h"
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
+#include "core/text/packedtext.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -117,6 +120,22 @@ std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pat
         return files;
     for (FolderEntry &entry : *entries) {
         if (entry.file && matchesWildcard(entry.name, pattern))
+            files.push_back(std::move(entry));
+    }
+    return files;
+}
+
+// The regular files of the folder that match the pattern, and its .zip
+// archives whatever their names, which are folders of files too.
+std::vector<FolderEntry> filesAndArchives(const QString &folder, const QString &pattern)
+{
+    int error = 0;
+    std::optional<std::vector<FolderEntry>> entries = readFolder(folder.endsWith(u'/') ? folder : folder + u'/', error);
+    std::vector<FolderEntry> files;
+    if (!entries)
+        return files;
+    for (FolderEntry &entry : *entries) {
+        if (entry.file && (matchesWildcard(entry.name, pattern) || entry.name.endsWith(u".zip"_s, Qt::CaseInsensitive)))
             files.push_back(std::move(entry));
     }
     return files;
@@ -308,9 +327,35 @@ void FolderWalk::lookInto(const QString &folder, QStringList &folders, qsizetype
     }
 }
 
+QStringList FolderWalk::archiveMembers(const QString &archive, const QString &pattern)
+{
+    QStringList members;
+    QStringList skipped;
+    m_guard.step(136, [&] {
+        members = zipMembers(archive, [&](const QString &name) {
+            return matchesWildcard(name, pattern) && !name.startsWith(u'~');
+        }, skipped);
+    });
+    if (!skipped.isEmpty()) {
+        m_guard.step(138, [&] {
+            throw Failure(QCoreApplication::translate("quillora::FolderWalk",
+                                                      "The archive \"%1\" holds files whose names lead out of it: "
+                                                      "%2. They are left out.")
+                              .arg(archive, skipped.size() <= 3 ? skipped.join(u", "_s)
+                                                                : skipped.first(3).join(u", "_s) + u", ..."_s));
+        });
+    }
+    return members;
+}
+
 void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
                     FolderWalk &walk, Breather &breather, const ExpansionSteps &steps)
 {
+    if (isZipArchive(folder)) {
+        for (const QString &member : walk.archiveMembers(folder, pattern))
+            addEntry(member);
+        return;
+    }
     const auto run = [&](int number, const std::function<void()> &action) {
         if (steps.guard)
             return steps.guard->step(number, action);
@@ -325,7 +370,7 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
         QString current;
         std::vector<FolderEntry> files;
         if (!run(steps.cut, [&] { current = entry.chopped(1); })
-            || !run(steps.list, [&] { files = matchingFiles(current, pattern); }))
+            || !run(steps.list, [&] { files = filesAndArchives(current, pattern); }))
             continue;
         for (const FolderEntry &file : files) {
             breather.breathe();
@@ -339,8 +384,14 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
             // The listing looked at each file once: a regular file (links
             // followed) goes in unless it is hidden and writable.
             run(steps.append, [&] {
-                if (!file.hiddenWritable)
+                if (file.hiddenWritable)
+                    return;
+                if (isZipArchive(path)) {
+                    for (const QString &member : walk.archiveMembers(path, pattern))
+                        addEntry(member);
+                } else if (matchesWildcard(file.name, pattern)) {
                     addEntry(RemoveDoubleBackslashes(path));
+                }
             });
         }
     }
@@ -353,7 +404,7 @@ void expandPaths(const QStringList &paths, const std::function<void(const QStrin
     for (const QString &path : paths) {
         if (stop && stop())
             break;
-        if (!IsFolder(path)) {
+        if (!IsFolder(path) && !isZipArchive(path)) {
             files.append(path);
             continue;
         }

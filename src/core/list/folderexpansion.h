@@ -78,6 +78,10 @@ public:
     // by level; a folder whose subfolders cannot be listed for want of
     // permission, or because it is gone, is removed with all below it.
     void GetSubDirectories2016(QStringList &folders, bool recurse);
+    // The members of a .zip archive whose names match the pattern, in the
+    // archive's order, as paths below it; an archive that cannot be read,
+    // and members whose names lead out of it, are reported and left out.
+    QStringList archiveMembers(const QString &archive, const QString &pattern);
 
 private:
     void lookInto(const QString &folder, QStringList &folders, qsizetype levelStart, QStringList &found);
@@ -98,13 +102,14 @@ struct ExpansionSteps
 
 // Appends every file below the folder whose name matches the pattern, folder
 // by folder in level order: names beginning with "~" and hidden writable
-// files are left out, and only regular files go in.
+// files are left out, and only regular files go in. A .zip archive met (or
+// given as the folder) is a folder too: its members that match go in.
 void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
                     FolderWalk &walk, Breather &breather, const ExpansionSteps &steps = {});
 
 // Paths as a list takes them, in the order given: files given one after
-// another are handed to addFiles together, and each folder (its trailing
-// slashes aside) to expandFolder, which adds what it finds. Ends between
+// another are handed to addFiles together, and each folder or .zip archive
+// (its trailing slashes aside) to expandFolder, which adds what it finds. Ends between
 // paths once stop says so. The window's drops and the command line's PATHs
 // are both expanded here.
 void expandPaths(const QStringList &paths, const std::function<void(const QStringList &files)> &addFiles,

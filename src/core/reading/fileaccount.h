@@ -30,7 +30,10 @@ struct FileAccount
     QString path;
     QString name;      // as notes and reports name it
     int listIndex = 0; // from 0
-    qint64 size = 0;   // bytes
+    qint64 size = 0;   // bytes of its text
+    // Packed (a compressed file, a member of an archive): the bytes it takes
+    // so; 0 for plain text.
+    qint64 packedSize = 0;
 
     // The encoding as Qt's decoders name it, how it was taken, and what
     // reading in it cost: characters that could not be read (replaced, or

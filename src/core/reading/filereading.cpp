@@ -309,6 +309,7 @@ FileAccount FileReading::account() const
     FileAccount account;
     account.path = m_path;
     account.size = m_reader.fileSize();
+    account.packedSize = m_reader.packedSize();
     account.encoding = m_reader.encodingName();
     account.encodingTaken = encodingTaken();
     account.unreadable = m_reader.invalidCount();

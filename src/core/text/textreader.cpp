@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cerrno>
 
@@ -55,6 +56,11 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
     }
     const QByteArray name = encodePath(path);
     struct stat info{};
+    if (const auto packed = packedTextOf(path)) {
+        keepUnpacked(*packed, 0);
+        start();
+        return;
+    }
     if (::stat(name.constData(), &info) != 0) {
         // A name that reached here through a decoder that could not keep
         // its bytes names no file any more.
@@ -84,6 +90,11 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
 {
     const QByteArray name = encodePath(path);
     struct stat info{};
+    if (const auto packed = packedTextOf(path)) {
+        keepUnpacked(*packed, sample.bytes);
+        start();
+        return;
+    }
     if (::stat(name.constData(), &info) != 0)
         throw Failure(readFailure(path, qt_error_string(errno)));
     // A pipe or a terminal gives its text once: to the import.
@@ -146,6 +157,52 @@ void TextReader::keepStream(int in)
         ::close(kept);
         throw Failure(readFailure(m_path, qt_error_string(error ? error : EIO)));
     }
+}
+
+// A small text stays in memory; a larger one goes on to a file without a
+// name, so that memory stays bounded whatever it unpacks to.
+void TextReader::keepUnpacked(const PackedText &packed, qint64 sampleBytes)
+{
+    constexpr qsizetype InMemory = 1 << 20;
+    QByteArray text;
+    int kept = -1;
+    qint64 offset = 0;
+    const auto closeKept = qScopeGuard([&] {
+        if (kept >= 0)
+            ::close(kept);
+    });
+    const auto sink = [&](QByteArrayView bytes) {
+        if (kept < 0 && text.size() + bytes.size() <= InMemory) {
+            text.append(bytes);
+            return;
+        }
+        if (kept < 0 && (kept = openNamelessFile(temporaryFolder())) < 0)
+            throw Failure(readFailure(m_path, qt_error_string(errno)));
+        text.append(bytes);
+        if (const int error = writeBufferAt(kept, text, offset))
+            throw Failure(readFailure(m_path, qt_error_string(error)));
+    };
+    // A sample is unpacked as far as the detector reads, as the import's is.
+    const qint64 unpackBytes = sampleBytes > 0 ? std::max(sampleBytes, DetectorSample) : 0;
+    Unpacked unpacked = unpackInto(packed, sink, {.stopRequested = m_stopRequested, .sampleBytes = unpackBytes});
+    if (sampleBytes > 0 && unpacked.written > sampleBytes) {
+        m_unpackedStart = text;
+        text.truncate(sampleBytes);
+        unpacked.written = sampleBytes;
+    }
+    if (kept < 0) {
+        m_sample.setData(text);
+        m_sample.open(QIODevice::ReadOnly);
+        m_device = &m_sample;
+    } else if (::lseek(kept, 0, SEEK_SET) != 0 || !m_file.open(kept, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        throw Failure(readFailure(m_path, qt_error_string(errno ? errno : EIO)));
+    } else {
+        kept = -1; // the file's now
+        m_device = &m_file;
+    }
+    m_fileSize = unpacked.text;
+    m_packedSize = unpacked.packed;
+    m_sampled = unpacked.written < unpacked.text;
 }
 
 TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes,
@@ -297,7 +354,8 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
 // import decide from the same bytes.
 QByteArray TextReader::detectorSample(qint64 from)
 {
-    constexpr qint64 DetectorSample = 1024 * 1024;
+    if (!m_unpackedStart.isEmpty())
+        return m_unpackedStart.mid(from, DetectorSample);
     if (!m_sampledName.isEmpty()) {
         const int fd = ::open(m_sampledName.constData(), O_RDONLY | O_CLOEXEC);
         if (fd >= 0) {

@@ -3,6 +3,7 @@
 
 #include "core/text/encodings.h"
 #include "core/text/interruptiblefile.h"
+#include "core/text/packedtext.h"
 #include "core/text/textdecoder.h"
 #include "core/text/utf8.h"
 
@@ -22,10 +23,11 @@ namespace quillora {
 // Standard input, as the command line lists "-": read from where the
 // caller left it, whatever it is (a pipe, a socket, a file, /dev/null).
 inline constexpr QStringView StandardInputPath = u"/dev/stdin";
-// A path as reports name it: standard input is "stdin".
+// A path as reports name it: standard input is "stdin", a member of an
+// archive "archive.zip › member.csv".
 inline QString pathShown(const QString &path)
 {
-    return path == StandardInputPath ? QStringLiteral("stdin") : path;
+    return path == StandardInputPath ? QStringLiteral("stdin") : packedPathShown(path);
 }
 
 // Reads a text file in pieces, decoding it as its mark says; without a
@@ -40,6 +42,8 @@ class TextReader
 {
 public:
     static constexpr qsizetype PieceSize = 65536;
+    // What the statistical detector reads of a text at most.
+    static constexpr qint64 DetectorSample = 1024 * 1024;
 
     struct Sizes
     {
@@ -65,8 +69,12 @@ public:
     TextReader(QIODevice &device, const QString &name, Sizes sizes, const std::optional<ChosenEncoding> &chosen = {});
 
     // The file's size as the system gave it as it was opened (0 for a
-    // stream), and whether only a sample of it is read.
+    // stream), and whether only a sample of it is read. Packed text (a
+    // compressed file, a member of an archive) is read unpacked: its size is
+    // its text's, and packedSize what it takes packed (0 for plain text);
+    // a sample's reckoned from the part read.
     qint64 fileSize() const { return m_fileSize; }
+    qint64 packedSize() const { return m_packedSize; }
     bool sampled() const { return m_sampled; }
 
     TextEncoding encoding() const { return m_encoding; }
@@ -101,6 +109,9 @@ private:
     // Open by the name's own bytes.
     void openStream(const QByteArray &name, bool terminalOnly);
     void keepStream(int in);
+    // Unpacked into a file without a name, and read from there; at most
+    // sampleBytes of it where that is more than 0.
+    void keepUnpacked(const PackedText &packed, qint64 sampleBytes);
     void openFile(const QByteArray &name);
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
@@ -120,7 +131,9 @@ private:
     std::optional<InterruptibleFile> m_regular;
     QBuffer m_sample;
     QByteArray m_sampledName; // the file a sample was read from
+    QByteArray m_unpackedStart; // of packed text sampled: as far as the detector reads
     qint64 m_fileSize = 0;
+    qint64 m_packedSize = 0;
     bool m_sampled = false;
     QIODevice *m_device = nullptr;
     Sizes m_sizes;
