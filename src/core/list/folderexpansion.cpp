@@ -111,7 +111,8 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
 }
 
 // The files of a folder that match the pattern.
-std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pattern)
+// The regular files of the folder the test takes; none where it cannot be read.
+std::vector<FolderEntry> filesWhere(const QString &folder, const std::function<bool(const QString &name)> &takes)
 {
     int error = 0;
     std::optional<std::vector<FolderEntry>> entries = readFolder(folder.endsWith(u'/') ? folder : folder + u'/', error);
@@ -119,26 +120,24 @@ std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pat
     if (!entries)
         return files;
     for (FolderEntry &entry : *entries) {
-        if (entry.file && matchesWildcard(entry.name, pattern))
+        if (entry.file && takes(entry.name))
             files.push_back(std::move(entry));
     }
     return files;
+}
+
+std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pattern)
+{
+    return filesWhere(folder, [&](const QString &name) { return matchesWildcard(name, pattern); });
 }
 
 // The regular files of the folder that match the pattern, and its .zip
 // archives whatever their names, which are folders of files too.
 std::vector<FolderEntry> filesAndArchives(const QString &folder, const QString &pattern)
 {
-    int error = 0;
-    std::optional<std::vector<FolderEntry>> entries = readFolder(folder.endsWith(u'/') ? folder : folder + u'/', error);
-    std::vector<FolderEntry> files;
-    if (!entries)
-        return files;
-    for (FolderEntry &entry : *entries) {
-        if (entry.file && (matchesWildcard(entry.name, pattern) || entry.name.endsWith(u".zip"_s, Qt::CaseInsensitive)))
-            files.push_back(std::move(entry));
-    }
-    return files;
+    return filesWhere(folder, [&](const QString &name) {
+        return matchesWildcard(name, pattern) || name.endsWith(u".zip"_s, Qt::CaseInsensitive);
+    });
 }
 
 bool isRootFolder(QStringView folder)
