@@ -24,7 +24,9 @@
 // Then (d), (f) and (g) as a user runs them: the quillora program beside
 // this one, a process of its own, into the Calc that runs (--no-cli: not).
 // Prints seconds, cells per second, the ratio to LibreOffice's own import and
-// Quillora's peak memory. The two sides take turns, five times each (--runs
+// Quillora's peak memory. Last, (p) (c)'s file as a .gz and (q) (f)'s files
+// in a .zip against the same text plain, stored as .ods (--no-packed: not).
+// The two sides take turns, five times each (--runs
 // N); the ratio is the median of the five pairs' ratios and the times are
 // medians: on a shared machine one run can be off by a fifth, and a pair run
 // back to back shares the machine's mood. LibreOffice is started first, so neither side pays
@@ -33,6 +35,7 @@
 // LibreOffice loading the CSV hidden and storing it to the same format, with
 // Quillora's memory growth.
 #include "benchsupport.h"
+#include "packedfiles.h"
 #include "core/import/spreadsheetmodule.h"
 #include "libreoffice/libreofficeprovider.h"
 #include "libreoffice/officesession.h"
@@ -397,6 +400,66 @@ void compareCommandLine(lo::OfficeSession &session, const std::vector<Scenario> 
                     median(ratios));
     }
 }
+// Packed text against the same text plain, each stored as .ods: (p) (c)'s
+// file compressed with gzip, (q) (f)'s files in one .zip, listed from it as
+// from the folder.
+void comparePacked(const QString &dir, const QString &bigFile, const QString &tinyFolder, const QStringList &tiny,
+                   int runs, const QString &only)
+{
+    const QString gz = dir + u"/big.csv.gz"_s;
+    const QString zip = dir + u"/tiny.zip"_s;
+    {
+        QFile plain(bigFile);
+        plain.open(QIODevice::ReadOnly);
+        QFile packed(gz);
+        packed.open(QIODevice::WriteOnly);
+        packed.write(test::compressed(plain.readAll(), "gzip"));
+        test::Members members;
+        for (const QString &path : tiny) {
+            QFile file(path);
+            file.open(QIODevice::ReadOnly);
+            members.append({QFileInfo(path).fileName(), file.readAll()});
+        }
+        QFile archive(zip);
+        archive.open(QIODevice::WriteOnly);
+        archive.write(test::zipOf(members));
+    }
+    std::printf("\n%-28s %9s %9s %7s %12s\n", "packed, stored as .ods", "packed", "plain", "ratio", "peak mem");
+    struct Pair
+    {
+        const char *name;
+        QStringList packedFiles, plainFiles;
+        QString packedFolder, plainFolder;
+    };
+    const Pair pairs[] = {{"(p) (c) as .gz", {gz}, {bigFile}, {}, {}},
+                          {"(q) (f) in a .zip", {}, {}, zip, tinyFolder}};
+    for (const Pair &pair : pairs) {
+        if (!only.isEmpty() && !QString::fromLatin1(pair.name).startsWith(u'(' + only + u')'))
+            continue;
+        writer::DocumentWriter documents(DocumentFormat::Ods);
+        const auto timed = [&](const QStringList &files, const QString &folder, qint64 &peak) {
+            BenchWindow window;
+            window.files = files;
+            window.folder = folder;
+            window.finish = [&](SpreadsheetDocument &document) { documents.store(document, dir + u"/packed.ods"_s); };
+            const qint64 before = currentMemory();
+            resetPeakMemory();
+            const double seconds = window.timeRun(documents);
+            peak = std::max(peak, peakMemory() - before);
+            return seconds;
+        };
+        std::vector<double> packedTimes, plainTimes, ratios;
+        qint64 peak = 0;
+        qint64 plainPeak = 0;
+        for (int run = 0; run < runs; ++run) {
+            packedTimes.push_back(timed(pair.packedFiles, pair.packedFolder, peak));
+            plainTimes.push_back(timed(pair.plainFiles, pair.plainFolder, plainPeak));
+            ratios.push_back(packedTimes.back() / plainTimes.back());
+        }
+        std::printf("%-28s %8.2fs %8.2fs %6.2fx %12s\n", pair.name, median(packedTimes), median(plainTimes),
+                    median(ratios), qPrintable(megabytes(peak)));
+    }
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -678,6 +741,8 @@ int main(int argc, char *argv[])
                         qPrintable(megabytes(peakMemory() - before)), qPrintable(megabytes(QFileInfo(path).size())));
         }
     }
+    if (!arguments.contains(u"--no-packed"_s))
+        comparePacked(dir.path(), big.first(), tinyFolder, tiny, runs, only);
     std::printf("text sizes: 50 files %s, big file %s; peak memory is Quillora's largest growth during a run;\n"
                 "wait: the longest time a run let no event through\n",
                 qPrintable(megabytes(smallBytes)), qPrintable(megabytes(bigBytes)));

@@ -13,6 +13,7 @@
 #include <array>
 #include <cerrno>
 #include <memory>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -53,13 +54,16 @@ QString archiveError(archive *handle)
     return text ? QString::fromLocal8Bit(text) : Message::tr("the archive is damaged");
 }
 
-// A name that stays inside the archive: relative, no ".." part.
+// A name that stays below the archive: relative, no ".." part (with either
+// slash: archives made on Windows use backslashes), so that the path that
+// names it is the archive's and no other file's.
 bool staysInside(const QString &name)
 {
-    if (name.isEmpty() || name.startsWith(u'/') || name.startsWith(u'\\') || name.contains(u':'))
+    if (name.isEmpty() || name.startsWith(u'/') || name.startsWith(u'\\'))
         return false;
-    for (const QStringView part : QStringView(name).tokenize(u'/')) {
-        if (part == u".." || part.contains(u'\\'))
+    const QString slashed = QString(name).replace(u'\\', u'/');
+    for (const QStringView part : QStringView(slashed).tokenize(u'/')) {
+        if (part == u"..")
             return false;
     }
     return true;
@@ -98,7 +102,8 @@ Unpacked copyData(archive *handle, const PackedText &packed, const TextSink &sin
         const double part = std::clamp(share(written, packedRead()), 1e-9, 1.0);
         return Unpacked{written, qint64(double(written) / part), qint64(double(packedRead()) / part)};
     };
-    std::array<char, 256 * 1024> buffer{};
+    // One buffer a thread: a member of a few hundred bytes costs no more.
+    thread_local std::vector<char> buffer(256 * 1024);
     qint64 total = 0;
     for (;;) {
         if (limits.stopRequested && limits.stopRequested())
