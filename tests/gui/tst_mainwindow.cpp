@@ -12,6 +12,7 @@
 #include "gui/optionspanel.h"
 #include "gui/previewpanel.h"
 #include "gui/textprogressbar.h"
+#include "packedfiles.h"
 #include "testfiles.h"
 #include "windowfixture.h"
 
@@ -74,6 +75,7 @@ private slots:
     void startImportingFillsADocument();
     void chosenEncodingReadsTheFiles();
     void rowsLeftOutAreANoticeNotAnErrorReport();
+    void lockedMemberIsToldTheRestImported();
     void previewFollowsSelectionAndOptions();
     void fileOfItsOwnEncoding();
     void renameUnderThePlanImportsAsTheCommandLine();
@@ -836,6 +838,22 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[0].startsWith("file,sheet,first_row,last_row,encoding,encoding_taken,"));
     QVERIFY(lines[1].startsWith("a.txt,Sheet1,1,1,windows-1252,guessed,"));
+}
+
+void tst_MainWindow::lockedMemberIsToldTheRestImported()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    const QString zip = writeFile(m_f->dir.filePath(u"2024.zip"_s), zipOf({{u"jan.txt"_s, "secret"}}, "pass"));
+    window->fileList().AddListEntry(zip + u"/jan.txt"_s);
+    window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"feb.txt.gz"_s), compressed("open\n", "gzip")));
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    const QStringList warnings = m_f->dialogs.texts(u"warning");
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.first().contains(u"2024.zip \u203A jan.txt\" cannot be read: it needs a password"_s),
+             qPrintable(warnings.first()));
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_f->office.sheet(u"Sheet1"_s)), (QList<QStringList>{{u"open"_s}}));
+    QCOMPARE(m_f->dialogs.texts(u"notice"), QStringList{u"Done."_s});
 }
 
 void tst_MainWindow::rowsLeftOutAreANoticeNotAnErrorReport()
