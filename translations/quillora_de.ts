@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Encoding taken</source>
-        <translation>Kodierung ermittelt</translation>
+        <translation>Ermittlung der Kodierung</translation>
     </message>
     <message>
         <source>Separator</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>quoted fields whole</source>
-        <translation>Felder in Anführungszeichen ganz</translation>
+        <translation>Felder in Anführungszeichen zusammengehalten</translation>
     </message>
     <message>
         <source>none</source>

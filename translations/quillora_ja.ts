@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Encoding taken</source>
-        <translation>エンコードの決め方</translation>
+        <translation>エンコーディングの決め方</translation>
     </message>
     <message>
         <source>Separator</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Header changes</source>
-        <translation>ヘッダーの違い</translation>
+        <translation>見出しの違い</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
-        <translation>ドキュメントの最後に各ファイルの一覧シートを追加します: 入ったシートと行、エンコード、区切り文字、小数点記号、行数、列数、ヘッダーの違い、注記。</translation>
+        <translation>ドキュメントの最後に各ファイルの一覧シートを追加します: 入ったシートと行、エンコーディング、区切り文字、小数点記号、行数、列数、見出しの違い、注記。</translation>
     </message>
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
@@ -1087,7 +1087,7 @@
     <name>quillora::ImportSummary</name>
     <message>
         <source>Import Report</source>
-        <translation>インポートの報告</translation>
+        <translation>インポートのレポート</translation>
     </message>
     <message>
         <source>Files read</source>
@@ -1542,7 +1542,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどのヘッダーにもありません。</translation>
+        <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどの見出しにもありません。</translation>
     </message>
 </context>
 <context>

@@ -228,12 +228,12 @@
     <message>
         <source>lacks %1</source>
         <extracomment>%1 the columns a file&apos;s header lacks, against the first header on its sheet</extracomment>
-        <translation>brak %1</translation>
+        <translation>bez %1</translation>
     </message>
     <message>
         <source>adds %1</source>
         <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
-        <translation>dodatkowo %1</translation>
+        <translation>dodaje %1</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Encoding taken</source>
-        <translation>Kodowanie ustalone</translation>
+        <translation>Sposób ustalenia kodowania</translation>
     </message>
     <message>
         <source>Separator</source>

@@ -224,7 +224,7 @@
     <message>
         <source>adds %1</source>
         <extracomment>%1 the columns a file&apos;s header adds, against the first header on its sheet</extracomment>
-        <translation>a mais %1</translation>
+        <translation>acrescenta %1</translation>
     </message>
     <message>
         <source>%1: %2 (%3), %4, widest %5</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Encoding taken</source>
-        <translation>Codificação obtida</translation>
+        <translation>Origem da codificação</translation>
     </message>
     <message>
         <source>Separator</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>quoted fields whole</source>
-        <translation>campos entre aspas inteiros</translation>
+        <translation>campos entre aspas sem divisão</translation>
     </message>
     <message>
         <source>none</source>

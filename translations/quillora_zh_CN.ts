@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Header changes</source>
-        <translation>表头变化</translation>
+        <translation>标题行变化</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -625,7 +625,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
-        <translation>在文档末尾添加一个列出每个文件的工作表：所在的工作表和行、编码、分隔符、小数点符号、行数、列数、表头变化和说明。</translation>
+        <translation>在文档末尾添加一个列出每个文件的工作表：所在的工作表和行、编码、分隔符、小数点符号、行数、列数、标题行变化和说明。</translation>
     </message>
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
