@@ -1397,11 +1397,11 @@
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
-        <translation>Пропустить &amp;строк в начале каждого файла:</translation>
+        <translation>Сколько &amp;строк пропустить в начале каждого файла:</translation>
     </message>
     <message>
         <source>Lines to skip at the start of each file</source>
-        <translation>Пропустить строк в начале каждого файла</translation>
+        <translation>Сколько строк пропустить в начале каждого файла</translation>
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
