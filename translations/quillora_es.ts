@@ -1416,7 +1416,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file</source>
-        <translation>Añadir una hoja que enumera cada archivo</translation>
+        <translation>Añadir una hoja con la lista de archivos</translation>
     </message>
 </context>
 <context>

@@ -1416,7 +1416,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file</source>
-        <translation>Aggiungere un foglio che elenca ogni file</translation>
+        <translation>Aggiungi un foglio con l&apos;elenco dei file</translation>
     </message>
 </context>
 <context>

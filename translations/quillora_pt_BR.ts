@@ -1416,7 +1416,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file</source>
-        <translation>Adicionar uma planilha que lista cada arquivo</translation>
+        <translation>Adicionar uma planilha com a lista dos arquivos</translation>
     </message>
 </context>
 <context>
