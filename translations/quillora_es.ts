@@ -332,7 +332,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>ninguno</translation>
+        <translation>sin comillas</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

@@ -321,7 +321,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>なし</translation>
+        <translation>引用符なし</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

@@ -321,7 +321,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>없음</translation>
+        <translation>따옴표 없음</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

@@ -343,7 +343,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>brak</translation>
+        <translation>bez cudzysłowów</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

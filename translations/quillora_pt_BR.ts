@@ -332,7 +332,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>nenhum</translation>
+        <translation>sem aspas</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

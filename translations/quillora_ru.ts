@@ -343,7 +343,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>нет</translation>
+        <translation>без кавычек</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>

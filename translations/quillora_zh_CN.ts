@@ -321,7 +321,7 @@
     <message>
         <source>none</source>
         <comment>quoting</comment>
-        <translation>无</translation>
+        <translation>不处理引号</translation>
     </message>
     <message>
         <source>%1 unpacked from %2</source>
