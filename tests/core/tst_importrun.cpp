@@ -1067,6 +1067,11 @@ void tst_ImportRun::unreadableFileContributesNothing()
     QCOMPARE(window.errorSteps.first(), step);
     QVERIFY(window.errorTexts.first().contains(u"vanished.txt"_s));
     QCOMPARE(window.errorSteps.size(), canStillRead ? 1 : 2);
+    // The report lists it all the same, with why, and no rows.
+    const FileAccount &vanished = window.accounts.value(1);
+    QCOMPARE(window.accounts.size(), 4);
+    QCOMPARE(vanished.failure, window.errorTexts.first());
+    QVERIFY(!vanished.landed);
     if (oneSheet) {
         QList<QStringList> expected{{u"first"_s}};
         if (canStillRead)

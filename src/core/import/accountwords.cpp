@@ -180,6 +180,8 @@ void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &accoun
 QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, const QString &choose)
 {
     QList<Note> notes;
+    if (!account.failure.isEmpty())
+        notes.append({true, account.failure});
     if (const auto line = account.unclosedQuoteLine) {
         // Nothing is lost: the rest of the file is in that one cell.
         notes.append({true, tr("The file \"%1\" has a quoted field that opens on line %2 and is never closed: the "

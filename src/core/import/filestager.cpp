@@ -31,6 +31,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
                        StagedCells &counts, StagedFile &staged)
 {
     const StagingFile::Mark start = staging.mark();
+    m_failure.clear();
     const auto dropFile = [&] {
         m_guard.step(steps.write, [&] { staging.rollBack(start); });
         return false;
@@ -39,19 +40,19 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     m_guard.step(steps.read, [&] { options = m_inputs.readOptions(path); });
     std::optional<FileReading> reading;
     const FileReading::Watch watch{.stopRequested = m_hooks.stopRequested, .keepStart = true, .measure = true};
-    if (!m_guard.step(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopRequested())
+    if (!readingStep(steps.read, [&] { reading.emplace(path, options, limits, watch); }) || m_hooks.stopRequested())
         return false;
     QString piece;
     for (;;) {
         bool more = false;
-        if (!m_guard.step(steps.pieces, [&] { more = reading->next(piece); }))
+        if (!readingStep(steps.pieces, [&] { more = reading->next(piece); }))
             return dropFile();
         if (reading->startedOver() && !m_guard.step(steps.write, [&] { staging.rollBack(start); }))
             return false;
         // The last piece goes on the disk before the next file starts: a file
         // that does not fit is this file's failure, and the files before it
         // stay whole.
-        if (!m_guard.step(steps.write, [&] { write(staging, path, piece, !more); }))
+        if (!readingStep(steps.write, [&] { write(staging, path, piece, !more); }))
             return dropFile();
         if (!more)
             break;
@@ -65,6 +66,18 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
     staged.account.rows = staged.lines + (staged.account.header ? 1 : 0);
     tellNotes(staged.account, steps);
     return true;
+}
+
+bool FileStager::readingStep(int step, const std::function<void()> &action)
+{
+    return m_guard.step(step, [&] {
+        try {
+            action();
+        } catch (const Failure &failure) {
+            m_failure = failure.description();
+            throw;
+        }
+    });
 }
 
 // What the user should know of the file, each at its step.

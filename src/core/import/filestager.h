@@ -80,18 +80,23 @@ public:
     FileStager(ImportInputs &inputs, GuardedOperation &guard, Hooks hooks);
 
     // Stages the file at the end of staging; false when it was not
-    // (reported), or when the run stopped. limits: what the document's
-    // cells and rows hold.
+    // (reported, and why kept in failure()), or when the run stopped.
+    // limits: what the document's cells and rows hold.
     bool stage(StagingFile &staging, const QString &path, const Steps &steps, CellLimits limits,
                StagedCells &counts, StagedFile &staged);
+    // Why the last file staged was not, where it failed.
+    const QString &failure() const { return m_failure; }
 
 private:
     void tellNotes(const FileAccount &account, const Steps &steps);
+    // A step of reading the file, whose failure is kept as its account's.
+    bool readingStep(int step, const std::function<void()> &action);
     static void write(StagingFile &staging, const QString &path, QStringView text, bool commit = false);
 
     ImportInputs &m_inputs;
     GuardedOperation &m_guard;
     Hooks m_hooks;
+    QString m_failure;
 };
 
 } // namespace quillora

@@ -202,8 +202,18 @@ bool ImportRun::stageFile(const QString &path)
 {
     StagedFile staged;
     const CellLimits limits{m_office.spreadsheets().cellCharacters(), MaxColumns};
-    if (!m_stager.stage(*m_staging, path, m_steps->staging, limits, m_staged, staged))
+    if (!m_stager.stage(*m_staging, path, m_steps->staging, limits, m_staged, staged)) {
+        // In the report all the same, with why.
+        if (!m_stager.failure().isEmpty()) {
+            FileAccount failed;
+            failed.path = path;
+            failed.name = m_names.noteName(path);
+            failed.listIndex = m_place.index;
+            failed.failure = m_stager.failure();
+            m_report.add(std::move(failed));
+        }
         return false;
+    }
     FileAccount &account = staged.account;
     account.listIndex = m_place.index;
     account.name = m_names.noteName(path);

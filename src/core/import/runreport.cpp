@@ -21,7 +21,7 @@ void RunReport::sheetWritten(const std::vector<SheetWriter::Landing> &landings, 
         const auto landed = std::ranges::find(landings, account.listIndex, &SheetWriter::Landing::listIndex);
         if (landed != landings.end())
             account.landed = FileAccount::Landing{landed->sheet, landed->firstRow, landed->lastSheet, landed->lastRow};
-        std::tie(account.columnsMissing, account.columnsAdded) = layout.headerDriftOf(size_t(i - m_told));
+        std::tie(account.columnsMissing, account.columnsAdded) = layout.headerDriftOf(account.listIndex);
         m_observer.fileRead(account);
     }
     m_told = m_accounts.size();

@@ -198,13 +198,14 @@ std::vector<std::pair<int, qint64>> SheetLayout::fileEnds() const
     return ends;
 }
 
-std::pair<QStringList, QStringList> SheetLayout::headerDriftOf(size_t index) const
+std::pair<QStringList, QStringList> SheetLayout::headerDriftOf(int listIndex) const
 {
     const auto first = std::ranges::find_if(m_files, [](const File &file) { return file.columns.has_value(); });
-    if (index >= m_files.size() || !m_files[index].columns || first == m_files.end())
+    const auto file = std::ranges::find(m_files, listIndex, &File::listIndex);
+    if (file == m_files.end() || !file->columns || first == m_files.end())
         return {};
     const std::vector<qsizetype> &firstColumns = *first->columns;
-    const std::vector<qsizetype> &columns = *m_files[index].columns;
+    const std::vector<qsizetype> &columns = *file->columns;
     const auto namesIn = [&](const std::vector<qsizetype> &these, const std::vector<qsizetype> &others) {
         QStringList names;
         for (const qsizetype column : these) {

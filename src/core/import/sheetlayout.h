@@ -76,9 +76,9 @@ public:
     // The files in order: each one's place in the list, and the index after
     // its last line (over all the files).
     std::vector<std::pair<int, qint64>> fileEnds() const;
-    // The named columns the header of the file at index (in order) lacks and
-    // adds against the first header; empty for a file without one.
-    std::pair<QStringList, QStringList> headerDriftOf(size_t index) const;
+    // The named columns the header of the file at that place in the list
+    // lacks and adds against the first header; empty for a file without one.
+    std::pair<QStringList, QStringList> headerDriftOf(int listIndex) const;
 
     // Whether the sheet starts with a header row: a file had a header.
     bool hasHeaderRow() const { return m_headerSeen; }

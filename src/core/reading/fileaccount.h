@@ -85,6 +85,9 @@ struct FileAccount
         qint64 lastRow = 0;
     };
     std::optional<Landing> landed;
+    // Why it was not imported (it could not be read, or its text did not
+    // fit); empty for a file read whole.
+    QString failure;
     // Against the first header on its sheet: the columns it lacks and adds.
     QStringList columnsMissing;
     QStringList columnsAdded;
