@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Zahlen als Zahlen speichern, wo sich nichts ändert</translation>
+        <translation>Als Zahlen speichern, nur wenn sich der Wert nicht ändert</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Guardar números como números si nada cambia</translation>
+        <translation>Guardar como números solo si el valor no cambia</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

@@ -1353,7 +1353,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Enregistrer les nombres comme nombres si rien ne change</translation>
+        <translation>Enregistrer en nombres si la valeur reste la même</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

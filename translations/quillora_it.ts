@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Salva i numeri come numeri quando nulla cambia</translation>
+        <translation>Salva come numeri solo se il valore non cambia</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

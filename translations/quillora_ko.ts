@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Separator</source>
-        <translation>구분자</translation>
+        <translation>구분 기호</translation>
     </message>
     <message>
         <source>Quoting</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
-        <translation>문서 끝에 파일마다 한 행씩 나열한 시트를 추가합니다: 들어간 시트와 행, 인코딩, 구분자, 소수점 기호, 행 수, 열 수, 머리글 변경, 참고.</translation>
+        <translation>문서 끝에 파일마다 한 행씩 나열한 시트를 추가합니다: 들어간 시트와 행, 인코딩, 구분 기호, 소수점 기호, 행 수, 열 수, 머리글 변경, 참고.</translation>
     </message>
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
@@ -1327,7 +1327,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>바뀌는 것이 없으면 숫자를 숫자로 저장</translation>
+        <translation>값이 바뀌지 않을 때만 숫자로 저장</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

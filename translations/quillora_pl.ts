@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Zapisuj liczby jako liczby, gdy nic się nie zmienia</translation>
+        <translation>Zapisuj jako liczby tylko wtedy, gdy wartość się nie zmienia</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

@@ -1352,7 +1352,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Guardar números como números quando nada muda</translation>
+        <translation>Guardar como números só se o valor não mudar</translation>
     </message>
     <message>
         <source>Decimal sign:</source>

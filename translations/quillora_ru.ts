@@ -1373,7 +1373,7 @@
     </message>
     <message>
         <source>Store numbers as numbers where nothing changes</source>
-        <translation>Сохранять числа как числа, где ничего не меняется</translation>
+        <translation>Сохранять как числа, только если значение не меняется</translation>
     </message>
     <message>
         <source>Decimal sign:</source>
