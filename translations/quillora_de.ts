@@ -648,8 +648,8 @@
         <translation>Als letzte Tabelle des Dokuments eine Liste aller Dateien anfügen: Tabelle und Zeilen, in denen sie landeten, Kodierung, Trennzeichen, Dezimalzeichen, Zeilen, Spalten, Kopfzeilen-Änderungen und Hinweise.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Dieselbe Liste auch in DATEI schreiben, als CSV oder, wenn der Name auf .jsonl oder .json endet, als JSON Lines; auch mit --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Dieselbe Liste auch in DATEI schreiben, als CSV oder, wenn der Name auf .jsonl oder .json endet, als JSON Lines; auch mit --dry-run. Eine vorhandene DATEI wird nur mit --force ersetzt.</translation>
     </message>
 </context>
 <context>

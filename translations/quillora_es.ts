@@ -647,8 +647,8 @@
         <translation>Añadir al final del documento una hoja que enumera cada archivo: la hoja y las filas donde quedó, su codificación, separador, signo decimal, filas, columnas, cambios de encabezado y notas.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Escribir también la misma lista en ARCHIVO, como CSV, o como JSON Lines si su nombre termina en .jsonl o .json; también con --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Escribir también la misma lista en ARCHIVO, como CSV, o como JSON Lines si su nombre termina en .jsonl o .json; también con --dry-run. Un ARCHIVO existente solo se reemplaza con --force.</translation>
     </message>
 </context>
 <context>

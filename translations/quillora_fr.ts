@@ -648,8 +648,8 @@
         <translation>Ajouter en dernier dans le document une feuille listant chaque fichier : la feuille et les lignes où il a atterri, son encodage, son séparateur, son signe décimal, ses lignes, ses colonnes, les changements d&apos;en-tête et les remarques.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Écrire aussi la même liste dans FICHIER, en CSV, ou en JSON Lines si son nom finit par .jsonl ou .json ; aussi avec --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Écrire aussi la même liste dans FICHIER, en CSV, ou en JSON Lines si son nom finit par .jsonl ou .json ; aussi avec --dry-run. Un FICHIER existant n&apos;est remplacé qu&apos;avec --force.</translation>
     </message>
 </context>
 <context>

@@ -647,8 +647,8 @@
         <translation>Aggiungere in fondo al documento un foglio che elenca ogni file: il foglio e le righe in cui è finito, la codifica, il separatore, il segno decimale, le righe, le colonne, le modifiche all&apos;intestazione e le note.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Scrivere la stessa lista anche in FILE, come CSV, o come JSON Lines se il nome finisce in .jsonl o .json; anche con --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Scrivere la stessa lista anche in FILE, come CSV, o come JSON Lines se il nome finisce in .jsonl o .json; anche con --dry-run. Un FILE esistente viene sostituito solo con --force.</translation>
     </message>
 </context>
 <context>

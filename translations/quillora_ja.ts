@@ -633,8 +633,8 @@
         <translation>ドキュメントの最後に各ファイルの一覧シートを追加します: 入ったシートと行、エンコーディング、区切り文字、小数点記号、行数、列数、見出しの違い、注記。</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>同じ一覧を FILE にも書き出します。名前が .jsonl か .json で終わるなら JSON Lines、それ以外は CSV です。--dry-run でも使えます。</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>同じ一覧を FILE にも書き出します。名前が .jsonl か .json で終わるなら JSON Lines、それ以外は CSV です。--dry-run でも使えます。既存の FILE は --force を付けたときだけ置き換えます。</translation>
     </message>
 </context>
 <context>

@@ -632,8 +632,8 @@
         <translation>문서 끝에 파일마다 한 행씩 나열한 시트를 추가합니다: 들어간 시트와 행, 인코딩, 구분 기호, 소수점 기호, 행 수, 열 수, 머리글 변경, 참고.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>같은 목록을 FILE에도 씁니다. 이름이 .jsonl 또는 .json으로 끝나면 JSON Lines, 아니면 CSV입니다. --dry-run과도 함께 쓸 수 있습니다.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>같은 목록을 FILE에도 씁니다. 이름이 .jsonl 또는 .json으로 끝나면 JSON Lines, 아니면 CSV입니다. --dry-run과도 함께 쓸 수 있습니다. 이미 있는 FILE은 --force를 줄 때만 바꿉니다.</translation>
     </message>
 </context>
 <context>

@@ -658,8 +658,8 @@
         <translation>Dodaj na końcu dokumentu arkusz z listą plików: arkusz i wiersze, w których się znalazł, kodowanie, separator, znak dziesiętny, wiersze, kolumny, zmiany nagłówka i uwagi.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Zapisz tę samą listę także do PLIKU, jako CSV albo jako JSON Lines, gdy nazwa kończy się na .jsonl lub .json; także z --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Zapisz tę samą listę także do PLIKU, jako CSV albo jako JSON Lines, gdy nazwa kończy się na .jsonl lub .json; także z --dry-run. Istniejący PLIK jest zastępowany tylko z --force.</translation>
     </message>
 </context>
 <context>

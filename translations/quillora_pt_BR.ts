@@ -647,8 +647,8 @@
         <translation>Adicionar ao fim do documento uma planilha que lista cada arquivo: a planilha e as linhas onde ficou, sua codificação, separador, sinal decimal, linhas, colunas, mudanças no cabeçalho e observações.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Gravar também a mesma lista em ARQUIVO, como CSV, ou como JSON Lines se o nome terminar em .jsonl ou .json; também com --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Gravar também a mesma lista em ARQUIVO, como CSV, ou como JSON Lines se o nome terminar em .jsonl ou .json; também com --dry-run. Um ARQUIVO existente só é substituído com --force.</translation>
     </message>
 </context>
 <context>

@@ -658,8 +658,8 @@
         <translation>Добавить в конец документа лист со списком файлов: лист и строки, куда попал файл, его кодировка, разделитель, десятичный знак, строки, столбцы, изменения заголовка и примечания.</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>Записать тот же список ещё и в ФАЙЛ: как CSV или, если имя оканчивается на .jsonl или .json, как JSON Lines; также с --dry-run.</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>Записать тот же список ещё и в ФАЙЛ: как CSV или, если имя оканчивается на .jsonl или .json, как JSON Lines; также с --dry-run. Существующий ФАЙЛ заменяется только с --force.</translation>
     </message>
 </context>
 <context>

@@ -628,8 +628,8 @@
         <translation>在文档末尾添加一个列出每个文件的工作表：所在的工作表和行、编码、分隔符、小数点符号、行数、列数、标题行变化和说明。</translation>
     </message>
     <message>
-        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run.</source>
-        <translation>同时把同一列表写入 FILE：名称以 .jsonl 或 .json 结尾时为 JSON Lines，否则为 CSV；--dry-run 时也可用。</translation>
+        <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
+        <translation>同时把同一列表写入 FILE：名称以 .jsonl 或 .json 结尾时为 JSON Lines，否则为 CSV；--dry-run 时也可用。已有的 FILE 仅在使用 --force 时才会被替换。</translation>
     </message>
 </context>
 <context>

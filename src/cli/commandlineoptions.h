@@ -95,7 +95,8 @@ struct CommandLineOptionTable
                                                "columns, header changes and notes.")};
     QCommandLineOption report{QStringLiteral("report"),
                               CommandLineMessage::tr("Write the same list into FILE as well, as CSV, or as JSON Lines where "
-                                          "its name ends in .jsonl or .json; also with --dry-run."),
+                                          "its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with "
+                                          "--force."),
                               CommandLineMessage::tr("FILE")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               CommandLineMessage::tr("Print what the import would do: each file's encoding, rows, widest row "
