@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>The lines of the file &quot;%1&quot; split as well at %2 as at %3: they are cut at %2.</source>
-        <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu’aux %3 : elles sont coupées aux %2.</translation>
+        <translation>Les lignes du fichier « %1 » se coupent aussi bien aux %2 qu&apos;aux %3 : elles sont coupées aux %2.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; has a quoted field that opens on line %2 and is never closed: the rest of the file is in that one cell.</source>
@@ -402,7 +402,7 @@
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
-        <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : celui de chaque fichier, tel que ses nombres le montrent ; s’ils n’en montrent aucun, une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
+        <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : celui de chaque fichier, tel que ses nombres le montrent ; s&apos;ils n&apos;en montrent aucun, une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
     </message>
     <message>
         <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
@@ -470,14 +470,14 @@
   column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
   the columns they make. --file-column puts each row&apos;s file in a first column.</source>
         <translation>En-têtes :
-  Avec --header, la première ligne d’un fichier (après --skip-lines) est son en-tête : sur une
-  feuille, les noms des en-têtes forment la première ligne, une fois, dans l’ordre de leur première
+  Avec --header, la première ligne d&apos;un fichier (après --skip-lines) est son en-tête : sur une
+  feuille, les noms des en-têtes forment la première ligne, une fois, dans l&apos;ordre de leur première
   apparition, et les cellules de chaque fichier vont sous les colonnes de leurs noms, rapprochés
-  d’abord par leur graphie exacte, puis sans tenir compte de la casse ni de la forme Unicode quand
-  cela ne laisse aucun doute (« ID » et « id » d’un même en-tête restent deux colonnes) ; les
-  cellules au-delà de l’en-tête d’un fichier viennent après toutes les colonnes nommées. --rename
+  d&apos;abord par leur graphie exacte, puis sans tenir compte de la casse ni de la forme Unicode quand
+  cela ne laisse aucun doute (« ID » et « id » d&apos;un même en-tête restent deux colonnes) ; les
+  cellules au-delà de l&apos;en-tête d&apos;un fichier viennent après toutes les colonnes nommées. --rename
   ANCIEN=NOUVEAU fait compter une colonne ANCIEN comme NOUVEAU. Les différences entre en-têtes sont
-  signalées une fois par changement, et --dry-run montre les colonnes qu’ils donnent. --file-column
+  signalées une fois par changement, et --dry-run montre les colonnes qu&apos;ils donnent. --file-column
   met le fichier de chaque ligne dans une première colonne.</translation>
     </message>
     <message>
@@ -606,7 +606,7 @@
     </message>
     <message>
         <source>With --header: a column named OLD counts as NEW before names are matched (&quot;client=customer&quot;; an &quot;=&quot; of a name is written &quot;\=&quot;); may be given again.</source>
-        <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur » ; un « = » dans un nom s’écrit « \= ») ; peut être répété.</translation>
+        <translation>Avec --header : une colonne nommée ANCIEN compte comme NOUVEAU avant la mise en correspondance des noms (« client=acheteur » ; un « = » dans un nom s&apos;écrit « \= ») ; peut être répété.</translation>
     </message>
     <message>
         <source>FILE</source>
@@ -1070,7 +1070,7 @@
     </message>
     <message>
         <source>select it in the list, choose its encoding under &quot;Encoding of this file&quot; in the preview and import it again</source>
-        <translation>sélectionnez-le dans la liste, choisissez son encodage sous « Encodage de ce fichier » dans l’aperçu et importez-le de nouveau</translation>
+        <translation>sélectionnez-le dans la liste, choisissez son encodage sous « Encodage de ce fichier » dans l&apos;aperçu et importez-le de nouveau</translation>
     </message>
     <message>
         <source>check &quot;Continue on a new sheet when a sheet is full&quot;</source>
@@ -1572,7 +1572,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Aucun en-tête n’a de colonne « %1 » à compter comme « %2 ».</translation>
+        <translation>Aucun en-tête n&apos;a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
 </context>
 <context>
