@@ -1446,6 +1446,10 @@
         <source>it needs a password</source>
         <translation>sie braucht ein Passwort</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>sie enthält ein Archiv von Dateien (tar), keinen Text: entpacken Sie sie zuerst</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

@@ -1445,6 +1445,10 @@
         <source>it needs a password</source>
         <translation>necesita una contraseña</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>contiene un paquete de archivos (tar), no un texto: descomprímalo primero</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

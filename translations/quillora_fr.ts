@@ -1446,6 +1446,10 @@
         <source>it needs a password</source>
         <translation>il faut un mot de passe</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>il contient une archive de fichiers (tar), pas un texte : décompressez-le d&apos;abord</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

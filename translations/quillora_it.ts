@@ -1445,6 +1445,10 @@
         <source>it needs a password</source>
         <translation>serve una password</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>contiene un archivio di file (tar), non un testo: estrailo prima</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

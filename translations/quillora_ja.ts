@@ -1421,6 +1421,10 @@
         <source>it needs a password</source>
         <translation>パスワードが必要です</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>テキストではなくファイルのアーカイブ (tar) です: 先に展開してください</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

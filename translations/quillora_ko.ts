@@ -1420,6 +1420,10 @@
         <source>it needs a password</source>
         <translation>암호가 필요합니다</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>텍스트가 아니라 파일 묶음(tar)입니다: 먼저 압축을 푸십시오</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

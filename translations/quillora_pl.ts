@@ -1466,6 +1466,10 @@
         <source>it needs a password</source>
         <translation>wymaga hasła</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>zawiera archiwum plików (tar), a nie tekst: najpierw je rozpakuj</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

@@ -1445,6 +1445,10 @@
         <source>it needs a password</source>
         <translation>ele precisa de senha</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>ele contém um pacote de arquivos (tar), não um texto: descompacte-o primeiro</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

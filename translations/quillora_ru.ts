@@ -1466,6 +1466,10 @@
         <source>it needs a password</source>
         <translation>нужен пароль</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>в нём архив файлов (tar), а не текст: сначала распакуйте его</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

@@ -1416,6 +1416,10 @@
         <source>it needs a password</source>
         <translation>需要密码</translation>
     </message>
+    <message>
+        <source>it holds an archive of files (tar), not a text: unpack it first</source>
+        <translation>其中是文件归档（tar），不是文本：请先解压</translation>
+    </message>
 </context>
 <context>
     <name>quillora::PreviewPanel</name>

@@ -232,6 +232,7 @@ void tst_CommandLine::exitStatuses_data()
     QTest::newRow("member with a password") << u"password"_s << 1 << u"b.zip › b.csv\" cannot be read: it needs a password"_s;
     QTest::newRow("member packed unknown") << u"method"_s << 1 << u"b.zip › b.csv\" cannot be read: "_s;
     QTest::newRow("member leading out") << u"climbs"_s << 1 << u"b.zip\" holds files whose names lead out of it: ../b.csv"_s;
+    QTest::newRow("a tar archive compressed") << u"tar"_s << 1 << u"b.tar.gz\" cannot be read: it holds an archive of files (tar)"_s;
     QTest::newRow("unpacks past any text") << u"bomb"_s << 1 << u"cannot be read: it unpacks to more than 500 times its size"_s;
     // The document is in Calc; the report's file is not replaced unasked.
     QTest::newRow("report's file there") << u"report"_s << 1 << u"%1/r.csv exists; --force replaces it."_s;
@@ -275,6 +276,8 @@ void tst_CommandLine::exitStatuses()
         paths.append(file(u"b.zip"_s, withUnknownMethod(zipOf({{u"b.csv"_s, b}}))) + u"/b.csv"_s);
     if (problem == u"climbs")
         paths.append(file(u"b.zip"_s, zipOf({{u"../b.csv"_s, b}, {u"c.csv"_s, b}})));
+    if (problem == u"tar")
+        paths.append(file(u"b.tar.gz"_s, tarGzOf({{u"b.csv"_s, b}})));
     if (problem == u"bomb")
         paths.append(file(u"b.csv.zst"_s, compressed(QByteArray(100 << 20, 'x'), "zstd")));
     if (problem == u"lost")
@@ -291,7 +294,7 @@ void tst_CommandLine::exitStatuses()
         QVERIFY2(result.err.count(u'\n') == 1, qPrintable(result.err));
     }
     // The file before a packed one whole, whatever became of that.
-    if (QStringList{u"cut"_s, u"password"_s, u"method"_s, u"climbs"_s, u"bomb"_s}.contains(problem))
+    if (QStringList{u"cut"_s, u"password"_s, u"method"_s, u"climbs"_s, u"tar"_s, u"bomb"_s}.contains(problem))
         QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
 }
 

@@ -75,6 +75,16 @@ QByteArray zipOf(const Members &members, const QByteArray &password)
         members);
 }
 
+QByteArray tarGzOf(const Members &members)
+{
+    return written(
+        [](archive *handle) {
+            check(archive_write_add_filter_gzip(handle), handle);
+            check(archive_write_set_format_ustar(handle), handle);
+        },
+        members);
+}
+
 QByteArray withUnknownMethod(QByteArray zip)
 {
     constexpr quint16 Deflate64 = 9;

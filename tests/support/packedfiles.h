@@ -18,6 +18,9 @@ QByteArray compressed(const QByteArray &text, const char *filter);
 using Members = QList<std::pair<QString, QByteArray>>;
 QByteArray zipOf(const Members &members, const QByteArray &password = {});
 
+// A tar archive of the members, compressed with gzip (.tar.gz).
+QByteArray tarGzOf(const Members &members);
+
 // The archive with every member marked as packed by a method no reader of
 // ours knows (deflate64).
 QByteArray withUnknownMethod(QByteArray zip);

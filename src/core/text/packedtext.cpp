@@ -13,6 +13,7 @@
 #include <array>
 #include <cerrno>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -30,7 +31,7 @@ struct Message
 };
 
 constexpr QStringView MemberMark = u" \u203A ";
-constexpr std::array CompressionEndings{u".gz", u".tgz", u".bz2", u".xz", u".zst", u".zstd"};
+constexpr std::array CompressionEndings{u".gz", u".bz2", u".xz", u".zst", u".zstd"};
 
 struct ArchiveFree
 {
@@ -293,9 +294,17 @@ Unpacked unpackInto(const PackedText &packed, const TextSink &sink, const Unpack
     archive_entry *entry = nullptr;
     if (archive_read_next_header(handle.get(), &entry) != ARCHIVE_OK)
         fail(packed, archiveError(handle.get()));
-    // A sample's share of the whole, by the packed bytes read.
+    // A sample's share of the whole, by the packed bytes read. A tar
+    // archive compressed (.tar.gz) holds files, not a text: its first block
+    // says so.
     const qint64 size = std::max<qint64>(1, info.st_size);
-    Unpacked unpacked = copyData(handle.get(), packed, sink, limits, [size](qint64, qint64 packedRead) {
+    bool first = true;
+    const auto tarRefused = [&](QByteArrayView bytes) {
+        if (std::exchange(first, false) && bytes.size() >= 262 && bytes.sliced(257, 5) == "ustar")
+            fail(packed, Message::tr("it holds an archive of files (tar), not a text: unpack it first"));
+        sink(bytes);
+    };
+    Unpacked unpacked = copyData(handle.get(), packed, tarRefused, limits, [size](qint64, qint64 packedRead) {
         return double(packedRead) / double(size);
     });
     unpacked.packed = info.st_size;
