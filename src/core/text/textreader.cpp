@@ -4,14 +4,12 @@
 #include "core/failure.h"
 #include "core/text/encodingdetection.h"
 #include "core/text/filenames.h"
-#include "core/text/namelessfile.h"
 #include "core/text/textpieces.h"
 #include "core/text/utf8.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QScopeGuard>
 
 #include <cerrno>
 
@@ -30,12 +28,12 @@ struct Message
 {
     Q_DECLARE_TR_FUNCTIONS(quillora::TextReader)
 };
+} // namespace
 
-QString readFailure(const QString &path, const QString &reason)
+QString TextReader::readFailure(const QString &path, const QString &reason)
 {
     return Message::tr("The file \"%1\" cannot be read: %2").arg(pathShown(path), reason);
 }
-} // namespace
 
 TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
                        const std::optional<ChosenEncoding> &chosen)
@@ -112,97 +110,6 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
     m_sample.open(QIODevice::ReadOnly);
     m_device = &m_sample;
     start();
-}
-
-// Opened by the name's own bytes, whatever their encoding; read so that a
-// signal ends a read that blocks.
-void TextReader::openFile(const QByteArray &name)
-{
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw Failure(readFailure(m_path, qt_error_string(errno)));
-    m_regular.emplace(fd, m_stopRequested);
-    m_device = &*m_regular;
-}
-
-// Opened without waiting: a FIFO nobody writes to yet would hold the open
-// itself, where no stop could reach it. A character device is read only
-// when it is a terminal.
-void TextReader::openStream(const QByteArray &name, bool terminalOnly)
-{
-    const int in = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (in < 0)
-        throw Failure(readFailure(m_path, qt_error_string(errno)));
-    if (terminalOnly && !::isatty(in)) {
-        ::close(in);
-        throw Failure(readFailure(m_path, Message::tr("It is not a file")));
-    }
-    keepStream(in);
-}
-
-// A stream (standard input, a pipe, a FIFO, a terminal) can be read only
-// once, and the encoding is told from the whole text: it is kept in a file
-// without a name first, and read from there. Takes the descriptor.
-void TextReader::keepStream(int in)
-{
-    const int kept = openNamelessFile(temporaryFolder());
-    if (kept < 0) {
-        const int error = errno;
-        ::close(in);
-        throw Failure(readFailure(m_path, qt_error_string(error)));
-    }
-    const int error = copyStream(in, kept, m_stopRequested);
-    ::close(in);
-    if (error != 0 || !m_file.open(kept, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(kept);
-        throw Failure(readFailure(m_path, qt_error_string(error ? error : EIO)));
-    }
-}
-
-// A small text stays in memory; a larger one goes on to a file without a
-// name, so that memory stays bounded whatever it unpacks to.
-void TextReader::keepUnpacked(const PackedText &packed, qint64 sampleBytes)
-{
-    constexpr qsizetype InMemory = 1 << 20;
-    QByteArray text;
-    int kept = -1;
-    qint64 offset = 0;
-    const auto closeKept = qScopeGuard([&] {
-        if (kept >= 0)
-            ::close(kept);
-    });
-    const auto sink = [&](QByteArrayView bytes) {
-        if (kept < 0 && text.size() + bytes.size() <= InMemory) {
-            text.append(bytes);
-            return;
-        }
-        if (kept < 0 && (kept = openNamelessFile(temporaryFolder())) < 0)
-            throw Failure(readFailure(m_path, qt_error_string(errno)));
-        text.append(bytes);
-        if (const int error = writeBufferAt(kept, text, offset))
-            throw Failure(readFailure(m_path, qt_error_string(error)));
-    };
-    // A sample is unpacked as far as the detector reads, as the import's is.
-    const qint64 unpackBytes = sampleBytes > 0 ? std::max(sampleBytes, DetectorSample) : 0;
-    Unpacked unpacked = unpackInto(packed, sink, {.stopRequested = m_stopRequested, .sampleBytes = unpackBytes});
-    if (sampleBytes > 0 && unpacked.written > sampleBytes) {
-        m_unpackedStart = text;
-        text.truncate(sampleBytes);
-        unpacked.written = sampleBytes;
-    }
-    if (kept < 0) {
-        m_sample.setData(text);
-        m_sample.open(QIODevice::ReadOnly);
-        m_device = &m_sample;
-    } else if (::lseek(kept, 0, SEEK_SET) != 0 || !m_file.open(kept, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        throw Failure(readFailure(m_path, qt_error_string(errno ? errno : EIO)));
-    } else {
-        kept = -1; // the file's now
-        m_device = &m_file;
-    }
-    m_fileSize = unpacked.text;
-    m_packedSize = unpacked.packed;
-    m_sampled = unpacked.written < unpacked.text;
 }
 
 TextReader::TextReader(QIODevice &device, const QString &name, Sizes sizes,

@@ -105,6 +105,8 @@ public:
     bool takeStartOver() { return std::exchange(m_restarted, false); }
 
 private:
+    // "The file ... cannot be read: reason".
+    static QString readFailure(const QString &path, const QString &reason);
     void start();
     // Open by the name's own bytes.
     void openStream(const QByteArray &name, bool terminalOnly);
