@@ -65,6 +65,7 @@ void tst_CommandLine::init()
     m_dir.emplace();
     m_office.documents.clear();
     m_office.beforeCall = nullptr;
+    m_office.limits = MemorySpreadsheet().limits;
     Interruption::reset();
 }
 
