@@ -241,6 +241,20 @@ qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table)
     return score;
 }
 
+// Latin code pages of few languages whose letters stand where windows-1252
+// has the accented letters of Western text (ISO-8859-10's č, ā and ų for
+// è, à and ù): like a DOS code page, one needs evidence of its own, letters
+// where windows-1252 has signs (the ē, š and ž of Latvian in ISO-8859-4).
+// Windows-1250, windows-1257 and ISO-8859-13, read as often as their
+// languages are written, keep their ties (Czech reads as letters in
+// windows-1252 too).
+bool isRareLatin(QByteArrayView name)
+{
+    static const QByteArrayView Rare[] = {"ISO-8859-3", "ISO-8859-4", "ISO-8859-10", "ISO-8859-14", "ISO-8859-16"};
+    return std::any_of(std::begin(Rare), std::end(Rare),
+                       [&](QByteArrayView rare) { return rare.compare(name, Qt::CaseInsensitive) == 0; });
+}
+
 // The detector's code page of one byte a character where its reading makes
 // sense, windows-1252 where that reads the text as words better: a
 // detector names IBM852 for Western names now and then. A DOS code page
@@ -266,7 +280,7 @@ QByteArray plausibleOrWestern(const QByteArray &found, QByteArrayView sample, bo
     static const SingleByteTable western = *SingleByteTable::of("windows-1252");
     const qsizetype forOurs = wordScore(sample, *ours);
     const qsizetype forWestern = wordScore(sample, western);
-    if (isDosCodePage(found) || fewLetters)
+    if (isDosCodePage(found) || fewLetters || isRareLatin(found))
         return forOurs > forWestern ? found : QByteArray("windows-1252");
     // Where windows-1252 reads the bytes as letters too (Arabic, Cyrillic
     // capitals), the two stay close: only a clear lead overrules.
