@@ -84,11 +84,8 @@ bool FileStager::readingStep(int step, const std::function<void()> &action)
 void FileStager::tellNotes(const FileAccount &account, const Steps &steps)
 {
     QString choose;
-    const auto notes = AccountWords::notesOf(account, [&] {
-        m_guard.step(steps.pieces, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
-        return choose;
-    }());
-    for (const AccountWords::Note &note : notes) {
+    m_guard.step(steps.pieces, [&] { choose = m_inputs.howTo(ImportInputs::Choice::Encoding); });
+    for (const AccountWords::Note &note : AccountWords::notesOf(account, choose)) {
         if (note.loss)
             m_hooks.loss(note.ofCutting ? steps.splitTest : steps.pieces, note.text);
         else if (m_hooks.note)

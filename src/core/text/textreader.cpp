@@ -54,16 +54,14 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
     }
     const QByteArray name = encodePath(path);
     struct stat info{};
-    if (const auto packed = packedTextOf(path)) {
-        keepUnpacked(*packed, 0);
-        start();
-        return;
-    }
     if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        if (keptMember(error, 0))
+            return;
         // A name that reached here through a decoder that could not keep
         // its bytes names no file any more.
-        const bool lostBytes = errno == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
-        throw Failure(readFailure(path, errno != ENOENT ? qt_error_string(errno)
+        const bool lostBytes = error == ENOENT && path.contains(QChar(QChar::ReplacementCharacter));
+        throw Failure(readFailure(path, error != ENOENT ? qt_error_string(error)
                                       : lostBytes ? Message::tr("File not found (the name is not valid UTF-8)")
                                                   : Message::tr("File not found")));
     }
@@ -75,8 +73,10 @@ TextReader::TextReader(const QString &path, std::function<bool()> stopRequested,
         openStream(name, true);
     else if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, Message::tr("It is not a file")));
-    else
-        openFile(name);
+    else if (openFile(name)) {
+        keepCompressed(0);
+        return;
+    }
     m_fileSize = S_ISREG(info.st_mode) ? info.st_size : 0;
     start();
 }
@@ -88,17 +88,19 @@ TextReader::TextReader(Sample sample, const QString &path, const std::optional<C
 {
     const QByteArray name = encodePath(path);
     struct stat info{};
-    if (const auto packed = packedTextOf(path)) {
-        keepUnpacked(*packed, sample.bytes);
-        start();
-        return;
+    if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        if (keptMember(error, sample.bytes))
+            return;
+        throw Failure(readFailure(path, qt_error_string(error)));
     }
-    if (::stat(name.constData(), &info) != 0)
-        throw Failure(readFailure(path, qt_error_string(errno)));
     // A pipe or a terminal gives its text once: to the import.
     if (!S_ISREG(info.st_mode))
         throw Failure(readFailure(path, Message::tr("It is not a file that can be looked at before it is imported")));
-    openFile(name);
+    if (openFile(name)) {
+        keepCompressed(sample.bytes);
+        return;
+    }
     const QByteArray bytes = m_device->read(sample.bytes);
     if (m_regular->failed())
         readFailed();

@@ -114,7 +114,9 @@ private:
     // Unpacked into a file without a name, and read from there; at most
     // sampleBytes of it where that is more than 0.
     void keepUnpacked(const PackedText &packed, qint64 sampleBytes);
-    void openFile(const QByteArray &name);
+    bool openFile(const QByteArray &name);
+    void keepCompressed(qint64 sampleBytes);
+    bool keptMember(int error, qint64 sampleBytes);
     [[noreturn]] void readFailed() const;
     TextEncoding detectEncoding();
     TextEncoding chosenEncoding();

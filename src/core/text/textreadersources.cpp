@@ -25,14 +25,40 @@ struct Message
 } // namespace
 
 // Opened by the name's own bytes, whatever their encoding; read so that a
-// signal ends a read that blocks.
-void TextReader::openFile(const QByteArray &name)
+// signal ends a read that blocks. Whether it is compressed whole.
+bool TextReader::openFile(const QByteArray &name)
 {
     const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw Failure(readFailure(m_path, qt_error_string(errno)));
+    // Its first bytes, read in place, say whether it is compressed whole.
+    char head[10] = {};
+    const ssize_t read = ::pread(fd, head, sizeof head, 0);
     m_regular.emplace(fd, m_stopRequested);
     m_device = &*m_regular;
+    return read > 0 && isCompressedStart(QByteArrayView(head, read));
+}
+
+// A file compressed whole, opened: read unpacked instead.
+void TextReader::keepCompressed(qint64 sampleBytes)
+{
+    m_regular.reset();
+    keepUnpacked({PackedText::Kind::Compressed, m_path, {}}, sampleBytes);
+    start();
+}
+
+// A path below a file that did not stat (error): a member of an archive is
+// read unpacked, and true; anything else is no file.
+bool TextReader::keptMember(int error, qint64 sampleBytes)
+{
+    if (error != ENOTDIR)
+        return false;
+    const auto packed = packedTextOf(m_path);
+    if (!packed)
+        return false;
+    keepUnpacked(*packed, sampleBytes);
+    start();
+    return true;
 }
 
 // Opened without waiting: a FIFO nobody writes to yet would hold the open
