@@ -219,7 +219,7 @@ int CommandLineImport::printPlan()
     const ImportPlan plan = planImport(*this, *this, {.cellCharacters = m_spreadsheets.cellCharacters()});
     m_progress.clear();
     for (const FileAccount &account : plan.files)
-        m_console.out << printable(AccountWords::planLine(account, account.name)) << u'\n';
+        m_console.out << printable(AccountWords::planLine(account)) << u'\n';
     printHeaderPlan(plan);
     for (const ImportPlan::Sheet &sheet : plan.sheets)
         m_console.out << printable(tr("sheet %1: %Ln row(s)", nullptr, pluralCount(sheet.rows)).arg(sheet.name))

@@ -89,7 +89,7 @@ void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringLis
     const QLocale locale;
     QList<QStringList> rows;
     for (const FileAccount &account : accounts)
-        rows.append(AccountWords::reportRow(account, account.name, choose, locale));
+        rows.append(AccountWords::reportRow(account, choose, locale));
     // The files with notes first, each part in the list's order.
     std::ranges::stable_partition(rows, [](const QStringList &row) { return !row[AccountWords::NotesColumn].isEmpty(); });
     for (const QStringList &row : std::as_const(rows)) {

@@ -530,6 +530,12 @@ void tst_ImportRun::aFileCutNowhereAmongCutFilesIsNamed()
     run(window, office);
     QCOMPARE(window.notes, QStringList{u"b.csv: every row is one cell, where the other files have several; it looks "
                                        u"separated by semicolons."_s});
+    // Beside a file that could not be read, which is cut nowhere, it is no such file.
+    FakeWindow alone{};
+    alone.read.cut = Cutting::at(u","_s);
+    alone.files = {window.files[1], m_dir->filePath(u"missing.csv"_s)};
+    run(alone, office);
+    QCOMPARE(alone.notes, QStringList());
 }
 
 // One cause, one line: the rows a full document cannot continue are not
@@ -601,9 +607,9 @@ void tst_ImportRun::planEqualsDocument()
     QList<QStringList> report{AccountWords::reportColumns()};
     for (qsizetype i = 0; i < plan.files.size(); ++i) {
         const FileAccount &account = window.accounts.at(i);
-        report.append(AccountWords::reportRow(account, account.name, u"choose it"_s, QLocale()));
-        QCOMPARE(AccountWords::reportRow(plan.files.at(i), plan.files.at(i).name, {}, QLocale()),
-                 AccountWords::reportRow(account, account.name, {}, QLocale()));
+        report.append(AccountWords::reportRow(account, u"choose it"_s, QLocale()));
+        QCOMPARE(AccountWords::reportRow(plan.files.at(i), {}, QLocale()),
+                 AccountWords::reportRow(account, {}, QLocale()));
         const auto &landed = account.landed;
         QCOMPARE(landed.has_value(), account.rows > (header ? 1 : 0));
         if (!landed)

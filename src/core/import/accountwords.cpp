@@ -269,11 +269,11 @@ QString AccountWords::headerChangesShown(const FileAccount &account)
     return parts.join(u"; "_s);
 }
 
-QString AccountWords::planLine(const FileAccount &account, const QString &name)
+QString AccountWords::planLine(const FileAccount &account)
 {
     //: %1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")
     QString line = tr("%1: %2 (%3), %4, widest %5")
-                       .arg(name, QString::fromLatin1(account.encoding), takenShown(account.encodingTaken),
+                       .arg(account.name, QString::fromLatin1(account.encoding), takenShown(account.encodingTaken),
                             tr("%Ln row(s)", nullptr, pluralCount(account.rows)),
                             tr("%Ln cell(s)", nullptr, int(account.widest)));
     if (account.packedSize > 0)
@@ -305,8 +305,7 @@ QStringList AccountWords::reportKeys()
             u"rows"_s,      u"columns"_s,       u"header_changes"_s, u"notes"_s};
 }
 
-QStringList AccountWords::reportRow(const FileAccount &account, const QString &name, const QString &choose,
-                                    const QLocale &locale)
+QStringList AccountWords::reportRow(const FileAccount &account, const QString &choose, const QLocale &locale)
 {
     const auto number = [&](qint64 value) { return locale.toString(value); };
     QString sheet;
@@ -324,7 +323,7 @@ QStringList AccountWords::reportRow(const FileAccount &account, const QString &n
     for (const Note &note : notesOf(account, choose))
         notes.append(note.text);
     const qint64 dataRows = std::max<qint64>(0, account.rows - (account.header ? 1 : 0));
-    return {name,
+    return {account.name,
             sheet,
             first,
             last,

@@ -47,14 +47,13 @@ public:
     // "lacks: a, b; adds: c", or empty.
     static QString headerChangesShown(const FileAccount &account);
 
-    // The dry run's line for the file, named so.
-    static QString planLine(const FileAccount &account, const QString &name);
+    // The dry run's line for the file.
+    static QString planLine(const FileAccount &account);
 
-    // The report: its columns, and a file's row (named so; notes as told).
+    // The report: its columns, and a file's row (notes as told).
     static QStringList reportColumns();
     // Numbers written as locale writes them (a file for scripts: C).
-    static QStringList reportRow(const FileAccount &account, const QString &name, const QString &choose,
-                                 const QLocale &locale);
+    static QStringList reportRow(const FileAccount &account, const QString &choose, const QLocale &locale);
     // The columns as a file for scripts names them: the same in every language.
     static QStringList reportKeys();
     // The report's column of notes, counted from 0.

@@ -45,7 +45,7 @@ QByteArray reportFileText(const QString &path, const QList<FileAccount> &account
     const bool json = asJsonLines(path);
     QByteArray text = json ? QByteArray() : csvLine(keys);
     for (const FileAccount &account : accounts) {
-        const QStringList row = AccountWords::reportRow(account, account.name, choose, QLocale::c());
+        const QStringList row = AccountWords::reportRow(account, choose, QLocale::c());
         if (!json) {
             text += csvLine(row);
             continue;

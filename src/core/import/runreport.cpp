@@ -9,6 +9,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <ranges>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -64,13 +65,15 @@ void RunReport::tellFilesUnlikeTheRest()
     const auto headerCells = [](const FileAccount &account) { return account.header ? account.header->size() : 0; };
     qsizetype widestHeader = 0;
     bool othersCut = false;
-    for (const FileAccount &account : std::as_const(m_accounts)) {
+    // A file that could not be read was cut nowhere.
+    auto read = m_accounts | std::views::filter([](const FileAccount &account) { return account.failure.isEmpty(); });
+    for (const FileAccount &account : read) {
         othersCut = othersCut || !account.oneCellEach;
         widestHeader = std::max(widestHeader, headerCells(account));
     }
     if (!othersCut)
         return;
-    for (const FileAccount &account : std::as_const(m_accounts)) {
+    for (const FileAccount &account : read) {
         const bool oneCell = account.oneCellEach || (headerCells(account) == 1 && widestHeader >= 2);
         if (!oneCell || !account.looksCutAt)
             continue;
@@ -106,7 +109,7 @@ void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount>
     RowBlock rows;
     rows.appendRow(AccountWords::reportColumns());
     for (const FileAccount &account : accounts.first(std::max<qsizetype>(listed, 0))) {
-        QStringList row = AccountWords::reportRow(account, account.name, choose, QLocale());
+        QStringList row = AccountWords::reportRow(account, choose, QLocale());
         // Notes of many kinds on one file may run past what a cell holds.
         QString &notes = row[AccountWords::NotesColumn];
         if (notes.size() > cellCharacters)
