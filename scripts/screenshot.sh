@@ -24,7 +24,7 @@ fi
 if [[ "${1:-}" != --inside ]]; then
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
-    HOME="$home" QUILLORA_PROGRAM="$program" xvfb-run -a -s "-screen 0 1366x768x24" "$0" --inside "$output"
+    HOME="$home" QUILLORA_PROGRAM="$program" xvfb-run -a -s "-screen 0 1920x1080x24" "$0" --inside "$output"
     echo "$output"
     exit 0
 fi
