@@ -9,7 +9,6 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <ranges>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -66,14 +65,19 @@ void RunReport::tellFilesUnlikeTheRest()
     qsizetype widestHeader = 0;
     bool othersCut = false;
     // A file that could not be read was cut nowhere.
-    auto read = m_accounts | std::views::filter([](const FileAccount &account) { return account.failure.isEmpty(); });
-    for (const FileAccount &account : read) {
-        othersCut = othersCut || !account.oneCellEach;
-        widestHeader = std::max(widestHeader, headerCells(account));
+    QList<const FileAccount *> read;
+    for (const FileAccount &account : std::as_const(m_accounts)) {
+        if (account.failure.isEmpty())
+            read.append(&account);
+    }
+    for (const FileAccount *account : std::as_const(read)) {
+        othersCut = othersCut || !account->oneCellEach;
+        widestHeader = std::max(widestHeader, headerCells(*account));
     }
     if (!othersCut)
         return;
-    for (const FileAccount &account : read) {
+    for (const FileAccount *file : std::as_const(read)) {
+        const FileAccount &account = *file;
         const bool oneCell = account.oneCellEach || (headerCells(account) == 1 && widestHeader >= 2);
         if (!oneCell || !account.looksCutAt)
             continue;
