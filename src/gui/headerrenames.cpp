@@ -4,6 +4,8 @@
 #include "core/settings.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,35 +34,49 @@ HeaderRenames::HeaderRenames(QWidget *parent, SettingsStore &settings)
     // Any name may be typed: a column of files not listed yet.
     m_to->setEditable(true);
     m_to->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: the names it may mean are offered in a
+    // list under it, never written into it, and "Amount" is not "amount".
+    m_to->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_to->completer()->setCaseSensitivity(Qt::CaseSensitive);
     for (QComboBox *box : {m_from, m_to}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(10);
+        box->setMinimumContentsLength(6);
     }
     m_rename->setObjectName(u"RenameButton"_s);
     m_rename->setToolTip(tr("Cells of the first column go under the second, in every file listed."));
     m_line->setObjectName(u"RenamesLine"_s);
     m_line->setWordWrap(true);
+    // Long names are cut rather than widen the window; the tool tip has them.
+    m_line->setMinimumWidth(60);
     m_line->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_clear->setObjectName(u"ForgetRenames"_s);
     // Every letter has its control already: Tab reaches these, and their
     // names tell a screen reader what they are.
     auto *fromLabel = new QLabel(tr("Column:"), this);
     auto *toLabel = new QLabel(tr("counts as:"), this);
-    auto *chooseRow = new QHBoxLayout;
-    chooseRow->addWidget(fromLabel);
-    chooseRow->addWidget(m_from, 1);
-    chooseRow->addWidget(toLabel);
-    chooseRow->addWidget(m_to, 1);
-    chooseRow->addWidget(m_rename);
+    // A caption over its field where the preview is narrow.
+    auto *choose = new QFormLayout;
+    choose->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    choose->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    choose->addRow(fromLabel, m_from);
+    auto *toRow = new QHBoxLayout;
+    toRow->addWidget(m_to, 1);
+    toRow->addWidget(m_rename);
+    choose->addRow(toLabel, toRow);
     auto *renamedRow = new QHBoxLayout;
     renamedRow->addWidget(m_line, 1);
     renamedRow->addWidget(m_clear);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addLayout(chooseRow);
+    layout->addLayout(choose);
     layout->addLayout(renamedRow);
     connect(m_rename, &QPushButton::clicked, this, &HeaderRenames::addRename);
-    connect(m_to->lineEdit(), &QLineEdit::returnPressed, this, &HeaderRenames::addRename);
+    // The box passes Enter on to its line once more: an emptied line has
+    // nothing to say.
+    connect(m_to->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (!m_to->currentText().isEmpty())
+            addRename();
+    });
     connect(m_clear, &QPushButton::clicked, this, &HeaderRenames::clearRenames);
     showRenames();
 }
@@ -87,8 +103,17 @@ void HeaderRenames::addRename()
 {
     const QString from = m_from->currentText();
     const QString to = m_to->currentText().trimmed();
-    if (from.isEmpty() || to.isEmpty() || from == to)
+    if (from.isEmpty())
         return;
+    // Said where the renames stand, until the next rename.
+    if (to.isEmpty()) {
+        m_line->setText(tr("Type the name the column counts as."));
+        return;
+    }
+    if (from == to) {
+        m_line->setText(tr("\"%1\" is the column's own name: type another.").arg(from));
+        return;
+    }
     // A column counts as one name: a later choice for it replaces the first.
     m_renames.removeIf([&](const Rename &rename) { return rename.first == from; });
     m_renames.append({from, to});

@@ -119,6 +119,11 @@ bool MainWindow::Form_Load()
 
 void MainWindow::showOnScreen()
 {
+    // Never smaller than every part needs, where the screen has the room;
+    // the page scrolls only on a screen smaller than that.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size().shrunkBy(AssumedDecorations) : unscrolledMinimum();
+    setMinimumSize(unscrolledMinimum().boundedTo(room));
     showPlaced(*this, QByteArray::fromBase64(m_services.settings.GetSetting(Setting::WindowGeometry).toLatin1()));
 }
 

@@ -32,6 +32,7 @@ class PreviewPanel;
 class SettingsStore;
 class SpreadsheetProvider;
 class TextProgressBar;
+class WindowArrangement;
 
 // What the window needs from the outside world; tests pass their own.
 struct AppServices
@@ -86,8 +87,9 @@ public:
     FileListController &listController() const { return *m_list; }
     PointerFeedback &pointer() const { return *m_pointer; }
     FileListView *listView() const { return m_listView; }
-    // The designed size; the page scrolls below unscrolledMinimum().
+    // The designed size, every option in view.
     QSize sizeHint() const override;
+    // Below it the window's page scrolls (a screen under 800x600).
     QSize unscrolledMinimum() const;
     PreviewPanel *preview() const { return m_preview; }
 
@@ -126,6 +128,7 @@ private:
     FileListView *m_listView = nullptr;
     OptionsPanel *m_options = nullptr;
     PreviewPanel *m_preview = nullptr;
+    WindowArrangement *m_arrangement = nullptr;
     QScrollArea *m_page = nullptr;
     HeaderRenames *m_renames = nullptr;
     TextProgressBar *m_progressBar = nullptr;

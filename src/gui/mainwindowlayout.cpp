@@ -18,6 +18,8 @@
 #include "gui/previewpanel.h"
 #include "gui/textprogressbar.h"
 #include "gui/twips.h"
+#include "gui/wheelguard.h"
+#include "gui/windowarrangement.h"
 #include "gui/windowplacement.h"
 
 #include <QCheckBox>
@@ -88,6 +90,8 @@ void MainWindow::buildControls()
     buildControllers();
     connectButtons();
     setTabOrderAsRead();
+    connect(m_arrangement, &WindowArrangement::arranged, this, &MainWindow::setTabOrderAsRead);
+    guardWheel(this);
 }
 
 void MainWindow::buildList()
@@ -101,8 +105,9 @@ void MainWindow::buildList()
     m_listView->setUniformRowHeights(true);
     m_listView->setItemsExpandable(false);
     m_listView->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Files of one long folder differ at the end: their names stay visible.
-    m_listView->setTextElideMode(Qt::ElideMiddle);
+    // Files of one long folder differ at the end: their names, and an
+    // archive's member after its archive, stay visible.
+    m_listView->setTextElideMode(Qt::ElideLeft);
     m_listView->setSelectionMode(QAbstractItemView::SingleSelection);
     m_listView->setToolTip(tr(ListToolTip));
     m_listView->header()->setStretchLastSection(false);
@@ -122,11 +127,11 @@ void MainWindow::buildButtons()
     m_buttons.start = addPushButton(u"PushButton2", ImportController::startCaption());
 }
 
-// The left column keeps its designed width: the list with Move Up and Move
-// Down beside it, the four list buttons, the option frames, "Start
-// Importing" and the progress bar, one under the other. The preview stands
-// right of it. A larger window gives its room to the list (downwards) and
-// to the preview; a lower one scrolls the option frames.
+// The list with Move Up and Move Down beside it and the four list buttons
+// under it; the option frames; "Start Importing" and the progress bar; the
+// preview. How they stand depends on the room the window has (see
+// WindowArrangement); a larger window gives its room to the list and the
+// preview.
 void MainWindow::layOutControls()
 {
     const int gap = fromTwips(Margin);
@@ -148,31 +153,27 @@ void MainWindow::layOutControls()
     listButtons->addWidget(m_buttons.clearList, 1, 0);
     listButtons->addWidget(m_buttons.loadSamples, 1, 1);
 
-    auto *column = new QVBoxLayout;
-    column->setSpacing(0);
-    column->addLayout(listRow, 1);
-    column->addSpacing(gap - 1);
-    column->addLayout(listButtons);
-    column->addSpacing(fromTwips(45));
-    column->addWidget(m_options->area());
-    column->addSpacing(gap);
-    column->addWidget(m_buttons.start);
-    column->addSpacing(gap);
-    column->addWidget(m_progressBar);
+    auto *list = new QWidget;
+    list->setObjectName(u"ListPart"_s);
+    auto *listColumn = new QVBoxLayout(list);
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(gap - 1);
+    listColumn->addLayout(listRow, 1);
+    listColumn->addLayout(listButtons);
 
-    auto *content = new QWidget;
-    auto *window = new QHBoxLayout(content);
-    window->setContentsMargins(gap, gap, gap, gap);
-    window->setSpacing(gap);
-    window->addLayout(column);
-    window->addWidget(m_preview, 1);
-    // The window's page scrolls only on a screen smaller than it can be
-    // (800x600, 1024x600 at 150%); elsewhere it is the window.
-    m_page = new QScrollArea(this);
-    m_page->setObjectName(u"Page"_s);
-    m_page->setFrameShape(QFrame::NoFrame);
-    m_page->setWidgetResizable(true);
-    m_page->setWidget(content);
+    auto *start = new QWidget;
+    start->setObjectName(u"StartPart"_s);
+    auto *startColumn = new QVBoxLayout(start);
+    startColumn->setContentsMargins(0, 0, 0, 0);
+    startColumn->setSpacing(gap);
+    startColumn->addWidget(m_buttons.start);
+    startColumn->addWidget(m_progressBar);
+
+    m_arrangement = new WindowArrangement(
+        {.list = list, .preview = m_preview, .options = m_options->area(), .start = start}, gap, nullptr);
+    // The page scrolls only on a screen smaller than the window can be
+    // (1024x600 at 150%); from 800x600 up only the options scroll.
+    m_page = new WindowPage(m_arrangement, this);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(m_page);
@@ -184,12 +185,12 @@ void MainWindow::layOutControls()
 
 QSize MainWindow::sizeHint() const
 {
-    return m_page ? m_page->widget()->sizeHint() : QWidget::sizeHint();
+    return m_arrangement ? m_arrangement->sizeHint() : QWidget::sizeHint();
 }
 
 QSize MainWindow::unscrolledMinimum() const
 {
-    return m_page->widget()->minimumSizeHint();
+    return m_arrangement->minimumSize();
 }
 
 void MainWindow::buildProgressBar()
@@ -253,13 +254,18 @@ void MainWindow::buildControllers()
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
 }
 
-// Tab goes as the eye reads: down the left column, the list's own buttons
-// right of it, then the preview on the right.
+// Tab goes as the eye reads: the list and its buttons, then down the
+// column under them (the preview, or the options on a narrow window), then
+// the column on the right.
 void MainWindow::setTabOrderAsRead()
 {
     QList<QWidget *> order{m_listView,         m_buttons.moveUp,    m_buttons.moveDown,   m_buttons.addFiles,
                            m_buttons.addFolder, m_buttons.clearList, m_buttons.loadSamples};
-    order << m_options->controlsInReadingOrder() << m_buttons.start << m_preview->controlsInReadingOrder();
+    const QList<QWidget *> options = m_options->controlsInReadingOrder() << m_buttons.start;
+    if (m_arrangement->isWide())
+        order << m_preview->controlsInReadingOrder() << options;
+    else
+        order << options << m_preview->controlsInReadingOrder();
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -290,7 +296,7 @@ void MainWindow::watchPointerSurfaces()
 {
     m_pointer = new PointerFeedback(this);
     m_pointer->watch(this, PointerFeedback::Default, true);
-    m_pointer->watch(m_page->widget(), PointerFeedback::Default, true);
+    m_pointer->watch(m_arrangement, PointerFeedback::Default, true);
     m_pointer->watch(m_options->sheetFrame(), PointerFeedback::Default, true);
     m_pointer->watch(m_options->formatFrame(), PointerFeedback::Default, true);
     for (int number = 1; number <= 7; ++number)

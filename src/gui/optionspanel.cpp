@@ -42,7 +42,9 @@ public:
         setFrameShape(QFrame::NoFrame);
         setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        // Taller, it shows more of the options: it shares the height
+        // beyond its own with the list.
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         // The window's surface shows through around the frames.
         viewport()->setAutoFillBackground(false);
         connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -177,7 +179,10 @@ void OptionsPanel::fitCaptions()
     QList<QWidget *> moved;
     for (QGroupBox *frame : frames) {
         for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-            const bool caption = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control);
+            // A caption, or a field's longest choice ("automatic" in a spin
+            // box), shows whole.
+            const bool caption = qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control)
+                || qobject_cast<QAbstractSpinBox *>(control) || qobject_cast<QComboBox *>(control);
             control->ensurePolished();
             if (caption && control->sizeHint().width() > control->width()) {
                 control->resize(control->sizeHint().width(), control->height());

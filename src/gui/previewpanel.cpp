@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +32,8 @@ namespace {
 // file is read a moment after the first change of a burst, as it stands
 // then, and again for what came meanwhile.
 constexpr int SettleMs = 40;
+// What a line that wraps asks at least, whatever its longest word.
+constexpr int LeastWrappedWidth = 120;
 
 // Work done on a pool thread, its result handed to shown on the window's
 // thread unless the panel is gone by then.
@@ -73,6 +76,8 @@ PreviewPanel::PreviewPanel(QWidget *parent, std::function<ReadOptions(const QStr
     m_table->setModel(m_model);
     m_table->setAccessibleName(tr("Preview"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // One stop for Tab: the arrows move inside it.
+    m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     buildFileChoices();
     layOut();
@@ -118,33 +123,35 @@ void PreviewPanel::buildFileChoices()
 }
 
 // The line about the file across the whole width, then the file's own
-// encoding and separator, a hint, the rows and the header plan.
+// encoding and separator, a hint, the rows and the header plan. Every row
+// wraps or stands its captions over its fields in a narrow window, rather
+// than widen it.
 void PreviewPanel::layOut()
 {
-    // The line about the file wraps across the whole width; the file's own
-    // encoding and separator are chosen on the row under it.
     auto *encodingLabel = new QLabel(tr("Encodin&g of this file:"), this);
     encodingLabel->setBuddy(m_fileEncoding);
     auto *separatorLabel = new QLabel(tr("Di&vide its lines at:"), this);
     separatorLabel->setBuddy(m_fileSeparator);
-    auto *encodingRow = new QHBoxLayout;
-    encodingRow->addWidget(encodingLabel);
-    encodingRow->addWidget(m_fileEncoding, 1);
-    auto *separatorRow = new QHBoxLayout;
-    separatorRow->addWidget(separatorLabel);
-    separatorRow->addWidget(m_fileSeparator, 1);
+    auto *choices = new QFormLayout;
+    choices->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    choices->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    choices->addRow(encodingLabel, m_fileEncoding);
+    choices->addRow(separatorLabel, m_fileSeparator);
+    m_hint->setWordWrap(true);
     auto *hintRow = new QHBoxLayout;
     hintRow->addWidget(m_hint, 1);
     hintRow->addWidget(m_hintButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_info);
-    layout->addLayout(encodingRow);
-    layout->addLayout(separatorRow);
+    layout->addLayout(choices);
     layout->addLayout(hintRow);
     layout->addWidget(m_table, 1);
     m_headerPlan->setObjectName(u"PreviewHeaderPlan"_s);
     m_headerPlan->setWordWrap(true);
+    // A long name that cannot wrap is cut rather than widen the window;
+    // the tool tip holds it whole.
+    m_headerPlan->setMinimumWidth(LeastWrappedWidth);
     m_headerPlan->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_headerPlan);
     m_headerPlan->hide();

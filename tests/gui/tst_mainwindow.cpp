@@ -12,6 +12,7 @@
 #include "gui/optionspanel.h"
 #include "gui/previewpanel.h"
 #include "gui/textprogressbar.h"
+#include "gui/windowarrangement.h"
 #include "packedfiles.h"
 #include "testfiles.h"
 #include "windowfixture.h"
@@ -29,6 +30,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QWheelEvent>
 #include <QTableView>
 #include <QScrollArea>
 #include <QSpinBox>
@@ -79,6 +82,7 @@ private slots:
     void previewFollowsSelectionAndOptions();
     void fileOfItsOwnEncoding();
     void renameUnderThePlanImportsAsTheCommandLine();
+    void wheelOverAnUnfocusedBoxLeavesIt();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
     void stopEndsTheRun_data();
@@ -111,42 +115,49 @@ void tst_MainWindow::controlsFollowTheLayout()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCOMPARE(window->windowTitle(), u"Quillora"_s);
-    // 536 x 548 pixels as designed; 408 wider for the preview, and 22
-    // higher for sheets named as listed, 147 for each file's own separator,
-    // the quotes box, the encoding, numbers and dates, 142 for the lines and
-    // headers and the report sheet.
-    QCOMPARE(window->size(), QSize(944, 858));
+    // At its designed size every option is in view: the list and its
+    // buttons over the preview on the left, the option frames with Start
+    // and the bar under them on the right, 8 pixels apart.
+    QCOMPARE(window->size(), window->sizeHint());
+    QVERIFY(window->findChild<WindowArrangement *>()->isWide());
     QVERIFY(window->font().bold());
-
-    const QList<std::tuple<QString, QString, QRect>> buttons{
-        {u"PushButton1"_s, u"&Add Text File(s)"_s, {8, 184, 256, 27}},
-        {u"PushButton4"_s, u"Add All File(s) In &Folder"_s, {272, 184, 256, 27}},
-        {u"PushButton6"_s, u"C&lear List"_s, {8, 218, 256, 27}},
-        {u"PushButton7"_s, u"Load Sample/E&xample Files"_s, {272, 218, 256, 27}},
-        {u"PushButton2"_s, u"Start &Importing"_s, {8, 788, 520, 27}},
+    const auto at = [&](const char16_t *name) {
+        const QWidget *control = child<QWidget>(*window, QString::fromUtf16(name));
+        return QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size());
     };
-    for (const auto &[name, caption, geometry] : buttons) {
+    const QList<std::pair<QString, QString>> buttons{
+        {u"PushButton1"_s, u"&Add Text File(s)"_s},      {u"PushButton4"_s, u"Add All File(s) In &Folder"_s},
+        {u"PushButton6"_s, u"C&lear List"_s},            {u"PushButton7"_s, u"Load Sample/E&xample Files"_s},
+        {u"PushButton2"_s, u"Start &Importing"_s}};
+    for (const auto &[name, caption] : buttons) {
         auto *button = child<QPushButton>(*window, name);
         QCOMPARE(button->text(), caption);
-        QCOMPARE(button->geometry(), geometry);
+        QCOMPARE(button->height(), 27);
         QCOMPARE(button->font().pointSizeF(), 11.25);
     }
+    QCOMPARE(at(u"ListView1").topLeft(), QPoint(8, 8));
+    QCOMPARE(at(u"PushButton3"), QRect(at(u"ListView1").right() + 8, 8, 57, 80));
+    QCOMPARE(at(u"PushButton5"), at(u"PushButton3").translated(0, 88));
+    QCOMPARE(at(u"PushButton1").topLeft(), at(u"ListView1").bottomLeft() + QPoint(0, 8));
+    QCOMPARE(at(u"PushButton6").topLeft(), at(u"PushButton1").bottomLeft() + QPoint(0, 8));
+    QCOMPARE(at(u"PushButton4").right(), at(u"PushButton5").right());
+    QCOMPARE(at(u"Preview1").left(), 8);
+    QCOMPARE(at(u"Frame2").topLeft(), QPoint(at(u"PushButton4").right() + 9, 8));
+    QCOMPARE(at(u"Frame1").left(), at(u"Frame2").left());
+    QCOMPARE(at(u"PushButton2"), QRect(at(u"Frame1").left(), at(u"ProgressBar1").top() - 35, at(u"Frame1").width(), 27));
+    QCOMPARE(at(u"ProgressBar1").bottom(), window->height() - 9);
     QCOMPARE(child<QToolButton>(*window, u"PushButton3"_s)->accessibleName(), u"Move Up"_s);
-    QCOMPARE(child<QToolButton>(*window, u"PushButton5"_s)->geometry(), QRect(471, 96, 57, 80));
-
     auto *list = child<QTreeView>(*window, u"ListView1"_s);
-    QCOMPARE(list->geometry(), QRect(8, 8, 456, 169));
     QVERIFY(!list->isHeaderHidden());
     QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), u"Text File(s)"_s);
     QCOMPARE(list->columnWidth(0), 400);
-    QCOMPARE(list->textElideMode(), Qt::ElideMiddle);
+    QCOMPARE(list->textElideMode(), Qt::ElideLeft);
     // The icon is in the program, in every size the theme has.
     QCOMPARE(window->windowIcon().availableSizes().size(), 6);
     QVERIFY(list->toolTip().startsWith(u"Drag and drop files here. Double-click item to remove it."_s));
 
     QCOMPARE(child<QGroupBox>(*window, u"Frame2"_s)->title(), u"Import Options"_s);
-    auto *frame1 = child<QGroupBox>(*window, u"Frame1"_s);
-    QCOMPARE(QRect(frame1->mapTo(window.get(), QPoint(0, 0)), frame1->size()), QRect(8, 347, 520, 292));
+    QCOMPARE(child<QGroupBox>(*window, u"Frame1"_s)->height(), 292);
     QCOMPARE(child<QRadioButton>(*window, u"Option4"_s)->text(), u"Split data into new Calc column by these c&haracter(s):"_s);
     QCOMPARE(child<QRadioButton>(*window, u"Option7"_s)->geometry(), QRect(16, 90, 341, 17));
     // Right of its option's whole caption.
@@ -155,7 +166,6 @@ void tst_MainWindow::controlsFollowTheLayout()
     QCOMPARE(child<QLineEdit>(*window, u"Text1"_s)->geometry(), QRect(option4->geometry().right() + 5, 111, 81, 22));
     auto *progress = child<TextProgressBar>(*window, u"ProgressBar1"_s);
     QCOMPARE(progress->text(), u"Progress Bar"_s);
-    QCOMPARE(progress->geometry(), QRect(8, 823, 520, 27));
     // The quotes box and the encoding: under the split options, in the
     // frame, covering none.
     auto *quotes = child<QCheckBox>(*window, u"Check1"_s);
@@ -421,18 +431,29 @@ void tst_MainWindow::keyboardReachesEveryControl()
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     window->fileList().AddListEntry(writeFile(m_f->dir.filePath(u"a.txt"_s), "a;b"));
 
-    // Tab enters a group of options at its chosen one; the arrows move in it.
-    const QStringList readingOrder{
+    // Tab goes down the left column, then the right; it enters a group of
+    // options at its chosen one (the arrows move in it) and leaves the
+    // preview's table at once, whatever cell is current. Shift+Tab walks
+    // back the same way.
+    QStringList readingOrder{
         u"ListView1"_s, u"PushButton3"_s, u"PushButton5"_s, u"PushButton1"_s, u"PushButton4"_s, u"PushButton6"_s,
-        u"PushButton7"_s, u"Option5"_s, u"Option1"_s, u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Check5"_s, u"Check6"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s, u"Check4"_s,
-        u"Check8"_s, u"PushButton2"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewTable"_s};
-    child<QWidget>(*window, u"ListView1"_s)->setFocus(Qt::TabFocusReason);
-    QStringList walked;
-    for (qsizetype i = 0; i < readingOrder.size(); ++i) {
-        walked << QApplication::focusWidget()->objectName();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        u"PushButton7"_s, u"PreviewEncoding"_s, u"PreviewSeparator"_s, u"PreviewHintButton"_s, u"PreviewTable"_s,
+        u"Option5"_s, u"Option1"_s,
+        u"Text1"_s, u"Check1"_s, u"Combo1"_s, u"Check5"_s, u"Check6"_s, u"Spin1"_s, u"Check2"_s, u"Check3"_s,
+        u"Check4"_s, u"Check8"_s, u"PushButton2"_s};
+    auto *table = window->preview()->table();
+    QTRY_VERIFY(table->model()->rowCount() > 0);
+    table->setCurrentIndex(table->model()->index(0, 1));
+    for (const auto key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+        child<QWidget>(*window, key == Qt::Key_Tab ? u"ListView1"_s : u"PushButton2"_s)->setFocus(Qt::TabFocusReason);
+        QStringList walked;
+        for (qsizetype i = 0; i < readingOrder.size(); ++i) {
+            walked << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), key);
+        }
+        QCOMPARE(walked, readingOrder);
+        std::ranges::reverse(readingOrder);
     }
-    QCOMPARE(walked, readingOrder);
 
     // Every caption's mnemonic, and what it reaches.
     QMap<QChar, QWidget *> reaches;
@@ -779,6 +800,14 @@ void tst_MainWindow::renameUnderThePlanImportsAsTheCommandLine()
     QVERIFY(!renames->isHidden());
     QVERIFY(!renames->fromBox()->accessibleName().isEmpty() && !renames->toBox()->accessibleName().isEmpty());
     renames->fromBox()->setCurrentText(u"client"_s);
+    // What is typed stays as typed, a name's start too; a column does not
+    // count as itself.
+    QTest::keyClicks(renames->toBox()->lineEdit(), u"cust"_s);
+    QCOMPARE(renames->toBox()->currentText(), u"cust"_s);
+    renames->toBox()->setEditText(u"client"_s);
+    renames->renameButton()->click();
+    QVERIFY(renames->renames().isEmpty());
+    QCOMPARE(renames->renamesLine()->text(), u"\"client\" is the column's own name: type another."_s);
     renames->toBox()->setEditText(u"customer"_s);
     QTest::keyClick(renames->toBox()->lineEdit(), Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, customer"_s, 10000);
@@ -800,6 +829,31 @@ void tst_MainWindow::renameUnderThePlanImportsAsTheCommandLine()
     renames->clearButton()->click();
     QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, client, customer"_s, 10000);
     QCOMPARE(m_f->store->GetSetting(Setting::Renames), QString());
+}
+
+// Scrolling past a setting does not change it; a box the user is in does.
+void tst_MainWindow::wheelOverAnUnfocusedBoxLeavesIt()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const auto wheel = [](QWidget *box) {
+        const QPointF centre = QRectF(box->rect()).center();
+        QWheelEvent event(centre, box->mapToGlobal(centre), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(box, &event);
+    };
+    QComboBox *encoding = window->options().encodingBox();
+    QSpinBox *skip = window->options().skipLinesBox();
+    for (QWidget *box : {static_cast<QWidget *>(encoding), static_cast<QWidget *>(skip)})
+        wheel(box);
+    QCOMPARE(encoding->currentText(), u"Automatic"_s);
+    QCOMPARE(skip->value(), 0);
+    QVERIFY(!m_f->ini->contains(u"Quillora/Encoding"_s));
+    encoding->setFocus();
+    wheel(encoding);
+    QVERIFY(encoding->currentIndex() > 0);
 }
 
 void tst_MainWindow::chosenEncodingReadsTheFiles()

@@ -7,12 +7,23 @@
 #include "memoryspreadsheet.h"
 #include "scripteddialogs.h"
 
+#include <QApplication>
+#include <QFont>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace quillora::test {
+
+// The desktop's font, where the test run names one ("DejaVu Sans:10"):
+// dialogs and the report speak it; the window keeps its own size.
+inline void useDesktopFont()
+{
+    const QStringList font = qEnvironmentVariable("QUILLORA_TEST_FONT").split(u':');
+    if (font.size() == 2)
+        QApplication::setFont(QFont(font[0], font[1].toInt()));
+}
 
 // A main window on test surroundings: settings in an INI file of a temporary
 // folder, scripted dialogs, the in-memory spreadsheet, a fixed random draw.
@@ -27,6 +38,8 @@ struct WindowFixture
     QList<QUrl> opened;
     double draw = 0.5;
     std::function<bool()> officeCheck;
+
+    WindowFixture() { useDesktopFont(); }
 
     std::unique_ptr<MainWindow> makeWindow()
     {
