@@ -58,6 +58,10 @@ void ImportController::PushButton2_Click()
     NoSpreadsheet none;
     m_bar.start();
     ImportRun run(*this, *this, m_spreadsheets ? *m_spreadsheets : none, m_random);
+    // The document is what the user came for: it comes to the front, and
+    // the report stands beside it.
+    m_documentAt = {};
+    run.setFinishDocument([this](SpreadsheetDocument &document) { m_documentAt = document.bringToFront(); });
     m_lastResult = run.run();
     m_busy = false;
     setStartCaption(startCaption());
@@ -145,10 +149,19 @@ void ImportController::showSummary()
     }
     if (!m_summary)
         m_summary = new ImportSummary(m_parts.window, m_parts.dialogs);
-    m_summary->showRun(m_accounts, m_notes, choose);
-    // The keyboard stays where it was: the report waits beside it.
-    m_parts.window->activateWindow();
+    m_summary->showRun(m_accounts, m_notes, choose, documentOnScreen());
     m_notes.clear();
+}
+
+// Where the document's window stands, in the window's own coordinates
+// (the spreadsheet counts device pixels).
+QRect ImportController::documentOnScreen() const
+{
+    if (!m_documentAt)
+        return {};
+    const qreal ratio = m_parts.window->devicePixelRatioF();
+    const QRectF at(*m_documentAt);
+    return QRectF(at.topLeft() / ratio, at.size() / ratio).toRect();
 }
 
 void ImportController::yield()

@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
@@ -80,6 +81,7 @@ private:
     void loss(int, const QString &text) override { m_notes.append(text); }
     void fileRead(const FileAccount &account) override { m_accounts.append(account); }
     void showSummary();
+    QRect documentOnScreen() const;
     void setStartCaption(const QString &caption);
     ErrorReporter &errorReporter() override { return m_parts.errorReporter; }
 
@@ -95,6 +97,8 @@ private:
     QStringList m_notes;
     QList<FileAccount> m_accounts;
     ImportSummary *m_summary = nullptr;
+    // Where the run's document stands on the screen, once it is in front.
+    std::optional<QRect> m_documentAt;
     std::function<void()> m_defaultPointer;
 };
 

@@ -5,6 +5,7 @@
 #include "core/import/accountwords.h"
 #include "core/import/reportfile.h"
 #include "gui/dialogs.h"
+#include "gui/windowplacement.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,6 +35,9 @@ namespace {
 // The columns that hold counts sort as numbers.
 const std::set<int> NumberColumns{2, 3, 9, 10, 11};
 constexpr int SortRole = Qt::UserRole + 1;
+// Where the notes stand: after the file, where it landed, and how it was
+// read (encoding, how it was taken, separator).
+constexpr int NotesShownAt = 7;
 } // namespace
 
 ImportSummary::ImportSummary(QWidget *parent, Dialogs &dialogs)
@@ -78,12 +82,23 @@ ImportSummary::ImportSummary(QWidget *parent, Dialogs &dialogs)
     resize(960, 420);
 }
 
-void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose)
+void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose,
+                            const QRect &keepClear)
 {
     m_accounts = accounts;
     m_choose = choose;
     m_notes->setText(notes.join(u"\n\n"_s));
     m_notes->setVisible(!notes.isEmpty());
+    fillTable(accounts, choose);
+    // As the user left it once shown.
+    if (!isVisible())
+        placeFirst(keepClear);
+    show();
+    raise();
+}
+
+void ImportSummary::fillTable(const QList<FileAccount> &accounts, const QString &choose)
+{
     m_model->clear();
     m_model->setHorizontalHeaderLabels(AccountWords::reportColumns());
     const QLocale locale;
@@ -106,28 +121,31 @@ void ImportSummary::showRun(const QList<FileAccount> &accounts, const QStringLis
     }
     m_table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     m_sorted->sort(-1);
-    // What there is to know of a file stands beside its name; copied, the
-    // columns keep the report's order.
+    // What there is to know of a file stands after how it was read (its
+    // encoding and separator); copied, the columns keep the report's order.
     QHeaderView *header = m_table->horizontalHeader();
-    if (header->visualIndex(AccountWords::NotesColumn) != 1)
-        header->moveSection(header->visualIndex(AccountWords::NotesColumn), 1);
+    if (header->visualIndex(AccountWords::NotesColumn) != NotesShownAt)
+        header->moveSection(header->visualIndex(AccountWords::NotesColumn), NotesShownAt);
     m_table->resizeColumnsToContents();
     // Long header changes and notes show whole in their tool tips.
     for (const auto &[column, most] : {std::pair(AccountWords::NotesColumn - 1, 240), std::pair(AccountWords::NotesColumn, 360)})
         m_table->setColumnWidth(column, std::min(m_table->columnWidth(column), most));
-    // As wide as its columns, where the screen has room; as the user left
-    // it once shown.
-    if (!isVisible()) {
-        int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
-        for (int column = 0; column < m_sorted->columnCount(); ++column)
-            width += m_table->columnWidth(column);
-        const QRect screen = (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
-        resize(std::clamp(width + layout()->contentsMargins().left() + layout()->contentsMargins().right(), 480,
-                          screen.width() * 9 / 10),
-               std::min(height(), screen.height() * 9 / 10));
-    }
-    show();
-    raise();
+}
+
+// As wide as its columns where the screen has room, beside the document.
+void ImportSummary::placeFirst(const QRect &keepClear)
+{
+    int width = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < m_sorted->columnCount(); ++column)
+        width += m_table->columnWidth(column);
+    const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    const QRect area = screen->availableGeometry();
+    resize(std::clamp(width + layout()->contentsMargins().left() + layout()->contentsMargins().right(), 480,
+                      area.width() * 9 / 10),
+           std::min(height(), area.height() * 9 / 10));
+    const QRect kept = !keepClear.isEmpty() ? keepClear : parentWidget() ? parentWidget()->frameGeometry() : QRect();
+    if (!kept.isEmpty())
+        move(frameBeside(kept, size().grownBy(AssumedDecorations), area).topLeft());
 }
 
 QString ImportSummary::shownText(bool selectedOnly) const

@@ -29,8 +29,11 @@ public:
     ImportSummary(QWidget *parent, Dialogs &dialogs);
 
     // Shows the run's files (choose says how to choose an encoding, as the
-    // notes say it) and its other notes, in place of the last run's.
-    void showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose);
+    // notes say it) and its other notes, in place of the last run's; the
+    // first time beside keepClear (the document's window, on the screen),
+    // covering as little of it as the screen allows.
+    void showRun(const QList<FileAccount> &accounts, const QStringList &notes, const QString &choose,
+                 const QRect &keepClear = {});
     // The rows as shown (sorted as the user sorted them), the columns'
     // titles first, tab-separated; of the selected rows only, if any.
     QString shownText(bool selectedOnly) const;
@@ -42,6 +45,8 @@ protected:
 private:
     // "Save As...": the report as a file, as --report writes it.
     void saveAs();
+    void fillTable(const QList<FileAccount> &accounts, const QString &choose);
+    void placeFirst(const QRect &keepClear);
 
     Dialogs &m_dialogs;
     QList<FileAccount> m_accounts;

@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <array>
+#include <limits>
 
 namespace quillora {
 
@@ -29,6 +31,27 @@ QRect centredFrame(const QSize &wanted, const QRect &area, const QSize &least)
     QRect frame(QPoint(0, 0), wanted.boundedTo(area.size()).expandedTo(least));
     frame.moveCenter(area.center());
     return fittedFrame(frame, area, least);
+}
+
+QRect frameBeside(const QRect &kept, const QSize &size, const QRect &area)
+{
+    const QSize fitted = size.boundedTo(area.size());
+    const std::array<QPoint, 4> corners{QPoint(kept.right() + 1, kept.top()),
+                                        QPoint(kept.left() - fitted.width(), kept.top()),
+                                        QPoint(kept.left(), kept.bottom() + 1),
+                                        QPoint(kept.left(), kept.top() - fitted.height())};
+    QRect best;
+    qint64 leastCovered = std::numeric_limits<qint64>::max();
+    for (const QPoint &corner : corners) {
+        const QRect frame = fittedFrame(QRect(corner, fitted), area, fitted);
+        const QRect covered = frame.intersected(kept);
+        const qint64 coveredArea = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (coveredArea < leastCovered) {
+            best = frame;
+            leastCovered = coveredArea;
+        }
+    }
+    return best;
 }
 
 namespace {

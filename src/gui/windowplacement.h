@@ -22,6 +22,11 @@ QRect fittedFrame(const QRect &frame, const QRect &area, const QSize &least);
 // A frame of the size wanted in the middle of the area, fitted to it.
 QRect centredFrame(const QSize &wanted, const QRect &area, const QSize &least);
 
+// Where a frame of the given size goes beside kept (a document the user is
+// looking at): right of it, else left, below or above, whichever covers
+// the least of it once fitted to the area.
+QRect frameBeside(const QRect &kept, const QSize &size, const QRect &area);
+
 // Shows the window where it was (stored: Qt's saveGeometry(); empty the
 // first time), fitted to its screen, or at its designed size in the middle
 // of the screen.

@@ -5,7 +5,12 @@
 
 #include <algorithm>
 
+#include <com/sun/star/awt/XTopWindow.hpp>
+#include <com/sun/star/awt/XWindow.hpp>
 #include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
@@ -328,6 +333,24 @@ void CalcDocument::setFilling(bool filling)
         // Nobody undoes the filling of a new document line by line: kept
         // for undo, every block would be copied once more.
         properties->setPropertyValue(OUString("IsUndoEnabled"), uno::Any(!filling));
+    });
+}
+
+std::optional<QRect> CalcDocument::bringToFront()
+{
+    return translated(m_alive, [&]() -> std::optional<QRect> {
+        const uno::Reference<frame::XModel> model(m_document, uno::UNO_QUERY_THROW);
+        const uno::Reference<frame::XController> controller = model->getCurrentController();
+        const uno::Reference<frame::XFrame> frame = controller.is() ? controller->getFrame() : nullptr;
+        const uno::Reference<awt::XWindow> window = frame.is() ? frame->getContainerWindow() : nullptr;
+        if (!window.is())
+            return std::nullopt;
+        frame->activate();
+        if (const uno::Reference<awt::XTopWindow> top(window, uno::UNO_QUERY); top.is())
+            top->toFront();
+        window->setFocus();
+        const awt::Rectangle at = window->getPosSize();
+        return QRect(at.X, at.Y, at.Width, at.Height);
     });
 }
 

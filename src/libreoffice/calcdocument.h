@@ -107,6 +107,7 @@ public:
     void removeSheet(const QString &name) override;
     void insertSheet(const QString &name, int position) override;
     SheetLimits limits() override;
+    std::optional<QRect> bringToFront() override;
 
     css::uno::Reference<css::sheet::XSpreadsheetDocument> model() const { return m_document; }
 

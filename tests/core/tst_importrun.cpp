@@ -60,6 +60,7 @@ private slots:
     void init();
     void cleanup();
     void emptyListSaysSo();
+    void reportRowNamesItsFileAndKeepsRoutineToItsColumn();
     void oneSheetPutsFilesOneAfterTheOther();
     void splitting_data();
     void splitting();
@@ -1354,6 +1355,29 @@ void tst_ImportRun::windowKeepsBreathingWhileTheSpreadsheetWorks()
     // The window got its turn many times while the two slow calls ran.
     QVERIFY2(yieldsDuringCall >= 10, qPrintable(QString::number(yieldsDuringCall)));
     QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"a"_s}, {u"b"_s}}));
+}
+
+// Beside the file's name, a note need not repeat its path; lines skipped
+// as the user asked are a number in their column, not a note.
+void tst_ImportRun::reportRowNamesItsFileAndKeepsRoutineToItsColumn()
+{
+    FileAccount account;
+    account.path = u"/home/user/exports/2024/sales-01.csv"_s;
+    account.name = u"sales-01.csv"_s;
+    account.encoding = "UTF-8";
+    account.linesSkipped = 2;
+    account.skippedToTable = true;
+    account.unclosedQuoteLine = 7;
+    const QStringList row = AccountWords::reportRow(account, {}, QLocale::c());
+    QCOMPARE(row[9], u"2"_s);
+    QCOMPARE(row[AccountWords::NotesColumn],
+             u"The file \"sales-01.csv\" has a quoted field that opens on line 7 and is never closed: the rest of the "
+             "file is in that one cell."_s);
+    // Standing alone, a note names the whole path and tells the lines skipped.
+    const QList<AccountWords::Note> alone = AccountWords::notesOf(account, {});
+    QCOMPARE(alone.size(), 2);
+    QVERIFY(alone[0].text.contains(account.path));
+    QVERIFY(alone[1].routine && alone[1].text.startsWith(u"2 lines above the table"_s));
 }
 
 QTEST_GUILESS_MAIN(tst_ImportRun)

@@ -105,16 +105,24 @@ void tst_Application::importThroughTheWindowIntoLibreOffice()
         QSKIP("LibreOffice needs a display: run the tests under xvfb-run");
     const QString path = writeFile(m_dir->filePath(u"data.txt"_s), "a,b\r\nc");
     bool imported = false;
+    bool inFront = false;
     const int code = run([&](MainWindow &window) {
         window.fileList().AddListEntry(path);
         window.options().selectOption(3);
         QTimer::singleShot(0, &window, [&] {
             window.findChild<QPushButton *>(u"PushButton2"_s)->click();
             imported = true;
+            // The document the user came for is in front, the keyboard in it.
+            lo::OfficeSession session(findOfficeProgramFolder(), std::chrono::seconds(30),
+                                      lo::OfficeSession::defaultPipeName());
+            session.ensureConnected();
+            const auto documents = calcDocuments(session);
+            inFront = !documents.isEmpty() && calcInFront(documents.last());
             window.close();
         });
     });
     killOfficeOnPipe(lo::OfficeSession::defaultPipeName());
+    QVERIFY(inFront);
     QCOMPARE(code, 0);
     QVERIFY(imported);
     const QStringList warnings = m_dialogs.texts(u"warning");

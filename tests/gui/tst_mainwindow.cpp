@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/commandline.h"
 #include "cli/commandlineimport.h"
+#include "core/import/accountwords.h"
 #include "core/list/filelistmodel.h"
 #include "core/settings.h"
 #include "gui/barprogress.h"
@@ -480,6 +481,10 @@ void tst_MainWindow::keyboardReachesEveryControl()
     for (auto [letter, target] : reaches.asKeyValueRange()) {
         if (!target->isVisible() || !target->isEnabled())
             continue;
+        // The report an import opened may have the keyboard (a test screen
+        // gives it to every window shown).
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QSignalSpy pressed(qobject_cast<QAbstractButton *>(target), &QAbstractButton::pressed);
         QTest::keyClick(window.get(), letter.toLatin1(), Qt::AltModifier);
         if (qobject_cast<QPushButton *>(target) || qobject_cast<QToolButton *>(target)) {
@@ -882,6 +887,12 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     // The file with a note first; every file listed.
     QVERIFY2(rows[1].startsWith(u"a.txt\tSheet1\t1\t1\twindows-1252\tguessed"_s), qPrintable(rows[1]));
     QVERIFY(rows[1].contains(u"under \"Encoding of this file\" in the preview"_s));
+    // The note names the file as its row does; it stands after how the file
+    // was read.
+    QVERIFY2(rows[1].contains(u"The encoding of the file \"a.txt\" could not be told"_s), qPrintable(rows[1]));
+    const QHeaderView *columns = summary->findChild<QTableView *>(u"SummaryFiles"_s)->horizontalHeader();
+    QCOMPARE(columns->visualIndex(AccountWords::NotesColumn), 7);
+    QCOMPARE(columns->model()->headerData(columns->logicalIndex(6), Qt::Horizontal).toString(), u"Separator"_s);
     QVERIFY2(rows[2].startsWith(u"b.txt\tSheet1\t2\t2\t"_s), qPrintable(rows[2]));
     QVERIFY(!summary->findChild<QLabel *>(u"SummaryNotes"_s)->isVisibleTo(summary));
     // Saved, it is what --report writes: the same rows.
@@ -892,6 +903,12 @@ void tst_MainWindow::chosenEncodingReadsTheFiles()
     QCOMPARE(lines.size(), 4);
     QVERIFY(lines[0].startsWith("file,sheet,first_row,last_row,encoding,encoding_taken,"));
     QVERIFY(lines[1].startsWith("a.txt,Sheet1,1,1,windows-1252,guessed,"));
+    // Escape closes it, as any window of its kind.
+    auto *report = window->importController().summary();
+    report->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(report));
+    QTest::keyClick(report->findChild<QTableView *>(u"SummaryFiles"_s), Qt::Key_Escape);
+    QVERIFY(!report->isVisible());
 }
 
 void tst_MainWindow::lockedMemberIsToldTheRestImported()

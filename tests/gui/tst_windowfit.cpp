@@ -79,6 +79,8 @@ private slots:
     void startAndTheOptionsAreInViewAtItsSmallest();
     void longHeadersAndNamesNeverWidenTheWindow();
     void resizeGrowsTheListAndThePreviewOnly();
+    void reportStandsBesideTheDocument_data();
+    void reportStandsBesideTheDocument();
     void placeAndSizeAreRestoredInsideTheScreen_data();
     void placeAndSizeAreRestoredInsideTheScreen();
 
@@ -231,6 +233,26 @@ void tst_WindowFit::resizeGrowsTheListAndThePreviewOnly()
         QCOMPARE(grows->width(), before[grows].width() + grown.width());
         QVERIFY2(grows->height() > before[grows].height(), qPrintable(u"%1 %2 -> %3 (%4)"_s.arg(grows->objectName()).arg(before[grows].height()).arg(grows->height()).arg(grown.height())));
     }
+}
+
+void tst_WindowFit::reportStandsBesideTheDocument_data()
+{
+    // The document's window, and where a 500x400 report frame goes on the
+    // laptop's free area.
+    QTest::addColumn<QRect>("document");
+    QTest::addColumn<QRect>("expected");
+    QTest::newRow("room on the right") << QRect(0, 32, 700, 600) << QRect(700, 32, 500, 400);
+    QTest::newRow("room on the left only") << QRect(600, 100, 680, 500) << QRect(100, 100, 500, 400);
+    QTest::newRow("room below only") << QRect(0, 32, 1280, 250) << QRect(0, 282, 500, 400);
+    // Maximised: no place covers none of it; the report keeps to a side.
+    QTest::newRow("maximised") << LaptopArea << QRect(780, 32, 500, 400);
+}
+
+void tst_WindowFit::reportStandsBesideTheDocument()
+{
+    QFETCH(QRect, document);
+    QFETCH(QRect, expected);
+    QCOMPARE(frameBeside(document, QSize(500, 400), LaptopArea), expected);
 }
 
 void tst_WindowFit::placeAndSizeAreRestoredInsideTheScreen_data()

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calcreader.h"
 
+#include <com/sun/star/awt/XWindow2.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+
 #include "libreoffice/officesession.h"
 
 #include <com/sun/star/container/XEnumeration.hpp>
@@ -206,6 +211,14 @@ QList<uno::Reference<sheet::XSpreadsheetDocument>> calcDocuments(lo::OfficeSessi
             documents.append(document);
     }
     return documents;
+}
+
+bool calcInFront(const uno::Reference<sheet::XSpreadsheetDocument> &document)
+{
+    const uno::Reference<frame::XModel> model(document, uno::UNO_QUERY_THROW);
+    const uno::Reference<frame::XFrame> frame = model->getCurrentController()->getFrame();
+    const uno::Reference<awt::XWindow2> window(frame->getContainerWindow(), uno::UNO_QUERY_THROW);
+    return frame->isActive() && window->isActive();
 }
 
 double calcFormulaValue(const uno::Reference<sheet::XSpreadsheetDocument> &document, const QString &name,

@@ -44,6 +44,9 @@ QStringList calcNarrowNumberColumns(const css::uno::Reference<css::sheet::XSprea
 // The spreadsheet documents open in the session, in its order.
 QList<css::uno::Reference<css::sheet::XSpreadsheetDocument>> calcDocuments(quillora::lo::OfficeSession &session);
 
+// Whether the document's window is the one in front, with the keyboard.
+bool calcInFront(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
+
 // What a formula (in Calc's English notation) gives on the sheet, put in a
 // cell far from its data.
 double calcFormulaValue(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,

@@ -99,9 +99,8 @@ QString encodingShown(const QByteArray &encoding)
 // windows-1252 has nothing); stray bytes read as windows-1252 and an
 // encoding that was only a guess are worth a note, and so is UTF-8 read as a
 // code page.
-std::optional<AccountWords::Note> encodingNote(const FileAccount &account, const QString &choose)
+std::optional<AccountWords::Note> encodingNote(const FileAccount &account, const QString &choose, const QString &path)
 {
-    const QString path = pathShown(account.path);
     const QString name = QString::fromLatin1(account.encoding);
     const qint64 invalid = account.unreadable;
     const qint64 strays = account.strayBytes;
@@ -149,11 +148,10 @@ std::optional<AccountWords::Note> encodingNote(const FileAccount &account, const
 // How a file was cut at its own separator, where there is something to
 // say: it splits at none, a few rows differ from most, or two separators
 // split it alike.
-void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &account)
+void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &account, const QString &path)
 {
     if (!account.dialect)
         return;
-    const QString path = pathShown(account.path);
     const Dialect &dialect = *account.dialect;
     if (!dialect.separator) {
         notes.append({false, AccountWords::tr("The lines of the file \"%1\" split evenly at none of comma, semicolon, "
@@ -177,8 +175,9 @@ void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &accoun
 }
 } // namespace
 
-QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, const QString &choose)
+QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, const QString &choose, Naming naming)
 {
+    const QString file = naming == Naming::ByPath ? pathShown(account.path) : account.name;
     QList<Note> notes;
     if (!account.failure.isEmpty())
         notes.append({true, account.failure});
@@ -186,17 +185,18 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
         // Nothing is lost: the rest of the file is in that one cell.
         notes.append({true, tr("The file \"%1\" has a quoted field that opens on line %2 and is never closed: the "
                                "rest of the file is in that one cell.")
-                                .arg(pathShown(account.path))
+                                .arg(file)
                                 .arg(*line),
                          true});
     }
-    if (auto encoding = encodingNote(account, choose))
+    if (auto encoding = encodingNote(account, choose, file))
         notes.append(*encoding);
-    addDialectNotes(notes, account);
+    addDialectNotes(notes, account, file);
     if (account.skippedToTable && account.linesSkipped > 0)
-        notes.append({false, tr("%Ln line(s) above the table of the file \"%1\" were skipped.", nullptr,
-                                pluralCount(account.linesSkipped))
-                                 .arg(pathShown(account.path))});
+        notes.append({.text = tr("%Ln line(s) above the table of the file \"%1\" were skipped.", nullptr,
+                                 pluralCount(account.linesSkipped))
+                                  .arg(file),
+                      .routine = true});
     return notes;
 }
 
@@ -319,9 +319,13 @@ QStringList AccountWords::reportRow(const FileAccount &account, const QString &c
         first = number(landed->firstRow);
         last = number(landed->lastRow);
     }
+    // The lines skipped have a column of their own; the file is named on
+    // its row already.
     QStringList notes;
-    for (const Note &note : notesOf(account, choose))
-        notes.append(note.text);
+    for (const Note &note : notesOf(account, choose, Naming::ByName)) {
+        if (!note.routine)
+            notes.append(note.text);
+    }
     const qint64 dataRows = std::max<qint64>(0, account.rows - (account.header ? 1 : 0));
     return {account.name,
             sheet,

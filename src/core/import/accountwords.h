@@ -28,10 +28,16 @@ public:
         QString text;
         // Of how the lines were cut, rather than read.
         bool ofCutting = false;
+        // What the user asked for and a report has a column for (lines
+        // skipped above each file's table).
+        bool routine = false;
     };
+    // How a note names its file: by its whole path where it stands alone,
+    // by its name beside the file's row.
+    enum class Naming { ByPath, ByName };
     // What the user should know of a file read whole; choose says how to
     // choose its encoding, in the front end's words.
-    static QList<Note> notesOf(const FileAccount &account, const QString &choose);
+    static QList<Note> notesOf(const FileAccount &account, const QString &choose, Naming naming = Naming::ByPath);
 
     // The preview's line for a file (encoding, line ends, size, rows, how it
     // is cut), and for one cut at its own separator, a sentence saying how.

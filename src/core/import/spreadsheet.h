@@ -4,10 +4,12 @@
 #include "core/failure.h"
 #include "core/text/rowblock.h"
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -71,6 +73,10 @@ public:
     // Throws when the application refuses the name.
     virtual void insertSheet(const QString &name, int position) = 0;
     virtual SheetLimits limits() = 0;
+    // Puts the document's window in front of the desktop with the keyboard
+    // in it, for the user who came for it; where that window stands on the
+    // screen, where the document has one.
+    virtual std::optional<QRect> bringToFront() { return std::nullopt; }
 };
 
 // The spreadsheet application: started (or reached) on demand, it opens new
