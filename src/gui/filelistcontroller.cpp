@@ -136,11 +136,13 @@ void FileListController::PushButton4_Click()
         return;
     click.step(334, [&] { settings.SaveSetting(Setting::LastFolder, folder); });
     click.step(110, [&] { m_parts.pointer.setValue(PointerFeedback::Busy); });
-    addFolderFiles(folder, u"*."_s + answer, &click);
+    const int before = m_parts.model.count();
+    const qsizetype passedOver = addFolderFiles(folder, u"*."_s + answer, &click);
+    emit folderListed(m_parts.model.count() - before, passedOver, u"*."_s + answer);
     click.step(132, [&] { m_parts.pointer.setValue(PointerFeedback::Default); });
 }
 
-void FileListController::addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps)
+qsizetype FileListController::addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps)
 {
     // The files found go into the list in batches: one insertion each time
     // the window breathes, so it shows them coming without laying itself
@@ -157,6 +159,7 @@ void FileListController::addFolderFiles(const QString &folder, const QString &pa
     AddFolderFiles(folder, pattern, [&](const QString &path) { found.append(path); }, walk, breather,
                    ExpansionSteps{.guard = steps});
     addFound();
+    return walk.passedOver();
 }
 
 QStringList FileListController::droppedPaths(const QMimeData *data)

@@ -59,6 +59,11 @@ public:
     // Whether a drag carries local files; anything else is refused.
     static QStringList droppedPaths(const QMimeData *data);
 
+signals:
+    // A folder's files matching pattern were listed: added of them, and
+    // passedOver other files seen and left out.
+    void folderListed(qsizetype added, qsizetype passedOver, const QString &pattern);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -73,7 +78,8 @@ private:
     std::optional<int> currentRow() const;
     void selectRow(int row);
     void addChosenFile(const QString &path);
-    void addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps);
+    // The files left out for their names.
+    qsizetype addFolderFiles(const QString &folder, const QString &pattern, GuardedOperation *steps);
 
     Parts m_parts;
     bool m_listButtonDown = false;

@@ -252,6 +252,16 @@ void MainWindow::buildControllers()
         {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start, m_renames},
         m_services.spreadsheets, m_services.random);
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
+    // What a folder gave, on the bar until the next run: files of another
+    // kind left out are counted, so that none is missed in silence.
+    connect(m_list, &FileListController::folderListed, this,
+            [this](qsizetype added, qsizetype passedOver, const QString &pattern) {
+                QString said = tr("%Ln file(s) added", nullptr, int(added));
+                if (passedOver > 0)
+                    //: %1 the files' pattern (*.csv)
+                    said += tr("; %Ln other file(s) passed over (not %1)", nullptr, int(passedOver)).arg(pattern);
+                m_progressBar->setText(said);
+            });
 }
 
 // Tab goes as the eye reads: the list and its buttons, then down the

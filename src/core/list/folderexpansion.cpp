@@ -6,6 +6,7 @@
 #include "core/text/filenames.h"
 #include "core/text/packedtext.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -103,16 +104,27 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
         entries.push_back(std::move(item));
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const FolderEntry &a, const FolderEntry &b) {
-        const int order = QString::compare(a.name, b.name, Qt::CaseInsensitive);
+    // As a file manager shows them: "sales-2" before "sales-10", letter case
+    // and punctuation aside ("sales-2024-01" before "Sales Export H2"); names
+    // equal so are kept apart by their code points.
+    // The C locale compares code points alone: a person's language then.
+    const QLocale locale;
+    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setIgnorePunctuation(true);
+    std::sort(entries.begin(), entries.end(), [&](const FolderEntry &a, const FolderEntry &b) {
+        const int order = collator.compare(a.name, b.name);
         return order != 0 ? order < 0 : a.name < b.name;
     });
     return entries;
 }
 
 // The files of a folder that match the pattern.
-// The regular files of the folder the test takes; none where it cannot be read.
-std::vector<FolderEntry> filesWhere(const QString &folder, const std::function<bool(const QString &name)> &takes)
+// The regular files of the folder the test takes; none where it cannot be
+// read. Those it does not take are counted into passedOver, where given.
+std::vector<FolderEntry> filesWhere(const QString &folder, const std::function<bool(const QString &name)> &takes,
+                                    qsizetype *passedOver = nullptr)
 {
     int error = 0;
     std::optional<std::vector<FolderEntry>> entries = readFolder(folder.endsWith(u'/') ? folder : folder + u'/', error);
@@ -120,8 +132,12 @@ std::vector<FolderEntry> filesWhere(const QString &folder, const std::function<b
     if (!entries)
         return files;
     for (FolderEntry &entry : *entries) {
-        if (entry.file && takes(entry.name))
+        if (!entry.file)
+            continue;
+        if (takes(entry.name))
             files.push_back(std::move(entry));
+        else if (passedOver && !isHiddenName(entry.name))
+            ++*passedOver;
     }
     return files;
 }
@@ -133,11 +149,12 @@ std::vector<FolderEntry> matchingFiles(const QString &folder, const QString &pat
 
 // The regular files of the folder that match the pattern, and its .zip
 // archives whatever their names, which are folders of files too.
-std::vector<FolderEntry> filesAndArchives(const QString &folder, const QString &pattern)
+std::vector<FolderEntry> filesAndArchives(const QString &folder, const QString &pattern, qsizetype &passedOver)
 {
-    return filesWhere(folder, [&](const QString &name) {
-        return matchesWildcard(name, pattern) || name.endsWith(u".zip"_s, Qt::CaseInsensitive);
-    });
+    return filesWhere(
+        folder,
+        [&](const QString &name) { return matchesTextOf(name, pattern) || name.endsWith(u".zip"_s, Qt::CaseInsensitive); },
+        &passedOver);
 }
 
 bool isRootFolder(QStringView folder)
@@ -219,6 +236,17 @@ bool matchesWildcard(QStringView name, QStringView pattern)
     while (p < pattern.size() && pattern[p] == u'*')
         ++p;
     return p == pattern.size();
+}
+
+bool matchesTextOf(QStringView name, QStringView pattern)
+{
+    if (matchesWildcard(name, pattern))
+        return true;
+    for (const QStringView suffix : {u".gz", u".bz2", u".xz", u".zst"}) {
+        if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
+            return matchesWildcard(name.chopped(suffix.size()), pattern);
+    }
+    return false;
 }
 
 QStringList GetFileList(const QString &folder, const QString &pattern)
@@ -368,9 +396,11 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
     for (const QString &entry : std::as_const(folders)) {
         QString current;
         std::vector<FolderEntry> files;
+        qsizetype passedOver = 0;
         if (!run(steps.cut, [&] { current = entry.chopped(1); })
-            || !run(steps.list, [&] { files = filesAndArchives(current, pattern); }))
+            || !run(steps.list, [&] { files = filesAndArchives(current, pattern, passedOver); }))
             continue;
+        walk.passOver(passedOver);
         for (const FolderEntry &file : files) {
             breather.breathe();
             if (breather.stopped())
@@ -388,7 +418,7 @@ void AddFolderFiles(const QString &folder, const QString &pattern, const std::fu
                 if (isZipArchive(path)) {
                     for (const QString &member : walk.archiveMembers(path, pattern))
                         addEntry(member);
-                } else if (matchesWildcard(file.name, pattern)) {
+                } else if (matchesTextOf(file.name, pattern)) {
                     addEntry(RemoveDoubleBackslashes(path));
                 }
             });

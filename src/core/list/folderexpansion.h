@@ -82,6 +82,10 @@ public:
     // archive's order, as paths below it; an archive that cannot be read,
     // and members whose names lead out of it, are reported and left out.
     QStringList archiveMembers(const QString &archive, const QString &pattern);
+    // The regular files the walk saw and left out for their names (another
+    // extension): told, so that a user who missed some knows why.
+    qsizetype passedOver() const { return m_passedOver; }
+    void passOver(qsizetype files) { m_passedOver += files; }
 
 private:
     void lookInto(const QString &folder, QStringList &folders, qsizetype levelStart, QStringList &found);
@@ -90,6 +94,7 @@ private:
     GuardedOperation m_guard;
     Breather &m_breather;
     std::set<std::pair<quint64, quint64>> m_visited; // device and inode
+    qsizetype m_passedOver = 0;
 };
 
 // Steps of one folder expansion, by the line numbers an operation reports
@@ -100,8 +105,14 @@ struct ExpansionSteps
     int start = 112, walk = 114, cut = 118, list = 120, path = 126, append = 128;
 };
 
-// Appends every file below the folder whose name matches the pattern, folder
-// by folder in level order: names beginning with "~" and hidden writable
+// Whether a file's name matches the pattern, or would without the suffix of
+// its compression ("sales.csv.gz", ".bz2", ".xz", ".zst" for "*.csv"): it
+// holds a text of that kind.
+bool matchesTextOf(QStringView name, QStringView pattern);
+
+// Appends every file below the folder whose name matches the pattern (its
+// compressed files too), folder by folder in level order, each folder's in
+// the order a file manager shows them ("2" before "10", case aside): names beginning with "~" and hidden writable
 // files are left out, and only regular files go in. A .zip archive met (or
 // given as the folder) is a folder too: its members that match go in.
 void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
