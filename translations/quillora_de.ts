@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Header changes</source>
-        <translation>Kopfzeilen-Änderungen</translation>
+        <translation>Überschriften-Änderungen</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>A file&apos;s first row (after those skipped) is its header: on one sheet the headers&apos; names are the first row, once, and each file&apos;s cells go under the columns of their names.</source>
-        <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Kopfzeile: in einer Tabelle stehen die Namen der Kopfzeilen einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
+        <translation>Die erste Zeile einer Datei (nach den ausgelassenen) ist ihre Überschriftenzeile: in einer Tabelle stehen die Spaltenüberschriften einmal in der ersten Zeile, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen.</translation>
     </message>
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
@@ -470,14 +470,14 @@
   columns); cells past a file&apos;s header go after all named columns. --rename OLD=NEW makes a
   column OLD count as NEW. How the headers differ is told once per change, and --dry-run shows
   the columns they make. --file-column puts each row&apos;s file in a first column.</source>
-        <translation>Kopfzeilen:
-  Mit --header ist die erste Zeile einer Datei (nach --skip-lines) ihre Kopfzeile: in einer Tabelle
-  stehen die Namen der Kopfzeilen einmal in der ersten Zeile, in der Reihenfolge ihres ersten
+        <translation>Überschriften:
+  Mit --header ist die erste Zeile einer Datei (nach --skip-lines) ihre Überschriftenzeile: in einer Tabelle
+  stehen die Spaltenüberschriften einmal in der ersten Zeile, in der Reihenfolge ihres ersten
   Auftretens, und die Zellen jeder Datei kommen unter die Spalten ihrer Namen, zuerst nach genau
   gleicher Schreibung, dann ohne Rücksicht auf Groß- und Kleinschreibung und Unicode-Form, wo das
-  eindeutig ist („ID“ und „id“ einer Kopfzeile bleiben zwei Spalten); Zellen jenseits der Kopfzeile
+  eindeutig ist („ID“ und „id“ einer Überschriftenzeile bleiben zwei Spalten); Zellen jenseits der Überschriftenzeile
   einer Datei kommen nach allen benannten Spalten. --rename ALT=NEU lässt eine Spalte ALT als NEU
-  gelten. Wie die Kopfzeilen voneinander abweichen, wird einmal je Änderung gemeldet, und --dry-run
+  gelten. Wie die Überschriften voneinander abweichen, wird einmal je Änderung gemeldet, und --dry-run
   zeigt die Spalten, die sie ergeben. --file-column setzt die Datei jeder Zeile in eine erste Spalte.</translation>
     </message>
     <message>
@@ -645,7 +645,7 @@
     </message>
     <message>
         <source>Add a sheet listing each file, last in the document: the sheet and rows it landed on, its encoding, separator, decimal sign, rows, columns, header changes and notes.</source>
-        <translation>Als letzte Tabelle des Dokuments eine Liste aller Dateien anfügen: Tabelle und Zeilen, in denen sie landeten, Kodierung, Trennzeichen, Dezimalzeichen, Zeilen, Spalten, Kopfzeilen-Änderungen und Hinweise.</translation>
+        <translation>Als letzte Tabelle des Dokuments eine Liste aller Dateien anfügen: Tabelle und Zeilen, in denen sie landeten, Kodierung, Trennzeichen, Dezimalzeichen, Zeilen, Spalten, Überschriften-Änderungen und Hinweise.</translation>
     </message>
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
@@ -1057,6 +1057,14 @@
         <source>Renamed: %1</source>
         <translation>Umbenannt: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Geben Sie den Namen ein, als der die Spalte gilt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>„%1“ ist der eigene Name der Spalte: Geben Sie einen anderen ein.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1217,6 +1225,20 @@
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Soll der Ordner mit diesen Beispieldateien geöffnet werden (damit Sie sie ansehen können, bevor Sie mit ihnen arbeiten)?</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln Datei hinzugefügt</numerusform>
+            <numerusform>%Ln Dateien hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; %Ln andere Datei übergangen (nicht %1)</numerusform>
+            <numerusform>; %Ln andere Dateien übergangen (nicht %1)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::OfficeCalls</name>
@@ -1373,7 +1395,7 @@
     </message>
     <message>
         <source>Lines and Headers</source>
-        <translation>Zeilen und Kopfzeilen</translation>
+        <translation>Zeilen und Überschriften</translation>
     </message>
     <message>
         <source>Lines to s&amp;kip at the start of each file:</source>
@@ -1385,7 +1407,7 @@
     </message>
     <message>
         <source>First line is a header: keep it once, match columns b&amp;y name</source>
-        <translation>&amp;Erste Zeile ist Kopfzeile: einmal behalten, Spalten nach Namen zuordnen</translation>
+        <translation>&amp;Erste Zeile enthält die Überschriften: einmal behalten, Spalten nach Namen zuordnen</translation>
     </message>
     <message>
         <source>Add a column with each line&apos;s file &amp;name</source>
@@ -1530,7 +1552,7 @@
     <name>quillora::RunReport</name>
     <message>
         <source>The headers differ: %1. Each file&apos;s cells are under the columns of their names.</source>
-        <translation>Die Kopfzeilen unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
+        <translation>Die Überschriften unterscheiden sich: %1. Die Zellen jeder Datei stehen unter den Spalten ihrer Namen.</translation>
     </message>
     <message>
         <source>Column names are spelt two ways: %1. Each is one column, named as first spelt.</source>
@@ -1555,13 +1577,13 @@
     <message numerus="yes">
         <source>%1: its header is one cell, where the other files have %Ln; it looks separated by %2.</source>
         <translation>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
-            <numerusform>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Überschriftenzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
+            <numerusform>%1: ihre Überschriftenzeile ist eine Zelle, wo die anderen Dateien %Ln haben; sie sieht getrennt durch %2 aus.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: its header is one cell, where the other files have several; it looks separated by %2.</source>
-        <translation>%1: ihre Kopfzeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
+        <translation>%1: ihre Überschriftenzeile ist eine Zelle, wo die anderen Dateien mehrere haben; sie sieht getrennt durch %2 aus.</translation>
     </message>
     <message>
         <source>Files</source>
@@ -1576,7 +1598,7 @@
     </message>
     <message>
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
-        <translation>Keine Kopfzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
+        <translation>Keine Überschriftenzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,23 @@
     </message>
 </context>
 <context>
+    <name>quillora::MainWindow</name>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln file added</numerusform>
+            <numerusform>%Ln files added</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; %Ln other file passed over (not %1)</numerusform>
+            <numerusform>; %Ln other files passed over (not %1)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>quillora::OpenDocument</name>
     <message numerus="yes">
         <source>%Ln character(s) of the sheet &quot;%1&quot; were left out: a %2 file cannot hold control characters other than tab and line break, nor U+FFFE and U+FFFF (an .xlsx file keeps them).</source>

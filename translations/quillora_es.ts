@@ -1056,6 +1056,14 @@
         <source>Renamed: %1</source>
         <translation>Renombradas: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Escriba el nombre con el que cuenta la columna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>«%1» ya es el nombre de la columna: escriba otro.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1215,6 +1223,20 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>¿Quiere que este programa abra la carpeta donde están estos archivos de ejemplo (para verlos antes de trabajar con ellos)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln archivo añadido</numerusform>
+            <numerusform>%Ln archivos añadidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; se omitió %Ln archivo de otro tipo (no %1)</numerusform>
+            <numerusform>; se omitieron %Ln archivos de otro tipo (no %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1057,6 +1057,14 @@
         <source>Renamed: %1</source>
         <translation>Renommées : %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Tapez le nom sous lequel la colonne compte.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>« %1 » est déjà le nom de la colonne : tapez-en un autre.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1216,6 +1224,20 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Voulez-vous que ce logiciel ouvre le dossier où sont rangés ces fichiers d&apos;exemple (pour les voir avant de travailler avec) ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln fichier ajouté</numerusform>
+            <numerusform>%Ln fichiers ajoutés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; %Ln autre fichier laissé de côté (pas %1)</numerusform>
+            <numerusform>; %Ln autres fichiers laissés de côté (pas %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

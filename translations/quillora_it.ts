@@ -1056,6 +1056,14 @@
         <source>Renamed: %1</source>
         <translation>Rinominate: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Scrivi il nome con cui conta la colonna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>«%1» è già il nome della colonna: scrivine un altro.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1215,6 +1223,20 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Aprire la cartella che contiene questi file di esempio (per vederli prima di lavorarci)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln file aggiunto</numerusform>
+            <numerusform>%Ln file aggiunti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; %Ln altro file tralasciato (non %1)</numerusform>
+            <numerusform>; %Ln altri file tralasciati (non %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

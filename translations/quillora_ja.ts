@@ -1033,6 +1033,14 @@
         <source>Renamed: %1</source>
         <translation>名前の変更: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>列をどの名前として扱うかを入力してください。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>「%1」はすでにこの列の名前です。別の名前を入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1192,6 +1200,18 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>これらのサンプルファイルがあるフォルダーを開きますか? (作業前に内容を確認できます)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln 個のファイルを追加しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>、%1 以外のファイル %Ln 個は対象外です</numerusform>
+        </translation>
     </message>
 </context>
 <context>

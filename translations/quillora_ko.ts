@@ -1032,6 +1032,14 @@
         <source>Renamed: %1</source>
         <translation>이름 바꿈: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>열을 어떤 이름으로 볼지 입력하십시오.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>“%1”은(는) 이미 이 열의 이름입니다. 다른 이름을 입력하십시오.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1191,6 +1199,18 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>이 예제 파일이 있는 폴더를 열까요(작업하기 전에 살펴볼 수 있도록)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>파일 %Ln개 추가됨</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; 다른 파일 %Ln개는 건너뜀(%1 아님)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1076,6 +1076,14 @@
         <source>Renamed: %1</source>
         <translation>Zmienione nazwy: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Wpisz nazwę, pod którą ma się liczyć kolumna.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>„%1” to już nazwa tej kolumny: wpisz inną.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1235,6 +1243,22 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Czy otworzyć folder, w którym są te pliki przykładowe (aby je obejrzeć przed pracą z nimi)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>Dodano %Ln plik</numerusform>
+            <numerusform>Dodano %Ln pliki</numerusform>
+            <numerusform>Dodano %Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; pominięto %Ln inny plik (nie %1)</numerusform>
+            <numerusform>; pominięto %Ln inne pliki (nie %1)</numerusform>
+            <numerusform>; pominięto %Ln innych plików (nie %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

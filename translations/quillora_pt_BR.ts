@@ -1056,6 +1056,14 @@
         <source>Renamed: %1</source>
         <translation>Renomeadas: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Digite o nome com que a coluna passa a contar.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>“%1” já é o nome da coluna: digite outro.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1215,6 +1223,20 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Deseja que este programa abra a pasta onde estão esses arquivos de exemplo (para vê-los antes de trabalhar com eles)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>%Ln arquivo adicionado</numerusform>
+            <numerusform>%Ln arquivos adicionados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; %Ln outro arquivo deixado de lado (não %1)</numerusform>
+            <numerusform>; %Ln outros arquivos deixados de lado (não %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

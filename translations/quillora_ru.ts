@@ -1076,6 +1076,14 @@
         <source>Renamed: %1</source>
         <translation>Переименованы: %1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>Введите имя, под которым будет считаться столбец.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>«%1» — уже имя этого столбца: введите другое.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1235,6 +1243,22 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>Открыть папку, где лежат эти файлы-примеры (чтобы посмотреть их перед работой)?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>Добавлен %Ln файл</numerusform>
+            <numerusform>Добавлено %Ln файла</numerusform>
+            <numerusform>Добавлено %Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>; пропущен %Ln другой файл (не %1)</numerusform>
+            <numerusform>; пропущено %Ln других файла (не %1)</numerusform>
+            <numerusform>; пропущено %Ln других файлов (не %1)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

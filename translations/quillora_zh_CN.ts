@@ -1028,6 +1028,14 @@
         <source>Renamed: %1</source>
         <translation>已重命名：%1</translation>
     </message>
+    <message>
+        <source>Type the name the column counts as.</source>
+        <translation>请输入该列要视作的名称。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the column&apos;s own name: type another.</source>
+        <translation>“%1”已是该列的名称：请输入其他名称。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::ImportController</name>
@@ -1187,6 +1195,18 @@
     <message>
         <source>Would you like this software to open the folder where these sample files are stored (so that you can view them before working with them)?</source>
         <translation>是否打开存放这些示例文件的文件夹（以便在使用前查看它们）？</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln file(s) added</source>
+        <translation>
+            <numerusform>已添加 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln other file(s) passed over (not %1)</source>
+        <translation>
+            <numerusform>；跳过了 %Ln 个其他文件（不是 %1）</numerusform>
+        </translation>
     </message>
 </context>
 <context>

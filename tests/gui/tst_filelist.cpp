@@ -6,6 +6,7 @@
 #include "gui/pointerfeedback.h"
 #include "packedfiles.h"
 #include "testfiles.h"
+#include "gui/textprogressbar.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
@@ -161,6 +162,8 @@ void tst_FileList::folderScanShowsTheBusyPointer()
     QCOMPARE(pointerWhileAdding, QList<int>(pointerWhileAdding.size(), 11));
     QCOMPARE(m_window->fileList().count(), 3);
     QCOMPARE(m_window->pointer().value(), 0);
+    // The files of another kind are counted where the bar says what happened.
+    QCOMPARE(m_window->progressBar()->text(), u"3 files added; 1 other file passed over (not *.txt)"_s);
 }
 
 void tst_FileList::dropAppendsFilesAndFolders()
