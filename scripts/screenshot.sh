@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshot from the installed program, as users see it
 # (the installed sample files' paths, no build folder): starts Quillora on a
-# virtual screen with a fresh home, loads the sample files and captures the
-# window into docs/screenshot.png. Needs the package installed (or
-# QUILLORA_PROGRAM naming another program); installs ImageMagick and xdotool
-# when they are missing.
+# virtual laptop screen (1280x720; QUILLORA_SCREEN names another) whose
+# every font is Debian's default, DejaVu Sans, with a fresh home, loads the
+# sample files and captures the window into docs/screenshot.png. Needs the
+# package installed (or QUILLORA_PROGRAM naming another program); installs
+# ImageMagick and xdotool when they are missing. LANGUAGE=de takes it in
+# German.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(dirname "$here")
@@ -24,7 +26,9 @@ fi
 if [[ "${1:-}" != --inside ]]; then
     home=$(mktemp -d)
     trap 'rm -rf "$home"' EXIT
-    HOME="$home" QUILLORA_PROGRAM="$program" xvfb-run -a -s "-screen 0 1920x1080x24" "$0" --inside "$output"
+    sed 's/@FAMILY@/DejaVu Sans/' "$top/tests/data/fonts/desktop.conf.in" > "$home/fonts.conf"
+    HOME="$home" FONTCONFIG_FILE="$home/fonts.conf" QUILLORA_PROGRAM="$program" \
+        xvfb-run -a -s "-screen 0 ${QUILLORA_SCREEN:-1280x720}x24" "$0" --inside "$output"
     echo "$output"
     exit 0
 fi

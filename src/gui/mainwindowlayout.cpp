@@ -7,6 +7,7 @@
 #include "core/product.h"
 #include "core/samples.h"
 #include "core/settings.h"
+#include "gui/buttonrows.h"
 #include "gui/caption.h"
 #include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
@@ -48,7 +49,7 @@ namespace quillora {
 namespace {
 // The designed sizes, in twips: the preview's
 // width, the margin round the window and the gap between its parts.
-constexpr int PreviewWidth = 6000;
+constexpr int PreviewWidth = 9000;
 constexpr int Margin = 120;
 constexpr int ButtonHeight = 405;
 } // namespace
@@ -145,13 +146,10 @@ void MainWindow::layOutControls()
     listRow->addWidget(m_listView, 1);
     listRow->addLayout(moveButtons);
 
-    auto *listButtons = new QGridLayout;
-    listButtons->setHorizontalSpacing(gap);
-    listButtons->setVerticalSpacing(gap - 1);
-    listButtons->addWidget(m_buttons.addFiles, 0, 0);
-    listButtons->addWidget(m_buttons.addFolder, 0, 1);
-    listButtons->addWidget(m_buttons.clearList, 1, 0);
-    listButtons->addWidget(m_buttons.loadSamples, 1, 1);
+    // Two to a row as designed; one to a row where their captions are long.
+    auto *listButtons = new ButtonRows(gap, gap - 1);
+    for (QPushButton *button : {m_buttons.addFiles, m_buttons.addFolder, m_buttons.clearList, m_buttons.loadSamples})
+        listButtons->addWidget(button);
 
     auto *list = new QWidget;
     list->setObjectName(u"ListPart"_s);

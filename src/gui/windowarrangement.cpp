@@ -23,7 +23,7 @@ WindowArrangement::WindowArrangement(const Parts &parts, int margin, QWidget *pa
 
 int WindowArrangement::wideFrom() const
 {
-    const int left = std::max(m_parts.list->sizeHint().width(), m_parts.preview->minimumSizeHint().width());
+    const int left = std::max(m_parts.list->minimumSizeHint().width(), m_parts.preview->minimumSizeHint().width());
     const int right = std::max(optionsWidth(), m_parts.start->minimumSizeHint().width());
     return 3 * m_margin + left + right;
 }
@@ -47,13 +47,18 @@ QSize leastOf(QWidget *part)
 
 QSize WindowArrangement::minimumSizeHint() const
 {
+    const std::initializer_list<QWidget *> column{m_parts.list, m_parts.options, m_parts.start};
     int columnWidth = optionsWidth();
-    int columnHeight = 2 * m_margin;
-    for (QWidget *part : {m_parts.list, static_cast<QWidget *>(m_parts.options), m_parts.start}) {
-        const QSize least = leastOf(part);
+    for (QWidget *part : column) {
         if (part != m_parts.options)
-            columnWidth = std::max(columnWidth, least.width());
-        columnHeight += least.height();
+            columnWidth = std::max(columnWidth, leastOf(part).width());
+    }
+    // A part whose height follows its width (buttons one or two to a row)
+    // as high as the column's width makes it.
+    int columnHeight = 2 * m_margin;
+    for (QWidget *part : column) {
+        const int least = leastOf(part).height();
+        columnHeight += part->hasHeightForWidth() ? std::max(least, part->heightForWidth(columnWidth)) : least;
     }
     const QSize preview = leastOf(m_parts.preview);
     return {3 * m_margin + columnWidth + preview.width(), 2 * m_margin + std::max(columnHeight, preview.height())};
