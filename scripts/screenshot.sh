@@ -44,10 +44,11 @@ for _ in $(seq 100); do
 done
 [[ -n "$window" ]] || { echo "Quillora did not show its window" >&2; exit 1; }
 sleep 1
-# "Load Sample/Example Files" by its Alt+X; then No to the question about
-# opening the folder.
+# "Load Sample/Example Files" by its Alt letter (X in English;
+# QUILLORA_SAMPLES_KEY names another language's); then No to the question
+# about opening the folder.
 xdotool windowfocus --sync "$window"
-xdotool key alt+x
+xdotool key "alt+${QUILLORA_SAMPLES_KEY:-x}"
 sleep 1.5
 xdotool key Escape
 sleep 1
