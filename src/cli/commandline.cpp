@@ -7,6 +7,7 @@
 #include "cli/helplayout.h"
 #include "cli/helprules.h"
 #include "cli/interruption.h"
+#include "cli/writtenfiles.h"
 #include "core/import/renames.h"
 #include "core/import/spreadsheetmodule.h"
 #include "core/list/paths.h"
@@ -306,6 +307,8 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
     if (options.paths.isEmpty())
         return usageError(CommandLineMessage::tr("no PATH given."));
     if (const QString wrong = readOutput(parser, options); !wrong.isEmpty())
+        return usageError(wrong);
+    if (const QString wrong = writtenFilesProblem(options); !wrong.isEmpty())
         return usageError(wrong);
     return {ParsedCommandLine::Action::Import, options, {}};
 }

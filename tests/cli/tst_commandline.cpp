@@ -110,6 +110,21 @@ void tst_CommandLine::usageErrors_data()
                                            << u"out.csv: the file must end in .ods, .xlsx or .fods."_s;
     QTest::newRow("output exists") << QStringList{u"--output"_s, existing, u"a"_s}
                                    << existing + u" exists; --force replaces it."_s;
+    // What a run writes is checked before anything is read: never an input
+    // (--force or not), never the other output, never a folder.
+    const QString input = writeFile(folder.filePath(u"in.csv"_s), "1,2\n");
+    QTest::newRow("report exists") << QStringList{u"--report"_s, existing, u"a"_s}
+                                   << existing + u" exists; --force replaces it."_s;
+    QTest::newRow("report is a folder") << QStringList{u"-f"_s, u"--report"_s, folder.path(), u"a"_s}
+                                        << folder.path() + u" is a folder; --report needs a file."_s;
+    QTest::newRow("report is the output")
+        << QStringList{u"-f"_s, u"-o"_s, existing, u"--report"_s, existing, u"a"_s}
+        << u"--report and --output both name %1: the report would replace the document."_s.arg(existing);
+    QTest::newRow("report is an input") << QStringList{u"-f"_s, u"--report"_s, input, input, u"a"_s}
+                                        << input + u" is a file to import; it cannot also be written."_s;
+    QTest::newRow("output is an input, by another name")
+        << QStringList{u"-f"_s, u"-o"_s, existing, folder.path() + u"/./existing.ods"_s}
+        << existing + u" is a file to import; it cannot also be written."_s;
     QTest::newRow("lines to skip that are no number") << QStringList{u"--skip-lines=-1"_s, u"a"_s}
                                                       << u"--skip-lines takes a number of lines, not \"-1\"."_s;
     QTest::newRow("unknown file column") << QStringList{u"--file-column=full"_s, u"a"_s}
@@ -122,6 +137,11 @@ void tst_CommandLine::usageErrors()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
+    QMap<QString, QByteArray> before;
+    for (const QString &argument : arguments) {
+        if (QFileInfo(argument).isFile())
+            before.insert(argument, readFile(argument));
+    }
     const ParsedCommandLine parsed = parseCommandLine(QStringList{u"quillora"_s} + arguments);
     QCOMPARE(parsed.action, Action::UsageError);
     QCOMPARE(parsed.text, reason);
@@ -133,6 +153,9 @@ void tst_CommandLine::usageErrors()
     errStream.flush();
     QCOMPARE(err, u"quillora: "_s + reason + u"\nTry 'quillora --help' for more information.\n"_s);
     QVERIFY(out.isEmpty());
+    // Nothing named was touched.
+    for (const auto &[path, bytes] : before.asKeyValueRange())
+        QCOMPARE(readFile(path), bytes);
 }
 
 void tst_CommandLine::options_data()
@@ -235,8 +258,6 @@ void tst_CommandLine::exitStatuses_data()
     QTest::newRow("member leading out") << u"climbs"_s << 1 << u"b.zip\" holds files whose names lead out of it: ../b.csv"_s;
     QTest::newRow("a tar archive compressed") << u"tar"_s << 1 << u"b.tar.gz\" cannot be read: it holds an archive of files (tar)"_s;
     QTest::newRow("unpacks past any text") << u"bomb"_s << 1 << u"cannot be read: it unpacks to more than 500 times its size"_s;
-    // The document is in Calc; the report's file is not replaced unasked.
-    QTest::newRow("report's file there") << u"report"_s << 1 << u"%1/r.csv exists; --force replaces it."_s;
     QTest::newRow("a file missing") << u"missing"_s << 1 << u"The file \"%1/missing.txt\" cannot be read: File not found"_s;
     // A file read whole is told of, and is no failure; replaced bytes are.
     QTest::newRow("stray bytes") << u"stray"_s << 0 << u"1 byte that is not UTF-8 was read as windows-1252"_s;
@@ -266,8 +287,6 @@ void tst_CommandLine::exitStatuses()
         paths.append(file(u"b.txt"_s, QByteArray("d\xC3\xA9j\xE0 ") + QByteArray("\xE9t\xE9 \xE0 c\xF4t\xE9 ").repeated(40)));
     if (problem == u"replaced")
         paths.prepend(u"--encoding=utf-8"_s);
-    if (problem == u"report")
-        paths.prepend(u"--report="_s + file(u"r.csv"_s, "mine"));
     const QByteArray b = "4,5,6\r\n";
     if (problem == u"cut")
         paths.append(file(u"b.csv.gz"_s, compressed(b.repeated(1000), "gzip").chopped(40)));
@@ -315,11 +334,13 @@ void tst_CommandLine::outputFileIsNeverImported()
     file(u"dir/a.txt"_s, "a");
     const QString output = m_dir->filePath(u"dir/out.ods"_s);
     QCOMPARE(run({u"-o"_s, output, m_dir->filePath(u"dir"_s)}).status, 0);
-    // Again, into the folder it walks, and named on its own too.
-    const Run again = run({u"-f"_s, u"-o"_s, output, m_dir->filePath(u"dir"_s), output});
+    // Again, into the folder it walks: there it is left out. Named as a
+    // file to import, it is a usage error (--force replaces no input).
+    const Run again = run({u"-f"_s, u"-o"_s, output, m_dir->filePath(u"dir"_s)});
     QCOMPARE(again.status, 0);
-    QCOMPARE(again.err.count(u"is the output file; it is not imported."_s), 2);
+    QCOMPARE(again.err.count(u"is the output file; it is not imported."_s), 1);
     QCOMPARE(readDocument(output).rows.value(u"Sheet1"_s), QList<QStringList>{{u"a"_s}});
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"-f"_s, u"-o"_s, output, output}).action, Action::UsageError);
 }
 
 void tst_CommandLine::outputIsRenamedIntoPlace()

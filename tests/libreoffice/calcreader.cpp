@@ -213,6 +213,16 @@ QList<uno::Reference<sheet::XSpreadsheetDocument>> calcDocuments(lo::OfficeSessi
     return documents;
 }
 
+bool calcEditsAsUsual(const uno::Reference<sheet::XSpreadsheetDocument> &document)
+{
+    const uno::Reference<beans::XPropertySet> properties(document, uno::UNO_QUERY_THROW);
+    bool undo = false;
+    bool heights = false;
+    properties->getPropertyValue(rtl::OUString("IsUndoEnabled")) >>= undo;
+    properties->getPropertyValue(rtl::OUString("IsAdjustHeightEnabled")) >>= heights;
+    return undo && heights;
+}
+
 bool calcInFront(const uno::Reference<sheet::XSpreadsheetDocument> &document)
 {
     const uno::Reference<frame::XModel> model(document, uno::UNO_QUERY_THROW);

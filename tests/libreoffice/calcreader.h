@@ -44,6 +44,9 @@ QStringList calcNarrowNumberColumns(const css::uno::Reference<css::sheet::XSprea
 // The spreadsheet documents open in the session, in its order.
 QList<css::uno::Reference<css::sheet::XSpreadsheetDocument>> calcDocuments(quillora::lo::OfficeSession &session);
 
+// Whether the document keeps what it needs to undo edits and fits its rows
+// heights, as a new document does.
+bool calcEditsAsUsual(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
 // Whether the document's window is the one in front, with the keyboard.
 bool calcInFront(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document);
 

@@ -10,6 +10,7 @@
 #include "memoryspreadsheet.h"
 #include "testfiles.h"
 
+#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XModifiable.hpp>
 
 #include <QFileInfo>
@@ -17,6 +18,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 using namespace Qt::Literals::StringLiterals;
 using namespace quillora;
@@ -61,6 +64,7 @@ private slots:
     void officeMissingExitsWithThree();
     void withoutArgumentsTheWindowOpens();
     void runsAtOnceLeaveTheUsersOfficeAlone();
+    void signalLeavesTheDocumentEditableAsUsual();
 
 private:
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
@@ -333,6 +337,25 @@ void tst_CommandLineOffice::runsAtOnceLeaveTheUsersOfficeAlone()
     QVERIFY(m_office->session().connected());
     QVERIFY(modified->isModified());
     QCOMPARE(calcRows(m_office->lastDocument(), u"Sheet1"_s), QList<QStringList>{{u"unsaved work"_s}});
+}
+
+// Ended by a signal while it writes, the run leaves its document as the
+// user expects it: edits can be undone, rows fit their text.
+void tst_CommandLineOffice::signalLeavesTheDocumentEditableAsUsual()
+{
+    const QString big = file(u"big.csv"_s, QByteArray("a,b,c,d\n").repeated(400000));
+    const qsizetype before = calcDocuments(m_office->session()).size();
+    QProcess program;
+    program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=comma"_s, big});
+    // Its document open in the office, it is writing the rows.
+    QTRY_VERIFY_WITH_TIMEOUT(calcDocuments(m_office->session()).size() > before, 60000);
+    const auto document = calcDocuments(m_office->session()).last();
+    QTRY_COMPARE_WITH_TIMEOUT(calcCell(document, u"Sheet1"_s, 0, 0).text, u"a"_s, 60000);
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 128 + SIGTERM);
+    QVERIFY(calcEditsAsUsual(document));
+    css::uno::Reference<css::util::XCloseable>(document, css::uno::UNO_QUERY_THROW)->close(true);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLineOffice)

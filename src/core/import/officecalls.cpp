@@ -7,6 +7,8 @@
 #include <QDeadlineTimer>
 #include <QLocale>
 
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace quillora {
@@ -78,20 +80,27 @@ void OfficeCalls::reportOnce(int number, const std::exception_ptr &failure)
 OfficeCalls::Wait OfficeCalls::wait(std::future<void> &result, std::chrono::milliseconds deadline)
 {
     constexpr std::chrono::milliseconds Slice{10};
+    // Closing, a call in flight (a block, the document's release) may
+    // still end within moments: the document then is left as the user
+    // expects it (undo on). One that does not is abandoned.
+    constexpr std::chrono::milliseconds ClosingGrace{1000};
     const QDeadlineTimer timer(deadline);
+    std::optional<QDeadlineTimer> grace;
     Wait outcome = Wait::Answered;
     while (result.wait_for(Slice) != std::future_status::ready) {
         if (outcome == Wait::Answered) {
-            if (closing())
+            if (closing() && !grace)
+                grace.emplace(ClosingGrace);
+            if (grace && grace->hasExpired())
                 outcome = Wait::Closing;
-            else if (timer.hasExpired())
+            else if (!grace && timer.hasExpired())
                 outcome = Wait::TimedOut;
             if (outcome != Wait::Answered)
                 m_spreadsheets.abandon();
         }
         m_observer.yield();
     }
-    return outcome;
+    return grace && outcome == Wait::Answered ? Wait::Closing : outcome;
 }
 
 } // namespace quillora
