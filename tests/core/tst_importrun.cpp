@@ -2,6 +2,7 @@
 #include "core/import/accountwords.h"
 #include "core/import/importplan.h"
 #include "core/import/importrun.h"
+#include "core/import/reportfile.h"
 #include "core/text/stagingfile.h"
 #include "core/text/textreader.h"
 #include "fakewindow.h"
@@ -13,6 +14,8 @@
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -61,6 +64,8 @@ private slots:
     void cleanup();
     void emptyListSaysSo();
     void reportRowNamesItsFileAndKeepsRoutineToItsColumn();
+    void csvReportKeepsFormulasText_data();
+    void csvReportKeepsFormulasText();
     void oneSheetPutsFilesOneAfterTheOther();
     void splitting_data();
     void splitting();
@@ -1378,6 +1383,35 @@ void tst_ImportRun::reportRowNamesItsFileAndKeepsRoutineToItsColumn()
     QCOMPARE(alone.size(), 2);
     QVERIFY(alone[0].text.contains(account.path));
     QVERIFY(alone[1].routine && alone[1].text.startsWith(u"2 lines above the table"_s));
+}
+
+void tst_ImportRun::csvReportKeepsFormulasText_data()
+{
+    // A file's name, and how the CSV report writes it.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << u"sales.csv"_s << u"sales.csv"_s;
+    QTest::newRow("a formula") << u"=2+3"_s << u"'=2+3"_s;
+    QTest::newRow("a formula with commas and quotes")
+        << u"=HYPERLINK(\"http://x.example\",\"open\")"_s << u"\"'=HYPERLINK(\"\"http://x.example\"\",\"\"open\"\")\""_s;
+    QTest::newRow("plus") << u"+1.csv"_s << u"'+1.csv"_s;
+    QTest::newRow("minus") << u"-x.csv"_s << u"'-x.csv"_s;
+    QTest::newRow("at") << u"@SUM.csv"_s << u"'@SUM.csv"_s;
+    QTest::newRow("tab") << u"\tA.csv"_s << u"'\tA.csv"_s;
+}
+
+// Opened in a spreadsheet, the CSV report holds no live formula; the JSON
+// report keeps the names as they are.
+void tst_ImportRun::csvReportKeepsFormulasText()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, field);
+    FileAccount account;
+    account.name = name;
+    const QList<QByteArray> csv = reportFileText(u"r.csv"_s, {account}, {}).split('\n');
+    QVERIFY2(csv.value(1).startsWith((field + u',').toUtf8()), csv.value(1).constData());
+    const QByteArray json = reportFileText(u"r.jsonl"_s, {account}, {});
+    QCOMPARE(QJsonDocument::fromJson(json).object().value(u"file"_s).toString(), name);
 }
 
 QTEST_GUILESS_MAIN(tst_ImportRun)

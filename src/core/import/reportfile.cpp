@@ -21,10 +21,19 @@ bool asJsonLines(const QString &path)
     return suffix == u"jsonl" || suffix == u"json";
 }
 
+// A field a spreadsheet would take for a formula (a file named "=2+3" or
+// "=HYPERLINK(...)"): it starts with an apostrophe, as OWASP advises, so
+// that opened in one it stays the text it is.
+bool looksLikeFormula(const QString &text)
+{
+    return !text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front());
+}
+
 // Quoted where it holds a comma, a quote or a line break, as CSV readers
 // take it.
-QString csvField(const QString &text)
+QString csvField(const QString &field)
 {
+    const QString text = looksLikeFormula(field) ? u'\'' + field : field;
     if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
         return text;
     return u'"' + QString(text).replace(u"\""_s, u"\"\""_s) + u'"';
