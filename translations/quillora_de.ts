@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>sie endet vor ihren komprimierten Daten: sie wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>ihre Prüfsumme passt nicht zu ihrem Inhalt: sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>sie ist beschädigt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -650,6 +665,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Dieselbe Liste auch in DATEI schreiben, als CSV oder, wenn der Name auf .jsonl oder .json endet, als JSON Lines; auch mit --dry-run. Eine vorhandene DATEI wird nur mit --force ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 ist ein Ordner; --report braucht eine Datei.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report und --output nennen beide %1: der Bericht würde das Dokument ersetzen.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 ist eine zu importierende Datei; sie kann nicht zugleich geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1884,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Sie hat sich beim Lesen geändert</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>sie ist ein .zip-Archiv im Archiv: entpacken Sie sie zuerst</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>termina antes que sus datos comprimidos: está cortado</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>su suma de comprobación no coincide con su contenido: está dañado</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>está dañado (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -649,6 +664,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Escribir también la misma lista en ARCHIVO, como CSV, o como JSON Lines si su nombre termina en .jsonl o .json; también con --dry-run. Un ARCHIVO existente solo se reemplaza con --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 es una carpeta; --report necesita un archivo.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report y --output nombran ambos %1: el informe reemplazaría el documento.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 es un archivo que se importa; no se puede escribir también.</translation>
     </message>
 </context>
 <context>
@@ -1856,6 +1883,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Cambió mientras se leía</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>es un archivo .zip dentro del archivo: descomprímalo primero</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>il s&apos;arrête avant la fin de ses données compressées : il a été tronqué</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>sa somme de contrôle ne correspond pas à son contenu : il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>il est endommagé (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -650,6 +665,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Écrire aussi la même liste dans FICHIER, en CSV, ou en JSON Lines si son nom finit par .jsonl ou .json ; aussi avec --dry-run. Un FICHIER existant n&apos;est remplacé qu&apos;avec --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 est un dossier ; --report demande un fichier.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report et --output désignent tous deux %1 : le rapport remplacerait le document.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 est un fichier à importer ; il ne peut pas aussi être écrit.</translation>
     </message>
 </context>
 <context>
@@ -1857,6 +1884,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Il a changé pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>c&apos;est une archive .zip dans l&apos;archive : décompressez-la d&apos;abord</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>finisce prima dei suoi dati compressi: è troncato</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>il suo checksum non corrisponde al contenuto: è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>è danneggiato (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -649,6 +664,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Scrivere la stessa lista anche in FILE, come CSV, o come JSON Lines se il nome finisce in .jsonl o .json; anche con --dry-run. Un FILE esistente viene sostituito solo con --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 è una cartella; --report richiede un file.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report e --output indicano entrambi %1: il rapporto sostituirebbe il documento.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 è un file da importare; non può anche essere scritto.</translation>
     </message>
 </context>
 <context>
@@ -1856,6 +1883,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>È cambiato mentre veniva letto</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>è un archivio .zip dentro l&apos;archivio: estrailo prima</translation>
     </message>
 </context>
 <context>

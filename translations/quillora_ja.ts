@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>圧縮データの途中で終わっています。途中で切れています</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>チェックサムが内容と一致しません。破損しています</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>破損しています (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -635,6 +650,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>同じ一覧を FILE にも書き出します。名前が .jsonl か .json で終わるなら JSON Lines、それ以外は CSV です。--dry-run でも使えます。既存の FILE は --force を付けたときだけ置き換えます。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 はフォルダーです。--report にはファイルが必要です。</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report と --output がどちらも %1 を指しています。レポートがドキュメントを置き換えてしまいます。</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 はインポートするファイルです。同時に書き込むことはできません。</translation>
     </message>
 </context>
 <context>
@@ -1820,6 +1847,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>読み込み中にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>アーカイブ内の .zip アーカイブです。先に展開してください</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>압축 데이터가 끝나기 전에 끝납니다. 잘린 파일입니다</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>체크섬이 내용과 맞지 않습니다. 손상된 파일입니다</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>손상된 파일입니다(%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -634,6 +649,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>같은 목록을 FILE에도 씁니다. 이름이 .jsonl 또는 .json으로 끝나면 JSON Lines, 아니면 CSV입니다. --dry-run과도 함께 쓸 수 있습니다. 이미 있는 FILE은 --force를 줄 때만 바꿉니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1은(는) 폴더입니다. --report에는 파일이 필요합니다.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report와 --output이 모두 %1을(를) 가리킵니다. 보고서가 문서를 대체하게 됩니다.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1은(는) 가져올 파일이므로 동시에 쓸 수 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1819,6 +1846,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>읽는 동안 파일이 바뀌었습니다</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>아카이브 안의 .zip 아카이브입니다. 먼저 압축을 푸십시오</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>kończy się przed końcem skompresowanych danych: jest ucięty</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>jego suma kontrolna nie zgadza się z zawartością: jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>jest uszkodzony (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -660,6 +675,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Zapisz tę samą listę także do PLIKU, jako CSV albo jako JSON Lines, gdy nazwa kończy się na .jsonl lub .json; także z --dry-run. Istniejący PLIK jest zastępowany tylko z --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 to folder; --report wymaga pliku.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report i --output wskazują oba %1: raport zastąpiłby dokument.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 to plik do zaimportowania; nie może być też zapisany.</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1916,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Zmienił się podczas odczytu</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>to archiwum .zip wewnątrz archiwum: najpierw je rozpakuj</translation>
     </message>
 </context>
 <context>

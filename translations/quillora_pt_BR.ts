@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>ele termina antes de seus dados compactados: foi cortado</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>sua soma de verificação não confere com o conteúdo: está danificado</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>está danificado (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -649,6 +664,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Gravar também a mesma lista em ARQUIVO, como CSV, ou como JSON Lines se o nome terminar em .jsonl ou .json; também com --dry-run. Um ARQUIVO existente só é substituído com --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 é uma pasta; --report precisa de um arquivo.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report e --output indicam ambos %1: o relatório substituiria o documento.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 é um arquivo a importar; não pode também ser gravado.</translation>
     </message>
 </context>
 <context>
@@ -1856,6 +1883,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Ele mudou enquanto era lido</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>é um arquivo .zip dentro do arquivo: descompacte-o primeiro</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>он заканчивается раньше своих сжатых данных: он обрезан</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>его контрольная сумма не совпадает с содержимым: он повреждён</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>он повреждён (%1)</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -660,6 +675,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>Записать тот же список ещё и в ФАЙЛ: как CSV или, если имя оканчивается на .jsonl или .json, как JSON Lines; также с --dry-run. Существующий ФАЙЛ заменяется только с --force.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 — папка; --report нужен файл.</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report и --output оба указывают %1: отчёт заменил бы документ.</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 — импортируемый файл; его нельзя одновременно записывать.</translation>
     </message>
 </context>
 <context>
@@ -1889,6 +1916,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>Он изменился во время чтения</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>это архив .zip внутри архива: сначала распакуйте его</translation>
     </message>
 </context>
 <context>

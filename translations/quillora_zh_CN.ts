@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>quillora</name>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>它在压缩数据结束之前就结束了：它被截断了</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>它的校验和与内容不符：它已损坏</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>它已损坏（%1）</translation>
+    </message>
+</context>
+<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -630,6 +645,18 @@
     <message>
         <source>Write the same list into FILE as well, as CSV, or as JSON Lines where its name ends in .jsonl or .json; also with --dry-run. A FILE there is replaced only with --force.</source>
         <translation>同时把同一列表写入 FILE：名称以 .jsonl 或 .json 结尾时为 JSON Lines，否则为 CSV；--dry-run 时也可用。已有的 FILE 仅在使用 --force 时才会被替换。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; --report needs a file.</source>
+        <translation>%1 是文件夹；--report 需要一个文件。</translation>
+    </message>
+    <message>
+        <source>--report and --output both name %1: the report would replace the document.</source>
+        <translation>--report 和 --output 都指向 %1：报告会替换文档。</translation>
+    </message>
+    <message>
+        <source>%1 is a file to import; it cannot also be written.</source>
+        <translation>%1 是要导入的文件；不能同时写入它。</translation>
     </message>
 </context>
 <context>
@@ -1815,6 +1842,10 @@
     <message>
         <source>It changed while it was read</source>
         <translation>读取期间文件已更改</translation>
+    </message>
+    <message>
+        <source>it is a .zip archive inside the archive: unpack it first</source>
+        <translation>它是压缩包中的 .zip 压缩包：请先解压</translation>
     </message>
 </context>
 <context>

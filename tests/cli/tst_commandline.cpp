@@ -39,6 +39,8 @@ private slots:
     void outputFileIsNeverImported();
     void exitStatuses_data();
     void exitStatuses();
+    void compressedTextAsItIs_data();
+    void compressedTextAsItIs();
     void outputIsRenamedIntoPlace();
     void failedWriteKeepsTheFile();
     void nothingWrittenWhenNoFileIsRead();
@@ -256,6 +258,8 @@ void tst_CommandLine::exitStatuses_data()
     QTest::newRow("member with a password") << u"password"_s << 1 << u"b.zip › b.csv\" cannot be read: it needs a password"_s;
     QTest::newRow("member packed unknown") << u"method"_s << 1 << u"b.zip › b.csv\" cannot be read: "_s;
     QTest::newRow("member leading out") << u"climbs"_s << 1 << u"b.zip\" holds files whose names lead out of it: ../b.csv"_s;
+    QTest::newRow("gzip check sum wrong") << u"crc"_s << 1 << u"b.csv.gz\" cannot be read: its check sum does not match"_s;
+    QTest::newRow("a zip archive in a zip archive") << u"zipzip"_s << 1 << u"b.zip › c.zip\" cannot be read: it is a .zip archive inside the archive"_s;
     QTest::newRow("a tar archive compressed") << u"tar"_s << 1 << u"b.tar.gz\" cannot be read: it holds an archive of files (tar)"_s;
     QTest::newRow("unpacks past any text") << u"bomb"_s << 1 << u"cannot be read: it unpacks to more than 500 times its size"_s;
     QTest::newRow("a file missing") << u"missing"_s << 1 << u"The file \"%1/missing.txt\" cannot be read: File not found"_s;
@@ -296,6 +300,13 @@ void tst_CommandLine::exitStatuses()
         paths.append(file(u"b.zip"_s, withUnknownMethod(zipOf({{u"b.csv"_s, b}}))) + u"/b.csv"_s);
     if (problem == u"climbs")
         paths.append(file(u"b.zip"_s, zipOf({{u"../b.csv"_s, b}, {u"c.csv"_s, b}})));
+    if (problem == u"crc") {
+        QByteArray damaged = compressed(b.repeated(1000), "gzip");
+        damaged[damaged.size() - 8] = char(damaged[damaged.size() - 8] ^ 0x40);
+        paths.append(file(u"b.csv.gz"_s, damaged));
+    }
+    if (problem == u"zipzip")
+        paths.append(file(u"b.zip"_s, zipOf({{u"c.zip"_s, zipOf({{u"c.csv"_s, b}})}})) + u"/c.zip"_s);
     if (problem == u"tar")
         paths.append(file(u"b.tar.gz"_s, tarGzOf({{u"b.csv"_s, b}})));
     if (problem == u"bomb")
@@ -314,7 +325,7 @@ void tst_CommandLine::exitStatuses()
         QVERIFY2(result.err.count(u'\n') == 1, qPrintable(result.err));
     }
     // The file before a packed one whole, whatever became of that.
-    if (QStringList{u"cut"_s, u"password"_s, u"method"_s, u"climbs"_s, u"tar"_s, u"bomb"_s}.contains(problem))
+    if (QStringList{u"cut"_s, u"crc"_s, u"zipzip"_s, u"password"_s, u"method"_s, u"climbs"_s, u"tar"_s, u"bomb"_s}.contains(problem))
         QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)).value(0), (QStringList{u"1"_s, u"2"_s, u"3"_s}));
 }
 
@@ -447,6 +458,35 @@ void tst_CommandLine::progressOnlyOnATerminal()
         QVERIFY2(result.err.contains(line) == drawn, qPrintable(line));
     // A drawn line is taken away again at the end.
     QVERIFY(!drawn || result.err.endsWith(u"\r\x1B[K"_s));
+}
+
+void tst_CommandLine::compressedTextAsItIs_data()
+{
+    // A compressed file's bytes, and the rows it gives.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<QStringList>>("rows");
+    const QList<QStringList> both{{u"1"_s, u"2"_s}, {u"3"_s, u"4"_s}};
+    QTest::newRow("plain lines after the compressed part") << compressed("1,2\n", "gzip") + "3,4\n" << both;
+    QTest::newRow("two members") << compressed("1,2\n", "gzip") + compressed("3,4\n", "gzip") << both;
+    QTest::newRow("zero bytes of padding") << compressed("1,2\n", "gzip") + QByteArray(512, '\0')
+                                           << QList<QStringList>{{u"1"_s, u"2"_s}};
+    // Text that starts as uuencoded data is the text it is.
+    QTest::newRow("uuencoded text") << compressed("begin 644 x\n#0V%T\nend\n", "gzip")
+                                    << QList<QStringList>{{u"begin 644 x"_s}, {u"#0V%T"_s}, {u"end"_s}};
+    QTest::newRow("bzip2") << compressed("1,2\n3,4\n", "bzip2") << both;
+    // A member of a .zip is told by its bytes as a file is.
+    QTest::newRow("a compressed member") << zipOf({{u"b.log.gz"_s, compressed("1,2\n3,4\n", "gzip")}}) << both;
+}
+
+void tst_CommandLine::compressedTextAsItIs()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<QStringList>, rows);
+    const bool zip = bytes.startsWith("PK");
+    const QString path = zip ? file(u"a.zip"_s, bytes) + u"/b.log.gz"_s : file(u"a.log.gz"_s, bytes);
+    const Run result = run({u"--split=comma"_s, path});
+    QVERIFY2(result.status == 0, qPrintable(result.err));
+    QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)), rows);
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)

@@ -639,6 +639,12 @@ void tst_CommandLineProcess::standardInputAndPipes_data()
     QTest::newRow("a file, partly read already")
         << u"printf 'one\\ntwo\\nthree\\n' > \"$1.in\"; (read x; \"$0\" -o \"$1\" -) < \"$1.in\"; /bin/rm \"$1.in\""_s
         << QList<QList<QStringList>>{{{u"two"_s}, {u"three"_s}}} << QString();
+    // Compressed (gzip -c of "a,b\nc\n"), a stream is the text it holds, as
+    // a file is.
+    QTest::newRow("compressed standard input")
+        << u"printf '\\x1f\\x8b\\x08\\x00\\x00\\x00\\x00\\x00\\x00\\x03\\x4b\\xd4\\x49\\xe2\\x4a\\xe6\\x02\\x00"
+           "\\x7d\\xd4\\xe6\\x44\\x06\\x00\\x00\\x00' | \"$0\" --split=comma -o \"$1\" -"_s
+        << QList<QList<QStringList>>{{{u"a"_s, u"b"_s}, {u"c"_s}}} << QString();
     QTest::newRow("/dev/null") << u"\"$0\" -o \"$1\" - < /dev/null"_s << QList<QList<QStringList>>{{}} << QString();
     QTest::newRow("reports name it stdin")
         << u"printf 'a\\377\\n' | \"$0\" --encoding=UTF-8 -o \"$1\" -"_s

@@ -3,6 +3,7 @@
 
 #include "core/failure.h"
 #include "core/text/filenames.h"
+#include "core/text/gzipstream.h"
 
 #include <QFileInfo>
 
@@ -41,6 +42,8 @@ using Archive = std::unique_ptr<archive, ArchiveFree>;
 
 QString shown(const PackedText &packed)
 {
+    if (!packed.shownName.isEmpty())
+        return packed.shownName;
     return packed.kind == PackedText::Kind::Member ? packed.file + MemberMark + packed.member : packed.file;
 }
 
@@ -84,12 +87,25 @@ Archive openArchive(const QString &file, bool zip)
     if (zip) {
         archive_read_support_format_zip(handle.get());
     } else {
-        archive_read_support_filter_all(handle.get());
+        // Exactly the compressions a text comes in: no decoder that runs
+        // another program, none that turns a text into other bytes (uu).
+        archive_read_support_filter_gzip(handle.get());
+        archive_read_support_filter_bzip2(handle.get());
+        archive_read_support_filter_xz(handle.get());
+        archive_read_support_filter_zstd(handle.get());
         archive_read_support_format_raw(handle.get());
     }
     if (archive_read_open_filename(handle.get(), encodePath(file).constData(), 256 * 1024) != ARCHIVE_OK)
         throw Failure(Message::tr("The file \"%1\" cannot be read: %2").arg(file, archiveError(handle.get())));
     return handle;
+}
+
+// Past its free size, a text that grows more than any text does is refused.
+void checkGrowth(const PackedText &packed, qint64 written, qint64 packedRead)
+{
+    if (written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas)
+        fail(packed, Message::tr("it unpacks to more than %1 times its size, which no text does").arg(
+                         UnpackLimits::RatioNoTextHas));
 }
 
 // The entry's data into the sink, within the limits. share: how
@@ -121,9 +137,7 @@ Unpacked copyData(archive *handle, const PackedText &packed, const TextSink &sin
         total += keep;
         if (limits.sampleBytes > 0 && total >= limits.sampleBytes)
             return reckoned(total);
-        if (total > UnpackLimits::FreeSize && total / packedRead() > UnpackLimits::RatioNoTextHas)
-            fail(packed, Message::tr("it unpacks to more than %1 times its size, which no text does").arg(
-                             UnpackLimits::RatioNoTextHas));
+        checkGrowth(packed, total, packedRead());
     }
 }
 
@@ -283,6 +297,30 @@ QString packedPathShown(const QString &path)
     return packed && packed->kind == PackedText::Kind::Member ? shown(*packed) : path;
 }
 
+namespace {
+// A tar archive compressed (.tar.gz) holds files, not a text: its first
+// block says so.
+TextSink refusingTar(const PackedText &packed, const TextSink &sink)
+{
+    return [&packed, sink, first = true](QByteArrayView bytes) mutable {
+        if (std::exchange(first, false) && bytes.size() >= 262 && bytes.sliced(257, 5) == "ustar")
+            fail(packed, Message::tr("it holds an archive of files (tar), not a text: unpack it first"));
+        sink(bytes);
+    };
+}
+
+bool startsAsGzip(const QString &file)
+{
+    const int fd = ::open(encodePath(file).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    char head[2] = {};
+    const bool gzip = ::read(fd, head, 2) == 2 && head[0] == '\x1F' && head[1] == '\x8B';
+    ::close(fd);
+    return gzip;
+}
+} // namespace
+
 Unpacked unpackInto(const PackedText &packed, const TextSink &sink, const UnpackLimits &limits)
 {
     if (packed.kind == PackedText::Kind::Member)
@@ -290,21 +328,18 @@ Unpacked unpackInto(const PackedText &packed, const TextSink &sink, const Unpack
     struct stat info{};
     if (::stat(encodePath(packed.file).constData(), &info) != 0)
         fail(packed, qt_error_string(errno));
+    if (startsAsGzip(packed.file)) {
+        return inflateGzipFile(encodePath(packed.file), refusingTar(packed, sink), limits,
+                               {.fail = [&](const QString &reason) { fail(packed, reason); },
+                                .growth = [&](qint64 written, qint64 read) { checkGrowth(packed, written, read); }});
+    }
     Archive handle = openArchive(packed.file, false);
     archive_entry *entry = nullptr;
     if (archive_read_next_header(handle.get(), &entry) != ARCHIVE_OK)
         fail(packed, archiveError(handle.get()));
-    // A sample's share of the whole, by the packed bytes read. A tar
-    // archive compressed (.tar.gz) holds files, not a text: its first block
-    // says so.
+    // A sample's share of the whole, by the packed bytes read.
     const qint64 size = std::max<qint64>(1, info.st_size);
-    bool first = true;
-    const auto tarRefused = [&](QByteArrayView bytes) {
-        if (std::exchange(first, false) && bytes.size() >= 262 && bytes.sliced(257, 5) == "ustar")
-            fail(packed, Message::tr("it holds an archive of files (tar), not a text: unpack it first"));
-        sink(bytes);
-    };
-    Unpacked unpacked = copyData(handle.get(), packed, tarRefused, limits, [size](qint64, qint64 packedRead) {
+    Unpacked unpacked = copyData(handle.get(), packed, refusingTar(packed, sink), limits, [size](qint64, qint64 packedRead) {
         return double(packedRead) / double(size);
     });
     unpacked.packed = info.st_size;

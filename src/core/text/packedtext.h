@@ -22,6 +22,9 @@ struct PackedText
     Kind kind = Kind::Compressed;
     QString file;   // the compressed file, or the archive
     QString member; // in the archive, as it names it
+    // How a person knows the file where its path means nothing to them
+    // (standard input kept in a file without a name).
+    QString shownName = {};
 };
 
 // Whether the bytes start a file compressed whole.

@@ -14,6 +14,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace quillora {
 
 namespace {
@@ -93,6 +95,18 @@ void TextReader::keepStream(int in)
         ::close(kept);
         throw Failure(readFailure(m_path, qt_error_string(error ? error : EIO)));
     }
+    // Compressed ("gzip -c a.csv | quillora -"), it is the text it holds,
+    // told by its bytes as a file is.
+    char head[10] = {};
+    const ssize_t read = ::pread(kept, head, sizeof head, 0);
+    if (read <= 0 || !isCompressedStart(QByteArrayView(head, read)))
+        return;
+    const int held = ::dup(kept);
+    m_file.close();
+    if (held < 0)
+        throw Failure(readFailure(m_path, qt_error_string(errno)));
+    const auto closeHeld = qScopeGuard([held] { ::close(held); });
+    keepUnpacked({PackedText::Kind::Compressed, u"/proc/self/fd/%1"_s.arg(held), {}, pathShown(m_path)}, 0);
 }
 
 // A small text stays in memory; a larger one goes on to a file without a
@@ -107,7 +121,10 @@ void TextReader::keepUnpacked(const PackedText &packed, qint64 sampleBytes)
         if (kept >= 0)
             ::close(kept);
     });
+    QByteArray head; // its first bytes, which tell what it is
     const auto sink = [&](QByteArrayView bytes) {
+        if (head.size() < 10)
+            head.append(bytes.first(std::min<qsizetype>(bytes.size(), 10 - head.size())));
         if (kept < 0 && text.size() + bytes.size() <= InMemory) {
             text.append(bytes);
             return;
@@ -121,6 +138,18 @@ void TextReader::keepUnpacked(const PackedText &packed, qint64 sampleBytes)
     // A sample is unpacked as far as the detector reads, as the import's is.
     const qint64 unpackBytes = sampleBytes > 0 ? std::max(sampleBytes, DetectorSample) : 0;
     Unpacked unpacked = unpackInto(packed, sink, {.stopRequested = m_stopRequested, .sampleBytes = unpackBytes});
+    if (packed.kind == PackedText::Kind::Member && head.startsWith("PK\x03\x04"))
+        throw Failure(readFailure(m_path, Message::tr("it is a .zip archive inside the archive: unpack it first")));
+    // A member compressed itself (logs.zip › app.log.2.gz) is the text it
+    // holds, told by its bytes as a file is: kept whole, then unpacked.
+    if (packed.kind == PackedText::Kind::Member && isCompressedStart(head)) {
+        if (sampleBytes > 0)
+            return keepUnpacked(packed, 0);
+        if (kept < 0 && ((kept = openNamelessFile(temporaryFolder())) < 0 || writeBufferAt(kept, text, offset) != 0))
+            throw Failure(readFailure(m_path, qt_error_string(errno ? errno : EIO)));
+        keepUnpacked({PackedText::Kind::Compressed, u"/proc/self/fd/%1"_s.arg(kept), {}, pathShown(m_path)}, 0);
+        return;
+    }
     if (sampleBytes > 0 && unpacked.written > sampleBytes) {
         m_unpackedStart = text;
         text.truncate(sampleBytes);
