@@ -678,6 +678,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 ist eine zu importierende Datei; sie kann nicht zugleich geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Komprimierte Dateien und Archive:
+  Eine ganz mit gzip, bzip2, xz oder zstd komprimierte Datei wird als der Text gelesen, den sie
+  enthält, erkannt an ihren ersten Bytes, wie immer sie heißt (auch die Standardeingabe); eine
+  beschädigte oder abgeschnittene wird mit ihrem Namen gemeldet. Ein .zip-Archiv ist ein Ordner: seine
+  Dateien werden als Pfade darunter benannt (2024.zip/nord/jan.csv), und --extension eines Ordners
+  bringt seine Archivdateien und komprimierten Dateien dieser Endung mit.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -677,6 +677,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 es un archivo que se importa; no se puede escribir también.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Archivos comprimidos y archivos .zip:
+  Un archivo comprimido entero con gzip, bzip2, xz o zstd se lee como el texto que contiene,
+  reconocido por sus primeros bytes sea cual sea su nombre (también la entrada estándar); uno dañado
+  o cortado se indica por su nombre. Un archivo .zip es una carpeta: sus miembros se nombran como
+  rutas bajo él (2024.zip/norte/ene.csv), y --extension de una carpeta trae sus miembros y sus
+  archivos comprimidos de esa extensión.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -678,6 +678,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 est un fichier à importer ; il ne peut pas aussi être écrit.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Fichiers compressés et archives :
+  Un fichier compressé en entier avec gzip, bzip2, xz ou zstd est lu comme le texte qu&apos;il contient,
+  reconnu à ses premiers octets quel que soit son nom (l&apos;entrée standard aussi) ; un fichier
+  endommagé ou tronqué est signalé par son nom. Une archive .zip est un dossier : ses membres sont
+  désignés comme des chemins sous elle (2024.zip/nord/jan.csv), et --extension d&apos;un dossier apporte
+  ses membres et ses fichiers compressés de cette extension.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

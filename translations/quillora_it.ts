@@ -677,6 +677,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 è un file da importare; non può anche essere scritto.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>File compressi e archivi:
+  Un file compresso per intero con gzip, bzip2, xz o zstd viene letto come il testo che contiene,
+  riconosciuto dai primi byte qualunque sia il nome (anche lo standard input); uno danneggiato o
+  troncato viene segnalato per nome. Un archivio .zip è una cartella: i suoi membri si indicano come
+  percorsi al suo interno (2024.zip/nord/gen.csv), e --extension di una cartella porta i suoi membri
+  e i file compressi con quell&apos;estensione.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -663,6 +663,18 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 はインポートするファイルです。同時に書き込むことはできません。</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>圧縮ファイルとアーカイブ:
+  gzip、bzip2、xz、zstd で全体を圧縮したファイルは、名前に関係なく先頭のバイトで判別し、中のテキストとして読み込みます
+  (標準入力も同様)。破損したものや途中で切れたものは、その名前を挙げて知らせます。.zip アーカイブはフォルダーとして扱い、
+  中のファイルはその下のパス (2024.zip/north/jan.csv) で指定します。フォルダーの --extension は、その拡張子の
+  アーカイブ内ファイルと圧縮ファイルも対象にします。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -662,6 +662,18 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1은(는) 가져올 파일이므로 동시에 쓸 수 없습니다.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>압축 파일과 아카이브:
+  gzip, bzip2, xz, zstd로 통째로 압축한 파일은 이름과 관계없이 첫 바이트로 알아보고 그 안의 텍스트로 읽습니다
+  (표준 입력도 마찬가지). 손상되었거나 잘린 파일은 이름을 들어 알립니다. .zip 아카이브는 폴더처럼 다루며,
+  그 안의 파일은 아래 경로(2024.zip/north/jan.csv)로 지정합니다. 폴더의 --extension은 그 확장자의 아카이브
+  구성원과 압축 파일도 가져옵니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -688,6 +688,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 to plik do zaimportowania; nie może być też zapisany.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Pliki skompresowane i archiwa:
+  Plik skompresowany w całości przez gzip, bzip2, xz lub zstd jest czytany jako tekst, który zawiera,
+  rozpoznany po pierwszych bajtach bez względu na nazwę (również standardowe wejście); uszkodzony lub
+  ucięty jest zgłaszany z nazwy. Archiwum .zip jest folderem: jego pliki nazywa się ścieżkami pod nim
+  (2024.zip/polnoc/sty.csv), a --extension folderu obejmuje jego pliki w archiwach i pliki
+  skompresowane z tym rozszerzeniem.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -677,6 +677,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 é um arquivo a importar; não pode também ser gravado.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Arquivos compactados e pacotes:
+  Um arquivo compactado inteiro com gzip, bzip2, xz ou zstd é lido como o texto que contém,
+  reconhecido pelos primeiros bytes seja qual for o nome (a entrada padrão também); um danificado ou
+  cortado é informado pelo nome. Um arquivo .zip é uma pasta: seus membros são nomeados como caminhos
+  abaixo dele (2024.zip/norte/jan.csv), e --extension de uma pasta traz seus membros e arquivos
+  compactados dessa extensão.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

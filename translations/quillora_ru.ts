@@ -688,6 +688,19 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 — импортируемый файл; его нельзя одновременно записывать.</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>Сжатые файлы и архивы:
+  Файл, целиком сжатый gzip, bzip2, xz или zstd, читается как содержащийся в нём текст; это
+  определяется по первым байтам, как бы файл ни назывался (и для стандартного ввода); о повреждённом
+  или обрезанном файле сообщается с его именем. Архив .zip — это папка: его файлы называются путями
+  внутри него (2024.zip/sever/jan.csv), а --extension для папки берёт его файлы и сжатые файлы с
+  этим расширением.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

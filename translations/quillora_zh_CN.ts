@@ -658,6 +658,17 @@
         <source>%1 is a file to import; it cannot also be written.</source>
         <translation>%1 是要导入的文件；不能同时写入它。</translation>
     </message>
+    <message>
+        <source>Compressed files and archives:
+  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its
+  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.
+  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),
+  and a folder&apos;s --extension brings its members and compressed files of that extension.</source>
+        <translation>压缩文件和压缩包：
+  用 gzip、bzip2、xz 或 zstd 整体压缩的文件，无论名称如何，都按其开头字节识别，并作为其中的文本读取（标准输入
+  也是如此）；损坏或被截断的文件会报告其名称。.zip 压缩包视作文件夹：其中的文件以其下的路径命名
+  （2024.zip/north/jan.csv），文件夹的 --extension 也会带上其中该扩展名的压缩包成员和压缩文件。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

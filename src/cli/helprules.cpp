@@ -19,6 +19,12 @@ QString helpRules()
                           "  it, level by level (hidden files and folders are passed over); - is standard input. Without\n"
                           "  arguments, or with --window, the window opens, with the PATHs listed."),
         QT_TRANSLATE_NOOP("quillora::CommandLine",
+                          "Compressed files and archives:\n"
+                          "  A file compressed whole with gzip, bzip2, xz or zstd is read as the text it holds, told by its\n"
+                          "  first bytes whatever its name (standard input too); a damaged or cut one is told, naming it.\n"
+                          "  A .zip archive is a folder: its members are named as paths below it (2024.zip/north/jan.csv),\n"
+                          "  and a folder's --extension brings its members and compressed files of that extension."),
+        QT_TRANSLATE_NOOP("quillora::CommandLine",
                           "Sheets:\n"
                           "  On one sheet the files follow each other; a file that ends with a line break is followed by an\n"
                           "  empty row. With --sheet-per-file each file's sheet goes in front, so the last file's sheet comes\n"

@@ -3,6 +3,7 @@
 // spreadsheet and into files by the document writer (exit statuses, reports,
 // the output file's safety).
 #include "cli/commandline.h"
+#include "cli/commandlineoptions.h"
 #include "cli/commandlineimport.h"
 #include "cli/interruption.h"
 #include "documentreader.h"
@@ -15,6 +16,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextStream>
 
@@ -39,6 +41,7 @@ private slots:
     void outputFileIsNeverImported();
     void exitStatuses_data();
     void exitStatuses();
+    void completionKnowsEveryOption();
     void compressedTextAsItIs_data();
     void compressedTextAsItIs();
     void outputIsRenamedIntoPlace();
@@ -487,6 +490,20 @@ void tst_CommandLine::compressedTextAsItIs()
     const Run result = run({u"--split=comma"_s, path});
     QVERIFY2(result.status == 0, qPrintable(result.err));
     QCOMPARE(MemorySpreadsheet::rowsOf(*m_office.sheet(u"Sheet1"_s)), rows);
+}
+
+// The shell completes every option the command takes.
+void tst_CommandLine::completionKnowsEveryOption()
+{
+    const QString completion = QString::fromUtf8(readFile(QStringLiteral(QUILLORA_TEST_DATA) + u"/../../data/quillora.bash-completion"_s));
+    QVERIFY(!completion.isEmpty());
+    for (const QCommandLineOption &option : importOptions()) {
+        for (const QString &name : option.names()) {
+            const QString word = (name.size() == 1 ? u"-"_s : u"--"_s) + name;
+            QVERIFY2(completion.contains(QRegularExpression(u"[\\s']"_s + QRegularExpression::escape(word) + u"[=\\s']"_s)),
+                     qPrintable(word));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CommandLine)
