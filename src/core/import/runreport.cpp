@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/runreport.h"
 
+
 #include "core/import/accountwords.h"
 #include "core/import/spreadsheet.h"
 #include "core/text/separators.h"
 #include "core/translations.h"
 
+#include <QHash>
 #include <QLocale>
 
 #include <algorithm>
@@ -16,10 +18,15 @@ namespace quillora {
 
 void RunReport::sheetWritten(const std::vector<SheetWriter::Landing> &landings, const SheetLayout &layout)
 {
+    // Found by their file's place in the list: a sheet of many files costs
+    // what its files do, not their square.
+    QHash<int, const SheetWriter::Landing *> byFile;
+    byFile.reserve(qsizetype(landings.size()));
+    for (const SheetWriter::Landing &landing : landings)
+        byFile.insert(landing.listIndex, &landing);
     for (qsizetype i = m_told; i < m_accounts.size(); ++i) {
         FileAccount &account = m_accounts[i];
-        const auto landed = std::ranges::find(landings, account.listIndex, &SheetWriter::Landing::listIndex);
-        if (landed != landings.end())
+        if (const SheetWriter::Landing *landed = byFile.value(account.listIndex))
             account.landed = FileAccount::Landing{landed->sheet, landed->firstRow, landed->lastSheet, landed->lastRow};
         std::tie(account.columnsMissing, account.columnsAdded) = layout.headerDriftOf(account.listIndex);
         m_observer.fileRead(account);

@@ -48,7 +48,10 @@ void SheetLayout::addFile(const FileEntry &entry)
     if (entry.header) {
         file.columns = matchColumns(entry.noteName, *entry.header);
         m_headerSeen = true;
+        if (!m_firstHeaderAt)
+            m_firstHeaderAt = m_files.size();
     }
+    m_fileAt.emplace(entry.listIndex, m_files.size());
     m_files.push_back(std::move(file));
 }
 
@@ -200,9 +203,12 @@ std::vector<std::pair<int, qint64>> SheetLayout::fileEnds() const
 
 std::pair<QStringList, QStringList> SheetLayout::headerDriftOf(int listIndex) const
 {
-    const auto first = std::ranges::find_if(m_files, [](const File &file) { return file.columns.has_value(); });
-    const auto file = std::ranges::find(m_files, listIndex, &File::listIndex);
-    if (file == m_files.end() || !file->columns || first == m_files.end())
+    const auto at = m_fileAt.find(listIndex);
+    if (at == m_fileAt.end() || !m_firstHeaderAt)
+        return {};
+    const File *first = &m_files[*m_firstHeaderAt];
+    const File *file = &m_files[at->second];
+    if (!file->columns)
         return {};
     const std::vector<qsizetype> &firstColumns = *first->columns;
     const std::vector<qsizetype> &columns = *file->columns;

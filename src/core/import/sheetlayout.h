@@ -14,6 +14,7 @@
 
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace quillora {
@@ -115,6 +116,8 @@ private:
     std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);
 
     std::vector<File> m_files;
+    std::unordered_map<int, size_t> m_fileAt; // a file's place in m_files, by its place in the list
+    std::optional<size_t> m_firstHeaderAt;    // the first file with a header
     size_t m_current = 0;
     QStringList m_names; // the named columns, as first spelt
     std::vector<Column> m_columns; // beside m_names

@@ -113,10 +113,18 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setIgnorePunctuation(true);
-    std::sort(entries.begin(), entries.end(), [&](const FolderEntry &a, const FolderEntry &b) {
-        const int order = collator.compare(a.name, b.name);
-        return order != 0 ? order < 0 : a.name < b.name;
+    // Each name's key made once: a folder of many files sorts in moments.
+    std::vector<std::pair<QCollatorSortKey, FolderEntry>> keyed;
+    keyed.reserve(entries.size());
+    for (FolderEntry &entry : entries)
+        keyed.emplace_back(collator.sortKey(entry.name), std::move(entry));
+    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : a.second.name < b.second.name;
     });
+    entries.clear();
+    for (auto &[key, entry] : keyed)
+        entries.push_back(std::move(entry));
     return entries;
 }
 
