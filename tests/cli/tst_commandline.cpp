@@ -57,6 +57,7 @@ private:
     {
         int status = -1;
         QString err;
+        QString out;
     };
     Run run(const QStringList &arguments, bool terminal = false);
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir->filePath(name), bytes); }
@@ -90,7 +91,9 @@ tst_CommandLine::Run tst_CommandLine::run(const QStringList &arguments, bool ter
         result.status = CommandLineImport(parsed.options, console, writer, CommandLineImport::storedBy(writer)).run();
     }
     errStream.flush();
+    outStream.flush();
     result.err = err;
+    result.out = out;
     return result;
 }
 
@@ -314,6 +317,12 @@ void tst_CommandLine::exitStatuses()
         paths.append(file(u"b.tar.gz"_s, tarGzOf({{u"b.csv"_s, b}})));
     if (problem == u"bomb")
         paths.append(file(u"b.csv.zst"_s, compressed(QByteArray(100 << 20, 'x'), "zstd")));
+    if (problem == u"missing") {
+        // The plan says why, where a file read says its encoding and rows.
+        const Run plan = run(QStringList{u"--dry-run"_s, u"--split=comma"_s} + paths);
+        QVERIFY2(plan.out.contains(u"missing.txt: not read: The file \""_s + paths.last() + u"\" cannot be read: File not found\n"_s),
+                 qPrintable(plan.out));
+    }
     if (problem == u"lost")
         m_office.beforeCall = [](const QString &operation) {
             if (operation == u"writeRows")

@@ -271,6 +271,10 @@ QString AccountWords::headerChangesShown(const FileAccount &account)
 
 QString AccountWords::planLine(const FileAccount &account)
 {
+    // A file that could not be read has no encoding nor rows: why instead.
+    if (!account.failure.isEmpty())
+        //: %1 the file, %2 why it could not be read
+        return tr("%1: not read: %2").arg(account.name, account.failure);
     //: %1 the file, %2 its encoding, %3 how it was taken, %4 its rows ("3 rows"), %5 its widest row ("2 cells")
     QString line = tr("%1: %2 (%3), %4, widest %5")
                        .arg(account.name, QString::fromLatin1(account.encoding), takenShown(account.encodingTaken),

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QSaveFile>
 
 using namespace Qt::Literals::StringLiterals;
@@ -59,9 +60,14 @@ QByteArray reportFileText(const QString &path, const QList<FileAccount> &account
             text += csvLine(row);
             continue;
         }
+        // Counts as numbers, so that a script adds them up as they are.
+        static const QSet<QString> numbers{u"first_row"_s, u"last_row"_s, u"lines_skipped"_s, u"rows"_s, u"columns"_s};
         QJsonObject object;
-        for (qsizetype i = 0; i < keys.size(); ++i)
-            object.insert(keys[i], row.value(i));
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            bool isNumber = false;
+            const qint64 number = numbers.contains(keys[i]) ? row.value(i).toLongLong(&isNumber) : 0;
+            object.insert(keys[i], isNumber ? QJsonValue(double(number)) : QJsonValue(row.value(i)));
+        }
         text += QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
     }
     return text;

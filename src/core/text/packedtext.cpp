@@ -55,7 +55,8 @@ QString shown(const PackedText &packed)
 QString archiveError(archive *handle)
 {
     const char *text = archive_error_string(handle);
-    return text ? QString::fromLocal8Bit(text) : Message::tr("the archive is damaged");
+    // Its own messages may end in a line break; a report's line goes on.
+    return text ? QString::fromLocal8Bit(text).trimmed() : Message::tr("the archive is damaged");
 }
 
 // A name that stays below the archive: relative, no ".." part (with either
