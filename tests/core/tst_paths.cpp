@@ -16,6 +16,8 @@ private slots:
     void removeDoubleBackslashes_data();
     void removeDoubleBackslashes();
     void fileNameOf();
+    void fileColumnNamesAFileBelowTheFolderOfAll_data();
+    void fileColumnNamesAFileBelowTheFolderOfAll();
     void listKeepsDuplicatesAndComparesExactly();
     void selectionOfOneFileIsItsPath();
     void selectionOfSeveralFilesIsFolderAndNames();
@@ -135,6 +137,32 @@ void tst_Paths::namesComeBackToTheirBytes()
     QCOMPARE(holdsUndecodedBytes(path), !utf8);
     if (utf8)
         QCOMPARE(path, QString::fromUtf8(bytes));
+}
+
+void tst_Paths::fileColumnNamesAFileBelowTheFolderOfAll_data()
+{
+    // The paths as typed, and each as the relative file column shows it.
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("one folder") << QStringList{u"/data/2024/a.csv"_s, u"/data/2024/b.csv"_s}
+                                << QStringList{u"a.csv"_s, u"b.csv"_s};
+    QTest::newRow("a folder below") << QStringList{u"/data/a.csv"_s, u"/data/north/b.csv"_s}
+                                    << QStringList{u"a.csv"_s, u"north/b.csv"_s};
+    QTest::newRow("as typed, with . and ..") << QStringList{u"./sub/x.csv"_s, u"sub/../y.csv"_s}
+                                             << QStringList{u"sub/x.csv"_s, u"y.csv"_s};
+    QTest::newRow("doubled slashes") << QStringList{u"/data//2024/a.csv"_s, u"/data/2024/./b.csv"_s}
+                                     << QStringList{u"a.csv"_s, u"b.csv"_s};
+}
+
+void tst_Paths::fileColumnNamesAFileBelowTheFolderOfAll()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, shown);
+    const QString folder = commonFolder(paths);
+    QStringList names;
+    for (const QString &path : paths)
+        names.append(shownFileName(path, FileColumn::Relative, folder));
+    QCOMPARE(names, shown);
 }
 
 QTEST_GUILESS_MAIN(tst_Paths)

@@ -81,12 +81,17 @@ QStringList qtFilters(QStringView filter)
 
 } // namespace OpenDialog
 
-QString commonFolder(const QStringList &paths)
+QString commonFolder(const QStringList &typed)
 {
-    if (paths.isEmpty())
+    if (typed.isEmpty())
         return {};
+    // As a file is named below it: "./sub/x.csv" is "sub/x.csv".
+    QStringList paths;
+    paths.reserve(typed.size());
+    for (const QString &path : typed)
+        paths.append(QDir::cleanPath(path));
     QStringView common = QStringView(paths.first()).first(paths.first().lastIndexOf(u'/') + 1);
-    for (const QString &path : paths) {
+    for (const QString &path : std::as_const(paths)) {
         qsizetype same = 0;
         while (same < common.size() && same < path.size() && common[same] == path[same])
             ++same;
@@ -99,10 +104,12 @@ QString commonFolder(const QStringList &paths)
 QString shownFileName(const QString &path, FileColumn shown, const QString &folder)
 {
     switch (shown) {
-    case FileColumn::Relative:
-        if (!folder.isEmpty() && path.startsWith(folder))
-            return path.sliced(folder.size());
-        return path;
+    case FileColumn::Relative: {
+        const QString clean = QDir::cleanPath(path);
+        if (!folder.isEmpty() && clean.startsWith(folder))
+            return clean.sliced(folder.size());
+        return clean;
+    }
     case FileColumn::Name:
         return FileNameOf(path);
     case FileColumn::None:
