@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The folder expansion on real folder trees made in a temporary folder.
 #include "core/list/folderexpansion.h"
+#include "packedfiles.h"
 #include "testfiles.h"
 
 #include <QDir>
@@ -57,6 +58,7 @@ private slots:
     void unsafeSubfolderNamesAreSkipped();
     void unreadableSubfoldersAreDropped();
     void linkLoopsEndTheWalk();
+    void archiveNamesAsTheirArchiveMeansThem();
 
 private:
     // Every file the expansion appends, relative to the tree's folder.
@@ -208,6 +210,17 @@ void tst_FolderExpansion::linkLoopsEndTheWalk()
     QVERIFY(QFile::link(m_dir->path(), m_dir->filePath(u"root"_s)));
     // Each real folder once: its files are appended once.
     QCOMPARE(expand(), (QStringList{u"a.txt"_s, u"again/b.txt"_s}));
+}
+
+// A name flagged UTF-8 is UTF-8; one without the flag is in the format's
+// own code page, CP437, as old DOS and Windows programs wrote it.
+void tst_FolderExpansion::archiveNamesAsTheirArchiveMeansThem()
+{
+    QByteArray zip = zipOf({{u"cafX.csv"_s, "1"}, {u"naïve.csv"_s, "2"}});
+    QCOMPARE(zip.count("cafX.csv"), 2); // its local and its central header
+    zip.replace("cafX.csv", "caf\x82.csv");
+    writeFile(m_dir->filePath(u"old.zip"_s), zip);
+    QCOMPARE(expand(u"*.csv"_s), (QStringList{u"old.zip/café.csv"_s, u"old.zip/naïve.csv"_s}));
 }
 
 QTEST_GUILESS_MAIN(tst_FolderExpansion)

@@ -6,6 +6,7 @@
 #include "core/text/gzipstream.h"
 
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -74,12 +75,32 @@ bool staysInside(const QString &name)
     return true;
 }
 
+// The text of bytes that are UTF-8 throughout; nullopt where they are not.
+std::optional<QString> utf8Text(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? std::nullopt : std::optional<QString>(std::move(text));
+}
+
+// A member's name as its archive means it: flagged UTF-8, or its bytes
+// UTF-8 throughout (as systems that write UTF-8 unflagged store them), else
+// the format's own code page, CP437 ("caf\x82.csv" is "café.csv").
 QString entryName(archive_entry *entry)
 {
-    if (const char *utf8 = archive_entry_pathname_utf8(entry))
-        return QString::fromUtf8(utf8);
-    const char *name = archive_entry_pathname(entry);
-    return name ? QString::fromLocal8Bit(name) : QString();
+    const char *stored = archive_entry_pathname(entry);
+    if (stored) {
+        if (auto text = utf8Text(stored))
+            return *text;
+    }
+    if (const char *utf8 = archive_entry_pathname_utf8(entry)) {
+        if (auto text = utf8Text(utf8); text && !text->contains(QChar::ReplacementCharacter))
+            return *text;
+    }
+    if (!stored)
+        return {};
+    QStringDecoder cp437("IBM437", QStringConverter::Flag::Stateless);
+    return cp437.isValid() ? cp437.decode(QByteArrayView(stored)) : QString::fromLatin1(stored);
 }
 
 Archive openArchive(const QString &file, bool zip)
