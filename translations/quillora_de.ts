@@ -354,6 +354,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 entpackt aus %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: nicht gelesen: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1493,10 +1498,6 @@
         <translation>das Archiv ist beschädigt</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>entpackt wird sie mehr als %1-mal so groß, was kein Text tut</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>sein Name führt aus dem Archiv hinaus</translation>
     </message>
@@ -1511,6 +1512,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>sie enthält ein Archiv von Dateien (tar), keinen Text: entpacken Sie sie zuerst</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>sie entpackt sich auf mehr als das %1-Fache ihrer Größe, wie es eine Dekomprimierungsbombe tut; ist sie ein Text, der sich so sehr wiederholt, entpacken Sie sie zuerst und importieren Sie den Text</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>mit den Dateien davor entpackt sich das Archiv „%1“ auf mehr als das %2-Fache seiner Größe, wie es eine Dekomprimierungsbombe tut; wiederholen sich seine Texte so sehr, entpacken Sie es zuerst und importieren Sie sie</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 descomprimidos de %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: no leído: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1492,10 +1497,6 @@
         <translation>el archivo comprimido está dañado</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>descomprimido supera %1 veces su tamaño, algo que ningún texto hace</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>su nombre lleva fuera del archivo comprimido</translation>
     </message>
@@ -1510,6 +1511,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>contiene un paquete de archivos (tar), no un texto: descomprímalo primero</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>se descomprime a más de %1 veces su tamaño, como hace una bomba de descompresión; si es un texto que se repite tanto, descomprímalo primero e importe el texto</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>con los miembros anteriores, el archivo «%1» se descomprime a más de %2 veces su tamaño, como hace una bomba de descompresión; si sus textos se repiten tanto, descomprímalo primero e impórtelos</translation>
     </message>
 </context>
 <context>

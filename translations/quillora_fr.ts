@@ -354,6 +354,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 décompressés depuis %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1 : non lu : %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1493,10 +1498,6 @@
         <translation>l&apos;archive est endommagée</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>décompressé, il dépasse %1 fois sa taille, ce qu&apos;aucun texte ne fait</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>son nom mène hors de l&apos;archive</translation>
     </message>
@@ -1511,6 +1512,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>il contient une archive de fichiers (tar), pas un texte : décompressez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>il se décompresse en plus de %1 fois sa taille, comme une bombe de décompression ; si c&apos;est un texte qui se répète à ce point, décompressez-le d&apos;abord et importez le texte</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>avec les membres qui le précèdent, l&apos;archive « %1 » se décompresse en plus de %2 fois sa taille, comme une bombe de décompression ; si ses textes se répètent à ce point, décompressez-la d&apos;abord et importez-les</translation>
     </message>
 </context>
 <context>

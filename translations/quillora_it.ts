@@ -354,6 +354,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 estratti da %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: non letto: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1492,10 +1497,6 @@
         <translation>l&apos;archivio è danneggiato</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>estratto supera %1 volte la sua dimensione, cosa che nessun testo fa</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>il suo nome porta fuori dall&apos;archivio</translation>
     </message>
@@ -1510,6 +1511,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>contiene un archivio di file (tar), non un testo: estrailo prima</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>si decomprime in più di %1 volte la sua dimensione, come fa una bomba di decompressione; se è un testo che si ripete così tanto, estrailo prima e importa il testo</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>con i membri che lo precedono, l&apos;archivio «%1» si decomprime in più di %2 volte la sua dimensione, come fa una bomba di decompressione; se i suoi testi si ripetono così tanto, estrailo prima e importali</translation>
     </message>
 </context>
 <context>

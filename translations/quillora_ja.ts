@@ -343,6 +343,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 (圧縮時 %2)</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: 読み込めません: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1465,10 +1470,6 @@
         <translation>アーカイブが壊れています</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>展開すると元の %1 倍を超えます。テキストではありえない大きさです</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>名前がアーカイブの外を指しています</translation>
     </message>
@@ -1483,6 +1484,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>テキストではなくファイルのアーカイブ (tar) です: 先に展開してください</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>展開するとサイズの %1 倍を超えます。解凍爆弾と同じ振る舞いです。これほど繰り返しの多いテキストなら、先に展開してからテキストをインポートしてください</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>それより前のファイルと合わせて、アーカイブ「%1」は展開するとサイズの %2 倍を超えます。解凍爆弾と同じ振る舞いです。中のテキストがこれほど繰り返しの多いものなら、先に展開してからインポートしてください</translation>
     </message>
 </context>
 <context>

@@ -343,6 +343,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 (압축 시 %2)</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: 읽지 못함: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1464,10 +1469,6 @@
         <translation>아카이브가 손상되었습니다</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>압축을 풀면 원래 크기의 %1배를 넘습니다. 어떤 텍스트도 그렇지 않습니다</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>이름이 아카이브 밖을 가리킵니다</translation>
     </message>
@@ -1482,6 +1483,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>텍스트가 아니라 파일 묶음(tar)입니다: 먼저 압축을 푸십시오</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>압축을 풀면 크기의 %1배를 넘습니다. 압축 폭탄과 같은 모습입니다. 이렇게 반복이 많은 텍스트라면 먼저 압축을 푼 뒤 텍스트를 가져오십시오</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>앞의 구성원과 합쳐 아카이브 “%1”은(는) 압축을 풀면 크기의 %2배를 넘습니다. 압축 폭탄과 같은 모습입니다. 텍스트의 반복이 이렇게 많다면 먼저 압축을 푼 뒤 가져오십시오</translation>
     </message>
 </context>
 <context>

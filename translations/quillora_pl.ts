@@ -365,6 +365,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 po rozpakowaniu z %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: nie wczytano: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1515,10 +1520,6 @@
         <translation>archiwum jest uszkodzone</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>po rozpakowaniu jest ponad %1 razy większy, czego żaden tekst nie robi</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>jego nazwa prowadzi poza archiwum</translation>
     </message>
@@ -1533,6 +1534,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>zawiera archiwum plików (tar), a nie tekst: najpierw je rozpakuj</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>rozpakowuje się do ponad %1-krotności swojego rozmiaru, jak bomba dekompresyjna; jeśli to tekst, który tak bardzo się powtarza, najpierw go rozpakuj i zaimportuj tekst</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>razem z poprzednimi plikami archiwum „%1” rozpakowuje się do ponad %2-krotności swojego rozmiaru, jak bomba dekompresyjna; jeśli jego teksty tak bardzo się powtarzają, najpierw je rozpakuj i zaimportuj</translation>
     </message>
 </context>
 <context>

@@ -354,6 +354,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 descompactados de %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: não lido: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1492,10 +1497,6 @@
         <translation>o arquivo compactado está danificado</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>descompactado passa de %1 vezes o seu tamanho, o que nenhum texto faz</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>seu nome leva para fora do arquivo compactado</translation>
     </message>
@@ -1510,6 +1511,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>ele contém um pacote de arquivos (tar), não um texto: descompacte-o primeiro</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>ele se descompacta em mais de %1 vezes o seu tamanho, como faz uma bomba de descompactação; se for um texto que se repete tanto, descompacte-o antes e importe o texto</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>com os membros anteriores, o arquivo “%1” se descompacta em mais de %2 vezes o seu tamanho, como faz uma bomba de descompactação; se seus textos se repetem tanto, descompacte-o antes e importe-os</translation>
     </message>
 </context>
 <context>

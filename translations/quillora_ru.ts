@@ -365,6 +365,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1 после распаковки из %2</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1: не прочитан: %2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1515,10 +1520,6 @@
         <translation>архив повреждён</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>после распаковки он больше своего размера более чем в %1 раз, чего не бывает ни у одного текста</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>его имя ведёт за пределы архива</translation>
     </message>
@@ -1533,6 +1534,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>в нём архив файлов (tar), а не текст: сначала распакуйте его</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>он распаковывается более чем в %1 раз больше своего размера, как бомба распаковки; если это текст, который так сильно повторяется, сначала распакуйте его и импортируйте текст</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>вместе с предыдущими файлами архив «%1» распаковывается более чем в %2 раз больше своего размера, как бомба распаковки; если его тексты так сильно повторяются, сначала распакуйте его и импортируйте их</translation>
     </message>
 </context>
 <context>

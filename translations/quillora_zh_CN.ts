@@ -343,6 +343,11 @@
         <extracomment>%1 the size of a file&apos;s text, %2 what it takes compressed</extracomment>
         <translation>%1（压缩前为 %2）</translation>
     </message>
+    <message>
+        <source>%1: not read: %2</source>
+        <extracomment>%1 the file, %2 why it could not be read</extracomment>
+        <translation>%1：未读取：%2</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -1459,10 +1464,6 @@
         <translation>压缩包已损坏</translation>
     </message>
     <message>
-        <source>it unpacks to more than %1 times its size, which no text does</source>
-        <translation>解压后超过原大小的 %1 倍，任何文本都不会如此</translation>
-    </message>
-    <message>
         <source>its name leads out of the archive</source>
         <translation>其名称指向压缩包之外</translation>
     </message>
@@ -1477,6 +1478,14 @@
     <message>
         <source>it holds an archive of files (tar), not a text: unpack it first</source>
         <translation>其中是文件归档（tar），不是文本：请先解压</translation>
+    </message>
+    <message>
+        <source>it unpacks to more than %1 times its size, as a decompression bomb does; if it is a text that repeats itself this much, unpack it first and import the text</source>
+        <translation>它解压后超过自身大小的 %1 倍，这是解压炸弹的特征；如果它是重复如此之多的文本，请先解压再导入文本</translation>
+    </message>
+    <message>
+        <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
+        <translation>连同之前的成员，压缩包“%1”解压后超过自身大小的 %2 倍，这是解压炸弹的特征；如果其中的文本重复如此之多，请先解压再导入</translation>
     </message>
 </context>
 <context>

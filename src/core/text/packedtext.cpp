@@ -126,14 +126,23 @@ Archive openArchive(const QString &file, bool zip)
 void checkGrowth(const PackedText &packed, qint64 written, qint64 packedRead)
 {
     if (written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas)
-        fail(packed, Message::tr("it unpacks to more than %1 times its size, which no text does").arg(
-                         UnpackLimits::RatioNoTextHas));
+        fail(packed, Message::tr("it unpacks to more than %1 times its size, as a decompression bomb does; if it is "
+                                 "a text that repeats itself this much, unpack it first and import the text")
+                         .arg(UnpackLimits::RatioNoTextHas));
+}
+
+void checkArchiveGrowth(const PackedText &packed, qint64 written, qint64 packedRead)
+{
+    if (written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas)
+        fail(packed, Message::tr("with the members before it, the archive \"%1\" unpacks to more than %2 times its "
+                                 "size, as a decompression bomb does; if its texts repeat themselves this much, "
+                                 "unpack it first and import them").arg(packed.file).arg(UnpackLimits::RatioNoTextHas));
 }
 
 // The entry's data into the sink, within the limits. share: how
 // much of the whole the packed bytes read so far are, for a sample.
 Unpacked copyData(archive *handle, const PackedText &packed, const TextSink &sink, const UnpackLimits &limits,
-                  const std::function<double(qint64 written, qint64 packedRead)> &share)
+                  const std::function<double(qint64 written, qint64 packedRead)> &share, qint64 *archiveUnpacked = nullptr)
 {
     const la_int64_t packedBefore = archive_filter_bytes(handle, -1);
     const auto packedRead = [&] { return std::max<qint64>(1, archive_filter_bytes(handle, -1) - packedBefore); };
@@ -160,6 +169,12 @@ Unpacked copyData(archive *handle, const PackedText &packed, const TextSink &sin
         if (limits.sampleBytes > 0 && total >= limits.sampleBytes)
             return reckoned(total);
         checkGrowth(packed, total, packedRead());
+        // Many members each below the limit grow an archive past it all the
+        // same: what the archive gave so far counts against all it was read.
+        if (archiveUnpacked) {
+            *archiveUnpacked += keep;
+            checkArchiveGrowth(packed, *archiveUnpacked, archive_filter_bytes(handle, -1));
+        }
     }
 }
 
@@ -170,6 +185,7 @@ struct ZipCursor
     QString file;
     struct stat identity{};
     Archive handle;
+    qint64 unpacked = 0; // by the members read so far
 };
 thread_local ZipCursor zipCursor;
 
@@ -213,6 +229,7 @@ Unpacked unpackMember(const PackedText &packed, const TextSink &sink, const Unpa
     if (!found) {
         cursor.handle.reset();
         cursor.handle = openArchive(packed.file, true);
+        cursor.unpacked = 0;
         cursor.file = packed.file;
         cursor.identity = identity;
         if (!findMember(cursor.handle.get(), packed, entry))
@@ -223,9 +240,10 @@ Unpacked unpackMember(const PackedText &packed, const TextSink &sink, const Unpa
     // A sample's share of the whole, by the size the archive gives.
     const qint64 declared = archive_entry_size_is_set(entry) ? archive_entry_size(entry) : 0;
     try {
-        return copyData(cursor.handle.get(), packed, sink, limits, [declared](qint64 written, qint64) {
-            return declared > 0 ? double(written) / double(declared) : 1.0;
-        });
+        return copyData(
+            cursor.handle.get(), packed, sink, limits,
+            [declared](qint64 written, qint64) { return declared > 0 ? double(written) / double(declared) : 1.0; },
+            limits.sampleBytes > 0 ? nullptr : &cursor.unpacked);
     } catch (...) {
         cursor.handle.reset();
         throw;
