@@ -119,14 +119,18 @@ void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount>
     sheet->expectRows(int(std::min<qsizetype>(accounts.size() + 1, rowLimit)));
     RowBlock rows;
     rows.appendRow(AccountWords::reportColumns());
+    // Its counts are numbers a SUM adds up; the file's and the sheet's
+    // names stay text whatever they look like, and so do the words.
+    rows.setTyping({.decimalSign = u'.', .textColumns = 2});
     for (const FileAccount &account : accounts.first(std::max<qsizetype>(listed, 0))) {
-        QStringList row = AccountWords::reportRow(account, choose, QLocale());
+        QStringList row = AccountWords::reportRow(account, choose, QLocale::c());
         // Notes of many kinds on one file may run past what a cell holds.
         QString &notes = row[AccountWords::NotesColumn];
         if (notes.size() > cellCharacters)
             notes = notes.first(cellCharacters - 1) + u'…';
         rows.appendRow(row);
     }
+    rows.setTyping({});
     if (listed < accounts.size())
         rows.appendRow({tr("... and %Ln more file(s)", nullptr, pluralCount(accounts.size() - listed))});
     sheet->writeRows(0, std::move(rows));
