@@ -344,12 +344,20 @@ void tst_CommandLineOffice::runsAtOnceLeaveTheUsersOfficeAlone()
 void tst_CommandLineOffice::signalLeavesTheDocumentEditableAsUsual()
 {
     const QString big = file(u"big.csv"_s, QByteArray("a,b,c,d\n").repeated(400000));
-    const qsizetype before = calcDocuments(m_office->session()).size();
+    const auto before = calcDocuments(m_office->session());
     QProcess program;
     program.start(QStringLiteral(QUILLORA_PROGRAM), {u"--split=comma"_s, big});
-    // Its document open in the office, it is writing the rows.
-    QTRY_VERIFY_WITH_TIMEOUT(calcDocuments(m_office->session()).size() > before, 60000);
-    const auto document = calcDocuments(m_office->session()).last();
+    // Its document open in the office (beside the user's), it is writing
+    // the rows.
+    css::uno::Reference<css::sheet::XSpreadsheetDocument> document;
+    const auto found = [&] {
+        for (const auto &open : calcDocuments(m_office->session())) {
+            if (!before.contains(open))
+                document = open;
+        }
+        return document.is();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(found(), 60000);
     QTRY_COMPARE_WITH_TIMEOUT(calcCell(document, u"Sheet1"_s, 0, 0).text, u"a"_s, 60000);
     ::kill(pid_t(program.processId()), SIGTERM);
     QVERIFY(program.waitForFinished(60000));
