@@ -262,6 +262,18 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("the rows above each file's table, as many as it has")
         << two << QByteArrayList{"Exported by the shop\nid,name\n1,x\n", "Report\nMarch 2024\n\nid,name\n2,y\n"}
         << Stacking{.skip = -1} << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y"_s)}} << 2;
+    // A row of two fields or more is the table's, ragged or not (the rows
+    // unlike most told); a sentence cut at ", " before words is not.
+    QTest::newRow("a header over rows ending in a separator is kept")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"a,b\n1,2,\n3,4,\n5,6,\n7,8,\n"} << Stacking{.skip = -1, .own = true}
+        << QList<Rows>{{row(u"a,b"_s), row(u"1,2"_s), row(u"3,4"_s), row(u"5,6"_s), row(u"7,8"_s)}} << 1;
+    QTest::newRow("a header over a ragged first row is kept")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"c1,c2\n1,2,\n3,4\n5,6\n7,8\n9,10\n"}
+        << Stacking{.skip = -1, .own = true}
+        << QList<Rows>{{row(u"c1,c2"_s), row(u"1,2"_s), row(u"3,4"_s), row(u"5,6"_s), row(u"7,8"_s), row(u"9,10"_s)}} << 1;
+    QTest::newRow("a sentence above the table is skipped")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"Totals for Q1, Q2 and Q3\nid,amount\n1,5\n2,7\n"}
+        << Stacking{.skip = -1} << QList<Rows>{{row(u"id,amount"_s), row(u"1,5"_s), row(u"2,7"_s)}} << 1;
     QTest::newRow("lines skipped are not looked at")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Exported by the shop\nid,name,amount\n1,x,2\n"}
         << Stacking{.skip = 1, .own = true} << QList<Rows>{{row(u"id,name,amount"_s), row(u"1,x,2"_s)}} << 0;

@@ -182,16 +182,33 @@ Dialect dialectOf(QStringView text, bool quotes)
             best.agreement.records - best.agreement.agreeing, tied};
 }
 
-qint64 rowsAboveTable(QStringView staged)
+namespace {
+// A line cut only at ", " before words ("Totals for Q1, Q2 and Q3") is a
+// sentence above a comma table, not a row of it.
+bool readsAsSentence(QStringView row)
+{
+    const QList<QStringView> cells = row.split(ColumnMarker);
+    return cells.size() >= 2 && std::all_of(cells.begin() + 1, cells.end(), [](QStringView cell) {
+        return cell.size() >= 2 && cell[0] == u' ' && cell[1].isLetter();
+    });
+}
+} // namespace
+
+qint64 rowsAboveTable(QStringView staged, QStringView separator)
 {
     const QStringList rows = stagedLinesOf(staged.toString());
-    const qsizetype most = agreementOfRows(rows, std::numeric_limits<int>::max()).cells;
-    if (most < 2)
+    // A file of one column has nothing above its table.
+    if (agreementOfRows(rows, std::numeric_limits<int>::max()).cells < 2)
         return 0;
-    const auto inTable = [&](qsizetype i) { return !rows[i].isEmpty() && stagedCellCount(rows[i]) == most; };
+    // A row of two fields or more is the table's, whatever number of cells
+    // it has (a header of fewer names, ragged first rows): only blank lines,
+    // lines of one field (titles, comments) and sentences stand above it.
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (inTable(i) && (i + 1 == rows.size() || rows[i + 1].isEmpty() || inTable(i + 1)))
-            return i;
+        if (rows[i].isEmpty() || stagedCellCount(rows[i]) < 2)
+            continue;
+        if (separator == u"," && readsAsSentence(rows[i]))
+            continue;
+        return i;
     }
     return 0;
 }

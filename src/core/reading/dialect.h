@@ -33,10 +33,11 @@ struct Dialect
 // fewer numbers ("11,50") and phrases (", " before a word) apart.
 Dialect dialectOf(QStringView text, bool quotes);
 
-// The rows of the staged text above the first that starts its table: the
-// first row with the number of cells most rows have (two or more) whose next
-// row, if any, has as many. 0 where the rows agree on no such number.
-qint64 rowsAboveTable(QStringView staged);
+// The rows of the staged text (cut at separator) above the first that
+// starts its table: the first row of two cells or more that is no sentence
+// cut at its commas. Nothing in a file of one column, nor where no row
+// starts a table.
+qint64 rowsAboveTable(QStringView staged, QStringView separator);
 
 // The dialect as the preview, the plan and the dry run name it: "commas",
 // "commas, quoted fields"; empty for whole lines.

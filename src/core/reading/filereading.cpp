@@ -188,7 +188,7 @@ void FileReading::chooseDialect(QStringView start)
         QString staged = start.toString();
         LineSplitter splitter;
         splitter.stage(staged, m_split, m_quotes && m_split);
-        m_rowsSkipped = rowsAboveTable(staged);
+        m_rowsSkipped = rowsAboveTable(staged, m_split.value_or(QString()));
         m_head = FileHead(m_rowsSkipped, m_options.header);
         if (m_options.cut.own() && m_rowsSkipped > 0)
             takeDialect(afterLines(start, m_rowsSkipped));
