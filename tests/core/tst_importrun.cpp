@@ -64,6 +64,7 @@ private slots:
     void cleanup();
     void emptyListSaysSo();
     void reportRowNamesItsFileAndKeepsRoutineToItsColumn();
+    void decimalSignIsVotedOnCutFields();
     void csvReportKeepsFormulasText_data();
     void csvReportKeepsFormulasText();
     void oneSheetPutsFilesOneAfterTheOther();
@@ -471,7 +472,9 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates_data()
         {"automatic: commas take the point", "a,1234.50", u","_s, automatic, false, u"n 1234.5 2"_s},
         // Automatic goes by the file's own numbers, where they show a sign.
         {"automatic: semicolons with points", "a;1234.50", u";"_s, automatic, false, u"n 1234.5 2"_s},
-        {"automatic: whole lines with a comma", "1234,50", {}, automatic, false, u"n 1234.5 2"_s},
+        // A whole line's comma between digits is no decimal sign: 10,100
+        // would be 10.1.
+        {"automatic: a comma in a whole line", "10,100", {}, automatic, false, u"text"_s},
         {"numbers off", "42", {}, -1, false, u"text"_s},
         {"a leap day", "2024-02-29", {}, -1, true, days(2024, 2, 29)},
         {"no leap day", "2023-02-29", {}, -1, true, u"text"_s},
@@ -1428,6 +1431,22 @@ void tst_ImportRun::csvReportKeepsFormulasText()
     QVERIFY2(csv.value(1).startsWith((field + u',').toUtf8()), csv.value(1).constData());
     const QByteArray json = reportFileText(u"r.jsonl"_s, {account}, {});
     QCOMPARE(QJsonDocument::fromJson(json).object().value(u"file"_s).toString(), name);
+}
+
+// A comma file's "1,2" are two fields, no decimal comma: its "2.5" is a
+// number with a decimal point.
+void tst_ImportRun::decimalSignIsVotedOnCutFields()
+{
+    FakeWindow window{};
+    window.files = {file(u"a.csv"_s, "id,v\n1,2\n2,2.5\n3,4\n")};
+    window.read.cut = Cutting::ownSeparator();
+    window.read.numbers = DecimalSign::Automatic;
+    MemorySpreadsheet office;
+    run(window, office);
+    const auto &values = office.sheet(u"Sheet1"_s)->values;
+    const auto value = values.find({2, 1});
+    QVERIFY(value != values.end());
+    QCOMPARE(value->second.value, 2.5);
 }
 
 QTEST_GUILESS_MAIN(tst_ImportRun)

@@ -41,13 +41,19 @@ QStringView afterLines(QStringView text, qint64 lines)
 }
 
 // Whether the text's fields write decimals with a comma ("12,50"): true
-// where more of its whole fields are numbers with a decimal comma than with
-// a decimal point, false where fewer, nullopt where it has neither.
+// where more of its whole fields, as the file is cut, are numbers with a
+// decimal comma than with a decimal point, false where fewer, nullopt where
+// it has neither. A comma cuts a comma file's fields, not their numbers
+// (unless quoted); in whole lines a comma between digits ("10,100") is no
+// decimal sign: only a file's cut fields can show one.
 std::optional<bool> decimalCommaIn(QStringView text, const std::optional<QString> &split)
 {
     qsizetype commas = 0;
     qsizetype points = 0;
+    const bool wholeLines = !split || split->isEmpty();
     const auto count = [&](QStringView field) {
+        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"'))
+            field = field.sliced(1, field.size() - 2);
         qsizetype i = field.startsWith(u'-') ? 1 : 0;
         const qsizetype digitsFrom = i;
         while (i < field.size() && field[i].isDigit())
@@ -55,6 +61,8 @@ std::optional<bool> decimalCommaIn(QStringView text, const std::optional<QString
         if (i == digitsFrom || i + 1 >= field.size() || (field[i] != u',' && field[i] != u'.'))
             return;
         const QChar sign = field[i];
+        if (sign == u',' && wholeLines)
+            return;
         for (++i; i < field.size(); ++i) {
             if (!field[i].isDigit())
                 return;
@@ -63,7 +71,7 @@ std::optional<bool> decimalCommaIn(QStringView text, const std::optional<QString
     };
     for (const QStringView line : text.tokenize(u'\n')) {
         const QStringView trimmed = line.endsWith(u'\r') ? line.chopped(1) : line;
-        if (!split || split->isEmpty() || *split == u"," || *split == u".") {
+        if (wholeLines) {
             count(trimmed);
             continue;
         }
