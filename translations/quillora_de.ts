@@ -359,6 +359,13 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: nicht gelesen: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%Ln Zeile über der Tabelle der Datei &quot;%1&quot; wurde übersprungen: „%2“.</numerusform>
+            <numerusform>%Ln Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen, die erste: „%2“.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

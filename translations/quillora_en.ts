@@ -83,6 +83,13 @@
             <numerusform>, %Ln lines above its table skipped</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%Ln line above the table of the file &quot;%1&quot; was skipped: &quot;%2&quot;.</numerusform>
+            <numerusform>%Ln lines above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

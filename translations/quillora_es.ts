@@ -359,6 +359,13 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: no leído: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Se omitió %Ln línea por encima de la tabla del archivo «%1»: «%2».</numerusform>
+            <numerusform>Se omitieron %Ln líneas por encima de la tabla del archivo «%1», la primera: «%2».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

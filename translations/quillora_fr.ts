@@ -359,6 +359,13 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1 : non lu : %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%Ln ligne au-dessus du tableau du fichier « %1 » a été sautée : « %2 ».</numerusform>
+            <numerusform>%Ln lignes au-dessus du tableau du fichier « %1 » ont été sautées, la première : « %2 ».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -359,6 +359,13 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: non letto: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%Ln riga sopra la tabella del file «%1» è stata saltata: «%2».</numerusform>
+            <numerusform>%Ln righe sopra la tabella del file «%1» sono state saltate, la prima: «%2».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -348,6 +348,12 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: 読み込めません: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; の表より上の %Ln 行を飛ばしました。最初の行:「%2」</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -348,6 +348,12 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: 읽지 못함: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %Ln개 줄을 건너뛰었습니다. 첫 줄: “%2”.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

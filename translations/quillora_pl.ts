@@ -370,6 +370,14 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: nie wczytano: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Pominięto %Ln wiersz nad tabelą pliku „%1”: „%2”.</numerusform>
+            <numerusform>Pominięto %Ln wiersze nad tabelą pliku „%1”, pierwszy: „%2”.</numerusform>
+            <numerusform>Pominięto %Ln wierszy nad tabelą pliku „%1”, pierwszy: „%2”.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -359,6 +359,13 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: não lido: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>%Ln linha acima da tabela do arquivo &quot;%1&quot; foi pulada: “%2”.</numerusform>
+            <numerusform>%Ln linhas acima da tabela do arquivo &quot;%1&quot; foram puladas, a primeira: “%2”.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -370,6 +370,14 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1: не прочитан: %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Пропущена %Ln строка над таблицей файла «%1»: «%2».</numerusform>
+            <numerusform>Пропущены %Ln строки над таблицей файла «%1», первая: «%2».</numerusform>
+            <numerusform>Пропущено %Ln строк над таблицей файла «%1», первая: «%2».</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -348,6 +348,12 @@
         <extracomment>%1 the file, %2 why it could not be read</extracomment>
         <translation>%1：未读取：%2</translation>
     </message>
+    <message numerus="yes">
+        <source>%Ln line(s) above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>已跳过文件“%1”表格上方的 %Ln 行，第一行：“%2”。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

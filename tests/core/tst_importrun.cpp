@@ -1391,6 +1391,7 @@ void tst_ImportRun::reportRowNamesItsFileAndKeepsRoutineToItsColumn()
     account.encoding = "UTF-8";
     account.linesSkipped = 2;
     account.skippedToTable = true;
+    account.firstLineSkipped = u"Exported by the shop"_s;
     account.unclosedQuoteLine = 7;
     const QStringList row = AccountWords::reportRow(account, {}, QLocale::c());
     QCOMPARE(row[9], u"2"_s);
@@ -1402,6 +1403,8 @@ void tst_ImportRun::reportRowNamesItsFileAndKeepsRoutineToItsColumn()
     QCOMPARE(alone.size(), 2);
     QVERIFY(alone[0].text.contains(account.path));
     QVERIFY(alone[1].routine && alone[1].text.startsWith(u"2 lines above the table"_s));
+    // The first line skipped is quoted: a header taken for a title shows.
+    QVERIFY(alone[1].text.endsWith(u"were skipped, the first: \"Exported by the shop\"."_s));
 }
 
 void tst_ImportRun::csvReportKeepsFormulasText_data()

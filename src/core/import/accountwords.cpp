@@ -192,11 +192,22 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
     if (auto encoding = encodingNote(account, choose, file))
         notes.append(*encoding);
     addDialectNotes(notes, account, file);
-    if (account.skippedToTable && account.linesSkipped > 0)
-        notes.append({.text = tr("%Ln line(s) above the table of the file \"%1\" were skipped.", nullptr,
-                                 pluralCount(account.linesSkipped))
-                                  .arg(file),
+    if (account.skippedToTable && account.linesSkipped > 0) {
+        // Quoted, so that a header taken for a title is seen at once.
+        constexpr qsizetype MostQuoted = 80;
+        const QString first = account.firstLineSkipped.size() <= MostQuoted
+            ? account.firstLineSkipped
+            : account.firstLineSkipped.first(MostQuoted - 1) + u'…';
+        notes.append({.text = first.isEmpty()
+                          ? tr("%Ln line(s) above the table of the file \"%1\" were skipped.", nullptr,
+                               pluralCount(account.linesSkipped))
+                                .arg(file)
+                          //: %2 the first line skipped, as the file has it
+                          : tr("%Ln line(s) above the table of the file \"%1\" were skipped, the first: \"%2\".",
+                               nullptr, pluralCount(account.linesSkipped))
+                                .arg(file, first),
                       .routine = true});
+    }
     return notes;
 }
 

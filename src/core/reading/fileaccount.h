@@ -63,6 +63,8 @@ struct FileAccount
     // as the options say), and its header's cells.
     qint64 linesSkipped = 0;
     bool skippedToTable = false;
+    // The first line skipped that holds text, as the file has it.
+    QString firstLineSkipped;
     std::optional<QStringList> header;
 
     // Its rows, the header's included: counted, or reckoned from a sample.

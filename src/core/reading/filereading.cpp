@@ -40,6 +40,19 @@ QStringView afterLines(QStringView text, qint64 lines)
     return text.sliced(i);
 }
 
+// The first of the text's first lines that holds more than spaces; empty
+// where none does.
+QString firstLineWithText(QStringView text, qint64 lines)
+{
+    const QStringView head = text.first(text.size() - afterLines(text, lines).size());
+    for (QStringView line : head.tokenize(u'\n')) {
+        line = line.trimmed();
+        if (!line.isEmpty())
+            return line.toString();
+    }
+    return {};
+}
+
 // Whether the text's fields write decimals with a comma ("12,50"): true
 // where more of its whole fields, as the file is cut, are numbers with a
 // decimal comma than with a decimal point, false where fewer, nullopt where
@@ -115,6 +128,7 @@ void FileReading::beginText()
     m_decimalComma.reset();
     m_decimalsSeen = false;
     m_rowsSkipped = 0;
+    m_firstLineSkipped.clear();
 }
 
 bool FileReading::next(QString &rows)
@@ -197,6 +211,7 @@ void FileReading::chooseDialect(QStringView start)
         LineSplitter splitter;
         splitter.stage(staged, m_split, m_quotes && m_split);
         m_rowsSkipped = rowsAboveTable(staged, m_split.value_or(QString()));
+        m_firstLineSkipped = firstLineWithText(start, m_rowsSkipped);
         m_head = FileHead(m_rowsSkipped, m_options.header);
         if (m_options.cut.own() && m_rowsSkipped > 0)
             takeDialect(afterLines(start, m_rowsSkipped));
@@ -325,6 +340,7 @@ FileAccount FileReading::account() const
     account.unreadableKeptAsControls = account.strayBytes > 0 || m_reader.encoding() == TextEncoding::Windows1252;
     account.utf8ReadOtherwise = m_reader.utf8SequencesReadOtherwise();
     account.split = m_split;
+    account.firstLineSkipped = m_firstLineSkipped;
     account.quotes = m_quotes && (m_split || m_options.cut.own());
     if (m_options.cut.own())
         account.dialect = m_dialect;

@@ -103,6 +103,7 @@ private:
     std::optional<bool> m_decimalComma;
     bool m_decimalsSeen = false;
     qint64 m_rowsSkipped = 0;
+    QString m_firstLineSkipped;
     bool m_separatorChosen = false;
     bool m_startedOver = false;
     // The last character of the rows so far: whether they end with a line
