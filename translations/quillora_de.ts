@@ -366,6 +366,10 @@
             <numerusform>%Ln Zeilen über der Tabelle der Datei &quot;%1&quot; wurden übersprungen, die erste: „%2“.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>Die Überschriftenzeile der Datei &quot;%1&quot; ist ein Feld, „%2“, über Zeilen mit %3: sie sieht aus wie ein Titel über der Tabelle. Um in jeder Datei die Zeilen über ihrer Tabelle zu überspringen, stellen Sie die zu überspringenden Zeilen auf automatisch (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -366,6 +366,10 @@
             <numerusform>Se omitieron %Ln líneas por encima de la tabla del archivo «%1», la primera: «%2».</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>El encabezado del archivo «%1» es un solo campo, «%2», sobre filas de %3: parece un título encima de la tabla. Para omitir las líneas por encima de la tabla de cada archivo, ponga las líneas que omitir en automático (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -366,6 +366,10 @@
             <numerusform>%Ln lignes au-dessus du tableau du fichier « %1 » ont été sautées, la première : « %2 ».</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>L&apos;en-tête du fichier « %1 » est un seul champ, « %2 », au-dessus de lignes de %3 : on dirait un titre au-dessus du tableau. Pour sauter les lignes au-dessus du tableau de chaque fichier, réglez les lignes à sauter sur automatique (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -366,6 +366,10 @@
             <numerusform>%Ln righe sopra la tabella del file «%1» sono state saltate, la prima: «%2».</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>L&apos;intestazione del file «%1» è un solo campo, «%2», sopra righe di %3: sembra un titolo sopra la tabella. Per saltare le righe sopra la tabella di ogni file, imposta le righe da saltare su automatico (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

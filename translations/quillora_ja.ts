@@ -354,6 +354,10 @@
             <numerusform>ファイル &quot;%1&quot; の表より上の %Ln 行を飛ばしました。最初の行:「%2」</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>ファイル &quot;%1&quot; の見出しは 1 つのフィールド「%2」だけで、その下の行は %3 列あります。表の上のタイトルのようです。各ファイルの表より上の行を飛ばすには、飛ばす行数を自動にしてください (--skip-lines=auto)。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

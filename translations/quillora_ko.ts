@@ -354,6 +354,10 @@
             <numerusform>파일 &quot;%1&quot;의 표 위에 있는 %Ln개 줄을 건너뛰었습니다. 첫 줄: “%2”.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>파일 &quot;%1&quot;의 머리글은 필드 하나(“%2”)뿐인데 그 아래 행은 %3개입니다. 표 위의 제목으로 보입니다. 각 파일의 표 위 줄을 건너뛰려면 건너뛸 줄을 자동으로 설정하십시오(--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

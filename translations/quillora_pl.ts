@@ -378,6 +378,10 @@
             <numerusform>Pominięto %Ln wierszy nad tabelą pliku „%1”, pierwszy: „%2”.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>Nagłówek pliku „%1” to jedno pole, „%2”, nad wierszami po %3: wygląda jak tytuł nad tabelą. Aby pominąć wiersze nad tabelą każdego pliku, ustaw wiersze do pominięcia na automatycznie (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -366,6 +366,10 @@
             <numerusform>%Ln linhas acima da tabela do arquivo &quot;%1&quot; foram puladas, a primeira: “%2”.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>O cabeçalho do arquivo &quot;%1&quot; é um só campo, “%2”, sobre linhas de %3: parece um título acima da tabela. Para pular as linhas acima da tabela de cada arquivo, defina as linhas a pular como automático (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -378,6 +378,10 @@
             <numerusform>Пропущено %Ln строк над таблицей файла «%1», первая: «%2».</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>Заголовок файла «%1» — одно поле, «%2», над строками из %3: это похоже на название над таблицей. Чтобы пропускать строки над таблицей каждого файла, задайте пропуск строк «автоматически» (--skip-lines=auto).</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -354,6 +354,10 @@
             <numerusform>已跳过文件“%1”表格上方的 %Ln 行，第一行：“%2”。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
+        <translation>文件“%1”的标题行只有一个字段“%2”，其下各行有 %3 个字段：它看起来像表格上方的标题。要跳过每个文件表格上方的行，请将要跳过的行设为自动（--skip-lines=auto）。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -275,6 +275,9 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("a sentence above the table is skipped")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Totals for Q1, Q2 and Q3\nid,amount\n1,5\n2,7\n"}
         << Stacking{.skip = -1} << QList<Rows>{{row(u"id,amount"_s), row(u"1,5"_s), row(u"2,7"_s)}} << 1;
+    QTest::newRow("a title taken for the header is told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"Sales report\nid,amount\n1,5\n"} << header
+        << QList<Rows>{{{u"Sales report"_s}, row(u"id,amount"_s), row(u"1,5"_s)}} << 1;
     QTest::newRow("lines skipped are not looked at")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Exported by the shop\nid,name,amount\n1,x,2\n"}
         << Stacking{.skip = 1, .own = true} << QList<Rows>{{row(u"id,name,amount"_s), row(u"1,x,2"_s)}} << 0;

@@ -192,6 +192,14 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
     if (auto encoding = encodingNote(account, choose, file))
         notes.append(*encoding);
     addDialectNotes(notes, account, file);
+    // A header of one field over rows of many is a title above the table
+    // (an export's "Sales report, March"): the table's header is below it.
+    if (account.header && account.header->size() == 1 && account.widest >= 2 && !account.skippedToTable)
+        notes.append({.text = tr("The header of the file \"%1\" is one field, \"%2\", over rows of %3: it looks like a "
+                                 "title above the table. To skip each file's lines above its table, set the lines to "
+                                 "skip to automatic (--skip-lines=auto).")
+                                  .arg(file, account.header->first())
+                                  .arg(account.widest)});
     if (account.skippedToTable && account.linesSkipped > 0) {
         // Quoted, so that a header taken for a title is seen at once.
         constexpr qsizetype MostQuoted = 80;
