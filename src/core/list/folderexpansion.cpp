@@ -2,11 +2,11 @@
 #include "core/list/folderexpansion.h"
 
 #include "core/failure.h"
+#include "core/list/naturalorder.h"
 #include "core/list/paths.h"
 #include "core/text/filenames.h"
 #include "core/text/packedtext.h"
 
-#include <QCollator>
 #include <QCoreApplication>
 #include <QFile>
 
@@ -104,27 +104,8 @@ std::optional<std::vector<FolderEntry>> readFolder(const QString &folder, int &e
         entries.push_back(std::move(item));
     }
     ::closedir(dir);
-    // As a file manager shows them: "sales-2" before "sales-10", letter case
-    // and punctuation aside ("sales-2024-01" before "Sales Export H2"); names
-    // equal so are kept apart by their code points.
-    // The C locale compares code points alone: a person's language then.
-    const QLocale locale;
-    QCollator collator(locale.language() == QLocale::C ? QLocale(QLocale::English) : locale);
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setIgnorePunctuation(true);
-    // Each name's key made once: a folder of many files sorts in moments.
-    std::vector<std::pair<QCollatorSortKey, FolderEntry>> keyed;
-    keyed.reserve(entries.size());
-    for (FolderEntry &entry : entries)
-        keyed.emplace_back(collator.sortKey(entry.name), std::move(entry));
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-        const int order = a.first.compare(b.first);
-        return order != 0 ? order < 0 : a.second.name < b.second.name;
-    });
-    entries.clear();
-    for (auto &[key, entry] : keyed)
-        entries.push_back(std::move(entry));
+    // As a file manager shows them.
+    NaturalOrder().sort(entries, [](const FolderEntry &entry) -> const QString & { return entry.name; });
     return entries;
 }
 

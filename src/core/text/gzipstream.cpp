@@ -71,107 +71,156 @@ bool allZero(QByteArrayView bytes)
 }
 } // namespace
 
-Unpacked inflateGzipFile(const QByteArray &nativePath, const TextSink &sink, const UnpackLimits &limits,
-                         const GzipChecks &checks)
+namespace {
+// One gzip file read through: its members inflated one after another, and
+// what follows the last.
+class GzipReading
 {
-    InputFile file(nativePath);
-    if (!file.isOpen())
-        checks.fail(qt_error_string(errno));
-    const qint64 size = std::max<qint64>(1, file.size());
-    thread_local std::vector<unsigned char> block(256 * 1024);
-    thread_local std::vector<unsigned char> output(256 * 1024);
-    Inflater inflater;
-    z_stream &z = inflater.stream;
-    qint64 packedRead = 0;
-    qint64 total = 0;
-    // Read and not yet inflated (from offset on); what follows the last
-    // member, held while it is all zero bytes (padding), else the text.
-    QByteArray pending;
-    qsizetype offset = 0;
-    QByteArray trailing;
-    bool trailingText = false;
-    bool atEnd = false;
-    enum class Where { Member, Between, Trailing } where = Where::Member;
-    const auto readMore = [&] {
-        const ssize_t got = file.read(block);
-        if (got < 0)
-            checks.fail(qt_error_string(errno));
-        atEnd = got == 0;
-        packedRead += got;
-        if (offset == pending.size()) {
-            pending.clear();
-            offset = 0;
-        }
-        pending.append(reinterpret_cast<const char *>(block.data()), got);
-    };
-    const auto unread = [&] { return QByteArrayView(pending).sliced(offset); };
-    for (;;) {
-        if (limits.stopRequested && limits.stopRequested())
-            return {total, total, packedRead};
-        if (where == Where::Trailing) {
-            trailing.append(unread());
-            pending.clear();
-            offset = 0;
-            if (!trailingText && !allZero(trailing))
-                trailingText = true;
-            if (trailingText) {
-                sink(trailing);
-                total += trailing.size();
-                trailing.clear();
-            }
-            if (atEnd)
-                break;
-            readMore();
-            continue;
-        }
-        if (where == Where::Between) {
-            // Another member, or bytes that are none: its two first bytes tell.
-            if (unread().size() < 2 && !atEnd) {
+public:
+    GzipReading(const QByteArray &nativePath, const TextSink &sink, const UnpackLimits &limits, const GzipChecks &checks)
+        : m_file(nativePath)
+        , m_sink(sink)
+        , m_limits(limits)
+        , m_checks(checks)
+    {
+        if (!m_file.isOpen())
+            m_checks.fail(qt_error_string(errno));
+        m_size = std::max<qint64>(1, m_file.size());
+    }
+
+    Unpacked run()
+    {
+        for (;;) {
+            if (m_limits.stopRequested && m_limits.stopRequested())
+                return {m_total, m_total, m_packedRead};
+            if (m_where == Where::Trailing) {
+                keepTrailing();
+                if (m_atEnd)
+                    break;
                 readMore();
-                continue;
+            } else if (m_where == Where::Between) {
+                if (!nextMember())
+                    break;
+            } else if (unread().isEmpty()) {
+                if (m_atEnd)
+                    m_checks.fail(tr("it ends before its compressed data does: it was cut short"));
+                readMore();
+            } else if (inflateSome()) {
+                // A look at its start: the whole reckoned from the part read.
+                const double share = std::clamp(double(m_packedRead) / double(m_size), 1e-9, 1.0);
+                return {m_total, qint64(double(m_total) / share), qint64(double(m_packedRead) / share)};
             }
-            if (unread().isEmpty() && atEnd)
-                break;
-            if (unread().startsWith("\x1F\x8B")) {
-                inflateReset(&z);
-                where = Where::Member;
-            } else {
-                where = Where::Trailing;
-            }
-            continue;
         }
-        if (unread().isEmpty()) {
-            if (atEnd)
-                checks.fail(tr("it ends before its compressed data does: it was cut short"));
+        return {m_total, m_total, m_packedRead};
+    }
+
+private:
+    enum class Where { Member, Between, Trailing };
+
+    QByteArrayView unread() const { return QByteArrayView(m_pending).sliced(m_offset); }
+
+    void readMore()
+    {
+        thread_local std::vector<unsigned char> block(256 * 1024);
+        const ssize_t got = m_file.read(block);
+        if (got < 0)
+            m_checks.fail(qt_error_string(errno));
+        m_atEnd = got == 0;
+        m_packedRead += got;
+        if (m_offset == m_pending.size()) {
+            m_pending.clear();
+            m_offset = 0;
+        }
+        m_pending.append(reinterpret_cast<const char *>(block.data()), got);
+    }
+
+    // Another member, or bytes that are none: their two first bytes tell.
+    // False at the file's end.
+    bool nextMember()
+    {
+        if (unread().size() < 2 && !m_atEnd) {
             readMore();
-            continue;
+            return true;
         }
-        z.next_in = reinterpret_cast<unsigned char *>(pending.data() + offset);
-        z.avail_in = uInt(pending.size() - offset);
+        if (unread().isEmpty() && m_atEnd)
+            return false;
+        if (unread().startsWith("\x1F\x8B")) {
+            inflateReset(&m_inflater.stream);
+            m_where = Where::Member;
+        } else {
+            m_where = Where::Trailing;
+        }
+        return true;
+    }
+
+    // What follows the last member, held while it is all zero bytes
+    // (padding), else the text it is.
+    void keepTrailing()
+    {
+        m_trailing.append(unread());
+        m_pending.clear();
+        m_offset = 0;
+        if (!m_trailingText && !allZero(m_trailing))
+            m_trailingText = true;
+        if (m_trailingText) {
+            m_sink(m_trailing);
+            m_total += m_trailing.size();
+            m_trailing.clear();
+        }
+    }
+
+    // Inflates what was read into the sink; true where a look at the start
+    // has seen enough.
+    bool inflateSome()
+    {
+        thread_local std::vector<unsigned char> output(256 * 1024);
+        z_stream &z = m_inflater.stream;
+        z.next_in = reinterpret_cast<unsigned char *>(m_pending.data() + m_offset);
+        z.avail_in = uInt(m_pending.size() - m_offset);
         z.next_out = output.data();
         z.avail_out = uInt(output.size());
         const int status = inflate(&z, Z_NO_FLUSH);
         if (status == Z_DATA_ERROR && z.msg
             && (qstrcmp(z.msg, "incorrect data check") == 0 || qstrcmp(z.msg, "incorrect length check") == 0))
-            checks.fail(tr("its check sum does not match what it holds: it is damaged"));
+            m_checks.fail(tr("its check sum does not match what it holds: it is damaged"));
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR)
-            checks.fail(tr("it is damaged (%1)").arg(QString::fromLatin1(z.msg ? z.msg : "gzip")));
-        offset = pending.size() - qsizetype(z.avail_in);
+            m_checks.fail(tr("it is damaged (%1)").arg(QString::fromLatin1(z.msg ? z.msg : "gzip")));
+        m_offset = m_pending.size() - qsizetype(z.avail_in);
         qsizetype produced = qsizetype(output.size() - z.avail_out);
-        if (limits.sampleBytes > 0)
-            produced = qsizetype(std::min<qint64>(produced, limits.sampleBytes - total));
-        sink(QByteArrayView(reinterpret_cast<const char *>(output.data()), produced));
-        total += produced;
-        if (limits.sampleBytes > 0 && total >= limits.sampleBytes) {
-            // A look at its start: the whole reckoned from the part read.
-            const double share = std::clamp(double(packedRead) / double(size), 1e-9, 1.0);
-            return {total, qint64(double(total) / share), qint64(double(packedRead) / share)};
-        }
-        checks.growth(total, packedRead);
+        if (m_limits.sampleBytes > 0)
+            produced = qsizetype(std::min<qint64>(produced, m_limits.sampleBytes - m_total));
+        m_sink(QByteArrayView(reinterpret_cast<const char *>(output.data()), produced));
+        m_total += produced;
+        if (m_limits.sampleBytes > 0 && m_total >= m_limits.sampleBytes)
+            return true;
+        m_checks.growth(m_total, m_packedRead);
         if (status == Z_STREAM_END)
-            where = Where::Between;
+            m_where = Where::Between;
+        return false;
     }
-    return {total, total, packedRead};
+
+    InputFile m_file;
+    const TextSink &m_sink;
+    const UnpackLimits &m_limits;
+    const GzipChecks &m_checks;
+    Inflater m_inflater;
+    qint64 m_size = 1;
+    qint64 m_packedRead = 0;
+    qint64 m_total = 0;
+    // Read and not yet inflated, from m_offset on.
+    QByteArray m_pending;
+    qsizetype m_offset = 0;
+    QByteArray m_trailing;
+    bool m_trailingText = false;
+    bool m_atEnd = false;
+    Where m_where = Where::Member;
+};
+} // namespace
+
+Unpacked inflateGzipFile(const QByteArray &nativePath, const TextSink &sink, const UnpackLimits &limits,
+                         const GzipChecks &checks)
+{
+    return GzipReading(nativePath, sink, limits, checks).run();
 }
 
 } // namespace quillora
