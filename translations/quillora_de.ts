@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>sie endet vor ihren komprimierten Daten: sie wurde abgeschnitten</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>ihre Prüfsumme passt nicht zu ihrem Inhalt: sie ist beschädigt</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>sie ist beschädigt (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1531,6 +1516,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>mit den Dateien davor entpackt sich das Archiv „%1“ auf mehr als das %2-Fache seiner Größe, wie es eine Dekomprimierungsbombe tut; wiederholen sich seine Texte so sehr, entpacken Sie es zuerst und importieren Sie sie</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>sie endet vor ihren komprimierten Daten: sie wurde abgeschnitten</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>ihre Prüfsumme passt nicht zu ihrem Inhalt: sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>sie ist beschädigt (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>termina antes que sus datos comprimidos: está cortado</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>su suma de comprobación no coincide con su contenido: está dañado</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>está dañado (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1530,6 +1515,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>con los miembros anteriores, el archivo «%1» se descomprime a más de %2 veces su tamaño, como hace una bomba de descompresión; si sus textos se repiten tanto, descomprímalo primero e impórtelos</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>termina antes que sus datos comprimidos: está cortado</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>su suma de comprobación no coincide con su contenido: está dañado</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>está dañado (%1)</translation>
     </message>
 </context>
 <context>

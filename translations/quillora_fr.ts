@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>il s&apos;arrête avant la fin de ses données compressées : il a été tronqué</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>sa somme de contrôle ne correspond pas à son contenu : il est endommagé</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>il est endommagé (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1531,6 +1516,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>avec les membres qui le précèdent, l&apos;archive « %1 » se décompresse en plus de %2 fois sa taille, comme une bombe de décompression ; si ses textes se répètent à ce point, décompressez-la d&apos;abord et importez-les</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>il s&apos;arrête avant la fin de ses données compressées : il a été tronqué</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>sa somme de contrôle ne correspond pas à son contenu : il est endommagé</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>il est endommagé (%1)</translation>
     </message>
 </context>
 <context>

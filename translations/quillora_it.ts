@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>finisce prima dei suoi dati compressi: è troncato</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>il suo checksum non corrisponde al contenuto: è danneggiato</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>è danneggiato (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1530,6 +1515,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>con i membri che lo precedono, l&apos;archivio «%1» si decomprime in più di %2 volte la sua dimensione, come fa una bomba di decompressione; se i suoi testi si ripetono così tanto, estrailo prima e importali</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>finisce prima dei suoi dati compressi: è troncato</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>il suo checksum non corrisponde al contenuto: è danneggiato</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>è danneggiato (%1)</translation>
     </message>
 </context>
 <context>

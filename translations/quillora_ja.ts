@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>圧縮データの途中で終わっています。途中で切れています</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>チェックサムが内容と一致しません。破損しています</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>破損しています (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1502,6 +1487,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>それより前のファイルと合わせて、アーカイブ「%1」は展開するとサイズの %2 倍を超えます。解凍爆弾と同じ振る舞いです。中のテキストがこれほど繰り返しの多いものなら、先に展開してからインポートしてください</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>圧縮データの途中で終わっています。途中で切れています</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>チェックサムが内容と一致しません。破損しています</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>破損しています (%1)</translation>
     </message>
 </context>
 <context>

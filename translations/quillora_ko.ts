@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>압축 데이터가 끝나기 전에 끝납니다. 잘린 파일입니다</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>체크섬이 내용과 맞지 않습니다. 손상된 파일입니다</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>손상된 파일입니다(%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1501,6 +1486,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>앞의 구성원과 합쳐 아카이브 “%1”은(는) 압축을 풀면 크기의 %2배를 넘습니다. 압축 폭탄과 같은 모습입니다. 텍스트의 반복이 이렇게 많다면 먼저 압축을 푼 뒤 가져오십시오</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>압축 데이터가 끝나기 전에 끝납니다. 잘린 파일입니다</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>체크섬이 내용과 맞지 않습니다. 손상된 파일입니다</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>손상된 파일입니다(%1)</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>kończy się przed końcem skompresowanych danych: jest ucięty</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>jego suma kontrolna nie zgadza się z zawartością: jest uszkodzony</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>jest uszkodzony (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1554,6 +1539,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>razem z poprzednimi plikami archiwum „%1” rozpakowuje się do ponad %2-krotności swojego rozmiaru, jak bomba dekompresyjna; jeśli jego teksty tak bardzo się powtarzają, najpierw je rozpakuj i zaimportuj</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>kończy się przed końcem skompresowanych danych: jest ucięty</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>jego suma kontrolna nie zgadza się z zawartością: jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>jest uszkodzony (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>ele termina antes de seus dados compactados: foi cortado</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>sua soma de verificação não confere com o conteúdo: está danificado</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>está danificado (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1530,6 +1515,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>com os membros anteriores, o arquivo “%1” se descompacta em mais de %2 vezes o seu tamanho, como faz uma bomba de descompactação; se seus textos se repetem tanto, descompacte-o antes e importe-os</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>ele termina antes de seus dados compactados: foi cortado</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>sua soma de verificação não confere com o conteúdo: está danificado</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>está danificado (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>он заканчивается раньше своих сжатых данных: он обрезан</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>его контрольная сумма не совпадает с содержимым: он повреждён</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>он повреждён (%1)</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1554,6 +1539,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>вместе с предыдущими файлами архив «%1» распаковывается более чем в %2 раз больше своего размера, как бомба распаковки; если его тексты так сильно повторяются, сначала распакуйте его и импортируйте их</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>он заканчивается раньше своих сжатых данных: он обрезан</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>его контрольная сумма не совпадает с содержимым: он повреждён</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>он повреждён (%1)</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>quillora</name>
-    <message>
-        <source>it ends before its compressed data does: it was cut short</source>
-        <translation>它在压缩数据结束之前就结束了：它被截断了</translation>
-    </message>
-    <message>
-        <source>its check sum does not match what it holds: it is damaged</source>
-        <translation>它的校验和与内容不符：它已损坏</translation>
-    </message>
-    <message>
-        <source>it is damaged (%1)</source>
-        <translation>它已损坏（%1）</translation>
-    </message>
-</context>
-<context>
     <name>quillora::AccountWords</name>
     <message>
         <source>; found separated by commas</source>
@@ -1496,6 +1481,18 @@
     <message>
         <source>with the members before it, the archive &quot;%1&quot; unpacks to more than %2 times its size, as a decompression bomb does; if its texts repeat themselves this much, unpack it first and import them</source>
         <translation>连同之前的成员，压缩包“%1”解压后超过自身大小的 %2 倍，这是解压炸弹的特征；如果其中的文本重复如此之多，请先解压再导入</translation>
+    </message>
+    <message>
+        <source>it ends before its compressed data does: it was cut short</source>
+        <translation>它在压缩数据结束之前就结束了：它被截断了</translation>
+    </message>
+    <message>
+        <source>its check sum does not match what it holds: it is damaged</source>
+        <translation>它的校验和与内容不符：它已损坏</translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation>它已损坏（%1）</translation>
     </message>
 </context>
 <context>

@@ -15,10 +15,6 @@
 namespace quillora {
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("quillora::PackedText", text);
-}
 
 // The file, read a block at a time and closed however reading ends.
 class InputFile
@@ -103,7 +99,8 @@ public:
                     break;
             } else if (unread().isEmpty()) {
                 if (m_atEnd)
-                    m_checks.fail(tr("it ends before its compressed data does: it was cut short"));
+                    m_checks.fail(QCoreApplication::translate(
+                        "quillora::PackedText", "it ends before its compressed data does: it was cut short"));
                 readMore();
             } else if (inflateSome()) {
                 // A look at its start: the whole reckoned from the part read.
@@ -182,9 +179,11 @@ private:
         const int status = inflate(&z, Z_NO_FLUSH);
         if (status == Z_DATA_ERROR && z.msg
             && (qstrcmp(z.msg, "incorrect data check") == 0 || qstrcmp(z.msg, "incorrect length check") == 0))
-            m_checks.fail(tr("its check sum does not match what it holds: it is damaged"));
+            m_checks.fail(QCoreApplication::translate("quillora::PackedText",
+                                                      "its check sum does not match what it holds: it is damaged"));
         if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR)
-            m_checks.fail(tr("it is damaged (%1)").arg(QString::fromLatin1(z.msg ? z.msg : "gzip")));
+            m_checks.fail(QCoreApplication::translate("quillora::PackedText", "it is damaged (%1)")
+                              .arg(QString::fromLatin1(z.msg ? z.msg : "gzip")));
         m_offset = m_pending.size() - qsizetype(z.avail_in);
         qsizetype produced = qsizetype(output.size() - z.avail_out);
         if (m_limits.sampleBytes > 0)
