@@ -254,6 +254,11 @@ void tst_ImportRun::stackingExports_data()
         << Stacking{.header = false, .own = true}
         << QList<Rows>{{{u"Müller, Hans"_s, u"11,50"_s, u"01.02.2024"_s}, {u"Müller, Hans"_s, u"12,50"_s, u"02.02.2024"_s}}}
         << 0;
+    QTest::newRow("a tie goes to the separator that cuts no amount apart")
+        << QStringList{u"a.csv"_s}
+        << QByteArrayList{QByteArray("\xC5\xB8ves \xC5\x92uvre 1;3,20 \xE2\x82\xAC;caf\xC3\xA9 cr\xC3\xA8me\n").repeated(3)}
+        << Stacking{.header = false, .own = true}
+        << QList<Rows>{Rows(3, {u"Ÿves Œuvre 1"_s, u"3,20 €"_s, u"café crème"_s})} << 0;
     QTest::newRow("a true tie is told")
         << QStringList{u"a.csv"_s} << QByteArrayList{"a;b,c\nd;e,f\n"} << Stacking{.header = false, .own = true}
         << QList<Rows>{{{u"a;b"_s, u"c"_s}, {u"d;e"_s, u"f"_s}}} << 1;

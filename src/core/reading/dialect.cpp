@@ -95,6 +95,18 @@ bool hasQuotedFields(QStringView text, QStringView separator)
     return false;
 }
 
+// Whether the text starts with digits that a currency sign or a percent
+// sign follows, a space between them or not: the end of an amount.
+bool endsAnAmount(QStringView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isDigit())
+        ++i;
+    if (i < text.size() && text[i] == u' ')
+        ++i;
+    return i > 0 && i < text.size() && (text[i].category() == QChar::Symbol_Currency || text[i] == u'%');
+}
+
 // What cutting at the separator would break apart: a number ("11,50",
 // "1.5"), or a phrase (a separator followed by a space, as prose has its
 // commas). Quoted fields left out where quotes are kept.
@@ -112,7 +124,9 @@ qsizetype damageOf(QStringView text, QStringView separator, bool quotes)
         const qsizetype after = i + separator.size();
         const bool betweenDigits = i > 0 && text[i - 1].isDigit() && after < text.size() && text[after].isDigit();
         const bool beforeWord = after + 1 < text.size() && text[after] == u' ' && text[after + 1].isLetter();
-        damage += betweenDigits || beforeWord;
+        // An amount cut apart ("3,20 €", "12,5 %") is worse than digits on
+        // both sides of a cut between fields ("Œuvre 1;3,20 €").
+        damage += betweenDigits && endsAnAmount(text.sliced(after)) ? 2 : betweenDigits || beforeWord;
     }
     return damage;
 }
