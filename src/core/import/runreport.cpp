@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/runreport.h"
 
-
 #include "core/import/accountwords.h"
 #include "core/import/spreadsheet.h"
 #include "core/text/separators.h"

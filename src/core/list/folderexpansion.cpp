@@ -231,11 +231,9 @@ bool matchesTextOf(QStringView name, QStringView pattern)
 {
     if (matchesWildcard(name, pattern))
         return true;
-    for (const QStringView suffix : {u".gz", u".bz2", u".xz", u".zst"}) {
-        if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
-            return matchesWildcard(name.chopped(suffix.size()), pattern);
-    }
-    return false;
+    // The name the reader knows it by unpacked ("sales.csv.gz" is "sales.csv").
+    const QString unpacked = unpackedName(name.toString());
+    return unpacked.size() < name.size() && matchesWildcard(unpacked, pattern);
 }
 
 QStringList GetFileList(const QString &folder, const QString &pattern)

@@ -105,15 +105,16 @@ struct ExpansionSteps
     int start = 112, walk = 114, cut = 118, list = 120, path = 126, append = 128;
 };
 
-// Whether a file's name matches the pattern, or would without the suffix of
-// its compression ("sales.csv.gz", ".bz2", ".xz", ".zst" for "*.csv"): it
-// holds a text of that kind.
+// Whether a file's name matches the pattern, or would without the ending of
+// its compression ("sales.csv.gz", ".bz2", ".xz", ".zst" for "*.csv", as
+// unpackedName knows them): it holds a text of that kind.
 bool matchesTextOf(QStringView name, QStringView pattern);
 
 // Appends every file below the folder whose name matches the pattern (its
 // compressed files too), folder by folder in level order, each folder's in
-// the order a file manager shows them ("2" before "10", case aside): names beginning with "~" and hidden writable
-// files are left out, and only regular files go in. A .zip archive met (or
+// the order a file manager shows them ("2" before "10", case aside): names
+// beginning with "~" and hidden writable files are left out, and only
+// regular files go in. A .zip archive met (or
 // given as the folder) is a folder too: its members that match go in.
 void AddFolderFiles(const QString &folder, const QString &pattern, const std::function<void(const QString &)> &addEntry,
                     FolderWalk &walk, Breather &breather, const ExpansionSteps &steps = {});

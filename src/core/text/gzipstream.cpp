@@ -15,7 +15,6 @@
 namespace quillora {
 
 namespace {
-
 // The file, read a block at a time and closed however reading ends.
 class InputFile
 {
@@ -65,9 +64,7 @@ bool allZero(QByteArrayView bytes)
 {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == 0; });
 }
-} // namespace
 
-namespace {
 // One gzip file read through: its members inflated one after another, and
 // what follows the last.
 class GzipReading

@@ -122,18 +122,25 @@ Archive openArchive(const QString &file, bool zip)
     return handle;
 }
 
-// Past its free size, a text that grows more than any text does is refused.
+// Past its free size, text grows no more than this against what was read.
+bool growsPastText(qint64 written, qint64 packedRead)
+{
+    return written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas;
+}
+
+// A file that grows more than any text does is refused.
 void checkGrowth(const PackedText &packed, qint64 written, qint64 packedRead)
 {
-    if (written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas)
+    if (growsPastText(written, packedRead))
         fail(packed, Message::tr("it unpacks to more than %1 times its size, as a decompression bomb does; if it is "
                                  "a text that repeats itself this much, unpack it first and import the text")
                          .arg(UnpackLimits::RatioNoTextHas));
 }
 
+// So is an archive whose members together do.
 void checkArchiveGrowth(const PackedText &packed, qint64 written, qint64 packedRead)
 {
-    if (written > UnpackLimits::FreeSize && written / std::max<qint64>(1, packedRead) > UnpackLimits::RatioNoTextHas)
+    if (growsPastText(written, packedRead))
         fail(packed, Message::tr("with the members before it, the archive \"%1\" unpacks to more than %2 times its "
                                  "size, as a decompression bomb does; if its texts repeat themselves this much, "
                                  "unpack it first and import them").arg(packed.file).arg(UnpackLimits::RatioNoTextHas));
