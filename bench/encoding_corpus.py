@@ -13,7 +13,8 @@ read in the encoding named is the text written.
 Western exports (windows-1252 and ISO-8859-15, 1 KB to 10 MB) come too,
 unless WESTERN=0. Also counts how many legacy files the import notes as
 maybe being UTF-8 with other bytes mixed in, and how many of those were
-read right all the same (a false alarm).
+read right all the same (a false alarm), and how many files were read
+wrong while their encoding was said to be found (a silent loss).
 """
 
 import codecs
@@ -160,14 +161,19 @@ def named(quillora, folder, files):
         m = re.match(r"^(\S+): (\S+) \((found|guessed|chosen)\)", line)
         if m:
             names[m.group(1)] = m.group(2)
+            TAKEN[(quillora, m.group(1))] = m.group(3)
     return names
+
+
+# How each program took each file's encoding: found, guessed or chosen.
+TAKEN = {}
 
 
 def mixed_notes(quillora, folder, files):
     """The files whose import says they may be UTF-8 with other bytes mixed in."""
     out = subprocess.run([os.path.abspath(quillora), "-f", "-o", os.path.join(folder, "out.ods"), *files],
                          cwd=folder, capture_output=True, text=True).stderr
-    return {m.group(1) for m in re.finditer(r'"([^"]+)"[^\n]*valid UTF-8 sequence', out)}
+    return {m.group(1) for m in re.finditer(r'"([^"\n]+)"[^\n]*valid UTF-8 sequence', out)}
 
 
 def right(name, path, text):
@@ -212,6 +218,16 @@ def main():
             said = [p for p, _ in legacy if os.path.basename(p) in noted]
             wrongly = [p for p, t in legacy if os.path.basename(p) in noted and right(names.get(os.path.basename(p)), p, t)]
             print(f"{program}: {len(said)} of {len(legacy)} legacy files noted as maybe UTF-8, {len(wrongly)} of them read right")
+            if os.environ.get("VERBOSE"):
+                print("  " + " ".join(os.path.basename(p) for p in wrongly), file=sys.stderr)
+        # Read wrong without a word: the loss nobody sees.
+        for program in programs:
+            names = named(program, folder, files)
+            silent = [p for p, _, t in corpus if TAKEN.get((program, os.path.basename(p))) == "found"
+                      and not right(names.get(os.path.basename(p)), p, t)]
+            print(f"{program}: {len(silent)} of {len(corpus)} files read wrong as \"found\"")
+            if os.environ.get("VERBOSE"):
+                print("  " + " ".join(os.path.basename(p) for p in silent), file=sys.stderr)
         header = ["encoding", "size", "files"] + [f"right ({p})" for p in programs]
         print(" | ".join(header))
         totals = [0] * (1 + len(programs))

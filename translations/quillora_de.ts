@@ -133,9 +133,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Die Kodierung der Datei &quot;%1&quot; ließ sich nicht sicher bestimmen: sie wurde als windows-1252 gelesen. Wenn der Text falsch aussieht, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>Die Kodierung der Datei &quot;%1&quot; ließ sich nicht sicher bestimmen: sie wurde als %2 gelesen. Wenn der Text falsch aussieht, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -354,6 +354,22 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>Die Überschriftenzeile der Datei &quot;%1&quot; ist ein Feld, „%2“, über Zeilen mit %3: sie sieht aus wie ein Titel über der Tabelle. Um in jeder Datei die Zeilen über ihrer Tabelle zu überspringen, stellen Sie die zu überspringenden Zeilen auf automatisch (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Die Zeilen der Datei &quot;%1&quot; teilen sich ungleichmäßig und nur an einem Trennzeichen: sie wird an %2 geteilt, wo sich %Ln der ersten %3 Zeilen teilt.</numerusform>
+            <numerusform>Die Zeilen der Datei &quot;%1&quot; teilen sich ungleichmäßig und nur an einem Trennzeichen: sie wird an %2 geteilt, wo sich %Ln der ersten %3 Zeilen teilen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Ein Anführungszeichen in Zeile %1 der Datei &quot;%2&quot; hat kein Gegenstück: die Anführungszeichen der Datei wurden als Text gelesen, nicht als Einfassung von Feldern.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Ein Feld in Anführungszeichen der Datei &quot;%1&quot; reicht von Zeile %2 bis Zeile %3, die eine Zelle sind. Sollten es Zeilen sein, hat ein Anführungszeichen in Zeile %2 kein Gegenstück.</translation>
     </message>
 </context>
 <context>

@@ -90,6 +90,14 @@
             <numerusform>%Ln lines above the table of the file &quot;%1&quot; were skipped, the first: &quot;%2&quot;.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows splits.</numerusform>
+            <numerusform>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLineImport</name>

@@ -133,9 +133,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como windows-1252. Si el texto se ve mal, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>No se pudo determinar con certeza la codificación del archivo «%1»: se leyó como %2. Si el texto se ve mal, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -354,6 +354,22 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>El encabezado del archivo «%1» es un solo campo, «%2», sobre filas de %3: parece un título encima de la tabla. Para omitir las líneas por encima de la tabla de cada archivo, ponga las líneas que omitir en automático (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Las filas del archivo «%1» se dividen de forma desigual, y solo en un separador: se divide en %2, donde se divide %Ln de las %3 primeras filas.</numerusform>
+            <numerusform>Las filas del archivo «%1» se dividen de forma desigual, y solo en un separador: se divide en %2, donde se dividen %Ln de las %3 primeras filas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Unas comillas de la línea %1 del archivo «%2» no tienen pareja: las comillas del archivo se leyeron como texto, no como delimitadores de campos.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Un campo entre comillas del archivo «%1» va de la línea %2 a la %3, que forman una sola celda. Si debieran ser filas, unas comillas de la línea %2 no tienen pareja.</translation>
     </message>
 </context>
 <context>

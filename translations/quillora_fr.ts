@@ -133,9 +133,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>L&apos;encodage du fichier « %1 » n&apos;a pu être déterminé avec certitude : il a été lu en windows-1252. Si le texte semble faux, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>L&apos;encodage du fichier « %1 » n&apos;a pu être déterminé avec certitude : il a été lu en %2. Si le texte semble faux, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -354,6 +354,22 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>L&apos;en-tête du fichier « %1 » est un seul champ, « %2 », au-dessus de lignes de %3 : on dirait un titre au-dessus du tableau. Pour sauter les lignes au-dessus du tableau de chaque fichier, réglez les lignes à sauter sur automatique (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Les lignes du fichier « %1 » se coupent de façon inégale, et à un seul séparateur : il est coupé aux %2, où %Ln des %3 premières lignes se coupe.</numerusform>
+            <numerusform>Les lignes du fichier « %1 » se coupent de façon inégale, et à un seul séparateur : il est coupé aux %2, où %Ln des %3 premières lignes se coupent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Un guillemet de la ligne %1 du fichier « %2 » n&apos;a pas de pendant : les guillemets du fichier ont été lus comme du texte, non comme l&apos;entourage de champs.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Un champ entre guillemets du fichier « %1 » va de la ligne %2 à la ligne %3, qui forment une seule cellule. Si ce devaient être des lignes, un guillemet de la ligne %2 n&apos;a pas de pendant.</translation>
     </message>
 </context>
 <context>

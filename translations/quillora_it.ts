@@ -133,9 +133,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come windows-1252. Se il testo sembra sbagliato, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>Non è stato possibile stabilire con certezza la codifica del file «%1»: è stato letto come %2. Se il testo sembra sbagliato, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -354,6 +354,22 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>L&apos;intestazione del file «%1» è un solo campo, «%2», sopra righe di %3: sembra un titolo sopra la tabella. Per saltare le righe sopra la tabella di ogni file, imposta le righe da saltare su automatico (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Le righe del file «%1» si dividono in modo irregolare, e solo a un separatore: è diviso a %2, dove si divide %Ln delle prime %3 righe.</numerusform>
+            <numerusform>Le righe del file «%1» si dividono in modo irregolare, e solo a un separatore: è diviso a %2, dove si dividono %Ln delle prime %3 righe.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Una virgoletta alla riga %1 del file «%2» non ha la sua coppia: le virgolette del file sono state lette come testo, non come delimitatori di campi.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Un campo tra virgolette del file «%1» va dalla riga %2 alla riga %3, che sono un&apos;unica cella. Se dovessero essere righe, una virgoletta alla riga %2 non ha la sua coppia.</translation>
     </message>
 </context>
 <context>

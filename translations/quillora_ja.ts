@@ -128,9 +128,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>ファイル &quot;%1&quot; のエンコーディングを確定できなかったため、windows-1252 として読み込みました。テキストがおかしい場合は、%2。%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>ファイル &quot;%1&quot; のエンコーディングを確定できなかったため、%2 として読み込みました。テキストがおかしい場合は、%3。%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -342,6 +342,21 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>ファイル &quot;%1&quot; の見出しは 1 つのフィールド「%2」だけで、その下の行は %3 列あります。表の上のタイトルのようです。各ファイルの表より上の行を飛ばすには、飛ばす行数を自動にしてください (--skip-lines=auto)。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>ファイル &quot;%1&quot; の行は不揃いに、1 つの区切り文字でだけ分割されます。最初の %3 行のうち %Ln 行が分割される%2で分割します。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>ファイル &quot;%2&quot; の %1 行目の引用符には対になる引用符がありません。このファイルの引用符はフィールドの囲みではなく文字として読み込みました。</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>ファイル &quot;%1&quot; の引用符で囲まれたフィールドが %2 行目から %3 行目まで続き、1 つのセルになっています。行に分けるべきなら、%2 行目の引用符に対になるものがありません。</translation>
     </message>
 </context>
 <context>

@@ -128,9 +128,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>파일 &quot;%1&quot;의 인코딩을 확실히 알 수 없어 windows-1252로 읽었습니다. 텍스트가 이상하면 %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>파일 &quot;%1&quot;의 인코딩을 확실히 알 수 없어 %2로 읽었습니다. 텍스트가 이상하면 %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -342,6 +342,21 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>파일 &quot;%1&quot;의 머리글은 필드 하나(“%2”)뿐인데 그 아래 행은 %3개입니다. 표 위의 제목으로 보입니다. 각 파일의 표 위 줄을 건너뛰려면 건너뛸 줄을 자동으로 설정하십시오(--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>파일 &quot;%1&quot;의 행은 고르지 않게, 한 구분 기호에서만 나뉩니다. 처음 %3개 행 중 %Ln개 행이 나뉘는 %2에서 나눕니다.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>파일 &quot;%2&quot;의 %1번째 줄에 있는 따옴표는 짝이 없습니다. 이 파일의 따옴표는 필드를 감싸는 것이 아니라 텍스트로 읽었습니다.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>파일 &quot;%1&quot;에서 따옴표로 묶인 필드가 %2번째 줄부터 %3번째 줄까지 이어져 한 셀이 되었습니다. 여러 행이어야 한다면 %2번째 줄의 따옴표에 짝이 없는 것입니다.</translation>
     </message>
 </context>
 <context>

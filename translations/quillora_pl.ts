@@ -138,9 +138,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako windows-1252. Jeśli tekst wygląda źle, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>Nie udało się pewnie ustalić kodowania pliku „%1”: przeczytano go jako %2. Jeśli tekst wygląda źle, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -366,6 +366,23 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>Nagłówek pliku „%1” to jedno pole, „%2”, nad wierszami po %3: wygląda jak tytuł nad tabelą. Aby pominąć wiersze nad tabelą każdego pliku, ustaw wiersze do pominięcia na automatycznie (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Wiersze pliku „%1” dzielą się nierówno i tylko przy jednym separatorze: plik jest dzielony przy %2, gdzie dzieli się %Ln z pierwszych %3 wierszy.</numerusform>
+            <numerusform>Wiersze pliku „%1” dzielą się nierówno i tylko przy jednym separatorze: plik jest dzielony przy %2, gdzie dzielą się %Ln z pierwszych %3 wierszy.</numerusform>
+            <numerusform>Wiersze pliku „%1” dzielą się nierówno i tylko przy jednym separatorze: plik jest dzielony przy %2, gdzie dzieli się %Ln z pierwszych %3 wierszy.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Cudzysłów w wierszu %1 pliku „%2” nie ma pary: cudzysłowy pliku odczytano jako tekst, a nie jako granice pól.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Pole w cudzysłowie pliku „%1” biegnie od wiersza %2 do wiersza %3, które tworzą jedną komórkę. Jeśli miały to być wiersze, cudzysłów w wierszu %2 nie ma pary.</translation>
     </message>
 </context>
 <context>

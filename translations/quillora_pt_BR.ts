@@ -133,9 +133,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>A codificação do arquivo &quot;%1&quot; não pôde ser determinada com certeza: ele foi lido como windows-1252. Se o texto parecer errado, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>A codificação do arquivo &quot;%1&quot; não pôde ser determinada com certeza: ele foi lido como %2. Se o texto parecer errado, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -354,6 +354,22 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>O cabeçalho do arquivo &quot;%1&quot; é um só campo, “%2”, sobre linhas de %3: parece um título acima da tabela. Para pular as linhas acima da tabela de cada arquivo, defina as linhas a pular como automático (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>As linhas do arquivo &quot;%1&quot; se dividem de forma irregular, e só em um separador: ele é dividido em %2, onde %Ln das %3 primeiras linhas se divide.</numerusform>
+            <numerusform>As linhas do arquivo &quot;%1&quot; se dividem de forma irregular, e só em um separador: ele é dividido em %2, onde %Ln das %3 primeiras linhas se dividem.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Uma aspa na linha %1 do arquivo &quot;%2&quot; não tem par: as aspas do arquivo foram lidas como texto, não como delimitadores de campos.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Um campo entre aspas do arquivo &quot;%1&quot; vai da linha %2 à linha %3, que formam uma só célula. Se deveriam ser linhas, uma aspa na linha %2 não tem par.</translation>
     </message>
 </context>
 <context>

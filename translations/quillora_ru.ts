@@ -138,9 +138,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как windows-1252. Если текст выглядит неверно, %2.%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>Кодировку файла «%1» не удалось определить наверняка: он прочитан как %2. Если текст выглядит неверно, %3.%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -366,6 +366,23 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>Заголовок файла «%1» — одно поле, «%2», над строками из %3: это похоже на название над таблицей. Чтобы пропускать строки над таблицей каждого файла, задайте пропуск строк «автоматически» (--skip-lines=auto).</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>Строки файла «%1» делятся неравномерно и только по одному разделителю: он разделён по %2, где делится %Ln из первых %3 строк.</numerusform>
+            <numerusform>Строки файла «%1» делятся неравномерно и только по одному разделителю: он разделён по %2, где делятся %Ln из первых %3 строк.</numerusform>
+            <numerusform>Строки файла «%1» делятся неравномерно и только по одному разделителю: он разделён по %2, где делятся %Ln из первых %3 строк.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>Кавычка в строке %1 файла «%2» не имеет пары: кавычки файла прочитаны как текст, а не как границы полей.</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>Поле в кавычках файла «%1» идёт со строки %2 по строку %3, которые стали одной ячейкой. Если это должны быть строки, кавычка в строке %2 не имеет пары.</translation>
     </message>
 </context>
 <context>

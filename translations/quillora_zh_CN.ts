@@ -128,9 +128,9 @@
         </translation>
     </message>
     <message>
-        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as windows-1252. If the text looks wrong, %2.%3</source>
-        <extracomment>%2 how to choose an encoding, %3 a sentence more or nothing</extracomment>
-        <translation>无法确定文件“%1”的编码：已按 windows-1252 读取。如果文本看起来不对，%2。%3</translation>
+        <source>The encoding of the file &quot;%1&quot; could not be told for sure: it was read as %2. If the text looks wrong, %3.%4</source>
+        <extracomment>%2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing</extracomment>
+        <translation>无法确定文件“%1”的编码：已按 %2 读取。如果文本看起来不对，%3。%4</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; was read as %2. If the text looks wrong, %3.%4</source>
@@ -342,6 +342,21 @@
     <message>
         <source>The header of the file &quot;%1&quot; is one field, &quot;%2&quot;, over rows of %3: it looks like a title above the table. To skip each file&apos;s lines above its table, set the lines to skip to automatic (--skip-lines=auto).</source>
         <translation>文件“%1”的标题行只有一个字段“%2”，其下各行有 %3 个字段：它看起来像表格上方的标题。要跳过每个文件表格上方的行，请将要跳过的行设为自动（--skip-lines=auto）。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rows of the file &quot;%1&quot; split unevenly, and only at one separator: it is cut at %2, where %Ln of the first %3 rows split.</source>
+        <extracomment>%2 how it is cut (&quot;commas, quoted fields&quot;), %3 the rows looked at</extracomment>
+        <translation>
+            <numerusform>文件“%1”的行拆分不均匀，且只在一种分隔符处拆分：按%2拆分，前 %3 行中有 %Ln 行在此拆分。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A quote on line %1 of the file &quot;%2&quot; does not pair: the file&apos;s quotes were read as text, not around fields.</source>
+        <translation>文件“%2”第 %1 行的引号没有配对：该文件的引号按文本读取，而不是作为字段的界定符。</translation>
+    </message>
+    <message>
+        <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
+        <translation>文件“%1”中一个带引号的字段从第 %2 行延续到第 %3 行，这些行成了一个单元格。如果它们应是多行，则第 %2 行的引号没有配对。</translation>
     </message>
 </context>
 <context>

@@ -245,6 +245,23 @@ void tst_ImportRun::stackingExports_data()
         << Stacking{.own = true}
         << QList<Rows>{Rows{row(u"id,name"_s)} + Rows(20000, row(u"1,x"_s)) + Rows{{u"2"_s, u"Lee, Ann"_s}}}
         << 0;
+    // Quotes that do not pair are told by line: read as text, or a field
+    // that takes in the lines to the next quote.
+    QTest::newRow("quotes that do not pair are read as text, told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"id,item,price\n1,\"a, b\",5\n2,x,5\n3,\"15 screen,5\n4,y,5\n5,z,5\n"}
+        << Stacking{.own = true}
+        << QList<Rows>{{row(u"id,item,price"_s), {u"1"_s, u"\"a"_s, u" b\""_s, u"5"_s}, row(u"2,x,5"_s),
+                        {u"3"_s, u"\"15 screen"_s, u"5"_s}, row(u"4,y,5"_s), row(u"5,z,5"_s)}}
+        << 2;
+    QTest::newRow("a quoted field that takes in lines is told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"id,item\n1,\"a, b\"\n2,\"15\"\" screen\n3,c\n4,\"d\"\n5,e\n"}
+        << Stacking{.own = true}
+        << QList<Rows>{{row(u"id,item"_s), {u"1"_s, u"a, b"_s}, {u"2"_s, u"15\" screen\n3,c\n4,d\""_s}, row(u"5,e"_s)}}
+        << 1;
+    QTest::newRow("ragged rows are cut at the one separator that splits them, told")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"a,b,c\n1\n2,x\n3,y,z,w\n4\n5,q,r\n"}
+        << Stacking{.header = false, .own = true}
+        << QList<Rows>{{row(u"a,b,c"_s), {u"1"_s}, row(u"2,x"_s), row(u"3,y,z,w"_s), {u"4"_s}, row(u"5,q,r"_s)}} << 1;
     QTest::newRow("a few rows longer than most, told")
         << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,x\n2,y,extra\n3,z\n4,w\n"} << Stacking{.own = true}
         << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y,extra"_s), row(u"3,z"_s), row(u"4,w"_s)}} << 1;

@@ -136,10 +136,10 @@ std::optional<AccountWords::Note> encodingNote(const FileAccount &account, const
                                              .arg(path)};
     }
     if (guessed) {
-        //: %2 how to choose an encoding, %3 a sentence more or nothing
+        //: %2 the encoding, %3 how to choose an encoding, %4 a sentence more or nothing
         return AccountWords::Note{false, AccountWords::tr("The encoding of the file \"%1\" could not be told for sure: "
-                                                          "it was read as windows-1252. If the text looks wrong, %2.%3")
-                                             .arg(path, choose, mixed)};
+                                                          "it was read as %2. If the text looks wrong, %3.%4")
+                                             .arg(path, name, choose, mixed)};
     }
     return AccountWords::Note{
         false, AccountWords::tr("The file \"%1\" was read as %2. If the text looks wrong, %3.%4").arg(path, name, choose, mixed)};
@@ -159,7 +159,14 @@ void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &accoun
                                  .arg(path)});
         return;
     }
-    if (dialect.differing > 0) {
+    if (dialect.raggedSplit > 0) {
+        //: %2 how it is cut ("commas, quoted fields"), %3 the rows looked at
+        notes.append({false, AccountWords::tr("The rows of the file \"%1\" split unevenly, and only at one separator: "
+                                              "it is cut at %2, where %Ln of the first %3 rows split.",
+                                              nullptr, pluralCount(dialect.raggedSplit))
+                                 .arg(path, dialectShown(dialect))
+                                 .arg(dialect.records)});
+    } else if (dialect.differing > 0) {
         //: %2 how it is cut ("commas, quoted fields"), %3 the rows looked at
         notes.append({false, AccountWords::tr("The file \"%1\" is cut at %2, as most of its rows split; %Ln of the "
                                               "first %3 rows have another number of cells and are cut all the same.",
@@ -172,6 +179,34 @@ void addDialectNotes(QList<AccountWords::Note> &notes, const FileAccount &accoun
                                               "at %2.")
                                  .arg(path, pluralShown(*dialect.separator), pluralShown(*dialect.tiedWith))});
     }
+}
+
+// Quotes that did not pair, and a quoted field that took in many lines
+// (a quote left open by mistake takes every line to the next one): where
+// to look, by line.
+void addQuoteNotes(QList<AccountWords::Note> &notes, const FileAccount &account, const QString &path)
+{
+    if (const auto line = account.unpairedQuoteLine) {
+        notes.append({.text = AccountWords::tr("A quote on line %1 of the file \"%2\" does not pair: the file's quotes "
+                                               "were read as text, not around fields.")
+                                  .arg(*line)
+                                  .arg(path),
+                      .ofCutting = true});
+    }
+    const auto span = account.lines.longestSpan();
+    if (!account.quotes || account.unclosedQuoteLine || !span)
+        return;
+    // Many lines, or more than two where no other field holds a line break.
+    constexpr qint64 ManyLines = 100;
+    const qint64 lines = span->lastLine - span->firstLine + 1;
+    if (lines < ManyLines && (account.lines.spanning() > 1 || lines < 3))
+        return;
+    notes.append({.text = AccountWords::tr("A quoted field of the file \"%1\" runs from line %2 to line %3, which are "
+                                           "one cell. If they should be rows, a quote on line %2 does not pair.")
+                              .arg(path)
+                              .arg(span->firstLine)
+                              .arg(span->lastLine),
+                  .ofCutting = true});
 }
 } // namespace
 
@@ -189,6 +224,7 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
                                 .arg(*line),
                          true});
     }
+    addQuoteNotes(notes, account, file);
     if (auto encoding = encodingNote(account, choose, file))
         notes.append(*encoding);
     addDialectNotes(notes, account, file);

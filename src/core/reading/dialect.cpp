@@ -8,8 +8,11 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
+#include <vector>
 
 namespace quillora {
 
@@ -21,6 +24,7 @@ struct Agreement
     qsizetype cells = 0; // the most common number of cells
     int records = 0;
     int agreeing = 0;
+    int split = 0; // records of two cells or more
     double share() const { return records > 0 ? double(agreeing) / records : 0; }
 };
 
@@ -33,7 +37,9 @@ Agreement agreementOfRows(const QStringList &rows, int most)
     for (const QString &row : rows) {
         if (row.isEmpty())
             continue;
-        ++counts[stagedCellCount(row)];
+        const qsizetype cells = stagedCellCount(row);
+        ++counts[cells];
+        agreement.split += cells >= 2 ? 1 : 0;
         if (++agreement.records == most)
             break;
     }
@@ -138,6 +144,7 @@ struct Candidate
     Agreement agreement;
     qsizetype damage = -1; // counted when a tie asks for it
     bool seen = false;
+    bool quotesDropped = false; // quoted fields seen, but reading them agreed less
 
     qsizetype damageIn(QStringView text)
     {
@@ -146,6 +153,24 @@ struct Candidate
         return damage;
     }
 };
+
+// The start of the first line with an odd number of quotes (a lone inch
+// sign, a quote opened and never closed); -1 where every line pairs them.
+qsizetype firstUnpairedQuote(QStringView text)
+{
+    qsizetype lineStart = 0;
+    bool odd = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"')
+            odd = !odd;
+        if (text[i] != u'\n' && text[i] != u'\r' && i + 1 < text.size())
+            continue;
+        if (odd)
+            return lineStart;
+        lineStart = i + 1;
+    }
+    return -1;
+}
 
 Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
 {
@@ -156,6 +181,8 @@ Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
         const Candidate quoted{&separator, true, agreementOf(text, cutAt, true), -1, true};
         if (quotes || quoted.agreement.share() >= plain.agreement.share())
             plain = quoted;
+        else
+            plain.quotesDropped = true;
     } else if (!text.contains(u'"')) {
         // Nothing here speaks against quoting: a field quoted for the
         // separator it holds, thousands of lines on, stays whole.
@@ -165,15 +192,36 @@ Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
 }
 } // namespace
 
+namespace {
+// Where no separator splits the records evenly: the one that splits at
+// least half of them into two fields or more while each other leaves
+// nearly all whole (a ragged export, rows of many lengths).
+std::optional<Candidate> raggedChoice(const std::vector<Candidate> &candidates)
+{
+    constexpr int NearlyAllWhole = 20; // at most one record in this many split
+    const auto splitShare = [](const Candidate &c) { return c.agreement.records > 0 ? double(c.agreement.split) / c.agreement.records : 0; };
+    const auto most = std::ranges::max_element(candidates, {}, splitShare);
+    if (most == candidates.end() || splitShare(*most) < 0.5)
+        return std::nullopt;
+    for (auto other = candidates.begin(); other != candidates.end(); ++other) {
+        if (other != most && splitShare(*other) * NearlyAllWhole > 1)
+            return std::nullopt;
+    }
+    return *most;
+}
+} // namespace
+
 Dialect dialectOf(QStringView text, bool quotes)
 {
     constexpr double LeastShare = 0.5;
     Candidate best;
     const Separator *tied = nullptr;
+    std::vector<Candidate> candidates;
     for (const Separator &separator : namedSeparators()) {
         if (separator.text == u" ")
             continue;
         Candidate candidate = candidateOf(text, separator, quotes);
+        candidates.push_back(candidate);
         const Agreement &agreement = candidate.agreement;
         if (agreement.cells < 2 || agreement.share() < LeastShare)
             continue;
@@ -189,11 +237,24 @@ Dialect dialectOf(QStringView text, bool quotes)
             }
         }
     }
+    bool ragged = false;
+    if (!best.separator) {
+        if (const auto choice = raggedChoice(candidates)) {
+            best = *choice;
+            ragged = true;
+        }
+    }
     // Lines kept whole keep their quoted fields whole too.
     if (!best.separator)
         return {nullptr, quotes || hasQuotedFields(text, {}), false, 0, 0, nullptr};
-    return {best.separator, best.quotes, best.seen, best.agreement.records,
-            best.agreement.records - best.agreement.agreeing, tied};
+    return {best.separator,
+            best.quotes,
+            best.seen,
+            best.agreement.records,
+            best.agreement.records - best.agreement.agreeing,
+            tied,
+            best.quotesDropped ? firstUnpairedQuote(text) : -1,
+            ragged ? best.agreement.split : 0};
 }
 
 namespace {

@@ -22,6 +22,12 @@ struct Dialect
     // A separator that splits the records as well, and keeps as many
     // numbers and words whole: the file could be cut either way.
     const Separator *tiedWith = nullptr;
+    // Where quotes that do not pair made the text read without quoting: the
+    // start of the first line whose quotes do not pair; -1 otherwise.
+    qsizetype unpairedQuoteAt = -1;
+    // Where no separator splits the records evenly but one splits many and
+    // the others hardly any: the records it splits; 0 otherwise.
+    int raggedSplit = 0;
 };
 
 // The dialect most records of the text agree on (whole lines, the text's
@@ -30,7 +36,9 @@ struct Dialect
 // all, for a quoted field further on), the share of records that have the
 // most common number of cells, two or more. The highest share wins, at
 // least half the records; between equal shares, the separator that cuts
-// fewer numbers ("11,50") and phrases (", " before a word) apart.
+// fewer numbers ("11,50") and phrases (", " before a word) apart. Where none
+// agrees so, one that splits half the records or more while the others
+// leave nearly all whole (rows of many lengths).
 Dialect dialectOf(QStringView text, bool quotes);
 
 // The rows of the staged text (cut at separator) above the first that

@@ -75,6 +75,9 @@ struct FileAccount
     qint64 cutCells = 0;
     qint64 leftOutCells = 0;
     std::optional<qint64> unclosedQuoteLine;
+    // The first line whose quotes do not pair, where that made its own
+    // separator cut it without quoting.
+    std::optional<qint64> unpairedQuoteLine;
     // The file's line each staged row starts on.
     RecordLines lines;
 

@@ -25,6 +25,17 @@ bool isLineBreak(QChar c)
     return c == u'\n' || c == u'\r';
 }
 
+// The line (from 1) of the text that the character at `at` stands on.
+qint64 lineNumberAt(QStringView text, qsizetype at)
+{
+    qint64 line = 1;
+    for (qsizetype i = 0; i < at && i < text.size(); ++i) {
+        const bool crLf = text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+        line += isLineBreak(text[i]) && !crLf ? 1 : 0;
+    }
+    return line;
+}
+
 // The text after its first lines: those skipped say nothing of how the
 // rest is cut.
 QStringView afterLines(QStringView text, qint64 lines)
@@ -199,6 +210,9 @@ void FileReading::chooseDialect(QStringView start)
 {
     const auto takeDialect = [&](QStringView text) {
         m_dialect = dialectOf(text, m_options.quotes);
+        m_unpairedQuoteLine = m_dialect.unpairedQuoteAt < 0
+            ? std::nullopt
+            : std::optional(lineNumberAt(start, (text.data() - start.data()) + m_dialect.unpairedQuoteAt));
         m_split = m_dialect.separator ? std::optional<QString>(m_dialect.separator->text.toString()) : std::nullopt;
         m_quotes = m_dialect.quotes;
     };
@@ -352,6 +366,7 @@ FileAccount FileReading::account() const
     account.cutCells = cutCells();
     account.leftOutCells = leftOutCells();
     account.unclosedQuoteLine = unclosedQuoteLine();
+    account.unpairedQuoteLine = m_unpairedQuoteLine;
     account.lines = m_splitter.recordLines();
     // A file cut nowhere is told with the separator its start looks cut at.
     const bool cutting = m_options.cut.givenText() || m_options.cut.own();

@@ -104,6 +104,7 @@ private:
     bool m_decimalsSeen = false;
     qint64 m_rowsSkipped = 0;
     QString m_firstLineSkipped;
+    std::optional<qint64> m_unpairedQuoteLine; // where quotes that do not pair were left as text
     bool m_separatorChosen = false;
     bool m_startedOver = false;
     // The last character of the rows so far: whether they end with a line

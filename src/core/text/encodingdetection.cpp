@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/encodingdetection.h"
 
+#include "core/text/codepagechoice.h"
 #include "core/text/textdecoder.h"
 
 #include <QStringDecoder>
@@ -153,141 +154,6 @@ QByteArray detectIso2022(QByteArrayView sample)
 }
 
 namespace {
-// Code pages that read most bytes alike: the one the detector named and
-// its look-alike, which the bytes present may decide between.
-QByteArrayView lookAlikeOf(QByteArrayView name)
-{
-    static const std::pair<QByteArrayView, QByteArrayView> Pairs[] = {
-        {"ISO-8859-7", "windows-1253"}, {"ISO-8859-8", "windows-1255"}, {"ISO-8859-13", "windows-1257"},
-        {"KOI8-R", "KOI8-U"},           {"windows-1252", "IBM850"},     {"ISO-8859-15", "IBM850"},
-        {"MAC-CYRILLIC", "windows-1251"},
-    };
-    for (const auto &[one, other] : Pairs) {
-        if (name.compare(one, Qt::CaseInsensitive) == 0)
-            return other;
-        if (name.compare(other, Qt::CaseInsensitive) == 0)
-            return one;
-    }
-    return {};
-}
-
-qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table);
-
-// A byte that is text in one code page (a letter or a sign) and undefined,
-// a control or a box drawing in the other is a vote for the first; the
-// look-alike is taken when it has more votes (curly quotes, which
-// windows-1253 has where ISO-8859-7 has C1 controls; the Ukrainian letters
-// of KOI8-U, box drawing in KOI8-R). Without votes either way, the one
-// that reads more bytes as letters in words is taken (ISO-8859-7's Ά
-// where windows-1253 has ¶; the capitals windows-1251 has where
-// x-mac-cyrillic has signs).
-QByteArray settleBetweenLookAlikes(const QByteArray &found, QByteArrayView sample, bool fewLetters)
-{
-    const QByteArrayView other = lookAlikeOf(found);
-    if (other.isEmpty())
-        return found;
-    const auto ours = SingleByteTable::of(found);
-    const auto theirs = SingleByteTable::of(other);
-    if (!ours || !theirs)
-        return found;
-    std::array<qsizetype, 256> counts{};
-    for (const char c : sample)
-        ++counts[uchar(c)];
-    qsizetype forOurs = 0;
-    qsizetype forTheirs = 0;
-    using Kind = SingleByteTable::Kind;
-    for (int b = 0x80; b < 256; ++b) {
-        const Kind a = ours->kind(uchar(b));
-        const Kind t = theirs->kind(uchar(b));
-        forOurs += a != Kind::NotText && t == Kind::NotText ? counts[size_t(b)] : 0;
-        forTheirs += t != Kind::NotText && a == Kind::NotText ? counts[size_t(b)] : 0;
-    }
-    // A few letters are no evidence for a DOS code page (see plausibleOrWestern).
-    if (forTheirs != forOurs || (fewLetters && (isDosCodePage(found) || isDosCodePage(other))))
-        return forTheirs > forOurs ? other.toByteArray() : found;
-    return wordScore(sample, *theirs) > wordScore(sample, *ours) ? other.toByteArray() : found;
-}
-
-bool isAsciiLetter(uchar byte)
-{
-    return (byte | 0x20) >= 'a' && (byte | 0x20) <= 'z';
-}
-
-// How well a code page of one byte a character reads the sample: each byte
-// past 0x7F that makes a letter beside a letter (the é of "Lefèvre", the
-// Cyrillic of a Russian word) counts for it, each that makes anything else
-// between two letters ("Br╔lo´se", "Bj÷rk") counts against it.
-qsizetype wordScore(QByteArrayView sample, const SingleByteTable &table)
-{
-    using Kind = SingleByteTable::Kind;
-    const auto letterAt = [&](qsizetype i) {
-        if (i < 0 || i >= sample.size())
-            return false;
-        const uchar byte = uchar(sample[i]);
-        return byte < 0x80 ? isAsciiLetter(byte) : table.kind(byte) == Kind::Letter;
-    };
-    qsizetype score = 0;
-    for (qsizetype i = 0; i < sample.size(); ++i) {
-        const uchar byte = uchar(sample[i]);
-        if (byte < 0x80)
-            continue;
-        const bool before = letterAt(i - 1);
-        const bool after = letterAt(i + 1);
-        if (table.kind(byte) == Kind::Letter)
-            score += before || after ? 1 : 0;
-        else
-            score -= before && after ? 1 : 0;
-    }
-    return score;
-}
-
-// Latin code pages of few languages whose letters stand where windows-1252
-// has the accented letters of Western text (ISO-8859-10's č, ā and ų for
-// è, à and ù): like a DOS code page, one needs evidence of its own, letters
-// where windows-1252 has signs (the ē, š and ž of Latvian in ISO-8859-4).
-// Windows-1250, windows-1257 and ISO-8859-13, read as often as their
-// languages are written, keep their ties (Czech reads as letters in
-// windows-1252 too).
-bool isRareLatin(QByteArrayView name)
-{
-    static const QByteArrayView Rare[] = {"ISO-8859-3", "ISO-8859-4", "ISO-8859-10", "ISO-8859-14", "ISO-8859-16"};
-    return std::any_of(std::begin(Rare), std::end(Rare),
-                       [&](QByteArrayView rare) { return rare.compare(name, Qt::CaseInsensitive) == 0; });
-}
-
-// The detector's code page of one byte a character where its reading makes
-// sense, windows-1252 where that reads the text as words better: a
-// detector names IBM852 for Western names now and then. A DOS code page
-// needs evidence of its own (letters where windows-1252 has signs, box
-// drawing), and so do a few letters: then it must read better than
-// windows-1252.
-QByteArray plausibleOrWestern(const QByteArray &found, QByteArrayView sample, bool fewLetters)
-{
-    const auto ours = SingleByteTable::of(found);
-    if (!ours || found == "windows-1252")
-        return found;
-    // windows-1254 reads the bytes of windows-1252 alike but for six, which
-    // are letters in both: Turkish needs a ğ, Ğ, ş, Ş or İ, not a lone ı
-    // where Western text has its ý.
-    if (found.compare("windows-1254", Qt::CaseInsensitive) == 0 || found.compare("ISO-8859-9", Qt::CaseInsensitive) == 0) {
-        const bool turkish = std::any_of(sample.begin(), sample.end(), [](char c) {
-            const uchar b = uchar(c);
-            return b == 0xD0 || b == 0xDD || b == 0xDE || b == 0xF0 || b == 0xFE;
-        });
-        if (!turkish)
-            return "windows-1252";
-    }
-    static const SingleByteTable western = *SingleByteTable::of("windows-1252");
-    const qsizetype forOurs = wordScore(sample, *ours);
-    const qsizetype forWestern = wordScore(sample, western);
-    if (isDosCodePage(found) || fewLetters || isRareLatin(found))
-        return forOurs > forWestern ? found : QByteArray("windows-1252");
-    // Where windows-1252 reads the bytes as letters too (Arabic, Cyrillic
-    // capitals), the two stay close: only a clear lead overrules.
-    const qsizetype high = std::count_if(sample.begin(), sample.end(), [](char c) { return uchar(c) >= 0x80; });
-    return forWestern - forOurs > std::max<qsizetype>(2, high / 50) ? QByteArray("windows-1252") : found;
-}
-
 // Whether every byte past 0x7F of the sample stands in a character of the
 // encoding: a sample cut inside its last character passes.
 bool followsThroughout(QByteArrayView sample, const QByteArray &encoding)
@@ -296,9 +162,36 @@ bool followsThroughout(QByteArrayView sample, const QByteArray &encoding)
     (void)decoder.decode(sample);
     return decoder.isValid() && decoder.errors() == 0;
 }
+
+// The detector's answer as a name Qt's decoder takes; empty where it names
+// nothing to read the text in. Text found to be UTF-something is not, or it
+// would have been found so already; the 7-bit encodings that switch state
+// have no high bytes.
+QByteArray detectorAnswer(const char *charset)
+{
+    QByteArray found = QByteArray(charset).toUpper();
+    if (found.isEmpty() || found == "ASCII" || found.startsWith("UTF") || found.startsWith("ISO-2022")
+        || found.startsWith("HZ"))
+        return {};
+    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
+    // controls no text holds. Korean text found as "UHC" is windows-949, a
+    // superset of EUC-KR.
+    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
+        found = "windows-1252";
+    else if (found == "UHC")
+        found = "windows-949";
+    return QStringDecoder(found.constData()).isValid() ? found : QByteArray();
+}
+
+// For want of an answer: the Latin page that reads the text best as words,
+// windows-1252 where none reads it better, never sure.
+EncodingChoice guessedCodePage(QByteArrayView sample, bool fewLetters)
+{
+    return {chooseCodePage("windows-1252", sample, fewLetters).name, false};
+}
 } // namespace
 
-QByteArray detectLegacyEncoding(QByteArrayView sample)
+EncodingChoice detectLegacyEncoding(QByteArrayView sample)
 {
     const std::unique_ptr<std::remove_pointer_t<uchardet_t>, void (*)(uchardet_t)> detector(uchardet_new(),
                                                                                             uchardet_delete);
@@ -316,36 +209,27 @@ QByteArray detectLegacyEncoding(QByteArrayView sample)
         letters += std::count_if(chunk.begin(), chunk.end(), [](char c) { return uchar(c) >= 0x80; });
     }
     uchardet_data_end(detector.get());
-    QByteArray found = QByteArray(uchardet_get_charset(detector.get())).toUpper();
-    // Text found to be UTF-something is not, or it would have been found so
-    // already; the 7-bit encodings that switch state have no high bytes.
-    if (found.isEmpty() || found == "ASCII" || found.startsWith("UTF") || found.startsWith("ISO-2022")
-        || found.startsWith("HZ"))
-        return {};
-    // What reads like Windows-1252 is read as it: ISO-8859-1 differs only in
-    // controls no text holds. Korean text found as "UHC" is windows-949, a
-    // superset of EUC-KR.
-    if (found == "WINDOWS-1252" || found == "ISO-8859-1")
-        found = "windows-1252";
-    else if (found == "UHC")
-        found = "windows-949";
-    if (!QStringDecoder(found.constData()).isValid())
-        return {};
     // A code page of one byte a character is told by which letters are
-    // common, which a few letters show poorly: its answer stands where it
-    // reads the text as words (not "Naïve" as IBM852 reads it); a few
-    // letters that windows-1252 reads as well are a guess of it. The
-    // encodings of two bytes a character have rules of their own, which
-    // even a few characters keep throughout.
+    // common, which a few letters show poorly: below a few, any answer is a
+    // guess, and the page taken is the one that reads them as words (not
+    // "Naïve" as IBM852 reads it).
     constexpr qsizetype FewestLetters = 16;
-    if (!SingleByteTable::of(found)) {
-        const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
-            || found.startsWith("BIG5") || found == "windows-949";
-        return letters >= FewestLetters || (twoBytes && followsThroughout(sample, found)) ? found : QByteArray();
-    }
     const bool few = letters < FewestLetters;
-    found = plausibleOrWestern(settleBetweenLookAlikes(found, sample, few), sample, few);
-    return few && found == "windows-1252" ? QByteArray() : found;
+    const QByteArray found = detectorAnswer(uchardet_get_charset(detector.get()));
+    if (found.isEmpty())
+        return guessedCodePage(sample, few);
+    if (SingleByteTable::of(found))
+        return chooseCodePage(found, sample, few);
+    // The encodings of two bytes a character have rules of their own, which
+    // even a few characters keep throughout; Latin text pairs up by chance
+    // now and then.
+    const bool twoBytes = found.startsWith("SHIFT_JIS") || found.startsWith("EUC-") || found.startsWith("GB")
+        || found.startsWith("BIG5") || found == "windows-949";
+    if (ideographsAmidLatinWords(sample, found))
+        return guessedCodePage(sample, few);
+    if (!few || (twoBytes && followsThroughout(sample, found)))
+        return {found, true};
+    return guessedCodePage(sample, few);
 }
 
 } // namespace quillora

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/text/codepagechoice.h"
 #include "core/text/encodings.h"
 
 #include <QByteArray>
@@ -37,8 +38,10 @@ std::optional<TextEncoding> detectUnicodeWithoutMark(QByteArrayView sample);
 QByteArray detectIso2022(QByteArrayView sample);
 
 // The encoding of text that is not UTF-8, as a statistical detector tells
-// it from a sample (Shift_JIS, windows-1251, GB18030, ...): a name Qt's
-// decoder takes ("windows-1252" among them), or empty where it finds nothing.
-QByteArray detectLegacyEncoding(QByteArrayView sample);
+// it from a sample (Shift_JIS, windows-1251, GB18030, ...) and the text read
+// as words confirms: a name Qt's decoder takes ("windows-1252" among them),
+// not sure where it was taken for want of evidence; empty where nothing
+// could be read.
+EncodingChoice detectLegacyEncoding(QByteArrayView sample);
 
 } // namespace quillora

@@ -243,6 +243,20 @@ void RecordLines::addBreak(qint64 index)
         m_spans.emplace_back(index, extra);
 }
 
+std::optional<RecordLines::Span> RecordLines::longestSpan() const
+{
+    std::optional<Span> longest;
+    qint64 before = 0; // extra lines of the staged lines before
+    for (const auto &[index, extra] : m_spans) {
+        const qint64 first = index + 1 + before;
+        const Span span{first, first + extra - before};
+        if (!longest || span.lastLine - span.firstLine > longest->lastLine - longest->firstLine)
+            longest = span;
+        before = extra;
+    }
+    return longest;
+}
+
 std::optional<qint64> LineSplitter::unclosedQuoteLine() const
 {
     return m_inQuotes ? std::optional<qint64>(m_quoteLine) : std::nullopt;

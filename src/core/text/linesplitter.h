@@ -23,6 +23,16 @@ public:
     void addBreak(qint64 index);
     qint64 extraLines() const { return m_spans.empty() ? 0 : m_spans.back().second; }
 
+    // The file's lines (from 1) of the staged line that spans most, and how
+    // many staged lines span more than one.
+    struct Span
+    {
+        qint64 firstLine = 0;
+        qint64 lastLine = 0;
+    };
+    std::optional<Span> longestSpan() const;
+    qint64 spanning() const { return qint64(m_spans.size()); }
+
 private:
     // A staged line, and the extra lines of the file up to its end.
     std::vector<std::pair<qint64, qint64>> m_spans;

@@ -237,12 +237,12 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
         m_decoder->setInvalidUtf8(TextDecoder::InvalidUtf8::ReadAsWindows1252);
         return Decision::GoOn;
     }
-    const QByteArray found = detectLegacyEncoding(detectorSample(strayChunk));
+    const EncodingChoice found = detectLegacyEncoding(detectorSample(strayChunk));
     if (!m_device->seek(0))
         readFailed();
     m_deviceEnded = false;
-    const auto named = encodingNamed(found);
-    m_guessed = !named;
+    const auto named = encodingNamed(found.name);
+    m_guessed = !named || !found.sure;
     m_encoding = named ? named->encoding : TextEncoding::Windows1252;
     m_otherName = named ? named->name : QByteArray();
     m_decoder.emplace(m_encoding, m_otherName);
@@ -250,6 +250,9 @@ TextReader::Decision TextReader::decideOnStrays(qint64 chunkSize)
     // was appended meanwhile too), and must get as far as the first.
     m_firstPassEnd = firstPassEnd;
     countUtf8Anew();
+    // What the file holds now was there when the code page was chosen.
+    if (m_utf8Evidence)
+        m_utf8Evidence->judgeAppendedFrom(std::max(firstPassEnd, m_device->isSequential() ? 0 : m_device->size()));
     // What was given already was read wrong: the reader's user starts over.
     m_pending.clear();
     m_restarted = m_gavePiece;
@@ -312,7 +315,9 @@ void TextReader::countUtf8Anew()
 
 qint64 TextReader::utf8SequencesReadOtherwise() const
 {
-    return m_utf8Evidence ? m_utf8Evidence->sequencesTold(m_guessed) : 0;
+    // A guess of another page than windows-1252 was still told by letters,
+    // whose bytes pair up as UTF-8 by chance (Thai, Cyrillic).
+    return m_utf8Evidence ? m_utf8Evidence->sequencesTold(m_guessed && m_encoding == TextEncoding::Windows1252) : 0;
 }
 
 bool TextReader::fillPending()
@@ -321,7 +326,7 @@ bool TextReader::fillPending()
         return false;
     QByteArray chunk = readChunk();
     if (m_utf8Evidence)
-        m_utf8Evidence->feed(chunk);
+        m_utf8Evidence->feed(chunk, m_device->pos() - chunk.size());
     // A file cut while it was read a second time has lost text the first
     // pass saw: what is given would end short of it in silence.
     if (chunk.isEmpty() && m_device->pos() < m_firstPassEnd)

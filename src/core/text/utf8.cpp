@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/utf8.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace quillora {
@@ -142,11 +143,15 @@ void Utf8Census::finish()
     m_pending = 0;
 }
 
-void Utf8Evidence::feed(QByteArrayView chunk)
+void Utf8Evidence::feed(QByteArrayView chunk, qint64 at)
 {
     m_census.feed(chunk);
-    if (chunk.isEmpty())
+    if (at + chunk.size() > m_appendedFrom)
+        m_appended.feed(chunk.sliced(std::max<qint64>(0, m_appendedFrom - at)));
+    if (chunk.isEmpty()) {
         m_census.finish();
+        m_appended.finish();
+    }
     for (const char c : chunk) {
         const bool high = uchar(c) >= 0x80;
         m_highPairs += high && m_lastHigh;
@@ -161,7 +166,11 @@ void Utf8Evidence::feed(QByteArrayView chunk)
 qint64 Utf8Evidence::sequencesTold(bool guessed) const
 {
     const qint64 sequences = m_census.sequences();
-    return guessed || sequences * 4 > m_highPairs ? sequences : 0;
+    const qint64 told = guessed || sequences * 4 > m_highPairs ? sequences : 0;
+    // What was appended is judged as the first pass judges a file.
+    const qint64 appended = m_appended.sequences();
+    const bool appendedUtf8 = appended > 0 && appended >= 4 * m_appended.strays();
+    return appendedUtf8 ? std::max(told, appended) : told;
 }
 
 } // namespace quillora

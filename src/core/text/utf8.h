@@ -5,6 +5,8 @@
 #include <QByteArrayView>
 #include <QStringView>
 
+#include <limits>
+
 // What Quillora knows of UTF-8, in one place: file names, text files and
 // the documents written all use it.
 namespace quillora {
@@ -49,13 +51,20 @@ private:
 class Utf8Evidence
 {
 public:
-    void feed(QByteArrayView chunk);
+    // The chunk that starts at offset `at` of the file.
+    void feed(QByteArrayView chunk, qint64 at);
+    // Bytes from the offset on were appended after the code page was
+    // chosen (a file still being written): they are judged on their own.
+    void judgeAppendedFrom(qint64 offset) { m_appendedFrom = offset; }
     // The sequences of two bytes or more, where they are more than twice
-    // what chance makes or the code page was a guess; 0 otherwise.
+    // what chance makes or the code page was a guess, or where the bytes
+    // appended read as UTF-8 by themselves; 0 otherwise.
     qint64 sequencesTold(bool guessed) const;
 
 private:
     Utf8Census m_census;
+    Utf8Census m_appended;
+    qint64 m_appendedFrom = std::numeric_limits<qint64>::max();
     qint64 m_highPairs = 0; // bytes past 0x7F side by side
     bool m_lastHigh = false;
 };
