@@ -262,6 +262,11 @@ void tst_ImportRun::stackingExports_data()
         << QStringList{u"a.csv"_s} << QByteArrayList{"a,b,c\n1\n2,x\n3,y,z,w\n4\n5,q,r\n"}
         << Stacking{.header = false, .own = true}
         << QList<Rows>{{row(u"a,b,c"_s), {u"1"_s}, row(u"2,x"_s), row(u"3,y,z,w"_s), {u"4"_s}, row(u"5,q,r"_s)}} << 1;
+    QTest::newRow("prose whose lines hold commas stays whole")
+        << QStringList{u"a.txt"_s} << QByteArrayList{"Well, it is great to be here, it is\nholy ground, and\nwhy.\nSo, so, so, so many.\n"}
+        << Stacking{.header = false, .own = true}
+        << QList<Rows>{{{u"Well, it is great to be here, it is"_s}, {u"holy ground, and"_s}, {u"why."_s}, {u"So, so, so, so many."_s}}}
+        << 1;
     QTest::newRow("a few rows longer than most, told")
         << QStringList{u"a.csv"_s} << QByteArrayList{"id,name\n1,x\n2,y,extra\n3,z\n4,w\n"} << Stacking{.own = true}
         << QList<Rows>{{row(u"id,name"_s), row(u"1,x"_s), row(u"2,y,extra"_s), row(u"3,z"_s), row(u"4,w"_s)}} << 1;
@@ -297,6 +302,11 @@ void tst_ImportRun::stackingExports_data()
     QTest::newRow("a sentence above the table is skipped")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Totals for Q1, Q2 and Q3\nid,amount\n1,5\n2,7\n"}
         << Stacking{.skip = -1} << QList<Rows>{{row(u"id,amount"_s), row(u"1,5"_s), row(u"2,7"_s)}} << 1;
+    QTest::newRow("a header of a file that writes \", \" between fields is no sentence")
+        << QStringList{u"a.csv"_s} << QByteArrayList{"Block, Timestamp\n428925, 1473387721\n428926, 1473388413\n"}
+        << Stacking{.skip = -1, .own = true}
+        << QList<Rows>{{{u"Block"_s, u" Timestamp"_s}, {u"428925"_s, u" 1473387721"_s}, {u"428926"_s, u" 1473388413"_s}}}
+        << 0;
     QTest::newRow("a title taken for the header is told")
         << QStringList{u"a.csv"_s} << QByteArrayList{"Sales report\nid,amount\n1,5\n"} << header
         << QList<Rows>{{{u"Sales report"_s}, row(u"id,amount"_s), row(u"1,5"_s)}} << 1;

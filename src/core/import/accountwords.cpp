@@ -197,7 +197,7 @@ void addQuoteNotes(QList<AccountWords::Note> &notes, const FileAccount &account,
     if (!account.quotes || account.unclosedQuoteLine || !span)
         return;
     // Many lines, or more than two where no other field holds a line break.
-    constexpr qint64 ManyLines = 100;
+    constexpr qint64 ManyLines = 500;
     const qint64 lines = span->lastLine - span->firstLine + 1;
     if (lines < ManyLines && (account.lines.spanning() > 1 || lines < 3))
         return;

@@ -195,8 +195,9 @@ Candidate candidateOf(QStringView text, const Separator &separator, bool quotes)
 namespace {
 // Where no separator splits the records evenly: the one that splits at
 // least half of them into two fields or more while each other leaves
-// nearly all whole (a ragged export, rows of many lengths).
-std::optional<Candidate> raggedChoice(const std::vector<Candidate> &candidates)
+// nearly all whole (a ragged export, rows of many lengths), and that does
+// not cut mostly phrases and numbers apart (prose, with its commas).
+std::optional<Candidate> raggedChoice(const std::vector<Candidate> &candidates, QStringView text)
 {
     constexpr int NearlyAllWhole = 20; // at most one record in this many split
     const auto splitShare = [](const Candidate &c) { return c.agreement.records > 0 ? double(c.agreement.split) / c.agreement.records : 0; };
@@ -207,6 +208,8 @@ std::optional<Candidate> raggedChoice(const std::vector<Candidate> &candidates)
         if (other != most && splitShare(*other) * NearlyAllWhole > 1)
             return std::nullopt;
     }
+    if (damageOf(text, most->separator->text, false) * 2 >= text.count(most->separator->text))
+        return std::nullopt;
     return *most;
 }
 } // namespace
@@ -239,7 +242,7 @@ Dialect dialectOf(QStringView text, bool quotes)
     }
     bool ragged = false;
     if (!best.separator) {
-        if (const auto choice = raggedChoice(candidates)) {
+        if (const auto choice = raggedChoice(candidates, text)) {
             best = *choice;
             ragged = true;
         }
@@ -267,6 +270,23 @@ bool readsAsSentence(QStringView row)
         return cell.size() >= 2 && cell[0] == u' ' && cell[1].isLetter();
     });
 }
+
+// Whether most rows of two cells or more start every cell after the first
+// with a space: the file writes ", " between its fields ("428925,
+// 1473387721"), and its header ("Block, Timestamp") is no sentence.
+bool fieldsFollowASpace(const QStringList &rows)
+{
+    qsizetype cut = 0;
+    qsizetype spaced = 0;
+    for (const QString &row : rows) {
+        const QList<QStringView> cells = QStringView(row).split(ColumnMarker);
+        if (cells.size() < 2)
+            continue;
+        ++cut;
+        spaced += std::all_of(cells.begin() + 1, cells.end(), [](QStringView cell) { return cell.startsWith(u' '); });
+    }
+    return spaced * 2 > cut;
+}
 } // namespace
 
 qint64 rowsAboveTable(QStringView staged, QStringView separator)
@@ -275,13 +295,14 @@ qint64 rowsAboveTable(QStringView staged, QStringView separator)
     // A file of one column has nothing above its table.
     if (agreementOfRows(rows, std::numeric_limits<int>::max()).cells < 2)
         return 0;
+    const bool sentences = separator == u"," && !fieldsFollowASpace(rows);
     // A row of two fields or more is the table's, whatever number of cells
     // it has (a header of fewer names, ragged first rows): only blank lines,
     // lines of one field (titles, comments) and sentences stand above it.
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (rows[i].isEmpty() || stagedCellCount(rows[i]) < 2)
             continue;
-        if (separator == u"," && readsAsSentence(rows[i]))
+        if (sentences && readsAsSentence(rows[i]))
             continue;
         return i;
     }

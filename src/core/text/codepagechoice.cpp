@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text/codepagechoice.h"
 
+#include "core/text/encodings.h"
 #include "core/text/textdecoder.h"
 
 #include <QStringDecoder>
@@ -46,23 +47,28 @@ struct WordReading
 {
     qsizetype letters = 0; // bytes past 0x7F read as a letter beside a letter
     qsizetype odd = 0;     // read as what words do not hold
-    qsizetype score() const { return letters - odd; }
+    qsizetype notText = 0; // of them, undefined bytes, controls and box drawing
+    // What no words hold tells more than letters beside letters, which
+    // most pages read there.
+    qsizetype score() const { return letters - 3 * odd; }
     bool clean() const { return odd == 0; }
 };
 
 // Signs that stand between letters in words: apostrophes ("l´été",
-// "don’t") and the Catalan middle dot ("col·lecció").
+// "don’t"), the Catalan middle dot ("col·lecció"), and the no-break space
+// between words.
 bool joinsWords(char16_t c)
 {
-    return c == 0x00B4 || c == 0x2019 || c == 0x2018 || c == 0x02BC || c == 0x00B7 || c == u'`';
+    return c == 0x00B4 || c == 0x2019 || c == 0x2018 || c == 0x02BC || c == 0x00B7 || c == u'`' || c == 0x00A0;
 }
 
 // Each byte past 0x7F that makes a letter beside a letter (the é of
 // "Lefèvre", the Cyrillic of a Russian word) counts for a reading; what
 // words do not hold counts against it: anything else between two letters
 // ("Br╔lo´se", "Bj÷rk"), a capital after a small letter ("danezÇ",
-// "используетсЯ"), the currency sign ¤ beside an amount ("3,20 ¤", where
-// another page has its €).
+// "используетсЯ"), the currency sign ¤ or a capital alone beside an
+// amount ("3,20 ¤", "2212 Ī/m²", where another page has its €), a control
+// or box drawing beside a letter ("Ch╠┴vez").
 WordReading readAsWords(QByteArrayView sample, const SingleByteTable &table)
 {
     using Kind = SingleByteTable::Kind;
@@ -86,6 +92,7 @@ WordReading readAsWords(QByteArrayView sample, const SingleByteTable &table)
             return next + step >= 0 && next + step < sample.size() && isDigit(sample[next + step]);
         return isDigit(sample[next]);
     };
+    const auto besideAmount = [&](qsizetype i) { return digitNear(i, -1) || digitNear(i, 1); };
     WordReading reading;
     qsizetype eths = 0;
     bool icelandic = false;
@@ -99,12 +106,16 @@ WordReading readAsWords(QByteArrayView sample, const SingleByteTable &table)
         if (letterOf(byte)) {
             eths += isEth(c) ? 1 : 0;
             icelandic = icelandic || isIcelandicVowel(c);
-            if (QChar(c).isUpper() && smallLetterAt(i - 1))
+            const bool alone = !before && !after;
+            if (QChar(c).isUpper() && (smallLetterAt(i - 1) || (alone && besideAmount(i))))
                 ++reading.odd;
             else
-                reading.letters += before || after ? 1 : 0;
+                reading.letters += alone ? 0 : 1;
         } else if (c == 0x00A4) {
-            reading.odd += digitNear(i, -1) || digitNear(i, 1) ? 1 : 0;
+            reading.odd += besideAmount(i) ? 1 : 0;
+        } else if (table.kind(byte) == SingleByteTable::Kind::NotText) {
+            reading.notText += before || after ? 1 : 0;
+            reading.odd += before || after ? 1 : 0;
         } else {
             reading.odd += before && after && !joinsWords(c) ? 1 : 0;
         }
@@ -214,6 +225,17 @@ bool isTurkishPage(QByteArrayView name)
     return namedAnyOf(name, {"windows-1254", "ISO-8859-9"});
 }
 
+// Mac Central European and Mac Roman read the signs of English text alike
+// (its no-break space, its curly quotes): a detector names the first for
+// the second. Where Mac Roman reads the text as well, it is the one.
+QByteArray settleMac(const QByteArray &found, QByteArrayView sample)
+{
+    if (!namedAnyOf(found, {"MAC-CENTRALEUROPE", "x-mac-centraleurroman"}))
+        return found;
+    return readAsWords(sample, "macintosh").score() >= readAsWords(sample, found).score() ? QByteArray("macintosh")
+                                                                                         : found;
+}
+
 // windows-1252 and windows-1254 read alike but for six bytes, which are
 // letters in both: the words decide.
 QByteArray settleTurkish(const QByteArray &found, QByteArrayView sample)
@@ -308,15 +330,21 @@ bool mostlyLoneHighBytes(QByteArrayView sample)
 
 // Where the page taken reads something no words hold, a Latin page that
 // reads the text as words by a clear lead, and reads less amiss, is taken.
-Candidate betterLatinReading(const Candidate &taken, QByteArrayView sample)
+// A few letters are no evidence against windows-1252 unless it has no
+// character for one (the ü of German from DOS) or reads more than one
+// amiss; then only a page that reads them all as words is taken.
+Candidate betterLatinReading(const Candidate &taken, QByteArrayView sample, bool fewLetters)
 {
-    if (taken.reading.clean() || !isLatinPage(taken.name) || !mostlyLoneHighBytes(sample))
+    if (taken.reading.clean() || !isLatinPage(taken.name) || !mostlyLoneHighBytes(sample)
+        || (fewLetters && taken.reading.notText == 0 && taken.reading.odd < 2))
         return taken;
     Candidate best = taken;
     for (const QByteArrayView name : LatinAlternatives) {
         if (named(name, taken.name))
             continue;
         Candidate other = candidate(name.toByteArray(), sample);
+        if (fewLetters && (other.reading.letters == 0 || !other.reading.clean()))
+            continue;
         if (other.reading.odd < taken.reading.odd && other.reading.score() - taken.reading.score() > clearLead(sample)
             && other.reading.score() > best.reading.score())
             best = std::move(other);
@@ -332,6 +360,14 @@ bool cjkBesideLetter(const QString &text, qsizetype at)
         return i >= 0 && i < text.size() && text[i].unicode() < 0x80 && isAsciiLetter(uchar(text[i].unicode()));
     };
     return letter(at - 1) || letter(at + 1);
+}
+// The page the text will be read in for a name: ISO-8859-9 in
+// windows-1254, whose quotes and dashes it has as controls, as the web
+// reads it.
+QByteArray readIn(const QByteArray &name)
+{
+    const auto chosen = encodingNamed(name);
+    return chosen ? nameOf(chosen->encoding, chosen->name) : name;
 }
 } // namespace
 
@@ -353,10 +389,13 @@ bool ideographsAmidLatinWords(QByteArrayView sample, const QByteArray &encoding)
     return wide > 0 && amidLatin * 2 > wide;
 }
 
+
 EncodingChoice chooseCodePage(const QByteArray &found, QByteArrayView sample, bool fewLetters)
 {
-    const Candidate detected = candidate(settleTurkish(settleBetweenLookAlikes(found, sample, fewLetters), sample), sample);
-    const Candidate taken = betterLatinReading(detectedOrWestern(detected, sample, fewLetters), sample);
+    const QByteArray settled =
+        settleMac(settleTurkish(settleBetweenLookAlikes(readIn(found), sample, fewLetters), sample), sample);
+    const Candidate detected = candidate(settled, sample);
+    const Candidate taken = betterLatinReading(detectedOrWestern(detected, sample, fewLetters), sample, fewLetters);
     // Overruling the detector is sure where the page taken reads the text
     // cleanly and the detector's did not; otherwise it is a guess.
     const bool overruled = taken.name != detected.name;
