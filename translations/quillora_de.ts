@@ -371,6 +371,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Ein Feld in Anführungszeichen der Datei &quot;%1&quot; reicht von Zeile %2 bis Zeile %3, die eine Zelle sind. Sollten es Zeilen sein, hat ein Anführungszeichen in Zeile %2 kein Gegenstück.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>Die Spalte %2 der Datei &quot;%1&quot; enthält „%3“, das sich als Zahl ändern würde: die ganze Spalte bleibt Text.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Die Datumsangaben der Spalte %2 der Datei &quot;%1&quot; („%3“) könnten Tag oder Monat zuerst haben: sie bleiben Text. Um sie als Datum zu speichern, wählen Sie ihre Reihenfolge (--column NAME=date-dmy oder date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Die Spalte %2 der Datei &quot;%1&quot; enthält Datumsangaben mit Tag zuerst und mit Monat zuerst („%3“): sie bleiben Text.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -435,10 +450,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Eine Zelle als Zahl speichern, wenn ihr ganzer Text eine ist und sich nichts ändert (1234.50 zeigt 1234.50; 007, 1e5, 1,234.50 und Kennungen über 15 Ziffern bleiben Text), ihre Dezimalstellen mit ZEICHEN geschrieben: auto (Standard: das jeder Datei, wie ihre Zahlen es zeigen; zeigen sie keines, Komma in an Semikolons geteilten Dateien, sonst Punkt), point oder comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Eine Zelle, deren ganzer Text ein ISO-Datum ist (2024-03-01), als Datum speichern.</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -707,6 +718,23 @@
   beschädigte oder abgeschnittene wird mit ihrem Namen gemeldet. Ein .zip-Archiv ist ein Ordner: seine
   Dateien werden als Pfade darunter benannt (2024.zip/nord/jan.csv), und --extension eines Ordners
   bringt seine Archivdateien und komprimierten Dateien dieser Endung mit.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column nimmt NAME=TYP, TYP eines von %1, nicht &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Eine Zelle, deren ganzer Text ein Datum ist, als Datum speichern, so angezeigt, wie die Datei es schrieb: ISO (2024-03-01), und Tag, Monat und vierstelliges Jahr, getrennt durch /, . oder -, in der Reihenfolge, die die eigenen Datumsangaben der Datei festlegen (31/12/2024: Tag zuerst); eine Spalte, deren Datumsangaben beides sein könnten, bleibt Text.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>Die Art einer Spalte, nach ihrem Überschriftennamen (nach Umbenennungen) oder ihrer Nummer ab 1: text, number, date-dmy, date-mdy, date-ymd oder skip, um sie auszulassen; eine Zelle, die nicht von der Art ihrer Spalte sein kann, bleibt Text. Mehrfach angebbar.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NAME=TYP</translation>
     </message>
 </context>
 <context>

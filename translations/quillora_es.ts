@@ -371,6 +371,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Un campo entre comillas del archivo «%1» va de la línea %2 a la %3, que forman una sola celda. Si debieran ser filas, unas comillas de la línea %2 no tienen pareja.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>La columna %2 del archivo «%1» contiene «%3», que cambiaría como número: toda la columna queda como texto.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Las fechas de la columna %2 del archivo «%1» («%3») podrían llevar primero el día o el mes: quedan como texto. Para guardarlas como fechas, elija su orden (--column NOMBRE=date-dmy o date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>La columna %2 del archivo «%1» contiene fechas con el día primero y con el mes primero («%3»): quedan como texto.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -435,10 +450,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Guardar una celda como número si todo su texto lo es y nada cambia (1234.50 muestra 1234.50; 007, 1e5, 1,234.50 e identificadores de más de 15 dígitos siguen como texto), con sus decimales escritos con SIGNO: auto (predeterminado: el de cada archivo, como lo muestran sus números; si no muestran ninguno, coma en archivos divididos por punto y coma, punto en los demás), point o comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Guardar como fecha una celda cuyo texto completo es una fecha ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -706,6 +717,23 @@
   o cortado se indica por su nombre. Un archivo .zip es una carpeta: sus miembros se nombran como
   rutas bajo él (2024.zip/norte/ene.csv), y --extension de una carpeta trae sus miembros y sus
   archivos comprimidos de esa extensión.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column admite NOMBRE=TIPO, TIPO uno de %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Guardar como fecha una celda cuyo texto entero es una fecha, mostrada como la escribió el archivo: ISO (2024-03-01), y día, mes y año de cuatro cifras separados por /, . o - en el orden que fijan las propias fechas del archivo (31/12/2024: día primero); una columna cuyas fechas podrían ser de ambos modos queda como texto.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>El tipo de una columna, por su nombre de encabezado (tras los cambios de nombre) o su número desde 1: text, number, date-dmy, date-mdy, date-ymd, o skip para omitirla; una celda que no puede ser del tipo de su columna queda como texto. Puede repetirse.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NOMBRE=TIPO</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Un champ entre guillemets du fichier « %1 » va de la ligne %2 à la ligne %3, qui forment une seule cellule. Si ce devaient être des lignes, un guillemet de la ligne %2 n&apos;a pas de pendant.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>La colonne %2 du fichier « %1 » contient « %3 », qui changerait en nombre : toute la colonne reste du texte.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Les dates de la colonne %2 du fichier « %1 » (« %3 ») pourraient avoir le jour ou le mois en premier : elles restent du texte. Pour les enregistrer comme dates, choisissez leur ordre (--column NOM=date-dmy ou date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>La colonne %2 du fichier « %1 » contient des dates jour en premier et mois en premier (« %3 ») : elles restent du texte.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -435,10 +450,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Enregistrer une cellule comme nombre si tout son texte en est un et que rien ne change (1234.50 affiche 1234.50 ; 007, 1e5, 1,234.50 et les identifiants de plus de 15 chiffres restent du texte), ses décimales écrites avec SIGNE : auto (par défaut : celui de chaque fichier, tel que ses nombres le montrent ; s&apos;ils n&apos;en montrent aucun, une virgule dans les fichiers coupés aux points-virgules, un point sinon), point ou comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Enregistrer comme date une cellule dont tout le texte est une date ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -707,6 +718,23 @@
   endommagé ou tronqué est signalé par son nom. Une archive .zip est un dossier : ses membres sont
   désignés comme des chemins sous elle (2024.zip/nord/jan.csv), et --extension d&apos;un dossier apporte
   ses membres et ses fichiers compressés de cette extension.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column prend NOM=TYPE, TYPE parmi %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Enregistrer comme date une cellule dont tout le texte est une date, affichée comme le fichier l&apos;a écrite : ISO (2024-03-01), et jour, mois et année à quatre chiffres séparés par /, . ou - dans l&apos;ordre que fixent les dates du fichier (31/12/2024 : jour en premier) ; une colonne dont les dates pourraient être l&apos;un ou l&apos;autre reste du texte.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>Le type d&apos;une colonne, par son nom d&apos;en-tête (après renommage) ou son numéro à partir de 1 : text, number, date-dmy, date-mdy, date-ymd, ou skip pour l&apos;omettre ; une cellule qui ne peut pas être du type de sa colonne reste du texte. Peut être répété.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NOM=TYPE</translation>
     </message>
 </context>
 <context>

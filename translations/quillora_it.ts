@@ -371,6 +371,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Un campo tra virgolette del file «%1» va dalla riga %2 alla riga %3, che sono un&apos;unica cella. Se dovessero essere righe, una virgoletta alla riga %2 non ha la sua coppia.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>La colonna %2 del file «%1» contiene «%3», che cambierebbe come numero: l&apos;intera colonna resta testo.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Le date della colonna %2 del file «%1» («%3») potrebbero avere prima il giorno o il mese: restano testo. Per salvarle come date, scegliete il loro ordine (--column NOME=date-dmy o date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>La colonna %2 del file «%1» contiene date con prima il giorno e con prima il mese («%3»): restano testo.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -435,10 +450,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Salva una cella come numero se tutto il suo testo lo è e nulla cambia (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e codici oltre 15 cifre restano testo), coi decimali scritti con SEGNO: auto (predefinito: quello di ogni file, come lo mostrano i suoi numeri; se non ne mostrano nessuno, virgola nei file divisi a punti e virgola, altrimenti punto), point o comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Salva come data una cella il cui testo è tutto una data ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -706,6 +717,23 @@
   troncato viene segnalato per nome. Un archivio .zip è una cartella: i suoi membri si indicano come
   percorsi al suo interno (2024.zip/nord/gen.csv), e --extension di una cartella porta i suoi membri
   e i file compressi con quell&apos;estensione.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column accetta NOME=TIPO, TIPO uno tra %1, non «%2».</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Salvare come data una cella il cui testo intero è una data, mostrata come il file l&apos;ha scritta: ISO (2024-03-01), e giorno, mese e anno a quattro cifre separati da /, . o - nell&apos;ordine stabilito dalle date del file stesso (31/12/2024: prima il giorno); una colonna le cui date potrebbero essere in entrambi i modi resta testo.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>Il tipo di una colonna, per nome d&apos;intestazione (dopo le rinominazioni) o per numero da 1: text, number, date-dmy, date-mdy, date-ymd, o skip per ometterla; una cella che non può essere del tipo della sua colonna resta testo. Ripetibile.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NOME=TIPO</translation>
     </message>
 </context>
 <context>

@@ -358,6 +358,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>ファイル &quot;%1&quot; の引用符で囲まれたフィールドが %2 行目から %3 行目まで続き、1 つのセルになっています。行に分けるべきなら、%2 行目の引用符に対になるものがありません。</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>ファイル &quot;%1&quot; の列 %2 には数値にすると変わってしまう &quot;%3&quot; があるため、列全体を文字列のままにします。</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>ファイル &quot;%1&quot; の列 %2 の日付 (&quot;%3&quot;) は日と月のどちらが先か決まらないため、文字列のままにします。日付として格納するには、順序を選んでください (--column 名前=date-dmy または date-mdy)。</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>ファイル &quot;%1&quot; の列 %2 には日が先の日付と月が先の日付 (&quot;%3&quot;) があるため、文字列のままにします。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -422,10 +437,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>テキスト全体が数値で何も変わらないセルを数値として保存します (1234.50 は 1234.50 と表示。007、1e5、1,234.50、15 桁を超える ID はテキストのまま)。小数点は SIGN で表します: auto (既定: 各ファイルの数値が示す記号。示さない場合は、セミコロン区切りのファイルではカンマ、それ以外はピリオド)、point、comma。</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>テキスト全体が ISO 日付 (2024-03-01) のセルを日付として保存します。</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -689,6 +700,23 @@
   (標準入力も同様)。破損したものや途中で切れたものは、その名前を挙げて知らせます。.zip アーカイブはフォルダーとして扱い、
   中のファイルはその下のパス (2024.zip/north/jan.csv) で指定します。フォルダーの --extension は、その拡張子の
   アーカイブ内ファイルと圧縮ファイルも対象にします。</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column には 名前=種類 を指定します (種類は %1 のいずれか)。&quot;%2&quot; は指定できません。</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>テキスト全体が日付のセルを日付として格納し、ファイルの書き方のまま表示します: ISO (2024-03-01) と、日・月・4 桁の年を /、. または - で区切ったもの (順序はファイル自身の日付で決まります。31/12/2024 なら日が先)。どちらの順序とも取れる日付の列は文字列のままです。</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>列の種類。見出しの名前 (名前の変更後) または 1 から始まる番号で指定します: text、number、date-dmy、date-mdy、date-ymd、または省く場合は skip。列の種類にできないセルは文字列のままです。複数回指定できます。</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>名前=種類</translation>
     </message>
 </context>
 <context>

@@ -358,6 +358,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>파일 &quot;%1&quot;에서 따옴표로 묶인 필드가 %2번째 줄부터 %3번째 줄까지 이어져 한 셀이 되었습니다. 여러 행이어야 한다면 %2번째 줄의 따옴표에 짝이 없는 것입니다.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>파일 &quot;%1&quot;의 열 %2에는 숫자로 바꾸면 달라지는 &quot;%3&quot;이(가) 있어 열 전체를 텍스트로 둡니다.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>파일 &quot;%1&quot;의 열 %2의 날짜(&quot;%3&quot;)는 일과 월 중 무엇이 먼저인지 알 수 없어 텍스트로 둡니다. 날짜로 저장하려면 순서를 선택하십시오(--column 이름=date-dmy 또는 date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>파일 &quot;%1&quot;의 열 %2에는 일이 먼저인 날짜와 월이 먼저인 날짜(&quot;%3&quot;)가 있어 텍스트로 둡니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -422,10 +437,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>텍스트 전체가 숫자이고 아무것도 바뀌지 않는 셀을 숫자로 저장합니다(1234.50은 1234.50으로 표시, 007, 1e5, 1,234.50과 15자리를 넘는 ID는 텍스트로 유지). 소수점은 SIGN으로 씁니다: auto(기본값: 각 파일의 숫자가 보여 주는 기호, 보여 주지 않으면 세미콜론으로 나눈 파일은 쉼표, 그 밖에는 마침표), point, comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>텍스트 전체가 ISO 날짜(2024-03-01)인 셀을 날짜로 저장합니다.</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -688,6 +699,23 @@
   (표준 입력도 마찬가지). 손상되었거나 잘린 파일은 이름을 들어 알립니다. .zip 아카이브는 폴더처럼 다루며,
   그 안의 파일은 아래 경로(2024.zip/north/jan.csv)로 지정합니다. 폴더의 --extension은 그 확장자의 아카이브
   구성원과 압축 파일도 가져옵니다.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column에는 이름=종류를 지정합니다(종류는 %1 중 하나). &quot;%2&quot;은(는) 안 됩니다.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>텍스트 전체가 날짜인 셀을 날짜로 저장하고 파일에 쓰인 대로 표시합니다: ISO(2024-03-01), 그리고 /, . 또는 -로 구분한 일, 월, 네 자리 연도(순서는 파일 자체의 날짜가 정함. 31/12/2024는 일이 먼저). 어느 순서로도 읽히는 날짜의 열은 텍스트로 둡니다.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>열의 종류. 머리글 이름(이름 바꾸기 후) 또는 1부터 시작하는 번호로 지정: text, number, date-dmy, date-mdy, date-ymd, 또는 빼려면 skip. 열의 종류가 될 수 없는 셀은 텍스트로 둡니다. 여러 번 지정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>이름=종류</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Pole w cudzysłowie pliku „%1” biegnie od wiersza %2 do wiersza %3, które tworzą jedną komórkę. Jeśli miały to być wiersze, cudzysłów w wierszu %2 nie ma pary.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>Kolumna %2 pliku „%1” zawiera „%3”, co zmieniłoby się jako liczba: cała kolumna pozostaje tekstem.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Daty w kolumnie %2 pliku „%1” („%3”) mogą mieć najpierw dzień albo miesiąc: pozostają tekstem. Aby zapisać je jako daty, wybierz ich kolejność (--column NAZWA=date-dmy lub date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Kolumna %2 pliku „%1” zawiera daty z dniem na początku i z miesiącem na początku („%3”): pozostają tekstem.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -448,10 +463,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Zapisz komórkę jako liczbę, gdy cały jej tekst nią jest i nic się nie zmienia (1234.50 pokazuje 1234.50; 007, 1e5, 1,234.50 i identyfikatory dłuższe niż 15 cyfr pozostają tekstem), z częścią dziesiętną zapisaną ZNAKIEM: auto (domyślnie: znak każdego pliku, jak pokazują go jego liczby; gdy nie pokazują żadnego, przecinek w plikach dzielonych średnikami, w innych kropka), point lub comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Zapisz jako datę komórkę, której cały tekst jest datą ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -719,6 +730,23 @@
   ucięty jest zgłaszany z nazwy. Archiwum .zip jest folderem: jego pliki nazywa się ścieżkami pod nim
   (2024.zip/polnoc/sty.csv), a --extension folderu obejmuje jego pliki w archiwach i pliki
   skompresowane z tym rozszerzeniem.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column przyjmuje NAZWA=TYP, TYP jeden z %1, nie „%2”.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Zapisz jako datę komórkę, której cały tekst jest datą, wyświetlaną tak, jak zapisał ją plik: ISO (2024-03-01) oraz dzień, miesiąc i czterocyfrowy rok rozdzielone /, . lub - w kolejności, którą ustalają własne daty pliku (31/12/2024: najpierw dzień); kolumna, której daty mogą być w obu kolejnościach, pozostaje tekstem.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>Rodzaj kolumny, według nazwy w nagłówku (po zmianach nazw) lub numeru od 1: text, number, date-dmy, date-mdy, date-ymd albo skip, aby ją pominąć; komórka, która nie może być rodzaju swojej kolumny, pozostaje tekstem. Można podać wielokrotnie.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NAZWA=TYP</translation>
     </message>
 </context>
 <context>

@@ -371,6 +371,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Um campo entre aspas do arquivo &quot;%1&quot; vai da linha %2 à linha %3, que formam uma só célula. Se deveriam ser linhas, uma aspa na linha %2 não tem par.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>A coluna %2 do arquivo &quot;%1&quot; contém &quot;%3&quot;, que mudaria como número: a coluna inteira fica como texto.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>As datas da coluna %2 do arquivo &quot;%1&quot; (&quot;%3&quot;) poderiam ter o dia ou o mês primeiro: ficam como texto. Para armazená-las como datas, escolha a ordem (--column NOME=date-dmy ou date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>A coluna %2 do arquivo &quot;%1&quot; contém datas com o dia primeiro e com o mês primeiro (&quot;%3&quot;): ficam como texto.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -435,10 +450,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Guarda uma célula como número quando todo o seu texto é um e nada muda (1234.50 mostra 1234.50; 007, 1e5, 1,234.50 e códigos com mais de 15 dígitos ficam texto), com as decimais escritas com SINAL: auto (padrão: o de cada arquivo, como seus números o mostram; se não mostram nenhum, vírgula em arquivos divididos em ponto e vírgula, ponto nos outros), point ou comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Guarda como data uma célula cujo texto inteiro é uma data ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -706,6 +717,23 @@
   cortado é informado pelo nome. Um arquivo .zip é uma pasta: seus membros são nomeados como caminhos
   abaixo dele (2024.zip/norte/jan.csv), e --extension de uma pasta traz seus membros e arquivos
   compactados dessa extensão.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column aceita NOME=TIPO, TIPO um de %1, não &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Armazenar como data uma célula cujo texto inteiro é uma data, exibida como o arquivo a escreveu: ISO (2024-03-01), e dia, mês e ano de quatro dígitos separados por /, . ou - na ordem que as próprias datas do arquivo definem (31/12/2024: dia primeiro); uma coluna cujas datas poderiam ser de um jeito ou de outro fica como texto.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>O tipo de uma coluna, pelo nome no cabeçalho (após renomeações) ou pelo número a partir de 1: text, number, date-dmy, date-mdy, date-ymd, ou skip para omiti-la; uma célula que não pode ser do tipo da coluna fica como texto. Pode ser repetido.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>NOME=TIPO</translation>
     </message>
 </context>
 <context>

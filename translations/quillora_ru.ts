@@ -384,6 +384,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>Поле в кавычках файла «%1» идёт со строки %2 по строку %3, которые стали одной ячейкой. Если это должны быть строки, кавычка в строке %2 не имеет пары.</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>Столбец %2 файла «%1» содержит «%3», что изменилось бы как число: весь столбец остаётся текстом.</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Даты столбца %2 файла «%1» («%3») могут начинаться и с дня, и с месяца: они остаются текстом. Чтобы сохранить их как даты, выберите порядок (--column ИМЯ=date-dmy или date-mdy).</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>Столбец %2 файла «%1» содержит даты, начинающиеся и с дня, и с месяца («%3»): они остаются текстом.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -448,10 +463,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>Сохранять ячейку как число, если весь её текст — число и ничего не меняется (1234.50 показывается как 1234.50; 007, 1e5, 1,234.50 и коды длиннее 15 цифр остаются текстом), с дробной частью через ЗНАК: auto (по умолчанию: знак каждого файла, как его показывают его числа; если они не показывают никакого, запятая в файлах, разделённых точкой с запятой, иначе точка), point или comma.</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>Сохранять как дату ячейку, весь текст которой — дата ISO (2024-03-01).</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -719,6 +730,23 @@
   или обрезанном файле сообщается с его именем. Архив .zip — это папка: его файлы называются путями
   внутри него (2024.zip/sever/jan.csv), а --extension для папки берёт его файлы и сжатые файлы с
   этим расширением.</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column принимает ИМЯ=ТИП, ТИП — одно из %1, а не «%2».</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>Сохранять ячейку, весь текст которой — дата, как дату, показанную так, как её записал файл: ISO (2024-03-01), а также день, месяц и год из четырёх цифр через /, . или - в порядке, который задают собственные даты файла (31/12/2024: сначала день); столбец, даты которого допускают оба порядка, остаётся текстом.</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>Тип столбца по имени в заголовке (после переименований) или по номеру с 1: text, number, date-dmy, date-mdy, date-ymd или skip, чтобы пропустить его; ячейка, которая не может иметь тип своего столбца, остаётся текстом. Можно указать несколько раз.</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>ИМЯ=ТИП</translation>
     </message>
 </context>
 <context>

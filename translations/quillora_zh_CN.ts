@@ -358,6 +358,21 @@
         <source>A quoted field of the file &quot;%1&quot; runs from line %2 to line %3, which are one cell. If they should be rows, a quote on line %2 does not pair.</source>
         <translation>文件“%1”中一个带引号的字段从第 %2 行延续到第 %3 行，这些行成了一个单元格。如果它们应是多行，则第 %2 行的引号没有配对。</translation>
     </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds &quot;%3&quot;, which would change as a number: the whole column stays text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number (&quot;zip&quot;, 3), %3 a cell of it</extracomment>
+        <translation>文件“%1”的第 %2 列含有“%3”，作为数字会改变：整列保留为文本。</translation>
+    </message>
+    <message>
+        <source>The dates of column %2 of the file &quot;%1&quot; (&quot;%3&quot;) could be day or month first: they stay text. To store them as dates, choose their order (--column NAME=date-dmy or date-mdy).</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>文件“%1”第 %2 列的日期（“%3”）可能日在前也可能月在前：保留为文本。要将其存为日期，请选择顺序（--column 名称=date-dmy 或 date-mdy）。</translation>
+    </message>
+    <message>
+        <source>Column %2 of the file &quot;%1&quot; holds dates day first and month first (&quot;%3&quot;): they stay text.</source>
+        <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
+        <translation>文件“%1”的第 %2 列既有日在前的日期也有月在前的日期（“%3”）：保留为文本。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>
@@ -422,10 +437,6 @@
     <message>
         <source>Store a cell as a number where its whole text is one and nothing changes (1234.50 shows 1234.50; 007, 1e5, 1,234.50 and ids past 15 digits stay text), its decimals written with SIGN: auto (the default: each file&apos;s own, as its numbers show it; where they show none, a comma in files cut at semicolons, a point otherwise), point or comma.</source>
         <translation>当单元格的全部文本是数字且不会改变时，将其存储为数字（1234.50 显示为 1234.50；007、1e5、1,234.50 和超过 15 位的编号仍为文本），小数以 SIGN 书写：auto（默认：按每个文件中数字所示的符号；若数字未显示，则以分号拆分的文件用逗号，其他用句点）、point 或 comma。</translation>
-    </message>
-    <message>
-        <source>Store a cell whose whole text is an ISO date (2024-03-01) as a date.</source>
-        <translation>将全部文本为 ISO 日期（2024-03-01）的单元格存储为日期。</translation>
     </message>
     <message>
         <source>A first column with each row&apos;s file: its path below the folder that holds all the files (relative, the default), its name, or its whole path.</source>
@@ -683,6 +694,23 @@
   用 gzip、bzip2、xz 或 zstd 整体压缩的文件，无论名称如何，都按其开头字节识别，并作为其中的文本读取（标准输入
   也是如此）；损坏或被截断的文件会报告其名称。.zip 压缩包视作文件夹：其中的文件以其下的路径命名
   （2024.zip/north/jan.csv），文件夹的 --extension 也会带上其中该扩展名的压缩包成员和压缩文件。</translation>
+    </message>
+    <message>
+        <source>--column takes NAME=TYPE, TYPE one of %1, not &quot;%2&quot;.</source>
+        <translation>--column 接受 名称=类型，类型为 %1 之一，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>Store a cell whose whole text is a date as a date, shown as the file wrote it: ISO (2024-03-01), and day, month and four-digit year parted by /, . or - in the order the file&apos;s own dates settle (31/12/2024: day first); a column whose dates could be either stays text.</source>
+        <translation>将整个文本为日期的单元格存为日期，按文件的写法显示：ISO（2024-03-01），以及用 /、. 或 - 分隔的日、月和四位年份，顺序由文件自身的日期确定（31/12/2024：日在前）；日期两种顺序都可能的列保留为文本。</translation>
+    </message>
+    <message>
+        <source>The kind of a column, by its header name (after renames) or its number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to leave it out; a cell that cannot be its column&apos;s kind stays text. May be given again.</source>
+        <translation>列的类型，按表头名称（重命名之后）或从 1 开始的列号指定：text、number、date-dmy、date-mdy、date-ymd，或用 skip 省略该列；不能成为该列类型的单元格保留为文本。可多次指定。</translation>
+    </message>
+    <message>
+        <source>NAME=TYPE</source>
+        <extracomment>the placeholder of --help for a column and its kind, as the option&apos;s text names it</extracomment>
+        <translation>名称=类型</translation>
     </message>
 </context>
 <context>

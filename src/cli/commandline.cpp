@@ -271,6 +271,13 @@ QString readSheets(const QCommandLineParser &parser, SheetOptions &sheets)
             return CommandLineMessage::tr("--rename takes OLD=NEW, two names, not \"%1\".").arg(text);
         sheets.renames.append(*rename);
     }
+    for (const QString &text : parser.values(o.column)) {
+        const std::optional<ColumnChoice> choice = columnChoiceOf(text);
+        if (!choice)
+            return CommandLineMessage::tr("--column takes NAME=TYPE, TYPE one of %1, not \"%2\".")
+                .arg(kindWords().join(u", "_s), text);
+        sheets.columnChoices.append(*choice);
+    }
     return {};
 }
 } // namespace

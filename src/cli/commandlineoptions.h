@@ -80,7 +80,17 @@ struct CommandLineOptionTable
                                            "comma in files cut at semicolons, a point otherwise), point or comma."),
                                wordsOf(DecimalSignWords)};
     QCommandLineOption dates{QStringLiteral("dates"),
-                             CommandLineMessage::tr("Store a cell whose whole text is an ISO date (2024-03-01) as a date.")};
+                             CommandLineMessage::tr("Store a cell whose whole text is a date as a date, shown as the file "
+                                         "wrote it: ISO (2024-03-01), and day, month and four-digit year parted by "
+                                         "/, . or - in the order the file's own dates settle (31/12/2024: day "
+                                         "first); a column whose dates could be either stays text.")};
+    QCommandLineOption column{QStringLiteral("column"),
+                              CommandLineMessage::tr("The kind of a column, by its header name (after renames) or its "
+                                          "number from 1: text, number, date-dmy, date-mdy, date-ymd, or skip to "
+                                          "leave it out; a cell that cannot be its column's kind stays text. May be "
+                                          "given again."),
+                              //: the placeholder of --help for a column and its kind, as the option's text names it
+                              CommandLineMessage::tr("NAME=TYPE")};
     QCommandLineOption fileColumn{QStringLiteral("file-column"),
                                   CommandLineMessage::tr("A first column with each row's file: its path below the folder "
                                               "that holds all the files (relative, the default), its name, or its "

@@ -85,9 +85,26 @@ CellFormats::CellFormats(const uno::Reference<sheet::XSpreadsheetDocument> &docu
         >>= m_locale;
 }
 
+namespace {
+// A date's form as a format code, its signs quoted: a locale's own date
+// separator never stands in for them.
+OUString dateCode(const DateShape &shape)
+{
+    if (shape.order == DateOrder::Ymd)
+        return OUString("YYYY-MM-DD");
+    const QString day = shape.dayPadded ? QStringLiteral("DD") : QStringLiteral("D");
+    const QString month = shape.monthPadded ? QStringLiteral("MM") : QStringLiteral("M");
+    const QString separator = u'"' + QString(QChar(shape.separator)) + u'"';
+    const QString code = shape.order == DateOrder::Dmy ? day + separator + month + separator + u"YYYY"
+                                                       : month + separator + day + separator + u"YYYY";
+    return OUString(reinterpret_cast<const sal_Unicode *>(code.utf16()), sal_Int32(code.size()));
+}
+} // namespace
+
 sal_Int32 CellFormats::keyFor(const CellValue &value)
 {
-    const int decimals = value.kind == CellValue::Kind::Date ? -1 : value.decimals;
+    // Dates by their form, below every number's decimals.
+    const int decimals = value.kind == CellValue::Kind::Date ? -1 - value.decimals : value.decimals;
     const std::lock_guard lock(m_finding);
     if (const auto known = m_keys.find(decimals); known != m_keys.end())
         return known->second;
@@ -96,7 +113,7 @@ sal_Int32 CellFormats::keyFor(const CellValue &value)
     OUString code;
     if (decimals < 0) {
         locale = lang::Locale(OUString("en"), OUString("US"), OUString());
-        code = OUString("YYYY-MM-DD");
+        code = dateCode(dateShapeOf(value.decimals));
     } else {
         code = m_formats->generateFormat(0, locale, false, false, sal_Int16(decimals), 1);
     }

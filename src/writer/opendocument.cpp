@@ -50,7 +50,8 @@ constexpr char CommonStyles[] =
 // Every written column's cells are formatted as text ("@"), so that what
 // is typed into them later stays text too, as in the Calc document. Cells
 // stored as numbers show as many decimals as their text had ("cn2": two),
-// dates as YYYY-MM-DD ("cd"): those styles are there where such cells are.
+// dates as their text did ("cd0": YYYY-MM-DD): those styles are there where
+// such cells are.
 // A number's text has 15 digits at most.
 constexpr qint64 MostDecimals = 15;
 
@@ -59,12 +60,31 @@ constexpr char TextStyle[] =
     "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:parent-style-name=\"Default\""
     " style:data-style-name=\"N100\"/>";
 
-constexpr char DateStyle[] =
-    "<number:date-style style:name=\"N200\"><number:year number:style=\"long\"/><number:text>-</number:text>"
-    "<number:month number:style=\"long\"/><number:text>-</number:text><number:day number:style=\"long\"/>"
-    "</number:date-style>"
-    "<style:style style:name=\"cd\" style:family=\"table-cell\" style:parent-style-name=\"Default\""
-    " style:data-style-name=\"N200\"/>";
+// The date styles, one for each form a file writes its dates in ("cd0":
+// YYYY-MM-DD, "cd5": DD/MM/YYYY ...): a date shows as its text did.
+void writeDateStyles(XmlOut &out)
+{
+    for (int form = 0; form <= MostDateForm; ++form) {
+        const DateShape shape = dateShapeOf(form);
+        const auto part = [&](char which) -> QByteArray {
+            switch (which) {
+            case 'y':
+                return "<number:year number:style=\"long\"/>";
+            case 'm':
+                return shape.monthPadded ? "<number:month number:style=\"long\"/>" : "<number:month/>";
+            default:
+                return shape.dayPadded ? "<number:day number:style=\"long\"/>" : "<number:day/>";
+            }
+        };
+        const QByteArray separator = "<number:text>" + QString(QChar(shape.separator)).toLatin1() + "</number:text>";
+        const char *order = shape.order == DateOrder::Ymd ? "ymd" : shape.order == DateOrder::Dmy ? "dmy" : "mdy";
+        out << "<number:date-style style:name=\"N2" << qint64(form) << "\">" << part(order[0]) << separator
+            << part(order[1]) << separator << part(order[2]) << "</number:date-style>"
+            << "<style:style style:name=\"cd" << qint64(form)
+            << "\" style:family=\"table-cell\" style:parent-style-name=\"Default\" style:data-style-name=\"N2"
+            << qint64(form) << "\"/>";
+    }
+}
 
 void writeAutomaticStyles(XmlOut &out, const StoreJob &job)
 {
@@ -80,7 +100,7 @@ void writeAutomaticStyles(XmlOut &out, const StoreJob &job)
                 << "\" style:family=\"table-cell\" style:parent-style-name=\"Default\" style:data-style-name=\"N3"
                 << decimals << "\"/>";
         }
-        out << DateStyle;
+        writeDateStyles(out);
     }
     // Columns widened for their numbers: a style for each width.
     std::set<int> widths;
@@ -146,9 +166,9 @@ void writeTypedCell(XmlOut &out, const SheetSpool::Cell &cell)
         writeValue(out, cell.value.value);
         shown.replace(',', '.');
     } else {
-        // An ISO date's text is its value.
-        out << "<table:table-cell table:style-name=\"cd\" office:value-type=\"date\" office:date-value=\""
-            << cell.text;
+        const QDate date = QDate(1899, 12, 30).addDays(qint64(cell.value.value));
+        out << "<table:table-cell table:style-name=\"cd" << qint64(cell.value.decimals)
+            << "\" office:value-type=\"date\" office:date-value=\"" << date.toString(Qt::ISODate).toLatin1();
     }
     out << "\"><text:p>" << shown << "</text:p></table:table-cell>";
 }

@@ -161,7 +161,7 @@ public:
             throw Failure(Message::tr("%1: a cell cannot be written: %2").arg(m_path, QString::fromUtf8(lxw_strerror(result))));
     }
 
-    // A number shown with its text's decimals; a date as YYYY-MM-DD, by the
+    // A number shown with its text's decimals; a date as its text was, by the
     // day number of the 1900 system, the same as the office's from March
     // 1900 on (the earliest day a cell is typed a date).
     void write(lxw_worksheet *sheet, qint64 row, int column, const CellValue &value)
@@ -169,7 +169,10 @@ public:
         const double number = value.value;
         lxw_format *format = nullptr;
         if (value.kind == CellValue::Kind::Date) {
-            format = m_date ? m_date : (m_date = formatOf("yyyy-mm-dd"));
+            lxw_format *&date = m_dates[size_t(std::clamp(value.decimals, 0, MostDateForm))];
+            if (!date)
+                date = formatOf(dateCode(dateShapeOf(value.decimals)).c_str());
+            format = date;
         } else {
             lxw_format *&decimals = m_numbers[size_t(std::clamp(value.decimals, 0, 15))];
             if (!decimals) {
@@ -217,6 +220,20 @@ public:
     }
 
 private:
+    // A date's form as a format code: ISO as it always was, the others with
+    // their signs escaped, which a reader would otherwise show as its own
+    // locale's date separator.
+    static std::string dateCode(const DateShape &shape)
+    {
+        if (shape.order == DateOrder::Ymd)
+            return "yyyy-mm-dd";
+        const std::string day = shape.dayPadded ? "dd" : "d";
+        const std::string month = shape.monthPadded ? "mm" : "m";
+        const std::string separator = std::string("\\") + char(shape.separator);
+        return shape.order == DateOrder::Dmy ? day + separator + month + separator + "yyyy"
+                                             : month + separator + day + separator + "yyyy";
+    }
+
     lxw_format *formatOf(const char *code)
     {
         lxw_format *format = workbook_add_format(m_workbook);
@@ -230,7 +247,7 @@ private:
     lxw_workbook *m_workbook = nullptr;
     lxw_format *m_text = nullptr;
     std::array<lxw_format *, 16> m_numbers{}; // by decimals
-    lxw_format *m_date = nullptr;
+    std::array<lxw_format *, MostDateForm + 1> m_dates{}; // by form
 };
 
 QStringList writeSheets(XlsxFile &workbook, const StoreJob &job)

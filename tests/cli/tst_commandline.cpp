@@ -137,6 +137,9 @@ void tst_CommandLine::usageErrors_data()
                                                       << u"--skip-lines takes a number of lines, not \"-1\"."_s;
     QTest::newRow("unknown file column") << QStringList{u"--file-column=full"_s, u"a"_s}
                                          << u"--file-column takes relative, name or path, not \"full\"."_s;
+    QTest::newRow("unknown column kind") << QStringList{u"--column=when=datum"_s, u"a"_s}
+                                         << u"--column takes NAME=TYPE, TYPE one of text, number, date-dmy, date-mdy, "
+                                            u"date-ymd, skip, not \"when=datum\"."_s;
     QTest::newRow("unknown encoding") << QStringList{u"--encoding=klingon-8"_s, u"a"_s}
                                       << u"unknown encoding \"klingon-8\"; --list-encodings lists the usual ones."_s;
 }
@@ -222,6 +225,10 @@ void tst_CommandLine::extensionsAndHelp()
     // An "=" of a name is written "\=".
     QCOMPARE(parseCommandLine({u"quillora"_s, u"--rename=k\\=v=w"_s, u"a"_s}).options.sheets.renames,
              (QList<std::pair<QString, QString>>{{u"k=v"_s, u"w"_s}}));
+    // A column by name (an "=" of it stays) or by number.
+    QCOMPARE(parseCommandLine({u"quillora"_s, u"--column=a=b=date-dmy"_s, u"--column=3=Skip"_s, u"a"_s})
+                 .options.sheets.columnChoices,
+             (QList<ColumnChoice>{{u"a=b"_s, 0, ColumnKind::DateDmy}, {{}, 3, ColumnKind::Skip}}));
     // --window anywhere before "--" opens the window with the rest listed.
     QCOMPARE(windowPaths({u"quillora"_s, u"a"_s, u"--window"_s, u"b"_s}), std::optional(QStringList{u"a"_s, u"b"_s}));
     QCOMPARE(windowPaths({u"quillora"_s, u"--window"_s}), std::optional(QStringList()));

@@ -78,6 +78,8 @@ private slots:
     void headerDriftIsToldOncePerChange();
     void cellsStoredAsNumbersAndDates_data();
     void cellsStoredAsNumbersAndDates();
+    void aColumnIsOneKind_data();
+    void aColumnIsOneKind();
     void headerAndFileColumnStayText();
     void aFileCutNowhereAmongCutFilesIsNamed();
     void noRoomToContinueIsOneReport();
@@ -552,6 +554,80 @@ void tst_ImportRun::cellsStoredAsNumbersAndDates()
         got = u"n %1 %2"_s.arg(QString::number(value->second.value, 'g', 17)).arg(value->second.decimals);
     else if (value != sheet->values.end())
         got = u"d %1"_s.arg(qint64(value->second.value));
+    QCOMPARE(got, stored);
+}
+
+void tst_ImportRun::aColumnIsOneKind_data()
+{
+    // Files stacked on one sheet, numbers and dates typed, and every cell
+    // as stored: "t" text, "n VALUE", "d DAYS".
+    QTest::addColumn<QByteArrayList>("texts");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<QStringList>("stored");
+    QTest::addColumn<QList<ColumnChoice>>("choices");
+    const auto days = [](int y, int m, int d) { return u"d%1"_s.arg(QDate(1899, 12, 30).daysTo(QDate(y, m, d))); };
+    const QString feb1 = days(2024, 2, 1), dec31 = days(2024, 12, 31);
+    QTest::newRow("dates day first, as one date settles it")
+        << QByteArrayList{"01/02/2024\n31.12.2024\n"} << false << QStringList{feb1, dec31} << QList<ColumnChoice>();
+    QTest::newRow("dates month first") << QByteArrayList{"2-1-2024\n12/31/2024\n"} << false << QStringList{feb1, dec31} << QList<ColumnChoice>();
+    QTest::newRow("dates either way stay text") << QByteArrayList{"01/02/2024\n03/04/2024\n"} << false
+                                                << QStringList{u"t"_s, u"t"_s} << QList<ColumnChoice>();
+    QTest::newRow("two-digit years stay text") << QByteArrayList{"31/12/24\n"} << false << QStringList{u"t"_s} << QList<ColumnChoice>();
+    QTest::newRow("one postcode with a leading zero makes the column text")
+        << QByteArrayList{"80331,1.5\n01067,2\n"} << false << QStringList{u"t,n1.5"_s, u"t,n2"_s} << QList<ColumnChoice>();
+    QTest::newRow("words among numbers leave them numbers") << QByteArrayList{"1.5\nn/a\n"} << false
+                                                            << QStringList{u"n1.5"_s, u"t"_s} << QList<ColumnChoice>();
+    QTest::newRow("a column by name is one kind across files")
+        << QByteArrayList{"zip,amount\n80331,1.5\n", "amount,zip\n2,01067\n"} << true
+        << QStringList{u"t,t"_s, u"t,n1.5"_s, u"t,n2"_s} << QList<ColumnChoice>();
+    QTest::newRow("day first and month first files on one sheet")
+        << QByteArrayList{"when\n31/12/2024\n", "when\n12/31/2024\n"} << true
+        << QStringList{u"t"_s, dec31, dec31} << QList<ColumnChoice>();
+    // The user's choice stands over what the cells show; a cell that cannot
+    // be its column's kind stays text.
+    QTest::newRow("a date order chosen") << QByteArrayList{"01/02/2024\n"} << false << QStringList{feb1}
+                                         << QList<ColumnChoice>{{{}, 1, ColumnKind::DateDmy}};
+    QTest::newRow("numbers chosen") << QByteArrayList{"01067\n80331\n"} << false << QStringList{u"t"_s, u"n80331"_s}
+                                    << QList<ColumnChoice>{{{}, 1, ColumnKind::Number}};
+    QTest::newRow("a column skipped by name") << QByteArrayList{"a,b,c\n1,2,3\n"} << true
+                                              << QStringList{u"t,t"_s, u"n1,n3"_s}
+                                              << QList<ColumnChoice>{{u"B"_s, 0, ColumnKind::Skip}};
+    QTest::newRow("a column skipped by number") << QByteArrayList{"1,2,3\n"} << false << QStringList{u"n1,n3"_s}
+                                                << QList<ColumnChoice>{{{}, 2, ColumnKind::Skip}};
+}
+
+void tst_ImportRun::aColumnIsOneKind()
+{
+    QFETCH(QByteArrayList, texts);
+    QFETCH(bool, header);
+    QFETCH(QStringList, stored);
+    QFETCH(QList<ColumnChoice>, choices);
+    FakeWindow window{};
+    window.sheets.columnChoices = choices;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        window.files.append(file(u"f%1.csv"_s.arg(i), texts[i]));
+    window.read.cut = Cutting::at(u","_s);
+    window.read.header = header;
+    window.read.numbers = DecimalSign::Point;
+    window.read.dates = true;
+    MemorySpreadsheet office;
+    run(window, office);
+    const auto sheet = office.sheet(u"Sheet1"_s);
+    QStringList got;
+    const QList<QStringList> rows = rowsOf(office, u"Sheet1"_s);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (rows[r].isEmpty())
+            continue;
+        QStringList cells;
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const auto value = sheet->values.find({r, c});
+            cells.append(value == sheet->values.end() ? u"t"_s
+                             : value->second.kind == CellValue::Kind::Number
+                             ? u"n"_s + QString::number(value->second.value)
+                             : u"d%1"_s.arg(qint64(value->second.value)));
+        }
+        got.append(cells.join(u','));
+    }
     QCOMPARE(got, stored);
 }
 

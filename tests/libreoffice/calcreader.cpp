@@ -188,6 +188,13 @@ QStringList calcNarrowNumberColumns(const uno::Reference<sheet::XSpreadsheetDocu
             numbers = sheet->getCellByPosition(c, r)->getType() == table::CellContentType_VALUE;
         if (!numbers)
             continue;
+        // Text beside the numbers may be cut at the column's edge; the
+        // numbers must show whole. (The document is measured, not kept.)
+        for (sal_Int32 r = 0; r <= end.EndRow; ++r) {
+            const uno::Reference<table::XCell> cell = sheet->getCellByPosition(c, r);
+            if (cell->getType() == table::CellContentType_TEXT)
+                cell->setFormula(rtl::OUString());
+        }
         const uno::Reference<beans::XPropertySet> column(columns->getByIndex(c), uno::UNO_QUERY_THROW);
         sal_Int32 width = 0;
         sal_Int32 optimal = 0;

@@ -38,7 +38,7 @@ QList<QStringList> calcCellStates(const css::uno::Reference<css::sheet::XSpreads
 // The columns of the used area that hold a number or a date and are too
 // narrow to show them by Calc's own optimal width (they show "###"),
 // each with its width and the optimal one. Leaves the columns at their
-// optimal width.
+// optimal width, and their text cells empty: only numbers are measured.
 QStringList calcNarrowNumberColumns(const css::uno::Reference<css::sheet::XSpreadsheetDocument> &document,
                                    const QString &sheet);
 // The spreadsheet documents open in the session, in its order.

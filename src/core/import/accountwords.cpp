@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/accountwords.h"
 
+#include "core/import/columnnotes.h"
+
 #include "core/text/encodings.h"
 #include "core/text/separators.h"
 #include "core/text/textreader.h"
@@ -228,6 +230,7 @@ QList<AccountWords::Note> AccountWords::notesOf(const FileAccount &account, cons
     if (auto encoding = encodingNote(account, choose, file))
         notes.append(*encoding);
     addDialectNotes(notes, account, file);
+    addColumnNotes(notes, account, file);
     // A header of one field over rows of many is a title above the table
     // (an export's "Sales report, March"): the table's header is below it.
     if (account.header && account.header->size() == 1 && account.widest >= 2 && !account.skippedToTable)

@@ -17,7 +17,7 @@ namespace {
 void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &options, const FileReading &reading,
                 const QStringList &lines, int maxRows, CellLimits limits)
 {
-    const CellTyping typing = typingOf(options, reading.split(), reading.decimalComma());
+    const CellTyping typing = reading.typing();
     SheetLayout layout;
     layout.setFileColumn(options.fileColumn != FileColumn::None);
     layout.addFile({.listIndex = 0,

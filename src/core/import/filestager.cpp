@@ -61,8 +61,7 @@ bool FileStager::stage(StagingFile &staging, const QString &path, const Steps &s
             return false;
     }
     counts += {reading->cutCells(), reading->leftOutCells()};
-    staged = {staging.lineCount() - start.lines, reading->account(),
-              typingOf(options, reading->split(), reading->decimalComma())};
+    staged = {staging.lineCount() - start.lines, reading->account(), reading->typing()};
     staged.account.rows = staged.lines + (staged.account.header ? 1 : 0);
     tellNotes(staged.account, steps);
     return true;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/errorreport.h"
+#include "core/import/columnchoices.h"
 #include "core/import/headerplan.h"
 #include "core/reading/fileaccount.h"
 #include "core/reading/readoptions.h"
@@ -26,6 +27,8 @@ struct SheetOptions
     bool sheetsAsListed = false;
     // Header names that count as others (old, new) before they are matched.
     QList<std::pair<QString, QString>> renames = {};
+    // The kinds chosen for columns, by name (after renames) or number.
+    QList<ColumnChoice> columnChoices = {};
     // A sheet listing each file, last in the document.
     bool reportSheet = false;
 };

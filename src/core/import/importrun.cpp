@@ -196,6 +196,7 @@ void ImportRun::startLayout()
     m_layout = SheetLayout();
     m_layout.setFileColumn(m_names.column != FileColumn::None);
     m_layout.setRenames(m_sheets.renames);
+    m_layout.setColumnChoices(m_sheets.columnChoices);
 }
 
 bool ImportRun::stageFile(const QString &path)

@@ -120,7 +120,7 @@ void RunReport::addSheet(SpreadsheetDocument &document, const QList<FileAccount>
     rows.appendRow(AccountWords::reportColumns());
     // Its counts are numbers a SUM adds up; the file's and the sheet's
     // names stay text whatever they look like, and so do the words.
-    rows.setTyping({.decimalSign = u'.', .textColumns = 2});
+    rows.setTyping({.decimalSign = u'.', .textColumns = 2, .columns = {}});
     for (const FileAccount &account : accounts.first(std::max<qsizetype>(listed, 0))) {
         QStringList row = AccountWords::reportRow(account, choose, QLocale::c());
         // Notes of many kinds on one file may run past what a cell holds.

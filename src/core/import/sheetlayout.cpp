@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -44,7 +45,11 @@ void SheetLayout::setRenames(const QList<Rename> &renames)
 void SheetLayout::addFile(const FileEntry &entry)
 {
     File file{entry.listIndex, entry.path, (m_files.empty() ? 0 : m_files.back().endLine) + entry.lines,
-              std::nullopt, stagedLineOf({entry.shownName}), entry.typing, entry.fileLines, entry.headLines};
+              std::nullopt, stagedLineOf({entry.shownName}), entry.typing, entry.fileLines, entry.headLines,
+              std::nullopt};
+    // A new file's header may make a column text in the files before it.
+    for (File &before : m_files)
+        before.sheetTyping.reset();
     if (entry.header) {
         file.columns = matchColumns(entry.noteName, *entry.header);
         m_headerSeen = true;
@@ -63,14 +68,104 @@ const SheetLayout::File *SheetLayout::fileOf(qint64 index)
     return m_files.empty() ? nullptr : &m_files[m_current];
 }
 
-CellTyping SheetLayout::typingAt(qint64 index)
+const CellTyping &SheetLayout::typingAt(qint64 index)
 {
+    static const CellTyping None;
     const File *file = fileOf(index);
     if (!file)
-        return {};
-    CellTyping typing = file->typing;
+        return None;
+    // Known once every file is in: a typing per file, made at its first line.
+    File &placed = m_files[size_t(file - m_files.data())];
+    if (!placed.sheetTyping)
+        placed.sheetTyping = sheetTypingOf(placed);
+    return *placed.sheetTyping;
+}
+
+// Where a cell of the file's rows lands: its named column, or after all
+// named ones; past the file column.
+qsizetype SheetLayout::sheetColumnOf(const File &file, qsizetype cell) const
+{
+    const qsizetype first = m_fileColumn ? 1 : 0;
+    if (!file.columns)
+        return first + cell;
+    const std::vector<qsizetype> &columns = *file.columns;
+    const qsizetype named = m_names.size();
+    return first + (cell < qsizetype(columns.size()) ? columns[size_t(cell)] : named + cell - qsizetype(columns.size()));
+}
+
+CellTyping SheetLayout::sheetTypingOf(const File &file) const
+{
+    CellTyping typing = file.typing;
     typing.textColumns = m_fileColumn ? 1 : 0;
+    typing.columns.clear();
+    // The named columns some file's cells make text.
+    std::set<qsizetype> text;
+    for (const File &other : m_files) {
+        for (size_t cell = 0; other.columns && cell < other.typing.columns.size() && cell < other.columns->size(); ++cell) {
+            if (other.typing.columns[cell] == ColumnKind::Text)
+                text.insert((*other.columns)[cell]);
+        }
+    }
+    for (qsizetype cell = 0; cell < qsizetype(file.typing.columns.size()); ++cell) {
+        const qsizetype column = sheetColumnOf(file, cell);
+        if (column >= qsizetype(typing.columns.size()))
+            typing.columns.resize(size_t(column) + 1, ColumnKind::Automatic);
+        const bool named = file.columns && cell < qsizetype(file.columns->size());
+        ColumnKind kind = file.typing.columns[size_t(cell)];
+        if (named && kind == ColumnKind::Number && text.contains((*file.columns)[size_t(cell)]))
+            kind = ColumnKind::Text;
+        typing.columns[size_t(column)] = kind;
+    }
+    // The user's choices stand over what the cells show, also in columns
+    // of no typed cell; skipped columns are left out of the row.
+    const qsizetype first = m_fileColumn ? 1 : 0;
+    const qsizetype widest = std::max<qsizetype>(qsizetype(typing.columns.size()), first + m_names.size());
+    for (qsizetype column = first; column < widest; ++column) {
+        if (const auto chosen = chosenKind(column - first)) {
+            if (column >= qsizetype(typing.columns.size()))
+                typing.columns.resize(size_t(column) + 1, ColumnKind::Automatic);
+            typing.columns[size_t(column)] = *chosen;
+        }
+    }
+    for (qsizetype column = qsizetype(typing.columns.size()) - 1; column >= first; --column) {
+        if (skipped(column - first))
+            typing.columns.erase(typing.columns.begin() + column);
+    }
     return typing;
+}
+
+std::optional<ColumnKind> SheetLayout::chosenKind(qsizetype column) const
+{
+    for (const ColumnChoice &choice : m_choices) {
+        const bool byNumber = choice.number > 0 && choice.number - 1 == column;
+        const bool byName = choice.number == 0 && column < m_names.size()
+            && m_columns[size_t(column)].folded == matchedName(choice.name);
+        if (byNumber || byName)
+            return choice.kind;
+    }
+    return std::nullopt;
+}
+
+QList<ColumnChoice> SheetLayout::choicesMet() const
+{
+    QList<ColumnChoice> met;
+    for (const ColumnChoice &choice : m_choices) {
+        const bool named = std::any_of(m_columns.begin(), m_columns.end(),
+                                       [&](const Column &column) { return column.folded == matchedName(choice.name); });
+        if (choice.number > 0 || named)
+            met.append(choice);
+    }
+    return met;
+}
+
+// A row's cells without those of skipped columns (past the file column).
+void SheetLayout::dropSkipped(std::vector<QStringView> &cells) const
+{
+    const qsizetype first = m_fileColumn ? 1 : 0;
+    for (qsizetype column = qsizetype(cells.size()) - 1; column >= first; --column) {
+        if (skipped(column - first))
+            cells.erase(cells.begin() + column);
+    }
 }
 
 // A header's names find their columns in three passes, so that no value
@@ -237,14 +332,18 @@ QString SheetLayout::headerLine() const
             title = tr("File %1").arg(n);
         cells.append(title);
     }
-    return stagedLineOf(cells + m_names);
+    for (qsizetype column = 0; column < m_names.size(); ++column) {
+        if (!skipped(column))
+            cells.append(m_names[column]);
+    }
+    return stagedLineOf(cells);
 }
 
 qsizetype SheetLayout::appendRow(QStringView line, qint64 index, RowBlock &rows, qsizetype maxColumns)
 {
     const File *const found = fileOf(index);
     // An empty line stays an empty row, without a file.
-    if (line.isEmpty() || !found || (!m_fileColumn && !found->columns))
+    if (line.isEmpty() || !found || plain())
         return rows.appendStagedLine(line, maxColumns);
     const File &file = *found;
     splitStagedLine(line, m_cells);
@@ -254,6 +353,7 @@ qsizetype SheetLayout::appendRow(QStringView line, qint64 index, RowBlock &rows,
         m_placed.push_back(file.stagedName);
     if (!file.columns) {
         m_placed.insert(m_placed.end(), m_cells.begin(), m_cells.end());
+        dropSkipped(m_placed);
         return rows.appendStagedCells(m_placed, maxColumns);
     }
     const std::vector<qsizetype> &columns = *file.columns;
@@ -265,6 +365,7 @@ qsizetype SheetLayout::appendRow(QStringView line, qint64 index, RowBlock &rows,
             m_placed.resize(size_t(column) + 1);
         m_placed[size_t(column)] = m_cells[cell];
     }
+    dropSkipped(m_placed);
     return rows.appendStagedCells(m_placed, maxColumns);
 }
 

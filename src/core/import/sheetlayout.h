@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/import/columnchoices.h"
 #include "core/import/headerplan.h"
 #include "core/import/renames.h"
 #include "core/text/linesplitter.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <unordered_map>
@@ -38,6 +40,11 @@ public:
     void setRenames(const QList<Rename> &renames);
     // The renames a header met, by the name renamed as it is matched.
     const QSet<QString> &renamesMet() const { return m_renamesMet; }
+    // The kinds the user chose for columns, by name or number: they stand
+    // over what the files' cells show; a skipped column is left out.
+    void setColumnChoices(const QList<ColumnChoice> &choices) { m_choices = choices; }
+    // The choices some column of the sheet met.
+    QList<ColumnChoice> choicesMet() const;
     // A header name as names are matched.
     static QString matchedName(QStringView name);
 
@@ -58,8 +65,10 @@ public:
     };
     void addFile(const FileEntry &entry);
     // How the cells of the line at index (from 0, over all the files) are
-    // typed: as its file's, past the file column.
-    CellTyping typingAt(qint64 index);
+    // typed: as its file's, past the file column, each column under the
+    // sheet's column it lands in. A named column where one file's cells
+    // must stay text is text in every file.
+    const CellTyping &typingAt(qint64 index);
     // The sheet's columns and how the headers of its files drift.
     HeaderPlan headerPlan() const;
 
@@ -85,8 +94,14 @@ public:
     bool hasHeaderRow() const { return m_headerSeen; }
     // That row, as a staged line.
     QString headerLine() const;
-    // Lines go to the sheet as they are: no header and no file column.
-    bool plain() const { return !m_fileColumn && !hasHeaderRow(); }
+    // Lines go to the sheet as they are: no header, no file column and no
+    // column left out.
+    bool plain() const
+    {
+        return !m_fileColumn && !hasHeaderRow()
+            && std::none_of(m_choices.begin(), m_choices.end(),
+                            [](const ColumnChoice &choice) { return choice.kind == ColumnKind::Skip; });
+    }
 
     // Appends the staged line at index (from 0, over all the files) as a
     // row; returns the cells with text left out past maxColumns.
@@ -103,6 +118,7 @@ private:
         CellTyping typing;
         RecordLines fileLines;
         qint64 headLines;
+        std::optional<CellTyping> sheetTyping; // typing, by the sheet's columns
     };
     // A named column as names are matched: its name as spelt and as
     // compared, and for a renamed one the compared name it had.
@@ -113,6 +129,12 @@ private:
         QString from;
     };
     const File *fileOf(qint64 index);
+    qsizetype sheetColumnOf(const File &file, qsizetype cell) const;
+    CellTyping sheetTypingOf(const File &file) const;
+    // The kind chosen for the sheet's column (past the file column), if any.
+    std::optional<ColumnKind> chosenKind(qsizetype column) const;
+    bool skipped(qsizetype column) const { return chosenKind(column) == ColumnKind::Skip; }
+    void dropSkipped(std::vector<QStringView> &cells) const;
     std::vector<qsizetype> matchColumns(const QString &noteName, const QStringList &header);
 
     std::vector<File> m_files;
@@ -128,6 +150,7 @@ private:
     std::map<std::pair<qsizetype, QString>, QStringList> m_spellings;
     bool m_headerSeen = false;
     bool m_fileColumn = false;
+    QList<ColumnChoice> m_choices;
     std::vector<QStringView> m_cells;  // of the line being placed
     std::vector<QStringView> m_placed;
 };

@@ -3,6 +3,7 @@
 
 #include "core/reading/dialect.h"
 #include "core/reading/separatorhint.h"
+#include "core/text/columnkinds.h"
 #include "core/text/linesplitter.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace quillora {
 
@@ -58,6 +60,9 @@ struct FileAccount
     std::optional<SeparatorHint> hint;
     // The sign its numbers were read with; none: numbers stay text.
     QChar decimalSign;
+    // What each of its columns holds, as its cells show it, where cells are
+    // typed.
+    std::vector<ColumnFinding> columns;
 
     // Its head: the rows left out at its start (found above its table, or
     // as the options say), and its header's cells.

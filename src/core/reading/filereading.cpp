@@ -138,6 +138,7 @@ void FileReading::beginText()
     m_separatorChosen = !m_options.cut.own() && !m_options.skipToTable;
     m_decimalComma.reset();
     m_decimalsSeen = false;
+    m_census.reset();
     m_rowsSkipped = 0;
     m_firstLineSkipped.clear();
 }
@@ -149,6 +150,9 @@ bool FileReading::next(QString &rows)
         // The decimal sign of the file's own numbers, from its first text.
         m_decimalComma = decimalCommaIn(afterLines(rows, linesSkipped()), m_split);
         m_decimalsSeen = true;
+        const CellTyping typing = typingOf(m_options, m_split, m_decimalComma);
+        if (typing.any())
+            m_census.emplace(typing.decimalSign, typing.dates);
     }
     cut(rows, more);
     return more;
@@ -246,6 +250,8 @@ void FileReading::cut(QString &rows, bool more)
         m_splitter.finish(rows, m_split, quotes);
     if (!m_head.passed())
         m_head.take(rows);
+    if (m_census)
+        m_census->feed(rows);
     m_rowsCut = m_rowsCut || rows.contains(ColumnMarker);
     m_rowsHaveText = m_rowsHaveText || std::any_of(rows.cbegin(), rows.cend(), [](QChar c) { return !isLineBreak(c); });
     if (!rows.isEmpty()) {
@@ -359,6 +365,8 @@ FileAccount FileReading::account() const
     if (m_options.cut.own())
         account.dialect = m_dialect;
     account.decimalSign = typingOf(m_options, m_split, m_decimalComma).decimalSign;
+    if (m_census)
+        account.columns = m_census->findings();
     account.linesSkipped = linesSkipped();
     account.skippedToTable = m_options.skipToTable;
     account.header = header();
@@ -376,6 +384,16 @@ FileAccount FileReading::account() const
         account.looksCutAt = ownSeparatorOf(m_start, m_options.quotes);
     account.hint = separatorHint(m_start, m_split, m_options.quotes);
     return account;
+}
+
+CellTyping FileReading::typing() const
+{
+    CellTyping typing = typingOf(m_options, m_split, m_decimalComma);
+    if (m_census) {
+        for (const ColumnFinding &finding : m_census->findings())
+            typing.columns.push_back(finding.kind);
+    }
+    return typing;
 }
 
 std::optional<QStringList> FileReading::header() const

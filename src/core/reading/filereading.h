@@ -5,6 +5,7 @@
 #include "core/reading/fileaccount.h"
 #include "core/reading/readoptions.h"
 #include "core/text/filehead.h"
+#include "core/text/columnkinds.h"
 #include "core/text/linesplitter.h"
 #include "core/text/textreader.h"
 
@@ -76,6 +77,10 @@ public:
     qint64 cutCells() const { return m_splitter.cutCells(); }
     qint64 leftOutCells() const { return m_splitter.leftOutCells(); }
     std::optional<qint64> unclosedQuoteLine() const { return m_splitter.unclosedQuoteLine(); }
+    // Which of its cells are stored as numbers and dates, once it gave all
+    // its rows: as the options say, each column of one kind as its cells
+    // show it.
+    CellTyping typing() const;
     // What the reading learnt of the file, once it gave all its rows (the
     // rows and the landing are the caller's to count).
     FileAccount account() const;
@@ -102,6 +107,7 @@ private:
     Dialect m_dialect;
     std::optional<bool> m_decimalComma;
     bool m_decimalsSeen = false;
+    std::optional<ColumnCensus> m_census; // where cells are typed
     qint64 m_rowsSkipped = 0;
     QString m_firstLineSkipped;
     std::optional<qint64> m_unpairedQuoteLine; // where quotes that do not pair were left as text
