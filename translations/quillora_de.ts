@@ -1475,8 +1475,8 @@
         <translation>automatisch</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>ISO-Datumsangaben (2024-03-01) als Datum speichern</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Datumsangaben (2024-03-01, 31/12/2024) als Datum speichern</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

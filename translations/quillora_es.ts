@@ -1474,8 +1474,8 @@
         <translation>automático</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Guardar fechas ISO (2024-03-01) como fechas</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Guardar fechas (2024-03-01, 31/12/2024) como fechas</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

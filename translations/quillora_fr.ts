@@ -1475,8 +1475,8 @@
         <translation>automatique</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Enregistrer les dates ISO (2024-03-01) comme dates</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Enregistrer les dates (2024-03-01, 31/12/2024) comme dates</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

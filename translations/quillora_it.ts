@@ -1474,8 +1474,8 @@
         <translation>automatico</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Salva le date ISO (2024-03-01) come date</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Salva le date (2024-03-01, 31/12/2024) come date</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

@@ -1445,8 +1445,8 @@
         <translation>自動</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>ISO 日付 (2024-03-01) を日付として保存</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>日付 (2024-03-01, 31/12/2024) を日付として保存</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

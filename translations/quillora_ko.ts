@@ -1444,8 +1444,8 @@
         <translation>자동</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>ISO 날짜(2024-03-01)를 날짜로 저장</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>날짜(2024-03-01, 31/12/2024)를 날짜로 저장</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

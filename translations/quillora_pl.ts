@@ -1499,8 +1499,8 @@
         <translation>automatycznie</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Zapisuj daty ISO (2024-03-01) jako daty</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Zapisuj daty (2024-03-01, 31/12/2024) jako daty</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

@@ -1474,8 +1474,8 @@
         <translation>automático</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Guardar datas ISO (2024-03-01) como datas</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Guardar datas (2024-03-01, 31/12/2024) como datas</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

@@ -1499,8 +1499,8 @@
         <translation>автоматически</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>Сохранять даты ISO (2024-03-01) как даты</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>Сохранять даты (2024-03-01, 31/12/2024) как даты</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

@@ -1439,8 +1439,8 @@
         <translation>自动</translation>
     </message>
     <message>
-        <source>Store ISO dates (2024-03-01) as dates</source>
-        <translation>将 ISO 日期（2024-03-01）存储为日期</translation>
+        <source>Store dates (2024-03-01, 31/12/2024) as dates</source>
+        <translation>将日期（2024-03-01、31/12/2024）存储为日期</translation>
     </message>
     <message>
         <source>Lines and Headers</source>

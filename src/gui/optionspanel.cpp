@@ -228,7 +228,7 @@ void OptionsPanel::buildNumbersAndDates()
     for (const OptionWord<DecimalSign> &sign : DecimalSignWords)
         m_decimalSign->addItem(QCoreApplication::translate("quillora::OptionWords", sign.shown), sign.stored.toString());
     m_decimalSign->setEnabled(false);
-    m_dates = new QCheckBox(tr("Store ISO dates (2024-03-01) as dates"), m_frame1);
+    m_dates = new QCheckBox(tr("Store dates (2024-03-01, 31/12/2024) as dates"), m_frame1);
     m_dates->setObjectName(u"Check6"_s);
     m_dates->setGeometry(twipsRect(240, 3980, 7300, 255));
     connect(m_numbers, &QCheckBox::toggled, this, [this](bool on) {
