@@ -386,6 +386,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>Die Spalte %2 der Datei &quot;%1&quot; enthält Datumsangaben mit Tag zuerst und mit Monat zuerst („%3“): sie bleiben Text.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; Spaltenarten: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Spaltenarten</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -386,6 +386,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>La columna %2 del archivo «%1» contiene fechas con el día primero y con el mes primero («%3»): quedan como texto.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; tipos de columna: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Tipos de columna</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -386,6 +386,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>La colonne %2 du fichier « %1 » contient des dates jour en premier et mois en premier (« %3 ») : elles restent du texte.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; types de colonnes : %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Types de colonnes</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -386,6 +386,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>La colonna %2 del file «%1» contiene date con prima il giorno e con prima il mese («%3»): restano testo.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; tipi di colonna: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Tipi di colonna</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -373,6 +373,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>ファイル &quot;%1&quot; の列 %2 には日が先の日付と月が先の日付 (&quot;%3&quot;) があるため、文字列のままにします。</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>、列の種類: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>列の種類</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

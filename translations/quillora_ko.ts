@@ -373,6 +373,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>파일 &quot;%1&quot;의 열 %2에는 일이 먼저인 날짜와 월이 먼저인 날짜(&quot;%3&quot;)가 있어 텍스트로 둡니다.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; 열 종류: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>열 종류</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -399,6 +399,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>Kolumna %2 pliku „%1” zawiera daty z dniem na początku i z miesiącem na początku („%3”): pozostają tekstem.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; rodzaje kolumn: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Rodzaje kolumn</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

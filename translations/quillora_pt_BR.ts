@@ -386,6 +386,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>A coluna %2 do arquivo &quot;%1&quot; contém datas com o dia primeiro e com o mês primeiro (&quot;%3&quot;): ficam como texto.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; tipos de coluna: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Tipos de coluna</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

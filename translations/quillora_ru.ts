@@ -399,6 +399,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>Столбец %2 файла «%1» содержит даты, начинающиеся и с дня, и с месяца («%3»): они остаются текстом.</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>; типы столбцов: %1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>Типы столбцов</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

@@ -373,6 +373,15 @@
         <extracomment>%2 a column&apos;s name in quotes or its number, %3 a date of it</extracomment>
         <translation>文件“%1”的第 %2 列既有日在前的日期也有月在前的日期（“%3”）：保留为文本。</translation>
     </message>
+    <message>
+        <source>; column kinds: %1</source>
+        <extracomment>%1 each typed column and its kind (&quot;amount: number, when: date-dmy&quot;)</extracomment>
+        <translation>；列类型：%1</translation>
+    </message>
+    <message>
+        <source>Column kinds</source>
+        <translation>列类型</translation>
+    </message>
 </context>
 <context>
     <name>quillora::BarProgress</name>

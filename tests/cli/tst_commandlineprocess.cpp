@@ -255,7 +255,8 @@ void tst_CommandLineProcess::dryRunPrintsThePlan()
             QStringList row;
             for (const QString &key : {u"file"_s, u"sheet"_s, u"first_row"_s, u"last_row"_s, u"encoding"_s,
                                        u"encoding_taken"_s, u"separator"_s, u"quoting"_s, u"decimal_sign"_s,
-                                       u"lines_skipped"_s, u"rows"_s, u"columns"_s, u"header_changes"_s, u"notes"_s})
+                                       u"lines_skipped"_s, u"rows"_s, u"columns"_s, u"header_changes"_s, u"notes"_s,
+                                       u"column_kinds"_s})
                 row.append(object.value(key).toVariant().toString());
             while (!row.isEmpty() && row.last().isEmpty())
                 row.removeLast();

@@ -350,6 +350,9 @@ QString AccountWords::planLine(const FileAccount &account)
         line += tr(", looks separated by %1").arg(account.hint->name);
     if (account.skippedToTable)
         line += tr(", %Ln line(s) above its table skipped", nullptr, pluralCount(account.linesSkipped));
+    if (const QString kinds = columnKindsShown(account); !kinds.isEmpty())
+        //: %1 each typed column and its kind ("amount: number, when: date-dmy")
+        line += tr("; column kinds: %1").arg(kinds);
     return line;
 }
 
@@ -357,14 +360,14 @@ QStringList AccountWords::reportColumns()
 {
     return {tr("File"),          tr("Sheet"),         tr("First row"), tr("Last row"),       tr("Encoding"),
             tr("Encoding taken"), tr("Separator"),     tr("Quoting"),   tr("Decimal sign"),   tr("Lines skipped"),
-            tr("Rows"),          tr("Columns"),       tr("Header changes"), tr("Notes")};
+            tr("Rows"),          tr("Columns"),       tr("Header changes"), tr("Notes"), tr("Column kinds")};
 }
 
 QStringList AccountWords::reportKeys()
 {
     return {u"file"_s,      u"sheet"_s,         u"first_row"_s, u"last_row"_s, u"encoding"_s,
             u"encoding_taken"_s, u"separator"_s, u"quoting"_s, u"decimal_sign"_s, u"lines_skipped"_s,
-            u"rows"_s,      u"columns"_s,       u"header_changes"_s, u"notes"_s};
+            u"rows"_s,      u"columns"_s,       u"header_changes"_s, u"notes"_s, u"column_kinds"_s};
 }
 
 QStringList AccountWords::reportRow(const FileAccount &account, const QString &choose, const QLocale &locale)
@@ -402,7 +405,8 @@ QStringList AccountWords::reportRow(const FileAccount &account, const QString &c
             number(dataRows),
             number(account.widest),
             headerChangesShown(account),
-            notes.join(u' ')};
+            notes.join(u' '),
+            columnKindsShown(account)};
 }
 
 } // namespace quillora

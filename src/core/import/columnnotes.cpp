@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/columnnotes.h"
 
+#include "core/import/columnchoices.h"
+
 namespace quillora {
 
 namespace {
@@ -43,6 +45,19 @@ void addColumnNotes(QList<AccountWords::Note> &notes, const FileAccount &account
             break;
         }
     }
+}
+
+QString columnKindsShown(const FileAccount &account)
+{
+    QStringList kinds;
+    for (qsizetype column = 0; column < qsizetype(account.columns.size()); ++column) {
+        const ColumnKind kind = account.columns[size_t(column)].kind;
+        if (kind != ColumnKind::Automatic)
+            kinds.append((account.header && column < account.header->size() ? account.header->at(column)
+                                                                              : QString::number(column + 1))
+                         + u": " + wordOfKind(kind));
+    }
+    return kinds.join(u", ");
 }
 
 } // namespace quillora

@@ -14,4 +14,9 @@ namespace quillora {
 // could be day or month first, or both.
 void addColumnNotes(QList<AccountWords::Note> &notes, const FileAccount &account, const QString &path);
 
+// The kinds its cells gave the file's columns, each by its header name or
+// number, as --column names them: "amount: number, when: date-dmy, 3: text";
+// empty where none was typed.
+QString columnKindsShown(const FileAccount &account);
+
 } // namespace quillora
