@@ -4,6 +4,7 @@
 // user's own LibreOffice is never ended or disturbed.
 #include "calcreader.h"
 #include "documentreader.h"
+#include "core/import/columnchoices.h"
 #include "core/import/spreadsheetmodule.h"
 #include "fakewindow.h"
 #include "libreoffice/libreofficeprovider.h"
@@ -214,6 +215,12 @@ void tst_CommandLineOffice::fourOutputsAgree_data()
         << QStringList{file(u"dmy.csv"_s, "31/12/2024,01067,1.5\n1.2.2024,80331,2\n"),
                        file(u"mdy.csv"_s, "12-31-2024,x\n2/1/2024,y\n"), file(u"either.csv"_s, "01/02/2024\n03/04/2024\n")}
         << typed << u"=SUM(A1:C6)=181963.5"_s;
+    // Each kind chosen, and a column left out.
+    QTest::newRow("column kinds chosen")
+        << QStringList{file(u"chosen.csv"_s, "when,zip,amount,junk,id\n01/02/2024,01067,1.5,x,7\n03/04/2024,80331,2,y,8\n")}
+        << (typed + QStringList{u"--header"_s, u"--column=when=date-dmy"_s, u"--column=zip=number"_s,
+                                u"--column=junk=skip"_s, u"--column=5=text"_s, u"--column=amount=date-ymd"_s})
+        << u"=SUM(A2:D3)=171039"_s;
     QTest::newRow("decimal commas") << QStringList{file(u"bank.csv"_s, "Müller, Hans;12,50;2024-02-01\n;-0,5;\n")}
                                     << QStringList{u"--numbers"_s, u"--dates"_s, u"--split=semicolon"_s}
                                     << u"=SUM(B1:B2)=12"_s;
@@ -233,6 +240,10 @@ void tst_CommandLineOffice::fourOutputsAgree()
     window.read.header = options.contains(u"--header"_s);
     window.read.dates = options.contains(u"--dates"_s);
     window.sheets.reportSheet = options.contains(u"--report-sheet"_s);
+    for (const QString &option : options) {
+        if (option.startsWith(u"--column="_s))
+            window.sheets.columnChoices.append(*columnChoiceOf(QStringView(option).sliced(9)));
+    }
     if (options.contains(u"--numbers"_s))
         window.read.numbers = DecimalSign::Automatic;
     else if (options.contains(u"--numbers=point"_s))

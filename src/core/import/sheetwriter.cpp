@@ -172,7 +172,8 @@ void SheetWriter::continueOnNewSheet(const QString &sheetName, SheetRows &sheet,
 qsizetype SheetWriter::shapeRow(QStringView line, qint64 index, RowBlock &rows)
 {
     // The header row is text; other rows as their file's are typed.
-    rows.setTyping(index < 0 ? CellTyping{} : m_layout->typingAt(index));
+    static const CellTyping Text;
+    rows.setTyping(index < 0 ? Text : m_layout->typingAt(index));
     if (index < 0 || m_layout->plain())
         return rows.appendStagedLine(line, m_limits.columns);
     return m_layout->appendRow(line, index, rows, m_limits.columns);

@@ -44,38 +44,52 @@ void ColumnCensus::feed(QStringView staged)
 {
     if (m_decimalSign.isNull() && !m_dates)
         return;
-    for (const QChar c : staged) {
-        if (c == ColumnMarker) {
-            endCell();
-            ++m_column;
-        } else if (c == u'\n' || c == u'\r') {
-            endCell();
-            m_column = 0;
-        } else if (m_cell.size() < MostCharacters) {
-            m_cell.append(c);
+    // Cells are looked at where they stand; only one cut by the piece's
+    // end is kept for the next.
+    qsizetype start = 0;
+    const qsizetype size = staged.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = staged[i];
+        if (c != ColumnMarker && c != u'\n' && c != u'\r')
+            continue;
+        const QStringView cell = staged.sliced(start, i - start);
+        if (m_cell.isEmpty() && !m_tooLong) {
+            endCell(cell);
         } else {
-            m_tooLong = true;
+            keep(cell);
+            endCell(std::exchange(m_cell, QString()));
         }
+        m_tooLong = false;
+        m_column = c == ColumnMarker ? m_column + 1 : 0;
+        start = i + 1;
     }
+    keep(staged.sliced(start));
 }
 
-void ColumnCensus::endCell()
+// Part of a cell the next piece goes on with; no number or date is longer
+// than a few characters.
+void ColumnCensus::keep(QStringView part)
 {
-    if (std::exchange(m_tooLong, false))
-        m_cell.clear();
-    if (m_cell.isEmpty())
+    if (m_cell.size() + part.size() > MostCharacters)
+        m_tooLong = true;
+    else
+        m_cell.append(part);
+}
+
+void ColumnCensus::endCell(QStringView cell)
+{
+    if (cell.isEmpty() || m_tooLong || cell.size() > MostCharacters)
         return;
     if (m_column >= qsizetype(m_columns.size()))
         m_columns.resize(size_t(m_column) + 1);
     Counts &counts = m_columns[size_t(m_column)];
-    const QString cell = std::exchange(m_cell, QString());
     if (!m_decimalSign.isNull()) {
         if (numberOf(cell, m_decimalSign))
             ++counts.numbers;
         else if (counts.mustStayText.isEmpty() && mustStayText(cell, m_decimalSign))
-            counts.mustStayText = cell;
+            counts.mustStayText = cell.toString();
     }
-    if (!m_dates)
+    if (!m_dates || !isDigit(cell.front()))
         return;
     if (dateOf(cell)) {
         ++counts.isoDates;
@@ -87,7 +101,7 @@ void ColumnCensus::endCell()
         counts.monthFirst += monthFirst;
         QString &example = dayFirst ? counts.dayFirstDate : monthFirst ? counts.monthFirstDate : counts.unsettled;
         if (example.isEmpty())
-            example = cell;
+            example = cell.toString();
     }
 }
 
@@ -117,9 +131,9 @@ ColumnFinding ColumnCensus::findingOf(const Counts &counts) const
 std::vector<ColumnFinding> ColumnCensus::findings() const
 {
     // A last cell that no line break ended.
-    if (!m_cell.isEmpty()) {
+    if (!m_cell.isEmpty() && !m_tooLong) {
         ColumnCensus rest = *this;
-        rest.endCell();
+        rest.endCell(std::exchange(rest.m_cell, QString()));
         return rest.findings();
     }
     std::vector<ColumnFinding> findings;

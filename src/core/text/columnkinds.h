@@ -55,7 +55,8 @@ private:
         QString dayFirstDate;
         QString monthFirstDate;
     };
-    void endCell();
+    void keep(QStringView part);
+    void endCell(QStringView cell);
     ColumnFinding findingOf(const Counts &counts) const;
 
     QChar m_decimalSign;

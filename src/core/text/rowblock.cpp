@@ -80,6 +80,9 @@ void RowBlock::setTyping(const CellTyping &typing)
         m_typing = 0;
         return;
     }
+    // Rows of one file follow each other.
+    if (m_typing != 0 && m_typings[m_typing - 1] == typing)
+        return;
     const auto known = std::find(m_typings.begin(), m_typings.end(), typing);
     m_typing = quint32(known - m_typings.begin()) + 1;
     if (known == m_typings.end())
