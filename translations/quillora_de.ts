@@ -1710,6 +1710,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Keine Überschriftenzeile hat eine Spalte &quot;%1&quot;, die als &quot;%2&quot; gelten könnte.</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Keine Überschriftenzeile hat eine Spalte &quot;%1&quot;, die %2 sein soll.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1709,6 +1709,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Ningún encabezado tiene una columna «%1» que cuente como «%2».</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Ningún encabezado tiene una columna «%1» para ser %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1710,6 +1710,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Aucun en-tête n&apos;a de colonne « %1 » à compter comme « %2 ».</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Aucun en-tête n&apos;a de colonne « %1 » à rendre %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1709,6 +1709,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Nessuna intestazione ha una colonna «%1» da contare come «%2».</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Nessuna intestazione ha una colonna «%1» da rendere %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

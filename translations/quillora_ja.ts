@@ -1675,6 +1675,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot; として扱う列 &quot;%1&quot; はどの見出しにもありません。</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>%2 にする列 &quot;%1&quot; を持つ見出しがありません。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1674,6 +1674,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>&quot;%2&quot;(으)로 볼 열 &quot;%1&quot;이(가) 어느 머리글에도 없습니다.</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>%2(으)로 할 열 &quot;%1&quot;이(가) 있는 머리글이 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1739,6 +1739,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Żaden nagłówek nie ma kolumny „%1”, która liczyłaby się jako „%2”.</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Żaden nagłówek nie ma kolumny „%1”, która ma być %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

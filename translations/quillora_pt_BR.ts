@@ -1709,6 +1709,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para contar como &quot;%2&quot;.</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Nenhum cabeçalho tem uma coluna &quot;%1&quot; para ser %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

@@ -1739,6 +1739,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>Ни в одном заголовке нет столбца «%1», который считался бы «%2».</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>Ни в одном заголовке нет столбца «%1», который должен быть %2.</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

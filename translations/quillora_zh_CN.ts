@@ -1669,6 +1669,10 @@
         <source>No header has a column &quot;%1&quot; to count as &quot;%2&quot;.</source>
         <translation>没有任何标题行含有可计为“%2”的列“%1”。</translation>
     </message>
+    <message>
+        <source>No header has a column &quot;%1&quot; to be %2.</source>
+        <translation>没有表头含有要设为 %2 的列“%1”。</translation>
+    </message>
 </context>
 <context>
     <name>quillora::Separators</name>

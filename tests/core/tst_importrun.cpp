@@ -382,9 +382,12 @@ void tst_ImportRun::renameMetByNoHeaderIsTold()
     window.read.cut = Cutting::at(u","_s);
     window.read.header = true;
     window.sheets.renames = {{u"client"_s, u"customer"_s}, {u"Customer"_s, u"buyer"_s}};
+    // A column's kind chosen by a name is told the same way.
+    window.sheets.columnChoices = {{u"BUYER"_s, 0, ColumnKind::Text}, {u"amount"_s, 0, ColumnKind::Number}};
     MemorySpreadsheet office;
     run(window, office);
-    QCOMPARE(window.errorTexts, QStringList{u"No header has a column \"client\" to count as \"customer\"."_s});
+    QCOMPARE(window.errorTexts, (QStringList{u"No header has a column \"client\" to count as \"customer\"."_s,
+                                             u"No header has a column \"amount\" to be number."_s}));
     QCOMPARE(rowsOf(office, u"Sheet1"_s), (QList<QStringList>{{u"id"_s, u"buyer"_s}, {u"1"_s, u"x"_s}}));
 }
 

@@ -261,8 +261,10 @@ void ImportRun::complete()
     // Files read whose sheet was never written are told all the same.
     m_report.sheetWritten({}, m_layout);
     m_report.tellFilesUnlikeTheRest();
-    if (!m_result.stopped)
+    if (!m_result.stopped) {
         m_report.tellRenamesUnmet(m_sheets.renames, m_steps->writing.writeCells);
+        m_report.tellColumnChoicesUnmet(m_sheets.columnChoices, m_steps->writing.writeCells);
+    }
     m_guard.step(302, [this] { m_observer.runEnded(); });
     // On one sheet nothing is written before every file is read.
     const bool sheetsBefore = m_steps == &SeparateSteps && m_result.filesImported > 0;

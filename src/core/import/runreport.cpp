@@ -39,6 +39,10 @@ void RunReport::tellHeaderPlan(const SheetLayout &layout)
         return;
     m_headersSeen = true;
     m_renamesMet.unite(layout.renamesMet());
+    for (const ColumnChoice &choice : layout.choicesMet()) {
+        if (!m_choicesMet.contains(choice))
+            m_choicesMet.append(choice);
+    }
     const HeaderPlan plan = layout.headerPlan();
     m_observer.headerPlanned(plan);
     for (const QString &change : plan.changes)
@@ -60,6 +64,15 @@ void RunReport::tellRenamesUnmet(const QList<Rename> &renames, int step)
     for (const auto &[from, to] : renames) {
         if (!m_renamesMet.contains(SheetLayout::matchedName(from)))
             m_observer.loss(step, tr("No header has a column \"%1\" to count as \"%2\".").arg(from, to));
+    }
+}
+
+// A column chosen by a name no header has is told as a rename is.
+void RunReport::tellColumnChoicesUnmet(const QList<ColumnChoice> &choices, int step)
+{
+    for (const ColumnChoice &choice : choices) {
+        if (choice.number == 0 && !m_choicesMet.contains(choice))
+            m_observer.loss(step, tr("No header has a column \"%1\" to be %2.").arg(choice.name, wordOfKind(choice.kind)));
     }
 }
 

@@ -42,6 +42,8 @@ public:
     void tellHeaderPlan(const SheetLayout &layout);
     // A rename whose old name no header had, told at step.
     void tellRenamesUnmet(const QList<Rename> &renames, int step);
+    // Told of each column chosen by a name no sheet's header had.
+    void tellColumnChoicesUnmet(const QList<ColumnChoice> &choices, int step);
     // A file cut nowhere among files cut into several cells, whose start
     // looks cut at another separator.
     void tellFilesUnlikeTheRest();
@@ -58,6 +60,7 @@ private:
     qsizetype m_told = 0;
     // The renames any sheet's headers met, and whether there were headers.
     QSet<QString> m_renamesMet;
+    QList<ColumnChoice> m_choicesMet;
     bool m_headersSeen = false;
 };
 
