@@ -415,6 +415,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Wie erkannt</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Datum T/M/J</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Datum M/T/J</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Datum J-M-T</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Ausgelassen</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Art der Spalte %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1642,6 +1678,10 @@
             <numerusform>... %Ln weitere (siehe Tooltip)</numerusform>
             <numerusform>... %Ln weitere (siehe Tooltip)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>Die Menütaste in einer Spalte oder ein Klick auf ihre Überschrift wählt ihre Art.</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Según se detecte</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Fecha D/M/A</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Fecha M/D/A</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Fecha A-M-D</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Omitida</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Tipo de la columna %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1641,6 +1677,10 @@
             <numerusform>... %Ln más (vea la información emergente)</numerusform>
             <numerusform>... %Ln más (vea la información emergente)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>La tecla de menú en una columna, o un clic en su título, elige su tipo.</translation>
     </message>
 </context>
 <context>

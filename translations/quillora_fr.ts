@@ -415,6 +415,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Comme détecté</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Date J/M/A</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Date M/J/A</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Date A-M-J</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Omise</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Type de la colonne %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1642,6 +1678,10 @@
             <numerusform>... %Ln autre (voir l&apos;infobulle)</numerusform>
             <numerusform>... %Ln autres (voir l&apos;infobulle)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>La touche menu dans une colonne, ou un clic sur son titre, choisit son type.</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Come rilevato</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Testo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Data G/M/A</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Data M/G/A</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Data A-M-G</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Omessa</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Tipo della colonna %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1641,6 +1677,10 @@
             <numerusform>... altri %Ln (vedere il suggerimento)</numerusform>
             <numerusform>... altri %Ln (vedere il suggerimento)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>Il tasto menu in una colonna, o un clic sul suo titolo, ne sceglie il tipo.</translation>
     </message>
 </context>
 <context>

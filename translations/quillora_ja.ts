@@ -402,6 +402,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>検出どおり</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文字列</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>日付 日/月/年</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>日付 月/日/年</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>日付 年-月-日</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>省く</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>列 %1 の種類</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1610,6 +1646,10 @@
         <translation>
             <numerusform>... ほか %Ln 件 (ツールチップを参照)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>列の中でメニュー キーを押すか、列の見出しをクリックすると種類を選べます。</translation>
     </message>
 </context>
 <context>

@@ -402,6 +402,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>감지된 대로</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>텍스트</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>숫자</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>날짜 일/월/년</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>날짜 월/일/년</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>날짜 년-월-일</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>빼기</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>열 %1의 종류</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1609,6 +1645,10 @@
         <translation>
             <numerusform>... %Ln개 더(도구 설명 참조)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>열에서 메뉴 키를 누르거나 열 제목을 클릭하면 종류를 선택합니다.</translation>
     </message>
 </context>
 <context>

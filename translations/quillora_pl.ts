@@ -428,6 +428,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Jak wykryto</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Tekst</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Data D/M/R</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Data M/D/R</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Data R-M-D</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Pominięta</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Rodzaj kolumny %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1668,6 +1704,10 @@
             <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
             <numerusform>... jeszcze %Ln (zob. podpowiedź)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>Klawisz menu w kolumnie lub kliknięcie jej tytułu wybiera jej rodzaj.</translation>
     </message>
 </context>
 <context>

@@ -415,6 +415,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Conforme detectado</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Data D/M/A</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Data M/D/A</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Data A-M-D</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Omitida</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Tipo da coluna %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1641,6 +1677,10 @@
             <numerusform>... mais %Ln (veja a dica)</numerusform>
             <numerusform>... mais %Ln (veja a dica)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>A tecla de menu numa coluna, ou um clique no seu título, escolhe o tipo.</translation>
     </message>
 </context>
 <context>

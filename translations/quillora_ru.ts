@@ -428,6 +428,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>Как найдено</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Число</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>Дата Д/М/Г</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>Дата М/Д/Г</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>Дата Г-М-Д</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>Пропущен</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>Тип столбца %1</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1668,6 +1704,10 @@
             <numerusform>... ещё %Ln (см. подсказку)</numerusform>
             <numerusform>... ещё %Ln (см. подсказку)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>Клавиша меню в столбце или щелчок по его заголовку выбирает его тип.</translation>
     </message>
 </context>
 <context>

@@ -402,6 +402,42 @@
     </message>
 </context>
 <context>
+    <name>quillora::ColumnKindChoices</name>
+    <message>
+        <source>As found</source>
+        <translation>按检测</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>文本</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>Date D/M/Y</source>
+        <translation>日期 日/月/年</translation>
+    </message>
+    <message>
+        <source>Date M/D/Y</source>
+        <translation>日期 月/日/年</translation>
+    </message>
+    <message>
+        <source>Date Y-M-D</source>
+        <translation>日期 年-月-日</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>省略</translation>
+    </message>
+    <message>
+        <source>Kind of column %1</source>
+        <extracomment>%1 a column&apos;s header name or its number</extracomment>
+        <translation>列 %1 的类型</translation>
+    </message>
+</context>
+<context>
     <name>quillora::CommandLine</name>
     <message>
         <source>Write the document into FILE instead of showing it in Calc; the format follows the extension: .ods, .xlsx or .fods. Needs no LibreOffice.</source>
@@ -1604,6 +1640,10 @@
         <translation>
             <numerusform>... 另外 %Ln 项（见工具提示）</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The menu key in a column, or a click on its title, chooses its kind.</source>
+        <translation>在列中按菜单键，或单击列标题，可选择其类型。</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,8 @@ inline constexpr SettingKey ReportSheet{u"ReportSheet", u"False"};
 inline constexpr SettingKey SheetsAsListed{u"SheetsAsListed", u"False"};
 // Header names that count as others, a JSON list of [old, new] pairs.
 inline constexpr SettingKey Renames{u"Renames", u""};
+// The kinds chosen for columns, a JSON list of [name, number, kind] triples.
+inline constexpr SettingKey ColumnKinds{u"ColumnKinds", u""};
 inline constexpr SettingKey Snapshot{u"Snapshot", u""};
 inline constexpr SettingKey LastFolder{u"LastFolder", u""};
 // The window's size, place and state as it was closed (Qt's own form, in

@@ -5,6 +5,7 @@
 #include "core/import/spreadsheet.h"
 #include "core/list/filelistmodel.h"
 #include "gui/dialogs.h"
+#include "gui/columnkindchoices.h"
 #include "gui/headerrenames.h"
 #include "gui/importsummary.h"
 #include "gui/optionspanel.h"
@@ -97,6 +98,8 @@ SheetOptions ImportController::sheetOptions() const
     SheetOptions options = m_parts.options.sheetOptions();
     if (m_parts.renames)
         options.renames = m_parts.renames->renames();
+    if (m_parts.columnKinds)
+        options.columnChoices = m_parts.columnKinds->choices();
     return options;
 }
 

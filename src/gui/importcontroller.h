@@ -16,6 +16,7 @@ namespace quillora {
 
 class Dialogs;
 class FileListModel;
+class ColumnKindChoices;
 class HeaderRenames;
 class ImportSummary;
 class OptionsPanel;
@@ -45,6 +46,8 @@ public:
         QAbstractButton *startButton = nullptr;
         // Header names that count as others, as the user said under the plan.
         const HeaderRenames *renames = nullptr;
+        // The kinds chosen for columns in the preview's header.
+        const ColumnKindChoices *columnKinds = nullptr;
     };
 
     ImportController(const Parts &parts, SpreadsheetProvider *spreadsheets, std::function<double()> random);

@@ -24,6 +24,7 @@ class Dialogs;
 class FileListController;
 class FileListView;
 class FileListModel;
+class ColumnKindChoices;
 class HeaderRenames;
 class PointerFeedback;
 class ImportController;
@@ -131,6 +132,7 @@ private:
     WindowArrangement *m_arrangement = nullptr;
     QScrollArea *m_page = nullptr;
     HeaderRenames *m_renames = nullptr;
+    ColumnKindChoices *m_columnKinds = nullptr;
     TextProgressBar *m_progressBar = nullptr;
     ImportController *m_import = nullptr;
     FileListController *m_list = nullptr;

@@ -12,6 +12,7 @@
 #include "gui/dialogs.h"
 #include "gui/filelistcontroller.h"
 #include "gui/filelistview.h"
+#include "gui/columnkindchoices.h"
 #include "gui/headerrenames.h"
 #include "gui/importcontroller.h"
 #include "gui/optionspanel.h"
@@ -213,6 +214,9 @@ void MainWindow::buildPreview()
     m_renames = new HeaderRenames(m_preview, m_services.settings);
     m_preview->setRenames(m_renames);
     connect(m_renames, &HeaderRenames::changed, this, &MainWindow::showPreview);
+    m_columnKinds = new ColumnKindChoices(this, m_services.settings);
+    m_preview->setColumnKinds(m_columnKinds);
+    connect(m_columnKinds, &ColumnKindChoices::changed, this, &MainWindow::showPreview);
     m_preview->setDesignedWidth(fromTwips(PreviewWidth));
     connect(m_options, &OptionsPanel::changed, this, &MainWindow::showPreview);
     connect(m_listView->selectionModel(), &QItemSelectionModel::currentChanged, this, &MainWindow::showPreview);
@@ -247,7 +251,8 @@ void MainWindow::buildControllers()
     m_list = new FileListController({this, m_listView, *m_fileList, m_services.dialogs, m_services.settings, *this,
                                      *m_pointer, m_services.programFolder});
     m_import = new ImportController(
-        {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start, m_renames},
+        {this, *m_fileList, *m_options, m_progressBar, m_services.dialogs, *this, m_buttons.start, m_renames,
+         m_columnKinds},
         m_services.spreadsheets, m_services.random);
     m_import->setDefaultPointerAction([this] { m_pointer->setValue(PointerFeedback::Default); });
     // What a folder gave, on the bar until the next run: files of another

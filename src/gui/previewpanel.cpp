@@ -4,9 +4,11 @@
 #include "core/import/accountwords.h"
 #include "core/list/paths.h"
 #include "core/text/separators.h"
+#include "gui/columnkindchoices.h"
 #include "gui/headerrenames.h"
 #include "gui/previewmodel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -222,9 +224,10 @@ void PreviewPanel::start()
     m_reading = true;
     const QString path = m_path;
     const ReadOptions options = m_options(path);
+    const QList<ColumnChoice> choices = m_columnKinds ? m_columnKinds->choices() : QList<ColumnChoice>();
     const qsizetype generation = m_generation;
     offTheWindowsThread(
-        this, [path, options] { return previewFile(path, options); },
+        this, [path, options, choices] { return previewFile(path, options, 64 * 1024, 100, {}, choices); },
         [generation](PreviewPanel &panel, const FilePreview &preview) { panel.display(preview, generation); });
 }
 
@@ -335,14 +338,54 @@ void PreviewPanel::showRows(const FilePreview &preview)
     for (const QStringList &row : preview.firstRows)
         columns = std::max(columns, row.size());
     // The header row as the table's header; without one, the columns' letters.
+    // Under each name, its kind where the cells are typed or one was chosen.
     QStringList titles;
+    m_columnNames.clear();
     for (qsizetype c = 0; c < columns; ++c) {
         QString letters;
         for (qsizetype n = c + 1; n > 0; n = (n - 1) / 26)
             letters.prepend(QChar(u'A' + char16_t((n - 1) % 26)));
-        titles.append(preview.header ? preview.header->value(c) : letters);
+        const QString title = preview.header ? preview.header->value(c) : letters;
+        m_columnNames.append(preview.header ? title : QString());
+        const ColumnKind kind = c < qsizetype(preview.columnKinds.size()) ? preview.columnKinds[size_t(c)] : ColumnKind::Automatic;
+        titles.append(kind == ColumnKind::Automatic ? title : title + u'\n' + ColumnKindChoices::kindName(kind));
     }
+    m_textColumns = m_options(m_path).fileColumn == FileColumn::None ? 0 : 1;
     m_model->setRows(titles, preview.firstRows, preview.valueCells);
+}
+
+void PreviewPanel::setColumnKinds(ColumnKindChoices *kinds)
+{
+    m_columnKinds = kinds;
+    // A click on a column's title, or the menu key in its cells, offers its kinds.
+    m_table->horizontalHeader()->setSectionsClickable(true);
+    connect(m_table->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        QHeaderView *header = m_table->horizontalHeader();
+        const QPoint at(header->sectionViewportPosition(section), header->height());
+        offerKinds(section, header->viewport()->mapToGlobal(at));
+    });
+    m_table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_table, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        if (const QModelIndex cell = m_table->indexAt(at); cell.isValid())
+            offerKinds(cell.column(), m_table->viewport()->mapToGlobal(at));
+    });
+    // From the keyboard, under the current cell.
+    auto *byKey = new QAction(this);
+    byKey->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    byKey->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(byKey);
+    connect(byKey, &QAction::triggered, this, [this] {
+        const QModelIndex current = m_table->currentIndex();
+        if (current.isValid())
+            offerKinds(current.column(), m_table->viewport()->mapToGlobal(m_table->visualRect(current).bottomLeft()));
+    });
+    m_table->setAccessibleDescription(tr("The menu key in a column, or a click on its title, chooses its kind."));
+}
+
+void PreviewPanel::offerKinds(int section, const QPoint &at)
+{
+    if (m_columnKinds && section >= 0 && section < m_columnNames.size())
+        m_columnKinds->offer(this, at, section, m_textColumns, m_columnNames.value(section));
 }
 
 } // namespace quillora

@@ -17,6 +17,7 @@ class QTimer;
 
 namespace quillora {
 
+class ColumnKindChoices;
 class HeaderRenames;
 class PreviewModel;
 
@@ -55,6 +56,9 @@ public:
     void setListedFiles(std::function<QStringList()> listed) { m_listed = std::move(listed); }
     // Under the line, with it: renames of its columns, which it heeds.
     void setRenames(HeaderRenames *renames);
+    // The kinds chosen for columns, which its rows heed and its header
+    // offers to choose.
+    void setColumnKinds(ColumnKindChoices *kinds);
     QList<QWidget *> controlsInReadingOrder() const;
 
 signals:
@@ -82,6 +86,7 @@ private:
     void planHeaders();
     void showHeaderPlan(const HeaderPlan &plan, qsizetype generation);
     void hideHeaderPlan();
+    void offerKinds(int section, const QPoint &at);
 
     std::function<ReadOptions(const QString &path)> m_options;
     QLabel *m_info;
@@ -93,6 +98,9 @@ private:
     QTableView *m_table;
     QLabel *m_headerPlan;
     HeaderRenames *m_renames = nullptr;
+    ColumnKindChoices *m_columnKinds = nullptr;
+    QStringList m_columnNames; // of the columns shown, by header; empty without one
+    qsizetype m_textColumns = 0; // the file column before them
     std::function<QStringList()> m_listed;
     bool m_planning = false;
     bool m_planAgain = false;

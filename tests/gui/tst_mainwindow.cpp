@@ -27,6 +27,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -83,6 +84,7 @@ private slots:
     void previewFollowsSelectionAndOptions();
     void fileOfItsOwnEncoding();
     void renameUnderThePlanImportsAsTheCommandLine();
+    void columnKindChosenInThePreviewImportsAsTheCommandLine();
     void wheelOverAnUnfocusedBoxLeavesIt();
     void progressBarShowsWhereTheRunIs_data();
     void progressBarShowsWhereTheRunIs();
@@ -836,6 +838,61 @@ void tst_MainWindow::renameUnderThePlanImportsAsTheCommandLine()
     renames->clearButton()->click();
     QTRY_COMPARE_WITH_TIMEOUT(columns(), u"Columns of the listed files: id, client, customer"_s, 10000);
     QCOMPARE(m_f->store->GetSetting(Setting::Renames), QString());
+}
+
+// A kind chosen in the preview's header, by the menu key in a column or a
+// click on its title: shown there, kept, and imported as --column imports.
+void tst_MainWindow::columnKindChosenInThePreviewImportsAsTheCommandLine()
+{
+    auto window = makeWindow();
+    QVERIFY(window->Form_Load());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    const QString a = writeFile(m_f->dir.filePath(u"a.csv"_s), "when,zip,junk\n01/02/2024,01067,x\n03/04/2024,80331,y\n");
+    window->fileList().AddListEntry(a);
+    window->options().selectOption(3);
+    window->options().headerBox()->click();
+    window->options().numbersBox()->click();
+    window->options().datesBox()->click();
+    PreviewPanel *preview = window->preview();
+    QAbstractItemModel *model = preview->table()->model();
+    const auto title = [&](int column) { return model->headerData(column, Qt::Horizontal).toString(); };
+    QTRY_COMPARE(title(1), u"zip\nText"_s);
+    const auto choose = [&](const QString &kind) {
+        auto *menu = window->findChild<QMenu *>(u"ColumnKindMenu"_s);
+        QVERIFY(menu && !menu->accessibleName().isEmpty());
+        const QList<QAction *> actions = menu->actions();
+        const auto action = std::find_if(actions.begin(), actions.end(), [&](QAction *a) { return a->text() == kind; });
+        QVERIFY(action != actions.end());
+        (*action)->trigger();
+        menu->close();
+    };
+    // By the keyboard: the menu key in the first column's cells.
+    preview->table()->setFocus();
+    preview->table()->setCurrentIndex(model->index(0, 0));
+    QTest::keyClick(preview->table(), Qt::Key_Menu);
+    choose(u"Date D/M/Y"_s);
+    QTRY_COMPARE(title(0), u"when\nDate D/M/Y"_s);
+    // By the mouse: a click on the last column's title.
+    preview->table()->horizontalHeader()->sectionClicked(2);
+    choose(u"Left out"_s);
+    QTRY_COMPARE(model->columnCount(), 2);
+    QCOMPARE(m_f->store->GetSetting(Setting::ColumnKinds), uR"([["when",0,"date-dmy"],["junk",0,"skip"]])"_s);
+    child<QPushButton>(*window, u"PushButton2"_s)->click();
+    const MemorySpreadsheet::Sheet &fromTheWindow = *m_f->office.sheet(u"Sheet1"_s);
+    // The same file through --column.
+    const ParsedCommandLine parsed =
+        parseCommandLine({u"quillora"_s, u"--split=comma"_s, u"--header"_s, u"--numbers"_s, u"--dates"_s,
+                          u"--column=when=date-dmy"_s, u"--column=junk=skip"_s, a});
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    Console console{outStream, errStream, false};
+    MemorySpreadsheet office;
+    QCOMPARE(CommandLineImport(parsed.options, console, office).run(), 0);
+    QCOMPARE(MemorySpreadsheet::rowsOf(fromTheWindow), MemorySpreadsheet::rowsOf(*office.sheet(u"Sheet1"_s)));
+    QCOMPARE(fromTheWindow.values.size(), office.sheet(u"Sheet1"_s)->values.size());
+    QCOMPARE(fromTheWindow.values.at({1, 0}).value, double(QDate(1899, 12, 30).daysTo(QDate(2024, 2, 1))));
 }
 
 // Scrolling past a setting does not change it; a box the user is in does.

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/import/columnchoices.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -53,6 +57,28 @@ QString wordOfKind(ColumnKind kind)
             return word.toString();
     }
     return {};
+}
+
+QList<ColumnChoice> columnChoicesOfSetting(const QString &value)
+{
+    QList<ColumnChoice> choices;
+    for (const QJsonValue &entry : QJsonDocument::fromJson(value.toUtf8()).array()) {
+        const QJsonArray triple = entry.toArray();
+        const QString name = triple.at(0).toString();
+        const int number = triple.at(1).toInt();
+        const auto choice = columnChoiceOf(QString(u"x=" + triple.at(2).toString()));
+        if (triple.size() == 3 && choice && (name.isEmpty() != (number == 0)))
+            choices.append(ColumnChoice{name, number, choice->kind});
+    }
+    return choices;
+}
+
+QString settingOfColumnChoices(const QList<ColumnChoice> &choices)
+{
+    QJsonArray list;
+    for (const ColumnChoice &choice : choices)
+        list.append(QJsonArray{choice.name, choice.number, wordOfKind(choice.kind)});
+    return choices.isEmpty() ? QString() : QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact));
 }
 
 } // namespace quillora

@@ -31,4 +31,10 @@ QStringList kindWords();
 // The word of a kind, as --column takes it ("date-dmy").
 QString wordOfKind(ColumnKind kind);
 
+// The choices as the window stores them ("ColumnKinds"): a JSON list of
+// [name, number, word] triples, which any name survives. A value not of
+// that form reads as none.
+QList<ColumnChoice> columnChoicesOfSetting(const QString &value);
+QString settingOfColumnChoices(const QList<ColumnChoice> &choices);
+
 } // namespace quillora

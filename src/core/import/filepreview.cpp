@@ -15,10 +15,11 @@ namespace {
 // The rows as the sheet will hold them: under the header's names, after the
 // file column.
 void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &options, const FileReading &reading,
-                const QStringList &lines, int maxRows, CellLimits limits)
+                const QStringList &lines, int maxRows, CellLimits limits, const QList<ColumnChoice> &choices)
 {
     const CellTyping typing = reading.typing();
     SheetLayout layout;
+    layout.setColumnChoices(choices);
     layout.setFileColumn(options.fileColumn != FileColumn::None);
     layout.addFile({.listIndex = 0,
                     .path = path,
@@ -29,6 +30,7 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
                     .typing = typing});
     if (layout.hasHeaderRow())
         preview.header = cellsOfStagedLine(layout.headerLine());
+    preview.columnKinds = layout.typingAt(0).columns;
     RowBlock rows;
     for (qsizetype i = 0; i < lines.size() && i < maxRows; ++i) {
         rows.setTyping(layout.typingAt(i));
@@ -51,7 +53,7 @@ void layOutRows(FilePreview &preview, const QString &path, const ReadOptions &op
 } // namespace
 
 FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 sampleBytes, int maxRows,
-                        CellLimits limits)
+                        CellLimits limits, const QList<ColumnChoice> &choices)
 {
     FilePreview preview;
     try {
@@ -70,7 +72,7 @@ FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 
         account = reading.account();
         preview.lineEnds = lineEndsOf(reading.start());
         const QStringList lines = stagedLinesOf(rows);
-        layOutRows(preview, path, options, reading, lines, maxRows, limits);
+        layOutRows(preview, path, options, reading, lines, maxRows, limits, choices);
         // What the part read holds, reckoned for the whole file by its bytes.
         account.rowsCounted = !reading.reader().sampled();
         const qint64 sampled = std::min(sampleBytes, account.size);

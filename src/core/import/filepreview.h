@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/import/headerplan.h"
+#include "core/import/columnchoices.h"
 #include "core/import/renames.h"
 #include "core/reading/filereading.h"
 #include "core/reading/readoptions.h"
@@ -29,13 +30,16 @@ struct FilePreview
     QList<QStringList> firstRows;
     // Of each of those rows, the cells stored as numbers or dates.
     QList<QList<qsizetype>> valueCells;
+    // What each column of the rows holds, found or chosen (past the end:
+    // text as it stands).
+    std::vector<ColumnKind> columnKinds;
 };
 
 // Reads at most sampleBytes of the file (never a stream, which only an
 // import may use up) as the import reads it, with a document's cell limits,
 // and gives at most maxRows rows; a file column shows the file's name.
 FilePreview previewFile(const QString &path, const ReadOptions &options, qint64 sampleBytes = 64 * 1024,
-                        int maxRows = 100, CellLimits limits = {});
+                        int maxRows = 100, CellLimits limits = {}, const QList<ColumnChoice> &choices = {});
 
 // The columns the headers of the listed files make on one sheet, and how
 // they drift, read from the start of each (at most sampleBytes of it) as
