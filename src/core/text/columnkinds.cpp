@@ -28,8 +28,10 @@ bool mustStayText(QStringView text, QChar decimalSign)
 {
     if (text.isEmpty() || !std::any_of(text.begin(), text.end(), isDigit))
         return false;
-    const bool numeric = std::all_of(text.begin(), text.end(), [](QChar c) {
-        return isDigit(c) || c == u'.' || c == u',' || c == u'-';
+    // A sign in front only: "1-0" and "2024-03" are no numbers.
+    const QStringView body = text.startsWith(u'-') ? text.sliced(1) : text;
+    const bool numeric = std::all_of(body.begin(), body.end(), [](QChar c) {
+        return isDigit(c) || c == u'.' || c == u',';
     });
     return numeric && !numberOf(text, decimalSign) && !looksLikeDate(text);
 }
@@ -110,9 +112,11 @@ void ColumnCensus::endCell(QStringView cell)
 ColumnFinding ColumnCensus::findingOf(const Counts &counts) const
 {
     const qint64 dates = counts.isoDates + counts.splitDates;
-    // A cell that must stay text also tells the files that share the column.
+    // A cell that must stay text also tells the files that share the column;
+    // where this file's column holds no number, nothing changed to tell.
     if (!counts.mustStayText.isEmpty() && counts.numbers >= dates)
-        return {ColumnKind::Text, KindReason::MustStayText, counts.mustStayText};
+        return {ColumnKind::Text, counts.numbers > 0 ? KindReason::MustStayText : KindReason::None,
+                counts.numbers > 0 ? counts.mustStayText : QString()};
     if (counts.numbers > 0 && counts.numbers >= dates)
         return {ColumnKind::Number, KindReason::None, {}};
     if (dates == 0)

@@ -67,9 +67,9 @@ private:
     bool m_tooLong = false;
 };
 
-// Whether the text looks like a number a file writes (digits, signs and
-// separators only) yet is none that keeps its text: "007", an id past 15
-// digits, "1.234.5", "1,234.50".
+// Whether the text looks like a number a file writes (digits and their
+// separators, a minus in front) yet is none that keeps its text: "007", an
+// id past 15 digits, "1.234.5", "1,234.50".
 bool mustStayText(QStringView text, QChar decimalSign);
 
 } // namespace quillora
