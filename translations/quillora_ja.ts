@@ -436,6 +436,15 @@
         <extracomment>%1 a column&apos;s header name or its number</extracomment>
         <translation>列 %1 の種類</translation>
     </message>
+    <message>
+        <source>column %1</source>
+        <extracomment>a column of files without a header, by its number</extracomment>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>Kinds chosen: %1</source>
+        <translation>選んだ種類: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>

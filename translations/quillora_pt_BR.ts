@@ -449,6 +449,15 @@
         <extracomment>%1 a column&apos;s header name or its number</extracomment>
         <translation>Tipo da coluna %1</translation>
     </message>
+    <message>
+        <source>column %1</source>
+        <extracomment>a column of files without a header, by its number</extracomment>
+        <translation>coluna %1</translation>
+    </message>
+    <message>
+        <source>Kinds chosen: %1</source>
+        <translation>Tipos escolhidos: %1</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>

@@ -436,6 +436,15 @@
         <extracomment>%1 a column&apos;s header name or its number</extracomment>
         <translation>列 %1 的类型</translation>
     </message>
+    <message>
+        <source>column %1</source>
+        <extracomment>a column of files without a header, by its number</extracomment>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>Kinds chosen: %1</source>
+        <translation>所选类型：%1</translation>
+    </message>
 </context>
 <context>
     <name>quillora::CommandLine</name>

@@ -89,6 +89,17 @@ QMenu *ColumnKindChoices::offer(QWidget *parent, const QPoint &at, int section, 
     return menu;
 }
 
+QString ColumnKindChoices::shown() const
+{
+    QStringList each;
+    for (const ColumnChoice &choice : m_choices) {
+        //: a column of files without a header, by its number
+        const QString column = choice.name.isEmpty() ? tr("column %1").arg(choice.number) : choice.name;
+        each.append(column + u": " + kindName(choice.kind));
+    }
+    return each.isEmpty() ? QString() : tr("Kinds chosen: %1").arg(each.join(u"; "));
+}
+
 void ColumnKindChoices::choose(const ColumnChoice &where, ColumnKind kind)
 {
     m_choices.removeIf([&](const ColumnChoice &choice) { return choice.name == where.name && choice.number == where.number; });

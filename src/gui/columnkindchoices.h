@@ -26,6 +26,9 @@ public:
     ColumnKindChoices(QObject *parent, SettingsStore &settings);
 
     const QList<ColumnChoice> &choices() const { return m_choices; }
+    // The choices as the header plan tells them ("Kinds chosen: when: Date
+    // D/M/Y; column 3: Left out"); empty for none.
+    QString shown() const;
     // A kind as the window names it ("Date D/M/Y"); Automatic: as found.
     static QString kindName(ColumnKind kind);
 

@@ -315,7 +315,9 @@ void PreviewPanel::showHeaderPlan(const HeaderPlan &plan, qsizetype generation)
                                       .arg(columns.first(MostColumns).join(u", "_s)));
     // A few lines under the table; all of them in its tool tip.
     constexpr qsizetype MostLines = 3;
-    const QStringList drift = plan.changes + plan.spellings;
+    QStringList drift = plan.changes + plan.spellings;
+    if (const QString chosen = m_columnKinds ? m_columnKinds->shown() : QString(); !chosen.isEmpty())
+        drift.prepend(chosen);
     const QString all = drift.isEmpty() ? text : text + u"\n"_s + drift.join(u"\n"_s);
     if (!drift.isEmpty())
         text += u"\n"_s + drift.mid(0, MostLines).join(u"\n"_s);

@@ -879,6 +879,8 @@ void tst_MainWindow::columnKindChosenInThePreviewImportsAsTheCommandLine()
     choose(u"Left out"_s);
     QTRY_COMPARE(model->columnCount(), 2);
     QCOMPARE(m_f->store->GetSetting(Setting::ColumnKinds), uR"([["when",0,"date-dmy"],["junk",0,"skip"]])"_s);
+    // The plan under the table tells them.
+    QTRY_VERIFY(preview->headerPlanLine()->text().contains(u"Kinds chosen: when: Date D/M/Y; junk: Left out"_s));
     child<QPushButton>(*window, u"PushButton2"_s)->click();
     const MemorySpreadsheet::Sheet &fromTheWindow = *m_f->office.sheet(u"Sheet1"_s);
     // The same file through --column.
