@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <map>
-#include <set>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -48,8 +47,7 @@ void SheetLayout::addFile(const FileEntry &entry)
               std::nullopt, stagedLineOf({entry.shownName}), entry.typing, entry.fileLines, entry.headLines,
               std::nullopt};
     // A new file's header may make a column text in the files before it.
-    for (File &before : m_files)
-        before.sheetTyping.reset();
+    m_textColumns.reset();
     if (entry.header) {
         file.columns = matchColumns(entry.noteName, *entry.header);
         m_headerSeen = true;
@@ -74,11 +72,29 @@ const CellTyping &SheetLayout::typingAt(qint64 index)
     const File *file = fileOf(index);
     if (!file)
         return None;
-    // Known once every file is in: a typing per file, made at its first line.
+    // Known once every file is in: a typing per file, made at its first
+    // line, anew where a file came after it.
     File &placed = m_files[size_t(file - m_files.data())];
-    if (!placed.sheetTyping)
+    if (!placed.sheetTyping || placed.typedWithFiles != m_files.size()) {
         placed.sheetTyping = sheetTypingOf(placed);
+        placed.typedWithFiles = m_files.size();
+    }
     return *placed.sheetTyping;
+}
+
+// The named columns some file's cells make text, found once for all files.
+const std::set<qsizetype> &SheetLayout::textColumns()
+{
+    if (!m_textColumns) {
+        m_textColumns.emplace();
+        for (const File &file : m_files) {
+            for (size_t cell = 0; file.columns && cell < file.typing.columns.size() && cell < file.columns->size(); ++cell) {
+                if (file.typing.columns[cell] == ColumnKind::Text)
+                    m_textColumns->insert((*file.columns)[cell]);
+            }
+        }
+    }
+    return *m_textColumns;
 }
 
 // Where a cell of the file's rows lands: its named column, or after all
@@ -93,19 +109,12 @@ qsizetype SheetLayout::sheetColumnOf(const File &file, qsizetype cell) const
     return first + (cell < qsizetype(columns.size()) ? columns[size_t(cell)] : named + cell - qsizetype(columns.size()));
 }
 
-CellTyping SheetLayout::sheetTypingOf(const File &file) const
+CellTyping SheetLayout::sheetTypingOf(const File &file)
 {
     CellTyping typing = file.typing;
     typing.textColumns = m_fileColumn ? 1 : 0;
     typing.columns.clear();
-    // The named columns some file's cells make text.
-    std::set<qsizetype> text;
-    for (const File &other : m_files) {
-        for (size_t cell = 0; other.columns && cell < other.typing.columns.size() && cell < other.columns->size(); ++cell) {
-            if (other.typing.columns[cell] == ColumnKind::Text)
-                text.insert((*other.columns)[cell]);
-        }
-    }
+    const std::set<qsizetype> &text = textColumns();
     for (qsizetype cell = 0; cell < qsizetype(file.typing.columns.size()); ++cell) {
         const qsizetype column = sheetColumnOf(file, cell);
         if (column >= qsizetype(typing.columns.size()))

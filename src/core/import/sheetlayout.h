@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <unordered_map>
 #include <vector>
 
@@ -119,6 +120,7 @@ private:
         RecordLines fileLines;
         qint64 headLines;
         std::optional<CellTyping> sheetTyping; // typing, by the sheet's columns
+        size_t typedWithFiles = 0;             // the files there were when it was made
     };
     // A named column as names are matched: its name as spelt and as
     // compared, and for a renamed one the compared name it had.
@@ -130,7 +132,8 @@ private:
     };
     const File *fileOf(qint64 index);
     qsizetype sheetColumnOf(const File &file, qsizetype cell) const;
-    CellTyping sheetTypingOf(const File &file) const;
+    CellTyping sheetTypingOf(const File &file);
+    const std::set<qsizetype> &textColumns();
     // The kind chosen for the sheet's column (past the file column), if any.
     std::optional<ColumnKind> chosenKind(qsizetype column) const;
     bool skipped(qsizetype column) const { return chosenKind(column) == ColumnKind::Skip; }
@@ -151,6 +154,7 @@ private:
     bool m_headerSeen = false;
     bool m_fileColumn = false;
     QList<ColumnChoice> m_choices;
+    std::optional<std::set<qsizetype>> m_textColumns; // see textColumns()
     std::vector<QStringView> m_cells;  // of the line being placed
     std::vector<QStringView> m_placed;
 };
