@@ -92,11 +92,10 @@ OUString dateCode(const DateShape &shape)
 {
     if (shape.order == DateOrder::Ymd)
         return OUString("YYYY-MM-DD");
-    const QString day = shape.dayPadded ? QStringLiteral("DD") : QStringLiteral("D");
-    const QString month = shape.monthPadded ? QStringLiteral("MM") : QStringLiteral("M");
-    const QString separator = u'"' + QString(QChar(shape.separator)) + u'"';
-    const QString code = shape.order == DateOrder::Dmy ? day + separator + month + separator + u"YYYY"
-                                                       : month + separator + day + separator + u"YYYY";
+    static const DateCodeWords Words{QStringLiteral("YYYY"), QStringLiteral("D"),  QStringLiteral("DD"),
+                                     QStringLiteral("M"),    QStringLiteral("MM"), QStringLiteral("\""),
+                                     QStringLiteral("\"")};
+    const QString code = dateFormatCode(shape, Words);
     return OUString(reinterpret_cast<const sal_Unicode *>(code.utf16()), sal_Int32(code.size()));
 }
 } // namespace

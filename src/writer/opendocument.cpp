@@ -64,22 +64,12 @@ constexpr char TextStyle[] =
 // YYYY-MM-DD, "cd5": DD/MM/YYYY ...): a date shows as its text did.
 void writeDateStyles(XmlOut &out)
 {
+    static const DateCodeWords Words{
+        u"<number:year number:style=\"long\"/>"_s, u"<number:day/>"_s, u"<number:day number:style=\"long\"/>"_s,
+        u"<number:month/>"_s, u"<number:month number:style=\"long\"/>"_s, u"<number:text>"_s, u"</number:text>"_s};
     for (int form = 0; form <= MostDateForm; ++form) {
-        const DateShape shape = dateShapeOf(form);
-        const auto part = [&](char which) -> QByteArray {
-            switch (which) {
-            case 'y':
-                return "<number:year number:style=\"long\"/>";
-            case 'm':
-                return shape.monthPadded ? "<number:month number:style=\"long\"/>" : "<number:month/>";
-            default:
-                return shape.dayPadded ? "<number:day number:style=\"long\"/>" : "<number:day/>";
-            }
-        };
-        const QByteArray separator = "<number:text>" + QString(QChar(shape.separator)).toLatin1() + "</number:text>";
-        const char *order = shape.order == DateOrder::Ymd ? "ymd" : shape.order == DateOrder::Dmy ? "dmy" : "mdy";
-        out << "<number:date-style style:name=\"N2" << qint64(form) << "\">" << part(order[0]) << separator
-            << part(order[1]) << separator << part(order[2]) << "</number:date-style>"
+        out << "<number:date-style style:name=\"N2" << qint64(form) << "\">"
+            << dateFormatCode(dateShapeOf(form), Words).toLatin1() << "</number:date-style>"
             << "<style:style style:name=\"cd" << qint64(form)
             << "\" style:family=\"table-cell\" style:parent-style-name=\"Default\" style:data-style-name=\"N2"
             << qint64(form) << "\"/>";

@@ -227,11 +227,8 @@ private:
     {
         if (shape.order == DateOrder::Ymd)
             return "yyyy-mm-dd";
-        const std::string day = shape.dayPadded ? "dd" : "d";
-        const std::string month = shape.monthPadded ? "mm" : "m";
-        const std::string separator = std::string("\\") + char(shape.separator);
-        return shape.order == DateOrder::Dmy ? day + separator + month + separator + "yyyy"
-                                             : month + separator + day + separator + "yyyy";
+        static const DateCodeWords Words{u"yyyy"_s, u"d"_s, u"dd"_s, u"m"_s, u"mm"_s, u"\\"_s, {}};
+        return dateFormatCode(shape, Words).toStdString();
     }
 
     lxw_format *formatOf(const char *code)

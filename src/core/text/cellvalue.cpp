@@ -159,6 +159,22 @@ DateShape dateShapeOf(int form)
             (padding & 1) != 0};
 }
 
+QString dateFormatCode(const DateShape &shape, const DateCodeWords &words)
+{
+    const QString day = shape.dayPadded ? words.paddedDay : words.day;
+    const QString month = shape.monthPadded ? words.paddedMonth : words.month;
+    const QString sign = words.signBefore + QChar(shape.separator) + words.signAfter;
+    switch (shape.order) {
+    case DateOrder::Ymd:
+        return words.year + sign + month + sign + day;
+    case DateOrder::Dmy:
+        return day + sign + month + sign + words.year;
+    case DateOrder::Mdy:
+        break;
+    }
+    return month + sign + day + sign + words.year;
+}
+
 std::optional<DateParts> datePartsOf(QStringView text)
 {
     const auto date = splitDate(text);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -28,6 +29,15 @@ struct DateShape
     bool monthPadded = true;
     bool operator==(const DateShape &) const = default;
 };
+// How a format language writes a date's parts and the sign between them.
+struct DateCodeWords
+{
+    QString year, day, paddedDay, month, paddedMonth;
+    QString signBefore, signAfter; // around the sign, which it takes as is
+};
+// A shape as a format code in those words: "dd\/mm\/yyyy", "D.M.YYYY".
+QString dateFormatCode(const DateShape &shape, const DateCodeWords &words);
+
 // A shape as a small number and back (ISO is 0): it travels with a cell.
 inline constexpr int MostDateForm = 24;
 int dateFormOf(const DateShape &shape);
