@@ -64,9 +64,13 @@ constexpr char TextStyle[] =
 // YYYY-MM-DD, "cd5": DD/MM/YYYY ...): a date shows as its text did.
 void writeDateStyles(XmlOut &out)
 {
-    static const DateCodeWords Words{
-        u"<number:year number:style=\"long\"/>"_s, u"<number:day/>"_s, u"<number:day number:style=\"long\"/>"_s,
-        u"<number:month/>"_s, u"<number:month number:style=\"long\"/>"_s, u"<number:text>"_s, u"</number:text>"_s};
+    static const DateCodeWords Words{QStringLiteral("<number:year number:style=\"long\"/>"),
+                                     QStringLiteral("<number:day/>"),
+                                     QStringLiteral("<number:day number:style=\"long\"/>"),
+                                     QStringLiteral("<number:month/>"),
+                                     QStringLiteral("<number:month number:style=\"long\"/>"),
+                                     QStringLiteral("<number:text>"),
+                                     QStringLiteral("</number:text>")};
     for (int form = 0; form <= MostDateForm; ++form) {
         out << "<number:date-style style:name=\"N2" << qint64(form) << "\">"
             << dateFormatCode(dateShapeOf(form), Words).toLatin1() << "</number:date-style>"
